@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/archiv.h"
+#include "platform/win1252.h"
+
+namespace {
+
+std::vector<uint8_t> Bytes(std::initializer_list<int> l)
+{
+    std::vector<uint8_t> v;
+    for (int b : l)
+        v.push_back(static_cast<uint8_t>(b));
+    return v;
+}
+
+TEST(Archiv, ZahlenLittleEndianOhneFuellung)
+{
+    CArchive ar;
+    ar << uint8_t(0xAB) << int16_t(-2) << uint16_t(0x1234) << int32_t(-1) << uint32_t(0x01020304)
+       << int64_t(5'000'000'000) << 1.0;
+    EXPECT_EQ(ar.GetBytes(), Bytes({0xAB, 0xFE, 0xFF, 0x34, 0x12, 0xFF, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01,
+                                    0x00, 0xF2, 0x05, 0x2A, 0x01, 0x00, 0x00, 0x00,
+                                    0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
+
+    CArchive ein(ar.GetBytes());
+    uint8_t a; int16_t b; uint16_t c; int32_t d; uint32_t e; int64_t f; double g;
+    ein >> a >> b >> c >> d >> e >> f >> g;
+    EXPECT_EQ(a, 0xAB); EXPECT_EQ(b, -2); EXPECT_EQ(c, 0x1234); EXPECT_EQ(d, -1);
+    EXPECT_EQ(e, 0x01020304u); EXPECT_EQ(f, 5'000'000'000); EXPECT_EQ(g, 1.0);
+    EXPECT_EQ(ein.GetRest(), 0u);
+}
+
+TEST(Archiv, ZeichenkettenPraefixUndWindows1252)
+{
+    CArchive ar;
+    ar << std::string("LMTR") << std::string("Größe 5 €");
+    EXPECT_EQ(ar.GetBytes(), Bytes({4, 'L', 'M', 'T', 'R', 9, 'G', 'r', 0xF6, 0xDF, 'e', ' ', '5', ' ', 0x80}));
+    CArchive ein(ar.GetBytes());
+    std::string s1, s2;
+    ein >> s1 >> s2;
+    EXPECT_EQ(s1, "LMTR");
+    EXPECT_EQ(s2, "Größe 5 €");
+}
+
+TEST(Archiv, LangeZeichenkettenNutzenDreiUndSiebenBytePraefix)
+{
+    for (size_t n : {254u, 255u, 0xFFFDu, 0xFFFEu, 70000u}) {
+        std::string s(n, 'x');
+        CArchive ar;
+        ar << s;
+        const auto& b = ar.GetBytes();
+        if (n < 255) {
+            ASSERT_EQ(b.size(), n + 1);
+            EXPECT_EQ(b[0], n);
+        } else if (n < 0xFFFE) {
+            ASSERT_EQ(b.size(), n + 3);
+            EXPECT_EQ(b[0], 0xFF);
+            EXPECT_EQ(b[1] | (b[2] << 8), static_cast<int>(n));
+        } else {
+            ASSERT_EQ(b.size(), n + 7);
+            EXPECT_EQ(b[0], 0xFF);
+            EXPECT_EQ(b[1], 0xFF);
+            EXPECT_EQ(b[2], 0xFF);
+            EXPECT_EQ(static_cast<size_t>(b[3] | (b[4] << 8) | (b[5] << 16) | (b[6] << 24)), n);
+        }
+        CArchive ein(b);
+        std::string r;
+        ein >> r;
+        EXPECT_EQ(r, s);
+    }
+}
+
+TEST(Archiv, KurzesLesenWirftEineAusnahme)
+{
+    CArchive ein(Bytes({0x01, 0x02, 0x03}));
+    int32_t v;
+    EXPECT_THROW(ein >> v, CArchiveException);
+
+    // A length prefix larger than the file must not allocate or read past the end.
+    CArchive lang(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}));
+    std::string s;
+    try {
+        lang >> s;
+        FAIL();
+    } catch (const CArchiveException& e) {
+        EXPECT_EQ(e.m_cause, CArchiveException::Dateiende);
+    }
+}
+
+TEST(Archiv, DateiMitVollemPfad)
+{
+    auto ordner = std::filesystem::temp_directory_path() / "lumetra_archiv_test";
+    std::filesystem::create_directories(ordner);
+    auto datei = ordner / "Probe.lmx";
+    {
+        CArchive ar(CArchive::store, datei.string());
+        ar << int32_t(110) << std::string("Ä");
+        ar.Close();
+        EXPECT_EQ(ar.GetFilePath(), datei.string());
+        EXPECT_EQ(ar.GetFileName(), "Probe.lmx");
+    }
+    // A Windows-style name with backslashes and other case still opens.
+    auto windows = ordner.string() + "\\probe.LMX";
+    CArchive ein(CArchive::load, windows);
+    int32_t v;
+    std::string s;
+    ein >> v >> s;
+    EXPECT_EQ(v, 110);
+    EXPECT_EQ(s, "Ä");
+
+    EXPECT_THROW(CArchive(CArchive::load, (ordner / "fehlt.lmx").string()), CArchiveException);
+    CArchive ungueltig(CArchive::store, "/proc/nicht/schreibbar.lmx");
+    EXPECT_THROW(ungueltig.Close(), CArchiveException);
+    std::filesystem::remove_all(ordner);
+}
+
+TEST(Windows1252, ObererBereichUndUnbelegteBytes)
+{
+    EXPECT_EQ(win1252::AusUtf8("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"),
+              std::string("\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E\x91\x92\x93\x94\x95\x96\x97"
+                          "\x98\x99\x9A\x9B\x9C\x9E\x9F"));
+    // Characters without a byte become '?'.
+    EXPECT_EQ(win1252::AusUtf8("α→x"), "??x");
+    // The five undefined bytes survive a round trip.
+    std::string roh("\x81\x8D\x8F\x90\x9D", 5);
+    EXPECT_EQ(win1252::AusUtf8(win1252::NachUtf8(roh)), roh);
+    EXPECT_EQ(win1252::NachUtf8("\xE4\xF6\xFC\xC4\xD6\xDC\xDF"), "äöüÄÖÜß");
+}
+
+TEST(Windows1252, ZeichenZaehlen)
+{
+    EXPECT_EQ(win1252::ZeichenAnzahl("Primärer Anzeigentreiber"), 24u);
+    EXPECT_EQ(win1252::ErsteZeichen("Größe", 3), "Grö");
+    EXPECT_TRUE(win1252::IstUtf8("Grüße"));
+    EXPECT_FALSE(win1252::IstUtf8("Gr\xFC\xDF"));
+}
+
+} // namespace

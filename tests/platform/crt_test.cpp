@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "platform/crt.h"
+#include "platform/meldung.h"
+#include "platform/system.h"
+
+namespace {
+
+TEST(Zufall, FolgtDemWindowsGenerator)
+{
+    crt::srand(1);
+    // The first draws of the Windows C library after srand(1).
+    EXPECT_EQ(crt::rand(), 41);
+    EXPECT_EQ(crt::rand(), 18467);
+    EXPECT_EQ(crt::rand(), 6334);
+    crt::srand(0);
+    EXPECT_EQ(crt::rand(), 38);
+    for (int i = 0; i < 1000; ++i) {
+        int r = crt::rand();
+        ASSERT_GE(r, 0);
+        ASSERT_LE(r, crt::RAND_MAX_WIN);
+    }
+}
+
+TEST(Zeit, QuelleIstEinsetzbar)
+{
+    crt::SetZeitQuelle([] { return int64_t(86400); });
+    EXPECT_EQ(crt::time(), 86400);
+    crt::SetZeitQuelle({});
+    EXPECT_GT(crt::time(), 1'700'000'000);
+    std::tm t{};
+    EXPECT_FALSE(crt::localtime(-1, t));
+}
+
+TEST(Zahlen, CLocaleUnabhaengigVonDerSprache)
+{
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    EXPECT_DOUBLE_EQ(crt::atof("12.5"), 12.5);
+    EXPECT_DOUBLE_EQ(crt::atof("  -3.25e2x"), -325.0);
+    EXPECT_DOUBLE_EQ(crt::atof("12.3.4"), 12.3);
+    EXPECT_DOUBLE_EQ(crt::atof("abc"), 0.0);
+    EXPECT_DOUBLE_EQ(crt::atof("1e"), 1.0);
+    std::setlocale(LC_NUMERIC, "C");
+    EXPECT_EQ(crt::atoi(" 17a"), 17);
+    EXPECT_EQ(crt::atoi("-42"), -42);
+    EXPECT_EQ(crt::atoi("x"), 0);
+    EXPECT_EQ(crt::atoi("99999999999"), 2147483647);
+}
+
+TEST(Zahlen, FcvtZiffernUndKomma)
+{
+    int dec = 0, sign = 0;
+    EXPECT_EQ(crt::fcvt(1234.5, 2, dec, sign), "123450");
+    EXPECT_EQ(dec, 4);
+    EXPECT_EQ(sign, 0);
+    EXPECT_EQ(crt::fcvt(-0.0125, 4, dec, sign), "125");
+    EXPECT_EQ(dec, -1);
+    EXPECT_EQ(sign, 1);
+    EXPECT_EQ(crt::fcvt(0.0, 3, dec, sign), "000");
+    EXPECT_EQ(dec, 0);
+    std::string gross = crt::fcvt(1e40, 2, dec, sign);
+    EXPECT_EQ(dec, 41);
+    EXPECT_EQ(gross.size(), 43u);
+}
+
+TEST(Meldungen, RecorderAntwortetUndBehaeltTexte)
+{
+    {
+        CMeldungsRecorder rec;
+        rec.m_antworten.push_back(IDNO);
+        EXPECT_EQ(AfxMessageBox("Frage?", MB_YESNO), IDNO);
+        EXPECT_EQ(AfxMessageBox("Hinweis"), IDOK);
+        EXPECT_EQ(AfxMessageBox("Noch eine?", MB_YESNOCANCEL), IDYES);
+        EXPECT_EQ(rec.Texte(), (std::vector<std::string>{"Frage?", "Hinweis", "Noch eine?"}));
+    }
+    systemdienst::SetBenutzernameFuerTest([] { return std::string("nutzer7"); });
+    EXPECT_EQ(systemdienst::GetBenutzername(), "nutzer7");
+    systemdienst::SetBenutzernameFuerTest({});
+    EXPECT_FALSE(systemdienst::GetBenutzername().empty());
+}
+
+} // namespace
