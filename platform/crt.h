@@ -35,5 +35,10 @@ int atoi(const std::string& text);
 // zero value); dec receives the position of the point (digits before it,
 // negative when zeros follow the point), sign is 1 for negative values.
 std::string fcvt(double value, int ndigits, int& dec, int& sign);
+// The same digits into a caller's buffer, without allocating; answers their
+// count, or -1 when the buffer is too small (kFcvtPuffer + ndigits always
+// suffices).
+constexpr size_t kFcvtPuffer = 320;
+int fcvt(double value, int ndigits, int& dec, int& sign, char* puffer, size_t groesse);
 
 } // namespace crt

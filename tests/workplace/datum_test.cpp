@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "platform/crt.h"
+#include "workplace/datum.h"
+
+namespace {
+
+TEST(Datum, TagnummerBekannterTage)
+{
+    EXPECT_EQ(Tagnummer(1, 1, 1970), 1);
+    EXPECT_EQ(Tagnummer(31, 12, 1970), 365);
+    EXPECT_EQ(Tagnummer(1, 1, 1971), 366);
+    EXPECT_EQ(Tagnummer(29, 2, 2000), 11017);
+    EXPECT_EQ(Tagnummer(31, 12, 2003), 12418);
+    EXPECT_EQ(Tagnummer(1, 1, 2004), 12419);
+}
+
+TEST(Datum, UngueltigeDatenGebenEins)
+{
+    EXPECT_EQ(Tagnummer(29, 2, 2001), 1);
+    EXPECT_EQ(Tagnummer(29, 2, 2100), 1);
+    EXPECT_EQ(Tagnummer(31, 4, 2005), 1);
+    EXPECT_EQ(Tagnummer(1, 13, 2005), 1);
+    EXPECT_EQ(Tagnummer(0, 1, 2005), 1);
+    EXPECT_EQ(Tagnummer(1, 1, 1969), 1);
+}
+
+TEST(Datum, TagImJahrKlemmt)
+{
+    EXPECT_EQ(TagImJahr(31, 12, 2000), 366);
+    EXPECT_EQ(TagImJahr(35, 2, 2001), 59);
+    EXPECT_EQ(TagImJahr(-3, 0, 1900), 1);
+    EXPECT_EQ(TagImJahr(1, 3, 2100), 60);
+}
+
+TEST(Datum, TagnummerInDatumUndZurueck)
+{
+    int t = 0, m = 0, j = 0;
+    TagnummerInDatum(12418, &t, &m, &j);
+    EXPECT_EQ((std::array{t, m, j}), (std::array{31, 12, 2003}));
+    TagnummerInDatum(12419, &t, &m, &j);
+    EXPECT_EQ((std::array{t, m, j}), (std::array{1, 1, 2004}));
+    TagnummerInDatum(0, &t, &m, &j);
+    EXPECT_EQ((std::array{t, m, j}), (std::array{1, 1, 1970}));
+    TagnummerInDatum(11017, &t, &m, &j);
+    EXPECT_EQ((std::array{t, m, j}), (std::array{29, 2, 2000}));
+
+    // Every day from 1970 to beyond 2100 survives the round trip.
+    for (int n = 1; n < 50000; ++n) {
+        TagnummerInDatum(n, &t, &m, &j);
+        ASSERT_EQ(Tagnummer(t, m, j), n) << t << "." << m << "." << j;
+    }
+}
+
+TEST(Datum, HeuteAusDerUhr)
+{
+    // 2026-12-05 12:00:00 UTC; the local time differs by at most a day.
+    crt::SetZeitQuelle([] { return int64_t(1796472000); });
+    int t, m, j, h, mi, s;
+    HeuteDatumZeit(&t, &m, &j, &h, &mi, &s);
+    EXPECT_EQ(j, 2026);
+    EXPECT_EQ(m, 12);
+    EXPECT_NEAR(t, 5, 1);
+    EXPECT_EQ(s, 0);
+    crt::SetZeitQuelle([] { return int64_t(-5); });
+    HeuteDatumZeit(&t, &m, &j, &h, &mi, &s);
+    EXPECT_EQ((std::array{t, m, j, h, mi, s}), (std::array{1, 1, 1970, 0, 0, 0}));
+    crt::SetZeitQuelle({});
+}
+
+} // namespace
