@@ -1,0 +1,581 @@
+#include "workplace/datentabelle.h"
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+// ---- CDatenreihe ----
+
+CDatenreihe::CDatenreihe() = default;
+CDatenreihe::~CDatenreihe() = default;
+
+void CDatenreihe::Leeren()
+{
+    m_werte = {};
+    m_status = {};
+    m_anzahl = m_kapazitaet = 0;
+    m_faktor1 = m_faktor2 = 1.0;
+    m_mittelwert = m_varianz = 0.0;
+    m_cache = kMittelGueltig | kVarianzGueltig;
+}
+
+void CDatenreihe::SetStatus(int i, int status)
+{
+    uint32_t& wort = m_status[i / 16];
+    int bit = 2 * (i % 16);
+    wort = (wort & ~(3u << bit)) | (static_cast<uint32_t>(status & 3) << bit);
+}
+
+int CDatenreihe::SetAnzahl(int n)
+{
+    int ergebnis = 0;
+    if (n < 0) {
+        n = 0;
+        ergebnis = -1;
+    }
+    if (n == m_anzahl)
+        return ergebnis;
+    if (n > m_kapazitaet) {
+        int kapazitaet = (n / 16 + 1) * 16;
+        try {
+            std::vector<double> werte(static_cast<size_t>(kapazitaet), 0.0);
+            std::vector<uint32_t> status(static_cast<size_t>(kapazitaet / 16), 0u);
+            std::copy_n(m_werte.begin(), m_anzahl, werte.begin());
+            std::copy_n(m_status.begin(), m_status.size(), status.begin());
+            m_werte.swap(werte);
+            m_status.swap(status);
+        } catch (const std::bad_alloc&) {
+            return -2;
+        }
+        m_kapazitaet = kapazitaet;
+    }
+    // Everything beyond the count reads as missing, also after shrinking.
+    for (int i = n; i < m_kapazitaet; ++i) {
+        m_werte[i] = 0.0;
+        SetStatus(i, 0);
+    }
+    m_anzahl = n;
+    m_cache = 0;
+    return ergebnis;
+}
+
+int CDatenreihe::GetWert(int i, double* v) const
+{
+    *v = 0.0;
+    if (i < 0 || i >= m_anzahl)
+        return 0;
+    int status = GetStatus(i);
+    switch (status) {
+    case 1: *v = m_werte[i]; break;
+    case 2: *v = m_werte[i] * m_faktor1; break;
+    case 3: *v = m_werte[i] * m_faktor2; break;
+    default: break;
+    }
+    return status;
+}
+
+int CDatenreihe::SetWert(int i, double v, int status)
+{
+    if (i < 0)
+        return -1;
+    if (i >= m_anzahl && SetAnzahl(i + 1) != 0)
+        return -2;
+    m_werte[i] = v;
+    SetStatus(i, status);
+    m_cache = 0;
+    return 0;
+}
+
+int CDatenreihe::GetMittelwert(double* m)
+{
+    if (m_cache & kMittelGueltig) {
+        *m = m_mittelwert;
+        return 1;
+    }
+    if (!GetMittelwertBereich(m, 0, m_anzahl - 1))
+        return 0;
+    m_mittelwert = *m;
+    m_cache |= kMittelGueltig;
+    return 1;
+}
+
+double CDatenreihe::GetMittelwert()
+{
+    double m = 0.0;
+    GetMittelwert(&m);
+    return m;
+}
+
+int CDatenreihe::GetMittelwertBereich(double* m, int von, int bis) const
+{
+    *m = 0.0;
+    bis = std::min(bis, m_anzahl - 1);
+    von = std::max(von, 0);
+    double summe = 0.0;
+    int anzahl = 0;
+    for (int i = von; i <= bis; ++i) {
+        double v;
+        if (GetWert(i, &v)) {
+            summe += v;
+            ++anzahl;
+        }
+    }
+    if (anzahl == 0)
+        return 0;
+    *m = summe / anzahl;
+    return 1;
+}
+
+int CDatenreihe::GetVarianz(double* v)
+{
+    if (m_cache & kVarianzGueltig) {
+        *v = m_varianz;
+        return 1;
+    }
+    *v = 0.0;
+    double mittel;
+    if (!GetMittelwert(&mittel))
+        return 0;
+    // Deviations from the mean: no cancellation for large, close values.
+    double summe = 0.0;
+    int anzahl = 0;
+    for (int i = 0; i < m_anzahl; ++i) {
+        double x;
+        if (GetWert(i, &x)) {
+            summe += (x - mittel) * (x - mittel);
+            ++anzahl;
+        }
+    }
+    if (anzahl < 2)
+        return 0;
+    m_varianz = *v = summe / (anzahl - 1);
+    m_cache |= kVarianzGueltig;
+    return 1;
+}
+
+double CDatenreihe::GetVarianz()
+{
+    double v = 0.0;
+    GetVarianz(&v);
+    return v;
+}
+
+int CDatenreihe::GetMinMax(double* max, double* min, double* spanne) const
+{
+    *max = *min = *spanne = 0.0;
+    bool gefunden = false;
+    for (int i = 0; i < m_anzahl; ++i) {
+        double v;
+        if (!GetWert(i, &v))
+            continue;
+        if (!gefunden || v > *max)
+            *max = v;
+        if (!gefunden || v < *min)
+            *min = v;
+        gefunden = true;
+    }
+    if (!gefunden)
+        return 0;
+    *spanne = *max - *min;
+    return 1;
+}
+
+void CDatenreihe::Loesche()
+{
+    std::fill(m_werte.begin(), m_werte.end(), 0.0);
+    std::fill(m_status.begin(), m_status.end(), 0u);
+    m_cache = 0;
+}
+
+void CDatenreihe::Tausche(int i, int j)
+{
+    std::swap(m_werte[i], m_werte[j]);
+    int si = GetStatus(i);
+    SetStatus(i, GetStatus(j));
+    SetStatus(j, si);
+    m_cache = 0;
+}
+
+// ---- CDatentabelle ----
+
+CDatentabelle::CDatentabelle() = default;
+CDatentabelle::~CDatentabelle() = default;
+
+CDatentabelle::CDatentabelle(const CDatentabelle& quelle)
+{
+    *this = quelle;
+}
+
+CDatentabelle& CDatentabelle::operator=(const CDatentabelle& quelle)
+{
+    if (this == &quelle)
+        return *this;
+    SetAnzahlZeilen(quelle.m_anzahlZeilen);
+    SetAnzahlSpalten(quelle.m_anzahlSpalten);
+    for (int s = 0; s < quelle.m_anzahlSpalten; ++s)
+        if (quelle.m_spalten[s])
+            SetSpalte(s, quelle.m_spalten[s].get());
+    return *this;
+}
+
+void CDatentabelle::Loesche()
+{
+    std::vector<std::unique_ptr<CDatenreihe>>().swap(m_spalten);
+    m_anzahlSpalten = m_anzahlZeilen = m_kapazitaet = 0;
+}
+
+int CDatentabelle::SetAnzahlSpalten(int n)
+{
+    int code = 0;
+    if (n < 0) {
+        n = 0;
+        code = 1;
+    }
+    if (n == m_anzahlSpalten)
+        return code;
+    if (n > m_kapazitaet) {
+        int kapazitaet = (n / 16 + 1) * 16;
+        try {
+            m_spalten.resize(static_cast<size_t>(kapazitaet));
+            m_kapazitaet = kapazitaet;
+        } catch (const std::bad_alloc&) {
+            n = m_kapazitaet;
+            code = 2;
+        }
+    }
+    for (int s = n; s < m_anzahlSpalten; ++s)
+        m_spalten[s].reset();
+    for (int s = m_anzahlSpalten; s < n; ++s) {
+        try {
+            m_spalten[s] = std::make_unique<CDatenreihe>();
+        } catch (const std::bad_alloc&) {
+            n = s;
+            code = 4;
+            break;
+        }
+        if (m_spalten[s]->SetAnzahl(m_anzahlZeilen) != 0) {
+            m_spalten[s].reset();
+            n = s;
+            code = 3;
+            break;
+        }
+    }
+    m_anzahlSpalten = n;
+    return code;
+}
+
+int CDatentabelle::SetAnzahlZeilen(int n)
+{
+    int code = 0;
+    if (n < 0) {
+        n = 0;
+        code = 4;
+    }
+    if (m_spalten.empty()) {
+        m_anzahlZeilen = n;
+        return -1;
+    }
+    for (int s = 0; s < m_anzahlSpalten; ++s) {
+        CDatenreihe* spalte = m_spalten[s].get();
+        if (!spalte)
+            code |= 8;
+        else if (n == 0)
+            spalte->Leeren();
+        else if (spalte->SetAnzahl(n) != 0)
+            code |= 8;
+    }
+    m_anzahlZeilen = n;
+    return code;
+}
+
+int CDatentabelle::SetGroesse(int zeilen, int spalten)
+{
+    int code = SetAnzahlZeilen(zeilen);
+    return code | SetAnzahlSpalten(spalten);
+}
+
+int CDatentabelle::SetWertStatus(int zeile, int spalte, double v, int status)
+{
+    int code = 0;
+    if (spalte < 0) {
+        spalte = 0;
+        code = -1;
+    }
+    if (zeile < 0) {
+        zeile = 0;
+        code = -2;
+    }
+    if (zeile >= m_anzahlZeilen && SetAnzahlZeilen(zeile + 1) != 0)
+        return -3;
+    if (spalte >= m_anzahlSpalten && SetAnzahlSpalten(spalte + 1) != 0)
+        return -4;
+    if (m_spalten.empty())
+        return -5;
+    if (!m_spalten[spalte])
+        return -6;
+    if (m_spalten[spalte]->SetWert(zeile, v, status) != 0)
+        return -7;
+    return code;
+}
+
+bool CDatentabelle::Gueltig(int spalte) const
+{
+    return spalte >= 0 && spalte < m_anzahlSpalten && m_spalten[spalte];
+}
+
+int CDatentabelle::GetWert(int zeile, int spalte, double* v) const
+{
+    *v = 0.0;
+    if (zeile < 0 || zeile >= m_anzahlZeilen || !Gueltig(spalte))
+        return 0;
+    return m_spalten[spalte]->GetWert(zeile, v);
+}
+
+double CDatentabelle::GetWertDouble(int zeile, int spalte) const
+{
+    double v;
+    GetWert(zeile, spalte, &v);
+    return v;
+}
+
+int CDatentabelle::SetSpalte(int spalte, const CDatenreihe* quelle)
+{
+    if (spalte < 0)
+        return -1;
+    if (!quelle)
+        return -4;
+    if (quelle->m_anzahl > m_anzahlZeilen && SetAnzahlZeilen(quelle->m_anzahl) != 0)
+        return -2;
+    if (spalte >= m_anzahlSpalten && SetAnzahlSpalten(spalte + 1) != 0)
+        return -3;
+    if (m_spalten.empty() || !m_spalten[spalte])
+        return -4;
+    CDatenreihe& ziel = *m_spalten[spalte];
+    ziel.m_faktor1 = quelle->m_faktor1;
+    ziel.m_faktor2 = quelle->m_faktor2;
+    for (int i = 0; i < quelle->m_anzahl; ++i)
+        ziel.SetWert(i, quelle->m_werte[i], quelle->GetStatus(i));
+    ziel.m_cache = 0;
+    return 0;
+}
+
+CDatenreihe* CDatentabelle::GetSpalte(int spalte) const
+{
+    return spalte >= 0 && spalte < m_anzahlSpalten ? m_spalten[spalte].get() : nullptr;
+}
+
+int CDatentabelle::GetAnzahlWerte(int spalte) const
+{
+    if (!Gueltig(spalte) || m_anzahlZeilen < 0)
+        return 0;
+    int anzahl = 0;
+    double v;
+    for (int z = 0; z < m_anzahlZeilen; ++z)
+        if (m_spalten[spalte]->GetWert(z, &v))
+            ++anzahl;
+    return anzahl;
+}
+
+int CDatentabelle::GetWerteListe(int spalte) const
+{
+    if (!Gueltig(spalte) || m_anzahlZeilen < 0)
+        return 0;
+    std::vector<double> werte;
+    double v;
+    for (int z = 0; z < m_anzahlZeilen; ++z)
+        if (m_spalten[spalte]->GetWert(z, &v))
+            werte.push_back(v);
+    std::sort(werte.begin(), werte.end());
+    return static_cast<int>(std::unique(werte.begin(), werte.end()) - werte.begin());
+}
+
+int CDatentabelle::GetMittelwert(int spalte, double* m) const
+{
+    *m = 0.0;
+    return Gueltig(spalte) ? m_spalten[spalte]->GetMittelwert(m) : 0;
+}
+
+double CDatentabelle::GetMittelwert(int spalte) const
+{
+    double m;
+    GetMittelwert(spalte, &m);
+    return m;
+}
+
+int CDatentabelle::GetMittelwertBereich(int spalte, double* m, int von, int bis) const
+{
+    *m = 0.0;
+    return Gueltig(spalte) ? m_spalten[spalte]->GetMittelwertBereich(m, von, bis) : 0;
+}
+
+int CDatentabelle::GetVarianz(int spalte, double* v) const
+{
+    *v = 0.0;
+    return Gueltig(spalte) ? m_spalten[spalte]->GetVarianz(v) : 0;
+}
+
+double CDatentabelle::GetVarianz(int spalte) const
+{
+    double v;
+    GetVarianz(spalte, &v);
+    return v;
+}
+
+void CDatentabelle::LoescheWerte()
+{
+    for (int s = 0; s < m_anzahlSpalten; ++s)
+        if (m_spalten[s])
+            m_spalten[s]->Loesche();
+}
+
+void CDatentabelle::TauscheZeilen(int i, int j)
+{
+    for (int s = 0; s < m_anzahlSpalten; ++s)
+        if (m_spalten[s])
+            m_spalten[s]->Tausche(i, j);
+}
+
+void CDatentabelle::SortiereNachSpalte(int spalte)
+{
+    if (!Gueltig(spalte))
+        return;
+    const CDatenreihe& schluessel = *m_spalten[spalte];
+    for (int i = 0; i + 1 < m_anzahlZeilen; ++i)
+        for (int j = i + 1; j < m_anzahlZeilen; ++j) {
+            double vi, vj;
+            int si = schluessel.GetWert(i, &vi);
+            if (schluessel.GetWert(j, &vj) && (!si || vi > vj))
+                TauscheZeilen(i, j);
+        }
+}
+
+std::vector<int> CDatentabelle::GueltigeSchluessel(const std::vector<int>& schluessel) const
+{
+    std::vector<int> gueltig;
+    for (int s : schluessel)
+        if (s >= 0 && s < m_anzahlSpalten)
+            gueltig.push_back(s);
+    return gueltig;
+}
+
+void CDatentabelle::SortiereNachSchluesseln(const std::vector<int>& schluessel)
+{
+    std::vector<int> reihenfolge = GueltigeSchluessel(schluessel);
+    std::reverse(reihenfolge.begin(), reihenfolge.end());
+    if (reihenfolge.empty() || m_spalten.empty())
+        return;
+    for (int i = 0; i + 1 < m_anzahlZeilen; ++i)
+        for (int j = i + 1; j < m_anzahlZeilen; ++j)
+            for (int s : reihenfolge) {
+                const CDatenreihe* spalte = m_spalten[s].get();
+                if (!spalte)
+                    continue;
+                double vi, vj;
+                int si = spalte->GetWert(i, &vi);
+                int sj = spalte->GetWert(j, &vj);
+                if ((si && !sj) || (si && sj && vi < vj))
+                    break;
+                if ((!si && sj) || (si && sj && vi > vj)) {
+                    TauscheZeilen(i, j);
+                    break;
+                }
+            }
+}
+
+namespace {
+
+// Rows agree in a key when both values are missing or both present and equal.
+bool GleicheSchluessel(const CDatentabelle& a, int za, const CDatentabelle& b, int zb,
+                       const std::vector<int>& schluessel)
+{
+    for (int s : schluessel) {
+        double va, vb;
+        int sa = a.GetWert(za, s, &va);
+        int sb = b.GetWert(zb, s, &vb);
+        if ((sa != 0) != (sb != 0) || (sa && va != vb))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int CDatentabelle::Gruppiere(CDatentabelle& ziel, const std::vector<int>& schluessel,
+                             const std::vector<int>& schluessel2) const
+{
+    if (m_anzahlSpalten == 0 || m_anzahlZeilen == 0) {
+        ziel.Loesche();
+        return 0;
+    }
+    std::vector<int> k1 = GueltigeSchluessel(schluessel);
+    std::vector<int> k2 = GueltigeSchluessel(schluessel2);
+    int code = 0;
+    if (k1.size() != schluessel.size())
+        code = -1;
+    if (k2.size() != schluessel2.size())
+        code = -2;
+    if (k1.empty()) {
+        ziel.Loesche();
+        return 1;
+    }
+    std::vector<int> k = k2;
+    k.insert(k.end(), k1.begin(), k1.end());
+
+    CDatentabelle tabellen[2];
+    tabellen[0] = *this;
+    tabellen[0].SortiereNachSchluesseln(k);
+    tabellen[1].SetGroesse(m_anzahlZeilen, m_anzahlSpalten);
+    int lesen = 0;
+    int zeilen = m_anzahlZeilen;
+    for (size_t pass = 0; pass <= k2.size(); ++pass) {
+        const CDatentabelle& ein = tabellen[lesen];
+        CDatentabelle& aus = tabellen[1 - lesen];
+        aus.LoescheWerte();
+        std::vector<int> gruppe(k.begin() + static_cast<long>(pass), k.end());
+        std::vector<bool> istSchluessel(static_cast<size_t>(m_anzahlSpalten), false);
+        for (int s : gruppe)
+            istSchluessel[s] = true;
+
+        // Means of the non-key columns of rows von..bis into output row g.
+        auto schreibeMittel = [&](int g, int von, int bis) {
+            for (int s = 0; s < m_anzahlSpalten; ++s) {
+                if (istSchluessel[s])
+                    continue;
+                double m;
+                int status = ein.GetMittelwertBereich(s, &m, von, bis);
+                aus.SetWertStatus(g, s, m, status ? 1 : 0);
+            }
+        };
+
+        int gruppen = 0;
+        int anfang = 0;
+        for (int z = 0; z < zeilen; ++z) {
+            if (gruppen > 0 && GleicheSchluessel(ein, z, aus, gruppen - 1, gruppe))
+                continue;
+            if (gruppen > 0)
+                schreibeMittel(gruppen - 1, anfang, z - 1);
+            for (int s : gruppe) {
+                double v;
+                int status = ein.GetWert(z, s, &v);
+                aus.SetWertStatus(gruppen, s, v, status);
+            }
+            ++gruppen;
+            anfang = z;
+        }
+        schreibeMittel(gruppen - 1, anfang, zeilen - 1);
+        zeilen = gruppen;
+        lesen = 1 - lesen;
+    }
+
+    // ziel may be this table itself: nothing of it is read from here on.
+    const int spalten = m_anzahlSpalten;
+    const CDatentabelle& ergebnis = tabellen[lesen];
+    ziel.Loesche();
+    ziel.SetGroesse(zeilen, spalten);
+    for (int s = 0; s < spalten; ++s) {
+        const CDatenreihe* quelle = ergebnis.m_spalten[s].get();
+        for (int z = 0; z < zeilen; ++z)
+            ziel.m_spalten[s]->SetWert(z, quelle->m_werte[z], quelle->GetStatus(z));
+    }
+    return code;
+}

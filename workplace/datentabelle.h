@@ -1,0 +1,125 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// A growable series of doubles in which every value carries a 2-bit status,
+// so that a missing value is told apart from a zero.
+// Status: 0 missing, 1 present, 2 present and read times factor 1,
+// 3 present and read times factor 2.
+class CDatenreihe {
+public:
+    CDatenreihe();
+    virtual ~CDatenreihe();
+    CDatenreihe(const CDatenreihe&) = default;
+    CDatenreihe& operator=(const CDatenreihe&) = default;
+
+    void Leeren();
+    // 0; -1 for a negative n (taken as 0); -2 when memory runs out (unchanged).
+    int SetAnzahl(int n);
+    int GetAnzahl() const { return m_anzahl; }
+    int GetKapazitaet() const { return m_kapazitaet; }
+
+    // The status; v receives the (scaled) value, 0.0 when missing or out of range.
+    int GetWert(int i, double* v) const;
+    // Grows the series to reach i; -1 for a negative i, -2 when growing fails.
+    int SetWert(int i, double v, int status);
+    int SetWertStatus(int i, double v) { return SetWert(i, v, 1); }
+
+    // 1 with the mean of the present values, 0 and 0.0 when there are none.
+    int GetMittelwert(double* m);
+    double GetMittelwert();
+    int GetMittelwertBereich(double* m, int von, int bis) const;
+    // Sample variance (divided by the count less one) of the present values;
+    // 0 and 0.0 for fewer than two.
+    int GetVarianz(double* v);
+    double GetVarianz();
+    int GetMinMax(double* max, double* min, double* spanne) const;
+
+    // Every value missing; the count stays.
+    void Loesche();
+
+    void SetFaktor1(double f) { m_faktor1 = f; m_cache = 0; }
+    void SetFaktor2(double f) { m_faktor2 = f; m_cache = 0; }
+    double GetFaktor1() const { return m_faktor1; }
+    double GetFaktor2() const { return m_faktor2; }
+
+private:
+    friend class CDatentabelle;
+
+    int GetStatus(int i) const { return (m_status[i / 16] >> (2 * (i % 16))) & 3; }
+    void SetStatus(int i, int status);
+    // Exchanges two entries as stored, without the factors.
+    void Tausche(int i, int j);
+
+    static constexpr int kMittelGueltig = 1;
+    static constexpr int kVarianzGueltig = 2;
+
+    int m_anzahl = 0;
+    int m_kapazitaet = 0; // a multiple of 16
+    double m_faktor1 = 1.0;
+    double m_faktor2 = 1.0;
+    std::vector<double> m_werte;     // m_kapazitaet entries
+    std::vector<uint32_t> m_status;  // m_kapazitaet / 16 words, 2 bits a value
+    double m_mittelwert = 0.0;
+    double m_varianz = 0.0;
+    int m_cache = kMittelGueltig | kVarianzGueltig;
+};
+
+// A table of columns of equal length. Every operation takes the row before
+// the column; both count from 0.
+class CDatentabelle {
+public:
+    CDatentabelle();
+    virtual ~CDatentabelle();
+    CDatentabelle(const CDatentabelle& quelle);
+    CDatentabelle& operator=(const CDatentabelle& quelle);
+
+    void Loesche();
+    int SetAnzahlSpalten(int n);
+    int SetAnzahlZeilen(int n);
+    int SetGroesse(int zeilen, int spalten);
+
+    int SetWertStatus(int zeile, int spalte, double v, int status);
+    int SetWert(int zeile, int spalte, double v) { return SetWertStatus(zeile, spalte, v, 1); }
+    int GetWert(int zeile, int spalte, double* v) const;
+    double GetWertDouble(int zeile, int spalte) const;
+
+    // Copies factors, values and statuses of quelle into a column.
+    int SetSpalte(int spalte, const CDatenreihe* quelle);
+    CDatenreihe* GetSpalte(int spalte) const;
+    int GetAnzahlSpalten() const { return m_anzahlSpalten; }
+    int GetAnzahlZeilen() const { return m_anzahlZeilen; }
+
+    // Present values of a column.
+    int GetAnzahlWerte(int spalte) const;
+    // Distinct present values of a column.
+    int GetWerteListe(int spalte) const;
+    int GetMittelwert(int spalte, double* m) const;
+    double GetMittelwert(int spalte) const;
+    int GetMittelwertBereich(int spalte, double* m, int von, int bis) const;
+    int GetVarianz(int spalte, double* v) const;
+    double GetVarianz(int spalte) const;
+
+    void LoescheWerte();
+
+    // Ascending by one column, rows with a missing key last.
+    void SortiereNachSpalte(int spalte);
+    // The last valid key of the list is the most significant.
+    void SortiereNachSchluesseln(const std::vector<int>& schluessel);
+    // One row per key combination with the means of the other columns;
+    // the keys of schluessel2 are averaged away one after the other.
+    int Gruppiere(CDatentabelle& ziel, const std::vector<int>& schluessel,
+                  const std::vector<int>& schluessel2 = {}) const;
+
+private:
+    bool Gueltig(int spalte) const;
+    void TauscheZeilen(int i, int j);
+    std::vector<int> GueltigeSchluessel(const std::vector<int>& schluessel) const;
+
+    std::vector<std::unique_ptr<CDatenreihe>> m_spalten; // capacity entries
+    int m_anzahlSpalten = 0;
+    int m_anzahlZeilen = 0;
+    int m_kapazitaet = 0; // a multiple of 16
+};
