@@ -1,8 +1,8 @@
 #include "workplace/benutzerprofil.h"
 
 #include "platform/archiv.h"
-#include "platform/meldung.h"
 #include "platform/system.h"
+#include "workplace/dateikopf.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ int CBenutzerprofil::Serialize(CArchive& ar)
         return Laden(ar);
 
     const CVerzeichnisse& v = m_Verzeichnisse;
-    ar << std::string("LMTR") << std::string("LMP") << kVersion;
+    SchreibeDateikopf(ar, "LMP", kVersion);
     ar << m_AnzeigeOptionen.GetEinheit() << m_AnzeigeOptionen.GetDezimalstellen() << m_AnzeigeOptionen.m_dwFlags;
     ar << v.m_strUmgebungen << v.m_strUmgebungsVorlage << v.m_strTrainings << v.m_strTrainingsVorlage
        << v.m_strTests << v.m_strTestVorlage << v.m_strEigeneBilder << v.m_strEigeneTexte;
@@ -130,28 +130,12 @@ int CBenutzerprofil::Serialize(CArchive& ar)
 
 int CBenutzerprofil::Laden(CArchive& ar)
 {
-    const std::string pfad = ar.GetFilePath();
-    auto ablehnen = [&](int code, const char* grund) {
-        AfxMessageBox(pfad + grund, MB_OK);
-        return code;
-    };
-
     // Everything is read into temporaries first so that a refused or
     // damaged file leaves the profile as it was.
     try {
-        std::string magie, typ;
-        ar >> magie;
-        if (magie != "LMTR")
-            return ablehnen(PROFIL_KEINE_DATEI, " ist keine gültige Datei von Lumetra.");
-        ar >> typ;
-        if (typ != "LMP")
-            return ablehnen(PROFIL_FALSCHER_TYP, " ist keine LM-Profildatei.");
         uint32_t version = 0;
-        ar >> version;
-        if (version < 10)
-            return ablehnen(PROFIL_VERSION_UNGUELTIG, " hat eine ungültige Versionsnummer.");
-        if (version / 100 > 1)
-            return ablehnen(PROFIL_VERSION_SPAETER, " wurde von einer späteren Version von Lumetra erstellt.");
+        if (int code = LiesDateikopf(ar, "LMP", " ist keine LM-Profildatei.", version))
+            return code;
 
         uint32_t einheit = 0, flags = 0;
         int32_t stellen = 0;
@@ -173,8 +157,8 @@ int CBenutzerprofil::Laden(CArchive& ar)
 
         SetAnzeigeoptionen(optionen);
         SetVerzeichnisse(std::move(v));
-        return PROFIL_GELADEN;
+        return DATEI_GELADEN;
     } catch (const CArchiveException&) {
-        return ablehnen(PROFIL_BESCHAEDIGT, " ist beschädigt oder unvollständig und wurde nicht geladen.");
+        return MeldeBeschaedigt(ar.GetFilePath());
     }
 }

@@ -68,22 +68,13 @@ public:
 // display options, folders and the dialog font.
 class CBenutzerprofil {
 public:
-    // Results of loading a profile file.
-    enum : int {
-        PROFIL_GELADEN = 0,
-        PROFIL_KEINE_DATEI = 1,    // not a file of this program
-        PROFIL_FALSCHER_TYP = 2,   // not a profile file
-        PROFIL_VERSION_UNGUELTIG = 3,
-        PROFIL_VERSION_SPAETER = 4,
-        PROFIL_BESCHAEDIGT = 5,    // ends early or cannot be read
-    };
-
     CBenutzerprofil();
     virtual ~CBenutzerprofil();
     CBenutzerprofil(const CBenutzerprofil&) = delete;
     CBenutzerprofil& operator=(const CBenutzerprofil&) = delete;
 
-    // Storing always answers 0. Loading answers one of the codes above; a
+    // Storing always answers 0. Loading answers a code of LiesDateikopf or
+    // DATEI_BESCHAEDIGT (dateikopf.h); a
     // refused or damaged file is named in a message and changes nothing, so
     // start-up must not store the profile back over it.
     int Serialize(CArchive& ar);

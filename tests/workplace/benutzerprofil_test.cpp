@@ -4,6 +4,7 @@
 #include "platform/meldung.h"
 #include "platform/system.h"
 #include "workplace/benutzerprofil.h"
+#include "workplace/dateikopf.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ TEST_F(Profil, SpeichernUndLaden)
 
     CBenutzerprofil q;
     CArchive ein(Gespeichert(p), "/x/p.lmp");
-    EXPECT_EQ(q.Serialize(ein), CBenutzerprofil::PROFIL_GELADEN);
+    EXPECT_EQ(q.Serialize(ein), DATEI_GELADEN);
     EXPECT_EQ(q.GetAnzeigeOptionen().GetEinheitText(), "cm");
     EXPECT_EQ(q.GetAnzeigeOptionen().GetDezimalstellen(), 42);
     EXPECT_EQ(q.GetAnzeigeOptionen().m_dwFlags, 0xFu);
@@ -188,7 +189,7 @@ TEST_F(Profil, JedeVerkuerzungAendertNichts)
     for (size_t n = 0; n < voll.size(); ++n) {
         CArchive ein(std::vector<uint8_t>(voll.begin(), voll.begin() + n), "/p/kurz.lmp");
         meldungen.m_meldungen.clear();
-        EXPECT_EQ(p.Serialize(ein), CBenutzerprofil::PROFIL_BESCHAEDIGT) << n;
+        EXPECT_EQ(p.Serialize(ein), DATEI_BESCHAEDIGT) << n;
         ASSERT_EQ(meldungen.Texte().size(), 1u);
         EXPECT_EQ(meldungen.Texte()[0].rfind("/p/kurz.lmp ", 0), 0u);
         ASSERT_EQ(Gespeichert(p), rein) << n;
