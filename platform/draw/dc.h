@@ -249,8 +249,8 @@ public:
     // -- Text
     bool TextOut(int x, int y, const std::string& text);
     virtual bool ExtTextOut(int x, int y, unsigned optionen, const RECT* rechteck,
-                            const std::string& text) = 0;                 // at the alignment point
-    virtual int DrawText(const std::string& text, RECT* rechteck, unsigned format) = 0;  // height drawn
+                            const std::string& text);                     // at the alignment point
+    virtual int DrawText(const std::string& text, RECT* rechteck, unsigned format);  // logical height
     SIZE GetTextExtent(const std::string& text) const;                     // logical, with justification
     bool GetTextMetrics(TEXTMETRIC* tm) const;                             // logical units
 
@@ -282,22 +282,27 @@ protected:
     virtual SIZE GeraetTextMass(const std::string& text) const = 0;        // without justification
     virtual TEXTMETRIC GeraetMetrik() const = 0;
 
+    // -- Text in device units: the box of a laid-out text, its characters
+    //    with the extra units after each, and what the background gets
+    struct CTextAuftrag {
+        std::u32string zeichen;
+        std::vector<int> extra;
+        int links = 0, oben = 0, breite = 0, hoehe = 0, grundlinie = 0;
+        bool kastenFuellen = false;     // OPAQUE: the box in the background colour
+        bool clip = false;              // draw only inside clipRechteck
+        bool clipFuellen = false;       // ETO_OPAQUE: clipRechteck in the background colour
+        RECT clipRechteck;
+    };
+    virtual void GeraetText(const CTextAuftrag& auftrag) = 0;
+
     // -- Helpers for the implementations
     int HoeheInGeraet(int logisch) const;                                  // vertical length
     int BreiteInGeraet(int logisch) const;                                 // horizontal length
     int SchriftHoeheGeraet() const;                                        // cell or character height
     int StiftBreiteGeraet() const;                                         // at least 1
     RECT RechteckInGeraet(int l, int t, int r, int b) const;               // normalised
-    // Device box (width and height) of a text placed at the logical point
-    // by the alignment; its top-left corner and the baseline.
-    struct CTextLage {
-        int links = 0, oben = 0, breite = 0, hoehe = 0, grundlinie = 0;
-    };
-    CTextLage TextLage(int x, int y, const std::string& text) const;
-    // Extra device units after each character of text (justification).
-    std::vector<int> Ausgleich(const std::string& text) const;
-    // Lines of DrawText and the device top of the first one.
-    std::vector<std::string> DrawTextZeilen(const std::string& text, unsigned format) const;
+    // A text laid out in device units with the current justification.
+    CTextAuftrag TextAuftrag(const std::string& text) const;
 
     CGeraetDaten m_geraet;
     bool m_bAbgebrochen = false;
