@@ -342,3 +342,25 @@ TEST_F(SpeicherAnzeige, PaletteUndAbzuege)
 }
 
 } // namespace
+
+#include "platform/display/pixel8.h"
+
+TEST(Pixel8, UmwandlungUeberDiePaletteBeachtetPitch)
+{
+    PALETTEENTRY palette[256] = {};
+    palette[69] = {0xF0, 0xF0, 0xFF, 0};
+    palette[176] = {0xF0, 0xF0, 0xFF, 0}; // same colour, other index
+    palette[10] = {1, 2, 3, 0};
+    const BYTE quelle[2][8] = {{69, 176, 10, 0, 10, 99, 99, 99}, {10, 10, 10, 10, 69, 99, 99, 99}};
+    uint32_t ziel[2][6] = {};
+    uint32_t tabelle[256];
+    TabelleAusPalette(palette, tabelle);
+    Umwandeln8Nach32(&quelle[0][0], 8, &ziel[0][0], 6 * 4, 5, 2, tabelle);
+    EXPECT_EQ(ziel[0][0], 0xFFF0F0FFu);
+    EXPECT_EQ(ziel[0][1], 0xFFF0F0FFu);
+    EXPECT_EQ(ziel[0][2], 0xFF010203u);
+    EXPECT_EQ(ziel[0][3], 0xFF000000u);
+    EXPECT_EQ(ziel[0][4], 0xFF010203u);
+    EXPECT_EQ(ziel[0][5], 0u); // beyond the width: untouched
+    EXPECT_EQ(ziel[1][4], 0xFFF0F0FFu);
+}
