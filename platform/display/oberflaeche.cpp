@@ -126,6 +126,7 @@ HRESULT CDDOberflaeche::Erzeugen(std::shared_ptr<CAnzeigeKern> kern, const DDSUR
             primaer->m_rueckpuffer = neu(DDSCAPS_BACKBUFFER | DDSCAPS_FLIP | DDSCAPS_COMPLEX | speicher,
                                          modus.breite, modus.hoehe);
             primaer->m_rueckpuffer->m_primaer = primaer.get();
+            primaer->m_rueckpuffer->m_selbst.reset(); // owned by the primary alone
         }
         kern->primaer = primaer.get();
         *ergebnis = primaer.get();
