@@ -1,0 +1,141 @@
+#include "presentation/stoppuhr.h"
+
+#include "platform/system.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counter that only moves when the test says so.
+struct CTestZaehler : CLeistungszaehlerQuelle {
+    int64_t frequenz = 10'000'000;
+    int64_t stand = 5'000'000;
+    int lesungen = 0;
+    int64_t Frequenz() override { return frequenz; }
+    int64_t Zaehler() override
+    {
+        ++lesungen;
+        return stand;
+    }
+};
+
+class StoppuhrTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetLeistungszaehlerQuelle(&zaehler); }
+    void TearDown() override { SetLeistungszaehlerQuelle(nullptr); }
+    // Advances the counter by milliseconds at 10 MHz.
+    void Warte(int64_t ms) { zaehler.stand += ms * 10'000; }
+    CTestZaehler zaehler;
+};
+
+TEST_F(StoppuhrTest, InitAcceptsOnlyResolutionsTheCounterCanGive)
+{
+    CStoppuhr uhr;
+    EXPECT_EQ(uhr.GetStatus(), 1);
+    EXPECT_EQ(uhr.GetEinheitenProSekunde(), 0);
+    EXPECT_EQ(uhr.Init(1000), 0);
+    EXPECT_EQ(uhr.GetEinheitenProSekunde(), 1000);
+
+    EXPECT_EQ(CStoppuhr().Init(0), 2);
+    EXPECT_EQ(CStoppuhr().Init(-5), 2);
+    EXPECT_EQ(CStoppuhr().Init(10'000'001), 2);
+    EXPECT_EQ(CStoppuhr().Init(10'000'000), 0);
+
+    zaehler.frequenz = 0;
+    CStoppuhr ohneZaehler;
+    EXPECT_EQ(ohneZaehler.Init(1000), 2);
+    Warte(50);
+    EXPECT_EQ(ohneZaehler.NeuStarten(), 0);
+    EXPECT_EQ(ohneZaehler.Lesen(), 0);
+}
+
+TEST_F(StoppuhrTest, UninitialisedStopwatchMeasuresNothing)
+{
+    CStoppuhr uhr;
+    uhr.NeuStarten();
+    Warte(20);
+    EXPECT_EQ(uhr.Lesen(), 0);
+    EXPECT_EQ(uhr.Anhalten(), 0);
+    EXPECT_EQ(uhr.Runde(), 0);
+    EXPECT_EQ(uhr.NeuStarten(), 0);
+}
+
+TEST_F(StoppuhrTest, LapReturnsTimeToLastReadingThenZero)
+{
+    CStoppuhr uhr;
+    uhr.Init(1000);
+    uhr.NeuStarten();
+    Warte(37);
+    EXPECT_EQ(uhr.Lesen(), 37);
+    Warte(100); // not read: the lap ends at the last reading
+    const int lesungen = zaehler.lesungen;
+    EXPECT_EQ(uhr.Runde(), 37);
+    EXPECT_EQ(uhr.Runde(), 0);
+    EXPECT_EQ(zaehler.lesungen, lesungen);
+    EXPECT_EQ(uhr.Lesen(), 100);
+}
+
+TEST_F(StoppuhrTest, HeldReadingStaysUntilLapOrRestart)
+{
+    CStoppuhr uhr;
+    uhr.Init(10'000); // 0.1 ms
+    uhr.NeuStarten();
+    Warte(12);
+    EXPECT_EQ(uhr.Anhalten(), 120);
+    Warte(5);
+    EXPECT_EQ(uhr.Anhalten(), 120);
+    EXPECT_EQ(uhr.Lesen(), 120);
+    // The lap ends at the reaction; the next item's time starts there.
+    EXPECT_EQ(uhr.Runde(), 120);
+    EXPECT_EQ(uhr.Lesen(), 50);
+
+    Warte(3);
+    uhr.Anhalten();
+    Warte(4);
+    // Restart reports up to the held reading, then starts afresh now.
+    EXPECT_EQ(uhr.NeuStarten(), 80);
+    Warte(2);
+    EXPECT_EQ(uhr.Lesen(), 20);
+}
+
+TEST_F(StoppuhrTest, ElapsedTruncatesTowardZero)
+{
+    CStoppuhr uhr;
+    uhr.Init(10); // 0.1 s = 1'000'000 counts
+    uhr.NeuStarten();
+    zaehler.stand += 1'999'999;
+    EXPECT_EQ(uhr.Lesen(), 1);
+}
+
+TEST_F(StoppuhrTest, SynchroniseStartsFromTheOthersReference)
+{
+    CStoppuhr bild, vordergrund;
+    bild.Init(10'000);
+    vordergrund.Init(1000);
+    bild.NeuStarten(); // just after a flip
+    Warte(6);
+    EXPECT_EQ(vordergrund.Synchronisieren(bild), 6);
+    EXPECT_EQ(vordergrund.GetReferenz(), bild.GetReferenz());
+    Warte(10);
+    EXPECT_EQ(vordergrund.Lesen(), 16);
+
+    // A held stopwatch keeps its reading and is released.
+    vordergrund.Anhalten();
+    Warte(10);
+    bild.NeuStarten();
+    EXPECT_EQ(vordergrund.Synchronisieren(bild), -10);
+    EXPECT_EQ(vordergrund.Lesen(), 0);
+
+    // An invalid status is taken over and measures nothing.
+    CStoppuhr ungueltig;
+    EXPECT_EQ(vordergrund.Synchronisieren(ungueltig), 0);
+    EXPECT_EQ(vordergrund.GetStatus(), 1);
+
+    // Taking a valid status does not make an uninitialised one divide by 0.
+    CStoppuhr roh;
+    Warte(5);
+    EXPECT_EQ(roh.Synchronisieren(bild), 0);
+    EXPECT_EQ(roh.GetStatus(), 0);
+}
+
+} // namespace

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include "platform/archiv.h"
+#include "platform/meldung.h"
+#include "platform/system.h"
+#include "workplace/benutzerprofil.h"
+#include "workplace/dateikopf.h"
+
+namespace {
+
+class Profil : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        systemdienst::SetBenutzernameFuerTest([] { return std::string("nutzer7"); });
+        systemdienst::SetDokumentenQuelle([] { return std::string("/home/nutzer7/Dokumente"); });
+    }
+    void TearDown() override
+    {
+        systemdienst::SetBenutzernameFuerTest({});
+        systemdienst::SetDokumentenQuelle({});
+    }
+
+    static std::vector<uint8_t> Gespeichert(CBenutzerprofil& p)
+    {
+        CArchive ar;
+        EXPECT_EQ(p.Serialize(ar), 0);
+        return ar.GetBytes();
+    }
+    static uint32_t Wort(const std::vector<uint8_t>& b, size_t pos)
+    {
+        return b[pos] | b[pos + 1] << 8 | b[pos + 2] << 16 | uint32_t(b[pos + 3]) << 24;
+    }
+    // Header of a profile file with the given frame values.
+    static CArchive Kopf(const char* magie, const char* typ, uint32_t version)
+    {
+        CArchive ar;
+        ar << std::string(magie) << std::string(typ) << version;
+        return ar;
+    }
+};
+
+} // namespace
+
+TEST_F(Profil, Dateiname)
+{
+    CBenutzerprofil p;
+    EXPECT_EQ(p.GetProfildateiname(), "default.lmp");
+    p.m_strProfilMuster = "$b.lmp";
+    EXPECT_EQ(p.GetProfildateiname(), "nutzer7.lmp");
+    p.m_strProfilMuster = "$b_$b.lmp";
+    EXPECT_EQ(p.GetProfildateiname(), "nutzer7_$b.lmp");
+}
+
+TEST_F(Profil, EinheitenTexte)
+{
+    CAnzeigeOptionen o;
+    EXPECT_EQ(o.GetEinheitText(), "°");
+    EXPECT_EQ(o.m_dwFlags, 6u);
+    EXPECT_EQ(o.GetDezimalstellen(), 1);
+    const std::pair<uint32_t, const char*> faelle[] = {
+        {0x2001, "'"}, {0x3001, "'"}, {0x1001, "\""}, {0x0003, "°"}, {0x0102, "mm"}, {0x0202, "cm"},
+        {0x0402, "dm"}, {0x0002, "m"}, {0x4008, "pxl"}, {0x4004, "%"}, {0, "[1]"},
+    };
+    for (auto [einheit, text] : faelle) {
+        o.SetEinheit(einheit);
+        EXPECT_EQ(o.GetEinheitText(), text) << einheit;
+    }
+}
+
+TEST_F(Profil, VorgabenUndSchrift)
+{
+    CBenutzerprofil p;
+    CVerzeichnisse v = p.GetVerzeichnisse();
+    EXPECT_EQ(v.m_strEigeneTexte, "/home/nutzer7/Dokumente");
+    EXPECT_EQ(v.m_strTrainingsVorlage, v.m_strProgramm + "/LMTR-Trainings/Vorlage.lmt");
+    EXPECT_EQ(v.m_strUmgebungsVorlage, v.m_strProgramm + "/LMTR-Umgebungen/Vorlage.lmu");
+    EXPECT_EQ(p.m_strProfilVerzeichnis, v.m_strProgramm + "/LMTR-Benutzerprofile");
+    ASSERT_NE(p.GetSchrift(), nullptr);
+    LOGFONT lf;
+    ASSERT_TRUE(p.GetSchrift()->GetLogFont(&lf));
+    EXPECT_EQ(lf.lfHeight, 8);
+    EXPECT_EQ(lf.lfCharSet, 1);
+    EXPECT_EQ(lf.lfFaceName, "MS Sans Serif");
+}
+
+TEST_F(Profil, SetVerzeichnisseNimmtNurBearbeitbare)
+{
+    CBenutzerprofil p;
+    CVerzeichnisse v = p.GetVerzeichnisse();
+    const std::string bilder = v.m_strBilder;
+    v.m_strBilder = "/anders";
+    v.m_strProgramm = "/anders";
+    v.m_strTests = "/tests";
+    p.SetVerzeichnisse(v);
+    EXPECT_EQ(p.GetVerzeichnisse().m_strBilder, bilder);
+    EXPECT_NE(p.GetVerzeichnisse().m_strProgramm, "/anders");
+    EXPECT_EQ(p.GetVerzeichnisse().m_strTests, "/tests");
+}
+
+TEST_F(Profil, SpeichernUndLaden)
+{
+    CBenutzerprofil p;
+    auto bytes = Gespeichert(p);
+    ASSERT_GE(bytes.size(), 25u);
+    EXPECT_EQ(Wort(bytes, 9), 110u);
+    EXPECT_EQ(Wort(bytes, 13), 1u);
+    EXPECT_EQ(Wort(bytes, 17), 1u);
+    EXPECT_EQ(Wort(bytes, 21), 6u);
+
+    CAnzeigeOptionen o;
+    o.SetEinheit(0x0202);
+    o.SetDezimalstellen(42); // kept as read; formatting caps it
+    o.m_dwFlags = 0xF;
+    p.SetAnzeigeoptionen(o);
+    CVerzeichnisse v = p.GetVerzeichnisse();
+    v.m_strTestVorlage = "/t/Größe.lmd";
+    v.m_strEigeneTexte = "/texte";
+    p.SetVerzeichnisse(v);
+
+    CBenutzerprofil q;
+    CArchive ein(Gespeichert(p), "/x/p.lmp");
+    EXPECT_EQ(q.Serialize(ein), DATEI_GELADEN);
+    EXPECT_EQ(q.GetAnzeigeOptionen().GetEinheitText(), "cm");
+    EXPECT_EQ(q.GetAnzeigeOptionen().GetDezimalstellen(), 42);
+    EXPECT_EQ(q.GetAnzeigeOptionen().m_dwFlags, 0xFu);
+    EXPECT_EQ(q.GetVerzeichnisse().m_strTestVorlage, "/t/Größe.lmd");
+    EXPECT_EQ(q.GetVerzeichnisse().m_strEigeneTexte, "/texte");
+    EXPECT_EQ(Gespeichert(q), Gespeichert(p));
+}
+
+TEST_F(Profil, Version50BehaeltTestordner)
+{
+    CBenutzerprofil p;
+    CArchive ar = Kopf("LMTR", "LMP", 50);
+    ar << uint32_t(8) << int32_t(0) << uint32_t(2);
+    for (const char* t : {"/u", "/u/v.lmu", "/tr", "/tr/v.lmt", "/bilder", "/texte"})
+        ar << std::string(t);
+    const auto vorher = p.GetVerzeichnisse();
+    CArchive ein(ar.GetBytes());
+    EXPECT_EQ(p.Serialize(ein), 0);
+    EXPECT_EQ(ein.GetRest(), 0u);
+    EXPECT_EQ(p.GetVerzeichnisse().m_strTests, vorher.m_strTests);
+    EXPECT_EQ(p.GetVerzeichnisse().m_strTestVorlage, vorher.m_strTestVorlage);
+    EXPECT_EQ(p.GetVerzeichnisse().m_strEigeneBilder, "/bilder");
+    EXPECT_EQ(p.GetVerzeichnisse().m_strEigeneTexte, "/texte");
+    EXPECT_EQ(p.GetAnzeigeOptionen().GetEinheitText(), "pxl");
+}
+
+TEST_F(Profil, AbgelehnteDateienAendernNichts)
+{
+    CMeldungsRecorder meldungen;
+    struct Fall {
+        CArchive ar;
+        int code;
+        const char* text;
+    };
+    Fall faelle[] = {
+        {Kopf("LMTX", "LMP", 110), 1, "/p/a.lmp ist keine gültige Datei von Lumetra."},
+        {Kopf("LMTR", "LMU", 110), 2, "/p/a.lmp ist keine LM-Profildatei."},
+        {Kopf("LMTR", "LMP", 9), 3, "/p/a.lmp hat eine ungültige Versionsnummer."},
+        {Kopf("LMTR", "LMP", 200), 4, "/p/a.lmp wurde von einer späteren Version von Lumetra erstellt."},
+    };
+    CBenutzerprofil p;
+    const auto rein = Gespeichert(p);
+    for (Fall& f : faelle) {
+        f.ar << uint32_t(0x0202) << int32_t(3) << uint32_t(0);
+        CArchive ein(f.ar.GetBytes(), "/p/a.lmp");
+        meldungen.m_meldungen.clear();
+        EXPECT_EQ(p.Serialize(ein), f.code);
+        ASSERT_EQ(meldungen.Texte().size(), 1u);
+        EXPECT_EQ(meldungen.Texte()[0], f.text);
+        EXPECT_EQ(meldungen.m_meldungen[0].typ, MB_OK);
+        EXPECT_EQ(Gespeichert(p), rein);
+    }
+}
+
+TEST_F(Profil, JedeVerkuerzungAendertNichts)
+{
+    CMeldungsRecorder meldungen;
+    CBenutzerprofil quelle;
+    CAnzeigeOptionen o;
+    o.SetEinheit(0x0202);
+    quelle.SetAnzeigeoptionen(o);
+    const auto voll = Gespeichert(quelle);
+
+    CBenutzerprofil p;
+    const auto rein = Gespeichert(p);
+    for (size_t n = 0; n < voll.size(); ++n) {
+        CArchive ein(std::vector<uint8_t>(voll.begin(), voll.begin() + n), "/p/kurz.lmp");
+        meldungen.m_meldungen.clear();
+        EXPECT_EQ(p.Serialize(ein), DATEI_BESCHAEDIGT) << n;
+        ASSERT_EQ(meldungen.Texte().size(), 1u);
+        EXPECT_EQ(meldungen.Texte()[0].rfind("/p/kurz.lmp ", 0), 0u);
+        ASSERT_EQ(Gespeichert(p), rein) << n;
+    }
+}
