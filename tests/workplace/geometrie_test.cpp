@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "workplace/geometrie.h"
+
+namespace {
+
+RECT R(int l, int t, int r, int b)
+{
+    return {l, t, r, b};
+}
+
+TEST(Geometrie, RechteckeBeschneidenUndVereinigen)
+{
+    EXPECT_EQ(RechteckBeschneiden(R(50, 50, 80, 80), R(0, 0, 40, 40)), R(40, 40, 40, 40));
+    EXPECT_EQ(RechteckBeschneiden(R(-10, 5, 20, 30), R(0, 0, 40, 40)), R(0, 5, 20, 30));
+    EXPECT_EQ(RechteckBeschneiden(R(-30, -30, -20, -20), R(0, 0, 40, 40)), R(0, 0, 0, 0));
+    EXPECT_EQ(RechteckVereinigen(R(0, 0, 10, 10), R(5, -5, 20, 8)), R(0, -5, 20, 10));
+    // An inverted rectangle counts with its larger edge.
+    EXPECT_EQ(RechteckVereinigen(R(30, 30, 10, 10), R(0, 0, 5, 5)), R(0, 0, 30, 30));
+}
+
+TEST(Geometrie, PunktListeWaechstInZwanzigern)
+{
+    CDPunktListe l;
+    EXPECT_EQ(l.SetAtGrow(25, 0.25, -0.5), 0);
+    EXPECT_EQ(l.GetSize(), 26);
+    EXPECT_EQ(l.GetKapazitaet(), 40);
+    for (int i = 0; i < 25; ++i) {
+        ASSERT_EQ(l.GetAt(i).x, 0.0);
+        ASSERT_EQ(l.GetAt(i).y, 0.0);
+    }
+    EXPECT_EQ(l.GetAt(25).y, -0.5);
+    EXPECT_EQ(l.SetAtGrow(-1, 1, 1), -1);
+    EXPECT_EQ(l.GetAt(26).x, 0.0);
+
+    // Shrinking and growing again shows the dropped points cleared.
+    l.SetSize(10);
+    EXPECT_EQ(l.GetAt(25).y, 0.0);
+    l.SetSize(30);
+    EXPECT_EQ(l.GetAt(25).y, 0.0);
+    EXPECT_EQ(l.GetKapazitaet(), 40);
+    l.SetSize(45);
+    EXPECT_EQ(l.GetKapazitaet(), 60);
+    EXPECT_EQ(l.SetAtGrowPunkt(3, CDPunkt(0.1, 0.2)), 0);
+    EXPECT_EQ(l.GetAt(3).x, 0.1);
+}
+
+TEST(Geometrie, PixelListen)
+{
+    CRechteckListe r;
+    EXPECT_EQ(r.SetSize(0), 1);
+    EXPECT_EQ(r.GetSize(), 0);
+    EXPECT_EQ(r.GetAt(0), RECT{});
+    EXPECT_EQ(r.SetSize(3), 0);
+    EXPECT_EQ(r.SetRechteck(1, R(1, 2, 3, 4)), 0);
+    EXPECT_EQ(r.GetAt(1), R(1, 2, 3, 4));
+    EXPECT_EQ(r.SetAt(3, R(1, 1, 1, 1)), 1);
+    EXPECT_EQ(r.GetAt(-1), RECT{});
+    EXPECT_EQ(r.GetAt(3), RECT{});
+    EXPECT_EQ(r.SetSize(2), 0);
+    EXPECT_EQ(r.GetAt(1), RECT{}); // old contents are not kept
+
+    CPunktListe p;
+    p.SetSize(2);
+    EXPECT_EQ(p.SetAt(1, POINT{7, 8}), 0);
+    EXPECT_EQ(p.GetAt(1), (POINT{7, 8}));
+    EXPECT_EQ(p.SetAt(2, POINT{1, 1}), 1);
+}
+
+} // namespace

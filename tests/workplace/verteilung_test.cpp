@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include "platform/crt.h"
+#include "workplace/verteilung.h"
+
+namespace {
+
+RECT R(int l, int t, int r, int b)
+{
+    return {l, t, r, b};
+}
+
+bool Ueberlappen(const RECT& a, const RECT& b)
+{
+    return a.left < b.right && a.right > b.left && a.top < b.bottom && a.bottom > b.top;
+}
+
+class VerteilungTest : public ::testing::Test {
+protected:
+    // Mische seeds from the time: a fixed clock makes every placement exact.
+    void SetUp() override { crt::SetZeitQuelle([] { return int64_t(1234567); }); }
+    void TearDown() override { crt::SetZeitQuelle({}); }
+};
+
+TEST_F(VerteilungTest, BereichUndGrenzen)
+{
+    CVerteilung v;
+    EXPECT_EQ(v.SetBereich(R(0, 0, 100, 100), R(0, 0, 0, 10)), -1);
+    EXPECT_EQ(v.SetBereich(R(0, 0, 5, 100), R(0, 0, 10, 10)), -2);
+    ASSERT_EQ(v.SetBereich(R(0, 0, 100, 100), R(0, 0, 10, 10)), 0);
+    EXPECT_EQ(v.GetMaxZeilen(), 10);
+    EXPECT_EQ(v.GetMaxSpalten(), 10);
+    EXPECT_EQ(v.GetSchritteX(), 9);
+    EXPECT_EQ(v.GetSchritteY(), 9);
+    EXPECT_EQ(v.GetMaxAnzahl(), 81);
+
+    EXPECT_EQ(v.SetRaster(11, 1, 1), -4);
+    EXPECT_EQ(v.SetRaster(10, 1, 2), -5);
+    EXPECT_EQ(v.SetRaster(0, 1, 1), -3);
+    EXPECT_EQ(v.SetAnzahl(82, 2), -6);
+    EXPECT_EQ(v.SetAnzahl(101, 1), -5);
+    EXPECT_EQ(v.SetAnzahl(0, 4), -3);
+    ASSERT_EQ(v.SetAnzahl(81, 2), 0);
+    EXPECT_EQ(v.GetZeilen(), 9);
+    EXPECT_EQ(v.GetSpalten(), 9);
+    EXPECT_EQ(v.GetAnzahl(), 81);
+    ASSERT_EQ(v.SetAnzahl(12, 1), 0);
+    EXPECT_EQ(v.GetZeilen(), 3); // grown a column, then a row, until 12 fit
+    EXPECT_EQ(v.GetSpalten(), 4);
+    EXPECT_EQ(v.GetAnzahl(), 12);
+
+    CVerteilung m;
+    ASSERT_EQ(m.SetBereichUmMitte(R(10, 20, 50, 60), R(0, 0, 7, 9)), 0);
+    m.SetRaster(1, 1, 4);
+    RECT r = m.GetRechteck(0);
+    EXPECT_GE(r.left + 3, 10);
+    EXPECT_LE(r.left + 3, 50);
+    EXPECT_GE(r.top + 4, 20);
+    EXPECT_LE(r.top + 4, 60);
+}
+
+TEST_F(VerteilungTest, RasterUeberDemBereich)
+{
+    CVerteilung v;
+    v.SetBereich(R(0, 0, 100, 100), R(0, 0, 10, 10));
+    ASSERT_EQ(v.SetRaster(2, 5, 1), 0);
+    EXPECT_EQ(v.GetAnzahl(), 10);
+    EXPECT_EQ(v.GetPunktRasterplatz(1, 1), (POINT{10, 25}));
+    EXPECT_EQ(v.GetPunktRasterplatz(1, 2), (POINT{30, 25}));
+    EXPECT_EQ(v.GetPunktRasterplatz(2, 5), (POINT{90, 75}));
+    EXPECT_EQ(v.GetRechteckRasterplatz(2, 5), R(85, 70, 95, 80));
+    EXPECT_EQ(v.GetRechteck(9), R(85, 70, 95, 80));
+    EXPECT_EQ(v.GetRechteckRasterplatz(0, 1), RECT{});
+    EXPECT_EQ(v.GetRechteckRasterplatz(-1, 1), RECT{});
+    EXPECT_EQ(v.GetRechteck(10), RECT{});
+
+    // Edge spreading: the outer objects touch the area's edges.
+    ASSERT_EQ(v.SetRaster(1, 3, 1 | 64), 0);
+    EXPECT_EQ(v.GetPunktRasterplatz(1, 1).x, 5);
+    EXPECT_EQ(v.GetPunktRasterplatz(1, 2).x, 50);
+    EXPECT_EQ(v.GetPunktRasterplatz(1, 3).x, 95);
+}
+
+TEST_F(VerteilungTest, InnenbereichLaesstPlaetzeFrei)
+{
+    CVerteilung v;
+    v.SetBereich(R(0, 0, 100, 100), R(0, 0, 10, 10));
+    v.SetInnenbereich(R(40, 40, 60, 60));
+    EXPECT_LT(v.GetMaxAnzahl(), 81);
+    ASSERT_EQ(v.SetRaster(10, 10, 1), 0);
+    EXPECT_EQ(v.GetAnzahl(), 100);
+    int mitPlatz = 0;
+    for (int i = 0; i < 100; ++i) {
+        RECT r = v.GetRechteck(i);
+        if (r == RECT{})
+            continue;
+        ++mitPlatz;
+        EXPECT_FALSE(Ueberlappen(r, R(40, 40, 60, 60)));
+    }
+    EXPECT_EQ(mitPlatz, 96);
+
+    // A count below the free places leaves a random choice of them empty.
+    ASSERT_EQ(v.SetAnzahl(30, 1), 0);
+    EXPECT_EQ(v.GetAnzahl(), 30);
+    EXPECT_NE(v.GetRechteck(29), RECT{});
+    EXPECT_EQ(v.GetRechteck(30), RECT{});
+
+    // An inner area over everything leaves no place.
+    CVerteilung voll;
+    voll.SetBereich(R(0, 0, 100, 100), R(0, 0, 10, 10));
+    voll.SetInnenbereich(R(-50, -50, 200, 200));
+    ASSERT_EQ(voll.SetRaster(3, 3, 1), 0);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(voll.GetRechteck(i), RECT{});
+    ASSERT_EQ(voll.SetRaster(5, 4, 4), 0);
+    EXPECT_EQ(voll.GetAnzahl(), 0);
+}
+
+TEST_F(VerteilungTest, VerschobenesRasterBleibtFreiUndImBereich)
+{
+    CVerteilung v;
+    v.SetBereich(R(0, 0, 400, 300), R(0, 0, 20, 20));
+    v.SetInnenbereich(R(150, 100, 250, 200));
+    crt::srand(99);
+    ASSERT_EQ(v.SetRaster(6, 8, 2), 0);
+    const RECT innen = R(150, 100, 250, 200);
+    std::vector<RECT> liste;
+    for (int i = 0; i < v.GetAnzahl(); ++i) {
+        RECT r = v.GetRechteck(i);
+        if (r == RECT{})
+            continue;
+        EXPECT_GE(r.left, 0);
+        EXPECT_LE(r.right, 400);
+        EXPECT_FALSE(Ueberlappen(r, innen)) << i;
+        liste.push_back(r);
+    }
+    EXPECT_GT(liste.size(), 30u);
+
+    // The same seed gives the same layout.
+    crt::srand(99);
+    CVerteilung w;
+    w.SetBereich(R(0, 0, 400, 300), R(0, 0, 20, 20));
+    w.SetInnenbereich(innen);
+    w.SetRaster(6, 8, 2);
+    for (int i = 0; i < v.GetAnzahl(); ++i)
+        EXPECT_EQ(v.GetRechteck(i), w.GetRechteck(i));
+}
+
+TEST_F(VerteilungTest, ZufallAusserhalbDesInnenbereichs)
+{
+    CVerteilung v;
+    v.SetBereich(R(0, 0, 1920, 1080), R(0, 0, 40, 40));
+    const RECT innen = R(640, 360, 1280, 720);
+    v.SetInnenbereich(innen);
+    crt::srand(7);
+    ASSERT_EQ(v.SetAnzahl(500, 4), 0);
+    EXPECT_EQ(v.GetAnzahl(), 500);
+    EXPECT_EQ(v.GetZeilen(), 0);
+    for (int i = 0; i < 500; ++i) {
+        RECT r = v.GetRechteck(i);
+        ASSERT_NE(r, RECT{});
+        ASSERT_FALSE(Ueberlappen(r, innen)) << i;
+        ASSERT_GE(r.left, 0);
+        ASSERT_LE(r.bottom, 1080);
+    }
+    // The first draws decide the first position exactly.
+    crt::srand(7);
+    const int x = 20 + crt::rand() % 1881;
+    const int y = 20 + crt::rand() % 1041;
+    ASSERT_FALSE(Ueberlappen(R(x - 20, y - 20, x + 20, y + 20), innen));
+    EXPECT_EQ(v.GetRechteck(0), R(x - 20, y - 20, x + 20, y + 20));
+}
+
+TEST_F(VerteilungTest, InitStelltBeiFehlerAllesZurueck)
+{
+    CVerteilung v;
+    ASSERT_EQ(v.Init(R(0, 0, 100, 100), R(0, 0, 10, 10), RECT{}, 2, 5, 1), 0);
+    EXPECT_EQ(v.Init(R(0, 0, 100, 100), R(0, 0, 30, 30), RECT{}, 4, 4, 1), -4);
+    EXPECT_EQ(v.GetAnzahl(), 10);
+    EXPECT_EQ(v.GetMaxZeilen(), 10);
+    EXPECT_EQ(v.GetPunktRasterplatz(2, 5), (POINT{90, 75}));
+}
+
+TEST_F(VerteilungTest, SichtbarerTeilUndUeberstand)
+{
+    // Range of centres (0, 0)-(20, 12) is the visible region; the first of a
+    // 2 x 2 grid over it sticks out 5 to the left and 3 at the top.
+    CVerteilung v;
+    ASSERT_EQ(v.SetBereichUmMitte(R(0, 0, 20, 12), R(0, 0, 20, 12)), 0);
+    ASSERT_EQ(v.SetRaster(2, 2, 1 | 16), 0);
+    ASSERT_EQ(v.GetRechteck(0), R(-5, -3, 15, 9));
+
+    RECT teil, quelle;
+    uint32_t kanten = v.GetSichtbarerTeil(&teil, &quelle, 0);
+    EXPECT_EQ(kanten, 1u | 2u | 8u | 0x100u);
+    EXPECT_EQ(teil, R(0, 0, 15, 9));
+    EXPECT_EQ(quelle, R(5, 3, 20, 12));
+
+    kanten = v.GetUeberstand(&teil, &quelle, 0, kanten);
+    EXPECT_EQ(teil, R(15, 9, 20, 12)); // the corner, at the bottom right
+    EXPECT_EQ(quelle, R(0, 0, 5, 3));
+    kanten = v.GetUeberstand(&teil, &quelle, 0, kanten);
+    EXPECT_EQ(teil, R(0, 9, 15, 12)); // the top strip, at the bottom
+    EXPECT_EQ(quelle, R(5, 0, 20, 3));
+    kanten = v.GetUeberstand(&teil, &quelle, 0, kanten);
+    EXPECT_EQ(teil, R(15, 0, 20, 9)); // the left strip, at the right
+    EXPECT_EQ(quelle, R(0, 3, 5, 12));
+    EXPECT_EQ(kanten, 0x100u);
+    EXPECT_EQ(v.GetUeberstand(&teil, &quelle, 0, kanten), 0x80000000u);
+    EXPECT_EQ(v.GetSichtbarerTeil(&teil, &quelle, 4), 0x80000000u);
+    EXPECT_EQ(teil, RECT{});
+}
+
+} // namespace
