@@ -151,27 +151,11 @@ bool CIndexDC::Polyline(const POINT* punkte, int anzahl)
 
 bool CIndexDC::Rectangle(int l, int t, int r, int b)
 {
-    RECT d = RechteckInGeraet(l, t, r, b);
-    uint8_t brush = Index(m_brushFarbe);
-    if (GetStift().lopnStyle == PS_NULL) {
-        // Without a pen the platform fills one pixel less to the right and below.
-        if (!m_bBrushLeer)
-            Flaeche({d.left, d.top, d.right - 1, d.bottom - 1}, brush);
-        return true;
-    }
-    int w = StiftBreiteGeraet();
-    uint8_t pen = Index(GetStift().lopnColor);
-    RECT innen{d.left + w, d.top + w, d.right - w, d.bottom - w};
-    if (innen.left >= innen.right || innen.top >= innen.bottom) {
-        Flaeche(d, pen);
-        return true;
-    }
+    CRechteckTeile teile = RechteckTeile(l, t, r, b);
     if (!m_bBrushLeer)
-        Flaeche(innen, brush);
-    Flaeche({d.left, d.top, d.right, innen.top}, pen);
-    Flaeche({d.left, innen.bottom, d.right, d.bottom}, pen);
-    Flaeche({d.left, innen.top, innen.left, innen.bottom}, pen);
-    Flaeche({innen.right, innen.top, d.right, innen.bottom}, pen);
+        Flaeche(teile.innen, Index(m_brushFarbe));
+    for (const RECT& balken : teile.rahmen)
+        Flaeche(balken, Index(GetStift().lopnColor));
     return true;
 }
 
