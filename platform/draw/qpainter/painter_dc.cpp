@@ -181,17 +181,22 @@ bool CPainterDC::LineTo(int x, int y)
     return true;
 }
 
+QPolygon CPainterDC::GeraetPolygon(const POINT* punkte, int anzahl) const
+{
+    std::vector<POINT> p(punkte, punkte + anzahl);
+    LPtoDP(p.data(), anzahl);
+    QPolygon polygon;
+    for (const POINT& q : p)
+        polygon << QPoint(q.x, q.y);
+    return polygon;
+}
+
 bool CPainterDC::Polyline(const POINT* punkte, int anzahl)
 {
     if (!m_painter || !punkte || anzahl < 2)
         return false;
-    std::vector<POINT> p(punkte, punkte + anzahl);
-    LPtoDP(p.data(), anzahl);
-    QPolygon linie;
-    for (const POINT& q : p)
-        linie << QPoint(q.x, q.y);
     SetzeStift();
-    m_painter->drawPolyline(linie);
+    m_painter->drawPolyline(GeraetPolygon(punkte, anzahl));
     return true;
 }
 
@@ -222,14 +227,9 @@ bool CPainterDC::Polygon(const POINT* punkte, int anzahl)
 {
     if (!m_painter || !punkte || anzahl < 2)
         return false;
-    std::vector<POINT> p(punkte, punkte + anzahl);
-    LPtoDP(p.data(), anzahl);
-    QPolygon flaeche;
-    for (const POINT& q : p)
-        flaeche << QPoint(q.x, q.y);
     SetzeStift();
     SetzePinsel();
-    m_painter->drawPolygon(flaeche, Qt::OddEvenFill);
+    m_painter->drawPolygon(GeraetPolygon(punkte, anzahl), Qt::OddEvenFill);
     return true;
 }
 

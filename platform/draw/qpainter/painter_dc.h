@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPolygon>
 
 #include "platform/draw/dc.h"
 
@@ -45,6 +46,7 @@ private:
     void SetzeStift() const;
     void SetzePinsel() const;
     const QFont& Schrift() const;
+    QPolygon GeraetPolygon(const POINT* punkte, int anzahl) const;
 
     QPainter* m_painter;
     mutable QFont m_schrift;
