@@ -413,6 +413,14 @@ void CDiagramm::ZeichneReihen(CDC* dc)
         ZeichneReihenIntern(dc, i);
 }
 
+void CDiagramm::ZeichneMitReihen(CDC* dc, RECT rechteck, CFont* schrift)
+{
+    SetAbbildung(rechteck);
+    SetSchrift(schrift);
+    Zeichnen(dc);
+    ZeichneReihen(dc);
+}
+
 void CDiagramm::ZeichneReihenIntern(CDC* dc, int reihe)
 {
     if (!dc || reihe < 1 || reihe > m_AnzahlReihen || !m_Abbildbar)
