@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/schrift.h"
+#include "platform/draw/dc.h"
 
 class CArchive;
 

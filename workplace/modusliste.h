@@ -6,6 +6,8 @@
 // The display modes a presentation may ask for, in ascending order of
 // width, height, colour depth and refresh rate, none twice. A refresh rate
 // of 0 is the display's default rate.
+struct DDSURFACEDESC;
+
 class CModusListe {
 public:
     enum Quelle : uint32_t { QUELLE_KEINE = 0, QUELLE_EINGEBAUT = 1, QUELLE_TREIBER = 2 };
@@ -26,6 +28,10 @@ public:
     // Writes the listed mode nearest to the request into the arguments and
     // answers its index; -1 with the request unchanged for an empty list.
     int BestenSuchen(uint32_t& breite, uint32_t& hoehe, uint32_t& farbtiefe, uint32_t& frequenz) const;
+
+    // Callback of the display's mode enumeration; kontext is the list.
+    // Lists 8-bit and depth-0 modes; rates below 60 Hz count as default.
+    static int32_t ModusGefunden(DDSURFACEDESC* beschreibung, void* kontext);
 
     int32_t GetAnzahl() const { return m_nAnzahl; }
     uint32_t GetBreite(int index) const;

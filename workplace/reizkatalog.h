@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/schrift.h"
+#include "platform/draw/dc.h"
 
 // The fixed catalogue of the twelve stimulus sets. A stimulus code with bit
 // 24 set is the character in bits 0-7, drawn with the stimulus font;

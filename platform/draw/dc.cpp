@@ -176,6 +176,26 @@ RECT CDC::RechteckInGeraet(int l, int t, int r, int b) const
     return d;
 }
 
+CDC::CRechteckTeile CDC::RechteckTeile(int l, int t, int r, int b) const
+{
+    RECT d = RechteckInGeraet(l, t, r, b);
+    CRechteckTeile teile;
+    if (m_pen.lopnStyle == PS_NULL) {
+        teile.innen = {d.left, d.top, d.right - 1, d.bottom - 1};
+        return teile;
+    }
+    int w = StiftBreiteGeraet();
+    RECT i{d.left + w, d.top + w, d.right - w, d.bottom - w};
+    if (i.left >= i.right || i.top >= i.bottom) {
+        teile.rahmen = {d};
+        return teile;
+    }
+    teile.innen = i;
+    teile.rahmen = {{d.left, d.top, d.right, i.top}, {d.left, i.bottom, d.right, d.bottom},
+                    {d.left, i.top, i.left, i.bottom}, {i.right, i.top, d.right, i.bottom}};
+    return teile;
+}
+
 // ---- Objects -----------------------------------------------------------------
 
 CFont* CDC::SelectObject(CFont* font)

@@ -303,6 +303,15 @@ protected:
     RECT RechteckInGeraet(int l, int t, int r, int b) const;               // normalised
     // A text laid out in device units with the current justification.
     CTextAuftrag TextAuftrag(const std::string& text) const;
+    // Parts of a device rectangle as the platform paints it: the inside for
+    // the brush and up to four frame bars of pen width for the pen (the
+    // whole rectangle is one bar when the pen fills it). Without a pen the
+    // inside loses its right column and bottom row.
+    struct CRechteckTeile {
+        RECT innen;
+        std::vector<RECT> rahmen;
+    };
+    CRechteckTeile RechteckTeile(int l, int t, int r, int b) const;
 
     CGeraetDaten m_geraet;
     bool m_bAbgebrochen = false;

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "systemvorgaben.h"
+
 #include "platform/archiv.h"
 #include "platform/meldung.h"
-#include "platform/system.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/dateikopf.h"
 
@@ -10,16 +11,7 @@ namespace {
 
 class Profil : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        systemdienst::SetBenutzernameFuerTest([] { return std::string("nutzer7"); });
-        systemdienst::SetDokumentenQuelle([] { return std::string("/home/nutzer7/Dokumente"); });
-    }
-    void TearDown() override
-    {
-        systemdienst::SetBenutzernameFuerTest({});
-        systemdienst::SetDokumentenQuelle({});
-    }
+    CSystemvorgaben vorgaben;
 
     static std::vector<uint8_t> Gespeichert(CBenutzerprofil& p)
     {

@@ -1,0 +1,278 @@
+#include "model/trainingsbericht.h"
+
+#include <new>
+
+#include "model/archivfeld.h"
+
+CTrainingsBericht::CTrainingsBericht()
+{
+    Zuruecksetzen();
+}
+
+CTrainingsBericht::CTrainingsBericht(const CTrainingsBericht& r) : CTrainingsBericht()
+{
+    *this = r;
+}
+
+CTrainingsBericht::~CTrainingsBericht() = default;
+
+CTrainingsBericht& CTrainingsBericht::operator=(const CTrainingsBericht& r)
+{
+    if (this != &r) {
+        m_nAufgabenart = r.m_nAufgabenart;
+        m_dwAufgabenFlags = r.m_dwAufgabenFlags;
+        m_nRasterSpalten = r.m_nRasterSpalten;
+        m_nRasterZeilen = r.m_nRasterZeilen;
+        m_rcPositionen = r.m_rcPositionen;
+        m_dStandardGeschwindigkeit = r.m_dStandardGeschwindigkeit;
+        m_dZielGeschwindigkeit = r.m_dZielGeschwindigkeit;
+        m_dLaufzeit = r.m_dLaufzeit;
+        m_nTag = r.m_nTag;
+        m_nUhrzeit = r.m_nUhrzeit;
+        m_nHGReaktionszeit = r.m_nHGReaktionszeit;
+        m_nKorrekteReaktionen = r.m_nKorrekteReaktionen;
+        m_nFalscheAlarme = r.m_nFalscheAlarme;
+        SetAnzahlReize(r.m_nAnzahlReize);
+        for (int i = 0; i < m_nAnzahlReize; ++i) {
+            m_Rechtecke.SetAt(i, r.m_Rechtecke.GetAt(i));
+            m_Punkte.SetAt(i, r.m_Punkte.GetAt(i));
+        }
+        m_Zaehler1 = r.m_Zaehler1;
+        m_Marke = r.m_Marke;
+        m_Zaehler2 = r.m_Zaehler2;
+        m_Zaehler3 = r.m_Zaehler3;
+        m_Zeit = r.m_Zeit;
+    }
+    Veraendert();
+    return *this;
+}
+
+void CTrainingsBericht::Zuruecksetzen()
+{
+    m_nAuswertung = 0;
+    m_nDiagramm = -1;
+    m_nGeraden = 0;
+    for (int k = 0; k < 3; ++k) m_dAchsenabschnitt[k] = m_dSteigung[k] = 0.0;
+    m_Tabelle.Loesche();
+    m_Gruppentabelle.Loesche();
+    m_Diagramm.Zuruecksetzen();
+    m_nAufgabenart = 0;
+    m_dwAufgabenFlags = 0;
+    m_nRasterSpalten = m_nRasterZeilen = 0;
+    m_rcPositionen = RECT{0, 0, 0, 0};
+    m_dStandardGeschwindigkeit = m_dZielGeschwindigkeit = m_dLaufzeit = 0.0;
+    m_nTag = m_nUhrzeit = 0;
+    m_nHGReaktionszeit = 0;
+    m_nKorrekteReaktionen = m_nFalscheAlarme = 0;
+    SetAnzahlReize(-1);
+}
+
+void CTrainingsBericht::Veraendert()
+{
+    m_nAuswertung = 0;
+    m_nDiagramm = -1;
+}
+
+int CTrainingsBericht::SetAnzahlReize(int n)
+{
+    Veraendert();
+    const int anzahl = n < 0 ? 0 : n;
+    m_nAnzahlReize = anzahl;
+    m_Rechtecke.SetSize(anzahl);
+    m_Punkte.SetSize(anzahl);
+    for (auto* feld : {&m_Zaehler1, &m_Marke, &m_Zaehler2, &m_Zaehler3, &m_Zeit})
+        feld->assign(static_cast<size_t>(anzahl), 0u);
+    return n < 0 ? 1 : 0;
+}
+
+int CTrainingsBericht::SetRechteck(int i, int links, int oben, int rechts, int unten)
+{
+    Veraendert();
+    if (!Gueltig(i)) return 1;
+    return m_Rechtecke.SetAt(i, RECT{links, oben, rechts, unten});
+}
+
+int CTrainingsBericht::SetPunkt(int i, int x, int y)
+{
+    Veraendert();
+    if (!Gueltig(i)) return 1;
+    return m_Punkte.SetAt(i, POINT{x, y});
+}
+
+// Every writing operation marks the report as changed, valid index or not.
+int CTrainingsBericht::Schreibe(std::vector<uint32_t>& feld, int i, uint32_t wert, bool addieren)
+{
+    Veraendert();
+    if (!Gueltig(i)) return 1;
+    uint32_t& eintrag = feld[static_cast<size_t>(i)];
+    eintrag = addieren ? eintrag + wert : wert;
+    return 0;
+}
+
+int CTrainingsBericht::IncZaehler1(int i) { return Schreibe(m_Zaehler1, i, 1, true); }
+int CTrainingsBericht::IncZaehler2(int i) { return Schreibe(m_Zaehler2, i, 1, true); }
+int CTrainingsBericht::IncZaehler3(int i) { return Schreibe(m_Zaehler3, i, 1, true); }
+int CTrainingsBericht::SetMarke(int i) { return Schreibe(m_Marke, i, 1, false); }
+int CTrainingsBericht::SetZeit(int i, uint64_t ms) { return Schreibe(m_Zeit, i, static_cast<uint32_t>(ms), false); }
+int CTrainingsBericht::AddZeit(int i, uint64_t ms) { return Schreibe(m_Zeit, i, static_cast<uint32_t>(ms), true); }
+
+void CTrainingsBericht::IncKorrekteReaktionen()
+{
+    Veraendert();
+    ++m_nKorrekteReaktionen;
+}
+
+void CTrainingsBericht::IncFalscheAlarme()
+{
+    Veraendert();
+    ++m_nFalscheAlarme;
+}
+
+void CTrainingsBericht::AddDauer(uint64_t ms)
+{
+    Veraendert();
+    m_nHGReaktionszeit += ms;
+}
+
+POINT CTrainingsBericht::GetPunkt(int i) const
+{
+    return Gueltig(i) ? m_Punkte.GetAt(i) : POINT{0, 0};
+}
+
+RECT CTrainingsBericht::GetRechteck(int i) const
+{
+    return Gueltig(i) ? m_Rechtecke.GetAt(i) : RECT{0, 0, 0, 0};
+}
+
+static uint32_t Eintrag(const std::vector<uint32_t>& feld, int i)
+{
+    return i >= 0 && static_cast<size_t>(i) < feld.size() ? feld[static_cast<size_t>(i)] : 0u;
+}
+
+uint32_t CTrainingsBericht::GetZaehler1(int i) const { return Eintrag(m_Zaehler1, i); }
+uint32_t CTrainingsBericht::GetMarke(int i) const { return Eintrag(m_Marke, i); }
+uint32_t CTrainingsBericht::GetZaehler2(int i) const { return Eintrag(m_Zaehler2, i); }
+uint32_t CTrainingsBericht::GetZaehler3(int i) const { return Eintrag(m_Zaehler3, i); }
+uint32_t CTrainingsBericht::GetZeit(int i) const { return Eintrag(m_Zeit, i); }
+double CTrainingsBericht::GetZeitSekunden(int i) const { return GetZeit(i) / 1000.0; }
+
+int CTrainingsBericht::SummeZaehler1() const
+{
+    uint32_t summe = 0;
+    for (uint32_t z : m_Zaehler1) summe += z;
+    return static_cast<int>(summe);
+}
+
+int CTrainingsBericht::AnzahlMitZaehler2() const
+{
+    int n = 0;
+    for (uint32_t z : m_Zaehler2)
+        if (z != 0) ++n;
+    return n;
+}
+
+int CTrainingsBericht::AnzahlNurZaehler3() const
+{
+    int n = 0;
+    for (size_t i = 0; i < m_Zaehler3.size(); ++i)
+        if (m_Zaehler2[i] == 0 && m_Zaehler3[i] != 0) ++n;
+    return n;
+}
+
+double CTrainingsBericht::GetDauerSekunden() const
+{
+    return static_cast<double>(m_nHGReaktionszeit) / 1000.0;
+}
+
+void CTrainingsBericht::Serialize(CArchive& ar)
+{
+    if (ar.IsLoading()) Zuruecksetzen();
+    uint32_t oben = static_cast<uint32_t>(m_nHGReaktionszeit >> 32);
+    uint32_t unten = static_cast<uint32_t>(m_nHGReaktionszeit);
+    int32_t n = m_nAnzahlReize;
+    Felder(ar, m_nAufgabenart, m_dwAufgabenFlags, m_nTag, m_nUhrzeit, m_dLaufzeit,
+           m_dStandardGeschwindigkeit, m_dZielGeschwindigkeit, m_rcPositionen.left,
+           m_rcPositionen.top, m_rcPositionen.right, m_rcPositionen.bottom, m_nRasterSpalten,
+           m_nRasterZeilen, m_nKorrekteReaktionen, m_nFalscheAlarme, oben, unten, n);
+    if (ar.IsLoading()) {
+        m_nHGReaktionszeit = (static_cast<uint64_t>(oben) << 32) | unten;
+        // The count is the file's word: check it against what follows
+        // before sizing anything by it.
+        if (n > 0) ar.PruefeRest(44 * static_cast<uint64_t>(n));
+        SetAnzahlReize(n);
+    }
+    for (int i = 0; i < m_nAnzahlReize; ++i) {
+        POINT p = m_Punkte.GetAt(i);
+        RECT r = m_Rechtecke.GetAt(i);
+        const size_t k = static_cast<size_t>(i);
+        Felder(ar, p.x, p.y, r.left, r.top, r.right, r.bottom, m_Zaehler1[k], m_Marke[k],
+               m_Zaehler2[k], m_Zaehler3[k], m_Zeit[k]);
+        if (ar.IsLoading()) {
+            m_Punkte.SetAt(i, p);
+            m_Rechtecke.SetAt(i, r);
+        }
+    }
+    Veraendert();
+}
+
+CTrainingsBerichtListe::~CTrainingsBerichtListe()
+{
+    RemoveAll();
+}
+
+CTrainingsBericht* CTrainingsBerichtListe::GetAt(int i) const
+{
+    if (i < 0 || i >= m_nAnzahl) return nullptr;
+    return m_Plaetze[static_cast<size_t>(i)].get();
+}
+
+int CTrainingsBerichtListe::SetAtGrow(int i, const CTrainingsBericht* bericht)
+{
+    if (i < 0) return 1;
+    if (!bericht) return 2;
+    try {
+        if (i >= m_nAnzahl) {
+            const size_t anzahl = static_cast<size_t>(m_nAnzahl) + 1;
+            // Make the copy first, so that a failure leaves the list as it was.
+            auto neu = std::make_unique<CTrainingsBericht>(*bericht);
+            if (anzahl > m_Plaetze.size()) {
+                size_t kapazitaet = m_Plaetze.size();
+                while (kapazitaet < anzahl) kapazitaet += 5;
+                m_Plaetze.resize(kapazitaet);
+            }
+            m_Plaetze[anzahl - 1] = std::move(neu);
+            m_nAnzahl = static_cast<int>(anzahl);
+            return 0;
+        }
+        auto& platz = m_Plaetze[static_cast<size_t>(i)];
+        if (!platz) platz = std::make_unique<CTrainingsBericht>();
+        *platz = *bericht;
+        return 0;
+    } catch (const std::bad_alloc&) {
+        return 2;
+    }
+}
+
+int CTrainingsBerichtListe::RemoveAt(int i)
+{
+    if (m_nAnzahl < 1 || i < 0 || i >= m_nAnzahl) return 1;
+    m_Plaetze.erase(m_Plaetze.begin() + i);
+    m_Plaetze.emplace_back();  // the capacity stays
+    --m_nAnzahl;
+    return 0;
+}
+
+int CTrainingsBerichtListe::RemoveAll()
+{
+    const bool leereSlots = !m_Plaetze.empty() && m_nAnzahl == 0;
+    m_Plaetze.clear();
+    m_Plaetze.shrink_to_fit();
+    m_nAnzahl = 0;
+    return leereSlots ? 1 : 0;
+}
+
+void CTrainingsBerichtListe::Tausche(CTrainingsBerichtListe& andere) noexcept
+{
+    std::swap(m_nAnzahl, andere.m_nAnzahl);
+    m_Plaetze.swap(andere.m_Plaetze);
+}

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "model/diagramm.h"
+#include "platform/draw/typen.h"
+#include "workplace/datentabelle.h"
+#include "workplace/geometrie.h"
+
+class CArchive;
+
+// The result of one training run. The presentation fills it; the training
+// keeps a copy per run and stores it; the evaluation adds its tables and
+// chart, which are working objects and never stored or copied.
+class CTrainingsBericht {
+public:
+    CTrainingsBericht();
+    CTrainingsBericht(const CTrainingsBericht& r);
+    virtual ~CTrainingsBericht();
+    // Copies the run's data, not the evaluation; always marks the report
+    // as not evaluated, also on self-assignment.
+    CTrainingsBericht& operator=(const CTrainingsBericht& r);
+
+    void Zuruecksetzen();
+    // Stores or loads the report's record; throws CArchiveException when
+    // the record ends early or claims more stimuli than the file holds.
+    void Serialize(CArchive& ar);
+
+    // 1 for n < 0 (then no stimuli), else every entry zero and 0.
+    int SetAnzahlReize(int n);
+
+    // Writing one stimulus: 1 for an index outside the stimuli, else 0.
+    int SetRechteck(int i, int links, int oben, int rechts, int unten);
+    int SetPunkt(int i, int x, int y);
+    int IncZaehler1(int i);
+    int IncZaehler2(int i);
+    int IncZaehler3(int i);
+    int SetMarke(int i);
+    int SetZeit(int i, uint64_t ms);   // keeps the low 32 bits
+    int AddZeit(int i, uint64_t ms);   // adds the low 32 bits
+
+    void IncKorrekteReaktionen();
+    void IncFalscheAlarme();
+    void AddDauer(uint64_t ms);
+
+    // Reading one stimulus: 0 (the zero point) outside the stimuli.
+    POINT GetPunkt(int i) const;
+    RECT GetRechteck(int i) const;
+    uint32_t GetZaehler1(int i) const;
+    uint32_t GetMarke(int i) const;
+    uint32_t GetZaehler2(int i) const;
+    uint32_t GetZaehler3(int i) const;
+    uint32_t GetZeit(int i) const;
+    double GetZeitSekunden(int i) const;
+
+    // Foreground false alarms.
+    int SummeZaehler1() const;
+    // Wrong answers: stimuli with counter 2.
+    int AnzahlMitZaehler2() const;
+    // Correct answers: stimuli with counter 3 and without counter 2.
+    int AnzahlNurZaehler3() const;
+    // Summed background reaction time in seconds.
+    double GetDauerSekunden() const;
+    int GetKorrekteReaktionen() const { return m_nKorrekteReaktionen; }
+    int GetFalscheAlarme() const { return m_nFalscheAlarme; }
+    int GetAnzahlReize() const { return m_nAnzahlReize; }
+    uint64_t GetHGReaktionszeit() const { return m_nHGReaktionszeit; }
+
+    // Bytes of a stored report with n stimuli.
+    static constexpr uint64_t GespeicherteGroesse(uint64_t n) { return 84 + 44 * n; }
+
+    // Evaluation (kept by the report, rebuilt after every change).
+    int m_nAuswertung = 0;
+    int m_nDiagramm = -1;
+    int m_nGeraden = 0;          // bits 1, 2, 4: fitted lines 1 to 3 exist
+    double m_dAchsenabschnitt[3] = {0.0, 0.0, 0.0};
+    double m_dSteigung[3] = {0.0, 0.0, 0.0};
+    CDatentabelle m_Tabelle;
+    CDatentabelle m_Gruppentabelle;
+    CDiagramm m_Diagramm;
+
+    // The run; the presentation writes these directly.
+    int m_nAufgabenart = 0;
+    uint32_t m_dwAufgabenFlags = 0;
+    int m_nRasterSpalten = 0;
+    int m_nRasterZeilen = 0;
+    RECT m_rcPositionen{0, 0, 0, 0};  // pixels, saccade task only
+    double m_dStandardGeschwindigkeit = 0.0;
+    double m_dZielGeschwindigkeit = 0.0;
+    double m_dLaufzeit = 0.0;         // seconds
+    int m_nTag = 0;                   // day number
+    int m_nUhrzeit = 0;               // seconds since midnight
+
+private:
+    void Veraendert();
+    int Schreibe(std::vector<uint32_t>& feld, int i, uint32_t wert, bool addieren);
+    bool Gueltig(int i) const { return i >= 0 && i < m_nAnzahlReize; }
+
+    uint64_t m_nHGReaktionszeit = 0;  // ms of the correct background reactions
+    int m_nKorrekteReaktionen = 0;
+    int m_nFalscheAlarme = 0;
+    int m_nAnzahlReize = 0;
+    CRechteckListe m_Rechtecke;
+    CPunktListe m_Punkte;
+    std::vector<uint32_t> m_Zaehler1;
+    std::vector<uint32_t> m_Marke;
+    std::vector<uint32_t> m_Zaehler2;
+    std::vector<uint32_t> m_Zaehler3;
+    std::vector<uint32_t> m_Zeit;
+};
+
+// The training's reports, owned; capacity grows in steps of 5.
+class CTrainingsBerichtListe {
+public:
+    CTrainingsBerichtListe() = default;
+    virtual ~CTrainingsBerichtListe();
+    CTrainingsBerichtListe(const CTrainingsBerichtListe&) = delete;
+    CTrainingsBerichtListe& operator=(const CTrainingsBerichtListe&) = delete;
+
+    int GetSize() const { return m_nAnzahl; }
+    int GetKapazitaet() const { return static_cast<int>(m_Plaetze.size()); }
+    // Null outside 0 .. count - 1; the list keeps the report.
+    CTrainingsBericht* GetAt(int i) const;
+    // Copies the report into slot i, or appends it when i is at or beyond
+    // the count. 1 negative index, 2 no storage, else 0.
+    int SetAtGrow(int i, const CTrainingsBericht* bericht);
+    // 1 bad index, else 0; the capacity stays.
+    int RemoveAt(int i);
+    // 1 when slots existed without reports, else 0; the list is empty after.
+    int RemoveAll();
+    // Exchanges the whole contents with another list.
+    void Tausche(CTrainingsBerichtListe& andere) noexcept;
+
+private:
+    int m_nAnzahl = 0;
+    std::vector<std::unique_ptr<CTrainingsBericht>> m_Plaetze;
+};

@@ -1,0 +1,161 @@
+// The generated stimulus and arrow bitmaps must be 1-bit pictures in the
+// layout the picture loader reads: black for the ink, white for the ground.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "support/qt_app.h"
+
+namespace {
+
+const std::string Bilderordner = LUMETRA_ARTIFACTS "/../resources/bilder/";
+
+const char* const Saetze[] = {"kreise.bmp", "dreiecke.bmp", "mehrecke.bmp", "geometr.bmp",
+                              "sterne.bmp", "pfeile.bmp", "gitter.bmp", "symbole.bmp",
+                              "objekteA.bmp", "objekteB.bmp"};
+
+uint32_t Lese(const std::vector<uint8_t>& b, size_t o, int n)
+{
+    uint32_t v = 0;
+    for (int i = n - 1; i >= 0; --i)
+        v = (v << 8) | b[o + size_t(i)];
+    return v;
+}
+
+struct CBmp {
+    std::vector<uint8_t> bytes;
+    int breite = 0, hoehe = 0;
+    uint32_t zeile = 0;
+
+    // Ink at (x, y), y counted from the top.
+    bool Tinte(int x, int y) const
+    {
+        const size_t o = 62 + size_t(hoehe - 1 - y) * zeile + size_t(x / 8);
+        return !(bytes[o] & (0x80 >> (x % 8)));
+    }
+};
+
+// Checks every header field the loader relies on and returns the picture.
+CBmp LeseUndPruefe(const std::string& name, int breite, int hoehe)
+{
+    CBmp bmp;
+    std::ifstream datei(Bilderordner + name, std::ios::binary);
+    EXPECT_TRUE(datei) << name << " fehlt in " << Bilderordner;
+    bmp.bytes.assign(std::istreambuf_iterator<char>(datei), {});
+    const auto& b = bmp.bytes;
+    if (b.size() < 62) {
+        ADD_FAILURE() << name << " ist zu kurz";
+        return bmp;
+    }
+    SCOPED_TRACE(name);
+    EXPECT_EQ(Lese(b, 0, 2), 0x4D42u);
+    EXPECT_EQ(Lese(b, 2, 4), b.size());
+    EXPECT_EQ(Lese(b, 10, 4), 62u);
+    EXPECT_EQ(Lese(b, 14, 4), 40u);
+    EXPECT_EQ(int32_t(Lese(b, 18, 4)), breite);
+    EXPECT_EQ(int32_t(Lese(b, 22, 4)), hoehe); // positive: bottom row first
+    EXPECT_EQ(Lese(b, 26, 2), 1u);
+    EXPECT_EQ(Lese(b, 28, 2), 1u);
+    EXPECT_EQ(Lese(b, 30, 4), 0u);
+    EXPECT_EQ(Lese(b, 46, 4), 2u);
+    EXPECT_EQ(Lese(b, 54, 4), 0x00000000u); // entry 0 black
+    EXPECT_EQ(Lese(b, 58, 4), 0x00FFFFFFu); // entry 1 white
+    bmp.breite = breite;
+    bmp.hoehe = hoehe;
+    bmp.zeile = ((uint32_t(breite) + 31) / 32) * 4;
+    EXPECT_EQ(b.size() - 62, size_t(bmp.zeile) * size_t(hoehe));
+    if (b.size() - 62 != size_t(bmp.zeile) * size_t(hoehe))
+        bmp.breite = bmp.hoehe = 0;
+    return bmp;
+}
+
+std::vector<bool> Zelle(const CBmp& bmp, int i)
+{
+    std::vector<bool> z;
+    for (int y = 0; y < bmp.breite; ++y)
+        for (int x = 0; x < bmp.breite; ++x)
+            z.push_back(bmp.Tinte(x, i * bmp.breite + y));
+    return z;
+}
+
+TEST(Reizbilder, SymbolsetsHold32DistinctSymbolsClearOfTheCellEdges)
+{
+    for (const char* name : Saetze) {
+        SCOPED_TRACE(name);
+        const CBmp bmp = LeseUndPruefe(name, 128, 128 * 32);
+        ASSERT_EQ(bmp.hoehe, 128 * 32);
+        std::vector<std::vector<bool>> zellen;
+        for (int i = 0; i < 32; ++i) {
+            SCOPED_TRACE(i);
+            const auto z = Zelle(bmp, i);
+            int tinte = 0, rand = 0;
+            for (int y = 0; y < 128; ++y)
+                for (int x = 0; x < 128; ++x) {
+                    tinte += z[size_t(y * 128 + x)];
+                    if (x == 0 || y == 0 || x == 127 || y == 127)
+                        rand += z[size_t(y * 128 + x)];
+                }
+            EXPECT_GT(tinte, 128 * 128 / 30);
+            EXPECT_LT(tinte, 128 * 128 * 9 / 10);
+            // Smoothing while scaling must not pull in the neighbour cell.
+            EXPECT_EQ(rand, 0);
+            for (size_t j = 0; j < zellen.size(); ++j)
+                EXPECT_NE(z, zellen[j]) << "gleich wie Symbol " << j;
+            zellen.push_back(z);
+        }
+    }
+}
+
+TEST(Reizbilder, ArrowPicturesPointRightAndLeft)
+{
+    const CBmp rechts = LeseUndPruefe("pfeilr.bmp", 128, 128);
+    const CBmp links = LeseUndPruefe("pfeill.bmp", 128, 128);
+    ASSERT_EQ(rechts.hoehe, 128);
+    ASSERT_EQ(links.hoehe, 128);
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x)
+            ASSERT_EQ(rechts.Tinte(x, y), links.Tinte(127 - x, y)) << x << "," << y;
+    // The head is the tall end, the shaft the low one.
+    auto spalte = [&](int x) {
+        int n = 0;
+        for (int y = 0; y < 128; ++y)
+            n += rechts.Tinte(x, y);
+        return n;
+    };
+    EXPECT_GT(spalte(80), 2 * spalte(20));
+    EXPECT_GT(spalte(20), 0);
+}
+
+// A standard reader agrees on size and colours; a contact sheet of each set
+// is left in the artifacts folder for a look.
+TEST(Reizbilder, QtReadsThemAndTheyMakeContactSheets)
+{
+    SichereQtAnwendung();
+    for (const char* name : Saetze) {
+        const QImage bild(QString::fromStdString(Bilderordner + name));
+        ASSERT_FALSE(bild.isNull()) << name;
+        EXPECT_EQ(bild.size(), QSize(128, 128 * 32)) << name;
+        EXPECT_EQ(bild.pixel(0, 0), qRgb(255, 255, 255)) << name;
+        QImage bogen(8 * 136, 4 * 136, QImage::Format_RGB32);
+        bogen.fill(Qt::gray);
+        QPainter maler(&bogen);
+        for (int i = 0; i < 32; ++i)
+            maler.drawImage(QPoint((i % 8) * 136 + 4, (i / 8) * 136 + 4), bild.copy(0, i * 128, 128, 128));
+        maler.end();
+        EXPECT_TRUE(bogen.save(QString(LUMETRA_ARTIFACTS "/reizbilder_") + name + ".png"));
+    }
+    for (const char* name : {"pfeilr.bmp", "pfeill.bmp"}) {
+        const QImage bild(QString::fromStdString(Bilderordner + name));
+        EXPECT_EQ(bild.size(), QSize(128, 128)) << name;
+        EXPECT_TRUE(bild.save(QString(LUMETRA_ARTIFACTS "/reizbilder_") + name + ".png"));
+    }
+}
+
+} // namespace
