@@ -22,9 +22,9 @@ public:
 
     // Pixel (0, 0) is the display's top-left corner; the zero rectangle
     // without an environment or for an inverted result.
-    RECT GetPixelRechteck(CUmgebung* umgebung) const;
+    RECT GetPixelRechteck(const CUmgebung* umgebung) const;
     // 0; -1 without an environment. An inverted rectangle becomes all 0.0.
-    int SetPixelRechteck(int left, int top, int right, int bottom, CUmgebung* umgebung);
+    int SetPixelRechteck(int left, int top, int right, int bottom, const CUmgebung* umgebung);
 
     // Public like RECT's: the owners read and write the edges directly.
     double left = 0.0;
@@ -42,7 +42,7 @@ public:
     CDPunkt& operator=(const CDPunkt&) = default;
 
     // 0; -1 without an environment (then (0.0, 0.0)).
-    int SetPixelPunkt(int x, int y, CUmgebung* umgebung);
+    int SetPixelPunkt(int x, int y, const CUmgebung* umgebung);
 
     double x = 0.0;
     double y = 0.0;
