@@ -15,7 +15,9 @@ class TextdateiTest : public ::testing::Test {
 protected:
     fs::path Datei(const std::string& name, const std::string& inhalt)
     {
-        fs::path ordner = fs::path(LUMETRA_ARTIFACTS) / "textdatei";
+        // One folder per test: ctest runs the tests of this fixture in parallel.
+        fs::path ordner = fs::path(LUMETRA_ARTIFACTS) / "textdatei" /
+                          ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::create_directories(ordner);
         fs::path p = ordner / name;
         std::ofstream(p, std::ios::binary) << inhalt;
