@@ -8,6 +8,20 @@ class CDiagramm;
 
 // Small pieces that the training and the test evaluation share.
 
+// The report after its evaluation; null with the evaluation's code in r,
+// or 1 when there is no report.
+template <typename Modell>
+auto AusgewerteterBericht(Modell& modell, int bericht, int& r) -> decltype(modell.GetBericht(bericht))
+{
+    r = modell.BerichtAuswerten(bericht);
+    if (r != 0)
+        return nullptr;
+    auto* b = modell.GetBericht(bericht);
+    if (!b)
+        r = 1;
+    return b;
+}
+
 // The part of a chart name after its "/" and the blank behind it.
 std::string AchsenName(const std::string& name);
 

@@ -292,12 +292,10 @@ int CTest::GetErgebnisText(std::string& zeit, std::string& horiz1, std::string& 
                            std::string& vert2, int bericht)
 {
     zeit = horiz1 = horiz2 = vert1 = vert2 = "---";
-    const int r = BerichtAuswerten(bericht);
-    if (r != 0)
-        return r;
-    CTestBericht* b = GetBericht(bericht);
+    int r = 0;
+    CTestBericht* b = AusgewerteterBericht(*this, bericht, r);
     if (!b)
-        return 1;
+        return r;
     const uint32_t f = b->m_dwTestFlags;
     if (!(f & (kLinien | kLaengen)))
         return 0;
@@ -330,12 +328,10 @@ int CTest::GetErgebnisText(std::string& zeit, std::string& horiz1, std::string& 
 
 int CTest::DiagrammErstellen(int diagramm, int bericht)
 {
-    const int r = BerichtAuswerten(bericht);
-    if (r != 0)
-        return r;
-    CTestBericht* b = GetBericht(bericht);
+    int r = 0;
+    CTestBericht* b = AusgewerteterBericht(*this, bericht, r);
     if (!b)
-        return 1;
+        return r;
     CDiagramm& d = b->m_Diagramm;
     if (!m_pUmgebung) {
         d.Zuruecksetzen();

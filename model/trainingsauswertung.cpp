@@ -141,12 +141,10 @@ int CTraining::BerichtAuswerten(int bericht)
 int CTraining::GetErgebnisText(std::string& text, int bericht)
 {
     text = "---";
-    const int r = BerichtAuswerten(bericht);
-    if (r != 0)
-        return r;
-    CTrainingsBericht* b = GetBericht(bericht);
+    int r = 0;
+    CTrainingsBericht* b = AusgewerteterBericht(*this, bericht, r);
     if (!b)
-        return 1;
+        return r;
     if (b->m_Gruppentabelle.GetAnzahlWerte(2) > 0) {
         // Column 3 is 1.0 everywhere: one group, the mean over the positions.
         CDatentabelle gesamt;
@@ -158,12 +156,10 @@ int CTraining::GetErgebnisText(std::string& text, int bericht)
 
 int CTraining::DiagrammErstellen(int diagramm, int bericht)
 {
-    const int r = BerichtAuswerten(bericht);
-    if (r != 0)
-        return r;
-    CTrainingsBericht* b = GetBericht(bericht);
+    int r = 0;
+    CTrainingsBericht* b = AusgewerteterBericht(*this, bericht, r);
     if (!b)
-        return 1;
+        return r;
 
     int p;
     if (m_Sakkaden.m_nSpalten > 1 && diagramm == 0)
