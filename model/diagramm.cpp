@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "workplace/formatierung.h"
+#include "workplace/geometrie.h"
 #include "workplace/statistik.h"
 
 namespace {
@@ -31,19 +32,6 @@ double Faktor(double geraet, double spanne)
     if (!(spanne > 0.0) || !std::isfinite(spanne))
         return 0.0;
     return geraet / spanne;
-}
-
-// TEMP until the geometry helpers land.
-RECT RechteckBeschneiden(RECT r, RECT g)
-{
-    RECT a;
-    a.left = std::max(r.left, g.left);
-    a.right = std::min(std::max(r.right, a.left), std::max(g.right, g.left));
-    a.left = std::min(a.left, a.right);
-    a.top = std::max(r.top, g.top);
-    a.bottom = std::min(std::max(r.bottom, a.top), std::max(g.bottom, g.top));
-    a.top = std::min(a.top, a.bottom);
-    return a;
 }
 
 double Endlich(double v)
@@ -250,7 +238,11 @@ void CDiagramm::Zeichnen(CDC* dc)
         h = 12;
     m_Skala = h / 12.0;
     int L = std::max(1, static_cast<int>(6.0 * m_Skala));
-    int T = std::max(1, static_cast<int>(0.0 * m_Skala));
+    // Axes and ticks are at least one device unit thick, else a printer's
+    // fine mapping (0.01 mm) loses them between its dots.
+    SIZE punkt{1, 1};
+    dc->DPtoLP(&punkt);
+    int T = std::max({1, static_cast<int>(0.0 * m_Skala), static_cast<int>(punkt.cx), static_cast<int>(punkt.cy)});
     const int M = std::max(0, static_cast<int>(15.0 * m_Skala));
     const int q = std::max(0, h / 4);
     const int lh = h;
@@ -419,6 +411,14 @@ void CDiagramm::ZeichneReihen(CDC* dc)
 {
     for (int i = m_AnzahlReihen; i >= 1; --i)
         ZeichneReihenIntern(dc, i);
+}
+
+void CDiagramm::ZeichneMitReihen(CDC* dc, RECT rechteck, CFont* schrift)
+{
+    SetAbbildung(rechteck);
+    SetSchrift(schrift);
+    Zeichnen(dc);
+    ZeichneReihen(dc);
 }
 
 void CDiagramm::ZeichneReihenIntern(CDC* dc, int reihe)

@@ -35,6 +35,8 @@ public:
     // --- drawing; lines and curves use the mapping of the last Zeichnen ---
     void Zeichnen(CDC* dc);
     void ZeichneReihen(CDC* dc);
+    // The reports' order: mapping, font, frame, then the series.
+    void ZeichneMitReihen(CDC* dc, RECT rechteck, CFont* schrift);
     void ZeichneReihenIntern(CDC* dc, int reihe);
     void ZeichneGerade(CDC* dc, int reihe, double a, double b);
     void ZeichneVerteilungskurve(CDC* dc, int reihe, double mu, double sigma, int n);
