@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "workplace/umgebung.h"
+
 int CDPunktListe::SetSize(int n)
 {
     n = std::max(n, 0);
@@ -55,4 +57,45 @@ RECT RechteckVereinigen(RECT a, RECT b)
     e.right = std::max(std::max(a.left, a.right), std::max(b.left, b.right));
     e.bottom = std::max(std::max(a.top, a.bottom), std::max(b.top, b.bottom));
     return e;
+}
+
+namespace {
+constexpr int kEinheitPixel = 8;
+}
+
+RECT CDRechteck::GetPixelRechteck(const CUmgebung* umgebung) const
+{
+    if (!umgebung)
+        return {};
+    const RECT r{umgebung->AnteilInPixelX(left + 0.5), umgebung->AnteilInPixelY(0.5 - top),
+                 umgebung->AnteilInPixelX(right + 0.5), umgebung->AnteilInPixelY(0.5 - bottom)};
+    return r.left > r.right || r.top > r.bottom ? RECT{} : r;
+}
+
+int CDRechteck::SetPixelRechteck(int l, int t, int r, int b, const CUmgebung* umgebung)
+{
+    left = top = right = bottom = 0.0;
+    if (!umgebung)
+        return -1;
+    const double dl = umgebung->InAnteilX(l, kEinheitPixel) - 0.5;
+    const double dt = 0.5 - umgebung->InAnteilY(t, kEinheitPixel);
+    const double dr = umgebung->InAnteilX(r, kEinheitPixel) - 0.5;
+    const double db = 0.5 - umgebung->InAnteilY(b, kEinheitPixel);
+    if (dl <= dr && db <= dt) {
+        left = dl;
+        top = dt;
+        right = dr;
+        bottom = db;
+    }
+    return 0;
+}
+
+int CDPunkt::SetPixelPunkt(int px, int py, const CUmgebung* umgebung)
+{
+    x = y = 0.0;
+    if (!umgebung)
+        return -1;
+    x = umgebung->InAnteilX(px, kEinheitPixel) - 0.5;
+    y = 0.5 - umgebung->InAnteilY(py, kEinheitPixel);
+    return 0;
 }

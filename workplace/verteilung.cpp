@@ -514,20 +514,24 @@ RECT CVerteilung::GetRechteck(int i) const
     return m_rechtecke[m_index[i]];
 }
 
-POINT CVerteilung::GetPunktRasterplatz(int zeile, int spalte) const
+int CVerteilung::Rasterplatz(int zeile, int spalte) const
 {
     if (zeile < 1 || zeile > m_nZeilen || spalte < 1 || spalte > m_nSpalten)
-        return {};
-    const size_t p = static_cast<size_t>((zeile - 1) * m_nSpalten + spalte - 1);
-    return p < m_mitten.size() ? m_mitten[p] : POINT{};
+        return -1;
+    const int p = (zeile - 1) * m_nSpalten + spalte - 1;
+    return p < static_cast<int>(m_mitten.size()) ? p : -1;
+}
+
+POINT CVerteilung::GetPunktRasterplatz(int zeile, int spalte) const
+{
+    const int p = Rasterplatz(zeile, spalte);
+    return p >= 0 ? m_mitten[p] : POINT{};
 }
 
 RECT CVerteilung::GetRechteckRasterplatz(int zeile, int spalte) const
 {
-    if (zeile < 1 || zeile > m_nZeilen || spalte < 1 || spalte > m_nSpalten)
-        return {};
-    const size_t p = static_cast<size_t>((zeile - 1) * m_nSpalten + spalte - 1);
-    return p < m_rechtecke.size() ? m_rechtecke[p] : RECT{};
+    const int p = Rasterplatz(zeile, spalte);
+    return p >= 0 ? m_rechtecke[p] : RECT{};
 }
 
 uint32_t CVerteilung::GetSichtbarerTeil(RECT* teil, RECT* quelle, int i) const

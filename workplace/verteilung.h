@@ -76,6 +76,8 @@ private:
     void WaehleRaster();
     void VerschiebeZufaellig();
     void VerteileZufaellig();
+    // Place of a grid cell counted from 1, or -1.
+    int Rasterplatz(int zeile, int spalte) const;
     int Nachbar(int platz, int richtung, int* umbruchX, int* umbruchY) const;
 
     static RECT Ueberlappung(RECT a, RECT b);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "workplace/geometrie.h"
+#include "workplace/umgebung.h"
 
 namespace {
 
@@ -65,6 +66,41 @@ TEST(Geometrie, PixelListen)
     EXPECT_EQ(p.SetAt(1, POINT{7, 8}), 0);
     EXPECT_EQ(p.GetAt(1), (POINT{7, 8}));
     EXPECT_EQ(p.SetAt(2, POINT{1, 1}), 1);
+}
+
+TEST(Geometrie, UmrechnungInPixelUndZurueck)
+{
+    CUmgebung umgebung; // 1024 x 768
+    CDRechteck r;
+    EXPECT_EQ(r.SetPixelRechteck(0, 0, 1024, 768, &umgebung), 0);
+    EXPECT_EQ(r.left, -0.5);
+    EXPECT_EQ(r.top, 0.5);
+    EXPECT_EQ(r.right, 0.5);
+    EXPECT_EQ(r.bottom, -0.5);
+    EXPECT_EQ(r.GetPixelRechteck(&umgebung), R(0, 0, 1024, 768));
+
+    EXPECT_EQ(r.SetPixelRechteck(512, 0, 256, 768, &umgebung), 0); // left > right
+    EXPECT_EQ(r.right, 0.0);
+    EXPECT_EQ(r.SetPixelRechteck(0, 700, 100, 600, &umgebung), 0); // top below bottom
+    EXPECT_EQ(r.GetPixelRechteck(&umgebung), R(512, 384, 512, 384)); // all 0.0: the centre
+    EXPECT_EQ(r.SetPixelRechteck(0, 0, 10, 10, nullptr), -1);
+    EXPECT_EQ(r.top, 0.0);
+
+    CDRechteck verkehrt;
+    verkehrt.left = 0.2;
+    verkehrt.right = -0.2;
+    EXPECT_EQ(verkehrt.GetPixelRechteck(&umgebung), RECT{});
+    verkehrt.right = 0.3;
+    verkehrt.top = 0.25;
+    EXPECT_EQ(verkehrt.GetPixelRechteck(nullptr), RECT{});
+    EXPECT_EQ(verkehrt.GetPixelRechteck(&umgebung), R(717, 192, 819, 384));
+
+    CDPunkt p;
+    EXPECT_EQ(p.SetPixelPunkt(768, 192, &umgebung), 0);
+    EXPECT_EQ(p.x, 0.25);
+    EXPECT_EQ(p.y, 0.25);
+    EXPECT_EQ(p.SetPixelPunkt(1, 1, nullptr), -1);
+    EXPECT_EQ(p.x, 0.0);
 }
 
 } // namespace

@@ -1,0 +1,133 @@
+#include "model/hintergrund.h"
+
+#include <cmath>
+
+#include "model/archivfeld.h"
+#include "model/begrenzung.h"
+#include "model/umgebungswerte.h"
+#include "workplace/umgebung.h"
+
+CHGBewegung& CHGBewegung::operator=(const CHGBewegung& r)
+{
+    m_nRichtung = r.m_nRichtung;
+    m_dGeschwindigkeit = r.m_dGeschwindigkeit;
+    return *this;
+}
+
+static const char* MusterName(CHGMuster& r)
+{
+    switch (r.m_nArt) {
+    case 10: return "Streifen";
+    case 20:
+        if (r.m_nForm == 1) return "Zeichen: Ellipse";
+        if (r.m_nForm == 2) return "Zeichen: Pfeil";
+        r.m_nForm = 3;
+        return "Zeichen: Rechteck";
+    case 30: return "Zufallspunktmuster";
+    default:
+        r.m_nArt = 0;
+        return "Kein Hintergrundmuster";
+    }
+}
+
+void BegrenzeHGMuster(CHGMuster& r, const CUmgebung* u)
+{
+    BegrenzeAnteil(r.m_dZyklusbreite);
+    if (r.m_dElementbreite > r.m_dZyklusbreite) r.m_dElementbreite = r.m_dZyklusbreite;
+    if (r.m_dElementbreite < 0.0) r.m_dElementbreite = 0.0;
+
+    // Square elements: as many pixel rows as the width has columns.
+    if (u)
+        r.m_dElementhoehe = u->InAnteilY(u->AnteilInPixelXUngerundet(r.m_dElementbreite), 8);
+    else
+        r.m_dElementhoehe = r.m_dElementbreite;
+    if (r.m_dElementhoehe > 1.0) r.m_dElementhoehe = 1.0;
+
+    // Characters: no more than fit into one cycle of the full height. The
+    // centres range over cycle width x display height, so the grid holds
+    // that range's whole element widths and heights. An element below one
+    // pixel gives no grid and no limit.
+    if (r.m_nArt == 20 && u) {
+        const int64_t bereichX = u->AnteilInPixelX(r.m_dZyklusbreite);
+        const int64_t bereichY = u->AnteilInPixelY(1.0);
+        const int64_t objektX = u->AnteilInPixelX(r.m_dElementbreite);
+        const int64_t objektY = u->AnteilInPixelY(r.m_dElementhoehe);
+        if (objektX >= 1 && objektY >= 1 && bereichX >= 0 && bereichY >= 0) {
+            const int64_t zeilen = bereichY / objektY;
+            const int64_t spalten = bereichX / objektX;
+            if (r.m_nVerteilung == 0) {
+                if (r.m_nZeilen > zeilen) r.m_nZeilen = static_cast<int>(zeilen);
+                if (r.m_nSpalten > spalten) r.m_nSpalten = static_cast<int>(spalten);
+            } else if (r.m_nVerteilung == 1) {
+                if (r.m_nAnzahl > zeilen * spalten) r.m_nAnzahl = static_cast<int>(zeilen * spalten);
+            }
+        }
+    }
+
+    if (r.m_nZeilen <= 1) r.m_nZeilen = 1;
+    if (r.m_nSpalten <= 1) r.m_nSpalten = 1;
+    if (r.m_nAnzahl <= 1) r.m_nAnzahl = 1;
+    r.m_strName = MusterName(r);
+}
+
+double BegrenzeGeschwindigkeit(double v, double zyklusbreite)
+{
+    double betrag = std::fabs(v);
+    if (betrag / 10.0 > zyklusbreite / 2.0) betrag = zyklusbreite / 2.0 * 10.0;
+    return v < 0.0 ? -betrag : betrag;
+}
+
+void BegrenzeHGBewegung(CHGBewegung& r, double zyklusbreite)
+{
+    r.m_dGeschwindigkeit = BegrenzeGeschwindigkeit(r.m_dGeschwindigkeit, zyklusbreite);
+}
+
+static void BegrenzeTaste(int& taste, const CUmgebung* u)
+{
+    // Without an environment the table's size is unknown: only the lower end.
+    if (u) {
+        const int n = Tastenanzahl(*u);
+        if (taste >= n) taste = n - 1;
+    }
+    if (taste < 0) taste = 0;
+}
+
+void BegrenzeHGAufgabe(CHGAufgabe& r, const CUmgebung* u, double zyklusbreite)
+{
+    BegrenzeTaste(r.m_nReaktionstaste, u);
+    BegrenzeUntenOben(r.m_dDauerMin, r.m_dDauerMax, 0.01);
+    BegrenzeTaste(r.m_nStarttaste, u);
+    BegrenzeUntenOben(r.m_dIntervallMin, r.m_dIntervallMax, 0.01);
+    r.m_dZielgeschwindigkeit = BegrenzeGeschwindigkeit(r.m_dZielgeschwindigkeit, zyklusbreite);
+    switch (r.m_nArt) {
+    case 10: r.m_strName = "Farbänderung erkennen"; break;
+    case 20: r.m_strName = "Geschwindigkeitsänderung erkennen"; break;
+    default:
+        r.m_nArt = 0;
+        r.m_strName = "Keine Hintergrundaufgabe";
+    }
+}
+
+void SerialisiereHGAufgabe(CArchive& ar, CHGAufgabe& r)
+{
+    Felder(ar, r.m_nArt, r.m_nDurchgangsende, r.m_nIntervallmodus, r.m_nAsynchron,
+           r.m_dZielgeschwindigkeit, r.m_dDauerMin, r.m_dDauerMax, r.m_dIntervallMin,
+           r.m_dIntervallMax, r.m_nReaktionstaste, r.m_nStarttaste);
+}
+
+void SerialisiereHGMuster(CArchive& ar, CHGMuster& r)
+{
+    Felder(ar, r.m_nArt, r.m_nForm, r.m_nVerteilung, r.m_nDurchsichtigkeit, r.m_nZeilen,
+           r.m_nSpalten, r.m_nAnzahl, r.m_dElementbreite, r.m_dElementhoehe, r.m_dZyklusbreite);
+}
+
+void SerialisiereHGBewegung(CArchive& ar, CHGBewegung& r)
+{
+    Felder(ar, r.m_nRichtung, r.m_dGeschwindigkeit);
+}
+
+void SerialisiereFarben(CArchive& ar, CFarben& r, bool mitBeispielreiz)
+{
+    if (mitBeispielreiz) Feld(ar, r.m_crBeispielreiz);
+    Felder(ar, r.m_crVordergrund, r.m_crHintergrund, r.m_crStandardmuster, r.m_crZielmuster);
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <string>
+
+#include "model/hintergrund.h"
+#include "model/testaufgaben.h"
+#include "model/testbericht.h"
+
+class CArchive;
+class CUmgebung;
+
+// Test kinds; only line bisection and length estimation have a record.
+enum : int {
+    TESTART_KEINE = 0,
+    TESTART_LINIEN = 10,
+    TESTART_LAENGEN = 20,
+    TESTART_MITTE = 30,
+    TESTART_EXTINKTION = 40,
+    TESTART_EXPLORATION = 50,
+};
+
+// One test: its kind, both task records, background and colours, and the
+// reports of its runs. The test document holds it by value; its file is the
+// serialised stream (.lmd).
+class CTest {
+public:
+    CTest();
+    // Settings only: every record passes its setter again, no reports.
+    CTest(const CTest& t);
+    virtual ~CTest();
+    CTest& operator=(const CTest& t);
+
+    // Stores the test, or loads it. A refused or damaged file is named in a
+    // message box and leaves the test as it was; the answer says why
+    // (DATEI_GELADEN or another code of workplace/dateikopf.h).
+    virtual int Serialize(CArchive& ar);
+
+    void SetTestart(int art);
+    int GetTestart() const { return m_nTestart; }
+    std::string GetTestartName() const { return m_strTestartName; }
+
+    CLinien GetLinien() const { return m_Linien; }
+    void SetLinien(CLinien l);
+    CLaengen GetLaengen() const { return m_Laengen; }
+    void SetLaengen(CLaengen l);
+    CHGMuster GetHGMuster() const { return m_HGMuster; }
+    // Applies the held background task and motion again: their speed limits
+    // follow the cycle width.
+    void SetHGMuster(CHGMuster m);
+    CHGBewegung GetHGBewegung() const { return m_HGBewegung; }
+    void SetHGBewegung(CHGBewegung b);
+    CHGAufgabe GetHGAufgabe() const { return m_HGAufgabe; }
+    void SetHGAufgabe(CHGAufgabe a);
+    CFarben GetFarben() const { return m_Farben; }
+    void SetFarben(const CFarben& f) { m_Farben = f; }
+
+    void SetUmgebung(CUmgebung* u) { m_pUmgebung = u; }
+    CUmgebung* GetUmgebung() const { return m_pUmgebung; }
+
+    int GetBerichtAnzahl() const { return m_Berichte.GetSize(); }
+    // Null outside 0 .. count - 1; the list keeps the report.
+    CTestBericht* GetBericht(int index) const { return m_Berichte.GetAt(index); }
+    // Copies the report into the list, appending at the count or beyond.
+    // 0 done, 1 bad index, 2 no storage.
+    int SetBericht(int index, const CTestBericht& bericht);
+    // Keeps the shown page and report within the remaining reports.
+    int BerichtLoeschen(int index);
+    int BerichteZuruecksetzen();
+
+    // Settings texts: value ranges of the stepped factors and the trial
+    // order, for the kind's record; empty for the other kinds.
+    std::string GetBereichText1() const;
+    std::string GetBereichText2() const;
+    std::string GetProzentBereichText() const;
+    std::string GetReihenfolgeText() const;
+
+    // Not stored: set on every load and store, and the view's page state
+    // (page shown: 1 settings, k + 1 report k; report shown and relation
+    // chosen 1-based, 0 none).
+    std::string m_strPfad;
+    int m_nSeite = 1;
+    int m_nBerichtNr = 0;
+    int m_nDiagrammwahl = 0;
+
+private:
+    int Laden(CArchive& ar);
+    void Speichern(CArchive& ar);
+
+    CTestBerichtListe m_Berichte;
+    int m_nTestart = TESTART_LINIEN;
+    std::string m_strTestartName = "Linienhalbierung";
+    CLinien m_Linien;
+    CLaengen m_Laengen;
+    CHGMuster m_HGMuster;
+    CHGBewegung m_HGBewegung;
+    CHGAufgabe m_HGAufgabe;
+    CFarben m_Farben;
+    CUmgebung* m_pUmgebung = nullptr;
+};

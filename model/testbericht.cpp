@@ -1,0 +1,338 @@
+#include "model/testbericht.h"
+
+#include <new>
+
+#include "model/archivfeld.h"
+#include "platform/archiv.h"
+
+CTestBericht::CTestBericht()
+{
+    Zuruecksetzen();
+}
+
+CTestBericht::CTestBericht(const CTestBericht& r) : CTestBericht()
+{
+    *this = r;
+}
+
+CTestBericht::~CTestBericht() = default;
+
+CTestBericht& CTestBericht::operator=(const CTestBericht& r)
+{
+    if (this != &r) {
+        m_nTestart = r.m_nTestart;
+        m_dwTestFlags = r.m_dwTestFlags;
+        m_rcRechteck = r.m_rcRechteck;
+        m_dHGGeschwindigkeit = r.m_dHGGeschwindigkeit;
+        m_dZielGeschwindigkeit = r.m_dZielGeschwindigkeit;
+        m_dLaufzeit = r.m_dLaufzeit;
+        m_nTag = r.m_nTag;
+        m_nUhrzeit = r.m_nUhrzeit;
+        m_nHGReaktionszeit = r.m_nHGReaktionszeit;
+        m_nKorrekteReaktionen = r.m_nKorrekteReaktionen;
+        m_nFalscheAlarme = r.m_nFalscheAlarme;
+        m_Durchgaenge = r.m_Durchgaenge;
+        m_nAnzahlReize = r.m_nAnzahlReize;
+        for (int k = 0; k < 4; ++k) {
+            m_Rechtecke[k].SetSize(m_nAnzahlReize);
+            for (int i = 0; i < m_nAnzahlReize; ++i)
+                m_Rechtecke[k].SetAt(i, r.m_Rechtecke[k].GetAt(i));
+            m_Zaehler[k] = r.m_Zaehler[k];
+        }
+        m_Zeit = r.m_Zeit;
+    }
+    Veraendert();
+    return *this;
+}
+
+void CTestBericht::Zuruecksetzen()
+{
+    m_nTestart = 0;
+    m_dwTestFlags = 0;
+    m_rcRechteck = RECT{0, 0, 0, 0};
+    m_dHGGeschwindigkeit = m_dZielGeschwindigkeit = m_dLaufzeit = 0.0;
+    m_nTag = m_nUhrzeit = 0;
+    m_nHGReaktionszeit = 0;
+    m_nKorrekteReaktionen = m_nFalscheAlarme = 0;
+    m_strXTitel.clear();
+    m_strYTitel.clear();
+    m_Tabelle1.Loesche();
+    m_Tabelle2.Loesche();
+    m_Diagramm.Zuruecksetzen();
+    m_Durchgaenge.clear();
+    SetAnzahlReize(0);
+}
+
+void CTestBericht::Veraendert()
+{
+    m_nAuswertung = 0;
+    m_nDiagramm = -1;
+}
+
+int CTestBericht::SetAnzahlReize(int n)
+{
+    Veraendert();
+    int ergebnis = 0;
+    if (n < 0) {
+        n = 0;
+        ergebnis = 1;
+    }
+    m_nAnzahlReize = n;
+    for (int k = 0; k < 4; ++k) {
+        m_Rechtecke[k].SetSize(n);
+        m_Zaehler[k].assign(static_cast<size_t>(n), 0u);
+    }
+    m_Zeit.assign(static_cast<size_t>(n), 0u);
+    for (int32_t& reiz : m_Durchgaenge) {
+        if (reiz >= n) {
+            reiz = 0;
+            ergebnis = 2;
+        }
+    }
+    return ergebnis;
+}
+
+int CTestBericht::SetAnzahlDurchgaenge(int m)
+{
+    Veraendert();
+    int ergebnis = 0;
+    if (m < 0) {
+        m = 0;
+        ergebnis = 1;
+    } else if (m_nAnzahlReize == 0) {
+        ergebnis = 2;
+    }
+    m_Durchgaenge.assign(static_cast<size_t>(m), 0);
+    return ergebnis;
+}
+
+int CTestBericht::SetDurchgang(int durchgang, int reiz)
+{
+    Veraendert();
+    if (durchgang < 0 || durchgang >= GetAnzahlDurchgaenge())
+        return 2;
+    int ergebnis = 0;
+    if (reiz >= m_nAnzahlReize) {
+        reiz = m_nAnzahlReize - 1;
+        ergebnis = 1;
+    }
+    if (reiz < 0) {
+        reiz = 0;
+        ergebnis = 1;
+    }
+    m_Durchgaenge[static_cast<size_t>(durchgang)] = reiz;
+    return ergebnis;
+}
+
+int CTestBericht::GetDurchgang(int durchgang) const
+{
+    if (durchgang < 0 || durchgang >= GetAnzahlDurchgaenge())
+        return -1;
+    const int32_t reiz = m_Durchgaenge[static_cast<size_t>(durchgang)];
+    return reiz >= 0 && reiz < m_nAnzahlReize ? reiz : -1;
+}
+
+int CTestBericht::SetRechteck(int k, int i, RECT r)
+{
+    Veraendert();
+    if (!Gueltig(i))
+        return 1;
+    return m_Rechtecke[k].SetAt(i, r);
+}
+
+RECT CTestBericht::GetRechteck(int k, int i) const
+{
+    return Gueltig(i) ? m_Rechtecke[k].GetAt(i) : RECT{0, 0, 0, 0};
+}
+
+// Every writing operation marks the report as changed, valid index or not.
+int CTestBericht::Schreibe(std::vector<uint32_t>& feld, int i, uint32_t wert, bool addieren)
+{
+    Veraendert();
+    if (!Gueltig(i))
+        return 1;
+    uint32_t& eintrag = feld[static_cast<size_t>(i)];
+    eintrag = addieren ? eintrag + wert : wert;
+    return 0;
+}
+
+uint32_t CTestBericht::Eintrag(const std::vector<uint32_t>& feld, int i)
+{
+    return i >= 0 && static_cast<size_t>(i) < feld.size() ? feld[static_cast<size_t>(i)] : 0u;
+}
+
+int CTestBericht::SetZeit(int i, int64_t ms)
+{
+    return Schreibe(m_Zeit, i, static_cast<uint32_t>(ms), false);
+}
+
+int CTestBericht::AddZeit(int i, int64_t ms)
+{
+    return Schreibe(m_Zeit, i, static_cast<uint32_t>(ms), true);
+}
+
+int CTestBericht::IncKorrekteReaktionen()
+{
+    Veraendert();
+    ++m_nKorrekteReaktionen;
+    return 0;
+}
+
+int CTestBericht::IncFalscheAlarme()
+{
+    Veraendert();
+    ++m_nFalscheAlarme;
+    return 0;
+}
+
+int CTestBericht::AddDauer(int64_t ms)
+{
+    Veraendert();
+    m_nHGReaktionszeit += ms;
+    return 0;
+}
+
+namespace {
+
+void Rechteck(CArchive& ar, RECT& r)
+{
+    Felder(ar, r.left, r.top, r.right, r.bottom);
+}
+
+}  // namespace
+
+void CTestBericht::Serialize(CArchive& ar)
+{
+    if (ar.IsLoading())
+        Zuruecksetzen();
+
+    Felder(ar, m_nTestart, m_dwTestFlags, m_nTag, m_nUhrzeit, m_dLaufzeit, m_dHGGeschwindigkeit,
+           m_dZielGeschwindigkeit);
+    Rechteck(ar, m_rcRechteck);
+    Felder(ar, m_nKorrekteReaktionen, m_nFalscheAlarme);
+    uint32_t hoch = static_cast<uint32_t>(static_cast<uint64_t>(m_nHGReaktionszeit) >> 32);
+    uint32_t tief = static_cast<uint32_t>(m_nHGReaktionszeit);
+    Felder(ar, hoch, tief);
+    int32_t n = m_nAnzahlReize;
+    int32_t m = GetAnzahlDurchgaenge();
+    Felder(ar, n, m);
+
+    if (ar.IsLoading()) {
+        m_nHGReaktionszeit = static_cast<int64_t>((static_cast<uint64_t>(hoch) << 32) | tief);
+        // Counts from a damaged file must not size arrays the file cannot fill.
+        ar.PruefeRest(GespeicherteGroesse(n < 0 ? 0 : n, m < 0 ? 0 : m) - 80);
+        SetAnzahlDurchgaenge(0);
+        SetAnzahlReize(n);
+        SetAnzahlDurchgaenge(m);
+    }
+
+    for (int i = 0; i < m_nAnzahlReize; ++i) {
+        RECT r[4];
+        for (int k = 0; k < 4; ++k)
+            r[k] = m_Rechtecke[k].GetAt(i);
+        // Rectangles 2 and 3 are stored in exchanged order.
+        Rechteck(ar, r[0]);
+        Rechteck(ar, r[2]);
+        Rechteck(ar, r[1]);
+        Rechteck(ar, r[3]);
+        const size_t j = static_cast<size_t>(i);
+        Felder(ar, m_Zaehler[0][j], m_Zaehler[1][j], m_Zaehler[2][j], m_Zaehler[3][j], m_Zeit[j]);
+        if (ar.IsLoading())
+            for (int k = 0; k < 4; ++k)
+                m_Rechtecke[k].SetAt(i, r[k]);
+    }
+    for (int t = 0; t < GetAnzahlDurchgaenge(); ++t) {
+        if (ar.IsStoring())
+            ar << static_cast<int32_t>(GetDurchgang(t));
+        else
+            ar >> m_Durchgaenge[static_cast<size_t>(t)];
+    }
+    if (ar.IsLoading())
+        Veraendert();
+}
+
+// --- CTestBerichtListe ---
+
+CTestBerichtListe::CTestBerichtListe(const CTestBerichtListe& l)
+{
+    *this = l;
+}
+
+CTestBerichtListe::~CTestBerichtListe()
+{
+    RemoveAll();
+}
+
+CTestBerichtListe& CTestBerichtListe::operator=(const CTestBerichtListe& l)
+{
+    if (this == &l)
+        return *this;
+    RemoveAll();
+    for (int i = 0; i < l.m_nAnzahl; ++i)
+        if (SetAtGrow(i, *l.m_Plaetze[static_cast<size_t>(i)]) != 0)
+            break;  // out of storage: keep the reports copied so far
+    return *this;
+}
+
+CTestBericht* CTestBerichtListe::GetAt(int i) const
+{
+    if (i < 0 || i >= m_nAnzahl)
+        return nullptr;
+    return m_Plaetze[static_cast<size_t>(i)].get();
+}
+
+int CTestBerichtListe::SetAtGrow(int i, const CTestBericht& bericht)
+{
+    if (i < 0)
+        return 1;
+    try {
+        if (i < m_nAnzahl) {
+            auto& platz = m_Plaetze[static_cast<size_t>(i)];
+            if (!platz)
+                platz = std::make_unique<CTestBericht>(bericht);
+            else
+                *platz = bericht;
+            return 0;
+        }
+        auto neu = std::make_unique<CTestBericht>(bericht);
+        if (m_nAnzahl + 1 > GetKapazitaet())
+            m_Plaetze.resize(static_cast<size_t>(GetKapazitaet() + 5));
+        m_Plaetze[static_cast<size_t>(m_nAnzahl)] = std::move(neu);
+        ++m_nAnzahl;
+        return 0;
+    } catch (const std::bad_alloc&) {
+        return 2;
+    }
+}
+
+int CTestBerichtListe::RemoveAt(int i)
+{
+    if (i < 0 || i >= m_nAnzahl)
+        return 1;
+    if (m_Plaetze.empty())
+        return 2;
+    m_Plaetze[static_cast<size_t>(i)]->Zuruecksetzen();
+    for (int j = i; j + 1 < m_nAnzahl; ++j)
+        m_Plaetze[static_cast<size_t>(j)] = std::move(m_Plaetze[static_cast<size_t>(j + 1)]);
+    --m_nAnzahl;
+    m_Plaetze[static_cast<size_t>(m_nAnzahl)].reset();
+    return 0;
+}
+
+int CTestBerichtListe::RemoveAll()
+{
+    const int ergebnis = !m_Plaetze.empty() && m_nAnzahl == 0 ? 1 : 0;
+    for (auto& platz : m_Plaetze)
+        if (platz)
+            platz->Zuruecksetzen();
+    m_Plaetze.clear();
+    m_Plaetze.shrink_to_fit();
+    m_nAnzahl = 0;
+    return ergebnis;
+}
+
+void CTestBerichtListe::Tausche(CTestBerichtListe& andere) noexcept
+{
+    std::swap(m_nAnzahl, andere.m_nAnzahl);
+    m_Plaetze.swap(andere.m_Plaetze);
+}

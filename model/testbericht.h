@@ -1,0 +1,146 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/diagramm.h"
+#include "workplace/datentabelle.h"
+#include "workplace/geometrie.h"
+
+class CArchive;
+
+// The result of one test run. The renderers size it and set the stimulus
+// rectangles and the trial sequence, the trial logic counts the answers per
+// stimulus and answer key. The evaluation keeps its tables and chart here;
+// they are working objects, never copied or stored.
+class CTestBericht {
+public:
+    CTestBericht();
+    CTestBericht(const CTestBericht& r);
+    virtual ~CTestBericht();
+    // Copies the run's data, not the evaluation; always marks the report
+    // as not evaluated, also on self-assignment.
+    CTestBericht& operator=(const CTestBericht& r);
+
+    void Zuruecksetzen();
+    // Stores or loads the report's record; throws CArchiveException when
+    // the record ends early or claims more entries than the file holds.
+    void Serialize(CArchive& ar);
+
+    // n < 0 counts as 0 (1); every entry zero; trial entries at or above n
+    // become 0 (2); else 0.
+    int SetAnzahlReize(int n);
+    // m < 0 counts as 0 (1); m entries of 0; 2 without stimuli; else 0.
+    int SetAnzahlDurchgaenge(int m);
+    // Stimulus clamped to 0 .. n - 1 (1); 2 for a bad trial, nothing stored.
+    int SetDurchgang(int durchgang, int reiz);
+    // -1 for a bad trial or a stored value out of range.
+    int GetDurchgang(int durchgang) const;
+
+    // Per stimulus i: 1 for a bad index, else 0; getters answer zero.
+    int SetRechteck1(int i, RECT r) { return SetRechteck(0, i, r); }
+    int SetRechteck2(int i, RECT r) { return SetRechteck(1, i, r); }
+    int SetRechteck3(int i, RECT r) { return SetRechteck(2, i, r); }
+    int SetRechteck4(int i, RECT r) { return SetRechteck(3, i, r); }
+    RECT GetRechteck1(int i) const { return GetRechteck(0, i); }
+    RECT GetRechteck2(int i) const { return GetRechteck(1, i); }
+    RECT GetRechteck3(int i) const { return GetRechteck(2, i); }
+    RECT GetRechteck4(int i) const { return GetRechteck(3, i); }
+    // Answers with the keys: links/breiter, rechts/schmäler, unten/kleiner, oben/höher.
+    int IncZaehler1(int i) { return Schreibe(m_Zaehler[0], i, 1, true); }
+    int IncZaehler2(int i) { return Schreibe(m_Zaehler[1], i, 1, true); }
+    int IncZaehler3(int i) { return Schreibe(m_Zaehler[2], i, 1, true); }
+    int IncZaehler4(int i) { return Schreibe(m_Zaehler[3], i, 1, true); }
+    uint32_t GetZaehler1(int i) const { return Eintrag(m_Zaehler[0], i); }
+    uint32_t GetZaehler2(int i) const { return Eintrag(m_Zaehler[1], i); }
+    uint32_t GetZaehler3(int i) const { return Eintrag(m_Zaehler[2], i); }
+    uint32_t GetZaehler4(int i) const { return Eintrag(m_Zaehler[3], i); }
+    // Milliseconds; only the low 32 bits are kept.
+    int SetZeit(int i, int64_t ms);
+    int AddZeit(int i, int64_t ms);
+    uint32_t GetZeit(int i) const { return Eintrag(m_Zeit, i); }
+    double GetZeitSekunden(int i) const { return GetZeit(i) / 1000.0; }
+
+    int IncKorrekteReaktionen();
+    int IncFalscheAlarme();
+    int GetKorrekteReaktionen() const { return m_nKorrekteReaktionen; }
+    int GetFalscheAlarme() const { return m_nFalscheAlarme; }
+    // Summed reaction time of the correct background reactions, ms.
+    int AddDauer(int64_t ms);
+    int64_t GetHGReaktionszeit() const { return m_nHGReaktionszeit; }
+    double GetDauerSekunden() const { return m_nHGReaktionszeit / 1000.0; }
+
+    int GetAnzahlReize() const { return m_nAnzahlReize; }
+    int GetAnzahlDurchgaenge() const { return static_cast<int>(m_Durchgaenge.size()); }
+
+    // Bytes of a stored report with n stimuli and m trials.
+    static constexpr uint64_t GespeicherteGroesse(uint64_t n, uint64_t m)
+    {
+        return 80 + 84 * n + 4 * m;
+    }
+
+    // The run; the presentation writes these directly.
+    int32_t m_nTestart = 0;
+    uint32_t m_dwTestFlags = 0;
+    RECT m_rcRechteck{0, 0, 0, 0};
+    double m_dHGGeschwindigkeit = 0.0;   // measured normal motion speed
+    double m_dZielGeschwindigkeit = 0.0; // measured changed motion speed
+    double m_dLaufzeit = 0.0;            // seconds
+    int32_t m_nTag = 0;                  // day number
+    int32_t m_nUhrzeit = 0;              // seconds of the day
+
+    // Evaluation (rebuilt after every change).
+    int32_t m_nAuswertung = 0;
+    int32_t m_nDiagramm = -1;
+    std::string m_strXTitel;
+    std::string m_strYTitel;
+    CDatentabelle m_Tabelle1;
+    CDatentabelle m_Tabelle2;
+    CDiagramm m_Diagramm;
+
+private:
+    void Veraendert();
+    bool Gueltig(int i) const { return i >= 0 && i < m_nAnzahlReize; }
+    int SetRechteck(int k, int i, RECT r);
+    RECT GetRechteck(int k, int i) const;
+    int Schreibe(std::vector<uint32_t>& feld, int i, uint32_t wert, bool addieren);
+    static uint32_t Eintrag(const std::vector<uint32_t>& feld, int i);
+
+    int64_t m_nHGReaktionszeit = 0;
+    int32_t m_nKorrekteReaktionen = 0;
+    int32_t m_nFalscheAlarme = 0;
+    std::vector<int32_t> m_Durchgaenge;
+    int32_t m_nAnzahlReize = 0;
+    CRechteckListe m_Rechtecke[4];
+    std::vector<uint32_t> m_Zaehler[4];
+    std::vector<uint32_t> m_Zeit;
+};
+
+// A test's reports, owned; the capacity grows in steps of 5.
+class CTestBerichtListe {
+public:
+    CTestBerichtListe() = default;
+    CTestBerichtListe(const CTestBerichtListe& l);
+    virtual ~CTestBerichtListe();
+    CTestBerichtListe& operator=(const CTestBerichtListe& l);
+
+    int GetSize() const { return m_nAnzahl; }
+    int GetKapazitaet() const { return static_cast<int>(m_Plaetze.size()); }
+    // Null outside 0 .. count - 1; the list keeps the report.
+    CTestBericht* GetAt(int i) const;
+    // Copies the report into slot i, or appends it when i is at or beyond
+    // the count. 1 negative index, 2 no storage (list unchanged), else 0.
+    int SetAtGrow(int i, const CTestBericht& bericht);
+    // 1 bad index, else 0; the capacity stays.
+    int RemoveAt(int i);
+    // 1 when an array existed without reports, else 0; empty after.
+    int RemoveAll();
+    // Exchanges the whole contents with another list.
+    void Tausche(CTestBerichtListe& andere) noexcept;
+
+private:
+    int m_nAnzahl = 0;
+    std::vector<std::unique_ptr<CTestBericht>> m_Plaetze;
+};

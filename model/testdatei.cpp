@@ -1,0 +1,146 @@
+// The test file (.lmd): magic, type tag, version, kind, both task records,
+// the four background blocks and the reports.
+
+#include "model/archivfeld.h"
+#include "model/test.h"
+#include "platform/archiv.h"
+#include "platform/meldung.h"
+#include "workplace/dateikopf.h"
+
+namespace {
+
+constexpr uint32_t kVersion = 110;
+constexpr uint32_t kVersionMitBerichten = 110;
+
+// File order of the records, which is not their order in memory.
+void SerialisiereLinien(CArchive& ar, CLinien& l)
+{
+    Felder(ar, l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis,
+           l.m_nCursor, l.m_nOrientierung, l.m_nTasteLinks, l.m_nTasteRechts, l.m_nTasteOben,
+           l.m_nTasteUnten, l.m_nEndTaste, l.m_nStartTaste, l.m_dGeschwindigkeit,
+           l.m_nReihenfolge, l.m_dwRichtungen, l.m_nStartDurchgang, l.m_nPermutationen,
+           l.m_nWiederholungen);
+    Felder(ar, l.m_nHPositionStufen, l.m_nHLaengeStufen, l.m_nHTrennStufen, l.m_dHPositionVon,
+           l.m_dHPositionBis, l.m_dHDicke, l.m_dHLaengeVon, l.m_dHLaengeBis, l.m_dHTrennVon,
+           l.m_dHTrennBis);
+    Felder(ar, l.m_nVPositionStufen, l.m_nVLaengeStufen, l.m_nVTrennStufen, l.m_dVPositionVon,
+           l.m_dVPositionBis, l.m_dVDicke, l.m_dVLaengeVon, l.m_dVLaengeBis, l.m_dVTrennVon,
+           l.m_dVTrennBis);
+}
+
+void SerialisiereLaengen(CArchive& ar, CLaengen& l)
+{
+    Felder(ar, l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis,
+           l.m_nCursor, l.m_nOrientierung, l.m_nTasteSchmaeler, l.m_nTasteBreiter,
+           l.m_nTasteKleiner, l.m_nTasteHoeher, l.m_nEndTaste, l.m_nStartTaste,
+           l.m_dGeschwindigkeit, l.m_nReihenfolge, l.m_nRichtungen, l.m_uStartDurchgang,
+           l.m_nPermutationen, l.m_nWiederholungen);
+    Felder(ar, l.m_nTestPositionStufen, l.m_nBspBreiteStufen, l.m_nTestBreiteStufen,
+           l.m_dTestPositionVon, l.m_dTestPositionBis, l.m_dBspBreiteVon, l.m_dBspBreiteBis,
+           l.m_dTestBreiteVon, l.m_dTestBreiteBis);
+    Felder(ar, l.m_nBspVPositionStufen, l.m_nVPositionStufen, l.m_nBspHoeheStufen,
+           l.m_nTestHoeheStufen, l.m_dBspVPositionVon, l.m_dBspVPositionBis, l.m_dVPositionVon,
+           l.m_dVPositionBis, l.m_dBspHoeheVon, l.m_dBspHoeheBis, l.m_dTestHoeheVon,
+           l.m_dTestHoeheBis);
+}
+
+int Ablehnen(const std::string& pfad, const char* grund, int ergebnis)
+{
+    AfxMessageBox("Fehler: " + pfad + grund, MB_OK);
+    return ergebnis;
+}
+
+}  // namespace
+
+int CTest::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        Speichern(ar);
+        return DATEI_GELADEN;
+    }
+    try {
+        return Laden(ar);
+    } catch (const CArchiveException&) {
+        return MeldeBeschaedigt("Fehler: " + ar.GetFilePath());
+    }
+}
+
+void CTest::Speichern(CArchive& ar)
+{
+    m_strPfad = ar.GetFilePath();
+    SchreibeDateikopf(ar, "LMD", kVersion);
+    ar << static_cast<int32_t>(m_nTestart);
+    SerialisiereLinien(ar, m_Linien);
+    SerialisiereLaengen(ar, m_Laengen);
+    SerialisiereHGAufgabe(ar, m_HGAufgabe);
+    SerialisiereHGMuster(ar, m_HGMuster);
+    SerialisiereHGBewegung(ar, m_HGBewegung);
+    SerialisiereFarben(ar, m_Farben);
+    ar << static_cast<int32_t>(m_Berichte.GetSize());
+    for (int i = 0; i < m_Berichte.GetSize(); ++i)
+        m_Berichte.GetAt(i)->Serialize(ar);
+}
+
+// Everything is read into temporaries first; the test changes only when
+// the whole file has been read.
+int CTest::Laden(CArchive& ar)
+{
+    const std::string pfad = ar.GetFilePath();
+    std::string text;
+    ar >> text;
+    if (text != "LMTR")
+        return Ablehnen(pfad, " ist keine gültige Datei von Lumetra.", DATEI_FREMD);
+    ar >> text;
+    if (text != "LMD")
+        return Ablehnen(pfad, " ist keine Testdatei.", DATEI_FALSCHER_TYP);
+    uint32_t version = 0;
+    ar >> version;
+    if (version < 100)
+        return Ablehnen(pfad, " hat eine ungültige Versionsnummer.", DATEI_VERSION_UNGUELTIG);
+    if (version / 100 > 1)
+        return Ablehnen(pfad, " wurde von einer späteren Version von Lumetra erstellt.",
+                        DATEI_VERSION_SPAETER);
+
+    int32_t art = 0;
+    ar >> art;
+    CLinien linien;
+    SerialisiereLinien(ar, linien);
+    CLaengen laengen;
+    SerialisiereLaengen(ar, laengen);
+    CHGAufgabe aufgabe;
+    SerialisiereHGAufgabe(ar, aufgabe);
+    CHGMuster muster;
+    SerialisiereHGMuster(ar, muster);
+    CHGBewegung bewegung;
+    SerialisiereHGBewegung(ar, bewegung);
+    CFarben farben;
+    SerialisiereFarben(ar, farben);
+
+    CTestBerichtListe berichte;
+    if (version >= kVersionMitBerichten) {
+        int32_t anzahl = 0;
+        ar >> anzahl;
+        if (anzahl > 0)
+            ar.PruefeRest(static_cast<uint64_t>(anzahl) * CTestBericht::GespeicherteGroesse(0, 0));
+        CTestBericht bericht;
+        for (int32_t i = 0; i < anzahl; ++i) {
+            bericht.Serialize(ar);
+            if (berichte.SetAtGrow(i, bericht) != 0)
+                return MeldeBeschaedigt("Fehler: " + pfad);
+        }
+    }
+
+    // Complete: apply in the order the setters depend on each other. The
+    // pattern re-applies the task with the motion still held from before.
+    SetTestart(art);
+    SetLinien(linien);
+    SetLaengen(laengen);
+    SetHGAufgabe(aufgabe);
+    SetHGMuster(muster);
+    m_HGBewegung = bewegung;
+    m_Farben = farben;
+    BerichteZuruecksetzen();
+    m_Berichte.Tausche(berichte);
+    m_strPfad = pfad;
+    return DATEI_GELADEN;
+}

@@ -1,0 +1,197 @@
+#include "model/training.h"
+
+#include "model/begrenzung.h"
+#include "model/umgebungswerte.h"
+#include "platform/draw/dc.h"
+#include "workplace/umgebung.h"
+
+CTraining::CTraining() = default;
+
+CTraining::~CTraining() = default;
+
+CTraining& CTraining::operator=(const CTraining& andere)
+{
+    if (this == &andere) return *this;
+    // The environment first: the setters below clamp against it.
+    m_pUmgebung = andere.m_pUmgebung;
+    m_strPfad = andere.m_strPfad;
+    m_nAufgabenart = andere.m_nAufgabenart;
+    m_strAufgabenName = andere.m_strAufgabenName;
+    SetSakkaden(andere.m_Sakkaden);
+    SetExploration(andere.m_Exploration);
+    SetSatzAufgabe(andere.m_SatzAufgabe);
+    SetText(andere.m_Text);
+    SetSonstiges(andere.m_Sonstiges);
+    SetHGMuster(andere.m_HGMuster);
+    SetHGBewegung(andere.m_HGBewegung);
+    SetHGAufgabe(andere.m_HGAufgabe);
+    SetFarben(andere.m_Farben);
+    BerichteZuruecksetzen();
+    return *this;
+}
+
+void CTraining::SetAufgabenart(int code)
+{
+    m_nAufgabenart = code;
+    switch (code) {
+    case 10: m_strAufgabenName = "Sakkaden"; break;
+    case 20: m_strAufgabenName = "Exploration"; break;
+    case 50: m_strAufgabenName = "Text lesen"; break;
+    case 60: m_strAufgabenName = "Sonstiges"; break;
+    default: m_strAufgabenName = "Keine Auswahl";
+    }
+}
+
+// A stimulus set and the range of stimuli used from it. A negative set
+// means none and leaves the range alone. Without an environment only the
+// lower ends are known.
+static void BegrenzeReizauswahl(int& liste, int& von, int& bis, const CUmgebung* u, bool zweiteTabelle)
+{
+    if (liste < 0) {
+        liste = -1;
+        return;
+    }
+    if (u) {
+        const int listen = zweiteTabelle ? Reizlistenanzahl2(*u) : Reizlistenanzahl(*u);
+        if (liste >= listen) liste = listen - 1;
+    }
+    if (von < 1) von = 1;
+    if (bis < 1) bis = 1;
+    if (u) {
+        const int reize = zweiteTabelle ? Reizanzahl2(*u, liste) : Reizanzahl(*u, liste);
+        if (bis > reize) bis = reize;
+    }
+    if (von > bis) von = bis;
+}
+
+static void BegrenzeSchritt(int& min, int& max, int anzahl)
+{
+    if (min < 0) min = 0;
+    if (max > anzahl - 1) max = anzahl - 1;
+    if (max < 0) max = 0;
+    if (min > max) min = max;
+}
+
+// Character size, picture width and height, in the order that lets a large
+// character raise the picture height before both are cut to the display.
+static void BegrenzeBildgroessen(double& zeichen, double& breite, double& hoehe)
+{
+    if (zeichen < 0.0) zeichen = 0.0;
+    if (hoehe < zeichen) hoehe = zeichen;
+    BegrenzeAnteil(breite);
+    BegrenzeAnteil(hoehe);
+    if (zeichen > hoehe) zeichen = hoehe;
+}
+
+void CTraining::SetSakkaden(CSakkaden r)
+{
+    if (r.m_nDurchgangsende == 2 && r.m_nRueckmeldung != 1) r.m_nDurchgangsende = 0;
+    BegrenzeUntenOben(r.m_dDauerMin, r.m_dDauerMax, 0.0);
+    BegrenzeUntenOben(r.m_dPauseMin, r.m_dPauseMax, 0.0);
+    BegrenzeReizauswahl(r.m_nZielliste, r.m_nZielVon, r.m_nZielBis, m_pUmgebung, false);
+    if (r.m_nZeilen < 1) r.m_nZeilen = 1;
+    if (r.m_nSpalten < 1) r.m_nSpalten = 1;
+    BegrenzeSchritt(r.m_nSchrittXMin, r.m_nSchrittXMax, r.m_nSpalten);
+    BegrenzeSchritt(r.m_nSchrittYMin, r.m_nSchrittYMax, r.m_nZeilen);
+    BegrenzeBildgroessen(r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe);
+    m_Sakkaden = r;
+}
+
+void CTraining::SetExploration(CExploration r)
+{
+    if (r.m_nStrategie <= 20)
+        r.m_nAnordnung = 0;
+    else if (r.m_nStrategie >= 50)
+        r.m_nAnordnung = 1;
+    else if (r.m_nAnordnung >= 2)
+        r.m_nAnordnung = 1;
+    else if (r.m_nAnordnung < 0)
+        r.m_nAnordnung = 0;
+    BegrenzeReizauswahl(r.m_nZielliste, r.m_nZielVon, r.m_nZielBis, m_pUmgebung, false);
+    BegrenzeReizauswahl(r.m_nDistraktorliste, r.m_nDistraktorVon, r.m_nDistraktorBis, m_pUmgebung, true);
+    BegrenzeBildgroessen(r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe);
+    CDRechteck& f = r.m_Freiflaeche;
+    if (f.left < -0.5) f.left = -0.5;
+    if (f.right > 0.5) f.right = 0.5;
+    if (f.bottom < -0.5) f.bottom = -0.5;
+    if (f.top > 0.5) f.top = 0.5;
+    if (f.left > f.right) f.left = f.right;
+    if (f.bottom > f.top) f.bottom = f.top;
+    m_Exploration = r;
+}
+
+// Bold or normal, never struck out, and as high as the size in whole pixel
+// rows; the size then follows the height the font really got.
+static void BegrenzeSchrift(LOGFONT& lf, double& groesse, const CUmgebung* u)
+{
+    const double kleinste = u ? u->InAnteilY(1.0, 8) : 0.0;
+    if (u && groesse < kleinste) groesse = kleinste;
+    lf.lfWeight = lf.lfWeight >= 550 ? 700 : 400;
+    lf.lfStrikeOut = 0;
+    if (!u) return;
+    lf.lfHeight = u->AnteilInPixelY(groesse);
+    CFont schrift;
+    if (schrift.CreateFontIndirect(&lf)) {
+        schrift.GetLogFont(&lf);
+        schrift.DeleteObject();
+    }
+    if (lf.lfHeight != 0) groesse = u->InAnteilY(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 8);
+}
+
+void CTraining::SetText(CText r)
+{
+    if (r.m_dZeilenabstand < 1.0) r.m_dZeilenabstand = 1.0;
+    BegrenzeSchrift(r.m_lfText, r.m_dTextgroesse, m_pUmgebung);
+    BegrenzeSchrift(r.m_lfUeberschrift, r.m_dUeberschriftgroesse, m_pUmgebung);
+    BegrenzeAnteil(r.m_dBildbreite);
+    BegrenzeAnteil(r.m_dBildhoehe);
+    m_Text = r;
+}
+
+void CTraining::SetSonstiges(CSonstiges r)
+{
+    m_Sonstiges = r;
+}
+
+void CTraining::SetSatzAufgabe(CSatzAufgabe r)
+{
+    m_SatzAufgabe = r;
+}
+
+void CTraining::SetHGMuster(CHGMuster r)
+{
+    BegrenzeHGMuster(r, m_pUmgebung);
+    m_HGMuster = r;
+    SetHGAufgabe(GetHGAufgabe());
+    SetHGBewegung(GetHGBewegung());
+}
+
+void CTraining::SetHGBewegung(CHGBewegung r)
+{
+    BegrenzeHGBewegung(r, m_HGMuster.m_dZyklusbreite);
+    m_HGBewegung = r;
+}
+
+void CTraining::SetHGAufgabe(CHGAufgabe r)
+{
+    BegrenzeHGAufgabe(r, m_pUmgebung, m_HGMuster.m_dZyklusbreite);
+    m_HGAufgabe = r;
+}
+
+int CTraining::BerichtLoeschen(int i)
+{
+    const int ergebnis = m_Berichte.RemoveAt(i);
+    const int n = m_Berichte.GetSize();
+    if (m_nBerichtNr > n) m_nBerichtNr = n;
+    if (m_nBerichtNr < 0) m_nBerichtNr = 0;
+    if (m_nSeite > m_nBerichtNr + 1) m_nSeite = m_nBerichtNr + 1;
+    return ergebnis;
+}
+
+int CTraining::BerichteZuruecksetzen()
+{
+    const int ergebnis = m_Berichte.RemoveAll();
+    m_nSeite = 1;
+    m_nBerichtNr = 0;
+    return ergebnis;
+}

@@ -1,0 +1,205 @@
+// The training file (.lmt): frame, task code, the foreground and background
+// records and every report.
+#include <cstdint>
+#include <new>
+#include <string>
+
+#include "model/archivfeld.h"
+#include "model/training.h"
+#include "platform/meldung.h"
+#include "platform/win1252.h"
+#include "workplace/tastenliste.h"
+
+namespace {
+
+constexpr uint32_t kVersion = 110;
+// Older versions: key indices renumbered below 100, four colours below 100,
+// no reports below 110.
+constexpr uint32_t kVersionTasten = 100;
+constexpr uint32_t kVersionBerichte = 110;
+
+void Schrift(CArchive& ar, LOGFONT& lf)
+{
+    Felder(ar, lf.lfHeight, lf.lfWidth, lf.lfEscapement, lf.lfOrientation, lf.lfWeight, lf.lfItalic,
+           lf.lfUnderline, lf.lfStrikeOut, lf.lfCharSet, lf.lfOutPrecision, lf.lfClipPrecision,
+           lf.lfQuality, lf.lfPitchAndFamily, lf.lfFaceName);
+    // The face name field holds 31 characters and its terminator.
+    if (ar.IsLoading()) lf.lfFaceName = win1252::ErsteZeichen(lf.lfFaceName, 31);
+}
+
+void Taste(int& index, uint32_t version)
+{
+    index = static_cast<int>(TasteAlteVersion(static_cast<uint32_t>(index), version));
+}
+
+void Sakkaden(CArchive& ar, CSakkaden& r)
+{
+    Felder(ar, r.m_nModus, r.m_nDurchgangsende, r.m_nRueckmeldung, r.m_nDurchgangsstart, r.m_nReserve1,
+           r.m_nMauszeiger, r.m_dDauerMin, r.m_dDauerMax, r.m_dPauseMin, r.m_dPauseMax, r.m_nZielliste,
+           r.m_nZielVon, r.m_nZielBis, r.m_nReserve2, r.m_nReserve3, r.m_nReserve4, r.m_dReserve5,
+           r.m_nDurchgaenge, r.m_nZeilen, r.m_nSpalten, r.m_nSchrittXMin, r.m_nSchrittXMax,
+           r.m_nSchrittYMin, r.m_nSchrittYMax, r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe,
+           r.m_nReaktionstaste, r.m_nTasteRichtig, r.m_nTasteFalsch, r.m_nStarttaste);
+}
+
+void Exploration(CArchive& ar, CExploration& r)
+{
+    CDRechteck& f = r.m_Freiflaeche;
+    Felder(ar, r.m_nStrategie, r.m_nZellenZeilen, r.m_nZellenSpalten, r.m_nAnordnung, r.m_nMauszeiger,
+           r.m_nZielliste, r.m_nZielVon, r.m_nZielBis, r.m_nHaeufigkeit, r.m_nDistraktorliste,
+           r.m_nDistraktorVon, r.m_nDistraktorBis, r.m_nZeilen, r.m_nSpalten, r.m_nAnzahl,
+           r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe, r.m_nFreiflaecheAktiv, f.left,
+           f.top, f.right, f.bottom);
+}
+
+void Text(CArchive& ar, CText& r)
+{
+    Felder(ar, r.m_nTextart, r.m_nMauszeiger, r.m_nVertikal, r.m_dZeilenabstand, r.m_strSammlungstext,
+           r.m_strEigenerText, r.m_strSammlungsordner, r.m_strEigenerOrdner);
+    Schrift(ar, r.m_lfText);
+    Felder(ar, r.m_dTextgroesse, r.m_nTextausrichtung);
+    Schrift(ar, r.m_lfUeberschrift);
+    Felder(ar, r.m_dUeberschriftgroesse, r.m_nUeberschriftausrichtung, r.m_dBildbreite, r.m_dBildhoehe,
+           r.m_nTasteVor, r.m_nTasteZurueck);
+}
+
+void Sonstiges(CArchive& ar, CSonstiges& r)
+{
+    Felder(ar, r.m_nBildart, r.m_nMauszeiger, r.m_strBilddatei, r.m_strBildordner);
+}
+
+int Ablehnen(int grund, const std::string& text)
+{
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    return grund;
+}
+
+} // namespace
+
+int CTraining::Serialize(CArchive& ar)
+{
+    if (ar.IsLoading()) return Laden(ar);
+
+    m_strPfad = ar.GetFilePath();
+    ar << std::string("LMTR") << std::string("LMT") << kVersion;
+    int32_t code = m_nAufgabenart;
+    Feld(ar, code);
+    Sakkaden(ar, m_Sakkaden);
+    Exploration(ar, m_Exploration);
+    Text(ar, m_Text);
+    Sonstiges(ar, m_Sonstiges);
+    SerialisiereHGAufgabe(ar, m_HGAufgabe);
+    SerialisiereHGMuster(ar, m_HGMuster);
+    SerialisiereHGBewegung(ar, m_HGBewegung);
+    SerialisiereFarben(ar, m_Farben);
+    ar << static_cast<int32_t>(GetBerichtAnzahl());
+    for (int i = 0; i < GetBerichtAnzahl(); ++i) GetBericht(i)->Serialize(ar);
+    return Geladen;
+}
+
+// Reads the whole file into a training of its own and takes it over only
+// when everything was read: a refused or damaged file changes nothing.
+int CTraining::Laden(CArchive& ar)
+{
+    const std::string pfad = ar.GetFilePath();
+    std::string magie, typ;
+    uint32_t version = 0;
+    try {
+        ar >> magie;
+    } catch (const CArchiveException&) {
+        magie.clear();
+    }
+    if (magie != "LMTR")
+        return Ablehnen(KeineLumetraDatei, "Fehler: " + pfad + " ist keine gültige Datei von Lumetra.");
+
+    CTraining neu;
+    neu.m_pUmgebung = m_pUmgebung;
+    try {
+        ar >> typ;
+        if (typ != "LMT")
+            return Ablehnen(KeineTrainingsdatei, "Fehler: " + pfad + " ist keine Trainingsdatei von Lumetra.");
+        ar >> version;
+        if (version < 10)
+            return Ablehnen(UngueltigeVersion, "Fehler: " + pfad + " hat eine ungültige Versionsnummer.");
+        if (version / 100 > 1)
+            return Ablehnen(SpaetereVersion,
+                            "Fehler: " + pfad + " wurde von einer späteren Version von Lumetra erstellt.");
+
+        int32_t code = 0;
+        ar >> code;
+        neu.SetAufgabenart(code);
+
+        CSakkaden sakkaden;
+        Sakkaden(ar, sakkaden);
+        Taste(sakkaden.m_nReaktionstaste, version);
+        Taste(sakkaden.m_nTasteRichtig, version);
+        Taste(sakkaden.m_nTasteFalsch, version);
+        Taste(sakkaden.m_nStarttaste, version);
+        neu.SetSakkaden(sakkaden);
+
+        CExploration exploration;
+        Exploration(ar, exploration);
+        neu.SetExploration(exploration);
+
+        CText text;
+        Text(ar, text);
+        Taste(text.m_nTasteVor, version);
+        Taste(text.m_nTasteZurueck, version);
+        neu.SetText(text);
+
+        CSonstiges sonstiges;
+        Sonstiges(ar, sonstiges);
+        neu.SetSonstiges(sonstiges);
+
+        CHGAufgabe aufgabe;
+        SerialisiereHGAufgabe(ar, aufgabe);
+        Taste(aufgabe.m_nReaktionstaste, version);
+        Taste(aufgabe.m_nStarttaste, version);
+        neu.SetHGAufgabe(aufgabe);
+
+        CHGMuster muster;
+        SerialisiereHGMuster(ar, muster);
+        neu.SetHGMuster(muster);
+
+        // Motion and colours are taken as read.
+        SerialisiereHGBewegung(ar, neu.m_HGBewegung);
+        neu.m_Farben = m_Farben;  // a file without it keeps the example-stimulus colour
+        SerialisiereFarben(ar, neu.m_Farben, version >= kVersionTasten);
+
+        if (version >= kVersionBerichte) {
+            int32_t n = 0;
+            ar >> n;
+            if (n > 0) ar.PruefeRest(CTrainingsBericht::GespeicherteGroesse(0) * static_cast<uint64_t>(n));
+            CTrainingsBericht bericht;
+            for (int32_t i = 0; i < n; ++i) {
+                bericht.Serialize(ar);
+                if (neu.SetBericht(i, &bericht) != 0) throw std::bad_alloc();
+            }
+        }
+    } catch (const CArchiveException&) {
+        return Ablehnen(Beschaedigt, "Fehler: " + pfad + " ist unvollständig oder beschädigt und wurde nicht geladen.");
+    } catch (const std::bad_alloc&) {
+        return Ablehnen(Beschaedigt, "Fehler: " + pfad + " ist zu groß und wurde nicht geladen.");
+    }
+    neu.m_strPfad = pfad;
+    Uebernehmen(neu);
+    return Geladen;
+}
+
+void CTraining::Uebernehmen(CTraining& geladen)
+{
+    m_strPfad = geladen.m_strPfad;
+    m_nAufgabenart = geladen.m_nAufgabenart;
+    m_strAufgabenName = geladen.m_strAufgabenName;
+    m_Sakkaden = geladen.m_Sakkaden;
+    m_Exploration = geladen.m_Exploration;
+    m_Text = geladen.m_Text;
+    m_Sonstiges = geladen.m_Sonstiges;
+    m_HGMuster = geladen.m_HGMuster;
+    m_HGBewegung = geladen.m_HGBewegung;
+    m_HGAufgabe = geladen.m_HGAufgabe;
+    m_Farben = geladen.m_Farben;
+    m_Berichte.Tausche(geladen.m_Berichte);
+    m_nSeite = 1;
+    m_nBerichtNr = 0;
+}

@@ -1,0 +1,191 @@
+#include "model/testbericht.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/archiv.h"
+
+namespace {
+
+// Two stimuli, three trials, every stored value distinct.
+CTestBericht Beispiel()
+{
+    CTestBericht b;
+    b.m_nTestart = 20;
+    b.m_dwTestFlags = 0x62;
+    b.m_rcRechteck = RECT{1, 2, 3, 4};
+    b.m_dLaufzeit = 12.5;
+    b.m_nTag = 20000;
+    b.m_nUhrzeit = 3600;
+    b.SetAnzahlReize(2);
+    b.SetAnzahlDurchgaenge(3);
+    b.SetDurchgang(0, 1);
+    b.SetDurchgang(2, 1);
+    b.SetRechteck1(1, RECT{10, 11, 12, 13});
+    b.SetRechteck2(1, RECT{20, 21, 22, 23});
+    b.SetRechteck3(1, RECT{30, 31, 32, 33});
+    b.SetRechteck4(1, RECT{40, 41, 42, 43});
+    b.IncZaehler2(0);
+    b.IncZaehler4(1);
+    b.IncZaehler4(1);
+    b.SetZeit(1, 1500);
+    b.IncKorrekteReaktionen();
+    b.IncFalscheAlarme();
+    b.AddDauer(5000000000LL);
+    return b;
+}
+
+}  // namespace
+
+TEST(CTestBericht, ReizanzahlBeschneidetDurchgaenge)
+{
+    CTestBericht b;
+    b.SetAnzahlReize(5);
+    b.SetAnzahlDurchgaenge(3);
+    b.SetDurchgang(1, 4);
+    b.SetDurchgang(2, 2);
+    EXPECT_EQ(b.SetAnzahlReize(3), 2);
+    EXPECT_EQ(b.GetDurchgang(0), 0);
+    EXPECT_EQ(b.GetDurchgang(1), 0);
+    EXPECT_EQ(b.GetDurchgang(2), 2);
+    EXPECT_EQ(b.SetAnzahlReize(-1), 2);  // every entry lies at or above 0
+    EXPECT_EQ(b.GetAnzahlReize(), 0);
+
+    CTestBericht leer;
+    EXPECT_EQ(leer.SetAnzahlReize(-3), 1);
+    EXPECT_EQ(leer.SetAnzahlDurchgaenge(4), 2);
+    EXPECT_EQ(leer.GetAnzahlDurchgaenge(), 4);
+    EXPECT_EQ(leer.SetAnzahlDurchgaenge(-1), 1);
+    EXPECT_EQ(leer.GetAnzahlDurchgaenge(), 0);
+}
+
+TEST(CTestBericht, DurchgaengeUndIndizes)
+{
+    CTestBericht b;
+    b.SetAnzahlReize(5);
+    b.SetAnzahlDurchgaenge(3);
+    EXPECT_EQ(b.SetDurchgang(1, 9), 1);
+    EXPECT_EQ(b.GetDurchgang(1), 4);
+    EXPECT_EQ(b.SetDurchgang(3, 0), 2);
+    EXPECT_EQ(b.SetDurchgang(0, -2), 1);
+    EXPECT_EQ(b.GetDurchgang(0), 0);
+    EXPECT_EQ(b.GetDurchgang(3), -1);
+
+    b.m_nAuswertung = 4;
+    b.m_nDiagramm = 2;
+    EXPECT_EQ(b.IncZaehler3(5), 1);  // a bad index still marks the change
+    EXPECT_EQ(b.m_nAuswertung, 0);
+    EXPECT_EQ(b.m_nDiagramm, -1);
+    EXPECT_EQ(b.GetZaehler3(5), 0u);
+    EXPECT_EQ(b.GetRechteck2(-1), (RECT{0, 0, 0, 0}));
+    EXPECT_EQ(b.SetZeit(0, 4294967297LL), 0);
+    EXPECT_EQ(b.GetZeit(0), 1u);
+    EXPECT_DOUBLE_EQ(b.GetZeitSekunden(0), 0.001);
+    EXPECT_EQ(b.GetZeitSekunden(7), 0.0);
+}
+
+TEST(CTestBericht, KopieUebernimmtLaufNichtAuswertung)
+{
+    CTestBericht quelle = Beispiel();
+    quelle.m_strXTitel = "x";
+    quelle.m_nAuswertung = 3;
+    CTestBericht ziel;
+    ziel = quelle;
+    EXPECT_EQ(ziel.GetRechteck3(1), (RECT{30, 31, 32, 33}));
+    EXPECT_EQ(ziel.GetZaehler4(1), 2u);
+    EXPECT_EQ(ziel.GetDurchgang(2), 1);
+    EXPECT_EQ(ziel.GetHGReaktionszeit(), 5000000000LL);
+    EXPECT_EQ(ziel.m_nTag, 20000);
+    EXPECT_EQ(ziel.m_nAuswertung, 0);
+    EXPECT_EQ(ziel.m_strXTitel, "");
+
+    quelle = quelle;
+    EXPECT_EQ(quelle.m_nAuswertung, 0);
+    EXPECT_EQ(quelle.GetZaehler4(1), 2u);
+}
+
+TEST(CTestBericht, GespeicherterDatensatz)
+{
+    CTestBericht b = Beispiel();
+    b.SetAnzahlDurchgaenge(4);
+    b.SetDurchgang(3, 1);
+    CArchive aus;
+    b.Serialize(aus);
+    const auto& bytes = aus.GetBytes();
+    ASSERT_EQ(bytes.size(), CTestBericht::GespeicherteGroesse(2, 4));
+    auto wort = [&](size_t pos) {
+        return uint32_t(bytes[pos]) | uint32_t(bytes[pos + 1]) << 8 |
+               uint32_t(bytes[pos + 2]) << 16 | uint32_t(bytes[pos + 3]) << 24;
+    };
+    EXPECT_EQ(wort(64), 1u);           // 5,000,000,000 ms: high word
+    EXPECT_EQ(wort(68), 705032704u);   // low word
+    // Stimulus 1 starts at 80 + 84: rectangles 1, 3, 2, 4.
+    EXPECT_EQ(wort(164), 10u);
+    EXPECT_EQ(wort(164 + 16), 30u);
+    EXPECT_EQ(wort(164 + 32), 20u);
+    EXPECT_EQ(wort(164 + 48), 40u);
+
+    CArchive ein(bytes);
+    CTestBericht gelesen;
+    gelesen.Serialize(ein);
+    EXPECT_EQ(ein.GetRest(), 0u);
+    EXPECT_EQ(gelesen.GetHGReaktionszeit(), 5000000000LL);
+    EXPECT_EQ(gelesen.GetRechteck2(1), (RECT{20, 21, 22, 23}));
+    EXPECT_EQ(gelesen.GetRechteck3(1), (RECT{30, 31, 32, 33}));
+    EXPECT_EQ(gelesen.GetZaehler2(0), 1u);
+    EXPECT_EQ(gelesen.GetZeit(1), 1500u);
+    EXPECT_EQ(gelesen.GetDurchgang(3), 1);
+    EXPECT_EQ(gelesen.m_dwTestFlags, 0x62u);
+    EXPECT_EQ(gelesen.m_rcRechteck, (RECT{1, 2, 3, 4}));
+
+    CArchive wieder;
+    gelesen.Serialize(wieder);
+    EXPECT_EQ(wieder.GetBytes(), bytes);
+}
+
+TEST(CTestBericht, RiesigeAnzahlenWerdenAbgelehnt)
+{
+    CArchive aus;
+    Beispiel().Serialize(aus);
+    for (size_t pos : {72u, 76u}) {  // stimulus count, trial count
+        auto bytes = aus.GetBytes();
+        bytes[pos] = bytes[pos + 1] = bytes[pos + 2] = 0xFF;
+        bytes[pos + 3] = 0x7F;
+        CArchive ein(bytes);
+        CTestBericht b;
+        EXPECT_THROW(b.Serialize(ein), CArchiveException);
+    }
+}
+
+TEST(CTestBerichtListe, WachsenEntfernenKopieren)
+{
+    CTestBerichtListe l;
+    CTestBericht r = Beispiel();
+    EXPECT_EQ(l.SetAtGrow(-1, r), 1);
+    EXPECT_EQ(l.RemoveAt(0), 1);
+    l.SetAtGrow(0, CTestBericht());
+    l.SetAtGrow(1, CTestBericht());
+    EXPECT_EQ(l.SetAtGrow(7, r), 0);
+    EXPECT_EQ(l.GetSize(), 3);
+    EXPECT_EQ(l.GetAt(2)->GetAnzahlReize(), 2);
+    EXPECT_EQ(l.GetKapazitaet(), 5);
+    l.SetAtGrow(3, r);
+    l.SetAtGrow(4, r);
+    l.SetAtGrow(5, r);
+    EXPECT_EQ(l.GetKapazitaet(), 10);
+    EXPECT_EQ(l.GetAt(6), nullptr);
+
+    CTestBerichtListe k(l);
+    EXPECT_EQ(k.GetSize(), 6);
+    EXPECT_EQ(k.GetKapazitaet(), 10);
+    EXPECT_NE(k.GetAt(2), l.GetAt(2));
+
+    CTestBericht* zweiter = l.GetAt(1);
+    CTestBericht* dritter = l.GetAt(2);
+    EXPECT_EQ(l.RemoveAt(0), 0);
+    EXPECT_EQ(l.GetAt(0), zweiter);
+    EXPECT_EQ(l.GetAt(1), dritter);
+    EXPECT_EQ(l.GetSize(), 5);
+    EXPECT_EQ(l.GetKapazitaet(), 10);
+    EXPECT_EQ(l.RemoveAll(), 0);
+    EXPECT_EQ(l.GetKapazitaet(), 0);
+}

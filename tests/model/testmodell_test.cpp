@@ -1,0 +1,284 @@
+#include "model/test.h"
+
+#include <gtest/gtest.h>
+
+#include "model/testtexte.h"
+#include "platform/archiv.h"
+#include "platform/meldung.h"
+#include "workplace/benutzerprofil.h"
+#include "workplace/dateikopf.h"
+#include "workplace/umgebung.h"
+
+namespace {
+
+const std::string kPfad = "/daten/Probe.lmd";
+
+std::vector<uint8_t> Speichere(CTest& t)
+{
+    CArchive aus;
+    t.Serialize(aus);
+    return aus.GetBytes();
+}
+
+int Lade(CTest& t, const std::vector<uint8_t>& bytes)
+{
+    CArchive ein(bytes, kPfad);
+    return t.Serialize(ein);
+}
+
+CTest MitBerichten(int anzahl)
+{
+    CTest t;
+    t.SetTestart(20);
+    CLaengen g;
+    g.m_nReihenfolge = 4;
+    g.m_nVerfahren = 20;
+    t.SetLaengen(g);
+    for (int i = 0; i < anzahl; ++i) {
+        CTestBericht b;
+        b.m_nTag = 100 + i;
+        b.SetAnzahlReize(i + 1);
+        b.SetAnzahlDurchgaenge(2);
+        b.SetDurchgang(1, i);
+        b.IncZaehler1(i);
+        t.SetBericht(t.GetBerichtAnzahl(), b);
+    }
+    return t;
+}
+
+void SetzeWort(std::vector<uint8_t>& bytes, size_t pos, uint32_t wert)
+{
+    for (int k = 0; k < 4; ++k)
+        bytes.at(pos + k) = static_cast<uint8_t>(wert >> (8 * k));
+}
+
+// Header 4 + 5 + 4 bytes, kind 4, then the two records and the background.
+constexpr size_t kVersionPos = 9;
+constexpr size_t kBerichtAnzahlPos = 13 + 4 + (21 * 4 + 17 * 8) + (22 * 4 + 17 * 8) +
+                                     (6 * 4 + 5 * 8) + (7 * 4 + 3 * 8) + (4 + 8) + 5 * 4;
+
+}  // namespace
+
+TEST(CTest, NeuerTest)
+{
+    CTest t;
+    EXPECT_EQ(t.GetTestart(), 10);
+    EXPECT_EQ(t.GetTestartName(), "Linienhalbierung");
+    EXPECT_EQ(t.GetBerichtAnzahl(), 0);
+    EXPECT_EQ(t.m_nSeite, 1);
+    EXPECT_EQ(t.m_nBerichtNr, 0);
+    EXPECT_EQ(t.m_strPfad, "");
+    EXPECT_EQ(t.GetBericht(-1), nullptr);
+    EXPECT_EQ(t.GetBericht(0), nullptr);
+
+    t.SetTestart(35);
+    EXPECT_EQ(t.GetTestart(), 0);
+    EXPECT_EQ(t.GetTestartName(), "Keine Auswahl");
+    t.SetTestart(30);
+    EXPECT_EQ(t.GetTestartName(), "Subjektive Mitte");
+}
+
+TEST(CTest, ZuweisungKopiertEinstellungenOhneBerichte)
+{
+    CTest quelle = MitBerichten(3);
+    quelle.m_strPfad = "/a.lmd";
+    CUmgebung umgebung;
+    quelle.SetUmgebung(&umgebung);
+    CTest ziel;
+    ziel.SetBericht(0, CTestBericht());
+    ziel.m_nSeite = 2;
+    ziel = quelle;
+    EXPECT_EQ(ziel.GetBerichtAnzahl(), 0);
+    EXPECT_EQ(ziel.m_nSeite, 1);
+    EXPECT_EQ(ziel.GetTestart(), 20);
+    EXPECT_EQ(ziel.GetTestartName(), "Längenschätzung");
+    EXPECT_EQ(ziel.m_strPfad, "/a.lmd");
+    EXPECT_EQ(ziel.GetUmgebung(), quelle.GetUmgebung());
+    EXPECT_EQ(ziel.GetLaengen().m_nReihenfolge, 4);
+    EXPECT_EQ(ziel.GetLaengen().m_nTestBreiteStufen, 2);
+
+    CTest kopie(quelle);
+    EXPECT_EQ(kopie.GetBerichtAnzahl(), 0);
+    EXPECT_EQ(kopie.GetTestart(), 20);
+}
+
+TEST(CTest, BerichtLoeschenHaeltAnzeigeImBereich)
+{
+    CTest t = MitBerichten(0);
+    for (int i = 0; i < 3; ++i)
+        t.SetBericht(i, CTestBericht());
+    t.m_nBerichtNr = 3;
+    t.m_nSeite = 4;
+    EXPECT_EQ(t.BerichtLoeschen(2), 0);
+    EXPECT_EQ(t.m_nBerichtNr, 2);
+    EXPECT_EQ(t.m_nSeite, 3);
+    EXPECT_EQ(t.BerichtLoeschen(5), 1);
+    EXPECT_EQ(t.BerichteZuruecksetzen(), 0);
+    EXPECT_EQ(t.m_nSeite, 1);
+}
+
+TEST(CTestDatei, NeuerTestBeginntMitKopf)
+{
+    CTest t;
+    const auto bytes = Speichere(t);
+    const std::vector<uint8_t> kopf = {4, 'L', 'M', 'T', 'R', 3, 'L', 'M', 'D', 0x6E, 0, 0, 0};
+    ASSERT_GE(bytes.size(), kopf.size());
+    EXPECT_TRUE(std::equal(kopf.begin(), kopf.end(), bytes.begin()));
+    EXPECT_EQ(bytes.size(), kBerichtAnzahlPos + 4);
+
+    CTest gelesen;
+    gelesen.SetTestart(20);
+    EXPECT_EQ(Lade(gelesen, bytes), DATEI_GELADEN);
+    EXPECT_EQ(gelesen.GetTestart(), 10);
+    EXPECT_EQ(gelesen.m_strPfad, kPfad);
+    // The defaults' test height ratio of 0 lies below its range: loading
+    // clamps it, after which a loaded file is stored byte for byte again.
+    EXPECT_EQ(gelesen.GetLaengen().m_dTestHoeheVon, 0.5);
+    const auto geladen = Speichere(gelesen);
+    CTest nochmal;
+    ASSERT_EQ(Lade(nochmal, geladen), DATEI_GELADEN);
+    EXPECT_EQ(Speichere(nochmal), geladen);
+}
+
+TEST(CTestDatei, BerichteUndRundreise)
+{
+    CTest t = MitBerichten(3);
+    const auto bytes = Speichere(t);
+    CTest gelesen;
+    ASSERT_EQ(Lade(gelesen, bytes), DATEI_GELADEN);
+    ASSERT_EQ(gelesen.GetBerichtAnzahl(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(gelesen.GetBericht(i)->m_nTag, 100 + i);
+        EXPECT_EQ(gelesen.GetBericht(i)->GetDurchgang(1), i);
+        EXPECT_EQ(gelesen.GetBericht(i)->GetZaehler1(i), 1u);
+    }
+    EXPECT_EQ(gelesen.GetTestartName(), "Längenschätzung");
+    EXPECT_EQ(Speichere(gelesen), bytes);
+
+    // Version 105: the settings, no reports.
+    auto alt = bytes;
+    SetzeWort(alt, kVersionPos, 105);
+    alt.resize(kBerichtAnzahlPos);
+    CTest ohne = MitBerichten(2);
+    EXPECT_EQ(Lade(ohne, alt), DATEI_GELADEN);
+    EXPECT_EQ(ohne.GetBerichtAnzahl(), 0);
+    EXPECT_EQ(ohne.GetLaengen().m_nReihenfolge, 4);
+}
+
+TEST(CTestDatei, AblehnungenLassenDenTestUnveraendert)
+{
+    CTest vorlage = MitBerichten(2);
+    const auto gut = Speichere(vorlage);
+    auto fremd = gut;
+    fremd[1] = 'X';
+    auto version99 = gut;
+    SetzeWort(version99, kVersionPos, 99);
+    auto version200 = gut;
+    SetzeWort(version200, kVersionPos, 200);
+    CArchive lmt;
+    SchreibeDateikopf(lmt, "LMT", 110);
+
+    const std::pair<std::vector<uint8_t>, std::string> faelle[] = {
+        {fremd, "Fehler: " + kPfad + " ist keine gültige Datei von Lumetra."},
+        {lmt.GetBytes(), "Fehler: " + kPfad + " ist keine Testdatei."},
+        {version99, "Fehler: " + kPfad + " hat eine ungültige Versionsnummer."},
+        {version200, "Fehler: " + kPfad + " wurde von einer späteren Version von Lumetra erstellt."},
+    };
+    int erwartet = DATEI_FREMD;
+    for (const auto& [bytes, text] : faelle) {
+        CMeldungsRecorder meldungen;
+        CTest t = MitBerichten(0);
+        t.SetBericht(0, CTestBericht());
+        t.m_strPfad = "/vorher.lmd";
+        EXPECT_EQ(Lade(t, bytes), erwartet++);
+        ASSERT_EQ(meldungen.Texte().size(), 1u);
+        EXPECT_EQ(meldungen.Texte()[0], text);
+        EXPECT_EQ(t.GetBerichtAnzahl(), 1);
+        EXPECT_EQ(t.GetTestart(), 20);
+        EXPECT_EQ(t.m_strPfad, "/vorher.lmd");
+    }
+}
+
+TEST(CTestDatei, JedeVerkuerzungWirdAbgelehnt)
+{
+    CTest vorlage = MitBerichten(3);
+    const auto gut = Speichere(vorlage);
+    CMeldungsRecorder meldungen;
+    for (size_t laenge = 0; laenge < gut.size(); ++laenge) {
+        CTest t;
+        t.SetBericht(0, CTestBericht());
+        const std::vector<uint8_t> kurz(gut.begin(), gut.begin() + laenge);
+        EXPECT_NE(Lade(t, kurz), DATEI_GELADEN) << laenge;
+        EXPECT_EQ(t.GetTestart(), 10) << laenge;
+        EXPECT_EQ(t.GetBerichtAnzahl(), 1) << laenge;
+        EXPECT_EQ(t.GetLaengen().m_nReihenfolge, 0) << laenge;
+    }
+    EXPECT_EQ(meldungen.Texte().back(),
+              "Fehler: " + kPfad + " ist beschädigt oder unvollständig und wurde nicht geladen.");
+}
+
+TEST(CTestDatei, RiesigeAnzahlenWerdenAbgelehnt)
+{
+    CTest vorlage = MitBerichten(1);
+    const auto gut = Speichere(vorlage);
+    CMeldungsRecorder meldungen;
+    const size_t bericht = kBerichtAnzahlPos + 4;
+    for (size_t pos : {kBerichtAnzahlPos, bericht + 72, bericht + 76}) {
+        for (uint32_t wert : {0x7FFFFFFFu, 0x10000000u}) {
+            auto bytes = gut;
+            SetzeWort(bytes, pos, wert);
+            CTest t;
+            EXPECT_EQ(Lade(t, bytes), DATEI_BESCHAEDIGT) << pos;
+            EXPECT_EQ(t.GetBerichtAnzahl(), 0);
+        }
+    }
+    // A negative report count reads as no reports.
+    auto negativ = gut;
+    negativ.resize(kBerichtAnzahlPos + 4);
+    SetzeWort(negativ, kBerichtAnzahlPos, 0xFFFFFFFFu);
+    CTest t;
+    EXPECT_EQ(Lade(t, negativ), DATEI_GELADEN);
+    EXPECT_EQ(t.GetBerichtAnzahl(), 0);
+}
+
+TEST(CTestTexte, BereicheUndReihenfolgen)
+{
+    CTest t;
+    EXPECT_EQ(t.GetProzentBereichText(), "[50,0 % .. 50,0 %][0,0 % .. 0,0 %]");
+    EXPECT_EQ(t.GetBereichText1(), "");  // no environment
+    EXPECT_EQ(t.GetBereichText2(), "");
+    EXPECT_EQ(t.GetReihenfolgeText(), "Lage x Pos x Länge");
+    CLinien l;
+    for (int r : {0, 9, -1}) {
+        l.m_nReihenfolge = r;
+        t.SetLinien(l);
+        EXPECT_EQ(t.GetReihenfolgeText(), "Zufall");
+    }
+    EXPECT_EQ(LaengenReihenfolgeName(6), "Bsp x Test x Pos");
+    EXPECT_EQ(LinienReihenfolgeName(3), "Länge x Pos x Lage");
+
+    t.SetTestart(20);
+    EXPECT_EQ(t.GetProzentBereichText(), "[50,0 % .. 50,0 %][0,0 % .. 0,0 %]");
+    t.SetLaengen(CLaengen());
+    EXPECT_EQ(t.GetProzentBereichText(), "[50,0 % .. 50,0 %][50,0 % .. 50,0 %]");
+    EXPECT_EQ(t.GetReihenfolgeText(), "Zufall");
+    t.SetTestart(30);
+    EXPECT_EQ(t.GetProzentBereichText(), "");
+    EXPECT_EQ(t.GetReihenfolgeText(), "");
+    EXPECT_EQ(t.GetBereichText1(), "");
+}
+
+TEST(CTestTexte, BereicheInDerEinheitDesBenutzers)
+{
+    CBenutzerprofil profil;
+    CAnzeigeOptionen optionen = profil.GetAnzeigeOptionen();
+    optionen.SetEinheit(0x0202);  // cm
+    optionen.SetDezimalstellen(1);
+    profil.SetAnzeigeoptionen(optionen);
+    CUmgebung umgebung(&profil);  // display 40 cm wide
+    CTest t;
+    t.SetUmgebung(&umgebung);
+    t.SetLinien(CLinien());
+    EXPECT_EQ(t.GetBereichText1(), "[-7,0 cm .. 7,0 cm][0,0 cm .. 0,0 cm]");
+    EXPECT_EQ(t.GetBereichText2(), "[12,2 cm .. 24,4 cm][1,3 cm .. 1,3 cm]");
+}

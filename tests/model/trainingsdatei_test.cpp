@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "model/training.h"
+#include "platform/archiv.h"
+#include "platform/meldung.h"
+#include "workplace/umgebung.h"
+
+namespace {
+
+constexpr size_t kVersionOffset = 9;       // after "LMTR" and "LMT"
+constexpr size_t kSakkadenTaste = 17 + 140; // reaction key of the saccade record
+const std::string kPfad = "/daten/Übung.lmt";
+
+void SetzeLong(std::vector<uint8_t>& b, size_t pos, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i) b[pos + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+struct TrainingsdateiTest : ::testing::Test {
+    CUmgebung umgebung;
+    CMeldungsRecorder meldungen;
+
+    void Vorbereiten(CTraining& t, int berichte)
+    {
+        t.SetUmgebung(&umgebung);
+        t.SetAufgabenart(50);
+        CSakkaden s;
+        s.m_nReaktionstaste = 2;
+        s.m_nReserve2 = 17;
+        s.m_dReserve5 = 3.25;
+        t.SetSakkaden(s);
+        CText text;
+        text.m_strEigenerOrdner = "Märchen";
+        t.SetText(text);
+        CHGBewegung b;
+        b.m_dGeschwindigkeit = -0.2;
+        t.SetHGBewegung(b);
+        CFarben f;
+        f.m_crBeispielreiz = 0x123456;
+        t.SetFarben(f);
+        CTrainingsBericht bericht;
+        bericht.SetAnzahlReize(36);
+        for (int i = 0; i < berichte; ++i) {
+            bericht.m_nTag = 20000 + i;
+            bericht.SetZeit(i % 36, 1000 + i);
+            t.SetBericht(i, &bericht);
+        }
+    }
+
+    std::vector<uint8_t> Speichern(CTraining& t)
+    {
+        CArchive ar;
+        EXPECT_EQ(t.Serialize(ar), 0);
+        return ar.GetBytes();
+    }
+
+    int Laden(CTraining& t, std::vector<uint8_t> bytes)
+    {
+        CArchive ar(std::move(bytes), kPfad);
+        return t.Serialize(ar);
+    }
+
+    // A training file of an older version: no report count below 110,
+    // no example-stimulus colour below 100.
+    std::vector<uint8_t> AlteVersion(std::vector<uint8_t> b, uint32_t version, size_t berichte)
+    {
+        SetzeLong(b, kVersionOffset, version);
+        if (version < 110) b.resize(b.size() - 4 - berichte * 1668);
+        if (version < 100) b.erase(b.end() - 20, b.end() - 16);
+        return b;
+    }
+};
+
+} // namespace
+
+TEST_F(TrainingsdateiTest, GespeichertUndGeladenGleicheBytes)
+{
+    CTraining t;
+    Vorbereiten(t, 3);
+    // The default pattern has not met the setter's height rule; a loaded
+    // training has, and stores itself unchanged from then on.
+    CTraining einmal;
+    einmal.SetUmgebung(&umgebung);
+    ASSERT_EQ(Laden(einmal, Speichern(t)), 0);
+    const auto bytes = Speichern(einmal);
+    ASSERT_EQ(bytes.size(), 644u + 3 * 1668u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 9), std::string("\x04LMTR\x03LMT"));
+    EXPECT_EQ(bytes[kVersionOffset], 110);
+
+    CTraining g;
+    g.SetUmgebung(&umgebung);
+    g.m_nSeite = 2;
+    ASSERT_EQ(Laden(g, bytes), 0);
+    EXPECT_EQ(g.m_strPfad, kPfad);
+    EXPECT_EQ(g.m_nSeite, 1);
+    EXPECT_EQ(g.GetAufgabenartName(), "Text lesen");
+    EXPECT_EQ(g.GetSakkaden().m_nReserve2, 17);
+    EXPECT_EQ(g.GetText().m_strEigenerOrdner, "Märchen");
+    EXPECT_EQ(g.GetHGBewegung().m_dGeschwindigkeit, -0.2);
+    ASSERT_EQ(g.GetBerichtAnzahl(), 3);
+    EXPECT_EQ(g.GetBericht(2)->m_nTag, 20002);
+    EXPECT_EQ(g.GetBericht(2)->GetZeit(2), 1002u);
+    EXPECT_EQ(Speichern(g), bytes);
+    EXPECT_TRUE(meldungen.m_meldungen.empty());
+}
+
+TEST_F(TrainingsdateiTest, VersionenUndIhreMeldungen)
+{
+    CTraining t;
+    Vorbereiten(t, 1);
+    const auto bytes = Speichern(t);
+
+    for (uint32_t version : {9u, 200u, 0xFFFFFFFFu}) {
+        CTraining g;
+        Vorbereiten(g, 2);
+        const auto vorher = Speichern(g);
+        auto b = bytes;
+        SetzeLong(b, kVersionOffset, version);
+        EXPECT_NE(Laden(g, b), 0);
+        EXPECT_EQ(g.GetBerichtAnzahl(), 2);
+        EXPECT_EQ(Speichern(g), vorher);
+    }
+    EXPECT_EQ(meldungen.Texte(), (std::vector<std::string>{
+        "Fehler: " + kPfad + " hat eine ungültige Versionsnummer.",
+        "Fehler: " + kPfad + " wurde von einer späteren Version von Lumetra erstellt.",
+        "Fehler: " + kPfad + " wurde von einer späteren Version von Lumetra erstellt."}));
+
+    for (uint32_t version : {10u, 50u, 99u, 100u, 109u, 110u, 199u}) {
+        CTraining g;
+        Vorbereiten(g, 2);
+        ASSERT_EQ(Laden(g, AlteVersion(bytes, version, 1)), 0) << version;
+        EXPECT_EQ(g.GetBerichtAnzahl(), version >= 110 ? 1 : 0) << version;
+        EXPECT_EQ(g.GetSakkaden().m_nReaktionstaste, version < 100 ? 50 : 2) << version;
+        EXPECT_EQ(g.GetFarben().m_crHintergrund, 0xFFF0F0u);
+    }
+    EXPECT_EQ(meldungen.m_meldungen.size(), 3u);
+}
+
+TEST_F(TrainingsdateiTest, VierFarbenBehaltenDenBeispielreiz)
+{
+    CTraining t;
+    Vorbereiten(t, 0);
+    auto b = AlteVersion(Speichern(t), 50, 0);
+    const size_t farben = b.size() - 16;
+    for (uint32_t i = 0; i < 4; ++i) SetzeLong(b, farben + 4 * i, i + 1);
+    CTraining g;
+    g.SetUmgebung(&umgebung);
+    CFarben f;
+    f.m_crBeispielreiz = 0xABCDEF;
+    g.SetFarben(f);
+    ASSERT_EQ(Laden(g, b), 0);
+    EXPECT_EQ(g.GetFarben().m_crBeispielreiz, 0xABCDEFu);
+    EXPECT_EQ(g.GetFarben().m_crVordergrund, 1u);
+    EXPECT_EQ(g.GetFarben().m_crZielmuster, 4u);
+}
+
+TEST_F(TrainingsdateiTest, FremdeDateienWerdenAbgelehnt)
+{
+    CTraining t;
+    Vorbereiten(t, 0);
+    auto b = Speichern(t);
+    auto fremd = b;
+    fremd[4] = 'S';
+    auto test = b;
+    test[8] = 'D';
+    CTraining g;
+    EXPECT_EQ(Laden(g, fremd), CTraining::KeineLumetraDatei);
+    EXPECT_EQ(Laden(g, test), CTraining::KeineTrainingsdatei);
+    EXPECT_EQ(Laden(g, {}), CTraining::KeineLumetraDatei);
+    EXPECT_EQ(meldungen.Texte()[0], "Fehler: " + kPfad + " ist keine gültige Datei von Lumetra.");
+    EXPECT_EQ(meldungen.Texte()[1], "Fehler: " + kPfad + " ist keine Trainingsdatei von Lumetra.");
+    EXPECT_EQ(g.m_strPfad, "");
+}
+
+TEST_F(TrainingsdateiTest, LangerSchriftnameUndZuGrosseWerte)
+{
+    CTraining t;
+    Vorbereiten(t, 0);
+    CText text = t.GetText();
+    text.m_lfText.lfFaceName = std::string(40, 'x');
+    t.SetText(text);
+    CSakkaden s = t.GetSakkaden();
+    s.m_nZielliste = 50;
+    CArchive ar;
+    t.Serialize(ar);  // the setter is bypassed by the store: write 50 into the file
+    auto b = ar.GetBytes();
+    SetzeLong(b, 17 + 24 + 32, 50);
+    CTraining g;
+    g.SetUmgebung(&umgebung);
+    ASSERT_EQ(Laden(g, b), 0);
+    EXPECT_EQ(g.GetText().m_lfText.lfFaceName, std::string(31, 'x'));
+    EXPECT_EQ(g.GetSakkaden().m_nZielliste, 11);
+}
+
+TEST_F(TrainingsdateiTest, BeschaedigteDateienAendernNichts)
+{
+    CTraining t;
+    Vorbereiten(t, 2);
+    const auto bytes = Speichern(t);
+    CTraining g;
+    Vorbereiten(g, 3);
+    const auto vorher = Speichern(g);
+
+    for (size_t laenge = 0; laenge < bytes.size(); ++laenge) {
+        std::vector<uint8_t> teil(bytes.begin(), bytes.begin() + static_cast<long>(laenge));
+        ASSERT_NE(Laden(g, teil), 0) << laenge;
+    }
+    EXPECT_EQ(meldungen.m_meldungen.back().text,
+              "Fehler: " + kPfad + " ist unvollständig oder beschädigt und wurde nicht geladen.");
+
+    // Report count and a stimulus count patched to huge values.
+    const size_t berichte = bytes.size() - 2 * 1668 - 4;
+    for (size_t pos : {berichte, berichte + 4 + 80}) {
+        for (uint32_t wert : {0x7FFFFFFFu, 0x10000000u, 1000u}) {
+            auto b = bytes;
+            SetzeLong(b, pos, wert);
+            ASSERT_EQ(Laden(g, b), CTraining::Beschaedigt) << pos << " " << wert;
+        }
+    }
+    EXPECT_EQ(g.GetBerichtAnzahl(), 3);
+    EXPECT_EQ(g.m_strPfad, "");
+    EXPECT_EQ(Speichern(g), vorher);
+}
