@@ -383,3 +383,37 @@ int OberflaecheSkaliertKopieren(IDirectDrawSurface* dest, RECT destRect, IDirect
     }
     return 0;
 }
+
+void BmpFehlerMelden(int ergebnis, const std::string& pfad, int& fehler, std::string& text)
+{
+    switch (ergebnis) {
+    case BMP_FEHLT:
+        fehler = 0x300;
+        text += "Datei " + pfad + " nicht gefunden.\n";
+        break;
+    case BMP_OEFFNEN:
+        fehler = 0x300;
+        text += "Fehler beim Öffnen der Datei " + pfad + ".\n";
+        break;
+    case BMP_LESEN:
+        fehler = 0x300;
+        text += "Fehler beim Lesen der Datei " + pfad + ".\n";
+        break;
+    case BMP_FORMAT:
+        fehler = 0x300;
+        text += "Die Datei " + pfad + " ist keine lesbare Bitmap-Datei.\n";
+        break;
+    case BMP_INTERN:
+        fehler = 10;
+        text = "Interner Fehler beim Erstellen der Vordergrundbilder.\n";
+        break;
+    case 0x8000:
+        fehler = 8;
+        text = "Fehler beim Erstellen der Farbpalette für die Vordergrundbilder.\n";
+        break;
+    default:
+        fehler = 10;
+        text = "Fehler beim Erstellen der Vordergrundbilder.\n";
+        break;
+    }
+}
