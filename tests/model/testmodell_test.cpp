@@ -82,7 +82,8 @@ TEST(CTest, ZuweisungKopiertEinstellungenOhneBerichte)
 {
     CTest quelle = MitBerichten(3);
     quelle.m_strPfad = "/a.lmd";
-    quelle.SetUmgebung(reinterpret_cast<CUmgebung*>(&quelle));  // only compared
+    CUmgebung umgebung;
+    quelle.SetUmgebung(&umgebung);
     CTest ziel;
     ziel.SetBericht(0, CTestBericht());
     ziel.m_nSeite = 2;
