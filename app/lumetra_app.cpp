@@ -13,6 +13,7 @@
 
 #include "app/befehle.h"
 #include "app/dokument.h"
+#include "app/kindrahmen.h"
 #include "app/lmtestdoc.h"
 #include "app/lmtrainingdoc.h"
 #include "app/mainfrm.h"
@@ -155,9 +156,11 @@ bool CLumetraApp::InitInstance(const std::vector<std::string>& befehlszeile)
     m_vorlagen.push_back(std::make_unique<CDokumentVorlage>(
         IDR_TRAINING, CLMTrainingDoc::kVorlagenText,
         [](CDokumentVorlage* v) { return std::make_unique<CLMTrainingDoc>(v); }, this));
+    m_vorlagen.back()->SetFensterFabrik(NeuesTrainingsfenster);
     m_vorlagen.push_back(std::make_unique<CDokumentVorlage>(
         IDR_TEST, CLMTestDoc::kVorlagenText, [](CDokumentVorlage* v) { return std::make_unique<CLMTestDoc>(v); },
         this));
+    m_vorlagen.back()->SetFensterFabrik(NeuesTestfenster);
 
     // Files named on the command line open now that the types exist and the
     // environment is loaded.
@@ -252,8 +255,12 @@ void CLumetraApp::AktualisiereAlleDokumente()
 
 QFont CLumetraApp::GetDialogSchrift() const
 {
+    return DialogSchrift(m_Profil.GetSchrift());
+}
+
+QFont DialogSchrift(const CFont* schrift)
+{
     LOGFONT lf;
-    CFont* schrift = m_Profil.GetSchrift();
     if (!schrift || !schrift->GetLogFont(&lf))
         return QFont();
     // The profile keeps the dialog font's size in points, as the dialogs'
