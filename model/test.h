@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/hintergrund.h"
 #include "model/testaufgaben.h"
@@ -66,6 +67,16 @@ public:
     // Keeps the shown page and report within the remaining reports.
     int BerichtLoeschen(int index);
     int BerichteZuruecksetzen();
+
+    // Evaluation of report `bericht` (testauswertung.cpp): 0 done, 1 no such
+    // report, 2 no environment, 3 a chart not offered.
+    int GetDiagrammNamen(std::vector<std::string>& namen, int& abweichung, int& haeufigkeit, int bericht);
+    int BerichtAuswerten(int bericht);
+    int GetErgebnisText(std::string& zeit, std::string& horiz1, std::string& horiz2, std::string& vert1,
+                        std::string& vert2, int bericht);
+    int DiagrammErstellen(int diagramm, int bericht);
+    int GetAchsentitel(int diagramm, std::string& text1, std::string& text2, int bericht);
+    int DiagrammZeichnen(int diagramm, CDC* dc, RECT rechteck, CFont* schrift, int bericht);
 
     // Settings texts: value ranges of the stepped factors and the trial
     // order, for the kind's record; empty for the other kinds.

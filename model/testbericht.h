@@ -94,7 +94,10 @@ public:
     // Evaluation (rebuilt after every change).
     int32_t m_nAuswertung = 0;
     int32_t m_nDiagramm = -1;
-    std::string m_strXTitel;
+    int32_t m_nKurven = 0;               // bit 1 line fitted, bit 2 probit curve fitted
+    double m_dParameter1 = 0.0;          // intercept or mu
+    double m_dParameter2 = 0.0;          // slope or sigma
+    std::string m_strXTitel;             // parameter texts of the built chart
     std::string m_strYTitel;
     CDatentabelle m_Tabelle1;
     CDatentabelle m_Tabelle2;

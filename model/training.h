@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/hintergrund.h"
 #include "model/trainingsaufgaben.h"
@@ -74,6 +75,15 @@ public:
     // Deletes report i and keeps the shown page and report in range.
     int BerichtLoeschen(int i);
     int BerichteZuruecksetzen();
+
+    // Evaluation of report `bericht` (trainingsauswertung.cpp): 0 done,
+    // 1 no such report, 2 no environment or a chart not offered.
+    int GetDiagrammNamen(std::vector<std::string>& namen, int& anzahl, int& anzahl2, int bericht);
+    int BerichtAuswerten(int bericht);
+    int GetErgebnisText(std::string& text, int bericht);
+    int DiagrammErstellen(int diagramm, int bericht);
+    int GetSteigungText(int diagramm, std::string& abschnitt, std::string& steigung, int bericht);
+    int DiagrammZeichnen(int diagramm, CDC* dc, RECT rechteck, CFont* schrift, int bericht);
 
     // Kept for the views while the document is open; never stored.
     std::string m_strPfad;

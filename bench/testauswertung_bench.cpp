@@ -1,0 +1,65 @@
+// Evaluating a test report of 400 trials (adjustment method, both
+// orientations) and drawing its deviation chart into the recording context.
+
+#include <benchmark/benchmark.h>
+
+#include "model/test.h"
+#include "platform/draw/recorder/recorder_dc.h"
+#include "workplace/benutzerprofil.h"
+#include "workplace/umgebung.h"
+
+namespace {
+
+struct CFall {
+    CBenutzerprofil profil;
+    CUmgebung umgebung;
+    CTest test;
+
+    CFall()
+    {
+        CAnzeigeOptionen o = profil.GetAnzeigeOptionen();
+        o.SetEinheit(0x0002 | 0x0200);
+        profil.SetAnzeigeoptionen(o);
+        umgebung.SetProfil(&profil);
+        umgebung.Berechnen();
+        test.SetUmgebung(&umgebung);
+        CLinien l = test.GetLinien();
+        l.m_nHLaengeStufen = 5;
+        l.m_nHPositionStufen = 4;
+        l.m_nHTrennStufen = 5;
+        l.m_nVLaengeStufen = 1;
+        l.m_nVPositionStufen = 1;
+        l.m_nVTrennStufen = 1;
+        l.m_nWiederholungen = 4;
+        test.SetLinien(l);
+        CTestBericht b;
+        b.m_dwTestFlags = 0x1 | 0x10 | 0x40 | 0x80;
+        b.SetAnzahlReize(400);
+        for (int s = 0; s < 400; ++s) {
+            const int breite = 100 + 40 * (s % 5), x = 200 + 150 * ((s / 25) % 4);
+            b.SetRechteck1(s, RECT{x, 380, x + breite, 388});
+            b.SetRechteck2(s, RECT{x + breite / 2 + s % 13 - 6, 300, x + breite / 2 + s % 13 - 2, 500});
+            b.SetRechteck3(s, RECT{500, 384 + s % 7, 504, 388 + s % 7});
+            b.SetRechteck4(s, RECT{x + breite / 3, 370, x + breite / 3 + 4, 398});
+            b.SetZeit(s, 1500 + 7 * s);
+        }
+        test.SetBericht(0, b);
+    }
+};
+
+void BM_TestberichtAuswertenUndZeichnen(benchmark::State& state)
+{
+    CFall f;
+    CRecorderDC dc;
+    std::string zeit, h1, h2, v1, v2;
+    for (auto _ : state) {
+        f.test.GetBericht(0)->SetZeit(0, 1500);   // a changed report is evaluated anew
+        f.test.GetErgebnisText(zeit, h1, h2, v1, v2, 0);
+        dc.Leeren();
+        f.test.DiagrammZeichnen(0, &dc, RECT{0, 0, 800, 500}, nullptr, 0);
+        benchmark::DoNotOptimize(dc.Eintraege().size());
+    }
+}
+BENCHMARK(BM_TestberichtAuswertenUndZeichnen)->Unit(benchmark::kMicrosecond);
+
+} // namespace

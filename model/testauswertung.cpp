@@ -1,0 +1,501 @@
+// Evaluation of a test report: measures per stimulus over the factor grid,
+// the result texts, deviation and answer-frequency charts with their fits.
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/auswertung.h"
+#include "model/test.h"
+#include "workplace/formatierung.h"
+#include "workplace/statistik.h"
+#include "workplace/umgebung.h"
+
+namespace {
+
+constexpr uint32_t kLinien = 0x1;
+constexpr uint32_t kLaengen = 0x2;
+constexpr uint32_t kEinstellung = 0x10;   // adjustment method
+constexpr uint32_t kKonstant = 0x20;      // constant stimuli
+constexpr uint32_t kHorizontal = 0x40;
+constexpr uint32_t kVertikal = 0x80;
+constexpr uint32_t kPixel = 8;             // unit code of pixels
+
+constexpr int kFaktorSpalten = 7;          // columns 9 to 15
+constexpr int kSpalten = 17;
+
+enum Art { HGroesse, VGroesse, HPosition, VPosition, HAbweichung, VAbweichung };
+
+bool IstAbweichung(Art a) { return a == HAbweichung || a == VAbweichung; }
+bool IstVertikal(Art a) { return a == VGroesse || a == VPosition || a == VAbweichung; }
+
+// Centre and size of a pixel rectangle in parts of the display.
+struct CMass {
+    const CUmgebung& u;
+    double cx(RECT r) const { return u.InAnteilX(r.left + r.right, kPixel) / 2.0 - 0.5; }
+    double cy(RECT r) const { return -(u.InAnteilY(r.top + r.bottom, kPixel) / 2.0 - 0.5); }
+    double w(RECT r) const { return u.InAnteilX(r.right - r.left, kPixel); }
+    double h(RECT r) const { return u.InAnteilY(r.bottom - r.top, kPixel); }
+};
+
+struct CFaktoren {
+    int stufen[kFaktorSpalten] = {1, 1, 1, 1, 1, 1, 1};
+    int permutationen = 1;
+    int wiederholungen = 1;
+};
+
+CFaktoren Faktoren(const CTest& test, uint32_t flags)
+{
+    CFaktoren f;
+    if (flags & kLaengen) {
+        const CLaengen l = test.GetLaengen();
+        const int s[kFaktorSpalten] = {l.m_nTestPositionStufen, l.m_nVPositionStufen, l.m_nBspVPositionStufen,
+                                       l.m_nBspBreiteStufen,    l.m_nBspHoeheStufen,  l.m_nTestBreiteStufen,
+                                       l.m_nTestHoeheStufen};
+        std::copy(s, s + kFaktorSpalten, f.stufen);
+        f.permutationen = l.m_nPermutationen;
+        f.wiederholungen = l.m_nWiederholungen;
+    } else {
+        const CLinien l = test.GetLinien();
+        const int s[kFaktorSpalten] = {l.m_nHPositionStufen, l.m_nVPositionStufen, 1,
+                                       l.m_nHLaengeStufen,   l.m_nVLaengeStufen,   l.m_nHTrennStufen,
+                                       l.m_nVTrennStufen};
+        std::copy(s, s + kFaktorSpalten, f.stufen);
+        f.permutationen = l.m_nPermutationen;
+        f.wiederholungen = l.m_nWiederholungen;
+    }
+    // A factor without steps still has its one level.
+    for (int& s : f.stufen)
+        s = std::max(s, 1);
+    return f;
+}
+
+// Rows of the factor levels: the mixed-radix number of the combination,
+// column 15 fastest; then the repetitions after the first D rows.
+void SchreibeFaktoren(CDatentabelle& t, const CFaktoren& f, int n)
+{
+    int index[kFaktorSpalten] = {};
+    for (int zeile = 0; zeile < n; ++zeile) {
+        for (int k = 0; k < kFaktorSpalten; ++k)
+            t.SetWert(zeile, 9 + k, index[k]);
+        t.SetWert(zeile, 16, 0.0);
+        int k = kFaktorSpalten - 1;
+        while (k >= 0 && ++index[k] >= f.stufen[k])
+            index[k--] = 0;
+        if (k < 0)
+            break;
+    }
+    const int d = f.permutationen;
+    if (d < 1 || n <= d)
+        return;
+    for (int w = 1; w < f.wiederholungen; ++w) {
+        for (int j = 0; j < d; ++j) {
+            const long long zeile = static_cast<long long>(w) * d + j;
+            if (zeile >= n)
+                return;
+            for (int k = 9; k <= 15; ++k) {
+                double v = 0.0;
+                const int status = t.GetWert(j, k, &v);
+                t.SetWertStatus(static_cast<int>(zeile), k, v, status);
+            }
+            t.SetWert(static_cast<int>(zeile), 16, w);
+        }
+    }
+}
+
+// Offered charts in order with the number of deviation and frequency charts.
+void Namen(uint32_t f, std::vector<std::string>& namen, int& abw, int& hfgk)
+{
+    static const char* const linien[4][2] = {
+        {"Rel. horiz. Abw. / Linienbreite", "Rel. vert. Abw. / Linienhöhe"},
+        {"Rel. horiz. Abw. / Horiz. Position", "Rel. vert. Abw. / Vert. Position"},
+        {"Antworthfgkt. 'rechts' / horiz. Lage Trennlinie", "Antworthfgkt. 'oben' / vert. Lage Trennlinie"},
+        {"Rel. horiz. Abw. / Rel. horiz. Ausgangslage Trennlinie",
+         "Rel. vert. Abw. / Rel. vert. Ausgangslage Trennlinie"}};
+    static const char* const laengen[4][2] = {
+        {"Rel. horiz. Abw. / Breite Bsp-Rechteck", "Rel. vert. Abw. / Höhe Bsp-Rechteck"},
+        {"Rel. horiz. Abw. / Horiz. Pos. Testrechteck", "Rel. vert. Abw. / Vert. Position Testrechteck"},
+        {"Antworthfgkt. 'breiter' / Rel. Abw. Testrechteck", "Antworthfgkt. 'höher' / Rel. Abw. Testrechteck"},
+        {"Rel. horiz. Abw. / Rel. horiz. Ausgangsabw. Testrechteck",
+         "Rel. vert. Abw. / Rel. vert. Ausgangsabw. Testrechteck"}};
+    const char* const(*tab)[2] = (f & kLinien) ? linien : ((f & kLaengen) ? laengen : nullptr);
+    if (!tab)
+        return;
+    auto block = [&](int zeile, int& zaehler) {
+        for (int o = 0; o < 2; ++o) {
+            if (f & (o == 0 ? kHorizontal : kVertikal)) {
+                namen.push_back(tab[zeile][o]);
+                ++zaehler;
+            }
+        }
+    };
+    block(0, abw);
+    block(1, abw);
+    if (f & kKonstant)
+        block(2, hfgk);
+    else if (f & kEinstellung)
+        block(3, abw);
+}
+
+Art WaehleArt(uint32_t f, int n)
+{
+    const bool h = f & kHorizontal, v = f & kVertikal;
+    if (h && v) {
+        static const Art beide[6] = {HGroesse, VGroesse, HPosition, VPosition, HAbweichung, VAbweichung};
+        return n >= 0 && n < 6 ? beide[n] : HGroesse;
+    }
+    static const Art horiz[3] = {HGroesse, HPosition, HAbweichung};
+    static const Art vert[3] = {VGroesse, VPosition, VAbweichung};
+    if (h)
+        return n >= 0 && n < 3 ? horiz[n] : HGroesse;
+    return n >= 0 && n < 3 ? vert[n] : VGroesse;
+}
+
+struct CProbit {
+    bool ok = false;
+    double mu = 0.0, sigma = 0.0;
+};
+
+CProbit Probit(CDatenreihe* x, CDatenreihe* y)
+{
+    CProbit p;
+    double dritter = 0.0;
+    const int r = ProbitAnalyseGewichtet(x, y, &p.mu, &p.sigma, &dritter);
+    p.ok = r >= 0 && std::isfinite(p.mu) && std::isfinite(p.sigma);
+    return p;
+}
+
+// Probit texts of one orientation of the constant-stimuli method.
+void ProbitTexte(const CDatentabelle& t, int xSpalte, int ySpalte, std::string& text1, std::string& text2)
+{
+    const CProbit p = Probit(t.GetSpalte(xSpalte), t.GetSpalte(ySpalte));
+    text1 = p.ok ? MuText(p.mu) : "n. a.";
+    text2 = p.ok ? SigmaText(p.sigma) : "n. a.";
+}
+
+std::string StreuungText(const CDatentabelle& t, int spalte)
+{
+    double v = 0.0;
+    if (t.GetVarianz(spalte, &v) == 0 || !(v >= 0.0) || !std::isfinite(v))
+        return "n. a.";
+    return FormatDouble(std::sqrt(v), 1) + " %";
+}
+
+// Nothing to evaluate: empty tables, a reset chart and the given state.
+void Verwerfen(CTestBericht& b, int zustand)
+{
+    b.m_Tabelle1.Loesche();
+    b.m_Tabelle2.Loesche();
+    b.m_Diagramm.Zuruecksetzen();
+    b.m_nAuswertung = zustand;
+}
+
+} // namespace
+
+int CTest::GetDiagrammNamen(std::vector<std::string>& namen, int& abweichung, int& haeufigkeit, int bericht)
+{
+    namen.clear();
+    abweichung = 0;
+    haeufigkeit = 0;
+    const CTestBericht* b = GetBericht(bericht);
+    if (!b)
+        return 1;
+    Namen(b->m_dwTestFlags, namen, abweichung, haeufigkeit);
+    return 0;
+}
+
+int CTest::BerichtAuswerten(int bericht)
+{
+    CTestBericht* b = GetBericht(bericht);
+    if (!b)
+        return 1;
+    if (!m_pUmgebung) {
+        Verwerfen(*b, 0);
+        return 2;
+    }
+    if (b->m_nAuswertung == 3)
+        return 0;
+    const uint32_t f = b->m_dwTestFlags;
+    if (!(f & (kLinien | kLaengen))) {
+        Verwerfen(*b, 3);
+        return 0;
+    }
+
+    const int n = b->GetAnzahlReize();
+    CDatentabelle& t = b->m_Tabelle1;
+    t.SetGroesse(n, kSpalten);
+    t.LoescheWerte();
+    SchreibeFaktoren(t, Faktoren(*this, f), n);
+
+    const CUmgebung& u = *m_pUmgebung;
+    const CMass m{u};
+    const bool linien = f & kLinien;
+    if (f & kEinstellung) {
+        for (int s = 0; s < n; ++s) {
+            const double zeit = b->GetZeitSekunden(s);
+            if (!(zeit > 0.0))
+                continue;
+            t.SetWert(s, 2, zeit);
+            const RECT r1 = b->GetRechteck1(s), r2 = b->GetRechteck2(s);
+            const RECT r3 = b->GetRechteck3(s), r4 = b->GetRechteck4(s);
+            if (linien) {
+                SetzeEndlich(t, s, 3, u.AnteilInEinheitX(m.cx(r1)));
+                SetzeEndlich(t, s, 5, u.AnteilInEinheitX(m.w(r1)));
+                SetzeEndlich(t, s, 7, (m.cx(r4) - m.cx(r1)) / m.w(r1) * 100.0);
+                SetzeEndlich(t, s, 0, (m.cx(r2) - m.cx(r1)) / m.w(r1) * 100.0);
+                SetzeEndlich(t, s, 4, u.AnteilInEinheitY(m.cy(r2)));
+                SetzeEndlich(t, s, 6, u.AnteilInEinheitY(m.h(r2)));
+                SetzeEndlich(t, s, 8, (m.cy(r3) - m.cy(r2)) / m.h(r2) * 100.0);
+                SetzeEndlich(t, s, 1, (m.cy(r1) - m.cy(r2)) / m.h(r2) * 100.0);
+            } else {
+                SetzeEndlich(t, s, 3, u.AnteilInEinheitX(m.cx(r2)));
+                SetzeEndlich(t, s, 5, u.AnteilInEinheitX(m.w(r1)));
+                SetzeEndlich(t, s, 7, 100.0 - m.w(r4) / m.w(r1) * 100.0);
+                SetzeEndlich(t, s, 0, 100.0 - m.w(r2) / m.w(r1) * 100.0);
+                SetzeEndlich(t, s, 4, u.AnteilInEinheitY(m.cy(r2)));
+                SetzeEndlich(t, s, 6, u.AnteilInEinheitY(m.h(r1)));
+                SetzeEndlich(t, s, 8, 100.0 - m.h(r4) / m.h(r1) * 100.0);
+                SetzeEndlich(t, s, 1, 100.0 - m.h(r2) / m.h(r1) * 100.0);
+            }
+        }
+        t.Gruppiere(b->m_Tabelle2, {9, 10, 11, 12, 13, 14, 15}, {});
+    } else if (f & kKonstant) {
+        const int d = std::min(Faktoren(*this, f).permutationen, n);
+        for (int j = 0; j < d; ++j) {
+            const double c1 = b->GetZaehler1(j), c2 = b->GetZaehler2(j);
+            const double c3 = b->GetZaehler3(j), c4 = b->GetZaehler4(j);
+            const double hz = c1 + c2, vt = c3 + c4;
+            const double antworten = hz <= 0.0 ? vt : (vt <= 0.0 ? hz : std::min(hz, vt));
+            if (antworten > 0.0)
+                t.SetWert(j, 2, b->GetZeitSekunden(j) / antworten);
+            const RECT r1 = b->GetRechteck1(j), r2 = b->GetRechteck2(j);
+            if (hz > 0.0) {
+                SetzeEndlich(t, j, 3, u.AnteilInEinheitX(m.cx(linien ? r1 : r2)));
+                SetzeEndlich(t, j, 5, u.AnteilInEinheitX(m.w(r1)));
+                SetzeEndlich(t, j, 7,
+                             linien ? (m.cx(r2) - m.cx(r1)) / m.w(r1) * 100.0 : m.w(r2) / m.w(r1) * 100.0 - 100.0);
+                t.SetWert(j, 0, c2 / hz);
+            }
+            if (vt > 0.0) {
+                SetzeEndlich(t, j, 4, u.AnteilInEinheitY(m.cy(r2)));
+                SetzeEndlich(t, j, 6, u.AnteilInEinheitY(m.h(linien ? r2 : r1)));
+                SetzeEndlich(t, j, 8,
+                             linien ? (m.cy(r1) - m.cy(r2)) / m.h(r2) * 100.0 : m.h(r2) / m.h(r1) * 100.0 - 100.0);
+                t.SetWert(j, 1, c4 / vt);
+            }
+        }
+        b->m_Tabelle2.Loesche();
+    }
+    return 0;
+}
+
+int CTest::GetErgebnisText(std::string& zeit, std::string& horiz1, std::string& horiz2, std::string& vert1,
+                           std::string& vert2, int bericht)
+{
+    zeit = horiz1 = horiz2 = vert1 = vert2 = "---";
+    int r = 0;
+    CTestBericht* b = AusgewerteterBericht(*this, bericht, r);
+    if (!b)
+        return r;
+    const uint32_t f = b->m_dwTestFlags;
+    if (!(f & (kLinien | kLaengen)))
+        return 0;
+    const CDatentabelle& t1 = b->m_Tabelle1;
+    CDatentabelle t;
+    if (f & kEinstellung) {
+        t1.Gruppiere(t, {16}, {15, 14, 13, 12, 11, 10, 9});
+        zeit = MittelText(t, 2, 3, " s");
+        if (f & kHorizontal) {
+            horiz1 = MittelText(t, 0, 1, " %");
+            horiz2 = StreuungText(t, 0);
+        }
+        if (f & kVertikal) {
+            vert1 = MittelText(b->m_Tabelle2, 1, 1, " %");
+            vert2 = StreuungText(b->m_Tabelle2, 1);
+        }
+    } else if (f & kKonstant) {
+        t1.Gruppiere(t, {14}, {15, 13, 12, 11, 10, 9});
+        zeit = MittelText(t, 2, 3, " s");
+        if (f & kHorizontal)
+            ProbitTexte(t, 7, 0, horiz1, horiz2);
+        if (f & kVertikal) {
+            CDatentabelle tv;
+            t1.Gruppiere(tv, {15}, {14, 13, 12, 11, 10, 9});
+            ProbitTexte(tv, 8, 1, vert1, vert2);
+        }
+    }
+    return 0;
+}
+
+int CTest::DiagrammErstellen(int diagramm, int bericht)
+{
+    int r = 0;
+    CTestBericht* b = AusgewerteterBericht(*this, bericht, r);
+    if (!b)
+        return r;
+    CDiagramm& d = b->m_Diagramm;
+    if (!m_pUmgebung) {
+        d.Zuruecksetzen();
+        b->m_nDiagramm = -1;
+        return 2;
+    }
+    const CUmgebung& u = *m_pUmgebung;
+    const uint32_t f = b->m_dwTestFlags;
+
+    std::vector<std::string> namen;
+    int nAbw = 0, nHfgk = 0;
+    GetDiagrammNamen(namen, nAbw, nHfgk, bericht);
+    if (diagramm < 0 || diagramm >= nAbw + nHfgk) {
+        d.Zuruecksetzen();
+        b->m_nDiagramm = -1;
+        return 3;
+    }
+
+    // The axes, worked out first so that a chart built under another unit
+    // or other decimals is found stale.
+    const Art art = WaehleArt(f, diagramm);
+    const bool abw = IstAbweichung(art);
+    const int ySpalte = IstVertikal(art) ? 1 : 0;
+    static const int xSpalten[6] = {5, 6, 3, 4, 7, 8};
+    static const int faktorSpalten[6] = {12, 13, 9, 10, 14, 15};
+    const int xSpalte = xSpalten[art];
+    const int faktor = faktorSpalten[art];
+    const std::string einheit = u.GetEinheitText();
+    const std::string xEinheit = abw ? "[%]" : "[" + einheit + "]";
+    const std::string xWort = abw ? "%" : einheit;
+    const int xDez = abw ? 0 : u.GetDezimalstellen();
+    const bool haeufigkeit = (f & kKonstant) && abw;
+    double xMin = -50.0, xMax = 50.0;
+    switch (art) {
+    case HPosition: xMin = u.AnteilInEinheitX(-0.5); xMax = u.AnteilInEinheitX(0.5); break;
+    case VPosition: xMin = u.AnteilInEinheitY(-0.5); xMax = u.AnteilInEinheitY(0.5); break;
+    case HGroesse: xMin = u.AnteilInEinheitX(0.0); xMax = u.AnteilInEinheitX(1.0); break;
+    case VGroesse: xMin = u.AnteilInEinheitY(0.0); xMax = u.AnteilInEinheitY(1.0); break;
+    default: break;
+    }
+    if (b->m_nDiagramm == diagramm && XAchseAktuell(d, xMin, xMax, 5, xEinheit, xDez))
+        return 0;
+
+    if (!(f & (kLinien | kLaengen))) {
+        d.Zuruecksetzen();
+        b->m_nDiagramm = diagramm;
+        return 0;
+    }
+
+    std::vector<int> schluessel, zweite;
+    if ((f & kEinstellung) || haeufigkeit) {
+        schluessel = {faktor};
+        for (int k = 15; k >= 9; --k)
+            if (k != faktor)
+                zweite.push_back(k);
+    } else {
+        schluessel = {14 + ySpalte, faktor};
+        zweite = {15 - ySpalte};
+        for (int k = 13; k >= 9; --k)
+            if (k != faktor)
+                zweite.push_back(k);
+    }
+
+    d.SetAnzahlReihen(1);
+    d.DatenAbschliessen();
+    b->m_nKurven = 0;
+    CDatentabelle g;
+    if (f & kEinstellung) {
+        b->m_Tabelle2.Gruppiere(g, schluessel, zweite);
+        d.SetXDaten(g.GetSpalte(xSpalte));
+        d.SetDaten(1, g.GetSpalte(ySpalte));
+        if (LineareRegression(g.GetSpalte(xSpalte), g.GetSpalte(ySpalte), &b->m_dParameter1, &b->m_dParameter2) == 0)
+            b->m_nKurven = 1;
+    } else if (haeufigkeit) {
+        b->m_Tabelle1.Gruppiere(g, schluessel, zweite);
+        d.SetXDaten(g.GetSpalte(xSpalte));
+        d.SetDaten(1, g.GetSpalte(ySpalte));
+        const CProbit p = Probit(g.GetSpalte(xSpalte), g.GetSpalte(ySpalte));
+        b->m_dParameter1 = p.mu;
+        b->m_dParameter2 = p.sigma;
+        if (p.ok)
+            b->m_nKurven = 2;
+    } else if (f & kKonstant) {
+        // Per level of the factor: the probit mean over the test deviations.
+        b->m_Tabelle1.Gruppiere(g, schluessel, zweite);
+        const int k = g.GetWerteListe(schluessel[0]);
+        const int bloecke = g.GetWerteListe(schluessel[1]);
+        CDatenreihe px, py;
+        for (int blk = 0; blk < bloecke && k > 0; ++blk) {
+            CDatenreihe reize, anteile;
+            for (int z = 0; z < k; ++z) {
+                double x = 0.0, y = 0.0;
+                const int sx = g.GetWert(blk * k + z, 7 + ySpalte, &x);
+                const int sy = g.GetWert(blk * k + z, ySpalte, &y);
+                reize.SetWert(z, x, sx);
+                anteile.SetWert(z, y, sy);
+            }
+            const CProbit p = Probit(&reize, &anteile);
+            if (p.ok)
+                py.SetWert(blk, p.mu, 1);
+            double mittel = 0.0;
+            if (g.GetMittelwertBereich(xSpalte, &mittel, blk * k, (blk + 1) * k - 1) != 0)
+                px.SetWert(blk, mittel, 1);
+        }
+        d.SetXDaten(&px);
+        d.SetDaten(1, &py);
+        if (LineareRegression(&px, &py, &b->m_dParameter1, &b->m_dParameter2) == 0)
+            b->m_nKurven = 1;
+    }
+
+    std::string yEinheit = "Abw. [%]", yWort = "%";
+    double yMin = -50.0, yMax = 50.0;
+    int yDez = 0;
+    if (haeufigkeit) {
+        yEinheit = "Rel.Hfgk.(Reakt.) [1]";
+        yWort = "1";
+        yMin = 0.0;
+        yMax = 1.0;
+        yDez = 2;
+    }
+    d.SetTitel("", AchsenName(namen[diagramm]), xEinheit, "", yEinheit);
+    d.SetXBereich(xMin, xMax, 5, xDez);
+    d.SetYBereich(yMin, yMax, 5, yDez);
+
+    if (haeufigkeit) {
+        b->m_strXTitel = (b->m_nKurven & 2) ? MuText(b->m_dParameter1) : "n. a.";
+        b->m_strYTitel = (b->m_nKurven & 2) ? SigmaText(b->m_dParameter2) : "n. a.";
+    } else if (!(b->m_nKurven & 1) || !std::isfinite(b->m_dParameter1) || !std::isfinite(b->m_dParameter2)) {
+        b->m_strXTitel = b->m_strYTitel = "n. a.";
+    } else {
+        const double steigung = b->m_dParameter2;
+        b->m_strXTitel = FormatDouble(b->m_dParameter1, 1) + " " + yWort;
+        b->m_strYTitel = FormatDouble(steigung, 1 + ZusatzDezimalen(steigung, {1.0, 0.1})) + " " + yWort + "/" + xWort;
+    }
+    b->m_nDiagramm = diagramm;
+    return 0;
+}
+
+int CTest::GetAchsentitel(int diagramm, std::string& text1, std::string& text2, int bericht)
+{
+    const int r = DiagrammErstellen(diagramm, bericht);
+    const CTestBericht* b = GetBericht(bericht);
+    if (r != 0 || !b) {
+        text1 = text2 = "---";
+        return r;
+    }
+    text1 = b->m_strXTitel;
+    text2 = b->m_strYTitel;
+    return 0;
+}
+
+int CTest::DiagrammZeichnen(int diagramm, CDC* dc, RECT rechteck, CFont* schrift, int bericht)
+{
+    const int r = DiagrammErstellen(diagramm, bericht);
+    if (r != 0)
+        return r;
+    CTestBericht* b = GetBericht(bericht);
+    if (!b)
+        return 1;
+    CDiagramm& d = b->m_Diagramm;
+    d.ZeichneMitReihen(dc, rechteck, schrift);
+    if (b->m_nKurven & 1)
+        d.ZeichneGerade(dc, 1, b->m_dParameter1, b->m_dParameter2);
+    if (b->m_nKurven & 2)
+        d.ZeichneVerteilungskurve(dc, 1, b->m_dParameter1, b->m_dParameter2, 1);
+    return 0;
+}

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
+#include "model/test.h"
+#include "model/training.h"
+#include "model/auswertung_fixture.h"
+#include "platform/draw/qpainter/painter_dc.h"
+#include "support/qt_app.h"
+
+// One picture per kind of evaluation chart in the artifacts folder, drawn
+// through the QPainter context as the report view draws it.
+namespace {
+
+template <typename Modell>
+void Speichere(Modell& modell, int diagramm, const char* name)
+{
+    SichereQtAnwendung();
+    QDir().mkpath(LUMETRA_ARTIFACTS);
+    QImage bild(640, 400, QImage::Format_RGB32);
+    bild.fill(Qt::black);
+    CFont font;
+    LOGFONT lf;
+    lf.lfHeight = -13;
+    lf.lfFaceName = "MS Sans Serif";
+    font.CreateFontIndirect(&lf);
+    {
+        QPainter painter(&bild);
+        CPainterDC dc(&painter, false);
+        EXPECT_EQ(modell.DiagrammZeichnen(diagramm, &dc, RECT{0, 0, 640, 400}, &font, 0), 0);
+    }
+    EXPECT_EQ(bild.pixel(1, 1), qRgb(255, 255, 255));
+    bild.save(QString(LUMETRA_ARTIFACTS) + "/" + name);
+}
+
+void Linien(CTest& test, int hLaenge, int hPosition, int hTrenn, int wiederholungen)
+{
+    CLinien l = test.GetLinien();
+    l.m_nHLaengeStufen = hLaenge;
+    l.m_nHPositionStufen = hPosition;
+    l.m_nHTrennStufen = hTrenn;
+    l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
+    l.m_nWiederholungen = wiederholungen;
+    test.SetLinien(l);
+}
+
+} // namespace
+
+TEST(AuswertungBild, Trainingsdiagramm)
+{
+    CAuswertungsUmgebung u(0x0002 | 0x0200, 1);
+    CTraining training;
+    training.SetUmgebung(&u.umgebung);
+    CTrainingsBericht b;
+    b.m_dwAufgabenFlags = 0x2 | 0x200 | 0x8000;
+    b.m_nRasterSpalten = 6;
+    b.m_nRasterZeilen = 2;
+    b.m_rcPositionen = RECT{112, 234, 912, 534};
+    b.SetAnzahlReize(36);
+    for (int i = 0; i < 36; ++i) {
+        b.SetPunkt(i, 112 + 160 * (i % 6), 234 + 300 * ((i / 6) % 2));
+        b.SetZeit(i, 450 + 60 * (5 - i % 6) + 37 * (i % 5));
+        b.SetMarke(i);
+        if (i % 7 == 3)
+            b.IncZaehler2(i);
+        else if (i % 3 == 0)
+            b.IncZaehler3(i);
+    }
+    training.SetBericht(0, &b);
+    Speichere(training, 0, "auswertung_training.png");
+}
+
+TEST(AuswertungBild, AbweichungMitGerade)
+{
+    CAuswertungsUmgebung u(0x0002 | 0x0200, 1);
+    CTest test;
+    test.SetUmgebung(&u.umgebung);
+    Linien(test, 4, 1, 1, 3);
+    CTestBericht b;
+    b.m_dwTestFlags = 0x1 | 0x10 | 0x40;
+    b.SetAnzahlReize(12);
+    for (int s = 0; s < 12; ++s) {
+        const int breite = 200 + 150 * (s % 4), x = 512 - breite / 2;
+        const int abw = breite / 25 + (s * 7) % 9 - 4;
+        b.SetRechteck1(s, RECT{x, 380, x + breite, 388});
+        b.SetRechteck2(s, RECT{510 + abw, 370, 514 + abw, 398});
+        b.SetRechteck4(s, RECT{x + 20, 370, x + 24, 398});
+        b.SetZeit(s, 3000);
+    }
+    test.SetBericht(0, b);
+    Speichere(test, 0, "auswertung_test_abweichung.png");
+}
+
+TEST(AuswertungBild, AntworthaeufigkeitMitProbitkurveUndMittelwerte)
+{
+    CAuswertungsUmgebung u(0x0002 | 0x0200, 1);
+    CTest test;
+    test.SetUmgebung(&u.umgebung);
+    Linien(test, 3, 1, 5, 1);
+    CTestBericht b;
+    b.m_dwTestFlags = 0x1 | 0x20 | 0x40;
+    b.SetAnzahlReize(15);
+    const int rechts[5] = {1, 2, 5, 8, 9};
+    for (int s = 0; s < 15; ++s) {
+        const int breite = 200 + 200 * (s / 5), x = 512 - breite / 2;
+        const int versatz = (s % 5 - 2) * breite / 10 + breite / 40 * (s / 5);
+        b.SetRechteck1(s, RECT{x, 380, x + breite, 388});
+        b.SetRechteck2(s, RECT{510 + versatz, 370, 514 + versatz, 398});
+        for (int k = 0; k < 10; ++k)
+            (k < rechts[s % 5] - (s / 5)) ? b.IncZaehler2(s) : b.IncZaehler1(s);
+        b.SetZeit(s, 9000);
+    }
+    test.SetBericht(0, b);
+    Speichere(test, 2, "auswertung_test_antworthaeufigkeit.png");
+    Speichere(test, 0, "auswertung_test_probitmittel.png");
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/draw/recorder/recorder_dc.h"
+#include "workplace/benutzerprofil.h"
+#include "workplace/umgebung.h"
+
+// An environment on the default 1024 x 768 mode whose unit the test picks.
+struct CAuswertungsUmgebung {
+    CBenutzerprofil profil;
+    CUmgebung umgebung;
+
+    explicit CAuswertungsUmgebung(uint32_t einheit = 0x0008, int dezimalen = 1)
+    {
+        SetzeEinheit(einheit, dezimalen);
+        umgebung.SetProfil(&profil);
+    }
+    void SetzeEinheit(uint32_t einheit, int dezimalen)
+    {
+        CAnzeigeOptionen o = profil.GetAnzeigeOptionen();
+        o.SetEinheit(einheit);
+        o.SetDezimalstellen(dezimalen);
+        profil.SetAnzeigeoptionen(o);
+        umgebung.Berechnen();
+    }
+};
+
+// Every recorded coordinate is a sane number inside a generous box.
+inline bool AlleKoordinatenVernuenftig(const CRecorderDC& dc)
+{
+    for (const auto& e : dc.Eintraege())
+        for (POINT p : e.punkte)
+            if (std::abs(p.x) > 100000 || std::abs(p.y) > 100000)
+                return false;
+    for (const std::string& t : dc.Texte())
+        if (t.find("nan") != std::string::npos || t.find("inf") != std::string::npos)
+            return false;
+    return true;
+}

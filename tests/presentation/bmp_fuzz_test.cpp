@@ -1,0 +1,137 @@
+// Hostile bitmap files: a valid picture mutated in many deterministic ways.
+// Each must be refused with a code or read as a picture of the size it
+// claims, never read out of bounds (run under the sanitizer build).
+#include <gtest/gtest.h>
+
+#include "presentation/bmpdatei.h"
+#include "testanzeige.h"
+
+#include <set>
+
+using namespace testanzeige;
+
+namespace {
+
+void Setze32(std::vector<uint8_t>& b, size_t o, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b[o + size_t(i)] = uint8_t(v >> (8 * i));
+}
+
+class BmpFeindlich : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::vector<PALETTEENTRY> e(256);
+        m_palette.CreatePalette(e.data(), 256);
+    }
+    // The code; a loaded picture must match what its header claims.
+    int Pruefen(const std::vector<uint8_t>& datei)
+    {
+        IDirectDrawSurface* s = nullptr;
+        const int code = BmpLaden(m_u.dd, &s, &m_palette, Schreiben("feind.bmp", datei), 11, 100, 1);
+        EXPECT_TRUE(Erlaubt().count(code)) << std::hex << code;
+        if (code == 0) {
+            DDSURFACEDESC d;
+            EXPECT_EQ(s->GetSurfaceDesc(&d), DD_OK);
+            const int32_t breite = int32_t(datei[18] | datei[19] << 8 | datei[20] << 16 | uint32_t(datei[21]) << 24);
+            const int32_t hoehe = int32_t(datei[22] | datei[23] << 8 | datei[24] << 16 | uint32_t(datei[25]) << 24);
+            EXPECT_EQ(int64_t(d.dwWidth), int64_t(breite));
+            EXPECT_EQ(int64_t(d.dwHeight), hoehe < 0 ? -int64_t(hoehe) : int64_t(hoehe));
+        }
+        if (s)
+            s->Release();
+        return code;
+    }
+    static const std::set<int>& Erlaubt()
+    {
+        static const std::set<int> codes{0, 0x201, 0x206, 0x208, 0x1000, 0x2000, 0x4000};
+        return codes;
+    }
+
+    CUmfeld m_u;
+    CPalette m_palette;
+};
+
+std::vector<std::vector<uint8_t>> Vorlagen()
+{
+    auto muster = [](int x, int y) { return uint32_t((x * 7 + y * 3) % 5); };
+    return {
+        Bmp(1, 13, 5, {0xFFFFFF, 0}, muster),
+        Bmp(4, 7, -6, {0xFFFFFF, 0, 0xFF00FF, 0x123456, 0x654321}, muster),
+        Bmp(8, 5, 4, {0xFFFFFF, 0, 0x0000FF, 0x00FF00, 0xFF0000}, muster),
+        Bmp(24, 6, 3, {}, [](int x, int y) { return uint32_t(x * 0x102030 + y); }),
+    };
+}
+
+TEST_F(BmpFeindlich, JedesByteDerKoepfeVerfaelscht)
+{
+    const uint8_t werte[] = {0x00, 0x01, 0x7F, 0x80, 0xFF};
+    for (const auto& vorlage : Vorlagen()) {
+        ASSERT_EQ(Pruefen(vorlage), 0);
+        const size_t ende = std::min<size_t>(vorlage.size(), 74);
+        for (size_t o = 0; o < ende; ++o)
+            for (uint8_t w : werte) {
+                auto d = vorlage;
+                d[o] = w;
+                Pruefen(d);
+                d[o] ^= 0x5A;
+                Pruefen(d);
+            }
+    }
+}
+
+TEST_F(BmpFeindlich, JedeLaengeAbgeschnitten)
+{
+    for (const auto& vorlage : Vorlagen())
+        for (size_t n = 0; n < vorlage.size(); ++n) {
+            const std::vector<uint8_t> d(vorlage.begin(), vorlage.begin() + ptrdiff_t(n));
+            EXPECT_NE(Pruefen(d), 0) << n;
+        }
+}
+
+TEST_F(BmpFeindlich, FelderMitGrenzwerten)
+{
+    const uint32_t grenzen[] = {0, 1, 2, 12, 39, 41, 108, 124, 255, 256, 257, 0x7FFF, 0x8000, 0xFFFF, 0x10000,
+                                0x7FFFFFFF, 0x80000000, 0x80000001, 0xFFFFFFFE, 0xFFFFFFFF};
+    // file size, pixel offset, header size, width, height, compression, image size, colours used
+    const size_t felder[] = {2, 10, 14, 18, 22, 30, 34, 46};
+    for (const auto& vorlage : Vorlagen())
+        for (size_t f : felder)
+            for (uint32_t g : grenzen) {
+                auto d = vorlage;
+                Setze32(d, f, g);
+                Pruefen(d);
+            }
+}
+
+TEST_F(BmpFeindlich, BekannteFaelle)
+{
+    auto vorlage = Vorlagen()[2];
+    auto d = vorlage;
+    Setze32(d, 14, 12);               // core header layout
+    EXPECT_EQ(Pruefen(d), 0x208);
+    d = vorlage;
+    Setze32(d, 30, 1);                // run-length data
+    EXPECT_EQ(Pruefen(d), 0x208);
+    d = vorlage;
+    Setze32(d, 46, 257);              // colour table longer than 256
+    EXPECT_EQ(Pruefen(d), 0x208);
+    d = vorlage;
+    Setze32(d, 18, 0);
+    EXPECT_EQ(Pruefen(d), 0x2000);
+    d = vorlage;
+    Setze32(d, 22, 0x7FFFFFFF);
+    EXPECT_EQ(Pruefen(d), 0x2000);
+    d = vorlage;
+    Setze32(d, 10, 0xFFFFFFF0);       // pixels beyond the file
+    EXPECT_EQ(Pruefen(d), 0x206);
+    d = vorlage;
+    Setze32(d, 2, 0xFFFFFFFF);        // a size field that wraps is not used
+    EXPECT_EQ(Pruefen(d), 0);
+    d = vorlage;
+    Setze32(d, 10, 0);                // an offset into the headers: behind the table
+    EXPECT_EQ(Pruefen(d), 0);
+}
+
+} // namespace

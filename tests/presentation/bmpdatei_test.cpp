@@ -1,0 +1,244 @@
+// Picture strips, the bitmap reader's colour mapping and the pixel operations.
+#include <gtest/gtest.h>
+
+#include "presentation/bildstreifen.h"
+#include "presentation/bmpdatei.h"
+#include "testanzeige.h"
+
+using namespace testanzeige;
+
+namespace {
+
+constexpr uint32_t W = 0xFFFFFF, S = 0x000000, M = 0xFF00FF;
+
+class BmpDatei : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::vector<PALETTEENTRY> grau(256);
+        for (int i = 0; i < 256; ++i)
+            grau[size_t(i)] = {BYTE(i), BYTE(i), BYTE(i), 0};
+        m_palette.CreatePalette(grau.data(), 256);
+    }
+    void TearDown() override
+    {
+        if (m_s)
+            m_s->Release();
+    }
+    int Laden(const std::vector<uint8_t>& datei, DWORD flags, int first = 11, int count = 0)
+    {
+        return BmpLaden(m_u.dd, &m_s, &m_palette, Schreiben("bild.bmp", datei), first, count, flags);
+    }
+    PALETTEENTRY Eintrag(int i) const
+    {
+        PALETTEENTRY e;
+        m_palette.GetPaletteEntries(i, 1, &e);
+        return e;
+    }
+
+    CUmfeld m_u;
+    CPalette m_palette;
+    IDirectDrawSurface* m_s = nullptr;
+};
+
+// Left half white (table index 0), right half black (index 1).
+std::vector<uint8_t> WeissSchwarz()
+{
+    return Bmp(1, 16, 4, {W, S}, [](int x, int) { return x < 8 ? 0u : 1u; });
+}
+
+TEST_F(BmpDatei, EinBitWeissUndSchwarzNachFlags)
+{
+    const struct {
+        DWORD flags;
+        int weiss, schwarz;
+    } faelle[] = {{4, 176, 129}, {1, 69, 10}, {9, 176, 10}, {2, 69, 128}, {0, 176, 129}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.flags);
+        ASSERT_EQ(Laden(WeissSchwarz(), f.flags, 11, 0), 0);
+        EXPECT_EQ(Pixel(m_s, 0, 0), f.weiss);
+        EXPECT_EQ(Pixel(m_s, 15, 3), f.schwarz);
+    }
+    // No free index was asked for: the palette keeps its grey ramp.
+    for (int i : {10, 11, 69, 129, 176})
+        EXPECT_EQ(Eintrag(i), (PALETTEENTRY{BYTE(i), BYTE(i), BYTE(i), 0}));
+}
+
+TEST_F(BmpDatei, MagentaWirdDurchsichtig)
+{
+    ASSERT_EQ(Laden(Bmp(4, 3, 1, {W, M, S}, [](int x, int) { return uint32_t(x); }), 1), 0);
+    EXPECT_EQ(Pixel(m_s, 0, 0), 69);
+    EXPECT_EQ(Pixel(m_s, 1, 0), 176);
+    EXPECT_EQ(Pixel(m_s, 2, 0), 10);
+}
+
+TEST_F(BmpDatei, WeitereFarbenNehmenFreieIndizes)
+{
+    const std::vector<uint32_t> farben{W, 0x0000FF, 0x00FF00, 0x0000FF, 0xFF0000, S};
+    ASSERT_EQ(Laden(Bmp(8, 6, 1, farben, [](int x, int) { return uint32_t(x); }), 1, 123, 100), 0);
+    const int erwartet[] = {69, 123, 124, 123, 125, 10};
+    for (int x = 0; x < 6; ++x)
+        EXPECT_EQ(Pixel(m_s, x, 0), erwartet[x]) << x;
+    EXPECT_EQ(Eintrag(123), (PALETTEENTRY{255, 0, 0, 0}));
+    EXPECT_EQ(Eintrag(124), (PALETTEENTRY{0, 255, 0, 0}));
+    EXPECT_EQ(Eintrag(125), (PALETTEENTRY{0, 0, 255, 0}));
+    EXPECT_EQ(Eintrag(126), (PALETTEENTRY{126, 126, 126, 0}));
+}
+
+TEST_F(BmpDatei, OhneFreieIndizesNehmenFarbenDenErstenEintrag)
+{
+    const std::vector<uint32_t> farben{0x123456, S, W};
+    ASSERT_EQ(Laden(Bmp(8, 3, 1, farben, [](int x, int) { return uint32_t(x); }), 4, 11, 0), 0);
+    EXPECT_EQ(Pixel(m_s, 0, 0), 129); // first pair: black
+    EXPECT_EQ(Pixel(m_s, 1, 0), 129);
+    EXPECT_EQ(Pixel(m_s, 2, 0), 176);
+}
+
+TEST_F(BmpDatei, VierundzwanzigBitFesteZuordnung)
+{
+    const uint32_t werte[] = {W, S, 0x336699, M};
+    ASSERT_EQ(Laden(Bmp(24, 4, 2, {}, [&](int x, int) { return werte[x]; }), 4), 0);
+    const int erwartet[] = {176, 129, 176, 176};
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(Pixel(m_s, x, 1), erwartet[x]) << x;
+    ASSERT_EQ(Laden(Bmp(24, 4, 2, {}, [&](int x, int) { return werte[x]; }), 2), 0);
+    const int mitZwei[] = {69, 128, 69, 176};
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(Pixel(m_s, x, 0), mitZwei[x]) << x;
+}
+
+TEST_F(BmpDatei, ZeilenfolgeUndZeilenlaenge)
+{
+    // Top row black, the rest white; 3 pixels of 8 bits make rows of 4 bytes.
+    auto oben = [](int, int y) { return y == 0 ? 1u : 0u; };
+    for (int hoehe : {3, -3}) {
+        SCOPED_TRACE(hoehe);
+        auto datei = Bmp(8, 3, hoehe, {W, S}, oben);
+        EXPECT_EQ(datei.size(), 54u + 8u + 12u);
+        ASSERT_EQ(Laden(datei, 1), 0);
+        DDSURFACEDESC d;
+        m_s->GetSurfaceDesc(&d);
+        EXPECT_EQ(d.dwWidth, 3u);
+        EXPECT_EQ(d.dwHeight, 3u);
+        EXPECT_EQ(Pixel(m_s, 2, 0), 10);
+        EXPECT_EQ(Pixel(m_s, 2, 2), 69);
+    }
+}
+
+TEST_F(BmpDatei, Verweigerungen)
+{
+    EXPECT_EQ(BmpLaden(m_u.dd, &m_s, &m_palette, Ordner() + "/gibtsnicht.bmp", 11, 0, 1), 0x203);
+    auto sechzehn = WeissSchwarz();
+    sechzehn[28] = 16;
+    EXPECT_EQ(Laden(sechzehn, 1), 0x208);
+    auto kurz = WeissSchwarz();
+    kurz.resize(20);
+    EXPECT_EQ(Laden(kurz, 1), 0x206);
+    auto keinBM = WeissSchwarz();
+    keinBM[0] = 'X';
+    EXPECT_EQ(Laden(keinBM, 1), 0x208);
+    EXPECT_EQ(BmpLaden(m_u.dd, &m_s, &m_palette, Ordner(), 11, 0, 1), 0x201);
+    EXPECT_EQ(Laden(WeissSchwarz(), 1, 256, 0), 0x1000);
+    EXPECT_EQ(Laden(WeissSchwarz(), 1, 250, 10), 0x1000);  // only 246..255 left
+    EXPECT_EQ(BmpLaden(nullptr, &m_s, &m_palette, Schreiben("b.bmp", WeissSchwarz()), 11, 0, 1), 0x1000);
+    CPalette klein;
+    PALETTEENTRY e[20]{};
+    klein.CreatePalette(e, 20);
+    EXPECT_EQ(BmpLaden(m_u.dd, &m_s, &klein, Schreiben("b.bmp", WeissSchwarz()), 11, 10, 1), 0x1000);
+    EXPECT_EQ(m_s, nullptr);
+}
+
+TEST(Bildstreifen, ZellenUndZustaende)
+{
+    CUmfeld u;
+    CBildstreifen st;
+    EXPECT_EQ(st.GetZustand(), 1);
+    ASSERT_EQ(st.Erzeugen(u.dd, 64, 10), 0);
+    DDSURFACEDESC d;
+    ASSERT_NE(st.GetOberflaeche(), nullptr);
+    st.GetOberflaeche()->GetSurfaceDesc(&d);
+    EXPECT_EQ(d.dwWidth, 64u);
+    EXPECT_EQ(d.dwHeight, 640u);
+    EXPECT_EQ(st.GetZelle(0), (RECT{0, 0, 64, 64}));
+    EXPECT_EQ(st.GetZelle(9), (RECT{0, 576, 64, 640}));
+    EXPECT_EQ(st.GetZelle(10), RECT{});
+    EXPECT_EQ(st.GetZelle(-1), RECT{});
+    EXPECT_EQ(st.Fuellen(0x145), 0);
+    EXPECT_EQ(Pixel(st.GetOberflaeche(), 63, 639), 0x45);
+
+    // FarbeErsetzen inside cell 1 only.
+    EXPECT_EQ(FarbeErsetzen(st.GetOberflaeche(), st.GetZelle(1), 7, 0x45), 0);
+    EXPECT_EQ(Pixel(st.GetOberflaeche(), 0, 63), 0x45);
+    EXPECT_EQ(Pixel(st.GetOberflaeche(), 0, 64), 7);
+    EXPECT_EQ(Pixel(st.GetOberflaeche(), 63, 127), 7);
+    EXPECT_EQ(Pixel(st.GetOberflaeche(), 0, 128), 0x45);
+
+    EXPECT_EQ(st.Erzeugen(nullptr, 64, 10), 0x1000);
+    EXPECT_EQ(st.GetOberflaeche(), nullptr);
+    EXPECT_EQ(st.Fuellen(3), 0x1000);
+    st.Freigeben();
+    EXPECT_EQ(st.GetZustand(), 1);
+    EXPECT_EQ(st.GetAnzahl(), 0);
+    EXPECT_EQ(st.Erzeugen(u.dd, -5, 3), 0);
+    EXPECT_EQ(st.GetZelle(2), (RECT{0, 0, 0, 0}));
+    EXPECT_EQ(st.GetOberflaeche(), nullptr);
+}
+
+TEST(Pixeloperationen, SkaliertKopierenNachBedeckung)
+{
+    CUmfeld u;
+    IDirectDrawSurface* q = Oberflaeche(u.dd, 8, 2);
+    IDirectDrawSurface* z = Oberflaeche(u.dd, 4, 1);
+    Fuellen(q, {0, 0, 8, 2}, 176);
+    Fuellen(q, {0, 0, 2, 2}, 1);   // destination pixel 0: full
+    Fuellen(q, {2, 0, 3, 2}, 1);   // destination pixel 1: half
+    Fuellen(q, {6, 0, 7, 1}, 1);   // destination pixel 3: a quarter
+    EXPECT_EQ(OberflaecheSkaliertKopieren(z, {0, 0, 4, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 0);
+    EXPECT_EQ(Pixel(z, 0, 0), 10);
+    EXPECT_EQ(Pixel(z, 1, 0), 39);
+    EXPECT_EQ(Pixel(z, 2, 0), 68);
+    EXPECT_EQ(Pixel(z, 3, 0), 10 + int(58 * 0.75 + 0.5));
+    // Refusals.
+    EXPECT_EQ(OberflaecheSkaliertKopieren(z, {0, 0, 4, 1}, q, {0, 0, 8, 2}, 1, 200, 59), 1);
+    EXPECT_EQ(OberflaecheSkaliertKopieren(z, {0, 0, 4, 1}, q, {0, 0, 8, 2}, 1, 10, 0), 1);
+    EXPECT_EQ(OberflaecheSkaliertKopieren(z, {-1, 0, 4, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 1);
+    EXPECT_EQ(OberflaecheSkaliertKopieren(z, {0, 0, 4, 1}, q, {8, 0, 9, 2}, 1, 10, 59), 1);
+    EXPECT_EQ(OberflaecheSkaliertKopieren(nullptr, {0, 0, 4, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 1);
+    // Beyond the destination's edge: the source shrinks with it.
+    Fuellen(z, {0, 0, 4, 1}, 0);
+    EXPECT_EQ(OberflaecheSkaliertKopieren(z, {2, 0, 6, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 0);
+    EXPECT_EQ(Pixel(z, 2, 0), 10);
+    EXPECT_EQ(Pixel(z, 3, 0), 39);
+    EXPECT_EQ(Pixel(z, 1, 0), 0);
+    q->Release();
+    z->Release();
+}
+
+TEST(Pixeloperationen, KopierenUmfaerbenNurGemeinsameFlaeche)
+{
+    CUmfeld u;
+    IDirectDrawSurface* q = Oberflaeche(u.dd, 4, 4);
+    IDirectDrawSurface* z = Oberflaeche(u.dd, 2, 3);
+    Fuellen(q, {0, 0, 4, 4}, 5);
+    Fuellen(q, {1, 1, 2, 2}, 9);
+    Fuellen(z, {0, 0, 2, 3}, 0);
+    EXPECT_EQ(OberflaecheKopierenUmfaerben(z, 176, q, 5), 0);
+    EXPECT_EQ(Pixel(z, 0, 0), 176);
+    EXPECT_EQ(Pixel(z, 1, 1), 9);
+    EXPECT_EQ(Pixel(z, 1, 2), 176);
+    EXPECT_EQ(OberflaecheKopierenUmfaerben(z, 176, nullptr, 5), 1);
+    q->Release();
+    z->Release();
+}
+
+TEST(Packen, WerteAusBytes)
+{
+    EXPECT_EQ(PackeBytes(1, 2, 3, 4), 0x01020304u);
+    const uint8_t w[4] = {0x34, 0x12, 0x78, 0x56};
+    EXPECT_EQ(PackeWords(w), 0x56781234u);
+    const uint8_t e[4] = {0xB0, 0x60, 0x20, 0x09};  // blue, green, red, reserved
+    EXPECT_EQ(PackePaletteneintrag(e), 0x09B06020u);
+    EXPECT_EQ(PackeDword(-1), 0xFFFFFFFFu);
+}
+
+} // namespace

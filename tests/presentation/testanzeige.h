@@ -1,0 +1,39 @@
+#pragma once
+
+// What the presentation tests share: the in-memory display with a DirectDraw
+// object, bitmap files written on the fly, and reading surfaces back.
+
+#include "platform/display/memory/speicher_anzeige.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testanzeige {
+
+// A BMP file's bytes. farben: the colour table as COLORREF (none for 24
+// bits); wert(x, y) with y from the top: a table index, or for 24 bits a
+// COLORREF.
+std::vector<uint8_t> Bmp(int bits, int breite, int hoehe, const std::vector<uint32_t>& farben,
+                         const std::function<uint32_t(int, int)>& wert);
+// Writes bytes to a file below the test's temporary folder; its path.
+std::string Schreiben(const std::string& name, const std::vector<uint8_t>& bytes);
+// Folder of this test program's files (created).
+std::string Ordner();
+
+// Pixel (x, y) of a surface; -1 when it cannot be read.
+int Pixel(IDirectDrawSurface* s, int x, int y);
+// Fills a rectangle with one index.
+void Fuellen(IDirectDrawSurface* s, RECT r, int index);
+IDirectDrawSurface* Oberflaeche(IDirectDraw2* dd, int breite, int hoehe);
+
+// In-memory display plus a DirectDraw object.
+struct CUmfeld {
+    explicit CUmfeld(CSpeicherKonfig konfig = {});
+    ~CUmfeld();
+    std::shared_ptr<CSpeicherAnzeige> anzeige;
+    IDirectDraw2* dd = nullptr;
+};
+
+} // namespace testanzeige
