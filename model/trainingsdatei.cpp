@@ -177,7 +177,7 @@ int CTraining::Laden(CArchive& ar)
             }
         }
     } catch (const CArchiveException&) {
-        return Ablehnen(Beschaedigt, "Fehler: " + pfad + " ist unvollständig oder beschädigt und wurde nicht geladen.");
+        return Ablehnen(Beschaedigt, "Fehler: " + pfad + " ist beschädigt oder unvollständig und wurde nicht geladen.");
     } catch (const std::bad_alloc&) {
         return Ablehnen(Beschaedigt, "Fehler: " + pfad + " ist zu groß und wurde nicht geladen.");
     }

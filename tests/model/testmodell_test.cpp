@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "model/testtexte.h"
 #include "platform/archiv.h"
 #include "platform/meldung.h"
@@ -163,6 +165,22 @@ TEST(CTestDatei, BerichteUndRundreise)
     EXPECT_EQ(Lade(ohne, alt), DATEI_GELADEN);
     EXPECT_EQ(ohne.GetBerichtAnzahl(), 0);
     EXPECT_EQ(ohne.GetLaengen().m_nReihenfolge, 4);
+}
+
+TEST(CTestDatei, MusterWirdBegrenztBewegungBleibtWieGelesen)
+{
+    CTest t;
+    auto bytes = Speichere(t);
+    // Pattern, motion and colours end the file before the report count.
+    const size_t geschwindigkeit = kBerichtAnzahlPos - 5 * 4 - 8;
+    const size_t zyklusbreite = geschwindigkeit - 4 - 8;
+    const double zwei = 2.0, neun = 9.0;
+    std::memcpy(&bytes[zyklusbreite], &zwei, 8);
+    std::memcpy(&bytes[geschwindigkeit], &neun, 8);
+    CTest gelesen;
+    ASSERT_EQ(Lade(gelesen, bytes), DATEI_GELADEN);
+    EXPECT_EQ(gelesen.GetHGMuster().m_dZyklusbreite, 1.0);
+    EXPECT_EQ(gelesen.GetHGBewegung().m_dGeschwindigkeit, 9.0);
 }
 
 TEST(CTestDatei, AblehnungenLassenDenTestUnveraendert)

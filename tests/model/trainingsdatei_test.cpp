@@ -208,7 +208,7 @@ TEST_F(TrainingsdateiTest, BeschaedigteDateienAendernNichts)
         ASSERT_NE(Laden(g, teil), 0) << laenge;
     }
     EXPECT_EQ(meldungen.m_meldungen.back().text,
-              "Fehler: " + kPfad + " ist unvollständig oder beschädigt und wurde nicht geladen.");
+              "Fehler: " + kPfad + " ist beschädigt oder unvollständig und wurde nicht geladen.");
 
     // Report count and a stimulus count patched to huge values.
     const size_t berichte = bytes.size() - 2 * 1668 - 4;

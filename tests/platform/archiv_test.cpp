@@ -73,6 +73,37 @@ TEST(Archiv, LangeZeichenkettenNutzenDreiUndSiebenBytePraefix)
     }
 }
 
+TEST(Archiv, LangeZeichenkettenMitUmlautenUndEuro)
+{
+    // 255 umlauts: the 3-byte prefix FF FF 00, then one byte per character.
+    std::string umlaute;
+    for (int i = 0; i < 255; ++i)
+        umlaute += "ä";
+    std::vector<uint8_t> erwartet = Bytes({0xFF, 0xFF, 0x00});
+    erwartet.insert(erwartet.end(), 255, 0xE4);
+    CArchive ar;
+    ar << umlaute;
+    EXPECT_EQ(ar.GetBytes(), erwartet);
+
+    // 70,000 characters ending in "Ö€": 7-byte prefix FF FF FF 70 11 01 00.
+    std::string lang = std::string(69998, 'x') + "Ö€";
+    erwartet = Bytes({0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00});
+    erwartet.insert(erwartet.end(), 69998, 'x');
+    erwartet.push_back(0xD6);
+    erwartet.push_back(0x80);
+    CArchive ar2;
+    ar2 << lang;
+    EXPECT_EQ(ar2.GetBytes(), erwartet);
+
+    CArchive ein(erwartet);
+    std::string r;
+    ein >> r;
+    EXPECT_EQ(r, lang);
+    CArchive ein2(ar.GetBytes());
+    ein2 >> r;
+    EXPECT_EQ(r, umlaute);
+}
+
 TEST(Archiv, KurzesLesenWirftEineAusnahme)
 {
     CArchive ein(Bytes({0x01, 0x02, 0x03}));

@@ -193,6 +193,12 @@ TEST_F(Umgebung, ModiErmitteln)
     EXPECT_GE(l.Suchen(800, 600, 8, 75), 0);
     EXPECT_GE(l.Suchen(1024, 768, 8, 0), 0);
 
+    // COM already initialised on this thread (S_FALSE) still lists the modes.
+    CoInitialize(nullptr);
+    EXPECT_EQ(u.ModiErmitteln(), 0);
+    EXPECT_EQ(l.GetAnzahl(), 3);
+    CoUninitialize();
+
     // The driver offers no list: the built-in one stands in.
     anzeige->SetErgebnis(EAufruf::EnumDisplayModes, DDERR_GENERIC);
     EXPECT_EQ(u.ModiErmitteln(), 0);
