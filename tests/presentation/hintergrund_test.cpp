@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
 namespace {
 
 using testanzeige::Pixel;
@@ -158,6 +162,42 @@ TEST(Hintergrund, FehlenderPfeilMeldetDieDatei)
     EXPECT_EQ(u.Vorbereiten(p), 0x300);
     const std::string pfad = p.m_Verzeichnisse.m_strBilder + "\\pfeill.bmp";
     EXPECT_NE(p.m_strFehler.find("Datei " + pfad + " nicht gefunden.\n"), std::string::npos) << p.m_strFehler;
+}
+
+TEST(Hintergrund, PfeilNachDerBewegungsrichtung)
+{
+    CLaufUmfeld u;
+    // An arrow to the right: black on white, 8 x 8.
+    const std::string ordner = testanzeige::Ordner() + "/pfeile";
+    std::filesystem::create_directories(ordner);
+    const auto bytes = testanzeige::Bmp(8, 8, 8, {0xFFFFFF, 0x000000},
+                                        [](int x, int y) { return uint32_t(std::abs(y - 4) <= (7 - x) / 2 ? 1 : 0); });
+    std::ofstream(ordner + "/pfeilr.bmp", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    u.training.SetAufgabenart(30);
+    CHGMuster m = Muster(u.training, 20, 256, 32, 32);
+    m.m_nForm = 2;
+    m.m_nVerteilung = 0;
+    m.m_nZeilen = 4;
+    m.m_nSpalten = 2;
+    u.training.SetHGMuster(m);
+    CHGBewegung b = u.training.GetHGBewegung();
+    b.m_nRichtung = 1;
+    b.m_dGeschwindigkeit = 0.15;
+    u.training.SetHGBewegung(b);
+    CPraesentation p;
+    ASSERT_EQ(u.Vorbereiten(p, ordner), 0) << p.m_strFehler;
+    EXPECT_LT(p.m_dHGSchritt, 0.0);
+    int muster = 0;
+    for (int y = 0; y < 768; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const int i = Pixel(p.m_pHintergrund, x, y);
+            ASSERT_TRUE(i == 129 || i == 176) << i;
+            muster += i == 129;
+        }
+    EXPECT_GT(muster, 8 * 32 * 32 / 4);
+    EXPECT_LT(muster, 8 * 32 * 32 * 3 / 4);
+    u.Speichern(p.m_pHintergrund, "hintergrund_pfeile");
 }
 
 } // namespace
