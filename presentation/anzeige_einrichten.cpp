@@ -233,9 +233,7 @@ constexpr uint32_t AUFGABE_TEST = 0x4000, AUFGABE_TRAINING = 0x8000;
 
 int CPraesentation::Vorbereiten(bool test)
 {
-    // The background renderer (HintergrundErstellen) is not part of this
-    // build yet: the run goes on without a background picture.
-    const int hintergrund = 0;
+    const int hintergrund = HintergrundErstellen();
     if (hintergrund != 0 && m_nFehler == 0) {
         m_nFehler = FEHLER_HINTERGRUND;
         m_strFehler = FehlerText(FEHLER_HINTERGRUND, test);

@@ -383,3 +383,28 @@ int OberflaecheSkaliertKopieren(IDirectDrawSurface* dest, RECT destRect, IDirect
     }
     return 0;
 }
+
+void BmpFehlerMelden(int ergebnis, const std::string& pfad, int& fehler, std::string& text)
+{
+    // The file's own faults name the file and add to what the run reports.
+    const char* dateiFehler = ergebnis == BMP_FEHLT ? "Datei %s nicht gefunden.\n"
+        : ergebnis == BMP_OEFFNEN                  ? "Fehler beim Öffnen der Datei %s.\n"
+        : ergebnis == BMP_LESEN                    ? "Fehler beim Lesen der Datei %s.\n"
+        : ergebnis == BMP_FORMAT                   ? "Die Datei %s ist keine lesbare Bitmap-Datei.\n"
+                                                   : nullptr;
+    if (dateiFehler) {
+        const std::string muster(dateiFehler);
+        const size_t stelle = muster.find("%s");
+        fehler = 0x300;
+        text += muster.substr(0, stelle) + pfad + muster.substr(stelle + 2);
+    } else if (ergebnis == BMP_INTERN) {
+        fehler = 10;
+        text = "Interner Fehler beim Erstellen der Vordergrundbilder.\n";
+    } else if (ergebnis == 0x8000) {
+        fehler = 8;
+        text = "Fehler beim Erstellen der Farbpalette für die Vordergrundbilder.\n";
+    } else {
+        fehler = 10;
+        text = "Fehler beim Erstellen der Vordergrundbilder.\n";
+    }
+}

@@ -71,3 +71,7 @@ DWORD PackeWords(const void* p);
 DWORD PackePaletteneintrag(const void* p);
 // A COLORREF-shaped value as a palette entry.
 PALETTEENTRY AlsPaletteneintrag(DWORD farbe);
+
+// What a loader does with a failed BmpLaden: the run's error code and the
+// German text (appended for the file's own faults, else replacing).
+void BmpFehlerMelden(int ergebnis, const std::string& pfad, int& fehler, std::string& text);

@@ -99,8 +99,7 @@ int CPraesentation::Darbieten(bool test)
                 m_TrainingsBericht.m_nTag = nummer;
                 m_TrainingsBericht.m_nUhrzeit = uhrzeit;
             }
-            // The frame loop: TrainingPraesentieren / TestPraesentieren.
-            m_nFehler = TeilFehlt("Die Bildfolge der Darbietung");
+            m_nFehler = test ? TestPraesentieren() : TrainingPraesentieren();
         }
     }
     switch (m_nFehler) {

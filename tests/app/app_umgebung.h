@@ -1,0 +1,73 @@
+#pragma once
+
+// Shared set-up of the application tests: a temporary program folder as the
+// current folder, settings in a temporary store, fixed screen metrics, a
+// message recorder and scripted answers for every modal step.
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QTemporaryDir>
+
+#include "app/lumetra_app.h"
+#include "app/mainfrm.h"
+#include "app/systemmetriken.h"
+#include "platform/display/memory/speicher_anzeige.h"
+#include "platform/meldung.h"
+#include "platform/qt/modal.h"
+#include "platform/qt/qt_einstellungen.h"
+
+// Answers modal dialogs from a queue; every dialog's object name is kept.
+class CSkriptLaeufer {
+public:
+    using Antwort = std::function<int(QDialog&)>;
+    CSkriptLaeufer();
+    ~CSkriptLaeufer();
+    std::deque<Antwort> m_antworten;
+    std::vector<std::string> m_dialoge;
+
+private:
+    ModalLaeufer m_vorher;
+};
+
+// Machine-wide store that cannot be written, as for an ordinary user.
+class CSystemGesperrt : public CQtEinstellungen {
+public:
+    using CQtEinstellungen::CQtEinstellungen;
+    bool SchreibeSystemText(const std::string&, const std::string&, const std::string&) override { return false; }
+};
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string Ordner() const { return m_ordner; }
+    std::string Pfad(const std::string& relativ) const { return m_ordner + "/" + relativ; }
+    // The program folder's folders, without files.
+    void LegeOrdnerAn();
+    // Templates and environment file from the defaults.
+    void SchreibeVorlagen();
+
+    std::unique_ptr<CEinstellungen> NeueEinstellungen(bool systemSchreibbar = true);
+    // Builds the application and starts it.
+    CLumetraApp& Starte(bool systemSchreibbar = true);
+    CQtEinstellungen Einstellungen() { return CQtEinstellungen(m_ordner + "/.einstellungen"); }
+
+    std::vector<std::uint8_t> LiesDatei(const std::string& pfad) const;
+    void SchreibeDatei(const std::string& pfad, const std::vector<std::uint8_t>& bytes) const;
+
+    std::unique_ptr<QTemporaryDir> m_temp;
+    std::string m_ordner;
+    std::filesystem::path m_vorher;
+    std::shared_ptr<CSpeicherAnzeige> m_anzeige;
+    std::unique_ptr<CMeldungsRecorder> m_meldungen;
+    std::unique_ptr<CSkriptLaeufer> m_laeufer;
+    std::unique_ptr<CLumetraApp> m_app;
+};

@@ -1,0 +1,113 @@
+// Question and notice boxes, and the Qt message boxes.
+#include "app_umgebung.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/fragedlg.h"
+#include "platform/qt/qt_meldung.h"
+#include "support/qt_app.h"
+
+namespace {
+
+CSkriptLaeufer::Antwort Taste(Qt::Key taste)
+{
+    return [taste](QDialog& d) {
+        d.show();
+        QTest::keyClick(&d, taste);
+        return d.result();
+    };
+}
+
+CSkriptLaeufer::Antwort Klick(const char* text)
+{
+    return [text](QDialog& d) {
+        for (auto* knopf : d.findChildren<QAbstractButton*>())
+            if (knopf->text() == QString::fromUtf8(text))
+                knopf->click();
+        return d.result();
+    };
+}
+
+} // namespace
+
+TEST_F(AppTest, FrageboxAntwortet)
+{
+    SchreibeVorlagen();
+    Starte();
+    m_laeufer->m_antworten = {Taste(Qt::Key_Escape), Taste(Qt::Key_Return), Klick("Nein"), Klick("Ja"),
+                              [](QDialog& d) { d.show(); d.close(); return d.result(); }};
+    const int erwartet[] = {2, 1, 2, 1, 2};
+    for (int e : erwartet) {
+        CFrageDlg frage;
+        frage.SetText("Sollen alle Berichte gelöscht werden?");
+        EXPECT_EQ(frage.DoModal(), e);
+    }
+}
+
+TEST_F(AppTest, BoxenZeigenDenTextInDerSchriftDesProfils)
+{
+    SchreibeVorlagen();
+    CLumetraApp& app = Starte();
+    CFrageDlg frage;
+    frage.SetText("Frage?");
+    frage.OnInitDialog();
+    EXPECT_EQ(frage.windowTitle(), "Lumetra");
+    ASSERT_NE(frage.GetLabel(), nullptr);
+    EXPECT_EQ(frage.GetLabel()->text(), "Frage?");
+    EXPECT_EQ(frage.GetLabel()->font(), app.GetDialogSchrift());
+    EXPECT_EQ(frage.GetLabel()->geometry(), QRect(QPoint(60, 8), QPoint(404, 105)));
+    EXPECT_EQ(frage.findChild<QPushButton*>("nein")->text(), "Nein");
+    EXPECT_TRUE(frage.findChild<QPushButton*>("ja")->isDefault());
+
+    CHinweisDlg hinweis;
+    hinweis.SetText("Hinweis");
+    m_laeufer->m_antworten = {Taste(Qt::Key_Return)};
+    EXPECT_EQ(hinweis.DoModal(), 1);
+    EXPECT_EQ(hinweis.findChild<QPushButton*>("nein"), nullptr);
+    EXPECT_EQ(hinweis.findChild<QPushButton*>("ja")->text(), "Ja");
+}
+
+TEST(QtMeldung, DeutscheKnoepfeUndAntworten)
+{
+    SichereQtAnwendung();
+    CSkriptLaeufer laeufer;
+    QStringList knoepfe;
+    QString titel;
+    laeufer.m_antworten = {[&](QDialog& d) {
+                               titel = d.windowTitle();
+                               for (auto* k : static_cast<QMessageBox&>(d).buttons())
+                                   knoepfe << k->text();
+                               return Klick("Nein")(d);
+                           },
+                           Taste(Qt::Key_Escape), Klick("Ja"), Taste(Qt::Key_Escape)};
+    CQtMeldungsDienst dienst;
+    EXPECT_EQ(dienst.Zeige("Änderungen in LM-Test1 speichern?", MB_YESNOCANCEL | MB_ICONEXCLAMATION), IDNO);
+    EXPECT_EQ(titel, "Lumetra");
+    knoepfe.sort();
+    EXPECT_EQ(knoepfe, QStringList({"Abbrechen", "Ja", "Nein"}));
+    EXPECT_EQ(dienst.Zeige("Frage", MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(dienst.Zeige("Frage", MB_YESNO), IDYES);
+    EXPECT_EQ(dienst.Zeige("Hinweis", MB_OK), IDOK);
+}
+
+TEST(Einstellungen, BenutzerUndSystemGetrennt)
+{
+    QTemporaryDir temp;
+    const std::string ordner = temp.path().toStdString();
+    {
+        CQtEinstellungen e(ordner);
+        EXPECT_TRUE(e.SchreibeSystemText("Umgebung", "profil", "/p/$b.lmp"));
+        EXPECT_EQ(e.LeseText("Umgebung", "profil"), "");
+        EXPECT_TRUE(e.SchreibeText("Umgebung", "profil", "Ä/ü"));
+    }
+    CQtEinstellungen e(ordner);
+    std::string wert;
+    EXPECT_TRUE(e.LeseSystemText("Umgebung", "profil", wert));
+    EXPECT_EQ(wert, "/p/$b.lmp");
+    EXPECT_EQ(e.LeseText("Umgebung", "profil"), "Ä/ü");
+    EXPECT_FALSE(e.LeseSystemText("Umgebung", "fehlt", wert));
+}

@@ -1,0 +1,145 @@
+#include "laufumfeld.h"
+
+#include "presentation/ablaufbits.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// A plain run without foreground: pattern of stripes moving at 0.15 of
+// the width per second (2 pixels a frame at 75 Hz).
+void Streifen(CTraining& t)
+{
+    t.SetAufgabenart(30);
+    CHGMuster m = t.GetHGMuster();
+    m.m_nArt = 10;
+    m.m_dZyklusbreite = 100.0 / 1024.0;
+    m.m_dElementbreite = 20.0 / 1024.0;
+    t.SetHGMuster(m);
+    CHGBewegung b = t.GetHGBewegung();
+    b.m_nRichtung = 1;
+    b.m_dGeschwindigkeit = 0.15;
+    t.SetHGBewegung(b);
+}
+
+constexpr double kBild = 1000.0 / 75.0;
+
+TEST(Bildlauf, EscapeImErstenBildMisstEineRunde)
+{
+    CLaufUmfeld u;
+    Streifen(u.training);
+    u.anzeige->Druecken(VK_RETURN, 2.0, 4.0);
+    u.anzeige->Druecken(VK_ESCAPE, 6.0, 30.0); // before the first retrace
+    CPraesentation p;
+    ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
+    const CTrainingsBericht& b = p.m_TrainingsBericht;
+    EXPECT_LT(b.m_dLaufzeit, 1.0);
+    EXPECT_DOUBLE_EQ(p.m_dHGSchritt, -2.0);
+    // One lap, from the end of the ready screen to just after the first flip.
+    const double speed = std::abs(b.m_dStandardGeschwindigkeit);
+    EXPECT_GT(speed, 2.0 / 1024.0 / (kBild / 1000.0));
+    EXPECT_LT(speed, 2.0 / 1024.0 / 0.008);
+    EXPECT_DOUBLE_EQ(b.m_dZielGeschwindigkeit, b.m_dStandardGeschwindigkeit);
+}
+
+TEST(Bildlauf, GeschwindigkeitAusDenLetztenZwanzigRunden)
+{
+    auto lauf = [](int bilder) {
+        CLaufUmfeld u;
+        Streifen(u.training);
+        u.anzeige->Druecken(VK_RETURN, 2.0, 4.0);
+        // Enter ends a run without foreground; pressed within frame `bilder`.
+        u.anzeige->Druecken(VK_RETURN, (bilder - 0.5) * kBild, 2000.0);
+        CPraesentation p;
+        EXPECT_EQ(u.Darbieten(p), 0);
+        return std::pair{std::abs(p.m_TrainingsBericht.m_dStandardGeschwindigkeit), u.anzeige->GetBilder()};
+    };
+    const auto [v25, bilder25] = lauf(25);
+    const auto [v5, bilder5] = lauf(5);
+    EXPECT_EQ(bilder25, 1 + 25); // the ready screen and 25 frames
+    EXPECT_EQ(bilder5, 1 + 5);
+    // 25 frames: the short first lap has left the ring, every lap is one period.
+    EXPECT_NEAR(v25, 2.0 / 1024.0 / (kBild / 1000.0), 0.01 * v25);
+    // 5 frames: the short first lap still counts.
+    EXPECT_GT(v5, v25 * 1.02);
+}
+
+TEST(Bildlauf, VersatzNullKopiertDenHintergrundInEinemStueck)
+{
+    CLaufUmfeld u;
+    Streifen(u.training);
+    CPraesentation p;
+    ASSERT_EQ(u.Vorbereiten(p), 0);
+    p.m_nHGVersatz = 0;
+    int vorher = u.anzeige->GetAufrufe(EAufruf::BltFast);
+    ASSERT_EQ(p.HintergrundKopieren(2), 0);
+    EXPECT_EQ(u.anzeige->GetAufrufe(EAufruf::BltFast) - vorher, 1);
+
+    // At offset 30 the back buffer shows background column x + 30 and then
+    // the start of the next period.
+    p.m_nHGVersatz = 30;
+    vorher = u.anzeige->GetAufrufe(EAufruf::BltFast);
+    ASSERT_EQ(p.HintergrundKopieren(2), 0);
+    EXPECT_EQ(u.anzeige->GetAufrufe(EAufruf::BltFast) - vorher, 2);
+    DDSURFACEDESC d;
+    ASSERT_EQ(p.m_pRueckpuffer->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+    const BYTE* z = static_cast<const BYTE*>(d.lpSurface);
+    for (int x = 0; x < 1024; ++x) {
+        const int phase = (x + 30) % 100;
+        ASSERT_EQ(z[x], phase >= 40 && phase < 60 ? 129 : 176) << x;
+    }
+    p.m_pRueckpuffer->Unlock(nullptr);
+}
+
+TEST(Bildlauf, OhneBltFastMitBltUndGleichemBild)
+{
+    CLaufUmfeld u;
+    Streifen(u.training);
+    CPraesentation p;
+    ASSERT_EQ(u.Vorbereiten(p), 0);
+    p.m_nHGVersatz = 17;
+    u.anzeige->SetErgebnis(EAufruf::BltFast, E_NOTIMPL, -1);
+    ASSERT_EQ(p.HintergrundKopieren(2), 0);
+    EXPECT_TRUE(p.m_nEinrichtung & einrichtung::HG_BLT);
+    DDSURFACEDESC d;
+    ASSERT_EQ(p.m_pRueckpuffer->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+    const BYTE* z = static_cast<const BYTE*>(d.lpSurface);
+    for (int x = 0; x < 1024; ++x) {
+        const int phase = (x + 17) % 100;
+        ASSERT_EQ(z[x], phase >= 40 && phase < 60 ? 129 : 176) << x;
+    }
+    p.m_pRueckpuffer->Unlock(nullptr);
+}
+
+TEST(Bildlauf, MauszeigerNachDemLaufWiederSichtbar)
+{
+    CLaufUmfeld u;
+    OhneVordergrund(u.training);
+    u.anzeige->Druecken(VK_RETURN, 2.0, 4.0);
+    u.anzeige->Druecken(VK_ESCAPE, 50.0, 60.0);
+    CPraesentation p;
+    // Shown twice over before: the run has to hide it three times.
+    ShowCursor(TRUE);
+    ShowCursor(TRUE);
+    ASSERT_EQ(u.Darbieten(p), 0);
+    EXPECT_TRUE(u.anzeige->IstMauszeigerSichtbar());
+    EXPECT_EQ(ShowCursor(FALSE), 1);
+    ShowCursor(FALSE);
+}
+
+TEST(Bildlauf, EscapeAufDemBereitschirmStartetDieDurchgaenge)
+{
+    CLaufUmfeld u;
+    OhneVordergrund(u.training);
+    u.anzeige->Druecken(VK_ESCAPE, 2.0, 4.0);
+    u.anzeige->Druecken(VK_RETURN, 100.0, 110.0);
+    CPraesentation p;
+    ASSERT_EQ(u.Darbieten(p), 0);
+    // The run went on until Enter, well past the Escape.
+    EXPECT_GT(u.anzeige->GetBilder(), 5);
+    EXPECT_GE(p.m_TrainingsBericht.m_dLaufzeit, 0.09);
+}
+
+} // namespace

@@ -1,0 +1,321 @@
+// The engine's display set-up on the in-memory display: mode ladder, hints,
+// the run's palette, the preparation without foreground, the stimulus cells,
+// and giving the display back.
+#include <gtest/gtest.h>
+
+#include "model/test.h"
+#include "model/training.h"
+#include "presentation/praesentation.h"
+#include "presentation/rahmen.h"
+#include "testanzeige.h"
+#include "workplace/umgebung.h"
+
+#include <cstring>
+
+namespace {
+
+int g_stellvertreter;
+
+class Praesentation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&g_stellvertreter), &g_stellvertreter);
+        m_umgebung.SetProfil(&m_profil);
+        m_training.SetUmgebung(&m_umgebung);
+        m_test.SetUmgebung(&m_umgebung);
+    }
+    void TearDown() override { RahmenAnmelden(nullptr, nullptr); }
+    void Anzeige(CSpeicherKonfig konfig = {})
+    {
+        m_anzeige.reset();  // the old display unregisters itself
+        m_anzeige = CSpeicherAnzeige::Installieren(std::move(konfig));
+    }
+    void Modus(DWORD breite, DWORD hoehe, DWORD frequenz, DWORD letzte, DWORD tiefe = 8)
+    {
+        CBildschirmModus m;
+        m.m_dwBreite = breite;
+        m.m_dwHoehe = hoehe;
+        m.m_dwFrequenz = frequenz;
+        m.m_dwLetzteFrequenz = letzte;
+        m.m_dwFarbtiefe = tiefe;
+        m_umgebung.SetBildschirmModus(m);
+        m = m_umgebung.GetBildschirmModus();
+        m.m_dwLetzteFrequenz = letzte;
+        m_umgebung.SetBildschirmModus(m);
+    }
+    void Binden(CPraesentation& p, bool test = false)
+    {
+        p.m_pProfil = &m_profil;
+        p.m_pUmgebung = &m_umgebung;
+        p.m_pTraining = test ? nullptr : &m_training;
+        p.m_pTest = test ? &m_test : nullptr;
+    }
+    std::vector<DWORD> Raten() const
+    {
+        std::vector<DWORD> r;
+        for (const CAnzeigeModus& m : m_anzeige->GetModusVersuche())
+            r.push_back(m.frequenz);
+        return r;
+    }
+
+    CBenutzerprofil m_profil;
+    CUmgebung m_umgebung;
+    CTraining m_training;
+    CTest m_test;
+    std::shared_ptr<CSpeicherAnzeige> m_anzeige;
+};
+
+bool EndetMit(const std::string& s, const std::string& ende)
+{
+    return s.size() >= ende.size() && s.compare(s.size() - ende.size(), ende.size(), ende) == 0;
+}
+
+TEST_F(Praesentation, FehlendesArgumentLaesstDieAnzeigeInRuhe)
+{
+    Anzeige();
+    int view;
+    CPraesentation p;
+    EXPECT_EQ(p.TrainingDarbieten(&m_profil, &m_umgebung, nullptr, &view), 13);
+    EXPECT_EQ(p.m_nFehler, 5);
+    EXPECT_EQ(p.m_strFehler, "Direct Draw konnte nicht initialisiert werden.\n");
+    CPraesentation q;
+    EXPECT_EQ(q.TestDarbieten(&m_profil, &m_umgebung, &m_test, nullptr), 13);
+    RahmenAnmelden(nullptr, nullptr);
+    CPraesentation r;
+    EXPECT_EQ(r.TestDarbieten(&m_profil, &m_umgebung, &m_test, &view), 13);
+    EXPECT_FALSE(m_anzeige->IstModusGesetzt());
+}
+
+TEST_F(Praesentation, FrequenzWirdAngepasstMitHinweis)
+{
+    CSpeicherKonfig k;
+    k.modi = {{1024, 768, 8, 60}, {800, 600, 8, 60}};
+    Anzeige(k);
+    Modus(1024, 768, 85, 85, 16);
+    {
+        CPraesentation p;
+        Binden(p);
+        ASSERT_EQ(p.InitDirectDraw(), 0) << p.m_strFehler;
+        EXPECT_EQ(Raten(), (std::vector<DWORD>{85, 85, 75, 70, 60}));
+        for (const CAnzeigeModus& m : m_anzeige->GetModusVersuche())
+            EXPECT_EQ(m.bitsProPixel, 8u);
+        EXPECT_EQ(p.m_nHinweis, 1);
+        EXPECT_TRUE(EndetMit(p.m_strHinweis, "1024 [Pxl] x 768, 8 [Bit], 60 [Hz]\n")) << p.m_strHinweis;
+        EXPECT_EQ(p.m_nBildfrequenz, 60);
+        EXPECT_EQ(p.m_rcBildschirm, (RECT{0, 0, 1024, 768}));
+        EXPECT_EQ(m_umgebung.GetBildschirmModus().m_dwFrequenz, 60u);
+        EXPECT_EQ(m_umgebung.GetBildschirmModus().m_dwFarbtiefe, 8u);
+        EXPECT_TRUE(m_anzeige->IstModusGesetzt());
+    }
+    EXPECT_FALSE(m_anzeige->IstModusGesetzt());
+}
+
+TEST_F(Praesentation, NurStandardfrequenz)
+{
+    for (DWORD gemeldet : {0u, 72u}) {
+        CSpeicherKonfig k;
+        k.nurStandardfrequenz = true;
+        k.standardfrequenz = gemeldet;
+        Anzeige(k);
+        Modus(1024, 768, 75, 75);
+        CPraesentation p;
+        Binden(p);
+        ASSERT_EQ(p.InitDirectDraw(), 0);
+        EXPECT_EQ(Raten().back(), 0u);
+        EXPECT_TRUE(EndetMit(p.m_strHinweis, ", 8 [Bit], ? [Hz]\n")) << p.m_strHinweis;
+        EXPECT_EQ(p.m_nBildfrequenz, gemeldet ? int(gemeldet) : 60);
+    }
+}
+
+TEST_F(Praesentation, LeiterUeberAufloesungenOhneHinweisWennKeineRateGenannt)
+{
+    CSpeicherKonfig k;
+    k.modi = {{800, 600, 8, 75}, {640, 480, 8, 60}};
+    Anzeige(k);
+    Modus(1024, 768, 75, 75);
+    {
+        CPraesentation p;
+        Binden(p);
+        ASSERT_EQ(p.InitDirectDraw(), 0);
+        EXPECT_EQ(Raten(), (std::vector<DWORD>{75, 75, 70, 60, 0, 75}));
+        EXPECT_EQ(p.m_rcBildschirm, (RECT{0, 0, 800, 600}));
+        EXPECT_EQ(p.m_nHinweis, 1);
+    }
+    CSpeicherKonfig nurSechzig;
+    nurSechzig.modi = {{1024, 768, 8, 60}};
+    Anzeige(nurSechzig);
+    m_anzeige->ModusVerweigern({1024, 768, 8, 0});
+    Modus(1024, 768, 0, 0);
+    CPraesentation p;
+    Binden(p);
+    ASSERT_EQ(p.InitDirectDraw(), 0);
+    EXPECT_EQ(Raten(), (std::vector<DWORD>{0, 100, 90, 85, 75, 70, 60}));
+    EXPECT_EQ(p.m_nHinweis, 0);
+    EXPECT_EQ(p.m_strHinweis, "");
+}
+
+TEST_F(Praesentation, KeinModusMoeglich)
+{
+    CSpeicherKonfig k;
+    k.modi = {{1280, 1024, 8, 60}};
+    Anzeige(k);
+    Modus(1024, 768, 60, 60);
+    CPraesentation p;
+    Binden(p);
+    EXPECT_EQ(p.InitDirectDraw(), 7);
+    EXPECT_EQ(p.m_strFehler,
+              "Fehler beim Setzen der Bildschirmauflösung. Versuchen Sie eine andere Bildschirmauflösung.\n");
+}
+
+TEST_F(Praesentation, PaletteMitStandardfarben)
+{
+    PALETTEENTRY pal[256];
+    const CFarben f;
+    PaletteAufbauen(pal, f.m_crBeispielreiz, f.m_crVordergrund, f.m_crHintergrund, f.m_crStandardmuster,
+                    f.m_crZielmuster);
+    EXPECT_EQ(pal[11], (PALETTEENTRY{4, 4, 4, PC_RESERVED}));
+    EXPECT_EQ(pal[127], (PALETTEENTRY{4, 4, 4, PC_RESERVED}));
+    EXPECT_EQ(pal[68], (PALETTEENTRY{236, 236, 251, PC_RESERVED}));
+    EXPECT_EQ(pal[69], (PALETTEENTRY{240, 240, 255, PC_RESERVED}));
+    EXPECT_EQ(pal[176], pal[69]);
+    EXPECT_EQ(pal[129], (PALETTEENTRY{0xA4, 0xA4, 0xFF, PC_RESERVED}));
+    EXPECT_EQ(pal[245], (PALETTEENTRY{0xFF, 0xA4, 0xFF, PC_RESERVED}));
+    EXPECT_EQ(pal[130], PALETTEENTRY{});
+    EXPECT_EQ(pal[244], PALETTEENTRY{});
+    EXPECT_EQ(pal[255], (PALETTEENTRY{255, 255, 255, 0}));
+}
+
+TEST_F(Praesentation, WartebildUndPalette)
+{
+    CSpeicherKonfig k;
+    k.modi = {{640, 480, 8, 60}};
+    Anzeige(k);
+    Modus(640, 480, 60, 60);
+    CPraesentation p;
+    Binden(p);
+    ASSERT_EQ(p.InitDirectDraw(), 0);
+    EXPECT_EQ(p.m_nHinweis, 0);
+    EXPECT_EQ(std::memcmp(m_anzeige->GetBildschirmpalette().data(), p.m_Palette256, sizeof p.m_Palette256), 0);
+    const auto& bild = m_anzeige->GetBildschirm();
+    EXPECT_EQ(bild[0], 176);
+    size_t text = 0;
+    for (BYTE b : bild)
+        text += b == 10;
+    EXPECT_GT(text, 50u);
+    m_anzeige->BildschirmSpeichern(testanzeige::Ordner() + "/wartebild.png");
+    m_anzeige->PaletteSpeichern(testanzeige::Ordner() + "/palette.png");
+}
+
+TEST_F(Praesentation, VorbereitungOhneVordergrund)
+{
+    Anzeige();
+    Modus(1024, 768, 60, 60);
+    m_test.SetTestart(30);
+    {
+        CPraesentation p;
+        Binden(p, true);
+        ASSERT_EQ(p.InitDirectDraw(), 0);
+        EXPECT_EQ(p.TestVorbereiten(), 0) << p.m_strFehler;
+        EXPECT_EQ(p.m_nEinrichtung, 0x208u);
+        EXPECT_EQ(p.m_nAufgabe, 0x4000u);
+        EXPECT_EQ(p.m_nAnzahl, 0);
+        EXPECT_EQ(p.m_TestBericht.m_dwTestFlags, 0x4000u);
+        EXPECT_EQ(p.m_TestBericht.GetAnzahlReize(), 0);
+    }
+
+    m_training.SetAufgabenart(40);
+    CPraesentation q;
+    Binden(q);
+    ASSERT_EQ(q.InitDirectDraw(), 0);
+    EXPECT_EQ(q.TrainingVorbereiten(), 0) << q.m_strFehler;
+    EXPECT_EQ(q.m_TrainingsBericht.m_nAufgabenart, 40);
+    EXPECT_EQ(q.m_TrainingsBericht.m_dwAufgabenFlags, 0x8000u);
+}
+
+TEST_F(Praesentation, BereitsInitialisiertesComIstEinFehler)
+{
+    Anzeige();
+    ASSERT_EQ(CoInitialize(nullptr), S_OK);
+    int view;
+    {
+        CPraesentation p;
+        EXPECT_EQ(p.TrainingDarbieten(&m_profil, &m_umgebung, &m_training, &view), 1);
+        EXPECT_EQ(p.m_strFehler, "Fehler beim Initialisieren der OLE/COM Bibliothek.\n");
+    }
+    CoUninitialize();
+    EXPECT_EQ(CoInitialize(nullptr), S_OK);  // the run gave its share back
+    CoUninitialize();
+}
+
+TEST_F(Praesentation, Reizzellen)
+{
+    Anzeige();
+    Modus(1024, 768, 60, 60);
+    CPraesentation p;
+    Binden(p);
+    ASSERT_EQ(p.InitDirectDraw(), 0);
+    EXPECT_EQ(p.VordergrundbilderLaden(-1, -1, 64, 64), 0);
+    EXPECT_EQ(p.m_Streifen1.GetZustand(), 1);
+
+    p.m_Verzeichnisse.m_strBilder = LUMETRA_ARTIFACTS "/../resources/bilder";
+    ASSERT_EQ(p.VordergrundbilderLaden(0, 2, 48, 40), 0) << p.m_strFehler;
+    EXPECT_EQ(p.m_Streifen1.GetAnzahl(), 26);
+    EXPECT_EQ(p.m_Streifen2.GetAnzahl(), 32);
+    // Transparency 1 (the default): cells on the background entry, ink in the ramp.
+    IDirectDrawSurface* buchstaben = p.m_Streifen1.GetOberflaeche();
+    IDirectDrawSurface* kreise = p.m_Streifen2.GetOberflaeche();
+    EXPECT_EQ(testanzeige::Pixel(buchstaben, 0, 0), 69);
+    EXPECT_EQ(testanzeige::Pixel(kreise, 0, 0), 69);
+    int tinte = 0;
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x)
+            tinte += testanzeige::Pixel(kreise, x, y) == 10;
+    EXPECT_GT(tinte, 0);
+    m_anzeige->OberflaecheSpeichern(buchstaben, testanzeige::Ordner() + "/reizzellen_buchstaben.png");
+    m_anzeige->OberflaecheSpeichern(kreise, testanzeige::Ordner() + "/reizzellen_kreise.png");
+
+    p.m_Verzeichnisse.m_strBilder = testanzeige::Ordner() + "/fehlt";
+    EXPECT_EQ(p.VordergrundbilderLaden(2, -1, 48, 40), 0x203);
+    EXPECT_EQ(p.m_nFehler, 0x300);
+    EXPECT_EQ(p.m_strFehler, "Datei " + testanzeige::Ordner() + "/fehlt\\kreise.bmp nicht gefunden.\n");
+}
+
+TEST(Reaktionstasten, VirtuelleTasten)
+{
+    EXPECT_EQ(CReaktionstasten::GetVirtKey(72), VK_UP);
+    EXPECT_EQ(CReaktionstasten::GetVirtKey(81), VK_NEXT);
+    EXPECT_EQ(CReaktionstasten::GetVirtKey(0x20000), VK_RBUTTON);
+    EXPECT_EQ(CReaktionstasten::GetVirtKey(0x10000), VK_LBUTTON);
+    EXPECT_EQ(CReaktionstasten::GetVirtKey('a'), 'A');
+}
+
+TEST_F(Praesentation, TastenEinrichtenUndAbfragen)
+{
+    Anzeige();
+    IDirectDraw2* dd = nullptr;
+    ASSERT_EQ(DirectDrawErzeugen(&dd), S_OK);
+    CSakkaden s = m_training.GetSakkaden();
+    s.m_nDurchgangsende = 1;
+    s.m_nReaktionstaste = -1;           // outside the table: space
+    s.m_nDurchgangsstart = 1;
+    s.m_nStarttaste = m_umgebung.m_Tastenliste.GetAnzahl();
+    m_training.SetAufgabenart(10);
+    m_training.SetSakkaden(s);
+    // Enter held when the keys are set up counts only after a new press.
+    m_anzeige->Druecken(VK_RETURN, 0, 5);
+    m_anzeige->Druecken(VK_RETURN, 10, 20);
+    CReaktionstasten t;
+    EXPECT_EQ(t.TrainingEinrichten(nullptr, &m_umgebung), 1);
+    EXPECT_EQ(t.TrainingEinrichten(&m_training, nullptr), 2);
+    ASSERT_EQ(t.TrainingEinrichten(&m_training, &m_umgebung), 0);
+    EXPECT_EQ(t.GetCode(1), VK_SPACE);
+    EXPECT_EQ(t.GetCode(0), VK_RETURN);
+    uint32_t bits = 0;
+    while (m_anzeige->GetZeitMs() < 25)
+        bits |= t.Abfragen() & TASTE_ENTER ? (m_anzeige->GetZeitMs() >= 10 ? 2u : 1u) : 0u;
+    EXPECT_EQ(bits, 2u);
+    dd->Release();
+}
+
+} // namespace
