@@ -511,7 +511,7 @@ void CLMTrainingView::OnPraesentation()
 {
     // The full-screen run may move and resize the main window.
     QWidget* haupt = window();
-    const QByteArray lage = haupt->saveGeometry();
+    const QRect lage = haupt->geometry();
     const Qt::WindowStates zustand = haupt->windowState();
 
     int code = 0;
@@ -541,7 +541,8 @@ void CLMTrainingView::OnPraesentation()
     }
 
     haupt->setWindowState(zustand);
-    haupt->restoreGeometry(lage);
+    if (!(zustand & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        haupt->setGeometry(lage);
     haupt->update();
 
     if (code >= 1)
