@@ -42,6 +42,8 @@ public:
 
     // Control by its creation number, from 1; null outside.
     QWidget* Steuerelement(int nr) const;
+    // Text or title of a control.
+    std::string GetText(int nr) const;
     int AnzahlSteuerelemente() const { return static_cast<int>(m_Steuerelemente.size()); }
     RECT GetDiagrammRechteck() const { return m_rcDiagramm; }
 
@@ -80,7 +82,6 @@ protected:
     // "nicht aktiv" label is left to the report page's fill.
     void SeiteSichtbar(bool bericht);
     void SetzeText(int nr, const std::string& text);
-    std::string GetText(int nr) const;
     void SetzeNurLesen(int nr, bool nurLesen);
 
     // A speed in parts of the display width per second, in the user's unit.

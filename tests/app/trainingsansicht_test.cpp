@@ -104,17 +104,7 @@ protected:
         m_ansicht->ZeigeSeite();
         m_ansicht->AktualisiereBerichtMenue();
     }
-    std::string Text(int nr) const
-    {
-        QWidget* w = m_ansicht->Steuerelement(nr);
-        if (auto* e = qobject_cast<QLineEdit*>(w))
-            return e->text().toStdString();
-        if (auto* l = qobject_cast<QLabel*>(w))
-            return l->text().toStdString();
-        if (auto* g = qobject_cast<QGroupBox*>(w))
-            return g->title().toStdString();
-        return "?";
-    }
+    std::string Text(int nr) const { return m_ansicht->GetText(nr); }
     bool NurLesen(int nr) const { return qobject_cast<QLineEdit*>(m_ansicht->Steuerelement(nr))->isReadOnly(); }
     std::vector<std::string> Fusszeile() const { return {Text(87), Text(89), Text(91)}; }
     QMenu* Berichtmenue() const { return m_app->GetMainWnd()->menuBar()->actions()[4]->menu(); }
