@@ -25,15 +25,7 @@ int CPraesentation::LaengenErstellen()
     CTestVorlage v;
     v.titel = "Test: Längenschätzung";
     v.aufgabe = aufgabe::ZIELE; // length-estimation trials
-    v.verfahren = l.m_nVerfahren;
-    v.intervallModus = l.m_nIntervallModus;
-    v.intervallVon = l.m_dIntervallVon;
-    v.intervallBis = l.m_dIntervallBis;
-    v.cursor = l.m_nCursor;
-    v.orientierung = l.m_nOrientierung;
-    v.geschwindigkeit = l.m_dGeschwindigkeit;
-    v.reihenfolge = l.m_nReihenfolge;
-    v.wiederholungen = l.m_nWiederholungen;
+    AngabenUebernehmen(v, l);
     v.durchsichtigkeit = m_pTest->GetHGMuster().m_nDurchsichtigkeit;
     // x, y, y2, ew, eh, tw, hr
     v.faktoren = {{l.m_nTestPositionStufen, l.m_dTestPositionVon, l.m_dTestPositionBis, bit1},

@@ -41,15 +41,7 @@ int CPraesentation::LinienErstellen()
     CTestVorlage v;
     v.titel = "Test: Linienhalbierung";
     v.aufgabe = aufgabe::OHNE_VG; // line-bisection trials
-    v.verfahren = l.m_nVerfahren;
-    v.intervallModus = l.m_nIntervallModus;
-    v.intervallVon = l.m_dIntervallVon;
-    v.intervallBis = l.m_dIntervallBis;
-    v.cursor = l.m_nCursor;
-    v.orientierung = l.m_nOrientierung;
-    v.geschwindigkeit = l.m_dGeschwindigkeit;
-    v.reihenfolge = l.m_nReihenfolge;
-    v.wiederholungen = l.m_nWiederholungen;
+    AngabenUebernehmen(v, l);
     v.durchsichtigkeit = m_pTest->GetHGMuster().m_nDurchsichtigkeit;
     v.markeBreite = tv;
     v.markeHoehe = th;

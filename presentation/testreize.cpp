@@ -2,9 +2,8 @@
 
 #include "model/testaufgaben.h"
 #include "presentation/ablaufbits.h"
-#include "presentation/bmpdatei.h"
+#include "presentation/bereitbild.h"
 #include "presentation/hgbewegung.h"
-#include "presentation/oberflaeche_dc.h"
 #include "presentation/praesentation.h"
 #include "workplace/formatierung.h"
 #include "workplace/statistik.h"
@@ -65,41 +64,6 @@ CDWordArray Durchgangsfolge(const CTestVorlage& v, const std::vector<int>& plaet
             MischeBereich(folge, uint32_t(v.start) + uint32_t(r), r * S, (r + 1) * S - 1);
     }
     return folge;
-}
-
-// The ready screen in the back buffer: the test's name, the trial count and
-// "Bereit?", centred, a line apart.
-void BereitSchreiben(CPraesentation& e, const char* titel, int durchgaenge)
-{
-    const int w = e.m_rcBildschirm.right - e.m_rcBildschirm.left;
-    const int h = e.m_rcBildschirm.bottom - e.m_rcBildschirm.top;
-    LOGFONT lf;
-    CFont* vorlage = e.m_pProfil ? e.m_pProfil->GetSchrift() : nullptr;
-    if (!vorlage || !vorlage->GetLogFont(&lf)) {
-        lf = LOGFONT{};
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lf.lfFaceName = "Arial";
-    }
-    lf.lfHeight = std::max(h / 40, 10);
-    CFont schrift;
-    schrift.CreateFontIndirect(&lf);
-    LOGFONT erzeugt;
-    const int zeile = schrift.GetLogFont(&erzeugt) ? erzeugt.lfHeight : lf.lfHeight;
-    COberflaechenDC dc(e.m_pRueckpuffer);
-    CDC* pDC = dc.GetDC();
-    if (!pDC)
-        return;
-    CPalette* altePalette = pDC->SelectPalette(&e.m_Palette, false);
-    CFont* alteSchrift = pDC->SelectObject(&schrift);
-    pDC->SetBkColor(PALETTEINDEX(INDEX_HINTERGRUND));
-    pDC->SetTextColor(PALETTEINDEX(INDEX_VORDERGRUND));
-    pDC->SetTextAlign(TA_CENTER | TA_BOTTOM);
-    const int mitte = (h + zeile) / 2;
-    pDC->TextOut(w / 2, mitte - zeile, titel);
-    pDC->TextOut(w / 2, mitte, FormatInt(durchgaenge) + " Durchgänge");
-    pDC->TextOut(w / 2, mitte + zeile, "Bereit?");
-    pDC->SelectPalette(altePalette, false);
-    pDC->SelectObject(alteSchrift);
 }
 
 } // namespace
@@ -221,6 +185,6 @@ int TestReizeErstellen(CPraesentation& e, const CTestVorlage& v)
     for (int t = 0; t < T; ++t)
         b.SetDurchgang(t, int(folge[size_t(t)]));
 
-    BereitSchreiben(e, v.titel, T);
+    BereitSchreiben(e, {v.titel, FormatInt(T) + " Durchgänge", "Bereit?"});
     return 0;
 }

@@ -70,6 +70,21 @@ struct CTestVorlage {
     std::function<CTestReiz(const std::vector<double>&)> reiz;
 };
 
+// The settings that both test records carry under the same names.
+template <typename Satz>
+void AngabenUebernehmen(CTestVorlage& v, const Satz& s)
+{
+    v.verfahren = s.m_nVerfahren;
+    v.intervallModus = s.m_nIntervallModus;
+    v.intervallVon = s.m_dIntervallVon;
+    v.intervallBis = s.m_dIntervallBis;
+    v.cursor = s.m_nCursor;
+    v.orientierung = s.m_nOrientierung;
+    v.geschwindigkeit = s.m_dGeschwindigkeit;
+    v.reihenfolge = s.m_nReihenfolge;
+    v.wiederholungen = s.m_nWiederholungen;
+}
+
 // Prepares the run from the description: 0, or 14 with m_nFehler set when
 // the factors give no stimulus or too many trials.
 int TestReizeErstellen(CPraesentation& e, const CTestVorlage& v);

@@ -65,6 +65,15 @@ std::vector<int> Folge(const CTestBericht& b)
     return f;
 }
 
+std::vector<BYTE> Bild(IDirectDrawSurface* s)
+{
+    std::vector<BYTE> bild;
+    for (int y = 0; y < 768; ++y)
+        for (int x = 0; x < 1024; ++x)
+            bild.push_back(BYTE(testanzeige::Pixel(s, x, y)));
+    return bild;
+}
+
 // The ready screen as it must look: three centred lines a font height apart.
 std::vector<BYTE> Bereitbild(IDirectDraw2* dd, CPalette& palette, const char* titel, const char* anzahl)
 {
@@ -88,20 +97,8 @@ std::vector<BYTE> Bereitbild(IDirectDraw2* dd, CPalette& palette, const char* ti
         pDC->TextOut(512, 393, anzahl);
         pDC->TextOut(512, 412, "Bereit?");
     }
-    std::vector<BYTE> bild;
-    for (int y = 0; y < 768; ++y)
-        for (int x = 0; x < 1024; ++x)
-            bild.push_back(BYTE(testanzeige::Pixel(s, x, y)));
+    std::vector<BYTE> bild = Bild(s);
     s->Release();
-    return bild;
-}
-
-std::vector<BYTE> Bild(IDirectDrawSurface* s)
-{
-    std::vector<BYTE> bild;
-    for (int y = 0; y < 768; ++y)
-        for (int x = 0; x < 1024; ++x)
-            bild.push_back(BYTE(testanzeige::Pixel(s, x, y)));
     return bild;
 }
 
