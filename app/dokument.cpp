@@ -10,6 +10,7 @@
 #include "app/befehle.h"
 #include "app/lumetra_app.h"
 #include "app/mainfrm.h"
+#include "app/symbole.h"
 #include "platform/archiv.h"
 #include "platform/meldung.h"
 #include "platform/pfad.h"
@@ -49,6 +50,7 @@ CDokumentFenster::CDokumentFenster(CLMDokument* dokument, CFormAnsicht* ansicht)
 {
     setObjectName("dokumentfenster");
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgrammSymbol());
     setWidget(ansicht);
 }
 

@@ -305,8 +305,10 @@ void CLumetraApp::OnFileNew()
         auswahl.setObjectName("neudialog");
         auswahl.setWindowTitle("Neu");
         auto* layout = new QVBoxLayout(&auswahl);
-        layout->addWidget(new QLabel("&Neu", &auswahl));
+        auto* titel = new QLabel("&Neu", &auswahl);
+        layout->addWidget(titel);
         auto* liste = new QListWidget(&auswahl);
+        titel->setBuddy(liste);
         liste->setObjectName("neuliste");
         for (const auto& v : m_vorlagen)
             liste->addItem(QString::fromStdString(v->GetNeuName()));

@@ -4,13 +4,14 @@
 #include "model/archivfeld.h"
 #include "model/test.h"
 #include "platform/archiv.h"
-#include "platform/meldung.h"
 #include "workplace/dateikopf.h"
 
 namespace {
 
 constexpr uint32_t kVersion = 110;
 constexpr uint32_t kVersionMitBerichten = 110;
+constexpr CDateikopf kKopf{.typ = "LMD", .typFehler = " ist keine Testdatei.", .versionMin = 100,
+                           .praefix = "Fehler: "};
 
 // File order of the records, which is not their order in memory.
 void SerialisiereLinien(CArchive& ar, CLinien& l)
@@ -44,12 +45,6 @@ void SerialisiereLaengen(CArchive& ar, CLaengen& l)
            l.m_dTestHoeheBis);
 }
 
-int Ablehnen(const std::string& pfad, const char* grund, int ergebnis)
-{
-    AfxMessageBox("Fehler: " + pfad + grund, MB_OK);
-    return ergebnis;
-}
-
 }  // namespace
 
 int CTest::Serialize(CArchive& ar)
@@ -61,7 +56,7 @@ int CTest::Serialize(CArchive& ar)
     try {
         return Laden(ar);
     } catch (const CArchiveException&) {
-        return MeldeBeschaedigt("Fehler: " + ar.GetFilePath());
+        return MeldeBeschaedigt(kKopf.praefix + ar.GetFilePath());
     }
 }
 
@@ -86,20 +81,9 @@ void CTest::Speichern(CArchive& ar)
 int CTest::Laden(CArchive& ar)
 {
     const std::string pfad = ar.GetFilePath();
-    std::string text;
-    ar >> text;
-    if (text != "LMTR")
-        return Ablehnen(pfad, " ist keine gültige Datei von Lumetra.", DATEI_FREMD);
-    ar >> text;
-    if (text != "LMD")
-        return Ablehnen(pfad, " ist keine Testdatei.", DATEI_FALSCHER_TYP);
     uint32_t version = 0;
-    ar >> version;
-    if (version < 100)
-        return Ablehnen(pfad, " hat eine ungültige Versionsnummer.", DATEI_VERSION_UNGUELTIG);
-    if (version / 100 > 1)
-        return Ablehnen(pfad, " wurde von einer späteren Version von Lumetra erstellt.",
-                        DATEI_VERSION_SPAETER);
+    if (int code = LiesDateikopf(ar, kKopf, version))
+        return code;
 
     int32_t art = 0;
     ar >> art;
@@ -126,7 +110,7 @@ int CTest::Laden(CArchive& ar)
         for (int32_t i = 0; i < anzahl; ++i) {
             bericht.Serialize(ar);
             if (berichte.SetAtGrow(i, bericht) != 0)
-                return MeldeBeschaedigt("Fehler: " + pfad);
+                return MeldeBeschaedigt(kKopf.praefix + pfad);
         }
     }
 

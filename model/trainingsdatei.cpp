@@ -8,6 +8,7 @@
 #include "model/training.h"
 #include "platform/meldung.h"
 #include "platform/win1252.h"
+#include "workplace/dateikopf.h"
 #include "workplace/tastenliste.h"
 
 namespace {
@@ -68,11 +69,16 @@ void Sonstiges(CArchive& ar, CSonstiges& r)
     Felder(ar, r.m_nBildart, r.m_nMauszeiger, r.m_strBilddatei, r.m_strBildordner);
 }
 
-int Ablehnen(int grund, const std::string& text)
-{
-    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
-    return grund;
-}
+constexpr CDateikopf kKopf{.typ = "LMT", .typFehler = " ist keine Trainingsdatei von Lumetra.",
+                           .praefix = "Fehler: ", .stil = MB_OK | MB_ICONEXCLAMATION,
+                           .kurzIstFremd = true};
+
+// The training's answers are the frame's codes.
+static_assert(int{CTraining::KeineLumetraDatei} == DATEI_FREMD &&
+              int{CTraining::KeineTrainingsdatei} == DATEI_FALSCHER_TYP &&
+              int{CTraining::UngueltigeVersion} == DATEI_VERSION_UNGUELTIG &&
+              int{CTraining::SpaetereVersion} == DATEI_VERSION_SPAETER &&
+              int{CTraining::Beschaedigt} == DATEI_BESCHAEDIGT);
 
 } // namespace
 
@@ -81,7 +87,7 @@ int CTraining::Serialize(CArchive& ar)
     if (ar.IsLoading()) return Laden(ar);
 
     m_strPfad = ar.GetFilePath();
-    ar << std::string("LMTR") << std::string("LMT") << kVersion;
+    SchreibeDateikopf(ar, kKopf.typ, kVersion);
     int32_t code = m_nAufgabenart;
     Feld(ar, code);
     Sakkaden(ar, m_Sakkaden);
@@ -102,28 +108,11 @@ int CTraining::Serialize(CArchive& ar)
 int CTraining::Laden(CArchive& ar)
 {
     const std::string pfad = ar.GetFilePath();
-    std::string magie, typ;
     uint32_t version = 0;
-    try {
-        ar >> magie;
-    } catch (const CArchiveException&) {
-        magie.clear();
-    }
-    if (magie != "LMTR")
-        return Ablehnen(KeineLumetraDatei, "Fehler: " + pfad + " ist keine gültige Datei von Lumetra.");
-
     CTraining neu;
     neu.m_pUmgebung = m_pUmgebung;
     try {
-        ar >> typ;
-        if (typ != "LMT")
-            return Ablehnen(KeineTrainingsdatei, "Fehler: " + pfad + " ist keine Trainingsdatei von Lumetra.");
-        ar >> version;
-        if (version < 10)
-            return Ablehnen(UngueltigeVersion, "Fehler: " + pfad + " hat eine ungültige Versionsnummer.");
-        if (version / 100 > 1)
-            return Ablehnen(SpaetereVersion,
-                            "Fehler: " + pfad + " wurde von einer späteren Version von Lumetra erstellt.");
+        if (int kopf = LiesDateikopf(ar, kKopf, version)) return kopf;
 
         int32_t code = 0;
         ar >> code;
@@ -177,9 +166,10 @@ int CTraining::Laden(CArchive& ar)
             }
         }
     } catch (const CArchiveException&) {
-        return Ablehnen(Beschaedigt, "Fehler: " + pfad + " ist beschädigt oder unvollständig und wurde nicht geladen.");
+        return MeldeBeschaedigt(kKopf.praefix + pfad, kKopf.stil);
     } catch (const std::bad_alloc&) {
-        return Ablehnen(Beschaedigt, "Fehler: " + pfad + " ist zu groß und wurde nicht geladen.");
+        AfxMessageBox(kKopf.praefix + pfad + " ist zu groß und wurde nicht geladen.", kKopf.stil);
+        return Beschaedigt;
     }
     neu.m_strPfad = pfad;
     Uebernehmen(neu);

@@ -246,7 +246,7 @@ int CPraesentation::Vorbereiten(bool test)
     if (!test) {
         art = m_pTraining ? m_pTraining->GetAufgabenart() : 0;
         switch (art) {
-        case 10: vordergrund = TeilFehlt("Die Sakkadenaufgabe"); break;        // SakkadenErstellen
+        case 10: vordergrund = SakkadenErstellen(); break;
         case 20: vordergrund = TeilFehlt("Die Explorationsaufgabe"); break;    // ExplorationErstellen
         case 30: vordergrund = Aufgabe30Pruefen(); break;
         case 40: vordergrund = Aufgabe40Pruefen(); break;

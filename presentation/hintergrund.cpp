@@ -54,12 +54,52 @@ int PunkteZeichnen(IDirectDrawSurface* hg, const RECT& schirm, int p, int ew, in
     return ergebnis;
 }
 
-} // namespace
+// The arrow picture of the direction of motion, scaled into the stamp.
+int PfeilZeichnen(CPraesentation& e, CDC* pDC, int ew, int eh)
+{
+    const std::string pfad =
+        e.m_Verzeichnisse.m_strBilder + "\\" + (e.m_dHGSchritt < 0.0 ? "pfeilr.bmp" : "pfeill.bmp");
+    IDirectDrawSurface* bild = nullptr;
+    const int bmp = BmpLaden(e.m_pDD, &bild, &e.m_Palette, pfad, 123, 100, BMP_MUSTER);
+    int ergebnis = bmp;
+    if (bmp != 0) {
+        e.m_nFehler = FEHLER_DATEI;
+        switch (bmp) {
+        case BMP_FEHLT: e.m_strFehler += "Datei " + pfad + " nicht gefunden.\n"; break;
+        case BMP_OEFFNEN: e.m_strFehler += "Fehler beim Öffnen der Datei " + pfad + "\n"; break;
+        case BMP_LESEN: e.m_strFehler += "Fehler beim Lesen der Datei " + pfad + "\n"; break;
+        case BMP_INTERN:
+            e.m_nFehler = FEHLER_HINTERGRUND;
+            e.m_strFehler += "Interner Fehler beim Erstellen der Hintergrundbilder.\n";
+            break;
+        default:
+            e.m_nFehler = FEHLER_HINTERGRUND;
+            e.m_strFehler += "Fehler beim Erstellen der Hintergrundbilder.\n";
+            break;
+        }
+    } else {
+        DDSURFACEDESC bd;
+        if (bild->GetSurfaceDesc(&bd) != DD_OK) {
+            ergebnis = 23;
+        } else {
+            COberflaechenDC quelle(bild);
+            CDC* pQuelle = quelle.GetDC();
+            bool ok = pQuelle != nullptr;
+            if (ok) {
+                CPalette* alt = pQuelle->SelectPalette(&e.m_Palette, false);
+                ok = pDC->StretchBlt(0, 0, ew, eh, pQuelle, 0, 0, int(bd.dwWidth), int(bd.dwHeight), SRCCOPY);
+                pQuelle->SelectPalette(alt, false);
+            }
+            if (!ok)
+                ergebnis = 24;
+        }
+    }
+    Freigeben(bild);
+    return ergebnis;
+}
 
 // Characters: one element drawn into a stamp, then placed by the
 // distribution and copied, the parts over the period's edges wrapped round.
-namespace {
-
 int ZeichenZeichnen(CPraesentation& e, const CHGMuster& muster, int p, int ew, int eh)
 {
     const RECT& schirm = e.m_rcBildschirm;
@@ -112,53 +152,7 @@ int ZeichenZeichnen(CPraesentation& e, const CHGMuster& muster, int p, int ew, i
                 pDC->SelectObject(alterStift);
                 pDC->SelectObject(alterPinsel);
             } else {
-                const std::string pfad =
-                    e.m_Verzeichnisse.m_strBilder + "\\" + (e.m_dHGSchritt < 0.0 ? "pfeilr.bmp" : "pfeill.bmp");
-                IDirectDrawSurface* bild = nullptr;
-                const int bmp = BmpLaden(e.m_pDD, &bild, &e.m_Palette, pfad, 123, 100, BMP_MUSTER);
-                if (bmp != 0) {
-                    ergebnis = bmp;
-                    switch (bmp) {
-                    case BMP_FEHLT:
-                        e.m_nFehler = FEHLER_DATEI;
-                        e.m_strFehler += "Datei " + pfad + " nicht gefunden.\n";
-                        break;
-                    case BMP_OEFFNEN:
-                        e.m_nFehler = FEHLER_DATEI;
-                        e.m_strFehler += "Fehler beim Öffnen der Datei " + pfad + "\n";
-                        break;
-                    case BMP_LESEN:
-                        e.m_nFehler = FEHLER_DATEI;
-                        e.m_strFehler += "Fehler beim Lesen der Datei " + pfad + "\n";
-                        break;
-                    case BMP_INTERN:
-                        e.m_nFehler = FEHLER_HINTERGRUND;
-                        e.m_strFehler += "Interner Fehler beim Erstellen der Hintergrundbilder.\n";
-                        break;
-                    default:
-                        e.m_nFehler = FEHLER_HINTERGRUND;
-                        e.m_strFehler += "Fehler beim Erstellen der Hintergrundbilder.\n";
-                        break;
-                    }
-                } else {
-                    DDSURFACEDESC bd;
-                    if (bild->GetSurfaceDesc(&bd) != DD_OK) {
-                        ergebnis = 23;
-                    } else {
-                        COberflaechenDC quelle(bild);
-                        CDC* pQuelle = quelle.GetDC();
-                        bool ok = pQuelle != nullptr;
-                        if (ok) {
-                            CPalette* alt = pQuelle->SelectPalette(&e.m_Palette, false);
-                            ok = pDC->StretchBlt(0, 0, ew, eh, pQuelle, 0, 0, int(bd.dwWidth), int(bd.dwHeight),
-                                                 SRCCOPY);
-                            pQuelle->SelectPalette(alt, false);
-                        }
-                        if (!ok)
-                            ergebnis = 24;
-                    }
-                }
-                Freigeben(bild);
+                ergebnis = PfeilZeichnen(e, pDC, ew, eh);
             }
             pDC->SelectPalette(altePalette, false);
         }

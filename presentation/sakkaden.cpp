@@ -1,6 +1,8 @@
 // The saccade task: the whole sequence of targets decided before the first
 // frame, one picture per trial in the foreground surface.
 
+#include "presentation/sakkaden.h"
+
 #include "presentation/praesentation.h"
 
 #include "model/training.h"
@@ -17,11 +19,6 @@
 #include <optional>
 #include <vector>
 
-namespace {
-
-// Stimulus index of every trial (none when the set is empty): random within
-// lo..hi (1-based), never the same as the trial before unless the range
-// holds one stimulus.
 std::vector<std::optional<int>> ReizfolgeZiehen(int anzahl, int zellen, int erster, int letzter)
 {
     const int hi = std::min(std::max(letzter, 1), zellen);
@@ -43,6 +40,8 @@ std::vector<std::optional<int>> ReizfolgeZiehen(int anzahl, int zellen, int erst
     }
     return folge;
 }
+
+namespace {
 
 // "Bereit?" in the middle of the back buffer, in the profile's font at a
 // fortieth of the screen height.

@@ -134,7 +134,7 @@ int CBenutzerprofil::Laden(CArchive& ar)
     // damaged file leaves the profile as it was.
     try {
         uint32_t version = 0;
-        if (int code = LiesDateikopf(ar, "LMP", " ist keine LM-Profildatei.", version))
+        if (int code = LiesDateikopf(ar, {.typ = "LMP", .typFehler = " ist keine LM-Profildatei."}, version))
             return code;
 
         uint32_t einheit = 0, flags = 0;

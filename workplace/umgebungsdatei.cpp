@@ -40,7 +40,7 @@ int CUmgebung::Laden(CArchive& ar)
     // The whole file is read before anything is applied, so a refused or
     // damaged file leaves the environment as it was.
     try {
-        if (int code = LiesDateikopf(ar, "LMU", " ist keine Umgebungsdatei.", version))
+        if (int code = LiesDateikopf(ar, {.typ = "LMU", .typFehler = " ist keine Umgebungsdatei."}, version))
             return code;
         ar >> anordnung.m_dBreite >> anordnung.m_dHoehe >> anordnung.m_dAbstand;
         if (version > 10) {

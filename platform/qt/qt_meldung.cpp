@@ -45,10 +45,8 @@ int CQtMeldungsDienst::Zeige(const std::string& text, unsigned typ)
     for (const Taste& t : tasten)
         knoepfe.emplace_back(box.addButton(QString::fromUtf8(t.text), t.rolle), t.antwort);
     box.setDefaultButton(static_cast<QPushButton*>(knoepfe.front().first));
-    // Escape answers cancel where there is one, else the only button; a
-    // yes/no question without cancel cannot be escaped, as on Windows.
-    if ((typ & 0x0F) != MB_YESNO)
-        box.setEscapeButton(knoepfe.back().first);
+    // Escape and closing answer the last button: cancel, "Nein" or the only one.
+    box.setEscapeButton(knoepfe.back().first);
 
     ModalAusfuehren(box);
     for (const auto& [knopf, antwort] : knoepfe)

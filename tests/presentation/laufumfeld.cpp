@@ -29,7 +29,7 @@ CLaufUmfeld::~CLaufUmfeld()
     RahmenAnmelden(nullptr, nullptr);
 }
 
-int CLaufUmfeld::Vorbereiten(CPraesentation& p)
+int CLaufUmfeld::Vorbereiten(CPraesentation& p, const std::string& bilder)
 {
     p.m_pView = &view;
     p.m_pApp = GetRahmenAnwendung();
@@ -38,6 +38,8 @@ int CLaufUmfeld::Vorbereiten(CPraesentation& p)
     p.m_pTraining = &training;
     if (p.InitDirectDraw() != 0)
         return p.m_nFehler;
+    if (!bilder.empty())
+        p.m_Verzeichnisse.m_strBilder = bilder;
     crt::srand(1);
     p.m_nFehler = p.TrainingVorbereiten();
     return p.m_nFehler;

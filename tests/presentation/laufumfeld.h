@@ -18,8 +18,9 @@ struct CLaufUmfeld {
     ~CLaufUmfeld();
 
     // Display set-up and preparation only (the engine's steps up to the
-    // frame loop); the set-up's error code.
-    int Vorbereiten(CPraesentation& p);
+    // frame loop); the set-up's error code. bilder: the picture folder
+    // instead of the profile's.
+    int Vorbereiten(CPraesentation& p, const std::string& bilder = "");
     // The whole run.
     int Darbieten(CPraesentation& p);
     // Surface or screen to <artifacts>/<name>.png for a person to look at.

@@ -1,0 +1,146 @@
+#include "laufumfeld.h"
+
+#include "model/test.h"
+#include "presentation/ablaufbits.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace zustand;
+
+// A prepared saccade engine with a key-answered colour-change task; the
+// background key is not the reaction key.
+struct CHGLauf {
+    CHGLauf()
+    {
+        u.training.SetAufgabenart(10);
+        CSakkaden s = u.training.GetSakkaden();
+        s.m_nDurchgaenge = 4;
+        s.m_dPauseMin = s.m_dPauseMax = 1.0;
+        u.training.SetSakkaden(s);
+        CHGAufgabe a = u.training.GetHGAufgabe();
+        a.m_nArt = 10;
+        a.m_nDurchgangsende = 1;
+        a.m_nAsynchron = 0;
+        a.m_nReaktionstaste = 2;
+        u.training.SetHGAufgabe(a);
+        EXPECT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+        p.m_Tasten.TrainingEinrichten(&u.training, &u.umgebung);
+    }
+    CLaufUmfeld u;
+    CPraesentation p;
+};
+
+TEST(Reaktionen, HintergrundtasteWaehrendUndAusserhalbDerAenderung)
+{
+    CHGLauf l;
+    CPraesentation& p = l.p;
+    ASSERT_TRUE(p.m_nAufgabe & aufgabe::HG_MIT_TASTE);
+    ASSERT_NE(p.m_Tasten.GetCode(1), p.m_Tasten.GetCode(CReaktionstasten::HG));
+
+    // Outside a change: one false alarm in both reports.
+    p.m_nZustand = PAUSE | WARTET_ZEIT | HG_NORMAL | HG_INTERVALL;
+    p.m_nHGIntervall = 100000;
+    p.m_nTasten = 0x10000;
+    EXPECT_EQ(p.HGAufgabeAuswerten(), 0);
+    EXPECT_EQ(p.m_TrainingsBericht.GetFalscheAlarme(), 1);
+    EXPECT_EQ(p.m_TestBericht.GetFalscheAlarme(), 1);
+    EXPECT_EQ(p.m_nTasten, 0u);
+
+    // During a change, timed since 250 ms: one correct reaction of 250 ms.
+    p.m_nZustand = PAUSE | WARTET_ZEIT | HG_AENDERUNG | HG_ZEIT;
+    p.m_UhrHintergrund.NeuStarten();
+    l.u.anzeige->ZeitVorruecken(250'000'000);
+    p.m_nTasten = 0x10000;
+    EXPECT_EQ(p.HGAufgabeAuswerten(), 0);
+    EXPECT_EQ(p.m_TrainingsBericht.GetKorrekteReaktionen(), 1);
+    EXPECT_EQ(p.m_TestBericht.GetKorrekteReaktionen(), 1);
+    EXPECT_EQ(p.m_TrainingsBericht.GetFalscheAlarme(), 1);
+    EXPECT_EQ(p.m_TrainingsBericht.GetHGReaktionszeit(), 250u);
+    // The change ends: normal motion, surface switch, the next interval drawn.
+    EXPECT_EQ(p.m_nZustand & (HG_AENDERUNG | HG_NORMAL | HG_WECHSEL | HG_INTERVALL),
+              HG_NORMAL | HG_WECHSEL | HG_INTERVALL);
+    EXPECT_GE(p.m_nHGIntervall, p.m_nHGIntervallMin);
+    EXPECT_LT(p.m_nHGIntervall, p.m_nHGIntervallMax);
+}
+
+TEST(Reaktionen, PauseMitGleichenGrenzenGenauEineSekunde)
+{
+    CHGLauf l;
+    CPraesentation& p = l.p;
+    p.m_nAufgabe &= ~aufgabe::HG_AUFGABE;
+    // Target 0 shown, answered with the reaction key.
+    p.m_nIndex = 0;
+    p.m_nZustand = REIZ | SICHTBAR;
+    p.m_UhrVordergrund.NeuStarten();
+    l.u.anzeige->ZeitVorruecken(300'000'000);
+    p.m_nTasten = 0x2;
+    p.TrainingAuswerten();
+    EXPECT_EQ(p.m_TrainingsBericht.GetZeit(0), 300u);
+    EXPECT_EQ(p.m_TrainingsBericht.GetMarke(0), 1u);
+    EXPECT_EQ(p.m_nZustand, PAUSE | WARTET_ZEIT);
+    EXPECT_EQ(p.m_nPause, 1000);
+    // 999 ms later still the pause, at 1000 ms the next target.
+    l.u.anzeige->ZeitVorruecken(999'000'000);
+    p.TrainingAuswerten();
+    EXPECT_EQ(p.m_nIndex, 0);
+    l.u.anzeige->ZeitVorruecken(1'000'000);
+    p.TrainingAuswerten();
+    EXPECT_EQ(p.m_nIndex, 1);
+    EXPECT_EQ(p.m_nZustand, REIZ | KOPIEREN);
+
+    // A press in the pause after the last target is booked on it.
+    p.m_nIndex = 3;
+    p.m_nZustand = PAUSE | WARTET_ZEIT;
+    p.m_nTasten = 0x2;
+    p.TrainingAuswerten();
+    EXPECT_EQ(p.m_TrainingsBericht.GetZaehler1(3), 1u);
+    EXPECT_TRUE(p.m_nZustand & ENDE);
+}
+
+TEST(Reaktionen, EinFehlerBeendetDenLauf)
+{
+    CHGLauf l;
+    l.p.m_nFehler = FEHLER_VG_KOPIE;
+    l.p.m_nZustand = PAUSE | HG_NORMAL;
+    EXPECT_EQ(l.p.HGAufgabeAuswerten(), 1);
+    EXPECT_EQ(l.p.m_nZustand, PAUSE | HG_NORMAL | ENDE);
+    EXPECT_EQ(l.p.TrainingAuswerten(), 1);
+    EXPECT_EQ(l.p.m_nZustand, ENDE);
+}
+
+TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
+{
+    CPraesentation p;
+    p.m_nAufgabe = aufgabe::OHNE_VG | aufgabe::SEITEN | aufgabe::TEST;
+    p.m_nFehler = 0;
+    p.m_rcBildschirm = RECT{0, 0, 1000, 800};
+    p.m_TestBericht.SetAnzahlReize(1);
+    p.m_TestBericht.SetAnzahlDurchgaenge(1);
+    p.m_TestBericht.SetDurchgang(0, 0);
+    p.m_nIndex = 0;
+    p.m_nAnzahl = 1;
+    p.m_Punkte1.SetAtGrow(0, 0.5, 0.5);  // centre
+    p.m_Punkte2.SetAtGrow(0, 0.4, 0.0);  // 400 pixels long, no height
+    p.m_Punkte3.SetAtGrow(0, 0.0, 0.0);
+    p.m_dSchritt = 0.01;
+    p.m_dMarkeBreite = 4.0;
+    p.m_dMarkeHoehe = 20.0;
+    p.m_nZustand = REIZ | SICHTBAR;
+    for (int i = 0; i < 100; ++i) {
+        p.m_nTasten = 0x100;
+        p.TestAuswerten();
+    }
+    EXPECT_DOUBLE_EQ(p.m_Punkte3.GetAt(0).x, -0.5);
+    const RECT linie = p.m_TestBericht.GetRechteck1(p.m_TestBericht.GetDurchgang(0));
+    const RECT marke = p.m_TestBericht.GetRechteck2(p.m_TestBericht.GetDurchgang(0));
+    EXPECT_EQ(linie.left, 300);
+    EXPECT_EQ(linie.right, 700);
+    EXPECT_EQ(marke.left, 298);
+    EXPECT_EQ(marke.right, 302);
+    EXPECT_EQ(marke.top, 390);
+    EXPECT_EQ(marke.bottom, 410);
+}
+
+} // namespace

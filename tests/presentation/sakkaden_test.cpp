@@ -1,0 +1,155 @@
+#include "laufumfeld.h"
+
+#include "platform/crt.h"
+#include "presentation/ablaufbits.h"
+#include "presentation/sakkaden.h"
+#include "testanzeige.h"
+#include "workplace/verteilung.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// A short saccade training: n trials, pauses of 0.5 s, targets shown 1 s.
+void Kurz(CTraining& t, int n)
+{
+    t.SetAufgabenart(10);
+    CSakkaden s = t.GetSakkaden();
+    s.m_nDurchgaenge = n;
+    s.m_dPauseMin = s.m_dPauseMax = 0.5;
+    s.m_dDauerMin = s.m_dDauerMax = 1.0;
+    t.SetSakkaden(s);
+}
+
+TEST(Sakkaden, ReizbereichDreiBisFuenf)
+{
+    crt::srand(99);
+    const auto folge = ReizfolgeZiehen(2000, 26, 3, 5);
+    for (size_t i = 0; i < folge.size(); ++i) {
+        ASSERT_TRUE(folge[i]);
+        ASSERT_GE(*folge[i], 2); // stimulus 3 is cell 2
+        ASSERT_LE(*folge[i], 4);
+        if (i > 0) {
+            ASSERT_NE(folge[i], folge[i - 1]);
+        }
+    }
+    for (const auto& k : ReizfolgeZiehen(10, 26, 7, 7)) {
+        EXPECT_EQ(k, 6);
+    }
+    for (const auto& k : ReizfolgeZiehen(10, 0, 1, 26)) {
+        EXPECT_FALSE(k);
+    }
+}
+
+TEST(Sakkaden, SchrittweiseNachRechtsMitUmlauf)
+{
+    CLaufUmfeld u;
+    Kurz(u.training, 30);
+    CSakkaden s = u.training.GetSakkaden();
+    s.m_nSpalten = 12;
+    s.m_nSchrittXMin = s.m_nSchrittXMax = 1;
+    s.m_nSchrittYMin = s.m_nSchrittYMax = 0;
+    u.training.SetSakkaden(s);
+    CHGBewegung b = u.training.GetHGBewegung();
+    b.m_nRichtung = 1;
+    u.training.SetHGBewegung(b);
+    CPraesentation p;
+    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+    EXPECT_EQ(p.m_nAnzahl, 30);
+    EXPECT_EQ(p.m_nAnzeigeMin, 1000);
+    EXPECT_EQ(p.m_nPauseMax, 500);
+    EXPECT_EQ(p.m_nAufgabe & 0xFFF, aufgabe::ZIELE | aufgabe::REAKTIONSTASTE);
+    // The first target stands in column 1 (the leftmost), then one column
+    // a trial, from column 12 back to 1.
+    const RECT r0 = p.m_Rechtecke2.GetAt(0);
+    EXPECT_LT(r0.left, 1024 / 12);
+    for (int i = 0; i < 30; ++i) {
+        const RECT r = p.m_Rechtecke2.GetAt(i);
+        if (i % 12 > 0)
+            EXPECT_GT(r.left, p.m_Rechtecke2.GetAt(i - 1).left) << i;
+        else
+            EXPECT_EQ(r.left, r0.left) << i;
+        EXPECT_EQ(r.top, r0.top) << i;
+        const POINT m = p.m_TrainingsBericht.GetPunkt(i);
+        EXPECT_EQ(m.x, (r.left + r.right) / 2);
+    }
+    EXPECT_EQ(p.m_TrainingsBericht.m_nRasterSpalten, 12);
+    EXPECT_LT(p.m_TrainingsBericht.m_rcPositionen.left, 100);
+    EXPECT_GT(p.m_TrainingsBericht.m_rcPositionen.right, 900);
+}
+
+TEST(Sakkaden, TrainingVonDerVorbereitungBisZumBericht)
+{
+    CLaufUmfeld u;
+    Kurz(u.training, 5);
+    auto& a = *u.anzeige;
+    a.Druecken(VK_RETURN, 5.0, 8.0);
+    a.Druecken(VK_SPACE, 200.0, 230.0);   // before the first target
+    a.Druecken(VK_SPACE, 700.0, 730.0);   // target 0 came at about 510 ms
+    a.Druecken(VK_SPACE, 1400.0, 1430.0); // target 1 at about 1210 ms
+    // target 2 (about 1920 ms) gets no reaction and ends after 1 s
+    a.Druecken(VK_SPACE, 3300.0, 3330.0); // in the pause, booked on target 3
+    a.Druecken(VK_SPACE, 3700.0, 3730.0); // target 3 at about 3430 ms
+    a.Druecken(VK_SPACE, 4400.0, 4430.0); // target 4 at about 4220 ms
+    CPraesentation p;
+    ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
+    const CTrainingsBericht& b = p.m_TrainingsBericht;
+    ASSERT_EQ(b.GetAnzahlReize(), 5);
+    EXPECT_EQ(b.m_nAufgabenart, 10);
+    EXPECT_EQ(b.GetZaehler1(0), 1u);
+    EXPECT_EQ(b.GetZaehler1(3), 1u);
+    EXPECT_EQ(b.SummeZaehler1(), 2);
+    for (int i : {0, 1, 3, 4}) {
+        EXPECT_EQ(b.GetMarke(i), 1u) << i;
+        EXPECT_GT(b.GetZeit(i), 150u) << i;
+        EXPECT_LT(b.GetZeit(i), 300u) << i;
+    }
+    EXPECT_EQ(b.GetMarke(2), 0u);
+    EXPECT_EQ(b.GetZeit(2), 1000u);
+    EXPECT_NEAR(b.m_dLaufzeit, 4.35, 0.06); // tenths of a second
+    EXPECT_GT(b.GetRechteck(4).right, b.GetRechteck(4).left);
+    EXPECT_GT(std::abs(b.m_dStandardGeschwindigkeit), 0.0);
+    EXPECT_EQ(p.m_nIndex, 4);
+}
+
+TEST(Sakkaden, BilderDesLaufs)
+{
+    // Where a person sees it: the ready screen, and a target over characters.
+    {
+        CLaufUmfeld u;
+        Kurz(u.training, 5);
+        CPraesentation p;
+        ASSERT_EQ(u.Vorbereiten(p), 0);
+        u.Speichern(p.m_pRueckpuffer, "sakkaden_bereit");
+        int text = 0, oben = 768, unten = 0;
+        for (int y = 0; y < 768; ++y)
+            for (int x = 0; x < 1024; ++x)
+                if (testanzeige::Pixel(p.m_pRueckpuffer, x, y) != 176) {
+                    ++text;
+                    oben = std::min(oben, y);
+                    unten = std::max(unten, y);
+                }
+        EXPECT_GT(text, 50);
+        // Font height 768 / 40 = 19, bottom of its box at (768 + 19) / 2.
+        EXPECT_GE(oben, 384 - 19);
+        EXPECT_LE(unten, 393);
+    }
+    CLaufUmfeld u;
+    Kurz(u.training, 5);
+    CHGMuster m = u.training.GetHGMuster();
+    m.m_nArt = 20;
+    m.m_nForm = 3;
+    u.training.SetHGMuster(m);
+    u.anzeige->Druecken(VK_RETURN, 5.0, 8.0);
+    u.anzeige->Druecken(VK_ESCAPE, 600.0, 610.0);
+    CPraesentation p;
+    ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
+    u.BildschirmSpeichern("sakkaden_ziel");
+    const std::vector<BYTE>& bild = u.anzeige->GetBildschirm();
+    const auto ziel = std::count_if(bild.begin(), bild.end(), [](BYTE i) { return i != 176 && i != 129; });
+    EXPECT_GT(ziel, 20);
+}
+
+} // namespace
