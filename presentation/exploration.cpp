@@ -2,6 +2,7 @@
 // distractors, drawn once; the ready screen shows the targets to look for.
 
 #include "presentation/praesentation.h"
+#include "presentation/exploration.h"
 
 #include "model/training.h"
 #include "platform/crt.h"
@@ -45,8 +46,33 @@ std::vector<int> Bereich(int von, int bis, int zellen)
     return k;
 }
 
-// Stimuli per cell of the cell strategy; the first two cells hold the same
-// count. Empty when the cells cannot share the total within their cap.
+// One axis of a connecting bar and its arrowhead from the previous centre
+// p to the current centre c.
+struct CPfeilAchse {
+    LONG von, bis, spitze, basis1, basis2;
+};
+CPfeilAchse PfeilAchse(LONG p, LONG c, LONG s1, LONG s2, LONG t)
+{
+    if (c > p) {
+        const LONG spitze = c - s1 - t;
+        return {p + s2 + t, c - s1 - 7 * t, spitze, spitze - 6 * t, spitze - 6 * t};
+    }
+    if (c < p) {
+        const LONG spitze = c + s2 + t;
+        return {c + s2 + 7 * t, p - s1 - t, spitze, spitze + 6 * t, spitze + 6 * t};
+    }
+    return {c - t / 2, c - t / 2 + t, c, c - 3 * t, c + 3 * t};
+}
+
+void Beschriften(CDC* dc, POINT mitte, int hoehe, const std::string& text)
+{
+    dc->TextOut(mitte.x, mitte.y + hoehe / 2, text);
+}
+
+std::string Buchstabe(int i) { return std::string(1, char('A' + i % 26)); }
+
+} // namespace
+
 std::vector<int> ZellenAnzahlen(int zellen, int gesamt, int grenze)
 {
     if (zellen < 1)
@@ -83,26 +109,7 @@ std::vector<int> ZellenAnzahlen(int zellen, int gesamt, int grenze)
     return n;
 }
 
-// One axis of a connecting bar and its arrowhead from the previous centre
-// p to the current centre c.
-struct CPfeilAchse {
-    LONG von, bis, spitze, basis1, basis2;
-};
-CPfeilAchse PfeilAchse(LONG p, LONG c, LONG s1, LONG s2, LONG t)
-{
-    if (c > p) {
-        const LONG spitze = c - s1 - t;
-        return {p + s2 + t, c - s1 - 7 * t, spitze, spitze - 6 * t, spitze - 6 * t};
-    }
-    if (c < p) {
-        const LONG spitze = c + s2 + t;
-        return {c + s2 + 7 * t, p - s1 - t, spitze, spitze + 6 * t, spitze + 6 * t};
-    }
-    return {c - t / 2, c - t / 2 + t, c, c - 3 * t, c + 3 * t};
-}
-
-// Grid places of the serpentine path, by rows or by columns.
-std::vector<POINT> Pfad(int zeilen, int spalten, bool nachZeilen)
+std::vector<POINT> ExplorationsPfad(int zeilen, int spalten, bool nachZeilen)
 {
     std::vector<POINT> p; // x: column, y: row, from 1
     if (nachZeilen) {
@@ -116,15 +123,6 @@ std::vector<POINT> Pfad(int zeilen, int spalten, bool nachZeilen)
     }
     return p;
 }
-
-void Beschriften(CDC* dc, POINT mitte, int hoehe, const std::string& text)
-{
-    dc->TextOut(mitte.x, mitte.y + hoehe / 2, text);
-}
-
-std::string Buchstabe(int i) { return std::string(1, char('A' + i % 26)); }
-
-} // namespace
 
 int CPraesentation::ExplorationErstellen()
 {
@@ -316,7 +314,7 @@ int CPraesentation::ExplorationErstellen()
         != DD_OK)
         ergebnis |= 8;
 
-    const std::vector<POINT> plaetze = pfad ? Pfad(v.GetZeilen(), v.GetSpalten(), st == ZEILEN) : std::vector<POINT>{};
+    const std::vector<POINT> plaetze = pfad ? ExplorationsPfad(v.GetZeilen(), v.GetSpalten(), st == ZEILEN) : std::vector<POINT>{};
     std::vector<std::pair<RECT, int>> randZiele; // symbol half of a border slot, target cell
     {
         COberflaechenDC dc(m_pVordergrund);
