@@ -3,6 +3,7 @@
 #include "presentation/bmpdatei.h"
 #include "presentation/oberflaeche_dc.h"
 #include "presentation/praesentation.h"
+#include "workplace/umgebung.h"
 
 #include <algorithm>
 
@@ -52,4 +53,17 @@ std::string AufgabenPfad(const std::string& ordner, const std::string& unterordn
     if (unterordner[0] == '\\')
         return ordner + unterordner + "\\" + name;
     return unterordner + "\\" + name;
+}
+
+RECT MittigesFeld(const CPraesentation& e, double breite, double hoehe)
+{
+    const RECT& s = e.m_rcBildschirm;
+    const LONG w = std::clamp<LONG>(e.m_pUmgebung->AnteilInPixelX(breite), 0, s.right - s.left);
+    const LONG h = std::clamp<LONG>(e.m_pUmgebung->AnteilInPixelY(hoehe), 0, s.bottom - s.top);
+    RECT r;
+    r.left = s.left + (s.right - s.left - w) / 2;
+    r.top = s.top + (s.bottom - s.top - h) / 2;
+    r.right = r.left + w;
+    r.bottom = r.top + h;
+    return r;
 }

@@ -22,6 +22,10 @@ int BereitSchriftErstellen(const CPraesentation& e, CFont& schrift);
 // gives no device context.
 bool BereitSchreiben(CPraesentation& e, CFont& schrift, const std::vector<std::pair<POINT, std::string>>& texte);
 
+// A field of parts of the display width and height, cut to the screen and
+// centred on it.
+RECT MittigesFeld(const CPraesentation& e, double breite, double hoehe);
+
 // A task's file: an empty subfolder puts the name into the folder, one
 // beginning with "\" is a folder below it, any other one (a Linux path
 // begins with "/") a path of its own.

@@ -146,13 +146,8 @@ int CPraesentation::ExplorationErstellen()
 
     const LONG W = m_rcBildschirm.right - m_rcBildschirm.left;
     const LONG H = m_rcBildschirm.bottom - m_rcBildschirm.top;
-    const LONG aw = std::clamp<LONG>(m_pUmgebung->AnteilInPixelX(ex.m_dBildbreite), 0, W);
-    const LONG ah = std::clamp<LONG>(m_pUmgebung->AnteilInPixelY(ex.m_dBildhoehe), 0, H);
-    RECT feld;
-    feld.left = m_rcBildschirm.left + (W - aw) / 2;
-    feld.top = m_rcBildschirm.top + (H - ah) / 2;
-    feld.right = feld.left + aw;
-    feld.bottom = feld.top + ah;
+    const RECT feld = MittigesFeld(*this, ex.m_dBildbreite, ex.m_dBildhoehe);
+    const LONG aw = feld.right - feld.left, ah = feld.bottom - feld.top;
     const RECT F{0, 0, aw, ah};
 
     int verteilung = pfad || hinweis ? 0 : ex.m_nAnordnung == 2 ? 1 : ex.m_nAnordnung;

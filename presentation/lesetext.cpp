@@ -71,13 +71,8 @@ int CPraesentation::TextErstellen()
 
     const LONG W = m_rcBildschirm.right - m_rcBildschirm.left;
     const LONG H = m_rcBildschirm.bottom - m_rcBildschirm.top;
-    const int bw = std::clamp<int>(m_pUmgebung->AnteilInPixelX(text.m_dBildbreite), 0, W);
-    const int bh = std::clamp<int>(m_pUmgebung->AnteilInPixelY(text.m_dBildhoehe), 0, H);
-    RECT block;
-    block.left = m_rcBildschirm.left + (W - bw) / 2;
-    block.top = m_rcBildschirm.top + (H - bh) / 2;
-    block.right = block.left + bw;
-    block.bottom = block.top + bh;
+    const RECT block = MittigesFeld(*this, text.m_dBildbreite, text.m_dBildhoehe);
+    const int bw = block.right - block.left, bh = block.bottom - block.top;
 
     const int ht = std::min(std::max(m_pUmgebung->AnteilInPixelY(text.m_dTextgroesse), 1), bh);
     const int hh = std::min(std::max(m_pUmgebung->AnteilInPixelY(text.m_dUeberschriftgroesse), 1), bh);
