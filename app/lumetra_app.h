@@ -85,6 +85,9 @@ private:
     CDokumentVorlage* VorlageFuer(const std::string& pfad) const;
 };
 
+// A dialog font of the profile as a Qt font (null: the system's).
+QFont DialogSchrift(const CFont* schrift);
+
 // The running application object (null before it exists).
 CLumetraApp* GetLumetraApp();
 

@@ -260,8 +260,8 @@ int CPraesentation::Vorbereiten(bool test)
     } else {
         art = m_pTest ? m_pTest->GetTestart() : 0;
         switch (art) {
-        case 10: vordergrund = TeilFehlt("Der Linienhalbierungstest"); break;  // LinienErstellen
-        case 20: vordergrund = TeilFehlt("Der Längenschätzungstest"); break;   // LaengenErstellen
+        case 10: vordergrund = LinienErstellen(); break;
+        case 20: vordergrund = LaengenErstellen(); break;
         default: vordergrund = OhneVordergrund(test); break;
         }
         m_nAufgabe |= AUFGABE_TEST;
