@@ -558,4 +558,14 @@ TEST(Druck, PdfVonTrainingUndTest)
                                    ".pdf' '" + ordner + "/" + name + "'";
         std::system(befehl.c_str());
     }
+    // The file values are clipped to their rows and must still show: the
+    // training's file name stands in the head line and in the files block.
+    const std::string text = ordner + "/druck_training.txt";
+    const std::string befehl = "pdftotext -f 1 -l 1 '" + ordner + "/druck_training.pdf' '" + text + "'";
+    if (std::system(("command -v pdftotext >/dev/null && " + befehl).c_str()) == 0) {
+        QFile datei(QString::fromStdString(text));
+        ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+        EXPECT_EQ(datei.readAll().count("Sakkaden links.lmt"), 2);
+    }
 }
+
