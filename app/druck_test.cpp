@@ -102,36 +102,33 @@ void CTestDruck::ZeichneAngaben(CDC* dc, const CDruckLayout& l)
 {
     const CTest& t = *m_pTest;
     const bool laengen = t.GetTestart() == TESTART_LAENGEN;
-    Titel(dc, l, "Lumetra: Testangaben");
-
-    int y = l.oben;
-    Block(dc, l, y, "Dateien");
-    const int dateien = y;
-    Zeilen(dc, l.x0, y, l, {"Testdatei", "Testverzeichnis", "Umgebungsdatei", "Umgebungsverzeichnis"});
-    y -= 3 * l.t;
-
-    Block(dc, l, y, "Testaufgabe");
-    const int aufgabe = y;
-    Zeilen(dc, l.x0, y, l,
-           {"Aufgabengruppe", "Testart", "Reizanzahl [Durchgänge x Wiederholungen]", "Variation Reizposition [x][y]",
-            laengen ? "Variation Beispielrechteck [B][H]" : "Variation Linienlänge [B][H]",
-            laengen ? "Variation Testrechteck [B][H]" : "Variation Linienlage [x][y]", "Variationsart",
-            laengen ? "Farbe Beispielrechteck" : "Farbe horizontale Linie",
-            laengen ? "Farbe Testrechteck" : "Farbe vertikale Linie", "Starttaste", "Endtaste", "Weitere Tasten"});
-    Zeilen(dc, l.Spalte(500), y - 12 * l.t, l,
-           laengen ? std::vector<std::string>{"schmäler", "breiter", "kleiner", "höher"}
-                   : std::vector<std::string>{"links", "rechts", "unten", "oben"});
-    y -= 15 * l.t;
-
-    Block(dc, l, y, "Hintergrundaufgabe");
-    const int hintergrund = y;
-    HintergrundLabels(dc, l, y);
-
-    dc->SelectObject(&m_Fest);
-    Dateiwerte(dc, l, dateien);
-    Zeilen(dc, l.Spalte(8000), aufgabe, l, Testwerte());
-    HintergrundWerte(dc, l, hintergrund, t.GetHGAufgabe(), t.GetHGMuster(), t.GetHGBewegung(), t.GetFarben());
-    dc->SelectObject(&m_Schrift);
+    CAngabenseite s;
+    s.titel = "Lumetra: Testangaben";
+    s.datei = "Testdatei";
+    s.ordner = "Testverzeichnis";
+    s.aufgabe = "Testaufgabe";
+    s.zeilen = {{"Aufgabengruppe", false},
+                {"Testart", false},
+                {"Reizanzahl [Durchgänge x Wiederholungen]", false},
+                {"Variation Reizposition [x][y]", false},
+                {laengen ? "Variation Beispielrechteck [B][H]" : "Variation Linienlänge [B][H]", false},
+                {laengen ? "Variation Testrechteck [B][H]" : "Variation Linienlage [x][y]", false},
+                {"Variationsart", false},
+                {laengen ? "Farbe Beispielrechteck" : "Farbe horizontale Linie", false},
+                {laengen ? "Farbe Testrechteck" : "Farbe vertikale Linie", false},
+                {"Starttaste", false},
+                {"Endtaste", false},
+                {"Weitere Tasten", false},
+                {laengen ? "schmäler" : "links", true},
+                {laengen ? "breiter" : "rechts", true},
+                {laengen ? "kleiner" : "unten", true},
+                {laengen ? "höher" : "oben", true}};
+    s.werte = Testwerte();
+    s.hgAufgabe = t.GetHGAufgabe();
+    s.hgMuster = t.GetHGMuster();
+    s.hgBewegung = t.GetHGBewegung();
+    s.farben = t.GetFarben();
+    Angabenseite(dc, l, s);
 }
 
 // ---- Report page ----------------------------------------------------------------
@@ -194,17 +191,7 @@ void CTestDruck::ZeichneBericht(CDC* dc, const CDruckLayout& l, int bericht)
     m_pTest->GetErgebnisText(ergebnis[0], ergebnis[1], ergebnis[2], ergebnis[3], ergebnis[4], bericht);
 
     dc->SelectObject(&m_Fest);
-    CLauf lauf;
-    lauf.flags = f;
-    lauf.tag = b->m_nTag;
-    lauf.uhrzeit = b->m_nUhrzeit;
-    lauf.laufzeit = b->m_dLaufzeit;
-    lauf.standard = b->m_dHGGeschwindigkeit;
-    lauf.ziel = b->m_dZielGeschwindigkeit;
-    lauf.korrekt = b->GetKorrekteReaktionen();
-    lauf.falsch = b->GetFalscheAlarme();
-    lauf.dauerSekunden = b->GetDauerSekunden();
-    BerichtKopfWerte(dc, l, kopf, lauf, " %");
+    BerichtKopfWerte(dc, l, kopf, LaufVon(*b, f, b->m_dHGGeschwindigkeit), " %");
 
     Text(dc, x80, zeit, ergebnis[0]);
     Zeilen(dc, x80, abweichung, l, {ergebnis[1], ergebnis[3]});

@@ -107,35 +107,23 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
 void CTrainingsDruck::ZeichneAngaben(CDC* dc, const CDruckLayout& l)
 {
     const CTraining& t = *m_pTraining;
-    const int x5 = l.Spalte(500);
-    Titel(dc, l, "Lumetra: Trainingsangaben");
-
-    int y = l.oben;
-    Block(dc, l, y, "Dateien");
-    const int dateien = y;
-    Zeilen(dc, l.x0, y, l, {"Trainingsdatei", "Trainingsverzeichnis", "Umgebungsdatei", "Umgebungsverzeichnis"});
-    y -= 3 * l.t;
-
-    Block(dc, l, y, "Vordergrundaufgabe");
-    const int vordergrund = y;
     const bool text = t.GetAufgabenart() == 50;
-    Zeilen(dc, l.x0, y, l,
-           {"Aufgabengruppe", "Aufgabenart", "Vordergrundfarbe (RGB)", "Anzahl Durchgänge / Zeichen", "Zielzeichen",
-            "", "Distraktorzeichen", "", "Starttaste", "Reaktionstaste", "Endtaste", "Weitere Tasten"});
-    Zeilen(dc, x5, y - 5 * l.t, l, {"Auswahl"});
-    Zeilen(dc, x5, y - 7 * l.t, l, {"Auswahl"});
-    Zeilen(dc, x5, y - 12 * l.t, l, {text ? "Vor" : "Richtig", text ? "Zurück" : "Falsch"});
-    y -= 13 * l.t;
-
-    Block(dc, l, y, "Hintergrundaufgabe");
-    const int hintergrund = y;
-    HintergrundLabels(dc, l, y);
-
-    dc->SelectObject(&m_Fest);
-    Dateiwerte(dc, l, dateien);
-    Zeilen(dc, l.Spalte(8000), vordergrund, l, Vordergrundwerte());
-    HintergrundWerte(dc, l, hintergrund, t.GetHGAufgabe(), t.GetHGMuster(), t.GetHGBewegung(), t.GetFarben());
-    dc->SelectObject(&m_Schrift);
+    CAngabenseite s;
+    s.titel = "Lumetra: Trainingsangaben";
+    s.datei = "Trainingsdatei";
+    s.ordner = "Trainingsverzeichnis";
+    s.aufgabe = "Vordergrundaufgabe";
+    s.zeilen = {{"Aufgabengruppe", false},   {"Aufgabenart", false},    {"Vordergrundfarbe (RGB)", false},
+                {"Anzahl Durchgänge / Zeichen", false}, {"Zielzeichen", false}, {"Auswahl", true},
+                {"Distraktorzeichen", false}, {"Auswahl", true},        {"Starttaste", false},
+                {"Reaktionstaste", false},   {"Endtaste", false},       {"Weitere Tasten", false},
+                {text ? "Vor" : "Richtig", true}, {text ? "Zurück" : "Falsch", true}};
+    s.werte = Vordergrundwerte();
+    s.hgAufgabe = t.GetHGAufgabe();
+    s.hgMuster = t.GetHGMuster();
+    s.hgBewegung = t.GetHGBewegung();
+    s.farben = t.GetFarben();
+    Angabenseite(dc, l, s);
 }
 
 // ---- Report page ----------------------------------------------------------------
@@ -176,17 +164,7 @@ void CTrainingsDruck::ZeichneBericht(CDC* dc, const CDruckLayout& l, int bericht
     m_pTraining->GetErgebnisText(ergebnis, bericht);
 
     dc->SelectObject(&m_Fest);
-    CLauf lauf;
-    lauf.flags = f;
-    lauf.tag = b->m_nTag;
-    lauf.uhrzeit = b->m_nUhrzeit;
-    lauf.laufzeit = b->m_dLaufzeit;
-    lauf.standard = b->m_dStandardGeschwindigkeit;
-    lauf.ziel = b->m_dZielGeschwindigkeit;
-    lauf.korrekt = b->GetKorrekteReaktionen();
-    lauf.falsch = b->GetFalscheAlarme();
-    lauf.dauerSekunden = b->GetDauerSekunden();
-    BerichtKopfWerte(dc, l, kopf, lauf, "%");
+    BerichtKopfWerte(dc, l, kopf, LaufVon(*b, f, b->m_dStandardGeschwindigkeit), "%");
 
     // Foreground: values at 80 mm on five rows, shares at 120 mm on rows 1-3.
     std::vector<std::string> werte(5, "---"), anteile = {"", "---", "---", "---", ""};

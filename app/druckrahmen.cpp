@@ -424,30 +424,60 @@ std::string CDruckrahmen::Geschwindigkeit(double anteil, const CDruckLayout& l) 
     return FormatDouble(m_pUmgebung->AnteilInEinheitX(anteil), l.dezimalen) + " " + l.einheit + "/s";
 }
 
-void CDruckrahmen::HintergrundLabels(CDC* dc, const CDruckLayout& l, int y)
+int CDruckrahmen::DateienBlock(CDC* dc, const CDruckLayout& l, int& y, const char* datei, const char* ordner)
 {
-    Zeilen(dc, l.x0, y, l,
-           {"Aufgabenart", "Hintergrundmuster", "Hintergrundfarbe (RGB)", "Standardhintergrund", "", "",
-            "Zielhintergrund", "", "", "Starttaste", "Reaktionstaste"});
-    const int eingerueckt = l.Spalte(500);
-    Zeilen(dc, eingerueckt, y - 4 * l.t, l, {"Musterfarbe (RGB)", "Bewegung"});
-    Zeilen(dc, eingerueckt, y - 7 * l.t, l, {"Musterfarbe (RGB)", "Bewegung"});
+    Block(dc, l, y, "Dateien");
+    const int erste = y;
+    Zeilen(dc, l.x0, y, l, {datei, ordner, "Umgebungsdatei", "Umgebungsverzeichnis"});
+    y -= 3 * l.t;
+    return erste;
 }
 
-void CDruckrahmen::HintergrundWerte(CDC* dc, const CDruckLayout& l, int y, const CHGAufgabe& aufgabe,
-                                    const CHGMuster& muster, const CHGBewegung& bewegung, const CFarben& farben)
+void CDruckrahmen::Angabenseite(CDC* dc, const CDruckLayout& l, const CAngabenseite& s)
 {
+    Titel(dc, l, s.titel);
+    int y = l.oben;
+    const int dateien = DateienBlock(dc, l, y, s.datei, s.ordner);
+    Block(dc, l, y, s.aufgabe);
+    const int aufgabe = y;
+    const std::pair<std::string, bool> hintergrund[] = {
+        {"Aufgabenart", false},       {"Hintergrundmuster", false}, {"Hintergrundfarbe (RGB)", false},
+        {"Standardhintergrund", false}, {"Musterfarbe (RGB)", true}, {"Bewegung", true},
+        {"Zielhintergrund", false},   {"Musterfarbe (RGB)", true},  {"Bewegung", true},
+        {"Starttaste", false},        {"Reaktionstaste", false}};
+    auto beschriften = [&](const std::pair<std::string, bool>& zeile) {
+        Text(dc, zeile.second ? l.Spalte(500) : l.x0, y, zeile.first);
+        y -= l.t;
+    };
+    for (const auto& zeile : s.zeilen)
+        beschriften(zeile);
+    y += l.t;
+    Block(dc, l, y, "Hintergrundaufgabe");
+    const int hgZeile = y;
+    for (const auto& zeile : hintergrund)
+        beschriften(zeile);
+
+    dc->SelectObject(&m_Fest);
+    Dateiwerte(dc, l, dateien);
+    Zeilen(dc, l.Spalte(8000), aufgabe, l, s.werte);
+    HintergrundWerte(dc, l, hgZeile, s);
+    dc->SelectObject(&m_Schrift);
+}
+
+void CDruckrahmen::HintergrundWerte(CDC* dc, const CDruckLayout& l, int y, const CAngabenseite& s)
+{
+    const CHGAufgabe& aufgabe = s.hgAufgabe;
     const int art = aufgabe.m_nArt;
     const bool mitAufgabe = art == 10 || art == 20;
     Zeilen(dc, l.Spalte(8000), y, l,
-           {aufgabe.m_strName, muster.m_strName, FormatFarbe(farben.m_crHintergrund), "",
-            FormatFarbe(farben.m_crStandardmuster), Geschwindigkeit(bewegung.m_dGeschwindigkeit, l), "",
-            art == 10 ? FormatFarbe(farben.m_crZielmuster) : "---",
+           {aufgabe.m_strName, s.hgMuster.m_strName, FormatFarbe(s.farben.m_crHintergrund), "",
+            FormatFarbe(s.farben.m_crStandardmuster), Geschwindigkeit(s.hgBewegung.m_dGeschwindigkeit, l), "",
+            art == 10 ? FormatFarbe(s.farben.m_crZielmuster) : "---",
             art == 20 ? Geschwindigkeit(aufgabe.m_dZielgeschwindigkeit, l) : "---",
             mitAufgabe && aufgabe.m_nIntervallmodus == 1 ? Tastenname(aufgabe.m_nStarttaste, "Eingabetaste") : "---",
             mitAufgabe && aufgabe.m_nDurchgangsende == 1 ? Tastenname(aufgabe.m_nReaktionstaste, "Leertaste")
                                                           : "---"});
-    Text(dc, l.Spalte(12000), y - 5 * l.t, bewegung.m_nRichtung == 1 ? "nach rechts" : "nach links");
+    Text(dc, l.Spalte(12000), y - 5 * l.t, s.hgBewegung.m_nRichtung == 1 ? "nach rechts" : "nach links");
 }
 
 int CDruckrahmen::Liste(CDC* dc, const CDruckLayout& l, int& y, int x, const char* kopf, const char* titel1,
@@ -470,10 +500,7 @@ CDruckrahmen::CKopfZeilen CDruckrahmen::BerichtKopfLabels(CDC* dc, const CDruckL
                                                           const char* datei, const char* ordner)
 {
     CKopfZeilen z;
-    Block(dc, l, y, "Dateien");
-    z.dateien = y;
-    Zeilen(dc, l.x0, y, l, {datei, ordner, "Umgebungsdatei", "Umgebungsverzeichnis"});
-    y -= 3 * l.t;
+    z.dateien = DateienBlock(dc, l, y, datei, ordner);
     Block(dc, l, y, "Darbietung");
     z.darbietung = y;
     Zeilen(dc, l.x0, y, l, {"Datum / Uhrzeit", "Gesamtdauer", "Standardgeschwindigkeit", "Zielgeschwindigkeit"});

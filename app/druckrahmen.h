@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/hintergrund.h"
@@ -103,6 +104,9 @@ protected:
     // A rule from x to the content's right edge t + p below y; y becomes
     // the row under it.
     void Linie(CDC* dc, const CDruckLayout& l, int& y, int x);
+    // The files block's heading and labels; answers its first row and
+    // leaves y at its last.
+    int DateienBlock(CDC* dc, const CDruckLayout& l, int& y, const char* datei, const char* ordner);
     // Texts at x on consecutive rows from y; an empty text leaves its row.
     static void Zeilen(CDC* dc, int x, int y, const CDruckLayout& l, const std::vector<std::string>& texte);
     static void Text(CDC* dc, int x, int y, const std::string& text, unsigned ausrichtung = TA_LEFT | TA_TOP);
@@ -113,10 +117,22 @@ protected:
     std::string Tastenname(int index, const char* ersatz) const;
     std::string Geschwindigkeit(double anteil, const CDruckLayout& l) const;
 
-    // The background block of both settings pages: labels, then values.
-    void HintergrundLabels(CDC* dc, const CDruckLayout& l, int y);
-    void HintergrundWerte(CDC* dc, const CDruckLayout& l, int y, const CHGAufgabe& aufgabe,
-                          const CHGMuster& muster, const CHGBewegung& bewegung, const CFarben& farben);
+    // The settings page of either kind: title, files, the task block and
+    // the background, labels first in the regular font, then the values in
+    // the fixed-pitch font.
+    struct CAngabenseite {
+        const char* titel = "";
+        const char* datei = "";         // labels of the document's file rows
+        const char* ordner = "";
+        const char* aufgabe = "";       // heading of the task block
+        std::vector<std::pair<std::string, bool>> zeilen;   // label, indented by 5 mm
+        std::vector<std::string> werte; // at 80 mm, one per row ("" none)
+        CHGAufgabe hgAufgabe;
+        CHGMuster hgMuster;
+        CHGBewegung hgBewegung;
+        CFarben farben;
+    };
+    void Angabenseite(CDC* dc, const CDruckLayout& l, const CAngabenseite& s);
 
     // What a run reports for the blocks that training and test share.
     struct CLauf {
@@ -126,6 +142,12 @@ protected:
         int korrekt = 0, falsch = 0;
         double dauerSekunden = 0;
     };
+    template <class TBericht>
+    static CLauf LaufVon(const TBericht& b, uint32_t flags, double standard)
+    {
+        return CLauf{flags, b.m_nTag, b.m_nUhrzeit, b.m_dLaufzeit, standard, b.m_dZielGeschwindigkeit,
+                     b.GetKorrekteReaktionen(), b.GetFalscheAlarme(), b.GetDauerSekunden()};
+    }
     // Files, presentation and background task of a report page. Labels
     // answer the rows where the values go; prozent follows a share.
     struct CKopfZeilen { int dateien = 0, darbietung = 0, hintergrund = 0; };
@@ -150,6 +172,8 @@ protected:
     CPen m_Stift;
 
 private:
+    // Label and value rows of the background block.
+    void HintergrundWerte(CDC* dc, const CDruckLayout& l, int y, const CAngabenseite& s);
     void Freigeben();
     // Measures 100 mm in the current mapping.
     static void Messen(CDC* dc, CDruckLayout& l);
