@@ -65,7 +65,7 @@ int CRasterDialog::DoModal()
 void CRasterDialog::accept()
 {
     for (QLineEdit* feld : m_felder)
-        if (feld->hasFocus())
+        if (focusWidget() == feld)
             FeldVerlassen(feld);
     QDialog::accept();
 }
@@ -93,7 +93,6 @@ QGroupBox* CRasterDialog::Gruppe(const char* text, QRect ltrb)
 {
     auto* g = new QGroupBox(QString::fromUtf8(text), this);
     Platziere(g, ltrb);
-    g->lower();
     return g;
 }
 
