@@ -367,6 +367,14 @@ bool CLumetraApp::Befehl(int id)
     switch (id) {
     case ID_FILE_NEW: OnFileNew(); return true;
     case ID_FILE_OPEN: OnFileOpen(); return true;
+    case ID_UMGEBUNG_OEFFNEN: OnUmgebungOeffnen(); return true;
+    case ID_UMGEBUNG_SPEICHERN: OnUmgebungSpeichern(); return true;
+    case ID_UMGEBUNG_SPEICHERN_UNTER: OnUmgebungSpeichernUnter(); return true;
+    case ID_ANORDNUNG: OnAnordnung(); return true;
+    case ID_ANZEIGE: OnAnzeige(); return true;
+    case ID_DATEIVERWALTUNG: OnDateiverwaltung(); return true;
+    case ID_PROFILDATEI: OnProfildatei(); return true;
+    case ID_PROGRAMMBESCHREIBUNG: OnProgrammbeschreibung(); return true;
     case ID_APP_EXIT:
         if (m_pHauptfenster)
             m_pHauptfenster->close();

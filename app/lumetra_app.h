@@ -51,6 +51,20 @@ public:
     bool SaveAllModified();
     void CloseAllDocuments();
 
+    // Commands on the environment file and the profile.
+    void OnUmgebungOeffnen();
+    void OnUmgebungSpeichern();
+    void OnUmgebungSpeichernUnter();
+    void OnAnordnung();
+    void OnAnzeige();
+    void OnDateiverwaltung();
+    void OnProfildatei();
+    void OnProgrammbeschreibung();
+    // Profile folder + the expanded file name.
+    std::string GetProfilpfad() const;
+    // Through a temporary file; 0, or 1 with the environment's file unchanged.
+    int SpeichereUmgebung(const std::string& pfad);
+
     void AddToRecentFileList(const std::string& pfad);
     const std::vector<std::string>& GetDateiliste() const { return m_dateiliste; }
 
@@ -80,6 +94,7 @@ private:
     std::unique_ptr<CMainFrame> m_pHauptfenster;
     std::vector<std::string> m_dateiliste;
 
+    void SpeichereProfilMitMeldung();
     void LadeDateiliste();
     void SpeichereDateiliste();
     CDokumentVorlage* VorlageFuer(const std::string& pfad) const;
