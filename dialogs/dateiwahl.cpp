@@ -120,7 +120,8 @@ int SchriftWaehlen(QWidget* eltern, LOGFONT& lf)
     dialog.setCurrentFont(QtSchrift(lf, lf.lfHeight != 0 ? lf.lfHeight : -16));
     if (ModalAusfuehren(dialog) != QDialog::Accepted)
         return IDCANCEL;
-    const QFont f = dialog.selectedFont();
+    // The current font is the chosen one once the dialog is accepted.
+    const QFont f = dialog.currentFont();
     // Sizes on the screen: points at 96 dots per inch.
     int pixel = f.pixelSize();
     if (pixel <= 0)

@@ -7,7 +7,6 @@ class CTraining;
 // Page "Exploration": the visual exploration task (task code 20) with its
 // six search strategies and its record.
 class CExplorationDlg : public CSeite {
-    Q_OBJECT
 public:
     CExplorationDlg();
     void SetTraining(CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training);

@@ -6,7 +6,6 @@ class CTraining;
 
 // Page "Sakkaden": the saccade task (task code 10) and its record.
 class CSakkadenDlg : public CSeite {
-    Q_OBJECT
 public:
     CSakkadenDlg();
     void SetTraining(CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training);

@@ -7,7 +7,6 @@ class CTraining;
 // Page "Sonstiges": the other task (task code 60), no foreground picture or
 // a picture of the user's own from a .bmp file. Shows no lengths.
 class CSonstigesDlg : public CSeite {
-    Q_OBJECT
 public:
     CSonstigesDlg();
     void SetTraining(CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training);

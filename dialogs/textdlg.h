@@ -10,7 +10,6 @@ class CTraining;
 // turn the pages, fonts, sizes and alignments of heading and body, the
 // vertical placement, line spacing and the size of the text picture.
 class CTextDlg : public CSeite {
-    Q_OBJECT
 public:
     CTextDlg();
     void SetTraining(CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training);

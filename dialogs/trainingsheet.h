@@ -14,7 +14,6 @@ class CUmgebung;
 // task on a working copy of the whole training, handed back on request
 // after the sheet was accepted.
 class CTrainingSheet : public CBlatt {
-    Q_OBJECT
 public:
     explicit CTrainingSheet(const QString& titel, QWidget* eltern = nullptr, int startseite = 0);
 

@@ -93,6 +93,7 @@ protected:
         Aktivieren(*f);
         f->setFocus();
         f->selectAll();
+        QTest::keyClick(f, Qt::Key_Delete);
         QTest::keyClicks(f, text);
         f->clearFocus();
     }
