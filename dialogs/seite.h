@@ -159,6 +159,10 @@ public:
     // Creates the controls and shows the record; the first show does it.
     void OnInitDialog();
 
+    // The template's size: the sheet sizes itself from its pages.
+    QSize sizeHint() const override { return size(); }
+    QSize minimumSizeHint() const override { return size(); }
+
     CUmgebung* GetUmgebung() const { return m_pUmgebung; }
     const std::string& GetEinheitText() const { return m_strEinheit; }
     int GetDezimalstellen() const { return m_nDezimalstellen; }
