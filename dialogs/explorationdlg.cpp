@@ -51,36 +51,24 @@ void CExplorationDlg::ErzeugeSteuerelemente()
     Gruppe("gruppeReize", "Reizauswahl", Kante(310, 5, 610, 130));
     Beschriftung("ziellisteText", "Liste der Zielzeichen", Kante(320, 23, 470, 38));
     m_pZielliste = Liste("zielliste", Kante(470, 19, 600, 119));
-    m_pZielVonText = Beschriftung("zielVonText", "Auswahl von", Kante(330, 44, 400, 59));
-    m_pZielVon = Zahlfeld("zielVon", Kante(400, 42, 460, 60));
-    m_pZielBisText = Beschriftung("zielBisText", "bis", Kante(470, 44, 540, 59));
-    m_pZielBis = Zahlfeld("zielBis", Kante(540, 42, 600, 60));
-    m_pHaeufigkeitText = Beschriftung("haeufigkeitText", "Auftretenshäufigkeit", Kante(330, 65, 540, 80));
-    m_pHaeufigkeit = Zahlfeld("haeufigkeit", Kante(540, 63, 600, 81));
+    m_Ziel = Feldpaar(310, 41, 330, {"zielVonText", "zielVon", "zielBisText", "zielBis"}, "Auswahl von", "bis");
+    m_pHaeufigkeit = Wertzeile(310, 62, 330, "haeufigkeitText", "Auftretenshäufigkeit", "haeufigkeit",
+                               &m_pHaeufigkeitText);
     Beschriftung("distraktorlisteText", "Liste der Distraktorzeichen", Kante(320, 86, 470, 101));
     m_pDistraktorliste = Liste("distraktorliste", Kante(470, 82, 600, 182));
-    m_pDistraktorVonText = Beschriftung("distraktorVonText", "Auswahl von", Kante(330, 107, 400, 122));
-    m_pDistraktorVon = Zahlfeld("distraktorVon", Kante(400, 105, 460, 123));
-    m_pDistraktorBisText = Beschriftung("distraktorBisText", "bis", Kante(470, 107, 540, 122));
-    m_pDistraktorBis = Zahlfeld("distraktorBis", Kante(540, 105, 600, 123));
+    m_Distraktor = Feldpaar(310, 104, 330, {"distraktorVonText", "distraktorVon", "distraktorBisText", "distraktorBis"},
+                            "Auswahl von", "bis");
 
     Gruppe("gruppeVerteilung", "Verteilung", Kante(310, 135, 610, 260));
     m_pGeordnet = Option("geordnet", "Geordnet", Kante(320, 150, 600, 170), true);
     m_pPseudozufaellig = Option("pseudozufaellig", "Pseudozufällig", Kante(320, 192, 600, 212));
-    m_pZeilenText = Beschriftung("zeilenText", "Zeilen", Kante(330, 174, 400, 189));
-    m_pZeilen = Zahlfeld("zeilen", Kante(400, 172, 460, 190));
-    m_pSpaltenText = Beschriftung("spaltenText", "Spalten", Kante(470, 174, 540, 189));
-    m_pSpalten = Zahlfeld("spalten", Kante(540, 172, 600, 190));
-    m_pAnzahlText = Beschriftung("anzahlText", "Anzahl von Zeichen", Kante(330, 216, 540, 231));
-    m_pAnzahl = Zahlfeld("anzahl", Kante(540, 214, 600, 232));
+    m_Raster = Feldpaar(310, 171, 330, {"zeilenText", "zeilen", "spaltenText", "spalten"}, "Zeilen", "Spalten");
+    m_pAnzahl = Wertzeile(310, 213, 330, "anzahlText", "Anzahl von Zeichen", "anzahl", &m_pAnzahlText);
 
     Gruppe("gruppeDarstellung", "Darstellung", Kante(310, 265, 610, 390));
-    Beschriftung("zeichengroesseText", MitEinheit("Zeichengröße"), Kante(320, 283, 540, 298));
-    m_pZeichengroesse = Zahlfeld("zeichengroesse", Kante(540, 281, 600, 299));
-    Beschriftung("bildbreiteText", MitEinheitMaxX("Bildbreite"), Kante(320, 304, 540, 319));
-    m_pBildbreite = Zahlfeld("bildbreite", Kante(540, 302, 600, 320));
-    Beschriftung("bildhoeheText", MitEinheitMaxY("Bildhöhe"), Kante(320, 325, 540, 340));
-    m_pBildhoehe = Zahlfeld("bildhoehe", Kante(540, 323, 600, 341));
+    m_pZeichengroesse = Wertzeile(310, 280, 320, "zeichengroesseText", MitEinheit("Zeichengröße"), "zeichengroesse");
+    m_pBildbreite = Wertzeile(310, 301, 320, "bildbreiteText", MitEinheitMaxX("Bildbreite"), "bildbreite");
+    m_pBildhoehe = Wertzeile(310, 322, 320, "bildhoeheText", MitEinheitMaxY("Bildhöhe"), "bildhoehe");
 
     m_pZellen->addItems({"2 x 2", "2 x 3", "3 x 3", "3 x 4", "4 x 4", "4 x 5"});
     ReizsaetzeEintragen(m_pZielliste, true, false);
@@ -112,13 +100,13 @@ void CExplorationDlg::ZeigeDaten()
     Auswaehlen(m_pDistraktorliste, e.m_nDistraktorliste + 1);
     Waehlen(e.m_nAnordnung == 1 || e.m_nAnordnung == 2 ? m_pPseudozufaellig : m_pGeordnet);
 
-    ZeigeAnzahl(m_pZielVon, e.m_nZielVon);
-    ZeigeAnzahl(m_pZielBis, e.m_nZielBis);
+    ZeigeAnzahl(m_Ziel.feld1, e.m_nZielVon);
+    ZeigeAnzahl(m_Ziel.feld2, e.m_nZielBis);
     ZeigeAnzahl(m_pHaeufigkeit, e.m_nHaeufigkeit);
-    ZeigeAnzahl(m_pDistraktorVon, e.m_nDistraktorVon);
-    ZeigeAnzahl(m_pDistraktorBis, e.m_nDistraktorBis);
-    ZeigeAnzahl(m_pZeilen, e.m_nZeilen);
-    ZeigeAnzahl(m_pSpalten, e.m_nSpalten);
+    ZeigeAnzahl(m_Distraktor.feld1, e.m_nDistraktorVon);
+    ZeigeAnzahl(m_Distraktor.feld2, e.m_nDistraktorBis);
+    ZeigeAnzahl(m_Raster.feld1, e.m_nZeilen);
+    ZeigeAnzahl(m_Raster.feld2, e.m_nSpalten);
     ZeigeAnzahl(m_pAnzahl, e.m_nAnzahl);
     ZeigeLaengeY(m_pZeichengroesse, e.m_dZeichengroesse);
     ZeigeLaengeX(m_pBildbreite, e.m_dBildbreite);
@@ -132,15 +120,15 @@ void CExplorationDlg::ZeigeDaten()
     Freigeben(m_pZellen, aktiv && st == 50);
     Freigeben({m_pMauszeiger, m_pZeichengroesse, m_pBildbreite, m_pBildhoehe}, aktiv);
     Freigeben(m_pZielliste, aktiv && st != 50);
-    Freigeben({m_pZielVonText, m_pZielVon, m_pZielBisText, m_pZielBis},
+    Freigeben({m_Ziel.text1, m_Ziel.feld1, m_Ziel.text2, m_Ziel.feld2},
               aktiv && st != 50 && e.m_nZielliste >= 0);
     Freigeben({m_pHaeufigkeitText, m_pHaeufigkeit}, aktiv && st >= 20 && st < 50);
     Freigeben(m_pDistraktorliste, aktiv && st >= 20);
-    Freigeben({m_pDistraktorVonText, m_pDistraktorVon, m_pDistraktorBisText, m_pDistraktorBis},
+    Freigeben({m_Distraktor.text1, m_Distraktor.feld1, m_Distraktor.text2, m_Distraktor.feld2},
               aktiv && st >= 20 && e.m_nDistraktorliste >= 0);
     Freigeben(m_pGeordnet, aktiv && st != 50);
     Freigeben(m_pPseudozufaellig, aktiv && st >= 30);
-    Freigeben({m_pZeilenText, m_pZeilen, m_pSpaltenText, m_pSpalten}, aktiv && zeilenSpalten);
+    Freigeben({m_Raster.text1, m_Raster.feld1, m_Raster.text2, m_Raster.feld2}, aktiv && zeilenSpalten);
     Freigeben({m_pAnzahlText, m_pAnzahl}, aktiv && !zeilenSpalten);
     Freigeben({m_pFreiLinks, m_pFreiRechts, m_pFreiUnten, m_pFreiOben}, aktiv && st >= 20 && st <= 40);
     update();
@@ -169,13 +157,13 @@ void CExplorationDlg::LeseDaten()
     e.m_nDistraktorliste = m_pDistraktorliste->currentIndex() - 1;
     e.m_nAnordnung = Gewaehlt(m_pPseudozufaellig) ? 1 : 0;
 
-    e.m_nZielVon = LiesAnzahl(m_pZielVon);
-    e.m_nZielBis = LiesAnzahl(m_pZielBis);
+    e.m_nZielVon = LiesAnzahl(m_Ziel.feld1);
+    e.m_nZielBis = LiesAnzahl(m_Ziel.feld2);
     e.m_nHaeufigkeit = LiesAnzahl(m_pHaeufigkeit);
-    e.m_nDistraktorVon = LiesAnzahl(m_pDistraktorVon);
-    e.m_nDistraktorBis = LiesAnzahl(m_pDistraktorBis);
-    e.m_nZeilen = LiesAnzahl(m_pZeilen);
-    e.m_nSpalten = LiesAnzahl(m_pSpalten);
+    e.m_nDistraktorVon = LiesAnzahl(m_Distraktor.feld1);
+    e.m_nDistraktorBis = LiesAnzahl(m_Distraktor.feld2);
+    e.m_nZeilen = LiesAnzahl(m_Raster.feld1);
+    e.m_nSpalten = LiesAnzahl(m_Raster.feld2);
     e.m_nAnzahl = LiesAnzahl(m_pAnzahl);
     e.m_dZeichengroesse = LiesLaengeY(m_pZeichengroesse);
     e.m_dBildbreite = LiesLaengeX(m_pBildbreite);

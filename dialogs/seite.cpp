@@ -352,6 +352,28 @@ QString CSeite::MitEinheitMaxY(const std::string& text) const
     return MitEinheitMax(text, m_pUmgebung ? m_pUmgebung->AnteilInEinheitY(1.0) : 1.0);
 }
 
+CFeld* CSeite::Wertzeile(int x, int y, int textX, const char* textName, const QString& text, const char* feldName,
+                         QLabel** beschriftung)
+{
+    QLabel* l = Beschriftung(textName, text, Kante(textX, y + kTextVersatz, x + 230, y + kTextVersatz + kTextHoehe));
+    if (beschriftung)
+        *beschriftung = l;
+    return Zahlfeld(feldName, Kante(x + 230, y + kFeldVersatz, x + 290, y + kFeldVersatz + kFeldHoehe));
+}
+
+CSeite::CFeldpaar CSeite::Feldpaar(int x, int y, int textX, const std::array<const char*, 4>& namen,
+                                   const QString& text1, const QString& text2)
+{
+    const int tt = y + kTextVersatz, tb = tt + kTextHoehe;
+    const int ft = y + kFeldVersatz, fb = ft + kFeldHoehe;
+    CFeldpaar p;
+    p.text1 = Beschriftung(namen[0], text1, Kante(textX, tt, x + 90, tb));
+    p.feld1 = Zahlfeld(namen[1], Kante(x + 90, ft, x + 150, fb));
+    p.text2 = Beschriftung(namen[2], text2, Kante(x + 160, tt, x + 230, tb));
+    p.feld2 = Zahlfeld(namen[3], Kante(x + 230, ft, x + 290, fb));
+    return p;
+}
+
 void CSeite::TastenEintragen(QComboBox* liste) const
 {
     if (!m_pUmgebung)

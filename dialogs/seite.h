@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -190,6 +191,22 @@ protected:
     QString MitEinheit(const std::string& text) const;
     QString MitEinheitMaxX(const std::string& text) const;
     QString MitEinheitMaxY(const std::string& text) const;
+
+    // Lines of a group whose left edge is x, the line's top at y: a label
+    // from textX to the last cell and a number field in it (the label in
+    // *beschriftung when asked) ...
+    CFeld* Wertzeile(int x, int y, int textX, const char* textName, const QString& text, const char* feldName,
+                     QLabel** beschriftung = nullptr);
+    // ... or a label from textX to the second cell, a field there, a label
+    // in the third cell and a field in the fourth (names in that order).
+    struct CFeldpaar {
+        QLabel* text1;
+        CFeld* feld1;
+        QLabel* text2;
+        CFeld* feld2;
+    };
+    CFeldpaar Feldpaar(int x, int y, int textX, const std::array<const char*, 4>& namen, const QString& text1,
+                       const QString& text2);
 
     // Fills a list with the reaction keys in table order.
     void TastenEintragen(QComboBox* liste) const;

@@ -58,8 +58,7 @@ void CTextDlg::ErzeugeSchriftGruppe(CSchriftGruppe& g, const std::string& v, con
     g.kursiv = Kontrollkaestchen(n("Kursiv").c_str(), "kursiv", Kante(165, 175 + dy, 235, 195 + dy));
     g.unterstrichen =
         Kontrollkaestchen(n("Unterstrichen").c_str(), "unterstr.", Kante(235, 175 + dy, 295, 195 + dy));
-    Beschriftung(n("GroesseText").c_str(), MitEinheit("Schriftgröße"), Kante(15, 199 + dy, 235, 214 + dy));
-    g.groesse = Zahlfeld(n("Groesse").c_str(), Kante(235, 197 + dy, 295, 215 + dy));
+    g.groesse = Wertzeile(5, 196 + dy, 15, n("GroesseText").c_str(), MitEinheit("Schriftgröße"), n("Groesse").c_str());
     Beschriftung(n("AusrichtungText").c_str(), "Horizontale Ausrichtung", Kante(15, 220 + dy, 295, 235 + dy));
     static const char* const namen[4] = {"Links", "Zentriert", "Rechts", "Block"};
     static const char* const texte[4] = {"links", "zentriert", "rechts", "Block"};
@@ -103,14 +102,11 @@ void CTextDlg::ErzeugeSteuerelemente()
     m_pOben = Option("oben", "oben", Kante(400, 175, 470, 195), true);
     m_pMittig = Option("mittig", "mittig", Kante(470, 175, 540, 195));
     m_pUnten = Option("unten", "unten", Kante(540, 175, 600, 195));
-    Beschriftung("zeilenabstandText", "Zeilenabstand [1/Schriftgröße]", Kante(320, 199, 540, 214));
-    m_pZeilenabstand = Zahlfeld("zeilenabstand", Kante(540, 197, 600, 215));
+    m_pZeilenabstand = Wertzeile(310, 196, 320, "zeilenabstandText", "Zeilenabstand [1/Schriftgröße]", "zeilenabstand");
 
     Gruppe("gruppeDarstellung", "Darstellung", Kante(310, 269, 610, 394));
-    Beschriftung("bildbreiteText", MitEinheitMaxX("Bildbreite"), Kante(320, 287, 540, 302));
-    m_pBildbreite = Zahlfeld("bildbreite", Kante(540, 285, 600, 303));
-    Beschriftung("bildhoeheText", MitEinheitMaxY("Bildhöhe"), Kante(320, 308, 540, 323));
-    m_pBildhoehe = Zahlfeld("bildhoehe", Kante(540, 306, 600, 324));
+    m_pBildbreite = Wertzeile(310, 284, 320, "bildbreiteText", MitEinheitMaxX("Bildbreite"), "bildbreite");
+    m_pBildhoehe = Wertzeile(310, 305, 320, "bildhoeheText", MitEinheitMaxY("Bildhöhe"), "bildhoehe");
 
     TastenEintragen(m_pTasteVor);
     TastenEintragen(m_pTasteZurueck);

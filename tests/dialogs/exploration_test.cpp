@@ -35,10 +35,14 @@ TEST_F(ExplorationSeite, ZeigtDenDatensatz)
     EXPECT_EQ(Text(seite, "zeilen"), "6");
     EXPECT_EQ(Text(seite, "bildbreite"), "38,0");
     EXPECT_TRUE(Frei(seite, "haeufigkeit"));
+    EXPECT_TRUE(Frei(seite, "haeufigkeitText"));
+    EXPECT_EQ(Teil<QWidget>(seite, "distraktorBisText")->geometry(), QRect(470, 107, 70, 15));
+    EXPECT_EQ(Teil<QWidget>(seite, "anzahl")->geometry(), QRect(540, 214, 60, 18));
     EXPECT_TRUE(Frei(seite, "pseudozufaellig"));
     EXPECT_TRUE(Frei(seite, "freiLinks"));
     EXPECT_FALSE(Frei(seite, "zellen"));
     EXPECT_FALSE(Frei(seite, "anzahl"));
+    EXPECT_FALSE(Frei(seite, "anzahlText"));
     Bild(seite, "seite_exploration");
 }
 

@@ -44,6 +44,11 @@ TEST_F(SakkadenSeite, ZeigtDenDatensatz)
     EXPECT_EQ(Teil<QComboBox>(seite, "reizliste")->count(), umgebung.m_Reizkatalog.m_nAnzahlSaetze);
     EXPECT_EQ(Teil<QWidget>(seite, "reizliste")->geometry(), QRect(470, 19, 130, 21));
     EXPECT_EQ(Teil<QWidget>(seite, "pauseMax")->geometry(), QRect(235, 281, 60, 18));
+    EXPECT_EQ(Teil<QWidget>(seite, "pauseZwischen")->geometry(), QRect(25, 283, 70, 15));
+    EXPECT_EQ(Teil<QWidget>(seite, "zeilenText")->geometry(), QRect(320, 132, 80, 15));
+    EXPECT_EQ(Teil<QWidget>(seite, "schrittYUnd")->geometry(), QRect(470, 216, 70, 15));
+    EXPECT_EQ(Teil<QWidget>(seite, "durchgaengeText")->geometry(), QRect(320, 65, 220, 15));
+    EXPECT_EQ(Teil<QWidget>(seite, "bildhoehe")->geometry(), QRect(540, 314, 60, 18));
 
     // Rules of the default record: reaction key, no feedback, variable pause.
     EXPECT_TRUE(Frei(seite, "reaktionstaste"));

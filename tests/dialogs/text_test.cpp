@@ -52,6 +52,9 @@ TEST_F(TextSeite, ZeigtDenDatensatz)
     EXPECT_EQ(Teil<QWidget>(seite, "ueBlock")->geometry(), QRect(235, 238, 60, 20));
     EXPECT_EQ(Teil<QWidget>(seite, "ueZentriert")->geometry(), QRect(95, 238, 70, 20));
     EXPECT_EQ(Teil<QWidget>(seite, "txZentriert")->geometry(), QRect(95, 368, 60, 20));
+    EXPECT_EQ(Teil<QWidget>(seite, "txGroesse")->geometry(), QRect(235, 327, 60, 18));
+    EXPECT_EQ(Teil<QWidget>(seite, "ueGroesseText")->geometry(), QRect(15, 199, 220, 15));
+    EXPECT_EQ(Teil<QWidget>(seite, "zeilenabstand")->geometry(), QRect(540, 197, 60, 18));
     Bild(seite, "seite_text");
 }
 
