@@ -271,10 +271,8 @@ CSeite::~CSeite() = default;
 void CSeite::Binden(CBenutzerprofil* profil, CUmgebung* umgebung, bool mitEinheit)
 {
     m_pUmgebung = umgebung;
-    if (!m_bSchrift && profil && profil->GetSchrift()) {
-        m_Schrift = DialogSchrift(profil->GetSchrift());
-        m_bSchrift = true;
-    }
+    if (!m_bSchrift && profil && profil->GetSchrift())
+        SetSchrift(DialogSchrift(profil->GetSchrift()));
     if (mitEinheit && umgebung) {
         m_strEinheit = umgebung->GetEinheitText();
         m_nDezimalstellen = umgebung->GetDezimalstellen();

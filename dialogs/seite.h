@@ -74,6 +74,14 @@ public:
     static constexpr int kListeGeschlossen = 21;
     static constexpr int kListeVersatz = -1;
 
+    // The font of every control created from now on (and of the earlier
+    // ones at SchriftSetzen); without one the controls keep Qt's font.
+    void SetSchrift(const QFont& schrift)
+    {
+        m_Schrift = schrift;
+        m_bSchrift = true;
+    }
+
     // Runs LeseDaten and ZeigeDaten once, unless one is running already.
     void Aktualisieren();
     // Runs ZeigeDaten once, unless a show or read is running already.
