@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QToolBar>
 
+#include "app/befehle.h"
 #include "app/darbietung.h"
 #include "app/fragedlg.h"
 #include "app/kindrahmen.h"
@@ -480,6 +481,16 @@ bool CSeitenAnsicht::Befehl(int id)
         OnBerichtLoeschen();
     else if (id == basis + 10)
         OnAlleBerichteLoeschen();
+    else if (id == m_art.vordergrund)
+        OnVordergrundaufgabe();
+    else if (id == ID_HG_AUFGABE)
+        OnHGAufgabe();
+    else if (id == ID_HG_MUSTER)
+        OnHGMuster();
+    else if (id == ID_HG_BEWEGUNG)
+        OnHGBewegung();
+    else if (id == ID_FARBEN)
+        OnFarben();
     else
         return false;
     return true;
@@ -558,6 +569,28 @@ void CSeitenAnsicht::OnPraesentation()
                       MB_OK | MB_ICONEXCLAMATION);
     else if (hinweisCode >= 1)
         AfxMessageBox(hinweis, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CSeitenAnsicht::AngabenUebernehmen(int ergebnis, const std::function<void()>& zurueck)
+{
+    if (ergebnis != 1)
+        return;
+    if (BerichtAnzahl() == 0) {
+        zurueck();
+        Geaendert();
+    } else {
+        // Asked even when nothing changed: the sheet cannot tell.
+        const std::string angaben = m_art.angaben, berichte = std::string(m_art.bericht) + "e";
+        if (Frage("Durch das Ändern der " + angaben + " werden alle " + berichte +
+                  " ungültig. Möchten Sie wirklich die " + angaben + " übernehmen und damit alle " + berichte +
+                  " löschen?")) {
+            BerichteEntfernen();
+            zurueck();
+            Geaendert();
+            AktualisiereBerichtMenue();
+        }
+    }
+    ZeigeSeite();
 }
 
 void CSeitenAnsicht::AngabenBefehl()

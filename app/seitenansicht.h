@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ struct CAnsichtsArt {
     const char* angaben;  // title of the settings page
     const char* bericht;  // title of a report page, and the report's name
     const char* modell;   // the model with its article, as the object of a sentence
+    int vordergrund = 0;  // id of the foreground-task command
 };
 
 // The values of a report's presentation and background boxes, which both
@@ -84,6 +86,13 @@ public:
     void OnVorherigerBericht();
     void OnBerichtLoeschen();
     void OnAlleBerichteLoeschen();
+    // The settings editors: foreground sheet, background sheet on its task,
+    // pattern or motion page, colour dialog.
+    virtual void OnVordergrundaufgabe() = 0;
+    void OnHGAufgabe() { Hintergrund(0); }
+    void OnHGMuster() { Hintergrund(1); }
+    void OnHGBewegung() { Hintergrund(2); }
+    virtual void OnFarben() = 0;
     // Report menu and buttons from the report count and the page shown,
     // then the tool bar is shown.
     void AktualisiereBerichtMenue();
@@ -167,6 +176,12 @@ protected:
     // Current report nr clamped to the reports, its page and relation
     // list; the settings page when there is no report.
     void ZeigeBerichtNr(int nr);
+    // The background sheet opened on page 0, 1 or 2.
+    virtual void Hintergrund(int seite) = 0;
+    // Ends a settings command whose editor answered `ergebnis`: accepted,
+    // `zurueck` writes the edit into the model, at once without reports,
+    // else only after the user agreed to lose them all.
+    void AngabenUebernehmen(int ergebnis, const std::function<void()>& zurueck);
     // The settings page and the report pages as commands.
     void AngabenBefehl();
     void BerichteBefehl();

@@ -98,7 +98,7 @@ constexpr uint32_t kMittelwerte = 0x10;
 constexpr uint32_t kHorizontal = 0x40;
 constexpr uint32_t kVertikal = 0x80;
 
-constexpr CAnsichtsArt kTest{BERICHT_TEST, ID_PRAESENTATION_TEST, "Testangaben", "Testbericht", "den Test"};
+constexpr CAnsichtsArt kTest{BERICHT_TEST, ID_PRAESENTATION_TEST, "Testangaben", "Testbericht", "den Test", ID_VG_TEST};
 
 // What the settings page reads of either task record alike.
 struct CAblauf {
@@ -182,6 +182,14 @@ int CLMTestView::BerichtAnhaengen(const CDarbietung& darbietung)
 {
     return m_pTest->SetBericht(BerichtAnzahl(), darbietung.GetTestBericht());
 }
+
+// ---- Settings commands -----------------------------------------------------
+
+void CLMTestView::OnVordergrundaufgabe() {}
+
+void CLMTestView::Hintergrund(int) {}
+
+void CLMTestView::OnFarben() {}
 
 // ---- Settings page -------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include "app/darbietung.h"
 #include "app/kindrahmen.h"
 #include "app/lmtrainingdoc.h"
+#include "dialogs/trainingsheet.h"
 #include "model/training.h"
 #include "platform/draw/dc.h"
 #include "workplace/benutzerprofil.h"
@@ -96,7 +97,7 @@ enum : int {
 constexpr uint32_t kMitReaktionen = 0x2;
 
 constexpr CAnsichtsArt kTraining{BERICHT_TRAINING, ID_PRAESENTATION_TRAINING, "Trainingsangaben",
-                                 "Trainingsbericht", "das Training"};
+                                 "Trainingsbericht", "das Training", ID_VG_TRAINING};
 
 } // namespace
 
@@ -159,6 +160,19 @@ int CLMTrainingView::BerichtAnhaengen(const CDarbietung& darbietung)
 {
     return m_pTraining->SetBericht(BerichtAnzahl(), &darbietung.GetTrainingsBericht());
 }
+
+// ---- Settings commands -----------------------------------------------------
+
+void CLMTrainingView::OnVordergrundaufgabe()
+{
+    CTrainingSheet blatt("Vordergrundaufgabe ändern", this, 0);
+    blatt.SetTraining(m_pProfil, m_pUmgebung, *m_pTraining);
+    AngabenUebernehmen(blatt.DoModal(), [&] { blatt.GetTraining(*m_pTraining); });
+}
+
+void CLMTrainingView::Hintergrund(int) {}
+
+void CLMTrainingView::OnFarben() {}
 
 // ---- Settings page -------------------------------------------------------------
 

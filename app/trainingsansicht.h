@@ -26,8 +26,11 @@ public:
     // -- Commands of this view's own names; the others are shared
     void OnTrainingsangaben() { AngabenBefehl(); }
     void OnTrainingsberichte() { BerichteBefehl(); }
+    void OnVordergrundaufgabe() override;
+    void OnFarben() override;
 
 protected:
+    void Hintergrund(int seite) override;
     bool Gebunden() const override { return m_pTraining != nullptr; }
     int BerichtAnzahl() const override;
     int& Seite() override;

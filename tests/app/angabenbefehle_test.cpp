@@ -1,0 +1,208 @@
+// The settings commands of both views: editors on a copy, taken back only
+// when accepted and, with reports, after the question was answered "Ja".
+#include "app_umgebung.h"
+
+#include <QAbstractButton>
+#include <QMenuBar>
+#include <QTabWidget>
+
+#include "app/fragedlg.h"
+#include "app/kindrahmen.h"
+#include "app/lmtestdoc.h"
+#include "app/lmtrainingdoc.h"
+#include "app/testansicht.h"
+#include "app/trainingsansicht.h"
+#include "dialogs/trainingsheet.h"
+#include "model/test.h"
+#include "model/testbericht.h"
+#include "model/training.h"
+
+namespace {
+
+const char* const kTrainingsfrage =
+    "Durch das Ändern der Trainingsangaben werden alle Trainingsberichte ungültig. Möchten Sie wirklich die "
+    "Trainingsangaben übernehmen und damit alle Trainingsberichte löschen?";
+const char* const kTestfrage =
+    "Durch das Ändern der Testangaben werden alle Testberichte ungültig. Möchten Sie wirklich die Testangaben "
+    "übernehmen und damit alle Testberichte löschen?";
+
+void Klicke(QWidget& w, const char* name)
+{
+    auto* knopf = w.findChild<QAbstractButton*>(name);
+    ASSERT_NE(knopf, nullptr) << name;
+    knopf->click();
+}
+
+void Bild(QWidget& w, const std::string& name)
+{
+    std::filesystem::create_directories(LUMETRA_ARTIFACTS);
+    EXPECT_TRUE(w.grab().save(QString::fromStdString(std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png")));
+}
+
+} // namespace
+
+class AngabenbefehleTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        SchreibeVorlagen();
+        Starte();
+    }
+
+    CLMTrainingView* OeffneTraining()
+    {
+        m_tdoc = dynamic_cast<CLMTrainingDoc*>(m_app->GetVorlagen()[0]->OpenDocumentFile(""));
+        return m_tdoc ? dynamic_cast<CLMTrainingView*>(m_tdoc->GetFenster()->GetAnsicht()) : nullptr;
+    }
+    CLMTestView* OeffneTest()
+    {
+        m_xdoc = dynamic_cast<CLMTestDoc*>(m_app->GetVorlagen()[1]->OpenDocumentFile(""));
+        return m_xdoc ? dynamic_cast<CLMTestView*>(m_xdoc->GetFenster()->GetAnsicht()) : nullptr;
+    }
+    CTraining& Training() { return m_tdoc->GetTraining(); }
+    CTest& Test() { return m_xdoc->GetTest(); }
+
+    void Trainingsberichte(CSeitenAnsicht* ansicht, int anzahl)
+    {
+        const CTrainingsBericht b;
+        for (int i = 0; i < anzahl; ++i)
+            Training().SetBericht(Training().GetBerichtAnzahl(), &b);
+        ansicht->ZeigeSeite();
+        ansicht->AktualisiereBerichtMenue();
+    }
+    void Testberichte(CSeitenAnsicht* ansicht, int anzahl)
+    {
+        const CTestBericht b;
+        for (int i = 0; i < anzahl; ++i)
+            Test().SetBericht(Test().GetBerichtAnzahl(), b);
+        ansicht->ZeigeSeite();
+        ansicht->AktualisiereBerichtMenue();
+    }
+
+    // The next editor is shown, `schritte` act on it, and it answers what
+    // it was closed with.
+    void Bearbeite(std::function<void(QDialog&)> schritte)
+    {
+        m_laeufer->m_antworten.push_back([schritte](QDialog& d) {
+            d.show();
+            schritte(d);
+            return d.result();
+        });
+    }
+    // The next question box answers and its text is kept.
+    void Antworte(int antwort)
+    {
+        m_laeufer->m_antworten.push_back([this, antwort](QDialog& d) {
+            m_fragen.push_back(dynamic_cast<CHinweisDlg&>(d).GetText());
+            return antwort;
+        });
+    }
+    bool BerichtmenueAn() const { return m_app->GetMainWnd()->menuBar()->actions()[4]->isEnabled(); }
+
+    CLMTrainingDoc* m_tdoc = nullptr;
+    CLMTestDoc* m_xdoc = nullptr;
+    std::vector<std::string> m_fragen;
+};
+
+// Saccades to exploration with strategy 40 on the training sheet, accepted.
+static void ZurExploration(QDialog& d)
+{
+    auto& blatt = dynamic_cast<CTrainingSheet&>(d);
+    blatt.GetReiter()->setCurrentIndex(1);
+    Klicke(blatt.GetExplorationSeite(), "strategie40");
+    d.accept();
+}
+
+TEST_F(AngabenbefehleTest, VordergrundOhneBerichteWirdGleichUebernommen)
+{
+    CLMTrainingView* ansicht = OeffneTraining();
+    ASSERT_NE(ansicht, nullptr);
+    Bearbeite([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Vordergrundaufgabe ändern");
+        EXPECT_EQ(d.parentWidget(), ansicht);
+        auto& blatt = dynamic_cast<CTrainingSheet&>(d);
+        EXPECT_EQ(blatt.GetAktiveSeite(), blatt.GetSeite(0));
+        Bild(d, "befehl_vordergrund_training");
+        ZurExploration(d);
+    });
+    m_app->GetMainWnd()->Befehl(32803);  // as the menu would
+    EXPECT_EQ(m_laeufer->m_dialoge, std::vector<std::string>{"trainingsheet"});
+    EXPECT_TRUE(m_fragen.empty());
+    EXPECT_EQ(Training().GetAufgabenart(), 20);
+    EXPECT_EQ(Training().GetExploration().m_nStrategie, 40);
+    EXPECT_TRUE(m_tdoc->IsModified());
+    EXPECT_EQ(ansicht->GetText(3), "Exploration");
+}
+
+TEST_F(AngabenbefehleTest, VordergrundMitBerichtenNein)
+{
+    CLMTrainingView* ansicht = OeffneTraining();
+    ASSERT_NE(ansicht, nullptr);
+    Trainingsberichte(ansicht, 2);
+    ansicht->OnNaechsterBericht();
+    ansicht->OnNaechsterBericht();
+    ASSERT_EQ(Training().m_nSeite, 3);
+    Bearbeite(ZurExploration);
+    Antworte(2);
+    ansicht->Befehl(32803);
+    EXPECT_EQ(m_fragen, std::vector<std::string>{kTrainingsfrage});
+    EXPECT_EQ(Training().GetAufgabenart(), 10);
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 2);
+    EXPECT_EQ(Training().m_nSeite, 3);
+    EXPECT_EQ(Training().m_nBerichtNr, 2);
+    EXPECT_FALSE(m_tdoc->IsModified());
+    EXPECT_TRUE(BerichtmenueAn());
+}
+
+TEST_F(AngabenbefehleTest, VordergrundMitBerichtenJaLoeschtSie)
+{
+    CLMTrainingView* ansicht = OeffneTraining();
+    ASSERT_NE(ansicht, nullptr);
+    Trainingsberichte(ansicht, 2);
+    ASSERT_TRUE(BerichtmenueAn());
+    Bearbeite(ZurExploration);
+    Antworte(1);
+    ansicht->Befehl(32803);
+    EXPECT_EQ(m_fragen, std::vector<std::string>{kTrainingsfrage});
+    EXPECT_EQ(Training().GetAufgabenart(), 20);
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 0);
+    EXPECT_EQ(Training().m_nSeite, 1);
+    EXPECT_EQ(Training().m_nBerichtNr, 0);
+    EXPECT_TRUE(m_tdoc->IsModified());
+    EXPECT_FALSE(BerichtmenueAn());
+    EXPECT_EQ(ansicht->GetText(87), "Trainingsangaben");
+}
+
+TEST_F(AngabenbefehleTest, UnveraendertAngenommenFragtTrotzdem)
+{
+    CLMTrainingView* ansicht = OeffneTraining();
+    ASSERT_NE(ansicht, nullptr);
+    Trainingsberichte(ansicht, 1);
+    Bearbeite([](QDialog& d) { d.accept(); });
+    Antworte(2);
+    ansicht->Befehl(32803);
+    EXPECT_EQ(m_fragen.size(), 1u);
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 1);
+}
+
+TEST_F(AngabenbefehleTest, AbbrechenLaesstAllesUnberuehrt)
+{
+    CLMTrainingView* ansicht = OeffneTraining();
+    ASSERT_NE(ansicht, nullptr);
+    Trainingsberichte(ansicht, 1);
+    const int seite = Training().m_nSeite;
+    Bearbeite([](QDialog& d) {
+        auto& blatt = dynamic_cast<CTrainingSheet&>(d);
+        blatt.GetReiter()->setCurrentIndex(1);
+        Klicke(blatt.GetExplorationSeite(), "strategie40");
+        d.reject();
+    });
+    ansicht->Befehl(32803);
+    EXPECT_TRUE(m_fragen.empty());
+    EXPECT_EQ(m_laeufer->m_dialoge, std::vector<std::string>{"trainingsheet"});
+    EXPECT_EQ(Training().GetAufgabenart(), 10);
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 1);
+    EXPECT_EQ(Training().m_nSeite, seite);
+    EXPECT_FALSE(m_tdoc->IsModified());
+}
