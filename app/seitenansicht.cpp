@@ -177,14 +177,19 @@ void CSeitenAnsicht::Erzeuge(const CZeile* zeilen, int anzahl)
     }
 }
 
-void CSeitenAnsicht::ErzeugeHintergrundAngaben()
+void CSeitenAnsicht::ErzeugeSeiten(std::span<const CZeile> angaben, std::span<const CZeile> bericht,
+                                   std::span<const CZeile> verteilung)
 {
+    Erzeuge(angaben.data(), static_cast<int>(angaben.size()));
     Erzeuge(kHintergrundAngaben);
-}
-
-void CSeitenAnsicht::ErzeugeDarbietungsBericht()
-{
+    AngabenseiteFertig();
+    Erzeuge(bericht.data(), static_cast<int>(bericht.size()));
     Erzeuge(kDarbietungsBericht);
+    Erzeuge(verteilung.data(), static_cast<int>(verteilung.size()));
+    m_pNichtAktiv->setEnabled(false);
+    m_rcDiagramm = RECT{15, 213, 600, 423};
+    BerichtseiteFertig();
+    ErzeugeFusszeile();
 }
 
 void CSeitenAnsicht::AngabenseiteFertig()
