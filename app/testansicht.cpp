@@ -1,6 +1,5 @@
 #include "app/testansicht.h"
 
-#include <QGroupBox>
 #include <QLabel>
 
 #include "app/befehle.h"
@@ -207,7 +206,8 @@ void CLMTestView::ZeigeAngaben()
         SetzeNurLesen(kTestart, true);
     }
 
-    ZeigeHintergrundAngaben(kHGAufgabe, m_pModell->GetHGAufgabe(), m_pModell->GetHGMuster(), m_pModell->GetHGBewegung());
+    ZeigeHintergrundAngaben(kHGAufgabe, m_pModell->GetHGAufgabe(), m_pModell->GetHGMuster(),
+                            m_pModell->GetHGBewegung());
 }
 
 // ---- Report page --------------------------------------------------------------------
@@ -304,6 +304,7 @@ void CLMTestView::ZeichneFarben(CDC* dc)
 {
     // Row 9 always the test stimulus, row 10 the example, whatever the labels say.
     const CFarben f = m_pModell->GetFarben();
-    ZeichneFarbfelder(dc, {{RECT{235, 212, 295, 227}, f.m_crVordergrund}, {RECT{235, 233, 295, 248}, f.m_crBeispielreiz}},
+    ZeichneFarbfelder(dc,
+                      {{RECT{235, 212, 295, 227}, f.m_crVordergrund}, {RECT{235, 233, 295, 248}, f.m_crBeispielreiz}},
                       f);
 }

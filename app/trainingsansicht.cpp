@@ -100,7 +100,8 @@ constexpr CAnsichtsArt kTraining{BERICHT_TRAINING, ID_PRAESENTATION_TRAINING, "T
 
 } // namespace
 
-CLMTrainingView::CLMTrainingView(CLMTrainingDoc* dokument, QWidget* eltern) : CModellAnsicht(dokument, kTraining, eltern)
+CLMTrainingView::CLMTrainingView(CLMTrainingDoc* dokument, QWidget* eltern)
+    : CModellAnsicht(dokument, kTraining, eltern)
 {
     setObjectName("trainingsansicht");
     CLumetraApp* app = GetLumetraApp();
