@@ -263,18 +263,6 @@ QFont CLumetraApp::GetDialogSchrift() const
     return DialogSchrift(m_Profil.GetSchrift());
 }
 
-QFont DialogSchrift(const CFont* schrift)
-{
-    LOGFONT lf;
-    if (!schrift || !schrift->GetLogFont(&lf))
-        return QFont();
-    // The profile keeps the dialog font's size in points, as the dialogs'
-    // own 8-point font.
-    QFont f = QtSchrift(lf, 16);
-    f.setPointSize(std::max(1, static_cast<int>(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight)));
-    return f;
-}
-
 // ---- documents and commands
 
 CDokumentVorlage* CLumetraApp::VorlageFuer(const std::string& pfad) const
@@ -367,6 +355,14 @@ bool CLumetraApp::Befehl(int id)
     switch (id) {
     case ID_FILE_NEW: OnFileNew(); return true;
     case ID_FILE_OPEN: OnFileOpen(); return true;
+    case ID_UMGEBUNG_OEFFNEN: OnUmgebungOeffnen(); return true;
+    case ID_UMGEBUNG_SPEICHERN: OnUmgebungSpeichern(); return true;
+    case ID_UMGEBUNG_SPEICHERN_UNTER: OnUmgebungSpeichernUnter(); return true;
+    case ID_ANORDNUNG: OnAnordnung(); return true;
+    case ID_ANZEIGE: OnAnzeige(); return true;
+    case ID_DATEIVERWALTUNG: OnDateiverwaltung(); return true;
+    case ID_PROFILDATEI: OnProfildatei(); return true;
+    case ID_PROGRAMMBESCHREIBUNG: OnProgrammbeschreibung(); return true;
     case ID_APP_EXIT:
         if (m_pHauptfenster)
             m_pHauptfenster->close();
