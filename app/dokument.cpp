@@ -262,8 +262,8 @@ void CDokumentVorlage::SetzeStandardTitel(CLMDokument& dokument)
 
 CDokumentFenster* CDokumentVorlage::ErzeugeFenster(CLMDokument& dokument)
 {
-    auto* ansicht = new CFormAnsicht(&dokument);
-    auto* fenster = new CDokumentFenster(&dokument, ansicht);
+    CDokumentFenster* fenster = m_fensterFabrik ? m_fensterFabrik(dokument)
+                                                : new CDokumentFenster(&dokument, new CFormAnsicht(&dokument));
     dokument.m_pFenster = fenster;
     fenster->setWindowTitle(QString::fromStdString(dokument.GetTitle()));
     return fenster;
@@ -275,7 +275,7 @@ void CDokumentVorlage::Zeigen(CLMDokument& dokument)
     CMainFrame* haupt = m_pApp ? m_pApp->GetMainWnd() : nullptr;
     if (haupt) {
         haupt->GetMdiArea()->addSubWindow(fenster);
-        fenster->resize(626, 486);
+        fenster->resize(fenster->ErsteGroesse());
     }
     fenster->show();
     if (haupt)

@@ -26,6 +26,8 @@ public:
     // The document changed (after reading, and when every document is asked
     // to refresh); hint 0 means everything.
     virtual void OnUpdate(CFormAnsicht* sender, int hinweis);
+    // Commands of the view; false when it has none for the id.
+    virtual bool Befehl(int) { return false; }
     int GetAktualisierungen() const { return m_nAktualisierungen; }
 
 private:
@@ -47,6 +49,10 @@ public:
     CFormAnsicht* GetAnsicht() const { return m_pAnsicht; }
     // The document goes with its last window; no question is asked.
     void OhneFrageSchliessen();
+    // Size of the window when it opens.
+    virtual QSize ErsteGroesse() const { return QSize(626, 486); }
+    // The main frame built its menu anew while this window was active.
+    virtual void MenueErneuert() {}
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -125,6 +131,8 @@ private:
 class CDokumentVorlage {
 public:
     using Fabrik = std::function<std::unique_ptr<CLMDokument>(CDokumentVorlage*)>;
+    // Makes the window of a document with its view.
+    using FensterFabrik = std::function<CDokumentFenster*(CLMDokument&)>;
 
     // Template string: "\nDocName\nNewName\nFilter\n.ext\nTypeId\nTypeName".
     CDokumentVorlage(int ressource, const std::string& vorlagenText, Fabrik fabrik, CLumetraApp* app);
@@ -136,6 +144,8 @@ public:
     const std::string& GetFilterName() const { return m_strFilter; }
     const std::string& GetEndung() const { return m_strEndung; }
     CLumetraApp* GetApp() const { return m_pApp; }
+    // Without one, documents get an empty view in a plain window.
+    void SetFensterFabrik(FensterFabrik fabrik) { m_fensterFabrik = std::move(fabrik); }
 
     // Empty path: a new document; otherwise opens the file. Answers the
     // document, or null when none was created.
@@ -151,6 +161,7 @@ private:
     int m_nRessource;
     std::string m_strDokName, m_strNeuName, m_strFilter, m_strEndung;
     Fabrik m_fabrik;
+    FensterFabrik m_fensterFabrik;
     CLumetraApp* m_pApp;
     int m_nUnbenannt = 0;
     std::vector<std::unique_ptr<CLMDokument>> m_dokumente;

@@ -13,6 +13,7 @@
 
 #include "app/befehle.h"
 #include "app/dokument.h"
+#include "app/kindrahmen.h"
 #include "app/lmtestdoc.h"
 #include "app/lmtrainingdoc.h"
 #include "app/mainfrm.h"
@@ -21,6 +22,7 @@
 #include "platform/meldung.h"
 #include "platform/pfad.h"
 #include "platform/draw/qpainter/painter_dc.h"
+#include "presentation/rahmen.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/qt_datei.h"
 #include "platform/qt/qt_einstellungen.h"
@@ -91,6 +93,8 @@ CLumetraApp::~CLumetraApp()
     CloseAllDocuments();
     if (auto* dienst = dynamic_cast<CQtMeldungsDienst*>(&GetMeldungsDienst()))
         dienst->SetElternfenster(nullptr);
+    if (GetRahmenAnwendung() == this)
+        RahmenAnmelden(nullptr, nullptr);
     m_pHauptfenster.reset();
     m_vorlagen.clear();
     if (g_app == this)
@@ -102,6 +106,8 @@ bool CLumetraApp::InitInstance(const std::vector<std::string>& befehlszeile)
     LadeDateiliste();
 
     m_pHauptfenster = std::make_unique<CMainFrame>();
+    // The presentation finds the application and its window here.
+    RahmenAnmelden(this, m_pHauptfenster.get());
     m_pHauptfenster->SetAnwendungsBefehle([this](int id) { return Befehl(id); });
     m_pHauptfenster->SetSchliessenPruefung([this] {
         if (!SaveAllModified())
@@ -155,9 +161,11 @@ bool CLumetraApp::InitInstance(const std::vector<std::string>& befehlszeile)
     m_vorlagen.push_back(std::make_unique<CDokumentVorlage>(
         IDR_TRAINING, CLMTrainingDoc::kVorlagenText,
         [](CDokumentVorlage* v) { return std::make_unique<CLMTrainingDoc>(v); }, this));
+    m_vorlagen.back()->SetFensterFabrik(NeuesTrainingsfenster);
     m_vorlagen.push_back(std::make_unique<CDokumentVorlage>(
         IDR_TEST, CLMTestDoc::kVorlagenText, [](CDokumentVorlage* v) { return std::make_unique<CLMTestDoc>(v); },
         this));
+    m_vorlagen.back()->SetFensterFabrik(NeuesTestfenster);
 
     // Files named on the command line open now that the types exist and the
     // environment is loaded.
@@ -252,8 +260,12 @@ void CLumetraApp::AktualisiereAlleDokumente()
 
 QFont CLumetraApp::GetDialogSchrift() const
 {
+    return DialogSchrift(m_Profil.GetSchrift());
+}
+
+QFont DialogSchrift(const CFont* schrift)
+{
     LOGFONT lf;
-    CFont* schrift = m_Profil.GetSchrift();
     if (!schrift || !schrift->GetLogFont(&lf))
         return QFont();
     // The profile keeps the dialog font's size in points, as the dialogs'
@@ -355,6 +367,14 @@ bool CLumetraApp::Befehl(int id)
     switch (id) {
     case ID_FILE_NEW: OnFileNew(); return true;
     case ID_FILE_OPEN: OnFileOpen(); return true;
+    case ID_UMGEBUNG_OEFFNEN: OnUmgebungOeffnen(); return true;
+    case ID_UMGEBUNG_SPEICHERN: OnUmgebungSpeichern(); return true;
+    case ID_UMGEBUNG_SPEICHERN_UNTER: OnUmgebungSpeichernUnter(); return true;
+    case ID_ANORDNUNG: OnAnordnung(); return true;
+    case ID_ANZEIGE: OnAnzeige(); return true;
+    case ID_DATEIVERWALTUNG: OnDateiverwaltung(); return true;
+    case ID_PROFILDATEI: OnProfildatei(); return true;
+    case ID_PROGRAMMBESCHREIBUNG: OnProgrammbeschreibung(); return true;
     case ID_APP_EXIT:
         if (m_pHauptfenster)
             m_pHauptfenster->close();

@@ -51,6 +51,20 @@ public:
     bool SaveAllModified();
     void CloseAllDocuments();
 
+    // Commands on the environment file and the profile.
+    void OnUmgebungOeffnen();
+    void OnUmgebungSpeichern();
+    void OnUmgebungSpeichernUnter();
+    void OnAnordnung();
+    void OnAnzeige();
+    void OnDateiverwaltung();
+    void OnProfildatei();
+    void OnProgrammbeschreibung();
+    // Profile folder + the expanded file name.
+    std::string GetProfilpfad() const;
+    // Through a temporary file; 0, or 1 with the environment's file unchanged.
+    int SpeichereUmgebung(const std::string& pfad);
+
     void AddToRecentFileList(const std::string& pfad);
     const std::vector<std::string>& GetDateiliste() const { return m_dateiliste; }
 
@@ -80,10 +94,14 @@ private:
     std::unique_ptr<CMainFrame> m_pHauptfenster;
     std::vector<std::string> m_dateiliste;
 
+    void SpeichereProfilMitMeldung();
     void LadeDateiliste();
     void SpeichereDateiliste();
     CDokumentVorlage* VorlageFuer(const std::string& pfad) const;
 };
+
+// A dialog font of the profile as a Qt font (null: the system's).
+QFont DialogSchrift(const CFont* schrift);
 
 // The running application object (null before it exists).
 CLumetraApp* GetLumetraApp();

@@ -150,7 +150,8 @@ QAction* CMainFrame::BefehlsAktion(const QString& text, int id, QObject* eltern)
         aktion->setStatusTip(hinweis.section('\n', 0, 0));
         aktion->setToolTip(hinweis.section('\n', 1));
     }
-    connect(aktion, &QAction::triggered, this, [this, id] { Befehl(id); });
+    // The report buttons change their id while they live.
+    connect(aktion, &QAction::triggered, this, [this, aktion] { Befehl(aktion->data().toInt()); });
     return aktion;
 }
 
@@ -214,6 +215,8 @@ void CMainFrame::SetzeMenue(int ressource)
         }
     }
     m_nMenue = ressource;
+    if (CDokumentFenster* fenster = AktivesDokumentFenster(m_mdi))
+        fenster->MenueErneuert();
 }
 
 void CMainFrame::FuelleMenue(QMenu* menue, const std::vector<CMenueEintrag>& eintraege)
@@ -261,9 +264,12 @@ void CMainFrame::FuelleFensterliste(QMenu* menue)
 
 void CMainFrame::Befehl(int id)
 {
-    if (CDokumentFenster* fenster = AktivesDokumentFenster(m_mdi))
+    if (CDokumentFenster* fenster = AktivesDokumentFenster(m_mdi)) {
+        if (fenster->GetAnsicht() && fenster->GetAnsicht()->Befehl(id))
+            return;
         if (CLMDokument* dokument = fenster->GetDocument(); dokument && dokument->Befehl(id))
             return;
+    }
     switch (id) {
     case ID_WINDOW_CASCADE: m_mdi->cascadeSubWindows(); return;
     case ID_WINDOW_TILE_HORZ: m_mdi->tileSubWindows(); return;

@@ -109,7 +109,18 @@ std::vector<int> SymbolleistenRessource(int ressource)
 {
     if (ressource == IDR_MAINFRAME)
         return {ID_FILE_NEW, ID_FILE_OPEN, 0, ID_ANORDNUNG, 0, ID_PROGRAMMBESCHREIBUNG};
-    return {};
+    if (ressource != IDR_TRAINING && ressource != IDR_TEST)
+        return {};
+    const bool training = ressource == IDR_TRAINING;
+    // The report buttons start with their odd ids: disabled until the
+    // view's state enables them.
+    const int bericht = training ? 32851 : 32863;
+    return {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, training ? ID_TRAINING_DRUCKEN : ID_TEST_DRUCKEN, 0,
+            training ? ID_VG_TRAINING : ID_VG_TEST, ID_HG_AUFGABE, ID_HG_MUSTER, ID_HG_BEWEGUNG, ID_FARBEN, 0,
+            ID_ANORDNUNG, 0,
+            training ? ID_PRAESENTATION_TRAINING : ID_PRAESENTATION_TEST, 0,
+            bericht, bericht + 2, bericht + 4, bericht + 6, bericht + 8, 0,
+            ID_PROGRAMMBESCHREIBUNG};
 }
 
 std::string BefehlsHinweis(int id)

@@ -93,13 +93,7 @@ int CTest::SetBericht(int index, const CTestBericht& bericht)
 int CTest::BerichtLoeschen(int index)
 {
     const int ergebnis = m_Berichte.RemoveAt(index);
-    const int n = m_Berichte.GetSize();
-    if (m_nBerichtNr > n)
-        m_nBerichtNr = n;
-    if (m_nBerichtNr < 0)
-        m_nBerichtNr = 0;
-    if (m_nSeite > m_nBerichtNr + 1)
-        m_nSeite = m_nBerichtNr + 1;
+    BerichtWahlBegrenzen(m_Berichte.GetSize(), m_nBerichtNr, m_nSeite);
     return ergebnis;
 }
 

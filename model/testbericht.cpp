@@ -1,7 +1,5 @@
 #include "model/testbericht.h"
 
-#include <new>
-
 #include "model/archivfeld.h"
 #include "platform/archiv.h"
 
@@ -149,16 +147,7 @@ RECT CTestBericht::GetRechteck(int k, int i) const
 int CTestBericht::Schreibe(std::vector<uint32_t>& feld, int i, uint32_t wert, bool addieren)
 {
     Veraendert();
-    if (!Gueltig(i))
-        return 1;
-    uint32_t& eintrag = feld[static_cast<size_t>(i)];
-    eintrag = addieren ? eintrag + wert : wert;
-    return 0;
-}
-
-uint32_t CTestBericht::Eintrag(const std::vector<uint32_t>& feld, int i)
-{
-    return i >= 0 && static_cast<size_t>(i) < feld.size() ? feld[static_cast<size_t>(i)] : 0u;
+    return SchreibeReizEintrag(feld, i, wert, addieren);
 }
 
 int CTestBericht::SetZeit(int i, int64_t ms)
@@ -249,90 +238,4 @@ void CTestBericht::Serialize(CArchive& ar)
     }
     if (ar.IsLoading())
         Veraendert();
-}
-
-// --- CTestBerichtListe ---
-
-CTestBerichtListe::CTestBerichtListe(const CTestBerichtListe& l)
-{
-    *this = l;
-}
-
-CTestBerichtListe::~CTestBerichtListe()
-{
-    RemoveAll();
-}
-
-CTestBerichtListe& CTestBerichtListe::operator=(const CTestBerichtListe& l)
-{
-    if (this == &l)
-        return *this;
-    RemoveAll();
-    for (int i = 0; i < l.m_nAnzahl; ++i)
-        if (SetAtGrow(i, *l.m_Plaetze[static_cast<size_t>(i)]) != 0)
-            break;  // out of storage: keep the reports copied so far
-    return *this;
-}
-
-CTestBericht* CTestBerichtListe::GetAt(int i) const
-{
-    if (i < 0 || i >= m_nAnzahl)
-        return nullptr;
-    return m_Plaetze[static_cast<size_t>(i)].get();
-}
-
-int CTestBerichtListe::SetAtGrow(int i, const CTestBericht& bericht)
-{
-    if (i < 0)
-        return 1;
-    try {
-        if (i < m_nAnzahl) {
-            auto& platz = m_Plaetze[static_cast<size_t>(i)];
-            if (!platz)
-                platz = std::make_unique<CTestBericht>(bericht);
-            else
-                *platz = bericht;
-            return 0;
-        }
-        auto neu = std::make_unique<CTestBericht>(bericht);
-        if (m_nAnzahl + 1 > GetKapazitaet())
-            m_Plaetze.resize(static_cast<size_t>(GetKapazitaet() + 5));
-        m_Plaetze[static_cast<size_t>(m_nAnzahl)] = std::move(neu);
-        ++m_nAnzahl;
-        return 0;
-    } catch (const std::bad_alloc&) {
-        return 2;
-    }
-}
-
-int CTestBerichtListe::RemoveAt(int i)
-{
-    if (i < 0 || i >= m_nAnzahl)
-        return 1;
-    if (m_Plaetze.empty())
-        return 2;
-    m_Plaetze[static_cast<size_t>(i)]->Zuruecksetzen();
-    for (int j = i; j + 1 < m_nAnzahl; ++j)
-        m_Plaetze[static_cast<size_t>(j)] = std::move(m_Plaetze[static_cast<size_t>(j + 1)]);
-    --m_nAnzahl;
-    m_Plaetze[static_cast<size_t>(m_nAnzahl)].reset();
-    return 0;
-}
-
-int CTestBerichtListe::RemoveAll()
-{
-    const int ergebnis = !m_Plaetze.empty() && m_nAnzahl == 0 ? 1 : 0;
-    for (auto& platz : m_Plaetze)
-        if (platz)
-            platz->Zuruecksetzen();
-    m_Plaetze.clear();
-    m_Plaetze.shrink_to_fit();
-    m_nAnzahl = 0;
-    return ergebnis;
-}
-
-void CTestBerichtListe::Tausche(CTestBerichtListe& andere) noexcept
-{
-    std::swap(m_nAnzahl, andere.m_nAnzahl);
-    m_Plaetze.swap(andere.m_Plaetze);
 }

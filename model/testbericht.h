@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "model/berichtliste.h"
 #include "model/diagramm.h"
+#include "model/reizfeld.h"
 #include "workplace/datentabelle.h"
 #include "workplace/geometrie.h"
 
@@ -53,14 +54,14 @@ public:
     int IncZaehler2(int i) { return Schreibe(m_Zaehler[1], i, 1, true); }
     int IncZaehler3(int i) { return Schreibe(m_Zaehler[2], i, 1, true); }
     int IncZaehler4(int i) { return Schreibe(m_Zaehler[3], i, 1, true); }
-    uint32_t GetZaehler1(int i) const { return Eintrag(m_Zaehler[0], i); }
-    uint32_t GetZaehler2(int i) const { return Eintrag(m_Zaehler[1], i); }
-    uint32_t GetZaehler3(int i) const { return Eintrag(m_Zaehler[2], i); }
-    uint32_t GetZaehler4(int i) const { return Eintrag(m_Zaehler[3], i); }
+    uint32_t GetZaehler1(int i) const { return ReizEintrag(m_Zaehler[0], i); }
+    uint32_t GetZaehler2(int i) const { return ReizEintrag(m_Zaehler[1], i); }
+    uint32_t GetZaehler3(int i) const { return ReizEintrag(m_Zaehler[2], i); }
+    uint32_t GetZaehler4(int i) const { return ReizEintrag(m_Zaehler[3], i); }
     // Milliseconds; only the low 32 bits are kept.
     int SetZeit(int i, int64_t ms);
     int AddZeit(int i, int64_t ms);
-    uint32_t GetZeit(int i) const { return Eintrag(m_Zeit, i); }
+    uint32_t GetZeit(int i) const { return ReizEintrag(m_Zeit, i); }
     double GetZeitSekunden(int i) const { return GetZeit(i) / 1000.0; }
 
     int IncKorrekteReaktionen();
@@ -109,7 +110,6 @@ private:
     int SetRechteck(int k, int i, RECT r);
     RECT GetRechteck(int k, int i) const;
     int Schreibe(std::vector<uint32_t>& feld, int i, uint32_t wert, bool addieren);
-    static uint32_t Eintrag(const std::vector<uint32_t>& feld, int i);
 
     int64_t m_nHGReaktionszeit = 0;
     int32_t m_nKorrekteReaktionen = 0;
@@ -121,29 +121,5 @@ private:
     std::vector<uint32_t> m_Zeit;
 };
 
-// A test's reports, owned; the capacity grows in steps of 5.
-class CTestBerichtListe {
-public:
-    CTestBerichtListe() = default;
-    CTestBerichtListe(const CTestBerichtListe& l);
-    virtual ~CTestBerichtListe();
-    CTestBerichtListe& operator=(const CTestBerichtListe& l);
-
-    int GetSize() const { return m_nAnzahl; }
-    int GetKapazitaet() const { return static_cast<int>(m_Plaetze.size()); }
-    // Null outside 0 .. count - 1; the list keeps the report.
-    CTestBericht* GetAt(int i) const;
-    // Copies the report into slot i, or appends it when i is at or beyond
-    // the count. 1 negative index, 2 no storage (list unchanged), else 0.
-    int SetAtGrow(int i, const CTestBericht& bericht);
-    // 1 bad index, else 0; the capacity stays.
-    int RemoveAt(int i);
-    // 1 when an array existed without reports, else 0; empty after.
-    int RemoveAll();
-    // Exchanges the whole contents with another list.
-    void Tausche(CTestBerichtListe& andere) noexcept;
-
-private:
-    int m_nAnzahl = 0;
-    std::vector<std::unique_ptr<CTestBericht>> m_Plaetze;
-};
+// A test's reports, owned.
+class CTestBerichtListe : public CBerichtListe<CTestBericht> {};

@@ -181,10 +181,7 @@ void CTraining::SetHGAufgabe(CHGAufgabe r)
 int CTraining::BerichtLoeschen(int i)
 {
     const int ergebnis = m_Berichte.RemoveAt(i);
-    const int n = m_Berichte.GetSize();
-    if (m_nBerichtNr > n) m_nBerichtNr = n;
-    if (m_nBerichtNr < 0) m_nBerichtNr = 0;
-    if (m_nSeite > m_nBerichtNr + 1) m_nSeite = m_nBerichtNr + 1;
+    BerichtWahlBegrenzen(m_Berichte.GetSize(), m_nBerichtNr, m_nSeite);
     return ergebnis;
 }
 

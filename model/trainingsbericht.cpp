@@ -1,8 +1,7 @@
 #include "model/trainingsbericht.h"
 
-#include <new>
-
 #include "model/archivfeld.h"
+#include "model/reizfeld.h"
 
 CTrainingsBericht::CTrainingsBericht()
 {
@@ -103,10 +102,7 @@ int CTrainingsBericht::SetPunkt(int i, int x, int y)
 int CTrainingsBericht::Schreibe(std::vector<uint32_t>& feld, int i, uint32_t wert, bool addieren)
 {
     Veraendert();
-    if (!Gueltig(i)) return 1;
-    uint32_t& eintrag = feld[static_cast<size_t>(i)];
-    eintrag = addieren ? eintrag + wert : wert;
-    return 0;
+    return SchreibeReizEintrag(feld, i, wert, addieren);
 }
 
 int CTrainingsBericht::IncZaehler1(int i) { return Schreibe(m_Zaehler1, i, 1, true); }
@@ -144,16 +140,11 @@ RECT CTrainingsBericht::GetRechteck(int i) const
     return Gueltig(i) ? m_Rechtecke.GetAt(i) : RECT{0, 0, 0, 0};
 }
 
-static uint32_t Eintrag(const std::vector<uint32_t>& feld, int i)
-{
-    return i >= 0 && static_cast<size_t>(i) < feld.size() ? feld[static_cast<size_t>(i)] : 0u;
-}
-
-uint32_t CTrainingsBericht::GetZaehler1(int i) const { return Eintrag(m_Zaehler1, i); }
-uint32_t CTrainingsBericht::GetMarke(int i) const { return Eintrag(m_Marke, i); }
-uint32_t CTrainingsBericht::GetZaehler2(int i) const { return Eintrag(m_Zaehler2, i); }
-uint32_t CTrainingsBericht::GetZaehler3(int i) const { return Eintrag(m_Zaehler3, i); }
-uint32_t CTrainingsBericht::GetZeit(int i) const { return Eintrag(m_Zeit, i); }
+uint32_t CTrainingsBericht::GetZaehler1(int i) const { return ReizEintrag(m_Zaehler1, i); }
+uint32_t CTrainingsBericht::GetMarke(int i) const { return ReizEintrag(m_Marke, i); }
+uint32_t CTrainingsBericht::GetZaehler2(int i) const { return ReizEintrag(m_Zaehler2, i); }
+uint32_t CTrainingsBericht::GetZaehler3(int i) const { return ReizEintrag(m_Zaehler3, i); }
+uint32_t CTrainingsBericht::GetZeit(int i) const { return ReizEintrag(m_Zeit, i); }
 double CTrainingsBericht::GetZeitSekunden(int i) const { return GetZeit(i) / 1000.0; }
 
 int CTrainingsBericht::SummeZaehler1() const
@@ -213,66 +204,4 @@ void CTrainingsBericht::Serialize(CArchive& ar)
         }
     }
     Veraendert();
-}
-
-CTrainingsBerichtListe::~CTrainingsBerichtListe()
-{
-    RemoveAll();
-}
-
-CTrainingsBericht* CTrainingsBerichtListe::GetAt(int i) const
-{
-    if (i < 0 || i >= m_nAnzahl) return nullptr;
-    return m_Plaetze[static_cast<size_t>(i)].get();
-}
-
-int CTrainingsBerichtListe::SetAtGrow(int i, const CTrainingsBericht* bericht)
-{
-    if (i < 0) return 1;
-    if (!bericht) return 2;
-    try {
-        if (i >= m_nAnzahl) {
-            const size_t anzahl = static_cast<size_t>(m_nAnzahl) + 1;
-            // Make the copy first, so that a failure leaves the list as it was.
-            auto neu = std::make_unique<CTrainingsBericht>(*bericht);
-            if (anzahl > m_Plaetze.size()) {
-                size_t kapazitaet = m_Plaetze.size();
-                while (kapazitaet < anzahl) kapazitaet += 5;
-                m_Plaetze.resize(kapazitaet);
-            }
-            m_Plaetze[anzahl - 1] = std::move(neu);
-            m_nAnzahl = static_cast<int>(anzahl);
-            return 0;
-        }
-        auto& platz = m_Plaetze[static_cast<size_t>(i)];
-        if (!platz) platz = std::make_unique<CTrainingsBericht>();
-        *platz = *bericht;
-        return 0;
-    } catch (const std::bad_alloc&) {
-        return 2;
-    }
-}
-
-int CTrainingsBerichtListe::RemoveAt(int i)
-{
-    if (m_nAnzahl < 1 || i < 0 || i >= m_nAnzahl) return 1;
-    m_Plaetze.erase(m_Plaetze.begin() + i);
-    m_Plaetze.emplace_back();  // the capacity stays
-    --m_nAnzahl;
-    return 0;
-}
-
-int CTrainingsBerichtListe::RemoveAll()
-{
-    const bool leereSlots = !m_Plaetze.empty() && m_nAnzahl == 0;
-    m_Plaetze.clear();
-    m_Plaetze.shrink_to_fit();
-    m_nAnzahl = 0;
-    return leereSlots ? 1 : 0;
-}
-
-void CTrainingsBerichtListe::Tausche(CTrainingsBerichtListe& andere) noexcept
-{
-    std::swap(m_nAnzahl, andere.m_nAnzahl);
-    m_Plaetze.swap(andere.m_Plaetze);
 }

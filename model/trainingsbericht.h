@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
+#include "model/berichtliste.h"
 #include "model/diagramm.h"
 #include "platform/draw/typen.h"
 #include "workplace/datentabelle.h"
@@ -111,29 +111,17 @@ private:
     std::vector<uint32_t> m_Zeit;
 };
 
-// The training's reports, owned; capacity grows in steps of 5.
-class CTrainingsBerichtListe {
+// The training's reports, owned; they are handed in by pointer.
+class CTrainingsBerichtListe : public CBerichtListe<CTrainingsBericht> {
 public:
     CTrainingsBerichtListe() = default;
-    virtual ~CTrainingsBerichtListe();
     CTrainingsBerichtListe(const CTrainingsBerichtListe&) = delete;
     CTrainingsBerichtListe& operator=(const CTrainingsBerichtListe&) = delete;
 
-    int GetSize() const { return m_nAnzahl; }
-    int GetKapazitaet() const { return static_cast<int>(m_Plaetze.size()); }
-    // Null outside 0 .. count - 1; the list keeps the report.
-    CTrainingsBericht* GetAt(int i) const;
-    // Copies the report into slot i, or appends it when i is at or beyond
-    // the count. 1 negative index, 2 no storage, else 0.
-    int SetAtGrow(int i, const CTrainingsBericht* bericht);
-    // 1 bad index, else 0; the capacity stays.
-    int RemoveAt(int i);
-    // 1 when slots existed without reports, else 0; the list is empty after.
-    int RemoveAll();
-    // Exchanges the whole contents with another list.
-    void Tausche(CTrainingsBerichtListe& andere) noexcept;
-
-private:
-    int m_nAnzahl = 0;
-    std::vector<std::unique_ptr<CTrainingsBericht>> m_Plaetze;
+    // As the list's, and 2 for a null report.
+    int SetAtGrow(int i, const CTrainingsBericht* bericht)
+    {
+        if (i < 0) return 1;
+        return bericht ? CBerichtListe::SetAtGrow(i, *bericht) : 2;
+    }
 };

@@ -222,9 +222,11 @@ int CPraesentation::TestAuswerten()
                     p.x = std::clamp(p.x, -0.5, 0.5);
                     p.y = std::clamp(p.y, -0.5, 0.5);
                     m_Punkte3.SetAtGrowPunkt(reiz, p);
-                    m_TestBericht.SetRechteck1(reiz, rechteck(c.x * w, c.y * h, z.x * w, z.y * h));
+                    // The lines keep the thicknesses they were drawn with: a line as
+                    // high as the vertical length would cover the mark it is to divide.
+                    m_TestBericht.SetRechteck1(reiz, rechteck(c.x * w, c.y * h, z.x * w, m_dMarkeHoehe));
                     m_TestBericht.SetRechteck2(reiz, rechteck((p.x * z.x + c.x) * w, (p.y * z.y + c.y) * h,
-                                                              m_dMarkeBreite, m_dMarkeHoehe));
+                                                              m_dMarkeBreite, z.y * h));
                 } else {
                     p.x = std::clamp(p.x, 0.5, 1.5);
                     p.y = std::clamp(p.y, 0.5, 1.5);

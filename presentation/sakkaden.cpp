@@ -8,6 +8,7 @@
 #include "model/training.h"
 #include "platform/crt.h"
 #include "presentation/ablaufbits.h"
+#include "presentation/bereitbild.h"
 #include "presentation/bmpdatei.h"
 #include "presentation/flaechen.h"
 #include "presentation/hgbewegung.h"
@@ -40,42 +41,6 @@ std::vector<std::optional<int>> ReizfolgeZiehen(int anzahl, int zellen, int erst
     }
     return folge;
 }
-
-namespace {
-
-// "Bereit?" in the middle of the back buffer, in the profile's font at a
-// fortieth of the screen height.
-void BereitSchreiben(CPraesentation& e)
-{
-    const int w = e.m_rcBildschirm.right - e.m_rcBildschirm.left;
-    const int h = e.m_rcBildschirm.bottom - e.m_rcBildschirm.top;
-    LOGFONT lf;
-    CFont* vorlage = e.m_pProfil ? e.m_pProfil->GetSchrift() : nullptr;
-    if (!vorlage || !vorlage->GetLogFont(&lf)) {
-        lf = LOGFONT{};
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lf.lfFaceName = "Arial";
-    }
-    lf.lfHeight = std::max(h / 40, 10);
-    CFont schrift;
-    schrift.CreateFontIndirect(&lf);
-    LOGFONT erzeugt;
-    const int hoehe = schrift.GetLogFont(&erzeugt) ? erzeugt.lfHeight : lf.lfHeight;
-    COberflaechenDC dc(e.m_pRueckpuffer);
-    CDC* pDC = dc.GetDC();
-    if (!pDC)
-        return;
-    CPalette* altePalette = pDC->SelectPalette(&e.m_Palette, false);
-    CFont* alteSchrift = pDC->SelectObject(&schrift);
-    pDC->SetBkColor(PALETTEINDEX(INDEX_HINTERGRUND));
-    pDC->SetTextColor(PALETTEINDEX(INDEX_VORDERGRUND));
-    pDC->SetTextAlign(TA_CENTER | TA_BOTTOM);
-    pDC->TextOut(w / 2, (h + hoehe) / 2, "Bereit?");
-    pDC->SelectPalette(altePalette, false);
-    pDC->SelectObject(alteSchrift);
-}
-
-} // namespace
 
 int CPraesentation::SakkadenErstellen()
 {
@@ -113,7 +78,7 @@ int CPraesentation::SakkadenErstellen()
     const int n = sak.m_nDurchgaenge;
     const auto folge = ReizfolgeZiehen(n, m_Streifen1.GetAnzahl(), sak.m_nZielVon, sak.m_nZielBis);
 
-    BereitSchreiben(*this);
+    BereitSchreiben(*this, {"Bereit?"});
 
     m_nAnzahl = n;
     m_Rechtecke1.SetSize(n);

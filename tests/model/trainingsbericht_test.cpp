@@ -135,3 +135,12 @@ TEST(TrainingsBerichtListeTest, WachsenUndEntfernen)
     EXPECT_EQ(liste.RemoveAll(), 1);
     EXPECT_EQ(liste.GetKapazitaet(), 0);
 }
+
+TEST(TrainingsBerichtListeTest, OhneBerichtKeinPlatz)
+{
+    CTrainingsBerichtListe liste;
+    EXPECT_EQ(liste.SetAtGrow(-1, nullptr), 1);
+    EXPECT_EQ(liste.SetAtGrow(0, nullptr), 2);
+    EXPECT_EQ(liste.GetSize(), 0);
+    EXPECT_EQ(liste.GetKapazitaet(), 0);
+}

@@ -122,7 +122,7 @@ TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
     p.m_nIndex = 0;
     p.m_nAnzahl = 1;
     p.m_Punkte1.SetAtGrow(0, 0.5, 0.5);  // centre
-    p.m_Punkte2.SetAtGrow(0, 0.4, 0.0);  // 400 pixels long, no height
+    p.m_Punkte2.SetAtGrow(0, 0.4, 0.05);  // 400 pixels long, a 40-pixel tick
     p.m_Punkte3.SetAtGrow(0, 0.0, 0.0);
     p.m_dSchritt = 0.01;
     p.m_dMarkeBreite = 4.0;
@@ -135,12 +135,10 @@ TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
     EXPECT_DOUBLE_EQ(p.m_Punkte3.GetAt(0).x, -0.5);
     const RECT linie = p.m_TestBericht.GetRechteck1(p.m_TestBericht.GetDurchgang(0));
     const RECT marke = p.m_TestBericht.GetRechteck2(p.m_TestBericht.GetDurchgang(0));
-    EXPECT_EQ(linie.left, 300);
-    EXPECT_EQ(linie.right, 700);
-    EXPECT_EQ(marke.left, 298);
-    EXPECT_EQ(marke.right, 302);
-    EXPECT_EQ(marke.top, 390);
-    EXPECT_EQ(marke.bottom, 410);
+    // The line keeps its thickness and the tick its length: the tick stays
+    // visible across the line instead of vanishing in a block.
+    EXPECT_EQ(linie, (RECT{300, 390, 700, 410}));
+    EXPECT_EQ(marke, (RECT{298, 380, 302, 420}));
 }
 
 } // namespace

@@ -1,0 +1,408 @@
+// The training view: pages, bottom row, report menu and buttons, and the
+// commands, with a scripted presentation engine.
+#include "app_umgebung.h"
+#include "skript_darbietung.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/darbietung.h"
+#include "app/fragedlg.h"
+#include "app/kindrahmen.h"
+#include "app/lmtrainingdoc.h"
+#include "app/trainingsansicht.h"
+#include "model/testbericht.h"
+#include "model/training.h"
+#include "platform/draw/recorder/recorder_dc.h"
+
+namespace {
+
+// A report whose four marked stimuli lie in one row of a 4 x 2 grid.
+CTrainingsBericht Reaktionsbericht(uint32_t flags = 0x2 | 0x100 | 0x8000)
+{
+    CTrainingsBericht b;
+    b.m_dwAufgabenFlags = flags;
+    b.m_nRasterSpalten = 4;
+    b.m_nRasterZeilen = 2;
+    b.m_rcPositionen = RECT{112, 184, 912, 584};
+    b.SetAnzahlReize(4);
+    const uint64_t zeiten[] = {100, 200, 300, 1300};
+    for (int i = 0; i < 4; ++i) {
+        b.SetPunkt(i, 112 + 200 * i, 184);
+        b.SetZeit(i, zeiten[i]);
+        b.SetMarke(i);
+    }
+    b.m_nTag = 19000;
+    b.m_nUhrzeit = 3600 + 2 * 60 + 5;
+    b.m_dLaufzeit = 73.26;
+    return b;
+}
+
+} // namespace
+
+class TrainingsansichtTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        SchreibeVorlagen();
+        Starte();
+        SetDarbietungsFabrik([this] { return std::make_unique<CSkriptDarbietung>(m_skript); });
+        m_doc = dynamic_cast<CLMTrainingDoc*>(m_app->GetVorlagen()[0]->OpenDocumentFile(""));
+        ASSERT_NE(m_doc, nullptr);
+        m_ansicht = dynamic_cast<CLMTrainingView*>(m_doc->GetFenster()->GetAnsicht());
+        ASSERT_NE(m_ansicht, nullptr);
+        m_meldungen->m_meldungen.clear();
+    }
+    void TearDown() override
+    {
+        SetDarbietungsFabrik({});
+        AppTest::TearDown();
+    }
+
+    CTraining& Training() { return m_doc->GetTraining(); }
+    void Berichte(int anzahl, const CTrainingsBericht& b = Reaktionsbericht())
+    {
+        for (int i = 0; i < anzahl; ++i)
+            Training().SetBericht(Training().GetBerichtAnzahl(), &b);
+        m_ansicht->ZeigeSeite();
+        m_ansicht->AktualisiereBerichtMenue();
+    }
+    std::string Text(int nr) const { return m_ansicht->GetText(nr); }
+    bool NurLesen(int nr) const { return qobject_cast<QLineEdit*>(m_ansicht->Steuerelement(nr))->isReadOnly(); }
+    std::vector<std::string> Fusszeile() const { return {Text(87), Text(89), Text(91)}; }
+    QMenu* Berichtmenue() const { return m_app->GetMainWnd()->menuBar()->actions()[4]->menu(); }
+    bool MenueAn(int position) const { return Berichtmenue()->actions()[position]->isEnabled(); }
+    // Enabled report buttons, as their command ids.
+    std::vector<int> Knoepfe() const
+    {
+        std::vector<int> an;
+        for (QAction* a : m_app->GetMainWnd()->GetSymbolleiste()->actions()) {
+            const int id = a->data().toInt();
+            if (id >= 32850 && id <= 32859 && a->isEnabled())
+                an.push_back(id);
+        }
+        return an;
+    }
+    // The next question box is answered and its text kept.
+    void Antworte(int antwort)
+    {
+        m_laeufer->m_antworten.push_back([this, antwort](QDialog& d) {
+            m_fragen.push_back(dynamic_cast<CHinweisDlg&>(d).GetText());
+            return antwort;
+        });
+    }
+
+    CSkript m_skript;
+    CLMTrainingDoc* m_doc = nullptr;
+    CLMTrainingView* m_ansicht = nullptr;
+    std::vector<std::string> m_fragen;
+};
+
+TEST_F(TrainingsansichtTest, NeuesTrainingZeigtAngabenOhneBerichte)
+{
+    EXPECT_EQ(m_ansicht->AnzahlSteuerelemente(), 91);
+    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsangaben", "0 / 0", "1 / 1"}));
+    EXPECT_FALSE(m_app->GetMainWnd()->menuBar()->actions()[4]->isEnabled());
+    EXPECT_EQ(m_app->GetMainWnd()->menuBar()->actions()[4]->text(), "&Bericht");
+    EXPECT_TRUE(Knoepfe().empty());
+
+    // Places, pages and the font of the controls.
+    EXPECT_EQ(m_ansicht->Steuerelement(3)->geometry(), QRect(125, 21, 170, 18));
+    EXPECT_EQ(m_ansicht->Steuerelement(82)->geometry(), QRect(540, 152, 60, 18));
+    EXPECT_EQ(m_ansicht->Steuerelement(91)->geometry(), QRect(550, 431, 60, 15));
+    EXPECT_EQ(m_ansicht->Steuerelement(3)->font().family(), m_app->GetDialogSchrift().family());
+    EXPECT_FALSE(m_ansicht->Steuerelement(46)->isHidden());
+    EXPECT_TRUE(m_ansicht->Steuerelement(47)->isHidden());
+    EXPECT_TRUE(m_ansicht->Steuerelement(86)->isHidden());
+    EXPECT_FALSE(m_ansicht->Steuerelement(8)->isEnabled());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(m_ansicht->Steuerelement(8))->alignment() & Qt::AlignRight, Qt::AlignRight);
+
+    // The default saccade task.
+    const CTastenliste& tasten = m_app->m_Umgebung.m_Tastenliste;
+    EXPECT_EQ(Text(3), "Sakkaden");
+    EXPECT_EQ(Text(5), "A) Schrittweise Positionsänderung");
+    EXPECT_EQ(Text(8), "36");
+    EXPECT_EQ(Text(10), m_app->m_Umgebung.m_Reizkatalog.m_SatzNamen[0]);
+    EXPECT_EQ(Text(12), "1 .. 26");
+    EXPECT_EQ(Text(14), "---");
+    EXPECT_TRUE(NurLesen(14));
+    EXPECT_EQ(Text(18), "---");
+    EXPECT_TRUE(NurLesen(18));
+    EXPECT_EQ(Text(20), tasten.GetName(1));
+    EXPECT_FALSE(NurLesen(20));
+    EXPECT_EQ(Text(22), "---");
+    EXPECT_EQ(Text(25), "---");
+    EXPECT_EQ(Text(30), "Keine Hintergrundaufgabe");
+    EXPECT_EQ(Text(32), "Zeichen: Ellipse");
+    EXPECT_EQ(Text(37), "nach links");
+    EXPECT_EQ(Text(42), "---");
+    EXPECT_TRUE(NurLesen(42));
+}
+
+TEST_F(TrainingsansichtTest, AngabenJeAufgabeUndEinheit)
+{
+    CAnzeigeOptionen o = m_app->m_Profil.GetAnzeigeOptionen();
+    o.SetEinheit(0x0008);
+    m_app->m_Profil.SetAnzeigeoptionen(o);
+    m_app->m_Umgebung.Berechnen();
+
+    CSakkaden s = Training().GetSakkaden();
+    s.m_nRueckmeldung = 1;
+    s.m_nTasteRichtig = 9999;
+    s.m_nTasteFalsch = -4;
+    Training().SetSakkaden(s);
+    CHGAufgabe a = Training().GetHGAufgabe();
+    a.m_nArt = 20;
+    a.m_dZielgeschwindigkeit = 0.25;
+    Training().SetHGAufgabe(a);
+    CHGBewegung b = Training().GetHGBewegung();
+    b.m_dGeschwindigkeit = 0.0;
+    Training().SetHGBewegung(b);
+    m_ansicht->ZeigeSeite();
+    // Key indices beyond the table fall back; speeds in whole pixels.
+    EXPECT_EQ(Text(25), "<+>");
+    EXPECT_EQ(Text(27), "<->");
+    EXPECT_EQ(Text(38), "0 pxl/s");
+    EXPECT_EQ(Text(42), "256 pxl/s");
+    EXPECT_FALSE(NurLesen(42));
+
+    Training().SetAufgabenart(50);
+    m_ansicht->ZeigeSeite();
+    EXPECT_EQ(Text(24), "Vor");
+    EXPECT_EQ(Text(26), "Zurück");
+    EXPECT_EQ(Text(22), "Eingabetaste");
+    EXPECT_EQ(Text(25), m_app->m_Umgebung.m_Tastenliste.GetName(9));
+    EXPECT_EQ(Text(8), "---");
+    EXPECT_TRUE(NurLesen(8));
+
+    Training().SetAufgabenart(20);
+    CExploration e = Training().GetExploration();
+    e.m_nStrategie = 12;
+    e.m_nAnordnung = 0;
+    e.m_nZeilen = 4;
+    e.m_nSpalten = 6;
+    Training().SetExploration(e);
+    m_ansicht->ZeigeSeite();
+    EXPECT_EQ(Text(24), "Richtig");
+    EXPECT_EQ(Text(8), "4 x 6");
+    EXPECT_EQ(Text(14), "---");
+    EXPECT_EQ(Text(25), "---");
+}
+
+TEST_F(TrainingsansichtTest, MenueUndKnoepfeFolgenDerSeite)
+{
+    Berichte(3);
+    // Settings page: only the reports button and "Berichte".
+    EXPECT_TRUE(m_app->GetMainWnd()->menuBar()->actions()[4]->isEnabled());
+    EXPECT_FALSE(MenueAn(0));
+    EXPECT_TRUE(MenueAn(1));
+    EXPECT_FALSE(MenueAn(3));
+    EXPECT_FALSE(MenueAn(6));
+    EXPECT_TRUE(MenueAn(7));
+    EXPECT_EQ(Knoepfe(), std::vector<int>{32852});
+
+    m_app->GetMainWnd()->Befehl(32852);  // through the main frame, as a click would
+    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsbericht", "1 / 3", "2 / 4"}));
+    EXPECT_FALSE(MenueAn(3));
+    EXPECT_TRUE(MenueAn(4));
+    EXPECT_TRUE(MenueAn(0));
+    EXPECT_EQ(Knoepfe(), (std::vector<int>{32850, 32856, 32858}));
+
+    m_ansicht->OnNaechsterBericht();
+    m_ansicht->OnNaechsterBericht();
+    m_ansicht->OnNaechsterBericht();  // the last stays the last
+    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsbericht", "3 / 3", "4 / 4"}));
+    EXPECT_TRUE(MenueAn(3));
+    EXPECT_FALSE(MenueAn(4));
+    EXPECT_EQ(Knoepfe(), (std::vector<int>{32850, 32854, 32858}));
+
+    // A page state out of range is settled by the page switch.
+    Training().m_nSeite = 9;
+    Training().m_nBerichtNr = 7;
+    m_ansicht->ZeigeSeite();
+    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsbericht", "3 / 3", "4 / 4"}));
+    Training().m_nSeite = 2;
+    m_ansicht->ZeigeSeite();
+    EXPECT_EQ(Text(91), "2 / 4");
+
+    m_ansicht->OnTrainingsangaben();
+    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsangaben", "0 / 3", "1 / 4"}));
+    EXPECT_EQ(Training().m_nBerichtNr, 3);
+}
+
+TEST_F(TrainingsansichtTest, PraesentationHaengtDenBerichtAn)
+{
+    Berichte(3);
+    m_skript.bericht = Reaktionsbericht();
+    m_app->GetMainWnd()->Befehl(126);
+    EXPECT_EQ(m_skript.laeufe, 1);
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 4);
+    EXPECT_TRUE(m_doc->IsModified());
+    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsbericht", "4 / 4", "5 / 5"}));
+    EXPECT_TRUE(m_meldungen->Texte().empty());
+    EXPECT_EQ(Knoepfe(), (std::vector<int>{32850, 32854, 32858}));
+
+    m_skript.hinweis = 1;
+    m_skript.hinweisText = "Der Bildschirmmodus wurde angepasst.";
+    m_ansicht->OnPraesentation();
+    EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>{"Hinweis: Der Bildschirmmodus wurde angepasst."});
+    EXPECT_EQ(Text(89), "5 / 5");
+}
+
+TEST_F(TrainingsansichtTest, FehlerDerPraesentationFuegtNichtsHinzu)
+{
+    Berichte(3);
+    m_skript.code = 2;
+    m_skript.fehler = "X";
+    m_skript.hinweis = 1;
+    m_skript.hinweisText = "nicht zu zeigen";
+    m_ansicht->OnPraesentation();
+    EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>{"Fehler 2: X"});
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 3);
+    EXPECT_FALSE(m_doc->IsModified());
+    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsangaben", "0 / 3", "1 / 4"}));
+}
+
+TEST_F(TrainingsansichtTest, LoeschenFragtUndZeigtDenFolgenden)
+{
+    CTrainingsBericht b = Reaktionsbericht();
+    for (int i = 1; i <= 3; ++i) {
+        b.m_dLaufzeit = i;
+        Training().SetBericht(i - 1, &b);
+    }
+    Training().m_nBerichtNr = 2;
+    Training().m_nSeite = 3;
+    Antworte(2);
+    m_ansicht->OnBerichtLoeschen();
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 3);
+    EXPECT_FALSE(m_doc->IsModified());
+    Antworte(1);
+    m_ansicht->OnBerichtLoeschen();
+    EXPECT_EQ(m_fragen, (std::vector<std::string>(2, "Möchten Sie wirklich den Trainingsbericht 2 löschen?")));
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 2);
+    EXPECT_TRUE(m_doc->IsModified());
+    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsbericht", "2 / 2", "3 / 3"}));
+    EXPECT_EQ(Text(72), "3,0 s");  // the former report 3
+
+    Antworte(2);
+    m_ansicht->OnAlleBerichteLoeschen();
+    EXPECT_EQ(m_fragen.back(), "Möchten Sie wirklich alle Trainingsberichte löschen?");
+    EXPECT_EQ(Text(91), "3 / 3");
+    Antworte(1);
+    m_ansicht->OnAlleBerichteLoeschen();
+    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsangaben", "0 / 0", "1 / 1"}));
+    EXPECT_FALSE(m_app->GetMainWnd()->menuBar()->actions()[4]->isEnabled());
+}
+
+TEST_F(TrainingsansichtTest, BerichtsseiteMitProzentenUndVerteilung)
+{
+    CSakkaden s = Training().GetSakkaden();
+    s.m_nSpalten = 4;
+    s.m_nZeilen = 2;
+    Training().SetSakkaden(s);
+    CTrainingsBericht b = Reaktionsbericht(0x2 | 0x100 | 0x8000 | 0x20000 | 0x10000);
+    b.IncKorrekteReaktionen();
+    b.IncKorrekteReaktionen();
+    b.IncKorrekteReaktionen();
+    b.IncFalscheAlarme();
+    b.AddDauer(1500);
+    Berichte(1, b);
+    CTrainingsBericht ohneTreffer = Reaktionsbericht(0x20000);
+    ohneTreffer.IncFalscheAlarme();
+    Berichte(1, ohneTreffer);
+    Training().m_nDiagrammwahl = 4;
+    m_ansicht->OnTrainingsberichte();
+
+    EXPECT_EQ(Text(69), "07.01.2022");
+    EXPECT_EQ(Text(70), "01:02:05");
+    EXPECT_EQ(Text(72), "73,3 s");
+    EXPECT_EQ(Text(74), "---");
+    EXPECT_TRUE(NurLesen(74));
+    EXPECT_EQ(Text(81), "3");
+    EXPECT_EQ(Text(82), "75,0%");
+    EXPECT_EQ(Text(84), "0,500 s");
+    EXPECT_EQ(Text(49), "0");
+    EXPECT_EQ(Text(51), "4");
+    EXPECT_EQ(Text(52), "100,0%");
+    EXPECT_EQ(Text(60), "0,475 s");
+    EXPECT_EQ(Text(54), "---");
+    EXPECT_TRUE(NurLesen(55));
+    EXPECT_TRUE(m_ansicht->Steuerelement(86)->isHidden());
+    EXPECT_FALSE(m_ansicht->Steuerelement(47)->isHidden());
+    EXPECT_TRUE(m_ansicht->Steuerelement(3)->isHidden());
+
+    // Two relations; a choice beyond them takes the last one.
+    auto* liste = qobject_cast<QComboBox*>(m_ansicht->Steuerelement(62));
+    EXPECT_EQ(liste->count(), 2);
+    EXPECT_EQ(liste->currentIndex(), 1);
+    EXPECT_EQ(Training().m_nDiagrammwahl, 2);
+    EXPECT_EQ(Text(85), "Reaktonszeit / Vert. Zeichenposition");
+    m_ansicht->OnSelchangeBerichtAuswahl(0);
+    EXPECT_EQ(Text(85), "Reaktonszeit / Horiz. Zeichenposition");
+    EXPECT_NE(Text(64), "---");
+    EXPECT_NE(Text(66).find(" ms/"), std::string::npos);
+
+    // The chart of the chosen relation is drawn; without a choice none.
+    CRecorderDC dc;
+    m_ansicht->OnDraw(&dc);
+    EXPECT_FALSE(dc.Eintraege().empty());
+    m_ansicht->OnSelchangeBerichtAuswahl(-1);
+    EXPECT_EQ(Training().m_nDiagrammwahl, 0);
+    EXPECT_EQ(Text(85), "Verteilung der Vordergrundaufgabe");
+    CRecorderDC leer;
+    m_ansicht->OnDraw(&leer);
+    EXPECT_TRUE(leer.Eintraege().empty());
+
+    // Background without correct reactions; no foreground reactions.
+    m_ansicht->OnNaechsterBericht();
+    EXPECT_EQ(Text(82), "0,0%");
+    EXPECT_EQ(Text(84), "n. a.");
+    EXPECT_EQ(Text(60), "---");
+    EXPECT_EQ(Text(64), "---");
+    EXPECT_TRUE(NurLesen(64));
+    EXPECT_FALSE(m_ansicht->Steuerelement(86)->isHidden());
+    EXPECT_FALSE(liste->isEnabled());
+}
+
+TEST_F(TrainingsansichtTest, FarbfelderUndSeitenreparaturBeimZeichnen)
+{
+    CFarben f = Training().GetFarben();
+    f.m_crVordergrund = 0x0000FF;
+    Training().SetFarben(f);
+    CRecorderDC dc;
+    m_ansicht->OnDraw(&dc);
+    const auto felder = dc.Von(CRecorderDC::Art::Rechteck);
+    ASSERT_EQ(felder.size(), 4u);
+    EXPECT_EQ(felder[0]->brushFarbe, 0x0000FFu);
+    EXPECT_EQ(felder[0]->pen.lopnColor, 0xFFFFFFu);
+    EXPECT_EQ(felder[0]->punkte[0].x, 235);
+    EXPECT_EQ(felder[3]->punkte[0].y, 212);
+    EXPECT_EQ(felder[3]->brushFarbe, f.m_crZielmuster);
+
+    Training().m_nSeite = 2;  // no report: the settings page
+    m_ansicht->OnDraw(&dc);
+    EXPECT_EQ(Training().m_nSeite, 1);
+    Berichte(1);
+    Training().m_nSeite = 3;
+    Training().m_nBerichtNr = 1;
+    m_ansicht->OnDraw(&dc);
+    EXPECT_EQ(Training().m_nSeite, 2);
+}
+
+TEST(Kindrahmen, GroesseNachDemArbeitsbereich)
+{
+    CSystemMetriken m;
+    m.m_arbeitsbereich = QRect(0, 0, 800, 600);
+    EXPECT_EQ(CKindRahmen::Fenstergroesse(m), QSize(626, 486));
+    m.m_arbeitsbereich = QRect(0, 0, 640, 480);
+    EXPECT_EQ(CKindRahmen::Fenstergroesse(m), QSize(628, 392));
+}

@@ -1,0 +1,447 @@
+// The dialogs on the environment and the profile: controls, enabling rules,
+// clamps and what they hand back.
+#include "app_umgebung.h"
+
+#include <array>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "workplace/benutzerprofil.h"
+#include "workplace/dialogs/anordnungdlg.h"
+#include "workplace/dialogs/anzeigedlg.h"
+#include "workplace/dialogs/dateiverwaltungdlg.h"
+#include "workplace/dialogs/profildlg.h"
+#include "workplace/umgebung.h"
+
+namespace {
+
+template <class T>
+T* Element(QDialog& d, const char* name)
+{
+    T* w = d.findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+void Verlasse(QLineEdit* feld)
+{
+    QFocusEvent e(QEvent::FocusOut);
+    QApplication::sendEvent(feld, &e);
+}
+
+void Tippe(QDialog& d, const char* name, const std::string& text)
+{
+    QLineEdit* feld = Element<QLineEdit>(d, name);
+    feld->setText(QString::fromStdString(text));
+    Verlasse(feld);
+}
+
+std::string Text(QDialog& d, const char* name)
+{
+    return Element<QLineEdit>(d, name)->text().toStdString();
+}
+
+void Waehle(QComboBox* liste, int index)
+{
+    liste->setCurrentIndex(index);
+    emit liste->activated(index);
+}
+
+QStringList Eintraege(const QComboBox* liste)
+{
+    QStringList e;
+    for (int i = 0; i < liste->count(); ++i)
+        e << liste->itemText(i);
+    return e;
+}
+
+void Bild(QDialog& d, const std::string& name)
+{
+    std::filesystem::create_directories(LUMETRA_ARTIFACTS);
+    EXPECT_TRUE(d.grab().save(QString::fromStdString(std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png")));
+}
+
+// Answers a file dialog with a path and keeps its title and filters.
+CSkriptLaeufer::Antwort WaehleDatei(std::string pfad, QString* titel = nullptr, QStringList* filter = nullptr)
+{
+    return [=](QDialog& d) {
+        auto& datei = dynamic_cast<QFileDialog&>(d);
+        if (titel)
+            *titel = datei.windowTitle();
+        if (filter)
+            *filter = datei.nameFilters();
+        const std::filesystem::path p(pfad);
+        datei.setDirectory(QString::fromStdString(p.parent_path().string()));
+        datei.selectFile(QString::fromStdString(p.filename().string()));
+        d.done(QDialog::Accepted);
+        return d.result();
+    };
+}
+
+} // namespace
+
+class AnordnungDlgTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        m_profil.ErzeugeSchrift(nullptr);
+        m_umgebung = std::make_unique<CUmgebung>(&m_profil);
+        m_umgebung->SetProfil(&m_profil);
+    }
+    void Modi(std::initializer_list<std::array<uint32_t, 4>> modi)
+    {
+        m_umgebung->m_Modusliste.Leeren();
+        for (const auto& m : modi)
+            m_umgebung->m_Modusliste.Hinzufuegen(m[0], m[1], m[2], m[3]);
+        m_umgebung->m_Modusliste.Sortieren();
+    }
+    void Modus(uint32_t b, uint32_t h, uint32_t t, uint32_t f)
+    {
+        CBildschirmModus m;
+        m.m_dwBreite = b, m.m_dwHoehe = h, m.m_dwFarbtiefe = t, m.m_dwFrequenz = f, m.m_dwLetzteFrequenz = f;
+        m_umgebung->SetBildschirmModus(m);
+    }
+
+    CBenutzerprofil m_profil;
+    std::unique_ptr<CUmgebung> m_umgebung;
+};
+
+TEST_F(AnordnungDlgTest, SteuerelementeUndModusliste)
+{
+    Modus(1024, 768, 8, 75);
+    Modi({{640, 480, 0, 0}, {1024, 768, 8, 75}, {1024, 768, 8, 60}});
+    CAnordnungDlg dlg;
+    dlg.SetUmgebung(&m_profil, m_umgebung.get());
+    dlg.OnInitDialog();
+
+    EXPECT_EQ(dlg.windowTitle(), "Anordnung und Bildschirmmodus ändern");
+    EXPECT_EQ(dlg.size(), QSize(321, 255));
+    EXPECT_EQ(Element<QLineEdit>(dlg, "hoehe")->geometry(), QRect(240, 42, 70, 18));
+    EXPECT_EQ(Element<QPushButton>(dlg, "ok")->geometry(), QRect(159, 226, 75, 23));
+    QStringList texte;
+    for (const QLabel* l : dlg.findChildren<QLabel*>())
+        texte << l->text();
+    EXPECT_EQ(texte, QStringList({"Breite der Anzeigenfläche [cm]", "Höhe der Anzeigenfläche [cm]",
+                                  "Betrachterabstand zur Anzeigenfläche [cm]", "Anzeigentreiber",
+                                  "Bildschirmauflösung", "B [Pxl] x H [Pxl], Fb [Bit], f [Hz]",
+                                  "Bildwiederholfrequenz [Hz]"}));
+    EXPECT_EQ(Text(dlg, "breite"), "40,0");
+    EXPECT_EQ(Text(dlg, "abstand"), "50,0");
+
+    QComboBox* treiber = Element<QComboBox>(dlg, "treiber");
+    EXPECT_EQ(Eintraege(treiber), QStringList({"Primärer Anzeigentreiber"}));
+    EXPECT_FALSE(treiber->isEnabled());
+    QComboBox* modus = Element<QComboBox>(dlg, "modus");
+    EXPECT_EQ(Eintraege(modus), QStringList({"640 x 480, ?, ?", "1024 x 768, 8, 60", "1024 x 768, 8, 75"}));
+    EXPECT_EQ(modus->currentIndex(), 2);
+    QLineEdit* frequenz = Element<QLineEdit>(dlg, "frequenz");
+    EXPECT_EQ(frequenz->text(), "75");
+    EXPECT_FALSE(frequenz->isEnabled());
+    EXPECT_TRUE(frequenz->isReadOnly());
+    Bild(dlg, "anordnungdlg");
+}
+
+TEST_F(AnordnungDlgTest, UngelisteteFrequenzNimmtDenErstenModusGleicherAufloesung)
+{
+    Modus(1024, 768, 8, 100);
+    Modi({{1024, 768, 8, 60}, {1024, 768, 8, 75}});
+    CAnordnungDlg dlg;
+    dlg.SetUmgebung(&m_profil, m_umgebung.get());
+    dlg.OnInitDialog();
+    EXPECT_EQ(Element<QComboBox>(dlg, "modus")->currentIndex(), 0);
+    EXPECT_EQ(dlg.GetBildschirmModus().m_dwFrequenz, 60u);
+    EXPECT_EQ(dlg.GetBildschirmModus().m_dwLetzteFrequenz, 60u);
+    EXPECT_EQ(Text(dlg, "frequenz"), "60");
+}
+
+TEST_F(AnordnungDlgTest, GroessenHabenEineUntergrenze)
+{
+    CAnordnungDlg dlg;
+    dlg.SetUmgebung(&m_profil, m_umgebung.get());
+    dlg.OnInitDialog();
+    Tippe(dlg, "hoehe", "0");
+    EXPECT_EQ(Text(dlg, "hoehe"), "0,1");
+    Tippe(dlg, "breite", "1e999");
+    EXPECT_EQ(Text(dlg, "breite"), "0,1");
+    Tippe(dlg, "abstand", "57,26");
+    EXPECT_EQ(Text(dlg, "abstand"), "57,3");
+    EXPECT_DOUBLE_EQ(dlg.GetAnordnung().m_dHoehe, 0.1);
+}
+
+TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
+{
+    Modus(800, 600, 8, 75);
+    Modi({{800, 600, 8, 0}, {800, 600, 8, 75}});
+    CAnordnungDlg dlg;
+    dlg.SetUmgebung(&m_profil, m_umgebung.get());
+    m_laeufer->m_antworten.push_back([](QDialog& d) {
+        QComboBox* modus = d.findChild<QComboBox*>("modus");
+        Waehle(modus, 0);
+        QLineEdit* frequenz = d.findChild<QLineEdit*>("frequenz");
+        EXPECT_TRUE(frequenz->isEnabled());
+        EXPECT_FALSE(frequenz->isReadOnly());
+        // Enter accepts with the typed rate still in the focused field.
+        frequenz->setText("85");
+        frequenz->setFocus();
+        d.accept();
+        return d.result();
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.Uebernehmen(m_umgebung.get()), 0);
+    const CBildschirmModus m = m_umgebung->GetBildschirmModus();
+    EXPECT_EQ(m.m_dwFrequenz, 0u);
+    EXPECT_EQ(m.m_dwLetzteFrequenz, 85u);
+
+    // A negative rate is no rate at all.
+    CAnordnungDlg zweiter;
+    zweiter.SetUmgebung(&m_profil, m_umgebung.get());
+    zweiter.OnInitDialog();
+    Tippe(zweiter, "frequenz", "-5");
+    EXPECT_EQ(zweiter.GetBildschirmModus().m_dwLetzteFrequenz, 0u);
+}
+
+TEST_F(AnordnungDlgTest, LeereModuslisteLaesstDenModusStehen)
+{
+    Modus(1024, 768, 8, 75);
+    Modi({});
+    CAnordnungDlg dlg;
+    dlg.SetUmgebung(&m_profil, m_umgebung.get());
+    dlg.OnInitDialog();
+    EXPECT_EQ(Element<QComboBox>(dlg, "modus")->count(), 0);
+    Tippe(dlg, "breite", "52");
+    EXPECT_EQ(dlg.Uebernehmen(m_umgebung.get()), 1);
+    EXPECT_DOUBLE_EQ(m_umgebung->GetAnordnung().m_dBreite, 52.0);
+    EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwBreite, 1024u);
+    EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwFrequenz, 75u);
+}
+
+class AnzeigeDlgTest : public AppTest {
+protected:
+    // A dialog on options with the unit, shown.
+    std::unique_ptr<CAnzeigeDlg> Dialog(uint32_t einheit, uint32_t flags = 6)
+    {
+        CAnzeigeOptionen o;
+        o.SetEinheit(einheit);
+        o.m_dwFlags = flags;
+        m_profil.SetAnzeigeoptionen(o);
+        auto dlg = std::make_unique<CAnzeigeDlg>();
+        dlg->SetOptionen(&m_profil);
+        dlg->OnInitDialog();
+        return dlg;
+    }
+    CBenutzerprofil m_profil;
+};
+
+TEST_F(AnzeigeDlgTest, EinheitWaehltKnopfUndUntereinheit)
+{
+    struct Fall {
+        uint32_t einheit;
+        const char* knopf;
+        const char* liste;
+        int index;
+    };
+    for (const Fall& f : {Fall{0x0202, "laenge", "laengenliste", 2}, Fall{0x1001, "sehwinkel", "winkelliste", 2},
+                          Fall{0x3001, "sehwinkel", "winkelliste", 1}, Fall{0x4004, "anteil", "anteilliste", 1},
+                          Fall{0x0102, "laenge", "laengenliste", 3}}) {
+        auto dlg = Dialog(f.einheit);
+        EXPECT_TRUE(Element<QRadioButton>(*dlg, f.knopf)->isChecked()) << f.einheit;
+        for (const char* liste : {"winkelliste", "laengenliste", "anteilliste"}) {
+            QComboBox* l = Element<QComboBox>(*dlg, liste);
+            const bool diese = std::string(liste) == f.liste;
+            EXPECT_EQ(l->isEnabled(), diese) << f.einheit << liste;
+            EXPECT_EQ(l->currentIndex(), diese ? f.index : -1) << f.einheit << liste;
+        }
+        EXPECT_TRUE(Element<QLineEdit>(*dlg, "dezimalstellen")->isEnabled());
+    }
+    auto dlg = Dialog(0x0202);
+    EXPECT_EQ(Eintraege(Element<QComboBox>(*dlg, "winkelliste")), QStringList({"[°]", "[']", "[\"]"}));
+    EXPECT_EQ(Eintraege(Element<QComboBox>(*dlg, "laengenliste")), QStringList({"[m]", "[dm]", "[cm]", "[mm]"}));
+    EXPECT_EQ(Eintraege(Element<QComboBox>(*dlg, "anteilliste")), QStringList({"[1]", "[%]"}));
+}
+
+TEST_F(AnzeigeDlgTest, PixelSperrtListenUndDezimalstellen)
+{
+    auto dlg = Dialog(8);
+    EXPECT_EQ(dlg->windowTitle(), "Anzeigeoptionen ändern");
+    EXPECT_TRUE(Element<QRadioButton>(*dlg, "pixel")->isChecked());
+    for (const char* liste : {"winkelliste", "laengenliste", "anteilliste"})
+        EXPECT_FALSE(Element<QComboBox>(*dlg, liste)->isEnabled());
+    QLineEdit* stellen = Element<QLineEdit>(*dlg, "dezimalstellen");
+    EXPECT_FALSE(stellen->isEnabled());
+    EXPECT_TRUE(stellen->isReadOnly());
+    EXPECT_EQ(stellen->text(), "1");
+    QStringList texte;
+    for (const QGroupBox* g : dlg->findChildren<QGroupBox*>())
+        texte << g->title();
+    EXPECT_EQ(texte, QStringList({"Einheit", "Konsole", "Nachrichten"}));
+    Bild(*dlg, "anzeigedlg");
+}
+
+TEST_F(AnzeigeDlgTest, LaengeInMillimeternUndDezimalstellen)
+{
+    auto dlg = Dialog(1, 9);
+    Element<QRadioButton>(*dlg, "laenge")->click();
+    EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0002u);
+    EXPECT_EQ(Element<QComboBox>(*dlg, "laengenliste")->currentIndex(), 0);
+    Waehle(Element<QComboBox>(*dlg, "laengenliste"), 3);
+    EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0102u);
+    EXPECT_EQ(dlg->GetOptionen().GetEinheitText(), "mm");
+    Tippe(*dlg, "dezimalstellen", "-3");
+    EXPECT_EQ(Text(*dlg, "dezimalstellen"), "0");
+    Tippe(*dlg, "dezimalstellen", "12");
+    EXPECT_EQ(dlg->GetOptionen().GetDezimalstellen(), 12);
+    // The boxes stand fixed, so every change leaves tool and status bar on.
+    EXPECT_EQ(dlg->GetOptionen().m_dwFlags, 6u);
+    for (const char* box : {"symbolleiste", "statusleiste", "umgebungsdaten", "warnung"})
+        EXPECT_FALSE(Element<QCheckBox>(*dlg, box)->isEnabled());
+    EXPECT_TRUE(Element<QCheckBox>(*dlg, "statusleiste")->isChecked());
+    EXPECT_FALSE(Element<QCheckBox>(*dlg, "warnung")->isChecked());
+
+    dlg->Uebernehmen(&m_profil);
+    EXPECT_EQ(m_profil.GetAnzeigeOptionen().GetEinheit(), 0x0102u);
+    EXPECT_EQ(m_profil.GetAnzeigeOptionen().GetDezimalstellen(), 12);
+
+    // Bits beyond the four options stay.
+    auto anderer = Dialog(1, 0x19);
+    Element<QRadioButton>(*anderer, "pixel")->click();
+    EXPECT_EQ(anderer->GetOptionen().m_dwFlags, 0x16u);
+    EXPECT_EQ(anderer->GetOptionen().GetEinheit(), 8u);
+}
+
+class ProfilDlgTest : public AppTest {
+protected:
+    CBenutzerprofil m_profil;
+};
+
+TEST_F(ProfilDlgTest, PfadWirdZerlegtUndErgaenzt)
+{
+    m_profil.m_strProfilVerzeichnis = "/daten/profile";
+    m_profil.m_strProfilMuster = "$b.lmp";
+    CProfilDlg dlg;
+    dlg.LadeAusProfil(&m_profil);
+    dlg.OnInitDialog();
+    EXPECT_EQ(dlg.windowTitle(), "Profilverwaltung");
+    EXPECT_EQ(Text(dlg, "pfad"), "/daten/profile/$b.lmp");
+    EXPECT_EQ(Element<QPushButton>(dlg, "suchen")->geometry(), QRect(310, 20, 85, 20));
+    Bild(dlg, "profildlg");
+
+    Tippe(dlg, "pfad", "  D:\\Profile\\nutzer7 ");
+    EXPECT_EQ(dlg.GetVerzeichnis(), "D:\\Profile");
+    EXPECT_EQ(dlg.GetMuster(), "nutzer7.lmp");
+    EXPECT_EQ(Text(dlg, "pfad"), "D:\\Profile/nutzer7.lmp");
+    Tippe(dlg, "pfad", ".lmp");
+    EXPECT_EQ(dlg.GetVerzeichnis(), "D:\\Profile");
+    EXPECT_EQ(dlg.GetMuster(), "$b.lmp");
+    Tippe(dlg, "pfad", "\\x.lmp");
+    EXPECT_EQ(dlg.GetVerzeichnis(), "");
+    EXPECT_EQ(dlg.GetMuster(), "x.lmp");
+    Tippe(dlg, "pfad", "/a/");
+    EXPECT_EQ(dlg.GetMuster(), "$b.lmp");
+
+    dlg.SpeichereInProfil(&m_profil);
+    EXPECT_EQ(m_profil.m_strProfilVerzeichnis, "/a");
+    EXPECT_EQ(m_profil.m_strProfilMuster, "$b.lmp");
+}
+
+TEST_F(ProfilDlgTest, SuchenNimmtDenGewaehltenNamenAlsMuster)
+{
+    CProfilDlg dlg;
+    dlg.LadeAusProfil(&m_profil);
+    dlg.OnInitDialog();
+    std::filesystem::create_directories(Pfad("andere"));
+    QString titel;
+    QStringList filter;
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("andere/meins"), &titel, &filter));
+    dlg.OnSuchen();
+    EXPECT_EQ(titel, "Suchen");
+    EXPECT_EQ(filter, QStringList({"LM-Profildateien (*.lmp)", "Alle Dateien (*)"}));
+    EXPECT_EQ(dlg.GetVerzeichnis(), Pfad("andere"));
+    EXPECT_EQ(dlg.GetMuster(), "meins.lmp");
+    EXPECT_EQ(Text(dlg, "pfad"), Pfad("andere/meins.lmp"));
+}
+
+class DateiverwaltungDlgTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        m_profil = std::make_unique<CBenutzerprofil>();
+    }
+    std::unique_ptr<CBenutzerprofil> m_profil;
+};
+
+TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
+{
+    const CVerzeichnisse vorher = m_profil->GetVerzeichnisse();
+    CDateiverwaltungDlg dlg;
+    dlg.LadeAusProfil(m_profil.get());
+    dlg.OnInitDialog();
+    EXPECT_EQ(dlg.windowTitle(), "Verzeichnisse und Vorlagedateien festlegen");
+    EXPECT_EQ(dlg.size(), QSize(411, 296));
+    EXPECT_EQ(Text(dlg, "training"), vorher.m_strTrainingsVorlage);
+    EXPECT_EQ(Text(dlg, "bilder"), vorher.m_strEigeneBilder + "/*.bmp");
+    EXPECT_EQ(Text(dlg, "texte"), vorher.m_strEigeneTexte + "/*.txt");
+    Bild(dlg, "dateiverwaltungdlg");
+
+    Tippe(dlg, "training", "Neu");
+    EXPECT_EQ(Text(dlg, "training"), vorher.m_strTrainings + "/Neu.lmt");
+    Tippe(dlg, "test", " /tmp/Vorlagen/ ");
+    EXPECT_EQ(Text(dlg, "test"), "/tmp/Vorlagen/Vorlage.lmd");
+    Tippe(dlg, "umgebung", ".lmu");
+    EXPECT_EQ(Text(dlg, "umgebung"), vorher.m_strUmgebungen + "/Vorlage.lmu");
+    // Unchanged fields keep their folder; a new folder drops the pattern.
+    Tippe(dlg, "bilder", Text(dlg, "bilder"));
+    EXPECT_EQ(dlg.GetVerzeichnisse().m_strEigeneBilder, vorher.m_strEigeneBilder);
+    Tippe(dlg, "texte", "/daten/texte/*.txt");
+    EXPECT_EQ(Text(dlg, "texte"), "/daten/texte/*.txt");
+
+    CVerzeichnisse alles = dlg.GetVerzeichnisse();
+    dlg.SpeichereInProfil(m_profil.get());
+    const CVerzeichnisse nachher = m_profil->GetVerzeichnisse();
+    EXPECT_EQ(nachher.m_strEigeneTexte, "/daten/texte");
+    EXPECT_EQ(nachher.m_strTestVorlage, "/tmp/Vorlagen/Vorlage.lmd");
+    EXPECT_EQ(nachher.m_strTrainingsVorlage, alles.m_strTrainingsVorlage);
+    EXPECT_EQ(nachher.m_strUmgebungsVorlage, alles.m_strUmgebungsVorlage);
+    EXPECT_EQ(nachher.m_strEigeneBilder, vorher.m_strEigeneBilder);
+    EXPECT_EQ(nachher.m_strTrainings, vorher.m_strTrainings);
+    EXPECT_EQ(nachher.m_strTests, vorher.m_strTests);
+    EXPECT_EQ(nachher.m_strUmgebungen, vorher.m_strUmgebungen);
+    EXPECT_EQ(nachher.m_strTexte, vorher.m_strTexte);
+    EXPECT_EQ(nachher.m_strBilder, vorher.m_strBilder);
+    EXPECT_EQ(nachher.m_strProgramm, vorher.m_strProgramm);
+}
+
+TEST_F(DateiverwaltungDlgTest, SucheBehaeltVonBildernNurDenOrdner)
+{
+    CDateiverwaltungDlg dlg;
+    dlg.LadeAusProfil(m_profil.get());
+    dlg.OnInitDialog();
+    std::filesystem::create_directories(Pfad("bilder"));
+    std::filesystem::create_directories(Pfad("vorlagen"));
+    QString titel;
+    QStringList filter;
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("bilder/sonne.bmp"), &titel, &filter));
+    dlg.OnSuchenBilder();
+    EXPECT_EQ(filter, QStringList({"Bitmap (*.bmp)", "Alle Dateien (*)"}));
+    EXPECT_EQ(Text(dlg, "bilder"), Pfad("bilder") + "/*.bmp");
+
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("vorlagen/start"), &titel, &filter));
+    dlg.OnSuchenUmgebung();
+    EXPECT_EQ(titel, "Suchen");
+    EXPECT_EQ(filter, QStringList({"LM-Umgebungsdateien (*.lmu)", "Alle Dateien (*)"}));
+    EXPECT_EQ(dlg.GetVerzeichnisse().m_strUmgebungsVorlage, Pfad("vorlagen/start.lmu"));
+
+    // Cancelled: nothing changes.
+    dlg.OnSuchenTest();
+    EXPECT_EQ(dlg.GetVerzeichnisse().m_strTestVorlage, m_profil->GetVerzeichnisse().m_strTestVorlage);
+}

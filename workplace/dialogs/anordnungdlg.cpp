@@ -1,0 +1,152 @@
+#include "workplace/dialogs/anordnungdlg.h"
+
+#include <cmath>
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "workplace/benutzerprofil.h"
+#include "workplace/formatierung.h"
+
+namespace {
+
+// Sizes below a millimetre (or no number at all) would break every
+// conversion.
+double Groesse(double cm)
+{
+    return std::isfinite(cm) && cm >= 0.1 ? cm : 0.1;
+}
+
+std::string ModusEintrag(const CModusListe& liste, int i)
+{
+    const uint32_t tiefe = liste.GetFarbtiefe(i), frequenz = liste.GetFrequenz(i);
+    return FormatInt(static_cast<int>(liste.GetBreite(i))) + " x " + FormatInt(static_cast<int>(liste.GetHoehe(i))) +
+           ", " + (tiefe ? FormatInt(static_cast<int>(tiefe)) + ", " : std::string("?, ")) +
+           (frequenz ? FormatInt(static_cast<int>(frequenz)) : std::string("?"));
+}
+
+} // namespace
+
+CAnordnungDlg::CAnordnungDlg(QWidget* eltern)
+    : CRasterDialog(160, "Anordnung und Bildschirmmodus ändern", QSize(214, 157), QPoint(106, 139), QPoint(160, 139),
+                    eltern)
+{
+    setObjectName("anordnungdlg");
+}
+
+CAnordnungDlg::~CAnordnungDlg() = default;
+
+void CAnordnungDlg::SetUmgebung(CBenutzerprofil* profil, CUmgebung* umgebung)
+{
+    m_pUmgebung = umgebung;
+    if (!m_pSchrift && profil)
+        m_pSchrift = profil->GetSchrift();
+    if (umgebung) {
+        m_Anordnung = umgebung->GetAnordnung();
+        m_Modus = umgebung->GetBildschirmModus();
+    }
+}
+
+int CAnordnungDlg::Uebernehmen(CUmgebung* umgebung)
+{
+    umgebung->SetAnordnung(m_Anordnung);
+    return umgebung->PruefeModus(m_Modus);
+}
+
+bool CAnordnungDlg::OnInitDialog()
+{
+    ErzeugeSteuerelemente();
+    ZeigeDaten();
+    return true;
+}
+
+void CAnordnungDlg::ErzeugeSteuerelemente()
+{
+    Gruppe("Anordnung", Ltrb(5, 5, 315, 88));
+    Beschriftung("Breite der Anzeigenfläche [cm]", Ltrb(10, 23, 240, 38));
+    Beschriftung("Höhe der Anzeigenfläche [cm]", Ltrb(10, 44, 240, 59));
+    Beschriftung("Betrachterabstand zur Anzeigenfläche [cm]", Ltrb(10, 65, 240, 80));
+    m_pBreite = Feld("breite", Ltrb(240, 21, 310, 39), true);
+    m_pHoehe = Feld("hoehe", Ltrb(240, 42, 310, 60), true);
+    m_pAbstand = Feld("abstand", Ltrb(240, 63, 310, 81), true);
+    Gruppe("Bildschirm", Ltrb(5, 93, 315, 218));
+    Beschriftung("Anzeigentreiber", Ltrb(10, 111, 310, 126));
+    m_pTreiber = Liste("treiber", Ltrb(15, 128, 310, 228));
+    Beschriftung("Bildschirmauflösung", Ltrb(10, 153, 310, 168));
+    Beschriftung("B [Pxl] x H [Pxl], Fb [Bit], f [Hz]", Ltrb(15, 174, 165, 189));
+    m_pModus = Liste("modus", Ltrb(165, 170, 310, 270));
+    Beschriftung("Bildwiederholfrequenz [Hz]", Ltrb(15, 195, 240, 210));
+    m_pFrequenz = Feld("frequenz", Ltrb(240, 193, 310, 211), true);
+
+    m_pTreiber->addItem("Primärer Anzeigentreiber");
+    m_pTreiber->setEnabled(false);
+    if (const CModusListe* liste = Modusliste())
+        for (int i = 0; i < liste->GetAnzahl(); ++i)
+            m_pModus->addItem(QString::fromStdString(ModusEintrag(*liste, i)));
+    connect(m_pModus, &QComboBox::activated, this, [this] { OnSelchangeModus(); });
+    connect(m_pTreiber, &QComboBox::activated, this, [this] { OnSelchangeModus(); });
+}
+
+const CModusListe* CAnordnungDlg::Modusliste() const
+{
+    return m_pUmgebung ? &m_pUmgebung->m_Modusliste : nullptr;
+}
+
+void CAnordnungDlg::FeldVerlassen(QLineEdit*)
+{
+    OnKillfocusEingabe();
+}
+
+void CAnordnungDlg::ZeigeDaten()
+{
+    if (!m_pBreite)
+        return;
+    SetText(m_pBreite, FormatDouble(m_Anordnung.m_dBreite, 1));
+    SetText(m_pHoehe, FormatDouble(m_Anordnung.m_dHoehe, 1));
+    SetText(m_pAbstand, FormatDouble(m_Anordnung.m_dAbstand, 1));
+    m_pTreiber->setCurrentIndex(0);
+
+    int index = -1;
+    if (const CModusListe* liste = Modusliste()) {
+        index = liste->Suchen(m_Modus.m_dwBreite, m_Modus.m_dwHoehe, m_Modus.m_dwFarbtiefe, m_Modus.m_dwFrequenz);
+        if (index < 0)
+            index = liste->Suchen3(m_Modus.m_dwBreite, m_Modus.m_dwHoehe, m_Modus.m_dwFarbtiefe);
+    }
+    m_pModus->setCurrentIndex(index);
+    m_Modus.m_dwFrequenz = index >= 0 ? Modusliste()->GetFrequenz(index) : 0;
+
+    // A listed rate is fixed; at the display's default rate the field names
+    // the rate presentations try first.
+    if (m_Modus.m_dwFrequenz != 0)
+        m_Modus.m_dwLetzteFrequenz = m_Modus.m_dwFrequenz;
+    FeldFreigeben(m_pFrequenz, m_Modus.m_dwFrequenz == 0);
+    SetText(m_pFrequenz, FormatInt(static_cast<int>(m_Modus.m_dwLetzteFrequenz)));
+
+    m_pTreiber->setEnabled(false);
+    update();
+}
+
+void CAnordnungDlg::LeseDaten()
+{
+    if (!m_pBreite)
+        return;
+    m_Anordnung.m_dBreite = Groesse(ParseDouble(Text(m_pBreite), 1));
+    m_Anordnung.m_dHoehe = Groesse(ParseDouble(Text(m_pHoehe), 1));
+    m_Anordnung.m_dAbstand = Groesse(ParseDouble(Text(m_pAbstand), 1));
+
+    const int index = m_pModus->currentIndex();
+    const CModusListe* liste = Modusliste();
+    const bool gewaehlt = liste && index >= 0 && index < liste->GetAnzahl();
+    m_Modus.m_dwBreite = gewaehlt ? liste->GetBreite(index) : 0;
+    m_Modus.m_dwHoehe = gewaehlt ? liste->GetHoehe(index) : 0;
+    m_Modus.m_dwFarbtiefe = gewaehlt ? liste->GetFarbtiefe(index) : 0;
+    m_Modus.m_dwFrequenz = gewaehlt ? liste->GetFrequenz(index) : 0;
+    if (m_Modus.m_dwFrequenz != 0) {
+        m_Modus.m_dwLetzteFrequenz = m_Modus.m_dwFrequenz;
+    } else {
+        // A negative rate would wrap round to billions of hertz.
+        const int frequenz = ParseInt(Text(m_pFrequenz));
+        m_Modus.m_dwLetzteFrequenz = static_cast<uint32_t>(frequenz < 0 ? 0 : frequenz);
+    }
+    update();
+}

@@ -1,0 +1,150 @@
+#include "workplace/dialogs/anzeigedlg.h"
+
+#include <iterator>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "workplace/formatierung.h"
+#include "workplace/umgebung.h"
+
+namespace {
+
+void Waehle(QComboBox* liste, bool frei, int index)
+{
+    liste->setCurrentIndex(frei ? index : -1);
+    liste->setEnabled(frei);
+}
+
+} // namespace
+
+CAnzeigeDlg::CAnzeigeDlg(QWidget* eltern)
+    : CRasterDialog(156, "Anzeigeoptionen ändern", QSize(207, 185), QPoint(99, 167), QPoint(153, 167), eltern)
+{
+    setObjectName("anzeigedlg");
+}
+
+CAnzeigeDlg::~CAnzeigeDlg() = default;
+
+void CAnzeigeDlg::SetOptionen(CBenutzerprofil* profil)
+{
+    if (!profil)
+        return;
+    if (!m_pSchrift)
+        m_pSchrift = profil->GetSchrift();
+    m_Optionen = profil->GetAnzeigeOptionen();
+}
+
+void CAnzeigeDlg::Uebernehmen(CBenutzerprofil* profil)
+{
+    profil->SetAnzeigeoptionen(m_Optionen);
+}
+
+bool CAnzeigeDlg::OnInitDialog()
+{
+    ErzeugeSteuerelemente();
+    ZeigeDaten();
+    return true;
+}
+
+void CAnzeigeDlg::ErzeugeSteuerelemente()
+{
+    Gruppe("Einheit", Ltrb(5, 5, 305, 130));
+    m_pWinkel = Optionsfeld("sehwinkel", "Sehwinkel", Ltrb(15, 20, 225, 40));
+    m_pLaenge = Optionsfeld("laenge", "Länge", Ltrb(15, 41, 225, 61));
+    m_pPixel = Optionsfeld("pixel", "Pixel", Ltrb(15, 62, 225, 82));
+    m_pAnteil = Optionsfeld("anteil", "Teil der Anzeigefläche", Ltrb(15, 83, 225, 103));
+    Beschriftung("Dezimalstellen", Ltrb(15, 107, 225, 122));
+    m_pWinkelListe = Liste("winkelliste", Ltrb(235, 19, 295, 119));
+    m_pLaengenListe = Liste("laengenliste", Ltrb(235, 40, 295, 140));
+    m_pAnteilListe = Liste("anteilliste", Ltrb(235, 82, 295, 182));
+    m_pDezimalstellen = Feld("dezimalstellen", Ltrb(235, 105, 295, 123), true);
+    Gruppe("Konsole", Ltrb(5, 135, 305, 218));
+    m_pSymbolleiste = Kontrollkaestchen("symbolleiste", "Symbolleiste anzeigen", Ltrb(15, 150, 295, 170));
+    m_pStatusleiste = Kontrollkaestchen("statusleiste", "Statusleiste anzeigen", Ltrb(15, 171, 295, 191));
+    m_pUmgebungsdaten = Kontrollkaestchen("umgebungsdaten", "Umgebungsdaten anzeigen", Ltrb(15, 192, 295, 212));
+    Gruppe("Nachrichten", Ltrb(5, 223, 305, 264));
+    m_pWarnung =
+        Kontrollkaestchen("warnung", "Warnung bei inkompatiblen Maßangaben anzeigen", Ltrb(15, 238, 295, 258));
+
+    m_pWinkelListe->addItems({"[°]", "[']", "[\"]"});
+    m_pLaengenListe->addItems({"[m]", "[dm]", "[cm]", "[mm]"});
+    m_pAnteilListe->addItems({"[1]", "[%]"});
+
+    for (QRadioButton* r : {m_pWinkel, m_pLaenge, m_pPixel, m_pAnteil})
+        connect(r, &QRadioButton::clicked, this, [this] { Aenderung(); });
+    for (QCheckBox* c : {m_pSymbolleiste, m_pStatusleiste, m_pUmgebungsdaten, m_pWarnung})
+        connect(c, &QCheckBox::clicked, this, [this] { Aenderung(); });
+    for (QComboBox* l : {m_pWinkelListe, m_pLaengenListe, m_pAnteilListe})
+        connect(l, &QComboBox::activated, this, [this] { Aenderung(); });
+}
+
+void CAnzeigeDlg::FeldVerlassen(QLineEdit*)
+{
+    Aenderung();
+}
+
+void CAnzeigeDlg::ZeigeDaten()
+{
+    if (!m_pWinkel)
+        return;
+    const uint32_t u = m_Optionen.GetEinheit();
+    const bool winkel = u & EINHEIT_WINKEL;
+    const bool laenge = !winkel && (u & EINHEIT_LAENGE);
+    const bool anteil = !winkel && !laenge && (u & EINHEIT_ANTEIL);
+    const bool pixel = !winkel && !laenge && !anteil;
+
+    (winkel ? m_pWinkel : laenge ? m_pLaenge : anteil ? m_pAnteil : m_pPixel)->setChecked(true);
+    Waehle(m_pWinkelListe, winkel, (u & EINHEIT_BOGENMINUTEN) ? 1 : (u & EINHEIT_BOGENSEKUNDEN) ? 2 : 0);
+    Waehle(m_pLaengenListe, laenge, (u & EINHEIT_MM) ? 3 : (u & EINHEIT_CM) ? 2 : (u & EINHEIT_DM) ? 1 : 0);
+    Waehle(m_pAnteilListe, anteil, (u & EINHEIT_PROZENT) ? 1 : 0);
+    FeldFreigeben(m_pDezimalstellen, !pixel);
+    SetText(m_pDezimalstellen, FormatInt(m_Optionen.GetDezimalstellen()));
+
+    // The bars are always shown and the other two options are not offered.
+    m_pSymbolleiste->setChecked(true);
+    m_pStatusleiste->setChecked(true);
+    m_pUmgebungsdaten->setChecked(false);
+    m_pWarnung->setChecked(false);
+    for (QCheckBox* c : {m_pSymbolleiste, m_pStatusleiste, m_pUmgebungsdaten, m_pWarnung})
+        c->setEnabled(false);
+    update();
+}
+
+void CAnzeigeDlg::LeseDaten()
+{
+    if (!m_pWinkel)
+        return;
+    // Sub-unit bits of the list entries, index 0 first.
+    static const uint32_t kWinkel[] = {0, EINHEIT_BOGENMINUTEN, EINHEIT_BOGENSEKUNDEN};
+    static const uint32_t kLaenge[] = {0, EINHEIT_DM, EINHEIT_CM, EINHEIT_MM};
+    static const uint32_t kAnteil[] = {0, EINHEIT_PROZENT};
+    const auto bits = [](const QComboBox* liste, const auto& tabelle) {
+        const int i = liste->currentIndex();
+        return i > 0 && i < static_cast<int>(std::size(tabelle)) ? tabelle[i] : 0u;
+    };
+    uint32_t u = EINHEIT_PIXEL;
+    if (m_pWinkel->isChecked())
+        u = EINHEIT_WINKEL | bits(m_pWinkelListe, kWinkel);
+    else if (m_pLaenge->isChecked())
+        u = EINHEIT_LAENGE | bits(m_pLaengenListe, kLaenge);
+    else if (m_pAnteil->isChecked())
+        u = EINHEIT_ANTEIL | bits(m_pAnteilListe, kAnteil);
+    m_Optionen.SetEinheit(u);
+
+    const int stellen = ParseInt(Text(m_pDezimalstellen));
+    m_Optionen.SetDezimalstellen(stellen < 0 ? 0 : stellen);
+
+    const auto flagge = [this](uint32_t bit, const QCheckBox* c) {
+        if (c->isChecked())
+            m_Optionen.m_dwFlags |= bit;
+        else
+            m_Optionen.m_dwFlags &= ~bit;
+    };
+    flagge(ANZEIGE_WERKZEUGLEISTE, m_pSymbolleiste);
+    flagge(ANZEIGE_STATUSLEISTE, m_pStatusleiste);
+    flagge(ANZEIGE_UMGEBUNGSDATEN, m_pUmgebungsdaten);
+    flagge(ANZEIGE_WARNUNG_EINHEITEN, m_pWarnung);
+}

@@ -1,0 +1,172 @@
+#include "workplace/dialogs/dateiverwaltungdlg.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/meldung.h"
+
+namespace {
+
+const char* const kBilder = "/*.bmp";
+const char* const kTexte = "/*.txt";
+
+} // namespace
+
+CDateiverwaltungDlg::CDateiverwaltungDlg(QWidget* eltern)
+    : CRasterDialog(155, "Verzeichnisse und Vorlagedateien festlegen", QSize(274, 182), QPoint(166, 164),
+                    QPoint(220, 164), eltern)
+{
+    setObjectName("dateiverwaltungdlg");
+}
+
+CDateiverwaltungDlg::~CDateiverwaltungDlg() = default;
+
+void CDateiverwaltungDlg::LadeAusProfil(CBenutzerprofil* profil)
+{
+    if (!profil)
+        return;
+    if (!m_pSchrift)
+        m_pSchrift = profil->GetSchrift();
+    m_Verzeichnisse = profil->GetVerzeichnisse();
+}
+
+void CDateiverwaltungDlg::SpeichereInProfil(CBenutzerprofil* profil) const
+{
+    profil->SetVerzeichnisse(m_Verzeichnisse);
+}
+
+bool CDateiverwaltungDlg::OnInitDialog()
+{
+    ErzeugeSteuerelemente();
+    ZeigeDaten();
+    return true;
+}
+
+void CDateiverwaltungDlg::ErzeugeSteuerelemente()
+{
+    Gruppe("Vorlagen", Ltrb(5, 5, 405, 151));
+    Beschriftung("Vorlagendatei für neue LM-Trainings [.lmt]", Ltrb(15, 23, 300, 38));
+    QPushButton* training = Knopf("suchentraining", "Suchen", Ltrb(310, 20, 395, 40));
+    m_pTraining = Feld("training", Ltrb(25, 42, 395, 60), false);
+    Beschriftung("Vorlagendatei für neue LM-Tests [.lmd]", Ltrb(15, 65, 300, 80));
+    QPushButton* test = Knopf("suchentest", "Suchen", Ltrb(310, 62, 395, 82));
+    m_pTest = Feld("test", Ltrb(25, 84, 395, 102), false);
+    Beschriftung("Vorlagendatei für neue LM-Umgebung [.lmu]", Ltrb(15, 107, 300, 122));
+    QPushButton* umgebung = Knopf("suchenumgebung", "Suchen", Ltrb(310, 104, 395, 124));
+    m_pUmgebung = Feld("umgebung", Ltrb(25, 126, 395, 144), false);
+    Gruppe("Sonstige Verzeichnisse", Ltrb(5, 156, 405, 260));
+    Beschriftung("Verzeichnis für eigene Bilder [.bmp]", Ltrb(15, 174, 300, 189));
+    QPushButton* bilder = Knopf("suchenbilder", "Suchen", Ltrb(310, 171, 395, 191));
+    m_pBilder = Feld("bilder", Ltrb(25, 193, 395, 211), false);
+    Beschriftung("Verzeichnis für eigene Texte [.txt]", Ltrb(15, 216, 300, 231));
+    QPushButton* texte = Knopf("suchentexte", "Suchen", Ltrb(310, 213, 395, 233));
+    m_pTexte = Feld("texte", Ltrb(25, 235, 395, 253), false);
+
+    connect(training, &QPushButton::clicked, this, [this] { OnSuchenTraining(); });
+    connect(test, &QPushButton::clicked, this, [this] { OnSuchenTest(); });
+    connect(umgebung, &QPushButton::clicked, this, [this] { OnSuchenUmgebung(); });
+    connect(bilder, &QPushButton::clicked, this, [this] { OnSuchenBilder(); });
+    connect(texte, &QPushButton::clicked, this, [this] { OnSuchenTexte(); });
+}
+
+void CDateiverwaltungDlg::FeldVerlassen(QLineEdit*)
+{
+    LeseDaten();
+    ZeigeDaten();
+}
+
+void CDateiverwaltungDlg::ZeigeDaten()
+{
+    if (!m_pTraining)
+        return;
+    const CVerzeichnisse& v = m_Verzeichnisse;
+    SetText(m_pTraining, v.m_strTrainingsVorlage);
+    SetText(m_pTest, v.m_strTestVorlage);
+    SetText(m_pUmgebung, v.m_strUmgebungsVorlage);
+    SetText(m_pBilder, v.m_strEigeneBilder + kBilder);
+    SetText(m_pTexte, v.m_strEigeneTexte + kTexte);
+    update();
+}
+
+std::string CDateiverwaltungDlg::Vorlagenpfad(const std::string& text, const std::string& ordner,
+                                              const std::string& endung)
+{
+    std::string verzeichnis = ordner, name = text;
+    TrenneOrdner(text, verzeichnis, name);
+    if (name.find('.') == std::string::npos)
+        name += endung;
+    if (name.find('.') == 0)
+        name = "Vorlage" + name;
+    return verzeichnis + "/" + name;
+}
+
+void CDateiverwaltungDlg::LeseDaten()
+{
+    if (!m_pTraining)
+        return;
+    CVerzeichnisse& v = m_Verzeichnisse;
+    v.m_strTrainingsVorlage = Vorlagenpfad(OhneRand(Text(m_pTraining)), v.m_strTrainings, ".lmt");
+    v.m_strTestVorlage = Vorlagenpfad(OhneRand(Text(m_pTest)), v.m_strTests, ".lmd");
+    v.m_strUmgebungsVorlage = Vorlagenpfad(OhneRand(Text(m_pUmgebung)), v.m_strUmgebungen, ".lmu");
+    // The "*.bmp" and "*.txt" the fields show fall away again.
+    std::string name;
+    TrenneOrdner(OhneRand(Text(m_pBilder)), v.m_strEigeneBilder, name);
+    TrenneOrdner(OhneRand(Text(m_pTexte)), v.m_strEigeneTexte, name);
+    update();
+}
+
+void CDateiverwaltungDlg::SucheVorlage(std::string& vorlage, const std::string& ordner, const char* endung,
+                                       const char* filter)
+{
+    CDateiAuswahl auswahl;
+    auswahl.m_strTitel = "Suchen";
+    auswahl.m_strFilter = filter;
+    auswahl.m_strStart = vorlage;
+    std::string pfad;
+    if (DateiAuswaehlen(this, auswahl, pfad) != IDOK)
+        return;
+    vorlage = Vorlagenpfad(pfad, ordner, endung);
+    ZeigeDaten();
+}
+
+void CDateiverwaltungDlg::SucheOrdner(std::string& ordner, const char* muster, const char* filter)
+{
+    CDateiAuswahl auswahl;
+    auswahl.m_strTitel = "Suchen";
+    auswahl.m_strFilter = filter;
+    auswahl.m_strStart = ordner + muster;
+    std::string pfad, name;
+    if (DateiAuswaehlen(this, auswahl, pfad) != IDOK)
+        return;
+    // Any file in the wanted folder will do; only its folder is kept.
+    TrenneOrdner(pfad, ordner, name);
+    ZeigeDaten();
+}
+
+void CDateiverwaltungDlg::OnSuchenTraining()
+{
+    SucheVorlage(m_Verzeichnisse.m_strTrainingsVorlage, m_Verzeichnisse.m_strTrainings, ".lmt",
+                 "LM-Trainingsdateien (*.lmt)|*.lmt|Alle Dateien (*.*)|*.*||");
+}
+
+void CDateiverwaltungDlg::OnSuchenTest()
+{
+    SucheVorlage(m_Verzeichnisse.m_strTestVorlage, m_Verzeichnisse.m_strTests, ".lmd",
+                 "LM-Testdateien (*.lmd)|*.lmd|Alle Dateien (*.*)|*.*||");
+}
+
+void CDateiverwaltungDlg::OnSuchenUmgebung()
+{
+    SucheVorlage(m_Verzeichnisse.m_strUmgebungsVorlage, m_Verzeichnisse.m_strUmgebungen, ".lmu",
+                 "LM-Umgebungsdateien (*.lmu)|*.lmu|Alle Dateien (*.*)|*.*||");
+}
+
+void CDateiverwaltungDlg::OnSuchenBilder()
+{
+    SucheOrdner(m_Verzeichnisse.m_strEigeneBilder, kBilder, "Bitmap (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*||");
+}
+
+void CDateiverwaltungDlg::OnSuchenTexte()
+{
+    SucheOrdner(m_Verzeichnisse.m_strEigeneTexte, kTexte, "Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*||");
+}

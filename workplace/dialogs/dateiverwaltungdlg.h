@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+#include "workplace/benutzerprofil.h"
+#include "workplace/dialogs/rasterdialog.h"
+
+// "Verzeichnisse und Vorlagedateien festlegen": the three template files and
+// the folders of the user's own pictures and texts, edited on a copy of the
+// profile's folder record.
+class CDateiverwaltungDlg : public CRasterDialog {
+public:
+    explicit CDateiverwaltungDlg(QWidget* eltern = nullptr);
+    ~CDateiverwaltungDlg() override;
+
+    void LadeAusProfil(CBenutzerprofil* profil);
+    // The profile takes only the texts the user may edit.
+    void SpeichereInProfil(CBenutzerprofil* profil) const;
+
+    bool OnInitDialog() override;
+    void ErzeugeSteuerelemente();
+    void ZeigeDaten();
+    void LeseDaten();
+
+    void OnSuchenTraining();
+    void OnSuchenTest();
+    void OnSuchenUmgebung();
+    void OnSuchenBilder();
+    void OnSuchenTexte();
+
+    CVerzeichnisse GetVerzeichnisse() const { return m_Verzeichnisse; }
+
+    // A typed or chosen template path: without a folder the kind's folder,
+    // without an extension the kind's, without a name "Vorlage".
+    static std::string Vorlagenpfad(const std::string& text, const std::string& ordner, const std::string& endung);
+
+protected:
+    void FeldVerlassen(QLineEdit* feld) override;
+
+private:
+    void SucheVorlage(std::string& vorlage, const std::string& ordner, const char* endung, const char* filter);
+    void SucheOrdner(std::string& ordner, const char* muster, const char* filter);
+
+    CVerzeichnisse m_Verzeichnisse;
+    QLineEdit* m_pTraining = nullptr;
+    QLineEdit* m_pTest = nullptr;
+    QLineEdit* m_pUmgebung = nullptr;
+    QLineEdit* m_pBilder = nullptr;
+    QLineEdit* m_pTexte = nullptr;
+};

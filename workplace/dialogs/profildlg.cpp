@@ -1,0 +1,95 @@
+#include "workplace/dialogs/profildlg.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/meldung.h"
+#include "workplace/benutzerprofil.h"
+
+CProfilDlg::CProfilDlg(QWidget* eltern)
+    : CRasterDialog(159, "Profilverwaltung", QSize(274, 77), QPoint(166, 59), QPoint(220, 59), eltern)
+{
+    setObjectName("profildlg");
+}
+
+CProfilDlg::~CProfilDlg() = default;
+
+void CProfilDlg::LadeAusProfil(CBenutzerprofil* profil)
+{
+    if (!profil)
+        return;
+    if (!m_pSchrift)
+        m_pSchrift = profil->GetSchrift();
+    m_strMuster = profil->m_strProfilMuster;
+    m_strVerzeichnis = profil->m_strProfilVerzeichnis;
+}
+
+void CProfilDlg::SpeichereInProfil(CBenutzerprofil* profil) const
+{
+    profil->m_strProfilMuster = m_strMuster;
+    profil->m_strProfilVerzeichnis = m_strVerzeichnis;
+}
+
+bool CProfilDlg::OnInitDialog()
+{
+    ErzeugeSteuerelemente();
+    ZeigePfad();
+    return true;
+}
+
+void CProfilDlg::ErzeugeSteuerelemente()
+{
+    Gruppe("Benutzerprofil", Ltrb(5, 5, 405, 88));
+    Beschriftung("Benutzerprofil [.lmp] speichern unter", Ltrb(15, 23, 300, 38));
+    QPushButton* suchen = Knopf("suchen", "Suchen", Ltrb(310, 20, 395, 40));
+    m_pPfad = Feld("pfad", Ltrb(25, 42, 395, 60), false);
+    Beschriftung("($b für Benutzername)", Ltrb(25, 65, 395, 80));
+    connect(suchen, &QPushButton::clicked, this, [this] { OnSuchen(); });
+}
+
+void CProfilDlg::FeldVerlassen(QLineEdit*)
+{
+    LesePfad();
+    ZeigePfad();
+}
+
+void CProfilDlg::ZeigePfad()
+{
+    if (!m_pPfad)
+        return;
+    SetText(m_pPfad, m_strVerzeichnis + "/" + m_strMuster);
+    update();
+}
+
+void CProfilDlg::LesePfad()
+{
+    if (m_pPfad)
+        Zerlege(OhneRand(Text(m_pPfad)));
+}
+
+void CProfilDlg::Zerlege(std::string text)
+{
+    std::string ordner, name;
+    if (TrenneOrdner(text, ordner, name, 0)) {
+        m_strVerzeichnis = ordner;
+        text = name;
+    }
+    if (text.find('.') == std::string::npos)
+        text += ".lmp";
+    if (text.find('.') == 0)
+        text = "$b" + text;
+    m_strMuster = text;
+}
+
+void CProfilDlg::OnSuchen()
+{
+    CDateiAuswahl auswahl;
+    auswahl.m_strTitel = "Suchen";
+    auswahl.m_strFilter = "LM-Profildateien (*.lmp)|*.lmp|Alle Dateien (*.*)|*.*||";
+    auswahl.m_strStart = m_strVerzeichnis + "/" + m_strMuster;
+    std::string pfad;
+    if (DateiAuswaehlen(this, auswahl, pfad) != IDOK)
+        return;
+    Zerlege(pfad);
+    ZeigePfad();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "workplace/dialogs/rasterdialog.h"
+
+class CBenutzerprofil;
+
+// "Profilverwaltung": folder and name pattern of the profile file ("$b"
+// stands for the user name), edited as one path.
+class CProfilDlg : public CRasterDialog {
+public:
+    explicit CProfilDlg(QWidget* eltern = nullptr);
+    ~CProfilDlg() override;
+
+    void LadeAusProfil(CBenutzerprofil* profil);
+    void SpeichereInProfil(CBenutzerprofil* profil) const;
+
+    bool OnInitDialog() override;
+    void ErzeugeSteuerelemente();
+    void ZeigePfad();
+    void LesePfad();
+    void OnSuchen();
+
+    const std::string& GetVerzeichnis() const { return m_strVerzeichnis; }
+    const std::string& GetMuster() const { return m_strMuster; }
+
+protected:
+    void FeldVerlassen(QLineEdit* feld) override;
+
+private:
+    // Splits and completes a typed or chosen path.
+    void Zerlege(std::string text);
+
+    std::string m_strVerzeichnis = "/";
+    std::string m_strMuster = "$b.lmp";
+    QLineEdit* m_pPfad = nullptr;
+};
