@@ -1,7 +1,6 @@
 #include "dialogs/farbendlg.h"
 
 #include <QColorDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -28,11 +27,6 @@ constexpr int kZeileHintergrund = 87;
 constexpr int kZeileStandardmuster = 108;
 constexpr int kZeileZielmuster = 129;
 
-QRect Rechteck(int l, int t, int r, int b)
-{
-    return QRect(l, t, r - l, b - t);
-}
-
 QColor Farbe(uint32_t farbe)
 {
     return QColor(GetRValue(farbe), GetGValue(farbe), GetBValue(farbe));
@@ -43,19 +37,9 @@ uint32_t Farbwert(const QColor& farbe)
     return RGB(farbe.red(), farbe.green(), farbe.blue());
 }
 
-QFont SchriftVon(const CFont* schrift)
-{
-    LOGFONT lf;
-    if (!schrift || !schrift->GetLogFont(&lf))
-        return QFont();
-    QFont f = QtSchrift(lf, 16);
-    f.setPointSize(std::max(1, static_cast<int>(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight)));
-    return f;
-}
-
 } // namespace
 
-CFarbenDlg::CFarbenDlg(QWidget* eltern) : QDialog(eltern)
+CFarbenDlg::CFarbenDlg(QWidget* eltern) : QDialog(eltern), CSteuerflaeche(this)
 {
     setObjectName("farbendlg");
     setWindowTitle("Farben ändern");
@@ -81,8 +65,7 @@ void CFarbenDlg::SetTraining(CBenutzerprofil* profil, const CTraining* training)
     m_pTest = nullptr;
     if (training)
         m_Farben = training->GetFarben();
-    if (!m_pSchrift && profil)
-        m_pSchrift = profil->GetSchrift();
+    SchriftNehmen(profil);
 }
 
 void CFarbenDlg::SetTest(CBenutzerprofil* profil, const CTest* test)
@@ -91,8 +74,7 @@ void CFarbenDlg::SetTest(CBenutzerprofil* profil, const CTest* test)
     m_pTraining = nullptr;
     if (test)
         m_Farben = test->GetFarben();
-    if (!m_pSchrift && profil)
-        m_pSchrift = profil->GetSchrift();
+    SchriftNehmen(profil);
 }
 
 void CFarbenDlg::GetTraining(CTraining* training) const
@@ -122,69 +104,54 @@ void CFarbenDlg::OnInitDialog()
     ZeigeDaten();
 }
 
-QLabel* CFarbenDlg::Beschriftung(const char* text, int y)
+void CFarbenDlg::SchriftNehmen(CBenutzerprofil* profil)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), this);
-    label->setGeometry(Rechteck(15, y + 3, 155, y + 18));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->show();
-    m_steuerelemente.push_back(label);
-    return label;
+    if (!m_bSchrift && profil && profil->GetSchrift()) {
+        m_Schrift = DialogSchrift(profil->GetSchrift());
+        m_bSchrift = true;
+    }
 }
 
-QPushButton* CFarbenDlg::Knopf(const char* name, int y)
+void CFarbenDlg::Zeile(const char* name, const char* text, int y)
 {
-    auto* knopf = new QPushButton("Ändern", this);
-    knopf->setObjectName(name);
-    knopf->setGeometry(Rechteck(235, y, 295, y + 20));
-    knopf->setAutoDefault(false);
-    knopf->show();
-    m_steuerelemente.push_back(knopf);
-    return knopf;
+    Beschriftung((std::string(name) + "Text").c_str(), QString::fromUtf8(text), Kante(15, y + 3, 155, y + 18));
+    Schaltflaeche(name, "Ändern", Kante(235, y, 295, y + 20));
 }
 
 void CFarbenDlg::ErzeugeSteuerelemente()
 {
-    auto gruppe = [this](const char* text, QRect r) {
-        auto* box = new QGroupBox(QString::fromUtf8(text), this);
-        box->setGeometry(r);
-        box->lower();
-        box->show();
-        m_steuerelemente.push_back(box);
-    };
-    gruppe("Vordergrundaufgabe", Rechteck(5, 5, 305, 67));
+    Gruppe("gruppeVordergrund", "Vordergrundaufgabe", Kante(5, 5, 305, 67));
     if (m_pTraining) {
-        Beschriftung("Vordergrundfarbe", kZeileVordergrund);
-        connect(Knopf("vordergrund", kZeileVordergrund), &QPushButton::clicked, this,
-                &CFarbenDlg::OnAendernVordergrund);
+        Zeile("vordergrund", "Vordergrundfarbe", kZeileVordergrund);
     } else if (m_pTest) {
-        Beschriftung("Farbe Testreiz", kZeileVordergrund);
-        connect(Knopf("vordergrund", kZeileVordergrund), &QPushButton::clicked, this,
-                &CFarbenDlg::OnAendernVordergrund);
-        Beschriftung("Farbe Beispielreiz", kZeileBeispielreiz);
-        connect(Knopf("beispielreiz", kZeileBeispielreiz), &QPushButton::clicked, this,
-                &CFarbenDlg::OnAendernBeispielreiz);
+        Zeile("vordergrund", "Farbe Testreiz", kZeileVordergrund);
+        Zeile("beispielreiz", "Farbe Beispielreiz", kZeileBeispielreiz);
     }
-    gruppe("Hintergrund", Rechteck(5, 72, 305, 155));
-    Beschriftung("Hintergrundfarbe", kZeileHintergrund);
-    connect(Knopf("hintergrund", kZeileHintergrund), &QPushButton::clicked, this,
-            &CFarbenDlg::OnAendernHintergrund);
-    Beschriftung("Standardmusterfarbe", kZeileStandardmuster);
-    connect(Knopf("standardmuster", kZeileStandardmuster), &QPushButton::clicked, this,
-            &CFarbenDlg::OnAendernStandardmuster);
-    m_zielLabel = Beschriftung("Zielmusterfarbe", kZeileZielmuster);
-    m_zielLabel->setObjectName("zielmusterlabel");
-    m_zielKnopf = Knopf("zielmuster", kZeileZielmuster);
-    connect(m_zielKnopf, &QPushButton::clicked, this, &CFarbenDlg::OnAendernZielmuster);
+    Gruppe("gruppeHintergrund", "Hintergrund", Kante(5, 72, 305, 155));
+    Zeile("hintergrund", "Hintergrundfarbe", kZeileHintergrund);
+    Zeile("standardmuster", "Standardmusterfarbe", kZeileStandardmuster);
+    Zeile("zielmuster", "Zielmusterfarbe", kZeileZielmuster);
+    m_pZielLabel = findChild<QLabel*>("zielmusterText");
+    m_pZielKnopf = findChild<QPushButton*>("zielmuster");
+    SchriftSetzen();
 
     // Last, so that the swatches lie above the group boxes.
     new CZeichenflaeche(this, [this](QPainter& p) { OnPaint(p); });
+}
 
-    if (m_pSchrift) {
-        const QFont schrift = SchriftVon(m_pSchrift);
-        for (QWidget* w : m_steuerelemente)
-            w->setFont(schrift);
-    }
+void CFarbenDlg::OnSchaltflaeche(QPushButton* knopf)
+{
+    const QString name = knopf->objectName();
+    if (name == "vordergrund")
+        OnAendernVordergrund();
+    else if (name == "beispielreiz")
+        OnAendernBeispielreiz();
+    else if (name == "hintergrund")
+        OnAendernHintergrund();
+    else if (name == "standardmuster")
+        OnAendernStandardmuster();
+    else if (name == "zielmuster")
+        OnAendernZielmuster();
 }
 
 void CFarbenDlg::ZeigeDaten()
@@ -196,10 +163,8 @@ void CFarbenDlg::ZeigeDaten()
         aufgabe = m_pTest->GetHGAufgabe();
     // The target colour matters only to the colour-change task.
     const bool ziel = (m_pTraining || m_pTest) && aufgabe.m_nArt == 10;
-    if (m_zielLabel)
-        m_zielLabel->setEnabled(ziel);
-    if (m_zielKnopf)
-        m_zielKnopf->setEnabled(ziel);
+    if (m_pZielLabel)
+        Freigeben({m_pZielLabel, m_pZielKnopf}, ziel);
     update();
 }
 

@@ -2,21 +2,18 @@
 
 #include <QDialog>
 
+#include "dialogs/seite.h"
 #include "model/hintergrund.h"
 
-class CBenutzerprofil;
-class CFont;
 class CTest;
 class CTraining;
-class QLabel;
 class QPainter;
-class QPushButton;
 
 // The colours of one training or test, edited on a copy of its colour
 // record; the model takes the copy back only through GetTraining or GetTest
 // after the dialog was confirmed. Each colour is chosen in the colour
 // chooser, which runs through the modal runner.
-class CFarbenDlg : public QDialog {
+class CFarbenDlg : public QDialog, public CSteuerflaeche {
     Q_OBJECT
 public:
     explicit CFarbenDlg(QWidget* eltern = nullptr);
@@ -32,7 +29,7 @@ public:
     int DoModal();
     void OnInitDialog();
     void ErzeugeSteuerelemente();
-    void ZeigeDaten();
+    void ZeigeDaten() override;
 
     const CFarben& GetFarben() const { return m_Farben; }
 
@@ -46,19 +43,21 @@ public:
 
     void reject() override { done(2); }
 
+protected:
+    void LeseDaten() override {}
+    void OnSchaltflaeche(QPushButton* knopf) override;
+
 private:
-    // Runs the chooser on one colour; Qt's chooser always shows the custom
+    // Runs the chooser on one colour. Qt's chooser always shows the custom
     // colours, which it keeps for the run.
     void Aendern(uint32_t& farbe);
-    QLabel* Beschriftung(const char* text, int y);
-    QPushButton* Knopf(const char* name, int y);
+    void Zeile(const char* name, const char* text, int y);
+    void SchriftNehmen(CBenutzerprofil* profil);
 
-    CFont* m_pSchrift = nullptr;
     const CTraining* m_pTraining = nullptr;
     const CTest* m_pTest = nullptr;
     CFarben m_Farben;
     bool m_bErzeugt = false;
-    std::vector<QWidget*> m_steuerelemente;
-    QLabel* m_zielLabel = nullptr;
-    QPushButton* m_zielKnopf = nullptr;
+    QLabel* m_pZielLabel = nullptr;
+    QPushButton* m_pZielKnopf = nullptr;
 };
