@@ -8,19 +8,9 @@ namespace {
 constexpr CTestSeite::CTastenText kTasten[4] = {
     {"schmaeler", "schmäler"}, {"breiter", "breiter"}, {"kleiner", "kleiner"}, {"hoeher", "höher"}};
 
-std::vector<std::string> Reihenfolgen()
-{
-    std::vector<std::string> namen;
-    for (int i = 0; i <= 6; ++i)
-        namen.push_back(LaengenReihenfolgeName(i));
-    return namen;
-}
-
-constexpr int kVertikal = 197;
-
 } // namespace
 
-CLaengenDlg::CLaengenDlg() : CTestSeite("Längenschätzung", TESTART_LAENGEN, kTasten, Reihenfolgen()) {}
+CLaengenDlg::CLaengenDlg() : CTestSeite("Längenschätzung", TESTART_LAENGEN, kTasten, LaengenReihenfolgeName) {}
 
 void CLaengenDlg::ErzeugeSteuerelemente()
 {

@@ -8,20 +8,9 @@ namespace {
 constexpr CTestSeite::CTastenText kTasten[4] = {
     {"links", "links"}, {"rechts", "rechts"}, {"unten", "unten"}, {"oben", "oben"}};
 
-std::vector<std::string> Reihenfolgen()
-{
-    std::vector<std::string> namen;
-    for (int i = 0; i <= 6; ++i)
-        namen.push_back(LinienReihenfolgeName(i));
-    return namen;
-}
-
-// The vertical group lies this much below the horizontal one.
-constexpr int kVertikal = 197;
-
 } // namespace
 
-CLinienDlg::CLinienDlg() : CTestSeite("Linienhalbierung", TESTART_LINIEN, kTasten, Reihenfolgen()) {}
+CLinienDlg::CLinienDlg() : CTestSeite("Linienhalbierung", TESTART_LINIEN, kTasten, LinienReihenfolgeName) {}
 
 void CLinienDlg::ErzeugeSteuerelemente()
 {

@@ -9,9 +9,11 @@
 #include "workplace/formatierung.h"
 
 CTestSeite::CTestSeite(const QString& titel, int testart, const CTastenText (&tasten)[4],
-                       std::vector<std::string> reihenfolge)
-    : CSeite(titel, kAufgabenBreite, kAufgabenHoehe, true), m_nTestart(testart), m_Reihenfolge(std::move(reihenfolge))
+                       std::string (*reihenfolgeName)(int))
+    : CSeite(titel, kAufgabenBreite, kAufgabenHoehe, true), m_nTestart(testart)
 {
+    for (int i = 0; i <= 6; ++i)
+        m_Reihenfolge.push_back(reihenfolgeName(i));
     for (int i = 0; i < 4; ++i)
         m_TastenText[i] = tasten[i];
 }

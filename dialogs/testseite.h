@@ -75,11 +75,16 @@ public:
         const char* name;
         const char* text;
     };
-    CTestSeite(const QString& titel, int testart, const CTastenText (&tasten)[4], std::vector<std::string> reihenfolge);
+    // reihenfolgeName names the trial orders 0 to 6 of the order list.
+    CTestSeite(const QString& titel, int testart, const CTastenText (&tasten)[4],
+               std::string (*reihenfolgeName)(int));
 
     void SetTest(CBenutzerprofil* profil, CUmgebung* umgebung, CTest* test);
 
 protected:
+    // The vertical group lies this much below the horizontal one.
+    static constexpr int kVertikal = 197;
+
     // How a range is shown: in the user's unit across or upwards, or a
     // fraction in percent with one decimal.
     enum class EUmrechnung { X, Y, Prozent };
