@@ -8,6 +8,7 @@
 
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
+#include "platform/draw/qpainter/painter_dc.h"
 
 #include "platform/einstellungen.h"
 class CDokumentVorlage;
@@ -101,7 +102,6 @@ private:
 };
 
 // A dialog font of the profile as a Qt font (null: the system's).
-QFont DialogSchrift(const CFont* schrift);
 
 // The running application object (null before it exists).
 CLumetraApp* GetLumetraApp();

@@ -17,17 +17,6 @@
 #include "workplace/formatierung.h"
 #include "workplace/umgebung.h"
 
-QFont DialogSchrift(const CFont* schrift)
-{
-    LOGFONT lf;
-    if (!schrift || !schrift->GetLogFont(&lf))
-        return QFont();
-    // The profile keeps the dialog font's height in points.
-    QFont f = QtSchrift(lf, 16);
-    f.setPointSize(std::max(1, static_cast<int>(std::abs(lf.lfHeight))));
-    return f;
-}
-
 namespace {
 
 // A button answers a click anywhere in its rectangle, not only on its

@@ -20,7 +20,6 @@ class CFont;
 class CUmgebung;
 
 // The dialog font of the profile as a Qt font (its height is in points).
-QFont DialogSchrift(const CFont* schrift);
 
 // Dialog units of the pages' template font (8-point "MS Sans Serif": 6 x 13
 // base units) in pixels, rounded as the dialog manager does.

@@ -4,6 +4,7 @@
 
 #include "dialogs/blatt.h"
 #include "dialogs/seite.h"
+#include "platform/draw/qpainter/painter_dc.h"
 #include "platform/meldung.h"
 #include "platform/qt/modal.h"
 

@@ -244,3 +244,15 @@ bool CPainterDC::StretchBlt(int, int, int, int, CDC*, int, int, int, int, uint32
 {
     return false;
 }
+
+QFont DialogSchrift(const CFont* schrift)
+{
+    LOGFONT lf;
+    if (!schrift || !schrift->GetLogFont(&lf))
+        return QFont();
+    // The profile keeps the dialog font's size in points, as the dialogs'
+    // own 8-point font.
+    QFont f = QtSchrift(lf, 16);
+    f.setPointSize(std::max(1, static_cast<int>(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight)));
+    return f;
+}

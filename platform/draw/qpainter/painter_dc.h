@@ -12,6 +12,8 @@ class QPaintDevice;
 // < 0 character height) on a device (null: the screen), with the Windows
 // face names mapped to the installed fonts. Also for controls.
 QFont QtSchrift(const LOGFONT& lf, int geraetHoehe, const QPaintDevice* geraet = nullptr);
+// The profile's dialog font for controls: its height is kept in points.
+QFont DialogSchrift(const CFont* schrift);
 
 // Device context over a QPainter: a widget on screen, a QImage, a printer
 // or the print preview. Device units are the painter's pixels (printer
