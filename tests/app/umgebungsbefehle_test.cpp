@@ -9,7 +9,10 @@
 #include <QRadioButton>
 
 #include "app/befehle.h"
+#include "app/dokument.h"
 #include "app/fragedlg.h"
+#include "app/kindrahmen.h"
+#include "app/trainingsansicht.h"
 #include "platform/archiv.h"
 
 namespace {
@@ -304,4 +307,43 @@ TEST_F(BefehlTest, ProgrammbeschreibungNenntDieDatei)
                          "Programmbeschreibung.pdf\" im Programm- verzeichnis von Lumetra.\n",
                          0),
               0u);
+}
+
+TEST_F(BefehlTest, OffeneDokumenteZeigenDieNeueEinheitUndAnordnung)
+{
+    CLumetraApp& app = StarteMitVorlagen();
+    CLMDokument* doc = app.GetVorlagen()[0]->OpenDocumentFile("");
+    ASSERT_NE(doc, nullptr);
+    auto* ansicht = dynamic_cast<CLMTrainingView*>(doc->GetFenster()->GetAnsicht());
+    ASSERT_NE(ansicht, nullptr);
+    const auto texte = [ansicht] {
+        std::vector<std::string> t;
+        for (int i = 1; i <= ansicht->AnzahlSteuerelemente(); ++i)
+            t.push_back(ansicht->GetText(i));
+        return t;
+    };
+    const auto vorher = texte();
+    m_laeufer->m_antworten.push_back([](QDialog& d) {
+        d.findChild<QRadioButton*>("pixel")->click();
+        d.accept();
+        return d.result();
+    });
+    app.Befehl(ID_ANZEIGE);
+    const auto inPixeln = texte();
+    EXPECT_NE(inPixeln, vorher);
+
+    m_laeufer->m_antworten.push_back(TippeUndBestaetige("breite", "20"));
+    app.Befehl(ID_ANORDNUNG);
+    EXPECT_EQ(texte(), inPixeln); // pixels do not depend on the arrangement
+
+    m_laeufer->m_antworten.push_back([](QDialog& d) {
+        d.findChild<QRadioButton*>("laenge")->click();
+        d.accept();
+        return d.result();
+    });
+    app.Befehl(ID_ANZEIGE);
+    const auto inMetern = texte();
+    m_laeufer->m_antworten.push_back(TippeUndBestaetige("breite", "80"));
+    app.Befehl(ID_ANORDNUNG);
+    EXPECT_NE(texte(), inMetern);
 }
