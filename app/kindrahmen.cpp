@@ -16,6 +16,7 @@
 #include "app/lmtrainingdoc.h"
 #include "app/mainfrm.h"
 #include "app/systemmetriken.h"
+#include "app/testansicht.h"
 #include "app/trainingsansicht.h"
 
 namespace {
@@ -243,5 +244,5 @@ CDokumentFenster* NeuesTrainingsfenster(CLMDokument& dokument)
 
 CDokumentFenster* NeuesTestfenster(CLMDokument& dokument)
 {
-    return new CChildFrmTest(&dokument, new CFormAnsicht(&dokument));
+    return new CChildFrmTest(&dokument, new CLMTestView(dynamic_cast<CLMTestDoc*>(&dokument)));
 }

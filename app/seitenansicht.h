@@ -6,6 +6,12 @@
 #include "app/dokument.h"
 #include "platform/draw/typen.h"
 
+class CDarbietung;
+class CFarben;
+class CHGAufgabe;
+class CHGBewegung;
+class CHGMuster;
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -14,6 +20,37 @@ class CBenutzerprofil;
 class CDC;
 class CFont;
 class CUmgebung;
+
+// One control of a page table: kind (group box, label, centred label,
+// text field, number field, relation list), text at creation, rectangle.
+struct CZeile {
+    enum Art { G, L, C, T, Z, A } art;
+    const char* text;
+    int l, t, r, b;
+};
+
+// What tells the training view from the test view in the shared commands.
+struct CAnsichtsArt {
+    int berichtBasis;     // first report command id of the document type
+    int praesentation;    // id of the presentation command
+    const char* angaben;  // title of the settings page
+    const char* bericht;  // title of a report page, and the report's name
+    const char* modell;   // the model with its article, as the object of a sentence
+};
+
+// The values of a report's presentation and background boxes, which both
+// report pages show alike.
+struct CDarbietungsWerte {
+    int tag = 0;
+    int uhrzeit = 0;
+    double laufzeit = 0.0;
+    uint32_t flags = 0;
+    double standardTempo = 0.0;
+    double zielTempo = 0.0;
+    int korrekt = 0;
+    int falscheAlarme = 0;
+    double dauerSekunden = 0.0;
+};
 
 // What the training and the test view share: a fixed form whose controls
 // are all made in code at pixel rectangles, one settings page and one page
@@ -24,7 +61,7 @@ class CUmgebung;
 class CSeitenAnsicht : public CFormAnsicht {
     Q_OBJECT
 public:
-    explicit CSeitenAnsicht(CLMDokument* dokument, QWidget* eltern = nullptr);
+    CSeitenAnsicht(CLMDokument* dokument, const CAnsichtsArt& art, QWidget* eltern = nullptr);
     ~CSeitenAnsicht() override;
 
     // Every document update shows the page anew.
@@ -39,6 +76,17 @@ public:
     void OnDraw(CDC* dc);
     // The user chose a relation (-1: none).
     void OnSelchangeBerichtAuswahl(int index);
+
+    // -- Commands of both views
+    bool Befehl(int id) override;
+    void OnPraesentation();
+    void OnNaechsterBericht();
+    void OnVorherigerBericht();
+    void OnBerichtLoeschen();
+    void OnAlleBerichteLoeschen();
+    // Report menu and buttons from the report count and the page shown,
+    // then the tool bar is shown.
+    void AktualisiereBerichtMenue();
 
     // Control by its creation number, from 1; null outside.
     QWidget* Steuerelement(int nr) const;
@@ -55,7 +103,13 @@ protected:
     virtual int& BerichtNr() = 0;
     virtual int& Diagrammwahl() = 0;
     virtual int DiagrammNamen(std::vector<std::string>& namen, int& anzahl1, int& anzahl2, int bericht) = 0;
-    virtual std::string Seitentitel(bool bericht) const = 0;
+    virtual void BerichtEntfernen(int index) = 0;
+    virtual void BerichteEntfernen() = 0;
+    // Runs the engine on the model; 0 when the run left a filled report.
+    virtual int Darbieten(CDarbietung& darbietung) = 0;
+    // Appends the engine's report; 0 when it was taken.
+    virtual int BerichtAnhaengen(const CDarbietung& darbietung) = 0;
+    std::string Seitentitel(bool bericht) const { return bericht ? m_art.bericht : m_art.angaben; }
 
     // -- The pages
     virtual void ZeigeAngaben() = 0;
@@ -67,6 +121,12 @@ protected:
     void BindeUmgebung(CBenutzerprofil* profil, CUmgebung* umgebung);
 
     // -- Control creation, in the order of the page tables
+    void Erzeuge(const CZeile* zeilen, int anzahl);
+    template <size_t N> void Erzeuge(const CZeile (&zeilen)[N]) { Erzeuge(zeilen, static_cast<int>(N)); }
+    // The background box of the settings page and the presentation and
+    // background boxes of the report page, the same in both views.
+    void ErzeugeHintergrundAngaben();
+    void ErzeugeDarbietungsBericht();
     QGroupBox* Gruppe(const char* text, int l, int t, int r, int b);
     QLabel* Beschriftung(const char* text, int l, int t, int r, int b,
                          Qt::Alignment ausrichtung = Qt::AlignLeft);
@@ -86,15 +146,38 @@ protected:
 
     // A speed in parts of the display width per second, in the user's unit.
     std::string GeschwindigkeitText(double anteil) const;
-    // Each rectangle outlined in white and filled with its colour.
-    static void ZeichneFarbfelder(CDC* dc, const std::vector<std::pair<RECT, COLORREF>>& felder);
+    // 100 x zaehler / nenner with 1 decimal and "%", "n. a." without a divisor.
+    static std::string ProzentText(int zaehler, int nenner);
+    // Key name of an index of the reaction-key table, or the fallback.
+    std::string Tastenname(int index, const char* ersatz) const;
+    // Fills the background box made by ErzeugeHintergrundAngaben, whose
+    // task field is control `erstes`.
+    void ZeigeHintergrundAngaben(int erstes, const CHGAufgabe& a, const CHGMuster& m, const CHGBewegung& b);
+    // Fills the boxes made by ErzeugeDarbietungsBericht, whose date field
+    // is control `erstes`; without values every field shows "---".
+    void ZeigeDarbietungsBericht(int erstes, const CDarbietungsWerte* w);
+    // Each rectangle outlined in white and filled with its colour, then the
+    // three colours of the background box.
+    static void ZeichneFarbfelder(CDC* dc, std::vector<std::pair<RECT, COLORREF>> felder, const CFarben& f);
+
+    // The document changed: marked for saving.
+    void Geaendert();
+    // A yes/no question; true for "Ja".
+    static bool Frage(const std::string& text);
+    // Current report nr clamped to the reports, its page and relation
+    // list; the settings page when there is no report.
+    void ZeigeBerichtNr(int nr);
+    // The settings page and the report pages as commands.
+    void AngabenBefehl();
+    void BerichteBefehl();
 
     // Paints the form through OnDraw.
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
-    // Called on show and hide, after the page is shown.
-    virtual void PruefeSymbolleiste() {}
+    // Called on show and hide, after the page is shown: the document
+    // type's tool bar, then the report menu.
+    void PruefeSymbolleiste();
 
     CBenutzerprofil* m_pProfil = nullptr;
     CUmgebung* m_pUmgebung = nullptr;
@@ -106,6 +189,7 @@ protected:
 private:
     template <class T> T* Neu(int l, int t, int r, int b);
 
+    CAnsichtsArt m_art;
     std::vector<QWidget*> m_Steuerelemente;
     int m_nAngaben = 0;     // controls of the settings page
     int m_nBerichtEnde = 0; // one past the report page's last control

@@ -22,21 +22,10 @@ public:
     CTraining* GetTraining() const { return m_pTraining; }
 
     void ErzeugeSteuerelemente();
-    // The commands by id; false for an id the view does not answer.
-    bool Befehl(int id) override;
 
-    // -- Commands
-    void OnPraesentation();
-    void OnTrainingsangaben();
-    void OnTrainingsberichte();
-    void OnNaechsterBericht();
-    void OnVorherigerBericht();
-    void OnBerichtLoeschen();
-    void OnAlleBerichteLoeschen();
-
-    // Report menu and buttons from the report count and the page shown,
-    // then the tool bar is shown.
-    void AktualisiereBerichtMenue();
+    // -- Commands of this view's own names; the others are shared
+    void OnTrainingsangaben() { AngabenBefehl(); }
+    void OnTrainingsberichte() { BerichteBefehl(); }
 
 protected:
     bool Gebunden() const override { return m_pTraining != nullptr; }
@@ -45,24 +34,16 @@ protected:
     int& BerichtNr() override;
     int& Diagrammwahl() override;
     int DiagrammNamen(std::vector<std::string>& namen, int& anzahl1, int& anzahl2, int bericht) override;
-    std::string Seitentitel(bool bericht) const override;
+    void BerichtEntfernen(int index) override;
+    void BerichteEntfernen() override;
+    int Darbieten(CDarbietung& darbietung) override;
+    int BerichtAnhaengen(const CDarbietung& darbietung) override;
 
     void ZeigeAngaben() override;
     void ZeigeBericht() override;
     void ZeichneFarben(CDC* dc) override;
     void ZeichneBerichtGrafik(CDC* dc) override;
-    void PruefeSymbolleiste() override;
 
 private:
-    // Key name of an index of the reaction-key table, or the fallback.
-    std::string Tastenname(int index, const char* ersatz) const;
-    // The document changed: marked for saving.
-    void Geaendert();
-    // A yes/no question; true for "Ja".
-    bool Frage(const std::string& text);
-    // Current report nr clamped to the reports, its page and relation
-    // list; the settings page when there is no report.
-    void ZeigeBerichtNr(int nr);
-
     CTraining* m_pTraining = nullptr;
 };

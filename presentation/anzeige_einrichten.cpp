@@ -247,11 +247,11 @@ int CPraesentation::Vorbereiten(bool test)
         art = m_pTraining ? m_pTraining->GetAufgabenart() : 0;
         switch (art) {
         case 10: vordergrund = SakkadenErstellen(); break;
-        case 20: vordergrund = TeilFehlt("Die Explorationsaufgabe"); break;    // ExplorationErstellen
+        case 20: vordergrund = ExplorationErstellen(); break;
         case 30: vordergrund = Aufgabe30Pruefen(); break;
         case 40: vordergrund = Aufgabe40Pruefen(); break;
-        case 50: vordergrund = TeilFehlt("Die Leseaufgabe"); break;            // TextErstellen
-        case 60: vordergrund = TeilFehlt("Die Bildaufgabe"); break;            // SonstigesErstellen
+        case 50: vordergrund = TextErstellen(); break;
+        case 60: vordergrund = SonstigesErstellen(); break;
         default: vordergrund = OhneVordergrund(test); break;
         }
         m_nAufgabe |= AUFGABE_TRAINING;

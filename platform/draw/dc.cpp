@@ -108,7 +108,11 @@ void CDC::LPtoDP(POINT* punkte, int anzahl) const
 
 void CDC::LPtoDP(RECT* r) const
 {
-    LPtoDP(reinterpret_cast<POINT*>(r), 2);
+    // Through real points: a RECT read as POINTs breaks aliasing, and the
+    // optimiser then mixes old and new corners.
+    POINT p[2] = {{r->left, r->top}, {r->right, r->bottom}};
+    LPtoDP(p, 2);
+    *r = RECT{p[0].x, p[0].y, p[1].x, p[1].y};
 }
 
 void CDC::DPtoLP(POINT* punkte, int anzahl) const
@@ -122,7 +126,11 @@ void CDC::DPtoLP(POINT* punkte, int anzahl) const
 
 void CDC::DPtoLP(RECT* r) const
 {
-    DPtoLP(reinterpret_cast<POINT*>(r), 2);
+    // Through real points: a RECT read as POINTs breaks aliasing, and the
+    // optimiser then mixes old and new corners.
+    POINT p[2] = {{r->left, r->top}, {r->right, r->bottom}};
+    DPtoLP(p, 2);
+    *r = RECT{p[0].x, p[0].y, p[1].x, p[1].y};
 }
 
 void CDC::DPtoLP(SIZE* s) const

@@ -1,6 +1,7 @@
 // The training view: pages, bottom row, report menu and buttons, and the
 // commands, with a scripted presentation engine.
 #include "app_umgebung.h"
+#include "skript_darbietung.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,35 +24,6 @@
 #include "platform/draw/recorder/recorder_dc.h"
 
 namespace {
-
-// Answers like the engine would, and counts the runs.
-struct CSkript {
-    int code = 0;
-    std::string fehler, hinweisText;
-    int hinweis = 0;
-    CTrainingsBericht bericht;
-    int laeufe = 0;
-};
-
-class CSkriptDarbietung : public CDarbietung {
-public:
-    explicit CSkriptDarbietung(CSkript& s) : m_s(s) {}
-    int TrainingDarbieten(CBenutzerprofil*, CUmgebung*, CTraining*, void*) override
-    {
-        ++m_s.laeufe;
-        return m_s.code;
-    }
-    int TestDarbieten(CBenutzerprofil*, CUmgebung*, CTest*, void*) override { return m_s.code; }
-    const CTrainingsBericht& GetTrainingsBericht() const override { return m_s.bericht; }
-    const CTestBericht& GetTestBericht() const override { return m_test; }
-    std::string GetFehlerText() const override { return m_s.fehler; }
-    int GetHinweis() const override { return m_s.hinweis; }
-    std::string GetHinweisText() const override { return m_s.hinweisText; }
-
-private:
-    CSkript& m_s;
-    CTestBericht m_test;
-};
 
 // A report whose four marked stimuli lie in one row of a 4 x 2 grid.
 CTrainingsBericht Reaktionsbericht(uint32_t flags = 0x2 | 0x100 | 0x8000)

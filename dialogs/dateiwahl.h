@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "platform/draw/dc.h"
+
+class QWidget;
+
+// File names and folders as the picture and text pages keep them: a file
+// name, and a folder that is empty for the page's base folder, begins with
+// "\" for a folder below it, and is a full path otherwise.
+struct CDateiwahl {
+    std::string name;
+    std::string ordner;
+};
+
+// A typed name or a chosen path: split at its last "\" or "/" (not at the
+// first character), the extension added when the name has none and "*"
+// put before a bare extension; a folder that is the base folder or lies
+// below it is stored relative to it, with "\" separators.
+CDateiwahl ZerlegeDateiname(const std::string& text, const std::string& endung, const std::string& basis,
+                            bool ohneGrossKlein);
+
+// The folder as the pages show it: with its closing separator, "\" alone
+// for the base folder itself.
+std::string OrdnerAnzeige(const std::string& ordner);
+
+// The native folder that a stored folder stands for.
+std::string OrdnerPfad(const std::string& basis, const std::string& ordner);
+
+// The file-open dialog through the modal runner; IDOK with the chosen path.
+int DateiOeffnen(QWidget* eltern, const std::string& start, const std::string& filter, const std::string& titel,
+                 std::string& pfad);
+
+// The font dialog through the modal runner on the given font, scalable
+// screen fonts only; IDOK with the chosen font, its height in pixels
+// (negative: character height).
+int SchriftWaehlen(QWidget* eltern, LOGFONT& lf);

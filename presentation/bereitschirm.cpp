@@ -1,0 +1,69 @@
+#include "presentation/bereitschirm.h"
+
+#include "presentation/bmpdatei.h"
+#include "presentation/oberflaeche_dc.h"
+#include "presentation/praesentation.h"
+#include "workplace/umgebung.h"
+
+#include <algorithm>
+
+LOGFONT ProfilSchrift(const CPraesentation& e)
+{
+    LOGFONT lf;
+    CFont* vorlage = e.m_pProfil ? e.m_pProfil->GetSchrift() : nullptr;
+    if (!vorlage || !vorlage->GetLogFont(&lf)) {
+        lf = LOGFONT{};
+        lf.lfCharSet = DEFAULT_CHARSET;
+        lf.lfFaceName = "Arial";
+    }
+    return lf;
+}
+
+int BereitSchriftErstellen(const CPraesentation& e, CFont& schrift)
+{
+    LOGFONT lf = ProfilSchrift(e);
+    lf.lfHeight = std::max<int32_t>((e.m_rcBildschirm.bottom - e.m_rcBildschirm.top) / 40, 10);
+    schrift.CreateFontIndirect(&lf);
+    LOGFONT erzeugt;
+    return schrift.GetLogFont(&erzeugt) ? erzeugt.lfHeight : lf.lfHeight;
+}
+
+bool BereitSchreiben(CPraesentation& e, CFont& schrift, const std::vector<std::pair<POINT, std::string>>& texte)
+{
+    COberflaechenDC dc(e.m_pRueckpuffer);
+    CDC* pDC = dc.GetDC();
+    if (!pDC)
+        return false;
+    CPalette* altePalette = pDC->SelectPalette(&e.m_Palette, false);
+    CFont* alteSchrift = pDC->SelectObject(&schrift);
+    pDC->SetBkColor(PALETTEINDEX(INDEX_HINTERGRUND));
+    pDC->SetTextColor(PALETTEINDEX(INDEX_VORDERGRUND));
+    pDC->SetTextAlign(TA_CENTER | TA_BOTTOM);
+    for (const auto& [punkt, text] : texte)
+        pDC->TextOut(punkt.x, punkt.y, text);
+    pDC->SelectPalette(altePalette, false);
+    pDC->SelectObject(alteSchrift);
+    return true;
+}
+
+std::string AufgabenPfad(const std::string& ordner, const std::string& unterordner, const std::string& name)
+{
+    if (unterordner.empty())
+        return ordner + "\\" + name;
+    if (unterordner[0] == '\\')
+        return ordner + unterordner + "\\" + name;
+    return unterordner + "\\" + name;
+}
+
+RECT MittigesFeld(const CPraesentation& e, double breite, double hoehe)
+{
+    const RECT& s = e.m_rcBildschirm;
+    const LONG w = std::clamp<LONG>(e.m_pUmgebung->AnteilInPixelX(breite), 0, s.right - s.left);
+    const LONG h = std::clamp<LONG>(e.m_pUmgebung->AnteilInPixelY(hoehe), 0, s.bottom - s.top);
+    RECT r;
+    r.left = s.left + (s.right - s.left - w) / 2;
+    r.top = s.top + (s.bottom - s.top - h) / 2;
+    r.right = r.left + w;
+    r.bottom = r.top + h;
+    return r;
+}

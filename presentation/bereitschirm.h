@@ -1,0 +1,32 @@
+#pragma once
+
+// What the training renderers share for their ready screens and files.
+
+#include "platform/draw/dc.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class CPraesentation;
+
+// The profile's font, or Arial with the default character set.
+LOGFONT ProfilSchrift(const CPraesentation& e);
+
+// The ready-screen font: the profile's font at a fortieth of the screen
+// height, at least 10 pixels. Answers the height read back.
+int BereitSchriftErstellen(const CPraesentation& e, CFont& schrift);
+
+// Texts on the back buffer, each centred on x with its bottom at y, in the
+// foreground colour on the background colour. False when the back buffer
+// gives no device context.
+bool BereitSchreiben(CPraesentation& e, CFont& schrift, const std::vector<std::pair<POINT, std::string>>& texte);
+
+// A field of parts of the display width and height, cut to the screen and
+// centred on it.
+RECT MittigesFeld(const CPraesentation& e, double breite, double hoehe);
+
+// A task's file: an empty subfolder puts the name into the folder, one
+// beginning with "\" is a folder below it, any other one (a Linux path
+// begins with "/") a path of its own.
+std::string AufgabenPfad(const std::string& ordner, const std::string& unterordner, const std::string& name);

@@ -1,0 +1,448 @@
+// The exploration task: one still search field of targets among
+// distractors, drawn once; the ready screen shows the targets to look for.
+
+#include "presentation/praesentation.h"
+#include "presentation/exploration.h"
+
+#include "model/training.h"
+#include "platform/crt.h"
+#include "presentation/ablaufbits.h"
+#include "presentation/bereitschirm.h"
+#include "presentation/bmpdatei.h"
+#include "presentation/flaechen.h"
+#include "presentation/oberflaeche_dc.h"
+#include "presentation/zellraster.h"
+#include "workplace/formatierung.h"
+#include "workplace/statistik.h"
+#include "workplace/umgebung.h"
+#include "workplace/verteilung.h"
+
+#include <algorithm>
+
+namespace {
+
+enum EStrategie { ZEILEN = 11, SPALTEN = 12, HINWEIS = 20, RAND = 30, ZELLEN = 50 };
+
+// An entry of the field: a cell of strip 1 (target) or strip 2
+// (distractor), or nothing.
+constexpr uint32_t LEER = 0, ZIEL = 0x10000, DISTRAKTOR = 0x20000;
+
+LONG Breite(const RECT& r) { return r.right - r.left; }
+LONG Hoehe(const RECT& r) { return r.bottom - r.top; }
+POINT Mitte(const RECT& r) { return {r.left + Breite(r) / 2, r.top + Hoehe(r) / 2}; }
+RECT Verschoben(RECT r, LONG dx, LONG dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+
+// 1-based first and last of a range cut into 1..zellen, first <= last; the
+// 0-based cells of the range.
+std::vector<int> Bereich(int von, int bis, int zellen)
+{
+    std::vector<int> k;
+    if (zellen < 1)
+        return k;
+    bis = std::clamp(bis, 1, zellen);
+    von = std::clamp(von, 1, bis);
+    for (int i = von; i <= bis; ++i)
+        k.push_back(i - 1);
+    return k;
+}
+
+// One axis of a connecting bar and its arrowhead from the previous centre
+// p to the current centre c.
+struct CPfeilAchse {
+    LONG von, bis, spitze, basis1, basis2;
+};
+CPfeilAchse PfeilAchse(LONG p, LONG c, LONG s1, LONG s2, LONG t)
+{
+    if (c > p) {
+        const LONG spitze = c - s1 - t;
+        return {p + s2 + t, c - s1 - 7 * t, spitze, spitze - 6 * t, spitze - 6 * t};
+    }
+    if (c < p) {
+        const LONG spitze = c + s2 + t;
+        return {c + s2 + 7 * t, p - s1 - t, spitze, spitze + 6 * t, spitze + 6 * t};
+    }
+    return {c - t / 2, c - t / 2 + t, c, c - 3 * t, c + 3 * t};
+}
+
+void Beschriften(CDC* dc, POINT mitte, int hoehe, const std::string& text)
+{
+    dc->TextOut(mitte.x, mitte.y + hoehe / 2, text);
+}
+
+std::string Buchstabe(int i) { return std::string(1, char('A' + i % 26)); }
+
+} // namespace
+
+std::vector<int> ZellenAnzahlen(int zellen, int gesamt, int grenze)
+{
+    if (zellen < 1)
+        return {};
+    if (zellen == 1)
+        return {std::min(gesamt, grenze)};
+    if (zellen == 2)
+        return {std::min(gesamt / 2, grenze), std::min(gesamt / 2, grenze)};
+    const int kappe = std::min(2 * (gesamt / zellen), grenze);
+    const int start = gesamt / (2 * zellen);
+    std::vector<int> n(size_t(zellen), start);
+    if (int64_t(kappe) * zellen < gesamt)
+        return {};
+    int summe = start * zellen;
+    // The paired first two cells can overshoot by one where no single cell
+    // can move any more: give up after a bounded number of rounds.
+    for (int schritt = 0; summe != gesamt; ++schritt) {
+        if (schritt > 10000 * zellen)
+            return {};
+        const int k = schritt % zellen;
+        if (crt::rand() % 2 != 1)
+            continue;
+        const int um = k < 2 ? 2 : 1;
+        if (summe < gesamt && n[size_t(k)] < kappe) {
+            for (int j = (k < 2 ? 0 : k); j < (k < 2 ? 2 : k + 1); ++j)
+                ++n[size_t(j)];
+            summe += um;
+        } else if (summe > gesamt && n[size_t(k)] > start) {
+            for (int j = (k < 2 ? 0 : k); j < (k < 2 ? 2 : k + 1); ++j)
+                --n[size_t(j)];
+            summe -= um;
+        }
+    }
+    return n;
+}
+
+std::vector<POINT> ExplorationsPfad(int zeilen, int spalten, bool nachZeilen)
+{
+    std::vector<POINT> p; // x: column, y: row, from 1
+    if (nachZeilen) {
+        for (int z = 1; z <= zeilen; ++z)
+            for (int i = 1; i <= spalten; ++i)
+                p.push_back({z % 2 ? i : spalten + 1 - i, z});
+    } else {
+        for (int s = 1; s <= spalten; ++s)
+            for (int i = 1; i <= zeilen; ++i)
+                p.push_back({s, s % 2 ? i : zeilen + 1 - i});
+    }
+    return p;
+}
+
+int CPraesentation::ExplorationErstellen()
+{
+    if (m_nFehler)
+        return m_nFehler;
+    if (!m_pTraining || m_pTraining->GetAufgabenart() != 20 || !m_pUmgebung)
+        return FEHLER_ANGABEN;
+    const CExploration ex = m_pTraining->GetExploration();
+    const int st = ex.m_nStrategie;
+    if (st < 1 || st > 50)
+        return FEHLER_ANGABEN;
+    const bool pfad = st == ZEILEN || st == SPALTEN;
+    const bool zellen = st == ZELLEN;
+    const bool rand = st == RAND;
+    const bool hinweis = st == HINWEIS;
+    const bool suchfeld = !pfad && !zellen; // with the target block on the ready screen
+    const int durchsichtigkeit = m_pTraining->GetHGMuster().m_nDurchsichtigkeit;
+    const COLORREF textHintergrund = PALETTEINDEX(durchsichtigkeit == 0 ? INDEX_STANDARDMUSTER : INDEX_HINTERGRUND);
+    const COLORREF vordergrund = PALETTEINDEX(INDEX_VORDERGRUND);
+    const CReizkatalog& katalog = m_pUmgebung->m_Reizkatalog;
+
+    const LONG W = m_rcBildschirm.right - m_rcBildschirm.left;
+    const LONG H = m_rcBildschirm.bottom - m_rcBildschirm.top;
+    const RECT feld = MittigesFeld(*this, ex.m_dBildbreite, ex.m_dBildhoehe);
+    const LONG aw = feld.right - feld.left, ah = feld.bottom - feld.top;
+    const RECT F{0, 0, aw, ah};
+
+    int verteilung = pfad || hinweis ? 0 : ex.m_nAnordnung == 2 ? 1 : ex.m_nAnordnung;
+    if (zellen)
+        verteilung = std::max(verteilung, 1);
+    const int flags = verteilung == 0 ? (rand ? VERTEILUNG_RASTER : VERTEILUNG_RASTER | VERTEILUNG_RANDBUENDIG)
+        : verteilung == 1             ? VERTEILUNG_VERSCHOBEN
+                                      : VERTEILUNG_RASTER;
+
+    int s = m_pUmgebung->AnteilInPixelY(ex.m_dZeichengroesse);
+    const int t = std::max(int(s * 0.05 + 0.5), 1);
+    int ergebnis = 0;
+    CRaster raster;
+    RECT A = F;
+    if (hinweis || rand) {
+        ergebnis |= raster.Init(F, RECT{0, 0, s, s}, 1, 1);
+        A = raster.GetRasterRechteck();
+    } else if (zellen) {
+        ergebnis |= raster.Init(F, RECT{0, 0, s, s}, ex.m_nZellenZeilen, ex.m_nZellenSpalten);
+        A = raster.GetZellRechteck();
+    } else if (pfad) {
+        A = {t, t, aw - t, ah - t};
+    }
+    if (pfad) {
+        const int spalten = std::max(ex.m_nSpalten, 1), zeilen = std::max(ex.m_nZeilen, 1);
+        s = std::min({s, int((Breite(A) - (spalten - 1) * 6 * t) / spalten - 2 * t),
+                      int((Hoehe(A) - (zeilen - 1) * 6 * t) / zeilen - 2 * t)});
+    } else {
+        s = std::min({s, int(Breite(A)), int(Hoehe(A))});
+    }
+    if (s < 1) {
+        m_nFehler = FEHLER_ANGABEN;
+        return FEHLER_ANGABEN;
+    }
+    const RECT symbol{0, 0, s, s};
+
+    CVerteilung v;
+    ergebnis |= v.SetBereich(A, symbol);
+    if (!pfad && !zellen && ex.m_nFreiflaecheAktiv > 0) {
+        // The free area is given on the display; the field has its own origin.
+        const RECT frei = Verschoben(ex.m_Freiflaeche.GetPixelRechteck(m_pUmgebung), -feld.left, -feld.top);
+        ergebnis |= v.SetInnenbereich(frei);
+    }
+
+    int n = 0;
+    std::vector<int> proZelle;
+    if (zellen) {
+        const int c = raster.GetZeilen() * raster.GetSpalten();
+        proZelle = ZellenAnzahlen(c, std::max(ex.m_nAnzahl, 0), verteilung == 1 ? v.GetMaxAnzahl() : ex.m_nAnzahl);
+        if (proZelle.empty())
+            ergebnis |= 1;
+        for (int k : proZelle)
+            n += k;
+    } else if (verteilung == 0) {
+        v.SetRaster(std::min(ex.m_nZeilen, v.GetMaxZeilen()), std::min(ex.m_nSpalten, v.GetMaxSpalten()), flags);
+        n = v.GetAnzahl();
+    } else {
+        n = std::min(ex.m_nAnzahl, v.GetMaxAnzahl());
+        if (v.SetAnzahl(n, flags) != 0)
+            n = 0;
+    }
+
+    m_nAnzahl = 1;
+    ergebnis |= m_Rechtecke1.SetSize(1) | m_Rechtecke2.SetSize(1);
+    m_Rechtecke1.SetAt(0, F);
+    m_Rechtecke2.SetAt(0, feld);
+    m_TrainingsBericht.SetAnzahlReize(0);
+    m_nAufgabe |= aufgabe::PASSIV;
+    if (ex.m_nMauszeiger == 1)
+        m_nEinrichtung |= einrichtung::MAUSZEIGER;
+
+    if (ergebnis == 0)
+        ergebnis = VordergrundbilderLaden(zellen ? -1 : ex.m_nZielliste, pfad ? -1 : ex.m_nDistraktorliste, s, s);
+    if (ergebnis)
+        return ergebnis;
+
+    // Targets: consecutive stimuli of the first strip. Distractors: the
+    // range of the second strip without the targets' codes.
+    std::vector<int> ziele = Bereich(ex.m_nZielVon, ex.m_nZielBis, m_Streifen1.GetAnzahl());
+    size_t nT = std::min(ziele.size(), size_t(n));
+    if (rand)
+        nT = std::min(nT, size_t(std::max(raster.ZaehleRandpositionen(symbol, RAND_HAELFTE_A | RAND_HAELFTE_B), 0)));
+    ziele.resize(nT);
+    std::vector<int> distraktoren;
+    for (int k : Bereich(ex.m_nDistraktorVon, ex.m_nDistraktorBis, m_Streifen2.GetAnzahl())) {
+        const uint32_t code = katalog.GetReiz2(ex.m_nDistraktorliste, k);
+        if (std::none_of(ziele.begin(), ziele.end(),
+                         [&](int z) { return katalog.GetReiz(ex.m_nZielliste, z) == code; }))
+            distraktoren.push_back(k);
+    }
+    const int nD = int(distraktoren.size());
+    auto zufallsDistraktor = [&]() { return nD > 0 ? DISTRAKTOR | uint32_t(distraktoren[size_t(crt::rand() % nD)]) : LEER; };
+
+    CFont bereit;
+    const int h = BereitSchriftErstellen(*this, bereit);
+    const int e = 3 * h / 2;
+    std::vector<std::pair<POINT, std::string>> bereitTexte{{POINT{W / 2, (H + h) / 2}, "Bereit?"}};
+    if (suchfeld && nT > 0) {
+        CVerteilung vb;
+        const RECT oben{m_rcBildschirm.left, m_rcBildschirm.top + e, m_rcBildschirm.right, m_rcBildschirm.bottom - e};
+        ergebnis |= vb.SetBereich(oben, symbol);
+        ergebnis |= vb.SetAnzahl(int(nT), VERTEILUNG_RASTER);
+        const int schritt = int(1.2 * s + 0.5);
+        const LONG bb = std::min<LONG>(LONG(schritt) * vb.GetSpalten(), W);
+        const LONG bh = std::min<LONG>(LONG(schritt) * vb.GetZeilen(), H - 2 * e);
+        RECT zb;
+        zb.left = m_rcBildschirm.left + (W - bb) / 2;
+        zb.top = m_rcBildschirm.top + e + (H - 2 * e - bh) / 2;
+        zb.right = zb.left + bb;
+        zb.bottom = zb.top + bh;
+        const int zeilen = vb.GetZeilen(), spalten = vb.GetSpalten();
+        ergebnis |= vb.SetBereich(zb, symbol);
+        ergebnis |= vb.SetRaster(zeilen, spalten, VERTEILUNG_RASTER);
+        IDirectDrawSurface* streifen = m_Streifen1.GetOberflaeche();
+        DWORD schluessel = 0;
+        if (streifen && (durchsichtigkeit == 0 || durchsichtigkeit == 1)) {
+            DDCOLORKEY ck{INDEX_DURCHSICHTIG, INDEX_DURCHSICHTIG};
+            HRESULT hr;
+            do
+                hr = streifen->SetColorKey(DDCKEY_SRCBLT, &ck);
+            while (hr == DDERR_WASSTILLDRAWING);
+            if (hr == DD_OK)
+                schluessel = DDBLT_KEYSRC;
+        }
+        for (size_t i = 0; i < nT; ++i) {
+            RECT ziel = vb.GetRechteck(int(i));
+            RECT zelle = m_Streifen1.GetZelle(ziele[i]);
+            if (!streifen || m_pRueckpuffer->Blt(&ziel, streifen, &zelle, DDBLT_WAIT | schluessel, nullptr) != DD_OK)
+                ergebnis |= 4;
+        }
+        bereitTexte = {{POINT{W / 2, zb.top - e / 6}, "Zielzeichen:"}, {POINT{W / 2, zb.bottom + 5 * e / 6}, "Bereit?"}};
+    }
+    if (!BereitSchreiben(*this, bereit, bereitTexte))
+        ergebnis |= -1;
+
+    // The field list: what each place of the field shows.
+    CDWordArray liste(size_t(std::max(n, 0)), LEER);
+    if (pfad) {
+        for (size_t i = 0; i < liste.size(); ++i)
+            liste[i] = nT ? ZIEL | uint32_t(ziele[i % nT]) : LEER;
+    } else if (zellen) {
+        const size_t erste = proZelle.empty() ? 0 : size_t(proZelle[0]);
+        for (size_t i = 0; i < liste.size(); ++i)
+            liste[i] = i >= erste && i < 2 * erste ? liste[i - erste] : zufallsDistraktor();
+    } else {
+        const size_t zielEintraege = std::min(nT * size_t(std::max(ex.m_nHaeufigkeit, 1)), liste.size());
+        for (size_t i = 0; i < liste.size(); ++i)
+            liste[i] = i < zielEintraege ? ZIEL | uint32_t(ziele[i % nT]) : zufallsDistraktor();
+        Mische(liste);
+    }
+
+    bool system = false;
+    if (BildflaecheAnlegen(m_pDD, aw, ah, &m_pVordergrund, &system) != DD_OK)
+        return ergebnis | 4;
+    if (system)
+        m_nEinrichtung |= einrichtung::VG_BLT;
+    if (Farbfuellen(m_pVordergrund, nullptr,
+                    durchsichtigkeit == 0 || durchsichtigkeit == 1 ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND)
+        != DD_OK)
+        ergebnis |= 8;
+
+    const std::vector<POINT> plaetze = pfad ? ExplorationsPfad(v.GetZeilen(), v.GetSpalten(), st == ZEILEN) : std::vector<POINT>{};
+    std::vector<std::pair<RECT, int>> randZiele; // symbol half of a border slot, target cell
+    {
+        COberflaechenDC dc(m_pVordergrund);
+        CDC* pDC = dc.GetDC();
+        if (!pDC) {
+            ergebnis |= 9;
+        } else {
+            pDC->SelectPalette(&m_Palette, false);
+            CPen stift(PS_SOLID, 1, vordergrund);
+            CBrush pinsel(vordergrund);
+            pDC->SelectObject(&stift);
+            pDC->SelectObject(&pinsel);
+            if (zellen)
+                for (int c = 0; c < raster.GetZeilen() * raster.GetSpalten(); ++c)
+                    for (int k = 1; k <= 4; ++k) {
+                        const RECT r = raster.GetZellstreifenNr(k, c);
+                        pDC->FillSolidRect(&r, vordergrund);
+                    }
+            if (rand)
+                for (int k = 1; k <= 4; ++k) {
+                    const RECT r = raster.GetTrennstreifen(k);
+                    pDC->FillSolidRect(&r, vordergrund);
+                }
+            for (size_t i = 0; i < plaetze.size(); ++i) {
+                const RECT r = v.GetRechteckRasterplatz(plaetze[i].y, plaetze[i].x);
+                pDC->FillSolidRect(r.left - t, r.top - t, s + 2 * t, t, vordergrund);
+                pDC->FillSolidRect(r.left - t, r.bottom, s + 2 * t, t, vordergrund);
+                pDC->FillSolidRect(r.left - t, r.top - t, t, s + 2 * t, vordergrund);
+                pDC->FillSolidRect(r.right, r.top - t, t, s + 2 * t, vordergrund);
+                if (i == 0)
+                    continue;
+                const POINT vorher = v.GetPunktRasterplatz(plaetze[i - 1].y, plaetze[i - 1].x);
+                const POINT jetzt = v.GetPunktRasterplatz(plaetze[i].y, plaetze[i].x);
+                const LONG s1 = s / 2, s2 = s - s1;
+                const CPfeilAchse x = PfeilAchse(vorher.x, jetzt.x, s1, s2, t);
+                const CPfeilAchse y = PfeilAchse(vorher.y, jetzt.y, s1, s2, t);
+                const RECT balken{x.von, y.von, x.bis, y.bis};
+                pDC->FillSolidRect(&balken, vordergrund);
+                const POINT spitze[3] = {{x.basis1, y.basis1}, {x.spitze, y.spitze}, {x.basis2, y.basis2}};
+                pDC->Polygon(spitze, 3);
+            }
+
+            pDC->SetBkColor(textHintergrund);
+            pDC->SetTextColor(vordergrund);
+            LOGFONT lf = ProfilSchrift(*this);
+            lf.lfHeight = s;
+            CFont schrift;
+            schrift.CreateFontIndirect(&lf);
+            LOGFONT gelesen;
+            const int hs = schrift.GetLogFont(&gelesen) ? gelesen.lfHeight : s;
+            pDC->SelectObject(&schrift);
+            pDC->SetTextAlign(TA_CENTER | TA_BOTTOM);
+            if (hinweis) {
+                const int zeilen = v.GetZeilen(), spalten = v.GetSpalten();
+                for (int bereich : {2, 6}) {
+                    CVerteilung b;
+                    b.Init(raster.GetRandbereich(bereich), symbol, RECT{}, 1, spalten, flags);
+                    for (int c = 1; c <= spalten; ++c)
+                        Beschriften(pDC, b.GetPunktRasterplatz(1, c), hs, Buchstabe(c - 1));
+                }
+                for (int bereich : {8, 4}) {
+                    CVerteilung b;
+                    b.Init(raster.GetRandbereich(bereich), symbol, RECT{}, zeilen, 1, flags);
+                    for (int z = 1; z <= zeilen; ++z)
+                        Beschriften(pDC, b.GetPunktRasterplatz(z, 1), hs, FormatInt(z));
+                }
+            }
+            if (rand && raster.RandpositionenBerechnen(symbol, int(nT), RAND_HAELFTE_A | RAND_HAELFTE_B) == 0) {
+                const int buchstaben = raster.GetRandpositionenAnzahl(RAND_OBEN | RAND_RECHTS);
+                size_t i = 0;
+                for (int seite : {RAND_OBEN, RAND_RECHTS, RAND_LINKS, RAND_UNTEN})
+                    for (int j = 0; j < raster.GetRandpositionenAnzahl(seite) && i < nT; ++j, ++i) {
+                        const POINT p = raster.GetRandpunkt(j, seite | RAND_HAELFTE_B);
+                        const RECT feldchen{p.x - s / 2, p.y - s / 2, p.x - s / 2 + s, p.y - s / 2 + s};
+                        pDC->FillSolidRect(&feldchen, textHintergrund);
+                        const bool buchstabe = seite == RAND_OBEN || seite == RAND_RECHTS;
+                        Beschriften(pDC, p, hs, buchstabe ? Buchstabe(int(i)) : FormatInt(int(i) + 1 - buchstaben));
+                        randZiele.emplace_back(raster.GetRandposition(j, seite | RAND_HAELFTE_A), ziele[i]);
+                    }
+            }
+            if (zellen) {
+                for (int bereich : {2, 6})
+                    for (int c = 1; c <= raster.GetSpalten(); ++c)
+                        Beschriften(pDC, POINT{Mitte(raster.GetZelle(1, c)).x, Mitte(raster.GetRandbereich(bereich)).y},
+                                    hs, Buchstabe(c - 1));
+                for (int bereich : {8, 4})
+                    for (int z = 1; z <= raster.GetZeilen(); ++z)
+                        Beschriften(pDC, POINT{Mitte(raster.GetRandbereich(bereich)).x, Mitte(raster.GetZelle(z, 1)).y},
+                                    hs, FormatInt(z));
+            }
+        }
+    }
+
+    // Stimuli: copies of strip cells.
+    auto kopieren = [&](RECT ziel, uint32_t eintrag) {
+        if (eintrag == LEER)
+            return true;
+        const CBildstreifen& streifen = (eintrag & ZIEL) ? m_Streifen1 : m_Streifen2;
+        RECT zelle = streifen.GetZelle(int(eintrag & 0xFFFF));
+        IDirectDrawSurface* quelle = streifen.GetOberflaeche();
+        return quelle && m_pVordergrund->Blt(&ziel, quelle, &zelle, DDBLT_WAIT, nullptr) == DD_OK;
+    };
+    for (const auto& [ziel, zelle] : randZiele)
+        if (!kopieren(ziel, ZIEL | uint32_t(zelle)))
+            ergebnis |= 10;
+    if (pfad) {
+        for (size_t i = 0; i < plaetze.size() && i < liste.size(); ++i)
+            kopieren(v.GetRechteckRasterplatz(plaetze[i].y, plaetze[i].x), liste[i]);
+    } else if (zellen) {
+        const int c = int(proZelle.size());
+        CDWordArray folge(static_cast<size_t>(c));
+        for (int k = 0; k < c; ++k)
+            folge[size_t(k)] = uint32_t(k);
+        Mische(folge);
+        size_t eintrag = 0;
+        for (int k = 0; k < c; ++k) {
+            const RECT zelle = raster.GetZelleNr(int(folge[size_t(k)]));
+            CVerteilung eigene;
+            if (k >= 2) {
+                eigene.SetBereich(zelle, symbol);
+                eigene.SetAnzahl(proZelle[size_t(k)], flags);
+            } else if (k == 0) {
+                v.SetAnzahl(proZelle[0], flags);
+            }
+            const CVerteilung& lage = k < 2 ? v : eigene;
+            for (int i = 0; i < proZelle[size_t(k)] && eintrag < liste.size(); ++i, ++eintrag) {
+                const RECT r = lage.GetRechteck(i);
+                kopieren(k < 2 ? Verschoben(r, zelle.left, zelle.top) : r, liste[eintrag]);
+            }
+        }
+    } else {
+        for (size_t i = 0; i < liste.size(); ++i)
+            kopieren(v.GetRechteck(int(i)), liste[i]);
+    }
+    return ergebnis;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+// A presentation engine that answers from a script, for the view tests.
+#include <string>
+
+#include "app/darbietung.h"
+#include "model/testbericht.h"
+#include "model/trainingsbericht.h"
+
+// What the engine answers, and how often it ran.
+struct CSkript {
+    int code = 0;
+    std::string fehler, hinweisText;
+    int hinweis = 0;
+    CTrainingsBericht bericht;
+    CTestBericht testbericht;
+    int laeufe = 0;
+    int testlaeufe = 0;
+};
+
+class CSkriptDarbietung : public CDarbietung {
+public:
+    explicit CSkriptDarbietung(CSkript& s) : m_s(s) {}
+    int TrainingDarbieten(CBenutzerprofil*, CUmgebung*, CTraining*, void*) override
+    {
+        ++m_s.laeufe;
+        return m_s.code;
+    }
+    int TestDarbieten(CBenutzerprofil*, CUmgebung*, CTest*, void*) override
+    {
+        ++m_s.testlaeufe;
+        return m_s.code;
+    }
+    const CTrainingsBericht& GetTrainingsBericht() const override { return m_s.bericht; }
+    const CTestBericht& GetTestBericht() const override { return m_s.testbericht; }
+    std::string GetFehlerText() const override { return m_s.fehler; }
+    int GetHinweis() const override { return m_s.hinweis; }
+    std::string GetHinweisText() const override { return m_s.hinweisText; }
+
+private:
+    CSkript& m_s;
+};

@@ -1,0 +1,115 @@
+#pragma once
+
+// Shared set-up of the dialog tests: a profile with a chosen unit, the
+// environment bound to it, a training on that environment, screenshots.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QWidget>
+
+#include "model/training.h"
+#include "support/qt_app.h"
+#include "workplace/benutzerprofil.h"
+#include "workplace/systemvorgaben.h"
+#include "workplace/umgebung.h"
+
+class DialogTest : public ::testing::Test {
+protected:
+    DialogTest() : umgebung(&profil)
+    {
+        SichereQtAnwendung();
+        SetEinheit(EINHEIT_LAENGE | EINHEIT_CM, 1);
+        training.SetUmgebung(&umgebung);
+    }
+
+    void SetEinheit(uint32_t einheit, int stellen)
+    {
+        CAnzeigeOptionen o = profil.GetAnzeigeOptionen();
+        o.SetEinheit(einheit);
+        o.SetDezimalstellen(stellen);
+        profil.SetAnzeigeoptionen(o);
+        umgebung.SetProfil(&profil);
+    }
+
+    template <class T>
+    static T* Teil(QWidget& w, const char* name)
+    {
+        T* t = w.findChild<T*>(name);
+        EXPECT_NE(t, nullptr) << name;
+        return t;
+    }
+    static std::string Text(QWidget& w, const char* name)
+    {
+        if (auto* f = w.findChild<QLineEdit*>(name))
+            return f->text().toStdString();
+        if (auto* l = w.findChild<QLabel*>(name))
+            return l->text().toStdString();
+        if (auto* b = w.findChild<QAbstractButton*>(name))
+            return b->text().toStdString();
+        ADD_FAILURE() << "kein Steuerelement " << name;
+        return {};
+    }
+    static bool Frei(QWidget& w, const char* name)
+    {
+        auto* t = w.findChild<QWidget*>(name);
+        EXPECT_NE(t, nullptr) << name;
+        return t && t->isEnabled();
+    }
+    static bool An(QWidget& w, const char* name)
+    {
+        auto* b = w.findChild<QAbstractButton*>(name);
+        EXPECT_NE(b, nullptr) << name;
+        return b && b->isChecked();
+    }
+    static void Klicke(QWidget& w, const char* name)
+    {
+        auto* b = Teil<QAbstractButton>(w, name);
+        if (b)
+            QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // Focus moves only inside the active window.
+    static void Aktivieren(QWidget& w)
+    {
+        QWidget* fenster = w.window();
+        if (!fenster->isActiveWindow()) {
+            fenster->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(fenster));
+        }
+    }
+    // Types into the field and moves the focus away, as the user does.
+    static void Tippe(QWidget& w, const char* name, const QString& text)
+    {
+        auto* f = Teil<QLineEdit>(w, name);
+        if (!f)
+            return;
+        Aktivieren(*f);
+        f->setFocus();
+        f->selectAll();
+        QTest::keyClick(f, Qt::Key_Delete);
+        QTest::keyClicks(f, text);
+        f->clearFocus();
+    }
+    static void Waehle(QWidget& w, const char* name, int index)
+    {
+        auto* l = Teil<QComboBox>(w, name);
+        if (!l)
+            return;
+        l->setCurrentIndex(index);
+        emit l->activated(index);
+    }
+    // The widget as a picture in the artifacts folder.
+    static void Bild(QWidget& w, const std::string& name);
+
+    CSystemvorgaben vorgaben;
+    CBenutzerprofil profil;
+    CUmgebung umgebung;
+    CTraining training;
+};

@@ -1,0 +1,115 @@
+#include "dialog_umfeld.h"
+
+#include "dialogs/explorationdlg.h"
+
+namespace {
+
+class ExplorationSeite : public DialogTest {
+protected:
+    void Oeffnen(int strategie = 30)
+    {
+        training.SetAufgabenart(20);
+        CExploration e = training.GetExploration();
+        e.m_nStrategie = strategie;
+        training.SetExploration(e);
+        seite.SetTraining(&profil, &umgebung, &training);
+        seite.show();
+    }
+    CExplorationDlg seite;
+};
+
+} // namespace
+
+TEST_F(ExplorationSeite, ZeigtDenDatensatz)
+{
+    Oeffnen();
+    EXPECT_TRUE(An(seite, "strategie30"));
+    EXPECT_TRUE(An(seite, "geordnet"));
+    EXPECT_EQ(Teil<QComboBox>(seite, "zellen")->currentText(), "2 x 2");
+    auto* ziele = Teil<QComboBox>(seite, "zielliste");
+    EXPECT_EQ(ziele->itemText(0), "---");
+    EXPECT_EQ(ziele->count(), umgebung.m_Reizkatalog.m_nAnzahlSaetze + 1);
+    EXPECT_EQ(ziele->currentIndex(), 1);
+    EXPECT_EQ(Teil<QComboBox>(seite, "distraktorliste")->currentIndex(), 6);
+    EXPECT_EQ(Text(seite, "freiXText"), "Fläche zw. (links-rechts) [cm]");
+    EXPECT_EQ(Text(seite, "zeilen"), "6");
+    EXPECT_EQ(Text(seite, "bildbreite"), "38,0");
+    EXPECT_TRUE(Frei(seite, "haeufigkeit"));
+    EXPECT_TRUE(Frei(seite, "haeufigkeitText"));
+    EXPECT_EQ(Teil<QWidget>(seite, "distraktorBisText")->geometry(), QRect(470, 107, 70, 15));
+    EXPECT_EQ(Teil<QWidget>(seite, "anzahl")->geometry(), QRect(540, 214, 60, 18));
+    EXPECT_TRUE(Frei(seite, "pseudozufaellig"));
+    EXPECT_TRUE(Frei(seite, "freiLinks"));
+    EXPECT_FALSE(Frei(seite, "zellen"));
+    EXPECT_FALSE(Frei(seite, "anzahl"));
+    EXPECT_FALSE(Frei(seite, "anzahlText"));
+    Bild(seite, "seite_exploration");
+}
+
+TEST_F(ExplorationSeite, VergleichZellenUndZeilenstrategie)
+{
+    Oeffnen();
+    Klicke(seite, "strategie50");
+    EXPECT_EQ(training.GetExploration().m_nStrategie, 50);
+    EXPECT_TRUE(Frei(seite, "zellen"));
+    EXPECT_FALSE(Frei(seite, "zielliste"));
+    EXPECT_FALSE(Frei(seite, "zielVon"));
+    EXPECT_FALSE(Frei(seite, "geordnet"));
+    EXPECT_FALSE(Frei(seite, "zeilen"));
+    // The setter makes the distribution pseudo-random.
+    EXPECT_TRUE(An(seite, "pseudozufaellig"));
+    EXPECT_TRUE(Frei(seite, "anzahl"));
+    Waehle(seite, "zellen", 5);
+    EXPECT_EQ(training.GetExploration().m_nZellenZeilen, 4);
+    EXPECT_EQ(training.GetExploration().m_nZellenSpalten, 5);
+
+    Klicke(seite, "strategie11");
+    EXPECT_FALSE(Frei(seite, "distraktorliste"));
+    EXPECT_FALSE(Frei(seite, "haeufigkeit"));
+    EXPECT_FALSE(Frei(seite, "pseudozufaellig"));
+    EXPECT_FALSE(Frei(seite, "freiOben"));
+    EXPECT_TRUE(An(seite, "geordnet"));
+    EXPECT_EQ(training.GetExploration().m_nAnordnung, 0);
+}
+
+TEST_F(ExplorationSeite, ListenZellenUndFreiflaeche)
+{
+    CExploration e = training.GetExploration();
+    e.m_nZellenZeilen = 5;
+    e.m_nZellenSpalten = 5;
+    training.SetExploration(e);
+    Oeffnen();
+    EXPECT_EQ(Teil<QComboBox>(seite, "zellen")->currentText(), "2 x 2");
+
+    Waehle(seite, "zielliste", 0);
+    EXPECT_EQ(training.GetExploration().m_nZielliste, -1);
+    EXPECT_FALSE(Frei(seite, "zielVon"));
+    EXPECT_FALSE(Frei(seite, "zielBisText"));
+    EXPECT_EQ(training.GetExploration().m_nZellenZeilen, 2);
+    EXPECT_EQ(training.GetExploration().m_nZellenSpalten, 2);
+
+    // Half the display width left of the centre at the most.
+    Tippe(seite, "freiLinks", "-25");
+    EXPECT_EQ(Text(seite, "freiLinks"), "-20,0");
+    EXPECT_DOUBLE_EQ(training.GetExploration().m_Freiflaeche.left, -0.5);
+
+    Klicke(seite, "mauszeiger");
+    EXPECT_EQ(training.GetExploration().m_nMauszeiger, 1);
+}
+
+TEST_F(ExplorationSeite, AndereAufgabe)
+{
+    training.SetAufgabenart(10);
+    seite.SetTraining(&profil, &umgebung, &training);
+    seite.show();
+    for (const char* name : {"strategie11", "strategie12", "strategie20", "strategie30", "strategie40", "strategie50"})
+        EXPECT_FALSE(An(seite, name)) << name;
+    for (const char* name : {"zellen", "mauszeiger", "zielliste", "zielVon", "geordnet", "zeilen", "anzahl",
+                             "freiLinks", "bildhoehe"})
+        EXPECT_FALSE(Frei(seite, name)) << name;
+    EXPECT_TRUE(Frei(seite, "strategie20"));
+    EXPECT_TRUE(Frei(seite, "ziellisteText"));
+    Klicke(seite, "strategie20");
+    EXPECT_EQ(training.GetAufgabenart(), 20);
+    EXPECT_TRUE(Frei(seite, "freiLinks"));
+}

@@ -1,0 +1,120 @@
+#include "dialog_umfeld.h"
+
+#include <fstream>
+
+#include <QFileDialog>
+#include <QTemporaryDir>
+
+#include "dialogs/dateiwahl.h"
+#include "dialogs/sonstigesdlg.h"
+#include "platform/qt/modal.h"
+
+namespace {
+
+class SonstigesSeite : public DialogTest {
+protected:
+    void Oeffnen(int aufgabe = 60)
+    {
+        training.SetAufgabenart(aufgabe);
+        seite.SetTraining(&profil, &umgebung, &training);
+        seite.show();
+    }
+    std::string Eigene() const { return profil.GetVerzeichnisse().m_strEigeneBilder; }
+    CSonstigesDlg seite;
+};
+
+} // namespace
+
+TEST(Dateiwahl, BilderRegel)
+{
+    const std::string basis = "C:\\Eigene Dateien";
+    auto w = ZerlegeDateiname("C:\\Eigene Dateien\\Tiere\\Hund.bmp", ".bmp", basis, true);
+    EXPECT_EQ(w.ordner, "\\Tiere");
+    EXPECT_EQ(w.name, "Hund.bmp");
+    EXPECT_EQ(OrdnerAnzeige(w.ordner), "\\Tiere\\");
+    EXPECT_EQ(OrdnerAnzeige(basis), "C:\\Eigene Dateien\\");
+    w = ZerlegeDateiname("c:\\eigene dateien\\Haus.bmp", ".bmp", basis, true);
+    EXPECT_EQ(w.ordner, "");
+    EXPECT_EQ(OrdnerAnzeige(w.ordner), "\\");
+    EXPECT_EQ(ZerlegeDateiname("D:\\Bilder\\Haus.bmp", ".bmp", basis, true).ordner, "D:\\Bilder");
+    EXPECT_EQ(ZerlegeDateiname(" Haus ", ".bmp", basis, true).name, "Haus.bmp");
+    EXPECT_EQ(ZerlegeDateiname("Haus.gif", ".bmp", basis, true).name, "Haus.gif");
+    EXPECT_EQ(ZerlegeDateiname("", ".bmp", basis, true).name, "*.bmp");
+    EXPECT_EQ(ZerlegeDateiname(".txt", ".txt", basis, false).name, "*.txt");
+    // A backslash at the first position does not split.
+    w = ZerlegeDateiname("\\Haus.bmp", ".bmp", basis, true);
+    EXPECT_EQ(w.name, "\\Haus.bmp");
+    EXPECT_EQ(w.ordner, "");
+    // Case matters for the texts, not for the pictures.
+    EXPECT_EQ(ZerlegeDateiname("c:\\eigene dateien\\a.txt", ".txt", basis, false).ordner, "c:\\eigene dateien");
+    EXPECT_EQ(OrdnerPfad("/home/a", "\\Tiere\\Hunde"), "/home/a/Tiere/Hunde");
+    EXPECT_EQ(OrdnerPfad("/home/a", ""), "/home/a");
+}
+
+TEST_F(SonstigesSeite, ZeigtUndSperrt)
+{
+    Oeffnen();
+    EXPECT_TRUE(An(seite, "keinBild"));
+    EXPECT_EQ(Text(seite, "bildname"), "vgbild.bmp");
+    EXPECT_EQ(Text(seite, "ordner"), "\\");
+    EXPECT_EQ(Text(seite, "eigeneBilder"), "");
+    for (const char* name : {"bildname", "suchen", "ordner", "eigeneBilder"})
+        EXPECT_FALSE(Frei(seite, name)) << name;
+    EXPECT_TRUE(Teil<QLineEdit>(seite, "bildname")->isReadOnly());
+
+    Klicke(seite, "eigenesBild");
+    EXPECT_EQ(training.GetSonstiges().m_nBildart, 10);
+    EXPECT_TRUE(Frei(seite, "bildname"));
+    EXPECT_FALSE(Teil<QLineEdit>(seite, "bildname")->isReadOnly());
+    EXPECT_TRUE(Teil<QLineEdit>(seite, "ordner")->isReadOnly());
+    EXPECT_EQ(Text(seite, "eigeneBilder"), Eigene() + "/");
+    Bild(seite, "seite_sonstiges");
+
+    Tippe(seite, "bildname", "Haus");
+    EXPECT_EQ(training.GetSonstiges().m_strBilddatei, "Haus.bmp");
+    EXPECT_EQ(training.GetAufgabenart(), 60);
+}
+
+TEST_F(SonstigesSeite, AndereAufgabeSpeichertNichts)
+{
+    Oeffnen(50);
+    EXPECT_FALSE(An(seite, "keinBild"));
+    EXPECT_FALSE(An(seite, "eigenesBild"));
+    seite.Aktualisieren();
+    EXPECT_EQ(training.GetAufgabenart(), 50);
+    Klicke(seite, "keinBild");
+    EXPECT_EQ(training.GetAufgabenart(), 60);
+    EXPECT_EQ(training.GetAufgabenartName(), "Sonstiges");
+}
+
+TEST_F(SonstigesSeite, SuchenImOrdnerDerEigenenBilder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string eigene = dir.path().toStdString();
+    CVerzeichnisse v = profil.GetVerzeichnisse();
+    v.m_strEigeneBilder = eigene;
+    profil.SetVerzeichnisse(v);
+    std::filesystem::create_directories(eigene + "/Tiere");
+    std::ofstream(eigene + "/Tiere/Hund.bmp") << "x";
+
+    CSonstiges s = training.GetSonstiges();
+    s.m_nBildart = 10;
+    training.SetSonstiges(s);
+    Oeffnen();
+    std::string start;
+    ModalLaeufer vorher = SetModalLaeufer([&](QDialog& d) {
+        auto& dialog = dynamic_cast<QFileDialog&>(d);
+        start = dialog.directory().absolutePath().toStdString();
+        dialog.setDirectory(QString::fromStdString(eigene + "/Tiere"));
+        dialog.selectFile("Hund.bmp");
+        return int(QDialog::Accepted);
+    });
+    Klicke(seite, "suchen");
+    SetModalLaeufer(vorher);
+    EXPECT_EQ(start, eigene);
+    EXPECT_EQ(training.GetSonstiges().m_strBilddatei, "Hund.bmp");
+    EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
+    EXPECT_EQ(Text(seite, "ordner"), "\\Tiere\\");
+    EXPECT_EQ(Text(seite, "eigeneBilder"), eigene + "/");
+}

@@ -1,0 +1,156 @@
+#include "dialog_umfeld.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+
+#include "dialogs/textdlg.h"
+#include "platform/qt/modal.h"
+
+namespace {
+
+class TextSeite : public DialogTest {
+protected:
+    void Oeffnen(int aufgabe = 50)
+    {
+        training.SetAufgabenart(aufgabe);
+        seite.SetTraining(&profil, &umgebung, &training);
+        seite.show();
+    }
+    std::string Eigene() const { return profil.GetVerzeichnisse().m_strEigeneTexte; }
+    CTextDlg seite;
+};
+
+// Answers every modal step with one function while it lives.
+struct CAntwort {
+    explicit CAntwort(ModalLaeufer f) : vorher(SetModalLaeufer(std::move(f))) {}
+    ~CAntwort() { SetModalLaeufer(vorher); }
+    ModalLaeufer vorher;
+};
+
+} // namespace
+
+TEST_F(TextSeite, ZeigtDenDatensatz)
+{
+    Oeffnen();
+    EXPECT_TRUE(An(seite, "textSammlung"));
+    EXPECT_EQ(Text(seite, "textEigen"), "Eigener Text aus Datei (.txt)");
+    EXPECT_EQ(Text(seite, "textname"), "Zecken (118).txt");
+    EXPECT_EQ(Text(seite, "ordner"), "\\Gesundheit\\");
+    EXPECT_EQ(Text(seite, "eigeneTexte"), "");
+    EXPECT_FALSE(Frei(seite, "eigeneTexte"));
+    EXPECT_TRUE(Teil<QLineEdit>(seite, "ordner")->isReadOnly());
+    EXPECT_EQ(Text(seite, "txSchriftart"), "Arial");
+    EXPECT_TRUE(An(seite, "txFett"));
+    EXPECT_TRUE(An(seite, "txBlock"));
+    EXPECT_TRUE(An(seite, "ueZentriert"));
+    EXPECT_TRUE(An(seite, "mittig"));
+    EXPECT_EQ(Text(seite, "zeilenabstand"), "1,3");
+    EXPECT_EQ(Text(seite, "bildbreite"), "36,0");
+    EXPECT_EQ(Text(seite, "bildbreiteText"), "Bildbreite [cm] (max. 40,0)");
+    EXPECT_EQ(Text(seite, "txGroesseText"), "Schriftgröße [cm]");
+    EXPECT_EQ(Teil<QComboBox>(seite, "tasteVor")->currentIndex(), 9);
+    EXPECT_EQ(Teil<QWidget>(seite, "ueBlock")->geometry(), QRect(235, 238, 60, 20));
+    EXPECT_EQ(Teil<QWidget>(seite, "ueZentriert")->geometry(), QRect(95, 238, 70, 20));
+    EXPECT_EQ(Teil<QWidget>(seite, "txZentriert")->geometry(), QRect(95, 368, 60, 20));
+    EXPECT_EQ(Teil<QWidget>(seite, "txGroesse")->geometry(), QRect(235, 327, 60, 18));
+    EXPECT_EQ(Teil<QWidget>(seite, "ueGroesseText")->geometry(), QRect(15, 199, 220, 15));
+    EXPECT_EQ(Teil<QWidget>(seite, "zeilenabstand")->geometry(), QRect(540, 197, 60, 18));
+    Bild(seite, "seite_text");
+}
+
+TEST_F(TextSeite, AndereAufgabeSperrtUndSpeichertNichts)
+{
+    Oeffnen(10);
+    const CText vorher = training.GetText();
+    EXPECT_FALSE(An(seite, "textSammlung"));
+    EXPECT_FALSE(An(seite, "textEigen"));
+    for (const char* name : {"vorText", "tasteZurueck", "textname", "suchen", "ordner", "ueSchriftart", "ueSuchen",
+                             "txKursiv", "txGroesse", "ueLinks", "oben", "zeilenabstand", "bildhoehe"})
+        EXPECT_FALSE(Frei(seite, name)) << name;
+    EXPECT_TRUE(Frei(seite, "tastenText"));
+    EXPECT_TRUE(Frei(seite, "textEigen"));
+    seite.Aktualisieren();
+    EXPECT_EQ(training.GetAufgabenart(), 10);
+    EXPECT_EQ(training.GetText().m_dZeilenabstand, vorher.m_dZeilenabstand);
+}
+
+TEST_F(TextSeite, EigenerTextUndTextname)
+{
+    Oeffnen(10);
+    Klicke(seite, "textEigen");
+    EXPECT_EQ(training.GetAufgabenart(), 50);
+    EXPECT_EQ(training.GetText().m_nTextart, 20);
+    EXPECT_EQ(Text(seite, "textname"), "*.txt");
+    EXPECT_EQ(Text(seite, "ordner"), "\\");
+    EXPECT_EQ(Text(seite, "eigeneTexte"), Eigene() + "/");
+    EXPECT_TRUE(Frei(seite, "eigeneTexte"));
+
+    Tippe(seite, "textname", "Haus");
+    EXPECT_EQ(training.GetText().m_strEigenerText, "Haus.txt");
+    Tippe(seite, "textname", "");
+    EXPECT_EQ(training.GetText().m_strEigenerText, "*.txt");
+    Tippe(seite, "textname", QString::fromStdString(Eigene() + "/Tiere/Hund.txt"));
+    EXPECT_EQ(training.GetText().m_strEigenerText, "Hund.txt");
+    EXPECT_EQ(training.GetText().m_strEigenerOrdner, "\\Tiere");
+    EXPECT_EQ(Text(seite, "ordner"), "\\Tiere\\");
+    // A sibling folder that only begins with the same letters is no subfolder.
+    Tippe(seite, "textname", QString::fromStdString(Eigene() + "X/Hund.txt"));
+    EXPECT_EQ(training.GetText().m_strEigenerOrdner, Eigene() + "X");
+    // The collection text is untouched.
+    EXPECT_EQ(training.GetText().m_strSammlungstext, "Zecken (118).txt");
+}
+
+TEST_F(TextSeite, SchriftstilUndZeilenabstand)
+{
+    Oeffnen();
+    Klicke(seite, "ueFett");
+    EXPECT_EQ(training.GetText().m_lfUeberschrift.lfWeight, 400);
+    Klicke(seite, "ueFett");
+    EXPECT_EQ(training.GetText().m_lfUeberschrift.lfWeight, 700);
+    Klicke(seite, "txKursiv");
+    EXPECT_EQ(training.GetText().m_lfText.lfItalic, 1);
+    Tippe(seite, "zeilenabstand", "0,5");
+    EXPECT_DOUBLE_EQ(training.GetText().m_dZeilenabstand, 1.0);
+    EXPECT_EQ(Text(seite, "zeilenabstand"), "1,0");
+    Klicke(seite, "unten");
+    EXPECT_EQ(training.GetText().m_nVertikal, 2);
+    Tippe(seite, "txSchriftart", "  Courier New  ");
+    EXPECT_EQ(training.GetText().m_lfText.lfFaceName, "Courier New");
+    Tippe(seite, "txSchriftart", QString(40, 'x'));
+    EXPECT_EQ(training.GetText().m_lfText.lfFaceName, std::string(31, 'x'));
+}
+
+TEST_F(TextSeite, SchriftdialogAendertNurSeineSchrift)
+{
+    Oeffnen();
+    training.SetText(training.GetText());
+    const CText vorher = training.GetText();
+    LOGFONT anfang;
+    {
+        CAntwort antwort([&](QDialog& d) {
+            auto& dialog = dynamic_cast<QFontDialog&>(d);
+            anfang.lfFaceName = dialog.currentFont().family().toStdString();
+            QFont f("DejaVu Sans");
+            f.setPixelSize(40);
+            f.setWeight(QFont::Bold);
+            dialog.setCurrentFont(f);
+            return int(QDialog::Accepted);
+        });
+        Klicke(seite, "txSuchen");
+    }
+    const CText t = training.GetText();
+    EXPECT_FALSE(anfang.lfFaceName.empty());
+    EXPECT_EQ(t.m_lfText.lfFaceName, "DejaVu Sans");
+    EXPECT_EQ(t.m_lfText.lfWeight, 700);
+    EXPECT_TRUE(An(seite, "txFett"));
+    EXPECT_NEAR(t.m_dTextgroesse * 768, 40, 1.0);
+    EXPECT_EQ(t.m_lfUeberschrift, vorher.m_lfUeberschrift);
+    EXPECT_DOUBLE_EQ(t.m_dUeberschriftgroesse, vorher.m_dUeberschriftgroesse);
+
+    // Cancelled dialogs leave the record as it was.
+    CAntwort abbruch([](QDialog&) { return int(QDialog::Rejected); });
+    Klicke(seite, "ueSuchen");
+    Klicke(seite, "suchen");
+    EXPECT_EQ(training.GetText().m_lfUeberschrift, vorher.m_lfUeberschrift);
+    EXPECT_EQ(training.GetText().m_strSammlungstext, vorher.m_strSammlungstext);
+}

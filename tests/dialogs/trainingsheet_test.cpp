@@ -1,0 +1,95 @@
+#include "dialog_umfeld.h"
+
+#include <QTabWidget>
+
+#include "dialogs/trainingsheet.h"
+#include "platform/meldung.h"
+#include "platform/qt/modal.h"
+
+namespace {
+
+class TrainingSheet : public DialogTest {
+protected:
+    TrainingSheet()
+    {
+        CTrainingsBericht b;
+        training.SetBericht(0, &b);
+    }
+    // Runs the sheet; `schritte` acts on it while it is shown.
+    int Ausfuehren(CTrainingSheet& blatt, const std::function<void()>& schritte)
+    {
+        ModalLaeufer vorher = SetModalLaeufer([&](QDialog& d) {
+            d.show();
+            schritte();
+            return d.result();
+        });
+        const int antwort = blatt.DoModal();
+        SetModalLaeufer(vorher);
+        return antwort;
+    }
+};
+
+} // namespace
+
+TEST_F(TrainingSheet, StartseiteNachDerAufgabe)
+{
+    const std::pair<int, const char*> faelle[] = {{10, "Sakkaden"}, {20, "Exploration"}, {50, "Text"},
+                                                  {60, "Sonstiges"}, {30, "Sakkaden"}};
+    for (const auto& [aufgabe, seite] : faelle) {
+        training.SetAufgabenart(aufgabe);
+        CTrainingSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTraining(&profil, &umgebung, training);
+        EXPECT_EQ(Ausfuehren(blatt, [&] { Klicke(blatt, "abbrechen"); }), IDCANCEL);
+        EXPECT_EQ(blatt.GetAktiveSeite()->GetTitel().toStdString(), seite) << aufgabe;
+        EXPECT_EQ(blatt.GetReiter()->count(), 4);
+        EXPECT_EQ(blatt.GetReiter()->tabText(2), "Text");
+        EXPECT_EQ(blatt.windowTitle(), "Vordergrundaufgabe ändern");
+        // Accept and cancel only.
+        EXPECT_EQ(blatt.findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly).size(), 2);
+    }
+}
+
+TEST_F(TrainingSheet, OkGibtDieZuletztGewaehlteAufgabeZurueck)
+{
+    CTrainingSheet blatt("Vordergrundaufgabe ändern");
+    blatt.SetTraining(&profil, &umgebung, training);
+    EXPECT_EQ(blatt.GetArbeitskopie().GetBerichtAnzahl(), 0);
+    const int antwort = Ausfuehren(blatt, [&] {
+        blatt.GetReiter()->setCurrentIndex(1);
+        Klicke(blatt.GetExplorationSeite(), "strategie40");
+        blatt.GetReiter()->setCurrentIndex(0);
+        // The saccade page shows its task as no longer chosen.
+        EXPECT_FALSE(An(blatt.GetSakkadenSeite(), "modusA"));
+        EXPECT_FALSE(Frei(blatt.GetSakkadenSeite(), "zeilen"));
+        Bild(blatt, "blatt_training");
+        blatt.GetReiter()->setCurrentIndex(2);
+        Bild(blatt, "blatt_training_text");
+        Klicke(blatt, "ok");
+    });
+    EXPECT_EQ(antwort, IDOK);
+    EXPECT_EQ(training.GetAufgabenart(), 10);
+    blatt.GetTraining(training);
+    EXPECT_EQ(training.GetAufgabenart(), 20);
+    EXPECT_EQ(training.GetExploration().m_nStrategie, 40);
+    EXPECT_EQ(training.GetBerichtAnzahl(), 0);
+}
+
+TEST_F(TrainingSheet, AbbrechenLaesstDasTrainingUnberuehrt)
+{
+    CTrainingSheet blatt("Vordergrundaufgabe ändern");
+    blatt.SetTraining(&profil, &umgebung, training);
+    const CSakkaden vorher = training.GetSakkaden();
+    const int antwort = Ausfuehren(blatt, [&] {
+        Tippe(blatt.GetSakkadenSeite(), "zeilen", "7");
+        blatt.GetReiter()->setCurrentIndex(3);
+        Klicke(blatt.GetSonstigesSeite(), "eigenesBild");
+        Klicke(blatt, "abbrechen");
+    });
+    EXPECT_EQ(antwort, IDCANCEL);
+    EXPECT_EQ(blatt.GetArbeitskopie().GetAufgabenart(), 60);
+    EXPECT_EQ(blatt.GetArbeitskopie().GetSakkaden().m_nZeilen, 7);
+    EXPECT_EQ(training.GetAufgabenart(), 10);
+    EXPECT_EQ(training.GetSakkaden().m_nZeilen, vorher.m_nZeilen);
+    EXPECT_EQ(training.GetSonstiges().m_nBildart, 0);
+    EXPECT_EQ(training.GetBerichtAnzahl(), 1);
+}

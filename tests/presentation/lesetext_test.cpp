@@ -1,0 +1,240 @@
+#include "laufumfeld.h"
+
+#include "presentation/ablaufbits.h"
+#include "testanzeige.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <algorithm>
+#include <set>
+
+namespace {
+
+// A reading task of an own text file; block 1000 x 100 pixels, text and
+// heading 20 pixels high with a pitch of 20.
+void Lesen(CLaufUmfeld& u, const std::string& pfad, int vertikal = 0)
+{
+    u.training.SetAufgabenart(50);
+    CText t = u.training.GetText();
+    t.m_nTextart = 20;
+    t.m_strEigenerText = std::filesystem::path(pfad).filename().string();
+    t.m_strEigenerOrdner.clear();
+    t.m_dBildbreite = 1000.0 / 1024.0;
+    t.m_dBildhoehe = 100.0 / 768.0;
+    t.m_dTextgroesse = t.m_dUeberschriftgroesse = 20.0 / 768.0;
+    t.m_dZeilenabstand = 1.0;
+    t.m_nVertikal = vertikal;
+    t.m_nTextausrichtung = 0;
+    u.training.SetText(t);
+    CVerzeichnisse v = u.profil.GetVerzeichnisse();
+    v.m_strEigeneTexte = std::filesystem::path(pfad).parent_path().string();
+    u.profil.SetVerzeichnisse(v);
+}
+
+std::string Datei(const std::string& name, const std::string& inhalt)
+{
+    return testanzeige::Schreiben(name, std::vector<uint8_t>(inhalt.begin(), inhalt.end()));
+}
+
+// Rows of page p that hold ink (index 10).
+std::vector<int> Tintenzeilen(CPraesentation& p, int seite)
+{
+    std::vector<int> zeilen;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 1000; ++x)
+            if (testanzeige::Pixel(p.m_pVordergrund, x, seite * 100 + y) == 10) {
+                zeilen.push_back(y);
+                break;
+            }
+    return zeilen;
+}
+
+TEST(Lesetext, EineZeileIstUeberschriftUndEinzigeSeite)
+{
+    CLaufUmfeld u;
+    Lesen(u, Datei("eine.txt", "Nur eine Überschrift"));
+    CPraesentation p;
+    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+    EXPECT_EQ(p.m_nAnzahl, 1);
+    EXPECT_EQ(p.m_TrainingsBericht.GetAnzahlReize(), 1);
+    const RECT q = p.m_Rechtecke1.GetAt(0), z = p.m_Rechtecke2.GetAt(0);
+    EXPECT_EQ(q.right, 1000);
+    EXPECT_EQ(q.bottom, 100);
+    EXPECT_EQ(z.left, 12);
+    EXPECT_EQ(z.top, 334);
+    EXPECT_EQ(z.right, 1012);
+    EXPECT_EQ(z.bottom, 434);
+    EXPECT_EQ(p.m_nAufgabe, aufgabe::SEITEN | aufgabe::TRAINING);
+    // The heading is centred by default.
+    std::set<int> spalten;
+    for (int x = 0; x < 1000; ++x)
+        for (int y = 0; y < 20; ++y)
+            if (testanzeige::Pixel(p.m_pVordergrund, x, y) == 10)
+                spalten.insert(x);
+    ASSERT_FALSE(spalten.empty());
+    EXPECT_NEAR((*spalten.begin() + *spalten.rbegin()) / 2.0, 500.0, 3.0);
+}
+
+TEST(Lesetext, VolleSeiteBehaeltIhreLetzteZeile)
+{
+    // Heading and four lines fill 100 pixels exactly; a sixth starts page 2.
+    const std::string fuenf = "Titel\r\neins\r\nzwei\r\ndrei\r\nvier";
+    {
+        CLaufUmfeld u;
+        Lesen(u, Datei("fuenf.txt", fuenf));
+        CPraesentation p;
+        ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+        EXPECT_EQ(p.m_nAnzahl, 1);
+        EXPECT_GT(Tintenzeilen(p, 0).back(), 80);
+    }
+    CLaufUmfeld u;
+    Lesen(u, Datei("sechs.txt", fuenf + "\r\nfünf"));
+    CPraesentation p;
+    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+    EXPECT_EQ(p.m_nAnzahl, 2);
+    EXPECT_EQ(p.m_TrainingsBericht.GetAnzahlReize(), 2);
+    const RECT s2 = p.m_Rechtecke1.GetAt(1);
+    EXPECT_EQ(s2.top, 100);
+    EXPECT_EQ(s2.bottom, 200);
+    EXPECT_LT(Tintenzeilen(p, 1).back(), 20);
+}
+
+TEST(Lesetext, MittigeSeite)
+{
+    CLaufUmfeld u;
+    Lesen(u, Datei("mitte.txt", "Titel\r\nZeile"), 1);
+    CPraesentation p;
+    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+    // Two lines of 20 in a block of 100 start at 30.
+    const auto zeilen = Tintenzeilen(p, 0);
+    ASSERT_FALSE(zeilen.empty());
+    EXPECT_GE(zeilen.front(), 30);
+    EXPECT_LT(zeilen.back(), 70);
+}
+
+TEST(Lesetext, PalettenindizesNachDurchsichtigkeit)
+{
+    for (int modus : {0, 1, 2}) {
+        CLaufUmfeld u;
+        Lesen(u, Datei("farben.txt", "Titel\r\nText mit Zeichen"));
+        CHGMuster m = u.training.GetHGMuster();
+        m.m_nDurchsichtigkeit = modus;
+        u.training.SetHGMuster(m);
+        CPraesentation p;
+        ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+        std::set<int> indizes;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 1000; ++x)
+                indizes.insert(testanzeige::Pixel(p.m_pVordergrund, x, y));
+        const std::set<int> erwartet = modus == 0 ? std::set<int>{10, 176}
+            : modus == 1                          ? std::set<int>{10, 69, 176}
+                                                  : std::set<int>{10, 69};
+        EXPECT_EQ(indizes, erwartet) << modus;
+    }
+}
+
+TEST(Lesetext, BlocksatzBisZumRandAusserAmAbsatzende)
+{
+    CLaufUmfeld u;
+    std::string absatz;
+    for (int i = 0; i < 30; ++i)
+        absatz += "Wort" + std::to_string(i) + " ";
+    Lesen(u, Datei("block.txt", "Titel\r\n" + absatz + "Ende\r\nKurz und gut"));
+    CText t = u.training.GetText();
+    t.m_nTextausrichtung = 3;
+    t.m_dBildhoehe = 200.0 / 768.0;
+    u.training.SetText(t);
+    CPraesentation p;
+    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+    auto rechts = [&](int y0) {
+        int r = -1;
+        for (int y = y0; y < y0 + 20; ++y)
+            for (int x = 0; x < 1000; ++x)
+                if (testanzeige::Pixel(p.m_pVordergrund, x, y) == 10)
+                    r = std::max(r, x);
+        return r;
+    };
+    // The first text line reaches the right edge, the last one does not.
+    EXPECT_GT(rechts(20), 990);
+    const int letzte = Tintenzeilen(p, 0).back() / 20 * 20;
+    ASSERT_GT(letzte, 20);
+    EXPECT_LT(rechts(letzte), 500);
+    u.Speichern(p.m_pVordergrund, "lesetext_seite");
+}
+
+TEST(Lesetext, FehlendeDatei)
+{
+    CLaufUmfeld u;
+    Lesen(u, testanzeige::Ordner() + "/fehlt.txt");
+    {
+        CPraesentation p;
+        EXPECT_EQ(u.Darbieten(p), 0x300);
+        EXPECT_EQ(p.m_strFehler,
+                  "Fehler beim Laden der Datei " + testanzeige::Ordner() + "\\fehlt.txt. Datei wurde nicht gefunden.\n");
+    }
+    // A subfolder without a leading separator is a path of its own.
+    CText t = u.training.GetText();
+    t.m_strEigenerOrdner = "/nirgends";  // an absolute path here
+    u.training.SetText(t);
+    CPraesentation p;
+    EXPECT_EQ(u.Darbieten(p), 0x300);
+    EXPECT_EQ(p.m_strFehler, "Fehler beim Laden der Datei /nirgends\\fehlt.txt. Datei wurde nicht gefunden.\n");
+}
+
+TEST(Lesetext, LeereDateiHatKeineSeite)
+{
+    CLaufUmfeld u;
+    Lesen(u, Datei("leer.txt", ""));
+    CPraesentation p;
+    EXPECT_EQ(u.Darbieten(p), 11);
+    EXPECT_EQ(p.m_strFehler, "Fehler beim Erstellen des Vordergrundbildes.\n");
+}
+
+TEST(Lesetext, SeitenVorUndZurueck)
+{
+    CLaufUmfeld u;
+    Lesen(u, Datei("lauf.txt", "Titel\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6"));
+    CReaktionstasten tasten;
+    ASSERT_EQ(tasten.TrainingEinrichten(&u.training, &u.umgebung), 0);
+    const int vor = tasten.GetCode(4), zurueck = tasten.GetCode(5);
+    auto& a = *u.anzeige;
+    a.Druecken(VK_RETURN, 2.0, 4.0);
+    a.Druecken(vor, 1000.0, 1020.0);     // page 1 read for about 1 s
+    a.Druecken(zurueck, 1500.0, 1520.0); // page 2 for 0.5 s, back
+    a.Druecken(vor, 1700.0, 1720.0);     // page 1 again for 0.2 s
+    a.Druecken(vor, 2000.0, 2020.0);     // page 2 again for 0.3 s: the end
+    CPraesentation p;
+    ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
+    const CTrainingsBericht& b = p.m_TrainingsBericht;
+    ASSERT_EQ(b.GetAnzahlReize(), 2);
+    EXPECT_NEAR(double(b.GetZeit(0)), 1200.0, 40.0);
+    EXPECT_NEAR(double(b.GetZeit(1)), 800.0, 40.0);
+    EXPECT_EQ(b.m_nAufgabenart, 50);
+}
+
+TEST(Lesetext, MitgelieferterTextAufDemSchirm)
+{
+    // A sample text, found below the own-texts folder, with the settings of
+    // a new training.
+    CLaufUmfeld u;
+    u.training.SetAufgabenart(50);
+    CText t = u.training.GetText();
+    t.m_nTextart = 20;
+    t.m_strEigenerText = "Zecken (118).txt";
+    t.m_strEigenerOrdner = "\\Gesundheit";
+    u.training.SetText(t);
+    CVerzeichnisse v = u.profil.GetVerzeichnisse();
+    v.m_strEigeneTexte = LUMETRA_SOURCE_DIR "/resources/texte";
+    u.profil.SetVerzeichnisse(v);
+    u.anzeige->Druecken(VK_RETURN, 2.0, 4.0);
+    u.anzeige->Druecken(VK_ESCAPE, 500.0, 520.0);
+    CPraesentation p;
+    ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
+    EXPECT_GE(p.m_nAnzahl, 1);
+    const auto& bild = u.anzeige->GetBildschirm();
+    EXPECT_GT(std::count(bild.begin(), bild.end(), BYTE(10)), 1000);
+    u.BildschirmSpeichern("lesetext_lauf");
+}
+
+} // namespace

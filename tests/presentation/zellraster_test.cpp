@@ -1,0 +1,106 @@
+#include "presentation/zellraster.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool Gleich(RECT a, RECT b) { return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom; }
+#define EXPECT_RECT(r, l, t, rr, b) EXPECT_TRUE(Gleich(r, RECT{l, t, rr, b})) << (r).left << "," << (r).top << "," << (r).right << "," << (r).bottom
+
+TEST(Zellraster, RaenderUndLueckeAusDemSymbol)
+{
+    CRaster r;
+    ASSERT_EQ(r.Init(RECT{0, 0, 400, 300}, RECT{0, 0, 20, 20}, 1, 1), 0);
+    EXPECT_RECT(r.GetRandbereich(1), 0, 0, 24, 24);
+    EXPECT_RECT(r.GetTrennstreifen(1), 0, 24, 400, 25);
+    EXPECT_RECT(r.GetRasterRechteck(), 25, 25, 375, 275);
+
+    ASSERT_EQ(r.Init(RECT{0, 0, 400, 300}, RECT{0, 0, 5, 5}, 1, 1), 0);
+    EXPECT_RECT(r.GetRandbereich(1), 0, 0, 7, 7);
+    EXPECT_RECT(r.GetRandbereich(5), 393, 293, 400, 300);
+    EXPECT_RECT(r.GetRandbereich(9), 0, 0, 0, 0);
+}
+
+TEST(Zellraster, ZellenUndStreifen)
+{
+    CRaster r;
+    ASSERT_EQ(r.Init(RECT{0, 0, 200, 100}, RECT{0, 0, 10, 10}, 2, 3), 0);
+    // Margins 12, gap 1: cells 175/3 wide and 37.5 high.
+    EXPECT_RECT(r.GetZellRechteck(), 0, 0, 57, 36);
+    EXPECT_RECT(r.GetZelleNr(0), 13, 13, 70, 49);
+    EXPECT_RECT(r.GetZelleNr(4), 71, 50, 128, 87);
+    EXPECT_RECT(r.GetZelleNr(5), 129, 50, 187, 87);
+    EXPECT_TRUE(Gleich(r.GetZelle(1, 1), r.GetZelleNr(0)));
+    EXPECT_TRUE(Gleich(r.GetZelle(2, 2), r.GetZelleNr(4)));
+    EXPECT_RECT(r.GetZelle(0, 1), 0, 0, 0, 0);
+    EXPECT_RECT(r.GetZelleNr(6), 0, 0, 0, 0);
+    EXPECT_RECT(r.GetRasterRechteck(), 13, 13, 187, 87);
+    EXPECT_RECT(r.GetZellstreifenNr(1, 0), 12, 12, 13, 50);
+    EXPECT_RECT(r.GetZellstreifenNr(2, 0), 12, 12, 71, 13);
+    EXPECT_RECT(r.GetZellstreifenNr(3, 0), 70, 12, 71, 50);
+    EXPECT_RECT(r.GetZellstreifenNr(4, 0), 12, 49, 71, 50);
+    EXPECT_RECT(r.GetZellstreifenNr(5, 0), 0, 0, 0, 0);
+}
+
+TEST(Zellraster, ZuKleinerRahmenAendertNichts)
+{
+    CRaster r;
+    ASSERT_EQ(r.Init(RECT{0, 0, 200, 100}, RECT{0, 0, 10, 10}, 2, 3), 0);
+    // 2 x 12 + 4 gaps = 28 pixels are needed across.
+    EXPECT_EQ(r.Init(RECT{0, 0, 27, 100}, RECT{0, 0, 10, 10}, 1, 3), 1);
+    EXPECT_EQ(r.Init(RECT{0, 0, 200, 100}, RECT{0, 0, 10, 10}, 0, 3), 1);
+    EXPECT_EQ(r.GetZeilen(), 2);
+    EXPECT_RECT(r.GetZelleNr(0), 13, 13, 70, 49);
+
+    // Cells no wider than the gap: the cell at the origin is empty.
+    ASSERT_EQ(r.Init(RECT{0, 0, 35, 35}, RECT{0, 0, 10, 10}, 10, 10), 0);
+    EXPECT_RECT(r.GetZellRechteck(), 0, 0, 0, 0);
+    EXPECT_EQ(r.Init(RECT{0, 0, 34, 34}, RECT{0, 0, 10, 10}, 10, 10), 1);
+}
+
+TEST(Zellraster, Randpositionen)
+{
+    CRaster r;
+    ASSERT_EQ(r.Init(RECT{0, 0, 200, 100}, RECT{0, 0, 10, 10}, 1, 1), 0);
+    const RECT symbol{0, 0, 10, 10};
+    EXPECT_EQ(r.ZaehleRandpositionen(symbol, 0x30), 22);
+    EXPECT_EQ(r.ZaehleRandpositionen(symbol, 0x0F), -1);
+    EXPECT_EQ(r.RandpositionenBerechnen(symbol, 5, 0x30), 0);
+    EXPECT_EQ(r.GetRandpositionenAnzahl(RAND_OBEN), 2);
+    EXPECT_EQ(r.GetRandpositionenAnzahl(RAND_LINKS), 1);
+    EXPECT_EQ(r.GetRandpositionenAnzahl(RAND_RECHTS), 1);
+    EXPECT_EQ(r.GetRandpositionenAnzahl(RAND_UNTEN), 1);
+    EXPECT_EQ(r.GetRandpunkt(0, 0x22), (POINT{51, 6}));
+    EXPECT_EQ(r.GetRandpunkt(1, 0x22), (POINT{138, 6}));
+    EXPECT_EQ(r.GetRandpunkt(1, 0x12), (POINT{148, 6}));
+    EXPECT_EQ(r.GetRandpunkt(0, 0x11), (POINT{6, 55}));
+    EXPECT_EQ(r.GetRandpunkt(0, 0x24), (POINT{194, 45}));
+    EXPECT_EQ(r.GetRandpunkt(1, 0x24), (POINT{0, 0}));
+    EXPECT_EQ(r.GetRandpunkt(0, 0x08), (POINT{0, 0}));
+    EXPECT_RECT(r.GetRandposition(0, 0x18), 56, 89, 66, 99);
+
+    // Two positions per side at most: 8 fit, 11 do not.
+    CRaster klein;
+    ASSERT_EQ(klein.Init(RECT{0, 0, 76, 76}, symbol, 1, 1), 0);
+    EXPECT_EQ(klein.ZaehleRandpositionen(symbol, 0x30), 8);
+    EXPECT_EQ(klein.RandpositionenBerechnen(symbol, 11, 0x30), -1);
+    EXPECT_EQ(klein.GetRandpositionenAnzahl(15), 0);
+    EXPECT_EQ(klein.RandpositionenBerechnen(symbol, 8, 0x30), 0);
+    EXPECT_EQ(klein.GetRandpositionenAnzahl(RAND_UNTEN), 2);
+    EXPECT_EQ(klein.GetRandpositionenAnzahl(15), 8);
+}
+
+TEST(Zellraster, HoheSymboleNurAnDenSeiten)
+{
+    // Symbols taller than the top border: only left and right hold positions,
+    // and an odd count never leaves a negative count on the bottom.
+    CRaster r;
+    ASSERT_EQ(r.Init(RECT{0, 0, 300, 300}, RECT{0, 0, 20, 20}, 1, 1), 0);
+    const RECT hoch{0, 0, 10, 30};
+    EXPECT_EQ(r.RandpositionenBerechnen(hoch, 3, 0x10), 0);
+    EXPECT_EQ(r.GetRandpositionenAnzahl(RAND_OBEN), 0);
+    EXPECT_EQ(r.GetRandpositionenAnzahl(RAND_LINKS), 2);
+    EXPECT_EQ(r.GetRandpositionenAnzahl(RAND_UNTEN), 0);
+}
+
+} // namespace
