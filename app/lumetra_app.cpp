@@ -263,18 +263,6 @@ QFont CLumetraApp::GetDialogSchrift() const
     return DialogSchrift(m_Profil.GetSchrift());
 }
 
-QFont DialogSchrift(const CFont* schrift)
-{
-    LOGFONT lf;
-    if (!schrift || !schrift->GetLogFont(&lf))
-        return QFont();
-    // The profile keeps the dialog font's size in points, as the dialogs'
-    // own 8-point font.
-    QFont f = QtSchrift(lf, 16);
-    f.setPointSize(std::max(1, static_cast<int>(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight)));
-    return f;
-}
-
 // ---- documents and commands
 
 CDokumentVorlage* CLumetraApp::VorlageFuer(const std::string& pfad) const

@@ -100,7 +100,8 @@ private:
     CDokumentVorlage* VorlageFuer(const std::string& pfad) const;
 };
 
-// A dialog font of the profile as a Qt font (null: the system's).
+// A dialog font of the profile as a Qt font (null: the system's); shared
+// with the settings pages (dialogs/seite.cpp).
 QFont DialogSchrift(const CFont* schrift);
 
 // The running application object (null before it exists).
