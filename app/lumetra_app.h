@@ -101,7 +101,6 @@ private:
     CDokumentVorlage* VorlageFuer(const std::string& pfad) const;
 };
 
-// A dialog font of the profile as a Qt font (null: the system's).
 
 // The running application object (null before it exists).
 CLumetraApp* GetLumetraApp();

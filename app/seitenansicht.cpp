@@ -170,7 +170,7 @@ void CSeitenAnsicht::Erzeuge(const CZeile* zeilen, int anzahl)
         switch (z.art) {
         case G: Gruppe(z.text, z.l, z.t, z.r, z.b); break;
         case L: Beschriftung(z.text, z.l, z.t, z.r, z.b); break;
-        case C: m_pNichtAktiv = Beschriftung(z.text, z.l, z.t, z.r, z.b, Qt::AlignHCenter); break;
+        case C: Beschriftung(z.text, z.l, z.t, z.r, z.b, Qt::AlignHCenter); break;
         case T: Feld(z.l, z.t, z.r, z.b, false); break;
         case Z: Feld(z.l, z.t, z.r, z.b, true); break;
         case A: Auswahlliste(z.l, z.t, z.r, z.b); break;
@@ -178,14 +178,21 @@ void CSeitenAnsicht::Erzeuge(const CZeile* zeilen, int anzahl)
     }
 }
 
-void CSeitenAnsicht::ErzeugeHintergrundAngaben()
+void CSeitenAnsicht::ErzeugeSeiten(std::span<const CZeile> angaben, std::span<const CZeile> bericht,
+                                   std::span<const CZeile> verteilung)
 {
+    Erzeuge(angaben.data(), static_cast<int>(angaben.size()));
     Erzeuge(kHintergrundAngaben);
-}
-
-void CSeitenAnsicht::ErzeugeDarbietungsBericht()
-{
+    AngabenseiteFertig();
+    Erzeuge(bericht.data(), static_cast<int>(bericht.size()));
     Erzeuge(kDarbietungsBericht);
+    Erzeuge(verteilung.data(), static_cast<int>(verteilung.size()));
+    // The distribution box's table ends with its "nicht aktiv" label.
+    m_pNichtAktiv = qobject_cast<QLabel*>(m_Steuerelemente.back());
+    m_pNichtAktiv->setEnabled(false);
+    m_rcDiagramm = RECT{15, 213, 600, 423};
+    BerichtseiteFertig();
+    ErzeugeFusszeile();
 }
 
 void CSeitenAnsicht::AngabenseiteFertig()

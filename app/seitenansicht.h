@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -132,15 +133,16 @@ protected:
     // -- Control creation, in the order of the page tables
     void Erzeuge(const CZeile* zeilen, int anzahl);
     template <size_t N> void Erzeuge(const CZeile (&zeilen)[N]) { Erzeuge(zeilen, static_cast<int>(N)); }
-    // The background box of the settings page and the presentation and
-    // background boxes of the report page, the same in both views.
-    void ErzeugeHintergrundAngaben();
-    void ErzeugeDarbietungsBericht();
     QGroupBox* Gruppe(const char* text, int l, int t, int r, int b);
     QLabel* Beschriftung(const char* text, int l, int t, int r, int b,
                          Qt::Alignment ausrichtung = Qt::AlignLeft);
     QLineEdit* Feld(int l, int t, int r, int b, bool rechts);
     QComboBox* Auswahlliste(int l, int t, int r, int b);
+    // Both pages from their tables: the settings page's own controls, the
+    // background box, the report page's own controls, the shared boxes of
+    // the report page, the distribution box; then the bottom row.
+    void ErzeugeSeiten(std::span<const CZeile> angaben, std::span<const CZeile> bericht,
+                       std::span<const CZeile> verteilung);
     // Everything created so far is the settings page, the rest up to
     // the bottom row the report page.
     void AngabenseiteFertig();
@@ -159,10 +161,10 @@ protected:
     static std::string ProzentText(int zaehler, int nenner);
     // Key name of an index of the reaction-key table, or the fallback.
     std::string Tastenname(int index, const char* ersatz) const;
-    // Fills the background box made by ErzeugeHintergrundAngaben, whose
+    // Fills the background box of the settings page, whose
     // task field is control `erstes`.
     void ZeigeHintergrundAngaben(int erstes, const CHGAufgabe& a, const CHGMuster& m, const CHGBewegung& b);
-    // Fills the boxes made by ErzeugeDarbietungsBericht, whose date field
+    // Fills the presentation and background boxes of a report page, whose date field
     // is control `erstes`; without values every field shows "---".
     void ZeigeDarbietungsBericht(int erstes, const CDarbietungsWerte* w);
     // Each rectangle outlined in white and filled with its colour, then the

@@ -1,6 +1,5 @@
 #include "app/testansicht.h"
 
-#include <QGroupBox>
 #include <QLabel>
 
 #include "app/befehle.h"
@@ -123,7 +122,7 @@ CAblauf Ablauf(CLaengen l)
 
 } // namespace
 
-CLMTestView::CLMTestView(CLMTestDoc* dokument, QWidget* eltern) : CSeitenAnsicht(dokument, kTest, eltern)
+CLMTestView::CLMTestView(CLMTestDoc* dokument, QWidget* eltern) : CModellAnsicht(dokument, kTest, eltern)
 {
     setObjectName("testansicht");
     CLumetraApp* app = GetLumetraApp();
@@ -133,71 +132,30 @@ CLMTestView::CLMTestView(CLMTestDoc* dokument, QWidget* eltern) : CSeitenAnsicht
 
 CLMTestView::~CLMTestView() = default;
 
-void CLMTestView::Binden(CBenutzerprofil* profil, CUmgebung* umgebung, CTest* test)
-{
-    if (m_pTest)
-        return;
-    BindeUmgebung(profil, umgebung);
-    m_pTest = test;
-    if (!m_pSchrift && profil)
-        m_pSchrift = profil->GetSchrift();
-    ErzeugeSteuerelemente();
-}
-
 void CLMTestView::ErzeugeSteuerelemente()
 {
-    Erzeuge(kAngaben);
-    ErzeugeHintergrundAngaben();
-    AngabenseiteFertig();
-    Erzeuge(kErgebnis);
-    ErzeugeDarbietungsBericht();
-    Erzeuge(kVerteilungsbox);
-    m_pNichtAktiv->setEnabled(false);
-    m_rcDiagramm = RECT{15, 213, 600, 423};
-    BerichtseiteFertig();
-    ErzeugeFusszeile();
+    ErzeugeSeiten(kAngaben, kErgebnis, kVerteilungsbox);
 }
 
 // ---- Model access -----------------------------------------------------------
 
-int CLMTestView::BerichtAnzahl() const { return m_pTest->GetBerichtAnzahl(); }
-int& CLMTestView::Seite() { return m_pTest->m_nSeite; }
-int& CLMTestView::BerichtNr() { return m_pTest->m_nBerichtNr; }
-int& CLMTestView::Diagrammwahl() { return m_pTest->m_nDiagrammwahl; }
-
-int CLMTestView::DiagrammNamen(std::vector<std::string>& namen, int& anzahl1, int& anzahl2, int bericht)
-{
-    return m_pTest->GetDiagrammNamen(namen, anzahl1, anzahl2, bericht);
-}
-
-void CLMTestView::BerichtEntfernen(int index) { m_pTest->BerichtLoeschen(index); }
-void CLMTestView::BerichteEntfernen() { m_pTest->BerichteZuruecksetzen(); }
-
 int CLMTestView::Darbieten(CDarbietung& darbietung)
 {
-    return darbietung.TestDarbieten(m_pProfil, m_pUmgebung, m_pTest, this);
+    return darbietung.TestDarbieten(m_pProfil, m_pUmgebung, m_pModell, this);
 }
 
 int CLMTestView::BerichtAnhaengen(const CDarbietung& darbietung)
 {
-    return m_pTest->SetBericht(BerichtAnzahl(), darbietung.GetTestBericht());
+    return m_pModell->SetBericht(BerichtAnzahl(), darbietung.GetTestBericht());
 }
-
-// ---- Settings commands -----------------------------------------------------
-
-void CLMTestView::OnVordergrundaufgabe() {}
-
-void CLMTestView::Hintergrund(int) {}
-
-void CLMTestView::OnFarben() {}
 
 // ---- Settings page -------------------------------------------------------------
 
 void CLMTestView::ZeigeAngaben()
 {
     SeiteSichtbar(false);
-    const int art = m_pTest->GetTestart();
-    SetzeText(kTestart, m_pTest->GetTestartName());
+    const int art = m_pModell->GetTestart();
+    SetzeText(kTestart, m_pModell->GetTestartName());
 
     const bool laengen = art == TESTART_LAENGEN;
     SetzeText(kBereich2Text, laengen ? "Variation Beispielrechteck [B][H]" : "Variation Linienlänge [B][H]");
@@ -212,7 +170,7 @@ void CLMTestView::ZeigeAngaben()
     static const int kFelder[] = {kVerfahren, kPermutationen, kBereich1, kBereich2, kProzentBereich,
                                   kReihenfolge, kStarttaste, kEndtaste, kTaste1, kTaste2, kTaste3, kTaste4};
     if (art == TESTART_LINIEN || art == TESTART_LAENGEN) {
-        const CAblauf a = laengen ? Ablauf(m_pTest->GetLaengen()) : Ablauf(m_pTest->GetLinien());
+        const CAblauf a = laengen ? Ablauf(m_pModell->GetLaengen()) : Ablauf(m_pModell->GetLinien());
         // Key names answer "---" outside the table.
         const CTastenliste leer;
         const CTastenliste& tasten = m_pUmgebung ? m_pUmgebung->m_Tastenliste : leer;
@@ -222,10 +180,10 @@ void CLMTestView::ZeigeAngaben()
         const bool vertikal = a.richtungen == 2 || a.richtungen == 3;
         SetzeText(kVerfahren, a.verfahren);
         SetzeText(kPermutationen, FormatInt(a.permutationen) + " x " + FormatInt(a.wiederholungen));
-        SetzeText(kBereich1, m_pTest->GetBereichText1());
-        SetzeText(kBereich2, m_pTest->GetBereichText2());
-        SetzeText(kProzentBereich, m_pTest->GetProzentBereichText());
-        SetzeText(kReihenfolge, m_pTest->GetReihenfolgeText());
+        SetzeText(kBereich1, m_pModell->GetBereichText1());
+        SetzeText(kBereich2, m_pModell->GetBereichText2());
+        SetzeText(kProzentBereich, m_pModell->GetProzentBereichText());
+        SetzeText(kReihenfolge, m_pModell->GetReihenfolgeText());
         SetzeText(kStarttaste, start ? tasten.GetName(a.start) : "---");
         SetzeText(kEndtaste, ende ? tasten.GetName(a.ende) : "---");
         SetzeText(kTaste1, horizontal ? tasten.GetName(a.taste1) : "---");
@@ -248,7 +206,8 @@ void CLMTestView::ZeigeAngaben()
         SetzeNurLesen(kTestart, true);
     }
 
-    ZeigeHintergrundAngaben(kHGAufgabe, m_pTest->GetHGAufgabe(), m_pTest->GetHGMuster(), m_pTest->GetHGBewegung());
+    ZeigeHintergrundAngaben(kHGAufgabe, m_pModell->GetHGAufgabe(), m_pModell->GetHGMuster(),
+                            m_pModell->GetHGBewegung());
 }
 
 // ---- Report page --------------------------------------------------------------------
@@ -257,7 +216,7 @@ void CLMTestView::ZeigeBericht()
 {
     SeiteSichtbar(true);
     const int k = BerichtNr() - 1;
-    const CTestBericht* b = m_pTest->GetBericht(k);
+    const CTestBericht* b = m_pModell->GetBericht(k);
     if (!b) {
         for (int f : {kZeit, kHoriz1, kHoriz2, kVert1, kVert2, kKoeff1, kKoeff2}) {
             SetzeText(f, "---");
@@ -298,7 +257,7 @@ void CLMTestView::ZeigeErgebnis(int k, uint32_t flags)
     SetzeText(kSpalte2, mittelwerte ? "Stdabw." : "Sigma");
     std::string zeit = "---", h1 = "---", h2 = "---", v1 = "---", v2 = "---";
     if (ergebnis)
-        m_pTest->GetErgebnisText(zeit, h1, h2, v1, v2, k);
+        m_pModell->GetErgebnisText(zeit, h1, h2, v1, v2, k);
     SetzeText(kZeit, zeit);
     SetzeText(kHoriz1, h1);
     SetzeText(kHoriz2, h2);
@@ -320,11 +279,11 @@ void CLMTestView::ZeigeVerteilung(int k)
 {
     std::vector<std::string> namen;
     int c1 = 0, c2 = 0;
-    m_pTest->GetDiagrammNamen(namen, c1, c2, k);
+    m_pModell->GetDiagrammNamen(namen, c1, c2, k);
     const int s = Diagrammwahl() - 1;
     const bool aktiv = s >= 0 && s < c1 + c2 && s < static_cast<int>(namen.size());
     std::string koeff1 = "---", koeff2 = "---";
-    if (aktiv && m_pTest->GetAchsentitel(s, koeff1, koeff2, k) != 0)
+    if (aktiv && m_pModell->GetAchsentitel(s, koeff1, koeff2, k) != 0)
         koeff1 = koeff2 = "---";
     const bool haeufigkeit = aktiv && s >= c1;
     SetzeText(kVerteilung, aktiv ? namen[s] : "Verteilung der Vordergrundaufgabe");
@@ -344,13 +303,8 @@ void CLMTestView::ZeigeVerteilung(int k)
 void CLMTestView::ZeichneFarben(CDC* dc)
 {
     // Row 9 always the test stimulus, row 10 the example, whatever the labels say.
-    const CFarben f = m_pTest->GetFarben();
-    ZeichneFarbfelder(dc, {{RECT{235, 212, 295, 227}, f.m_crVordergrund}, {RECT{235, 233, 295, 248}, f.m_crBeispielreiz}},
+    const CFarben f = m_pModell->GetFarben();
+    ZeichneFarbfelder(dc,
+                      {{RECT{235, 212, 295, 227}, f.m_crVordergrund}, {RECT{235, 233, 295, 248}, f.m_crBeispielreiz}},
                       f);
-}
-
-void CLMTestView::ZeichneBerichtGrafik(CDC* dc)
-{
-    // A relation outside the report's list draws nothing.
-    m_pTest->DiagrammZeichnen(Diagrammwahl() - 1, dc, m_rcDiagramm, m_pSchrift, BerichtNr() - 1);
 }

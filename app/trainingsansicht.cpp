@@ -8,7 +8,6 @@
 #include "app/darbietung.h"
 #include "app/kindrahmen.h"
 #include "app/lmtrainingdoc.h"
-#include "dialogs/trainingsheet.h"
 #include "model/training.h"
 #include "platform/draw/dc.h"
 #include "workplace/benutzerprofil.h"
@@ -101,7 +100,8 @@ constexpr CAnsichtsArt kTraining{BERICHT_TRAINING, ID_PRAESENTATION_TRAINING, "T
 
 } // namespace
 
-CLMTrainingView::CLMTrainingView(CLMTrainingDoc* dokument, QWidget* eltern) : CSeitenAnsicht(dokument, kTraining, eltern)
+CLMTrainingView::CLMTrainingView(CLMTrainingDoc* dokument, QWidget* eltern)
+    : CModellAnsicht(dokument, kTraining, eltern)
 {
     setObjectName("trainingsansicht");
     CLumetraApp* app = GetLumetraApp();
@@ -111,68 +111,22 @@ CLMTrainingView::CLMTrainingView(CLMTrainingDoc* dokument, QWidget* eltern) : CS
 
 CLMTrainingView::~CLMTrainingView() = default;
 
-void CLMTrainingView::Binden(CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training)
-{
-    if (m_pTraining)
-        return;
-    BindeUmgebung(profil, umgebung);
-    m_pTraining = training;
-    if (!m_pSchrift && profil)
-        m_pSchrift = profil->GetSchrift();
-    ErzeugeSteuerelemente();
-}
-
 void CLMTrainingView::ErzeugeSteuerelemente()
 {
-    Erzeuge(kAngaben);
-    ErzeugeHintergrundAngaben();
-    AngabenseiteFertig();
-    Erzeuge(kBericht);
-    ErzeugeDarbietungsBericht();
-    Erzeuge(kVerteilungsbox);
-    m_pNichtAktiv->setEnabled(false);
-    m_rcDiagramm = RECT{15, 213, 600, 423};
-    BerichtseiteFertig();
-    ErzeugeFusszeile();
+    ErzeugeSeiten(kAngaben, kBericht, kVerteilungsbox);
 }
 
 // ---- Model access -----------------------------------------------------------
 
-int CLMTrainingView::BerichtAnzahl() const { return m_pTraining->GetBerichtAnzahl(); }
-int& CLMTrainingView::Seite() { return m_pTraining->m_nSeite; }
-int& CLMTrainingView::BerichtNr() { return m_pTraining->m_nBerichtNr; }
-int& CLMTrainingView::Diagrammwahl() { return m_pTraining->m_nDiagrammwahl; }
-
-int CLMTrainingView::DiagrammNamen(std::vector<std::string>& namen, int& anzahl1, int& anzahl2, int bericht)
-{
-    return m_pTraining->GetDiagrammNamen(namen, anzahl1, anzahl2, bericht);
-}
-
-void CLMTrainingView::BerichtEntfernen(int index) { m_pTraining->BerichtLoeschen(index); }
-void CLMTrainingView::BerichteEntfernen() { m_pTraining->BerichteZuruecksetzen(); }
-
 int CLMTrainingView::Darbieten(CDarbietung& darbietung)
 {
-    return darbietung.TrainingDarbieten(m_pProfil, m_pUmgebung, m_pTraining, this);
+    return darbietung.TrainingDarbieten(m_pProfil, m_pUmgebung, m_pModell, this);
 }
 
 int CLMTrainingView::BerichtAnhaengen(const CDarbietung& darbietung)
 {
-    return m_pTraining->SetBericht(BerichtAnzahl(), &darbietung.GetTrainingsBericht());
+    return m_pModell->SetBericht(BerichtAnzahl(), &darbietung.GetTrainingsBericht());
 }
-
-// ---- Settings commands -----------------------------------------------------
-
-void CLMTrainingView::OnVordergrundaufgabe()
-{
-    CTrainingSheet blatt("Vordergrundaufgabe ändern", this, 0);
-    blatt.SetTraining(m_pProfil, m_pUmgebung, *m_pTraining);
-    AngabenUebernehmen(blatt.DoModal(), [&] { blatt.GetTraining(*m_pTraining); });
-}
-
-void CLMTrainingView::Hintergrund(int) {}
-
-void CLMTrainingView::OnFarben() {}
 
 // ---- Settings page -------------------------------------------------------------
 
@@ -184,8 +138,8 @@ void CLMTrainingView::ZeigeAngaben()
         s = "---";
     bool nurLesen[kTaste2 + 1] = {};
 
-    const int code = m_pTraining->GetAufgabenart();
-    SetzeText(kAufgabengruppe, m_pTraining->GetAufgabenartName());
+    const int code = m_pModell->GetAufgabenart();
+    SetzeText(kAufgabengruppe, m_pModell->GetAufgabenartName());
     SetzeText(kRichtigText, code == 50 ? "Vor" : "Richtig");
     SetzeText(kFalschText, code == 50 ? "Zurück" : "Falsch");
 
@@ -210,7 +164,7 @@ void CLMTrainingView::ZeigeAngaben()
         nurLesen[f] = true;
     switch (code) {
     case 10: {
-        CSakkaden s = m_pTraining->GetSakkaden();
+        CSakkaden s = m_pModell->GetSakkaden();
         t[kAufgabenart] = s.GetModusName();
         t[kAnzahl] = FormatInt(s.m_nDurchgaenge);
         satz(s.m_nZielliste, s.m_nZielVon, s.m_nZielBis, false, " .. ");
@@ -230,7 +184,7 @@ void CLMTrainingView::ZeigeAngaben()
         break;
     }
     case 20: {
-        CExploration e = m_pTraining->GetExploration();
+        CExploration e = m_pModell->GetExploration();
         t[kAufgabenart] = e.GetStrategieName();
         t[kAnzahl] = e.m_nAnordnung < 1 ? FormatInt(e.m_nZeilen) + " x " + FormatInt(e.m_nSpalten)
                                         : FormatInt(e.m_nAnzahl);
@@ -245,7 +199,7 @@ void CLMTrainingView::ZeigeAngaben()
         break;
     }
     case 50: {
-        CText x = m_pTraining->GetText();
+        CText x = m_pModell->GetText();
         t[kAufgabenart] = x.GetBeschreibung();
         t[kEndtaste] = "Eingabetaste";
         t[kTaste1] = Tastenname(x.m_nTasteVor, "<+>");
@@ -255,7 +209,7 @@ void CLMTrainingView::ZeigeAngaben()
         break;
     }
     case 60: {
-        CSonstiges s = m_pTraining->GetSonstiges();
+        CSonstiges s = m_pModell->GetSonstiges();
         t[kAufgabenart] = s.GetBeschreibung();
         t[kEndtaste] = "Eingabetaste";
         nurLesen[kAufgabenart] = nurLesen[kEndtaste] = false;
@@ -273,8 +227,8 @@ void CLMTrainingView::ZeigeAngaben()
         SetzeText(f, t[f]);
         SetzeNurLesen(f, nurLesen[f]);
     }
-    ZeigeHintergrundAngaben(kHGAufgabe, m_pTraining->GetHGAufgabe(), m_pTraining->GetHGMuster(),
-                            m_pTraining->GetHGBewegung());
+    ZeigeHintergrundAngaben(kHGAufgabe, m_pModell->GetHGAufgabe(), m_pModell->GetHGMuster(),
+                            m_pModell->GetHGBewegung());
 }
 
 // ---- Report page --------------------------------------------------------------------
@@ -283,7 +237,7 @@ void CLMTrainingView::ZeigeBericht()
 {
     SeiteSichtbar(true);
     const int k = BerichtNr() - 1;
-    const CTrainingsBericht* b = m_pTraining->GetBericht(k);
+    const CTrainingsBericht* b = m_pModell->GetBericht(k);
     static const int kWerte[] = {kVGFalscheAlarme, kVGKorrekt, kVGKorrektProzent, kRichtige, kRichtigeProzent,
                                  kFalsche, kFalscheProzent, kMittlereZeit, kOrdinate, kSteigung};
     if (!b) {
@@ -295,7 +249,7 @@ void CLMTrainingView::ZeigeBericht()
         m_pNichtAktiv->show();
         return;
     }
-    m_pTraining->BerichtAuswerten(k);
+    m_pModell->BerichtAuswerten(k);
     const uint32_t flags = b->m_dwAufgabenFlags;
 
     CDarbietungsWerte w;
@@ -319,7 +273,7 @@ void CLMTrainingView::ZeigeBericht()
     if (statistik) {
         const int a = b->SummeZaehler1();
         std::string mittel;
-        m_pTraining->GetErgebnisText(mittel, k);
+        m_pModell->GetErgebnisText(mittel, k);
         SetzeText(kVGFalscheAlarme, FormatInt(a));
         SetzeText(kVGKorrekt, FormatInt(werte));
         SetzeText(kVGKorrektProzent, ProzentText(werte, a + werte));
@@ -344,13 +298,13 @@ void CLMTrainingView::ZeigeBericht()
     // Distribution.
     std::vector<std::string> namen;
     int c1 = 0, c2 = 0;
-    m_pTraining->GetDiagrammNamen(namen, c1, c2, k);
+    m_pModell->GetDiagrammNamen(namen, c1, c2, k);
     const int wahl = Diagrammwahl();
     const bool benannt = wahl >= 1 && wahl <= c1 + c2 && wahl <= static_cast<int>(namen.size());
     SetzeText(kVerteilung, benannt ? namen[wahl - 1] : "Verteilung der Vordergrundaufgabe");
     if (statistik) {
         std::string abschnitt, steigung;
-        m_pTraining->GetSteigungText(wahl - 1, abschnitt, steigung, k);
+        m_pModell->GetSteigungText(wahl - 1, abschnitt, steigung, k);
         SetzeText(kOrdinate, abschnitt);
         SetzeText(kSteigung, steigung);
         m_pNichtAktiv->hide();
@@ -368,14 +322,6 @@ void CLMTrainingView::ZeigeBericht()
 
 void CLMTrainingView::ZeichneFarben(CDC* dc)
 {
-    const CFarben f = m_pTraining->GetFarben();
+    const CFarben f = m_pModell->GetFarben();
     ZeichneFarbfelder(dc, {{RECT{235, 107, 295, 122}, f.m_crVordergrund}}, f);
-}
-
-void CLMTrainingView::ZeichneBerichtGrafik(CDC* dc)
-{
-    // Without a chosen relation there is no chart to draw.
-    if (Diagrammwahl() < 1)
-        return;
-    m_pTraining->DiagrammZeichnen(Diagrammwahl() - 1, dc, m_rcDiagramm, m_pSchrift, BerichtNr() - 1);
 }

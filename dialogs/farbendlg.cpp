@@ -1,0 +1,210 @@
+#include "dialogs/farbendlg.h"
+
+#include <QColorDialog>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "dialogs/zeichenflaeche.h"
+#include "model/test.h"
+#include "model/training.h"
+#include "platform/draw/qpainter/painter_dc.h"
+#include "platform/qt/modal.h"
+#include "workplace/benutzerprofil.h"
+
+namespace {
+
+// The template's 207 x 118 dialog units and its two buttons, in pixels of
+// the 8-point dialog font (1.5 px across, 1.625 px down per unit).
+constexpr QSize kGroesse(311, 192);
+const QRect kOk(149, 163, 75, 23);
+const QRect kAbbrechen(230, 163, 75, 23);
+
+// Rows of the two groups; the foreground group keeps its height for one row.
+constexpr int kZeileVordergrund = 20;
+constexpr int kZeileBeispielreiz = 41;
+constexpr int kZeileHintergrund = 87;
+constexpr int kZeileStandardmuster = 108;
+constexpr int kZeileZielmuster = 129;
+
+QColor Farbe(uint32_t farbe)
+{
+    return QColor(GetRValue(farbe), GetGValue(farbe), GetBValue(farbe));
+}
+
+uint32_t Farbwert(const QColor& farbe)
+{
+    return RGB(farbe.red(), farbe.green(), farbe.blue());
+}
+
+} // namespace
+
+CFarbenDlg::CFarbenDlg(QWidget* eltern) : QDialog(eltern), CSteuerflaeche(this)
+{
+    setObjectName("farbendlg");
+    setWindowTitle("Farben ändern");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(kGroesse);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("ok");
+    ok->setGeometry(kOk);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { done(1); });
+    auto* abbrechen = new QPushButton("Abbrechen", this);
+    abbrechen->setObjectName("abbrechen");
+    abbrechen->setGeometry(kAbbrechen);
+    abbrechen->setAutoDefault(false);
+    connect(abbrechen, &QPushButton::clicked, this, [this] { done(2); });
+}
+
+void CFarbenDlg::SetTraining(CBenutzerprofil* profil, const CTraining* training)
+{
+    m_pTraining = training;
+    m_pTest = nullptr;
+    if (training)
+        m_Farben = training->GetFarben();
+    SchriftNehmen(profil);
+}
+
+void CFarbenDlg::SetTest(CBenutzerprofil* profil, const CTest* test)
+{
+    m_pTest = test;
+    m_pTraining = nullptr;
+    if (test)
+        m_Farben = test->GetFarben();
+    SchriftNehmen(profil);
+}
+
+void CFarbenDlg::GetTraining(CTraining* training) const
+{
+    if (m_pTraining && training)
+        training->SetFarben(m_Farben);
+}
+
+void CFarbenDlg::GetTest(CTest* test) const
+{
+    if (m_pTest && test)
+        test->SetFarben(m_Farben);
+}
+
+int CFarbenDlg::DoModal()
+{
+    OnInitDialog();
+    return ModalAusfuehren(*this) == 1 ? 1 : 2;
+}
+
+void CFarbenDlg::OnInitDialog()
+{
+    if (m_bErzeugt)
+        return;
+    m_bErzeugt = true;
+    ErzeugeSteuerelemente();
+    ZeigeDaten();
+}
+
+void CFarbenDlg::SchriftNehmen(CBenutzerprofil* profil)
+{
+    if (!m_bSchrift && profil && profil->GetSchrift()) {
+        m_Schrift = DialogSchrift(profil->GetSchrift());
+        m_bSchrift = true;
+    }
+}
+
+void CFarbenDlg::Zeile(const char* name, const char* text, int y)
+{
+    Beschriftung((std::string(name) + "Text").c_str(), QString::fromUtf8(text), Kante(15, y + 3, 155, y + 18));
+    Schaltflaeche(name, "Ändern", Kante(235, y, 295, y + 20));
+}
+
+void CFarbenDlg::ErzeugeSteuerelemente()
+{
+    Gruppe("gruppeVordergrund", "Vordergrundaufgabe", Kante(5, 5, 305, 67));
+    if (m_pTraining) {
+        Zeile("vordergrund", "Vordergrundfarbe", kZeileVordergrund);
+    } else if (m_pTest) {
+        Zeile("vordergrund", "Farbe Testreiz", kZeileVordergrund);
+        Zeile("beispielreiz", "Farbe Beispielreiz", kZeileBeispielreiz);
+    }
+    Gruppe("gruppeHintergrund", "Hintergrund", Kante(5, 72, 305, 155));
+    Zeile("hintergrund", "Hintergrundfarbe", kZeileHintergrund);
+    Zeile("standardmuster", "Standardmusterfarbe", kZeileStandardmuster);
+    Zeile("zielmuster", "Zielmusterfarbe", kZeileZielmuster);
+    m_pZielLabel = findChild<QLabel*>("zielmusterText");
+    m_pZielKnopf = findChild<QPushButton*>("zielmuster");
+    SchriftSetzen();
+
+    // Last, so that the swatches lie above the group boxes.
+    new CZeichenflaeche(this, [this](QPainter& p) { OnPaint(p); });
+}
+
+void CFarbenDlg::OnSchaltflaeche(QPushButton* knopf)
+{
+    const QString name = knopf->objectName();
+    if (name == "vordergrund")
+        OnAendernVordergrund();
+    else if (name == "beispielreiz")
+        OnAendernBeispielreiz();
+    else if (name == "hintergrund")
+        OnAendernHintergrund();
+    else if (name == "standardmuster")
+        OnAendernStandardmuster();
+    else if (name == "zielmuster")
+        OnAendernZielmuster();
+}
+
+void CFarbenDlg::ZeigeDaten()
+{
+    CHGAufgabe aufgabe;
+    if (m_pTraining)
+        aufgabe = m_pTraining->GetHGAufgabe();
+    else if (m_pTest)
+        aufgabe = m_pTest->GetHGAufgabe();
+    // The target colour matters only to the colour-change task.
+    const bool ziel = (m_pTraining || m_pTest) && aufgabe.m_nArt == 10;
+    if (m_pZielLabel)
+        Freigeben({m_pZielLabel, m_pZielKnopf}, ziel);
+    update();
+}
+
+void CFarbenDlg::Aendern(uint32_t& farbe)
+{
+    QColorDialog waehler(this);
+    waehler.setObjectName("farbwahl");
+    waehler.setOption(QColorDialog::DontUseNativeDialog);
+    waehler.setWindowTitle("Farbe");
+    waehler.setCurrentColor(Farbe(farbe));
+    if (ModalAusfuehren(waehler) == QDialog::Accepted)
+        farbe = Farbwert(waehler.currentColor());
+    ZeigeDaten();
+}
+
+void CFarbenDlg::OnAendernBeispielreiz() { Aendern(m_Farben.m_crBeispielreiz); }
+void CFarbenDlg::OnAendernVordergrund() { Aendern(m_Farben.m_crVordergrund); }
+void CFarbenDlg::OnAendernHintergrund() { Aendern(m_Farben.m_crHintergrund); }
+void CFarbenDlg::OnAendernStandardmuster() { Aendern(m_Farben.m_crStandardmuster); }
+void CFarbenDlg::OnAendernZielmuster() { Aendern(m_Farben.m_crZielmuster); }
+
+void CFarbenDlg::OnPaint(QPainter& painter)
+{
+    CPainterDC dc(&painter, false);
+    CPen stift(PS_SOLID, 0, RGB(255, 255, 255));
+    CPen* alterStift = dc.SelectObject(&stift);
+    auto feld = [&dc](int y, uint32_t farbe) {
+        CBrush pinsel;
+        pinsel.CreateSolidBrush(farbe);
+        CBrush* alterPinsel = dc.SelectObject(&pinsel);
+        dc.Rectangle(165, y + 3, 225, y + 18);
+        dc.SelectObject(alterPinsel);
+        pinsel.DeleteObject();
+    };
+    if (m_pTraining || m_pTest)
+        feld(kZeileVordergrund, m_Farben.m_crVordergrund);
+    if (m_pTest)
+        feld(kZeileBeispielreiz, m_Farben.m_crBeispielreiz);
+    feld(kZeileHintergrund, m_Farben.m_crHintergrund);
+    feld(kZeileStandardmuster, m_Farben.m_crStandardmuster);
+    feld(kZeileZielmuster, m_Farben.m_crZielmuster);
+    dc.SelectObject(alterStift);
+}

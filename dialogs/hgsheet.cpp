@@ -1,0 +1,56 @@
+#include "dialogs/hgsheet.h"
+
+#include <algorithm>
+
+CHGSheet::CHGSheet(const QString& titel, QWidget* eltern, int startseite) : CBlatt(titel, eltern, startseite)
+{
+    setObjectName("hgsheet");
+}
+
+void CHGSheet::SetTraining(CBenutzerprofil* profil, CUmgebung* umgebung, const CTraining* training, int seite)
+{
+    m_pUmgebung = umgebung;
+    m_pQuellTraining = training;
+    m_pQuellTest = nullptr;
+    if (training)
+        m_Training = *training;
+    m_Aufgabe.SetTraining(profil, umgebung, &m_Training);
+    m_Muster.SetTraining(profil, umgebung, &m_Training);
+    m_Bewegung.SetTraining(profil, umgebung, &m_Training);
+    SeitenHinzufuegen(seite);
+}
+
+void CHGSheet::SetTest(CBenutzerprofil* profil, CUmgebung* umgebung, const CTest* test, int seite)
+{
+    m_pUmgebung = umgebung;
+    m_pQuellTest = test;
+    m_pQuellTraining = nullptr;
+    if (test)
+        m_Test = *test;
+    m_Aufgabe.SetTest(profil, umgebung, &m_Test);
+    m_Muster.SetTest(profil, umgebung, &m_Test);
+    m_Bewegung.SetTest(profil, umgebung, &m_Test);
+    SeitenHinzufuegen(seite);
+}
+
+void CHGSheet::SeitenHinzufuegen(int seite)
+{
+    if (GetSeitenAnzahl() == 0) {
+        AddPage(m_Aufgabe);
+        AddPage(m_Muster);
+        AddPage(m_Bewegung);
+    }
+    SetStartseite(std::clamp(seite, 0, 2));
+}
+
+void CHGSheet::GetTraining(CTraining& training) const
+{
+    if (m_pQuellTraining)
+        training = m_Training;
+}
+
+void CHGSheet::GetTest(CTest& test) const
+{
+    if (m_pQuellTest)
+        test = m_Test;
+}
