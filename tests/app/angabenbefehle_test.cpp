@@ -3,6 +3,7 @@
 #include "app_umgebung.h"
 
 #include <QAbstractButton>
+#include <QColorDialog>
 #include <QMenuBar>
 #include <QTabWidget>
 
@@ -12,6 +13,9 @@
 #include "app/lmtrainingdoc.h"
 #include "app/testansicht.h"
 #include "app/trainingsansicht.h"
+#include "dialogs/farbendlg.h"
+#include "dialogs/hgsheet.h"
+#include "dialogs/testsheet.h"
 #include "dialogs/trainingsheet.h"
 #include "model/test.h"
 #include "model/testbericht.h"
@@ -205,4 +209,150 @@ TEST_F(AngabenbefehleTest, AbbrechenLaesstAllesUnberuehrt)
     EXPECT_EQ(Training().GetBerichtAnzahl(), 1);
     EXPECT_EQ(Training().m_nSeite, seite);
     EXPECT_FALSE(m_tdoc->IsModified());
+}
+
+TEST_F(AngabenbefehleTest, HintergrundOeffnetDieGewaehlteSeite)
+{
+    CLMTrainingView* ansicht = OeffneTraining();
+    ASSERT_NE(ansicht, nullptr);
+    const std::pair<int, int> faelle[] = {{32802, 0}, {32821, 1}, {32822, 2}};
+    for (const auto& [id, seite] : faelle) {
+        Bearbeite([&, seite](QDialog& d) {
+            auto& blatt = dynamic_cast<CHGSheet&>(d);
+            EXPECT_EQ(d.windowTitle(), "Hintergrund ändern");
+            EXPECT_EQ(d.parentWidget(), ansicht);
+            EXPECT_EQ(blatt.GetAktiveSeite(), blatt.GetSeite(seite)) << seite;
+            if (seite == 1)
+                Bild(d, "befehl_hintergrund_muster");
+            d.reject();
+        });
+        EXPECT_TRUE(ansicht->Befehl(id));
+    }
+    EXPECT_EQ(m_laeufer->m_dialoge, (std::vector<std::string>{"hgsheet", "hgsheet", "hgsheet"}));
+    EXPECT_FALSE(m_tdoc->IsModified());
+
+    // Accepted without reports: taken at once.
+    Bearbeite([](QDialog& d) {
+        Klicke(dynamic_cast<CHGSheet&>(d).GetMusterSeite(), "streifen");
+        d.accept();
+    });
+    m_app->GetMainWnd()->Befehl(32821);
+    EXPECT_TRUE(m_fragen.empty());
+    EXPECT_EQ(Training().GetHGMuster().m_nArt, 10);
+    EXPECT_TRUE(m_tdoc->IsModified());
+}
+
+TEST_F(AngabenbefehleTest, TestansichtFragtMitIhrenWorten)
+{
+    CLMTestView* ansicht = OeffneTest();
+    ASSERT_NE(ansicht, nullptr);
+    EXPECT_FALSE(ansicht->Befehl(32803));
+    Testberichte(ansicht, 1);
+    const int art = Test().GetTestart();
+
+    // Foreground: "Nein" keeps everything.
+    Bearbeite([](QDialog& d) {
+        auto& blatt = dynamic_cast<CTestSheet&>(d);
+        EXPECT_EQ(d.windowTitle(), "Vordergrundaufgabe ändern");
+        blatt.GetReiter()->setCurrentIndex(1);
+        Klicke(blatt.GetLaengenSeite(), "verfahrenB");
+        d.accept();
+    });
+    Antworte(2);
+    EXPECT_TRUE(ansicht->Befehl(32833));
+    EXPECT_EQ(m_fragen, std::vector<std::string>{kTestfrage});
+    EXPECT_EQ(Test().GetTestart(), art);
+    EXPECT_EQ(Test().GetBerichtAnzahl(), 1);
+    EXPECT_FALSE(m_xdoc->IsModified());
+
+    // Background motion: "Ja" takes it and the report goes.
+    Bearbeite([](QDialog& d) {
+        auto& blatt = dynamic_cast<CHGSheet&>(d);
+        EXPECT_EQ(blatt.GetAktiveSeite(), blatt.GetSeite(2));
+        Klicke(blatt.GetBewegungsSeite(), "rechts");
+        d.accept();
+    });
+    Antworte(1);
+    EXPECT_TRUE(ansicht->Befehl(32822));
+    EXPECT_EQ(m_fragen.size(), 2u);
+    EXPECT_EQ(m_fragen.back(), kTestfrage);
+    EXPECT_EQ(Test().GetHGBewegung().m_nRichtung, 1);
+    EXPECT_EQ(Test().GetBerichtAnzahl(), 0);
+    EXPECT_EQ(Test().m_nSeite, 1);
+    EXPECT_TRUE(m_xdoc->IsModified());
+    EXPECT_FALSE(BerichtmenueAn());
+
+    // Foreground without reports now: no question.
+    Bearbeite([](QDialog& d) {
+        auto& blatt = dynamic_cast<CTestSheet&>(d);
+        blatt.GetReiter()->setCurrentIndex(1);
+        Klicke(blatt.GetLaengenSeite(), "verfahrenB");
+        d.accept();
+    });
+    EXPECT_TRUE(ansicht->Befehl(32833));
+    EXPECT_EQ(m_fragen.size(), 2u);
+    EXPECT_EQ(Test().GetTestart(), TESTART_LAENGEN);
+    EXPECT_EQ(Test().GetLaengen().m_nVerfahren, 20);
+}
+
+// The colour dialog with the chooser setting the first colour to red.
+static std::vector<CSkriptLaeufer::Antwort> FarbeRot(const char* bild = nullptr)
+{
+    return {[=](QDialog& d) {
+                EXPECT_EQ(d.parentWidget(), nullptr);
+                EXPECT_NE(dynamic_cast<CFarbenDlg*>(&d), nullptr);
+                d.show();
+                if (bild)
+                    Bild(d, bild);
+                Klicke(d, "vordergrund");
+                d.accept();
+                return d.result();
+            },
+            [](QDialog& d) {
+                dynamic_cast<QColorDialog&>(d).setCurrentColor(QColor(255, 0, 0));
+                return int(QDialog::Accepted);
+            }};
+}
+
+TEST_F(AngabenbefehleTest, FarbenAendernNurDieFarben)
+{
+    CLMTrainingView* ansicht = OeffneTraining();
+    ASSERT_NE(ansicht, nullptr);
+    const CHGMuster muster = Training().GetHGMuster();
+    for (auto& a : FarbeRot("befehl_farben_training"))
+        m_laeufer->m_antworten.push_back(a);
+    EXPECT_TRUE(ansicht->Befehl(32804));
+    EXPECT_TRUE(m_fragen.empty());
+    EXPECT_EQ(Training().GetFarben().m_crVordergrund, 0x0000FFu);
+    EXPECT_EQ(Training().GetFarben().m_crHintergrund, 0xFFF0F0u);
+    EXPECT_EQ(Training().GetHGMuster().m_nArt, muster.m_nArt);
+    EXPECT_TRUE(m_tdoc->IsModified());
+
+    // Cancelled: no question, nothing taken.
+    m_tdoc->SetModifiedFlag(false);
+    Trainingsberichte(ansicht, 1);
+    Bearbeite([](QDialog& d) { d.reject(); });
+    EXPECT_TRUE(ansicht->Befehl(32804));
+    EXPECT_TRUE(m_fragen.empty());
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 1);
+    EXPECT_FALSE(m_tdoc->IsModified());
+}
+
+TEST_F(AngabenbefehleTest, FarbenMitBerichtenJaLoeschtSie)
+{
+    CLMTestView* ansicht = OeffneTest();
+    ASSERT_NE(ansicht, nullptr);
+    Testberichte(ansicht, 2);
+    ansicht->OnNaechsterBericht();
+    for (auto& a : FarbeRot())
+        m_laeufer->m_antworten.push_back(a);
+    Antworte(1);
+    EXPECT_TRUE(ansicht->Befehl(32804));
+    EXPECT_EQ(m_fragen, std::vector<std::string>{kTestfrage});
+    EXPECT_EQ(Test().GetFarben().m_crVordergrund, 0x0000FFu);
+    EXPECT_EQ(Test().GetBerichtAnzahl(), 0);
+    EXPECT_EQ(Test().m_nSeite, 1);
+    EXPECT_EQ(Test().m_nBerichtNr, 0);
+    EXPECT_TRUE(m_xdoc->IsModified());
+    EXPECT_EQ(ansicht->GetText(ansicht->AnzahlSteuerelemente() - 4), "Testangaben");
 }
