@@ -139,7 +139,7 @@ TEST_F(AngabenbefehleTest, VordergrundOhneBerichteWirdGleichUebernommen)
     EXPECT_EQ(ansicht->GetText(3), "Exploration");
 }
 
-TEST_F(AngabenbefehleTest, VordergrundMitBerichtenNein)
+TEST_F(AngabenbefehleTest, VordergrundMitBerichtenNeinDannJa)
 {
     CLMTrainingView* ansicht = OeffneTraining();
     ASSERT_NE(ansicht, nullptr);
@@ -147,6 +147,8 @@ TEST_F(AngabenbefehleTest, VordergrundMitBerichtenNein)
     ansicht->OnNaechsterBericht();
     ansicht->OnNaechsterBericht();
     ASSERT_EQ(Training().m_nSeite, 3);
+
+    // "Nein": reports, settings, page and modified flag stay.
     Bearbeite(ZurExploration);
     Antworte(2);
     ansicht->Befehl(32803);
@@ -157,18 +159,12 @@ TEST_F(AngabenbefehleTest, VordergrundMitBerichtenNein)
     EXPECT_EQ(Training().m_nBerichtNr, 2);
     EXPECT_FALSE(m_tdoc->IsModified());
     EXPECT_TRUE(BerichtmenueAn());
-}
 
-TEST_F(AngabenbefehleTest, VordergrundMitBerichtenJaLoeschtSie)
-{
-    CLMTrainingView* ansicht = OeffneTraining();
-    ASSERT_NE(ansicht, nullptr);
-    Trainingsberichte(ansicht, 2);
-    ASSERT_TRUE(BerichtmenueAn());
+    // "Ja": the reports go, the edit comes, the settings page shows.
     Bearbeite(ZurExploration);
     Antworte(1);
     ansicht->Befehl(32803);
-    EXPECT_EQ(m_fragen, std::vector<std::string>{kTrainingsfrage});
+    EXPECT_EQ(m_fragen, (std::vector<std::string>{kTrainingsfrage, kTrainingsfrage}));
     EXPECT_EQ(Training().GetAufgabenart(), 20);
     EXPECT_EQ(Training().GetBerichtAnzahl(), 0);
     EXPECT_EQ(Training().m_nSeite, 1);
