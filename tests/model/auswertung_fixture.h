@@ -27,6 +27,18 @@ struct CAuswertungsUmgebung {
     }
 };
 
+// A font of the given height for charts.
+struct CSchrift {
+    CFont font;
+    explicit CSchrift(int hoehe, const char* name = "Arial")
+    {
+        LOGFONT lf;
+        lf.lfHeight = hoehe;
+        lf.lfFaceName = name;
+        font.CreateFontIndirect(&lf);
+    }
+};
+
 // Every recorded coordinate is a sane number inside a generous box.
 inline bool AlleKoordinatenVernuenftig(const CRecorderDC& dc)
 {

@@ -55,7 +55,7 @@ TEST(Testauswertung, ProbitTexteGrenzen)
     EXPECT_EQ(MuText(-63.0), "< -50 %");
     EXPECT_EQ(MuText(51.0), "> 50 %");
     EXPECT_EQ(MuText(-12.34), "-12,3 %");
-    EXPECT_EQ(SigmaText(140.0), "> 100 %");
+    EXPECT_EQ(SigmaText(140.0), "> 100 %");  // and for a fit with no spread:
     EXPECT_EQ(SigmaText(0.0), "n. a.");
     EXPECT_EQ(SigmaText(NAN), "n. a.");
     EXPECT_EQ(AchsenName("Rel. horiz. Abw. / Linienbreite"), "Linienbreite");

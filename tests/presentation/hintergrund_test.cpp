@@ -175,8 +175,7 @@ TEST(Hintergrund, PfeilNachDerBewegungsrichtung)
     std::filesystem::create_directories(ordner);
     const auto bytes = testanzeige::Bmp(8, 8, 8, {0xFFFFFF, 0x000000},
                                         [](int x, int y) { return uint32_t(std::abs(y - 4) <= (7 - x) / 2 ? 1 : 0); });
-    std::ofstream(ordner + "/pfeilr.bmp", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(ordner + "/pfeilr.bmp", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
     u.training.SetAufgabenart(30);
     CHGMuster m = Muster(u.training, 20, 256, 32, 32);
     m.m_nForm = 2;

@@ -15,6 +15,7 @@ CLaufUmfeld::CLaufUmfeld(CSpeicherKonfig konfig)
     RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&g_anwendung), HWND(&g_anwendung));
     crt::SetZeitQuelle([] { return int64_t(1'700'000'000); });
     training.SetUmgebung(&umgebung);
+    test.SetUmgebung(&umgebung);
     CBildschirmModus modus = umgebung.GetBildschirmModus();
     modus.m_dwBreite = 1024;
     modus.m_dwHoehe = 768;
@@ -46,6 +47,20 @@ int CLaufUmfeld::Vorbereiten(CPraesentation& p, const std::string& bilder)
 }
 
 int CLaufUmfeld::Darbieten(CPraesentation& p) { return p.TrainingDarbieten(&profil, &umgebung, &training, &view); }
+
+int CLaufUmfeld::TestVorbereiten(CPraesentation& p)
+{
+    p.m_pView = &view;
+    p.m_pProfil = &profil;
+    p.m_pUmgebung = &umgebung;
+    p.m_pTest = &test;
+    if (p.InitDirectDraw() != 0)
+        return p.m_nFehler;
+    p.m_nFehler = p.TestVorbereiten();
+    return p.m_nFehler;
+}
+
+int CLaufUmfeld::TestDarbieten(CPraesentation& p) { return p.TestDarbieten(&profil, &umgebung, &test, &view); }
 
 void CLaufUmfeld::Speichern(IDirectDrawSurface* s, const std::string& name) const
 {

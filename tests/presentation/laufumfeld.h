@@ -4,6 +4,7 @@
 // as the application holds them, the frame registered, a fixed clock for
 // the seed.
 
+#include "model/test.h"
 #include "model/training.h"
 #include "platform/display/memory/speicher_anzeige.h"
 #include "presentation/praesentation.h"
@@ -23,6 +24,9 @@ struct CLaufUmfeld {
     int Vorbereiten(CPraesentation& p, const std::string& bilder = "");
     // The whole run.
     int Darbieten(CPraesentation& p);
+    // The same for the test.
+    int TestVorbereiten(CPraesentation& p);
+    int TestDarbieten(CPraesentation& p);
     // Surface or screen to <artifacts>/<name>.png for a person to look at.
     void Speichern(IDirectDrawSurface* s, const std::string& name) const;
     void BildschirmSpeichern(const std::string& name) const;
@@ -31,6 +35,7 @@ struct CLaufUmfeld {
     CBenutzerprofil profil;
     CUmgebung umgebung;
     CTraining training;
+    CTest test;
     int view = 0;
 };
 

@@ -12,19 +12,15 @@
 
 namespace {
 
-struct CTestlauf {
+// A test of the given kind; Enter at 2 ms leaves the ready screen.
+struct CTestlauf : CLaufUmfeld {
     explicit CTestlauf(int art)
     {
-        test.SetUmgebung(&u.umgebung);
         test.SetTestart(art);
-        u.anzeige->Druecken(VK_RETURN, 2.0, 4.0); // leaves the ready screen
+        anzeige->Druecken(VK_RETURN, 2.0, 4.0);
     }
-    int Darbieten(CPraesentation& p) { return p.TestDarbieten(&u.profil, &u.umgebung, &test, &u.view); }
     // Index on the screen as the last flip left it.
-    int Bildpunkt(int x, int y) const { return u.anzeige->GetBildschirm()[size_t(y) * 1024 + size_t(x)]; }
-
-    CLaufUmfeld u;
-    CTest test;
+    int Bildpunkt(int x, int y) const { return anzeige->GetBildschirm()[size_t(y) * 1024 + size_t(x)]; }
 };
 
 // The pause between trials is 1000 ms; each answer comes 1200 ms after the last.
@@ -36,11 +32,11 @@ TEST(Testdurchlauf, LinienhalbierungMitEinstellen)
 {
     CTestlauf t(10);
     // The first stimulus's mark moves left while the key is held, one step a frame.
-    t.u.anzeige->Druecken(VK_LEFT, 1100.0, 1200.0);
+    t.anzeige->Druecken(VK_LEFT, 1100.0, 1200.0);
     for (int i = 0; i < 4; ++i)
-        t.u.anzeige->Druecken(VK_SPACE, Antwortzeit(i), Antwortzeit(i) + 20.0);
+        t.anzeige->Druecken(VK_SPACE, Antwortzeit(i), Antwortzeit(i) + 20.0);
     CPraesentation p;
-    ASSERT_EQ(t.Darbieten(p), 0) << p.m_strFehler;
+    ASSERT_EQ(t.TestDarbieten(p), 0) << p.m_strFehler;
     const CTestBericht& b = p.m_TestBericht;
     ASSERT_EQ(b.GetAnzahlDurchgaenge(), 4);
     EXPECT_EQ(b.m_nTestart, 10);
@@ -67,10 +63,10 @@ TEST(Testdurchlauf, LinienhalbierungMitEinstellen)
 TEST(Testdurchlauf, LinienhalbierungBildWaehrendEinesReizes)
 {
     CTestlauf t(10);
-    t.u.anzeige->Druecken(VK_ESCAPE, 1100.0, 1120.0);
+    t.anzeige->Druecken(VK_ESCAPE, 1100.0, 1120.0);
     CPraesentation p;
-    ASSERT_EQ(t.Darbieten(p), 0) << p.m_strFehler;
-    t.u.BildschirmSpeichern("linientest_reiz");
+    ASSERT_EQ(t.TestDarbieten(p), 0) << p.m_strFehler;
+    t.BildschirmSpeichern("linientest_reiz");
     // The horizontal line in the foreground colour, the vertical one in the
     // example-stimulus colour, where the report puts them.
     const int s = p.m_TestBericht.GetDurchgang(0);
@@ -98,10 +94,10 @@ TEST(Testdurchlauf, LaengenschaetzungKonstanteReize)
     // Even trials answered with the left key, odd ones with the right key.
     for (int i = 0; i < 4; ++i) {
         const int vk = i % 2 == 0 ? VK_LEFT : VK_RIGHT;
-        t.u.anzeige->Druecken(vk, Antwortzeit(i), Antwortzeit(i) + 20.0);
+        t.anzeige->Druecken(vk, Antwortzeit(i), Antwortzeit(i) + 20.0);
     }
     CPraesentation p;
-    ASSERT_EQ(t.Darbieten(p), 0) << p.m_strFehler;
+    ASSERT_EQ(t.TestDarbieten(p), 0) << p.m_strFehler;
     const CTestBericht& b = p.m_TestBericht;
     ASSERT_EQ(b.GetAnzahlReize(), 2);
     ASSERT_EQ(b.GetAnzahlDurchgaenge(), 4);
@@ -123,10 +119,10 @@ TEST(Testdurchlauf, LaengenschaetzungBildWaehrendEinesReizes)
     CFarben f = t.test.GetFarben();
     f.m_crBeispielreiz = 0x0000C0; // the test bar in red
     t.test.SetFarben(f);
-    t.u.anzeige->Druecken(VK_ESCAPE, 1100.0, 1120.0);
+    t.anzeige->Druecken(VK_ESCAPE, 1100.0, 1120.0);
     CPraesentation p;
-    ASSERT_EQ(t.Darbieten(p), 0) << p.m_strFehler;
-    t.u.BildschirmSpeichern("laengentest_reiz");
+    ASSERT_EQ(t.TestDarbieten(p), 0) << p.m_strFehler;
+    t.BildschirmSpeichern("laengentest_reiz");
     const int s = p.m_TestBericht.GetDurchgang(0);
     const RECT bsp = p.m_TestBericht.GetRechteck1(s), test = p.m_TestBericht.GetRechteck2(s);
     EXPECT_EQ(t.Bildpunkt(bsp.left, bsp.top), INDEX_VORDERGRUND);
