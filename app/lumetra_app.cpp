@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -23,6 +22,7 @@
 #include "platform/pfad.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "presentation/rahmen.h"
+#include "workplace/dialogs/dateiauswahl.h"
 #include "platform/qt/modal.h"
 #include "platform/qt/qt_datei.h"
 #include "platform/qt/qt_einstellungen.h"
@@ -36,15 +36,6 @@ constexpr int kDateilisteGroesse = 4;
 const char* const kDateilisteAbschnitt = "Recent File List";
 const char* const kAltProfilordner = "LM-TR Benutzerprofile";
 const char* const kProfilordner = "LMTR-Benutzerprofile";
-
-std::string Getrimmt(const std::string& s)
-{
-    const char* leer = " \t\r\n\v\f";
-    auto anfang = s.find_first_not_of(leer);
-    if (anfang == std::string::npos)
-        return {};
-    return s.substr(anfang, s.find_last_not_of(leer) - anfang + 1);
-}
 
 std::string Verbinden(const std::string& ordner, const std::string& name)
 {
@@ -179,7 +170,7 @@ bool CLumetraApp::InitInstance(const std::vector<std::string>& befehlszeile)
 
 void CLumetraApp::WendeProfilpfadAn(CBenutzerprofil& profil, std::string pfad)
 {
-    pfad = Getrimmt(pfad);
+    pfad = OhneRand(pfad);
     if (pfad.empty())
         return;
     std::string name = pfad;
@@ -205,7 +196,7 @@ std::string CLumetraApp::LeseProfilpfad()
         if (m_einstellungen->LeseSystemText("Umgebung", "profil", system))
             pfad = system;
     }
-    return Getrimmt(pfad);
+    return OhneRand(pfad);
 }
 
 void CLumetraApp::SchreibeProfilpfad(const std::string& pfad)
@@ -244,7 +235,7 @@ void CLumetraApp::ZeigeDateinamen()
 {
     if (m_pHauptfenster) {
         const std::string& pfad = m_Umgebung.GetPfad();
-        const std::string umgebung = pfad.empty() ? std::string("*.lmu") : pfad::DateiName(Getrimmt(pfad));
+        const std::string umgebung = pfad.empty() ? std::string("*.lmu") : pfad::DateiName(OhneRand(pfad));
         m_pHauptfenster->GetStatusLeiste()->SetzeText(1, QString::fromStdString(umgebung));
         m_pHauptfenster->GetStatusLeiste()->SetzeText(2, QString::fromStdString(m_Profil.GetProfildateiname()));
     }
@@ -431,15 +422,6 @@ void CLumetraApp::AddToRecentFileList(const std::string& pfad)
 
 namespace {
 
-std::string DateiDialog(QFileDialog& dialog)
-{
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (ModalAusfuehren(dialog) != QDialog::Accepted)
-        return {};
-    const QStringList dateien = dialog.selectedFiles();
-    return dateien.isEmpty() ? std::string() : dateien.front().toStdString();
-}
-
 QWidget* Hauptfenster()
 {
     return g_app ? g_app->GetMainWnd() : nullptr;
@@ -449,28 +431,25 @@ QWidget* Hauptfenster()
 
 std::string DateiOeffnenDialog(const std::vector<std::string>& filter)
 {
-    QFileDialog dialog(Hauptfenster(), "Öffnen");
-    dialog.setObjectName("oeffnendialog");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    QStringList namen;
-    for (const std::string& f : filter)
-        namen << QString::fromStdString(f);
-    namen << "Alle Dateien (*)";
-    dialog.setNameFilters(namen);
-    return DateiDialog(dialog);
+    CDateiAuswahl auswahl;
+    auswahl.m_strName = "oeffnendialog";
+    auswahl.m_strTitel = "Öffnen";
+    auswahl.m_Filter = filter;
+    auswahl.m_Filter.push_back("Alle Dateien (*)");
+    auswahl.m_bMussExistieren = true;
+    std::string pfad;
+    return DateiAuswaehlen(Hauptfenster(), auswahl, pfad) == IDOK ? pfad : std::string();
 }
 
 std::string DateiSpeichernDialog(const std::string& filter, const std::string& endung, const std::string& vorschlag)
 {
-    QFileDialog dialog(Hauptfenster(), "Speichern unter");
-    dialog.setObjectName("speicherndialog");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QString::fromStdString(filter)});
-    if (!endung.empty())
-        dialog.setDefaultSuffix(QString::fromStdString(endung.front() == '.' ? endung.substr(1) : endung));
-    if (!vorschlag.empty())
-        dialog.selectFile(QString::fromStdString(vorschlag));
-    return DateiDialog(dialog);
+    CDateiAuswahl auswahl;
+    auswahl.m_strName = "speicherndialog";
+    auswahl.m_strTitel = "Speichern unter";
+    auswahl.m_Filter = {filter};
+    auswahl.m_strEndung = !endung.empty() && endung.front() == '.' ? endung.substr(1) : endung;
+    auswahl.m_strStart = vorschlag;
+    auswahl.m_bSpeichern = true;
+    std::string pfad;
+    return DateiAuswaehlen(Hauptfenster(), auswahl, pfad) == IDOK ? pfad : std::string();
 }

@@ -63,7 +63,7 @@ void CLumetraApp::OnUmgebungOeffnen()
 {
     CDateiAuswahl auswahl;
     auswahl.m_strTitel = "LM-Umgebung öffnen";
-    auswahl.m_strFilter = kUmgebungFilter;
+    auswahl.m_Filter = QtFilter(kUmgebungFilter);
     auswahl.m_bMussExistieren = true;
     const std::string& pfad = m_Umgebung.GetPfad();
     auswahl.m_strStart = pfad.empty() ? m_Profil.GetVerzeichnisse().m_strUmgebungen : pfad;
@@ -92,7 +92,7 @@ void CLumetraApp::OnUmgebungSpeichernUnter()
 {
     CDateiAuswahl auswahl;
     auswahl.m_strTitel = "LM-Umgebung speichern unter";
-    auswahl.m_strFilter = kUmgebungFilter;
+    auswahl.m_Filter = QtFilter(kUmgebungFilter);
     auswahl.m_strEndung = "lmu";
     auswahl.m_bSpeichern = true;
     auswahl.m_strStart = m_Umgebung.GetPfad();

@@ -3,23 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QFileDialog>
 #include <QFontDialog>
 
 #include "platform/draw/qpainter/painter_dc.h"
 #include "platform/meldung.h"
 #include "platform/qt/modal.h"
+#include "workplace/dialogs/dateiauswahl.h"
 
 namespace {
-
-std::string Trimme(const std::string& s)
-{
-    const auto leer = " \t\r\n";
-    const auto a = s.find_first_not_of(leer);
-    if (a == std::string::npos)
-        return {};
-    return s.substr(a, s.find_last_not_of(leer) - a + 1);
-}
 
 bool IstTrenner(char c) { return c == '\\' || c == '/'; }
 
@@ -45,7 +36,7 @@ std::string Nativ(std::string pfad)
 CDateiwahl ZerlegeDateiname(const std::string& text, const std::string& endung, const std::string& basis,
                             bool ohneGrossKlein)
 {
-    const std::string t = Trimme(text);
+    const std::string t = OhneRand(text);
     CDateiwahl w;
     const auto trenner = t.find_last_of("\\/");
     std::string ordner;
@@ -86,29 +77,6 @@ std::string OrdnerPfad(const std::string& basis, const std::string& ordner)
     if (ordner[0] == '\\')
         return basis + Nativ(ordner);
     return Nativ(ordner);
-}
-
-int DateiOeffnen(QWidget* eltern, const std::string& start, const std::string& filter, const std::string& titel,
-                 std::string& pfad)
-{
-    QFileDialog dialog(eltern, QString::fromStdString(titel));
-    dialog.setObjectName("dateidialog");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(QString::fromStdString(filter).split(";;"));
-    const std::string nativ = Nativ(start);
-    const auto trenner = nativ.find_last_of('/');
-    if (trenner != std::string::npos) {
-        dialog.setDirectory(QString::fromStdString(nativ.substr(0, trenner + 1)));
-        dialog.selectFile(QString::fromStdString(nativ.substr(trenner + 1)));
-    } else {
-        dialog.selectFile(QString::fromStdString(nativ));
-    }
-    if (ModalAusfuehren(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return IDCANCEL;
-    pfad = dialog.selectedFiles().first().toStdString();
-    return IDOK;
 }
 
 int SchriftWaehlen(QWidget* eltern, LOGFONT& lf)

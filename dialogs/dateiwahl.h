@@ -28,10 +28,6 @@ std::string OrdnerAnzeige(const std::string& ordner);
 // The native folder that a stored folder stands for.
 std::string OrdnerPfad(const std::string& basis, const std::string& ordner);
 
-// The file-open dialog through the modal runner; IDOK with the chosen path.
-int DateiOeffnen(QWidget* eltern, const std::string& start, const std::string& filter, const std::string& titel,
-                 std::string& pfad);
-
 // The font dialog through the modal runner on the given font, scalable
 // screen fonts only; IDOK with the chosen font, its height in pixels
 // (negative: character height).

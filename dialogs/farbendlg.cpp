@@ -39,24 +39,10 @@ uint32_t Farbwert(const QColor& farbe)
 
 } // namespace
 
-CFarbenDlg::CFarbenDlg(QWidget* eltern) : QDialog(eltern), CSteuerflaeche(this)
+CFarbenDlg::CFarbenDlg(QWidget* eltern) : CRasterDialog(0, "Farben ändern", kGroesse, kOk, kAbbrechen, eltern)
 {
     setObjectName("farbendlg");
-    setWindowTitle("Farben ändern");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kGroesse);
-
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("ok");
-    ok->setGeometry(kOk);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { done(1); });
-    auto* abbrechen = new QPushButton("Abbrechen", this);
-    abbrechen->setObjectName("abbrechen");
-    abbrechen->setGeometry(kAbbrechen);
-    abbrechen->setAutoDefault(false);
-    connect(abbrechen, &QPushButton::clicked, this, [this] { done(2); });
+    m_bTexteOben = true;
 }
 
 void CFarbenDlg::SetTraining(CBenutzerprofil* profil, const CTraining* training)
@@ -89,27 +75,14 @@ void CFarbenDlg::GetTest(CTest* test) const
         test->SetFarben(m_Farben);
 }
 
-int CFarbenDlg::DoModal()
-{
-    OnInitDialog();
-    return ModalAusfuehren(*this) == 1 ? 1 : 2;
-}
-
-void CFarbenDlg::OnInitDialog()
+bool CFarbenDlg::OnInitDialog()
 {
     if (m_bErzeugt)
-        return;
+        return true;
     m_bErzeugt = true;
     ErzeugeSteuerelemente();
     ZeigeDaten();
-}
-
-void CFarbenDlg::SchriftNehmen(CBenutzerprofil* profil)
-{
-    if (!m_bSchrift && profil && profil->GetSchrift()) {
-        m_Schrift = DialogSchrift(profil->GetSchrift());
-        m_bSchrift = true;
-    }
+    return true;
 }
 
 void CFarbenDlg::Zeile(const char* name, const char* text, int y)

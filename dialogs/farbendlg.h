@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QDialog>
-
-#include "dialogs/seite.h"
 #include "model/hintergrund.h"
+#include "workplace/dialogs/rasterdialog.h"
 
 class CTest;
 class CTraining;
@@ -13,8 +11,7 @@ class QPainter;
 // record; the model takes the copy back only through GetTraining or GetTest
 // after the dialog was confirmed. Each colour is chosen in the colour
 // chooser, which runs through the modal runner.
-class CFarbenDlg : public QDialog, public CSteuerflaeche {
-    Q_OBJECT
+class CFarbenDlg : public CRasterDialog {
 public:
     explicit CFarbenDlg(QWidget* eltern = nullptr);
 
@@ -24,10 +21,7 @@ public:
     void GetTraining(CTraining* training) const;
     void GetTest(CTest* test) const;
 
-    // Builds the controls on first use and runs the dialog: 1 confirmed,
-    // 2 cancelled.
-    int DoModal();
-    void OnInitDialog();
+    bool OnInitDialog() override;
     void ErzeugeSteuerelemente();
     void ZeigeDaten() override;
 
@@ -41,8 +35,6 @@ public:
     // The swatches, in the layer above the controls.
     void OnPaint(QPainter& painter);
 
-    void reject() override { done(2); }
-
 protected:
     void LeseDaten() override {}
     void OnSchaltflaeche(QPushButton* knopf) override;
@@ -52,7 +44,6 @@ private:
     // colours, which it keeps for the run.
     void Aendern(uint32_t& farbe);
     void Zeile(const char* name, const char* text, int y);
-    void SchriftNehmen(CBenutzerprofil* profil);
 
     const CTraining* m_pTraining = nullptr;
     const CTest* m_pTest = nullptr;

@@ -7,6 +7,7 @@
 #include "model/training.h"
 #include "platform/meldung.h"
 #include "workplace/benutzerprofil.h"
+#include "workplace/dialogs/dateiauswahl.h"
 
 CSonstigesDlg::CSonstigesDlg() : CSeite("Sonstiges", kAufgabenBreite, kAufgabenHoehe, true) {}
 
@@ -94,9 +95,12 @@ void CSonstigesDlg::OnSchaltflaeche(QPushButton* knopf)
     if (!m_pTraining || knopf != m_pSuchen)
         return;
     const CSonstiges s = m_pTraining->GetSonstiges();
-    const std::string start = OrdnerPfad(EigeneBilder(), s.m_strBildordner) + "/" + s.m_strBilddatei;
+    CDateiAuswahl auswahl;
+    auswahl.m_Filter = {"Bitmap (*.bmp)", "Alle Dateien (*.*)"};
+    auswahl.m_strStart = OrdnerPfad(EigeneBilder(), s.m_strBildordner) + "/" + s.m_strBilddatei;
+    auswahl.m_bMussExistieren = true;
     std::string pfad;
-    if (DateiOeffnen(this, start, "Bitmap (*.bmp);;Alle Dateien (*.*)", "", pfad) == IDOK) {
+    if (DateiAuswaehlen(this, auswahl, pfad) == IDOK) {
         BildnameSpeichern(pfad);
         Zeigen();
     }

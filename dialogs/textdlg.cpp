@@ -12,19 +12,8 @@
 #include "model/training.h"
 #include "platform/meldung.h"
 #include "workplace/benutzerprofil.h"
+#include "workplace/dialogs/dateiauswahl.h"
 #include "workplace/umgebung.h"
-
-namespace {
-
-std::string Trimme(const std::string& s)
-{
-    const auto a = s.find_first_not_of(' ');
-    if (a == std::string::npos)
-        return {};
-    return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
-} // namespace
 
 CTextDlg::CTextDlg() : CSeite("Text", kAufgabenBreite, kAufgabenHoehe, true) {}
 
@@ -125,7 +114,7 @@ void CTextDlg::ZeigeSchrift(const CSchriftGruppe& g, const LOGFONT& lf, double g
 void CTextDlg::LiesSchrift(const CSchriftGruppe& g, LOGFONT& lf, double& groesse, int& ausrichtung) const
 {
     // The face name holds 31 characters; a longer one is cut.
-    lf.lfFaceName = KuerzeSchriftname(Trimme(GetText(g.art)));
+    lf.lfFaceName = KuerzeSchriftname(OhneRand(GetText(g.art)));
     lf.lfWeight = Gewaehlt(g.fett) ? 700 : 400;
     lf.lfItalic = Gewaehlt(g.kursiv) ? 1 : 0;
     lf.lfUnderline = Gewaehlt(g.unterstrichen) ? 1 : 0;
@@ -249,8 +238,13 @@ void CTextDlg::OnSchaltflaeche(QPushButton* knopf)
         start = OrdnerPfad(Textsammlung(), t.m_strSammlungsordner) + "/" + t.m_strSammlungstext;
     else
         start = Textsammlung() + "/*.txt";
+    CDateiAuswahl auswahl;
+    auswahl.m_strTitel = "Suchen";
+    auswahl.m_Filter = {"Textdateien (*.txt)", "Alle Dateien (*.*)"};
+    auswahl.m_strStart = start;
+    auswahl.m_bMussExistieren = true;
     std::string pfad;
-    if (DateiOeffnen(this, start, "Textdateien (*.txt);;Alle Dateien (*.*)", "Suchen", pfad) == IDOK)
+    if (DateiAuswaehlen(this, auswahl, pfad) == IDOK)
         TextnameUebernehmen(t, pfad);
     m_pTraining->SetText(t);
     Zeigen();

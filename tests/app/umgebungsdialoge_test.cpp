@@ -283,6 +283,7 @@ TEST_F(AnzeigeDlgTest, PixelSperrtListenUndDezimalstellen)
     QStringList texte;
     for (const QGroupBox* g : dlg->findChildren<QGroupBox*>())
         texte << g->title();
+    texte.sort();
     EXPECT_EQ(texte, QStringList({"Einheit", "Konsole", "Nachrichten"}));
     Bild(*dlg, "anzeigedlg");
 }

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include <QComboBox>
-#include <QLineEdit>
 
 #include "workplace/benutzerprofil.h"
 #include "workplace/formatierung.h"
@@ -39,8 +38,7 @@ CAnordnungDlg::~CAnordnungDlg() = default;
 void CAnordnungDlg::SetUmgebung(CBenutzerprofil* profil, CUmgebung* umgebung)
 {
     m_pUmgebung = umgebung;
-    if (!m_pSchrift && profil)
-        m_pSchrift = profil->GetSchrift();
+    SchriftNehmen(profil);
     if (umgebung) {
         m_Anordnung = umgebung->GetAnordnung();
         m_Modus = umgebung->GetBildschirmModus();
@@ -62,39 +60,32 @@ bool CAnordnungDlg::OnInitDialog()
 
 void CAnordnungDlg::ErzeugeSteuerelemente()
 {
-    Gruppe("Anordnung", Ltrb(5, 5, 315, 88));
-    Beschriftung("Breite der Anzeigenfläche [cm]", Ltrb(10, 23, 240, 38));
-    Beschriftung("Höhe der Anzeigenfläche [cm]", Ltrb(10, 44, 240, 59));
-    Beschriftung("Betrachterabstand zur Anzeigenfläche [cm]", Ltrb(10, 65, 240, 80));
-    m_pBreite = Feld("breite", Ltrb(240, 21, 310, 39), true);
-    m_pHoehe = Feld("hoehe", Ltrb(240, 42, 310, 60), true);
-    m_pAbstand = Feld("abstand", Ltrb(240, 63, 310, 81), true);
-    Gruppe("Bildschirm", Ltrb(5, 93, 315, 218));
-    Beschriftung("Anzeigentreiber", Ltrb(10, 111, 310, 126));
-    m_pTreiber = Liste("treiber", Ltrb(15, 128, 310, 228));
-    Beschriftung("Bildschirmauflösung", Ltrb(10, 153, 310, 168));
-    Beschriftung("B [Pxl] x H [Pxl], Fb [Bit], f [Hz]", Ltrb(15, 174, 165, 189));
-    m_pModus = Liste("modus", Ltrb(165, 170, 310, 270));
-    Beschriftung("Bildwiederholfrequenz [Hz]", Ltrb(15, 195, 240, 210));
-    m_pFrequenz = Feld("frequenz", Ltrb(240, 193, 310, 211), true);
+    Gruppe("", "Anordnung", Kante(5, 5, 315, 88));
+    Beschriftung("", "Breite der Anzeigenfläche [cm]", Kante(10, 23, 240, 38));
+    Beschriftung("", "Höhe der Anzeigenfläche [cm]", Kante(10, 44, 240, 59));
+    Beschriftung("", "Betrachterabstand zur Anzeigenfläche [cm]", Kante(10, 65, 240, 80));
+    m_pBreite = Zahlfeld("breite", Kante(240, 21, 310, 39));
+    m_pHoehe = Zahlfeld("hoehe", Kante(240, 42, 310, 60));
+    m_pAbstand = Zahlfeld("abstand", Kante(240, 63, 310, 81));
+    Gruppe("", "Bildschirm", Kante(5, 93, 315, 218));
+    Beschriftung("", "Anzeigentreiber", Kante(10, 111, 310, 126));
+    m_pTreiber = Liste("treiber", Kante(15, 128, 310, 228));
+    Beschriftung("", "Bildschirmauflösung", Kante(10, 153, 310, 168));
+    Beschriftung("", "B [Pxl] x H [Pxl], Fb [Bit], f [Hz]", Kante(15, 174, 165, 189));
+    m_pModus = Liste("modus", Kante(165, 170, 310, 270));
+    Beschriftung("", "Bildwiederholfrequenz [Hz]", Kante(15, 195, 240, 210));
+    m_pFrequenz = Zahlfeld("frequenz", Kante(240, 193, 310, 211));
 
     m_pTreiber->addItem("Primärer Anzeigentreiber");
     m_pTreiber->setEnabled(false);
     if (const CModusListe* liste = Modusliste())
         for (int i = 0; i < liste->GetAnzahl(); ++i)
             m_pModus->addItem(QString::fromStdString(ModusEintrag(*liste, i)));
-    connect(m_pModus, &QComboBox::activated, this, [this] { OnSelchangeModus(); });
-    connect(m_pTreiber, &QComboBox::activated, this, [this] { OnSelchangeModus(); });
 }
 
 const CModusListe* CAnordnungDlg::Modusliste() const
 {
     return m_pUmgebung ? &m_pUmgebung->m_Modusliste : nullptr;
-}
-
-void CAnordnungDlg::FeldVerlassen(QLineEdit*)
-{
-    OnKillfocusEingabe();
 }
 
 void CAnordnungDlg::ZeigeDaten()
@@ -119,7 +110,7 @@ void CAnordnungDlg::ZeigeDaten()
     // the rate presentations try first.
     if (m_Modus.m_dwFrequenz != 0)
         m_Modus.m_dwLetzteFrequenz = m_Modus.m_dwFrequenz;
-    FeldFreigeben(m_pFrequenz, m_Modus.m_dwFrequenz == 0);
+    Freigeben(m_pFrequenz, m_Modus.m_dwFrequenz == 0);
     SetText(m_pFrequenz, FormatInt(static_cast<int>(m_Modus.m_dwLetzteFrequenz)));
 
     m_pTreiber->setEnabled(false);
@@ -130,9 +121,9 @@ void CAnordnungDlg::LeseDaten()
 {
     if (!m_pBreite)
         return;
-    m_Anordnung.m_dBreite = Groesse(ParseDouble(Text(m_pBreite), 1));
-    m_Anordnung.m_dHoehe = Groesse(ParseDouble(Text(m_pHoehe), 1));
-    m_Anordnung.m_dAbstand = Groesse(ParseDouble(Text(m_pAbstand), 1));
+    m_Anordnung.m_dBreite = Groesse(ParseDouble(GetText(m_pBreite), 1));
+    m_Anordnung.m_dHoehe = Groesse(ParseDouble(GetText(m_pHoehe), 1));
+    m_Anordnung.m_dAbstand = Groesse(ParseDouble(GetText(m_pAbstand), 1));
 
     const int index = m_pModus->currentIndex();
     const CModusListe* liste = Modusliste();
@@ -145,7 +136,7 @@ void CAnordnungDlg::LeseDaten()
         m_Modus.m_dwLetzteFrequenz = m_Modus.m_dwFrequenz;
     } else {
         // A negative rate would wrap round to billions of hertz.
-        const int frequenz = ParseInt(Text(m_pFrequenz));
+        const int frequenz = ParseInt(GetText(m_pFrequenz));
         m_Modus.m_dwLetzteFrequenz = static_cast<uint32_t>(frequenz < 0 ? 0 : frequenz);
     }
     update();

@@ -21,28 +21,23 @@ public:
 
     bool OnInitDialog() override;
     void ErzeugeSteuerelemente();
-    void ZeigeDaten();
-    void LeseDaten();
+    void ZeigeDaten() override;
+    void LeseDaten() override;
 
     CAnordnung GetAnordnung() const { return m_Anordnung; }
     CBildschirmModus GetBildschirmModus() const { return m_Modus; }
 
-protected:
-    void FeldVerlassen(QLineEdit* feld) override;
-
 private:
-    void OnKillfocusEingabe() { LeseDaten(); ZeigeDaten(); }
-    void OnSelchangeModus() { LeseDaten(); ZeigeDaten(); }
     const CModusListe* Modusliste() const;
 
     CUmgebung* m_pUmgebung = nullptr;
     CAnordnung m_Anordnung;
     CBildschirmModus m_Modus;
 
-    QLineEdit* m_pBreite = nullptr;
-    QLineEdit* m_pHoehe = nullptr;
-    QLineEdit* m_pAbstand = nullptr;
+    CFeld* m_pBreite = nullptr;
+    CFeld* m_pHoehe = nullptr;
+    CFeld* m_pAbstand = nullptr;
     QComboBox* m_pTreiber = nullptr;
     QComboBox* m_pModus = nullptr;
-    QLineEdit* m_pFrequenz = nullptr;
+    CFeld* m_pFrequenz = nullptr;
 };

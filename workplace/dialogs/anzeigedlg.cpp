@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QRadioButton>
 
 #include "workplace/formatierung.h"
@@ -32,8 +31,7 @@ void CAnzeigeDlg::SetOptionen(CBenutzerprofil* profil)
 {
     if (!profil)
         return;
-    if (!m_pSchrift)
-        m_pSchrift = profil->GetSchrift();
+    SchriftNehmen(profil);
     m_Optionen = profil->GetAnzeigeOptionen();
 }
 
@@ -51,40 +49,27 @@ bool CAnzeigeDlg::OnInitDialog()
 
 void CAnzeigeDlg::ErzeugeSteuerelemente()
 {
-    Gruppe("Einheit", Ltrb(5, 5, 305, 130));
-    m_pWinkel = Optionsfeld("sehwinkel", "Sehwinkel", Ltrb(15, 20, 225, 40));
-    m_pLaenge = Optionsfeld("laenge", "Länge", Ltrb(15, 41, 225, 61));
-    m_pPixel = Optionsfeld("pixel", "Pixel", Ltrb(15, 62, 225, 82));
-    m_pAnteil = Optionsfeld("anteil", "Teil der Anzeigefläche", Ltrb(15, 83, 225, 103));
-    Beschriftung("Dezimalstellen", Ltrb(15, 107, 225, 122));
-    m_pWinkelListe = Liste("winkelliste", Ltrb(235, 19, 295, 119));
-    m_pLaengenListe = Liste("laengenliste", Ltrb(235, 40, 295, 140));
-    m_pAnteilListe = Liste("anteilliste", Ltrb(235, 82, 295, 182));
-    m_pDezimalstellen = Feld("dezimalstellen", Ltrb(235, 105, 295, 123), true);
-    Gruppe("Konsole", Ltrb(5, 135, 305, 218));
-    m_pSymbolleiste = Kontrollkaestchen("symbolleiste", "Symbolleiste anzeigen", Ltrb(15, 150, 295, 170));
-    m_pStatusleiste = Kontrollkaestchen("statusleiste", "Statusleiste anzeigen", Ltrb(15, 171, 295, 191));
-    m_pUmgebungsdaten = Kontrollkaestchen("umgebungsdaten", "Umgebungsdaten anzeigen", Ltrb(15, 192, 295, 212));
-    Gruppe("Nachrichten", Ltrb(5, 223, 305, 264));
+    Gruppe("", "Einheit", Kante(5, 5, 305, 130));
+    m_pWinkel = Option("sehwinkel", "Sehwinkel", Kante(15, 20, 225, 40));
+    m_pLaenge = Option("laenge", "Länge", Kante(15, 41, 225, 61));
+    m_pPixel = Option("pixel", "Pixel", Kante(15, 62, 225, 82));
+    m_pAnteil = Option("anteil", "Teil der Anzeigefläche", Kante(15, 83, 225, 103));
+    Beschriftung("", "Dezimalstellen", Kante(15, 107, 225, 122));
+    m_pWinkelListe = Liste("winkelliste", Kante(235, 19, 295, 119));
+    m_pLaengenListe = Liste("laengenliste", Kante(235, 40, 295, 140));
+    m_pAnteilListe = Liste("anteilliste", Kante(235, 82, 295, 182));
+    m_pDezimalstellen = Zahlfeld("dezimalstellen", Kante(235, 105, 295, 123));
+    Gruppe("", "Konsole", Kante(5, 135, 305, 218));
+    m_pSymbolleiste = Kontrollkaestchen("symbolleiste", "Symbolleiste anzeigen", Kante(15, 150, 295, 170));
+    m_pStatusleiste = Kontrollkaestchen("statusleiste", "Statusleiste anzeigen", Kante(15, 171, 295, 191));
+    m_pUmgebungsdaten = Kontrollkaestchen("umgebungsdaten", "Umgebungsdaten anzeigen", Kante(15, 192, 295, 212));
+    Gruppe("", "Nachrichten", Kante(5, 223, 305, 264));
     m_pWarnung =
-        Kontrollkaestchen("warnung", "Warnung bei inkompatiblen Maßangaben anzeigen", Ltrb(15, 238, 295, 258));
+        Kontrollkaestchen("warnung", "Warnung bei inkompatiblen Maßangaben anzeigen", Kante(15, 238, 295, 258));
 
     m_pWinkelListe->addItems({"[°]", "[']", "[\"]"});
     m_pLaengenListe->addItems({"[m]", "[dm]", "[cm]", "[mm]"});
-    m_pAnteilListe->addItems({"[1]", "[%]"});
-
-    for (QRadioButton* r : {m_pWinkel, m_pLaenge, m_pPixel, m_pAnteil})
-        connect(r, &QRadioButton::clicked, this, [this] { Aenderung(); });
-    for (QCheckBox* c : {m_pSymbolleiste, m_pStatusleiste, m_pUmgebungsdaten, m_pWarnung})
-        connect(c, &QCheckBox::clicked, this, [this] { Aenderung(); });
-    for (QComboBox* l : {m_pWinkelListe, m_pLaengenListe, m_pAnteilListe})
-        connect(l, &QComboBox::activated, this, [this] { Aenderung(); });
-}
-
-void CAnzeigeDlg::FeldVerlassen(QLineEdit*)
-{
-    Aenderung();
-}
+    m_pAnteilListe->addItems({"[1]", "[%]"});}
 
 void CAnzeigeDlg::ZeigeDaten()
 {
@@ -96,11 +81,11 @@ void CAnzeigeDlg::ZeigeDaten()
     const bool anteil = !winkel && !laenge && (u & EINHEIT_ANTEIL);
     const bool pixel = !winkel && !laenge && !anteil;
 
-    (winkel ? m_pWinkel : laenge ? m_pLaenge : anteil ? m_pAnteil : m_pPixel)->setChecked(true);
+    Waehlen(winkel ? m_pWinkel : laenge ? m_pLaenge : anteil ? m_pAnteil : m_pPixel);
     Waehle(m_pWinkelListe, winkel, (u & EINHEIT_BOGENMINUTEN) ? 1 : (u & EINHEIT_BOGENSEKUNDEN) ? 2 : 0);
     Waehle(m_pLaengenListe, laenge, (u & EINHEIT_MM) ? 3 : (u & EINHEIT_CM) ? 2 : (u & EINHEIT_DM) ? 1 : 0);
     Waehle(m_pAnteilListe, anteil, (u & EINHEIT_PROZENT) ? 1 : 0);
-    FeldFreigeben(m_pDezimalstellen, !pixel);
+    Freigeben(m_pDezimalstellen, !pixel);
     SetText(m_pDezimalstellen, FormatInt(m_Optionen.GetDezimalstellen()));
 
     // The bars are always shown and the other two options are not offered.
@@ -134,7 +119,7 @@ void CAnzeigeDlg::LeseDaten()
         u = EINHEIT_ANTEIL | bits(m_pAnteilListe, kAnteil);
     m_Optionen.SetEinheit(u);
 
-    const int stellen = ParseInt(Text(m_pDezimalstellen));
+    const int stellen = ParseInt(GetText(m_pDezimalstellen));
     m_Optionen.SetDezimalstellen(stellen < 0 ? 0 : stellen);
 
     const auto flagge = [this](uint32_t bit, const QCheckBox* c) {

@@ -20,17 +20,12 @@ public:
 
     bool OnInitDialog() override;
     void ErzeugeSteuerelemente();
-    void ZeigeDaten();
-    void LeseDaten();
+    void ZeigeDaten() override;
+    void LeseDaten() override;
 
     CAnzeigeOptionen GetOptionen() const { return m_Optionen; }
 
-protected:
-    void FeldVerlassen(QLineEdit* feld) override;
-
 private:
-    void Aenderung() { LeseDaten(); ZeigeDaten(); }
-
     CAnzeigeOptionen m_Optionen;
 
     QRadioButton* m_pWinkel = nullptr;
@@ -40,7 +35,7 @@ private:
     QComboBox* m_pWinkelListe = nullptr;
     QComboBox* m_pLaengenListe = nullptr;
     QComboBox* m_pAnteilListe = nullptr;
-    QLineEdit* m_pDezimalstellen = nullptr;
+    CFeld* m_pDezimalstellen = nullptr;
     QCheckBox* m_pSymbolleiste = nullptr;
     QCheckBox* m_pStatusleiste = nullptr;
     QCheckBox* m_pUmgebungsdaten = nullptr;

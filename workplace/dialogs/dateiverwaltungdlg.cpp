@@ -1,6 +1,5 @@
 #include "workplace/dialogs/dateiverwaltungdlg.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "platform/meldung.h"
@@ -25,8 +24,7 @@ void CDateiverwaltungDlg::LadeAusProfil(CBenutzerprofil* profil)
 {
     if (!profil)
         return;
-    if (!m_pSchrift)
-        m_pSchrift = profil->GetSchrift();
+    SchriftNehmen(profil);
     m_Verzeichnisse = profil->GetVerzeichnisse();
 }
 
@@ -44,35 +42,39 @@ bool CDateiverwaltungDlg::OnInitDialog()
 
 void CDateiverwaltungDlg::ErzeugeSteuerelemente()
 {
-    Gruppe("Vorlagen", Ltrb(5, 5, 405, 151));
-    Beschriftung("Vorlagendatei für neue LM-Trainings [.lmt]", Ltrb(15, 23, 300, 38));
-    QPushButton* training = Knopf("suchentraining", "Suchen", Ltrb(310, 20, 395, 40));
-    m_pTraining = Feld("training", Ltrb(25, 42, 395, 60), false);
-    Beschriftung("Vorlagendatei für neue LM-Tests [.lmd]", Ltrb(15, 65, 300, 80));
-    QPushButton* test = Knopf("suchentest", "Suchen", Ltrb(310, 62, 395, 82));
-    m_pTest = Feld("test", Ltrb(25, 84, 395, 102), false);
-    Beschriftung("Vorlagendatei für neue LM-Umgebung [.lmu]", Ltrb(15, 107, 300, 122));
-    QPushButton* umgebung = Knopf("suchenumgebung", "Suchen", Ltrb(310, 104, 395, 124));
-    m_pUmgebung = Feld("umgebung", Ltrb(25, 126, 395, 144), false);
-    Gruppe("Sonstige Verzeichnisse", Ltrb(5, 156, 405, 260));
-    Beschriftung("Verzeichnis für eigene Bilder [.bmp]", Ltrb(15, 174, 300, 189));
-    QPushButton* bilder = Knopf("suchenbilder", "Suchen", Ltrb(310, 171, 395, 191));
-    m_pBilder = Feld("bilder", Ltrb(25, 193, 395, 211), false);
-    Beschriftung("Verzeichnis für eigene Texte [.txt]", Ltrb(15, 216, 300, 231));
-    QPushButton* texte = Knopf("suchentexte", "Suchen", Ltrb(310, 213, 395, 233));
-    m_pTexte = Feld("texte", Ltrb(25, 235, 395, 253), false);
+    Gruppe("", "Vorlagen", Kante(5, 5, 405, 151));
+    Beschriftung("", "Vorlagendatei für neue LM-Trainings [.lmt]", Kante(15, 23, 300, 38));
+    Schaltflaeche("suchentraining", "Suchen", Kante(310, 20, 395, 40));
+    m_pTraining = Textfeld("training", Kante(25, 42, 395, 60));
+    Beschriftung("", "Vorlagendatei für neue LM-Tests [.lmd]", Kante(15, 65, 300, 80));
+    Schaltflaeche("suchentest", "Suchen", Kante(310, 62, 395, 82));
+    m_pTest = Textfeld("test", Kante(25, 84, 395, 102));
+    Beschriftung("", "Vorlagendatei für neue LM-Umgebung [.lmu]", Kante(15, 107, 300, 122));
+    Schaltflaeche("suchenumgebung", "Suchen", Kante(310, 104, 395, 124));
+    m_pUmgebung = Textfeld("umgebung", Kante(25, 126, 395, 144));
+    Gruppe("", "Sonstige Verzeichnisse", Kante(5, 156, 405, 260));
+    Beschriftung("", "Verzeichnis für eigene Bilder [.bmp]", Kante(15, 174, 300, 189));
+    Schaltflaeche("suchenbilder", "Suchen", Kante(310, 171, 395, 191));
+    m_pBilder = Textfeld("bilder", Kante(25, 193, 395, 211));
+    Beschriftung("", "Verzeichnis für eigene Texte [.txt]", Kante(15, 216, 300, 231));
+    Schaltflaeche("suchentexte", "Suchen", Kante(310, 213, 395, 233));
+    m_pTexte = Textfeld("texte", Kante(25, 235, 395, 253));
 
-    connect(training, &QPushButton::clicked, this, [this] { OnSuchenTraining(); });
-    connect(test, &QPushButton::clicked, this, [this] { OnSuchenTest(); });
-    connect(umgebung, &QPushButton::clicked, this, [this] { OnSuchenUmgebung(); });
-    connect(bilder, &QPushButton::clicked, this, [this] { OnSuchenBilder(); });
-    connect(texte, &QPushButton::clicked, this, [this] { OnSuchenTexte(); });
 }
 
-void CDateiverwaltungDlg::FeldVerlassen(QLineEdit*)
+void CDateiverwaltungDlg::OnSchaltflaeche(QPushButton* knopf)
 {
-    LeseDaten();
-    ZeigeDaten();
+    const QString name = knopf->objectName();
+    if (name == "suchentraining")
+        OnSuchenTraining();
+    else if (name == "suchentest")
+        OnSuchenTest();
+    else if (name == "suchenumgebung")
+        OnSuchenUmgebung();
+    else if (name == "suchenbilder")
+        OnSuchenBilder();
+    else if (name == "suchentexte")
+        OnSuchenTexte();
 }
 
 void CDateiverwaltungDlg::ZeigeDaten()
@@ -105,13 +107,13 @@ void CDateiverwaltungDlg::LeseDaten()
     if (!m_pTraining)
         return;
     CVerzeichnisse& v = m_Verzeichnisse;
-    v.m_strTrainingsVorlage = Vorlagenpfad(OhneRand(Text(m_pTraining)), v.m_strTrainings, ".lmt");
-    v.m_strTestVorlage = Vorlagenpfad(OhneRand(Text(m_pTest)), v.m_strTests, ".lmd");
-    v.m_strUmgebungsVorlage = Vorlagenpfad(OhneRand(Text(m_pUmgebung)), v.m_strUmgebungen, ".lmu");
+    v.m_strTrainingsVorlage = Vorlagenpfad(OhneRand(GetText(m_pTraining)), v.m_strTrainings, ".lmt");
+    v.m_strTestVorlage = Vorlagenpfad(OhneRand(GetText(m_pTest)), v.m_strTests, ".lmd");
+    v.m_strUmgebungsVorlage = Vorlagenpfad(OhneRand(GetText(m_pUmgebung)), v.m_strUmgebungen, ".lmu");
     // The "*.bmp" and "*.txt" the fields show fall away again.
     std::string name;
-    TrenneOrdner(OhneRand(Text(m_pBilder)), v.m_strEigeneBilder, name);
-    TrenneOrdner(OhneRand(Text(m_pTexte)), v.m_strEigeneTexte, name);
+    TrenneOrdner(OhneRand(GetText(m_pBilder)), v.m_strEigeneBilder, name);
+    TrenneOrdner(OhneRand(GetText(m_pTexte)), v.m_strEigeneTexte, name);
     update();
 }
 
@@ -120,7 +122,7 @@ void CDateiverwaltungDlg::SucheVorlage(std::string& vorlage, const std::string& 
 {
     CDateiAuswahl auswahl;
     auswahl.m_strTitel = "Suchen";
-    auswahl.m_strFilter = filter;
+    auswahl.m_Filter = QtFilter(filter);
     auswahl.m_strStart = vorlage;
     std::string pfad;
     if (DateiAuswaehlen(this, auswahl, pfad) != IDOK)
@@ -133,7 +135,7 @@ void CDateiverwaltungDlg::SucheOrdner(std::string& ordner, const char* muster, c
 {
     CDateiAuswahl auswahl;
     auswahl.m_strTitel = "Suchen";
-    auswahl.m_strFilter = filter;
+    auswahl.m_Filter = QtFilter(filter);
     auswahl.m_strStart = ordner + muster;
     std::string pfad, name;
     if (DateiAuswaehlen(this, auswahl, pfad) != IDOK)

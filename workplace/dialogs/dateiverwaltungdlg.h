@@ -19,8 +19,8 @@ public:
 
     bool OnInitDialog() override;
     void ErzeugeSteuerelemente();
-    void ZeigeDaten();
-    void LeseDaten();
+    void ZeigeDaten() override;
+    void LeseDaten() override;
 
     void OnSuchenTraining();
     void OnSuchenTest();
@@ -35,16 +35,16 @@ public:
     static std::string Vorlagenpfad(const std::string& text, const std::string& ordner, const std::string& endung);
 
 protected:
-    void FeldVerlassen(QLineEdit* feld) override;
+    void OnSchaltflaeche(QPushButton* knopf) override;
 
 private:
     void SucheVorlage(std::string& vorlage, const std::string& ordner, const char* endung, const char* filter);
     void SucheOrdner(std::string& ordner, const char* muster, const char* filter);
 
     CVerzeichnisse m_Verzeichnisse;
-    QLineEdit* m_pTraining = nullptr;
-    QLineEdit* m_pTest = nullptr;
-    QLineEdit* m_pUmgebung = nullptr;
-    QLineEdit* m_pBilder = nullptr;
-    QLineEdit* m_pTexte = nullptr;
+    CFeld* m_pTraining = nullptr;
+    CFeld* m_pTest = nullptr;
+    CFeld* m_pUmgebung = nullptr;
+    CFeld* m_pBilder = nullptr;
+    CFeld* m_pTexte = nullptr;
 };

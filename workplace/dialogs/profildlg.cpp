@@ -1,6 +1,5 @@
 #include "workplace/dialogs/profildlg.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "platform/meldung.h"
@@ -18,8 +17,7 @@ void CProfilDlg::LadeAusProfil(CBenutzerprofil* profil)
 {
     if (!profil)
         return;
-    if (!m_pSchrift)
-        m_pSchrift = profil->GetSchrift();
+    SchriftNehmen(profil);
     m_strMuster = profil->m_strProfilMuster;
     m_strVerzeichnis = profil->m_strProfilVerzeichnis;
 }
@@ -39,18 +37,11 @@ bool CProfilDlg::OnInitDialog()
 
 void CProfilDlg::ErzeugeSteuerelemente()
 {
-    Gruppe("Benutzerprofil", Ltrb(5, 5, 405, 88));
-    Beschriftung("Benutzerprofil [.lmp] speichern unter", Ltrb(15, 23, 300, 38));
-    QPushButton* suchen = Knopf("suchen", "Suchen", Ltrb(310, 20, 395, 40));
-    m_pPfad = Feld("pfad", Ltrb(25, 42, 395, 60), false);
-    Beschriftung("($b für Benutzername)", Ltrb(25, 65, 395, 80));
-    connect(suchen, &QPushButton::clicked, this, [this] { OnSuchen(); });
-}
-
-void CProfilDlg::FeldVerlassen(QLineEdit*)
-{
-    LesePfad();
-    ZeigePfad();
+    Gruppe("", "Benutzerprofil", Kante(5, 5, 405, 88));
+    Beschriftung("", "Benutzerprofil [.lmp] speichern unter", Kante(15, 23, 300, 38));
+    Schaltflaeche("suchen", "Suchen", Kante(310, 20, 395, 40));
+    m_pPfad = Textfeld("pfad", Kante(25, 42, 395, 60));
+    Beschriftung("", "($b für Benutzername)", Kante(25, 65, 395, 80));
 }
 
 void CProfilDlg::ZeigePfad()
@@ -64,7 +55,7 @@ void CProfilDlg::ZeigePfad()
 void CProfilDlg::LesePfad()
 {
     if (m_pPfad)
-        Zerlege(OhneRand(Text(m_pPfad)));
+        Zerlege(OhneRand(GetText(m_pPfad)));
 }
 
 void CProfilDlg::Zerlege(std::string text)
@@ -85,7 +76,7 @@ void CProfilDlg::OnSuchen()
 {
     CDateiAuswahl auswahl;
     auswahl.m_strTitel = "Suchen";
-    auswahl.m_strFilter = "LM-Profildateien (*.lmp)|*.lmp|Alle Dateien (*.*)|*.*||";
+    auswahl.m_Filter = QtFilter("LM-Profildateien (*.lmp)|*.lmp|Alle Dateien (*.*)|*.*||");
     auswahl.m_strStart = m_strVerzeichnis + "/" + m_strMuster;
     std::string pfad;
     if (DateiAuswaehlen(this, auswahl, pfad) != IDOK)

@@ -26,7 +26,9 @@ public:
     const std::string& GetMuster() const { return m_strMuster; }
 
 protected:
-    void FeldVerlassen(QLineEdit* feld) override;
+    void ZeigeDaten() override { ZeigePfad(); }
+    void LeseDaten() override { LesePfad(); }
+    void OnSchaltflaeche(QPushButton*) override { OnSuchen(); }
 
 private:
     // Splits and completes a typed or chosen path.
@@ -34,5 +36,5 @@ private:
 
     std::string m_strVerzeichnis = "/";
     std::string m_strMuster = "$b.lmp";
-    QLineEdit* m_pPfad = nullptr;
+    CFeld* m_pPfad = nullptr;
 };
