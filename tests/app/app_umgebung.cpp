@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include <QFileDialog>
+
 #include "model/test.h"
 #include "model/training.h"
 #include "platform/archiv.h"
@@ -25,6 +27,30 @@ CSkriptLaeufer::CSkriptLaeufer()
 CSkriptLaeufer::~CSkriptLaeufer()
 {
     SetModalLaeufer(std::move(m_vorher));
+}
+
+// Answers a file dialog with a path (empty: cancel) and keeps what it showed.
+CSkriptLaeufer::Antwort WaehleDatei(std::string pfad, CDateiDialogDaten* daten)
+{
+    return [=](QDialog& d) {
+        auto& datei = dynamic_cast<QFileDialog&>(d);
+        if (daten) {
+            daten->titel = datei.windowTitle();
+            daten->filter = datei.nameFilters();
+            daten->ordner = datei.directory().absolutePath();
+            daten->speichern = datei.acceptMode() == QFileDialog::AcceptSave;
+            daten->endung = datei.defaultSuffix();
+        }
+        if (pfad.empty()) {
+            d.done(QDialog::Rejected);
+            return d.result();
+        }
+        const std::filesystem::path p(pfad);
+        datei.setDirectory(QString::fromStdString(p.parent_path().string()));
+        datei.selectFile(QString::fromStdString(p.filename().string()));
+        d.done(QDialog::Accepted);
+        return d.result();
+    };
 }
 
 void AppTest::SetUp()

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "app/lumetra_app.h"
@@ -35,6 +36,18 @@ public:
 private:
     ModalLaeufer m_vorher;
 };
+
+// What a file dialog showed.
+struct CDateiDialogDaten {
+    QString titel;
+    QStringList filter;
+    QString ordner;
+    bool speichern = false;
+    QString endung;
+};
+
+// Answers a file dialog with a path (empty: cancel) and keeps what it showed.
+CSkriptLaeufer::Antwort WaehleDatei(std::string pfad, CDateiDialogDaten* daten = nullptr);
 
 // Machine-wide store that cannot be written, as for an ordinary user.
 class CSystemGesperrt : public CQtEinstellungen {

@@ -23,20 +23,6 @@ CSkriptLaeufer::Antwort WaehleNeu(int zeile)
     };
 }
 
-// Answers a file dialog with a path.
-CSkriptLaeufer::Antwort WaehleDatei(std::string pfad, QStringList* filter = nullptr)
-{
-    return [pfad, filter](QDialog& d) {
-        auto& datei = dynamic_cast<QFileDialog&>(d);
-        if (filter)
-            *filter = datei.nameFilters();
-        const std::filesystem::path p(pfad);
-        datei.setDirectory(QString::fromStdString(p.parent_path().string()));
-        datei.selectFile(QString::fromStdString(p.filename().string()));
-        d.done(QDialog::Accepted);
-        return d.result();
-    };
-}
 
 } // namespace
 
@@ -149,10 +135,10 @@ TEST_F(DokumentTest, SpeichernFragtNachDemNamenUndOeffnetWieder)
     doc->SetModifiedFlag();
 
     const std::string ziel = Pfad("LMTR-Trainings/mein.lmt");
-    QStringList filter;
-    m_laeufer->m_antworten.push_back(WaehleDatei(ziel, &filter));
+    CDateiDialogDaten daten;
+    m_laeufer->m_antworten.push_back(WaehleDatei(ziel, &daten));
     m_app->GetMainWnd()->Befehl(ID_FILE_SAVE);
-    EXPECT_EQ(filter, QStringList{"LM-Trainingsdateien (*.lmt)"});
+    EXPECT_EQ(daten.filter, QStringList{"LM-Trainingsdateien (*.lmt)"});
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(doc->GetPathName(), ziel);
     EXPECT_EQ(doc->GetTitle(), "mein.lmt");
@@ -166,9 +152,9 @@ TEST_F(DokumentTest, SpeichernFragtNachDemNamenUndOeffnetWieder)
     m_meldungen->m_antworten = {IDNO};
     m_app->GetMainWnd()->Befehl(ID_FILE_CLOSE);
     // Opened again through the open dialog with both filters.
-    m_laeufer->m_antworten.push_back(WaehleDatei(ziel, &filter));
+    m_laeufer->m_antworten.push_back(WaehleDatei(ziel, &daten));
     m_app->OnFileOpen();
-    EXPECT_EQ(filter, QStringList({"LM-Trainingsdateien (*.lmt)", "LM-Testdateien (*.lmd)", "Alle Dateien (*)"}));
+    EXPECT_EQ(daten.filter, QStringList({"LM-Trainingsdateien (*.lmt)", "LM-Testdateien (*.lmd)", "Alle Dateien (*)"}));
     auto* wieder = dynamic_cast<CLMTrainingDoc*>(m_app->GetVorlagen()[0]->GetDokumente().at(0));
     ASSERT_NE(wieder, nullptr);
     EXPECT_EQ(wieder->GetTraining().GetAufgabenart(), 20);

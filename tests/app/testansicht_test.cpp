@@ -1,19 +1,12 @@
 // The test view: settings and report pages, bottom row, report menu and
 // buttons, and the commands, with a scripted presentation engine.
-#include "app_umgebung.h"
-#include "skript_darbietung.h"
+#include "ansicht_umfeld.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QToolBar>
 
-#include "app/fragedlg.h"
 #include "app/lmtestdoc.h"
 #include "app/testansicht.h"
 #include "model/test.h"
@@ -52,30 +45,17 @@ CTestBericht KonstanteReize(uint32_t flags)
 
 } // namespace
 
-class TestansichtTest : public AppTest {
+class TestansichtTest : public CAnsichtTest<CLMTestDoc, CLMTestView, 1, 32862> {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
-        SchreibeVorlagen();
-        Starte();
+        CAnsichtTest::SetUp();
         // Whole pixels: the unit's texts do not depend on the arrangement.
         CAnzeigeOptionen o = m_app->m_Profil.GetAnzeigeOptionen();
         o.SetEinheit(0x0008);
         m_app->m_Profil.SetAnzeigeoptionen(o);
         m_app->m_Umgebung.Berechnen();
-        SetDarbietungsFabrik([this] { return std::make_unique<CSkriptDarbietung>(m_skript); });
-        m_doc = dynamic_cast<CLMTestDoc*>(m_app->GetVorlagen()[1]->OpenDocumentFile(""));
-        ASSERT_NE(m_doc, nullptr);
-        m_ansicht = dynamic_cast<CLMTestView*>(m_doc->GetFenster()->GetAnsicht());
-        ASSERT_NE(m_ansicht, nullptr);
-        m_ansicht->ZeigeSeite();
-        m_meldungen->m_meldungen.clear();
-    }
-    void TearDown() override
-    {
-        SetDarbietungsFabrik({});
-        AppTest::TearDown();
+        Oeffnen();
     }
 
     CTest& Test() { return m_doc->GetTest(); }
@@ -96,8 +76,6 @@ protected:
         l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
         Test().SetLinien(l);
     }
-    std::string Text(int nr) const { return m_ansicht->GetText(nr); }
-    bool NurLesen(int nr) const { return qobject_cast<QLineEdit*>(m_ansicht->Steuerelement(nr))->isReadOnly(); }
     bool An(int nr) const { return m_ansicht->Steuerelement(nr)->isEnabled(); }
     bool Versteckt(int nr) const { return m_ansicht->Steuerelement(nr)->isHidden(); }
     std::vector<std::string> Fusszeile() const { return {Text(88), Text(90), Text(92)}; }
@@ -108,35 +86,6 @@ protected:
             t.push_back(Text(nr));
         return t;
     }
-    QMenu* Berichtmenue() const { return m_app->GetMainWnd()->menuBar()->actions()[4]->menu(); }
-    bool MenueAn(int position) const { return Berichtmenue()->actions()[position]->isEnabled(); }
-    std::vector<int> Knoepfe() const
-    {
-        std::vector<int> an;
-        for (QAction* a : m_app->GetMainWnd()->GetSymbolleiste()->actions()) {
-            const int id = a->data().toInt();
-            if (id >= 32862 && id <= 32871 && a->isEnabled())
-                an.push_back(id);
-        }
-        return an;
-    }
-    void Antworte(int antwort)
-    {
-        m_laeufer->m_antworten.push_back([this, antwort](QDialog& d) {
-            m_fragen.push_back(dynamic_cast<CHinweisDlg&>(d).GetText());
-            return antwort;
-        });
-    }
-    void Bild(const char* name)
-    {
-        QDir().mkpath(LUMETRA_ARTIFACTS);
-        ASSERT_TRUE(m_ansicht->GetFormular()->grab().save(QString(LUMETRA_ARTIFACTS "/") + name + ".png"));
-    }
-
-    CSkript m_skript;
-    CLMTestDoc* m_doc = nullptr;
-    CLMTestView* m_ansicht = nullptr;
-    std::vector<std::string> m_fragen;
 };
 
 TEST_F(TestansichtTest, NeuerTestZeigtLinienhalbierung)

@@ -1,22 +1,15 @@
 // The training view: pages, bottom row, report menu and buttons, and the
 // commands, with a scripted presentation engine.
-#include "app_umgebung.h"
-#include "skript_darbietung.h"
+#include "ansicht_umfeld.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
-#include <QToolBar>
 
 #include "app/darbietung.h"
-#include "app/fragedlg.h"
-#include "app/kindrahmen.h"
 #include "app/lmtrainingdoc.h"
 #include "app/trainingsansicht.h"
 #include "model/testbericht.h"
@@ -48,24 +41,12 @@ CTrainingsBericht Reaktionsbericht(uint32_t flags = 0x2 | 0x100 | 0x8000)
 
 } // namespace
 
-class TrainingsansichtTest : public AppTest {
+class TrainingsansichtTest : public CAnsichtTest<CLMTrainingDoc, CLMTrainingView, 0, 32850> {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
-        SchreibeVorlagen();
-        Starte();
-        SetDarbietungsFabrik([this] { return std::make_unique<CSkriptDarbietung>(m_skript); });
-        m_doc = dynamic_cast<CLMTrainingDoc*>(m_app->GetVorlagen()[0]->OpenDocumentFile(""));
-        ASSERT_NE(m_doc, nullptr);
-        m_ansicht = dynamic_cast<CLMTrainingView*>(m_doc->GetFenster()->GetAnsicht());
-        ASSERT_NE(m_ansicht, nullptr);
-        m_meldungen->m_meldungen.clear();
-    }
-    void TearDown() override
-    {
-        SetDarbietungsFabrik({});
-        AppTest::TearDown();
+        CAnsichtTest::SetUp();
+        Oeffnen();
     }
 
     CTraining& Training() { return m_doc->GetTraining(); }
@@ -76,35 +57,7 @@ protected:
         m_ansicht->ZeigeSeite();
         m_ansicht->AktualisiereBerichtMenue();
     }
-    std::string Text(int nr) const { return m_ansicht->GetText(nr); }
-    bool NurLesen(int nr) const { return qobject_cast<QLineEdit*>(m_ansicht->Steuerelement(nr))->isReadOnly(); }
     std::vector<std::string> Fusszeile() const { return {Text(87), Text(89), Text(91)}; }
-    QMenu* Berichtmenue() const { return m_app->GetMainWnd()->menuBar()->actions()[4]->menu(); }
-    bool MenueAn(int position) const { return Berichtmenue()->actions()[position]->isEnabled(); }
-    // Enabled report buttons, as their command ids.
-    std::vector<int> Knoepfe() const
-    {
-        std::vector<int> an;
-        for (QAction* a : m_app->GetMainWnd()->GetSymbolleiste()->actions()) {
-            const int id = a->data().toInt();
-            if (id >= 32850 && id <= 32859 && a->isEnabled())
-                an.push_back(id);
-        }
-        return an;
-    }
-    // The next question box is answered and its text kept.
-    void Antworte(int antwort)
-    {
-        m_laeufer->m_antworten.push_back([this, antwort](QDialog& d) {
-            m_fragen.push_back(dynamic_cast<CHinweisDlg&>(d).GetText());
-            return antwort;
-        });
-    }
-
-    CSkript m_skript;
-    CLMTrainingDoc* m_doc = nullptr;
-    CLMTrainingView* m_ansicht = nullptr;
-    std::vector<std::string> m_fragen;
 };
 
 TEST_F(TrainingsansichtTest, NeuesTrainingZeigtAngabenOhneBerichte)

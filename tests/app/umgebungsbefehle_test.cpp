@@ -24,38 +24,6 @@ const char* const kNichtGespeichert =
 const char* const kProfilNichtGespeichert =
     "Fehler: Die Profildatei konnte nicht gespeichert werden. Der Dateiname der Profildatei lautet ";
 
-struct CDateiDialogDaten {
-    QString titel;
-    QStringList filter;
-    QString ordner;
-    bool speichern = false;
-    QString endung;
-};
-
-// Answers a file dialog with a path (empty: cancel) and keeps what it showed.
-CSkriptLaeufer::Antwort WaehleDatei(std::string pfad, CDateiDialogDaten* daten = nullptr)
-{
-    return [=](QDialog& d) {
-        auto& datei = dynamic_cast<QFileDialog&>(d);
-        if (daten) {
-            daten->titel = datei.windowTitle();
-            daten->filter = datei.nameFilters();
-            daten->ordner = datei.directory().absolutePath();
-            daten->speichern = datei.acceptMode() == QFileDialog::AcceptSave;
-            daten->endung = datei.defaultSuffix();
-        }
-        if (pfad.empty()) {
-            d.done(QDialog::Rejected);
-            return d.result();
-        }
-        const std::filesystem::path p(pfad);
-        datei.setDirectory(QString::fromStdString(p.parent_path().string()));
-        datei.selectFile(QString::fromStdString(p.filename().string()));
-        d.done(QDialog::Accepted);
-        return d.result();
-    };
-}
-
 // Types into a field of the dialog, leaves it and confirms.
 CSkriptLaeufer::Antwort TippeUndBestaetige(const char* feld, std::string text)
 {

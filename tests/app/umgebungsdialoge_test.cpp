@@ -70,22 +70,6 @@ void Bild(QDialog& d, const std::string& name)
     EXPECT_TRUE(d.grab().save(QString::fromStdString(std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png")));
 }
 
-// Answers a file dialog with a path and keeps its title and filters.
-CSkriptLaeufer::Antwort WaehleDatei(std::string pfad, QString* titel = nullptr, QStringList* filter = nullptr)
-{
-    return [=](QDialog& d) {
-        auto& datei = dynamic_cast<QFileDialog&>(d);
-        if (titel)
-            *titel = datei.windowTitle();
-        if (filter)
-            *filter = datei.nameFilters();
-        const std::filesystem::path p(pfad);
-        datei.setDirectory(QString::fromStdString(p.parent_path().string()));
-        datei.selectFile(QString::fromStdString(p.filename().string()));
-        d.done(QDialog::Accepted);
-        return d.result();
-    };
-}
 
 } // namespace
 
@@ -360,12 +344,11 @@ TEST_F(ProfilDlgTest, SuchenNimmtDenGewaehltenNamenAlsMuster)
     dlg.LadeAusProfil(&m_profil);
     dlg.OnInitDialog();
     std::filesystem::create_directories(Pfad("andere"));
-    QString titel;
-    QStringList filter;
-    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("andere/meins"), &titel, &filter));
+    CDateiDialogDaten daten;
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("andere/meins"), &daten));
     dlg.OnSuchen();
-    EXPECT_EQ(titel, "Suchen");
-    EXPECT_EQ(filter, QStringList({"LM-Profildateien (*.lmp)", "Alle Dateien (*)"}));
+    EXPECT_EQ(daten.titel, "Suchen");
+    EXPECT_EQ(daten.filter, QStringList({"LM-Profildateien (*.lmp)", "Alle Dateien (*)"}));
     EXPECT_EQ(dlg.GetVerzeichnis(), Pfad("andere"));
     EXPECT_EQ(dlg.GetMuster(), "meins.lmp");
     EXPECT_EQ(Text(dlg, "pfad"), Pfad("andere/meins.lmp"));
@@ -429,17 +412,16 @@ TEST_F(DateiverwaltungDlgTest, SucheBehaeltVonBildernNurDenOrdner)
     dlg.OnInitDialog();
     std::filesystem::create_directories(Pfad("bilder"));
     std::filesystem::create_directories(Pfad("vorlagen"));
-    QString titel;
-    QStringList filter;
-    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("bilder/sonne.bmp"), &titel, &filter));
+    CDateiDialogDaten daten;
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("bilder/sonne.bmp"), &daten));
     dlg.OnSuchenBilder();
-    EXPECT_EQ(filter, QStringList({"Bitmap (*.bmp)", "Alle Dateien (*)"}));
+    EXPECT_EQ(daten.filter, QStringList({"Bitmap (*.bmp)", "Alle Dateien (*)"}));
     EXPECT_EQ(Text(dlg, "bilder"), Pfad("bilder") + "/*.bmp");
 
-    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("vorlagen/start"), &titel, &filter));
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("vorlagen/start"), &daten));
     dlg.OnSuchenUmgebung();
-    EXPECT_EQ(titel, "Suchen");
-    EXPECT_EQ(filter, QStringList({"LM-Umgebungsdateien (*.lmu)", "Alle Dateien (*)"}));
+    EXPECT_EQ(daten.titel, "Suchen");
+    EXPECT_EQ(daten.filter, QStringList({"LM-Umgebungsdateien (*.lmu)", "Alle Dateien (*)"}));
     EXPECT_EQ(dlg.GetVerzeichnisse().m_strUmgebungsVorlage, Pfad("vorlagen/start.lmu"));
 
     // Cancelled: nothing changes.
