@@ -36,19 +36,6 @@ std::string Datei(const std::string& name, const std::string& inhalt)
     return testanzeige::Schreiben(name, std::vector<uint8_t>(inhalt.begin(), inhalt.end()));
 }
 
-// Rows of page p that hold ink (index 10).
-std::vector<int> Tintenzeilen(CPraesentation& p, int seite)
-{
-    std::vector<int> zeilen;
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 1000; ++x)
-            if (testanzeige::Pixel(p.m_pVordergrund, x, seite * 100 + y) == 10) {
-                zeilen.push_back(y);
-                break;
-            }
-    return zeilen;
-}
-
 TEST(Lesetext, EineZeileIstUeberschriftUndEinzigeSeite)
 {
     CLaufUmfeld u;
@@ -69,28 +56,6 @@ TEST(Lesetext, EineZeileIstUeberschriftUndEinzigeSeite)
     ASSERT_FALSE(spalten.empty());
     EXPECT_NEAR((*spalten.begin() + *spalten.rbegin()) / 2.0, 500.0, 3.0);
     u.Speichern(p.m_pVordergrund, "lesetext_seite");
-}
-
-TEST(Lesetext, VolleSeiteBehaeltIhreLetzteZeile)
-{
-    // Heading and four lines fill 100 pixels exactly; a sixth starts page 2.
-    const std::string fuenf = "Titel\r\neins\r\nzwei\r\ndrei\r\nvier";
-    {
-        CLaufUmfeld u;
-        Lesen(u, Datei("fuenf.txt", fuenf));
-        CPraesentation p;
-        ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
-        EXPECT_EQ(p.m_nAnzahl, 1);
-        EXPECT_GT(Tintenzeilen(p, 0).back(), 80);
-    }
-    CLaufUmfeld u;
-    Lesen(u, Datei("sechs.txt", fuenf + "\r\nfünf"));
-    CPraesentation p;
-    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
-    EXPECT_EQ(p.m_nAnzahl, 2);
-    EXPECT_EQ(p.m_TrainingsBericht.GetAnzahlReize(), 2);
-    EXPECT_EQ(p.m_Rechtecke1.GetAt(1).top, 100);
-    EXPECT_LT(Tintenzeilen(p, 1).back(), 20);
 }
 
 TEST(Lesetext, FehlendeDatei)

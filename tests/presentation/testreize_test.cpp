@@ -1,10 +1,7 @@
 #include "laufumfeld.h"
-#include "testanzeige.h"
 
 #include "model/test.h"
 #include "presentation/ablaufbits.h"
-#include "presentation/bmpdatei.h"
-#include "presentation/oberflaeche_dc.h"
 #include "presentation/testreize.h"
 
 #include <gtest/gtest.h>
@@ -46,53 +43,7 @@ std::vector<int> Folge(const CTestBericht& b)
     return f;
 }
 
-std::vector<BYTE> Bild(IDirectDrawSurface* s)
-{
-    std::vector<BYTE> bild;
-    for (int y = 0; y < 768; ++y)
-        for (int x = 0; x < 1024; ++x)
-            bild.push_back(BYTE(testanzeige::Pixel(s, x, y)));
-    return bild;
-}
-
-// The ready screen as it must look: three centred lines a font height apart.
-std::vector<BYTE> Bereitbild(IDirectDraw2* dd, CPalette& palette, const char* titel, const char* anzahl)
-{
-    IDirectDrawSurface* s = testanzeige::Oberflaeche(dd, 1024, 768);
-    testanzeige::Fuellen(s, RECT{0, 0, 1024, 768}, INDEX_DURCHSICHTIG);
-    {
-        COberflaechenDC dc(s);
-        CDC* pDC = dc.GetDC();
-        LOGFONT lf{};
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lf.lfFaceName = "Arial";
-        lf.lfHeight = 19;
-        CFont f;
-        f.CreateFontIndirect(&lf);
-        pDC->SelectPalette(&palette, false);
-        pDC->SelectObject(&f);
-        pDC->SetBkColor(PALETTEINDEX(INDEX_HINTERGRUND));
-        pDC->SetTextColor(PALETTEINDEX(INDEX_VORDERGRUND));
-        pDC->SetTextAlign(TA_CENTER | TA_BOTTOM);
-        pDC->TextOut(512, 374, titel);
-        pDC->TextOut(512, 393, anzahl);
-        pDC->TextOut(512, 412, "Bereit?");
-    }
-    std::vector<BYTE> bild = Bild(s);
-    s->Release();
-    return bild;
-}
-
 } // namespace
-
-TEST(Linientest, Bereitbild)
-{
-    CLaufUmfeld u;
-    CPraesentation p;
-    ASSERT_EQ(Vorbereitet(u, p, 10, kNichts), 0) << p.m_strFehler;
-    EXPECT_EQ(p.m_nAnzahl, 4);
-    EXPECT_EQ(Bild(p.m_pRueckpuffer), Bereitbild(p.m_pDD, p.m_Palette, "Test: Linienhalbierung", "4 Durchgänge"));
-}
 
 TEST(Linientest, RechteckeInPixeln)
 {
