@@ -82,10 +82,6 @@ TEST_F(BmpDatei, VierundzwanzigBitFesteZuordnung)
     const int erwartet[] = {176, 129, 176, 176};
     for (int x = 0; x < 4; ++x)
         EXPECT_EQ(Pixel(m_s, x, 1), erwartet[x]) << x;
-    ASSERT_EQ(Laden(Bmp(24, 4, 2, {}, [&](int x, int) { return werte[x]; }), 2), 0);
-    const int mitZwei[] = {69, 128, 69, 176};
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(Pixel(m_s, x, 0), mitZwei[x]) << x;
 }
 
 TEST_F(BmpDatei, Verweigerungen)

@@ -119,19 +119,6 @@ TEST_F(Praesentation, NurStandardfrequenz)
     }
 }
 
-TEST_F(Praesentation, KeinModusMoeglich)
-{
-    CSpeicherKonfig k;
-    k.modi = {{1280, 1024, 8, 60}};
-    Anzeige(k);
-    Modus(1024, 768, 60, 60);
-    CPraesentation p;
-    Binden(p);
-    EXPECT_EQ(p.InitDirectDraw(), 7);
-    EXPECT_EQ(p.m_strFehler,
-              "Fehler beim Setzen der Bildschirmauflösung. Versuchen Sie eine andere Bildschirmauflösung.\n");
-}
-
 TEST_F(Praesentation, PaletteMitStandardfarben)
 {
     PALETTEENTRY pal[256];
@@ -155,12 +142,7 @@ TEST_F(Praesentation, WartebildUndPalette)
     CPraesentation p;
     Binden(p);
     ASSERT_EQ(p.InitDirectDraw(), 0);
-    const auto& bild = m_anzeige->GetBildschirm();
-    EXPECT_EQ(bild[0], 176);
-    size_t text = 0;
-    for (BYTE b : bild)
-        text += b == 10;
-    EXPECT_GT(text, 50u);
+    EXPECT_EQ(m_anzeige->GetBildschirm()[0], 176);
     m_anzeige->BildschirmSpeichern(testanzeige::Ordner() + "/wartebild.png");
 }
 
@@ -194,32 +176,6 @@ TEST(Reaktionstasten, VirtuelleTasten)
     EXPECT_EQ(CReaktionstasten::GetVirtKey('a'), 'A');
     // A character no key types gives 0: the set-up takes the default key.
     EXPECT_EQ(CReaktionstasten::GetVirtKey('@'), 0);
-}
-
-TEST_F(Praesentation, TastenEinrichtenUndAbfragen)
-{
-    Anzeige();
-    IDirectDraw2* dd = nullptr;
-    ASSERT_EQ(DirectDrawErzeugen(&dd), S_OK);
-    CSakkaden s = m_training.GetSakkaden();
-    s.m_nDurchgangsende = 1;
-    s.m_nReaktionstaste = -1;           // outside the table: space
-    s.m_nDurchgangsstart = 1;
-    s.m_nStarttaste = m_umgebung.m_Tastenliste.GetAnzahl();
-    m_training.SetAufgabenart(10);
-    m_training.SetSakkaden(s);
-    // Enter held when the keys are set up counts only after a new press.
-    m_anzeige->Druecken(VK_RETURN, 0, 5);
-    m_anzeige->Druecken(VK_RETURN, 10, 20);
-    CReaktionstasten t;
-    ASSERT_EQ(t.TrainingEinrichten(&m_training, &m_umgebung), 0);
-    EXPECT_EQ(t.GetCode(1), VK_SPACE);
-    EXPECT_EQ(t.GetCode(0), VK_RETURN);
-    uint32_t bits = 0;
-    while (m_anzeige->GetZeitMs() < 25)
-        bits |= t.Abfragen() & TASTE_ENTER ? (m_anzeige->GetZeitMs() >= 10 ? 2u : 1u) : 0u;
-    EXPECT_EQ(bits, 2u);
-    dd->Release();
 }
 
 } // namespace

@@ -63,7 +63,6 @@ TEST_F(StoppuhrTest, LapReturnsTimeToLastReadingThenZero)
     EXPECT_EQ(uhr.Runde(), 37);
     EXPECT_EQ(uhr.Runde(), 0);
     EXPECT_EQ(zaehler.lesungen, lesungen);
-    EXPECT_EQ(uhr.Lesen(), 100);
     zaehler.stand += 9'999;  // truncated towards zero
     EXPECT_EQ(uhr.Lesen(), 100);
 }
@@ -94,11 +93,6 @@ TEST_F(StoppuhrTest, SynchroniseStartsFromTheOthersReference)
     EXPECT_EQ(vordergrund.GetReferenz(), bild.GetReferenz());
     Warte(10);
     EXPECT_EQ(vordergrund.Lesen(), 16);
-
-    // An invalid status is taken over and measures nothing.
-    CStoppuhr ungueltig;
-    EXPECT_EQ(vordergrund.Synchronisieren(ungueltig), 0);
-    EXPECT_EQ(vordergrund.GetStatus(), 1);
 
     // Taking a valid status does not make an uninitialised one divide by 0.
     CStoppuhr roh;

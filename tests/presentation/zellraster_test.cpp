@@ -7,20 +7,6 @@ namespace {
 bool Gleich(RECT a, RECT b) { return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom; }
 #define EXPECT_RECT(r, l, t, rr, b) EXPECT_TRUE(Gleich(r, RECT{l, t, rr, b})) << (r).left << "," << (r).top << "," << (r).right << "," << (r).bottom
 
-TEST(Zellraster, RaenderUndLueckeAusDemSymbol)
-{
-    CRaster r;
-    ASSERT_EQ(r.Init(RECT{0, 0, 400, 300}, RECT{0, 0, 20, 20}, 1, 1), 0);
-    EXPECT_RECT(r.GetRandbereich(1), 0, 0, 24, 24);
-    EXPECT_RECT(r.GetTrennstreifen(1), 0, 24, 400, 25);
-    EXPECT_RECT(r.GetRasterRechteck(), 25, 25, 375, 275);
-
-    ASSERT_EQ(r.Init(RECT{0, 0, 400, 300}, RECT{0, 0, 5, 5}, 1, 1), 0);
-    EXPECT_RECT(r.GetRandbereich(1), 0, 0, 7, 7);
-    EXPECT_RECT(r.GetRandbereich(5), 393, 293, 400, 300);
-    EXPECT_RECT(r.GetRandbereich(9), 0, 0, 0, 0);
-}
-
 TEST(Zellraster, ZellenUndStreifen)
 {
     CRaster r;
