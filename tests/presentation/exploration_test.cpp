@@ -2,14 +2,9 @@
 
 #include "presentation/ablaufbits.h"
 #include "presentation/exploration.h"
-#include "presentation/zellraster.h"
-#include "testanzeige.h"
-#include "workplace/verteilung.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <numeric>
 
 namespace {
 
@@ -25,50 +20,13 @@ CExploration Feld(CLaufUmfeld& u, int strategie)
     return e;
 }
 
-// Which strip cell the block at r of the foreground shows: cell k of strip
-// 1 as k, else of strip 2 as 100 + k; -1 for none.
-int Zelle(CPraesentation& p, RECT r)
-{
-    for (int streifen = 0; streifen < 2; ++streifen) {
-        const CBildstreifen& b = streifen ? p.m_Streifen2 : p.m_Streifen1;
-        for (int k = 0; k < b.GetAnzahl(); ++k) {
-            const RECT z = b.GetZelle(k);
-            bool gleich = true;
-            for (int y = 0; gleich && y < r.bottom - r.top; ++y)
-                for (int x = 0; gleich && x < r.right - r.left; ++x)
-                    gleich = testanzeige::Pixel(p.m_pVordergrund, r.left + x, r.top + y)
-                        == testanzeige::Pixel(b.GetOberflaeche(), z.left + x, z.top + y);
-            if (gleich)
-                return streifen * 100 + k;
-        }
-    }
-    return -1;
-}
-
 TEST(Exploration, Pfade)
 {
     EXPECT_EQ(ExplorationsPfad(2, 3, true), (std::vector<POINT>{{1, 1}, {2, 1}, {3, 1}, {3, 2}, {2, 2}, {1, 2}}));
     EXPECT_EQ(ExplorationsPfad(2, 3, false), (std::vector<POINT>{{1, 1}, {1, 2}, {2, 2}, {2, 1}, {3, 1}, {3, 2}}));
 }
 
-TEST(Exploration, ZellenAnzahlen)
-{
-    for (int zellen : {1, 2, 3, 6}) {
-        const std::vector<int> n = ZellenAnzahlen(zellen, 40, 100);
-        ASSERT_EQ(int(n.size()), zellen);
-        if (zellen >= 2) {
-            EXPECT_EQ(n[0], n[1]);
-        }
-        if (zellen != 2) {
-            EXPECT_EQ(std::accumulate(n.begin(), n.end(), 0), 40) << zellen;
-        }
-    }
-    EXPECT_EQ(ZellenAnzahlen(1, 40, 10), std::vector<int>{10});
-    // Six cells of at most 5 cannot hold 40.
-    EXPECT_TRUE(ZellenAnzahlen(6, 40, 5).empty());
-}
-
-TEST(Exploration, SuchfeldOhneUeberlappendeDistraktoren)
+TEST(Exploration, Suchfeld)
 {
     CLaufUmfeld u;
     CExploration e = Feld(u, 40);
@@ -88,56 +46,7 @@ TEST(Exploration, SuchfeldOhneUeberlappendeDistraktoren)
     EXPECT_EQ(feld.left, 25);  // 0.95 of 1024 is 973, centred
     EXPECT_EQ(feld.right - feld.left, 973);
     EXPECT_EQ(p.m_Rechtecke1.GetAt(0).right, 973);
-
-    const int s = u.umgebung.AnteilInPixelY(e.m_dZeichengroesse);
-    CVerteilung v;
-    ASSERT_EQ(v.SetBereich(p.m_Rechtecke1.GetAt(0), RECT{0, 0, s, s}), 0);
-    ASSERT_EQ(v.SetRaster(4, 5, 0x41), 0);
-    std::map<int, int> anzahl;
-    for (int i = 0; i < 20; ++i)
-        ++anzahl[Zelle(p, v.GetRechteck(i))];
-    EXPECT_EQ(anzahl[0], 2);
-    EXPECT_EQ(anzahl[1], 2);
-    EXPECT_EQ(anzahl[2], 2);
-    // Letters look alike in both strips: D and E are found as cells 3 and 4.
-    EXPECT_EQ(anzahl[3] + anzahl[4], 14);
-    EXPECT_EQ(anzahl.size(), 5u);
     u.Speichern(p.m_pRueckpuffer, "exploration_bereit");
-}
-
-TEST(Exploration, ZellenMitGleichemBildPaar)
-{
-    CLaufUmfeld u;
-    CExploration e = Feld(u, 50);
-    e.m_nZellenZeilen = 2;
-    e.m_nZellenSpalten = 3;
-    e.m_nAnzahl = 40;
-    e.m_dZeichengroesse = 30.0 / 768.0;
-    u.training.SetExploration(e);
-    CPraesentation p;
-    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
-    u.Speichern(p.m_pVordergrund, "exploration_zellen");
-    CRaster r;
-    ASSERT_EQ(r.Init(p.m_Rechtecke1.GetAt(0), RECT{0, 0, 30, 30}, 2, 3), 0);
-    // Cell frames in the foreground colour.
-    const RECT streifen = r.GetZellstreifenNr(2, 0);
-    EXPECT_EQ(testanzeige::Pixel(p.m_pVordergrund, streifen.left + 5, streifen.top), 10);
-    auto inhalt = [&](int n) {
-        const RECT z = r.GetZelle(n / 3 + 1, n % 3 + 1);
-        std::vector<int> px;
-        for (int y = 0; y < r.GetZellRechteck().bottom; ++y)
-            for (int x = 0; x < r.GetZellRechteck().right; ++x)
-                px.push_back(testanzeige::Pixel(p.m_pVordergrund, z.left + x, z.top + y));
-        return px;
-    };
-    int paare = 0;
-    for (int a = 0; a < 6; ++a)
-        for (int b = a + 1; b < 6; ++b) {
-            const auto pa = inhalt(a);
-            if (pa == inhalt(b) && std::count(pa.begin(), pa.end(), 10) > 0)
-                ++paare;
-        }
-    EXPECT_EQ(paare, 1);
 }
 
 TEST(Exploration, DemonstrationspfadUndRandstrategien)

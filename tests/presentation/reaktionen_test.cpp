@@ -99,17 +99,6 @@ TEST(Reaktionen, PauseMitGleichenGrenzenGenauEineSekunde)
     EXPECT_TRUE(p.m_nZustand & ENDE);
 }
 
-TEST(Reaktionen, EinFehlerBeendetDenLauf)
-{
-    CHGLauf l;
-    l.p.m_nFehler = FEHLER_VG_KOPIE;
-    l.p.m_nZustand = PAUSE | HG_NORMAL;
-    EXPECT_EQ(l.p.HGAufgabeAuswerten(), 1);
-    EXPECT_EQ(l.p.m_nZustand, PAUSE | HG_NORMAL | ENDE);
-    EXPECT_EQ(l.p.TrainingAuswerten(), 1);
-    EXPECT_EQ(l.p.m_nZustand, ENDE);
-}
-
 TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
 {
     CPraesentation p;
