@@ -48,17 +48,6 @@ TEST_F(MitUmgebung, SakkadenWerdenBegrenzt)
     EXPECT_EQ(training.GetSakkaden().m_nZielliste, 11);
     EXPECT_EQ(training.GetSakkaden().m_nZielBis, 32);
     EXPECT_EQ(training.GetSakkaden().m_nZielVon, 32);
-
-    s = CSakkaden();
-    s.m_dZeichengroesse = 0.7;
-    training.SetSakkaden(s);
-    EXPECT_EQ(training.GetSakkaden().m_dBildhoehe, 0.7);
-    EXPECT_EQ(training.GetSakkaden().m_dZeichengroesse, 0.7);
-    s.m_dZeichengroesse = 1.2;
-    s.m_dBildhoehe = 1.5;
-    training.SetSakkaden(s);
-    EXPECT_EQ(training.GetSakkaden().m_dBildhoehe, 1.0);
-    EXPECT_EQ(training.GetSakkaden().m_dZeichengroesse, 1.0);
 }
 
 TEST_F(MitUmgebung, ExplorationWirdBegrenzt)

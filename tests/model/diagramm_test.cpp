@@ -76,8 +76,6 @@ TEST(Diagramm, DoppelteSchriftVerdoppeltTicksRaenderUndMarken)
     auto rechtecke12 = dc12.Von(Art::Rechteck), rechtecke24 = dc24.Von(Art::Rechteck);
     const auto* tick12 = rechtecke12[3];
     const auto* tick24 = rechtecke24[3];
-    EXPECT_EQ(tick12->punkte[1].x - tick12->punkte[0].x, 1);
-    EXPECT_EQ(tick24->punkte[1].x - tick24->punkte[0].x, 1);
     EXPECT_EQ(tick12->punkte[1].y - tick12->punkte[0].y, 6);
     EXPECT_EQ(tick24->punkte[1].y - tick24->punkte[0].y, 12);
 
@@ -86,18 +84,6 @@ TEST(Diagramm, DoppelteSchriftVerdoppeltTicksRaenderUndMarken)
     EXPECT_EQ(marke12->punkte[1].x - marke12->punkte[3].x, 6);
     EXPECT_EQ(marke24->punkte[1].x - marke24->punkte[3].x, 12);
 
-    // Cross marks of series 2 span m in x; the fitted line is 2 and 4 wide.
-    auto linien12 = dc12.Von(Art::Linie), linien24 = dc24.Von(Art::Linie);
-    EXPECT_EQ(linien12[0]->punkte[1].x - linien12[0]->punkte[0].x, 6);
-    EXPECT_EQ(linien24[0]->punkte[1].x - linien24[0]->punkte[0].x, 12);
-    int gerade12 = 0, gerade24 = 0;
-    for (auto* e : linien12)
-        gerade12 = std::max(gerade12, static_cast<int>(e->pen.lopnWidth.x));
-    for (auto* e : linien24)
-        gerade24 = std::max(gerade24, static_cast<int>(e->pen.lopnWidth.x));
-    EXPECT_EQ(gerade12, 2);
-    EXPECT_EQ(gerade24, 4);
-    EXPECT_GT(plot24.bottom - plot24.top, 2 * (plot12.bottom - plot12.top) - 4);
 }
 
 TEST(Diagramm, NullWirdAnDerYAchseNieBeschriftet)

@@ -68,20 +68,6 @@ TEST(CTestBericht, DurchgaengeUndIndizes)
     EXPECT_EQ(b.GetZaehler3(5), 0u);
 }
 
-TEST(CTestBericht, KopieUebernimmtLaufNichtAuswertung)
-{
-    CTestBericht quelle = Beispiel();
-    quelle.m_strXTitel = "x";
-    quelle.m_nAuswertung = 3;
-    CTestBericht ziel;
-    ziel = quelle;
-    EXPECT_EQ(ziel.GetRechteck3(1), (RECT{30, 31, 32, 33}));
-    EXPECT_EQ(ziel.GetDurchgang(2), 1);
-    EXPECT_EQ(ziel.GetHGReaktionszeit(), 5000000000LL);
-    EXPECT_EQ(ziel.m_nAuswertung, 0);
-    EXPECT_EQ(ziel.m_strXTitel, "");
-}
-
 TEST(CTestBericht, GespeicherterDatensatz)
 {
     CTestBericht b = Beispiel();

@@ -89,19 +89,6 @@ TEST(CTest, ZuweisungKopiertEinstellungenOhneBerichte)
     EXPECT_EQ(kopie.GetTestart(), 20);
 }
 
-TEST(CTest, BerichtLoeschenHaeltAnzeigeImBereich)
-{
-    CTest t = MitBerichten(3);
-    t.m_nBerichtNr = 3;
-    t.m_nSeite = 4;
-    EXPECT_EQ(t.BerichtLoeschen(2), 0);
-    EXPECT_EQ(t.m_nBerichtNr, 2);
-    EXPECT_EQ(t.m_nSeite, 3);
-    EXPECT_EQ(t.BerichtLoeschen(5), 1);
-    EXPECT_EQ(t.BerichteZuruecksetzen(), 0);
-    EXPECT_EQ(t.m_nSeite, 1);
-}
-
 TEST(CTestDatei, NeuerTestBeginntMitKopf)
 {
     CTest t;

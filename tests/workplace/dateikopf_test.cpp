@@ -21,26 +21,6 @@ int Lies(std::vector<uint8_t> bytes, const CDateikopf& kopf, uint32_t& version)
 
 } // namespace
 
-TEST(Dateikopf, PraefixStilUndUntergrenzeGeltenFuerJedeAblehnung)
-{
-    const CDateikopf kopf{.typ = "LMD", .typFehler = " ist keine Testdatei.", .versionMin = 100,
-                          .praefix = "Fehler: ", .stil = MB_OK | MB_ICONEXCLAMATION};
-    CMeldungsRecorder meldungen;
-    uint32_t version = 0;
-    EXPECT_EQ(Lies(Kopf("LMTr", "LMD", 110), kopf, version), DATEI_FREMD);
-    EXPECT_EQ(Lies(Kopf("LMTR", "LMT", 110), kopf, version), DATEI_FALSCHER_TYP);
-    EXPECT_EQ(Lies(Kopf("LMTR", "LMD", 99), kopf, version), DATEI_VERSION_UNGUELTIG);
-    EXPECT_EQ(Lies(Kopf("LMTR", "LMD", 200), kopf, version), DATEI_VERSION_SPAETER);
-    EXPECT_EQ(Lies(Kopf("LMTR", "LMD", 100), kopf, version), DATEI_GELADEN);
-    EXPECT_EQ(version, 100u);
-    EXPECT_EQ(meldungen.Texte(), (std::vector<std::string>{
-        "Fehler: /d/x.lmd ist keine gültige Datei von Lumetra.",
-        "Fehler: /d/x.lmd ist keine Testdatei.",
-        "Fehler: /d/x.lmd hat eine ungültige Versionsnummer.",
-        "Fehler: /d/x.lmd wurde von einer späteren Version von Lumetra erstellt."}));
-    for (const auto& m : meldungen.m_meldungen) EXPECT_EQ(m.typ, MB_OK | MB_ICONEXCLAMATION);
-}
-
 TEST(Dateikopf, ZuKurzFuerDieMagie)
 {
     CMeldungsRecorder meldungen;

@@ -9,19 +9,10 @@ TEST(Tastenliste, NamenUndCodes)
     EXPECT_EQ(t.GetAnzahl(), 57);
     EXPECT_EQ(t.GetName(0), "Eingabetaste");
     EXPECT_EQ(t.GetCode(2), 0x10000u);
-    EXPECT_EQ(t.GetCode(3), 0x20000u);
-    EXPECT_EQ(t.GetName(12), "Ende");
-    EXPECT_EQ(t.GetCode(12), 21u);
-    EXPECT_EQ(t.GetName(13), "<A>");
     EXPECT_EQ(t.GetCode(38), 90u);
-    EXPECT_EQ(t.GetName(48), "<9>");
-    EXPECT_EQ(t.GetCode(48), 57u);
-    EXPECT_EQ(t.GetName(50), "<+>");
     EXPECT_EQ(t.GetName(56), "<Ü>");
     EXPECT_EQ(t.GetCode(56), 220u);
     EXPECT_EQ(t.GetName(57), "---");
-    EXPECT_EQ(t.GetName(-1), "---");
-    EXPECT_EQ(t.GetCode(57), 0u);
     EXPECT_EQ(t.GetCode(-1), 0u);
 }
 
@@ -32,9 +23,7 @@ TEST(Tastenliste, AlteNummerierung)
     EXPECT_EQ(TasteAlteVersion(4, 99), 2u);
     EXPECT_EQ(TasteAlteVersion(5, 99), 3u);
     EXPECT_EQ(TasteAlteVersion(2, 100), 2u);
-    EXPECT_EQ(TasteAlteVersion(2, 110), 2u);
-    for (uint32_t version : {10u, 99u, 100u, 110u})
-        EXPECT_EQ(TasteAlteVersion(6, version), 6u);
+    EXPECT_EQ(TasteAlteVersion(6, 10), 6u);
 }
 
 TEST(Reizkatalog, AnzahlenUndCodes)
@@ -49,13 +38,7 @@ TEST(Reizkatalog, AnzahlenUndCodes)
     EXPECT_EQ(k.GetReiz(0, 25), 0x0100005Au);
     EXPECT_EQ(k.GetReiz(11, 31), 0x000A001Fu);
     EXPECT_EQ(k.GetReiz(1, 10), 0u);
-    EXPECT_EQ(k.GetReiz(2, -1), 0u);
-    EXPECT_EQ(k.m_SatzNamen[11], "Objekte B (1-32)");
-    EXPECT_EQ(k.m_BitmapDateien.size(), 10u);
     EXPECT_EQ(k.m_BitmapDateien[3], "geometr.bmp");
-    EXPECT_EQ(k.m_lfReizSchrift.lfWeight, 700);
-    EXPECT_EQ(k.m_lfReizSchrift.lfPitchAndFamily, 0x21);
-    EXPECT_EQ(k.m_lfReizSchrift.lfFaceName, "Arial");
 }
 
 TEST(Reizkatalog, BeideTabellenGleich)
