@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
-#include "app/fragedlg.h"
 #include "app/kindrahmen.h"
 #include "app/lmtestdoc.h"
 #include "app/lmtrainingdoc.h"
@@ -88,19 +87,10 @@ protected:
             return d.result();
         });
     }
-    // The next question box answers and its text is kept.
-    void Antworte(int antwort)
-    {
-        m_laeufer->m_antworten.push_back([this, antwort](QDialog& d) {
-            m_fragen.push_back(dynamic_cast<CHinweisDlg&>(d).GetText());
-            return antwort;
-        });
-    }
     bool BerichtmenueAn() const { return m_app->GetMainWnd()->menuBar()->actions()[4]->isEnabled(); }
 
     CLMTrainingDoc* m_tdoc = nullptr;
     CLMTestDoc* m_xdoc = nullptr;
-    std::vector<std::string> m_fragen;
 };
 
 // Saccades to exploration with strategy 40 on the training sheet, accepted.
