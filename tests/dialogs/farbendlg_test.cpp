@@ -76,16 +76,10 @@ TEST_F(FarbenDlgTest, WaehlerAendertNurDieKopie)
     CFarbenDlg dlg;
     dlg.SetTraining(&profil, &training);
     dlg.OnInitDialog();
-
     Antwort(Waehle(alt.m_crHintergrund, QColor(1, 2, 3)));
     QTest::mouseClick(Teil<QPushButton>(dlg, "hintergrund"), Qt::LeftButton);
     EXPECT_EQ(dlg.GetFarben().m_crHintergrund, RGB(1, 2, 3));
-    // A cancelled chooser keeps the colour.
-    Antwort(Waehle(alt.m_crStandardmuster, QColor(9, 9, 9), QDialog::Rejected));
-    QTest::mouseClick(Teil<QPushButton>(dlg, "standardmuster"), Qt::LeftButton);
-    EXPECT_EQ(dlg.GetFarben().m_crStandardmuster, alt.m_crStandardmuster);
     EXPECT_EQ(training.GetFarben().m_crHintergrund, alt.m_crHintergrund);
-
     // Only the training's dialog hands the copy to a training.
     dlg.GetTest(&test);
     EXPECT_EQ(test.GetFarben().m_crHintergrund, CFarben().m_crHintergrund);
@@ -100,6 +94,9 @@ TEST_F(FarbenDlgTest, ModalerLaufBestaetigtOderBricht)
         CFarbenDlg dlg;
         dlg.SetTest(&profil, &test);
         Antwort([&](QDialog& d) {
+            // A cancelled chooser keeps the colour.
+            Antwort(Waehle(alt.m_crVordergrund, QColor(9, 9, 9), QDialog::Rejected));
+            QTest::mouseClick(Teil<QPushButton>(d, "vordergrund"), Qt::LeftButton);
             Antwort(Waehle(alt.m_crBeispielreiz, QColor(200, 100, 50)));
             QTest::mouseClick(Teil<QPushButton>(d, "beispielreiz"), Qt::LeftButton);
             QTest::mouseClick(Teil<QPushButton>(d, ergebnis == 1 ? "ok" : "abbrechen"), Qt::LeftButton);
@@ -112,6 +109,7 @@ TEST_F(FarbenDlgTest, ModalerLaufBestaetigtOderBricht)
             dlg.GetTest(&test);
         }
         EXPECT_EQ(test.GetFarben().m_crBeispielreiz, antwort == 1 ? RGB(200, 100, 50) : alt.m_crBeispielreiz);
+        EXPECT_EQ(test.GetFarben().m_crVordergrund, alt.m_crVordergrund);
         EXPECT_EQ(training.GetFarben().m_crBeispielreiz, CFarben().m_crBeispielreiz);
     }
 }
