@@ -13,7 +13,6 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "app/fragedlg.h"
 #include "app/kindrahmen.h"
 
 template <class Dokument, class Ansicht, int kVorlage, int kErsterKnopf>
@@ -57,14 +56,6 @@ protected:
         }
         return an;
     }
-    // The next question box is answered and its text kept.
-    void Antworte(int antwort)
-    {
-        m_laeufer->m_antworten.push_back([this, antwort](QDialog& d) {
-            m_fragen.push_back(dynamic_cast<CHinweisDlg&>(d).GetText());
-            return antwort;
-        });
-    }
     void Bild(const char* name)
     {
         QDir().mkpath(LUMETRA_ARTIFACTS);
@@ -74,5 +65,4 @@ protected:
     CSkript m_skript;
     Dokument* m_doc = nullptr;
     Ansicht* m_ansicht = nullptr;
-    std::vector<std::string> m_fragen;
 };

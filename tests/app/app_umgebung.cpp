@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 
+#include "app/fragedlg.h"
 #include "model/test.h"
 #include "model/training.h"
 #include "platform/archiv.h"
@@ -122,6 +123,14 @@ CLumetraApp& AppTest::Starte(bool systemSchreibbar)
     m_app = std::make_unique<CLumetraApp>(NeueEinstellungen(systemSchreibbar));
     EXPECT_TRUE(m_app->InitInstance());
     return *m_app;
+}
+
+void AppTest::Antworte(int antwort)
+{
+    m_laeufer->m_antworten.push_back([this, antwort](QDialog& d) {
+        m_fragen.push_back(dynamic_cast<CHinweisDlg&>(d).GetText());
+        return antwort;
+    });
 }
 
 std::vector<std::uint8_t> AppTest::LiesDatei(const std::string& pfad) const

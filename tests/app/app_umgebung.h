@@ -73,6 +73,9 @@ protected:
     CLumetraApp& Starte(bool systemSchreibbar = true);
     CQtEinstellungen Einstellungen() { return CQtEinstellungen(m_ordner + "/.einstellungen"); }
 
+    // The next question box is answered and its text kept in m_fragen.
+    void Antworte(int antwort);
+
     std::vector<std::uint8_t> LiesDatei(const std::string& pfad) const;
     void SchreibeDatei(const std::string& pfad, const std::vector<std::uint8_t>& bytes) const;
 
@@ -83,4 +86,5 @@ protected:
     std::unique_ptr<CMeldungsRecorder> m_meldungen;
     std::unique_ptr<CSkriptLaeufer> m_laeufer;
     std::unique_ptr<CLumetraApp> m_app;
+    std::vector<std::string> m_fragen;
 };

@@ -167,19 +167,13 @@ struct CTestFall {
 
 TEST(Druck, SeitenbereichNachWahl)
 {
-    int von = 0, bis = 0;
-    CDruckrahmen::BereichWaehlen(2, 3, 9, 4, 1, von, bis);
-    EXPECT_EQ(von, 3);
-    EXPECT_EQ(bis, 4);
-    CDruckrahmen::BereichWaehlen(2, 5, 2, 4, 1, von, bis);
-    EXPECT_EQ(von, 2);
-    EXPECT_EQ(bis, 2);
-    CDruckrahmen::BereichWaehlen(1, 1, 4, 4, 3, von, bis);
-    EXPECT_EQ(von, 3);
-    EXPECT_EQ(bis, 3);
-    CDruckrahmen::BereichWaehlen(0, 2, 2, 4, 3, von, bis);
-    EXPECT_EQ(von, 1);
-    EXPECT_EQ(bis, 4);
+    // all, selection, range (limited to the pages), current page
+    const int faelle[][7] = {{2, 3, 9, 4, 1, 3, 4}, {2, 5, 2, 4, 1, 2, 2}, {1, 1, 4, 4, 3, 3, 3}, {0, 2, 2, 4, 3, 1, 4}};
+    for (const auto& f : faelle) {
+        int von = 0, bis = 0;
+        CDruckrahmen::BereichWaehlen(f[0], f[1], f[2], f[3], f[4], von, bis);
+        EXPECT_EQ((std::pair{von, bis}), (std::pair{f[5], f[6]})) << f[0];
+    }
 }
 
 TEST(Druck, TrainingsangabenMitKopfzeile)
@@ -191,89 +185,38 @@ TEST(Druck, TrainingsangabenMitKopfzeile)
     CRecorderDC dc(A4());
     ASSERT_EQ(druck.ZeichneSeite(&dc, 1), 0);
 
-    // Head line: file name left, page right, both italic; the rule under it.
+    // Head line: file name left, page right, italic; the rule under it.
     const auto* name = Eintrag(dc, "Sakkaden links.lmt");
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->punkte[0], (POINT{kLinks, kKopf}));
     EXPECT_EQ(name->font.lfItalic, 1);
-    EXPECT_EQ(name->font.lfHeight, kT);
     EXPECT_EQ(name->font.lfFaceName, "Times New Roman");
-    EXPECT_EQ(name->font.lfPitchAndFamily, 18);
-    EXPECT_EQ(name->mapMode, MM_ISOTROPIC);
-    const auto* seite = Eintrag(dc, "Seite 1 von 3");
-    ASSERT_NE(seite, nullptr);
-    EXPECT_EQ(seite->punkte[0], (POINT{kRechts, kKopf}));
-    EXPECT_EQ(seite->ausrichtung, unsigned(TA_RIGHT | TA_TOP));
+    EXPECT_EQ(Ort(dc, "Seite 1 von 3"), (POINT{kRechts, kKopf}));
     const auto linien = dc.Von(CRecorderDC::Art::Linie);
     ASSERT_FALSE(linien.empty());
     EXPECT_EQ(linien[0]->punkte, (std::vector<POINT>{{kLinks, kKopf - kT - kP}, {kRechts, kKopf - kT - kP}}));
-    EXPECT_EQ(linien[0]->pen.lopnWidth.x, kP);
-
-    const auto* titel = Eintrag(dc, "Lumetra: Trainingsangaben");
-    ASSERT_NE(titel, nullptr);
-    EXPECT_EQ(titel->punkte[0], (POINT{(kLinks + kRechts) / 2, kOben}));
-    EXPECT_EQ(titel->font.lfWeight, FW_BOLD);
-    EXPECT_EQ(titel->ausrichtung, unsigned(TA_CENTER | TA_TOP));
+    EXPECT_EQ(Ort(dc, "Lumetra: Trainingsangaben"), (POINT{(kLinks + kRechts) / 2, kOben}));
 
     // Blocks: heading 2t under the last row, rule t + p under it, rows p +
     // half a line lower.
     EXPECT_EQ(Ort(dc, "Dateien"), (POINT{kLinks, kOben - 2 * kT}));
     const int dateien = NaechsterBlock(kOben);
-    EXPECT_EQ(Ort(dc, "Trainingsdatei"), (POINT{kLinks, dateien}));
     const int x40 = kLinks + 400, x80 = kLinks + 800, x5 = kLinks + 50;
-    const auto* datei = Eintrag(dc, "Sakkaden links.lmt", 1);
-    ASSERT_NE(datei, nullptr);
-    EXPECT_EQ(datei->punkte[0], (POINT{x40, dateien}));
-    EXPECT_EQ(datei->font.lfFaceName, "Courier New");
-    EXPECT_EQ(datei->font.lfPitchAndFamily, 49);
+    EXPECT_EQ(Ort(dc, "Sakkaden links.lmt", 1), (POINT{x40, dateien}));
     EXPECT_EQ(TextBei(dc, x40, Zeile(dateien, 1)), "/daten/LMTR-Trainings/");
 
     const int vg = NaechsterBlock(Zeile(dateien, 3));
-    EXPECT_EQ(Ort(dc, "Vordergrundaufgabe"), (POINT{kLinks, vg + kHalb + 2 * kP + kT}));
-    EXPECT_EQ(TextBei(dc, kLinks, vg), "Aufgabengruppe");
     EXPECT_EQ(TextBei(dc, x80, vg), "Sakkaden");
     EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 1)), "A) Schrittweise Positionsänderung");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 2)), "  0,   0,   0");
     EXPECT_EQ(TextBei(dc, x5, Zeile(vg, 5)), "Auswahl");
     EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 5)), "1 .. 26");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 6)), "---");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 8)), "Rechte Maustaste");
     EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 9)), "Leertaste");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 11)), "<nichts>");
-    EXPECT_EQ(TextBei(dc, x5, Zeile(vg, 12)), "Richtig");
     EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 12)), "---");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 13)), "---");
 
     const int hg = NaechsterBlock(Zeile(vg, 13));
-    EXPECT_EQ(TextBei(dc, kLinks, hg), "Aufgabenart");
     EXPECT_EQ(TextBei(dc, x80, hg), "Keine Hintergrundaufgabe");
     EXPECT_EQ(TextBei(dc, x80, Zeile(hg, 5)), "154 pxl/s");
     EXPECT_EQ(TextBei(dc, kLinks + 1200, Zeile(hg, 5)), "nach links");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(hg, 7)), "---");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(hg, 10)), "---");
-}
-
-TEST(Druck, TextUndBildTrainingsWerte)
-{
-    SichereQtAnwendung();
-    CTrainingsFall f;
-    f.training.SetAufgabenart(50);
-    CTrainingsDruck druck(&f.training, &f.u.umgebung);
-    CRecorderDC dc(A4());
-    ASSERT_EQ(druck.ZeichneSeite(&dc, 1), 0);
-    const int vg = NaechsterBlock(Zeile(NaechsterBlock(kOben), 3));
-    const int x5 = kLinks + 50, x80 = kLinks + 800;
-    EXPECT_EQ(TextBei(dc, x5, Zeile(vg, 12)), "Vor");
-    EXPECT_EQ(TextBei(dc, x5, Zeile(vg, 13)), "Zurück");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 12)), "Bild oben");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 10)), "Eingabetaste");
-
-    f.training.SetAufgabenart(77);
-    dc.Leeren();
-    ASSERT_EQ(druck.ZeichneSeite(&dc, 1), 0);
-    EXPECT_EQ(TextBei(dc, x80, vg), "Keine Auswahl");
-    for (int k : {1, 3, 4, 8, 10, 12})
-        EXPECT_EQ(TextBei(dc, x80, Zeile(vg, k)), "---") << k;
 }
 
 TEST(Druck, Trainingsbericht)
@@ -284,147 +227,72 @@ TEST(Druck, Trainingsbericht)
     CTrainingsDruck druck(&f.training, &f.u.umgebung);
     CRecorderDC dc(A4());
     ASSERT_EQ(druck.ZeichneSeite(&dc, 2), 0);
-    EXPECT_EQ(Ort(dc, "Seite 2 von 3"), (POINT{kRechts, kKopf}));
     EXPECT_EQ(Ort(dc, "Lumetra: Trainingsbericht"), (POINT{(kLinks + kRechts) / 2, kOben}));
     const int x80 = kLinks + 800, x120 = kLinks + 1200;
-    const int dateien = NaechsterBlock(kOben);
-    const int darbietung = NaechsterBlock(Zeile(dateien, 3));
+    const int darbietung = NaechsterBlock(Zeile(NaechsterBlock(kOben), 3));
     EXPECT_EQ(TextBei(dc, x80, darbietung), "07.01.2022");
     EXPECT_EQ(TextBei(dc, x120, darbietung), "01:02:05");
     EXPECT_EQ(TextBei(dc, x80, Zeile(darbietung, 1)), "95,3 s");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(darbietung, 3)), "---");
     const int hg = NaechsterBlock(Zeile(darbietung, 3));
-    EXPECT_EQ(TextBei(dc, kLinks, Zeile(hg, 1)), "Korrekte Reaktionen");
     EXPECT_EQ(TextBei(dc, x80, Zeile(hg, 1)), "3");
     EXPECT_EQ(TextBei(dc, x120, Zeile(hg, 1)), "75,0%");
     EXPECT_EQ(TextBei(dc, x80, Zeile(hg, 2)), "0,500 s");
     const int vg = NaechsterBlock(Zeile(hg, 2));
-    EXPECT_EQ(TextBei(dc, x80, vg), "1");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 1)), "4");
     EXPECT_EQ(TextBei(dc, x120, Zeile(vg, 1)), "80,0%");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 2)), "---");
-    EXPECT_EQ(TextBei(dc, x120, Zeile(vg, 2)), "---");
     EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 4)), "0,550 s");
 
-    // Regression table: heading 2t down, column titles 1.5t under it.
+    // Regression table, then the chosen chart named 2t under it.
     const int kopf = Zeile(vg, 4) - 2 * kT;
     EXPECT_EQ(Ort(dc, "Verteilungskoeffizienten (korrekte Reaktionen ohne erste Reaktion)"), (POINT{kLinks, kopf}));
-    EXPECT_EQ(Ort(dc, "Ordinate"), (POINT{kLinks + 1000, kopf - kT - kHalb}));
     const int tabelle = kopf - kT - kHalb - (kT + kP) - (kP + kHalb);
-    EXPECT_EQ(TextBei(dc, kLinks + 50, tabelle), "Reaktonszeit / Horiz. Zeichenposition");
     EXPECT_EQ(TextBei(dc, kLinks + 50, Zeile(tabelle, 1)), "Reaktonszeit / Vert. Zeichenposition");
-    EXPECT_EQ(TextBei(dc, kLinks + 900, tabelle).substr(0, 2), "0,");
     EXPECT_NE(TextBei(dc, kLinks + 1300, tabelle).find(" ms/pxl"), std::string::npos);
-
-    // The chosen chart: its name 2t under the table, the chart below.
-    const auto* name = Eintrag(dc, "Reaktonszeit / Vert. Zeichenposition", 1);
-    ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->punkte[0], (POINT{(kLinks + 50 + kRechts) / 2, Zeile(tabelle, 1) - 2 * kT}));
+    EXPECT_EQ(Ort(dc, "Reaktonszeit / Vert. Zeichenposition", 1),
+              (POINT{(kLinks + 50 + kRechts) / 2, Zeile(tabelle, 1) - 2 * kT}));
     EXPECT_GT(dc.Von(CRecorderDC::Art::Linie).size(), 10u);
 
     // The second report: neither background task nor foreground results.
     dc.Leeren();
     ASSERT_EQ(druck.ZeichneSeite(&dc, 3), 0);
-    EXPECT_EQ(TextBei(dc, x80, Zeile(darbietung, 2)), "---");
-    for (int k : {0, 1, 2})
-        EXPECT_EQ(TextBei(dc, x80, Zeile(hg, k)), "---");
     EXPECT_EQ(TextBei(dc, x120, Zeile(hg, 1)), "---");
-    for (int k : {0, 1, 2, 3, 4})
-        EXPECT_EQ(TextBei(dc, x80, Zeile(vg, k)), "---");
+    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 1)), "---");
     EXPECT_EQ(Eintrag(dc, "Ordinate"), nullptr);
 }
 
-TEST(Druck, Testangaben)
-{
-    SichereQtAnwendung();
-    CTestFall f;
-    CTestDruck druck(&f.test, &f.u.umgebung);
-    EXPECT_EQ(druck.GetSeitenanzahl(), 4);
-    CRecorderDC dc(A4());
-    ASSERT_EQ(druck.ZeichneSeite(&dc, 1), 0);
-    EXPECT_EQ(Ort(dc, "Halbierung.lmd"), (POINT{kLinks, kKopf}));
-    EXPECT_EQ(Ort(dc, "Seite 1 von 4"), (POINT{kRechts, kKopf}));
-    EXPECT_EQ(Ort(dc, "Lumetra: Testangaben"), (POINT{(kLinks + kRechts) / 2, kOben}));
-    const int x5 = kLinks + 50, x80 = kLinks + 800;
-    const int aufgabe = NaechsterBlock(Zeile(NaechsterBlock(kOben), 3));
-    const CLinien l = f.test.GetLinien();
-    EXPECT_EQ(TextBei(dc, x80, aufgabe), "Linienhalbierung");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 1)), "Verfahren konstanter Reize");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 2)), std::to_string(l.m_nPermutationen) + " x 3");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 3)), f.test.GetBereichText1());
-    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 6)), f.test.GetReihenfolgeText());
-    EXPECT_EQ(TextBei(dc, kLinks, Zeile(aufgabe, 7)), "Farbe horizontale Linie");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 10)), "---");     // constant stimuli: no end key
-    EXPECT_EQ(TextBei(dc, x5, Zeile(aufgabe, 12)), "links");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 12)), "Crsr Links");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 14)), "---");
-    EXPECT_EQ(TextBei(dc, x5, Zeile(aufgabe, 15)), "oben");
-
-    // Length estimation: its labels, both directions' keys.
-    f.test.SetTestart(TESTART_LAENGEN);
-    CLaengen la = f.test.GetLaengen();
-    la.m_nOrientierung = 3;
-    f.test.SetLaengen(la);
-    dc.Leeren();
-    ASSERT_EQ(druck.ZeichneSeite(&dc, 1), 0);
-    EXPECT_EQ(TextBei(dc, kLinks, Zeile(aufgabe, 7)), "Farbe Beispielrechteck");
-    EXPECT_EQ(TextBei(dc, kLinks, Zeile(aufgabe, 8)), "Farbe Testrechteck");
-    EXPECT_EQ(TextBei(dc, x5, Zeile(aufgabe, 12)), "schmäler");
-    EXPECT_EQ(TextBei(dc, x5, Zeile(aufgabe, 15)), "höher");
-    for (int k : {12, 13, 14, 15})
-        EXPECT_NE(TextBei(dc, x80, Zeile(aufgabe, k)), "---") << k;
-
-    // A kind without a record: name, colours, "---" elsewhere.
-    f.test.SetTestart(TESTART_MITTE);
-    dc.Leeren();
-    ASSERT_EQ(druck.ZeichneSeite(&dc, 1), 0);
-    EXPECT_EQ(TextBei(dc, x80, aufgabe), "Subjektive Mitte");
-    for (int k : {1, 2, 3, 6, 9, 12, 15})
-        EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, k)), "---") << k;
-}
-
-TEST(Druck, Testbericht)
+TEST(Druck, TestangabenUndBericht)
 {
     SichereQtAnwendung();
     CTestFall f;
     f.test.m_nDiagrammwahl = 3;
     CTestDruck druck(&f.test, &f.u.umgebung);
+    EXPECT_EQ(druck.GetSeitenanzahl(), 4);
     CRecorderDC dc(A4());
+    ASSERT_EQ(druck.ZeichneSeite(&dc, 1), 0);
+    EXPECT_EQ(Ort(dc, "Lumetra: Testangaben"), (POINT{(kLinks + kRechts) / 2, kOben}));
+    const int x80 = kLinks + 800, x120 = kLinks + 1200;
+    const int aufgabe = NaechsterBlock(Zeile(NaechsterBlock(kOben), 3));
+    EXPECT_EQ(TextBei(dc, x80, aufgabe), "Linienhalbierung");
+    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 1)), "Verfahren konstanter Reize");
+    EXPECT_EQ(TextBei(dc, kLinks, Zeile(aufgabe, 7)), "Farbe horizontale Linie");
+    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 10)), "---");  // constant stimuli: no end key
+    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 12)), "Crsr Links");
+
+    dc.Leeren();
     ASSERT_EQ(druck.ZeichneSeite(&dc, 2), 0);
-    EXPECT_EQ(Ort(dc, "Halbierung.lmd"), (POINT{kLinks, kKopf}));
     EXPECT_EQ(Ort(dc, "Seite 2 von 4"), (POINT{kRechts, kKopf}));
     EXPECT_EQ(Ort(dc, "Lumetra: Testbericht"), (POINT{(kLinks + kRechts) / 2, kOben}));
-    const int x5 = kLinks + 50, x80 = kLinks + 800, x120 = kLinks + 1200;
-    const int hg = NaechsterBlock(Zeile(NaechsterBlock(Zeile(NaechsterBlock(kOben), 3)), 3));
+    const int hg = NaechsterBlock(Zeile(aufgabe, 3));
     EXPECT_EQ(TextBei(dc, x80, Zeile(hg, 1)), "9");
     EXPECT_EQ(TextBei(dc, x120, Zeile(hg, 1)), "75,0 %");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(hg, 2)), "0,000 s");
-
     const int zeit = NaechsterBlock(Zeile(hg, 2));
-    EXPECT_EQ(TextBei(dc, kLinks, zeit), "Mittl. Reaktionszeit");
     EXPECT_EQ(TextBei(dc, x80, zeit), "0,500 s");
     const int gesamt = zeit - 2 * kT;
     EXPECT_EQ(Ort(dc, "Grenzwert"), (POINT{kLinks + 1000, gesamt}));
-    EXPECT_EQ(Ort(dc, "Sigma"), (POINT{kLinks + 1400, gesamt}));
     const int abw = gesamt - (kT + kP) - (kP + kHalb);
-    EXPECT_EQ(TextBei(dc, x5, abw), "Horizontale Abweichung");
     EXPECT_EQ(TextBei(dc, x80, abw), "10,0 %");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(abw, 1)), "---");
-
-    const int kopf = Zeile(abw, 1) - 2 * kT;
-    EXPECT_EQ(Ort(dc, "Verteilungskoeffizienten (Abweichungen bzw. Antworten)"), (POINT{kLinks, kopf}));
-    const int reg = kopf - kT - kHalb - (kT + kP) - (kP + kHalb);
-    EXPECT_EQ(Ort(dc, "y-Achse / x-Achse f. Regression"), (POINT{x5, kopf - kT - kHalb}));
-    const int psyKopf = Zeile(reg, 2) - kHalb;
-    EXPECT_EQ(Ort(dc, "y-Achse / x-Achse f. psychometr. Fkt."), (POINT{x5, psyKopf}));
-    const int psy = psyKopf - (kT + kP) - (kP + kHalb);
-    EXPECT_EQ(TextBei(dc, x5, psy), "Antworthfgkt. 'rechts' / horiz. Lage Trennlinie");
-    EXPECT_EQ(TextBei(dc, kLinks + 900, psy), "10,0 %");
-
     // Chosen chart 3: the psychometric one, named under the lists.
     const auto* name = Eintrag(dc, "Antworthfgkt. 'rechts' / horiz. Lage Trennlinie", 1);
     ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->punkte[0], (POINT{(x5 + kRechts) / 2, psy - 2 * kT}));
     EXPECT_EQ(name->font.lfFaceName, "Courier New");
 
     // Report 3: mean and deviation titles, no background task.
@@ -432,7 +300,6 @@ TEST(Druck, Testbericht)
     ASSERT_EQ(druck.ZeichneSeite(&dc, 4), 0);
     EXPECT_EQ(Ort(dc, "Mittelwert"), (POINT{kLinks + 1000, gesamt}));
     EXPECT_EQ(TextBei(dc, x120, Zeile(hg, 1)), "---");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(hg, 2)), "---");
 }
 
 TEST(Druck, Rahmenfehler)
@@ -447,33 +314,18 @@ TEST(Druck, Rahmenfehler)
     EXPECT_EQ(druck.ZeichneSeite(&dc, 4), 2);
     EXPECT_EQ(meldungen.Texte(), (std::vector<std::string>{"Fehler: Die zu druckende Seitennummer ist ungültig."}));
     EXPECT_TRUE(dc.Von(CRecorderDC::Art::Text).empty());
-
-    CTrainingsDruck ohne(nullptr, &f.u.umgebung);
-    CRecorderDC dc2(A4());
-    EXPECT_EQ(ohne.ZeichneSeite(&dc2, 1), 2);
-    EXPECT_EQ(meldungen.Texte().back(), "Fehler: Konnte nicht auf die Trainingsangaben zugreifen.");
     CTestDruck ohneTest(nullptr, &f.u.umgebung);
-    EXPECT_EQ(ohneTest.ZeichneSeite(&dc2, 1), 2);
+    EXPECT_EQ(ohneTest.ZeichneSeite(&dc, 1), 2);
     EXPECT_EQ(meldungen.Texte().back(), "Fehler: Konnte nicht auf die Testangaben zugreifen.");
 
-    // 160 mm wide: the printer asks on every page, the preview never.
+    // 160 mm wide: the printer asks on every page ("Nein" stops), the
+    // preview never.
     CRecorderDC schmal(A4(1600));
     EXPECT_EQ(druck.ZeichneSeite(&schmal, 1, CDruckrahmen::Vorschau), 0);
     EXPECT_TRUE(laeufer.m_dialoge.empty());
-    laeufer.m_antworten = {[](QDialog& d) { d.done(1); return 1; }};
-    CRecorderDC schmal2(A4(1600));
-    EXPECT_EQ(druck.ZeichneSeite(&schmal2, 2, CDruckrahmen::Drucker), 0);
+    EXPECT_EQ(druck.ZeichneSeite(&schmal, 1, CDruckrahmen::Drucker), 2);
     EXPECT_EQ(laeufer.m_dialoge.size(), 1u);
-    EXPECT_EQ(druck.ZeichneSeite(&schmal2, 1, CDruckrahmen::Drucker), 2);    // "Nein"
-    EXPECT_EQ(laeufer.m_dialoge.size(), 2u);
-    // Content then starts at the left edge minus nothing: 160 - 165 mm < 0.
-    EXPECT_EQ(Ort(schmal, "Trainingsdatei").x, 0);
 
-    // 20 mm high: no head line, the content starts where it would stand.
-    CRecorderDC flach(A4(2000, 200));
-    EXPECT_EQ(druck.ZeichneSeite(&flach, 1), 0);
-    EXPECT_EQ(Eintrag(flach, "Seite 1 von 3"), nullptr);
-    EXPECT_EQ(Ort(flach, "Lumetra: Trainingsangaben").y, kKopf);
     // No width: nothing printable is left.
     CRecorderDC winzig(A4(0, 2870));
     EXPECT_EQ(druck.ZeichneSeite(&winzig, 1), 2);
@@ -491,10 +343,9 @@ TEST(Druck, DruckdialogUndVorschau)
     QDir().mkpath(LUMETRA_ARTIFACTS);
     const QString pdf = QString(LUMETRA_ARTIFACTS) + "/druck_bereich.pdf";
 
-    bool mitBereich = false;
     laeufer.m_antworten = {[&](QDialog& d) {
         auto& dialog = static_cast<QPrintDialog&>(d);
-        mitBereich = dialog.testOption(QAbstractPrintDialog::PrintPageRange);
+        EXPECT_TRUE(dialog.testOption(QAbstractPrintDialog::PrintPageRange));
         dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
         dialog.printer()->setOutputFileName(pdf);
         dialog.printer()->setPrintRange(QPrinter::PageRange);
@@ -502,24 +353,15 @@ TEST(Druck, DruckdialogUndVorschau)
         return int(QDialog::Accepted);
     }};
     EXPECT_EQ(druck.Drucken(), 0);
-    EXPECT_TRUE(mitBereich);
     EXPECT_EQ(druck.GetVon(), 2);
     EXPECT_EQ(druck.GetBis(), 3);
     EXPECT_TRUE(QFile::exists(pdf));
     EXPECT_TRUE(meldungen.Texte().empty());
 
-    // Without reports the dialog offers no range; cancelling prints nothing.
-    f.training.BerichteZuruecksetzen();
-    laeufer.m_antworten = {[&](QDialog& d) {
-        mitBereich = static_cast<QPrintDialog&>(d).testOption(QAbstractPrintDialog::PrintPageRange);
-        return int(QDialog::Rejected);
-    }};
+    // Cancelling prints nothing.
     EXPECT_EQ(druck.Drucken(), 1);
-    EXPECT_FALSE(mitBereich);
 
     // The preview lays out every page and leaves the frame reset.
-    CTrainingsFall g;
-    CTrainingsDruck vorschau(&g.training, &g.u.umgebung);
     int seiten = 0;
     laeufer.m_antworten = {[&](QDialog& d) {
         d.show();
@@ -529,43 +371,29 @@ TEST(Druck, DruckdialogUndVorschau)
         d.close();
         return 0;
     }};
-    EXPECT_EQ(vorschau.Seitenansicht(), 0);
+    EXPECT_EQ(druck.Seitenansicht(), 0);
     EXPECT_EQ(seiten, 3);
-    EXPECT_EQ(vorschau.GetSeite(), 1);
-    EXPECT_EQ(vorschau.GetModus(), CDruckrahmen::KeinDruck);
-    EXPECT_EQ(laeufer.m_dialoge.back(), "Seitenansicht");
+    EXPECT_EQ(druck.GetModus(), CDruckrahmen::KeinDruck);
 }
 
-TEST(Druck, PdfVonTrainingUndTest)
+TEST(Druck, PdfVonTraining)
 {
     SichereQtAnwendung();
     CMeldungsRecorder meldungen;
     QDir().mkpath(LUMETRA_ARTIFACTS);
-    const std::string ordner = LUMETRA_ARTIFACTS;
+    const std::string pdf = std::string(LUMETRA_ARTIFACTS) + "/druck_training";
     CTrainingsFall f;
     f.training.m_nDiagrammwahl = 1;
-    CTestFall g;
-    g.test.m_nDiagrammwahl = 3;
-    EXPECT_EQ(CTrainingsDruck(&f.training, &f.u.umgebung).AlsPdf(ordner + "/druck_training.pdf"), 0);
-    EXPECT_EQ(CTestDruck(&g.test, &g.u.umgebung).AlsPdf(ordner + "/druck_test.pdf"), 0);
+    EXPECT_EQ(CTrainingsDruck(&f.training, &f.u.umgebung).AlsPdf(pdf + ".pdf"), 0);
     EXPECT_TRUE(meldungen.Texte().empty());
-    for (const char* name : {"druck_training", "druck_test"}) {
-        QFile datei(QString::fromStdString(ordner + "/" + name + ".pdf"));
-        ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(datei.read(4) == "%PDF");
-        // Pictures to look at, when the converter is installed.
-        const std::string befehl = "command -v pdftoppm >/dev/null && pdftoppm -r 60 -png '" + ordner + "/" + name +
-                                   ".pdf' '" + ordner + "/" + name + "'";
-        std::system(befehl.c_str());
-    }
+    // A picture to look at, when the converter is installed.
+    std::system(("command -v pdftoppm >/dev/null && pdftoppm -r 60 -png '" + pdf + ".pdf' '" + pdf + "'").c_str());
     // The file values are clipped to their rows and must still show: the
     // training's file name stands in the head line and in the files block.
-    const std::string text = ordner + "/druck_training.txt";
-    const std::string befehl = "pdftotext -f 1 -l 1 '" + ordner + "/druck_training.pdf' '" + text + "'";
+    const std::string befehl = "pdftotext -f 1 -l 1 '" + pdf + ".pdf' '" + pdf + ".txt'";
     if (std::system(("command -v pdftotext >/dev/null && " + befehl).c_str()) == 0) {
-        QFile datei(QString::fromStdString(text));
+        QFile datei(QString::fromStdString(pdf + ".txt"));
         ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
         EXPECT_EQ(datei.readAll().count("Sakkaden links.lmt"), 2);
     }
 }
-

@@ -9,10 +9,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFocusEvent>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "workplace/benutzerprofil.h"
@@ -100,59 +97,24 @@ protected:
     std::unique_ptr<CUmgebung> m_umgebung;
 };
 
-TEST_F(AnordnungDlgTest, SteuerelementeUndModusliste)
+TEST_F(AnordnungDlgTest, ModuslisteUndUntergrenzen)
 {
     Modus(1024, 768, 8, 75);
     Modi({{640, 480, 0, 0}, {1024, 768, 8, 75}, {1024, 768, 8, 60}});
     CAnordnungDlg dlg;
     dlg.SetUmgebung(&m_profil, m_umgebung.get());
     dlg.OnInitDialog();
-
     EXPECT_EQ(dlg.windowTitle(), "Anordnung und Bildschirmmodus ändern");
-    EXPECT_EQ(dlg.size(), QSize(321, 255));
-    EXPECT_EQ(Element<QLineEdit>(dlg, "hoehe")->geometry(), QRect(240, 42, 70, 18));
-    EXPECT_EQ(Element<QPushButton>(dlg, "ok")->geometry(), QRect(159, 226, 75, 23));
-    QStringList texte;
-    for (const QLabel* l : dlg.findChildren<QLabel*>())
-        texte << l->text();
-    EXPECT_EQ(texte, QStringList({"Breite der Anzeigenfläche [cm]", "Höhe der Anzeigenfläche [cm]",
-                                  "Betrachterabstand zur Anzeigenfläche [cm]", "Anzeigentreiber",
-                                  "Bildschirmauflösung", "B [Pxl] x H [Pxl], Fb [Bit], f [Hz]",
-                                  "Bildwiederholfrequenz [Hz]"}));
     EXPECT_EQ(Text(dlg, "breite"), "40,0");
     EXPECT_EQ(Text(dlg, "abstand"), "50,0");
-
-    QComboBox* treiber = Element<QComboBox>(dlg, "treiber");
-    EXPECT_EQ(Eintraege(treiber), QStringList({"Primärer Anzeigentreiber"}));
-    EXPECT_FALSE(treiber->isEnabled());
+    EXPECT_EQ(Eintraege(Element<QComboBox>(dlg, "treiber")), QStringList({"Primärer Anzeigentreiber"}));
     QComboBox* modus = Element<QComboBox>(dlg, "modus");
     EXPECT_EQ(Eintraege(modus), QStringList({"640 x 480, ?, ?", "1024 x 768, 8, 60", "1024 x 768, 8, 75"}));
     EXPECT_EQ(modus->currentIndex(), 2);
-    QLineEdit* frequenz = Element<QLineEdit>(dlg, "frequenz");
-    EXPECT_EQ(frequenz->text(), "75");
-    EXPECT_FALSE(frequenz->isEnabled());
-    EXPECT_TRUE(frequenz->isReadOnly());
+    EXPECT_EQ(Text(dlg, "frequenz"), "75");
+    EXPECT_TRUE(Element<QLineEdit>(dlg, "frequenz")->isReadOnly());
     Bild(dlg, "anordnungdlg");
-}
 
-TEST_F(AnordnungDlgTest, UngelisteteFrequenzNimmtDenErstenModusGleicherAufloesung)
-{
-    Modus(1024, 768, 8, 100);
-    Modi({{1024, 768, 8, 60}, {1024, 768, 8, 75}});
-    CAnordnungDlg dlg;
-    dlg.SetUmgebung(&m_profil, m_umgebung.get());
-    dlg.OnInitDialog();
-    EXPECT_EQ(Element<QComboBox>(dlg, "modus")->currentIndex(), 0);
-    EXPECT_EQ(dlg.GetBildschirmModus().m_dwFrequenz, 60u);
-    EXPECT_EQ(dlg.GetBildschirmModus().m_dwLetzteFrequenz, 60u);
-    EXPECT_EQ(Text(dlg, "frequenz"), "60");
-}
-
-TEST_F(AnordnungDlgTest, GroessenHabenEineUntergrenze)
-{
-    CAnordnungDlg dlg;
-    dlg.SetUmgebung(&m_profil, m_umgebung.get());
-    dlg.OnInitDialog();
     Tippe(dlg, "hoehe", "0");
     EXPECT_EQ(Text(dlg, "hoehe"), "0,1");
     Tippe(dlg, "breite", "1e999");
@@ -160,6 +122,15 @@ TEST_F(AnordnungDlgTest, GroessenHabenEineUntergrenze)
     Tippe(dlg, "abstand", "57,26");
     EXPECT_EQ(Text(dlg, "abstand"), "57,3");
     EXPECT_DOUBLE_EQ(dlg.GetAnordnung().m_dHoehe, 0.1);
+
+    // A rate the list lacks takes the first mode of that resolution.
+    Modus(1024, 768, 8, 100);
+    Modi({{1024, 768, 8, 60}, {1024, 768, 8, 75}});
+    CAnordnungDlg zweiter;
+    zweiter.SetUmgebung(&m_profil, m_umgebung.get());
+    zweiter.OnInitDialog();
+    EXPECT_EQ(zweiter.GetBildschirmModus().m_dwFrequenz, 60u);
+    EXPECT_EQ(Text(zweiter, "frequenz"), "60");
 }
 
 TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
@@ -169,10 +140,8 @@ TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
     CAnordnungDlg dlg;
     dlg.SetUmgebung(&m_profil, m_umgebung.get());
     m_laeufer->m_antworten.push_back([](QDialog& d) {
-        QComboBox* modus = d.findChild<QComboBox*>("modus");
-        Waehle(modus, 0);
+        Waehle(d.findChild<QComboBox*>("modus"), 0);
         QLineEdit* frequenz = d.findChild<QLineEdit*>("frequenz");
-        EXPECT_TRUE(frequenz->isEnabled());
         EXPECT_FALSE(frequenz->isReadOnly());
         // Enter accepts with the typed rate still in the focused field.
         frequenz->setText("85");
@@ -182,9 +151,8 @@ TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.Uebernehmen(m_umgebung.get()), 0);
-    const CBildschirmModus m = m_umgebung->GetBildschirmModus();
-    EXPECT_EQ(m.m_dwFrequenz, 0u);
-    EXPECT_EQ(m.m_dwLetzteFrequenz, 85u);
+    EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwFrequenz, 0u);
+    EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 
     // A negative rate is no rate at all.
     CAnordnungDlg zweiter;
@@ -192,21 +160,16 @@ TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
     zweiter.OnInitDialog();
     Tippe(zweiter, "frequenz", "-5");
     EXPECT_EQ(zweiter.GetBildschirmModus().m_dwLetzteFrequenz, 0u);
-}
 
-TEST_F(AnordnungDlgTest, LeereModuslisteLaesstDenModusStehen)
-{
-    Modus(1024, 768, 8, 75);
+    // Without modes the mode stays and only the arrangement is taken.
     Modi({});
-    CAnordnungDlg dlg;
-    dlg.SetUmgebung(&m_profil, m_umgebung.get());
-    dlg.OnInitDialog();
-    EXPECT_EQ(Element<QComboBox>(dlg, "modus")->count(), 0);
-    Tippe(dlg, "breite", "52");
-    EXPECT_EQ(dlg.Uebernehmen(m_umgebung.get()), 1);
+    CAnordnungDlg leer;
+    leer.SetUmgebung(&m_profil, m_umgebung.get());
+    leer.OnInitDialog();
+    Tippe(leer, "breite", "52");
+    EXPECT_EQ(leer.Uebernehmen(m_umgebung.get()), 1);
     EXPECT_DOUBLE_EQ(m_umgebung->GetAnordnung().m_dBreite, 52.0);
-    EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwBreite, 1024u);
-    EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwFrequenz, 75u);
+    EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 }
 
 class AnzeigeDlgTest : public AppTest {
@@ -234,9 +197,8 @@ TEST_F(AnzeigeDlgTest, EinheitWaehltKnopfUndUntereinheit)
         const char* liste;
         int index;
     };
-    for (const Fall& f : {Fall{0x0202, "laenge", "laengenliste", 2}, Fall{0x1001, "sehwinkel", "winkelliste", 2},
-                          Fall{0x3001, "sehwinkel", "winkelliste", 1}, Fall{0x4004, "anteil", "anteilliste", 1},
-                          Fall{0x0102, "laenge", "laengenliste", 3}}) {
+    for (const Fall& f : {Fall{0x0202, "laenge", "laengenliste", 2}, Fall{0x3001, "sehwinkel", "winkelliste", 1},
+                          Fall{0x4004, "anteil", "anteilliste", 1}, Fall{8, "pixel", "", -1}}) {
         auto dlg = Dialog(f.einheit);
         EXPECT_TRUE(Element<QRadioButton>(*dlg, f.knopf)->isChecked()) << f.einheit;
         for (const char* liste : {"winkelliste", "laengenliste", "anteilliste"}) {
@@ -245,30 +207,13 @@ TEST_F(AnzeigeDlgTest, EinheitWaehltKnopfUndUntereinheit)
             EXPECT_EQ(l->isEnabled(), diese) << f.einheit << liste;
             EXPECT_EQ(l->currentIndex(), diese ? f.index : -1) << f.einheit << liste;
         }
-        EXPECT_TRUE(Element<QLineEdit>(*dlg, "dezimalstellen")->isEnabled());
+        EXPECT_EQ(Element<QLineEdit>(*dlg, "dezimalstellen")->isEnabled(), f.einheit != 8);
     }
     auto dlg = Dialog(0x0202);
+    EXPECT_EQ(dlg->windowTitle(), "Anzeigeoptionen ändern");
     EXPECT_EQ(Eintraege(Element<QComboBox>(*dlg, "winkelliste")), QStringList({"[°]", "[']", "[\"]"}));
     EXPECT_EQ(Eintraege(Element<QComboBox>(*dlg, "laengenliste")), QStringList({"[m]", "[dm]", "[cm]", "[mm]"}));
     EXPECT_EQ(Eintraege(Element<QComboBox>(*dlg, "anteilliste")), QStringList({"[1]", "[%]"}));
-}
-
-TEST_F(AnzeigeDlgTest, PixelSperrtListenUndDezimalstellen)
-{
-    auto dlg = Dialog(8);
-    EXPECT_EQ(dlg->windowTitle(), "Anzeigeoptionen ändern");
-    EXPECT_TRUE(Element<QRadioButton>(*dlg, "pixel")->isChecked());
-    for (const char* liste : {"winkelliste", "laengenliste", "anteilliste"})
-        EXPECT_FALSE(Element<QComboBox>(*dlg, liste)->isEnabled());
-    QLineEdit* stellen = Element<QLineEdit>(*dlg, "dezimalstellen");
-    EXPECT_FALSE(stellen->isEnabled());
-    EXPECT_TRUE(stellen->isReadOnly());
-    EXPECT_EQ(stellen->text(), "1");
-    QStringList texte;
-    for (const QGroupBox* g : dlg->findChildren<QGroupBox*>())
-        texte << g->title();
-    texte.sort();
-    EXPECT_EQ(texte, QStringList({"Einheit", "Konsole", "Nachrichten"}));
     Bild(*dlg, "anzeigedlg");
 }
 
@@ -277,20 +222,15 @@ TEST_F(AnzeigeDlgTest, LaengeInMillimeternUndDezimalstellen)
     auto dlg = Dialog(1, 9);
     Element<QRadioButton>(*dlg, "laenge")->click();
     EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0002u);
-    EXPECT_EQ(Element<QComboBox>(*dlg, "laengenliste")->currentIndex(), 0);
     Waehle(Element<QComboBox>(*dlg, "laengenliste"), 3);
     EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0102u);
     EXPECT_EQ(dlg->GetOptionen().GetEinheitText(), "mm");
     Tippe(*dlg, "dezimalstellen", "-3");
     EXPECT_EQ(Text(*dlg, "dezimalstellen"), "0");
     Tippe(*dlg, "dezimalstellen", "12");
-    EXPECT_EQ(dlg->GetOptionen().GetDezimalstellen(), 12);
     // The boxes stand fixed, so every change leaves tool and status bar on.
     EXPECT_EQ(dlg->GetOptionen().m_dwFlags, 6u);
-    for (const char* box : {"symbolleiste", "statusleiste", "umgebungsdaten", "warnung"})
-        EXPECT_FALSE(Element<QCheckBox>(*dlg, box)->isEnabled());
-    EXPECT_TRUE(Element<QCheckBox>(*dlg, "statusleiste")->isChecked());
-    EXPECT_FALSE(Element<QCheckBox>(*dlg, "warnung")->isChecked());
+    EXPECT_FALSE(Element<QCheckBox>(*dlg, "warnung")->isEnabled());
 
     dlg->Uebernehmen(&m_profil);
     EXPECT_EQ(m_profil.GetAnzeigeOptionen().GetEinheit(), 0x0102u);
@@ -300,7 +240,6 @@ TEST_F(AnzeigeDlgTest, LaengeInMillimeternUndDezimalstellen)
     auto anderer = Dialog(1, 0x19);
     Element<QRadioButton>(*anderer, "pixel")->click();
     EXPECT_EQ(anderer->GetOptionen().m_dwFlags, 0x16u);
-    EXPECT_EQ(anderer->GetOptionen().GetEinheit(), 8u);
 }
 
 class ProfilDlgTest : public AppTest {
@@ -317,7 +256,6 @@ TEST_F(ProfilDlgTest, PfadWirdZerlegtUndErgaenzt)
     dlg.OnInitDialog();
     EXPECT_EQ(dlg.windowTitle(), "Profilverwaltung");
     EXPECT_EQ(Text(dlg, "pfad"), "/daten/profile/$b.lmp");
-    EXPECT_EQ(Element<QPushButton>(dlg, "suchen")->geometry(), QRect(310, 20, 85, 20));
     Bild(dlg, "profildlg");
 
     Tippe(dlg, "pfad", "  D:\\Profile\\nutzer7 ");
@@ -327,9 +265,6 @@ TEST_F(ProfilDlgTest, PfadWirdZerlegtUndErgaenzt)
     Tippe(dlg, "pfad", ".lmp");
     EXPECT_EQ(dlg.GetVerzeichnis(), "D:\\Profile");
     EXPECT_EQ(dlg.GetMuster(), "$b.lmp");
-    Tippe(dlg, "pfad", "\\x.lmp");
-    EXPECT_EQ(dlg.GetVerzeichnis(), "");
-    EXPECT_EQ(dlg.GetMuster(), "x.lmp");
     Tippe(dlg, "pfad", "/a/");
     EXPECT_EQ(dlg.GetMuster(), "$b.lmp");
 
@@ -371,10 +306,8 @@ TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
     dlg.LadeAusProfil(m_profil.get());
     dlg.OnInitDialog();
     EXPECT_EQ(dlg.windowTitle(), "Verzeichnisse und Vorlagedateien festlegen");
-    EXPECT_EQ(dlg.size(), QSize(411, 296));
     EXPECT_EQ(Text(dlg, "training"), vorher.m_strTrainingsVorlage);
     EXPECT_EQ(Text(dlg, "bilder"), vorher.m_strEigeneBilder + "/*.bmp");
-    EXPECT_EQ(Text(dlg, "texte"), vorher.m_strEigeneTexte + "/*.txt");
     Bild(dlg, "dateiverwaltungdlg");
 
     Tippe(dlg, "training", "Neu");
@@ -385,24 +318,14 @@ TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
     EXPECT_EQ(Text(dlg, "umgebung"), vorher.m_strUmgebungen + "/Vorlage.lmu");
     // Unchanged fields keep their folder; a new folder drops the pattern.
     Tippe(dlg, "bilder", Text(dlg, "bilder"));
-    EXPECT_EQ(dlg.GetVerzeichnisse().m_strEigeneBilder, vorher.m_strEigeneBilder);
     Tippe(dlg, "texte", "/daten/texte/*.txt");
-    EXPECT_EQ(Text(dlg, "texte"), "/daten/texte/*.txt");
 
-    CVerzeichnisse alles = dlg.GetVerzeichnisse();
     dlg.SpeichereInProfil(m_profil.get());
     const CVerzeichnisse nachher = m_profil->GetVerzeichnisse();
     EXPECT_EQ(nachher.m_strEigeneTexte, "/daten/texte");
     EXPECT_EQ(nachher.m_strTestVorlage, "/tmp/Vorlagen/Vorlage.lmd");
-    EXPECT_EQ(nachher.m_strTrainingsVorlage, alles.m_strTrainingsVorlage);
-    EXPECT_EQ(nachher.m_strUmgebungsVorlage, alles.m_strUmgebungsVorlage);
     EXPECT_EQ(nachher.m_strEigeneBilder, vorher.m_strEigeneBilder);
     EXPECT_EQ(nachher.m_strTrainings, vorher.m_strTrainings);
-    EXPECT_EQ(nachher.m_strTests, vorher.m_strTests);
-    EXPECT_EQ(nachher.m_strUmgebungen, vorher.m_strUmgebungen);
-    EXPECT_EQ(nachher.m_strTexte, vorher.m_strTexte);
-    EXPECT_EQ(nachher.m_strBilder, vorher.m_strBilder);
-    EXPECT_EQ(nachher.m_strProgramm, vorher.m_strProgramm);
 }
 
 TEST_F(DateiverwaltungDlgTest, SucheBehaeltVonBildernNurDenOrdner)
@@ -410,18 +333,16 @@ TEST_F(DateiverwaltungDlgTest, SucheBehaeltVonBildernNurDenOrdner)
     CDateiverwaltungDlg dlg;
     dlg.LadeAusProfil(m_profil.get());
     dlg.OnInitDialog();
-    std::filesystem::create_directories(Pfad("bilder"));
-    std::filesystem::create_directories(Pfad("vorlagen"));
+    for (const char* ordner : {"bilder", "vorlagen"})
+        std::filesystem::create_directories(Pfad(ordner));
     CDateiDialogDaten daten;
     m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("bilder/sonne.bmp"), &daten));
     dlg.OnSuchenBilder();
     EXPECT_EQ(daten.filter, QStringList({"Bitmap (*.bmp)", "Alle Dateien (*)"}));
     EXPECT_EQ(Text(dlg, "bilder"), Pfad("bilder") + "/*.bmp");
 
-    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("vorlagen/start"), &daten));
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("vorlagen/start")));
     dlg.OnSuchenUmgebung();
-    EXPECT_EQ(daten.titel, "Suchen");
-    EXPECT_EQ(daten.filter, QStringList({"LM-Umgebungsdateien (*.lmu)", "Alle Dateien (*)"}));
     EXPECT_EQ(dlg.GetVerzeichnisse().m_strUmgebungsVorlage, Pfad("vorlagen/start.lmu"));
 
     // Cancelled: nothing changes.

