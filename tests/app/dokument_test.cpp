@@ -224,3 +224,26 @@ TEST_F(DokumentTest, MisslungenesSpeichernMeldetDenPfad)
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(doc->GetPathName().empty());
 }
+
+TEST_F(DokumentTest, MisslungenesSpeichernLaesstDieAlteDateiStehen)
+{
+    SchreibeVorlagen();
+    // A name so long that the temporary file beside it (name + ".XXXXXX")
+    // cannot be created: the save fails although the file itself exists.
+    const std::string lang = Pfad("LMTR-Trainings/" + std::string(246, 'x') + ".lmt");
+    std::filesystem::copy_file(Pfad("LMTR-Trainings/Vorlage.lmt"), lang);
+    const auto vorher = LiesDatei(lang);
+    Starte();
+    auto* doc = dynamic_cast<CLMTrainingDoc*>(m_app->OpenDocumentFile(lang));
+    ASSERT_NE(doc, nullptr);
+    ASSERT_EQ(doc->GetPathName(), lang);
+    m_meldungen->m_meldungen.clear();
+
+    doc->SetModifiedFlag();
+    EXPECT_FALSE(doc->DoFileSave());
+    ASSERT_EQ(m_meldungen->Texte().size(), 1u);
+    EXPECT_EQ(m_meldungen->Texte()[0],
+              "Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " + lang);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(LiesDatei(lang), vorher);
+}

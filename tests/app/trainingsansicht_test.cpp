@@ -189,6 +189,29 @@ TEST_F(TrainingsansichtTest, FehlerDerPraesentationFuegtNichtsHinzu)
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsangaben", "0 / 3", "1 / 4"}));
 }
 
+// A view whose model does not take the run's report, as when memory runs out.
+class CVerweigerndeAnsicht : public CLMTrainingView {
+public:
+    using CLMTrainingView::CLMTrainingView;
+
+protected:
+    int BerichtAnhaengen(const CDarbietung&) override { return 2; }
+};
+
+TEST_F(TrainingsansichtTest, NichtUebernommenerBerichtIstEinFehler)
+{
+    Berichte(3);
+    m_skript.bericht = Reaktionsbericht();
+    CVerweigerndeAnsicht ansicht(m_doc);
+    ansicht.ZeigeSeite();
+    m_meldungen->m_meldungen.clear();
+    ansicht.OnPraesentation();
+    EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>{
+                                        "Fehler: Der Bericht der Präsentation konnte nicht in das Training übernommen werden."});
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 3);
+    EXPECT_FALSE(m_doc->IsModified());
+}
+
 TEST_F(TrainingsansichtTest, LoeschenFragtUndZeigtDenFolgenden)
 {
     CTrainingsBericht b = Reaktionsbericht();
