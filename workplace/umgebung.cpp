@@ -1,5 +1,7 @@
 #include "workplace/umgebung.h"
 
+#include <algorithm>
+
 #include "platform/meldung.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/formatierung.h"
@@ -89,9 +91,14 @@ double AusAnteil(double anteil, uint32_t einheit, const Achse& achse)
     return AusGrundeinheit(grund, einheit);
 }
 
+// Saturating: sizes read from a damaged file can be far beyond any screen,
+// and converting such a double to int is undefined.
 int32_t Pixel(double wert)
 {
-    return static_cast<int32_t>(Runde(wert, 0));
+    const double r = Runde(wert, 0);
+    if (!(r == r))
+        return 0;
+    return static_cast<int32_t>(std::clamp(r, -2147483647.0, 2147483647.0));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "systemvorgaben.h"
 
 #include "platform/display/ddraw.h"
@@ -47,6 +49,10 @@ TEST_F(Umgebung, UmrechnungenMitVorgaben)
     EXPECT_DOUBLE_EQ(u.InAnteilX(30.0, 0x2001), u.InAnteilX(0.5, 0x0001));
     EXPECT_EQ(u.AnteilInPixelX(-2.5 / 1024), -2);
     EXPECT_EQ(u.AnteilInPixelX(2.5 / 1024), 3);
+    // Sizes from damaged files saturate instead of overflowing.
+    EXPECT_EQ(u.AnteilInPixelY(1e300), 2147483647);
+    EXPECT_EQ(u.AnteilInPixelX(-1e300), -2147483647);
+    EXPECT_EQ(u.AnteilInPixelX(std::nan("")), 0);
 
     CAnordnung a;
     a.m_dBreite = 80.0;
