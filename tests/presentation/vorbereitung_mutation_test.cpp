@@ -1,0 +1,64 @@
+// Settings that pass the file loader's clamps can still be extreme. The
+// engine's preparation takes every loaded training and test from damaged
+// files without crashing or undefined behaviour (asan/ubsan run).
+#include <gtest/gtest.h>
+
+#include "laufumfeld.h"
+#include "platform/archiv.h"
+#include "platform/crt.h"
+#include "platform/meldung.h"
+
+namespace {
+
+template <class TModell>
+std::vector<uint8_t> Bytes(TModell& m)
+{
+    CArchive aus;
+    m.Serialize(aus);
+    return aus.GetBytes();
+}
+
+// Mutates the body only (the header would just be refused) and hands every
+// variant that loads to the preparation.
+template <class TModell, class Vorbereiten>
+int Pruefe(TModell& modell, Vorbereiten vorbereiten, int varianten)
+{
+    const std::vector<uint8_t> gut = Bytes(modell);
+    int geladen = 0;
+    for (int i = 0; i < varianten; ++i) {
+        std::vector<uint8_t> b = gut;
+        for (int k = 0; k < 3; ++k) {
+            const size_t pos = 16 + static_cast<size_t>(crt::rand() * 32768 + crt::rand()) % (b.size() - 16);
+            b[pos] = static_cast<uint8_t>(k == 0 ? crt::rand() : (crt::rand() & 1 ? 0xFF : 0x00));
+        }
+        CArchive ein(b, "/daten/beschaedigt");
+        const uint32_t seed = crt::GetSeed();
+        if (modell.Serialize(ein) != 0)
+            continue;
+        ++geladen;
+        CPraesentation p;
+        vorbereiten(p);
+        crt::srand(seed); // the preparation's own draws must not steer the mutations
+    }
+    return geladen;
+}
+
+TEST(VorbereitungMutation, GeladeneBeschaedigteDateienWerdenVorbereitet)
+{
+    CMeldungsRecorder meldungen;
+    crt::srand(99);
+    int geladen = 0;
+    for (int art : {10, 20, 50, 60}) {
+        CLaufUmfeld u;
+        u.training.SetAufgabenart(art);
+        geladen += Pruefe(u.training, [&](CPraesentation& p) { u.Vorbereiten(p); }, 40);
+    }
+    for (int art : {10, 20}) {
+        CLaufUmfeld u;
+        u.test.SetTestart(art);
+        geladen += Pruefe(u.test, [&](CPraesentation& p) { u.TestVorbereiten(p); }, 40);
+    }
+    EXPECT_GT(geladen, 50); // most body mutations still load
+}
+
+} // namespace
