@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int kLaeufe = 10;
+
 template <class TModell>
 std::vector<uint8_t> Bytes(TModell& m)
 {
@@ -59,6 +61,27 @@ TEST(VorbereitungMutation, GeladeneBeschaedigteDateienWerdenVorbereitet)
         geladen += Pruefe(u.test, [&](CPraesentation& p) { u.TestVorbereiten(p); }, 40);
     }
     EXPECT_GT(geladen, 50); // most body mutations still load
+}
+
+// A few whole runs as well: Enter on the ready screen, then Escape.
+TEST(VorbereitungMutation, GeladeneBeschaedigteTrainingsLaufen)
+{
+    CMeldungsRecorder meldungen;
+    crt::srand(7);
+    int geladen = 0;
+    for (int art : {10, 20, 50, 60}) {
+        CLaufUmfeld u;
+        u.training.SetAufgabenart(art);
+        geladen += Pruefe(u.training, [&](CPraesentation& p) {
+            const double jetzt = u.anzeige->GetZeitMs(); // the display's clock runs on
+            u.anzeige->Druecken(VK_RETURN, jetzt, jetzt + 20.0);
+            // Escape again and again: the first may only leave the ready screen.
+            for (double t = 300.0; t < 6000.0; t += 300.0)
+                u.anzeige->Druecken(VK_ESCAPE, jetzt + t, jetzt + t + 20.0);
+            u.Darbieten(p);
+        }, kLaeufe);
+    }
+    EXPECT_GT(geladen, 0);
 }
 
 } // namespace
