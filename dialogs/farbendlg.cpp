@@ -75,16 +75,6 @@ void CFarbenDlg::GetTest(CTest* test) const
         test->SetFarben(m_Farben);
 }
 
-bool CFarbenDlg::OnInitDialog()
-{
-    if (m_bErzeugt)
-        return true;
-    m_bErzeugt = true;
-    ErzeugeSteuerelemente();
-    ZeigeDaten();
-    return true;
-}
-
 void CFarbenDlg::Zeile(const char* name, const char* text, int y)
 {
     Beschriftung((std::string(name) + "Text").c_str(), QString::fromUtf8(text), Kante(15, y + 3, 155, y + 18));

@@ -21,8 +21,7 @@ public:
     void GetTraining(CTraining* training) const;
     void GetTest(CTest* test) const;
 
-    bool OnInitDialog() override;
-    void ErzeugeSteuerelemente();
+    void ErzeugeSteuerelemente() override;
     void ZeigeDaten() override;
 
     const CFarben& GetFarben() const { return m_Farben; }
@@ -48,7 +47,6 @@ private:
     const CTraining* m_pTraining = nullptr;
     const CTest* m_pTest = nullptr;
     CFarben m_Farben;
-    bool m_bErzeugt = false;
     QLabel* m_pZielLabel = nullptr;
     QPushButton* m_pZielKnopf = nullptr;
 };

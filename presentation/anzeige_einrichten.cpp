@@ -5,6 +5,7 @@
 
 #include "model/test.h"
 #include "model/training.h"
+#include "presentation/bereitschirm.h"
 #include "presentation/bmpdatei.h"
 #include "presentation/oberflaeche_dc.h"
 #include "presentation/rahmen.h"
@@ -198,17 +199,9 @@ int CPraesentation::InitDirectDraw()
     m_pRueckpuffer->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
     m_pPrimaer->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
 
-    // Waiting text in the profile's dialog font, sized by the screen.
-    LOGFONT lf;
-    CFont* vorlage = m_pProfil ? m_pProfil->GetSchrift() : nullptr;
-    if (!vorlage || !vorlage->GetLogFont(&lf)) {
-        lf = LOGFONT{};
-        lf.lfFaceName = "Arial";
-        lf.lfCharSet = DEFAULT_CHARSET;
-    }
-    lf.lfHeight = std::max<int32_t>(m_rcBildschirm.bottom / 40, 10);
+    // Waiting text in the ready screens' font.
     CFont schrift;
-    schrift.CreateFontIndirect(&lf);
+    BereitSchriftErstellen(*this, schrift);
     {
         COberflaechenDC dc(m_pPrimaer);
         if (CDC* pDC = dc.GetDC()) {

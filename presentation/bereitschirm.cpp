@@ -46,6 +46,22 @@ bool BereitSchreiben(CPraesentation& e, CFont& schrift, const std::vector<std::p
     return true;
 }
 
+void BereitSchreiben(CPraesentation& e, std::initializer_list<std::string> zeilen)
+{
+    const int w = e.m_rcBildschirm.right - e.m_rcBildschirm.left;
+    const int h = e.m_rcBildschirm.bottom - e.m_rcBildschirm.top;
+    CFont schrift;
+    const int zeile = BereitSchriftErstellen(e, schrift);
+    const int mitte = int(zeilen.size() - 1) / 2;
+    int y = (h + zeile) / 2 - mitte * zeile;
+    std::vector<std::pair<POINT, std::string>> texte;
+    for (const std::string& text : zeilen) {
+        texte.push_back({POINT{w / 2, y}, text});
+        y += zeile;
+    }
+    BereitSchreiben(e, schrift, texte);
+}
+
 std::string AufgabenPfad(const std::string& ordner, const std::string& unterordner, const std::string& name)
 {
     if (unterordner.empty())

@@ -4,6 +4,7 @@
 
 #include "platform/draw/dc.h"
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,11 @@ int BereitSchriftErstellen(const CPraesentation& e, CFont& schrift);
 // foreground colour on the background colour. False when the back buffer
 // gives no device context.
 bool BereitSchreiben(CPraesentation& e, CFont& schrift, const std::vector<std::pair<POINT, std::string>>& texte);
+
+// Lines centred across the back buffer, a font height apart, the middle one
+// with its bottom half a line below the screen's middle, in the ready-screen
+// font.
+void BereitSchreiben(CPraesentation& e, std::initializer_list<std::string> zeilen);
 
 // A field of parts of the display width and height, cut to the screen and
 // centred on it.

@@ -120,13 +120,6 @@ int CPraesentation::Darbieten(bool test)
     return m_nFehler;
 }
 
-int CPraesentation::TeilFehlt(const char* teil)
-{
-    m_nFehler = FEHLER_TEIL_FEHLT;
-    m_strFehler = std::string(teil) + " ist in dieser Programmfassung noch nicht enthalten.\n";
-    return m_nFehler;
-}
-
 std::string CPraesentation::FehlerText(int code, bool test)
 {
     switch (code) {

@@ -37,8 +37,6 @@ enum : int {
     FEHLER_TASTEN = 15,
     FEHLER_STOPPUHR = 16,
     FEHLER_ANGABEN_LESEN = 17,
-    // A part of the run that this build does not contain yet.
-    FEHLER_TEIL_FEHLT = 18,
     FEHLER_BILDSPEICHER = 256,
     FEHLER_FLIP = 257,
     FEHLER_HG_KOPIE = 258,
@@ -172,8 +170,6 @@ private:
     int Vorbereiten(bool test);
     // Colour key on the foreground, or opaque with the hint.
     void Durchsichtigkeit(int durchsichtigkeit);
-    // What the preparation finds when a part of the run is not built yet.
-    int TeilFehlt(const char* teil);
     // Set-up of a task without a foreground picture; 0.
     int OhneVordergrund(bool test);
     int Darbieten(bool test);

@@ -8,7 +8,7 @@
 #include "model/training.h"
 #include "platform/crt.h"
 #include "presentation/ablaufbits.h"
-#include "presentation/bereitbild.h"
+#include "presentation/bereitschirm.h"
 #include "presentation/bmpdatei.h"
 #include "presentation/flaechen.h"
 #include "presentation/hgbewegung.h"

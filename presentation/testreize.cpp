@@ -2,7 +2,7 @@
 
 #include "model/testaufgaben.h"
 #include "presentation/ablaufbits.h"
-#include "presentation/bereitbild.h"
+#include "presentation/bereitschirm.h"
 #include "presentation/hgbewegung.h"
 #include "presentation/praesentation.h"
 #include "workplace/formatierung.h"

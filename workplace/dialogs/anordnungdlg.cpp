@@ -51,13 +51,6 @@ int CAnordnungDlg::Uebernehmen(CUmgebung* umgebung)
     return umgebung->PruefeModus(m_Modus);
 }
 
-bool CAnordnungDlg::OnInitDialog()
-{
-    ErzeugeSteuerelemente();
-    ZeigeDaten();
-    return true;
-}
-
 void CAnordnungDlg::ErzeugeSteuerelemente()
 {
     Gruppe("", "Anordnung", Kante(5, 5, 315, 88));

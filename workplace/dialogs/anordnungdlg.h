@@ -19,8 +19,7 @@ public:
     // mode listed.
     int Uebernehmen(CUmgebung* umgebung);
 
-    bool OnInitDialog() override;
-    void ErzeugeSteuerelemente();
+    void ErzeugeSteuerelemente() override;
     void ZeigeDaten() override;
     void LeseDaten() override;
 

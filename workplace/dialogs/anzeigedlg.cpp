@@ -40,13 +40,6 @@ void CAnzeigeDlg::Uebernehmen(CBenutzerprofil* profil)
     profil->SetAnzeigeoptionen(m_Optionen);
 }
 
-bool CAnzeigeDlg::OnInitDialog()
-{
-    ErzeugeSteuerelemente();
-    ZeigeDaten();
-    return true;
-}
-
 void CAnzeigeDlg::ErzeugeSteuerelemente()
 {
     Gruppe("", "Einheit", Kante(5, 5, 305, 130));

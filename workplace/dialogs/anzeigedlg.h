@@ -18,8 +18,7 @@ public:
     void SetOptionen(CBenutzerprofil* profil);
     void Uebernehmen(CBenutzerprofil* profil);
 
-    bool OnInitDialog() override;
-    void ErzeugeSteuerelemente();
+    void ErzeugeSteuerelemente() override;
     void ZeigeDaten() override;
     void LeseDaten() override;
 

@@ -33,13 +33,6 @@ void CDateiverwaltungDlg::SpeichereInProfil(CBenutzerprofil* profil) const
     profil->SetVerzeichnisse(m_Verzeichnisse);
 }
 
-bool CDateiverwaltungDlg::OnInitDialog()
-{
-    ErzeugeSteuerelemente();
-    ZeigeDaten();
-    return true;
-}
-
 void CDateiverwaltungDlg::ErzeugeSteuerelemente()
 {
     Gruppe("", "Vorlagen", Kante(5, 5, 405, 151));

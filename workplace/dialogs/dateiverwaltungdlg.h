@@ -17,8 +17,7 @@ public:
     // The profile takes only the texts the user may edit.
     void SpeichereInProfil(CBenutzerprofil* profil) const;
 
-    bool OnInitDialog() override;
-    void ErzeugeSteuerelemente();
+    void ErzeugeSteuerelemente() override;
     void ZeigeDaten() override;
     void LeseDaten() override;
 

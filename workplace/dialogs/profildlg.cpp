@@ -28,13 +28,6 @@ void CProfilDlg::SpeichereInProfil(CBenutzerprofil* profil) const
     profil->m_strProfilVerzeichnis = m_strVerzeichnis;
 }
 
-bool CProfilDlg::OnInitDialog()
-{
-    ErzeugeSteuerelemente();
-    ZeigePfad();
-    return true;
-}
-
 void CProfilDlg::ErzeugeSteuerelemente()
 {
     Gruppe("", "Benutzerprofil", Kante(5, 5, 405, 88));

@@ -16,8 +16,7 @@ public:
     void LadeAusProfil(CBenutzerprofil* profil);
     void SpeichereInProfil(CBenutzerprofil* profil) const;
 
-    bool OnInitDialog() override;
-    void ErzeugeSteuerelemente();
+    void ErzeugeSteuerelemente() override;
     void ZeigePfad();
     void LesePfad();
     void OnSuchen();

@@ -43,12 +43,19 @@ QRect CRasterDialog::Einheiten(int x, int y, int breite, int hoehe)
     return QRect(l, t, px((x + breite) * 1.5) - l, px((y + hoehe) * 1.625) - t);
 }
 
+bool CRasterDialog::OnInitDialog()
+{
+    if (m_bInitialisiert)
+        return true;
+    m_bInitialisiert = true;
+    ErzeugeSteuerelemente();
+    ZeigeDaten();
+    return true;
+}
+
 int CRasterDialog::DoModal()
 {
-    if (!m_bInitialisiert) {
-        m_bInitialisiert = true;
-        OnInitDialog();
-    }
+    OnInitDialog();
     return ModalAusfuehren(*this) == QDialog::Accepted ? IDOK : IDCANCEL;
 }
 

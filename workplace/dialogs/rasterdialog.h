@@ -19,8 +19,9 @@ public:
     // Initialises the dialog once and runs it through the modal runner:
     // IDOK or IDCANCEL.
     int DoModal();
-    // Creates the controls and shows the data; DoModal calls it.
-    virtual bool OnInitDialog() = 0;
+    // Creates the controls and shows the data, once; DoModal calls it.
+    bool OnInitDialog();
+    virtual void ErzeugeSteuerelemente() = 0;
 
     int GetVorlage() const { return m_nVorlage; }
     // Enter accepts without moving the focus: the focused field is read first.
