@@ -165,16 +165,4 @@ int fcvt(double value, int ndigits, int& dec, int& sign, char* puffer, size_t gr
     return static_cast<int>(laenge);
 }
 
-std::string fcvt(double value, int ndigits, int& dec, int& sign)
-{
-    std::string text(kFcvtPuffer + static_cast<size_t>(std::max(ndigits, 0)), '\0');
-    int laenge = fcvt(value, ndigits, dec, sign, text.data(), text.size());
-    if (laenge < 0) {
-        dec = 1;
-        return "0";
-    }
-    text.resize(static_cast<size_t>(laenge));
-    return text;
-}
-
 } // namespace crt

@@ -32,12 +32,10 @@ int atoi(const std::string& text);
 
 // Decimal digits of |value| with ndigits digits after the point, correctly
 // rounded, without the point and without leading zeros (one "0"-run for a
-// zero value); dec receives the position of the point (digits before it,
-// negative when zeros follow the point), sign is 1 for negative values.
-std::string fcvt(double value, int ndigits, int& dec, int& sign);
-// The same digits into a caller's buffer, without allocating; answers their
-// count, or -1 when the buffer is too small (kFcvtPuffer + ndigits always
-// suffices).
+// zero value), into a caller's buffer without allocating; dec receives the
+// position of the point (digits before it, negative when zeros follow the
+// point), sign is 1 for negative values. Answers the digit count, or -1 when
+// the buffer is too small (kFcvtPuffer + ndigits always suffices).
 constexpr size_t kFcvtPuffer = 320;
 int fcvt(double value, int ndigits, int& dec, int& sign, char* puffer, size_t groesse);
 

@@ -49,18 +49,25 @@ TEST(Zahlen, CLocaleUnabhaengigVonDerSprache)
     EXPECT_EQ(crt::atoi("99999999999"), 2147483647);
 }
 
+std::string Fcvt(double value, int ndigits, int& dec, int& sign)
+{
+    char puffer[crt::kFcvtPuffer + 8];
+    const int n = crt::fcvt(value, ndigits, dec, sign, puffer, sizeof puffer);
+    return n < 0 ? std::string("?") : std::string(puffer, static_cast<size_t>(n));
+}
+
 TEST(Zahlen, FcvtZiffernUndKomma)
 {
     int dec = 0, sign = 0;
-    EXPECT_EQ(crt::fcvt(1234.5, 2, dec, sign), "123450");
+    EXPECT_EQ(Fcvt(1234.5, 2, dec, sign), "123450");
     EXPECT_EQ(dec, 4);
     EXPECT_EQ(sign, 0);
-    EXPECT_EQ(crt::fcvt(-0.0125, 4, dec, sign), "125");
+    EXPECT_EQ(Fcvt(-0.0125, 4, dec, sign), "125");
     EXPECT_EQ(dec, -1);
     EXPECT_EQ(sign, 1);
-    EXPECT_EQ(crt::fcvt(0.0, 3, dec, sign), "000");
+    EXPECT_EQ(Fcvt(0.0, 3, dec, sign), "000");
     EXPECT_EQ(dec, 0);
-    std::string gross = crt::fcvt(1e40, 2, dec, sign);
+    std::string gross = Fcvt(1e40, 2, dec, sign);
     EXPECT_EQ(dec, 41);
     EXPECT_EQ(gross.size(), 43u);
 }
