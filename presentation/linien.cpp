@@ -22,6 +22,27 @@ int Dicke(double anteil, int pixel)
 
 } // namespace
 
+CTestReiz LinienReiz(double X, double Y, double hl, double vl, double hm, double vm, double th, double tv, double W,
+                     double H)
+{
+    // The horizontal line crosses the vertical one at its mark; the
+    // vertical line stands on the horizontal one at its mark.
+    const double hy = (Y - vm * vl) * H;
+    const double vx = (X + hm * hl) * W;
+    CTestReiz r;
+    r.rcReiz1 = {PixelRunden((X - hl / 2) * W), PixelRunden(hy - th / 2), PixelRunden((X + hl / 2) * W),
+                 PixelRunden(hy + th / 2)};
+    r.rcReiz2 = {PixelRunden(vx - tv / 2), PixelRunden((Y - vl / 2) * H), PixelRunden(vx + tv / 2),
+                 PixelRunden((Y + vl / 2) * H)};
+    r.rcRaum2 = {PixelRunden((X - hl / 2) * W - tv / 2), PixelRunden((Y - vl / 2) * H - th / 2),
+                 PixelRunden((X + hl / 2) * W + tv / 2), PixelRunden((Y + vl / 2) * H + th / 2)};
+    r.rcRaum3 = r.rcRaum2;
+    r.punkt1 = {X, Y};
+    r.punkt2 = {hl, vl};
+    r.punkt3 = {hm, -vm};
+    return r;
+}
+
 int CPraesentation::LinienErstellen()
 {
     if (m_nFehler != 0)
@@ -59,24 +80,7 @@ int CPraesentation::LinienErstellen()
     v.start = l.m_nStartDurchgang;
     v.startOhneVorzeichen = false;
     v.reiz = [W, H, th, tv](const std::vector<double>& f) {
-        const double X = 0.5 + f[0], Y = 0.5 - f[1];
-        const double hl = f[2], vl = f[3], hm = f[4], vm = f[5];
-        // The horizontal line crosses the vertical one at its mark; the
-        // vertical line stands on the horizontal one at its mark.
-        const double hy = (Y - vm * vl) * H;
-        const double vx = (X + hm * hl) * W;
-        CTestReiz r;
-        r.rcReiz1 = {PixelRunden((X - hl / 2) * W), PixelRunden(hy - th / 2), PixelRunden((X + hl / 2) * W),
-                     PixelRunden(hy + th / 2)};
-        r.rcReiz2 = {PixelRunden(vx - tv / 2), PixelRunden((Y - vl / 2) * H), PixelRunden(vx + tv / 2),
-                     PixelRunden((Y + vl / 2) * H)};
-        r.rcRaum2 = {PixelRunden((X - hl / 2) * W - tv / 2), PixelRunden((Y - vl / 2) * H - th / 2),
-                     PixelRunden((X + hl / 2) * W + tv / 2), PixelRunden((Y + vl / 2) * H + th / 2)};
-        r.rcRaum3 = r.rcRaum2;
-        r.punkt1 = {X, Y};
-        r.punkt2 = {hl, vl};
-        r.punkt3 = {hm, -vm};
-        return r;
+        return LinienReiz(0.5 + f[0], 0.5 - f[1], f[2], f[3], f[4], f[5], th, tv, W, H);
     };
     return TestReizeErstellen(*this, v);
 }

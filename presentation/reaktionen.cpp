@@ -5,6 +5,7 @@
 
 #include "presentation/ablaufbits.h"
 #include "presentation/hgbewegung.h"
+#include "presentation/testreize.h"
 
 #include <algorithm>
 #include <cmath>
@@ -197,13 +198,14 @@ int CPraesentation::TestAuswerten()
         const int reiz = m_TestBericht.GetDurchgang(m_nIndex);
         bool fertig = false;
         if (a & A::SEITEN) {
-            // Method of adjustment: the answer keys move the mark or the length.
-            double dx = 0.0, dy = 0.0;
+            // Method of adjustment: answer keys 1 and 2 move left and right
+            // (narrower and wider), 3 and 4 up and down (higher and lower).
+            double dx = 0.0, dauf = 0.0;
             bool bewegt = false;
             if (k & ANTWORT1) dx = -1.0, bewegt = true;
             if (k & ANTWORT2) dx = +1.0, bewegt = true;
-            if (k & ANTWORT4) dy = +1.0, bewegt = true;
-            if (k & ANTWORT3) dy = -1.0, bewegt = true;
+            if (k & ANTWORT4) dauf = -1.0, bewegt = true;
+            if (k & ANTWORT3) dauf = +1.0, bewegt = true;
             if (bewegt) {
                 const double w = m_rcBildschirm.right - m_rcBildschirm.left;
                 const double h = m_rcBildschirm.bottom - m_rcBildschirm.top;
@@ -211,27 +213,25 @@ int CPraesentation::TestAuswerten()
                 const CDPunkt z = m_Punkte2.GetAt(reiz);
                 CDPunkt p = m_Punkte3.GetAt(reiz);
                 p.x = z.x > 0.0 ? p.x + m_dSchritt / z.x * dx : 0.0;
-                p.y = z.y > 0.0 ? p.y + m_dSchritt / z.y * dy : 0.0;
-                auto runden = [](double v) { return LONG(std::trunc(v + 0.5)); };
-                auto rechteck = [&](double mx, double my, double bw, double bh) {
-                    return RechteckBeschneiden(RECT{runden(mx - bw / 2), runden(my - bh / 2), runden(mx + bw / 2),
-                                                    runden(my + bh / 2)},
-                                               m_rcBildschirm);
-                };
                 if (a & A::OHNE_VG) {
+                    // p.y is the vertical mark counted downwards: up lowers it.
+                    p.y = z.y > 0.0 ? p.y - m_dSchritt / z.y * dauf : 0.0;
                     p.x = std::clamp(p.x, -0.5, 0.5);
                     p.y = std::clamp(p.y, -0.5, 0.5);
                     m_Punkte3.SetAtGrowPunkt(reiz, p);
-                    // The lines keep the thicknesses they were drawn with: a line as
-                    // high as the vertical length would cover the mark it is to divide.
-                    m_TestBericht.SetRechteck1(reiz, rechteck(c.x * w, c.y * h, z.x * w, m_dMarkeHoehe));
-                    m_TestBericht.SetRechteck2(reiz, rechteck((p.x * z.x + c.x) * w, (p.y * z.y + c.y) * h,
-                                                              m_dMarkeBreite, z.y * h));
+                    // Both lines as the renderer draws them, with the moved marks.
+                    const CTestReiz r =
+                        LinienReiz(c.x, c.y, z.x, z.y, p.x, -p.y, m_dMarkeHoehe, m_dMarkeBreite, w, h);
+                    m_TestBericht.SetRechteck1(reiz, RechteckBeschneiden(r.rcReiz1, m_rcBildschirm));
+                    m_TestBericht.SetRechteck2(reiz, RechteckBeschneiden(r.rcReiz2, m_rcBildschirm));
                 } else {
+                    p.y = z.y > 0.0 ? p.y + m_dSchritt / z.y * dauf : 0.0;
                     p.x = std::clamp(p.x, 0.5, 1.5);
                     p.y = std::clamp(p.y, 0.5, 1.5);
                     m_Punkte3.SetAtGrowPunkt(reiz, p);
-                    m_TestBericht.SetRechteck2(reiz, rechteck(c.x * w, c.y * h, p.x * z.x * w, p.y * z.y * h));
+                    const RECT r{PixelRunden((c.x - p.x * z.x / 2) * w), PixelRunden((c.y - p.y * z.y / 2) * h),
+                                 PixelRunden((c.x + p.x * z.x / 2) * w), PixelRunden((c.y + p.y * z.y / 2) * h)};
+                    m_TestBericht.SetRechteck2(reiz, RechteckBeschneiden(r, m_rcBildschirm));
                 }
             }
             fertig = (k & TASTE2) != 0;

@@ -26,33 +26,37 @@ CReaktionstasten::CReaktionstasten()
 
 CReaktionstasten::~CReaktionstasten() = default;
 
-uint16_t CReaktionstasten::GetVirtKey(uint32_t code)
+uint16_t CReaktionstasten::GetVirtKey(const CTastenliste& liste, int32_t index)
 {
+    const uint32_t code = liste.GetCode(index);
+    if (code == 0)
+        return 0;
     if (code >= 0x10000)
         return ((code >> 16) & 0xF) == 2 ? VK_RBUTTON : VK_LBUTTON;
-    switch (code & 0xFF) {
-    case 20: return VK_HOME;
-    case 21: return VK_END;
-    case 72: return VK_UP;
-    case 73: return VK_PRIOR;
-    case 75: return VK_LEFT;
-    case 77: return VK_RIGHT;
-    case 80: return VK_DOWN;
-    case 81: return VK_NEXT;
-    default: break;
+    // The row decides, not the code: the codes of the keys without a
+    // character are also letters' codes (72 cursor up and "H").
+    if (!liste.IstZeichen(index)) {
+        switch (code & 0xFF) {
+        case 20: return VK_HOME;
+        case 21: return VK_END;
+        case 72: return VK_UP;
+        case 73: return VK_PRIOR;
+        case 75: return VK_LEFT;
+        case 77: return VK_RIGHT;
+        case 80: return VK_DOWN;
+        case 81: return VK_NEXT;
+        default: return 0;
+        }
     }
     // A character no key types answers -1: the caller takes its default.
+    // The shift state of a character's key cannot be polled; the key itself can.
     const SHORT vk = VkKeyScanA(char(code & 0xFF));
-    return vk == -1 ? 0 : uint16_t(vk);
+    return vk == -1 ? 0 : uint16_t(vk & 0xFF);
 }
 
 void CReaktionstasten::Einrichten(int platz, const CTastenliste& liste, int index, uint16_t vorgabe)
 {
-    uint16_t code = 0;
-    if (index >= 0 && index < liste.GetAnzahl())
-        code = GetVirtKey(liste.GetCode(index));
-    // The shift state of a character's key cannot be polled; the key itself can.
-    code &= 0xFF;
+    const uint16_t code = GetVirtKey(liste, index);
     m_bAktiv[platz] = true;
     m_Codes[platz] = code ? code : vorgabe;
 }
@@ -174,8 +178,8 @@ int CReaktionstasten::TestEinrichten(const CTest* test, const CUmgebung* umgebun
     if (!umgebung)
         return 2;
     const CTastenliste& liste = umgebung->m_Tastenliste;
-    // The length record's keys stand in the same places as the line record's:
-    // narrower, wider, lower, higher where left, right, up, down stand.
+    // Answer keys by meaning: 1 left or narrower, 2 right or wider, 3 up or
+    // higher, 4 down or lower; the report counts them in counters 1, 2, 4, 3.
     if (test->GetTestart() == 10) {
         const CLinien l = test->GetLinien();
         const int tasten[4] = {l.m_nTasteLinks, l.m_nTasteRechts, l.m_nTasteOben, l.m_nTasteUnten};
@@ -183,7 +187,7 @@ int CReaktionstasten::TestEinrichten(const CTest* test, const CUmgebung* umgebun
                              l.m_nStartTaste, liste);
     } else if (test->GetTestart() == 20) {
         const CLaengen l = test->GetLaengen();
-        const int tasten[4] = {l.m_nTasteSchmaeler, l.m_nTasteBreiter, l.m_nTasteKleiner, l.m_nTasteHoeher};
+        const int tasten[4] = {l.m_nTasteSchmaeler, l.m_nTasteBreiter, l.m_nTasteHoeher, l.m_nTasteKleiner};
         TestrecordEinrichten(l.m_nOrientierung, l.m_nVerfahren, l.m_nIntervallModus, tasten, l.m_nEndTaste,
                              l.m_nStartTaste, liste);
     }

@@ -35,8 +35,10 @@ public:
     CReaktionstasten();
     virtual ~CReaktionstasten();
 
-    // Virtual key of a key-table code; the mouse buttons for codes from 0x10000.
-    static uint16_t GetVirtKey(uint32_t code);
+    // Virtual key that entry index of the key table polls (without shift
+    // state); the mouse buttons for codes from 0x10000; 0 for an index
+    // outside the table or a character no key types.
+    static uint16_t GetVirtKey(const CTastenliste& liste, int32_t index);
 
     // 0; 1 without training or test, 2 without environment.
     int TrainingEinrichten(const CTraining* training, const CUmgebung* umgebung);

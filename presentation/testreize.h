@@ -42,6 +42,15 @@ struct CTestReiz {
     CDPunkt punkt1, punkt2, punkt3;
 };
 
+// The line-bisection figure on a W x H pixel screen, centred at (X, Y) in
+// parts of the display from the top left: the horizontal line of length hl
+// and thickness th crosses the vertical one at its mark vm (a part of vl
+// above its centre), the vertical line of length vl and thickness tv stands
+// on the horizontal one at its mark hm (a part of hl right of its centre).
+// The adjustment recomputes it with the moved marks.
+CTestReiz LinienReiz(double X, double Y, double hl, double vl, double hm, double vm, double th, double tv, double W,
+                     double H);
+
 struct CTestVorlage {
     const char* titel = "";        // first line of the ready screen
     uint32_t aufgabe = 0;          // task flag of the test kind

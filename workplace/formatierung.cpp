@@ -1,6 +1,7 @@
 #include "workplace/formatierung.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "platform/crt.h"
@@ -23,43 +24,79 @@ double Zehnerpotenz(int n)
 
 constexpr int kMaxVorkommastellen = 33;
 
+// A double has at most 1074 binary and so 1074 decimal places after the point.
+constexpr int kExakteStellen = 1075;
+
+// Decimal places of the exact value of v: as many as it has binary places.
+int ExakteNachkommastellen(double v)
+{
+    if (v == 0.0)
+        return 0;
+    int e = 0;
+    const double m = std::frexp(std::fabs(v), &e);
+    const auto mantisse = static_cast<uint64_t>(std::ldexp(m, 53)); // v = mantisse x 2^(e - 53)
+    const int exponent = e - 53;
+    if (exponent >= 0)
+        return 0;
+    return std::max(0, -exponent - std::countr_zero(mantisse));
+}
+
 } // namespace
 
 std::string FormatDouble(double value, int n)
 {
     n = BegrenzeStellen(n);
-    double p = Zehnerpotenz(n);
-    value = value >= 0.0 ? value + 0.5 / p : value - 0.5 / p;
     if (!std::isfinite(value))
         return "Überlauffehler";
 
-    // Enough digits that the cut below never needs a second rounding.
+    // The exact decimal digits of |value|: adding half a unit in binary
+    // first would lose halves such as 0.25 and keep others such as 0.75.
     int d = 0;
     int vorzeichen = 0;
-    char ziffern[crt::kFcvtPuffer + kMaxDezimalstellen + 34];
-    if (crt::fcvt(value, n + 34, d, vorzeichen, ziffern, sizeof ziffern) < 0 || d > kMaxVorkommastellen)
+    char ziffern[crt::kFcvtPuffer + kExakteStellen + 2];
+    const int stellen = std::max(n + 1, ExakteNachkommastellen(value));
+    if (crt::fcvt(value, stellen, d, vorzeichen, ziffern + 1, sizeof ziffern - 1) < 0)
+        return "Überlauffehler";
+    vorzeichen = value < 0.0; // -0.0 shows no sign
+
+    // Half away from zero on the digit string (d + stellen digits): the
+    // first d + n stay, the next decides, and a carry out of the first
+    // digit puts a 1 in front. Fewer than none kept: the value rounds to 0.
+    const int behalten = d + n;
+    char* anfang = ziffern + 1;
+    if (behalten >= 0 && anfang[behalten] >= '5') {
+        int i = behalten - 1;
+        for (; i >= 0 && anfang[i] == '9'; --i)
+            anfang[i] = '0';
+        if (i >= 0) {
+            ++anfang[i];
+        } else {
+            *--anfang = '1';
+            ++d;
+        }
+    }
+    if (d > kMaxVorkommastellen)
         return "Überlauffehler";
 
     std::string text;
     text.reserve(static_cast<size_t>(std::max(d, 1) + n + 2));
     if (vorzeichen)
         text += '-';
-    size_t naechste = 0; // next digit of ziffern to show
-    int rest = n;        // decimals still to write
+    int rest = n; // decimals still to write
     if (d > 0) {
-        text.append(ziffern, static_cast<size_t>(d));
-        naechste = static_cast<size_t>(d);
+        text.append(anfang, static_cast<size_t>(d));
+        anfang += d;
         if (n >= 1)
             text += ',';
     } else {
         text += '0';
         if (n >= 1)
             text += ',';
-        int nullen = std::min(-d, n);
+        const int nullen = std::min(-d, n);
         text.append(static_cast<size_t>(nullen), '0');
         rest -= nullen;
     }
-    text.append(ziffern + naechste, static_cast<size_t>(rest));
+    text.append(anfang, static_cast<size_t>(rest));
     return text;
 }
 

@@ -15,6 +15,9 @@ public:
 
     // 0 for an index outside the table.
     uint32_t GetCode(int32_t index) const;
+    // Whether the row's code is the character its key types; false for the
+    // mouse buttons, the keys without a character and an index outside.
+    bool IstZeichen(int32_t index) const;
     // "---" for an index outside the table.
     std::string GetName(int32_t index) const;
     int32_t GetAnzahl() const { return m_nAnzahl; }
@@ -24,6 +27,7 @@ public:
 private:
     std::vector<uint32_t> m_Codes;
     std::vector<std::string> m_Namen;
+    std::vector<bool> m_Zeichen;
 };
 
 // Key index stored in a file of the given version, in today's numbering:

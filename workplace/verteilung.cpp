@@ -287,12 +287,12 @@ int CVerteilung::Verteilen()
                 frei.push_back(static_cast<uint32_t>(p));
         }
         m_nAnzahl = std::max(m_nAnzahl, 0);
-        // More free places than objects: a random choice of them stays empty.
-        if (static_cast<int>(frei.size()) > m_nAnzahl) {
-            Mische(frei);
-            for (size_t k = 0; k < frei.size() - static_cast<size_t>(m_nAnzahl); ++k)
-                m_index[frei[k]] = -1;
-        }
+        // More free places than objects: a random choice of them stays
+        // empty. Shuffled even when all are used, for the reseed of rand
+        // that the random shift below draws from.
+        Mische(frei);
+        for (size_t k = 0; k + static_cast<size_t>(m_nAnzahl) < frei.size(); ++k)
+            m_index[frei[k]] = -1;
         if (m_nFlags & VERTEILUNG_VERSCHOBEN)
             VerschiebeZufaellig();
     } else if (m_nFlags & VERTEILUNG_ZUFALL2) {

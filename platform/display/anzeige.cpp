@@ -95,7 +95,7 @@ int ShowCursor(BOOL zeigen)
 SHORT VkKeyScanA(char zeichen)
 {
     const unsigned char c = static_cast<unsigned char>(zeichen);
-    constexpr SHORT SHIFT = 0x100, ALTGR = 0x600;
+    constexpr SHORT SHIFT = 0x100, CTRL = 0x200, ALTGR = 0x600;
     if (c >= 'a' && c <= 'z')
         return SHORT(c - 'a' + 'A');
     if (c >= 'A' && c <= 'Z')
@@ -105,6 +105,7 @@ SHORT VkKeyScanA(char zeichen)
     switch (c) {
     case ' ': return VK_SPACE;
     case '\r': return VK_RETURN;
+    case '\n': return SHORT(CTRL | VK_RETURN); // Ctrl+Enter types a line feed
     case '\t': return VK_TAB;
     case '\b': return VK_BACK;
     case 27: return VK_ESCAPE;
@@ -118,6 +119,15 @@ SHORT VkKeyScanA(char zeichen)
     case ';': return SHORT(SHIFT | VK_OEM_COMMA);
     case '.': return VK_OEM_PERIOD;
     case ':': return SHORT(SHIFT | VK_OEM_PERIOD);
+    case '#': return VK_OEM_2;
+    case '\'': return SHORT(SHIFT | VK_OEM_2);
+    // Windows-1252 umlauts.
+    case 0xE4: return VK_OEM_7;
+    case 0xC4: return SHORT(SHIFT | VK_OEM_7);
+    case 0xF6: return VK_OEM_3;
+    case 0xD6: return SHORT(SHIFT | VK_OEM_3);
+    case 0xFC: return VK_OEM_1;
+    case 0xDC: return SHORT(SHIFT | VK_OEM_1);
     case '!': return SHORT(SHIFT | '1');
     case '"': return SHORT(SHIFT | '2');
     case '$': return SHORT(SHIFT | '4');

@@ -164,6 +164,8 @@ enum : int {
     VK_DELETE = 0x2E, VK_NUMPAD0 = 0x60, VK_MULTIPLY = 0x6A, VK_ADD = 0x6B, VK_SUBTRACT = 0x6D,
     VK_DECIMAL = 0x6E, VK_DIVIDE = 0x6F, VK_F1 = 0x70, VK_F12 = 0x7B, VK_OEM_PLUS = 0xBB,
     VK_OEM_COMMA = 0xBC, VK_OEM_MINUS = 0xBD, VK_OEM_PERIOD = 0xBE,
+    // German layout: the keys of "ü", "#", "ö" and "ä".
+    VK_OEM_1 = 0xBA, VK_OEM_2 = 0xBF, VK_OEM_3 = 0xC0, VK_OEM_7 = 0xDE,
 };
 
 // ---- Objects ---------------------------------------------------------------

@@ -169,13 +169,4 @@ TEST_F(Praesentation, Reizzellen)
     EXPECT_EQ(p.m_strFehler, "Datei " + testanzeige::Ordner() + "/fehlt\\kreise.bmp nicht gefunden.\n");
 }
 
-TEST(Reaktionstasten, VirtuelleTasten)
-{
-    EXPECT_EQ(CReaktionstasten::GetVirtKey(72), VK_UP);
-    EXPECT_EQ(CReaktionstasten::GetVirtKey(0x20000), VK_RBUTTON);
-    EXPECT_EQ(CReaktionstasten::GetVirtKey('a'), 'A');
-    // A character no key types gives 0: the set-up takes the default key.
-    EXPECT_EQ(CReaktionstasten::GetVirtKey('@'), 0);
-}
-
 } // namespace

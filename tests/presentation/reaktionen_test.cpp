@@ -9,6 +9,8 @@ namespace {
 
 using namespace zustand;
 
+int Hoehe(const RECT& r) { return r.bottom - r.top; }
+
 // A prepared saccade engine with a key-answered colour-change task; the
 // background key is not the reaction key.
 struct CHGLauf {
@@ -128,6 +130,44 @@ TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
     // visible across the line instead of vanishing in a block.
     EXPECT_EQ(linie, (RECT{300, 390, 700, 410}));
     EXPECT_EQ(marke, (RECT{298, 380, 302, 420}));
+}
+
+// Vertical adjustment of a crossing 30 % of a 0.3-high vertical line above
+// its centre: the first key leaves the figure where it is, "unten" moves the
+// crossing down a step a frame and "oben" up; the vertical line stays.
+TEST(Reaktionen, VertikaleHalbierungFolgtDenTasten)
+{
+    CLaufUmfeld u;
+    u.test.SetTestart(10);
+    CLinien l = u.test.GetLinien();
+    l.m_nOrientierung = 2;
+    l.m_nHLaengeStufen = l.m_nHPositionStufen = 1;
+    l.m_dVLaengeVon = l.m_dVLaengeBis = 0.3;
+    l.m_dVTrennVon = l.m_dVTrennBis = 0.3;
+    u.test.SetLinien(l);
+    CPraesentation p;
+    ASSERT_EQ(u.TestVorbereiten(p), 0) << p.m_strFehler;
+    const CTestBericht& b = p.m_TestBericht;
+    const RECT linie = b.GetRechteck1(0), marke = b.GetRechteck2(0);
+    EXPECT_NEAR((linie.top + linie.bottom) / 2.0, (0.5 - 0.3 * 0.3) * 768.0, 1.0);
+    p.m_nIndex = 0;
+    p.m_nZustand = REIZ | SICHTBAR;
+    auto halten = [&p](uint32_t taste, int bilder) {
+        for (int i = 0; i < bilder; ++i) {
+            p.m_nTasten = taste;
+            p.TestAuswerten();
+        }
+    };
+    const double schritt = p.m_dSchritt * 768.0; // pixels a frame
+    halten(TASTE_ANTWORT_4, 1);
+    EXPECT_LE(b.GetRechteck1(0).top - linie.top, 1);
+    EXPECT_GE(b.GetRechteck1(0).top, linie.top);
+    halten(TASTE_ANTWORT_4, 29);
+    EXPECT_NEAR(b.GetRechteck1(0).top - linie.top, 30 * schritt, 1.0);
+    halten(TASTE_ANTWORT_3, 60);
+    EXPECT_NEAR(b.GetRechteck1(0).top - linie.top, -30 * schritt, 1.0);
+    EXPECT_EQ(Hoehe(b.GetRechteck1(0)), Hoehe(linie));
+    EXPECT_EQ(b.GetRechteck2(0), marke);
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "workplace/datum.h"
 #include "workplace/formatierung.h"
 
@@ -13,6 +16,31 @@ TEST(Formatierung, DoubleRundetVomNullpunktWeg)
     EXPECT_EQ(FormatDouble(0.006, 2), "0,01");
     EXPECT_EQ(FormatDouble(-0.001, 2), "-0,00");
     EXPECT_EQ(FormatDouble(0.000123, 5), "0,00012");
+}
+
+// Halves are judged on the exact digits of the value, not after adding half
+// a unit in binary, which loses the half for 0.25 and keeps it for 0.75.
+TEST(Formatierung, DoubleRundetExakteHaelftenWeg)
+{
+    EXPECT_EQ(FormatDouble(0.25, 1), "0,3");
+    EXPECT_EQ(FormatDouble(0.75, 1), "0,8");
+    EXPECT_EQ(FormatDouble(95.25, 1), "95,3");
+    EXPECT_EQ(FormatDouble(-95.25, 1), "-95,3");
+    EXPECT_EQ(FormatDouble(1.125, 2), "1,13");
+    EXPECT_EQ(FormatDouble(0.25, 0), "0");
+    EXPECT_EQ(FormatDouble(0.5, 0), "1");
+    EXPECT_EQ(FormatDouble(9.95, 1), "9,9");   // stored as 9.9499...
+    EXPECT_EQ(FormatDouble(0.35, 1), "0,3");   // stored as 0.3499...
+    EXPECT_EQ(FormatDouble(99.96, 1), "100,0"); // the carry adds a digit
+    EXPECT_EQ(FormatDouble(0.0004, 3), "0,000");
+    EXPECT_EQ(FormatDouble(0.0005, 3), "0,001"); // stored as 0.000500000...01
+    EXPECT_EQ(FormatDouble(-0.0, 2), "0,00");
+    EXPECT_EQ(FormatDouble(std::nan(""), 1), "Überlauffehler");
+    // Every exact half at one decimal from 0 to 200 rounds up.
+    for (int ganz = 0; ganz < 200; ++ganz) {
+        EXPECT_EQ(FormatDouble(ganz + 0.25, 1), std::to_string(ganz) + ",3");
+        EXPECT_EQ(FormatDouble(ganz + 0.75, 1), std::to_string(ganz) + ",8");
+    }
 }
 
 TEST(Formatierung, DoubleUeberlaufUndGrenzen)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/crt.h"
+#include "workplace/statistik.h"
 #include "workplace/verteilung.h"
 
 namespace {
@@ -105,6 +106,32 @@ TEST_F(VerteilungTest, VerschobenesRasterBleibtFreiUndImBereich)
         liste.push_back(r);
     }
     EXPECT_GT(liste.size(), 30u);
+}
+
+// The grid placement reseeds from the clock even when every free place is
+// used: the random shift must not continue whatever stream ran before.
+TEST_F(VerteilungTest, RasterMischtAuchOhneUebrigePlaetze)
+{
+    auto verschoben = [](uint32_t vorherigeSaat) {
+        CVerteilung v;
+        v.SetBereich(R(0, 0, 400, 300), R(0, 0, 20, 20));
+        crt::srand(vorherigeSaat);
+        EXPECT_EQ(v.SetRaster(4, 5, 2), 0);
+        std::vector<RECT> r;
+        for (int i = 0; i < v.GetAnzahl(); ++i)
+            r.push_back(v.GetRechteck(i));
+        return r;
+    };
+    EXPECT_EQ(verschoben(1), verschoben(2));
+
+    CDWordArray plaetze(20);
+    Mische(plaetze);
+    const uint32_t nachMischen = crt::GetSeed();
+    CVerteilung v;
+    v.SetBereich(R(0, 0, 100, 100), R(0, 0, 10, 10));
+    crt::srand(99);
+    ASSERT_EQ(v.SetRaster(4, 5, 1), 0);
+    EXPECT_EQ(crt::GetSeed(), nachMischen);
 }
 
 TEST_F(VerteilungTest, ZufallAusserhalbDesInnenbereichs)

@@ -7,6 +7,7 @@
 #include "platform/display/sdl/sdl_anzeige.h"
 #include "presentation/praesentation.h"
 #include "presentation/rahmen.h"
+#include "sdl_druck.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
 
@@ -21,16 +22,6 @@
 #include <thread>
 
 namespace {
-
-void Druck(SDL_Keycode taste, bool unten)
-{
-    SDL_Event e{};
-    e.type = unten ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.state = unten ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = taste;
-    e.key.timestamp = SDL_GetTicks();
-    SDL_PushEvent(&e);
-}
 
 // The primary surface (the last frame) through the run's palette.
 void Speichern(CPraesentation& p, const std::string& name)
@@ -82,7 +73,7 @@ TEST(SakkadenSdl, TrainingUnterX)
             while (!fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
                 std::this_thread::sleep_for(5ms);
             if (!fertig)
-                Druck(taste, unten);
+                SdlDruck(taste, unten);
         };
         bei(1500, SDLK_RETURN, true);
         bei(1550, SDLK_RETURN, false);

@@ -40,6 +40,11 @@ int VirtuelleTasteAusSdl(SDL_Keycode t)
     case SDLK_MINUS: return VK_OEM_MINUS;
     case SDLK_COMMA: return VK_OEM_COMMA;
     case SDLK_PERIOD: return VK_OEM_PERIOD;
+    // German layout: SDL names these keys by the character they type.
+    case SDLK_HASH: return VK_OEM_2;
+    case 0xE4: return VK_OEM_7; // ä
+    case 0xF6: return VK_OEM_3; // ö
+    case 0xFC: return VK_OEM_1; // ü
     default: return 0;
     }
 }
