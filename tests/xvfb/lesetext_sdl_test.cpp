@@ -2,24 +2,20 @@
 // the arrow keys, the last frame grabbed and compared with the page drawn.
 
 #include "model/training.h"
-#include "platform/display/sdl/sdl_anzeige.h"
 #include "presentation/bmpdatei.h"
 #include "presentation/oberflaeche_dc.h"
 #include "presentation/praesentation.h"
-#include "presentation/rahmen.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
+
 #include "sdl_lauf.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 namespace {
 
@@ -27,10 +23,8 @@ TEST(LesetextSdl, SeitenUnterX)
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X server";
-    SdlAnzeigeAnmelden();
-    ASSERT_EQ(AnzeigeTreiberWaehlen("sdl"), 0);
-    int anwendung = 0;
-    RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&anwendung), HWND(&anwendung));
+    CSdlLauf lauf;
+    ASSERT_EQ(GetAnzeigeTreiber(), "sdl");
 
     const std::filesystem::path ordner = std::filesystem::path(LUMETRA_ARTIFACTS) / "lesetext_sdl";
     std::filesystem::create_directories(ordner);
@@ -57,32 +51,12 @@ TEST(LesetextSdl, SeitenUnterX)
     training.SetText(t);
 
     // Enter leaves the ready screen, two pages on, Enter ends on page 3.
-    std::atomic<bool> fertig{false};
-    // Joined however the test ends.
-    std::jthread tasten([&fertig] {
-        using namespace std::chrono_literals;
-        const auto start = std::chrono::steady_clock::now();
-        auto bei = [&](int ms, SDL_Keycode taste, bool unten) {
-            while (!fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
-                std::this_thread::sleep_for(5ms);
-            if (!fertig)
-                Druck(taste, unten);
-        };
-        bei(1500, SDLK_RETURN, true);
-        bei(1550, SDLK_RETURN, false);
-        bei(2200, SDLK_RIGHT, true);
-        bei(2250, SDLK_RIGHT, false);
-        bei(2900, SDLK_RIGHT, true);
-        bei(2950, SDLK_RIGHT, false);
-        bei(3600, SDLK_RETURN, true);
-        bei(3650, SDLK_RETURN, false);
-        bei(15000, SDLK_ESCAPE, true);
-        bei(15050, SDLK_ESCAPE, false);
-    });
+    CTastenFolge tasten(
+        {{1500, SDLK_RETURN}, {2200, SDLK_RIGHT}, {2900, SDLK_RIGHT}, {3600, SDLK_RETURN}, {15000, SDLK_ESCAPE}});
     {
         CPraesentation p;
-        const int ergebnis = p.TrainingDarbieten(&profil, &umgebung, &training, &anwendung);
-        fertig = true;
+        const int ergebnis = p.TrainingDarbieten(&profil, &umgebung, &training, &lauf.anwendung);
+        tasten.Fertig();
         ASSERT_EQ(ergebnis, 0) << p.m_strFehler;
         ASSERT_GE(p.m_nAnzahl, 4);
         EXPECT_EQ(p.m_TrainingsBericht.GetAnzahlReize(), p.m_nAnzahl);
@@ -111,8 +85,6 @@ TEST(LesetextSdl, SeitenUnterX)
         EXPECT_EQ(abweichend, 0);
         Speichern(p, "lesetext_sdl_letztes_bild");
     }
-    RahmenAnmelden(nullptr, nullptr);
-    AnzeigeTreiberWaehlen("");
 }
 
 } // namespace

@@ -1,9 +1,15 @@
 #include "sdl_lauf.h"
 
 #include "platform/display/memory/png.h"
+#include "platform/display/sdl/sdl_anzeige.h"
+#include "presentation/rahmen.h"
+
+#include <chrono>
 
 #include <filesystem>
 #include <vector>
+
+namespace {
 
 void Druck(SDL_Keycode taste, bool unten)
 {
@@ -13,6 +19,39 @@ void Druck(SDL_Keycode taste, bool unten)
     e.key.keysym.sym = taste;
     e.key.timestamp = SDL_GetTicks();
     SDL_PushEvent(&e);
+}
+
+} // namespace
+
+CSdlLauf::CSdlLauf()
+{
+    SdlAnzeigeAnmelden();
+    AnzeigeTreiberWaehlen("sdl");
+    RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&anwendung), HWND(&anwendung));
+}
+
+CSdlLauf::~CSdlLauf()
+{
+    RahmenAnmelden(nullptr, nullptr);
+    AnzeigeTreiberWaehlen("");
+}
+
+CTastenFolge::CTastenFolge(std::vector<std::pair<int, SDL_Keycode>> folge)
+    : m_faden([this, folge = std::move(folge)] {
+          using namespace std::chrono_literals;
+          const auto start = std::chrono::steady_clock::now();
+          auto bei = [&](int ms, SDL_Keycode taste, bool unten) {
+              while (!m_fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
+                  std::this_thread::sleep_for(5ms);
+              if (!m_fertig)
+                  Druck(taste, unten);
+          };
+          for (const auto& [ms, taste] : folge) {
+              bei(ms, taste, true);
+              bei(ms + 50, taste, false);
+          }
+      })
+{
 }
 
 void Speichern(CPraesentation& p, const std::string& name)
