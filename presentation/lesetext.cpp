@@ -240,9 +240,11 @@ int CPraesentation::TextErstellen()
         FehlerMerken(ergebnis, -1);
 
     m_nAnzahl = P;
-    if (m_Rechtecke1.SetSize(P) != 0 || m_Rechtecke2.SetSize(P) != 0)
+    const bool listen = (m_Rechtecke1.SetSize(P) | m_Rechtecke2.SetSize(P)) == 0;
+    if (!listen)
         FehlerMerken(ergebnis, 1);
-    for (int p = 0; p < P; ++p) {
+    // Pages not drawn into a slot have no place in the foreground surface.
+    for (int p = 0; listen && p < P; ++p) {
         m_Rechtecke1.SetAt(p, RECT{});
         m_Rechtecke2.SetAt(p, block);
     }

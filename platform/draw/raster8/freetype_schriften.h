@@ -21,7 +21,8 @@ struct CSchriftFund {
 bool FindeSchriftdatei(const LOGFONT& lf, CSchriftFund& fund);
 
 // Loaded face of the description, null when none can be loaded. Faces live
-// until the program ends; the 8-bit context is used on one thread.
+// until the program ends (or the search is replaced); the 8-bit context is
+// used on one thread.
 FT_Face LadeGesicht(const LOGFONT& lf);
 
 // Tests: finds font files instead of fontconfig (empty: fontconfig again).
