@@ -1,6 +1,7 @@
 // The frame loop at 1920 x 1080 on the in-memory display: the CPU time of
 // one frame, the largest gap between two key polls while a flip waits, a
 // run of 10,000 frames, and the preparation of the backgrounds.
+#include "lauf_umfeld.h"
 #include "model/training.h"
 #include "platform/crt.h"
 #include "platform/display/memory/speicher_anzeige.h"
@@ -79,26 +80,13 @@ private:
     int64_t m_letzteRetrace = 0;
 };
 
-int g_anwendung = 0;
-
-struct CUmfeld {
+struct CUmfeld : CBenchLauf {
     CUmfeld()
     {
-        CSpeicherKonfig k;
-        k.modi.push_back({1920, 1080, 8, 60});
-        speicher = CSpeicherAnzeige::Installieren(k);
         messung = std::make_shared<CMessAnzeige>(speicher);
         auto m = messung;
         AnzeigeTreiberAnmelden("messung", [m] { return m; });
         AnzeigeTreiberWaehlen("messung");
-        RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&g_anwendung), HWND(&g_anwendung));
-        crt::SetZeitQuelle([] { return int64_t(1'700'000'000); });
-        CBildschirmModus modus = umgebung.GetBildschirmModus();
-        modus.m_dwBreite = 1920;
-        modus.m_dwHoehe = 1080;
-        modus.m_dwFrequenz = 60;
-        umgebung.SetBildschirmModus(modus);
-        training.SetUmgebung(&umgebung);
         // Saccades over the default pattern of ellipses, with a colour-change task.
         training.SetAufgabenart(10);
         CSakkaden s = training.GetSakkaden();
@@ -108,28 +96,7 @@ struct CUmfeld {
         a.m_nArt = 10;
         training.SetHGAufgabe(a);
     }
-    ~CUmfeld()
-    {
-        AnzeigeTreiberWaehlen("");
-        RahmenAnmelden(nullptr, nullptr);
-        crt::SetZeitQuelle({});
-    }
-    int Vorbereiten(CPraesentation& p)
-    {
-        p.m_pView = &g_anwendung;
-        p.m_pApp = GetRahmenAnwendung();
-        p.m_pProfil = &profil;
-        p.m_pUmgebung = &umgebung;
-        p.m_pTraining = &training;
-        if (p.InitDirectDraw() != 0)
-            return p.m_nFehler;
-        return p.TrainingVorbereiten();
-    }
-    std::shared_ptr<CSpeicherAnzeige> speicher;
     std::shared_ptr<CMessAnzeige> messung;
-    CBenutzerprofil profil;
-    CUmgebung umgebung{&profil};
-    CTraining training;
 };
 
 // One frame's work: the background in two blits at a moving offset, the
@@ -176,7 +143,7 @@ void BM_Lauf10000Bilder(benchmark::State& state)
         u.speicher->Druecken(VK_ESCAPE, (10000 + 0.5) * periode, (10000 + 1.5) * periode);
         CPraesentation p;
         const auto start = Uhr::now();
-        const int ergebnis = p.TrainingDarbieten(&u.profil, &u.umgebung, &u.training, &g_anwendung);
+        const int ergebnis = p.TrainingDarbieten(&u.profil, &u.umgebung, &u.training, &u.anwendung);
         const double sekunden = std::chrono::duration<double>(Uhr::now() - start).count();
         if (ergebnis != 0) {
             state.SkipWithError(p.m_strFehler.c_str());

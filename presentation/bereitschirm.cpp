@@ -36,6 +36,12 @@ bool BereitSchreiben(CPraesentation& e, CFont& schrift, const std::vector<std::p
         return false;
     CPalette* altePalette = pDC->SelectPalette(&e.m_Palette, false);
     CFont* alteSchrift = pDC->SelectObject(&schrift);
+    if (!pDC->SchriftVorhanden()) {
+        SchriftFehlt(e, pDC->GetSchrift());
+        pDC->SelectPalette(altePalette, false);
+        pDC->SelectObject(alteSchrift);
+        return false;
+    }
     pDC->SetBkColor(PALETTEINDEX(INDEX_HINTERGRUND));
     pDC->SetTextColor(PALETTEINDEX(INDEX_VORDERGRUND));
     pDC->SetTextAlign(TA_CENTER | TA_BOTTOM);
@@ -60,6 +66,13 @@ void BereitSchreiben(CPraesentation& e, std::initializer_list<std::string> zeile
         y += zeile;
     }
     BereitSchreiben(e, schrift, texte);
+}
+
+void SchriftFehlt(CPraesentation& e, const LOGFONT& lf)
+{
+    if (e.m_nFehler == 0)
+        e.m_nFehler = FEHLER_DATEI;
+    e.m_strFehler += "Schriftart " + lf.lfFaceName + " nicht gefunden.\n";
 }
 
 std::string AufgabenPfad(const std::string& ordner, const std::string& unterordner, const std::string& name)

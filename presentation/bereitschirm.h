@@ -28,6 +28,18 @@ bool BereitSchreiben(CPraesentation& e, CFont& schrift, const std::vector<std::p
 // font.
 void BereitSchreiben(CPraesentation& e, std::initializer_list<std::string> zeilen);
 
+// A renderer's failure value: the first one counts. Values are not bits:
+// ORed together they could make 14, which means unusable settings.
+inline void FehlerMerken(int& ergebnis, int wert)
+{
+    if (ergebnis == 0)
+        ergebnis = wert;
+}
+
+// A font without a face would draw nothing: the run ends with a file error
+// naming the font, as a missing picture does.
+void SchriftFehlt(CPraesentation& e, const LOGFONT& lf);
+
 // A field of parts of the display width and height, cut to the screen and
 // centred on it.
 RECT MittigesFeld(const CPraesentation& e, double breite, double hoehe);

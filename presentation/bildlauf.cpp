@@ -3,6 +3,7 @@
 // the trial logic evaluated at every wait.
 
 #include "presentation/praesentation.h"
+#include "presentation/lesetext.h"
 
 #include "model/test.h"
 #include "model/training.h"
@@ -326,6 +327,11 @@ int CPraesentation::TrainingVordergrundKopieren()
     if (m_nFehler != 0 || (m_nEinrichtung & einrichtung::KEIN_VG))
         return m_nFehler;
     if (m_nIndex < 0 || m_nIndex >= m_nAnzahl) {
+        m_nFehler = FEHLER_VG_KOPIE;
+        return m_nFehler;
+    }
+    // A reading page is drawn when it is turned to.
+    if (m_pLeseseiten && m_pLeseseiten->Bereitstellen(*this, m_nIndex) != 0) {
         m_nFehler = FEHLER_VG_KOPIE;
         return m_nFehler;
     }

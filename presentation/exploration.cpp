@@ -163,10 +163,10 @@ int CPraesentation::ExplorationErstellen()
     CRaster raster;
     RECT A = F;
     if (hinweis || rand) {
-        ergebnis |= raster.Init(F, RECT{0, 0, s, s}, 1, 1);
+        FehlerMerken(ergebnis, raster.Init(F, RECT{0, 0, s, s}, 1, 1));
         A = raster.GetRasterRechteck();
     } else if (zellen) {
-        ergebnis |= raster.Init(F, RECT{0, 0, s, s}, ex.m_nZellenZeilen, ex.m_nZellenSpalten);
+        FehlerMerken(ergebnis, raster.Init(F, RECT{0, 0, s, s}, ex.m_nZellenZeilen, ex.m_nZellenSpalten));
         A = raster.GetZellRechteck();
     } else if (pfad) {
         A = {t, t, aw - t, ah - t};
@@ -185,11 +185,11 @@ int CPraesentation::ExplorationErstellen()
     const RECT symbol{0, 0, s, s};
 
     CVerteilung v;
-    ergebnis |= v.SetBereich(A, symbol);
+    FehlerMerken(ergebnis, v.SetBereich(A, symbol));
     if (!pfad && !zellen && ex.m_nFreiflaecheAktiv > 0) {
         // The free area is given on the display; the field has its own origin.
         const RECT frei = Verschoben(ex.m_Freiflaeche.GetPixelRechteck(m_pUmgebung), -feld.left, -feld.top);
-        ergebnis |= v.SetInnenbereich(frei);
+        FehlerMerken(ergebnis, v.SetInnenbereich(frei));
     }
 
     int n = 0;
@@ -198,7 +198,7 @@ int CPraesentation::ExplorationErstellen()
         const int c = raster.GetZeilen() * raster.GetSpalten();
         proZelle = ZellenAnzahlen(c, std::max(ex.m_nAnzahl, 0), verteilung == 1 ? v.GetMaxAnzahl() : ex.m_nAnzahl);
         if (proZelle.empty())
-            ergebnis |= 1;
+            FehlerMerken(ergebnis, 1);
         for (int k : proZelle)
             n += k;
     } else if (verteilung == 0) {
@@ -211,7 +211,8 @@ int CPraesentation::ExplorationErstellen()
     }
 
     m_nAnzahl = 1;
-    ergebnis |= m_Rechtecke1.SetSize(1) | m_Rechtecke2.SetSize(1);
+    if (m_Rechtecke1.SetSize(1) != 0 || m_Rechtecke2.SetSize(1) != 0)
+        FehlerMerken(ergebnis, 1);
     m_Rechtecke1.SetAt(0, F);
     m_Rechtecke2.SetAt(0, feld);
     m_TrainingsBericht.SetAnzahlReize(0);
@@ -248,8 +249,8 @@ int CPraesentation::ExplorationErstellen()
     if (suchfeld && nT > 0) {
         CVerteilung vb;
         const RECT oben{m_rcBildschirm.left, m_rcBildschirm.top + e, m_rcBildschirm.right, m_rcBildschirm.bottom - e};
-        ergebnis |= vb.SetBereich(oben, symbol);
-        ergebnis |= vb.SetAnzahl(int(nT), VERTEILUNG_RASTER);
+        FehlerMerken(ergebnis, vb.SetBereich(oben, symbol));
+        FehlerMerken(ergebnis, vb.SetAnzahl(int(nT), VERTEILUNG_RASTER));
         const int schritt = int(1.2 * s + 0.5);
         const LONG bb = std::min<LONG>(LONG(schritt) * vb.GetSpalten(), W);
         const LONG bh = std::min<LONG>(LONG(schritt) * vb.GetZeilen(), H - 2 * e);
@@ -259,8 +260,8 @@ int CPraesentation::ExplorationErstellen()
         zb.right = zb.left + bb;
         zb.bottom = zb.top + bh;
         const int zeilen = vb.GetZeilen(), spalten = vb.GetSpalten();
-        ergebnis |= vb.SetBereich(zb, symbol);
-        ergebnis |= vb.SetRaster(zeilen, spalten, VERTEILUNG_RASTER);
+        FehlerMerken(ergebnis, vb.SetBereich(zb, symbol));
+        FehlerMerken(ergebnis, vb.SetRaster(zeilen, spalten, VERTEILUNG_RASTER));
         IDirectDrawSurface* streifen = m_Streifen1.GetOberflaeche();
         DWORD schluessel = 0;
         if (streifen && (durchsichtigkeit == 0 || durchsichtigkeit == 1)) {
@@ -276,12 +277,12 @@ int CPraesentation::ExplorationErstellen()
             RECT ziel = vb.GetRechteck(int(i));
             RECT zelle = m_Streifen1.GetZelle(ziele[i]);
             if (!streifen || m_pRueckpuffer->Blt(&ziel, streifen, &zelle, DDBLT_WAIT | schluessel, nullptr) != DD_OK)
-                ergebnis |= 4;
+                FehlerMerken(ergebnis, 4);
         }
         bereitTexte = {{POINT{W / 2, zb.top - e / 6}, "Zielzeichen:"}, {POINT{W / 2, zb.bottom + 5 * e / 6}, "Bereit?"}};
     }
     if (!BereitSchreiben(*this, bereit, bereitTexte))
-        ergebnis |= -1;
+        FehlerMerken(ergebnis, -1);
 
     // The field list: what each place of the field shows.
     CDWordArray liste(size_t(std::max(n, 0)), LEER);
@@ -301,13 +302,13 @@ int CPraesentation::ExplorationErstellen()
 
     bool system = false;
     if (BildflaecheAnlegen(m_pDD, aw, ah, &m_pVordergrund, &system) != DD_OK)
-        return ergebnis | 4;
+        return ergebnis ? ergebnis : 4;
     if (system)
         m_nEinrichtung |= einrichtung::VG_BLT;
     if (Farbfuellen(m_pVordergrund, nullptr,
                     durchsichtigkeit == 0 || durchsichtigkeit == 1 ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND)
         != DD_OK)
-        ergebnis |= 8;
+        FehlerMerken(ergebnis, 8);
 
     const std::vector<POINT> plaetze = pfad ? ExplorationsPfad(v.GetZeilen(), v.GetSpalten(), st == ZEILEN) : std::vector<POINT>{};
     std::vector<std::pair<RECT, int>> randZiele; // symbol half of a border slot, target cell
@@ -315,7 +316,7 @@ int CPraesentation::ExplorationErstellen()
         COberflaechenDC dc(m_pVordergrund);
         CDC* pDC = dc.GetDC();
         if (!pDC) {
-            ergebnis |= 9;
+            FehlerMerken(ergebnis, 9);
         } else {
             pDC->SelectPalette(&m_Palette, false);
             CPen stift(PS_SOLID, 1, vordergrund);
@@ -414,10 +415,12 @@ int CPraesentation::ExplorationErstellen()
     };
     for (const auto& [ziel, zelle] : randZiele)
         if (!kopieren(ziel, ZIEL | uint32_t(zelle)))
-            ergebnis |= 10;
+            FehlerMerken(ergebnis, 10);
+    // A stimulus missing from the field would be a silent gap in the search.
     if (pfad) {
         for (size_t i = 0; i < plaetze.size() && i < liste.size(); ++i)
-            kopieren(v.GetRechteckRasterplatz(plaetze[i].y, plaetze[i].x), liste[i]);
+            if (!kopieren(v.GetRechteckRasterplatz(plaetze[i].y, plaetze[i].x), liste[i]))
+                FehlerMerken(ergebnis, 10);
     } else if (zellen) {
         const int c = int(proZelle.size());
         CDWordArray folge(static_cast<size_t>(c));
@@ -437,12 +440,14 @@ int CPraesentation::ExplorationErstellen()
             const CVerteilung& lage = k < 2 ? v : eigene;
             for (int i = 0; i < proZelle[size_t(k)] && eintrag < liste.size(); ++i, ++eintrag) {
                 const RECT r = lage.GetRechteck(i);
-                kopieren(k < 2 ? Verschoben(r, zelle.left, zelle.top) : r, liste[eintrag]);
+                if (!kopieren(k < 2 ? Verschoben(r, zelle.left, zelle.top) : r, liste[eintrag]))
+                    FehlerMerken(ergebnis, 10);
             }
         }
     } else {
         for (size_t i = 0; i < liste.size(); ++i)
-            kopieren(v.GetRechteck(int(i)), liste[i]);
+            if (!kopieren(v.GetRechteck(int(i)), liste[i]))
+                FehlerMerken(ergebnis, 10);
     }
     return ergebnis;
 }

@@ -210,8 +210,11 @@ int CPraesentation::HintergrundErstellen()
     m_dHGSchritt = schritte.dNormal;
     m_dHGSchrittGeaendert = schritte.dGeaendert;
 
-    // A period of no pixels cannot repeat: the pattern counts as absent.
-    m_nAufgabe |= HGAufgabenFlags(muster, hgAufgabe, p > 0);
+    // A period or element of no pixels draws nothing: the pattern counts as
+    // absent, and so does its task, which could not be seen.
+    const int art = muster.m_nArt;
+    const bool musterDa = art >= 10 && art <= 30 && p > 0 && ew > 0 && eh > 0;
+    m_nAufgabe |= HGAufgabenFlags(muster, hgAufgabe, musterDa);
 
     m_nHGIntervallMin = InMillisekunden(hgAufgabe.m_dIntervallMin);
     m_nHGIntervallMax = InMillisekunden(hgAufgabe.m_dIntervallMax);
@@ -239,9 +242,7 @@ int CPraesentation::HintergrundErstellen()
         return 1;
 
     int ergebnis = 0;
-    const int art = muster.m_nArt;
-    // An element or period of no pixels leaves the plain background.
-    if (art >= 10 && art <= 30 && p > 0 && ew > 0 && eh > 0) {
+    if (musterDa) {
         if (art == 10)
             ergebnis = StreifenZeichnen(m_pHintergrund, m_rcBildschirm, p, ew);
         else if (art == 30)

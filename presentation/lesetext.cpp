@@ -1,7 +1,8 @@
-// The reading task: a text file laid out page by page into one tall
-// foreground surface, page p below page p - 1.
+// The reading task: a text file broken into lines and pages; the pages are
+// drawn into the slots of a small foreground surface when they are shown.
 
 #include "presentation/praesentation.h"
+#include "presentation/lesetext.h"
 
 #include "model/training.h"
 #include "presentation/ablaufbits.h"
@@ -17,24 +18,17 @@
 
 namespace {
 
-struct CTextzeile {
-    std::string text;
-    bool ueberschrift = false;
-    // The last piece of a line of the file: a justified text leaves it as it is.
-    bool absatzende = false;
-};
-
 // Each line of the file broken to the block width on its own, so that the
 // end of every paragraph is known.
-int Zerlegen(const std::vector<std::string>& zeilen, bool ueberschrift, CDC* dc, int breite,
-             std::vector<CTextzeile>& ausgabe)
+int Zerlegen(const std::vector<std::string>& zeilen, size_t von, size_t bis, bool ueberschrift, CDC* dc,
+             int breite, std::vector<CTextzeile>& ausgabe)
 {
     int ergebnis = 0;
-    for (const std::string& zeile : zeilen) {
-        std::vector<std::string> teile;
-        ergebnis |= ZerlegeText({zeile}, &teile, dc, breite);
+    std::vector<std::string> teile;
+    for (size_t z = von; z < bis; ++z) {
+        FehlerMerken(ergebnis, ZerlegeText({zeilen[z]}, &teile, dc, breite));
         for (size_t i = 0; i < teile.size(); ++i)
-            ausgabe.push_back({teile[i], ueberschrift, i + 1 == teile.size()});
+            ausgabe.push_back({std::move(teile[i]), ueberschrift, i + 1 == teile.size()});
     }
     return ergebnis;
 }
@@ -56,6 +50,97 @@ int SchriftErstellen(CFont& schrift, LOGFONT lf, int hoehe)
 
 } // namespace
 
+void CLeseseiten::Setzen(const CLayout& layout, std::vector<CTextzeile> zeilen, const std::vector<int>& seiten)
+{
+    m_layout = layout;
+    m_zeilen = std::move(zeilen);
+    m_anfang.assign(1, 0);
+    for (int n : seiten)
+        m_anfang.push_back(m_anfang.back() + size_t(n));
+    m_platzSeite.assign(size_t(GetPlaetze()), -1);
+    m_benutzt.assign(size_t(GetPlaetze()), 0);
+}
+
+int CLeseseiten::GetPlaetze() const
+{
+    return std::min(GetSeiten(), PLAETZE);
+}
+
+int CLeseseiten::Bereitstellen(CPraesentation& e, int seite)
+{
+    if (seite < 0 || seite >= GetSeiten())
+        return 1;
+    ++m_uhr;
+    auto platz = std::find(m_platzSeite.begin(), m_platzSeite.end(), seite);
+    if (platz == m_platzSeite.end()) {
+        // The slot asked for longest ago.
+        const size_t k = size_t(std::min_element(m_benutzt.begin(), m_benutzt.end()) - m_benutzt.begin());
+        platz = m_platzSeite.begin() + ptrdiff_t(k);
+        if (*platz >= 0)
+            e.m_Rechtecke1.SetAt(*platz, RECT{});
+        *platz = -1;
+        const RECT r{0, LONG(k) * m_layout.bh, m_layout.bw, LONG(k + 1) * m_layout.bh};
+        if (const int fehler = Zeichnen(e, seite, r); fehler != 0)
+            return fehler;
+        *platz = seite;
+        e.m_Rechtecke1.SetAt(seite, r);
+    }
+    m_benutzt[size_t(platz - m_platzSeite.begin())] = m_uhr;
+    return 0;
+}
+
+int CLeseseiten::Zeichnen(CPraesentation& e, int p, const RECT& seite)
+{
+    const CLayout& l = m_layout;
+    RECT grund = seite;
+    if (Farbfuellen(e.m_pVordergrund, &grund, l.fuellIndex) != DD_OK)
+        return 8;
+    COberflaechenDC dc(e.m_pVordergrund);
+    CDC* pDC = dc.GetDC();
+    if (!pDC)
+        return 9;
+
+    pDC->SelectPalette(&e.m_Palette, false);
+    pDC->SetBkColor(l.textHintergrund);
+    pDC->SetTextColor(PALETTEINDEX(INDEX_VORDERGRUND));
+    pDC->SetTextAlign(TA_LEFT | TA_TOP);
+    const size_t von = m_anfang[size_t(p)], bis = m_anfang[size_t(p) + 1];
+    int belegt = 0;
+    for (size_t i = von; i < bis; ++i)
+        belegt += m_zeilen[i].ueberschrift ? l.ph : l.pt;
+    int y = seite.top;
+    if (belegt < l.bh && l.vertikal == 1)
+        y += (l.bh - belegt) / 2;
+    else if (belegt < l.bh && l.vertikal == 2)
+        y += l.bh - belegt;
+    TEXTMETRIC tm;
+    for (size_t i = von; i < bis; ++i) {
+        const CTextzeile& z = m_zeilen[i];
+        const int abstand = z.ueberschrift ? l.ph : l.pt;
+        const int ausrichtung = z.ueberschrift ? (l.ueberschriftausrichtung == 0   ? 0
+                                                  : l.ueberschriftausrichtung == 2 ? 2
+                                                  : l.ueberschriftausrichtung == 3 ? 3
+                                                                                   : 1)
+                                               : (l.textausrichtung >= 0 && l.textausrichtung <= 3 ? l.textausrichtung : 0);
+        pDC->SelectObject(z.ueberschrift ? &m_ueberschrift : &m_text);
+        if (ausrichtung == 3 && !z.absatzende && z.text.find('\r') == std::string::npos) {
+            const char32_t umbruch = pDC->GetTextMetrics(&tm) ? tm.tmBreakChar : U' ';
+            const std::u32string zeichen = ZeichenVon(z.text);
+            const int frei = l.bw - pDC->GetTextExtent(z.text).cx;
+            const int umbrueche = int(std::count(zeichen.begin(), zeichen.end(), umbruch));
+            if (frei > 0 && umbrueche > 0)
+                pDC->SetTextJustification(frei, umbrueche);
+        }
+        RECT r = RechteckBeschneiden(RECT{seite.left, y, seite.right, y + abstand}, seite);
+        const unsigned format = DT_NOPREFIX | DT_VCENTER | (ausrichtung == 1 ? DT_CENTER : 0u)
+            | (ausrichtung == 2 ? DT_RIGHT : 0u);
+        pDC->DrawText(z.text, &r, format);
+        pDC->SetTextJustification(0, 0);
+        y += abstand;
+    }
+    return 0;
+}
+
 int CPraesentation::TextErstellen()
 {
     if (m_nFehler)
@@ -66,21 +151,30 @@ int CPraesentation::TextErstellen()
     if (text.m_nTextart < 10 || text.m_nTextart > 20)
         return FEHLER_ANGABEN;
     const int durchsichtigkeit = m_pTraining->GetHGMuster().m_nDurchsichtigkeit;
-    // Exact indices: 69 and 176 share a colour but not a meaning.
-    const COLORREF textHintergrund = PALETTEINDEX(durchsichtigkeit == 0 ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND);
 
     const LONG W = m_rcBildschirm.right - m_rcBildschirm.left;
     const LONG H = m_rcBildschirm.bottom - m_rcBildschirm.top;
     const RECT block = MittigesFeld(*this, text.m_dBildbreite, text.m_dBildhoehe);
-    const int bw = block.right - block.left, bh = block.bottom - block.top;
+    CLeseseiten::CLayout l;
+    l.bw = block.right - block.left;
+    l.bh = block.bottom - block.top;
+    l.vertikal = text.m_nVertikal;
+    l.textausrichtung = text.m_nTextausrichtung;
+    l.ueberschriftausrichtung = text.m_nUeberschriftausrichtung;
+    // Exact indices: 69 and 176 share a colour but not a meaning.
+    l.textHintergrund = PALETTEINDEX(durchsichtigkeit == 0 ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND);
+    l.fuellIndex = durchsichtigkeit == 0 || durchsichtigkeit == 1 ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND;
 
-    const int ht = std::min(std::max(m_pUmgebung->AnteilInPixelY(text.m_dTextgroesse), 1), bh);
-    const int hh = std::min(std::max(m_pUmgebung->AnteilInPixelY(text.m_dUeberschriftgroesse), 1), bh);
-    CFont ueberschriftSchrift, textSchrift;
+    const int ht = std::min(std::max(m_pUmgebung->AnteilInPixelY(text.m_dTextgroesse), 1), l.bh);
+    const int hh = std::min(std::max(m_pUmgebung->AnteilInPixelY(text.m_dUeberschriftgroesse), 1), l.bh);
+    // The pages keep the fonts for drawing while the run goes on.
+    auto seitenObjekt = std::make_unique<CLeseseiten>();
+    CFont& ueberschriftSchrift = seitenObjekt->m_ueberschrift;
+    CFont& textSchrift = seitenObjekt->m_text;
     const int hhGelesen = SchriftErstellen(ueberschriftSchrift, text.m_lfUeberschrift, hh);
     const int htGelesen = SchriftErstellen(textSchrift, text.m_lfText, ht);
-    const int pt = Zeilenabstand(htGelesen, text.m_dZeilenabstand, bh);
-    const int ph = Zeilenabstand(hhGelesen, text.m_dZeilenabstand, bh);
+    l.pt = Zeilenabstand(htGelesen, text.m_dZeilenabstand, l.bh);
+    l.ph = Zeilenabstand(hhGelesen, text.m_dZeilenabstand, l.bh);
 
     const bool eigener = text.m_nTextart == 20;
     const std::string& name = eigener ? text.m_strEigenerText : text.m_strSammlungstext;
@@ -91,8 +185,9 @@ int CPraesentation::TextErstellen()
         m_nFehler = FEHLER_DATEI;
         m_strFehler += "Fehler beim Laden der Datei " + pfad;
         m_strFehler += gelesen == TEXTDATEI_FEHLT      ? ". Datei wurde nicht gefunden.\n"
-                       : gelesen == TEXTDATEI_ZU_LANG ? ". Text hat mehr als 1000 Zeilen.\n"
-                                                      : ".\n";
+                       : gelesen == TEXTDATEI_ZU_LANG  ? ". Text hat mehr als 1000 Zeilen.\n"
+                       : gelesen == TEXTDATEI_ZU_GROSS ? ". Text ist größer als 1 MB (1048576 Bytes).\n"
+                                                       : ".\n";
         return gelesen;
     }
 
@@ -104,12 +199,19 @@ int CPraesentation::TextErstellen()
         if (!pDC)
             return -1;
         CFont* alt = pDC->SelectObject(&ueberschriftSchrift);
-        if (!datei.empty()) {
-            ergebnis |= Zerlegen({datei.front()}, true, pDC, bw, zeilen);
-            datei.erase(datei.begin());
-        }
+        const bool ueberschriftDa = pDC->SchriftVorhanden();
         pDC->SelectObject(&textSchrift);
-        ergebnis |= Zerlegen(datei, false, pDC, bw, zeilen);
+        if (!ueberschriftDa || !pDC->SchriftVorhanden()) {
+            pDC->SelectObject(alt);
+            SchriftFehlt(*this, ueberschriftDa ? text.m_lfText : text.m_lfUeberschrift);
+            return m_nFehler;
+        }
+        // The first line of the file is the heading.
+        pDC->SelectObject(&ueberschriftSchrift);
+        const size_t kopf = std::min<size_t>(datei.size(), 1);
+        FehlerMerken(ergebnis, Zerlegen(datei, 0, kopf, true, pDC, l.bw, zeilen));
+        pDC->SelectObject(&textSchrift);
+        FehlerMerken(ergebnis, Zerlegen(datei, kopf, datei.size(), false, pDC, l.bw, zeilen));
         pDC->SelectObject(alt);
     }
 
@@ -117,8 +219,8 @@ int CPraesentation::TextErstellen()
     std::vector<int> seiten;
     int benutzt = 0;
     for (const CTextzeile& z : zeilen) {
-        const int abstand = z.ueberschrift ? ph : pt;
-        if (seiten.empty() || benutzt + abstand > bh) {
+        const int abstand = z.ueberschrift ? l.ph : l.pt;
+        if (seiten.empty() || benutzt + abstand > l.bh) {
             seiten.push_back(0);
             benutzt = 0;
         }
@@ -131,15 +233,19 @@ int CPraesentation::TextErstellen()
     const int h = BereitSchriftErstellen(*this, bereit);
     const int e = 3 * h / 2;
     const LONG y0 = (H + h) / 2 - e;
-    BereitSchreiben(*this, bereit,
-                    {{POINT{W / 2, y0}, "Text: " + name},
-                     {POINT{W / 2, y0 + e}, "Seiten: " + FormatInt(P)},
-                     {POINT{W / 2, y0 + 2 * e}, "Bereit?"}});
+    if (!BereitSchreiben(*this, bereit,
+                         {{POINT{W / 2, y0}, "Text: " + name},
+                          {POINT{W / 2, y0 + e}, "Seiten: " + FormatInt(P)},
+                          {POINT{W / 2, y0 + 2 * e}, "Bereit?"}}))
+        FehlerMerken(ergebnis, -1);
 
     m_nAnzahl = P;
-    ergebnis |= m_Rechtecke1.SetSize(P) | m_Rechtecke2.SetSize(P);
-    for (int p = 0; p < P; ++p) {
-        m_Rechtecke1.SetAt(p, RECT{0, p * bh, bw, (p + 1) * bh});
+    const bool listen = (m_Rechtecke1.SetSize(P) | m_Rechtecke2.SetSize(P)) == 0;
+    if (!listen)
+        FehlerMerken(ergebnis, 1);
+    // Pages not drawn into a slot have no place in the foreground surface.
+    for (int p = 0; listen && p < P; ++p) {
+        m_Rechtecke1.SetAt(p, RECT{});
         m_Rechtecke2.SetAt(p, block);
     }
     m_TrainingsBericht.SetAnzahlReize(P);
@@ -149,62 +255,14 @@ int CPraesentation::TextErstellen()
     if (ergebnis)
         return ergebnis;
 
+    seitenObjekt->Setzen(l, std::move(zeilen), seiten);
+    m_pLeseseiten = std::move(seitenObjekt);
     bool system = false;
-    if (P == 0 || BildflaecheAnlegen(m_pDD, bw, P * bh, &m_pVordergrund, &system) != DD_OK)
-        return ergebnis | 4;
+    if (P == 0
+        || BildflaecheAnlegen(m_pDD, l.bw, m_pLeseseiten->GetPlaetze() * l.bh, &m_pVordergrund, &system) != DD_OK)
+        return 4;
     if (system)
         m_nEinrichtung |= einrichtung::VG_BLT;
-    if (Farbfuellen(m_pVordergrund, nullptr, durchsichtigkeit == 0 || durchsichtigkeit == 1 ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND) != DD_OK)
-        ergebnis |= 8;
-    COberflaechenDC dc(m_pVordergrund);
-    CDC* pDC = dc.GetDC();
-    if (!pDC)
-        ergebnis |= 9;
-    if (ergebnis)
-        return ergebnis;
-
-    pDC->SelectPalette(&m_Palette, false);
-    pDC->SetBkColor(textHintergrund);
-    pDC->SetTextColor(PALETTEINDEX(INDEX_VORDERGRUND));
-    pDC->SetTextAlign(TA_LEFT | TA_TOP);
-    TEXTMETRIC tm;
-    size_t zeile = 0;
-    for (int p = 0; p < P; ++p) {
-        const RECT seite = m_Rechtecke1.GetAt(p);
-        int belegt = 0;
-        for (size_t i = zeile; i < zeile + size_t(seiten[size_t(p)]); ++i)
-            belegt += zeilen[i].ueberschrift ? ph : pt;
-        int y = seite.top;
-        if (belegt < bh && text.m_nVertikal == 1)
-            y += (bh - belegt) / 2;
-        else if (belegt < bh && text.m_nVertikal == 2)
-            y += bh - belegt;
-        for (int k = 0; k < seiten[size_t(p)]; ++k, ++zeile) {
-            const CTextzeile& z = zeilen[zeile];
-            const int abstand = z.ueberschrift ? ph : pt;
-            const int ausrichtung = z.ueberschrift ? (text.m_nUeberschriftausrichtung == 0   ? 0
-                                                      : text.m_nUeberschriftausrichtung == 2 ? 2
-                                                      : text.m_nUeberschriftausrichtung == 3 ? 3
-                                                                                             : 1)
-                                                   : (text.m_nTextausrichtung >= 0 && text.m_nTextausrichtung <= 3
-                                                          ? text.m_nTextausrichtung
-                                                          : 0);
-            pDC->SelectObject(z.ueberschrift ? &ueberschriftSchrift : &textSchrift);
-            if (ausrichtung == 3 && !z.absatzende && z.text.find('\r') == std::string::npos) {
-                const char32_t umbruch = pDC->GetTextMetrics(&tm) ? tm.tmBreakChar : U' ';
-                const std::u32string zeichen = ZeichenVon(z.text);
-                const int frei = bw - pDC->GetTextExtent(z.text).cx;
-                const int umbrueche = int(std::count(zeichen.begin(), zeichen.end(), umbruch));
-                if (frei > 0 && umbrueche > 0)
-                    pDC->SetTextJustification(frei, umbrueche);
-            }
-            RECT r = RechteckBeschneiden(RECT{seite.left, y, seite.right, y + abstand}, seite);
-            const unsigned format = DT_NOPREFIX | DT_VCENTER | (ausrichtung == 1 ? DT_CENTER : 0u)
-                | (ausrichtung == 2 ? DT_RIGHT : 0u);
-            pDC->DrawText(z.text, &r, format);
-            pDC->SetTextJustification(0, 0);
-            y += abstand;
-        }
-    }
-    return ergebnis;
+    // The first page is shown at once; the others when they are turned to.
+    return m_pLeseseiten->Bereitstellen(*this, 0);
 }

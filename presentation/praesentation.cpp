@@ -3,6 +3,7 @@
 #include "model/test.h"
 #include "model/training.h"
 #include "platform/crt.h"
+#include "presentation/lesetext.h"
 #include "presentation/rahmen.h"
 #include "workplace/datum.h"
 

@@ -11,12 +11,14 @@
 #include "workplace/geometrie.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CLumetraApp;
 class CTraining;
 class CTest;
 class CUmgebung;
+class CLeseseiten;
 
 // Error codes of a run (m_nFehler).
 enum : int {
@@ -146,6 +148,8 @@ public:
     IDirectDrawSurface* m_pHintergrund;
     IDirectDrawSurface* m_pHintergrundZiel;
     IDirectDrawSurface* m_pVordergrund;
+    // The reading task's pages, drawn into m_pVordergrund when shown.
+    std::unique_ptr<CLeseseiten> m_pLeseseiten;
     IDirectDrawPalette* m_pDDPalette;
     PALETTEENTRY m_Palette256[256];
 

@@ -25,6 +25,8 @@ int LeseTextdatei(std::vector<std::string>* zeilen, const std::string& pfad)
         return errno == ENOENT || errno == ENOTDIR ? TEXTDATEI_FEHLT : TEXTDATEI_FEHLER;
     if (!S_ISREG(info.st_mode))
         return TEXTDATEI_FEHLER;
+    if (info.st_size > TEXTDATEI_MAX_BYTES)
+        return TEXTDATEI_ZU_GROSS;
     FILE* datei = std::fopen(name.c_str(), "rb");
     if (!datei)
         return errno == ENOENT ? TEXTDATEI_FEHLT : TEXTDATEI_FEHLER;
@@ -91,36 +93,42 @@ int Breite(CDC* dc, const std::string& text)
     return dc->GetTextExtent(text).cx;
 }
 
+constexpr const char* kWeiss = " \t\r\n\v\f";
+
 void EntferneFuehrendenWeissraum(std::string& text)
 {
-    text.erase(0, std::min(text.find_first_not_of(" \t\r\n\v\f"), text.size()));
+    text.erase(0, std::min(text.find_first_not_of(kWeiss), text.size()));
 }
 
+// Linear in the length of the line: the text is walked by position, never
+// cut from the front, and each measure takes at most one output line plus
+// one word.
 void Zerlege(const std::string& zeile, std::vector<std::string>* ausgabe, CDC* dc, int breite)
 {
-    std::string rest = zeile.substr(0, zeile.find('\n'));
-    if (Breite(dc, rest) <= breite) {
-        ausgabe->push_back(rest);
+    const std::string text = zeile.substr(0, zeile.find('\n'));
+    if (Breite(dc, text) <= breite) {
+        ausgabe->push_back(text);
         return;
     }
+    const size_t n = text.size();
+    const size_t letztes = n - 1;
     std::string stueck, passend;
-    while (!rest.empty()) {
+    size_t pos = 0;
+    while (pos < n) {
         // Cut at the first blank or hyphen, or at the end; one that is the
         // last character separates nothing.
-        const size_t letztes = rest.size() - 1;
-        const size_t bindestrich = std::min(rest.find('-'), letztes);
-        const size_t leer = std::min(rest.find(' '), letztes);
-        const size_t schnitt = std::min(bindestrich, leer);
-        const bool amLeerzeichen = schnitt == leer && leer < letztes;
+        const size_t schnitt = std::min(text.find_first_of(" -", pos), letztes);
+        const bool amLeerzeichen = schnitt < letztes && text[schnitt] == ' ';
         // A hyphen stays with its word, a blank is not taken.
-        const size_t wortLaenge = amLeerzeichen ? schnitt : schnitt + 1;
-        const std::string kandidat = stueck + rest.substr(0, wortLaenge);
+        const size_t wortLaenge = (amLeerzeichen ? schnitt : schnitt + 1) - pos;
+        std::string kandidat = stueck;
+        kandidat.append(text, pos, wortLaenge);
 
         if (Breite(dc, kandidat) <= breite) {
-            passend = kandidat;
             stueck = amLeerzeichen ? kandidat + ' ' : kandidat;
-            rest.erase(0, schnitt + 1);
-            if (!rest.empty())
+            passend = std::move(kandidat);
+            pos = schnitt + 1;
+            if (pos < n)
                 continue;
             ausgabe->push_back(passend);
             break;
@@ -130,11 +138,11 @@ void Zerlege(const std::string& zeile, std::vector<std::string>* ausgabe, CDC* d
         } else {
             // A single word wider than breite stands alone.
             ausgabe->push_back(kandidat);
-            rest.erase(0, wortLaenge);
+            pos += wortLaenge;
         }
         stueck.clear();
         passend.clear();
-        EntferneFuehrendenWeissraum(rest);
+        pos = std::min(text.find_first_not_of(kWeiss, pos), n);
     }
 }
 
@@ -263,8 +271,7 @@ namespace {
 
 void Trimme(std::string& text)
 {
-    const char* weiss = " \t\r\n\v\f";
-    const size_t ende = text.find_last_not_of(weiss);
+    const size_t ende = text.find_last_not_of(kWeiss);
     text.erase(ende == std::string::npos ? 0 : ende + 1);
     EntferneFuehrendenWeissraum(text);
 }

@@ -15,7 +15,13 @@ enum : int {
     TEXTDATEI_FEHLER = 513,         // the file cannot be read
     TEXTDATEI_FEHLT = 515,          // no such file
     TEXTDATEI_ZU_LANG = 517,        // more than 1000 lines: the rest is not read
+    TEXTDATEI_ZU_GROSS = 519,       // more bytes than TEXTDATEI_MAX_BYTES: nothing is read
 };
+
+// A reading text is at most 1000 lines, shown a page at a time: a megabyte
+// is hundreds of pages even at a small font, while a larger file only costs
+// seconds of line breaking and memory before anyone could read it.
+constexpr long long TEXTDATEI_MAX_BYTES = 1 << 20;
 
 // Reads the lines of a text file, each ending in CR LF except the last,
 // which keeps its bytes. UTF-8 when the bytes are valid UTF-8, else

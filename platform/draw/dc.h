@@ -252,6 +252,9 @@ public:
                             const std::string& text);                     // at the alignment point
     virtual int DrawText(const std::string& text, RECT* rechteck, unsigned format);  // logical height
     SIZE GetTextExtent(const std::string& text) const;                     // logical, with justification
+    // False when the selected font has no face to draw with: its text would
+    // stay invisible.
+    virtual bool SchriftVorhanden() const { return true; }
     bool GetTextMetrics(TEXTMETRIC* tm) const;                             // logical units
 
     // -- Lines (the end point is not drawn)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 
 namespace {
 
@@ -65,6 +67,47 @@ TEST(Exploration, DemonstrationspfadUndRandstrategien)
         ASSERT_EQ(u.Darbieten(p), 0) << strategie << ": " << p.m_strFehler;
         EXPECT_EQ(p.m_TrainingsBericht.m_nAufgabenart, 20);
     }
+}
+
+// A copy that fails leaves a gap in the field or on the ready screen: the
+// preparation fails with the drawing error, whatever else failed with it.
+TEST(Exploration, FehlgeschlageneKopieIstZeichenfehler)
+{
+    auto vorbereiten = [](int strategie, int gelingen) {
+        CLaufUmfeld u;
+        CExploration e = Feld(u, strategie);
+        e.m_nZielBis = 6;
+        e.m_nZeilen = 2;
+        e.m_nSpalten = 3;
+        u.training.SetExploration(e);
+        if (gelingen >= 0) {
+            if (gelingen > 0)
+                u.anzeige->SetErgebnis(EAufruf::Blt, DD_OK, gelingen);
+            u.anzeige->SetErgebnis(EAufruf::Blt, DDERR_GENERIC, strategie == 11 ? 1 : -1);
+        }
+        CPraesentation p;
+        const int fehler = u.Vorbereiten(p);
+        return std::make_tuple(fehler, p.m_strFehler, u.anzeige->GetAufrufe(EAufruf::Blt));
+    };
+    // The path's last field stimulus is the preparation's last copy.
+    const auto [ohne, text, kopien] = vorbereiten(11, -1);
+    ASSERT_EQ(ohne, 0) << text;
+    const auto [fehler, fehlertext, k] = vorbereiten(11, kopien - 1);
+    EXPECT_EQ(fehler, 11);
+    EXPECT_EQ(fehlertext, "Fehler beim Erstellen des Vordergrundbildes.\n");
+
+    // Border slots: every copy from some point on fails. 4 (a target on the
+    // ready screen), 8 (the fill) and 10 (a border copy) ORed made 14, the
+    // value of unusable settings, reported as "cannot read the settings".
+    const auto [rand, randtext, randkopien] = vorbereiten(30, -1);
+    ASSERT_EQ(rand, 0) << randtext;
+    int zeichenfehler = 0;
+    for (int gelingen = 0; gelingen < randkopien; ++gelingen) {
+        const auto [f, t, n] = vorbereiten(30, gelingen);
+        EXPECT_TRUE(f == 10 || f == 11) << gelingen << ": " << f << " " << t;
+        zeichenfehler += f == 11;
+    }
+    EXPECT_GT(zeichenfehler, 0);
 }
 
 } // namespace

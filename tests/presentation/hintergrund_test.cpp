@@ -83,6 +83,30 @@ TEST(Hintergrund, NullPixelGrossesMusterBleibtEinfarbig)
     }
 }
 
+// An element of no pixels draws no pattern: a speed-change or colour-change
+// task would change what nobody can see, so there is none, as without a
+// pattern.
+TEST(Hintergrund, OhneSichtbaresMusterKeineAufgabe)
+{
+    for (int aufgabe : {10, 20})
+        for (int art : {10, 20, 30}) {
+            CLaufUmfeld u;
+            u.training.SetAufgabenart(30);
+            u.training.SetHGMuster(Muster(u.training, art, 100, 0.2, 20));
+            CHGAufgabe a = u.training.GetHGAufgabe();
+            a.m_nArt = aufgabe;
+            a.m_nAsynchron = 1;
+            u.training.SetHGAufgabe(a);
+            CPraesentation p;
+            ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+            EXPECT_GT(p.m_nHGPeriode, 0);
+            EXPECT_EQ(p.m_nAufgabe & 0x3FF0000u, aufgabe::HG_KEINE) << aufgabe << " " << art;
+            EXPECT_EQ(p.m_pHintergrundZiel, nullptr);
+            for (int x = 0; x < 1024; x += 7)
+                ASSERT_EQ(Pixel(p.m_pHintergrund, x, 100), 176);
+        }
+}
+
 TEST(Hintergrund, ZeichenRechtecke)
 {
     {

@@ -1,7 +1,12 @@
 #include "laufumfeld.h"
 
+#include "platform/draw/raster8/freetype_schriften.h"
 #include "presentation/ablaufbits.h"
+#include "presentation/bmpdatei.h"
+#include "presentation/lesetext.h"
+#include "presentation/oberflaeche_dc.h"
 #include "testanzeige.h"
+#include "workplace/textdatei.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +92,100 @@ TEST(Lesetext, SeitenVorUndZurueck)
     EXPECT_NEAR(double(b.GetZeit(0)), 1200.0, 40.0);
     EXPECT_NEAR(double(b.GetZeit(1)), 800.0, 40.0);
     EXPECT_EQ(b.m_nAufgabenart, 50);
+}
+
+// The pixels of a rectangle of a surface, row by row.
+std::vector<BYTE> Pixel(IDirectDrawSurface* s, const RECT& r)
+{
+    std::vector<BYTE> p;
+    COberflaechenSperre sperre(s, nullptr, 0);
+    if (!sperre.Ok())
+        return p;
+    for (LONG y = r.top; y < r.bottom; ++y)
+        p.insert(p.end(), sperre.Zeile(y) + r.left, sperre.Zeile(y) + r.right);
+    return p;
+}
+
+// 1000 lines of 300 characters in letters a full block high: one line a
+// page, about 17,000 pages, more pixels than any surface may have. Only
+// the pages around the one shown are drawn.
+TEST(Lesetext, TausendeSeitenInWenigenSeitenplaetzen)
+{
+    std::string inhalt = "Titel\r\n";
+    for (int i = 1; i < 1000; ++i) {
+        std::string absatz;
+        while (absatz.size() < 295)
+            absatz += "Wald-Wiese " + std::to_string(i) + " ";
+        inhalt += absatz.substr(0, 300) + "\r\n";
+    }
+    CLaufUmfeld u;
+    Lesen(u, Datei("tausende.txt", inhalt));
+    CText t = u.training.GetText();
+    t.m_dTextgroesse = 100.0 / 768.0;
+    u.training.SetText(t);
+    CPraesentation p;
+    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+    ASSERT_GT(int64_t(p.m_nAnzahl) * 1000 * 100, int64_t(1) << 28);
+    ASSERT_NE(p.m_pVordergrund, nullptr);
+    DDSURFACEDESC d;
+    ASSERT_EQ(p.m_pVordergrund->GetSurfaceDesc(&d), DD_OK);
+    EXPECT_EQ(d.dwWidth, 1000u);
+    EXPECT_EQ(d.dwHeight, DWORD(CLeseseiten::PLAETZE * 100));
+
+    // Turned to, a page is drawn into a slot; drawn again after its slot
+    // went to other pages, it is the same picture.
+    ASSERT_NE(p.m_pLeseseiten, nullptr);
+    EXPECT_EQ(p.m_Rechtecke1.GetAt(0), (RECT{0, 0, 1000, 100}));
+    const std::vector<BYTE> erste = Pixel(p.m_pVordergrund, p.m_Rechtecke1.GetAt(0));
+    for (int seite : {1, 2, 3, 4})
+        ASSERT_EQ(p.m_pLeseseiten->Bereitstellen(p, seite), 0);
+    EXPECT_EQ(p.m_Rechtecke1.GetAt(0), RECT{});
+    EXPECT_EQ(p.m_Rechtecke1.GetAt(4).bottom - p.m_Rechtecke1.GetAt(4).top, 100);
+    ASSERT_EQ(p.m_pLeseseiten->Bereitstellen(p, 0), 0);
+    EXPECT_EQ(Pixel(p.m_pVordergrund, p.m_Rechtecke1.GetAt(0)), erste);
+    EXPECT_NE(Pixel(p.m_pVordergrund, p.m_Rechtecke1.GetAt(4)), erste);
+    EXPECT_NE(std::count(erste.begin(), erste.end(), INDEX_VORDERGRUND), 0);
+}
+
+// A text larger than a reading page could ever take is refused with the
+// file's name before it is read.
+TEST(Lesetext, ZuGrosserTextWirdAbgewiesen)
+{
+    std::string inhalt;
+    while (inhalt.size() <= size_t(TEXTDATEI_MAX_BYTES))
+        inhalt += std::string(2000, 'x') + " \r\n";
+    const std::string pfad = Datei("riesig.txt", inhalt);
+    CLaufUmfeld u;
+    Lesen(u, pfad);
+    CPraesentation p;
+    EXPECT_EQ(u.Darbieten(p), 0x300);
+    const std::filesystem::path datei(pfad);
+    EXPECT_EQ(p.m_strFehler, "Fehler beim Laden der Datei " + datei.parent_path().string() + "\\"
+                                 + datei.filename().string() + ". Text ist größer als 1 MB (1048576 Bytes).\n");
+}
+
+// Without any font the text and the ready screen would stay blank while the
+// run goes on: it ends with the font's name instead.
+TEST(Lesetext, OhneSchriftKeinLauf)
+{
+    struct CKeineSchriften {
+        CKeineSchriften() { SchriftSucheSetzen([](const LOGFONT&, CSchriftFund&) { return false; }); }
+        ~CKeineSchriften() { SchriftSucheSetzen({}); }
+    } keine;
+    {
+        CLaufUmfeld u;
+        Lesen(u, Datei("schriftlos.txt", "Titel\r\nText"));
+        const std::string schrift = u.training.GetText().m_lfUeberschrift.lfFaceName;
+        CPraesentation p;
+        EXPECT_EQ(u.Darbieten(p), 0x300);
+        EXPECT_EQ(p.m_strFehler, "Schriftart " + schrift + " nicht gefunden.\n");
+    }
+    // Saccades show only the ready screen in a font.
+    CLaufUmfeld s;
+    s.training.SetAufgabenart(10);
+    CPraesentation q;
+    EXPECT_EQ(s.Darbieten(q), 0x300);
+    EXPECT_NE(q.m_strFehler.find("Schriftart "), std::string::npos) << q.m_strFehler;
 }
 
 } // namespace

@@ -55,6 +55,18 @@ TEST_F(TextdateiTest, ZuVieleZeilen)
     EXPECT_EQ(Lies(dreitausend, 517).size(), 1024u);
 }
 
+// Up to a megabyte is read; one byte more is refused before any is read.
+TEST_F(TextdateiTest, ZuGrosseDatei)
+{
+    std::string grenze;
+    for (int i = 0; i < 999; ++i)
+        grenze += std::string(1046, 'a') + "\r\n";
+    grenze += std::string(size_t(TEXTDATEI_MAX_BYTES) - grenze.size(), 'b');
+    ASSERT_EQ(grenze.size(), 1048576u);
+    EXPECT_EQ(Lies(grenze).size(), 1000u);
+    EXPECT_EQ(Lies(grenze + "c", TEXTDATEI_ZU_GROSS), Zeilen{"alt"});
+}
+
 TEST_F(TextdateiTest, ZeichensatzUndFehler)
 {
     EXPECT_EQ(Lies("Gr\xC3\xBC\xC3\x9F" "e\n"), Zeilen{"Grüße\n"});

@@ -41,13 +41,6 @@ CGroesse Groesse(FT_Face f, int hoehe, int breite)
     return g;
 }
 
-int Vorschub(FT_Face f, char32_t c)
-{
-    if (FT_Load_Char(f, c, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0)
-        return 0;
-    return static_cast<int>((f->glyph->advance.x + 32) >> 6);
-}
-
 } // namespace
 
 CIndexDC::CIndexDC(const CIndexPuffer& puffer)
@@ -244,15 +237,19 @@ bool CIndexDC::StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle,
 
 // ---- Text --------------------------------------------------------------------------
 
-FT_Face CIndexDC::Gesicht() const
+CGlyphensatz* CIndexDC::Glyphen() const
 {
     FT_Face f = LadeGesicht(GetSchrift());
     if (!f)
         return nullptr;
     CGroesse g = Groesse(f, SchriftHoeheGeraet(), GetSchrift().lfWidth ? BreiteInGeraet(GetSchrift().lfWidth) : 0);
-    if (FT_Set_Char_Size(f, std::lround(g.emX * 64), std::lround(g.em * 64), 72, 72) != 0)
-        return nullptr;
-    return f;
+    CGlyphensatz& satz = GlyphensatzHolen(f, std::lround(g.emX * 64), std::lround(g.em * 64));
+    return &satz;
+}
+
+bool CIndexDC::SchriftVorhanden() const
+{
+    return LadeGesicht(GetSchrift()) != nullptr;
 }
 
 TEXTMETRIC CIndexDC::GeraetMetrik() const
@@ -282,9 +279,12 @@ TEXTMETRIC CIndexDC::GeraetMetrik() const
 SIZE CIndexDC::GeraetTextMass(const std::string& text) const
 {
     SIZE s{0, GeraetMetrik().tmHeight};
-    FT_Face f = Gesicht();
+    CGlyphensatz* satz = Glyphen();
+    // Wider than any surface long before it could overflow: saturate.
+    int64_t breite = 0;
     for (char32_t c : ZeichenVon(text))
-        s.cx += f ? Vorschub(f, c) : s.cy / 2;
+        breite += satz ? satz->Glyphe(c).vorschub : s.cy / 2;
+    s.cx = static_cast<int>(std::min<int64_t>(breite, INT32_MAX));
     return s;
 }
 
@@ -298,33 +298,30 @@ void CIndexDC::GeraetText(const CTextAuftrag& a)
         Flaeche(a.clipRechteck, hg);
     if (a.kastenFuellen)
         Flaeche({a.links, a.oben, a.links + a.breite, a.oben + a.hoehe}, hg, &grenze);
-    FT_Face f = Gesicht();
-    if (!f || !m_puffer.pixel)
+    CGlyphensatz* satz = Glyphen();
+    if (!satz || !m_puffer.pixel)
         return;
     int stift = a.links;
     for (size_t i = 0; i < a.zeichen.size(); ++i) {
-        if (FT_Load_Char(f, a.zeichen[i], FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
+        const CGlyphe& g = satz->Glyphe(a.zeichen[i]);
+        if (!g.gerendert)
             continue;
-        const FT_GlyphSlot g = f->glyph;
-        const FT_Bitmap& bm = g->bitmap;
-        int x0 = stift + g->bitmap_left, y0 = a.grundlinie - g->bitmap_top;
-        for (unsigned zeile = 0; zeile < bm.rows; ++zeile) {
+        int x0 = stift + g.links, y0 = a.grundlinie - g.oben;
+        for (unsigned zeile = 0; zeile < g.zeilen; ++zeile) {
             int y = y0 + static_cast<int>(zeile);
             if (y < grenze.top || y >= grenze.bottom)
                 continue;
-            const unsigned char* quelle = bm.buffer + static_cast<ptrdiff_t>(zeile) * bm.pitch;
             uint8_t* ziel = m_puffer.pixel + static_cast<ptrdiff_t>(y) * m_puffer.pitch;
-            for (unsigned spalte = 0; spalte < bm.width; ++spalte) {
+            for (unsigned spalte = 0; spalte < g.breite; ++spalte) {
                 int x = x0 + static_cast<int>(spalte);
-                bool gesetzt = bm.pixel_mode == FT_PIXEL_MODE_MONO ? (quelle[spalte >> 3] & (0x80 >> (spalte & 7))) != 0
-                                                                   : quelle[spalte] >= 128;
-                if (gesetzt && x >= grenze.left && x < grenze.right)
+                if (g.Gesetzt(zeile, spalte) && x >= grenze.left && x < grenze.right)
                     ziel[x] = tinte;
             }
         }
-        stift += static_cast<int>((g->advance.x + 32) >> 6) + a.extra[i];
+        stift += g.vorschub + a.extra[i];
     }
-    if (GetSchrift().lfUnderline) {
+    if (GetSchrift().lfUnderline && satz->GroesseSetzen()) {
+        FT_Face f = satz->GetGesicht();
         double skala = f->size->metrics.y_ppem / static_cast<double>(f->units_per_EM);
         int y = a.grundlinie - static_cast<int>(std::lround(f->underline_position * skala));
         int dicke = std::max(1, static_cast<int>(std::lround(f->underline_thickness * skala)));

@@ -4,7 +4,7 @@
 
 #include "platform/draw/dc.h"
 
-typedef struct FT_FaceRec_* FT_Face;
+class CGlyphensatz;
 
 // An 8-bit buffer of palette indices owned by someone else (a locked
 // surface): first pixel, bytes per row, size in pixels.
@@ -40,6 +40,7 @@ public:
     // Nearest-neighbour, index exact; the source must be a CIndexDC.
     bool StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle,
                     int qx, int qy, int qBreite, int qHoehe, uint32_t rop) override;
+    bool SchriftVorhanden() const override;
 
 protected:
     SIZE GeraetTextMass(const std::string& text) const override;
@@ -52,8 +53,8 @@ private:
     void Flaeche(const RECT& r, uint8_t index, const RECT* clip = nullptr);
     void Strecke(POINT a, POINT b, uint8_t index);     // device units, end excluded
     void EllipseFuellen(const RECT& box, const RECT* aussparung, uint8_t index);
-    // Face sized for the font selected now; null when no face exists.
-    FT_Face Gesicht() const;
+    // Glyphs of the font selected now at its size; null when no face exists.
+    CGlyphensatz* Glyphen() const;
 
     CIndexPuffer m_puffer;
 };
