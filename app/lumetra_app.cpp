@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QVBoxLayout>
 
 #include "app/befehle.h"
@@ -354,12 +356,27 @@ bool CLumetraApp::Befehl(int id)
     case ID_DATEIVERWALTUNG: OnDateiverwaltung(); return true;
     case ID_PROFILDATEI: OnProfildatei(); return true;
     case ID_PROGRAMMBESCHREIBUNG: OnProgrammbeschreibung(); return true;
+    case ID_FILE_PRINT_SETUP: OnFilePrintSetup(); return true;
     case ID_APP_EXIT:
         if (m_pHauptfenster)
             m_pHauptfenster->close();
         return true;
     default: return false;
     }
+}
+
+QPrinter& CLumetraApp::GetDrucker()
+{
+    if (!m_pDrucker)
+        m_pDrucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_pDrucker;
+}
+
+void CLumetraApp::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&GetDrucker(), GetMainWnd());
+    dialog.setObjectName("Druckereinrichtung");
+    ModalAusfuehren(dialog);
 }
 
 bool CLumetraApp::SaveAllModified()

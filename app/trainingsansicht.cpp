@@ -96,7 +96,8 @@ enum : int {
 constexpr uint32_t kMitReaktionen = 0x2;
 
 constexpr CAnsichtsArt kTraining{BERICHT_TRAINING, ID_PRAESENTATION_TRAINING, "Trainingsangaben",
-                                 "Trainingsbericht", "das Training", ID_VG_TRAINING};
+                                 "Trainingsbericht", "das Training", ID_VG_TRAINING,
+                                 ID_TRAINING_DRUCKEN, ID_TRAINING_SEITENANSICHT};
 
 } // namespace
 
