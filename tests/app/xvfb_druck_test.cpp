@@ -1,0 +1,124 @@
+// Printing through the built program on a real X server (Xvfb): a test with
+// three reports opened from the command line, "Test &drucken" chosen in the
+// menu, the real print dialog answered with Enter so the pages go to the
+// PDF file it proposes; then the print preview and the printer set-up from
+// the same menu.
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "model/test.h"
+#include "platform/archiv.h"
+#include "platform/qt/qt_datei.h"
+#include "workplace/benutzerprofil.h"
+#include "workplace/umgebung.h"
+#include "xvfb_umfeld.h"
+
+#if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
+
+namespace {
+
+// A line-bisection test with three reports of constant stimuli.
+bool SchreibeTest(const std::string& pfad)
+{
+    CBenutzerprofil profil;
+    CUmgebung umgebung(&profil);
+    CTest test;
+    test.SetUmgebung(&umgebung);
+    CTestBericht b;
+    b.m_dwTestFlags = 0x1 | 0x20 | 0x40;
+    b.SetAnzahlReize(2);
+    for (int j = 0; j < 2; ++j) {
+        b.SetRechteck1(j, RECT{312, 380, 712, 388});
+        b.SetRechteck2(j, RECT{500 + 20 * j, 370, 504 + 20 * j, 398});
+        b.IncZaehler1(j);
+        b.IncZaehler2(j);
+        b.SetZeit(j, 4000);
+    }
+    b.m_nTag = 19000;
+    b.m_dLaufzeit = 30.0;
+    for (int i = 0; i < 3; ++i)
+        test.SetBericht(i, b);
+    CArchive ar(CArchive::store, pfad);
+    return test.Serialize(ar) == 0 && SchreibeDateiSicher(pfad, ar.GetBytes()) == 0;
+}
+
+QString Ausgabe(const QString& programm, const QStringList& argumente)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+TEST(XvfbDruck, TestDruckenUeberDasMenueInEinePdfDatei)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const QString datei = lumetra.Ordner() + "/LMTR-Tests/Halbierung.lmd";
+    ASSERT_TRUE(SchreibeTest(datei.toStdString()));
+    ASSERT_TRUE(lumetra.Start({datei})) << "kein Fenster \"Lumetra\"";
+
+    // Xvfb offers no refresh rate: the start tells that the mode was adapted.
+    Fokus();
+    Taste("Return", 800);
+    Bild("druck_1_test.png");
+
+    // "&Datei", then "d" twice: past "&Datei öffnen" to "Test &drucken".
+    Fokus();
+    Taste("alt+d", 600);
+    Taste("d", 300);
+    Taste("d", 300);
+    Bild("druck_2_menue.png");
+    Taste("Return", 1500);
+    const QString dialog = FindeFenster("^Drucken$");
+    ASSERT_FALSE(dialog.isEmpty()) << "kein Druckdialog";
+    Bild("druck_3_dialog.png");
+    // Without a print server the dialog offers the PDF file named after the
+    // document in the current folder; "Drucken" is its default button.
+    Fokus();
+    Taste("Return", 2000);
+
+    const QString pdf = lumetra.Ordner() + "/Halbierung.pdf";
+    for (int i = 0; i < 50 && !QFileInfo::exists(pdf); ++i)
+        Warte(100);
+    ASSERT_TRUE(QFileInfo::exists(pdf)) << lumetra.Fehlerausgabe().toStdString();
+    Warte(500);
+    EXPECT_TRUE(Ausgabe("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+4\\n")));
+    const QString seite2 = Ausgabe("pdftotext", {"-f", "2", "-l", "2", "-layout", pdf, "-"});
+    EXPECT_TRUE(seite2.contains(QRegularExpression("Halbierung\\.lmd\\s+Seite 2 von 4"))) << seite2.toStdString();
+    EXPECT_TRUE(seite2.contains("Testbericht")) << seite2.toStdString();
+    QProcess::execute("pdftoppm", {"-r", "50", "-png", pdf, QString(LUMETRA_ARTIFACTS) + "/druck_pdf"});
+
+    // The preview of the same menu, closed with Escape.
+    Fokus();
+    Taste("alt+d", 600);
+    Taste("t", 2000);
+    const QString vorschau = FindeFenster("^Lumetra - Seitenansicht$");
+    ASSERT_FALSE(vorschau.isEmpty()) << "keine Seitenansicht";
+    Bild("druck_4_seitenansicht.png");
+    // As large as the main window: focused by its id.
+    Xdotool({"windowfocus", "--sync", vorschau});
+    Taste("Escape", 800);
+    EXPECT_TRUE(FindeFenster("^Lumetra - Seitenansicht$", 500).isEmpty());
+
+    // The printer set-up.
+    Fokus();
+    Taste("alt+d", 600);
+    Taste("e", 1500);
+    QString namen;
+    for (const QString& id : Xdotool({"search", "--onlyvisible", "--name", "."}).split('\n', Qt::SkipEmptyParts))
+        namen += Xdotool({"getwindowname", id}) + "; ";
+    EXPECT_FALSE(FindeFenster("^Seite einrichten$").isEmpty()) << "keine Druckereinrichtung: " << namen.toStdString();
+    Bild("druck_5_einrichtung.png");
+    Fokus();
+    Taste("Escape", 800);
+
+    EXPECT_TRUE(lumetra.Laeuft());
+}
+
+#endif
