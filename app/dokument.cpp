@@ -296,6 +296,8 @@ void CDokumentVorlage::Zeigen(CLMDokument& dokument)
             if (w->isVisible() && !w->isMinimized())
                 belegt.push_back(w->pos());
         mdi->addSubWindow(fenster);
+        QObject::connect(fenster, &QMdiSubWindow::windowStateChanged, haupt, &CMainFrame::AktualisiereTitel,
+                         Qt::QueuedConnection);
         const int schritt = fenster->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, fenster) +
                             fenster->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, fenster);
         fenster->setGeometry(

@@ -92,3 +92,22 @@ TEST_F(XvfbFenster, KaskadeImArbeitsbereich)
     QDir().mkpath(LUMETRA_ARTIFACTS);
     app.GetMainWnd()->grab().save(QString(LUMETRA_ARTIFACTS) + "/fenster_kaskade.png");
 }
+
+TEST_F(AppTest, MaximiertesFensterStehtEinmalImTitel)
+{
+    SchreibeVorlagen();
+    CLumetraApp& app = Starte();
+    CMainFrame* haupt = app.GetMainWnd();
+    CLMDokument* d = app.GetVorlagen()[1]->OpenDocumentFile("");
+    ASSERT_NE(d, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(haupt->windowTitle().toStdString(), "Lumetra - LM-Test1");
+    d->GetFenster()->showMaximized();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(haupt->windowTitle().toStdString(), "Lumetra - [LM-Test1]");
+    d->GetFenster()->showNormal();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(haupt->windowTitle().toStdString(), "Lumetra - LM-Test1");
+}
