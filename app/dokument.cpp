@@ -130,7 +130,7 @@ CLMDokument::Oeffnen CLMDokument::OnOpenDocument(const std::string& pfad)
         CArchive ar(CArchive::load, pfad);
         code = Serialize(ar);
     } catch (const CArchiveException& e) {
-        AfxMessageBox("Fehler: Die Datei konnte nicht gelesen werden. Der Dateiname lautet " + pfad,
+        AfxMessageBox("Fehler: Die Datei konnte nicht gelesen werden. Der Dateiname lautet " + pfad::Anzeige(pfad),
                       MB_OK | MB_ICONEXCLAMATION);
         return NichtLesbar;
     }
@@ -152,7 +152,7 @@ bool CLMDokument::OnSaveDocument(const std::string& pfad)
         fehler = 1;
     }
     if (fehler) {
-        AfxMessageBox("Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " + pfad,
+        AfxMessageBox("Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " + pfad::Anzeige(pfad),
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }

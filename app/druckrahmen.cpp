@@ -425,7 +425,7 @@ void CDruckrahmen::Dateiwerte(CDC* dc, const CDruckLayout& l, int y)
     const std::string pfade[] = {Dateipfad(), m_pUmgebung->GetPfad()};
     const int x = l.Spalte(4000);
     for (const std::string& pfad : pfade)
-        for (const std::string& teil : {GetDateiTeil(pfad), GetVerzeichnisTeil(pfad)}) {
+        for (const std::string& teil : {GetDateiTeil(pfad), pfad::Anzeige(GetVerzeichnisTeil(pfad))}) {
             UmbrecheText(teil, dc, RECT{x, y, l.rechts, y - l.t}, 0.3);
             y -= l.t;
         }

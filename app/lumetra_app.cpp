@@ -138,7 +138,7 @@ bool CLumetraApp::InitInstance(const std::vector<std::string>& befehlszeile)
     if (gelesen || !Existiert(speicherPfad)) {
         if (SpeichereProfil(speicherPfad) != 0)
             AfxMessageBox("Fehler: Die Profildatei konnte nicht geöffnet werden. Der Dateiname der Profildatei lautet " +
-                              speicherPfad,
+                              pfad::Anzeige(speicherPfad),
                           MB_OK | MB_ICONEXCLAMATION);
     }
     ZeigeDateinamen();
@@ -147,7 +147,7 @@ bool CLumetraApp::InitInstance(const std::vector<std::string>& befehlszeile)
     const std::string umgebung = m_Profil.GetVerzeichnisse().m_strUmgebungsVorlage;
     if (LadeUmgebung(umgebung) != 0)
         AfxMessageBox("Fehler: Die Umgebungsdatei konnte nicht geöffnet werden. Der Dateiname der Umgebungsdatei lautet " +
-                          umgebung,
+                          pfad::Anzeige(umgebung),
                       MB_OK | MB_ICONEXCLAMATION);
     ZeigeDateinamen();
 

@@ -116,8 +116,14 @@ TEST_F(TrainingsansichtTest, AngabenJeAufgabeUndEinheit)
     EXPECT_EQ(Text(42), "256 pxl/s");
     EXPECT_FALSE(NurLesen(42));
 
+    // A collection text stored with "\" is shown with "/" and kept as stored.
+    CText text = Training().GetText();
+    text.m_strSammlungstext = "LMTR-Texte\\Zecken (118).txt";
+    Training().SetText(text);
     Training().SetAufgabenart(50);
     m_ansicht->ZeigeSeite();
+    EXPECT_EQ(Text(5), "LMTR-Texte/Zecken (118).txt");
+    EXPECT_EQ(Training().GetText().m_strSammlungstext, "LMTR-Texte\\Zecken (118).txt");
     EXPECT_EQ(Text(24), "Vor");
     EXPECT_EQ(Text(26), "Zurück");
     EXPECT_EQ(Text(22), "Eingabetaste");

@@ -148,8 +148,9 @@ TEST_F(BefehlTest, OeffnenLaedtOderMeldetMitPfad)
     app.Befehl(ID_UMGEBUNG_OEFFNEN);
     EXPECT_EQ(Status(1), "labor.lmu");
 
+    // A name written with "\" is shown with "/".
     const std::string fehlt = Pfad("LMTR-Umgebungen/fehlt.lmu");
-    m_laeufer->m_antworten.push_back(WaehleDatei(fehlt));
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("LMTR-Umgebungen\\fehlt.lmu")));
     app.Befehl(ID_UMGEBUNG_OEFFNEN);
     EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>({kNichtGeoeffnet + fehlt}));
     EXPECT_EQ(Status(1), "labor.lmu");
