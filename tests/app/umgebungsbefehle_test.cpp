@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFocusEvent>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QRadioButton>
 
 #include "app/befehle.h"
@@ -225,6 +228,18 @@ TEST_F(BefehlTest, ProgrammbeschreibungNenntDieDatei)
                          "Programmbeschreibung.pdf\" im Programm- verzeichnis von Lumetra.\n",
                          0),
               0u);
+#if defined(LUMETRA_BUILD_DIR)
+    // A prepared program folder holds that file: a PDF of a few pages.
+    QTemporaryDir ordner;
+    ASSERT_EQ(QProcess::execute(LUMETRA_SOURCE_DIR "/scripts/programmordner", {LUMETRA_BUILD_DIR, ordner.path()}), 0);
+    const QString pdf = ordner.path() + "/LMTR Programmbeschreibung.pdf";
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    ASSERT_TRUE(info.waitForFinished(10000));
+    const QString seiten = QString::fromUtf8(info.readAllStandardOutput()).section("Pages:", 1).section('\n', 0, 0);
+    EXPECT_GE(seiten.trimmed().toInt(), 3) << seiten.toStdString();
+#endif
 }
 
 TEST_F(BefehlTest, OffeneDokumenteZeigenDieNeueEinheitUndAnordnung)

@@ -41,7 +41,8 @@ TEST(XvfbStart, HauptfensterErscheint)
                                 {LUMETRA_BUILD_DIR, ordner}),
               0);
     for (const char* f : {"LMTR-Benutzerprofile/default.lmp", "LMTR-Trainings/Vorlage.lmt", "LMTR-Tests/Vorlage.lmd",
-                          "LMTR-Umgebungen/Vorlage.lmu", "bilddateien/kreise.bmp", "LMTR-Texte/Gesundheit"})
+                          "LMTR-Umgebungen/Vorlage.lmu", "bilddateien/kreise.bmp", "LMTR-Texte/Gesundheit",
+                          "LMTR Programmbeschreibung.pdf"})
         EXPECT_TRUE(std::filesystem::exists((ordner + "/" + f).toStdString())) << f;
 
     // Settings of this run stay in the temporary folder.
