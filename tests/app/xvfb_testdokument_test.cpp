@@ -1,8 +1,8 @@
-// Printing through the built program on a real X server (Xvfb): a test with
-// three reports opened from the command line, "Test &drucken" chosen in the
+// A test with three reports, opened from the command line of the built
+// program on a real X server (Xvfb). Printing: "Test &drucken" chosen in the
 // menu, the real print dialog answered with Enter so the pages go to the
 // PDF file it proposes; then the print preview and the printer set-up from
-// the same menu.
+// the same menu. Deleting a report: the question box answers to N and J.
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
@@ -54,7 +54,7 @@ QString Ausgabe(const QString& programm, const QStringList& argumente)
 
 } // namespace
 
-TEST(XvfbDruck, TestDruckenUeberDasMenueInEinePdfDatei)
+TEST(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
 {
     XVFB_ODER_UEBERSPRINGEN();
     CXvfbLumetra lumetra;
@@ -110,15 +110,59 @@ TEST(XvfbDruck, TestDruckenUeberDasMenueInEinePdfDatei)
     Fokus();
     Taste("alt+d", 600);
     Taste("e", 1500);
-    QString namen;
-    for (const QString& id : Xdotool({"search", "--onlyvisible", "--name", "."}).split('\n', Qt::SkipEmptyParts))
-        namen += Xdotool({"getwindowname", id}) + "; ";
-    EXPECT_FALSE(FindeFenster("^Seite einrichten$").isEmpty()) << "keine Druckereinrichtung: " << namen.toStdString();
+    EXPECT_FALSE(FindeFenster("^Seite einrichten$").isEmpty()) << "keine Druckereinrichtung";
     Bild("druck_5_einrichtung.png");
     Fokus();
     Taste("Escape", 800);
 
     EXPECT_TRUE(lumetra.Laeuft());
+}
+
+TEST(XvfbTestdokument, LoeschfrageAntwortetAufNUndJ)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const QString datei = lumetra.Ordner() + "/LMTR-Tests/Halbierung.lmd";
+    ASSERT_TRUE(SchreibeTest(datei.toStdString()));
+    ASSERT_TRUE(lumetra.Start({datei})) << "kein Fenster \"Lumetra\"";
+    Fokus();
+    Taste("Return", 800);
+
+    // "&Bericht" and "&Benutzerprofil" share their letter: the report menu
+    // is opened with the mouse, at its place on the menu bar.
+    const QString haupt = FindeFenster("^Lumetra - Halbierung");
+    ASSERT_FALSE(haupt.isEmpty());
+    auto berichtmenue = [&haupt](const char* taste) {
+        Xdotool({"mousemove", "--window", haupt, "334", "8", "click", "1"});
+        Warte(600);
+        Taste(taste, 1000);
+    };
+    // "Test&berichte" shows report 1; "Testbericht &löschen" asks in a box
+    // titled "Lumetra", whose letters answer without Alt.
+    berichtmenue("b");
+    for (const char* antwort : {"n", "j"}) {
+        berichtmenue("l");
+        const QString frage = FindeFenster("^Lumetra$", 3000);
+        ASSERT_FALSE(frage.isEmpty()) << "keine Frage vor " << antwort;
+        Bild((std::string("testdokument_frage_") + antwort + ".png").c_str());
+        Xdotool({"windowfocus", "--sync", frage});
+        Taste(antwort, 800);
+        EXPECT_TRUE(FindeFenster("^Lumetra$", 300).isEmpty()) << antwort << " beantwortet die Frage nicht";
+    }
+
+    // Saved: "Nein" kept the report, "Ja" deleted one.
+    Fokus();
+    Taste("ctrl+s", 1500);
+    EXPECT_TRUE(lumetra.Laeuft());
+    lumetra.Ende();
+    CBenutzerprofil profil;
+    CUmgebung umgebung(&profil);
+    CTest test;
+    test.SetUmgebung(&umgebung);
+    CArchive ar(CArchive::load, datei.toStdString());
+    ASSERT_EQ(test.Serialize(ar), 0);
+    EXPECT_EQ(test.GetBerichtAnzahl(), 2);
 }
 
 #endif
