@@ -54,18 +54,28 @@ QString Ausgabe(const QString& programm, const QStringList& argumente)
 
 } // namespace
 
-TEST(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
-{
-    XVFB_ODER_UEBERSPRINGEN();
-    CXvfbLumetra lumetra;
-    ASSERT_TRUE(lumetra.Bereit());
-    const QString datei = lumetra.Ordner() + "/LMTR-Tests/Halbierung.lmd";
-    ASSERT_TRUE(SchreibeTest(datei.toStdString()));
-    ASSERT_TRUE(lumetra.Start({datei})) << "kein Fenster \"Lumetra\"";
+// Lumetra started with the test file "Halbierung.lmd" in its program folder.
+class XvfbTestdokument : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        XVFB_ODER_UEBERSPRINGEN();
+        m_lumetra = std::make_unique<CXvfbLumetra>();
+        ASSERT_TRUE(m_lumetra->Bereit());
+        m_datei = m_lumetra->Ordner() + "/LMTR-Tests/Halbierung.lmd";
+        ASSERT_TRUE(SchreibeTest(m_datei.toStdString()));
+        ASSERT_TRUE(m_lumetra->Start({m_datei})) << "kein Fenster \"Lumetra\"";
+        // Xvfb offers no refresh rate: the start tells that the mode was adapted.
+        Fokus();
+        Taste("Return", 800);
+    }
+    std::unique_ptr<CXvfbLumetra> m_lumetra;
+    QString m_datei;
+};
 
-    // Xvfb offers no refresh rate: the start tells that the mode was adapted.
-    Fokus();
-    Taste("Return", 800);
+TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
+{
+    CXvfbLumetra& lumetra = *m_lumetra;
     Bild("druck_1_test.png");
 
     // "&Datei", then "d" twice: past "&Datei öffnen" to "Test &drucken".
@@ -118,16 +128,9 @@ TEST(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
     EXPECT_TRUE(lumetra.Laeuft());
 }
 
-TEST(XvfbTestdokument, LoeschfrageAntwortetAufNUndJ)
+TEST_F(XvfbTestdokument, LoeschfrageAntwortetAufNUndJ)
 {
-    XVFB_ODER_UEBERSPRINGEN();
-    CXvfbLumetra lumetra;
-    ASSERT_TRUE(lumetra.Bereit());
-    const QString datei = lumetra.Ordner() + "/LMTR-Tests/Halbierung.lmd";
-    ASSERT_TRUE(SchreibeTest(datei.toStdString()));
-    ASSERT_TRUE(lumetra.Start({datei})) << "kein Fenster \"Lumetra\"";
-    Fokus();
-    Taste("Return", 800);
+    CXvfbLumetra& lumetra = *m_lumetra;
 
     // "&Bericht" and "&Benutzerprofil" share their letter: the report menu
     // is opened with the mouse, at its place on the menu bar.
@@ -160,7 +163,7 @@ TEST(XvfbTestdokument, LoeschfrageAntwortetAufNUndJ)
     CUmgebung umgebung(&profil);
     CTest test;
     test.SetUmgebung(&umgebung);
-    CArchive ar(CArchive::load, datei.toStdString());
+    CArchive ar(CArchive::load, m_datei.toStdString());
     ASSERT_EQ(test.Serialize(ar), 0);
     EXPECT_EQ(test.GetBerichtAnzahl(), 2);
 }
