@@ -5,6 +5,7 @@
 // the same menu. Deleting a report: the question box answers to N and J.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -116,14 +117,41 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
     Taste("Escape", 800);
     EXPECT_TRUE(FindeFenster("^Lumetra - Seitenansicht$", 500).isEmpty());
 
-    // The printer set-up.
+    // The printer set-up turns the paper; the next job, started with
+    // Ctrl+P, prints across once the question for each page is answered.
     Fokus();
     Taste("alt+d", 600);
     Taste("e", 1500);
-    EXPECT_FALSE(FindeFenster("^Seite einrichten$").isEmpty()) << "keine Druckereinrichtung";
+    const QString einrichtung = FindeFenster("^Seite einrichten$");
+    ASSERT_FALSE(einrichtung.isEmpty()) << "keine Druckereinrichtung";
+    // "Querformat" has no letter of its own: clicked at its place.
+    Xdotool({"windowfocus", "--sync", einrichtung});
+    Xdotool({"mousemove", "--window", einrichtung, "30", "201", "click", "1"});
+    Warte(500);
     Bild("druck_5_einrichtung.png");
+    Taste("Return", 800);
+    EXPECT_TRUE(FindeFenster("^Seite einrichten$", 300).isEmpty());
+    QFile::remove(pdf);
     Fokus();
-    Taste("Escape", 800);
+    Taste("ctrl+p", 1500);
+    ASSERT_FALSE(FindeFenster("^Drucken$").isEmpty()) << "Strg+P öffnet keinen Druckdialog";
+    Fokus();
+    Taste("Return", 1500);
+    // Across, A4 is lower than the pages need: every page asks first.
+    for (int seite = 1; seite <= 4; ++seite) {
+        const QString frage = FindeFenster("^Lumetra$", 3000);
+        ASSERT_FALSE(frage.isEmpty()) << "keine Frage vor Seite " << seite;
+        if (seite == 1)
+            Bild("druck_6_quer_frage.png");
+        Xdotool({"windowfocus", "--sync", frage});
+        Taste("j", 800);
+    }
+    for (int i = 0; i < 50 && !QFileInfo::exists(pdf); ++i)
+        Warte(100);
+    Warte(500);
+    const QString info = Ausgabe("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+842 x 595"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+4\\n"))) << info.toStdString();
 
     EXPECT_TRUE(lumetra.Laeuft());
 }
