@@ -162,6 +162,17 @@ TEST_F(TrainingsansichtTest, MenueUndKnoepfeFolgenDerSeite)
     EXPECT_EQ(Training().m_nBerichtNr, 3);
 }
 
+TEST_F(TrainingsansichtTest, DruckenUndSeitenansichtMitDenIdsDesTrainings)
+{
+    Berichte(2);
+    // Cancelled: nothing printed, no message.
+    m_laeufer->m_antworten = {[](QDialog&) { return 0; }, [](QDialog&) { return 0; }};
+    m_app->GetMainWnd()->Befehl(32842);
+    m_app->GetMainWnd()->Befehl(32843);
+    EXPECT_EQ(m_laeufer->m_dialoge, (std::vector<std::string>{"Drucken", "Seitenansicht"}));
+    EXPECT_TRUE(m_meldungen->Texte().empty());
+}
+
 TEST_F(TrainingsansichtTest, PraesentationHaengtDenBerichtAn)
 {
     Berichte(3);

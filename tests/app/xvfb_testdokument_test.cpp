@@ -196,4 +196,17 @@ TEST_F(XvfbTestdokument, LoeschfrageAntwortetAufNUndJ)
     EXPECT_EQ(test.GetBerichtAnzahl(), 2);
 }
 
+// A double click on the document window's title bar maximises it; the main
+// window's title names the document once.
+TEST_F(XvfbTestdokument, MaximiertesFensterStehtEinmalImTitel)
+{
+    const QString haupt = FindeFenster("^Lumetra - Halbierung");
+    ASSERT_FALSE(haupt.isEmpty());
+    EXPECT_EQ(Xdotool({"getwindowname", haupt}), "Lumetra - Halbierung.lmd");
+    Xdotool({"mousemove", "--window", haupt, "300", "60", "click", "--repeat", "2", "--delay", "80", "1"});
+    Warte(1000);
+    Bild("testdokument_maximiert.png");
+    EXPECT_EQ(Xdotool({"getwindowname", haupt}), "Lumetra - [Halbierung.lmd]");
+}
+
 #endif
