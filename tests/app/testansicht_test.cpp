@@ -3,12 +3,12 @@
 #include "ansicht_umfeld.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QProcess>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QTest>
 
 #include "app/lmtestdoc.h"
 #include "app/testansicht.h"
