@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QStyle>
 
 #include "app/befehle.h"
 #include "app/lumetra_app.h"
@@ -58,6 +59,19 @@ CDokumentFenster::~CDokumentFenster()
 {
     if (m_pDokument)
         m_pDokument->m_pFenster = nullptr;
+}
+
+QRect CDokumentFenster::NeuerPlatz(QSize bereich, QSize groesse, const std::vector<QPoint>& belegt, int schritt)
+{
+    const QSize passend = groesse.boundedTo(bereich).expandedTo(QSize(0, 0));
+    for (int k = 0; schritt > 0; ++k) {
+        const QPoint ort(k * schritt, k * schritt);
+        if (ort.x() + passend.width() > bereich.width() || ort.y() + passend.height() > bereich.height())
+            break;
+        if (std::find(belegt.begin(), belegt.end(), ort) == belegt.end())
+            return QRect(ort, passend);
+    }
+    return QRect(QPoint(0, 0), passend);
 }
 
 void CDokumentFenster::OhneFrageSchliessen()
@@ -116,7 +130,7 @@ CLMDokument::Oeffnen CLMDokument::OnOpenDocument(const std::string& pfad)
         CArchive ar(CArchive::load, pfad);
         code = Serialize(ar);
     } catch (const CArchiveException& e) {
-        AfxMessageBox("Fehler: Die Datei konnte nicht gelesen werden. Der Dateiname lautet " + pfad,
+        AfxMessageBox("Fehler: Die Datei konnte nicht gelesen werden. Der Dateiname lautet " + pfad::Anzeige(pfad),
                       MB_OK | MB_ICONEXCLAMATION);
         return NichtLesbar;
     }
@@ -138,7 +152,7 @@ bool CLMDokument::OnSaveDocument(const std::string& pfad)
         fehler = 1;
     }
     if (fehler) {
-        AfxMessageBox("Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " + pfad,
+        AfxMessageBox("Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " + pfad::Anzeige(pfad),
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
@@ -274,8 +288,20 @@ void CDokumentVorlage::Zeigen(CLMDokument& dokument)
     CDokumentFenster* fenster = dokument.m_pFenster;
     CMainFrame* haupt = m_pApp ? m_pApp->GetMainWnd() : nullptr;
     if (haupt) {
-        haupt->GetMdiArea()->addSubWindow(fenster);
-        fenster->resize(fenster->ErsteGroesse());
+        QMdiArea* mdi = haupt->GetMdiArea();
+        // The MDI area's own placement looks for room anywhere and may put
+        // the window partly outside, where no scroll bar reaches it.
+        std::vector<QPoint> belegt;
+        for (QMdiSubWindow* w : mdi->subWindowList())
+            if (w->isVisible() && !w->isMinimized())
+                belegt.push_back(w->pos());
+        mdi->addSubWindow(fenster);
+        QObject::connect(fenster, &QMdiSubWindow::windowStateChanged, haupt, &CMainFrame::AktualisiereTitel,
+                         Qt::QueuedConnection);
+        const int schritt = fenster->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, fenster) +
+                            fenster->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, fenster);
+        fenster->setGeometry(
+            CDokumentFenster::NeuerPlatz(mdi->viewport()->size(), fenster->ErsteGroesse(), belegt, schritt));
     }
     fenster->show();
     if (haupt)

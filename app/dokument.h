@@ -51,6 +51,12 @@ public:
     void OhneFrageSchliessen();
     // Size of the window when it opens.
     virtual QSize ErsteGroesse() const { return QSize(626, 486); }
+    // Where a new window of a size goes in an area of the MDI area: the
+    // first free place of the cascade from the top left (step by step down
+    // and right, `belegt` the top-left corners of the windows there) whose
+    // window lies inside the area, else the top left; a size larger than
+    // the area is cut to it.
+    static QRect NeuerPlatz(QSize bereich, QSize groesse, const std::vector<QPoint>& belegt, int schritt);
     // The main frame built its menu anew while this window was active.
     virtual void MenueErneuert() {}
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/training.h"
+#include "platform/pfad.h"
 #include "workplace/formatierung.h"
 #include "workplace/umgebung.h"
 
@@ -89,14 +90,14 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
     }
     case 50: {
         CText text = t.GetText();
-        w[1] = text.GetBeschreibung();
+        w[1] = pfad::Anzeige(text.GetBeschreibung());
         w[10] = "Eingabetaste";
         w[12] = Tastenname(text.m_nTasteVor, "<+>");
         w[13] = Tastenname(text.m_nTasteZurueck, "<->");
         break;
     }
     case 60:
-        w[1] = t.GetSonstiges().GetBeschreibung();
+        w[1] = pfad::Anzeige(t.GetSonstiges().GetBeschreibung());
         w[10] = "Eingabetaste";
         break;
     default: break;

@@ -9,12 +9,14 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <algorithm>
+#include <memory>
 
 #include "app/fragedlg.h"
 #include "app/lumetra_app.h"
 #include "app/mainfrm.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "platform/meldung.h"
+#include "platform/pfad.h"
 #include "platform/qt/modal.h"
 #include "workplace/formatierung.h"
 #include "workplace/textdatei.h"
@@ -65,21 +67,37 @@ int CDruckrahmen::GetSeitenanzahl() const
 
 // ---- Callers -----------------------------------------------------------------
 
-int CDruckrahmen::Drucken(QWidget* eltern)
+int CDruckrahmen::Drucken(QWidget* eltern, QPrinter* drucker)
 {
-    QPrinter drucker(QPrinter::HighResolution);
-    if (!OnPreparePrinting(drucker, true, eltern))
+    std::unique_ptr<QPrinter> eigener;
+    if (!drucker) {
+        eigener = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        drucker = eigener.get();
+    }
+    // A file chosen for an earlier job is not proposed again: the dialog
+    // proposes the document's name with ".pdf" instead.
+    if (drucker->outputFormat() == QPrinter::PdfFormat)
+        drucker->setOutputFileName(QString());
+    drucker->setDocName(QString::fromStdString(pfad::DateiName(Dateipfad())));
+    if (!OnPreparePrinting(*drucker, true, eltern))
         return 1;
-    return DruckeAuf(drucker, Drucker);
+    return DruckeAuf(*drucker, Drucker);
 }
 
-int CDruckrahmen::Seitenansicht(QWidget* eltern)
+int CDruckrahmen::Seitenansicht(QWidget* eltern, QPrinter* drucker)
 {
-    QPrinter drucker(QPrinter::HighResolution);
-    OnPreparePrinting(drucker, false, eltern);
-    QPrintPreviewDialog dialog(&drucker, eltern);
+    std::unique_ptr<QPrinter> eigener;
+    if (!drucker) {
+        eigener = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        drucker = eigener.get();
+    }
+    drucker->setDocName(QString::fromStdString(pfad::DateiName(Dateipfad())));
+    OnPreparePrinting(*drucker, false, eltern);
+    QPrintPreviewDialog dialog(drucker, eltern);
     dialog.setObjectName("Seitenansicht");
     dialog.setWindowTitle("Lumetra - Seitenansicht");
+    if (eltern)
+        dialog.setGeometry(eltern->window()->geometry());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [this](QPrinter* p) { DruckeAuf(*p, Vorschau); });
     ModalAusfuehren(dialog);
@@ -407,7 +425,7 @@ void CDruckrahmen::Dateiwerte(CDC* dc, const CDruckLayout& l, int y)
     const std::string pfade[] = {Dateipfad(), m_pUmgebung->GetPfad()};
     const int x = l.Spalte(4000);
     for (const std::string& pfad : pfade)
-        for (const std::string& teil : {GetDateiTeil(pfad), GetVerzeichnisTeil(pfad)}) {
+        for (const std::string& teil : {GetDateiTeil(pfad), pfad::Anzeige(GetVerzeichnisTeil(pfad))}) {
             UmbrecheText(teil, dc, RECT{x, y, l.rechts, y - l.t}, 0.3);
             y -= l.t;
         }

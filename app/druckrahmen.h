@@ -51,10 +51,12 @@ public:
 
     // -- Callers: each runs a whole job.
     // Print dialog, then the chosen pages on the printer; 0 printed,
-    // 1 cancelled in the dialog, 2 ended by a failure or an answer.
-    int Drucken(QWidget* eltern = nullptr);
+    // 1 cancelled in the dialog, 2 ended by a failure or an answer. The
+    // printer (the one of the printer set-up) keeps the user's choices
+    // between jobs; without one a fresh printer is used.
+    int Drucken(QWidget* eltern = nullptr, QPrinter* drucker = nullptr);
     // The print preview of all pages through the modal runner.
-    int Seitenansicht(QWidget* eltern = nullptr);
+    int Seitenansicht(QWidget* eltern = nullptr, QPrinter* drucker = nullptr);
     // All pages into an A4 PDF file; 0, or 2 as for Drucken.
     int AlsPdf(const std::string& pfad);
     // The range of pages into a printer that is set up already.

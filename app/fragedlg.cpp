@@ -1,5 +1,6 @@
 #include "app/fragedlg.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,14 +43,14 @@ CHinweisDlg::CHinweisDlg(QWidget* eltern, bool frage) : QDialog(Elternfenster(el
     symbol->setGeometry(kSymbol);
     symbol->setPixmap(ProgrammSymbol().pixmap(32, 32));
 
-    auto* ja = new QPushButton("Ja", this);
+    auto* ja = new QPushButton("&Ja", this);
     ja->setObjectName("ja");
     ja->setGeometry(kJa);
     ja->setDefault(true);
     ja->setAutoDefault(true);
     connect(ja, &QPushButton::clicked, this, [this] { done(1); });
     if (frage) {
-        auto* nein = new QPushButton("Nein", this);
+        auto* nein = new QPushButton("&Nein", this);
         nein->setObjectName("nein");
         nein->setGeometry(kNein);
         nein->setAutoDefault(false);
@@ -78,6 +79,22 @@ void CHinweisDlg::OnInitDialog()
     if (auto* ja = findChild<QPushButton*>("ja"))
         ja->setFocus();
     update();
+}
+
+void CHinweisDlg::keyPressEvent(QKeyEvent* ereignis)
+{
+    // The letters of the buttons answer without Alt, as in every box of
+    // this kind; Alt with the letter is the buttons' own shortcut.
+    const bool ohne = !(ereignis->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (ohne && ereignis->key() == Qt::Key_J) {
+        done(1);
+        return;
+    }
+    if (ohne && ereignis->key() == Qt::Key_N && findChild<QPushButton*>("nein")) {
+        done(2);
+        return;
+    }
+    QDialog::keyPressEvent(ereignis);
 }
 
 int CHinweisDlg::DoModal()

@@ -9,7 +9,7 @@ class QLabel;
 
 // The program's own boxes, so that the text appears in the profile's dialog
 // font: the question box with "Ja" and "Nein", the notice box with "Ja".
-// DoModal answers 1 for "Ja" (or Enter), 2 for "Nein", Escape or closing.
+// DoModal answers 1 for "Ja" (Enter, J), 2 for "Nein" (N), Escape or closing.
 class CHinweisDlg : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +27,7 @@ public:
 
 protected:
     CHinweisDlg(QWidget* eltern, bool frage);
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
     std::string m_strText;

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QVBoxLayout>
 
 #include "app/befehle.h"
@@ -136,7 +138,7 @@ bool CLumetraApp::InitInstance(const std::vector<std::string>& befehlszeile)
     if (gelesen || !Existiert(speicherPfad)) {
         if (SpeichereProfil(speicherPfad) != 0)
             AfxMessageBox("Fehler: Die Profildatei konnte nicht geöffnet werden. Der Dateiname der Profildatei lautet " +
-                              speicherPfad,
+                              pfad::Anzeige(speicherPfad),
                           MB_OK | MB_ICONEXCLAMATION);
     }
     ZeigeDateinamen();
@@ -145,7 +147,7 @@ bool CLumetraApp::InitInstance(const std::vector<std::string>& befehlszeile)
     const std::string umgebung = m_Profil.GetVerzeichnisse().m_strUmgebungsVorlage;
     if (LadeUmgebung(umgebung) != 0)
         AfxMessageBox("Fehler: Die Umgebungsdatei konnte nicht geöffnet werden. Der Dateiname der Umgebungsdatei lautet " +
-                          umgebung,
+                          pfad::Anzeige(umgebung),
                       MB_OK | MB_ICONEXCLAMATION);
     ZeigeDateinamen();
 
@@ -354,12 +356,27 @@ bool CLumetraApp::Befehl(int id)
     case ID_DATEIVERWALTUNG: OnDateiverwaltung(); return true;
     case ID_PROFILDATEI: OnProfildatei(); return true;
     case ID_PROGRAMMBESCHREIBUNG: OnProgrammbeschreibung(); return true;
+    case ID_FILE_PRINT_SETUP: OnFilePrintSetup(); return true;
     case ID_APP_EXIT:
         if (m_pHauptfenster)
             m_pHauptfenster->close();
         return true;
     default: return false;
     }
+}
+
+QPrinter& CLumetraApp::GetDrucker()
+{
+    if (!m_pDrucker)
+        m_pDrucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_pDrucker;
+}
+
+void CLumetraApp::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&GetDrucker(), GetMainWnd());
+    dialog.setObjectName("Druckereinrichtung");
+    ModalAusfuehren(dialog);
 }
 
 bool CLumetraApp::SaveAllModified()

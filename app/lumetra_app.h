@@ -14,6 +14,7 @@
 class CDokumentVorlage;
 class CLMDokument;
 class CMainFrame;
+class QPrinter;
 
 // The one application object: owns the environment and the user profile for
 // the whole run, starts the program, keeps the document types, the recent
@@ -61,6 +62,10 @@ public:
     void OnDateiverwaltung();
     void OnProfildatei();
     void OnProgrammbeschreibung();
+    // Printer set-up: printer, paper and orientation for every later job.
+    void OnFilePrintSetup();
+    // The printer that print jobs and previews start from; made when first used.
+    QPrinter& GetDrucker();
     // Profile folder + the expanded file name.
     std::string GetProfilpfad() const;
     // Through a temporary file; 0, or 1 with the environment's file unchanged.
@@ -93,6 +98,7 @@ private:
     std::unique_ptr<CEinstellungen> m_einstellungen;
     std::vector<std::unique_ptr<CDokumentVorlage>> m_vorlagen;
     std::unique_ptr<CMainFrame> m_pHauptfenster;
+    std::unique_ptr<QPrinter> m_pDrucker;
     std::vector<std::string> m_dateiliste;
 
     void SpeichereProfilMitMeldung();

@@ -288,10 +288,24 @@ void CMainFrame::SetzeDateiliste(const std::vector<std::string>& dateien)
 
 void CMainFrame::AktualisiereTitel()
 {
+    // A maximised window shows its title in brackets, as the MDI area adds
+    // it; given whole, the area finds it there and adds it no second time.
     QString titel = "Lumetra";
-    if (CDokumentFenster* fenster = AktivesDokumentFenster(m_mdi); fenster && fenster->GetDocument())
-        titel += " - " + QString::fromStdString(fenster->GetDocument()->GetTitle());
-    setWindowTitle(titel);
+    if (CDokumentFenster* fenster = AktivesDokumentFenster(m_mdi); fenster && fenster->GetDocument()) {
+        const QString dokument = QString::fromStdString(fenster->GetDocument()->GetTitle());
+        titel += fenster->isMaximized() ? " - [" + dokument + "]" : " - " + dokument;
+    }
+    if (windowTitle() != titel)
+        setWindowTitle(titel);
+}
+
+void CMainFrame::changeEvent(QEvent* ereignis)
+{
+    QMainWindow::changeEvent(ereignis);
+    // The MDI area writes its own title on maximising and restoring; ours
+    // follows once it is done.
+    if (ereignis->type() == QEvent::WindowTitleChange)
+        QMetaObject::invokeMethod(this, &CMainFrame::AktualisiereTitel, Qt::QueuedConnection);
 }
 
 void CMainFrame::AktivesFensterGewechselt()

@@ -68,11 +68,13 @@ public:
 
     // The recent files shown in place of "Letzte Datei".
     void SetzeDateiliste(const std::vector<std::string>& dateien);
-    // "Lumetra", with " - " and the active document's title while there is one.
+    // "Lumetra", with " - " and the active document's title while there is
+    // one, in brackets while its window is maximised.
     void AktualisiereTitel();
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
 
 private:
     QMdiArea* m_mdi;

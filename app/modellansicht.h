@@ -31,6 +31,7 @@ public:
     void OnFarben() override;
 
 protected:
+    std::unique_ptr<CDruckrahmen> NeuerDruck() override;
     void Hintergrund(int seite) override;
     bool Gebunden() const override { return m_pModell != nullptr; }
     int BerichtAnzahl() const override { return m_pModell->GetBerichtAnzahl(); }

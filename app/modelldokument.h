@@ -6,6 +6,7 @@
 #include "app/lumetra_app.h"
 #include "platform/archiv.h"
 #include "platform/meldung.h"
+#include "platform/pfad.h"
 
 // What distinguishes the two document types besides their model.
 struct CDokumentArt {
@@ -36,7 +37,7 @@ public:
         if (LadeVorlage(vorlage) == 1)
             AfxMessageBox(std::string("Fehler: Die ") + m_art.m_vorlagenWort +
                               " konnte nicht geöffnet werden. Der Dateiname der " + m_art.m_vorlagenWort +
-                              " lautet " + vorlage,
+                              " lautet " + pfad::Anzeige(vorlage),
                           MB_OK | MB_ICONEXCLAMATION);
         if (app)
             m_Modell.SetUmgebung(&app->m_Umgebung);

@@ -498,6 +498,10 @@ bool CSeitenAnsicht::Befehl(int id)
         OnHGBewegung();
     else if (id == ID_FARBEN)
         OnFarben();
+    else if (id == m_art.drucken || id == ID_FILE_PRINT)
+        OnFilePrint();
+    else if (id == m_art.seitenansicht)
+        OnFilePrintPreview();
     else
         return false;
     return true;

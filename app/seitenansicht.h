@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "platform/draw/typen.h"
 
 class CDarbietung;
+class CDruckrahmen;
 class CFarben;
 class CHGAufgabe;
 class CHGBewegung;
@@ -39,6 +41,8 @@ struct CAnsichtsArt {
     const char* bericht;  // title of a report page, and the report's name
     const char* modell;   // the model with its article, as the object of a sentence
     int vordergrund = 0;  // id of the foreground-task command
+    int drucken = 0;      // ids of the print and the print-preview command
+    int seitenansicht = 0;
 };
 
 // The values of a report's presentation and background boxes, which both
@@ -94,6 +98,10 @@ public:
     void OnHGMuster() { Hintergrund(1); }
     void OnHGBewegung() { Hintergrund(2); }
     virtual void OnFarben() = 0;
+    // The print dialog (range, selection), then the printer; the print
+    // preview in the maximised document window.
+    void OnFilePrint();
+    void OnFilePrintPreview();
     // Report menu and buttons from the report count and the page shown,
     // then the tool bar is shown.
     void AktualisiereBerichtMenue();
@@ -120,6 +128,9 @@ protected:
     // Appends the engine's report; 0 when it was taken.
     virtual int BerichtAnhaengen(const CDarbietung& darbietung) = 0;
     std::string Seitentitel(bool bericht) const { return bericht ? m_art.bericht : m_art.angaben; }
+
+    // The printout of the model, for one job.
+    virtual std::unique_ptr<CDruckrahmen> NeuerDruck() = 0;
 
     // -- The pages
     virtual void ZeigeAngaben() = 0;

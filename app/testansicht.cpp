@@ -97,7 +97,8 @@ constexpr uint32_t kMittelwerte = 0x10;
 constexpr uint32_t kHorizontal = 0x40;
 constexpr uint32_t kVertikal = 0x80;
 
-constexpr CAnsichtsArt kTest{BERICHT_TEST, ID_PRAESENTATION_TEST, "Testangaben", "Testbericht", "den Test", ID_VG_TEST};
+constexpr CAnsichtsArt kTest{BERICHT_TEST, ID_PRAESENTATION_TEST, "Testangaben", "Testbericht", "den Test",
+                             ID_VG_TEST, ID_TEST_DRUCKEN, ID_TEST_SEITENANSICHT};
 
 // What the settings page reads of either task record alike.
 struct CAblauf {

@@ -9,6 +9,7 @@
 #include "app/kindrahmen.h"
 #include "app/lmtrainingdoc.h"
 #include "model/training.h"
+#include "platform/pfad.h"
 #include "platform/draw/dc.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/formatierung.h"
@@ -96,7 +97,8 @@ enum : int {
 constexpr uint32_t kMitReaktionen = 0x2;
 
 constexpr CAnsichtsArt kTraining{BERICHT_TRAINING, ID_PRAESENTATION_TRAINING, "Trainingsangaben",
-                                 "Trainingsbericht", "das Training", ID_VG_TRAINING};
+                                 "Trainingsbericht", "das Training", ID_VG_TRAINING,
+                                 ID_TRAINING_DRUCKEN, ID_TRAINING_SEITENANSICHT};
 
 } // namespace
 
@@ -200,7 +202,7 @@ void CLMTrainingView::ZeigeAngaben()
     }
     case 50: {
         CText x = m_pModell->GetText();
-        t[kAufgabenart] = x.GetBeschreibung();
+        t[kAufgabenart] = pfad::Anzeige(x.GetBeschreibung());
         t[kEndtaste] = "Eingabetaste";
         t[kTaste1] = Tastenname(x.m_nTasteVor, "<+>");
         t[kTaste2] = Tastenname(x.m_nTasteZurueck, "<->");
@@ -210,7 +212,7 @@ void CLMTrainingView::ZeigeAngaben()
     }
     case 60: {
         CSonstiges s = m_pModell->GetSonstiges();
-        t[kAufgabenart] = s.GetBeschreibung();
+        t[kAufgabenart] = pfad::Anzeige(s.GetBeschreibung());
         t[kEndtaste] = "Eingabetaste";
         nurLesen[kAufgabenart] = nurLesen[kEndtaste] = false;
         break;

@@ -56,7 +56,7 @@ void CLumetraApp::SpeichereProfilMitMeldung()
 {
     const std::string pfad = GetProfilpfad();
     if (SpeichereProfil(pfad) != 0)
-        Fehler(kProfilNichtGespeichert + pfad);
+        Fehler(kProfilNichtGespeichert + pfad::Anzeige(pfad));
 }
 
 void CLumetraApp::OnUmgebungOeffnen()
@@ -74,7 +74,7 @@ void CLumetraApp::OnUmgebungOeffnen()
     if (DateiAuswaehlen(GetMainWnd(), auswahl, gewaehlt) != IDOK)
         return;
     if (LadeUmgebung(gewaehlt) != 0) {
-        Fehler(kUmgebungNichtGeoeffnet + gewaehlt);
+        Fehler(kUmgebungNichtGeoeffnet + pfad::Anzeige(gewaehlt));
         return;
     }
     ZeigeDateinamen();
@@ -100,7 +100,7 @@ void CLumetraApp::OnUmgebungSpeichernUnter()
     if (DateiAuswaehlen(GetMainWnd(), auswahl, gewaehlt) != IDOK)
         return;
     if (SpeichereUmgebung(gewaehlt) != 0) {
-        Fehler(kUmgebungNichtGespeichert + gewaehlt);
+        Fehler(kUmgebungNichtGespeichert + pfad::Anzeige(gewaehlt));
         return;
     }
     ZeigeDateinamen();
@@ -148,7 +148,7 @@ void CLumetraApp::OnProfildatei()
     // not read.
     const std::string pfad = GetProfilpfad();
     if (SpeichereProfil(pfad) != 0) {
-        Fehler(kProfilNichtGespeichert + pfad);
+        Fehler(kProfilNichtGespeichert + pfad::Anzeige(pfad));
         return;
     }
     SchreibeProfilpfad(m_Profil.m_strProfilVerzeichnis + "/" + m_Profil.m_strProfilMuster);

@@ -19,6 +19,12 @@ bool GleichOhneFall(const std::string& a, const std::string& b)
 
 } // namespace
 
+std::string Anzeige(std::string pfad)
+{
+    std::replace(pfad.begin(), pfad.end(), '\\', '/');
+    return pfad;
+}
+
 std::string ZumOeffnen(const std::string& eingabe)
 {
     std::string p = eingabe;

@@ -11,6 +11,11 @@ namespace pfad {
 // that does not exist as written is matched case-insensitively.
 std::string ZumOeffnen(const std::string& pfad);
 
+// A path as the user sees it: with the platform's separator ("/" here),
+// whichever the stored name used. Only for showing: stored names stay as
+// they are.
+std::string Anzeige(std::string pfad);
+
 // The part after the last "\" or "/".
 std::string DateiName(const std::string& pfad);
 

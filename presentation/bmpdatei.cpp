@@ -396,7 +396,7 @@ void BmpFehlerMelden(int ergebnis, const std::string& pfad, int& fehler, std::st
         const std::string muster(dateiFehler);
         const size_t stelle = muster.find("%s");
         fehler = 0x300;
-        text += muster.substr(0, stelle) + pfad + muster.substr(stelle + 2);
+        text += muster.substr(0, stelle) + pfad::Anzeige(pfad) + muster.substr(stelle + 2);
     } else if (ergebnis == BMP_INTERN) {
         fehler = 10;
         text = "Interner Fehler beim Erstellen der Vordergrundbilder.\n";

@@ -6,6 +6,7 @@
 #include "model/hintergrund.h"
 #include "model/test.h"
 #include "model/training.h"
+#include "platform/pfad.h"
 #include "presentation/ablaufbits.h"
 #include "presentation/bmpdatei.h"
 #include "platform/crt.h"
@@ -65,9 +66,9 @@ int PfeilZeichnen(CPraesentation& e, CDC* pDC, int ew, int eh)
     if (bmp != 0) {
         e.m_nFehler = FEHLER_DATEI;
         switch (bmp) {
-        case BMP_FEHLT: e.m_strFehler += "Datei " + pfad + " nicht gefunden.\n"; break;
-        case BMP_OEFFNEN: e.m_strFehler += "Fehler beim Öffnen der Datei " + pfad + "\n"; break;
-        case BMP_LESEN: e.m_strFehler += "Fehler beim Lesen der Datei " + pfad + "\n"; break;
+        case BMP_FEHLT: e.m_strFehler += "Datei " + pfad::Anzeige(pfad) + " nicht gefunden.\n"; break;
+        case BMP_OEFFNEN: e.m_strFehler += "Fehler beim Öffnen der Datei " + pfad::Anzeige(pfad) + "\n"; break;
+        case BMP_LESEN: e.m_strFehler += "Fehler beim Lesen der Datei " + pfad::Anzeige(pfad) + "\n"; break;
         case BMP_INTERN:
             e.m_nFehler = FEHLER_HINTERGRUND;
             e.m_strFehler += "Interner Fehler beim Erstellen der Hintergrundbilder.\n";

@@ -5,6 +5,7 @@
 #include "presentation/lesetext.h"
 
 #include "model/training.h"
+#include "platform/pfad.h"
 #include "presentation/ablaufbits.h"
 #include "presentation/bereitschirm.h"
 #include "presentation/bmpdatei.h"
@@ -183,7 +184,7 @@ int CPraesentation::TextErstellen()
     std::vector<std::string> datei;
     if (const int gelesen = LeseTextdatei(&datei, pfad); gelesen != 0) {
         m_nFehler = FEHLER_DATEI;
-        m_strFehler += "Fehler beim Laden der Datei " + pfad;
+        m_strFehler += "Fehler beim Laden der Datei " + pfad::Anzeige(pfad);
         m_strFehler += gelesen == TEXTDATEI_FEHLT      ? ". Datei wurde nicht gefunden.\n"
                        : gelesen == TEXTDATEI_ZU_LANG  ? ". Text hat mehr als 1000 Zeilen.\n"
                        : gelesen == TEXTDATEI_ZU_GROSS ? ". Text ist größer als 1 MB (1048576 Bytes).\n"

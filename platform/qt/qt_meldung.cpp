@@ -30,12 +30,12 @@ int CQtMeldungsDienst::Zeige(const std::string& text, unsigned typ)
         tasten = {{"OK", IDOK, QMessageBox::AcceptRole}, {"Abbrechen", IDCANCEL, QMessageBox::RejectRole}};
         break;
     case MB_YESNOCANCEL:
-        tasten = {{"Ja", IDYES, QMessageBox::YesRole},
-                  {"Nein", IDNO, QMessageBox::NoRole},
+        tasten = {{"&Ja", IDYES, QMessageBox::YesRole},
+                  {"&Nein", IDNO, QMessageBox::NoRole},
                   {"Abbrechen", IDCANCEL, QMessageBox::RejectRole}};
         break;
     case MB_YESNO:
-        tasten = {{"Ja", IDYES, QMessageBox::YesRole}, {"Nein", IDNO, QMessageBox::NoRole}};
+        tasten = {{"&Ja", IDYES, QMessageBox::YesRole}, {"&Nein", IDNO, QMessageBox::NoRole}};
         break;
     default:
         tasten = {{"OK", IDOK, QMessageBox::AcceptRole}};

@@ -18,6 +18,8 @@ CSkriptLaeufer::Antwort Taste(Qt::Key taste)
     return [taste](QDialog& d) {
         d.show();
         QTest::keyClick(&d, taste);
+        // A message box presses the button of a letter with a short delay.
+        QTest::qWaitFor([&d] { return !d.isVisible(); }, 500);
         return d.result();
     };
 }
@@ -38,9 +40,10 @@ TEST_F(AppTest, FrageboxAntwortet)
 {
     SchreibeVorlagen();
     Starte();
-    m_laeufer->m_antworten = {Taste(Qt::Key_Escape), Taste(Qt::Key_Return), Klick("Nein"), Klick("Ja"),
-                              [](QDialog& d) { d.show(); d.close(); return d.result(); }};
-    const int erwartet[] = {2, 1, 2, 1, 2};
+    m_laeufer->m_antworten = {Taste(Qt::Key_Escape), Taste(Qt::Key_Return), Klick("&Nein"), Klick("&Ja"),
+                              [](QDialog& d) { d.show(); d.close(); return d.result(); },
+                              Taste(Qt::Key_J), Taste(Qt::Key_N)};
+    const int erwartet[] = {2, 1, 2, 1, 2, 1, 2};
     for (int e : erwartet) {
         CFrageDlg frage;
         frage.SetText("Sollen alle Berichte gelöscht werden?");
@@ -60,15 +63,17 @@ TEST_F(AppTest, BoxenZeigenDenTextInDerSchriftDesProfils)
     EXPECT_EQ(frage.GetLabel()->text(), "Frage?");
     EXPECT_EQ(frage.GetLabel()->font(), app.GetDialogSchrift());
     EXPECT_EQ(frage.GetLabel()->geometry(), QRect(QPoint(60, 8), QPoint(404, 105)));
-    EXPECT_EQ(frage.findChild<QPushButton*>("nein")->text(), "Nein");
     EXPECT_TRUE(frage.findChild<QPushButton*>("ja")->isDefault());
 
     CHinweisDlg hinweis;
     hinweis.SetText("Hinweis");
-    m_laeufer->m_antworten = {Taste(Qt::Key_Return)};
+    m_laeufer->m_antworten = {Taste(Qt::Key_Return), Taste(Qt::Key_N), Taste(Qt::Key_J)};
     EXPECT_EQ(hinweis.DoModal(), 1);
     EXPECT_EQ(hinweis.findChild<QPushButton*>("nein"), nullptr);
-    EXPECT_EQ(hinweis.findChild<QPushButton*>("ja")->text(), "Ja");
+    // The notice box has no "Nein": N does nothing, J answers.
+    CHinweisDlg ohneNein;
+    EXPECT_EQ(ohneNein.DoModal(), 0);
+    EXPECT_EQ(ohneNein.DoModal(), 1);
 }
 
 TEST(QtMeldung, DeutscheKnoepfeUndAntworten)
@@ -81,15 +86,19 @@ TEST(QtMeldung, DeutscheKnoepfeUndAntworten)
                                titel = d.windowTitle();
                                for (auto* k : static_cast<QMessageBox&>(d).buttons())
                                    knoepfe << k->text();
-                               return Klick("Nein")(d);
+                               return Klick("&Nein")(d);
                            },
-                           Taste(Qt::Key_Escape), Klick("Ja"), Taste(Qt::Key_Escape)};
+                           Taste(Qt::Key_Escape), Klick("&Ja"), Taste(Qt::Key_N), Taste(Qt::Key_J),
+                           Taste(Qt::Key_Escape)};
     CQtMeldungsDienst dienst;
     EXPECT_EQ(dienst.Zeige("Änderungen in LM-Test1 speichern?", MB_YESNOCANCEL | MB_ICONEXCLAMATION), IDNO);
     EXPECT_EQ(titel, "Lumetra");
     knoepfe.sort();
-    EXPECT_EQ(knoepfe, QStringList({"Abbrechen", "Ja", "Nein"}));
+    EXPECT_EQ(knoepfe, QStringList({"&Ja", "&Nein", "Abbrechen"}));
     EXPECT_EQ(dienst.Zeige("Frage", MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(dienst.Zeige("Frage", MB_YESNO), IDYES);
+    // The buttons' letters answer without Alt.
+    EXPECT_EQ(dienst.Zeige("Frage", MB_YESNOCANCEL), IDNO);
     EXPECT_EQ(dienst.Zeige("Frage", MB_YESNO), IDYES);
     EXPECT_EQ(dienst.Zeige("Hinweis", MB_OK), IDOK);
 }

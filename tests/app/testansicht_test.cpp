@@ -3,7 +3,12 @@
 #include "ansicht_umfeld.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QProcess>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 
 #include "app/lmtestdoc.h"
 #include "app/testansicht.h"
@@ -190,6 +195,71 @@ TEST_F(TestansichtTest, KnoepfeUndPraesentation)
     EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>{"Fehler 2: X"});
     EXPECT_EQ(Test().GetBerichtAnzahl(), 4);
     EXPECT_FALSE(m_doc->IsModified());
+}
+
+// The menu item and the tool bar's printer button reach the print dialog;
+// its choice of the selection prints the page shown. (Ctrl+P and the
+// printer set-up: tests/app/xvfb_testdokument_test.cpp.)
+TEST_F(TestansichtTest, DruckbefehleErreichenDialogUndDrucker)
+{
+    Berichte(3);
+    m_ansicht->OnTestberichte();
+    m_ansicht->OnNaechsterBericht();
+    CMainFrame* haupt = m_app->GetMainWnd();
+    const QString pdf = QString::fromStdString(Pfad("auswahl.pdf"));
+    auto aktion = [](int id, QWidget* in) {
+        for (QAction* a : in->findChildren<QAction*>())
+            if (a->data().toInt() == id)
+                return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    QAction* menue = aktion(32840, haupt->menuBar());
+    QAction* knopf = aktion(32840, haupt->GetSymbolleiste());
+    ASSERT_NE(menue, nullptr);
+    ASSERT_NE(knopf, nullptr);
+
+    int bereich = -1;
+    QString dokument;
+    auto drucken = [&](QDialog& d) {
+        auto& dialog = static_cast<QPrintDialog&>(d);
+        bereich = dialog.testOption(QAbstractPrintDialog::PrintSelection) ? dialog.maxPage() : 0;
+        dokument = dialog.printer()->docName();
+        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer()->setOutputFileName(pdf);
+        dialog.printer()->setPrintRange(QPrinter::Selection);
+        return int(QDialog::Accepted);
+    };
+    m_laeufer->m_antworten = {drucken, drucken};
+    menue->trigger();
+    knopf->trigger();
+    EXPECT_EQ(m_laeufer->m_dialoge, std::vector<std::string>(2, "Drucken"));
+    EXPECT_EQ(bereich, 4);
+    EXPECT_EQ(dokument, QString::fromStdString(m_doc->GetTitle() + ".lmd"));
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(10000));
+    const QString gedruckt = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_EQ(gedruckt.count("Seite "), 1);
+    EXPECT_TRUE(gedruckt.contains("Seite 3 von 4")) << gedruckt.toStdString();
+
+    // The preview lays out all four pages in the maximised window, which
+    // it leaves at its normal size.
+    int seiten = 0;
+    bool maximiert = false;
+    m_laeufer->m_antworten = {[&](QDialog& d) {
+        maximiert = m_doc->GetFenster()->isMaximized();
+        d.show();
+        QCoreApplication::processEvents();
+        if (auto* w = d.findChild<QPrintPreviewWidget*>())
+            seiten = w->pageCount();
+        return 0;
+    }};
+    aktion(32841, haupt->menuBar())->trigger();
+    EXPECT_EQ(seiten, 4);
+    EXPECT_TRUE(maximiert);
+    EXPECT_FALSE(m_doc->GetFenster()->isMaximized());
+
+    EXPECT_TRUE(m_meldungen->Texte().empty());
 }
 
 TEST_F(TestansichtTest, LoeschenFragtMitDenWortenDesTests)

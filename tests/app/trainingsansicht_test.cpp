@@ -116,8 +116,14 @@ TEST_F(TrainingsansichtTest, AngabenJeAufgabeUndEinheit)
     EXPECT_EQ(Text(42), "256 pxl/s");
     EXPECT_FALSE(NurLesen(42));
 
+    // A collection text stored with "\" is shown with "/" and kept as stored.
+    CText text = Training().GetText();
+    text.m_strSammlungstext = "LMTR-Texte\\Zecken (118).txt";
+    Training().SetText(text);
     Training().SetAufgabenart(50);
     m_ansicht->ZeigeSeite();
+    EXPECT_EQ(Text(5), "LMTR-Texte/Zecken (118).txt");
+    EXPECT_EQ(Training().GetText().m_strSammlungstext, "LMTR-Texte\\Zecken (118).txt");
     EXPECT_EQ(Text(24), "Vor");
     EXPECT_EQ(Text(26), "Zurück");
     EXPECT_EQ(Text(22), "Eingabetaste");
@@ -154,6 +160,17 @@ TEST_F(TrainingsansichtTest, MenueUndKnoepfeFolgenDerSeite)
     m_ansicht->OnTrainingsangaben();
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsangaben", "0 / 3", "1 / 4"}));
     EXPECT_EQ(Training().m_nBerichtNr, 3);
+}
+
+TEST_F(TrainingsansichtTest, DruckenUndSeitenansichtMitDenIdsDesTrainings)
+{
+    Berichte(2);
+    // Cancelled: nothing printed, no message.
+    m_laeufer->m_antworten = {[](QDialog&) { return 0; }, [](QDialog&) { return 0; }};
+    m_app->GetMainWnd()->Befehl(32842);
+    m_app->GetMainWnd()->Befehl(32843);
+    EXPECT_EQ(m_laeufer->m_dialoge, (std::vector<std::string>{"Drucken", "Seitenansicht"}));
+    EXPECT_TRUE(m_meldungen->Texte().empty());
 }
 
 TEST_F(TrainingsansichtTest, PraesentationHaengtDenBerichtAn)

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFocusEvent>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QRadioButton>
 
 #include "app/befehle.h"
@@ -148,8 +151,9 @@ TEST_F(BefehlTest, OeffnenLaedtOderMeldetMitPfad)
     app.Befehl(ID_UMGEBUNG_OEFFNEN);
     EXPECT_EQ(Status(1), "labor.lmu");
 
+    // A name written with "\" is shown with "/".
     const std::string fehlt = Pfad("LMTR-Umgebungen/fehlt.lmu");
-    m_laeufer->m_antworten.push_back(WaehleDatei(fehlt));
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("LMTR-Umgebungen\\fehlt.lmu")));
     app.Befehl(ID_UMGEBUNG_OEFFNEN);
     EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>({kNichtGeoeffnet + fehlt}));
     EXPECT_EQ(Status(1), "labor.lmu");
@@ -224,6 +228,18 @@ TEST_F(BefehlTest, ProgrammbeschreibungNenntDieDatei)
                          "Programmbeschreibung.pdf\" im Programm- verzeichnis von Lumetra.\n",
                          0),
               0u);
+#if defined(LUMETRA_BUILD_DIR)
+    // A prepared program folder holds that file: a PDF of a few pages.
+    QTemporaryDir ordner;
+    ASSERT_EQ(QProcess::execute(LUMETRA_SOURCE_DIR "/scripts/programmordner", {LUMETRA_BUILD_DIR, ordner.path()}), 0);
+    const QString pdf = ordner.path() + "/LMTR Programmbeschreibung.pdf";
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    ASSERT_TRUE(info.waitForFinished(10000));
+    const QString seiten = QString::fromUtf8(info.readAllStandardOutput()).section("Pages:", 1).section('\n', 0, 0);
+    EXPECT_GE(seiten.trimmed().toInt(), 3) << seiten.toStdString();
+#endif
 }
 
 TEST_F(BefehlTest, OffeneDokumenteZeigenDieNeueEinheitUndAnordnung)

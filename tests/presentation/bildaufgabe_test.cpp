@@ -47,7 +47,7 @@ TEST(Bildaufgabe, FehlendesBild)
     {
         CPraesentation p;
         EXPECT_EQ(u.Darbieten(p), 0x300);
-        EXPECT_EQ(p.m_strFehler, "Datei " + testanzeige::Ordner() + "\\gibtesnicht.bmp nicht gefunden.\n");
+        EXPECT_EQ(p.m_strFehler, "Datei " + testanzeige::Ordner() + "/gibtesnicht.bmp nicht gefunden.\n");
     }
 
     // Not a picture at all: its own code and message, nothing shown.

@@ -147,7 +147,7 @@ TEST(Hintergrund, FehlenderPfeilMeldetDieDatei)
     u.training.SetHGBewegung(b);
     CPraesentation p;
     EXPECT_EQ(u.Vorbereiten(p), 0x300);
-    const std::string pfad = p.m_Verzeichnisse.m_strBilder + "\\pfeill.bmp";
+    const std::string pfad = p.m_Verzeichnisse.m_strBilder + "/pfeill.bmp";
     EXPECT_NE(p.m_strFehler.find("Datei " + pfad + " nicht gefunden.\n"), std::string::npos) << p.m_strFehler;
 }
 

@@ -62,7 +62,7 @@ TEST(Lesetext, FehlendeDatei)
         CPraesentation p;
         EXPECT_EQ(u.Darbieten(p), 0x300);
         EXPECT_EQ(p.m_strFehler,
-                  "Fehler beim Laden der Datei " + testanzeige::Ordner() + "\\fehlt.txt. Datei wurde nicht gefunden.\n");
+                  "Fehler beim Laden der Datei " + testanzeige::Ordner() + "/fehlt.txt. Datei wurde nicht gefunden.\n");
     }
     // An empty file has no page.
     CLaufUmfeld v;

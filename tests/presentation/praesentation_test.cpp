@@ -166,7 +166,7 @@ TEST_F(Praesentation, Reizzellen)
     p.m_Verzeichnisse.m_strBilder = testanzeige::Ordner() + "/fehlt";
     EXPECT_EQ(p.VordergrundbilderLaden(2, -1, 48, 40), 0x203);
     EXPECT_EQ(p.m_nFehler, 0x300);
-    EXPECT_EQ(p.m_strFehler, "Datei " + testanzeige::Ordner() + "/fehlt\\kreise.bmp nicht gefunden.\n");
+    EXPECT_EQ(p.m_strFehler, "Datei " + testanzeige::Ordner() + "/fehlt/kreise.bmp nicht gefunden.\n");
 }
 
 } // namespace

@@ -1,0 +1,113 @@
+// Where document windows open: inside the MDI area, cascading from its top
+// left at the size the screen leaves them, cut to the area where it is
+// smaller. Headless, and on a real X server with a picture.
+#include "app_umgebung.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+#include "app/dokument.h"
+
+TEST(Fenster, NeuerPlatzKaskadiertUndPasstHinein)
+{
+    const QSize bereich(800, 660), groesse(626, 486);
+    EXPECT_EQ(CDokumentFenster::NeuerPlatz(bereich, groesse, {}, 25), QRect(0, 0, 626, 486));
+    EXPECT_EQ(CDokumentFenster::NeuerPlatz(bereich, groesse, {{0, 0}}, 25), QRect(25, 25, 626, 486));
+    // A place freed by a closed window is taken again first.
+    EXPECT_EQ(CDokumentFenster::NeuerPlatz(bereich, groesse, {{0, 0}, {50, 50}}, 25), QRect(25, 25, 626, 486));
+    // Places 0 to 6 taken: the seventh would reach 661 > 660, so back to the top left.
+    std::vector<QPoint> belegt;
+    for (int k = 0; k <= 6; ++k)
+        belegt.emplace_back(25 * k, 25 * k);
+    EXPECT_EQ(CDokumentFenster::NeuerPlatz(bereich, groesse, belegt, 25), QRect(0, 0, 626, 486));
+    belegt.pop_back();
+    EXPECT_EQ(CDokumentFenster::NeuerPlatz(bereich, groesse, belegt, 25), QRect(150, 150, 626, 486));
+    // Too large for the area: cut to it.
+    EXPECT_EQ(CDokumentFenster::NeuerPlatz(QSize(500, 400), groesse, {}, 25), QRect(0, 0, 500, 400));
+    EXPECT_EQ(CDokumentFenster::NeuerPlatz(QSize(500, 400), groesse, {{0, 0}}, 25), QRect(0, 0, 500, 400));
+}
+
+namespace {
+
+// Opens trainings and tests by turns and checks that each new window lies
+// inside the MDI area's visible part at its first size, below and right of
+// the one before.
+void FensterOeffnen(CLumetraApp& app, int anzahl, QSize erwartet)
+{
+    QMdiArea* mdi = app.GetMainWnd()->GetMdiArea();
+    const QRect sichtbar(QPoint(0, 0), mdi->viewport()->size());
+    QPoint vorher(-1, -1);
+    for (int i = 0; i < anzahl; ++i) {
+        CLMDokument* d = app.GetVorlagen()[static_cast<size_t>(i % 2)]->OpenDocumentFile("");
+        ASSERT_NE(d, nullptr);
+        const QRect r = d->GetFenster()->geometry();
+        EXPECT_TRUE(sichtbar.contains(r)) << i << ": " << r.x() << "," << r.y() << " " << r.width() << "x"
+                                          << r.height() << " in " << sichtbar.width() << "x" << sichtbar.height();
+        EXPECT_EQ(r.size(), erwartet.boundedTo(sichtbar.size())) << i;
+        EXPECT_GT(r.x(), vorher.x()) << i;
+        EXPECT_GT(r.y(), vorher.y()) << i;
+        EXPECT_EQ(r.x(), r.y()) << i;
+        vorher = r.topLeft();
+    }
+}
+
+} // namespace
+
+TEST_F(AppTest, NeueFensterKaskadierenImArbeitsbereich)
+{
+    SchreibeVorlagen();
+    CLumetraApp& app = Starte();
+    FensterOeffnen(app, 4, QSize(626, 486));
+}
+
+TEST_F(AppTest, FensterAufKleinemSchirmPassenHinein)
+{
+    // 640 x 480: the size rule leaves 628 x 392, the MDI area less.
+    CSystemMetriken m;
+    m.m_arbeitsbereich = m.m_bildschirm = QRect(0, 0, 640, 480);
+    CSystemMetriken::SetFuerTest(&m);
+    SchreibeVorlagen();
+    CLumetraApp& app = Starte();
+    QMdiArea* mdi = app.GetMainWnd()->GetMdiArea();
+    CLMDokument* d = app.GetVorlagen()[0]->OpenDocumentFile("");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->GetFenster()->geometry(), QRect(QPoint(0, 0), QSize(628, 392).boundedTo(mdi->viewport()->size())));
+}
+
+// The same on a real X server, where window frames and the MDI area take
+// their real sizes; a picture of the cascade goes to the artifacts.
+class XvfbFenster : public AppTest {};
+
+TEST_F(XvfbFenster, KaskadeImArbeitsbereich)
+{
+    if (!std::getenv("LUMETRA_TEST_REAL_DISPLAY") || !std::getenv("DISPLAY"))
+        GTEST_SKIP() << "braucht einen X-Server (scripts/test startet Xvfb)";
+    SchreibeVorlagen();
+    CLumetraApp& app = Starte();
+    FensterOeffnen(app, 5, QSize(626, 486));
+    QCoreApplication::processEvents();
+    QDir().mkpath(LUMETRA_ARTIFACTS);
+    app.GetMainWnd()->grab().save(QString(LUMETRA_ARTIFACTS) + "/fenster_kaskade.png");
+}
+
+TEST_F(AppTest, MaximiertesFensterStehtEinmalImTitel)
+{
+    SchreibeVorlagen();
+    CLumetraApp& app = Starte();
+    CMainFrame* haupt = app.GetMainWnd();
+    CLMDokument* d = app.GetVorlagen()[1]->OpenDocumentFile("");
+    ASSERT_NE(d, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(haupt->windowTitle().toStdString(), "Lumetra - LM-Test1");
+    d->GetFenster()->showMaximized();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(haupt->windowTitle().toStdString(), "Lumetra - [LM-Test1]");
+    d->GetFenster()->showNormal();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(haupt->windowTitle().toStdString(), "Lumetra - LM-Test1");
+}

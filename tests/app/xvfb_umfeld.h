@@ -1,0 +1,140 @@
+#pragma once
+
+// The built program on a real X server (Xvfb), driven as a user drives it:
+// a prepared program folder, Lumetra started in it, keys typed with xdotool,
+// the screen photographed into the artifacts.
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <thread>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include "support/qt_app.h"
+
+#if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
+
+inline QString Xdotool(const QStringList& argumente)
+{
+    QProcess p;
+    p.start("xdotool", argumente);
+    p.waitForFinished(10000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+inline void Warte(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// The first visible window whose title matches, waiting up to ms; empty
+// when none came.
+inline QString FindeFenster(const QString& titel, int ms = 10000)
+{
+    for (int i = 0; i < ms / 100; ++i) {
+        const QString id = Xdotool({"search", "--onlyvisible", "--name", titel}).section('\n', 0, 0);
+        if (!id.isEmpty())
+            return id;
+        Warte(100);
+    }
+    return {};
+}
+
+// Without a window manager nobody moves the keyboard focus: it goes to the
+// smallest visible window, the box or dialog in front.
+inline void Fokus()
+{
+    QString bester;
+    long kleinste = 0;
+    for (const QString& id : Xdotool({"search", "--onlyvisible", "--name", "."}).split('\n', Qt::SkipEmptyParts)) {
+        const QString g = Xdotool({"getwindowgeometry", id}).section("Geometry: ", 1).section('\n', 0, 0);
+        const long flaeche = g.section('x', 0, 0).toLong() * g.section('x', 1).toLong();
+        if (flaeche >= 5000 && (bester.isEmpty() || flaeche < kleinste)) {
+            bester = id;
+            kleinste = flaeche;
+        }
+    }
+    if (!bester.isEmpty())
+        Xdotool({"windowfocus", "--sync", bester});
+}
+
+inline void Taste(const char* taste, int danachMs = 400)
+{
+    Xdotool({"key", taste});
+    Warte(danachMs);
+}
+
+inline QImage Bild(const char* name)
+{
+    QImage bild = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    bild.save(QString(LUMETRA_ARTIFACTS) + "/" + name);
+    return bild;
+}
+
+// A prepared program folder in a temporary folder, which is also the home
+// folder and the settings' place of the run; Lumetra started in it with
+// the given arguments once Start is called.
+class CXvfbLumetra {
+public:
+    CXvfbLumetra()
+    {
+        SichereQtAnwendung();
+        std::filesystem::create_directories(LUMETRA_ARTIFACTS);
+        m_ordner = m_temp.path() + "/Lumetra";
+        m_bereit = QProcess::execute(QString(LUMETRA_SOURCE_DIR) + "/scripts/programmordner",
+                                     {LUMETRA_BUILD_DIR, m_ordner}) == 0;
+    }
+    ~CXvfbLumetra() { Ende(); }
+
+    bool Bereit() const { return m_bereit; }
+    const QString& Ordner() const { return m_ordner; }
+
+    // Starts the program and waits for its main window; false when none came.
+    bool Start(const QStringList& argumente = {})
+    {
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert("HOME", m_temp.path());
+        umgebung.insert("XDG_CONFIG_HOME", m_temp.path() + "/config");
+        umgebung.insert("XDG_CONFIG_DIRS", m_temp.path() + "/xdg");
+        // No print server: printing goes to a file, never to a real printer.
+        umgebung.insert("CUPS_SERVER", "/nonexistent/cups.sock");
+        umgebung.remove("QT_QPA_PLATFORM");
+        umgebung.remove("SDL_VIDEODRIVER");
+        m_prozess.setProcessEnvironment(umgebung);
+        m_prozess.setWorkingDirectory(m_ordner);
+        m_prozess.start(LUMETRA_PROGRAMM, argumente);
+        if (!m_prozess.waitForStarted(10000) || FindeFenster("^Lumetra", 10000).isEmpty())
+            return false;
+        Warte(800);
+        return true;
+    }
+    bool Laeuft() const { return m_prozess.state() == QProcess::Running; }
+    void Ende()
+    {
+        if (m_prozess.state() == QProcess::NotRunning)
+            return;
+        m_prozess.terminate();
+        if (!m_prozess.waitForFinished(5000))
+            m_prozess.kill();
+        m_prozess.waitForFinished(5000);
+    }
+    QString Fehlerausgabe() { return QString::fromLocal8Bit(m_prozess.readAllStandardError()); }
+
+private:
+    QTemporaryDir m_temp;
+    QString m_ordner;
+    bool m_bereit = false;
+    QProcess m_prozess;
+};
+
+#define XVFB_ODER_UEBERSPRINGEN()                                                                                   \
+    if (!std::getenv("LUMETRA_TEST_REAL_DISPLAY") || !std::getenv("DISPLAY"))                                     \
+    GTEST_SKIP() << "braucht einen X-Server (scripts/test startet Xvfb)"
+
+#endif
