@@ -17,6 +17,7 @@
 #include "app/kindrahmen.h"
 #include "app/lumetra_app.h"
 #include "app/mainfrm.h"
+#include "dialogs/zeichenflaeche.h"
 #include "model/hintergrund.h"
 #include "platform/draw/dc.h"
 #include "platform/meldung.h"
@@ -97,7 +98,12 @@ CSeitenAnsicht::CSeitenAnsicht(CLMDokument* dokument, const CAnsichtsArt& art, Q
     : CFormAnsicht(dokument, eltern), m_art(art)
 {
     GetFormular()->setFixedSize(kBreite, kHoehe);
-    GetFormular()->installEventFilter(this);
+    // Swatches and chart are painted above the group boxes, whose shaded
+    // inside would tint them, and below every other control.
+    new CZeichenflaeche(GetFormular(), [this](QPainter& p) {
+        CPainterDC dc(&p, false);
+        OnDraw(&dc);
+    });
 }
 
 CSeitenAnsicht::~CSeitenAnsicht() = default;
@@ -441,16 +447,6 @@ void CSeitenAnsicht::ZeichneFarbfelder(CDC* dc, std::vector<std::pair<RECT, COLO
         pinsel.DeleteObject();
     }
     dc->SelectObject(alterStift);
-}
-
-bool CSeitenAnsicht::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    if (objekt == GetFormular() && ereignis->type() == QEvent::Paint) {
-        QPainter p(GetFormular());
-        CPainterDC dc(&p, false);
-        OnDraw(&dc);
-    }
-    return CFormAnsicht::eventFilter(objekt, ereignis);
 }
 
 void CSeitenAnsicht::showEvent(QShowEvent* e)

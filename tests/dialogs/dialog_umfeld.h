@@ -97,6 +97,16 @@ protected:
         QTest::keyClicks(f, text);
         f->clearFocus();
     }
+    // Enters the field and leaves it again without typing.
+    static void Durchlaufe(QWidget& w, const char* name)
+    {
+        auto* f = Teil<QLineEdit>(w, name);
+        if (!f)
+            return;
+        Aktivieren(*f);
+        f->setFocus();
+        f->clearFocus();
+    }
     static void Waehle(QWidget& w, const char* name, int index)
     {
         auto* l = Teil<QComboBox>(w, name);

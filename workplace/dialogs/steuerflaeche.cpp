@@ -214,6 +214,12 @@ void CSteuerflaeche::Abwaehlen(QRadioButton* r)
                 o->setChecked(false);
 }
 
+int CSteuerflaeche::LiesAuswahl(const QComboBox* liste, int bisher)
+{
+    const int index = liste->currentIndex();
+    return index >= 0 ? index : bisher;
+}
+
 bool CSteuerflaeche::Gewaehlt(const QRadioButton* r) { return r->isChecked(); }
 bool CSteuerflaeche::Gewaehlt(const QCheckBox* k) { return k->isChecked(); }
 void CSteuerflaeche::Setzen(QCheckBox* k, bool an) { k->setChecked(an); }

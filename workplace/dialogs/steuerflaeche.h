@@ -114,6 +114,9 @@ protected:
     static bool Gewaehlt(const QCheckBox* k);
     static void Setzen(QCheckBox* k, bool an);
     static void Auswaehlen(QComboBox* liste, int index);
+    // The selected index; a list that shows no selection (its stored value
+    // had no entry) leaves the value as it was.
+    static int LiesAuswahl(const QComboBox* liste, int bisher);
 
     // Enabled or disabled; a field is read-only while disabled.
     static void Freigeben(QWidget* w, bool an);
