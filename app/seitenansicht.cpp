@@ -18,6 +18,7 @@
 #include "app/lumetra_app.h"
 #include "app/mainfrm.h"
 #include "dialogs/zeichenflaeche.h"
+#include "workplace/dialogs/steuerflaeche.h"
 #include "model/hintergrund.h"
 #include "platform/draw/dc.h"
 #include "platform/meldung.h"
@@ -300,6 +301,11 @@ void CSeitenAnsicht::ZeigeSeite()
         ZeigeAngaben();
     }
     m_pSeitenNummer->setText(QString::fromStdString(FormatInt(seite) + " / " + FormatInt(n + 1)));
+    // Texts change with every fill, and with the page the controls on top.
+    const QFont schrift = DialogSchrift(m_pSchrift);
+    for (QWidget* w : m_Steuerelemente)
+        if (!w->isHidden())
+            TextEinpassen(w, schrift);
     GetFormular()->update();
 }
 

@@ -21,6 +21,12 @@ class CBenutzerprofil;
 // exclusive), as the pages give them.
 inline QRect Kante(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
 
+// Gives the control the font `grund`, narrowed just enough that its text (a
+// list: its widest entry) fits the room the control leaves it: a label or
+// option up to the first later control that covers part of its line. Keeps
+// the pixel grid whatever the text.
+void TextEinpassen(QWidget* w, const QFont& grund);
+
 // Edit field that reports losing the focus: the only moment a page reads a
 // field. Übernehmen reports it without a focus change (accepting a sheet
 // with the field still focused).
@@ -73,6 +79,8 @@ public:
     }
     // The profile's dialog font, unless a font is set already.
     void SchriftNehmen(const CBenutzerprofil* profil);
+    // The controls' font; null while they keep Qt's.
+    const QFont* GetSchrift() const { return m_bSchrift ? &m_Schrift : nullptr; }
 
     // Runs LeseDaten and ZeigeDaten once, unless one is running already.
     void Aktualisieren();
@@ -132,6 +140,8 @@ protected:
 
     // Sets the font on every control created so far, then redraws.
     void SchriftSetzen();
+    // Fits the texts of every control into their rectangles.
+    void TexteEinpassen();
     // Enter accepts without moving the focus: the focused field is read as
     // if the user had left it.
     void FokusfeldUebernehmen();
