@@ -358,6 +358,13 @@ void CSteuerflaeche::SchriftSetzen()
 void CSteuerflaeche::TexteEinpassen()
 {
     const QFont grund = m_bSchrift ? m_Schrift : m_pFlaeche->font();
-    for (QWidget* w : m_Steuerelemente)
-        TextEinpassen(w, grund);
+    for (QWidget* w : m_Steuerelemente) {
+        // Names and folders are the user's, of any length: they scroll in
+        // their field rather than shrink.
+        auto* feld = dynamic_cast<CFeld*>(w);
+        if (feld && !(feld->alignment() & Qt::AlignRight))
+            w->setFont(grund);
+        else
+            TextEinpassen(w, grund);
+    }
 }
