@@ -67,6 +67,8 @@ CTextmass Mass(const QWidget* w, const QFont& schrift)
     QStyle* stil = w->style();
     if (auto* l = qobject_cast<const QLabel*>(w))
         return {Textbreite(schrift, l->text()) + 2 * l->margin(), Raum(l)};
+    if (auto* g = qobject_cast<const QGroupBox*>(w))
+        return {Textbreite(schrift, g->title()), g->width() - 2 * stil->pixelMetric(QStyle::PM_LayoutLeftMargin)};
     if (auto* o = qobject_cast<const QRadioButton*>(w))
         return {stil->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
                     stil->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w) + Textbreite(schrift, o->text()),
@@ -101,6 +103,12 @@ CTextmass Mass(const QWidget* w, const QFont& schrift)
 constexpr double kSchmalsteBreite = 0.6;
 
 } // namespace
+
+int TextUeberhang(const QWidget* w)
+{
+    const CTextmass m = Mass(w, w->font());
+    return std::max(0, m.breite - m.raum);
+}
 
 void TextEinpassen(QWidget* w, const QFont& grund)
 {
