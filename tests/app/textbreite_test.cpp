@@ -1,5 +1,5 @@
-// Every text of the two views, the display-options and arrangement dialogs
-// fits its control in the profile's dialog font, whatever the unit.
+// Every text of the two views and of the display dialogs fits its control
+// in the profile's dialog font, whatever the unit.
 #include "ansicht_umfeld.h"
 
 #include "app/lmtestdoc.h"
@@ -14,39 +14,51 @@
 
 namespace {
 
-struct CEinheit {
-    uint32_t code;
-    int stellen;
-};
-const CEinheit kEinheiten[] = {{EINHEIT_WINKEL, 1},
-                               {EINHEIT_LAENGE | EINHEIT_CM, 1},
-                               {EINHEIT_LAENGE | EINHEIT_MM, 2},
-                               {EINHEIT_PIXEL, 0},
-                               {EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}};
+// Units, each with its decimal places; the last is the widest.
+const std::pair<uint32_t, int> kEinheiten[] = {{EINHEIT_WINKEL, 1},
+                                               {EINHEIT_LAENGE | EINHEIT_MM, 2},
+                                               {EINHEIT_PIXEL, 0},
+                                               {EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}};
 
+// Each unit on the settings page of every task kind, then on a report page.
 template <class Dokument, class Ansicht, int kVorlage, int kErsterKnopf>
 class CTextbreite : public CAnsichtTest<Dokument, Ansicht, kVorlage, kErsterKnopf> {
 protected:
-    void Einheit(const CEinheit& e)
+    // `bericht` gives the model its report, after the settings page.
+    template <class Modell, class Bericht>
+    void Pruefe(Modell& (Dokument::*modell)(), void (Modell::*setzeArt)(int), std::initializer_list<int> arten,
+                Bericht bericht)
     {
-        CAnzeigeOptionen o = this->m_app->m_Profil.GetAnzeigeOptionen();
-        o.SetEinheit(e.code);
-        o.SetDezimalstellen(e.stellen);
-        this->m_app->m_Profil.SetAnzeigeoptionen(o);
-        this->m_app->m_Umgebung.Berechnen();
-        this->Oeffnen();
+        for (auto [einheit, stellen] : kEinheiten) {
+            CAnzeigeOptionen o = this->m_app->m_Profil.GetAnzeigeOptionen();
+            o.SetEinheit(einheit);
+            o.SetDezimalstellen(stellen);
+            this->m_app->m_Profil.SetAnzeigeoptionen(o);
+            this->m_app->m_Umgebung.Berechnen();
+            this->Oeffnen();
+            Modell& m = (this->m_doc->*modell)();
+            // A background task that shows every background value.
+            CHGAufgabe a = m.GetHGAufgabe();
+            a.m_nArt = 20;
+            m.SetHGAufgabe(a);
+            const std::string wo = "Einheit " + std::to_string(einheit);
+            for (int art : arten) {
+                (m.*setzeArt)(art);
+                Ansehen(wo + " Art " + std::to_string(art));
+            }
+            bericht(m);
+            m.m_nSeite = 2;
+            Ansehen(wo + " Bericht");
+        }
+        this->Bild(kVorlage == 0 ? "trainingsansicht_prozent" : "testansicht_prozent");
+        for (const std::string& f : fehler)
+            ADD_FAILURE() << f;
     }
-    void Pruefe(const std::string& wo)
+    void Ansehen(const std::string& wo)
     {
         this->m_ansicht->ZeigeSeite();
         for (const std::string& f : textbreite::ZuBreit(this->m_ansicht->GetFormular(), wo))
             fehler.push_back(f);
-    }
-    void TearDown() override
-    {
-        for (const std::string& f : fehler)
-            ADD_FAILURE() << f;
-        CAnsichtTest<Dokument, Ansicht, kVorlage, kErsterKnopf>::TearDown();
     }
     std::vector<std::string> fehler;
 };
@@ -58,46 +70,21 @@ using TextbreiteTest = CTextbreite<CLMTestDoc, CLMTestView, 1, 32862>;
 
 TEST_F(TextbreiteTraining, AngabenUndBerichtsseite)
 {
-    for (const CEinheit& e : kEinheiten) {
-        Einheit(e);
-        CTraining& t = m_doc->GetTraining();
-        CHGAufgabe a = t.GetHGAufgabe();
-        a.m_nArt = 20;
-        t.SetHGAufgabe(a);
-        for (int art : {10, 20, 50, 60}) {
-            t.SetAufgabenart(art);
-            Pruefe("Einheit " + std::to_string(e.code) + " Training " + std::to_string(art));
-            if (e.code == (EINHEIT_ANTEIL | EINHEIT_PROZENT) && art == 10)
-                Bild("trainingsansicht_sakkaden");
-        }
+    Pruefe<CTraining>(&CLMTrainingDoc::GetTraining, &CTraining::SetAufgabenart, {10, 20, 50, 60}, [](CTraining& t) {
         CTrainingsBericht b;
-        b.m_dLaufzeit = 73.26;
         b.m_dStandardGeschwindigkeit = 0.25;
         b.m_dZielGeschwindigkeit = 0.5;
         t.SetBericht(0, &b);
-        t.m_nSeite = 2;
-        Pruefe("Einheit " + std::to_string(e.code) + " Trainingsbericht");
-    }
+    });
 }
 
 TEST_F(TextbreiteTest, AngabenUndBerichtsseite)
 {
-    for (const CEinheit& e : kEinheiten) {
-        Einheit(e);
-        CTest& t = m_doc->GetTest();
-        for (int art : {10, 20}) {
-            t.SetTestart(art);
-            Pruefe("Einheit " + std::to_string(e.code) + " Test " + std::to_string(art));
-            if (e.code == (EINHEIT_ANTEIL | EINHEIT_PROZENT))
-                Bild(art == 20 ? "testansicht_laengen" : "testansicht_linien");
-        }
+    Pruefe<CTest>(&CLMTestDoc::GetTest, &CTest::SetTestart, {10, 20}, [](CTest& t) {
         CTestBericht b;
-        b.m_dLaufzeit = 73.26;
         b.m_dHGGeschwindigkeit = 0.25;
         t.SetBericht(0, b);
-        t.m_nSeite = 2;
-        Pruefe("Einheit " + std::to_string(e.code) + " Testbericht");
-    }
+    });
 }
 
 TEST_F(AppTest, TextbreiteDerUmgebungsdialoge)
@@ -106,13 +93,11 @@ TEST_F(AppTest, TextbreiteDerUmgebungsdialoge)
     CAnzeigeDlg anzeige;
     anzeige.SetOptionen(&profil);
     anzeige.OnInitDialog();
-    std::vector<std::string> fehler = textbreite::ZuBreit(&anzeige, "Anzeigeoptionen");
     CUmgebung umgebung(&profil);
     CAnordnungDlg anordnung;
     anordnung.SetUmgebung(&profil, &umgebung);
     anordnung.OnInitDialog();
-    for (const std::string& f : textbreite::ZuBreit(&anordnung, "Anordnung"))
-        fehler.push_back(f);
-    for (const std::string& f : fehler)
-        ADD_FAILURE() << f;
+    for (const QWidget* dlg : std::initializer_list<const QWidget*>{&anzeige, &anordnung})
+        for (const std::string& f : textbreite::ZuBreit(dlg, dlg->objectName().toStdString()))
+            ADD_FAILURE() << f;
 }

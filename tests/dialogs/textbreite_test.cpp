@@ -35,15 +35,11 @@ protected:
 
 TEST_F(Textbreite, SeitenBlaetterUndFarbdialog)
 {
-    struct Einheit {
-        uint32_t code;
-        int stellen;
-    };
-    for (const Einheit e : {Einheit{EINHEIT_WINKEL, 1}, Einheit{EINHEIT_LAENGE | EINHEIT_CM, 1},
-                            Einheit{EINHEIT_LAENGE | EINHEIT_MM, 2}, Einheit{EINHEIT_PIXEL, 0},
-                            Einheit{EINHEIT_ANTEIL | EINHEIT_PROZENT, 2}}) {
-        SetEinheit(e.code, e.stellen);
-        const std::string wo = "Einheit " + std::to_string(e.code);
+    using E = std::pair<uint32_t, int>;
+    for (auto [einheit, stellen] : {E{EINHEIT_WINKEL, 1}, E{EINHEIT_LAENGE | EINHEIT_MM, 2}, E{EINHEIT_PIXEL, 0},
+                                    E{EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}}) {
+        SetEinheit(einheit, stellen);
+        const std::string wo = "Einheit " + std::to_string(einheit);
         for (int art : {10, 20, 50, 60}) {
             training.SetAufgabenart(art);
             CTrainingSheet blatt("Vordergrundaufgabe ändern");
@@ -67,8 +63,7 @@ TEST_F(Textbreite, SeitenBlaetterUndFarbdialog)
         else
             farben.SetTraining(&profil, &training);
         farben.OnInitDialog();
-        farben.show();
-        for (const std::string& f : textbreite::ZuBreit(&farben, mitTest ? "Farben Test" : "Farben Training"))
+        for (const std::string& f : textbreite::ZuBreit(&farben, "Farben"))
             fehler.push_back(f);
     }
     for (const std::string& f : fehler)
