@@ -84,7 +84,7 @@ TEST_F(SonstigesSeite, BildnameOhneOrdnerBehaeltDenOrdner)
     s.m_strBildordner = "\\Tiere";
     training.SetSonstiges(s);
     Oeffnen();
-    Durchlaufe(seite, "bildname");
+    Tippe(seite, "bildname", std::nullopt);
     EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
     Tippe(seite, "bildname", "Katze");
     EXPECT_EQ(training.GetSonstiges().m_strBilddatei, "Katze.bmp");

@@ -91,7 +91,7 @@ TEST_F(TextSeite, TextnameOhneOrdnerBehaeltDenOrdner)
 {
     Oeffnen(50);
     Klicke(seite, "textSammlung");
-    Durchlaufe(seite, "textname");
+    Tippe(seite, "textname", std::nullopt);
     EXPECT_EQ(training.GetText().m_strSammlungsordner, "\\Gesundheit");
     EXPECT_EQ(Text(seite, "ordner"), "\\Gesundheit\\");
     Tippe(seite, "textname", "Hund");
