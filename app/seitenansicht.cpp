@@ -17,6 +17,8 @@
 #include "app/kindrahmen.h"
 #include "app/lumetra_app.h"
 #include "app/mainfrm.h"
+#include "dialogs/zeichenflaeche.h"
+#include "workplace/dialogs/steuerflaeche.h"
 #include "model/hintergrund.h"
 #include "platform/draw/dc.h"
 #include "platform/meldung.h"
@@ -97,7 +99,12 @@ CSeitenAnsicht::CSeitenAnsicht(CLMDokument* dokument, const CAnsichtsArt& art, Q
     : CFormAnsicht(dokument, eltern), m_art(art)
 {
     GetFormular()->setFixedSize(kBreite, kHoehe);
-    GetFormular()->installEventFilter(this);
+    // Swatches and chart are painted above the group boxes, whose shaded
+    // inside would tint them, and below every other control.
+    new CZeichenflaeche(GetFormular(), [this](QPainter& p) {
+        CPainterDC dc(&p, false);
+        OnDraw(&dc);
+    });
 }
 
 CSeitenAnsicht::~CSeitenAnsicht() = default;
@@ -294,6 +301,11 @@ void CSeitenAnsicht::ZeigeSeite()
         ZeigeAngaben();
     }
     m_pSeitenNummer->setText(QString::fromStdString(FormatInt(seite) + " / " + FormatInt(n + 1)));
+    // Texts change with every fill, and with the page the controls on top.
+    const QFont schrift = DialogSchrift(m_pSchrift);
+    for (QWidget* w : m_Steuerelemente)
+        if (!w->isHidden())
+            TextEinpassen(w, schrift);
     GetFormular()->update();
 }
 
@@ -441,16 +453,6 @@ void CSeitenAnsicht::ZeichneFarbfelder(CDC* dc, std::vector<std::pair<RECT, COLO
         pinsel.DeleteObject();
     }
     dc->SelectObject(alterStift);
-}
-
-bool CSeitenAnsicht::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    if (objekt == GetFormular() && ereignis->type() == QEvent::Paint) {
-        QPainter p(GetFormular());
-        CPainterDC dc(&p, false);
-        OnDraw(&dc);
-    }
-    return CFormAnsicht::eventFilter(objekt, ereignis);
 }
 
 void CSeitenAnsicht::showEvent(QShowEvent* e)

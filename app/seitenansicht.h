@@ -199,8 +199,6 @@ protected:
     void AngabenBefehl();
     void BerichteBefehl();
 
-    // Paints the form through OnDraw.
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     // Called on show and hide, after the page is shown: the document

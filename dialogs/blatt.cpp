@@ -43,6 +43,9 @@ CBlatt::~CBlatt() = default;
 
 void CBlatt::AddPage(CSeite& seite)
 {
+    // Tabs and buttons in the pages' font, as the templates have them.
+    if (const QFont* schrift = seite.GetSchrift())
+        setFont(*schrift);
     m_pReiter->addTab(&seite, seite.GetTitel());
     Anordnen();
 }

@@ -43,6 +43,7 @@ CDateiwahl ZerlegeDateiname(const std::string& text, const std::string& endung, 
     if (trenner != std::string::npos && trenner > 0) {
         ordner = t.substr(0, trenner);
         w.name = t.substr(trenner + 1);
+        w.mitOrdner = true;
     } else {
         w.name = t;
     }

@@ -12,6 +12,9 @@ class QWidget;
 struct CDateiwahl {
     std::string name;
     std::string ordner;
+    // Whether the text named a folder at all; a bare name keeps the folder
+    // stored before.
+    bool mitOrdner = false;
 };
 
 // A typed name or a chosen path: split at its last "\" or "/" (not at the

@@ -13,6 +13,15 @@ constexpr int kStrategien[6] = {11, 12, 20, 30, 40, 50};
 // Cell grids of strategy 50 by list index: rows, columns.
 constexpr int kZellen[6][2] = {{2, 2}, {2, 3}, {3, 3}, {3, 4}, {4, 4}, {4, 5}};
 
+// The list entry of a grid, -1 for a grid the list does not hold.
+int ZellenIndex(int zeilen, int spalten)
+{
+    for (int i = 0; i < 6; ++i)
+        if (kZellen[i][0] == zeilen && kZellen[i][1] == spalten)
+            return i;
+    return -1;
+}
+
 } // namespace
 
 CExplorationDlg::CExplorationDlg() : CSeite("Exploration", kAufgabenBreite, kAufgabenHoehe, true) {}
@@ -92,9 +101,7 @@ void CExplorationDlg::ZeigeDaten()
     } else {
         Abwaehlen(m_pStrategie[0]);
     }
-    const bool zellenBekannt =
-        e.m_nZellenZeilen >= 2 && e.m_nZellenZeilen <= 4 && e.m_nZellenSpalten >= 2 && e.m_nZellenSpalten <= 5;
-    Auswaehlen(m_pZellen, zellenBekannt ? e.m_nZellenZeilen + e.m_nZellenSpalten - 4 : 0);
+    Auswaehlen(m_pZellen, ZellenIndex(e.m_nZellenZeilen, e.m_nZellenSpalten));
     Setzen(m_pMauszeiger, e.m_nMauszeiger == 1);
     Auswaehlen(m_pZielliste, e.m_nZielliste + 1);
     Auswaehlen(m_pDistraktorliste, e.m_nDistraktorliste + 1);
@@ -148,13 +155,15 @@ void CExplorationDlg::LeseDaten()
     e.m_nStrategie = kStrategien[gewaehlt];
     m_pTraining->SetAufgabenart(20);
 
-    const int zellen = m_pZellen->currentIndex();
-    const int z = zellen >= 1 && zellen <= 5 ? zellen : 0;
-    e.m_nZellenZeilen = kZellen[z][0];
-    e.m_nZellenSpalten = kZellen[z][1];
+    // A grid without an entry shows none and stays as it is.
+    const int zellen = LiesAuswahl(m_pZellen, -1);
+    if (zellen >= 0) {
+        e.m_nZellenZeilen = kZellen[zellen][0];
+        e.m_nZellenSpalten = kZellen[zellen][1];
+    }
     e.m_nMauszeiger = Gewaehlt(m_pMauszeiger) ? 1 : 0;
-    e.m_nZielliste = m_pZielliste->currentIndex() - 1;
-    e.m_nDistraktorliste = m_pDistraktorliste->currentIndex() - 1;
+    e.m_nZielliste = LiesAuswahl(m_pZielliste, e.m_nZielliste + 1) - 1;
+    e.m_nDistraktorliste = LiesAuswahl(m_pDistraktorliste, e.m_nDistraktorliste + 1) - 1;
     e.m_nAnordnung = Gewaehlt(m_pPseudozufaellig) ? 1 : 0;
 
     e.m_nZielVon = LiesAnzahl(m_Ziel.feld1);

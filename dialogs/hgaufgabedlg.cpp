@@ -56,8 +56,8 @@ void CHGAufgabeDlg::ZeigeDaten()
     Waehlen(a.m_nArt == 10 ? m_pFarbe : a.m_nArt == 20 ? m_pGeschwindigkeit : m_pKeine);
     Waehlen(a.m_nDurchgangsende == 1 ? m_pEndeTaste : m_pEndeZeit);
     Waehlen(a.m_nIntervallmodus == 1 ? m_pStartTaste : m_pStartZeit);
-    Auswaehlen(m_pReaktionstaste, a.m_nReaktionstaste);
-    Auswaehlen(m_pStarttaste, a.m_nStarttaste);
+    TasteAuswaehlen(m_pReaktionstaste, a.m_nReaktionstaste);
+    TasteAuswaehlen(m_pStarttaste, a.m_nStarttaste);
     Setzen(m_pAsynchron, a.m_nAsynchron != 0);
 
     ZeigeSekunden(m_pDauerMin, a.m_dDauerMin);
@@ -80,12 +80,13 @@ void CHGAufgabeDlg::ZeigeDaten()
 
 void CHGAufgabeDlg::LeseDaten()
 {
+    const CHGAufgabe bisher = GetHGAufgabe();
     CHGAufgabe a;
     a.m_nArt = Gewaehlt(m_pFarbe) ? 10 : Gewaehlt(m_pGeschwindigkeit) ? 20 : 0;
     a.m_nDurchgangsende = Gewaehlt(m_pEndeTaste) ? 1 : 0;
-    a.m_nReaktionstaste = m_pReaktionstaste->currentIndex();
+    a.m_nReaktionstaste = LiesAuswahl(m_pReaktionstaste, bisher.m_nReaktionstaste);
     a.m_nIntervallmodus = Gewaehlt(m_pStartTaste) ? 1 : 0;
-    a.m_nStarttaste = m_pStarttaste->currentIndex();
+    a.m_nStarttaste = LiesAuswahl(m_pStarttaste, bisher.m_nStarttaste);
     a.m_nAsynchron = Gewaehlt(m_pAsynchron) ? 1 : 0;
     a.m_dDauerMin = LiesSekunden(m_pDauerMin);
     a.m_dDauerMax = LiesSekunden(m_pDauerMax);

@@ -82,10 +82,10 @@ void CSakkadenDlg::ZeigeDaten()
     Waehlen(s.m_nDurchgangsstart == 1 ? m_pStartTaste : m_pStartZeit);
     Waehlen(s.m_nRueckmeldung == 1 ? m_pRueckmeldung : m_pKeineRueckmeldung);
 
-    Auswaehlen(m_pReaktionstaste, s.m_nReaktionstaste);
-    Auswaehlen(m_pTasteRichtig, s.m_nTasteRichtig);
-    Auswaehlen(m_pTasteFalsch, s.m_nTasteFalsch);
-    Auswaehlen(m_pStarttaste, s.m_nStarttaste);
+    TasteAuswaehlen(m_pReaktionstaste, s.m_nReaktionstaste);
+    TasteAuswaehlen(m_pTasteRichtig, s.m_nTasteRichtig);
+    TasteAuswaehlen(m_pTasteFalsch, s.m_nTasteFalsch);
+    TasteAuswaehlen(m_pStarttaste, s.m_nStarttaste);
     Auswaehlen(m_pReizliste, s.m_nZielliste);
 
     ZeigeSekunden(m_Dauer.feld1, s.m_dDauerMin);
@@ -138,11 +138,11 @@ void CSakkadenDlg::LeseDaten()
     s.m_nRueckmeldung = Gewaehlt(m_pRueckmeldung) ? 1 : 0;
     s.m_nDurchgangsstart = Gewaehlt(m_pStartTaste) ? 1 : 0;
 
-    s.m_nReaktionstaste = m_pReaktionstaste->currentIndex();
-    s.m_nTasteRichtig = m_pTasteRichtig->currentIndex();
-    s.m_nTasteFalsch = m_pTasteFalsch->currentIndex();
-    s.m_nStarttaste = m_pStarttaste->currentIndex();
-    s.m_nZielliste = m_pReizliste->currentIndex();
+    s.m_nReaktionstaste = LiesAuswahl(m_pReaktionstaste, s.m_nReaktionstaste);
+    s.m_nTasteRichtig = LiesAuswahl(m_pTasteRichtig, s.m_nTasteRichtig);
+    s.m_nTasteFalsch = LiesAuswahl(m_pTasteFalsch, s.m_nTasteFalsch);
+    s.m_nStarttaste = LiesAuswahl(m_pStarttaste, s.m_nStarttaste);
+    s.m_nZielliste = LiesAuswahl(m_pReizliste, s.m_nZielliste);
 
     s.m_dDauerMin = LiesSekunden(m_Dauer.feld1);
     s.m_dDauerMax = LiesSekunden(m_Dauer.feld2);

@@ -1,5 +1,6 @@
 #include "dialogs/seite.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QComboBox>
@@ -141,6 +142,11 @@ void CSeite::TastenEintragen(QComboBox* liste) const
     const CTastenliste& tasten = m_pUmgebung->m_Tastenliste;
     for (int i = 0; i < tasten.GetAnzahl(); ++i)
         liste->addItem(QString::fromStdString(tasten.GetName(i)));
+}
+
+void CSeite::TasteAuswaehlen(QComboBox* liste, int index)
+{
+    Auswaehlen(liste, liste->count() > 0 ? std::clamp(index, 0, liste->count() - 1) : -1);
 }
 
 void CSeite::ReizsaetzeEintragen(QComboBox* liste, bool mitStrich, bool zweiteTabelle) const

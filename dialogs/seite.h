@@ -83,6 +83,9 @@ protected:
 
     // Fills a list with the reaction keys in table order.
     void TastenEintragen(QComboBox* liste) const;
+    // Selects a key index brought into the key table: an index from an older
+    // or foreign environment shows its nearest key instead of an empty list.
+    static void TasteAuswaehlen(QComboBox* liste, int index);
     // Fills a list with the stimulus set names (second table: the
     // distractor sets), after "---" when mitStrich.
     void ReizsaetzeEintragen(QComboBox* liste, bool mitStrich, bool zweiteTabelle) const;

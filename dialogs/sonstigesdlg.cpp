@@ -78,7 +78,8 @@ void CSonstigesDlg::BildnameSpeichern(const std::string& text)
     CSonstiges s = m_pTraining->GetSonstiges();
     const CDateiwahl w = ZerlegeDateiname(text, ".bmp", EigeneBilder(), true);
     s.m_strBilddatei = w.name;
-    s.m_strBildordner = w.ordner;
+    if (w.mitOrdner)
+        s.m_strBildordner = w.ordner;
     m_pTraining->SetSonstiges(s);
 }
 
@@ -86,7 +87,9 @@ void CSonstigesDlg::OnFeld(CFeld* feld)
 {
     if (!m_pTraining || feld != m_pBildname)
         return;
-    BildnameSpeichern(GetText(feld));
+    // Passing through the field without typing changes nothing.
+    if (OhneRand(GetText(feld)) != m_pTraining->GetSonstiges().m_strBilddatei)
+        BildnameSpeichern(GetText(feld));
     Zeigen();
 }
 

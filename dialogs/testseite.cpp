@@ -134,10 +134,10 @@ void CTestSeite::ZeigeDaten()
         Waehlen(w.nIntervallModus == 1 ? m_pStartTaste : m_pStartZeit);
         Setzen(m_pHorizontal, w.nRichtungen == 1 || w.nRichtungen == 3);
         Setzen(m_pVertikal, w.nRichtungen == 2 || w.nRichtungen == 3);
-        Auswaehlen(m_pStarttaste, w.nStartTaste);
+        TasteAuswaehlen(m_pStarttaste, w.nStartTaste);
         for (int i = 0; i < 4; ++i)
-            Auswaehlen(m_pTasten[i], w.nTaste[i]);
-        Auswaehlen(m_pEndtaste, w.nEndTaste);
+            TasteAuswaehlen(m_pTasten[i], w.nTaste[i]);
+        TasteAuswaehlen(m_pEndtaste, w.nEndTaste);
         Auswaehlen(m_pReihenfolge, w.nReihenfolge);
         ZeigeSekunden(m_pPauseMin, w.dIntervallVon);
         ZeigeSekunden(m_pPauseMax, w.dIntervallBis);
@@ -180,15 +180,15 @@ void CTestSeite::LeseDaten()
     m_pTest->SetTestart(m_nTestart);
 
     w.nIntervallModus = Gewaehlt(m_pStartTaste) ? 1 : 0;
-    w.nStartTaste = m_pStarttaste->currentIndex();
+    w.nStartTaste = LiesAuswahl(m_pStarttaste, w.nStartTaste);
     w.dIntervallVon = LiesSekunden(m_pPauseMin);
     w.dIntervallBis = LiesSekunden(m_pPauseMax);
     w.nRichtungen = (Gewaehlt(m_pHorizontal) ? 1 : 0) + (Gewaehlt(m_pVertikal) ? 2 : 0);
     for (int i = 0; i < 4; ++i)
-        w.nTaste[i] = m_pTasten[i]->currentIndex();
-    w.nEndTaste = m_pEndtaste->currentIndex();
+        w.nTaste[i] = LiesAuswahl(m_pTasten[i], w.nTaste[i]);
+    w.nEndTaste = LiesAuswahl(m_pEndtaste, w.nEndTaste);
     w.dGeschwindigkeit = LiesLaengeX(m_pGeschwindigkeit);
-    w.nReihenfolge = m_pReihenfolge->currentIndex();
+    w.nReihenfolge = LiesAuswahl(m_pReihenfolge, w.nReihenfolge);
     w.nStartDurchgang = LiesAnzahl(m_pBeginn);
     w.nWiederholungen = LiesAnzahl(m_pWiederholungen);
     Speichern(w);

@@ -140,8 +140,8 @@ void CTextDlg::ZeigeDaten()
         Waehlen(eigen ? m_pEigen : m_pSammlung);
     else
         Abwaehlen(m_pSammlung);
-    Auswaehlen(m_pTasteVor, t.m_nTasteVor);
-    Auswaehlen(m_pTasteZurueck, t.m_nTasteZurueck);
+    TasteAuswaehlen(m_pTasteVor, t.m_nTasteVor);
+    TasteAuswaehlen(m_pTasteZurueck, t.m_nTasteZurueck);
     if (eigen) {
         SetText(m_pTextname, t.m_strEigenerText);
         SetText(m_pOrdner, OrdnerAnzeige(t.m_strEigenerOrdner));
@@ -182,8 +182,8 @@ void CTextDlg::LeseDaten()
         return;
     m_pTraining->SetAufgabenart(50);
 
-    t.m_nTasteVor = m_pTasteVor->currentIndex();
-    t.m_nTasteZurueck = m_pTasteZurueck->currentIndex();
+    t.m_nTasteVor = LiesAuswahl(m_pTasteVor, t.m_nTasteVor);
+    t.m_nTasteZurueck = LiesAuswahl(m_pTasteZurueck, t.m_nTasteZurueck);
     t.m_nVertikal = Gewaehlt(m_pUnten) ? 2 : Gewaehlt(m_pMittig) ? 1 : 0;
     t.m_dZeilenabstand = LiesZahl(m_pZeilenabstand);
     LiesSchrift(m_Text, t.m_lfText, t.m_dTextgroesse, t.m_nTextausrichtung);
@@ -198,11 +198,13 @@ void CTextDlg::TextnameUebernehmen(CText& t, const std::string& text) const
     if (t.m_nTextart == 20) {
         const CDateiwahl w = ZerlegeDateiname(text, ".txt", EigeneTexte(), false);
         t.m_strEigenerText = w.name;
-        t.m_strEigenerOrdner = w.ordner;
+        if (w.mitOrdner)
+            t.m_strEigenerOrdner = w.ordner;
     } else {
         const CDateiwahl w = ZerlegeDateiname(text, ".txt", Textsammlung(), false);
         t.m_strSammlungstext = w.name;
-        t.m_strSammlungsordner = w.ordner;
+        if (w.mitOrdner)
+            t.m_strSammlungsordner = w.ordner;
     }
 }
 
@@ -215,8 +217,12 @@ void CTextDlg::OnFeld(CFeld* feld)
     if (!m_pTraining)
         return;
     CText t = m_pTraining->GetText();
-    TextnameUebernehmen(t, GetText(feld));
-    m_pTraining->SetText(t);
+    // Passing through the field without typing changes nothing.
+    const std::string& bisher = t.m_nTextart == 20 ? t.m_strEigenerText : t.m_strSammlungstext;
+    if (OhneRand(GetText(feld)) != bisher) {
+        TextnameUebernehmen(t, GetText(feld));
+        m_pTraining->SetText(t);
+    }
     Zeigen();
 }
 

@@ -82,21 +82,11 @@ void BegrenzeHGBewegung(CHGBewegung& r, double zyklusbreite)
     r.m_dGeschwindigkeit = BegrenzeGeschwindigkeit(r.m_dGeschwindigkeit, zyklusbreite);
 }
 
-static void BegrenzeTaste(int& taste, const CUmgebung* u)
-{
-    // Without an environment the table's size is unknown: only the lower end.
-    if (u) {
-        const int n = Tastenanzahl(*u);
-        if (taste >= n) taste = n - 1;
-    }
-    if (taste < 0) taste = 0;
-}
-
 void BegrenzeHGAufgabe(CHGAufgabe& r, const CUmgebung* u, double zyklusbreite)
 {
-    BegrenzeTaste(r.m_nReaktionstaste, u);
+    TasteBegrenzen(r.m_nReaktionstaste, u);
     BegrenzeUntenOben(r.m_dDauerMin, r.m_dDauerMax, 0.01);
-    BegrenzeTaste(r.m_nStarttaste, u);
+    TasteBegrenzen(r.m_nStarttaste, u);
     BegrenzeUntenOben(r.m_dIntervallMin, r.m_dIntervallMax, 0.01);
     r.m_dZielgeschwindigkeit = BegrenzeGeschwindigkeit(r.m_dZielgeschwindigkeit, zyklusbreite);
     switch (r.m_nArt) {

@@ -1,8 +1,11 @@
 // The test file (.lmd): magic, type tag, version, kind, both task records,
 // the four background blocks and the reports.
 
+#include <initializer_list>
+
 #include "model/archivfeld.h"
 #include "model/test.h"
+#include "model/umgebungswerte.h"
 #include "platform/archiv.h"
 #include "workplace/dateikopf.h"
 
@@ -43,6 +46,14 @@ void SerialisiereLaengen(CArchive& ar, CLaengen& l)
            l.m_nTestHoeheStufen, l.m_dBspVPositionVon, l.m_dBspVPositionBis, l.m_dVPositionVon,
            l.m_dVPositionBis, l.m_dBspHoeheVon, l.m_dBspHoeheBis, l.m_dTestHoeheVon,
            l.m_dTestHoeheBis);
+}
+
+// Key indices of a file made with another key table would name no key.
+template <class Datensatz>
+void TastenBegrenzen(Datensatz& r, const CUmgebung* u, std::initializer_list<int32_t Datensatz::*> tasten)
+{
+    for (int32_t Datensatz::*taste : tasten)
+        TasteBegrenzen(r.*taste, u);
 }
 
 }  // namespace
@@ -89,8 +100,14 @@ int CTest::Laden(CArchive& ar)
     ar >> art;
     CLinien linien;
     SerialisiereLinien(ar, linien);
+    TastenBegrenzen(linien, m_pUmgebung,
+                    {&CLinien::m_nTasteLinks, &CLinien::m_nTasteRechts, &CLinien::m_nTasteOben,
+                     &CLinien::m_nTasteUnten, &CLinien::m_nEndTaste, &CLinien::m_nStartTaste});
     CLaengen laengen;
     SerialisiereLaengen(ar, laengen);
+    TastenBegrenzen(laengen, m_pUmgebung,
+                    {&CLaengen::m_nTasteSchmaeler, &CLaengen::m_nTasteBreiter, &CLaengen::m_nTasteKleiner,
+                     &CLaengen::m_nTasteHoeher, &CLaengen::m_nEndTaste, &CLaengen::m_nStartTaste});
     CHGAufgabe aufgabe;
     SerialisiereHGAufgabe(ar, aufgabe);
     CHGMuster muster;

@@ -149,7 +149,8 @@ std::string FormatInt64(int64_t value, int breite)
 std::string FormatFarbe(uint32_t farbe)
 {
     std::string text;
-    for (int verschiebung : {16, 8, 0}) {
+    // A colour reference holds red in its low byte: shown red, green, blue.
+    for (int verschiebung : {0, 8, 16}) {
         if (!text.empty())
             text += ", ";
         std::string byte = FormatInt(static_cast<int>((farbe >> verschiebung) & 255));

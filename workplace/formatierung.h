@@ -16,7 +16,8 @@ std::string FormatDouble(double value, int n);
 std::string FormatInt(int value);
 // Digits padded with "0" to at least breite digits; the sign stands in front.
 std::string FormatInt64(int64_t value, int breite);
-// The three bytes of an RGB value, each right-aligned to 3 characters.
+// A colour reference (0x00BBGGRR) as red, green, blue, each right-aligned
+// to 3 characters.
 std::string FormatFarbe(uint32_t farbe);
 // Day number as DD.MM.YYYY.
 std::string FormatDatum(int tagnummer);

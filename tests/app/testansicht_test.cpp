@@ -156,6 +156,8 @@ TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
     m_ansicht->OnDraw(&dc);
     EXPECT_GT(dc.Von(CRecorderDC::Art::Linie).size(), 50u);
     Bild("testansicht_bericht");
+    // The chart lies inside a group box and keeps its own white.
+    EXPECT_EQ(m_ansicht->GetFormular()->grab().toImage().pixel(60, 260), qRgb(255, 255, 255));
 
     // No relation chosen: the box is idle and no chart is drawn.
     m_ansicht->OnSelchangeBerichtAuswahl(-1);

@@ -350,6 +350,19 @@ TEST_F(TrainingsansichtTest, FarbfelderUndSeitenreparaturBeimZeichnen)
     EXPECT_EQ(Training().m_nSeite, 2);
 }
 
+TEST_F(TrainingsansichtTest, FarbfelderZeigenDieFarbeUngetoent)
+{
+    CFarben f = Training().GetFarben();
+    f.m_crVordergrund = RGB(200, 100, 50);
+    Training().SetFarben(f);
+    m_ansicht->ZeigeSeite();
+    // The swatch lies inside the group box "Vordergrundaufgabe".
+    const QImage bild = m_ansicht->GetFormular()->grab().toImage();
+    EXPECT_EQ(bild.pixel(260, 114), qRgb(200, 100, 50));
+    EXPECT_EQ(bild.pixel(260, 107), qRgb(255, 255, 255));
+    EXPECT_EQ(bild.pixel(235, 114), qRgb(255, 255, 255));
+}
+
 TEST(Kindrahmen, GroesseNachDemArbeitsbereich)
 {
     CSystemMetriken m;

@@ -242,6 +242,27 @@ TEST_F(AnzeigeDlgTest, LaengeInMillimeternUndDezimalstellen)
     EXPECT_EQ(anderer->GetOptionen().m_dwFlags, 0x16u);
 }
 
+TEST_F(AnzeigeDlgTest, EinheitOhnePixelbitBleibtWieSieIst)
+{
+    // Without a kind bit a unit converts and reads as a part of the display.
+    auto dlg = Dialog(0x4000);
+    EXPECT_TRUE(Element<QRadioButton>(*dlg, "anteil")->isChecked());
+    EXPECT_FALSE(Element<QRadioButton>(*dlg, "pixel")->isChecked());
+    EXPECT_EQ(Element<QComboBox>(*dlg, "anteilliste")->currentIndex(), 1);
+    EXPECT_TRUE(Element<QLineEdit>(*dlg, "dezimalstellen")->isEnabled());
+    Tippe(*dlg, "dezimalstellen", "2");
+    EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x4000u);
+    EXPECT_EQ(dlg->GetOptionen().GetDezimalstellen(), 2);
+    Waehle(Element<QComboBox>(*dlg, "anteilliste"), 0);
+    EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0004u);
+
+    // Pixels win over a part of the display, as they do in the conversions.
+    auto pixel = Dialog(0x000C);
+    EXPECT_TRUE(Element<QRadioButton>(*pixel, "pixel")->isChecked());
+    Element<QRadioButton>(*pixel, "pixel")->click();
+    EXPECT_EQ(pixel->GetOptionen().GetEinheit(), 0x000Cu);
+}
+
 class ProfilDlgTest : public AppTest {
 protected:
     CBenutzerprofil m_profil;

@@ -2,6 +2,7 @@
 
 // Shared set-up of the dialog tests: a profile with a chosen unit, the
 // environment bound to it, a training on that environment, screenshots.
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -84,19 +85,23 @@ protected:
             EXPECT_TRUE(QTest::qWaitForWindowActive(fenster));
         }
     }
-    // Types into the field and moves the focus away, as the user does.
-    static void Tippe(QWidget& w, const char* name, const QString& text)
+    // Enters the field, types the text unless it is null, and moves the
+    // focus away, as the user does.
+    static void Tippe(QWidget& w, const char* name, const std::optional<QString>& text)
     {
         auto* f = Teil<QLineEdit>(w, name);
         if (!f)
             return;
         Aktivieren(*f);
         f->setFocus();
-        f->selectAll();
-        QTest::keyClick(f, Qt::Key_Delete);
-        QTest::keyClicks(f, text);
+        if (text) {
+            f->selectAll();
+            QTest::keyClick(f, Qt::Key_Delete);
+            QTest::keyClicks(f, *text);
+        }
         f->clearFocus();
     }
+    static void Tippe(QWidget& w, const char* name, const char* text) { Tippe(w, name, QString::fromUtf8(text)); }
     static void Waehle(QWidget& w, const char* name, int index)
     {
         auto* l = Teil<QComboBox>(w, name);

@@ -1,5 +1,7 @@
 #include "dialog_umfeld.h"
 
+#include <tuple>
+
 #include "dialogs/explorationdlg.h"
 
 namespace {
@@ -64,18 +66,30 @@ TEST_F(ExplorationSeite, VergleichZellenUndZeilenstrategie)
 
 TEST_F(ExplorationSeite, ListenZellenUndFreiflaeche)
 {
-    CExploration e = training.GetExploration();
-    e.m_nZellenZeilen = 5;
-    e.m_nZellenSpalten = 5;
-    training.SetExploration(e);
+    // Grids the list holds show as stored; others show no entry and stay.
+    for (auto [zeilen, spalten, eintrag] : {std::tuple{2, 4, -1}, std::tuple{5, 5, -1}, std::tuple{3, 2, -1},
+                                            std::tuple{2, 3, 1}, std::tuple{4, 5, 5}}) {
+        CExploration e = training.GetExploration();
+        e.m_nZellenZeilen = zeilen;
+        e.m_nZellenSpalten = spalten;
+        training.SetExploration(e);
+        Oeffnen();
+        EXPECT_EQ(Teil<QComboBox>(seite, "zellen")->currentIndex(), eintrag) << zeilen << " x " << spalten;
+        Waehle(seite, "zielliste", 1);
+        EXPECT_EQ(training.GetExploration().m_nZellenZeilen, zeilen);
+        EXPECT_EQ(training.GetExploration().m_nZellenSpalten, spalten);
+        seite.hide();
+    }
+    Oeffnen(50);
+    Waehle(seite, "zellen", 3);
+    EXPECT_EQ(training.GetExploration().m_nZellenZeilen, 3);
+    EXPECT_EQ(training.GetExploration().m_nZellenSpalten, 4);
+    seite.hide();
     Oeffnen();
-    EXPECT_EQ(Teil<QComboBox>(seite, "zellen")->currentText(), "2 x 2");
 
     Waehle(seite, "zielliste", 0);
     EXPECT_EQ(training.GetExploration().m_nZielliste, -1);
     EXPECT_FALSE(Frei(seite, "zielVon"));
-    EXPECT_EQ(training.GetExploration().m_nZellenZeilen, 2);
-    EXPECT_EQ(training.GetExploration().m_nZellenSpalten, 2);
 
     // Half the display width left of the centre at the most.
     Tippe(seite, "freiLinks", "-25");

@@ -94,15 +94,16 @@ TEST_F(HGSeiten, AufgabeZeitenWerdenBegrenzt)
     EXPECT_DOUBLE_EQ(training.GetHGAufgabe().m_dZielgeschwindigkeit, 5.0);
 }
 
-TEST_F(HGSeiten, AufgabeListeOhneAuswahlGibtTasteNull)
+TEST_F(HGSeiten, AufgabeListeOhneAuswahlBehaeltDieTaste)
 {
     SetAufgabe(10);
     CHGAufgabeDlg seite;
     Oeffnen(seite);
+    const int taste = training.GetHGAufgabe().m_nReaktionstaste;
     Teil<QComboBox>(seite, "reaktionstaste")->setCurrentIndex(-1);
     Klicke(seite, "farbe");
-    EXPECT_EQ(training.GetHGAufgabe().m_nReaktionstaste, 0);
-    EXPECT_EQ(Teil<QComboBox>(seite, "reaktionstaste")->currentIndex(), 0);
+    EXPECT_EQ(training.GetHGAufgabe().m_nReaktionstaste, taste);
+    EXPECT_EQ(Teil<QComboBox>(seite, "reaktionstaste")->currentIndex(), taste);
 }
 
 TEST_F(HGSeiten, AufgabeAnEinenTestGebunden)

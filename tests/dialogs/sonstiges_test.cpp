@@ -76,6 +76,21 @@ TEST_F(SonstigesSeite, ZeigtUndSperrt)
     EXPECT_EQ(training.GetAufgabenart(), 60);
 }
 
+TEST_F(SonstigesSeite, BildnameOhneOrdnerBehaeltDenOrdner)
+{
+    CSonstiges s = training.GetSonstiges();
+    s.m_nBildart = 10;
+    s.m_strBilddatei = "Hund.bmp";
+    s.m_strBildordner = "\\Tiere";
+    training.SetSonstiges(s);
+    Oeffnen();
+    Tippe(seite, "bildname", std::nullopt);
+    EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
+    Tippe(seite, "bildname", "Katze");
+    EXPECT_EQ(training.GetSonstiges().m_strBilddatei, "Katze.bmp");
+    EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
+}
+
 TEST_F(SonstigesSeite, AndereAufgabeSpeichertNichts)
 {
     Oeffnen(50);

@@ -1,6 +1,7 @@
 #include <QTabWidget>
 
 #include "dialogs/laengendlg.h"
+#include "dialogs/leeretestseiten.h"
 #include "dialogs/liniendlg.h"
 #include "dialogs/testsheet.h"
 #include "hg_umfeld.h"
@@ -59,6 +60,30 @@ TEST_F(TestSeiten, LinienAndereArtSperrtUndSpeichertNichts)
     EXPECT_EQ(test.GetLinien().m_nWiederholungen, vorher.m_nWiederholungen);
     EXPECT_EQ(test.GetLinien().m_nReihenfolge, vorher.m_nReihenfolge);
     EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
+}
+
+TEST_F(TestSeiten, ListenOhneEintragBehaltenIhrenWert)
+{
+    // An order beyond the list and keys beyond the key table, as a file of
+    // another environment may hold them.
+    CLinien l = test.GetLinien();
+    l.m_nReihenfolge = 9;
+    l.m_nTasteLinks = 500;
+    l.m_nStartTaste = -4;
+    test.SetLinien(l);
+    CLinienDlg seite;
+    Oeffnen(seite, TESTART_LINIEN);
+    const int letzte = umgebung.m_Tastenliste.GetAnzahl() - 1;
+    EXPECT_EQ(Teil<QComboBox>(seite, "reihenfolge")->currentIndex(), -1);
+    EXPECT_EQ(Teil<QComboBox>(seite, "links")->currentIndex(), letzte);
+    EXPECT_EQ(Teil<QComboBox>(seite, "starttaste")->currentIndex(), 0);
+
+    Tippe(seite, "wiederholungen", "3");
+    EXPECT_EQ(test.GetLinien().m_nWiederholungen, 3);
+    EXPECT_EQ(test.GetLinien().m_nReihenfolge, 9);
+    EXPECT_EQ(test.GetLinien().m_nTasteLinks, letzte);
+    EXPECT_EQ(test.GetLinien().m_nStartTaste, 0);
+    EXPECT_EQ(test.GetLinien().m_nTasteRechts, l.m_nTasteRechts);
 }
 
 TEST_F(TestSeiten, LinienVerfahrenStartUndRichtungen)
@@ -201,3 +226,23 @@ TEST_F(TestSeiten, BlattAbbrechenUndUebernehmen)
 }
 
 } // namespace
+
+TEST_F(TestSeiten, SeitenDerTestartenOhneDatensatz)
+{
+    CMittenDlg mitte;
+    CExtinktionDlg extinktion;
+    CExplorTestDlg exploration;
+    const CLinienDlg linien;
+    test.SetTestart(TESTART_MITTE);
+    for (auto [seite, titel] : {std::pair<CLeereTestSeite*, const char*>{&mitte, "Subjektive Mitte"},
+                                {&extinktion, "Extinktion"}, {&exploration, "Exploration"}}) {
+        seite->SetTest(&profil, &umgebung, &test);
+        seite->show();
+        EXPECT_EQ(seite->GetTitel(), titel);
+        EXPECT_EQ(seite->GetTest(), &test);
+        EXPECT_TRUE(seite->IstErzeugt());
+        EXPECT_TRUE(seite->findChildren<QWidget*>().isEmpty()) << titel;
+        EXPECT_EQ(seite->size(), linien.size());
+    }
+    EXPECT_EQ(test.GetTestart(), TESTART_MITTE);
+}

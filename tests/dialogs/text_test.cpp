@@ -87,6 +87,18 @@ TEST_F(TextSeite, EigenerTextUndTextname)
     EXPECT_EQ(training.GetText().m_strSammlungstext, "Zecken (118).txt");
 }
 
+TEST_F(TextSeite, TextnameOhneOrdnerBehaeltDenOrdner)
+{
+    Oeffnen(50);
+    Klicke(seite, "textSammlung");
+    Tippe(seite, "textname", std::nullopt);
+    EXPECT_EQ(training.GetText().m_strSammlungsordner, "\\Gesundheit");
+    EXPECT_EQ(Text(seite, "ordner"), "\\Gesundheit\\");
+    Tippe(seite, "textname", "Hund");
+    EXPECT_EQ(training.GetText().m_strSammlungstext, "Hund.txt");
+    EXPECT_EQ(training.GetText().m_strSammlungsordner, "\\Gesundheit");
+}
+
 TEST_F(TextSeite, SchriftstilUndZeilenabstand)
 {
     Oeffnen();

@@ -132,6 +132,32 @@ TEST(CTestDatei, BerichteUndRundreise)
     EXPECT_EQ(ohne.GetLaengen().m_nReihenfolge, 4);
 }
 
+TEST(CTestDatei, TastenWerdenAufDieTastentabelleBegrenzt)
+{
+    CTest t;
+    CLinien l = t.GetLinien();
+    l.m_nTasteLinks = 500;
+    l.m_nStartTaste = -3;
+    t.SetLinien(l);
+    CLaengen g = t.GetLaengen();
+    g.m_nEndTaste = 500;
+    g.m_nTasteHoeher = -1;
+    t.SetLaengen(g);
+    const auto bytes = Speichere(t);
+
+    CUmgebung umgebung;
+    CTest gelesen;
+    gelesen.SetUmgebung(&umgebung);
+    ASSERT_EQ(Lade(gelesen, bytes), DATEI_GELADEN);
+    const int letzte = umgebung.m_Tastenliste.GetAnzahl() - 1;
+    EXPECT_EQ(gelesen.GetLinien().m_nTasteLinks, letzte);
+    EXPECT_EQ(gelesen.GetLinien().m_nStartTaste, 0);
+    EXPECT_EQ(gelesen.GetLinien().m_nTasteRechts, l.m_nTasteRechts);
+    EXPECT_EQ(gelesen.GetLaengen().m_nEndTaste, letzte);
+    EXPECT_EQ(gelesen.GetLaengen().m_nTasteHoeher, 0);
+    EXPECT_EQ(gelesen.GetLaengen().m_nTasteSchmaeler, g.m_nTasteSchmaeler);
+}
+
 TEST(CTestDatei, AblehnungenLassenDenTestUnveraendert)
 {
     CTest vorlage = MitBerichten(2);

@@ -61,7 +61,10 @@ TEST(Formatierung, GanzzahlenFarbenDatumDauer)
     EXPECT_EQ(FormatInt64(12345, 2), "12345");
     EXPECT_EQ(FormatInt64(-5, 3), "-005");
     EXPECT_EQ(FormatInt64(INT64_MIN, 0), "-9223372036854775808");
-    EXPECT_EQ(FormatFarbe(0x00FF8000), "255, 128,   0");
+    // Colour references hold 0x00BBGGRR; the text reads red, green, blue.
+    EXPECT_EQ(FormatFarbe(0x00FF8000), "  0, 128, 255");
+    EXPECT_EQ(FormatFarbe(0x000000FF), "255,   0,   0");
+    EXPECT_EQ(FormatFarbe(0x00FFF0F0), "240, 240, 255");
     EXPECT_EQ(FormatDatum(1), "01.01.1970");
     EXPECT_EQ(FormatDatum(Tagnummer(5, 12, 2026)), "05.12.2026");
     EXPECT_EQ(FormatDauer(3725), "01:02:05");

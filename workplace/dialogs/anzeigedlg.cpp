@@ -17,6 +17,33 @@ void Waehle(QComboBox* liste, bool frei, int index)
     liste->setEnabled(frei);
 }
 
+// Sub-unit bits of the list entries, index 0 first.
+constexpr uint32_t kWinkel[] = {0, EINHEIT_BOGENMINUTEN, EINHEIT_BOGENSEKUNDEN};
+constexpr uint32_t kLaenge[] = {0, EINHEIT_DM, EINHEIT_CM, EINHEIT_MM};
+constexpr uint32_t kAnteil[] = {0, EINHEIT_PROZENT};
+
+// How the dialog shows a unit: the kind (angle, length, pixels, part of the
+// display) and the entry of its list. The kinds are tested in the order in
+// which the environment converts, so that a unit without a kind bit, which
+// converts and is labelled as a part of the display, is shown as one.
+enum class EArt { Winkel, Laenge, Pixel, Anteil };
+struct CDarstellung {
+    EArt art;
+    int eintrag;
+    bool operator==(const CDarstellung&) const = default;
+};
+
+CDarstellung Darstellung(uint32_t u)
+{
+    if (u & EINHEIT_WINKEL)
+        return {EArt::Winkel, (u & EINHEIT_BOGENMINUTEN) ? 1 : (u & EINHEIT_BOGENSEKUNDEN) ? 2 : 0};
+    if (u & EINHEIT_LAENGE)
+        return {EArt::Laenge, (u & EINHEIT_MM) ? 3 : (u & EINHEIT_CM) ? 2 : (u & EINHEIT_DM) ? 1 : 0};
+    if (u & EINHEIT_PIXEL)
+        return {EArt::Pixel, 0};
+    return {EArt::Anteil, (u & EINHEIT_PROZENT) ? 1 : 0};
+}
+
 } // namespace
 
 CAnzeigeDlg::CAnzeigeDlg(QWidget* eltern)
@@ -68,17 +95,13 @@ void CAnzeigeDlg::ZeigeDaten()
 {
     if (!m_pWinkel)
         return;
-    const uint32_t u = m_Optionen.GetEinheit();
-    const bool winkel = u & EINHEIT_WINKEL;
-    const bool laenge = !winkel && (u & EINHEIT_LAENGE);
-    const bool anteil = !winkel && !laenge && (u & EINHEIT_ANTEIL);
-    const bool pixel = !winkel && !laenge && !anteil;
-
-    Waehlen(winkel ? m_pWinkel : laenge ? m_pLaenge : anteil ? m_pAnteil : m_pPixel);
-    Waehle(m_pWinkelListe, winkel, (u & EINHEIT_BOGENMINUTEN) ? 1 : (u & EINHEIT_BOGENSEKUNDEN) ? 2 : 0);
-    Waehle(m_pLaengenListe, laenge, (u & EINHEIT_MM) ? 3 : (u & EINHEIT_CM) ? 2 : (u & EINHEIT_DM) ? 1 : 0);
-    Waehle(m_pAnteilListe, anteil, (u & EINHEIT_PROZENT) ? 1 : 0);
-    Freigeben(m_pDezimalstellen, !pixel);
+    const CDarstellung d = Darstellung(m_Optionen.GetEinheit());
+    Waehlen(d.art == EArt::Winkel ? m_pWinkel : d.art == EArt::Laenge ? m_pLaenge : d.art == EArt::Pixel ? m_pPixel
+                                                                                                        : m_pAnteil);
+    Waehle(m_pWinkelListe, d.art == EArt::Winkel, d.eintrag);
+    Waehle(m_pLaengenListe, d.art == EArt::Laenge, d.eintrag);
+    Waehle(m_pAnteilListe, d.art == EArt::Anteil, d.eintrag);
+    Freigeben(m_pDezimalstellen, d.art != EArt::Pixel);
     SetText(m_pDezimalstellen, FormatInt(m_Optionen.GetDezimalstellen()));
 
     // The bars are always shown and the other two options are not offered.
@@ -95,22 +118,25 @@ void CAnzeigeDlg::LeseDaten()
 {
     if (!m_pWinkel)
         return;
-    // Sub-unit bits of the list entries, index 0 first.
-    static const uint32_t kWinkel[] = {0, EINHEIT_BOGENMINUTEN, EINHEIT_BOGENSEKUNDEN};
-    static const uint32_t kLaenge[] = {0, EINHEIT_DM, EINHEIT_CM, EINHEIT_MM};
-    static const uint32_t kAnteil[] = {0, EINHEIT_PROZENT};
-    const auto bits = [](const QComboBox* liste, const auto& tabelle) {
+    const auto eintrag = [](const QComboBox* liste, const auto& tabelle) {
         const int i = liste->currentIndex();
-        return i > 0 && i < static_cast<int>(std::size(tabelle)) ? tabelle[i] : 0u;
+        return i > 0 && i < static_cast<int>(std::size(tabelle)) ? i : 0;
     };
     uint32_t u = EINHEIT_PIXEL;
-    if (m_pWinkel->isChecked())
-        u = EINHEIT_WINKEL | bits(m_pWinkelListe, kWinkel);
-    else if (m_pLaenge->isChecked())
-        u = EINHEIT_LAENGE | bits(m_pLaengenListe, kLaenge);
-    else if (m_pAnteil->isChecked())
-        u = EINHEIT_ANTEIL | bits(m_pAnteilListe, kAnteil);
-    m_Optionen.SetEinheit(u);
+    CDarstellung d{EArt::Pixel, 0};
+    if (m_pWinkel->isChecked()) {
+        d = {EArt::Winkel, eintrag(m_pWinkelListe, kWinkel)};
+        u = EINHEIT_WINKEL | kWinkel[d.eintrag];
+    } else if (m_pLaenge->isChecked()) {
+        d = {EArt::Laenge, eintrag(m_pLaengenListe, kLaenge)};
+        u = EINHEIT_LAENGE | kLaenge[d.eintrag];
+    } else if (m_pAnteil->isChecked()) {
+        d = {EArt::Anteil, eintrag(m_pAnteilListe, kAnteil)};
+        u = EINHEIT_ANTEIL | kAnteil[d.eintrag];
+    }
+    // A unit shown as it is stays as it was stored, other bits included.
+    if (d != Darstellung(m_Optionen.GetEinheit()))
+        m_Optionen.SetEinheit(u);
 
     const int stellen = ParseInt(GetText(m_pDezimalstellen));
     m_Optionen.SetDezimalstellen(stellen < 0 ? 0 : stellen);

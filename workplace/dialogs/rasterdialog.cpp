@@ -48,8 +48,12 @@ bool CRasterDialog::OnInitDialog()
     if (m_bInitialisiert)
         return true;
     m_bInitialisiert = true;
+    // The template's buttons in the controls' font.
+    if (const QFont* schrift = GetSchrift())
+        setFont(*schrift);
     ErzeugeSteuerelemente();
     ZeigeDaten();
+    TexteEinpassen();
     return true;
 }
 

@@ -1,14 +1,19 @@
 #include "workplace/dialogs/steuerflaeche.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 
 #include "platform/draw/qpainter/painter_dc.h"
 #include "workplace/benutzerprofil.h"
@@ -27,7 +32,100 @@ protected:
     bool hitButton(const QPoint& p) const override { return this->rect().contains(p); }
 };
 
+// How wide the control's text is and how much room its control leaves it.
+struct CTextmass {
+    int breite = 0;
+    int raum = 0;
+};
+
+int Textbreite(const QFont& schrift, const QString& text)
+{
+    return QFontMetrics(schrift).horizontalAdvance(text);
+}
+
+// A control created later lies on top: it ends the room of a label or option
+// whose line it covers.
+int Raum(const QWidget* w)
+{
+    int rechts = w->geometry().right() + 1;
+    const QWidget* eltern = w->parentWidget();
+    if (!eltern)
+        return rechts - w->x();
+    const QObjectList& geschwister = eltern->children();
+    for (qsizetype i = geschwister.indexOf(const_cast<QWidget*>(w)) + 1; i < geschwister.size(); ++i) {
+        const auto* g = qobject_cast<const QWidget*>(geschwister[i]);
+        if (!g || g->isHidden() || qobject_cast<const QGroupBox*>(g) || g->testAttribute(Qt::WA_TransparentForMouseEvents))
+            continue;
+        if (g->geometry().intersects(w->geometry()) && g->x() > w->x())
+            rechts = std::min(rechts, g->x());
+    }
+    return rechts - w->x();
+}
+
+CTextmass Mass(const QWidget* w, const QFont& schrift)
+{
+    QStyle* stil = w->style();
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        return {Textbreite(schrift, l->text()) + 2 * l->margin(), Raum(l)};
+    if (auto* g = qobject_cast<const QGroupBox*>(w))
+        return {Textbreite(schrift, g->title()), g->width() - 2 * stil->pixelMetric(QStyle::PM_LayoutLeftMargin)};
+    if (auto* o = qobject_cast<const QRadioButton*>(w))
+        return {stil->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
+                    stil->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w) + Textbreite(schrift, o->text()),
+                Raum(o)};
+    if (auto* k = qobject_cast<const QCheckBox*>(w))
+        return {stil->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+                    stil->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w) + Textbreite(schrift, k->text()),
+                Raum(k)};
+    if (auto* s = qobject_cast<const QPushButton*>(w))
+        return {Textbreite(schrift, s->text()) + 2 * stil->pixelMetric(QStyle::PM_ButtonMargin), s->width()};
+    if (auto* e = qobject_cast<const QLineEdit*>(w)) {
+        QStyleOptionFrame opt;
+        opt.initFrom(e);
+        opt.lineWidth = e->hasFrame() ? stil->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+        const QRect innen = stil->subElementRect(QStyle::SE_LineEditContents, &opt, e).marginsRemoved(e->textMargins());
+        // The line edit keeps two pixels free on either side of its text.
+        return {Textbreite(schrift, e->text()), innen.width() - 4};
+    }
+    if (auto* c = qobject_cast<const QComboBox*>(w)) {
+        QStyleOptionComboBox opt;
+        opt.initFrom(c);
+        opt.frame = c->hasFrame();
+        CTextmass m{0, stil->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c).width()};
+        for (int i = 0; i < c->count(); ++i)
+            m.breite = std::max(m.breite, Textbreite(schrift, c->itemText(i)));
+        return m;
+    }
+    return {};
+}
+
+// Narrowed no further than this, in parts of the font's own width.
+constexpr double kSchmalsteBreite = 0.6;
+
 } // namespace
+
+int TextUeberhang(const QWidget* w)
+{
+    const CTextmass m = Mass(w, w->font());
+    return std::max(0, m.breite - m.raum);
+}
+
+void TextEinpassen(QWidget* w, const QFont& grund)
+{
+    const CTextmass m = Mass(w, grund);
+    QFont schrift = grund;
+    if (m.breite > m.raum && m.breite > 0 && m.raum > 0) {
+        // A stretch is absolute: a narrow face already carries its own.
+        const int eigen = grund.stretch() > 0 ? grund.stretch() : QFont::Unstretched;
+        const double anteil = std::max(kSchmalsteBreite, static_cast<double>(m.raum) / m.breite);
+        schrift.setStretch(std::max(1, static_cast<int>(std::floor(eigen * anteil))));
+        // The stretch goes in whole percent: step down until the text fits.
+        while (schrift.stretch() > eigen * kSchmalsteBreite && Mass(w, schrift).breite > m.raum)
+            schrift.setStretch(schrift.stretch() - 1);
+    }
+    if (w->font() != schrift)
+        w->setFont(schrift);
+}
 
 // ---- field
 
@@ -77,6 +175,7 @@ void CSteuerflaeche::Aktualisieren()
     m_bInArbeit = true;
     LeseDaten();
     ZeigeDaten();
+    TexteEinpassen();
     m_bInArbeit = false;
 }
 
@@ -88,6 +187,7 @@ void CSteuerflaeche::Zeigen()
         return;
     m_bInArbeit = true;
     ZeigeDaten();
+    TexteEinpassen();
     m_bInArbeit = false;
 }
 
@@ -214,6 +314,12 @@ void CSteuerflaeche::Abwaehlen(QRadioButton* r)
                 o->setChecked(false);
 }
 
+int CSteuerflaeche::LiesAuswahl(const QComboBox* liste, int bisher)
+{
+    const int index = liste->currentIndex();
+    return index >= 0 ? index : bisher;
+}
+
 bool CSteuerflaeche::Gewaehlt(const QRadioButton* r) { return r->isChecked(); }
 bool CSteuerflaeche::Gewaehlt(const QCheckBox* k) { return k->isChecked(); }
 void CSteuerflaeche::Setzen(QCheckBox* k, bool an) { k->setChecked(an); }
@@ -253,7 +359,20 @@ void CSteuerflaeche::SchriftSetzen()
 {
     if (!m_bSchrift)
         return;
-    for (QWidget* w : m_Steuerelemente)
-        w->setFont(m_Schrift);
+    TexteEinpassen();
     m_pFlaeche->update();
+}
+
+void CSteuerflaeche::TexteEinpassen()
+{
+    const QFont grund = m_bSchrift ? m_Schrift : m_pFlaeche->font();
+    for (QWidget* w : m_Steuerelemente) {
+        // Names and folders are the user's, of any length: they scroll in
+        // their field rather than shrink.
+        auto* feld = dynamic_cast<CFeld*>(w);
+        if (feld && !(feld->alignment() & Qt::AlignRight))
+            w->setFont(grund);
+        else
+            TextEinpassen(w, grund);
+    }
 }

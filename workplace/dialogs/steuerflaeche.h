@@ -21,6 +21,15 @@ class CBenutzerprofil;
 // exclusive), as the pages give them.
 inline QRect Kante(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
 
+// Gives the control the font `grund`, narrowed just enough that its text (a
+// list: its widest entry) fits the room the control leaves it: a label or
+// option up to the first later control that covers part of its line. Keeps
+// the pixel grid whatever the text.
+void TextEinpassen(QWidget* w, const QFont& grund);
+// How far the control's text, in its present font, runs past that room; 0
+// when it fits.
+int TextUeberhang(const QWidget* w);
+
 // Edit field that reports losing the focus: the only moment a page reads a
 // field. Übernehmen reports it without a focus change (accepting a sheet
 // with the field still focused).
@@ -73,6 +82,8 @@ public:
     }
     // The profile's dialog font, unless a font is set already.
     void SchriftNehmen(const CBenutzerprofil* profil);
+    // The controls' font; null while they keep Qt's.
+    const QFont* GetSchrift() const { return m_bSchrift ? &m_Schrift : nullptr; }
 
     // Runs LeseDaten and ZeigeDaten once, unless one is running already.
     void Aktualisieren();
@@ -114,6 +125,9 @@ protected:
     static bool Gewaehlt(const QCheckBox* k);
     static void Setzen(QCheckBox* k, bool an);
     static void Auswaehlen(QComboBox* liste, int index);
+    // The selected index; a list that shows no selection (its stored value
+    // had no entry) leaves the value as it was.
+    static int LiesAuswahl(const QComboBox* liste, int bisher);
 
     // Enabled or disabled; a field is read-only while disabled.
     static void Freigeben(QWidget* w, bool an);
@@ -129,6 +143,8 @@ protected:
 
     // Sets the font on every control created so far, then redraws.
     void SchriftSetzen();
+    // Fits the texts of every control into their rectangles.
+    void TexteEinpassen();
     // Enter accepts without moving the focus: the focused field is read as
     // if the user had left it.
     void FokusfeldUebernehmen();

@@ -250,9 +250,18 @@ QFont DialogSchrift(const CFont* schrift)
     LOGFONT lf;
     if (!schrift || !schrift->GetLogFont(&lf))
         return QFont();
-    // The profile keeps the dialog font's size in points, as the dialogs'
-    // own 8-point font.
     QFont f = QtSchrift(lf, 16);
-    f.setPointSize(std::max(1, static_cast<int>(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight)));
+    // The dialogs' pixel grid was laid out for the platform's 8-point bitmap
+    // sans; its narrow stand-in keeps the texts within their controls.
+    if (QString::fromStdString(lf.lfFaceName).compare("MS Sans Serif", Qt::CaseInsensitive) == 0) {
+        f.setFamily("Liberation Sans Narrow");
+        // Its own width, so that narrowing a text further is relative to it.
+        f.setStretch(QFont::Condensed);
+    }
+    // The profile keeps the size in points. The grid is in pixels, so the
+    // points are taken at the 96 dots per inch the grid was drawn for,
+    // whatever the screen reports.
+    const int punkte = std::max(1, static_cast<int>(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight));
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(punkte * 96.0 / 72.0))));
     return f;
 }
