@@ -19,7 +19,7 @@ CSkriptLaeufer::Antwort Taste(Qt::Key taste)
         d.show();
         QTest::keyClick(&d, taste);
         // A message box presses the button of a letter with a short delay.
-        QTest::qWaitFor([&d] { return !d.isVisible(); }, 500);
+        (void)QTest::qWaitFor([&d] { return !d.isVisible(); }, 500);
         return d.result();
     };
 }
