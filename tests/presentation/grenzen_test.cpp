@@ -105,3 +105,22 @@ TEST(Grenzen, LaufOhneSpeicherEndetMitFehler)
     EXPECT_EXIT(std::exit(LaufOhneSpeicher()), ::testing::ExitedWithCode(0), "");
 #endif
 }
+
+// A random character pattern at the element limit prepares; before, 2e9
+// elements allocated 8 GB in the placement.
+TEST(Grenzen, ZufallsmusterMitHoechstzahlBereitetSichVor)
+{
+    CLaufUmfeld u;
+    u.training.SetAufgabenart(30);
+    CHGMuster m = u.training.GetHGMuster();
+    m.m_nArt = 20;
+    m.m_nVerteilung = 2;
+    m.m_dZyklusbreite = 1.0;
+    m.m_dElementbreite = 1.0 / 1024.0;  // random placement: no grid bounds the count
+    m.m_nAnzahl = 2'000'000'000;
+    u.training.SetHGMuster(m);
+    ASSERT_EQ(u.training.GetHGMuster().m_nAnzahl, 100'000);
+    CPraesentation p;
+    const int code = u.Vorbereiten(p);
+    EXPECT_EQ(code, 0) << p.m_strFehler;
+}
