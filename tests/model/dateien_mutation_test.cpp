@@ -3,6 +3,8 @@
 // must be refused or loaded, never crash and never half-apply (asan run).
 #include <gtest/gtest.h>
 
+#include "support/gespeichert.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -15,21 +17,13 @@
 
 namespace {
 
-template <class TModell>
-std::vector<uint8_t> Bytes(TModell& m)
-{
-    CArchive aus;
-    m.Serialize(aus);
-    return aus.GetBytes();
-}
-
 // Flips, overwrites and sets boundary values at pseudo-random places; the
 // same sequence every run.
 template <class TModell>
 void PruefeMutationen(TModell& vorlage, CUmgebung& umgebung)
 {
     CMeldungsRecorder meldungen;
-    const std::vector<uint8_t> gut = Bytes(vorlage);
+    const std::vector<uint8_t> gut = Gespeichert(vorlage);
     crt::srand(4711);
     constexpr uint8_t kGrenzen[] = {0x00, 0x7F, 0x80, 0xFE, 0xFF};
     for (int i = 0; i < 3000; ++i) {
@@ -45,13 +39,13 @@ void PruefeMutationen(TModell& vorlage, CUmgebung& umgebung)
         }
         TModell m;
         m.SetUmgebung(&umgebung);
-        const std::vector<uint8_t> vorher = Bytes(m);
+        const std::vector<uint8_t> vorher = Gespeichert(m);
         CArchive ein(b, "/daten/beschaedigt");
         const int code = m.Serialize(ein);
         if (code != 0)
-            ASSERT_EQ(Bytes(m), vorher) << "Mutation " << i << " hat den Zustand halb übernommen";
+            ASSERT_EQ(Gespeichert(m), vorher) << "Mutation " << i << " hat den Zustand halb übernommen";
         else
-            Bytes(m); // a loaded model must store again
+            Gespeichert(m); // a loaded model must store again
     }
 }
 
@@ -62,7 +56,7 @@ template <class TModell>
 void PruefeNichtEndlich(TModell& vorlage, CUmgebung& umgebung)
 {
     CMeldungsRecorder meldungen;
-    const std::vector<uint8_t> gut = Bytes(vorlage);
+    const std::vector<uint8_t> gut = Gespeichert(vorlage);
     const double werte[] = {std::nan(""), HUGE_VAL, -HUGE_VAL};
     int geladen = 0, abgelehnt = 0;
     for (size_t pos = 0; pos + 8 <= gut.size(); ++pos) {
@@ -71,7 +65,7 @@ void PruefeNichtEndlich(TModell& vorlage, CUmgebung& umgebung)
             std::memcpy(&b[pos], &w, 8);
             TModell m;
             m.SetUmgebung(&umgebung);
-            const std::vector<uint8_t> vorher = Bytes(m);
+            const std::vector<uint8_t> vorher = Gespeichert(m);
             CArchive ein(b, "/daten/beschaedigt");
             const int code = m.Serialize(ein);
             if (code == 0) {
@@ -80,7 +74,7 @@ void PruefeNichtEndlich(TModell& vorlage, CUmgebung& umgebung)
                 ASSERT_EQ(aus.GetNichtEndlich(), 0u) << "Stelle " << pos << " Wert " << w;
                 ++geladen;
             } else {
-                ASSERT_EQ(Bytes(m), vorher) << "Stelle " << pos;
+                ASSERT_EQ(Gespeichert(m), vorher) << "Stelle " << pos;
                 ++abgelehnt;
             }
         }
@@ -136,7 +130,7 @@ TEST(DateienMutation, NichtEndlicheZahlenWerdenBegrenztOderAbgelehnt)
     // An infinite upper bound has nowhere to go: the file is damaged.
     s.m_dDauerMax = HUGE_VAL;
     training.SetSakkaden(s);
-    const std::vector<uint8_t> bytes = Bytes(training);
+    const std::vector<uint8_t> bytes = Gespeichert(training);
     CTraining geladen;
     geladen.SetUmgebung(&umgebung);
     CArchive ein(bytes, "/daten/unendlich.lmt");

@@ -3,6 +3,8 @@
 // abort.
 #include <gtest/gtest.h>
 
+#include "support/sanitizer.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -65,14 +67,6 @@ TEST(Grenzen, DurchgaengeUndElementeSindBegrenzt)
     EXPECT_EQ(u.training.GetExploration().m_nSpalten, 10'000);
     EXPECT_EQ(u.training.GetExploration().m_nZellenZeilen, 100);
 }
-
-#if defined(__SANITIZE_ADDRESS__)
-#define LUMETRA_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define LUMETRA_ASAN 1
-#endif
-#endif
 
 // A saccade run of a million trials in an address space 40 MB larger than
 // what is in use: the run's lists need more than twice that. 0 when it ends

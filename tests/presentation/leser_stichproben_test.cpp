@@ -6,6 +6,8 @@
 // minutes.
 #include <gtest/gtest.h>
 
+#include "support/gespeichert.h"
+
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -21,14 +23,6 @@
 #include "workplace/umgebung.h"
 
 namespace {
-
-template <class TModell>
-std::vector<uint8_t> Bytes(TModell& m)
-{
-    CArchive aus;
-    m.Serialize(aus);
-    return aus.GetBytes();
-}
 
 using Leser = std::function<int(const std::vector<uint8_t>&)>;
 
@@ -65,7 +59,7 @@ bool Teilmenge(const std::set<int>& a, const std::set<int>& b)
     return std::includes(b.begin(), b.end(), a.begin(), a.end());
 }
 
-std::vector<uint8_t> AlsBytes(const uint8_t* p, size_t n) { return {p, p + n}; }
+std::vector<uint8_t> AlsGespeichert(const uint8_t* p, size_t n) { return {p, p + n}; }
 
 } // namespace
 
@@ -91,8 +85,8 @@ TEST(LeserStichproben, ModelleUmgebungUndProfil)
     auto leser = [](int (*f)(const uint8_t*, size_t)) {
         return [f](const std::vector<uint8_t>& v) { return f(v.data(), v.size()); };
     };
-    for (auto [bytes, lies] : {std::pair{Bytes(training), leser(LiesTraining)}, {Bytes(test), leser(LiesTest)},
-                               {Bytes(u), leser(LiesUmgebung)}, {Bytes(profil), leser(LiesProfil)}}) {
+    for (auto [bytes, lies] : {std::pair{Gespeichert(training), leser(LiesTraining)}, {Gespeichert(test), leser(LiesTest)},
+                               {Gespeichert(u), leser(LiesUmgebung)}, {Gespeichert(profil), leser(LiesProfil)}}) {
         ASSERT_EQ(lies(bytes), 0);
         const std::set<int> codes = Stichproben(bytes, lies);
         EXPECT_TRUE(Teilmenge(codes, datei)) << *codes.rbegin();
@@ -110,7 +104,7 @@ TEST(LeserStichproben, BitmapUndText)
     EXPECT_TRUE(Teilmenge(Stichproben(bmp, bild), bmpCodes));
 
     const char text[] = "Überschrift\r\nEin Absatz mit Umlauten: äöüß, und ein Wort-mit-Bindestrichen.\r\nEnde";
-    const auto txt = AlsBytes(reinterpret_cast<const uint8_t*>(text), sizeof text - 1);
+    const auto txt = AlsGespeichert(reinterpret_cast<const uint8_t*>(text), sizeof text - 1);
     const Leser lies = [&](const std::vector<uint8_t>& v) { return LiesText(v.data(), v.size(), ordner); };
     ASSERT_EQ(lies(txt), 0);
     for (int code : Stichproben(txt, lies))

@@ -5,13 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define LUMETRA_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define LUMETRA_ASAN 1
-#endif
-#endif
+#include "support/sanitizer.h"
 
 #ifdef LUMETRA_ASAN
 // System libraries keep blocks until the process ends: fontconfig (Qt's font
