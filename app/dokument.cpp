@@ -15,7 +15,7 @@
 #include "platform/archiv.h"
 #include "platform/meldung.h"
 #include "platform/pfad.h"
-#include "platform/qt/qt_datei.h"
+#include "platform/datei.h"
 
 // ---- CFormAnsicht
 

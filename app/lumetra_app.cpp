@@ -26,7 +26,7 @@
 #include "presentation/rahmen.h"
 #include "workplace/dialogs/dateiauswahl.h"
 #include "platform/qt/modal.h"
-#include "platform/qt/qt_datei.h"
+#include "platform/datei.h"
 #include "platform/qt/qt_einstellungen.h"
 #include "platform/qt/qt_meldung.h"
 

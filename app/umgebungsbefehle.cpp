@@ -7,7 +7,7 @@
 #include "platform/archiv.h"
 #include "platform/meldung.h"
 #include "platform/pfad.h"
-#include "platform/qt/qt_datei.h"
+#include "platform/datei.h"
 #include "workplace/dialogs/anordnungdlg.h"
 #include "workplace/dialogs/anzeigedlg.h"
 #include "workplace/dialogs/dateiverwaltungdlg.h"

@@ -1,5 +1,6 @@
-// Evaluating a test report of 400 trials (adjustment method, both
-// orientations) and drawing its deviation chart into the recording context.
+// Evaluating a test report of 400, 10,000 and 100,000 trials (adjustment
+// method, both orientations), alone and with its deviation chart drawn into
+// the recording context.
 
 #include <benchmark/benchmark.h>
 
@@ -15,7 +16,7 @@ struct CFall {
     CUmgebung umgebung;
     CTest test;
 
-    CFall()
+    explicit CFall(int n)
     {
         CAnzeigeOptionen o = profil.GetAnzeigeOptionen();
         o.SetEinheit(0x0002 | 0x0200);
@@ -30,36 +31,48 @@ struct CFall {
         l.m_nVLaengeStufen = 1;
         l.m_nVPositionStufen = 1;
         l.m_nVTrennStufen = 1;
-        l.m_nWiederholungen = 4;
+        l.m_nWiederholungen = n / 100;
         test.SetLinien(l);
         CTestBericht b;
         b.m_dwTestFlags = 0x1 | 0x10 | 0x40 | 0x80;
-        b.SetAnzahlReize(400);
-        for (int s = 0; s < 400; ++s) {
+        b.SetAnzahlReize(n);
+        for (int s = 0; s < n; ++s) {
             const int breite = 100 + 40 * (s % 5), x = 200 + 150 * ((s / 25) % 4);
             b.SetRechteck1(s, RECT{x, 380, x + breite, 388});
             b.SetRechteck2(s, RECT{x + breite / 2 + s % 13 - 6, 300, x + breite / 2 + s % 13 - 2, 500});
             b.SetRechteck3(s, RECT{500, 384 + s % 7, 504, 388 + s % 7});
             b.SetRechteck4(s, RECT{x + breite / 3, 370, x + breite / 3 + 4, 398});
-            b.SetZeit(s, 1500 + 7 * s);
+            b.SetZeit(s, 1500 + 7 * (s % 1000));
         }
         test.SetBericht(0, b);
     }
 };
 
-void BM_TestberichtAuswertenUndZeichnen(benchmark::State& state)
+void BM_TestberichtAuswerten(benchmark::State& state)
 {
-    CFall f;
-    CRecorderDC dc;
+    CFall f(static_cast<int>(state.range(0)));
     std::string zeit, h1, h2, v1, v2;
     for (auto _ : state) {
         f.test.GetBericht(0)->SetZeit(0, 1500);   // a changed report is evaluated anew
+        f.test.GetErgebnisText(zeit, h1, h2, v1, v2, 0);
+        benchmark::DoNotOptimize(zeit);
+    }
+}
+BENCHMARK(BM_TestberichtAuswerten)->Arg(400)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+void BM_TestberichtAuswertenUndZeichnen(benchmark::State& state)
+{
+    CFall f(static_cast<int>(state.range(0)));
+    CRecorderDC dc;
+    std::string zeit, h1, h2, v1, v2;
+    for (auto _ : state) {
+        f.test.GetBericht(0)->SetZeit(0, 1500);
         f.test.GetErgebnisText(zeit, h1, h2, v1, v2, 0);
         dc.Leeren();
         f.test.DiagrammZeichnen(0, &dc, RECT{0, 0, 800, 500}, nullptr, 0);
         benchmark::DoNotOptimize(dc.Eintraege().size());
     }
 }
-BENCHMARK(BM_TestberichtAuswertenUndZeichnen)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TestberichtAuswertenUndZeichnen)->Arg(400)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 } // namespace

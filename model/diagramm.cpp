@@ -173,7 +173,7 @@ void CDiagramm::SetXBereich(double min, double max, int ticks, int dezimalen)
 {
     m_XMin = Endlich(min);
     m_XMax = std::isfinite(max) && max >= m_XMin ? max : m_XMin;
-    m_XTicks = ticks > 1 && m_XMax > m_XMin ? ticks : 1;
+    m_XTicks = ticks > 1 && m_XMax > m_XMin ? std::min(ticks, kTicksMax) : 1;
     m_XDezimalen = std::max(dezimalen, 0);
 }
 
@@ -181,7 +181,7 @@ void CDiagramm::SetYBereich(double min, double max, int ticks, int dezimalen)
 {
     m_YMin = Endlich(min);
     m_YMax = std::isfinite(max) && max >= m_YMin ? max : m_YMin;
-    m_YTicks = ticks > 1 && m_YMax > m_YMin ? ticks : 1;
+    m_YTicks = ticks > 1 && m_YMax > m_YMin ? std::min(ticks, kTicksMax) : 1;
     m_YDezimalen = std::max(dezimalen, 0);
 }
 

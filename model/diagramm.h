@@ -11,6 +11,10 @@
 // blank in the given font, so one chart serves screen and paper alike.
 class CDiagramm {
 public:
+    // More ticks than this cannot be told apart on an axis; a count read
+    // from a file (grid columns) is cut down to it.
+    static constexpr int kTicksMax = 101;
+
     CDiagramm();
     virtual ~CDiagramm();
     CDiagramm(const CDiagramm&) = delete;

@@ -34,7 +34,7 @@ void BegrenzeHGMuster(CHGMuster& r, const CUmgebung* u)
 {
     BegrenzeAnteil(r.m_dZyklusbreite);
     if (r.m_dElementbreite > r.m_dZyklusbreite) r.m_dElementbreite = r.m_dZyklusbreite;
-    if (r.m_dElementbreite < 0.0) r.m_dElementbreite = 0.0;
+    if (!(r.m_dElementbreite >= 0.0)) r.m_dElementbreite = 0.0;
 
     // Square elements: as many pixel rows as the width has columns.
     if (u)
@@ -67,11 +67,15 @@ void BegrenzeHGMuster(CHGMuster& r, const CUmgebung* u)
     if (r.m_nZeilen <= 1) r.m_nZeilen = 1;
     if (r.m_nSpalten <= 1) r.m_nSpalten = 1;
     if (r.m_nAnzahl <= 1) r.m_nAnzahl = 1;
+    BegrenzeAnzahl(r.m_nZeilen, kRasterMax);
+    BegrenzeAnzahl(r.m_nSpalten, kRasterMax);
+    BegrenzeAnzahl(r.m_nAnzahl, kElementeMax);
     r.m_strName = MusterName(r);
 }
 
 double BegrenzeGeschwindigkeit(double v, double zyklusbreite)
 {
+    if (std::isnan(v)) return 0.0;
     double betrag = std::fabs(v);
     if (betrag / 10.0 > zyklusbreite / 2.0) betrag = zyklusbreite / 2.0 * 10.0;
     return v < 0.0 ? -betrag : betrag;

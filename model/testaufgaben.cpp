@@ -1,5 +1,7 @@
 #include "model/testaufgaben.h"
 
+#include "model/begrenzung.h"
+
 #include <climits>
 
 CLinien::CLinien()
@@ -61,9 +63,9 @@ void AblaufBegrenzen(int32_t& verfahren, int32_t& modus, double& von, double& bi
         verfahren = VERFAHREN_HERSTELLUNG;
     if (modus < 0 || modus > 1)
         modus = 0;
-    if (von < 0.0)
+    if (!(von >= 0.0))
         von = 0.0;
-    if (bis < von)
+    if (!(bis >= von))
         bis = von;
     if (orientierung < 1 || orientierung > 3)
         orientierung = 1;
@@ -73,7 +75,7 @@ void GeschwindigkeitBegrenzen(double& v, double grenze)
 {
     if (v > grenze)
         v = grenze;
-    if (v < 0.0)
+    if (!(v >= 0.0))
         v = 0.0;
 }
 
@@ -83,6 +85,8 @@ void StufenBegrenzen(int32_t& stufen, double von, double& bis, bool mindestensZw
 {
     if (stufen < 1)
         stufen = 1;
+    if (stufen > kDurchgaengeMax)
+        stufen = kDurchgaengeMax;
     if (mindestensZwei && stufen < 2)
         stufen = 2;
     if (stufen == 1)
@@ -91,11 +95,11 @@ void StufenBegrenzen(int32_t& stufen, double von, double& bis, bool mindestensZw
 
 void BereichBegrenzen(double& von, double& bis, double min, double max)
 {
-    if (von < min)
+    if (!(von >= min))
         von = min;
     if (von > max)
         von = max;
-    if (bis < von)
+    if (!(bis >= von))
         bis = von;
     if (bis > max)
         bis = max;
@@ -152,7 +156,7 @@ void LinienBegrenzen(CLinien& l)
     GeschwindigkeitBegrenzen(l.m_dGeschwindigkeit, 120.0);
     const bool konstant = l.m_nVerfahren == VERFAHREN_KONSTANT;
 
-    if (l.m_dHDicke < 0.0)
+    if (!(l.m_dHDicke >= 0.0))
         l.m_dHDicke = 0.0;
     StufenBegrenzen(l.m_nHPositionStufen, l.m_dHPositionVon, l.m_dHPositionBis);
     StufenBegrenzen(l.m_nHLaengeStufen, l.m_dHLaengeVon, l.m_dHLaengeBis);
@@ -163,7 +167,7 @@ void LinienBegrenzen(CLinien& l)
     BereichBegrenzen(l.m_dHPositionVon, l.m_dHPositionBis, -h, h);
     BereichBegrenzen(l.m_dHTrennVon, l.m_dHTrennBis, -0.5, 0.5);
 
-    if (l.m_dVDicke < 0.0)
+    if (!(l.m_dVDicke >= 0.0))
         l.m_dVDicke = 0.0;
     StufenBegrenzen(l.m_nVPositionStufen, l.m_dVPositionVon, l.m_dVPositionBis);
     StufenBegrenzen(l.m_nVLaengeStufen, l.m_dVLaengeVon, l.m_dVLaengeBis);
@@ -179,6 +183,8 @@ void LinienBegrenzen(CLinien& l)
                                         l.m_nVPositionStufen, l.m_nVTrennStufen});
     if (l.m_nWiederholungen < 1)
         l.m_nWiederholungen = 1;
+    if (l.m_nWiederholungen > kDurchgaengeMax)
+        l.m_nWiederholungen = kDurchgaengeMax;
     l.m_nStartDurchgang = StartDurchgangBegrenzen(l.m_nStartDurchgang, l.m_nPermutationen);
 }
 
@@ -208,16 +214,16 @@ void LaengenBegrenzen(CLaengen& l)
             von = -p;
         if (von > -w)
             von = -w;
-        if (bis < von)
+        if (!(bis >= von))
             bis = von;
         if (bis > -w)
             bis = -w;
     } else {
-        if (von < w)
+        if (!(von >= w))
             von = w;
         if (von > p)
             von = p;
-        if (bis < von)
+        if (!(bis >= von))
             bis = von;
         if (bis > p)
             bis = p;
@@ -239,6 +245,8 @@ void LaengenBegrenzen(CLaengen& l)
                                         l.m_nBspHoeheStufen, l.m_nTestHoeheStufen});
     if (l.m_nWiederholungen < 1)
         l.m_nWiederholungen = 1;
+    if (l.m_nWiederholungen > kDurchgaengeMax)
+        l.m_nWiederholungen = kDurchgaengeMax;
     l.m_uStartDurchgang = StartDurchgangBegrenzen(l.m_uStartDurchgang, l.m_nPermutationen);
 }
 

@@ -28,13 +28,14 @@ enum Art { HGroesse, VGroesse, HPosition, VPosition, HAbweichung, VAbweichung };
 bool IstAbweichung(Art a) { return a == HAbweichung || a == VAbweichung; }
 bool IstVertikal(Art a) { return a == VGroesse || a == VPosition || a == VAbweichung; }
 
-// Centre and size of a pixel rectangle in parts of the display.
+// Centre and size of a pixel rectangle in parts of the display. The edges
+// come from the file, so sums and differences are taken in double.
 struct CMass {
     const CUmgebung& u;
-    double cx(RECT r) const { return u.InAnteilX(r.left + r.right, kPixel) / 2.0 - 0.5; }
-    double cy(RECT r) const { return -(u.InAnteilY(r.top + r.bottom, kPixel) / 2.0 - 0.5); }
-    double w(RECT r) const { return u.InAnteilX(r.right - r.left, kPixel); }
-    double h(RECT r) const { return u.InAnteilY(r.bottom - r.top, kPixel); }
+    double cx(RECT r) const { return u.InAnteilX(double(r.left) + r.right, kPixel) / 2.0 - 0.5; }
+    double cy(RECT r) const { return -(u.InAnteilY(double(r.top) + r.bottom, kPixel) / 2.0 - 0.5); }
+    double w(RECT r) const { return u.InAnteilX(double(r.right) - r.left, kPixel); }
+    double h(RECT r) const { return u.InAnteilY(double(r.bottom) - r.top, kPixel); }
 };
 
 struct CFaktoren {

@@ -131,17 +131,35 @@ int CTest::Laden(CArchive& ar)
         }
     }
 
-    // Complete: apply in the order the setters depend on each other. The
+    // Complete: clamp in the order the setters depend on each other. The
     // pattern re-applies the task with the motion still held from before.
-    SetTestart(art);
-    SetLinien(linien);
-    SetLaengen(laengen);
-    SetHGAufgabe(aufgabe);
-    SetHGMuster(muster);
-    m_HGBewegung = bewegung;
-    m_Farben = farben;
+    CTest neu;
+    neu.m_pUmgebung = m_pUmgebung;
+    neu.m_HGBewegung = m_HGBewegung;
+    neu.SetTestart(art);
+    neu.SetLinien(linien);
+    neu.SetLaengen(laengen);
+    neu.SetHGAufgabe(aufgabe);
+    neu.SetHGMuster(muster);
+    neu.m_HGBewegung = bewegung;
+    neu.m_Farben = farben;
+    neu.m_Berichte.Tausche(berichte);
+    // What the clamps left not finite lies in a field without a range: damage.
+    CArchive probe;
+    neu.Speichern(probe);
+    if (probe.GetNichtEndlich() != 0)
+        return MeldeBeschaedigt(kKopf.praefix + pfad);
+
+    m_nTestart = neu.m_nTestart;
+    m_strTestartName = neu.m_strTestartName;
+    m_Linien = neu.m_Linien;
+    m_Laengen = neu.m_Laengen;
+    m_HGAufgabe = neu.m_HGAufgabe;
+    m_HGMuster = neu.m_HGMuster;
+    m_HGBewegung = neu.m_HGBewegung;
+    m_Farben = neu.m_Farben;
     BerichteZuruecksetzen();
-    m_Berichte.Tausche(berichte);
+    m_Berichte.Tausche(neu.m_Berichte);
     m_strPfad = pfad;
     return DATEI_GELADEN;
 }

@@ -76,8 +76,8 @@ static void BegrenzeSchritt(int& min, int& max, int anzahl)
 // character raise the picture height before both are cut to the display.
 static void BegrenzeBildgroessen(double& zeichen, double& breite, double& hoehe)
 {
-    if (zeichen < 0.0) zeichen = 0.0;
-    if (hoehe < zeichen) hoehe = zeichen;
+    if (!(zeichen >= 0.0)) zeichen = 0.0;
+    if (!(hoehe >= zeichen)) hoehe = zeichen;
     BegrenzeAnteil(breite);
     BegrenzeAnteil(hoehe);
     if (zeichen > hoehe) zeichen = hoehe;
@@ -89,8 +89,11 @@ void CTraining::SetSakkaden(CSakkaden r)
     BegrenzeUntenOben(r.m_dDauerMin, r.m_dDauerMax, 0.0);
     BegrenzeUntenOben(r.m_dPauseMin, r.m_dPauseMax, 0.0);
     BegrenzeReizauswahl(r.m_nZielliste, r.m_nZielVon, r.m_nZielBis, m_pUmgebung, false);
+    BegrenzeAnzahl(r.m_nDurchgaenge, kDurchgaengeMax);
     if (r.m_nZeilen < 1) r.m_nZeilen = 1;
     if (r.m_nSpalten < 1) r.m_nSpalten = 1;
+    BegrenzeAnzahl(r.m_nZeilen, kRasterMax);
+    BegrenzeAnzahl(r.m_nSpalten, kRasterMax);
     BegrenzeSchritt(r.m_nSchrittXMin, r.m_nSchrittXMax, r.m_nSpalten);
     BegrenzeSchritt(r.m_nSchrittYMin, r.m_nSchrittYMax, r.m_nZeilen);
     BegrenzeBildgroessen(r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe);
@@ -109,12 +112,18 @@ void CTraining::SetExploration(CExploration r)
         r.m_nAnordnung = 0;
     BegrenzeReizauswahl(r.m_nZielliste, r.m_nZielVon, r.m_nZielBis, m_pUmgebung, false);
     BegrenzeReizauswahl(r.m_nDistraktorliste, r.m_nDistraktorVon, r.m_nDistraktorBis, m_pUmgebung, true);
+    BegrenzeAnzahl(r.m_nZellenZeilen, kZellenMax);
+    BegrenzeAnzahl(r.m_nZellenSpalten, kZellenMax);
+    BegrenzeAnzahl(r.m_nZeilen, kRasterMax);
+    BegrenzeAnzahl(r.m_nSpalten, kRasterMax);
+    BegrenzeAnzahl(r.m_nAnzahl, kElementeMax);
+    BegrenzeAnzahl(r.m_nHaeufigkeit, kElementeMax);
     BegrenzeBildgroessen(r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe);
     CDRechteck& f = r.m_Freiflaeche;
-    if (f.left < -0.5) f.left = -0.5;
-    if (f.right > 0.5) f.right = 0.5;
-    if (f.bottom < -0.5) f.bottom = -0.5;
-    if (f.top > 0.5) f.top = 0.5;
+    if (!(f.left >= -0.5)) f.left = -0.5;
+    if (!(f.right <= 0.5)) f.right = 0.5;
+    if (!(f.bottom >= -0.5)) f.bottom = -0.5;
+    if (!(f.top <= 0.5)) f.top = 0.5;
     if (f.left > f.right) f.left = f.right;
     if (f.bottom > f.top) f.bottom = f.top;
     m_Exploration = r;
@@ -125,7 +134,7 @@ void CTraining::SetExploration(CExploration r)
 static void BegrenzeSchrift(LOGFONT& lf, double& groesse, const CUmgebung* u)
 {
     const double kleinste = u ? u->InAnteilY(1.0, 8) : 0.0;
-    if (u && groesse < kleinste) groesse = kleinste;
+    if (u && !(groesse >= kleinste)) groesse = kleinste;
     lf.lfWeight = lf.lfWeight >= 550 ? 700 : 400;
     lf.lfStrikeOut = 0;
     if (!u) return;
@@ -140,7 +149,7 @@ static void BegrenzeSchrift(LOGFONT& lf, double& groesse, const CUmgebung* u)
 
 void CTraining::SetText(CText r)
 {
-    if (r.m_dZeilenabstand < 1.0) r.m_dZeilenabstand = 1.0;
+    if (!(r.m_dZeilenabstand >= 1.0)) r.m_dZeilenabstand = 1.0;
     BegrenzeSchrift(r.m_lfText, r.m_dTextgroesse, m_pUmgebung);
     BegrenzeSchrift(r.m_lfUeberschrift, r.m_dUeberschriftgroesse, m_pUmgebung);
     BegrenzeAnteil(r.m_dBildbreite);

@@ -1,9 +1,11 @@
 #include "platform/archiv.h"
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
+#include "platform/datei.h"
 #include "platform/pfad.h"
 #include "platform/win1252.h"
 
@@ -58,12 +60,7 @@ void CArchive::Close()
 {
     if (m_modus != store || m_pfad.empty())
         return;
-    std::ofstream datei(m_pfad, std::ios::binary | std::ios::trunc);
-    if (datei)
-        datei.write(reinterpret_cast<const char*>(m_daten.data()), static_cast<std::streamsize>(m_daten.size()));
-    if (datei)
-        datei.close();
-    if (!datei)
+    if (SchreibeDateiSicher(m_pfad, m_daten) != 0)
         throw CArchiveException(CArchiveException::Schreibfehler, m_pfad, "Datei kann nicht geschrieben werden");
 }
 
@@ -98,6 +95,8 @@ void CArchive::PruefeRest(uint64_t n) const
 
 CArchive& CArchive::operator<<(double v)
 {
+    if (!std::isfinite(v))
+        ++m_nNichtEndlich;
     uint64_t bits;
     std::memcpy(&bits, &v, 8);
     return Schreibe(bits, 8);
@@ -105,6 +104,8 @@ CArchive& CArchive::operator<<(double v)
 
 CArchive& CArchive::operator<<(float v)
 {
+    if (!std::isfinite(v))
+        ++m_nNichtEndlich;
     uint32_t bits;
     std::memcpy(&bits, &v, 4);
     return Schreibe(bits, 4);

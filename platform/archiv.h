@@ -77,6 +77,11 @@ public:
     void Write(const void* daten, size_t anzahl);
     void Read(void* daten, size_t anzahl);
 
+    // How many doubles stored so far were not finite (NaN or infinite).
+    // Loaders store what they read once more to find fields that no clamp
+    // brought into a range.
+    size_t GetNichtEndlich() const { return m_nNichtEndlich; }
+
     // Throws a short-read exception unless n more bytes can be read; loaders
     // call it before allocating from a count read from the file.
     void PruefeRest(uint64_t n) const;
@@ -90,4 +95,5 @@ private:
     std::string m_pfad;
     std::vector<uint8_t> m_daten;
     size_t m_pos = 0;
+    size_t m_nNichtEndlich = 0;
 };

@@ -15,11 +15,6 @@ namespace {
 
 constexpr uint32_t WEISS = 0xFFFFFF, MAGENTA = 0xFF00FF, SCHWARZ = 0x000000;
 
-// Pictures larger than this are refused as a surface that cannot be made;
-// a hostile size field must not make us allocate gigabytes.
-constexpr int64_t MAX_SEITE = 16384;
-constexpr int64_t MAX_PIXEL = int64_t(1) << 25;
-
 uint16_t Lese16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
 uint32_t Lese32(const uint8_t* p)
 {
@@ -160,11 +155,16 @@ int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, cons
     // The pixels start at the offset the file names, or directly behind the
     // colour table when the offset points into the headers.
     const int64_t hoehe = hoeheFeld < 0 ? -hoeheFeld : hoeheFeld;
-    if (breite < 1 || hoehe < 1 || breite > MAX_SEITE || hoehe > MAX_SEITE || breite * hoehe > MAX_PIXEL)
-        return BMP_OBERFLAECHE;
+    if (breite < 1 || hoehe < 1 || breite > BMP_MAX_SEITE || hoehe > BMP_MAX_SEITE
+        || breite * hoehe > BMP_MAX_PIXEL)
+        return BMP_GROESSE;
     const int64_t tabellenEnde = tabellenAnfang + 4 * n;
     const int64_t anfang = int64_t(pixelOffset) >= tabellenEnde ? int64_t(pixelOffset) : tabellenEnde;
     const int64_t zeilenLaenge = ((breite * bits + 31) / 32) * 4;
+    // A header may claim more pixels than the file holds: nothing is
+    // allocated for data that is not there.
+    if (anfang > datei.laenge || zeilenLaenge * hoehe > datei.laenge - anfang)
+        return BMP_LESEN;
     std::vector<uint8_t> pixel(size_t(zeilenLaenge * hoehe));
     if (!datei.Lesen(anfang, zeilenLaenge * hoehe, pixel.data()))
         return BMP_LESEN;
@@ -391,12 +391,21 @@ void BmpFehlerMelden(int ergebnis, const std::string& pfad, int& fehler, std::st
         : ergebnis == BMP_OEFFNEN                  ? "Fehler beim Öffnen der Datei %s.\n"
         : ergebnis == BMP_LESEN                    ? "Fehler beim Lesen der Datei %s.\n"
         : ergebnis == BMP_FORMAT                   ? "Die Datei %s ist keine lesbare Bitmap-Datei.\n"
-                                                   : nullptr;
-    if (dateiFehler) {
-        const std::string muster(dateiFehler);
+        : ergebnis == BMP_GROESSE
+            ? "Das Bild der Datei %s ist leer oder zu groß: erlaubt sind 1 bis 16384 Bildpunkte in Breite "
+              "und Höhe und höchstens 33554432 Bildpunkte insgesamt.\n"
+            : nullptr;
+    auto mitPfad = [&pfad](const std::string& muster) {
         const size_t stelle = muster.find("%s");
+        return muster.substr(0, stelle) + pfad::Anzeige(pfad) + muster.substr(stelle + 2);
+    };
+    if (dateiFehler) {
         fehler = 0x300;
-        text += muster.substr(0, stelle) + pfad::Anzeige(pfad) + muster.substr(stelle + 2);
+        text += mitPfad(dateiFehler);
+    } else if (ergebnis == BMP_OBERFLAECHE) {
+        fehler = 10;
+        text = mitPfad("Fehler beim Erstellen der Vordergrundbilder: Für das Bild der Datei %s ist nicht "
+                       "genug Speicher frei.\n");
     } else if (ergebnis == BMP_INTERN) {
         fehler = 10;
         text = "Interner Fehler beim Erstellen der Vordergrundbilder.\n";

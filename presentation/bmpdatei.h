@@ -6,6 +6,7 @@
 #include "platform/display/ddraw.h"
 #include "platform/draw/dc.h"
 
+#include <cstdint>
 #include <string>
 
 // Fixed entries of the run's palette that pictures must respect.
@@ -35,8 +36,14 @@ enum : int {
     BMP_FORMAT = 0x208,
     BMP_INTERN = 0x1000,
     BMP_OBERFLAECHE = 0x2000,
+    BMP_GROESSE = 0x2001,   // width or height 0, or beyond the limits below: no surface is made
     BMP_SPERREN = 0x4000,
 };
+
+// Pictures larger than this are refused (BMP_GROESSE): a hostile size field
+// must not make us allocate gigabytes.
+constexpr int64_t BMP_MAX_SEITE = 16384;
+constexpr int64_t BMP_MAX_PIXEL = int64_t(1) << 25;
 
 // Loads a bitmap file (1, 4, 8 or 24 bits) into a new system-memory surface
 // of its own size. Black, white and magenta take fixed entries by flags; the

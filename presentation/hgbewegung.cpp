@@ -4,11 +4,16 @@
 #include "platform/crt.h"
 #include "workplace/umgebung.h"
 
+#include <algorithm>
 #include <cmath>
 
 int64_t InMillisekunden(double sekunden)
 {
-    return static_cast<int64_t>(std::trunc(sekunden * 1000.0 + 0.5));
+    // About 31 years: longer than any run, and sums and differences of such
+    // times, also in the stopwatch's nanoseconds, stay far inside int64.
+    constexpr double kGrenze = 1e12;
+    const double ms = std::trunc(sekunden * 1000.0 + 0.5);
+    return std::isnan(ms) ? 0 : static_cast<int64_t>(std::clamp(ms, -kGrenze, kGrenze));
 }
 
 int64_t ZufallsZeit(int64_t min, int64_t max)
@@ -51,7 +56,7 @@ double HGSchrittBetrag(double geschwindigkeit, double zyklusbreite, const CUmgeb
     double s = bildfrequenz ? umgebung.AnteilInPixelXUngerundet(v) / double(bildfrequenz) : 0.0;
     if (s > 0.5)
         s = std::trunc(s * 2.0 + 0.5) / 2.0;
-    return s;
+    return std::isfinite(s) ? s : 0.0;
 }
 
 CHGSchritte HGSchritteBerechnen(const CHGMuster& muster, const CHGBewegung& bewegung,
@@ -108,6 +113,12 @@ double HGPositionWeiter(double position, double schritt, int periode, int* versa
     }
     position += schritt;
     const double p = periode;
+    // A step from a damaged record may be huge or not a number; one
+    // division then replaces subtractions that would never end.
+    if (!std::isfinite(position))
+        position = 0.0;
+    else if (position >= 2.0 * p || position < -p)
+        position = std::fmod(position, p);
     while (position >= p)
         position -= p;
     while (position < 0.0)

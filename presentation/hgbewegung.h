@@ -11,7 +11,8 @@ class CHGBewegung;
 class CHGAufgabe;
 class CUmgebung;
 
-// Whole milliseconds of a time in seconds, halves rounded up.
+// Whole milliseconds of a time in seconds, halves rounded up; saturated at
+// about 31 years either way, 0 for not a number.
 int64_t InMillisekunden(double sekunden);
 
 // A current time drawn from its bounds: min + rand() mod (max - min), or

@@ -1,5 +1,8 @@
 #include "presentation/praesentation.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "model/test.h"
 #include "model/training.h"
 #include "platform/crt.h"
@@ -81,7 +84,7 @@ int CPraesentation::TestDarbieten(CBenutzerprofil* profil, CUmgebung* umgebung, 
 
 int CPraesentation::Darbieten(bool test)
 {
-    if (InitDirectDraw() == 0) {
+    if (InitDirectDraw() == 0) try {
         // A test's renderers seed their own shuffles.
         if (!test) {
             const int64_t jetzt = crt::time();
@@ -102,6 +105,11 @@ int CPraesentation::Darbieten(bool test)
             }
             m_nFehler = test ? TestPraesentieren() : TrainingPraesentieren();
         }
+    } catch (const std::bad_alloc&) {
+        // A run that cannot get its memory ends like any other failed run.
+        m_nFehler = FEHLER_SPEICHER;
+    } catch (const std::length_error&) {
+        m_nFehler = FEHLER_SPEICHER;
     }
     switch (m_nFehler) {
     case FEHLER_COM:

@@ -19,7 +19,14 @@ double FaktorWert(const CTestFaktor& f, int i)
     return f.bAufsteigend ? f.dVon + spanne * anteil : f.dBis - spanne * anteil;
 }
 
-LONG PixelRunden(double v) { return LONG(std::trunc(v + 0.5)); }
+// Saturates far beyond any display, so that sums and differences of two
+// coordinates stay inside LONG; not a number gives 0.
+LONG PixelRunden(double v)
+{
+    constexpr double kGrenze = 1e9;
+    const double r = std::trunc(v + 0.5);
+    return std::isnan(r) ? 0 : LONG(std::clamp(r, -kGrenze, kGrenze));
+}
 
 int64_t Drehung(int64_t start, bool ohneVorzeichen, int64_t reize)
 {

@@ -1,7 +1,9 @@
 #include "workplace/datentabelle.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
+#include <numeric>
 #include <utility>
 
 // ---- CDatenreihe ----
@@ -184,15 +186,6 @@ void CDatenreihe::Loesche()
 {
     std::fill(m_werte.begin(), m_werte.end(), 0.0);
     std::fill(m_status.begin(), m_status.end(), 0u);
-    m_cache = 0;
-}
-
-void CDatenreihe::Tausche(int i, int j)
-{
-    std::swap(m_werte[i], m_werte[j]);
-    int si = GetStatus(i);
-    SetStatus(i, GetStatus(j));
-    SetStatus(j, si);
     m_cache = 0;
 }
 
@@ -428,25 +421,85 @@ void CDatentabelle::LoescheWerte()
             m_spalten[s]->Loesche();
 }
 
-void CDatentabelle::TauscheZeilen(int i, int j)
+// Row z takes the old row reihenfolge[z] in every column.
+void CDatentabelle::OrdneZeilen(const std::vector<int>& reihenfolge)
 {
-    for (int s = 0; s < m_anzahlSpalten; ++s)
-        if (m_spalten[s])
-            m_spalten[s]->Tausche(i, j);
+    std::vector<double> werte;
+    std::vector<int> status;
+    for (int s = 0; s < m_anzahlSpalten; ++s) {
+        CDatenreihe* spalte = m_spalten[s].get();
+        if (!spalte)
+            continue;
+        const int n = std::min(spalte->m_anzahl, static_cast<int>(reihenfolge.size()));
+        werte.resize(static_cast<size_t>(n));
+        status.resize(static_cast<size_t>(n));
+        for (int z = 0; z < n; ++z) {
+            const int alt = reihenfolge[static_cast<size_t>(z)];
+            werte[z] = alt < spalte->m_anzahl ? spalte->m_werte[alt] : 0.0;
+            status[z] = alt < spalte->m_anzahl ? spalte->GetStatus(alt) : 0;
+        }
+        for (int z = 0; z < n; ++z) {
+            spalte->m_werte[z] = werte[z];
+            spalte->SetStatus(z, status[z]);
+        }
+        spalte->m_cache = 0;
+    }
+}
+
+namespace {
+
+// One key of every row, read once: present values ascending, a present
+// value that is not a number after them, missing values last.
+struct CSchluesselspalte {
+    std::vector<double> werte;
+    std::vector<uint8_t> rang; // 0 a number, 1 not a number, 2 missing
+
+    CSchluesselspalte(const CDatenreihe& spalte, int zeilen)
+        : werte(static_cast<size_t>(zeilen)), rang(static_cast<size_t>(zeilen))
+    {
+        for (int z = 0; z < zeilen; ++z) {
+            const int status = spalte.GetWert(z, &werte[z]);
+            rang[z] = !status ? 2 : (std::isnan(werte[z]) ? 1 : 0);
+        }
+    }
+    // -1 when row a goes first, 1 when row b does, 0 when this key ties them.
+    int Vergleiche(int a, int b) const
+    {
+        if (rang[a] != rang[b])
+            return rang[a] < rang[b] ? -1 : 1;
+        if (rang[a] != 0 || werte[a] == werte[b])
+            return 0;
+        return werte[a] < werte[b] ? -1 : 1;
+    }
+};
+
+} // namespace
+
+// A stable merge sort of the row numbers: rows equal in every key keep their
+// order, and n rows take n log n comparisons.
+void CDatentabelle::SortiereNachSchluesselspalten(const std::vector<int>& wichtigsteZuerst)
+{
+    std::vector<CSchluesselspalte> schluessel;
+    for (int s : wichtigsteZuerst)
+        if (const CDatenreihe* spalte = m_spalten[s].get())
+            schluessel.emplace_back(*spalte, m_anzahlZeilen);
+    if (schluessel.empty() || m_anzahlZeilen < 2)
+        return;
+    std::vector<int> reihenfolge(static_cast<size_t>(m_anzahlZeilen));
+    std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
+    std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int a, int b) {
+        for (const CSchluesselspalte& k : schluessel)
+            if (const int v = k.Vergleiche(a, b))
+                return v < 0;
+        return false;
+    });
+    OrdneZeilen(reihenfolge);
 }
 
 void CDatentabelle::SortiereNachSpalte(int spalte)
 {
-    if (!Gueltig(spalte))
-        return;
-    const CDatenreihe& schluessel = *m_spalten[spalte];
-    for (int i = 0; i + 1 < m_anzahlZeilen; ++i)
-        for (int j = i + 1; j < m_anzahlZeilen; ++j) {
-            double vi, vj;
-            int si = schluessel.GetWert(i, &vi);
-            if (schluessel.GetWert(j, &vj) && (!si || vi > vj))
-                TauscheZeilen(i, j);
-        }
+    if (Gueltig(spalte))
+        SortiereNachSchluesselspalten({spalte});
 }
 
 std::vector<int> CDatentabelle::GueltigeSchluessel(const std::vector<int>& schluessel) const
@@ -464,22 +517,7 @@ void CDatentabelle::SortiereNachSchluesseln(const std::vector<int>& schluessel)
     std::reverse(reihenfolge.begin(), reihenfolge.end());
     if (reihenfolge.empty() || m_spalten.empty())
         return;
-    for (int i = 0; i + 1 < m_anzahlZeilen; ++i)
-        for (int j = i + 1; j < m_anzahlZeilen; ++j)
-            for (int s : reihenfolge) {
-                const CDatenreihe* spalte = m_spalten[s].get();
-                if (!spalte)
-                    continue;
-                double vi, vj;
-                int si = spalte->GetWert(i, &vi);
-                int sj = spalte->GetWert(j, &vj);
-                if ((si && !sj) || (si && sj && vi < vj))
-                    break;
-                if ((!si && sj) || (si && sj && vi > vj)) {
-                    TauscheZeilen(i, j);
-                    break;
-                }
-            }
+    SortiereNachSchluesselspalten(reihenfolge);
 }
 
 namespace {

@@ -50,8 +50,6 @@ private:
 
     int GetStatus(int i) const { return (m_status[i / 16] >> (2 * (i % 16))) & 3; }
     void SetStatus(int i, int status);
-    // Exchanges two entries as stored, without the factors.
-    void Tausche(int i, int j);
 
     static constexpr int kMittelGueltig = 1;
     static constexpr int kVarianzGueltig = 2;
@@ -115,7 +113,8 @@ public:
 
 private:
     bool Gueltig(int spalte) const;
-    void TauscheZeilen(int i, int j);
+    void OrdneZeilen(const std::vector<int>& reihenfolge);
+    void SortiereNachSchluesselspalten(const std::vector<int>& wichtigsteZuerst);
     std::vector<int> GueltigeSchluessel(const std::vector<int>& schluessel) const;
 
     std::vector<std::unique_ptr<CDatenreihe>> m_spalten; // capacity entries

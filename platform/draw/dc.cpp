@@ -1,19 +1,30 @@
 #include "platform/draw/dc.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <utility>
 
 namespace {
 
-// a * b / c rounded half away from zero, as the platform's MulDiv.
+// a * b / c rounded half away from zero, as the platform's MulDiv; a result
+// beyond int saturates.
 int MulDiv(int64_t a, int64_t b, int64_t c)
 {
     if (c == 0)
         return 0;
-    int64_t p = a * b;
-    bool negativ = (p < 0) != (c < 0);
-    int64_t q = (std::llabs(p) * 2 + std::llabs(c)) / (std::llabs(c) * 2);
-    return static_cast<int>(negativ ? -q : q);
+    const __int128 p = static_cast<__int128>(a) * b;
+    const bool negativ = (p < 0) != (c < 0);
+    const __int128 betragP = p < 0 ? -p : p, betragC = c < 0 ? -static_cast<__int128>(c) : c;
+    const __int128 q = (betragP * 2 + betragC) / (betragC * 2);
+    const __int128 r = negativ ? -q : q;
+    return static_cast<int>(std::clamp<__int128>(r, INT_MIN, INT_MAX));
+}
+
+// |v| without the overflow of |INT_MIN|.
+int Betrag(int v)
+{
+    return v == INT_MIN ? INT_MAX : std::abs(v);
 }
 
 } // namespace
@@ -135,8 +146,8 @@ void CDC::DPtoLP(RECT* r) const
 
 void CDC::DPtoLP(SIZE* s) const
 {
-    s->cx = MulDiv(s->cx, std::abs(m_fensterAusdehnung.cx), std::abs(m_sichtAusdehnung.cx));
-    s->cy = MulDiv(s->cy, std::abs(m_fensterAusdehnung.cy), std::abs(m_sichtAusdehnung.cy));
+    s->cx = MulDiv(s->cx, Betrag(m_fensterAusdehnung.cx), Betrag(m_sichtAusdehnung.cx));
+    s->cy = MulDiv(s->cy, Betrag(m_fensterAusdehnung.cy), Betrag(m_sichtAusdehnung.cy));
 }
 
 void CDC::HIMETRICtoLP(SIZE* s) const
@@ -148,12 +159,12 @@ void CDC::HIMETRICtoLP(SIZE* s) const
 
 int CDC::BreiteInGeraet(int logisch) const
 {
-    return std::abs(MulDiv(logisch, m_sichtAusdehnung.cx, m_fensterAusdehnung.cx));
+    return Betrag(MulDiv(logisch, m_sichtAusdehnung.cx, m_fensterAusdehnung.cx));
 }
 
 int CDC::HoeheInGeraet(int logisch) const
 {
-    return std::abs(MulDiv(logisch, m_sichtAusdehnung.cy, m_fensterAusdehnung.cy));
+    return Betrag(MulDiv(logisch, m_sichtAusdehnung.cy, m_fensterAusdehnung.cy));
 }
 
 int CDC::SchriftHoeheGeraet() const

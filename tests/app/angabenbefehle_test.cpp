@@ -180,7 +180,9 @@ TEST_F(AngabenbefehleTest, HintergrundOeffnetDieGewaehlteSeite)
     CLMTrainingView* ansicht = OeffneTraining();
     ASSERT_NE(ansicht, nullptr);
     const std::pair<int, int> faelle[] = {{32802, 0}, {32821, 1}, {32822, 2}};
-    for (const auto& [id, seite] : faelle) {
+    for (const auto& [id, s] : faelle) {
+        // A copy: clang 14 cannot capture a structured binding.
+        const int seite = s;
         Bearbeite([&, seite](QDialog& d) {
             auto& blatt = dynamic_cast<CHGSheet&>(d);
             EXPECT_EQ(d.windowTitle(), "Hintergrund ändern");

@@ -11,7 +11,7 @@
 
 #include "model/test.h"
 #include "platform/archiv.h"
-#include "platform/qt/qt_datei.h"
+#include "platform/datei.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
 #include "xvfb_umfeld.h"

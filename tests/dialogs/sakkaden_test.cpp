@@ -117,3 +117,12 @@ TEST_F(SakkadenSeite, FelderGehenDurchDenSetter)
     EXPECT_EQ(Text(seite, "bildhoehe"), "30,0");
     EXPECT_DOUBLE_EQ(training.GetSakkaden().m_dBildhoehe, 1.0);
 }
+
+// The page takes any integer; the record keeps the trial limit.
+TEST_F(SakkadenSeite, DurchgaengeHabenEineObergrenze)
+{
+    Oeffnen();
+    Tippe(seite, "durchgaenge", "1073741860");
+    EXPECT_EQ(training.GetSakkaden().m_nDurchgaenge, 1'000'000);
+    EXPECT_EQ(Text(seite, "durchgaenge"), "1000000");
+}

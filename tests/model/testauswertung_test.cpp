@@ -181,4 +181,24 @@ TEST(Testauswertung, NurVertikaleReizeUndKeineAntworten)
     EXPECT_TRUE(AlleKoordinatenVernuenftig(dc));
 }
 
+// Rectangles come from the file: edges at the end of the int range are
+// summed without overflow (the sanitizer build aborted here) and measure as
+// anywhere else.
+TEST(Testauswertung, RechteckeAmRandDesZahlenbereichs)
+{
+    CTestFall f(1);
+    CTestBericht b;
+    b.m_dwTestFlags = kLinien | kEinstellung | kHoriz;
+    b.SetAnzahlReize(1);
+    const LONG x = INT32_MAX - 400;
+    b.SetRechteck1(0, RECT{x, 380, x + 400, 388});
+    b.SetRechteck2(0, RECT{x + 218, 370, x + 222, 398});  // 20 pixels right of the centre
+    b.SetRechteck4(0, RECT{x + 198, 370, x + 202, 398});
+    b.SetZeit(0, 2000);
+    f.test.SetBericht(0, b);
+    std::string zeit, h1, h2, v1, v2;
+    ASSERT_EQ(f.test.GetErgebnisText(zeit, h1, h2, v1, v2, 0), 0);
+    EXPECT_EQ(h1, "5,0 %");
+}
+
 } // namespace

@@ -121,4 +121,16 @@ TEST(Trainingsauswertung, OhneReaktionenNichtsBerechnetKeinNaN)
     EXPECT_EQ(f.Bericht().m_Tabelle.GetAnzahlSpalten(), 0);
 }
 
+// Grid columns come from the file; a chart draws no more ticks than it can show.
+TEST(Trainingsauswertung, TicksAusDerDateiSindBegrenzt)
+{
+    CTrainingsFall f(4, 2, {112, 312, 512, 712}, {100, 200, 300, 400});
+    f.Bericht().m_nRasterSpalten = 0x7fffffff;
+    ASSERT_EQ(f.training.DiagrammErstellen(0, 0), 0);
+    EXPECT_EQ(f.Bericht().m_Diagramm.GetXTicks(), CDiagramm::kTicksMax);
+    // Built once, the same chart counts as current.
+    EXPECT_EQ(f.training.DiagrammErstellen(0, 0), 0);
+    EXPECT_EQ(f.Bericht().m_Diagramm.GetXTicks(), CDiagramm::kTicksMax);
+}
+
 } // namespace

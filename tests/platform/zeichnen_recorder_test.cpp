@@ -140,3 +140,19 @@ TEST(RecorderDC, BlocksatzUndMehrzeiligerText)
     EXPECT_EQ(dc.DrawText("Zeile\r\n", &r, DT_SINGLELINE), 20);
     EXPECT_EQ(dc.Texte().front(), "Zeile\r\nzwei");
 }
+
+// Font sizes come from files: the extremes saturate instead of overflowing.
+TEST(RecorderDC, ExtremeSchriftmasseSaettigen)
+{
+    CRecorderDC dc;
+    CFont font;
+    LOGFONT lf;
+    lf.lfHeight = INT32_MIN;
+    lf.lfWidth = INT32_MIN;
+    lf.lfFaceName = "Arial";
+    ASSERT_TRUE(font.CreateFontIndirect(&lf));
+    dc.SelectObject(&font);
+    const SIZE s = dc.GetTextExtent("abc");
+    EXPECT_EQ(s.cx, INT32_MAX);
+    EXPECT_EQ(s.cy, INT32_MAX);
+}

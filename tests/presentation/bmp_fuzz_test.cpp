@@ -7,6 +7,7 @@
 #include "testanzeige.h"
 
 #include <set>
+#include <sys/resource.h>
 
 using namespace testanzeige;
 
@@ -45,7 +46,7 @@ protected:
     }
     static const std::set<int>& Erlaubt()
     {
-        static const std::set<int> codes{0, 0x201, 0x206, 0x208, 0x1000, 0x2000, 0x4000};
+        static const std::set<int> codes{0, 0x201, 0x206, 0x208, 0x1000, 0x2000, 0x2001, 0x4000};
         return codes;
     }
 
@@ -119,10 +120,10 @@ TEST_F(BmpFeindlich, BekannteFaelle)
     EXPECT_EQ(Pruefen(d), 0x208);
     d = vorlage;
     Setze32(d, 18, 0);
-    EXPECT_EQ(Pruefen(d), 0x2000);
+    EXPECT_EQ(Pruefen(d), BMP_GROESSE);
     d = vorlage;
     Setze32(d, 22, 0x7FFFFFFF);
-    EXPECT_EQ(Pruefen(d), 0x2000);
+    EXPECT_EQ(Pruefen(d), BMP_GROESSE);
     d = vorlage;
     Setze32(d, 10, 0xFFFFFFF0);       // pixels beyond the file
     EXPECT_EQ(Pruefen(d), 0x206);
@@ -132,6 +133,36 @@ TEST_F(BmpFeindlich, BekannteFaelle)
     d = vorlage;
     Setze32(d, 10, 0);                // an offset into the headers: behind the table
     EXPECT_EQ(Pruefen(d), 0);
+}
+
+// A 54-byte file whose header claims 16384 x 2048 x 24 bits: refused as
+// short before 96 MB are allocated for pixels that are not there.
+TEST_F(BmpFeindlich, KurzeDateiMitGrossemKopfBelegtNichts)
+{
+    auto d = Bmp(24, 1, 1, {}, [](int, int) { return 0u; });
+    d.resize(54);
+    Setze32(d, 18, 16384);
+    Setze32(d, 22, 2048);
+    rusage vorher{}, nachher{};
+    getrusage(RUSAGE_SELF, &vorher);
+    EXPECT_EQ(Pruefen(d), BMP_LESEN);
+    getrusage(RUSAGE_SELF, &nachher);
+    EXPECT_LT(nachher.ru_maxrss - vorher.ru_maxrss, 32 * 1024) << "kB";
+}
+
+// The user learns which file and why.
+TEST(BmpMeldung, NenntDateiUndGrund)
+{
+    int fehler = 0;
+    std::string text = "Vorher.\n";
+    BmpFehlerMelden(BMP_GROESSE, "/bilder/riesig.bmp", fehler, text);
+    EXPECT_EQ(fehler, 0x300);
+    EXPECT_EQ(text, "Vorher.\nDas Bild der Datei /bilder/riesig.bmp ist leer oder zu groß: erlaubt sind 1 bis "
+                    "16384 Bildpunkte in Breite und Höhe und höchstens 33554432 Bildpunkte insgesamt.\n");
+    text.clear();
+    BmpFehlerMelden(BMP_OBERFLAECHE, "/bilder/gross.bmp", fehler, text);
+    EXPECT_EQ(fehler, 10);
+    EXPECT_NE(text.find("/bilder/gross.bmp"), std::string::npos) << text;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/draw/recorder/recorder_dc.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 CRecorderDC::CRecorderDC(const CGeraetDaten& geraet) : CDC(geraet) {}
@@ -136,5 +137,6 @@ TEXTMETRIC CRecorderDC::GeraetMetrik() const
 SIZE CRecorderDC::GeraetTextMass(const std::string& text) const
 {
     TEXTMETRIC tm = GeraetMetrik();
-    return {static_cast<int32_t>(ZeichenVon(text).size()) * tm.tmAveCharWidth, tm.tmHeight};
+    const int64_t breite = static_cast<int64_t>(ZeichenVon(text).size()) * tm.tmAveCharWidth;
+    return {static_cast<int32_t>(std::min<int64_t>(breite, INT32_MAX)), tm.tmHeight};
 }

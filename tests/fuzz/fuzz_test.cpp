@@ -1,0 +1,8 @@
+// libFuzzer target: the test reader on any bytes.
+#include "leser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
+{
+    LiesTest(daten, n);
+    return 0;
+}

@@ -1,0 +1,8 @@
+// libFuzzer target: the umgebung reader on any bytes.
+#include "leser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t n)
+{
+    LiesUmgebung(daten, n);
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+// Every reader of the program's files, called on bytes of any kind as the
+// program reads a file from disk. Shared by the fuzz targets (one per
+// reader, libFuzzer) and by the suite's seeded samples. Each answers the
+// reader's code; a model that loads must store again.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+int LiesTraining(const uint8_t* daten, size_t n);
+int LiesTest(const uint8_t* daten, size_t n);
+int LiesUmgebung(const uint8_t* daten, size_t n);
+int LiesProfil(const uint8_t* daten, size_t n);
+// Through a file in ordner: the bitmap reader and the text reader open paths.
+int LiesBitmap(const uint8_t* daten, size_t n, const std::string& ordner);
+int LiesText(const uint8_t* daten, size_t n, const std::string& ordner);

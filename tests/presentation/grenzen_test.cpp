@@ -1,0 +1,120 @@
+// Extreme numbers and counts from damaged files: the engine saturates,
+// clamps or ends with its own error, never with undefined behaviour or an
+// abort.
+#include <gtest/gtest.h>
+
+#include "support/sanitizer.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/resource.h>
+
+#include "laufumfeld.h"
+#include "presentation/hgbewegung.h"
+#include "presentation/testreize.h"
+
+TEST(Grenzen, ZeitenUndPixelSaettigen)
+{
+    EXPECT_EQ(InMillisekunden(1.5), 1500);
+    EXPECT_EQ(InMillisekunden(6e15), 1'000'000'000'000);
+    EXPECT_EQ(InMillisekunden(-HUGE_VAL), -1'000'000'000'000);
+    EXPECT_EQ(InMillisekunden(std::nan("")), 0);
+    // Sums of two such times, as the frame loop takes them, stay in range.
+    EXPECT_EQ((InMillisekunden(6e15) + InMillisekunden(6e15)) / 2, 1'000'000'000'000);
+
+    EXPECT_EQ(PixelRunden(2.5), 3);
+    EXPECT_EQ(PixelRunden(1e300), 1'000'000'000);
+    EXPECT_EQ(PixelRunden(-1e300), -1'000'000'000);
+    EXPECT_EQ(PixelRunden(std::nan("")), 0);
+}
+
+TEST(Grenzen, HintergrundbewegungMitRiesigemOderUngueltigemSchritt)
+{
+    int versatz = -1;
+    EXPECT_DOUBLE_EQ(HGPositionWeiter(10.0, 5.0, 100, &versatz), 15.0);
+    EXPECT_EQ(versatz, 15);
+    const double p = HGPositionWeiter(10.0, 1e300, 100, &versatz);
+    EXPECT_GE(p, 0.0);
+    EXPECT_LT(p, 100.0);
+    EXPECT_EQ(versatz, static_cast<int>(p));
+    EXPECT_EQ(HGPositionWeiter(10.0, std::nan(""), 100, &versatz), 0.0);
+    EXPECT_EQ(versatz, 0);
+    CUmgebung u;
+    EXPECT_EQ(HGSchrittBetrag(std::nan(""), 0.5, u, 60), 0.0);
+}
+
+// One flipped bit made 36 trials 1,073,741,860: the record keeps the limit.
+TEST(Grenzen, DurchgaengeUndElementeSindBegrenzt)
+{
+    CLaufUmfeld u;
+    CSakkaden s = u.training.GetSakkaden();
+    s.m_nDurchgaenge = 1'073'741'860;
+    u.training.SetSakkaden(s);
+    EXPECT_EQ(u.training.GetSakkaden().m_nDurchgaenge, 1'000'000);
+
+    CHGMuster m = u.training.GetHGMuster();
+    m.m_nArt = 20;
+    m.m_nVerteilung = 2;
+    m.m_nAnzahl = 2'000'000'000;
+    u.training.SetHGMuster(m);
+    EXPECT_EQ(u.training.GetHGMuster().m_nAnzahl, 100'000);
+
+    CExploration e = u.training.GetExploration();
+    e.m_nSpalten = 2'000'000'000;
+    e.m_nZellenZeilen = 2'000'000'000;
+    u.training.SetExploration(e);
+    EXPECT_EQ(u.training.GetExploration().m_nSpalten, 10'000);
+    EXPECT_EQ(u.training.GetExploration().m_nZellenZeilen, 100);
+}
+
+// A saccade run of a million trials in an address space 40 MB larger than
+// what is in use: the run's lists need more than twice that. 0 when it ends
+// with the engine's memory error.
+int LaufOhneSpeicher()
+{
+    CLaufUmfeld u;
+    CSakkaden s = u.training.GetSakkaden();
+    s.m_nDurchgaenge = 1'000'000;
+    u.training.SetSakkaden(s);
+    long seiten = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld", &seiten) != 1)
+            seiten = 0;
+        std::fclose(f);
+    }
+    const rlimit grenze{rlim_t(seiten) * 4096 + (40u << 20), RLIM_INFINITY};
+    setrlimit(RLIMIT_AS, &grenze);
+    CPraesentation p;
+    const int code = u.Darbieten(p);
+    return code == FEHLER_SPEICHER && p.m_strFehler == "Zuwenig Speicherplatz verfügbar.\n" ? 0 : 1;
+}
+
+// A run that cannot get its memory ends with the engine's error, never with an abort.
+TEST(Grenzen, LaufOhneSpeicherEndetMitFehler)
+{
+#ifdef LUMETRA_ASAN
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+#else
+    EXPECT_EXIT(std::exit(LaufOhneSpeicher()), ::testing::ExitedWithCode(0), "");
+#endif
+}
+
+// A random character pattern at the element limit prepares; before, 2e9
+// elements allocated 8 GB in the placement.
+TEST(Grenzen, ZufallsmusterMitHoechstzahlBereitetSichVor)
+{
+    CLaufUmfeld u;
+    u.training.SetAufgabenart(30);
+    CHGMuster m = u.training.GetHGMuster();
+    m.m_nArt = 20;
+    m.m_nVerteilung = 2;
+    m.m_dZyklusbreite = 1.0;
+    m.m_dElementbreite = 1.0 / 1024.0;  // random placement: no grid bounds the count
+    m.m_nAnzahl = 2'000'000'000;
+    u.training.SetHGMuster(m);
+    ASSERT_EQ(u.training.GetHGMuster().m_nAnzahl, 100'000);
+    CPraesentation p;
+    const int code = u.Vorbereiten(p);
+    EXPECT_EQ(code, 0) << p.m_strFehler;
+}
