@@ -14,6 +14,7 @@
 #include "app/dokument.h"
 #include "app/menues.h"
 #include "app/symbole.h"
+#include "workplace/dialogs/steuerflaeche.h"
 
 // ---- CStatusLeiste
 
@@ -30,7 +31,7 @@ CStatusLeiste::CStatusLeiste(QWidget* eltern) : QStatusBar(eltern)
     m_teil[0]->setText("Bereit");
     // The message pane shows a command's prompt while it is pointed at.
     connect(this, &QStatusBar::messageChanged, this,
-            [this](const QString& text) { m_teil[0]->setText(text.isEmpty() ? QString("Bereit") : text); });
+            [this](const QString& text) { SetzeText(0, text.isEmpty() ? QString("Bereit") : text); });
 }
 
 std::vector<int> CStatusLeiste::TeilGrenzen(int breite)
@@ -40,8 +41,17 @@ std::vector<int> CStatusLeiste::TeilGrenzen(int breite)
 
 void CStatusLeiste::SetzeText(int teil, const QString& text)
 {
-    if (teil >= 0 && teil < 3)
-        m_teil[teil]->setText(text);
+    if (teil < 0 || teil >= 3)
+        return;
+    m_teil[teil]->setText(text);
+    Einpassen(teil);
+}
+
+void CStatusLeiste::Einpassen(int teil)
+{
+    // The panes are narrow for file names: the text is narrowed as far as
+    // the pages' texts are before it is cut.
+    TextEinpassen(m_teil[teil], font());
 }
 
 QString CStatusLeiste::GetText(int teil) const
@@ -67,6 +77,7 @@ void CStatusLeiste::Anordnen()
     for (int i = 0; i < 3; ++i) {
         int rechts = std::max(links, grenzen[static_cast<size_t>(i)]);
         m_teil[i]->setGeometry(links, 2, rechts - links, std::max(0, height() - 4));
+        Einpassen(i);
         links = rechts;
     }
 }

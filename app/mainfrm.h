@@ -34,6 +34,7 @@ protected:
 private:
     QLabel* m_teil[3];
     void Anordnen();
+    void Einpassen(int teil);
 };
 
 // The program's one top-level window: an MDI area for the document windows,

@@ -7,6 +7,7 @@
 
 #include "platform/draw/qpainter/painter_dc.h"
 #include "platform/meldung.h"
+#include "platform/pfad.h"
 #include "platform/qt/modal.h"
 #include "workplace/dialogs/dateiauswahl.h"
 
@@ -23,12 +24,6 @@ bool LiegtIn(const std::string& ordner, const std::string& basis, bool ohneGross
     if (anfang.compare(QString::fromStdString(basis), ohneGrossKlein ? Qt::CaseInsensitive : Qt::CaseSensitive) != 0)
         return false;
     return ordner.size() == basis.size() || IstTrenner(ordner[basis.size()]);
-}
-
-std::string Nativ(std::string pfad)
-{
-    std::replace(pfad.begin(), pfad.end(), '\\', '/');
-    return pfad;
 }
 
 } // namespace
@@ -66,9 +61,7 @@ CDateiwahl ZerlegeDateiname(const std::string& text, const std::string& endung, 
 
 std::string OrdnerAnzeige(const std::string& ordner)
 {
-    if (!ordner.empty() && ordner[0] == '/')
-        return ordner + "/";
-    return ordner + "\\";
+    return pfad::Anzeige(ordner) + "/";
 }
 
 std::string OrdnerPfad(const std::string& basis, const std::string& ordner)
@@ -76,8 +69,8 @@ std::string OrdnerPfad(const std::string& basis, const std::string& ordner)
     if (ordner.empty())
         return basis;
     if (ordner[0] == '\\')
-        return basis + Nativ(ordner);
-    return Nativ(ordner);
+        return basis + pfad::Anzeige(ordner);
+    return pfad::Anzeige(ordner);
 }
 
 int SchriftWaehlen(QWidget* eltern, LOGFONT& lf)

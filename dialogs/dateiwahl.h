@@ -24,8 +24,8 @@ struct CDateiwahl {
 CDateiwahl ZerlegeDateiname(const std::string& text, const std::string& endung, const std::string& basis,
                             bool ohneGrossKlein);
 
-// The folder as the pages show it: with its closing separator, "\" alone
-// for the base folder itself.
+// The folder as the pages show it: with "/" separators and a closing one,
+// "/" alone for the base folder itself. The stored folder keeps its "\".
 std::string OrdnerAnzeige(const std::string& ordner);
 
 // The native folder that a stored folder stands for.

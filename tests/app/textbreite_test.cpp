@@ -101,3 +101,27 @@ TEST_F(AppTest, TextbreiteDerUmgebungsdialoge)
         for (const std::string& f : textbreite::ZuBreit(dlg, dlg->objectName().toStdString()))
             ADD_FAILURE() << f;
 }
+
+// The status bar's two file-name panes show an ordinary name whole, and the
+// notice box its longest text, in the fonts they are shown in.
+TEST_F(AppTest, TextbreiteDerStatusleisteUndDerHinweisbox)
+{
+    SchreibeVorlagen();
+    CLumetraApp& app = Starte();
+    app.GetMainWnd()->resize(900, 600);
+    ASSERT_EQ(app.SpeichereUmgebung(Pfad("LMTR-Umgebungen/Meine Umgebung.lmu")), 0);
+    app.m_Profil.m_strProfilMuster = "Station Nord.lmp";
+    app.ZeigeDateinamen();
+    CStatusLeiste* status = app.GetMainWnd()->GetStatusLeiste();
+    EXPECT_EQ(status->GetText(1), "Meine Umgebung.lmu");
+    for (const std::string& f : textbreite::ZuBreit(status, "Statusleiste"))
+        ADD_FAILURE() << f;
+
+    m_laeufer->m_antworten.push_back([](QDialog& d) {
+        for (const std::string& f : textbreite::ZuBreit(&d, d.objectName().toStdString()))
+            ADD_FAILURE() << f;
+        return 1;
+    });
+    app.OnProgrammbeschreibung();
+    EXPECT_TRUE(m_laeufer->m_antworten.empty());
+}

@@ -282,7 +282,7 @@ TEST_F(ProfilDlgTest, PfadWirdZerlegtUndErgaenzt)
     Tippe(dlg, "pfad", "  D:\\Profile\\nutzer7 ");
     EXPECT_EQ(dlg.GetVerzeichnis(), "D:\\Profile");
     EXPECT_EQ(dlg.GetMuster(), "nutzer7.lmp");
-    EXPECT_EQ(Text(dlg, "pfad"), "D:\\Profile/nutzer7.lmp");
+    EXPECT_EQ(Text(dlg, "pfad"), "D:/Profile/nutzer7.lmp");
     Tippe(dlg, "pfad", ".lmp");
     EXPECT_EQ(dlg.GetVerzeichnis(), "D:\\Profile");
     EXPECT_EQ(dlg.GetMuster(), "$b.lmp");
@@ -291,6 +291,23 @@ TEST_F(ProfilDlgTest, PfadWirdZerlegtUndErgaenzt)
 
     dlg.SpeichereInProfil(&m_profil);
     EXPECT_EQ(m_profil.m_strProfilVerzeichnis, "/a");
+    EXPECT_EQ(m_profil.m_strProfilMuster, "$b.lmp");
+}
+
+// Paths show with "/"; passing through every field and confirming stores the
+// stored paths byte for byte, "\\" and all.
+TEST_F(ProfilDlgTest, UnveraendertBleibtDerPfadWieGespeichert)
+{
+    m_profil.m_strProfilVerzeichnis = "D:\\Profile\\Station 2";
+    m_profil.m_strProfilMuster = "$b.lmp";
+    CProfilDlg dlg;
+    dlg.LadeAusProfil(&m_profil);
+    dlg.OnInitDialog();
+    EXPECT_EQ(Text(dlg, "pfad"), "D:/Profile/Station 2/$b.lmp");
+    Tippe(dlg, "pfad", Text(dlg, "pfad"));
+    dlg.accept();
+    dlg.SpeichereInProfil(&m_profil);
+    EXPECT_EQ(m_profil.m_strProfilVerzeichnis, "D:\\Profile\\Station 2");
     EXPECT_EQ(m_profil.m_strProfilMuster, "$b.lmp");
 }
 
@@ -347,6 +364,34 @@ TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
     EXPECT_EQ(nachher.m_strTestVorlage, "/tmp/Vorlagen/Vorlage.lmd");
     EXPECT_EQ(nachher.m_strEigeneBilder, vorher.m_strEigeneBilder);
     EXPECT_EQ(nachher.m_strTrainings, vorher.m_strTrainings);
+}
+
+TEST_F(DateiverwaltungDlgTest, UnveraendertBleibenDiePfadeWieGespeichert)
+{
+    CVerzeichnisse v = m_profil->GetVerzeichnisse();
+    v.m_strTrainingsVorlage = "D:\\LMTR\\Vorlagen\\Training.lmt";
+    v.m_strTestVorlage = "D:\\LMTR\\Vorlagen/Test.lmd";
+    v.m_strUmgebungsVorlage = "\\\\server\\lmtr\\Umgebung.lmu";
+    v.m_strEigeneBilder = "D:\\Eigene Bilder";
+    v.m_strEigeneTexte = "D:\\Eigene Texte\\";
+    m_profil->SetVerzeichnisse(v);
+    const CVerzeichnisse vorher = m_profil->GetVerzeichnisse();
+    CDateiverwaltungDlg dlg;
+    dlg.LadeAusProfil(m_profil.get());
+    dlg.OnInitDialog();
+    EXPECT_EQ(Text(dlg, "training"), "D:/LMTR/Vorlagen/Training.lmt");
+    EXPECT_EQ(Text(dlg, "umgebung"), "//server/lmtr/Umgebung.lmu");
+    EXPECT_EQ(Text(dlg, "bilder"), "D:/Eigene Bilder/*.bmp");
+    for (const char* feld : {"training", "test", "umgebung", "bilder", "texte"})
+        Tippe(dlg, feld, Text(dlg, feld));
+    dlg.accept();
+    dlg.SpeichereInProfil(m_profil.get());
+    const CVerzeichnisse nachher = m_profil->GetVerzeichnisse();
+    EXPECT_EQ(nachher.m_strTrainingsVorlage, vorher.m_strTrainingsVorlage);
+    EXPECT_EQ(nachher.m_strTestVorlage, vorher.m_strTestVorlage);
+    EXPECT_EQ(nachher.m_strUmgebungsVorlage, vorher.m_strUmgebungsVorlage);
+    EXPECT_EQ(nachher.m_strEigeneBilder, vorher.m_strEigeneBilder);
+    EXPECT_EQ(nachher.m_strEigeneTexte, vorher.m_strEigeneTexte);
 }
 
 TEST_F(DateiverwaltungDlgTest, SucheBehaeltVonBildernNurDenOrdner)

@@ -47,8 +47,8 @@ TEST(Dateiwahl, BilderRegel)
         EXPECT_EQ(w.ordner, f.ordner) << f.eingabe;
         EXPECT_EQ(w.name, f.name) << f.eingabe;
     }
-    EXPECT_EQ(OrdnerAnzeige("\\Tiere"), "\\Tiere\\");
-    EXPECT_EQ(OrdnerAnzeige(""), "\\");
+    EXPECT_EQ(OrdnerAnzeige("\\Tiere\\Hunde"), "/Tiere/Hunde/");
+    EXPECT_EQ(OrdnerAnzeige(""), "/");
     EXPECT_EQ(OrdnerPfad("/home/a", "\\Tiere\\Hunde"), "/home/a/Tiere/Hunde");
 }
 
@@ -57,7 +57,7 @@ TEST_F(SonstigesSeite, ZeigtUndSperrt)
     Oeffnen();
     EXPECT_TRUE(An(seite, "keinBild"));
     EXPECT_EQ(Text(seite, "bildname"), "vgbild.bmp");
-    EXPECT_EQ(Text(seite, "ordner"), "\\");
+    EXPECT_EQ(Text(seite, "ordner"), "/");
     EXPECT_EQ(Text(seite, "eigeneBilder"), "");
     for (const char* name : {"bildname", "suchen", "ordner", "eigeneBilder"})
         EXPECT_FALSE(Frei(seite, name)) << name;
@@ -131,6 +131,6 @@ TEST_F(SonstigesSeite, SuchenImOrdnerDerEigenenBilder)
     EXPECT_EQ(start, eigene);
     EXPECT_EQ(training.GetSonstiges().m_strBilddatei, "Hund.bmp");
     EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
-    EXPECT_EQ(Text(seite, "ordner"), "\\Tiere\\");
+    EXPECT_EQ(Text(seite, "ordner"), "/Tiere/");
     EXPECT_EQ(Text(seite, "eigeneBilder"), eigene + "/");
 }

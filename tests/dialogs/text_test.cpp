@@ -35,7 +35,7 @@ TEST_F(TextSeite, ZeigtDenDatensatz)
     EXPECT_TRUE(An(seite, "textSammlung"));
     EXPECT_EQ(Text(seite, "textEigen"), "Eigener Text aus Datei (.txt)");
     EXPECT_EQ(Text(seite, "textname"), "Zecken (118).txt");
-    EXPECT_EQ(Text(seite, "ordner"), "\\Gesundheit\\");
+    EXPECT_EQ(Text(seite, "ordner"), "/Gesundheit/");
     EXPECT_FALSE(Frei(seite, "eigeneTexte"));
     EXPECT_EQ(Text(seite, "txSchriftart"), "Arial");
     EXPECT_TRUE(An(seite, "txFett"));
@@ -68,7 +68,7 @@ TEST_F(TextSeite, EigenerTextUndTextname)
     EXPECT_EQ(training.GetAufgabenart(), 50);
     EXPECT_EQ(training.GetText().m_nTextart, 20);
     EXPECT_EQ(Text(seite, "textname"), "*.txt");
-    EXPECT_EQ(Text(seite, "ordner"), "\\");
+    EXPECT_EQ(Text(seite, "ordner"), "/");
     EXPECT_EQ(Text(seite, "eigeneTexte"), Eigene() + "/");
     EXPECT_TRUE(Frei(seite, "eigeneTexte"));
 
@@ -79,7 +79,7 @@ TEST_F(TextSeite, EigenerTextUndTextname)
     Tippe(seite, "textname", QString::fromStdString(Eigene() + "/Tiere/Hund.txt"));
     EXPECT_EQ(training.GetText().m_strEigenerText, "Hund.txt");
     EXPECT_EQ(training.GetText().m_strEigenerOrdner, "\\Tiere");
-    EXPECT_EQ(Text(seite, "ordner"), "\\Tiere\\");
+    EXPECT_EQ(Text(seite, "ordner"), "/Tiere/");
     // A sibling folder that only begins with the same letters is no subfolder.
     Tippe(seite, "textname", QString::fromStdString(Eigene() + "X/Hund.txt"));
     EXPECT_EQ(training.GetText().m_strEigenerOrdner, Eigene() + "X");
@@ -93,7 +93,7 @@ TEST_F(TextSeite, TextnameOhneOrdnerBehaeltDenOrdner)
     Klicke(seite, "textSammlung");
     Tippe(seite, "textname", std::nullopt);
     EXPECT_EQ(training.GetText().m_strSammlungsordner, "\\Gesundheit");
-    EXPECT_EQ(Text(seite, "ordner"), "\\Gesundheit\\");
+    EXPECT_EQ(Text(seite, "ordner"), "/Gesundheit/");
     Tippe(seite, "textname", "Hund");
     EXPECT_EQ(training.GetText().m_strSammlungstext, "Hund.txt");
     EXPECT_EQ(training.GetText().m_strSammlungsordner, "\\Gesundheit");

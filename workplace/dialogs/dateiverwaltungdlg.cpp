@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "platform/meldung.h"
+#include "platform/pfad.h"
 
 namespace {
 
@@ -75,11 +76,11 @@ void CDateiverwaltungDlg::ZeigeDaten()
     if (!m_pTraining)
         return;
     const CVerzeichnisse& v = m_Verzeichnisse;
-    SetText(m_pTraining, v.m_strTrainingsVorlage);
-    SetText(m_pTest, v.m_strTestVorlage);
-    SetText(m_pUmgebung, v.m_strUmgebungsVorlage);
-    SetText(m_pBilder, v.m_strEigeneBilder + kBilder);
-    SetText(m_pTexte, v.m_strEigeneTexte + kTexte);
+    SetText(m_pTraining, pfad::Anzeige(v.m_strTrainingsVorlage));
+    SetText(m_pTest, pfad::Anzeige(v.m_strTestVorlage));
+    SetText(m_pUmgebung, pfad::Anzeige(v.m_strUmgebungsVorlage));
+    SetText(m_pBilder, pfad::Anzeige(v.m_strEigeneBilder) + kBilder);
+    SetText(m_pTexte, pfad::Anzeige(v.m_strEigeneTexte) + kTexte);
     update();
 }
 
@@ -100,13 +101,25 @@ void CDateiverwaltungDlg::LeseDaten()
     if (!m_pTraining)
         return;
     CVerzeichnisse& v = m_Verzeichnisse;
-    v.m_strTrainingsVorlage = Vorlagenpfad(OhneRand(GetText(m_pTraining)), v.m_strTrainings, ".lmt");
-    v.m_strTestVorlage = Vorlagenpfad(OhneRand(GetText(m_pTest)), v.m_strTests, ".lmd");
-    v.m_strUmgebungsVorlage = Vorlagenpfad(OhneRand(GetText(m_pUmgebung)), v.m_strUmgebungen, ".lmu");
+    // The fields show "/" whatever the stored paths use; a field left as
+    // shown keeps its stored path byte for byte.
+    std::string text;
+    const auto geaendert = [this, &text](CFeld* feld, const std::string& gespeichert, const char* muster) {
+        text = OhneRand(GetText(feld));
+        return text != pfad::Anzeige(gespeichert) + muster;
+    };
+    if (geaendert(m_pTraining, v.m_strTrainingsVorlage, ""))
+        v.m_strTrainingsVorlage = Vorlagenpfad(text, v.m_strTrainings, ".lmt");
+    if (geaendert(m_pTest, v.m_strTestVorlage, ""))
+        v.m_strTestVorlage = Vorlagenpfad(text, v.m_strTests, ".lmd");
+    if (geaendert(m_pUmgebung, v.m_strUmgebungsVorlage, ""))
+        v.m_strUmgebungsVorlage = Vorlagenpfad(text, v.m_strUmgebungen, ".lmu");
     // The "*.bmp" and "*.txt" the fields show fall away again.
     std::string name;
-    TrenneOrdner(OhneRand(GetText(m_pBilder)), v.m_strEigeneBilder, name);
-    TrenneOrdner(OhneRand(GetText(m_pTexte)), v.m_strEigeneTexte, name);
+    if (geaendert(m_pBilder, v.m_strEigeneBilder, kBilder))
+        TrenneOrdner(text, v.m_strEigeneBilder, name);
+    if (geaendert(m_pTexte, v.m_strEigeneTexte, kTexte))
+        TrenneOrdner(text, v.m_strEigeneTexte, name);
     update();
 }
 

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "platform/meldung.h"
+#include "platform/pfad.h"
 #include "workplace/benutzerprofil.h"
 
 CProfilDlg::CProfilDlg(QWidget* eltern)
@@ -41,14 +42,24 @@ void CProfilDlg::ZeigePfad()
 {
     if (!m_pPfad)
         return;
-    SetText(m_pPfad, m_strVerzeichnis + "/" + m_strMuster);
+    SetText(m_pPfad, Gezeigt());
     update();
+}
+
+std::string CProfilDlg::Gezeigt() const
+{
+    return pfad::Anzeige(m_strVerzeichnis + "/" + m_strMuster);
 }
 
 void CProfilDlg::LesePfad()
 {
-    if (m_pPfad)
-        Zerlege(OhneRand(GetText(m_pPfad)));
+    if (!m_pPfad)
+        return;
+    // The field shows "/" whatever the stored folder uses; left as shown,
+    // the stored folder stays as it was.
+    const std::string text = OhneRand(GetText(m_pPfad));
+    if (text != Gezeigt())
+        Zerlege(text);
 }
 
 void CProfilDlg::Zerlege(std::string text)

@@ -30,6 +30,8 @@ protected:
     void OnSchaltflaeche(QPushButton*) override { OnSuchen(); }
 
 private:
+    // The path as the field shows it.
+    std::string Gezeigt() const;
     // Splits and completes a typed or chosen path.
     void Zerlege(std::string text);
 

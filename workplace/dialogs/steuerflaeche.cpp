@@ -36,6 +36,9 @@ protected:
 struct CTextmass {
     int breite = 0;
     int raum = 0;
+    // A word-wrapped text also takes height.
+    int hoehe = 0;
+    int raumHoehe = 0;
 };
 
 int Textbreite(const QFont& schrift, const QString& text)
@@ -65,8 +68,20 @@ int Raum(const QWidget* w)
 CTextmass Mass(const QWidget* w, const QFont& schrift)
 {
     QStyle* stil = w->style();
-    if (auto* l = qobject_cast<const QLabel*>(w))
-        return {Textbreite(schrift, l->text()) + 2 * l->margin(), Raum(l)};
+    if (auto* l = qobject_cast<const QLabel*>(w)) {
+        // A frame takes its width, and a framed label with no indent of its
+        // own keeps half an "x" free before its text.
+        const int einzug = l->indent() >= 0   ? l->indent()
+                           : l->frameWidth() > 0 ? QFontMetrics(schrift).horizontalAdvance(QLatin1Char('x')) / 2
+                                                 : 0;
+        const int raum = Raum(l) - (l->width() - l->contentsRect().width()) - einzug;
+        if (!l->wordWrap())
+            return {Textbreite(schrift, l->text()) + 2 * l->margin(), raum};
+        // Only a word longer than the line runs over at the side.
+        const QRect r = QFontMetrics(schrift).boundingRect(QRect(0, 0, std::max(1, raum - 2 * l->margin()), 1 << 20),
+                                                           Qt::TextWordWrap, l->text());
+        return {r.width() + 2 * l->margin(), raum, r.height() + 2 * l->margin(), l->contentsRect().height()};
+    }
     if (auto* g = qobject_cast<const QGroupBox*>(w))
         return {Textbreite(schrift, g->title()), g->width() - 2 * stil->pixelMetric(QStyle::PM_LayoutLeftMargin)};
     if (auto* o = qobject_cast<const QRadioButton*>(w))
@@ -107,7 +122,7 @@ constexpr double kSchmalsteBreite = 0.6;
 int TextUeberhang(const QWidget* w)
 {
     const CTextmass m = Mass(w, w->font());
-    return std::max(0, m.breite - m.raum);
+    return std::max({0, m.breite - m.raum, m.hoehe - m.raumHoehe});
 }
 
 void TextEinpassen(QWidget* w, const QFont& grund)

@@ -26,8 +26,8 @@ inline QRect Kante(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t
 // option up to the first later control that covers part of its line. Keeps
 // the pixel grid whatever the text.
 void TextEinpassen(QWidget* w, const QFont& grund);
-// How far the control's text, in its present font, runs past that room; 0
-// when it fits.
+// How far the control's text, in its present font, runs past that room (a
+// word-wrapped label's also past its bottom); 0 when it fits.
 int TextUeberhang(const QWidget* w);
 
 // Edit field that reports losing the focus: the only moment a page reads a
