@@ -4,14 +4,25 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <thread>
 
 namespace {
 
-// The present is called this long before the predicted retrace; it then
-// blocks for the rest, so the swap is not missed.
-constexpr auto VORLAUF = std::chrono::microseconds(2000);
+using namespace std::chrono_literals;
+
 // Messages nobody takes are dropped beyond this many.
 constexpr size_t MAX_NACHRICHTEN = 512;
+// While a frame waits the thread sleeps this long at most between two looks
+// at the clock, so the keys are polled well within a millisecond.
+constexpr auto SCHEIBE = 400us;
+// Kept surfaces that no frame used for this many frames are given up.
+constexpr int64_t UNBENUTZT = 120;
+
+CSdlAnzeige::Uhr::duration Kuerzer(CSdlAnzeige::Uhr::duration a, CSdlAnzeige::Uhr::duration b)
+{
+    return a < b ? a : b;
+}
 
 } // namespace
 
@@ -91,22 +102,63 @@ HRESULT CSdlAnzeige::FensterOeffnen(const SDL_DisplayMode& modus)
                                  SDL_WINDOW_FULLSCREEN);
     if (m_fenster && SDL_SetWindowDisplayMode(m_fenster, &modus) == 0)
         m_renderer = SDL_CreateRenderer(m_fenster, -1, SDL_RENDERER_PRESENTVSYNC);
+    // Textures in the window's own format copy without conversion where the
+    // renderer takes it.
+    m_format = SDL_PIXELFORMAT_ARGB8888;
+    SDL_RendererInfo info{};
+    if (m_renderer && SDL_GetRendererInfo(m_renderer, &info) == 0) {
+        const Uint32 fenster = SDL_GetWindowPixelFormat(m_fenster);
+        for (Uint32 i = 0; i < info.num_texture_formats; ++i)
+            if (info.texture_formats[i] == fenster && SDL_BYTESPERPIXEL(fenster) == 4 && !SDL_ISPIXELFORMAT_FOURCC(fenster))
+                m_format = fenster;
+        m_maxTextur = std::min(info.max_texture_width > 0 ? info.max_texture_width : 1 << 14,
+                               info.max_texture_height > 0 ? info.max_texture_height : 1 << 14);
+    }
     if (m_renderer)
-        m_textur = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, modus.w,
-                                     modus.h);
+        m_textur = SDL_CreateTexture(m_renderer, m_format, SDL_TEXTUREACCESS_STREAMING, modus.w, modus.h);
     if (!m_textur) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         FensterSchliessen();
         return DDERR_UNSUPPORTEDMODE;
     }
-    m_periode = std::chrono::microseconds(1'000'000 / (modus.refresh_rate > 0 ? modus.refresh_rate : 60));
-    m_letzterTausch = {};
+    SDL_SetTextureBlendMode(m_textur, SDL_BLENDMODE_NONE);
+    m_nominal = std::chrono::nanoseconds(1'000'000'000 / (modus.refresh_rate > 0 ? modus.refresh_rate : 60));
+    m_periode = m_nominal;
+    m_kosten = 2ms;
+    m_letzteFaellig = m_letzteRetrace = {};
+    m_paletteStand = 1;
+    m_palette.fill({1, 2, 3, 4}); // matches no palette: the first frame builds the tables
     SDL_RaiseWindow(m_fenster);
+    VsyncPruefen();
     return DD_OK;
+}
+
+void CSdlAnzeige::VsyncPruefen()
+{
+    // Presents back to back: with vsync each waits for its retrace, so they
+    // come one period apart; without (as under Xvfb) they come at once, and
+    // the period must then never be taken from them.
+    SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
+    std::vector<Uhr::duration> abstaende;
+    Uhr::time_point vorher{};
+    for (int i = 0; i < 7; ++i) {
+        SDL_RenderClear(m_renderer);
+        SDL_RenderPresent(m_renderer);
+        const auto jetzt = Uhr::now();
+        if (i >= 2)
+            abstaende.push_back(jetzt - vorher);
+        vorher = jetzt;
+    }
+    std::sort(abstaende.begin(), abstaende.end());
+    const auto mitte = abstaende[abstaende.size() / 2];
+    m_vsync = mitte > m_nominal * 3 / 4 && mitte < m_nominal * 5 / 4;
 }
 
 void CSdlAnzeige::FensterSchliessen()
 {
+    for (auto& [schluessel, t] : m_texturen)
+        SDL_DestroyTexture(t.textur);
+    m_texturen.clear();
     if (m_textur)
         SDL_DestroyTexture(m_textur);
     if (m_renderer)
@@ -140,45 +192,198 @@ HRESULT CSdlAnzeige::Exklusiv(bool exklusiv)
 
 // ---- Frames -------------------------------------------------------------------
 
-void CSdlAnzeige::Hochladen(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette)
+void CSdlAnzeige::PaletteUebernehmen(const PALETTEENTRY* palette)
+{
+    if (std::memcmp(palette, m_palette.data(), sizeof(m_palette)) == 0)
+        return;
+    std::memcpy(m_palette.data(), palette, sizeof(m_palette));
+    ++m_paletteStand;
+    SDL_PixelFormat* f = SDL_AllocFormat(m_format);
+    for (int i = 0; i < 256; ++i) {
+        const PALETTEENTRY& e = palette[i];
+        m_tabelle[i] = f ? SDL_MapRGBA(f, e.peRed, e.peGreen, e.peBlue, 255) : 0;
+    }
+    SDL_FreeFormat(f);
+    TabelleAusPalette(palette, m_tabelleAlpha);
+}
+
+void CSdlAnzeige::Hochladen(const BYTE* pixel, LONG pitch)
 {
     void* ziel = nullptr;
     int zielPitch = 0;
     if (!m_textur || SDL_LockTexture(m_textur, nullptr, &ziel, &zielPitch) != 0)
         return;
-    uint32_t tabelle[256];
-    TabelleAusPalette(palette, tabelle);
     Umwandeln8Nach32(pixel, pitch, static_cast<uint32_t*>(ziel), zielPitch, LONG(m_modus.breite),
-                     LONG(m_modus.hoehe), tabelle);
+                     LONG(m_modus.hoehe), m_tabelle);
     SDL_UnlockTexture(m_textur);
-    SDL_RenderClear(m_renderer);
+    // The texture covers the whole target: nothing to clear.
     SDL_RenderCopy(m_renderer, m_textur, nullptr, nullptr);
+    ++m_messung.umgewandelt;
+}
+
+SDL_Texture* CSdlAnzeige::Textur(const CBildSchritt& s)
+{
+    const bool schluessel = s.art == CBildSchritt::EArt::KopierenMitSchluessel;
+    const uint32_t art = schluessel ? 0x10000u | uint32_t(s.von) << 8 | s.bis : 0;
+    CTextur& t = m_texturen[{s.serie, art}];
+    if (t.textur && (t.breite != s.breite || t.hoehe != s.hoehe)) {
+        SDL_DestroyTexture(t.textur);
+        t.textur = nullptr;
+    }
+    if (!t.textur) {
+        if (s.breite > m_maxTextur || s.hoehe > m_maxTextur)
+            return nullptr;
+        t.textur = SDL_CreateTexture(m_renderer, schluessel ? Uint32(SDL_PIXELFORMAT_ARGB8888) : m_format,
+                                     SDL_TEXTUREACCESS_STATIC, s.breite, s.hoehe);
+        if (!t.textur)
+            return nullptr;
+        // Keyed pixels are fully transparent, all others fully opaque: the
+        // blend then copies indices' colours exactly.
+        SDL_SetTextureBlendMode(t.textur, schluessel ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
+        t.breite = s.breite;
+        t.hoehe = s.hoehe;
+        t.palette = 0;
+    }
+    if (t.stand != s.stand || t.palette != m_paletteStand) {
+        uint32_t tabelle[256];
+        std::memcpy(tabelle, schluessel ? m_tabelleAlpha : m_tabelle, sizeof(tabelle));
+        if (schluessel)
+            for (int i = s.von; i <= s.bis; ++i)
+                tabelle[i] = 0;
+        m_puffer.resize(size_t(s.breite) * size_t(s.hoehe));
+        Umwandeln8Nach32(s.pixel, s.pitch, m_puffer.data(), s.breite * 4, s.breite, s.hoehe, tabelle);
+        if (SDL_UpdateTexture(t.textur, nullptr, m_puffer.data(), s.breite * 4) != 0)
+            return nullptr;
+        t.stand = s.stand;
+        t.palette = m_paletteStand;
+    }
+    t.benutzt = m_bildnummer;
+    return t.textur;
+}
+
+bool CSdlAnzeige::Zusammensetzen()
+{
+    if (!m_schritte)
+        return false;
+    std::vector<SDL_Texture*> texturen;
+    texturen.reserve(m_schritte->size());
+    for (const CBildSchritt& s : *m_schritte) {
+        SDL_Texture* t = nullptr;
+        if (s.art != CBildSchritt::EArt::Fuellen && !(t = Textur(s)))
+            return false;
+        texturen.push_back(t);
+    }
+    SDL_SetRenderDrawBlendMode(m_renderer, SDL_BLENDMODE_NONE);
+    for (size_t i = 0; i < m_schritte->size(); ++i) {
+        const CBildSchritt& s = (*m_schritte)[i];
+        const SDL_Rect ziel{s.ziel.left, s.ziel.top, s.ziel.right - s.ziel.left, s.ziel.bottom - s.ziel.top};
+        if (s.art == CBildSchritt::EArt::Fuellen) {
+            const PALETTEENTRY& e = m_palette[s.farbe];
+            SDL_SetRenderDrawColor(m_renderer, e.peRed, e.peGreen, e.peBlue, 255);
+            SDL_RenderFillRect(m_renderer, &ziel);
+        } else {
+            const SDL_Rect quelle{s.quelle.left, s.quelle.top, ziel.w, ziel.h};
+            SDL_RenderCopy(m_renderer, texturen[i], &quelle, &ziel);
+        }
+    }
+    if (m_bildnummer % UNBENUTZT == 0)
+        for (auto it = m_texturen.begin(); it != m_texturen.end();) {
+            if (it->second.benutzt + UNBENUTZT < m_bildnummer) {
+                SDL_DestroyTexture(it->second.textur);
+                it = m_texturen.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    ++m_messung.zusammengesetzt;
+    return true;
+}
+
+CSdlAnzeige::Uhr::duration CSdlAnzeige::Vorlauf() const
+{
+    // With vsync the present must start early enough to make its retrace
+    // however long the drawing takes; without, it ends just before it.
+    const Uhr::duration v = m_kosten + (m_vsync ? 2ms : 1ms);
+    return std::clamp<Uhr::duration>(v, 1ms, m_periode * 3 / 4);
 }
 
 void CSdlAnzeige::BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette)
 {
     if (!m_renderer)
         return;
-    Hochladen(pixel, pitch, palette);
-    m_ausstehend = true;
+    ++m_bildnummer;
+    PaletteUebernehmen(palette);
+    if (!Zusammensetzen())
+        Hochladen(pixel, pitch);
+    m_schritte = nullptr;
     const auto jetzt = Uhr::now();
-    // Next retrace after the last measured one; when that lies in the past
-    // (the loop was slow) the present may come at once.
-    m_vorhersage = m_letzterTausch + m_periode;
-    if (m_vorhersage < jetzt)
-        m_vorhersage = jetzt;
+    // The retrace after the last frame's on the fixed clock; retraces the
+    // present can no longer meet are passed over, the clock's phase kept.
+    const auto frueh = jetzt + m_kosten;
+    if (m_letzteFaellig == Uhr::time_point{}) {
+        m_faellig = frueh;
+    } else {
+        m_faellig = m_letzteFaellig + m_periode;
+        if (m_faellig < frueh)
+            m_faellig += ((frueh - m_faellig) / m_periode + 1) * m_periode;
+    }
+    m_ausstehend = true;
+    m_letzteAbfrage = jetzt;
+    if (m_messung.an)
+        m_messung.eingereiht.push_back(jetzt);
 }
 
 void CSdlAnzeige::Zeigen()
 {
-    SDL_RenderPresent(m_renderer); // blocks until the retrace with vsync
-    const auto jetzt = Uhr::now();
-    const auto abstand = jetzt - m_letzterTausch;
-    // Retraces measured back to back refine the period.
-    if (abstand > m_periode / 2 && abstand < m_periode * 3 / 2)
-        m_periode = (m_periode * 7 + abstand) / 8;
-    m_letzterTausch = jetzt;
+    const auto start = Uhr::now();
+    SDL_RenderFlush(m_renderer);
+    const auto gezeichnet = Uhr::now();
+    SDL_RenderPresent(m_renderer); // with vsync blocks until the retrace
+    const auto ende = Uhr::now();
     m_ausstehend = false;
+    if (m_messung.an)
+        m_messung.gezeigt.push_back(ende);
+
+    // The cost of presenting: taken at once when it grows, slowly when it
+    // shrinks, so the lead covers the slower presents.
+    const auto kosten = m_vsync ? gezeichnet - start : ende - start;
+    m_kosten = kosten > m_kosten ? kosten : m_kosten - (m_kosten - kosten) / 32;
+
+    if (m_vsync) {
+        const auto abweichung = ende - m_faellig;
+        if (abweichung > m_periode / 2) {
+            // The retrace was missed: start earlier.
+            m_kosten = std::min<Uhr::duration>(m_kosten + 1ms, m_periode / 2);
+        } else if (ende - gezeichnet > 500us && abweichung > -m_periode / 4 && abweichung < m_periode / 4) {
+            // A present that waited ended at a retrace: the clock follows
+            // its phase, and the period the spacing of such retraces.
+            m_faellig += abweichung / 4;
+            if (m_letzteRetrace != Uhr::time_point{}) {
+                const auto abstand = ende - m_letzteRetrace;
+                const auto n = (abstand + m_periode / 2) / m_periode;
+                if (n >= 1 && n <= 4) {
+                    const auto gemessen = abstand / n;
+                    if (gemessen > m_nominal * 9 / 10 && gemessen < m_nominal * 11 / 10)
+                        m_periode = (m_periode * 15 + gemessen) / 16;
+                }
+            }
+            m_letzteRetrace = ende;
+        }
+    }
+    m_letzteFaellig = m_faellig;
+}
+
+void CSdlAnzeige::Schlafen()
+{
+    const auto rest = m_faellig - Vorlauf() - Uhr::now();
+    if (rest > Uhr::duration::zero())
+        std::this_thread::sleep_for(Kuerzer(rest, SCHEIBE));
+}
+
+void CSdlAnzeige::FaelligZeigen()
+{
+    if (m_ausstehend && Faellig())
+        Zeigen();
 }
 
 bool CSdlAnzeige::TauschAusstehend()
@@ -186,14 +391,21 @@ bool CSdlAnzeige::TauschAusstehend()
     if (!m_ausstehend)
         return false;
     EreignissePumpen();
-    if (Uhr::now() + VORLAUF < m_vorhersage)
-        return true;
+    if (!Faellig()) {
+        Schlafen();
+        if (!Faellig())
+            return true;
+    }
     Zeigen();
     return false;
 }
 
 void CSdlAnzeige::TauschAbwarten()
 {
+    while (m_ausstehend && !Faellig()) {
+        EreignissePumpen();
+        Schlafen();
+    }
     if (m_ausstehend)
         Zeigen();
 }
@@ -203,8 +415,9 @@ void CSdlAnzeige::FrontGeaendert(const BYTE* pixel, LONG pitch, const PALETTEENT
     if (!m_renderer)
         return;
     TauschAbwarten();
-    Hochladen(pixel, pitch, palette);
-    Zeigen();
+    PaletteUebernehmen(palette);
+    Hochladen(pixel, pitch);
+    SDL_RenderPresent(m_renderer);
 }
 
 // ---- Input -----------------------------------------------------------------------
@@ -257,6 +470,12 @@ void CSdlAnzeige::EreignissePumpen()
 
 SHORT CSdlAnzeige::Taste(int vk)
 {
+    const auto jetzt = Uhr::now();
+    if (m_ausstehend)
+        m_messung.groessteLuecke = std::max(m_messung.groessteLuecke, jetzt - m_letzteAbfrage);
+    m_letzteAbfrage = jetzt;
+    // A due frame goes first, so the state returned is as fresh as the poll.
+    FaelligZeigen();
     EreignissePumpen();
     vk &= 0xFF;
     const SHORT ergebnis = SHORT((m_unten[size_t(vk)] ? 0x8000 : 0) | (m_gedrueckt[size_t(vk)] ? 1 : 0));
@@ -266,7 +485,13 @@ SHORT CSdlAnzeige::Taste(int vk)
 
 bool CSdlAnzeige::Nachricht(MSG& nachricht, UINT von, UINT bis, bool entfernen)
 {
+    FaelligZeigen();
     EreignissePumpen();
+    // A loop that only waits for a key (the ready screen) asks again and
+    // again: it sleeps a slice, which still polls within a millisecond.
+    const auto jetzt = Uhr::now();
+    const bool gedraengt = jetzt - m_letzteNachricht < 1ms;
+    m_letzteNachricht = jetzt;
     const bool alle = von == 0 && bis == 0;
     for (auto it = m_nachrichten.begin(); it != m_nachrichten.end(); ++it) {
         if (!alle && (it->message < von || it->message > bis))
@@ -276,6 +501,8 @@ bool CSdlAnzeige::Nachricht(MSG& nachricht, UINT von, UINT bis, bool entfernen)
             m_nachrichten.erase(it);
         return true;
     }
+    if (gedraengt && !m_ausstehend)
+        std::this_thread::sleep_for(SCHEIBE);
     return false;
 }
 
