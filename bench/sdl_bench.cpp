@@ -15,7 +15,7 @@ namespace {
 using Uhr = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-const char* const RENDERER[] = {"", "software"};
+const char* const RENDERER[] = {"", "software", "opengl"};
 
 double CpuSekunden()
 {
@@ -24,7 +24,8 @@ double CpuSekunden()
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
-// Args: renderer (0 SDL's default, 1 software), seconds of the run.
+// Args: renderer (0 SDL's default choice, 1 software, 2 OpenGL by name), seconds
+// of the run.
 void BM_SdlSakkadenlauf(benchmark::State& state)
 {
     if (!std::getenv("DISPLAY")) {
@@ -68,10 +69,11 @@ void BM_SdlSakkadenlauf(benchmark::State& state)
         state.counters["Soll"] = lauf.Sollgeschwindigkeit();
         state.counters["zusammengesetzt"] = double(m.zusammengesetzt);
         state.counters["umgewandelt"] = double(m.umgewandelt);
+        state.counters["Software"] = sdl->IstSoftware();
         state.counters["Vorlauf_ms"] = std::chrono::duration<double, std::milli>(sdl->Vorlauf()).count();
     }
 }
-BENCHMARK(BM_SdlSakkadenlauf)->Args({0, 30})->Args({1, 10})->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_SdlSakkadenlauf)->Args({0, 30})->Args({1, 10})->Args({2, 10})->Iterations(1)->Unit(benchmark::kSecond);
 
 // Args: renderer as above.
 void BM_Referenzschleife(benchmark::State& state)
@@ -90,6 +92,6 @@ void BM_Referenzschleife(benchmark::State& state)
         state.counters["wand_ms_je_Bild"] = wand;
     }
 }
-BENCHMARK(BM_Referenzschleife)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_Referenzschleife)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace

@@ -27,6 +27,9 @@ int ReferenzschleifeLaufen(const char* renderer, int bilder, double* cpuMsJeBild
     double cpu0, wand0;
 
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, renderer);
+    /* The software renderer over the window's own framebuffer, as the
+     * display's software renderer draws. */
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return 1;
     if (SDL_GetDesktopDisplayMode(0, &d) != 0)
@@ -84,5 +87,6 @@ ende:
         SDL_DestroyWindow(fenster);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, NULL);
     return ergebnis;
 }

@@ -232,8 +232,8 @@ TEST_F(SpeicherAnzeige, BildschritteBeschreibenDasGeflippteBild)
     CSpeicherKonfig k;
     k.schrittePruefen = true;
     Starten(k);
-    Vollbild(64, 48);
-    IDirectDrawSurface* hg = Oberflaeche(80, 48);
+    Vollbild();
+    IDirectDrawSurface* hg = Oberflaeche(700, 480);
     IDirectDrawSurface* vg = Oberflaeche(10, 10);
     DDSURFACEDESC d;
     for (auto* o : {hg, vg}) {
@@ -246,10 +246,11 @@ TEST_F(SpeicherAnzeige, BildschritteBeschreibenDasGeflippteBild)
     ASSERT_EQ(vg->SetColorKey(DDCKEY_SRCBLT, &key), DD_OK);
     auto bild = [&](LONG versatz) {
         // The scroll as two copies, a keyed item, a filled field.
-        RECT links{versatz, 0, 64, 48}, rechts{16, 0, 16 + versatz, 48};
+        RECT links{versatz, 0, 640, 480}, rechts{60, 0, 60 + versatz, 480};
         ASSERT_EQ(m_rueck->BltFast(0, 0, hg, &links, DDBLTFAST_WAIT), DD_OK);
-        if (versatz > 0)
-            ASSERT_EQ(m_rueck->BltFast(DWORD(64 - versatz), 0, hg, &rechts, DDBLTFAST_WAIT), DD_OK);
+        if (versatz > 0) {
+            ASSERT_EQ(m_rueck->BltFast(DWORD(640 - versatz), 0, hg, &rechts, DDBLTFAST_WAIT), DD_OK);
+        }
         ASSERT_EQ(m_rueck->BltFast(20, 30, vg, nullptr, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT), DD_OK);
         RECT feld{2, 2, 9, 5};
         DDBLTFX fx;

@@ -139,10 +139,12 @@ TEST_P(SdlAnzeigeX, BereitschirmUndBilderPixelgleich)
     EXPECT_GT(std::set<uint32_t>(bereitErwartet.begin(), bereitErwartet.end()).size(), 1u);
     EXPECT_TRUE(bereitFoto == bereitErwartet) << "ready screen not on screen 300 ms after its flip";
     EXPECT_TRUE(laufGleich) << "no grab of the run matched a frame in memory";
-    EXPECT_GT(sdl->Messung().zusammengesetzt, 10) << "the run's frames were not composed from kept surfaces";
+    // Only the ready screen, drawn into the pixels, is converted whole.
+    EXPECT_GT(sdl->Messung().zusammengesetzt, 30);
+    EXPECT_EQ(sdl->Messung().umgewandelt, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Renderer, SdlAnzeigeX, ::testing::Values("", "software"),
+INSTANTIATE_TEST_SUITE_P(Renderer, SdlAnzeigeX, ::testing::Values("", "software", "opengl"),
                          [](const auto& info) { return std::string(*info.param ? info.param : "standard"); });
 
 // Six seconds of the run: presents at the nominal period, the speed as
@@ -172,13 +174,20 @@ TEST(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
     // Left out: the ready screen and the first frames after it.
     const CPerioden p = PeriodenAuswerten(m.gezeigt, 5);
     ASSERT_GT(p.anzahl, 100u);
-    std::printf("Periode %.2f ms (sd %.2f, max %.2f), Luecke %.3f ms, Geschwindigkeit %.4f (soll %.4f)\n", p.mittel,
-                p.sd, p.max, std::chrono::duration<double, std::milli>(m.groessteLuecke).count(),
-                lauf.bericht.m_dStandardGeschwindigkeit, lauf.Sollgeschwindigkeit());
+    std::printf("Periode %.2f ms (sd %.2f, max %.2f; Uhr %.2f ms, Vorlauf %.2f ms, vsync %d), Luecke %.3f ms (%lld von %lld > 1 ms), "
+                "Geschwindigkeit %.4f (soll %.4f)\n",
+                p.mittel, p.sd, p.max, std::chrono::duration<double, std::milli>(sdl->Periode()).count(),
+                std::chrono::duration<double, std::milli>(sdl->Vorlauf()).count(), int(sdl->MitVsync()),
+                std::chrono::duration<double, std::milli>(m.groessteLuecke).count(), (long long)m.langeLuecken,
+                (long long)m.abfragen, lauf.bericht.m_dStandardGeschwindigkeit, lauf.Sollgeschwindigkeit());
     EXPECT_NEAR(p.mittel, 1000.0 / 60.0, 1000.0 / 60.0 * 0.1);
     EXPECT_LT(p.sd, 5.0);
     EXPECT_NEAR(lauf.bericht.m_dStandardGeschwindigkeit, lauf.Sollgeschwindigkeit(), lauf.Sollgeschwindigkeit() * 0.15);
-    EXPECT_LT(m.groessteLuecke, 5ms);
+    // Keys are polled within a millisecond while a flip waits; on a loaded
+    // machine a sleep may overrun now and then.
+    EXPECT_GT(m.abfragen, int64_t(p.anzahl) * 5);
+    EXPECT_LT(m.langeLuecken * 10, m.abfragen);
+    EXPECT_LT(m.groessteLuecke, 15ms);
     // Waiting for the retrace sleeps: the run takes far less than a core.
     const double cpu = double(cpu1.tv_sec - cpu0.tv_sec) + double(cpu1.tv_nsec - cpu0.tv_nsec) / 1e9;
     const double wand = std::chrono::duration<double>(wand1 - wand0).count();

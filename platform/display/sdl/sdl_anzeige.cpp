@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <thread>
 
 namespace {
@@ -98,50 +99,97 @@ HRESULT CSdlAnzeige::ModusSetzen(const CAnzeigeModus& modus)
 HRESULT CSdlAnzeige::FensterOeffnen(const SDL_DisplayMode& modus)
 {
     FensterSchliessen();
+    m_nominal = std::chrono::nanoseconds(1'000'000'000 / (modus.refresh_rate > 0 ? modus.refresh_rate : 60));
+    m_breite = modus.w;
+    m_hoehe = modus.h;
     m_fenster = SDL_CreateWindow("Lumetra", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, modus.w, modus.h,
                                  SDL_WINDOW_FULLSCREEN);
-    if (m_fenster && SDL_SetWindowDisplayMode(m_fenster, &modus) == 0)
-        m_renderer = SDL_CreateRenderer(m_fenster, -1, SDL_RENDERER_PRESENTVSYNC);
-    // Textures in the window's own format copy without conversion where the
-    // renderer takes it.
-    m_format = SDL_PIXELFORMAT_ARGB8888;
-    SDL_RendererInfo info{};
-    if (m_renderer && SDL_GetRendererInfo(m_renderer, &info) == 0) {
-        const Uint32 fenster = SDL_GetWindowPixelFormat(m_fenster);
-        for (Uint32 i = 0; i < info.num_texture_formats; ++i)
-            if (info.texture_formats[i] == fenster && SDL_BYTESPERPIXEL(fenster) == 4 && !SDL_ISPIXELFORMAT_FOURCC(fenster))
-                m_format = fenster;
-        m_maxTextur = std::min(info.max_texture_width > 0 ? info.max_texture_width : 1 << 14,
-                               info.max_texture_height > 0 ? info.max_texture_height : 1 << 14);
-    }
-    if (m_renderer)
-        m_textur = SDL_CreateTexture(m_renderer, m_format, SDL_TEXTUREACCESS_STREAMING, modus.w, modus.h);
-    if (!m_textur) {
+    if (!m_fenster || SDL_SetWindowDisplayMode(m_fenster, &modus) != 0 ||
+        !RendererErstellen(-1, SDL_RENDERER_PRESENTVSYNC)) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         FensterSchliessen();
         return DDERR_UNSUPPORTEDMODE;
     }
-    SDL_SetTextureBlendMode(m_textur, SDL_BLENDMODE_NONE);
-    m_nominal = std::chrono::nanoseconds(1'000'000'000 / (modus.refresh_rate > 0 ? modus.refresh_rate : 60));
+    SDL_RaiseWindow(m_fenster);
+    const char* gewaehlt = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    if (!VsyncPruefen() && !IstSoftware() && !(gewaehlt && *gewaehlt)) {
+        // Without retraces at the mode's rate an accelerated renderer only
+        // costs (a software rasteriser, as under Xvfb, spends a core on
+        // two full-screen copies); SDL's software renderer over the
+        // window's own framebuffer composes the same pixels for a fraction.
+        // A render driver chosen by name (SDL_RENDER_DRIVER) is kept.
+        RendererAufgeben();
+        int software = -1;
+        for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
+            SDL_RendererInfo info{};
+            if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, "software") == 0)
+                software = i;
+        }
+        if ((software < 0 || !RendererErstellen(software, 0)) && !RendererErstellen(-1, 0)) {
+            std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
+            FensterSchliessen();
+            return DDERR_UNSUPPORTEDMODE;
+        }
+    }
     m_periode = m_nominal;
     m_kosten = 2ms;
+    m_dauerIndex = 0;
     m_letzteFaellig = m_letzteRetrace = {};
-    m_paletteStand = 1;
-    m_palette.fill({1, 2, 3, 4}); // matches no palette: the first frame builds the tables
-    SDL_RaiseWindow(m_fenster);
-    VsyncPruefen();
     return DD_OK;
 }
 
-void CSdlAnzeige::VsyncPruefen()
+bool CSdlAnzeige::RendererErstellen(int treiber, Uint32 flags)
+{
+    // The software renderer draws into the window's own framebuffer (shared
+    // memory with the X server), not into a texture of a GL renderer.
+    const char* vorher = SDL_GetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION);
+    const std::string alt = vorher ? vorher : "";
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    m_renderer = SDL_CreateRenderer(m_fenster, treiber, flags);
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, vorher ? alt.c_str() : nullptr);
+    if (!m_renderer)
+        return false;
+    // Textures in the window's own format copy without conversion where the
+    // renderer takes it.
+    m_format = SDL_PIXELFORMAT_ARGB8888;
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(m_renderer, &info) == 0) {
+        const Uint32 fenster = SDL_GetWindowPixelFormat(m_fenster);
+        for (Uint32 i = 0; i < info.num_texture_formats; ++i)
+            if (info.texture_formats[i] == fenster && SDL_BYTESPERPIXEL(fenster) == 4 &&
+                !SDL_ISPIXELFORMAT_FOURCC(fenster))
+                m_format = fenster;
+        m_maxTextur = std::min(info.max_texture_width > 0 ? info.max_texture_width : 1 << 14,
+                               info.max_texture_height > 0 ? info.max_texture_height : 1 << 14);
+    }
+    m_textur = SDL_CreateTexture(m_renderer, m_format, SDL_TEXTUREACCESS_STREAMING, m_breite, m_hoehe);
+    if (!m_textur) {
+        RendererAufgeben();
+        return false;
+    }
+    SDL_SetTextureBlendMode(m_textur, SDL_BLENDMODE_NONE);
+    m_paletteStand = 1;
+    m_palette.fill({1, 2, 3, 4}); // matches no palette: the first frame builds the tables
+    return true;
+}
+
+bool CSdlAnzeige::IstSoftware() const
+{
+    SDL_RendererInfo info{};
+    return m_renderer && SDL_GetRendererInfo(m_renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
+}
+
+bool CSdlAnzeige::VsyncPruefen()
 {
     // Presents back to back: with vsync each waits for its retrace, so they
-    // come one period apart; without (as under Xvfb) they come at once, and
-    // the period must then never be taken from them.
+    // come one period apart, evenly. Presents that come at once (the
+    // software renderer) or wait for something else than retraces at the
+    // mode's rate (Xvfb's emulated ones at about 62 Hz) must not set the
+    // pace: the fixed clock alone paces the frames.
     SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
     std::vector<Uhr::duration> abstaende;
     Uhr::time_point vorher{};
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 12; ++i) {
         SDL_RenderClear(m_renderer);
         SDL_RenderPresent(m_renderer);
         const auto jetzt = Uhr::now();
@@ -151,10 +199,14 @@ void CSdlAnzeige::VsyncPruefen()
     }
     std::sort(abstaende.begin(), abstaende.end());
     const auto mitte = abstaende[abstaende.size() / 2];
-    m_vsync = mitte > m_nominal * 3 / 4 && mitte < m_nominal * 5 / 4;
+    m_vsync = mitte > m_nominal * 49 / 50 && mitte < m_nominal * 51 / 50 && abstaende[1] > m_nominal * 9 / 10 &&
+              abstaende[abstaende.size() - 2] < m_nominal * 11 / 10;
+    if (!m_vsync && mitte > m_nominal / 2)
+        SDL_RenderSetVSync(m_renderer, 0);
+    return m_vsync;
 }
 
-void CSdlAnzeige::FensterSchliessen()
+void CSdlAnzeige::RendererAufgeben()
 {
     for (auto& [schluessel, t] : m_texturen)
         SDL_DestroyTexture(t.textur);
@@ -163,10 +215,15 @@ void CSdlAnzeige::FensterSchliessen()
         SDL_DestroyTexture(m_textur);
     if (m_renderer)
         SDL_DestroyRenderer(m_renderer);
-    if (m_fenster)
-        SDL_DestroyWindow(m_fenster);
     m_textur = nullptr;
     m_renderer = nullptr;
+}
+
+void CSdlAnzeige::FensterSchliessen()
+{
+    RendererAufgeben();
+    if (m_fenster)
+        SDL_DestroyWindow(m_fenster);
     m_fenster = nullptr;
     m_ausstehend = false;
 }
@@ -218,30 +275,36 @@ void CSdlAnzeige::Hochladen(const BYTE* pixel, LONG pitch)
     SDL_UnlockTexture(m_textur);
     // The texture covers the whole target: nothing to clear.
     SDL_RenderCopy(m_renderer, m_textur, nullptr, nullptr);
-    ++m_messung.umgewandelt;
 }
 
-SDL_Texture* CSdlAnzeige::Textur(const CBildSchritt& s)
+SDL_Texture* CSdlAnzeige::Textur(const CBildSchritt& s, SDL_Rect& quelle)
 {
     const bool schluessel = s.art == CBildSchritt::EArt::KopierenMitSchluessel;
     const uint32_t art = schluessel ? 0x10000u | uint32_t(s.von) << 8 | s.bis : 0;
-    CTextur& t = m_texturen[{s.serie, art}];
-    if (t.textur && (t.breite != s.breite || t.hoehe != s.hoehe)) {
+    // Of a surface too large for a texture (the strip of all items of a
+    // long run) only the part copied is kept.
+    const LONG w = s.quelle.right - s.quelle.left, h = s.quelle.bottom - s.quelle.top;
+    const bool teil = s.breite > m_maxTextur || s.hoehe > m_maxTextur;
+    const SDL_Rect feld = teil ? SDL_Rect{s.quelle.left, s.quelle.top, w, h} : SDL_Rect{0, 0, s.breite, s.hoehe};
+    if (feld.w > m_maxTextur || feld.h > m_maxTextur)
+        return nullptr;
+    quelle = {s.quelle.left - feld.x, s.quelle.top - feld.y, w, h};
+    CTextur& t = m_texturen[teil ? CTexturSchluessel{s.serie, art, feld.x, feld.y, feld.w, feld.h}
+                                 : CTexturSchluessel{s.serie, art, -1, -1, -1, -1}];
+    if (t.textur && (t.breite != feld.w || t.hoehe != feld.h)) {
         SDL_DestroyTexture(t.textur);
         t.textur = nullptr;
     }
     if (!t.textur) {
-        if (s.breite > m_maxTextur || s.hoehe > m_maxTextur)
-            return nullptr;
         t.textur = SDL_CreateTexture(m_renderer, schluessel ? Uint32(SDL_PIXELFORMAT_ARGB8888) : m_format,
-                                     SDL_TEXTUREACCESS_STATIC, s.breite, s.hoehe);
+                                     SDL_TEXTUREACCESS_STATIC, feld.w, feld.h);
         if (!t.textur)
             return nullptr;
         // Keyed pixels are fully transparent, all others fully opaque: the
         // blend then copies indices' colours exactly.
         SDL_SetTextureBlendMode(t.textur, schluessel ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
-        t.breite = s.breite;
-        t.hoehe = s.hoehe;
+        t.breite = feld.w;
+        t.hoehe = feld.h;
         t.palette = 0;
     }
     if (t.stand != s.stand || t.palette != m_paletteStand) {
@@ -250,9 +313,10 @@ SDL_Texture* CSdlAnzeige::Textur(const CBildSchritt& s)
         if (schluessel)
             for (int i = s.von; i <= s.bis; ++i)
                 tabelle[i] = 0;
-        m_puffer.resize(size_t(s.breite) * size_t(s.hoehe));
-        Umwandeln8Nach32(s.pixel, s.pitch, m_puffer.data(), s.breite * 4, s.breite, s.hoehe, tabelle);
-        if (SDL_UpdateTexture(t.textur, nullptr, m_puffer.data(), s.breite * 4) != 0)
+        m_puffer.resize(size_t(feld.w) * size_t(feld.h));
+        Umwandeln8Nach32(s.pixel + ptrdiff_t(feld.y) * s.pitch + feld.x, s.pitch, m_puffer.data(), feld.w * 4,
+                         feld.w, feld.h, tabelle);
+        if (SDL_UpdateTexture(t.textur, nullptr, m_puffer.data(), feld.w * 4) != 0)
             return nullptr;
         t.stand = s.stand;
         t.palette = m_paletteStand;
@@ -265,13 +329,13 @@ bool CSdlAnzeige::Zusammensetzen()
 {
     if (!m_schritte)
         return false;
-    std::vector<SDL_Texture*> texturen;
-    texturen.reserve(m_schritte->size());
+    m_quellen.clear();
     for (const CBildSchritt& s : *m_schritte) {
         SDL_Texture* t = nullptr;
-        if (s.art != CBildSchritt::EArt::Fuellen && !(t = Textur(s)))
+        SDL_Rect quelle{};
+        if (s.art != CBildSchritt::EArt::Fuellen && !(t = Textur(s, quelle)))
             return false;
-        texturen.push_back(t);
+        m_quellen.push_back({t, quelle});
     }
     SDL_SetRenderDrawBlendMode(m_renderer, SDL_BLENDMODE_NONE);
     for (size_t i = 0; i < m_schritte->size(); ++i) {
@@ -282,8 +346,7 @@ bool CSdlAnzeige::Zusammensetzen()
             SDL_SetRenderDrawColor(m_renderer, e.peRed, e.peGreen, e.peBlue, 255);
             SDL_RenderFillRect(m_renderer, &ziel);
         } else {
-            const SDL_Rect quelle{s.quelle.left, s.quelle.top, ziel.w, ziel.h};
-            SDL_RenderCopy(m_renderer, texturen[i], &quelle, &ziel);
+            SDL_RenderCopy(m_renderer, m_quellen[i].first, &m_quellen[i].second, &ziel);
         }
     }
     if (m_bildnummer % UNBENUTZT == 0)
@@ -313,8 +376,10 @@ void CSdlAnzeige::BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTR
         return;
     ++m_bildnummer;
     PaletteUebernehmen(palette);
-    if (!Zusammensetzen())
+    if (!Zusammensetzen()) {
         Hochladen(pixel, pitch);
+        ++m_messung.umgewandelt;
+    }
     m_schritte = nullptr;
     const auto jetzt = Uhr::now();
     // The retrace after the last frame's on the fixed clock; retraces the
@@ -344,10 +409,16 @@ void CSdlAnzeige::Zeigen()
     if (m_messung.an)
         m_messung.gezeigt.push_back(ende);
 
-    // The cost of presenting: taken at once when it grows, slowly when it
-    // shrinks, so the lead covers the slower presents.
-    const auto kosten = m_vsync ? gezeichnet - start : ende - start;
-    m_kosten = kosten > m_kosten ? kosten : m_kosten - (m_kosten - kosten) / 32;
+    // The cost of presenting: nine in ten of the latest presents took no
+    // longer. A single slow one (the thread preempted) does not stretch the
+    // lead; a lasting rise does within a second.
+    m_dauern[m_dauerIndex++ % m_dauern.size()] = m_vsync ? gezeichnet - start : ende - start;
+    if (m_dauerIndex >= m_dauern.size()) {
+        auto sortiert = m_dauern;
+        auto p90 = sortiert.begin() + ptrdiff_t(sortiert.size() * 9 / 10);
+        std::nth_element(sortiert.begin(), p90, sortiert.end());
+        m_kosten = *p90;
+    }
 
     if (m_vsync) {
         const auto abweichung = ende - m_faellig;
@@ -363,7 +434,7 @@ void CSdlAnzeige::Zeigen()
                 const auto n = (abstand + m_periode / 2) / m_periode;
                 if (n >= 1 && n <= 4) {
                     const auto gemessen = abstand / n;
-                    if (gemessen > m_nominal * 9 / 10 && gemessen < m_nominal * 11 / 10)
+                    if (gemessen > m_nominal * 49 / 50 && gemessen < m_nominal * 51 / 50)
                         m_periode = (m_periode * 15 + gemessen) / 16;
                 }
             }
@@ -473,6 +544,10 @@ SHORT CSdlAnzeige::Taste(int vk)
     const auto jetzt = Uhr::now();
     if (m_ausstehend)
         m_messung.groessteLuecke = std::max(m_messung.groessteLuecke, jetzt - m_letzteAbfrage);
+    if (m_ausstehend) {
+        ++m_messung.abfragen;
+        m_messung.langeLuecken += jetzt - m_letzteAbfrage > 1ms;
+    }
     m_letzteAbfrage = jetzt;
     // A due frame goes first, so the state returned is as fresh as the poll.
     FaelligZeigen();

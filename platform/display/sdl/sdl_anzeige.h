@@ -14,6 +14,7 @@
 #include <chrono>
 #include <deque>
 #include <map>
+#include <tuple>
 #include <vector>
 
 // Registers the back end under the name "sdl" (choose it with
@@ -54,22 +55,28 @@ public:
         std::vector<Uhr::time_point> eingereiht; // each flipped frame's flip
         std::vector<Uhr::time_point> gezeigt;    // and the end of its present
         Uhr::duration groessteLuecke{};          // between key polls while a flip waits
+        int64_t abfragen = 0, langeLuecken = 0;  // such polls, and those after more than 1 ms
         int64_t zusammengesetzt = 0;             // frames composed from kept surfaces
-        int64_t umgewandelt = 0;                 // frames converted whole
+        int64_t umgewandelt = 0;                 // flipped frames converted whole
     };
     CMessung& Messung() { return m_messung; }
     Uhr::duration Periode() const { return m_periode; }
     Uhr::duration Vorlauf() const;
     bool MitVsync() const { return m_vsync; }
+    // SDL's software renderer draws the frames (chosen, or taken because
+    // the accelerated one showed no retraces at the mode's rate).
+    bool IstSoftware() const;
 
 private:
     HRESULT FensterOeffnen(const SDL_DisplayMode& modus);
     void FensterSchliessen();
+    bool RendererErstellen(int treiber, Uint32 flags);
+    void RendererAufgeben();
     void PaletteUebernehmen(const PALETTEENTRY* palette);
     void Hochladen(const BYTE* pixel, LONG pitch);
     bool Zusammensetzen();
-    SDL_Texture* Textur(const CBildSchritt& s);
-    void VsyncPruefen();
+    SDL_Texture* Textur(const CBildSchritt& s, SDL_Rect& quelle);
+    bool VsyncPruefen();
     bool Faellig() const { return Uhr::now() >= m_faellig - Vorlauf(); }
     void FaelligZeigen();
     void Zeigen();
@@ -80,6 +87,7 @@ private:
     bool m_bereit = false; // SDL video started
     SDL_Window* m_fenster = nullptr;
     SDL_Renderer* m_renderer = nullptr;
+    int m_breite = 0, m_hoehe = 0;
     SDL_Texture* m_textur = nullptr; // the whole frame, when it cannot be composed
     Uint32 m_format = SDL_PIXELFORMAT_ARGB8888;
     int m_maxTextur = 0;
@@ -92,15 +100,18 @@ private:
     uint32_t m_tabelleAlpha[256] = {};   // ARGB8888 for keyed copies
     std::vector<uint32_t> m_puffer;
     const std::vector<CBildSchritt>* m_schritte = nullptr;
+    std::vector<std::pair<SDL_Texture*, SDL_Rect>> m_quellen; // per step
 
-    // Kept surfaces by serial and key (0: opaque).
+    // Kept surfaces by serial, key (0: opaque) and, for a part of a large
+    // surface, the part's rectangle.
     struct CTextur {
         SDL_Texture* textur = nullptr;
         uint64_t stand = 0, palette = 0;
         LONG breite = 0, hoehe = 0;
         int64_t benutzt = 0;
     };
-    std::map<std::pair<uint64_t, uint32_t>, CTextur> m_texturen;
+    using CTexturSchluessel = std::tuple<uint64_t, uint32_t, LONG, LONG, LONG, LONG>;
+    std::map<CTexturSchluessel, CTextur> m_texturen;
     int64_t m_bildnummer = 0;
 
     // Frame timing: retraces on a fixed clock at the mode's period. The
@@ -110,7 +121,9 @@ private:
     bool m_vsync = false;
     Uhr::duration m_nominal = std::chrono::microseconds(16667);
     Uhr::duration m_periode = m_nominal;
-    Uhr::duration m_kosten = std::chrono::milliseconds(2); // of a present that does not wait
+    Uhr::duration m_kosten = std::chrono::milliseconds(2); // of a present, without its wait
+    std::array<Uhr::duration, 64> m_dauern{};                // of the latest presents
+    size_t m_dauerIndex = 0;
     Uhr::time_point m_faellig{};       // the retrace the queued frame is for
     Uhr::time_point m_letzteFaellig{}; // the retrace of the last frame
     Uhr::time_point m_letzteRetrace{}; // end of the last present that waited
