@@ -59,12 +59,16 @@ void BM_SdlSakkadenlauf(benchmark::State& state)
             bilder += t >= wand0 && t < wand1;
         const CPerioden p = PeriodenAuswerten(m.gezeigt, 5);
         state.counters["Breite"] = sdl->ModusInKraft().breite;
+        // The whole run (engine, key polls, display) and the display's path
+        // alone (composing and presenting), per frame.
         state.counters["cpu_ms_je_Bild"] = (cpu1 - cpu0) * 1000.0 / bilder;
+        state.counters["Pfad_cpu_ms_je_Bild"] = m.cpuPfad * 1000.0 / double(m.gezeigt.size());
         state.counters["wand_ms_je_Bild"] = std::chrono::duration<double, std::milli>(wand1 - wand0).count() / bilder;
         state.counters["Periode_ms"] = p.mittel;
         state.counters["Periode_sd_ms"] = p.sd;
         state.counters["Periode_max_ms"] = p.max;
         state.counters["Abfrageluecke_ms"] = std::chrono::duration<double, std::milli>(m.groessteLuecke).count();
+        state.counters["Luecken_ueber_1ms"] = double(m.langeLuecken) / double(std::max<int64_t>(m.abfragen, 1));
         state.counters["Geschwindigkeit"] = std::abs(lauf.bericht.m_dStandardGeschwindigkeit);
         state.counters["Soll"] = lauf.Sollgeschwindigkeit();
         state.counters["zusammengesetzt"] = double(m.zusammengesetzt);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <time.h>
 
 namespace {
 
@@ -16,9 +17,19 @@ using namespace std::chrono_literals;
 constexpr size_t MAX_NACHRICHTEN = 512;
 // While a frame waits the thread sleeps this long at most between two looks
 // at the clock, so the keys are polled well within a millisecond.
-constexpr auto SCHEIBE = 400us;
+constexpr auto SCHEIBE = 500us;
+// Events are fetched from the X server at most this often.
+constexpr auto PUMPABSTAND = 200us;
 // Kept surfaces that no frame used for this many frames are given up.
 constexpr int64_t UNBENUTZT = 120;
+
+// CPU seconds of the whole process: the renderer may draw on threads of its own.
+double ProzessCpu()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
 
 CSdlAnzeige::Uhr::duration Kuerzer(CSdlAnzeige::Uhr::duration a, CSdlAnzeige::Uhr::duration b)
 {
@@ -112,7 +123,7 @@ HRESULT CSdlAnzeige::FensterOeffnen(const SDL_DisplayMode& modus)
     }
     SDL_RaiseWindow(m_fenster);
     const char* gewaehlt = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-    if (!VsyncPruefen() && !IstSoftware() && !(gewaehlt && *gewaehlt)) {
+    if (!VsyncPruefen() && !m_software && !(gewaehlt && *gewaehlt)) {
         // Without retraces at the mode's rate an accelerated renderer only
         // costs (a software rasteriser, as under Xvfb, spends a core on
         // two full-screen copies); SDL's software renderer over the
@@ -168,15 +179,10 @@ bool CSdlAnzeige::RendererErstellen(int treiber, Uint32 flags)
         return false;
     }
     SDL_SetTextureBlendMode(m_textur, SDL_BLENDMODE_NONE);
+    m_software = std::strcmp(info.name, "software") == 0;
     m_paletteStand = 1;
     m_palette.fill({1, 2, 3, 4}); // matches no palette: the first frame builds the tables
     return true;
-}
-
-bool CSdlAnzeige::IstSoftware() const
-{
-    SDL_RendererInfo info{};
-    return m_renderer && SDL_GetRendererInfo(m_renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
 }
 
 bool CSdlAnzeige::VsyncPruefen()
@@ -374,6 +380,7 @@ void CSdlAnzeige::BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTR
 {
     if (!m_renderer)
         return;
+    const double cpu = m_messung.an ? ProzessCpu() : 0.0;
     ++m_bildnummer;
     PaletteUebernehmen(palette);
     if (!Zusammensetzen()) {
@@ -394,20 +401,25 @@ void CSdlAnzeige::BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTR
     }
     m_ausstehend = true;
     m_letzteAbfrage = jetzt;
-    if (m_messung.an)
+    if (m_messung.an) {
         m_messung.eingereiht.push_back(jetzt);
+        m_messung.cpuPfad += ProzessCpu() - cpu;
+    }
 }
 
 void CSdlAnzeige::Zeigen()
 {
+    const double cpu = m_messung.an ? ProzessCpu() : 0.0;
     const auto start = Uhr::now();
     SDL_RenderFlush(m_renderer);
     const auto gezeichnet = Uhr::now();
     SDL_RenderPresent(m_renderer); // with vsync blocks until the retrace
     const auto ende = Uhr::now();
     m_ausstehend = false;
-    if (m_messung.an)
+    if (m_messung.an) {
         m_messung.gezeigt.push_back(ende);
+        m_messung.cpuPfad += ProzessCpu() - cpu;
+    }
 
     // The cost of presenting: nine in ten of the latest presents took no
     // longer. A single slow one (the thread preempted) does not stretch the
@@ -506,6 +518,12 @@ void CSdlAnzeige::Einreihen(UINT nachricht, int vk, Uint32 zeit)
 
 void CSdlAnzeige::EreignissePumpen()
 {
+    // The engine polls several keys in a row, many times a millisecond;
+    // asking the X server once in a while keeps the state fresh enough.
+    const auto jetzt = Uhr::now();
+    if (jetzt - m_letztesPumpen < PUMPABSTAND)
+        return;
+    m_letztesPumpen = jetzt;
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {

@@ -58,6 +58,7 @@ public:
         int64_t abfragen = 0, langeLuecken = 0;  // such polls, and those after more than 1 ms
         int64_t zusammengesetzt = 0;             // frames composed from kept surfaces
         int64_t umgewandelt = 0;                 // flipped frames converted whole
+        double cpuPfad = 0;                      // process CPU seconds composing and presenting
     };
     CMessung& Messung() { return m_messung; }
     Uhr::duration Periode() const { return m_periode; }
@@ -65,7 +66,7 @@ public:
     bool MitVsync() const { return m_vsync; }
     // SDL's software renderer draws the frames (chosen, or taken because
     // the accelerated one showed no retraces at the mode's rate).
-    bool IstSoftware() const;
+    bool IstSoftware() const { return m_software; }
 
 private:
     HRESULT FensterOeffnen(const SDL_DisplayMode& modus);
@@ -88,6 +89,7 @@ private:
     SDL_Window* m_fenster = nullptr;
     SDL_Renderer* m_renderer = nullptr;
     int m_breite = 0, m_hoehe = 0;
+    bool m_software = false;
     SDL_Texture* m_textur = nullptr; // the whole frame, when it cannot be composed
     Uint32 m_format = SDL_PIXELFORMAT_ARGB8888;
     int m_maxTextur = 0;
@@ -129,6 +131,7 @@ private:
     Uhr::time_point m_letzteRetrace{}; // end of the last present that waited
     Uhr::time_point m_letzteAbfrage{};
     Uhr::time_point m_letzteNachricht{};
+    Uhr::time_point m_letztesPumpen{};
     CMessung m_messung;
 
     std::array<bool, 256> m_unten{};
