@@ -520,10 +520,9 @@ void CSdlAnzeige::EreignissePumpen()
 {
     // The engine polls several keys in a row, many times a millisecond;
     // asking the X server once in a while keeps the state fresh enough.
-    const auto jetzt = Uhr::now();
-    if (jetzt - m_letztesPumpen < PUMPABSTAND)
+    if (Uhr::now() < m_naechstesPumpen)
         return;
-    m_letztesPumpen = jetzt;
+    m_naechstesPumpen = Uhr::now() + PUMPABSTAND;
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {

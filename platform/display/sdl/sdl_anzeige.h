@@ -131,7 +131,7 @@ private:
     Uhr::time_point m_letzteRetrace{}; // end of the last present that waited
     Uhr::time_point m_letzteAbfrage{};
     Uhr::time_point m_letzteNachricht{};
-    Uhr::time_point m_letztesPumpen{};
+    Uhr::time_point m_naechstesPumpen{};
     CMessung m_messung;
 
     std::array<bool, 256> m_unten{};
