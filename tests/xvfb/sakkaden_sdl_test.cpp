@@ -1,36 +1,16 @@
 // The saccade training on the SDL display under a real X server, the keys
 // pushed as SDL events on the display's own clock.
 
-#include "model/training.h"
-#include "platform/crt.h"
 #include "platform/display/memory/png.h"
-#include "platform/display/sdl/sdl_anzeige.h"
-#include "presentation/praesentation.h"
-#include "presentation/rahmen.h"
-#include "workplace/benutzerprofil.h"
-#include "workplace/umgebung.h"
+#include "sdl_lauf.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 namespace {
-
-void Druck(SDL_Keycode taste, bool unten)
-{
-    SDL_Event e{};
-    e.type = unten ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.state = unten ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = taste;
-    e.key.timestamp = SDL_GetTicks();
-    SDL_PushEvent(&e);
-}
 
 // The primary surface (the last frame) through the run's palette.
 void Speichern(CPraesentation& p, const std::string& name)
@@ -54,67 +34,40 @@ TEST(SakkadenSdl, TrainingUnterX)
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X server";
-    SdlAnzeigeAnmelden();
-    ASSERT_EQ(AnzeigeTreiberWaehlen("sdl"), 0);
-    int anwendung = 0;
-    RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&anwendung), HWND(&anwendung));
-
-    CBenutzerprofil profil;
-    CUmgebung umgebung(&profil);
-    CTraining training;
-    training.SetUmgebung(&umgebung);
-    training.SetAufgabenart(10);
-    CSakkaden s = training.GetSakkaden();
+    CSdlLauf lauf;
+    CSakkaden s = lauf.training.GetSakkaden();
     s.m_nDurchgaenge = 3;
-    s.m_dPauseMin = s.m_dPauseMax = 0.3;
-    s.m_dDauerMin = s.m_dDauerMax = 1.0;
-    training.SetSakkaden(s);
-    CHGMuster m = training.GetHGMuster();
-    m.m_nArt = 10;
-    training.SetHGMuster(m);
+    lauf.training.SetSakkaden(s);
 
     // Enter leaves the ready screen; two reactions; Escape as a last resort.
-    std::atomic<bool> fertig{false};
-    std::thread tasten([&fertig] {
-        using namespace std::chrono_literals;
-        const auto start = std::chrono::steady_clock::now();
-        auto bei = [&](int ms, SDL_Keycode taste, bool unten) {
-            while (!fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
-                std::this_thread::sleep_for(5ms);
-            if (!fertig)
-                Druck(taste, unten);
-        };
-        bei(1500, SDLK_RETURN, true);
-        bei(1550, SDLK_RETURN, false);
-        bei(2200, SDLK_SPACE, true);
-        bei(2250, SDLK_SPACE, false);
-        bei(2900, SDLK_SPACE, true);
-        bei(2950, SDLK_SPACE, false);
-        bei(15000, SDLK_ESCAPE, true);
-        bei(15050, SDLK_ESCAPE, false);
-    });
-    int ergebnis = -1;
-    {
-        CPraesentation p;
-        ergebnis = p.TrainingDarbieten(&profil, &umgebung, &training, &anwendung);
-        fertig = true;
-        EXPECT_EQ(ergebnis, 0) << p.m_strFehler;
-        const CTrainingsBericht& b = p.m_TrainingsBericht;
-        EXPECT_EQ(b.GetAnzahlReize(), 3);
-        EXPECT_GT(b.m_dLaufzeit, 0.5);
-        EXPECT_NE(b.m_dStandardGeschwindigkeit, 0.0);
-        EXPECT_GT(b.GetRechteck(0).right, b.GetRechteck(0).left);
-        int zeiten = 0;
-        for (int i = 0; i < 3; ++i)
-            zeiten += b.GetZeit(i) > 0;
-        EXPECT_EQ(zeiten, 3);
-        std::printf("Laufzeit %.1f s, Zeiten %u %u %u, Marken %u %u %u\n", b.m_dLaufzeit, b.GetZeit(0), b.GetZeit(1),
-                    b.GetZeit(2), b.GetMarke(0), b.GetMarke(1), b.GetMarke(2));
-        Speichern(p, "sakkaden_sdl_letztes_bild");
-    }
-    tasten.join();
-    RahmenAnmelden(nullptr, nullptr);
-    AnzeigeTreiberWaehlen("");
+    const int ergebnis = lauf.Laufen(
+        std::make_shared<CSdlAnzeige>(),
+        [](const std::atomic<bool>& fertig) {
+            const auto start = std::chrono::steady_clock::now();
+            auto bei = [&](int ms, SDL_Keycode taste) {
+                while (!fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                if (!fertig)
+                    SdlTasteDruecken(taste);
+            };
+            bei(1500, SDLK_RETURN);
+            bei(2200, SDLK_SPACE);
+            bei(2900, SDLK_SPACE);
+            bei(15000, SDLK_ESCAPE);
+        },
+        [](CPraesentation& p) { Speichern(p, "sakkaden_sdl_letztes_bild"); });
+    EXPECT_EQ(ergebnis, 0) << lauf.fehler;
+    const CTrainingsBericht& b = lauf.bericht;
+    EXPECT_EQ(b.GetAnzahlReize(), 3);
+    EXPECT_GT(b.m_dLaufzeit, 0.5);
+    EXPECT_NE(b.m_dStandardGeschwindigkeit, 0.0);
+    EXPECT_GT(b.GetRechteck(0).right, b.GetRechteck(0).left);
+    int zeiten = 0;
+    for (int i = 0; i < 3; ++i)
+        zeiten += b.GetZeit(i) > 0;
+    EXPECT_EQ(zeiten, 3);
+    std::printf("Laufzeit %.1f s, Zeiten %u %u %u, Marken %u %u %u\n", b.m_dLaufzeit, b.GetZeit(0), b.GetZeit(1),
+                b.GetZeit(2), b.GetMarke(0), b.GetMarke(1), b.GetMarke(2));
 }
 
 } // namespace

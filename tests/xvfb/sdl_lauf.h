@@ -77,7 +77,9 @@ struct CSdlLauf {
 
     // Runs on treiber; tasten runs on its own thread meanwhile and must end
     // the run (Escape); it may look at fertig to stop early.
-    int Laufen(std::shared_ptr<CAnzeigeTreiber> treiber, std::function<void(const std::atomic<bool>&)> tasten)
+    // nachher sees the engine once the run has ended.
+    int Laufen(std::shared_ptr<CAnzeigeTreiber> treiber, std::function<void(const std::atomic<bool>&)> tasten,
+               std::function<void(CPraesentation&)> nachher = {})
     {
         AnzeigeTreiberAnmelden("sdl-lauf", [treiber] { return treiber; });
         AnzeigeTreiberWaehlen("sdl-lauf");
@@ -90,6 +92,8 @@ struct CSdlLauf {
             fertig = true;
             bericht = p.m_TrainingsBericht;
             fehler = p.m_strFehler;
+            if (nachher)
+                nachher(p);
         }
         t.join();
         return ergebnis;
