@@ -31,11 +31,6 @@ double ProzessCpu()
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
-CSdlAnzeige::Uhr::duration Kuerzer(CSdlAnzeige::Uhr::duration a, CSdlAnzeige::Uhr::duration b)
-{
-    return a < b ? a : b;
-}
-
 } // namespace
 
 void SdlAnzeigeAnmelden()
@@ -144,6 +139,7 @@ HRESULT CSdlAnzeige::FensterOeffnen(const SDL_DisplayMode& modus)
     }
     m_periode = m_nominal;
     m_kosten = 2ms;
+    m_zuschlag = {};
     m_dauerIndex = 0;
     m_letzteFaellig = m_letzteRetrace = {};
     return DD_OK;
@@ -372,7 +368,7 @@ CSdlAnzeige::Uhr::duration CSdlAnzeige::Vorlauf() const
 {
     // With vsync the present must start early enough to make its retrace
     // however long the drawing takes; without, it ends just before it.
-    const Uhr::duration v = m_kosten + (m_vsync ? 2ms : 1ms);
+    const Uhr::duration v = m_kosten + m_zuschlag + (m_vsync ? 2ms : 1ms);
     return std::clamp<Uhr::duration>(v, 1ms, m_periode * 3 / 4);
 }
 
@@ -435,8 +431,8 @@ void CSdlAnzeige::Zeigen()
     if (m_vsync) {
         const auto abweichung = ende - m_faellig;
         if (abweichung > m_periode / 2) {
-            // The retrace was missed: start earlier.
-            m_kosten = std::min<Uhr::duration>(m_kosten + 1ms, m_periode / 2);
+            // The retrace was missed: start earlier from now on.
+            m_zuschlag = std::min<Uhr::duration>(m_zuschlag + 1ms, m_periode / 2);
         } else if (ende - gezeichnet > 500us && abweichung > -m_periode / 4 && abweichung < m_periode / 4) {
             // A present that waited ended at a retrace: the clock follows
             // its phase, and the period the spacing of such retraces.
@@ -460,7 +456,7 @@ void CSdlAnzeige::Schlafen()
 {
     const auto rest = m_faellig - Vorlauf() - Uhr::now();
     if (rest > Uhr::duration::zero())
-        std::this_thread::sleep_for(Kuerzer(rest, SCHEIBE));
+        std::this_thread::sleep_for(std::min<Uhr::duration>(rest, SCHEIBE));
 }
 
 void CSdlAnzeige::FaelligZeigen()

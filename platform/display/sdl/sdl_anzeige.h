@@ -125,6 +125,7 @@ private:
     Uhr::duration m_periode = m_nominal;
     Uhr::duration m_kosten = std::chrono::milliseconds(2); // of a present, without its wait
     std::array<Uhr::duration, 64> m_dauern{};                // of the latest presents
+    Uhr::duration m_zuschlag{};                              // added for each retrace missed
     size_t m_dauerIndex = 0;
     Uhr::time_point m_faellig{};       // the retrace the queued frame is for
     Uhr::time_point m_letzteFaellig{}; // the retrace of the last frame
