@@ -161,12 +161,17 @@ void CDDOberflaeche::Gezeichnet(const RECT& ziel, CDDOberflaeche* quelle, const 
     if (mitSchluessel)
         return;
     // The latest steps that cover the whole surface hide all before them.
+    // Steps of less area together cannot cover it: many small fills cost
+    // no more than a sum.
     std::vector<RECT> deckend;
+    int64_t flaeche = 0;
     for (size_t k = m_schritte.size(); k-- > 0;) {
         if (m_schritte[k].schritt.art == CBildSchritt::EArt::KopierenMitSchluessel)
             continue;
-        deckend.push_back(m_schritte[k].schritt.ziel);
-        if (Decken(deckend, LONG(m_breite), LONG(m_hoehe))) {
+        const RECT& r = m_schritte[k].schritt.ziel;
+        deckend.push_back(r);
+        flaeche += int64_t(r.right - r.left) * (r.bottom - r.top);
+        if (flaeche >= int64_t(m_breite) * m_hoehe && Decken(deckend, LONG(m_breite), LONG(m_hoehe))) {
             m_schritte.erase(m_schritte.begin(), m_schritte.begin() + ptrdiff_t(k));
             m_schritteGanz = true;
             return;
