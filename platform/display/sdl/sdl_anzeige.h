@@ -4,7 +4,9 @@
 // composed on the renderer from the surfaces they were drawn from, each
 // kept as a texture converted through the palette when it changes; a frame
 // drawn otherwise is converted whole. Presents are paced on a clock at the
-// mode's period. Must stay on the thread that created it.
+// mode's period, with vsync where the presents wait for retraces at that
+// rate; where they do not, SDL's software renderer draws (unless a render
+// driver is chosen by name). Must stay on the thread that created it.
 
 #include "platform/display/ddraw.h"
 
