@@ -139,10 +139,12 @@ void CSpeicherAnzeige::BildEinreihen(const BYTE* pixel, LONG pitch, const PALETT
         for (const CBildSchritt& s : *m_schritte) {
             const LONG w = s.ziel.right - s.ziel.left, hz = s.ziel.bottom - s.ziel.top;
             CPixelFeld z{bild.data() + size_t(s.ziel.top) * size_t(b) + size_t(s.ziel.left), b, w, hz};
-            CPixelFeld q{const_cast<BYTE*>(s.pixel) + ptrdiff_t(s.quelle.top) * s.pitch + s.quelle.left, s.pitch, w, hz};
-            if (s.art == CBildSchritt::EArt::Fuellen)
+            if (s.art == CBildSchritt::EArt::Fuellen) {
                 Fuellen8(z, s.farbe);
-            else if (s.art == CBildSchritt::EArt::Kopieren)
+                continue;
+            }
+            CPixelFeld q{const_cast<BYTE*>(s.pixel) + ptrdiff_t(s.quelle.top) * s.pitch + s.quelle.left, s.pitch, w, hz};
+            if (s.art == CBildSchritt::EArt::Kopieren)
                 Kopieren8(z, q);
             else
                 KopierenMitSchluessel8(z, q, s.von, s.bis);
