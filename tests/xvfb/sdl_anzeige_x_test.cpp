@@ -156,10 +156,14 @@ TEST(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
     CSdlLauf lauf;
     auto sdl = std::make_shared<CSdlAnzeige>();
     sdl->Messung().an = true;
-    timespec cpu0{}, cpu1{};
+    timespec cpu0{}, cpu1{}, bereit0{}, bereit1{};
     Uhr::time_point wand0, wand1;
     const int ergebnis = lauf.Laufen(sdl, [&](const std::atomic<bool>&) {
-        std::this_thread::sleep_for(1000ms);
+        // The ready screen waits for Enter from about 0.3 s on.
+        std::this_thread::sleep_for(500ms);
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &bereit0);
+        std::this_thread::sleep_for(500ms);
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &bereit1);
         SdlTasteDruecken(SDLK_RETURN);
         std::this_thread::sleep_for(1000ms);
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu0);
@@ -187,10 +191,14 @@ TEST(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
     // machine a sleep may overrun now and then, so only the share counts.
     EXPECT_GT(m.abfragen, int64_t(p.anzahl) * 5);
     EXPECT_LT(m.langeLuecken * 10, m.abfragen);
-    // Waiting for the retrace sleeps: the run takes far less than a core.
-    const double cpu = double(cpu1.tv_sec - cpu0.tv_sec) + double(cpu1.tv_nsec - cpu0.tv_nsec) / 1e9;
+    // Waiting for the retrace, and for Enter, sleeps: far less than a core.
+    auto sekunden = [](timespec a, timespec b) {
+        return double(b.tv_sec - a.tv_sec) + double(b.tv_nsec - a.tv_nsec) / 1e9;
+    };
+    const double cpu = sekunden(cpu0, cpu1);
     const double wand = std::chrono::duration<double>(wand1 - wand0).count();
     EXPECT_LT(cpu / wand, 0.7) << cpu << " s CPU in " << wand << " s";
+    EXPECT_LT(sekunden(bereit0, bereit1), 0.25) << "CPU seconds in half a second of the ready screen";
 }
 
 } // namespace
