@@ -1,5 +1,6 @@
-// Converting one 8-bit frame through the palette, as every present of the
-// SDL display does.
+// Converting one 8-bit frame through the palette, as the SDL display does
+// for a frame it cannot compose from kept surfaces (and once per change of
+// a kept surface).
 #include "platform/display/pixel8.h"
 
 #include <benchmark/benchmark.h>

@@ -101,7 +101,7 @@ struct CUmfeld : CBenchLauf {
 
 // One frame's work: the background in two blits at a moving offset, the
 // keyed foreground item, and the back buffer converted through the palette
-// as the SDL display does on every present.
+// as a display that cannot compose the frame from kept surfaces must.
 void BM_Bild1920x1080(benchmark::State& state)
 {
     CUmfeld u;

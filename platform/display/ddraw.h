@@ -10,6 +10,8 @@
 
 #include "platform/wintypes.h"
 
+#include <cstdint>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -269,6 +271,24 @@ enum class EAufruf {
     GetBltStatus, Lock, Restore, SetColorKey, SetPalette, SetEntries, Anzahl
 };
 
+// One drawing step of a flipped frame, in order: a fill, or a copy from an
+// off-screen surface (its whole pixels, their pitch and size, a serial that
+// names the surface for as long as it lives, and a stand that changes with
+// every change of its pixels). The steps of a frame cover the whole frame,
+// so a back end may compose it from surfaces it keeps converted instead of
+// converting every pixel of the frame.
+struct CBildSchritt {
+    enum class EArt { Fuellen, Kopieren, KopierenMitSchluessel };
+    EArt art = EArt::Fuellen;
+    RECT ziel{};
+    BYTE farbe = 0; // Fuellen
+    uint64_t serie = 0, stand = 0;
+    const BYTE* pixel = nullptr;
+    LONG pitch = 0, breite = 0, hoehe = 0;
+    RECT quelle{};
+    BYTE von = 0, bis = 0; // KopierenMitSchluessel: indices left out
+};
+
 // What a back end supplies; the shared code does everything on the pixels.
 class CAnzeigeTreiber {
 public:
@@ -294,6 +314,9 @@ public:
     virtual bool TauschAusstehend() = 0;
     // Waits until the enqueued frame is on screen.
     virtual void TauschAbwarten() = 0;
+    // Called just before BildEinreihen: the steps that drew the frame, valid
+    // during that call only, or null when the frame's pixels are all there is.
+    virtual void SchritteVormerken(const std::vector<CBildSchritt>*) {}
     // The front buffer changed outside a flip (fill, lock, palette): show it soon.
     virtual void FrontGeaendert(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette) = 0;
 

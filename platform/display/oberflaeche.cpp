@@ -2,6 +2,7 @@
 #include "platform/display/pixel8.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -76,14 +77,132 @@ HRESULT CDDPalette::SetEntries(DWORD, DWORD erster, DWORD anzahl, const PALETTEE
 namespace {
 // Larger surfaces are refused rather than allocated (16384 x 16384).
 constexpr uint64_t MAX_PIXEL = uint64_t(1) << 28;
+// A chain surface forgets its steps beyond this many until one covers all.
+constexpr size_t MAX_SCHRITTE = 64;
+
+std::atomic<uint64_t> g_serie{0};
+
+// Whether the rectangles together cover 0..breite x 0..hoehe.
+bool Decken(const std::vector<RECT>& rechtecke, LONG breite, LONG hoehe)
+{
+    std::vector<LONG> xs{0, breite};
+    for (const RECT& r : rechtecke)
+        xs.insert(xs.end(), {std::clamp(r.left, LONG(0), breite), std::clamp(r.right, LONG(0), breite)});
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    std::vector<std::pair<LONG, LONG>> spalte;
+    for (size_t i = 0; i + 1 < xs.size(); ++i) {
+        spalte.clear();
+        for (const RECT& r : rechtecke)
+            if (r.left <= xs[i] && r.right >= xs[i + 1])
+                spalte.push_back({r.top, r.bottom});
+        std::sort(spalte.begin(), spalte.end());
+        LONG y = 0;
+        for (const auto& [oben, unten] : spalte) {
+            if (oben > y)
+                break;
+            y = std::max(y, unten);
+        }
+        if (y < hoehe)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 CDDOberflaeche::CDDOberflaeche(std::shared_ptr<CAnzeigeKern> kern, DWORD caps, DWORD breite, DWORD hoehe)
     : m_kern(std::move(kern)), m_caps(caps), m_breite(breite), m_hoehe(hoehe),
       // Rows start at multiples of 4 bytes, so callers must honour the pitch.
       m_pitch(LONG((breite + 3) & ~DWORD(3))), m_pixel(size_t(m_pitch) * hoehe, 0),
-      m_generation(m_kern->generation)
+      m_generation(m_kern->generation), m_serie(++g_serie)
 {
+    // A new surface is all index 0.
+    CBildSchritt s;
+    s.ziel = {0, 0, LONG(breite), LONG(hoehe)};
+    m_schritte.push_back({s, {}});
+}
+
+void CDDOberflaeche::Ueberschrieben()
+{
+    ++m_stand;
+    if (IstKette()) {
+        m_schritte.clear();
+        m_schritteGanz = false;
+    }
+}
+
+void CDDOberflaeche::Gezeichnet(const RECT& ziel, CDDOberflaeche* quelle, const RECT* quellRechteck,
+                                bool mitSchluessel, BYTE farbe)
+{
+    // Only unscaled copies from off-screen surfaces can be kept as steps.
+    if (quelle && (quelle->IstKette() || !quellRechteck ||
+                   quellRechteck->right - quellRechteck->left != ziel.right - ziel.left ||
+                   quellRechteck->bottom - quellRechteck->top != ziel.bottom - ziel.top)) {
+        Ueberschrieben();
+        return;
+    }
+    ++m_stand;
+    if (!IstKette())
+        return;
+    CVermerk v;
+    v.schritt.ziel = ziel;
+    v.schritt.farbe = farbe;
+    if (quelle) {
+        v.schritt.art = mitSchluessel ? CBildSchritt::EArt::KopierenMitSchluessel : CBildSchritt::EArt::Kopieren;
+        v.schritt.serie = quelle->m_serie;
+        v.schritt.stand = quelle->m_stand;
+        v.schritt.quelle = *quellRechteck;
+        v.schritt.von = BYTE(quelle->m_schluessel.dwColorSpaceLowValue);
+        v.schritt.bis = BYTE(quelle->m_schluessel.dwColorSpaceHighValue);
+        v.quelle = quelle->shared_from_this();
+    }
+    m_schritte.push_back(std::move(v));
+    if (mitSchluessel)
+        return;
+    // The latest steps that cover the whole surface hide all before them.
+    // Steps of less area together cannot cover it: many small fills cost
+    // no more than a sum.
+    std::vector<RECT> deckend;
+    int64_t flaeche = 0;
+    for (size_t k = m_schritte.size(); k-- > 0;) {
+        if (m_schritte[k].schritt.art == CBildSchritt::EArt::KopierenMitSchluessel)
+            continue;
+        const RECT& r = m_schritte[k].schritt.ziel;
+        deckend.push_back(r);
+        flaeche += int64_t(r.right - r.left) * (r.bottom - r.top);
+        if (flaeche >= int64_t(m_breite) * m_hoehe && Decken(deckend, LONG(m_breite), LONG(m_hoehe))) {
+            m_schritte.erase(m_schritte.begin(), m_schritte.begin() + ptrdiff_t(k));
+            m_schritteGanz = true;
+            return;
+        }
+    }
+    if (m_schritte.size() > MAX_SCHRITTE) {
+        m_schritte.erase(m_schritte.begin(), m_schritte.begin() + ptrdiff_t(MAX_SCHRITTE / 2));
+        m_schritteGanz = false;
+    }
+}
+
+const std::vector<CBildSchritt>* CDDOberflaeche::SchritteAufloesen()
+{
+    if (!m_schritteGanz)
+        return nullptr;
+    m_aufgeloest.clear();
+    for (const CVermerk& v : m_schritte) {
+        CBildSchritt s = v.schritt;
+        if (s.art != CBildSchritt::EArt::Fuellen) {
+            auto q = v.quelle.lock();
+            // A source drawn on since the copy no longer holds what was copied.
+            if (!q || q->m_stand != s.stand || q->m_sperren == 2)
+                return nullptr;
+            s.pixel = q->m_pixel.data();
+            s.pitch = q->m_pitch;
+            s.breite = LONG(q->m_breite);
+            s.hoehe = LONG(q->m_hoehe);
+        }
+        m_aufgeloest.push_back(s);
+    }
+    return &m_aufgeloest;
 }
 
 CDDOberflaeche::~CDDOberflaeche()
@@ -239,8 +358,10 @@ HRESULT CDDOberflaeche::Blt(RECT* ziel, IDirectDrawSurface* quelle, RECT* quellR
             return hr;
         if (!RechteckPruefen(ziel, m_breite, m_hoehe, zr))
             return DDERR_INVALIDRECT;
-        if (!Leer(zr))
+        if (!Leer(zr)) {
             Fuellen8({Zeile(zr.top) + zr.left, m_pitch, zr.right - zr.left, zr.bottom - zr.top}, BYTE(fx->dwFillColor));
+            Gezeichnet(zr, nullptr, nullptr, false, BYTE(fx->dwFillColor));
+        }
         FrontMelden();
         return DD_OK;
     }
@@ -278,6 +399,10 @@ HRESULT CDDOberflaeche::Blt(RECT* ziel, IDirectDrawSurface* quelle, RECT* quellR
         }
         Strecken8(zf, qf, mitSchluessel, von, bis);
     }
+    if (q == this)
+        Ueberschrieben();
+    else
+        Gezeichnet(zr, q, &qr, mitSchluessel, 0);
     FrontMelden();
     return DD_OK;
 }
@@ -311,6 +436,10 @@ HRESULT CDDOberflaeche::BltFast(DWORD x, DWORD y, IDirectDrawSurface* quelle, RE
                                BYTE(q->m_schluessel.dwColorSpaceHighValue));
     else
         Kopieren8(zf, qf);
+    if (q == this)
+        Ueberschrieben();
+    else
+        Gezeichnet(RECT{LONG(x), LONG(y), LONG(x) + b, LONG(y) + h}, q, &qr, mitSchluessel, 0);
     FrontMelden();
     return DD_OK;
 }
@@ -330,6 +459,11 @@ HRESULT CDDOberflaeche::Flip(IDirectDrawSurface* ziel, DWORD flags)
     if (HRESULT hr = Bereit(flags & DDFLIP_WAIT); hr != DD_OK)
         return hr;
     std::swap(m_pixel, m_rueckpuffer->m_pixel);
+    std::swap(m_schritte, m_rueckpuffer->m_schritte);
+    std::swap(m_schritteGanz, m_rueckpuffer->m_schritteGanz);
+    ++m_stand;
+    ++m_rueckpuffer->m_stand;
+    m_kern->treiber->SchritteVormerken(SchritteAufloesen());
     m_kern->treiber->BildEinreihen(m_pixel.data(), m_pitch, Bildschirmpalette(*m_kern));
     return DD_OK;
 }
@@ -423,8 +557,10 @@ HRESULT CDDOberflaeche::Unlock(void*)
         return DDERR_NOTLOCKED;
     const bool geschrieben = m_sperren == 2;
     m_sperren = 0;
-    if (geschrieben)
+    if (geschrieben) {
+        Ueberschrieben();
         FrontMelden();
+    }
     return DD_OK;
 }
 

@@ -65,6 +65,9 @@ public:
     bool ZeigtPalette(const CDDPalette* p) const { return m_palette.get() == p; }
     // Primary: tells the back end that the screen's picture changed.
     void FrontMelden();
+    // The steps that drew this frame of the flipping chain, resolved for the
+    // back end; null when a step's source changed or a step was no copy.
+    const std::vector<CBildSchritt>* SchritteAufloesen();
 
 private:
     CDDOberflaeche(std::shared_ptr<CAnzeigeKern> kern, DWORD caps, DWORD breite, DWORD hoehe);
@@ -76,6 +79,17 @@ private:
     HRESULT Bereit(bool warten);
     HRESULT Zugriff(EAufruf aufruf, bool warten);
     BYTE* Zeile(LONG y) { return m_pixel.data() + size_t(y) * size_t(m_pitch); }
+    bool IstKette() const { return IstPrimaer() || IstRueckpuffer(); }
+    // Bookkeeping of the pixels' changes: the stand counts them, and the
+    // flipping chain keeps the steps that drew its frames.
+    void Gezeichnet(const RECT& ziel, CDDOberflaeche* quelle, const RECT* quellRechteck, bool mitSchluessel,
+                    BYTE farbe);
+    void Ueberschrieben();
+
+    struct CVermerk {
+        CBildSchritt schritt;
+        std::weak_ptr<CDDOberflaeche> quelle;
+    };
 
     std::shared_ptr<CAnzeigeKern> m_kern;
     std::shared_ptr<CDDOberflaeche> m_selbst;
@@ -90,6 +104,11 @@ private:
     bool m_verloren = false;
     unsigned m_generation;
     int m_sperren = 0;
+    uint64_t m_serie;
+    uint64_t m_stand = 0;
+    std::vector<CVermerk> m_schritte; // chain: since the last step that covered all
+    bool m_schritteGanz = true;       // the steps describe every pixel
+    std::vector<CBildSchritt> m_aufgeloest;
     std::shared_ptr<CDDOberflaeche> m_rueckpuffer; // primary: its back buffer
     CDDOberflaeche* m_primaer = nullptr;            // back buffer: its primary
 };

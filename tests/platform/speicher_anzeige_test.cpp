@@ -225,6 +225,68 @@ TEST_F(SpeicherAnzeige, KopienMitFarbschluesselUndGestreckt)
         EXPECT_EQ(o->Release(), 0u);
 }
 
+// A flipped frame comes with the steps that drew it when they describe all
+// its pixels; the display composes each such frame from them and compares.
+TEST_F(SpeicherAnzeige, BildschritteBeschreibenDasGeflippteBild)
+{
+    CSpeicherKonfig k;
+    k.schrittePruefen = true;
+    Starten(k);
+    Vollbild();
+    IDirectDrawSurface* hg = Oberflaeche(700, 480);
+    IDirectDrawSurface* vg = Oberflaeche(10, 10);
+    DDSURFACEDESC d;
+    for (auto* o : {hg, vg}) {
+        ASSERT_EQ(o->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+        for (DWORD i = 0; i < DWORD(d.lPitch) * d.dwHeight; ++i)
+            static_cast<BYTE*>(d.lpSurface)[i] = BYTE(i * 7 % 251);
+        ASSERT_EQ(o->Unlock(nullptr), DD_OK);
+    }
+    DDCOLORKEY key{0, 100};
+    ASSERT_EQ(vg->SetColorKey(DDCKEY_SRCBLT, &key), DD_OK);
+    auto bild = [&](LONG versatz) {
+        // The scroll as two copies, a keyed item, a filled field.
+        RECT links{versatz, 0, 640, 480}, rechts{60, 0, 60 + versatz, 480};
+        ASSERT_EQ(m_rueck->BltFast(0, 0, hg, &links, DDBLTFAST_WAIT), DD_OK);
+        if (versatz > 0) {
+            ASSERT_EQ(m_rueck->BltFast(DWORD(640 - versatz), 0, hg, &rechts, DDBLTFAST_WAIT), DD_OK);
+        }
+        ASSERT_EQ(m_rueck->BltFast(20, 30, vg, nullptr, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT), DD_OK);
+        RECT feld{2, 2, 9, 5};
+        DDBLTFX fx;
+        fx.dwFillColor = 200;
+        ASSERT_EQ(m_rueck->Blt(&feld, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
+    };
+    auto flip = [&] { ASSERT_EQ(m_primaer->Flip(nullptr, DDFLIP_WAIT), DD_OK); };
+    for (LONG v : {0, 5, 30})
+        bild(v), flip();
+    EXPECT_EQ(m_anzeige->GetSchrittBilder(), 3);
+
+    // Written through a lock: only the pixels say what the frame is ...
+    ASSERT_EQ(m_rueck->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+    static_cast<BYTE*>(d.lpSurface)[0] = 1;
+    ASSERT_EQ(m_rueck->Unlock(nullptr), DD_OK);
+    flip();
+    EXPECT_EQ(m_anzeige->GetSchrittBilder(), 3);
+    // ... and so when a source changed after its copy, or a copy stretched.
+    bild(7);
+    ASSERT_EQ(vg->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+    ASSERT_EQ(vg->Unlock(nullptr), DD_OK);
+    flip();
+    bild(9);
+    RECT gross{0, 0, 20, 20};
+    ASSERT_EQ(m_rueck->Blt(&gross, vg, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+    flip();
+    EXPECT_EQ(m_anzeige->GetSchrittBilder(), 3);
+    // A frame that covers all again is described by its steps again.
+    bild(11);
+    flip();
+    EXPECT_EQ(m_anzeige->GetSchrittBilder(), 4);
+    EXPECT_EQ(m_anzeige->GetSchrittFehler(), 0);
+    hg->Release();
+    vg->Release();
+}
+
 TEST_F(SpeicherAnzeige, VorgegebeneFehlerUndVerloreneOberflaechen)
 {
     CSpeicherKonfig k;

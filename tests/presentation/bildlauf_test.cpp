@@ -79,6 +79,32 @@ TEST(Bildlauf, GeschwindigkeitAusDenLetztenZwanzigRunden)
     EXPECT_GT(v5, v25 * 1.02);
 }
 
+// Every frame of a saccade run over a moving background comes with the
+// copies that drew it, and they give the frame pixel for pixel; the ready
+// screen (text drawn into the pixels) does not.
+TEST(Bildlauf, BilderAusIhrenKopienPixelgleich)
+{
+    CSpeicherKonfig k;
+    k.schrittePruefen = true;
+    CLaufUmfeld u(k);
+    u.training.SetAufgabenart(10);
+    CHGMuster m = u.training.GetHGMuster();
+    m.m_nArt = 10;
+    u.training.SetHGMuster(m);
+    CSakkaden s = u.training.GetSakkaden();
+    s.m_nDurchgaenge = 3;
+    s.m_dPauseMin = s.m_dPauseMax = 0.3;
+    s.m_dDauerMin = s.m_dDauerMax = 0.5;
+    u.training.SetSakkaden(s);
+    u.anzeige->Druecken(VK_RETURN, 2.0, 4.0);
+    u.anzeige->Druecken(VK_ESCAPE, 3000.0, 3050.0);
+    CPraesentation p;
+    ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
+    EXPECT_GT(u.anzeige->GetBilder(), 150);
+    EXPECT_EQ(u.anzeige->GetSchrittBilder(), u.anzeige->GetBilder() - 1);
+    EXPECT_EQ(u.anzeige->GetSchrittFehler(), 0);
+}
+
 TEST(Bildlauf, VersatzNullKopiertDenHintergrundInEinemStueck)
 {
     CLaufUmfeld u;

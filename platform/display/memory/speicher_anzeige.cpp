@@ -1,6 +1,7 @@
 #include "platform/display/memory/speicher_anzeige.h"
 
 #include "platform/display/memory/png.h"
+#include "platform/display/pixel8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,6 +132,26 @@ void CSpeicherAnzeige::BildEinreihen(const BYTE* pixel, LONG pitch, const PALETT
     m_ausstehend = true;
     ++m_bilder;
     Abbilden(pixel, pitch, palette);
+    if (m_konfig.schrittePruefen && m_schritte) {
+        ++m_schrittBilder;
+        const LONG b = LONG(m_modus.breite), h = LONG(m_modus.hoehe);
+        std::vector<BYTE> bild(size_t(b) * size_t(h), 0xA5);
+        for (const CBildSchritt& s : *m_schritte) {
+            const LONG w = s.ziel.right - s.ziel.left, hz = s.ziel.bottom - s.ziel.top;
+            CPixelFeld z{bild.data() + size_t(s.ziel.top) * size_t(b) + size_t(s.ziel.left), b, w, hz};
+            if (s.art == CBildSchritt::EArt::Fuellen) {
+                Fuellen8(z, s.farbe);
+                continue;
+            }
+            CPixelFeld q{const_cast<BYTE*>(s.pixel) + ptrdiff_t(s.quelle.top) * s.pitch + s.quelle.left, s.pitch, w, hz};
+            if (s.art == CBildSchritt::EArt::Kopieren)
+                Kopieren8(z, q);
+            else
+                KopierenMitSchluessel8(z, q, s.von, s.bis);
+        }
+        m_schrittFehler += bild != m_bild;
+    }
+    m_schritte = nullptr;
 }
 
 bool CSpeicherAnzeige::TauschAusstehend()

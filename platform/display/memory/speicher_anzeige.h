@@ -27,6 +27,9 @@ struct CSpeicherKonfig {
     // Clock steps: a key poll; an answer "still drawing".
     int64_t tastenSchrittNs = 100'000;
     int64_t warteSchrittNs = 100'000;
+    // Composes every flipped frame that comes with its drawing steps from
+    // those steps and compares it with the frame's pixels.
+    bool schrittePruefen = false;
 
     // 640x480, 800x600, 1024x768, 1280x1024 at 8 and 32 bits, 60, 75 and 85 Hz.
     static std::vector<CAnzeigeModus> StandardModi();
@@ -59,6 +62,10 @@ public:
     const std::vector<CAnzeigeModus>& GetModusVersuche() const { return m_versuche; }
     bool IstModusGesetzt() const { return m_gesetzt; }
     int GetBilder() const { return m_bilder; }
+    // With schrittePruefen: frames that came with steps, and those of them
+    // whose steps gave other pixels than the frame's.
+    int GetSchrittBilder() const { return m_schrittBilder; }
+    int GetSchrittFehler() const { return m_schrittFehler; }
     // Time at which the last flipped frame appeared (or will).
     int64_t GetLetzterTauschNs() const { return m_tauschZeit; }
     bool IstMauszeigerSichtbar() const { return m_mauszeiger; }
@@ -79,6 +86,7 @@ public:
     HRESULT ModusSetzen(const CAnzeigeModus& modus) override;
     CAnzeigeModus ModusInKraft() override;
     void ModusZuruecksetzen() override;
+    void SchritteVormerken(const std::vector<CBildSchritt>* schritte) override { m_schritte = schritte; }
     void BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette) override;
     bool TauschAusstehend() override;
     void TauschAbwarten() override;
@@ -129,4 +137,7 @@ private:
     std::vector<CEreignis> m_ereignisse; // in time order; taken ones are removed
     std::array<int64_t, 256> m_letzteAbfrage{};
     bool m_mauszeiger = true;
+    const std::vector<CBildSchritt>* m_schritte = nullptr;
+    int m_schrittBilder = 0;
+    int m_schrittFehler = 0;
 };

@@ -1,8 +1,12 @@
 #pragma once
 
-// The display over SDL2: a full-screen window at the mode's size. The 8-bit
-// frames are converted through the palette into a streaming 32-bit texture
-// and presented with vsync. Must stay on the thread that created it.
+// The display over SDL2: a full-screen window at the mode's size. Frames are
+// composed on the renderer from the surfaces they were drawn from, each
+// kept as a texture converted through the palette when it changes; a frame
+// drawn otherwise is converted whole. Presents are paced on a clock at the
+// mode's period, with vsync where the presents wait for retraces at that
+// rate; where they do not, SDL's software renderer draws (unless a render
+// driver is chosen by name). Must stay on the thread that created it.
 
 #include "platform/display/ddraw.h"
 
@@ -11,6 +15,8 @@
 #include <array>
 #include <chrono>
 #include <deque>
+#include <map>
+#include <tuple>
 #include <vector>
 
 // Registers the back end under the name "sdl" (choose it with
@@ -22,6 +28,8 @@ int VirtuelleTasteAusSdl(SDL_Keycode taste);
 
 class CSdlAnzeige final : public CAnzeigeTreiber {
 public:
+    using Uhr = std::chrono::steady_clock;
+
     CSdlAnzeige();
     ~CSdlAnzeige() override;
 
@@ -31,6 +39,7 @@ public:
     void ModusZuruecksetzen() override;
     HRESULT Exklusiv(bool exklusiv) override;
 
+    void SchritteVormerken(const std::vector<CBildSchritt>* schritte) override { m_schritte = schritte; }
     void BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette) override;
     bool TauschAusstehend() override;
     void TauschAbwarten() override;
@@ -42,27 +51,91 @@ public:
 
     HRESULT Vorgabe(EAufruf aufruf) override;
 
+    // What tests and benchmarks look at; kept only once switched on.
+    struct CMessung {
+        bool an = false;
+        std::vector<Uhr::time_point> eingereiht; // each flipped frame's flip
+        std::vector<Uhr::time_point> gezeigt;    // and the end of its present
+        Uhr::duration groessteLuecke{};          // between key polls while a flip waits
+        int64_t abfragen = 0, langeLuecken = 0;  // such polls, and those after more than 1 ms
+        int64_t zusammengesetzt = 0;             // frames composed from kept surfaces
+        int64_t umgewandelt = 0;                 // flipped frames converted whole
+        double cpuPfad = 0;                      // process CPU seconds composing and presenting
+    };
+    CMessung& Messung() { return m_messung; }
+    Uhr::duration Periode() const { return m_periode; }
+    Uhr::duration Vorlauf() const;
+    bool MitVsync() const { return m_vsync; }
+    // SDL's software renderer draws the frames (chosen, or taken because
+    // the accelerated one showed no retraces at the mode's rate).
+    bool IstSoftware() const { return m_software; }
+
 private:
-    using Uhr = std::chrono::steady_clock;
     HRESULT FensterOeffnen(const SDL_DisplayMode& modus);
     void FensterSchliessen();
-    void Hochladen(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette);
+    bool RendererErstellen(int treiber, Uint32 flags);
+    void RendererAufgeben();
+    void PaletteUebernehmen(const PALETTEENTRY* palette);
+    void Hochladen(const BYTE* pixel, LONG pitch);
+    bool Zusammensetzen();
+    SDL_Texture* Textur(const CBildSchritt& s, SDL_Rect& quelle);
+    bool VsyncPruefen();
+    bool Faellig() const { return Uhr::now() >= m_faellig - Vorlauf(); }
+    void FaelligZeigen();
     void Zeigen();
+    void Schlafen();
     void EreignissePumpen();
     void Einreihen(UINT nachricht, int vk, Uint32 zeit);
 
     bool m_bereit = false; // SDL video started
     SDL_Window* m_fenster = nullptr;
     SDL_Renderer* m_renderer = nullptr;
-    SDL_Texture* m_textur = nullptr;
+    int m_breite = 0, m_hoehe = 0;
+    bool m_software = false;
+    SDL_Texture* m_textur = nullptr; // the whole frame, when it cannot be composed
+    Uint32 m_format = SDL_PIXELFORMAT_ARGB8888;
+    int m_maxTextur = 0;
     CAnzeigeModus m_modus;
 
-    // Frame timing: the present of an enqueued frame is held back until
-    // shortly before the retrace predicted from earlier presents.
+    // The palette as the textures were converted through it.
+    std::array<PALETTEENTRY, 256> m_palette{};
+    uint64_t m_paletteStand = 1;
+    uint32_t m_tabelle[256] = {};        // opaque, in m_format
+    uint32_t m_tabelleAlpha[256] = {};   // ARGB8888 for keyed copies
+    std::vector<uint32_t> m_puffer;
+    const std::vector<CBildSchritt>* m_schritte = nullptr;
+    std::vector<std::pair<SDL_Texture*, SDL_Rect>> m_quellen; // per step
+
+    // Kept surfaces by serial, key (0: opaque) and, for a part of a large
+    // surface, the part's rectangle.
+    struct CTextur {
+        SDL_Texture* textur = nullptr;
+        uint64_t stand = 0, palette = 0;
+        LONG breite = 0, hoehe = 0;
+        int64_t benutzt = 0;
+    };
+    using CTexturSchluessel = std::tuple<uint64_t, uint32_t, LONG, LONG, LONG, LONG>;
+    std::map<CTexturSchluessel, CTextur> m_texturen;
+    int64_t m_bildnummer = 0;
+
+    // Frame timing: retraces on a fixed clock at the mode's period. The
+    // period and the clock's phase follow only presents that waited for a
+    // retrace; the present starts the lead before the frame's retrace.
     bool m_ausstehend = false;
-    Uhr::time_point m_letzterTausch{};
-    Uhr::duration m_periode = std::chrono::microseconds(16667);
-    Uhr::time_point m_vorhersage{};
+    bool m_vsync = false;
+    Uhr::duration m_nominal = std::chrono::microseconds(16667);
+    Uhr::duration m_periode = m_nominal;
+    Uhr::duration m_kosten = std::chrono::milliseconds(2); // of a present, without its wait
+    std::array<Uhr::duration, 64> m_dauern{};                // of the latest presents
+    Uhr::duration m_zuschlag{};                              // added for each retrace missed
+    size_t m_dauerIndex = 0;
+    Uhr::time_point m_faellig{};       // the retrace the queued frame is for
+    Uhr::time_point m_letzteFaellig{}; // the retrace of the last frame
+    Uhr::time_point m_letzteRetrace{}; // end of the last present that waited
+    Uhr::time_point m_letzteAbfrage{};
+    Uhr::time_point m_letzteNachricht{};
+    Uhr::time_point m_naechstesPumpen{};
+    CMessung m_messung;
 
     std::array<bool, 256> m_unten{};
     std::array<bool, 256> m_gedrueckt{}; // pressed since the last poll

@@ -1,0 +1,27 @@
+// Kept apart: Xlib's macros (None, Bool, Status) clash with GoogleTest.
+#include "bildschirmfoto.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+std::vector<uint32_t> Bildschirmfoto(int& breite, int& hoehe)
+{
+    std::vector<uint32_t> rgb;
+    Display* d = XOpenDisplay(nullptr);
+    if (!d)
+        return rgb;
+    const Window wurzel = DefaultRootWindow(d);
+    XWindowAttributes a;
+    XGetWindowAttributes(d, wurzel, &a);
+    breite = a.width;
+    hoehe = a.height;
+    if (XImage* bild = XGetImage(d, wurzel, 0, 0, unsigned(breite), unsigned(hoehe), AllPlanes, ZPixmap)) {
+        rgb.resize(size_t(breite) * size_t(hoehe));
+        for (int y = 0; y < hoehe; ++y)
+            for (int x = 0; x < breite; ++x)
+                rgb[size_t(y) * size_t(breite) + size_t(x)] = uint32_t(XGetPixel(bild, x, y)) & 0xFFFFFFu;
+        XDestroyImage(bild);
+    }
+    XCloseDisplay(d);
+    return rgb;
+}

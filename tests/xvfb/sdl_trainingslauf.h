@@ -1,0 +1,124 @@
+#pragma once
+
+// A saccade training over a moving background on the SDL display at the X
+// screen's size, the keys pushed as SDL events from a thread of their own.
+// Shared by the X tests and the SDL benchmark.
+
+#include "model/training.h"
+#include "platform/display/sdl/sdl_anzeige.h"
+#include "presentation/praesentation.h"
+#include "presentation/rahmen.h"
+#include "sdl_druck.h"
+#include "workplace/benutzerprofil.h"
+#include "workplace/umgebung.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+inline void SdlTasteDruecken(SDL_Keycode taste)
+{
+    for (bool unten : {true, false}) {
+        SdlDruck(taste, unten);
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+}
+
+struct CSdlTrainingslauf {
+    CBenutzerprofil profil;
+    CUmgebung umgebung{&profil};
+    CTraining training;
+    CTrainingsBericht bericht;
+    std::string fehler;
+    int anwendung = 0;
+
+    // renderer: SDL's render driver ("" its default choice).
+    explicit CSdlTrainingslauf(const char* renderer = "")
+    {
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, renderer);
+        RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&anwendung), HWND(&anwendung));
+        SDL_InitSubSystem(SDL_INIT_VIDEO);
+        SDL_DisplayMode d{};
+        SDL_GetDesktopDisplayMode(0, &d);
+        CBildschirmModus modus = umgebung.GetBildschirmModus();
+        modus.m_dwBreite = uint32_t(d.w);
+        modus.m_dwHoehe = uint32_t(d.h);
+        modus.m_dwFrequenz = 0;
+        umgebung.SetBildschirmModus(modus);
+        training.SetUmgebung(&umgebung);
+        training.SetAufgabenart(10);
+        CSakkaden s = training.GetSakkaden();
+        s.m_nDurchgaenge = 10000;
+        s.m_dPauseMin = s.m_dPauseMax = 0.3;
+        s.m_dDauerMin = s.m_dDauerMax = 1.0;
+        training.SetSakkaden(s);
+        CHGMuster m = training.GetHGMuster();
+        m.m_nArt = 10;
+        training.SetHGMuster(m);
+    }
+    ~CSdlTrainingslauf()
+    {
+        RahmenAnmelden(nullptr, nullptr);
+        AnzeigeTreiberWaehlen("");
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "");
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    // Runs on treiber; tasten runs on its own thread meanwhile and must end
+    // the run (Escape); it may look at fertig to stop early.
+    // nachher sees the engine once the run has ended.
+    int Laufen(std::shared_ptr<CAnzeigeTreiber> treiber, std::function<void(const std::atomic<bool>&)> tasten,
+               std::function<void(CPraesentation&)> nachher = {})
+    {
+        AnzeigeTreiberAnmelden("sdl-lauf", [treiber] { return treiber; });
+        AnzeigeTreiberWaehlen("sdl-lauf");
+        std::atomic<bool> fertig{false};
+        std::thread t([&] { tasten(fertig); });
+        int ergebnis = -1;
+        {
+            CPraesentation p;
+            ergebnis = p.TrainingDarbieten(&profil, &umgebung, &training, &anwendung);
+            fertig = true;
+            bericht = p.m_TrainingsBericht;
+            fehler = p.m_strFehler;
+            if (nachher)
+                nachher(p);
+        }
+        t.join();
+        return ergebnis;
+    }
+
+    // The speed the training sets, in parts of the display width per second.
+    double Sollgeschwindigkeit() const { return std::abs(training.GetHGBewegung().m_dGeschwindigkeit); }
+};
+
+// Mean, standard deviation and largest of the intervals between the times,
+// in milliseconds, leaving out the first `ohne` times.
+struct CPerioden {
+    double mittel = 0, sd = 0, max = 0;
+    size_t anzahl = 0;
+};
+inline CPerioden PeriodenAuswerten(const std::vector<CSdlAnzeige::Uhr::time_point>& zeiten, size_t ohne)
+{
+    CPerioden p;
+    double summe = 0, quadrate = 0;
+    for (size_t i = ohne + 1; i < zeiten.size(); ++i) {
+        const double ms = std::chrono::duration<double, std::milli>(zeiten[i] - zeiten[i - 1]).count();
+        summe += ms;
+        quadrate += ms * ms;
+        p.max = std::max(p.max, ms);
+        ++p.anzahl;
+    }
+    if (p.anzahl) {
+        p.mittel = summe / double(p.anzahl);
+        p.sd = std::sqrt(std::max(0.0, quadrate / double(p.anzahl) - p.mittel * p.mittel));
+    }
+    return p;
+}
