@@ -24,7 +24,7 @@
 #include "platform/pfad.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "presentation/rahmen.h"
-#include "workplace/dialogs/dateiauswahl.h"
+#include "dialogs/dateiauswahl.h"
 #include "platform/qt/modal.h"
 #include "platform/datei.h"
 #include "platform/qt/qt_einstellungen.h"

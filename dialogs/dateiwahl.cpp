@@ -5,10 +5,10 @@
 
 #include <QFontDialog>
 
+#include "dialogs/dateiauswahl.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "platform/meldung.h"
 #include "platform/qt/modal.h"
-#include "workplace/dialogs/dateiauswahl.h"
 
 namespace {
 
