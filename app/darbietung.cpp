@@ -1,5 +1,6 @@
 #include "app/darbietung.h"
 
+#include "app/lumetra_app.h"
 #include "platform/display/ddraw.h"
 #include "platform/display/sdl/sdl_anzeige.h"
 #include "presentation/praesentation.h"
@@ -11,11 +12,15 @@ class CVollbildDarbietung final : public CDarbietung {
 public:
     int TrainingDarbieten(CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training, void* view) override
     {
-        return m_Praesentation.TrainingDarbieten(profil, umgebung, training, view);
+        if (const int fehler = m_Praesentation.Einrichten(Hauptfenster(), view, profil, umgebung, training, nullptr))
+            return fehler;
+        return m_Praesentation.Darbieten();
     }
     int TestDarbieten(CBenutzerprofil* profil, CUmgebung* umgebung, CTest* test, void* view) override
     {
-        return m_Praesentation.TestDarbieten(profil, umgebung, test, view);
+        if (const int fehler = m_Praesentation.Einrichten(Hauptfenster(), view, profil, umgebung, nullptr, test))
+            return fehler;
+        return m_Praesentation.Darbieten();
     }
     const CTrainingsBericht& GetTrainingsBericht() const override { return m_Praesentation.m_TrainingsBericht; }
     const CTestBericht& GetTestBericht() const override { return m_Praesentation.m_TestBericht; }
@@ -24,6 +29,13 @@ public:
     std::string GetHinweisText() const override { return m_Praesentation.m_strHinweis; }
 
 private:
+    // The run takes over the screen of the application's main window.
+    static HWND Hauptfenster()
+    {
+        CLumetraApp* app = GetLumetraApp();
+        return app ? app->GetMainWnd() : nullptr;
+    }
+
     CPraesentation m_Praesentation;
 };
 

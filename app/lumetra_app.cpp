@@ -23,8 +23,7 @@
 #include "platform/meldung.h"
 #include "platform/pfad.h"
 #include "platform/draw/qpainter/painter_dc.h"
-#include "presentation/rahmen.h"
-#include "workplace/dialogs/dateiauswahl.h"
+#include "dialogs/dateiauswahl.h"
 #include "platform/qt/modal.h"
 #include "platform/datei.h"
 #include "platform/qt/qt_einstellungen.h"
@@ -86,8 +85,6 @@ CLumetraApp::~CLumetraApp()
     CloseAllDocuments();
     if (auto* dienst = dynamic_cast<CQtMeldungsDienst*>(&GetMeldungsDienst()))
         dienst->SetElternfenster(nullptr);
-    if (GetRahmenAnwendung() == this)
-        RahmenAnmelden(nullptr, nullptr);
     m_pHauptfenster.reset();
     m_vorlagen.clear();
     if (g_app == this)
@@ -99,8 +96,6 @@ bool CLumetraApp::InitInstance(const std::vector<std::string>& befehlszeile)
     LadeDateiliste();
 
     m_pHauptfenster = std::make_unique<CMainFrame>();
-    // The presentation finds the application and its window here.
-    RahmenAnmelden(this, m_pHauptfenster.get());
     m_pHauptfenster->SetAnwendungsBefehle([this](int id) { return Befehl(id); });
     m_pHauptfenster->SetSchliessenPruefung([this] {
         if (!SaveAllModified())

@@ -8,10 +8,10 @@
 #include "platform/meldung.h"
 #include "platform/pfad.h"
 #include "platform/datei.h"
-#include "workplace/dialogs/anordnungdlg.h"
-#include "workplace/dialogs/anzeigedlg.h"
-#include "workplace/dialogs/dateiverwaltungdlg.h"
-#include "workplace/dialogs/profildlg.h"
+#include "dialogs/anordnungdlg.h"
+#include "dialogs/anzeigedlg.h"
+#include "dialogs/dateiverwaltungdlg.h"
+#include "dialogs/profildlg.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 // The frame loop at 1920 x 1080 on the in-memory display: the CPU time of
 // one frame, the largest gap between two key polls while a flip waits, a
 // run of 10,000 frames, and the preparation of the backgrounds.
-#include "lauf_umfeld.h"
 #include "model/training.h"
 #include "platform/crt.h"
 #include "platform/display/memory/speicher_anzeige.h"
 #include "platform/display/pixel8.h"
 #include "presentation/ablaufbits.h"
 #include "presentation/praesentation.h"
-#include "presentation/rahmen.h"
+#include "support/laufumfeld.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
 
@@ -80,10 +79,10 @@ private:
     int64_t m_letzteRetrace = 0;
 };
 
-struct CUmfeld : CBenchLauf {
-    CUmfeld()
+struct CUmfeld : CLaufUmfeld {
+    CUmfeld() : CLaufUmfeld(KonfigMitModus(1920, 1080, 60), 1920, 1080, 60)
     {
-        messung = std::make_shared<CMessAnzeige>(speicher);
+        messung = std::make_shared<CMessAnzeige>(anzeige);
         auto m = messung;
         AnzeigeTreiberAnmelden("messung", [m] { return m; });
         AnzeigeTreiberWaehlen("messung");
@@ -139,11 +138,11 @@ void BM_Lauf10000Bilder(benchmark::State& state)
     for (auto _ : state) {
         CUmfeld u;
         constexpr double periode = 1000.0 / 60.0;
-        u.speicher->Druecken(VK_RETURN, 1.0, 3.0);
-        u.speicher->Druecken(VK_ESCAPE, (10000 + 0.5) * periode, (10000 + 1.5) * periode);
+        u.anzeige->Druecken(VK_RETURN, 1.0, 3.0);
+        u.anzeige->Druecken(VK_ESCAPE, (10000 + 0.5) * periode, (10000 + 1.5) * periode);
         CPraesentation p;
         const auto start = Uhr::now();
-        const int ergebnis = p.TrainingDarbieten(&u.profil, &u.umgebung, &u.training, &u.anwendung);
+        const int ergebnis = u.Darbieten(p);
         const double sekunden = std::chrono::duration<double>(Uhr::now() - start).count();
         if (ergebnis != 0) {
             state.SkipWithError(p.m_strFehler.c_str());

@@ -3,9 +3,9 @@
 // the first page drawn), at the default font and at a large one, with the
 // bytes of the foreground surface and the process's peak memory; and
 // turning to a page that is not drawn yet; breaking one long line.
-#include "lauf_umfeld.h"
 #include "platform/draw/raster8/index_dc.h"
 #include "presentation/lesetext.h"
+#include "support/laufumfeld.h"
 #include "workplace/textdatei.h"
 
 #include <benchmark/benchmark.h>
@@ -44,8 +44,8 @@ std::string Textdatei()
     return pfad.string();
 }
 
-struct CUmfeld : CBenchLauf {
-    explicit CUmfeld(double textgroesse)
+struct CUmfeld : CLaufUmfeld {
+    explicit CUmfeld(double textgroesse) : CLaufUmfeld(KonfigMitModus(1920, 1080, 60), 1920, 1080, 60)
     {
         training.SetAufgabenart(50);
         const std::filesystem::path pfad = Textdatei();

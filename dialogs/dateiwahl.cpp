@@ -5,11 +5,11 @@
 
 #include <QFontDialog>
 
+#include "dialogs/dateiauswahl.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "platform/meldung.h"
 #include "platform/pfad.h"
 #include "platform/qt/modal.h"
-#include "workplace/dialogs/dateiauswahl.h"
 
 namespace {
 

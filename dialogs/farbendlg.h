@@ -1,7 +1,7 @@
 #pragma once
 
+#include "dialogs/rasterdialog.h"
 #include "model/hintergrund.h"
-#include "workplace/dialogs/rasterdialog.h"
 
 class CTest;
 class CTraining;

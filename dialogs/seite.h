@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "workplace/dialogs/steuerflaeche.h"
+#include "dialogs/steuerflaeche.h"
 
 class CUmgebung;
 

@@ -3,11 +3,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/dateiauswahl.h"
 #include "dialogs/dateiwahl.h"
 #include "model/training.h"
 #include "platform/meldung.h"
 #include "workplace/benutzerprofil.h"
-#include "workplace/dialogs/dateiauswahl.h"
 
 CSonstigesDlg::CSonstigesDlg() : CSeite("Sonstiges", kAufgabenBreite, kAufgabenHoehe, true) {}
 

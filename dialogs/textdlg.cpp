@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/dateiauswahl.h"
 #include "dialogs/dateiwahl.h"
 #include "model/training.h"
 #include "platform/meldung.h"
 #include "workplace/benutzerprofil.h"
-#include "workplace/dialogs/dateiauswahl.h"
 #include "workplace/umgebung.h"
 
 CTextDlg::CTextDlg() : CSeite("Text", kAufgabenBreite, kAufgabenHoehe, true) {}

@@ -2,8 +2,7 @@
 
 #include <string>
 
-// The settings store of the program (the registry's part in the original
-// platform): a per-user store under the maker's and the program's name and a
+// The settings store of the program: a per-user store under the maker's and the program's name and a
 // machine-wide one that ordinary users usually cannot write. Sections and
 // entries are plain names; the machine-wide store is addressed below the
 // program's own key.

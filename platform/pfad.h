@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Paths of the stand-in layer. Names stored on Windows use "\" and ignore
+// Paths of the platform layer. Names stored on Windows use "\" and ignore
 // case; on Linux we open them with "/" and look a name up without regard to
 // case when the exact name is missing.
 namespace pfad {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-// System services of the stand-in layer.
+// System services of the platform layer.
 namespace systemdienst {
 
 // Login name of the current user; "NN" when none can be found.
@@ -20,7 +20,7 @@ void SetBenutzernameFuerTest(std::function<std::string()> quelle);
 
 } // namespace systemdienst
 
-// Performance-counter stand-in over std::chrono::steady_clock (nanoseconds).
+// The stopwatch's performance counter: std::chrono::steady_clock (nanoseconds).
 // The in-memory display installs its simulated clock here.
 bool QueryPerformanceFrequency(int64_t* frequenz);
 bool QueryPerformanceCounter(int64_t* zaehler);

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// Plain Windows value types that Lumetra's code is written against.
+// Plain value types of the platform layer that Lumetra's code uses.
 using BYTE = uint8_t;
 using WORD = uint16_t;
 using DWORD = uint32_t;

@@ -8,7 +8,6 @@
 #include "presentation/bereitschirm.h"
 #include "presentation/bmpdatei.h"
 #include "presentation/oberflaeche_dc.h"
-#include "presentation/rahmen.h"
 #include "workplace/umgebung.h"
 
 #include <algorithm>
@@ -135,7 +134,7 @@ int CPraesentation::InitDirectDraw()
     }
     if (m_pDD->Initialize(nullptr) != DD_OK)
         return fehler(FEHLER_DD_INITIALISIEREN);
-    m_hHauptfenster = GetRahmenHauptfenster();
+    m_hHauptfenster = m_hFenster;
     if (!m_hHauptfenster)
         return m_nFehler = FEHLER_HAUPTFENSTER;
     if (m_pDD->SetCooperativeLevel(m_hHauptfenster, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN | DDSCL_ALLOWREBOOT) != DD_OK)

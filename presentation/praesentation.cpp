@@ -7,7 +7,6 @@
 #include "model/training.h"
 #include "platform/crt.h"
 #include "presentation/lesetext.h"
-#include "presentation/rahmen.h"
 #include "workplace/datum.h"
 
 CPraesentation::CPraesentation()
@@ -20,7 +19,7 @@ CPraesentation::CPraesentation()
       m_nHGPeriode(0), m_dHGPosition(0.0), m_nHGVersatz(0), m_pDD(nullptr), m_pPrimaer(nullptr),
       m_pRueckpuffer(nullptr), m_pHintergrund(nullptr), m_pHintergrundZiel(nullptr), m_pVordergrund(nullptr),
       m_pDDPalette(nullptr), m_Palette256{}, m_nEinrichtung(0), m_nAufgabe(0), m_nTasten(0), m_nZustand(0),
-      m_bCOM(FALSE), m_pView(nullptr), m_pApp(nullptr), m_pProfil(nullptr), m_pUmgebung(nullptr),
+      m_bCOM(FALSE), m_hFenster(nullptr), m_pView(nullptr), m_pProfil(nullptr), m_pUmgebung(nullptr),
       m_pTraining(nullptr), m_pTest(nullptr)
 {
 }
@@ -55,35 +54,38 @@ CPraesentation::~CPraesentation()
         CoUninitialize();
 }
 
-int CPraesentation::TrainingDarbieten(CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training,
-                                      void* view)
+int CPraesentation::Einrichten(HWND hauptfenster, void* view, CBenutzerprofil* profil, CUmgebung* umgebung,
+                               CTraining* training, CTest* test)
 {
+    m_hFenster = hauptfenster;
     m_pView = view;
-    m_pApp = GetRahmenAnwendung();
     m_pProfil = profil;
     m_pUmgebung = umgebung;
     m_pTraining = training;
-    m_pTest = nullptr;
-    if (!view || !m_pApp || !profil || !umgebung || !training)
-        return FEHLER_ARGUMENT;
-    return Darbieten(false);
-}
-
-int CPraesentation::TestDarbieten(CBenutzerprofil* profil, CUmgebung* umgebung, CTest* test, void* view)
-{
-    m_pView = view;
-    m_pApp = GetRahmenAnwendung();
-    m_pProfil = profil;
-    m_pUmgebung = umgebung;
     m_pTest = test;
-    m_pTraining = nullptr;
-    if (!view || !m_pApp || !profil || !umgebung || !test)
-        return FEHLER_ARGUMENT;
-    return Darbieten(true);
+    return Gebunden() ? 0 : FEHLER_ARGUMENT;
 }
 
-int CPraesentation::Darbieten(bool test)
+bool CPraesentation::Gebunden() const
 {
+    return m_hFenster && m_pView && m_pProfil && m_pUmgebung && (m_pTraining != nullptr) != (m_pTest != nullptr);
+}
+
+int CPraesentation::LaufVorbereiten()
+{
+    if (!Gebunden())
+        return FEHLER_ARGUMENT;
+    if (InitDirectDraw() != 0)
+        return m_nFehler;
+    m_nFehler = m_pTest ? TestVorbereiten() : TrainingVorbereiten();
+    return m_nFehler;
+}
+
+int CPraesentation::Darbieten()
+{
+    if (!Gebunden())
+        return FEHLER_ARGUMENT;
+    const bool test = m_pTest != nullptr;
     if (InitDirectDraw() == 0) try {
         // A test's renderers seed their own shuffles.
         if (!test) {

@@ -14,7 +14,6 @@
 #include <memory>
 #include <string>
 
-class CLumetraApp;
 class CTraining;
 class CTest;
 class CUmgebung;
@@ -51,10 +50,11 @@ enum : int {
 enum : int { HINWEIS_MODUS = 1, HINWEIS_UNDURCHSICHTIG = 32 };
 
 // The full-screen engine of exactly one run of a training or a test. A view
-// builds one, calls TrainingDarbieten or TestDarbieten once, reads the error
+// builds one, binds it with Einrichten, calls Darbieten once, reads the error
 // code, the texts and the report, and destroys it, which gives the display
-// back. Every member is open to the renderers, the frame loop and the trial
-// logic, which are members themselves (one file each).
+// back; LaufVorbereiten stops before the frame loop, for callers that drive
+// the loop's steps themselves. Every member is open to the renderers, the frame
+// loop and the trial logic, which are members themselves (one file each).
 class CPraesentation {
 public:
     CPraesentation();
@@ -62,9 +62,18 @@ public:
     CPraesentation(const CPraesentation&) = delete;
     CPraesentation& operator=(const CPraesentation&) = delete;
 
-    // -- Entry points: 0 on success, else the error code.
-    int TrainingDarbieten(CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training, void* view);
-    int TestDarbieten(CBenutzerprofil* profil, CUmgebung* umgebung, CTest* test, void* view);
+    // -- Set-up: binds the run to the main window whose screen it takes over
+    // and to what it borrows for its length: the view that asks, profile,
+    // environment, and the training or the test. FEHLER_ARGUMENT when one is
+    // missing (or both a training and a test are given), else 0; the display
+    // is not touched yet.
+    int Einrichten(HWND hauptfenster, void* view, CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training,
+                   CTest* test);
+    // The bound run: 0 on success, else the error code.
+    int Darbieten();
+    // The bound run's display set-up and preparation, up to its frame loop;
+    // 0, else the error code (also in m_nFehler).
+    int LaufVorbereiten();
 
     // -- Display set-up and preparation
     int InitDirectDraw();
@@ -162,8 +171,8 @@ public:
     BOOL m_bCOM;
 
     // -- Borrowed, never freed
+    HWND m_hFenster; // bound by Einrichten; m_hHauptfenster once the display took it
     void* m_pView;
-    CLumetraApp* m_pApp;
     CBenutzerprofil* m_pProfil;
     CUmgebung* m_pUmgebung;
     CTraining* m_pTraining;
@@ -176,7 +185,8 @@ private:
     void Durchsichtigkeit(int durchsichtigkeit);
     // Set-up of a task without a foreground picture; 0.
     int OhneVordergrund(bool test);
-    int Darbieten(bool test);
+    // True when Einrichten bound everything a run needs.
+    bool Gebunden() const;
 };
 
 // The run's palette from the five colours: system entries 0-9 and 246-255,

@@ -140,7 +140,7 @@ struct CAnzeigeModus {
 
 using LPDDENUMMODESCALLBACK = HRESULT (*)(DDSURFACEDESC* beschreibung, void* kontext);
 
-// ---- Windows user interface services ----------------------------------------
+// ---- Messages, keys and cursor --------------------------------------------
 struct MSG {
     HWND hwnd = nullptr;
     UINT message = 0;
@@ -247,8 +247,7 @@ protected:
 // while already initialised there.
 HRESULT CoInitialize(void* reserviert);
 void CoUninitialize();
-// In place of CoCreateInstance(CLSID_DirectDraw, ..., IID_IDirectDraw2): a
-// new display object of the chosen back end; REGDB_E_CLASSNOTREG when none
+// A new display object of the chosen back end; REGDB_E_CLASSNOTREG when none
 // is chosen, the back end's failure code when it cannot make one.
 HRESULT DirectDrawErzeugen(IDirectDraw2** ergebnis);
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-// a * b / c rounded half away from zero, as the platform's MulDiv; a result
+// a * b / c rounded half away from zero; a result
 // beyond int saturates.
 int MulDiv(int64_t a, int64_t b, int64_t c)
 {

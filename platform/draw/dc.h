@@ -19,8 +19,8 @@
 
 // ---- Constants ----------------------------------------------------------
 
-// Mapping modes. MM_ISOTROPIC starts with the extents of MM_LOMETRIC, as
-// the platform sets them: one unit 0.1 mm, y upwards.
+// Mapping modes. MM_ISOTROPIC starts with the extents of MM_LOMETRIC: one
+// unit 0.1 mm, y upwards.
 enum : int { MM_TEXT = 1, MM_LOMETRIC = 2, MM_HIMETRIC = 3, MM_ISOTROPIC = 7 };
 
 // Text alignment (horizontal | vertical).
@@ -36,7 +36,7 @@ enum : int { TRANSPARENT = 1, OPAQUE = 2 };
 enum : unsigned { ETO_OPAQUE = 0x0002, ETO_CLIPPED = 0x0004 };
 
 // DrawText format. Without DT_SINGLELINE, CR, LF and CR LF break lines and
-// DT_VCENTER / DT_BOTTOM have no effect, as on the platform.
+// DT_VCENTER / DT_BOTTOM have no effect.
 enum : unsigned {
     DT_LEFT = 0x0000, DT_CENTER = 0x0001, DT_RIGHT = 0x0002,
     DT_TOP = 0x0000, DT_VCENTER = 0x0004, DT_BOTTOM = 0x0008,
@@ -306,7 +306,7 @@ protected:
     RECT RechteckInGeraet(int l, int t, int r, int b) const;               // normalised
     // A text laid out in device units with the current justification.
     CTextAuftrag TextAuftrag(const std::string& text) const;
-    // Parts of a device rectangle as the platform paints it: the inside for
+    // Parts of a painted device rectangle: the inside for
     // the brush and up to four frame bars of pen width for the pen (the
     // whole rectangle is one bar when the pen fills it). Without a pen the
     // inside loses its right column and bottom row.

@@ -10,7 +10,7 @@ std::string ErsatzSchriftart(const std::string& name)
     } tabelle[] = {
         {"Arial", "Liberation Sans"},
         {"Helvetica", "Liberation Sans"},
-        // A bitmap font on the platform; the sans face keeps its widths close.
+        // A bitmap font by that name; the sans face keeps its widths close.
         {"MS Sans Serif", "Liberation Sans"},
         {"Times New Roman", "Liberation Serif"},
         {"Courier New", "Liberation Mono"},

@@ -6,11 +6,11 @@
 #include "app/lmtrainingdoc.h"
 #include "app/testansicht.h"
 #include "app/trainingsansicht.h"
+#include "dialogs/anordnungdlg.h"
+#include "dialogs/anzeigedlg.h"
 #include "model/test.h"
 #include "model/training.h"
 #include "support/textbreite.h"
-#include "workplace/dialogs/anordnungdlg.h"
-#include "workplace/dialogs/anzeigedlg.h"
 
 namespace {
 

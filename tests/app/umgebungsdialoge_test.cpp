@@ -12,11 +12,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "dialogs/anordnungdlg.h"
+#include "dialogs/anzeigedlg.h"
+#include "dialogs/dateiverwaltungdlg.h"
+#include "dialogs/profildlg.h"
 #include "workplace/benutzerprofil.h"
-#include "workplace/dialogs/anordnungdlg.h"
-#include "workplace/dialogs/anzeigedlg.h"
-#include "workplace/dialogs/dateiverwaltungdlg.h"
-#include "workplace/dialogs/profildlg.h"
 #include "workplace/umgebung.h"
 
 namespace {

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr size_t kVersionOffset = 9;       // after "LMTR" and "LMT"
-constexpr size_t kSakkadenTaste = 17 + 140; // reaction key of the saccade record
 const std::string kPfad = "/daten/Übung.lmt";
 
 void SetzeLong(std::vector<uint8_t>& b, size_t pos, uint32_t v)

@@ -59,7 +59,7 @@ TEST(IndexDC, RechteckMitStiftUndPinselExakt)
         for (int x = 0; x < 10; ++x)
             EXPECT_EQ(p.at(x, y), erwartet[y][x] - '0') << x << "," << y;
 
-    // Without a pen the platform fills one pixel less to the right and below.
+    // Without a pen the fill is one pixel less to the right and below.
     Puffer q(10, 8);
     CIndexDC dc2(q.Sicht());
     CPen kein;

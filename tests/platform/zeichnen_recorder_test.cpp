@@ -133,7 +133,7 @@ TEST(RecorderDC, BlocksatzUndMehrzeiligerText)
     dc.SetTextJustification(0, 0);
     EXPECT_EQ(dc.GetTextExtent("a b c").cx, 50);
 
-    // Without single-line mode CR LF breaks the line, as the platform does.
+    // Without single-line mode CR LF breaks the line.
     RECT r{0, 0, 200, 20};
     EXPECT_EQ(dc.DrawText("Zeile\r\nzwei", &r, DT_NOPREFIX | DT_VCENTER | DT_CENTER), 40);
     EXPECT_EQ(dc.DrawText("Zeile\r\n", &r, DT_NOPREFIX), 20);

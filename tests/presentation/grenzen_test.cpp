@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <sys/resource.h>
 
-#include "laufumfeld.h"
+#include "support/laufumfeld.h"
 #include "presentation/hgbewegung.h"
 #include "presentation/testreize.h"
 

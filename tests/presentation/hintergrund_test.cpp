@@ -1,4 +1,4 @@
-#include "laufumfeld.h"
+#include "support/laufumfeld.h"
 
 #include "presentation/ablaufbits.h"
 #include "testanzeige.h"

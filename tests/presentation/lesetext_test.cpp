@@ -1,4 +1,4 @@
-#include "laufumfeld.h"
+#include "support/laufumfeld.h"
 
 #include "platform/draw/raster8/freetype_schriften.h"
 #include "presentation/ablaufbits.h"

@@ -6,24 +6,19 @@
 #include "model/test.h"
 #include "model/training.h"
 #include "presentation/praesentation.h"
-#include "presentation/rahmen.h"
 #include "testanzeige.h"
 #include "workplace/umgebung.h"
 
 namespace {
 
-int g_stellvertreter;
-
 class Praesentation : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&g_stellvertreter), &g_stellvertreter);
         m_umgebung.SetProfil(&m_profil);
         m_training.SetUmgebung(&m_umgebung);
         m_test.SetUmgebung(&m_umgebung);
     }
-    void TearDown() override { RahmenAnmelden(nullptr, nullptr); }
     void Anzeige(CSpeicherKonfig konfig = {})
     {
         m_anzeige.reset();  // the old display unregisters itself
@@ -42,12 +37,9 @@ protected:
         m.m_dwLetzteFrequenz = letzte;
         m_umgebung.SetBildschirmModus(m);
     }
-    void Binden(CPraesentation& p, bool test = false)
+    void Binden(CPraesentation& p)
     {
-        p.m_pProfil = &m_profil;
-        p.m_pUmgebung = &m_umgebung;
-        p.m_pTraining = test ? nullptr : &m_training;
-        p.m_pTest = test ? &m_test : nullptr;
+        ASSERT_EQ(p.Einrichten(HWND(&m_fenster), &m_fenster, &m_profil, &m_umgebung, &m_training, nullptr), 0);
     }
     std::vector<DWORD> Raten() const
     {
@@ -62,6 +54,7 @@ protected:
     CTraining m_training;
     CTest m_test;
     std::shared_ptr<CSpeicherAnzeige> m_anzeige;
+    int m_fenster = 0; // main window and view
 };
 
 bool EndetMit(const std::string& s, const std::string& ende)
@@ -72,14 +65,18 @@ bool EndetMit(const std::string& s, const std::string& ende)
 TEST_F(Praesentation, FehlendesArgumentLaesstDieAnzeigeInRuhe)
 {
     Anzeige();
-    int view;
+    const HWND fenster = HWND(&m_fenster);
     CPraesentation p;
-    EXPECT_EQ(p.TrainingDarbieten(&m_profil, &m_umgebung, nullptr, &view), 13);
+    EXPECT_EQ(p.Einrichten(fenster, &m_fenster, &m_profil, &m_umgebung, nullptr, nullptr), 13);
+    EXPECT_EQ(p.Darbieten(), 13);
     EXPECT_EQ(p.m_nFehler, 5);
     EXPECT_EQ(p.m_strFehler, "Direct Draw konnte nicht initialisiert werden.\n");
-    RahmenAnmelden(nullptr, nullptr);
+    // Without the main window, and with a training and a test at once.
     CPraesentation r;
-    EXPECT_EQ(r.TestDarbieten(&m_profil, &m_umgebung, &m_test, &view), 13);
+    EXPECT_EQ(r.Einrichten(nullptr, &m_fenster, &m_profil, &m_umgebung, nullptr, &m_test), 13);
+    EXPECT_EQ(r.Darbieten(), 13);
+    EXPECT_EQ(r.Einrichten(fenster, &m_fenster, &m_profil, &m_umgebung, &m_training, &m_test), 13);
+    EXPECT_EQ(r.LaufVorbereiten(), 13);
     EXPECT_FALSE(m_anzeige->IstModusGesetzt());
 }
 

@@ -1,4 +1,4 @@
-#include "laufumfeld.h"
+#include "support/laufumfeld.h"
 
 #include "platform/crt.h"
 #include "presentation/ablaufbits.h"

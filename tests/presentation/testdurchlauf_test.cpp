@@ -1,6 +1,6 @@
 // Whole test runs on the in-memory display with scripted keys.
 
-#include "laufumfeld.h"
+#include "support/laufumfeld.h"
 
 #include "model/test.h"
 #include "presentation/bmpdatei.h"

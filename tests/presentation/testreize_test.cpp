@@ -1,4 +1,4 @@
-#include "laufumfeld.h"
+#include "support/laufumfeld.h"
 
 #include "model/test.h"
 #include "presentation/ablaufbits.h"

@@ -3,7 +3,7 @@
 // files without crashing or undefined behaviour (asan/ubsan run).
 #include <gtest/gtest.h>
 
-#include "laufumfeld.h"
+#include "support/laufumfeld.h"
 #include "platform/archiv.h"
 #include "platform/crt.h"
 #include "platform/meldung.h"

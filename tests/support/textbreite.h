@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "workplace/dialogs/steuerflaeche.h"
+#include "dialogs/steuerflaeche.h"
 
 namespace textbreite {
 

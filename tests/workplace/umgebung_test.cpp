@@ -152,7 +152,7 @@ TEST_F(Umgebung, ModiErmitteln)
     EXPECT_GE(l.Suchen(800, 600, 8, 75), 0);
     EXPECT_GE(l.Suchen(1024, 768, 8, 0), 0);
 
-    // The driver offers no list: the built-in one stands in.
+    // The driver offers no list: the built-in one is used.
     anzeige->SetErgebnis(EAufruf::EnumDisplayModes, DDERR_GENERIC);
     EXPECT_EQ(u.ModiErmitteln(), 0);
     EXPECT_EQ(l.m_dwQuelle, CModusListe::QUELLE_EINGEBAUT);

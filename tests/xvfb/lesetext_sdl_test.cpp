@@ -55,7 +55,7 @@ TEST(LesetextSdl, SeitenUnterX)
         {{1500, SDLK_RETURN}, {2200, SDLK_RIGHT}, {2900, SDLK_RIGHT}, {3600, SDLK_RETURN}, {15000, SDLK_ESCAPE}});
     {
         CPraesentation p;
-        const int ergebnis = p.TrainingDarbieten(&profil, &umgebung, &training, &lauf.anwendung);
+        const int ergebnis = lauf.Darbieten(p, &profil, &umgebung, &training);
         tasten.Fertig();
         ASSERT_EQ(ergebnis, 0) << p.m_strFehler;
         ASSERT_GE(p.m_nAnzahl, 4);

@@ -44,7 +44,7 @@ TEST(SakkadenSdl, TrainingUnterX)
     int ergebnis = -1;
     {
         CPraesentation p;
-        ergebnis = p.TrainingDarbieten(&profil, &umgebung, &training, &lauf.anwendung);
+        ergebnis = lauf.Darbieten(p, &profil, &umgebung, &training);
         tasten.Fertig();
         EXPECT_EQ(ergebnis, 0) << p.m_strFehler;
         const CTrainingsBericht& b = p.m_TrainingsBericht;

@@ -2,7 +2,6 @@
 
 #include "platform/display/memory/png.h"
 #include "platform/display/sdl/sdl_anzeige.h"
-#include "presentation/rahmen.h"
 #include "sdl_druck.h"
 
 #include <chrono>
@@ -14,13 +13,18 @@ CSdlLauf::CSdlLauf()
 {
     SdlAnzeigeAnmelden();
     AnzeigeTreiberWaehlen("sdl");
-    RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&anwendung), HWND(&anwendung));
 }
 
 CSdlLauf::~CSdlLauf()
 {
-    RahmenAnmelden(nullptr, nullptr);
     AnzeigeTreiberWaehlen("");
+}
+
+int CSdlLauf::Darbieten(CPraesentation& p, CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training)
+{
+    if (const int fehler = p.Einrichten(HWND(&fenster), &fenster, profil, umgebung, training, nullptr))
+        return fehler;
+    return p.Darbieten();
 }
 
 CTastenFolge::CTastenFolge(std::vector<std::pair<int, SDL_Keycode>> folge)

@@ -14,11 +14,13 @@
 #include <utility>
 #include <vector>
 
-// The SDL display chosen and the frame registered while it lives.
+// The SDL display chosen while it lives.
 struct CSdlLauf {
     CSdlLauf();
     ~CSdlLauf();
-    int anwendung = 0;
+    // The whole training run on it.
+    int Darbieten(CPraesentation& p, CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training);
+    int fenster = 0; // main window and view
 };
 
 // Each key pressed for 50 ms at its time in ms from now, on a thread of its

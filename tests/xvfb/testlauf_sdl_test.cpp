@@ -6,7 +6,6 @@
 #include "platform/crt.h"
 #include "platform/display/sdl/sdl_anzeige.h"
 #include "presentation/praesentation.h"
-#include "presentation/rahmen.h"
 #include "sdl_druck.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
@@ -51,12 +50,10 @@ struct TestlaufSdl : ::testing::Test {
             GTEST_SKIP() << "braucht einen X-Server und xdotool";
         SdlAnzeigeAnmelden();
         ASSERT_EQ(AnzeigeTreiberWaehlen("sdl"), 0);
-        RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&anwendung), HWND(&anwendung));
         test.SetUmgebung(&umgebung);
     }
     void TearDown() override
     {
-        RahmenAnmelden(nullptr, nullptr);
         AnzeigeTreiberWaehlen("");
     }
 
@@ -82,14 +79,16 @@ struct TestlaufSdl : ::testing::Test {
                 Tippen("Escape");
         });
         CPraesentation p;
-        const int ergebnis = p.TestDarbieten(&profil, &umgebung, &test, &anwendung);
+        int ergebnis = p.Einrichten(HWND(&fenster), &fenster, &profil, &umgebung, nullptr, &test);
+        if (ergebnis == 0)
+            ergebnis = p.Darbieten();
         fertig = true;
         tipper.join();
         EXPECT_EQ(ergebnis, 0) << p.m_strFehler;
         return p.m_TestBericht;
     }
 
-    int anwendung = 0;
+    int fenster = 0;
     CBenutzerprofil profil;
     CUmgebung umgebung{&profil};
     CTest test;

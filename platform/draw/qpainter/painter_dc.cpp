@@ -251,8 +251,8 @@ QFont DialogSchrift(const CFont* schrift)
     if (!schrift || !schrift->GetLogFont(&lf))
         return QFont();
     QFont f = QtSchrift(lf, 16);
-    // The dialogs' pixel grid was laid out for the platform's 8-point bitmap
-    // sans; its narrow stand-in keeps the texts within their controls.
+    // The dialogs' pixel grid is laid out for an 8-point bitmap sans; a
+    // narrow face keeps the texts within their controls.
     if (QString::fromStdString(lf.lfFaceName).compare("MS Sans Serif", Qt::CaseInsensitive) == 0) {
         f.setFamily("Liberation Sans Narrow");
         // Its own width, so that narrowing a text further is relative to it.

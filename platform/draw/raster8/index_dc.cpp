@@ -18,7 +18,7 @@ RECT Schnitt(const RECT& a, const RECT& b)
 }
 
 // Scale of a face for a cell height (> 0) or character height (< 0) in
-// pixels, as the platform sizes fonts: the cell is win ascent + descent.
+// pixels: the cell is win ascent + descent.
 struct CGroesse {
     double em = 0, emX = 0, einheiten = 1;
     int aufstieg = 0, abstieg = 0, mittlereBreite = 0, maxBreite = 0;

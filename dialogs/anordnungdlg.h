@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workplace/dialogs/rasterdialog.h"
+#include "dialogs/rasterdialog.h"
 #include "workplace/umgebung.h"
 
 class CBenutzerprofil;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "workplace/dialogs/rasterdialog.h"
+#include "dialogs/rasterdialog.h"
 
 class CBenutzerprofil;
 

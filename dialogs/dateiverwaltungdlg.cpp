@@ -1,4 +1,4 @@
-#include "workplace/dialogs/dateiverwaltungdlg.h"
+#include "dialogs/dateiverwaltungdlg.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,4 @@
-#include "workplace/dialogs/steuerflaeche.h"
+#include "dialogs/steuerflaeche.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "workplace/dialogs/anordnungdlg.h"
+#include "dialogs/anordnungdlg.h"
 
 #include <cmath>
 

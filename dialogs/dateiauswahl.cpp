@@ -1,4 +1,4 @@
-#include "workplace/dialogs/dateiauswahl.h"
+#include "dialogs/dateiauswahl.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

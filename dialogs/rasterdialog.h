@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QRect>
 
-#include "workplace/dialogs/dateiauswahl.h"
-#include "workplace/dialogs/steuerflaeche.h"
+#include "dialogs/dateiauswahl.h"
+#include "dialogs/steuerflaeche.h"
 
 // A modal dialog whose template holds only the caption, the confirm button
 // and "Abbrechen"; the other controls are created in code at fixed pixel

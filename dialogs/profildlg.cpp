@@ -1,4 +1,4 @@
-#include "workplace/dialogs/profildlg.h"
+#include "dialogs/profildlg.h"
 
 #include <QPushButton>
 

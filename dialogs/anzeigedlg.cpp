@@ -1,4 +1,4 @@
-#include "workplace/dialogs/anzeigedlg.h"
+#include "dialogs/anzeigedlg.h"
 
 #include <iterator>
 

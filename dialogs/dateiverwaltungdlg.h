@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "dialogs/rasterdialog.h"
 #include "workplace/benutzerprofil.h"
-#include "workplace/dialogs/rasterdialog.h"
 
 // "Verzeichnisse und Vorlagedateien festlegen": the three template files and
 // the folders of the user's own pictures and texts, edited on a copy of the

@@ -20,7 +20,7 @@ struct CDateiAuswahl {
 // IDOK with the chosen full path, else IDCANCEL.
 int DateiAuswaehlen(QWidget* eltern, const CDateiAuswahl& auswahl, std::string& pfad);
 
-// The Qt name filters of an MFC filter string "Text|Muster|...||"; a "*.*"
+// The Qt name filters of a filter string "Text|Muster|...||"; a "*.*"
 // pattern matches every file.
 std::vector<std::string> QtFilter(const std::string& filter);
 

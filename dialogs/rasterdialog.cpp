@@ -1,4 +1,4 @@
-#include "workplace/dialogs/rasterdialog.h"
+#include "dialogs/rasterdialog.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "dialogs/rasterdialog.h"
 #include "workplace/benutzerprofil.h"
-#include "workplace/dialogs/rasterdialog.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,0 +1,50 @@
+#pragma once
+
+// A whole run on the in-memory display, as a view hands it to the engine:
+// profile, environment, training and test as the application holds them,
+// a main window, a fixed clock for the seed. Shared by the engine's tests
+// and the benchmarks.
+
+#include "model/test.h"
+#include "model/training.h"
+#include "platform/display/memory/speicher_anzeige.h"
+#include "presentation/praesentation.h"
+#include "workplace/benutzerprofil.h"
+#include "workplace/umgebung.h"
+
+#include <memory>
+#include <string>
+
+struct CLaufUmfeld {
+    // The environment asks for breite x hoehe at frequenz.
+    explicit CLaufUmfeld(CSpeicherKonfig konfig = {}, DWORD breite = 1024, DWORD hoehe = 768, DWORD frequenz = 75);
+    ~CLaufUmfeld();
+
+    // Binds the engine to this run's training or test.
+    int TrainingEinrichten(CPraesentation& p);
+    int TestEinrichten(CPraesentation& p);
+    // Display set-up and preparation only (up to the frame loop), with the
+    // generator seeded with 1; the set-up's error code.
+    int Vorbereiten(CPraesentation& p);
+    int TestVorbereiten(CPraesentation& p);
+    // The whole run.
+    int Darbieten(CPraesentation& p);
+    int TestDarbieten(CPraesentation& p);
+    // Surface or screen to <artifacts>/<name>.png for a person to look at.
+    void Speichern(IDirectDrawSurface* s, const std::string& name) const;
+    void BildschirmSpeichern(const std::string& name) const;
+
+    std::shared_ptr<CSpeicherAnzeige> anzeige;
+    CBenutzerprofil profil;
+    CUmgebung umgebung;
+    CTraining training;
+    CTest test;
+    // Stands for the view and the main window alike.
+    int view = 0;
+};
+
+// The in-memory display's modes and breite x hoehe x 8 at frequenz.
+CSpeicherKonfig KonfigMitModus(DWORD breite, DWORD hoehe, DWORD frequenz);
+
+// A training without a foreground (task 30) on a plain background: Enter ends it.
+void OhneVordergrund(CTraining& t);
