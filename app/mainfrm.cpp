@@ -14,7 +14,7 @@
 #include "app/dokument.h"
 #include "app/menues.h"
 #include "app/symbole.h"
-#include "workplace/dialogs/steuerflaeche.h"
+#include "dialogs/steuerflaeche.h"
 
 // ---- CStatusLeiste
 

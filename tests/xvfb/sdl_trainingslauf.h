@@ -7,7 +7,6 @@
 #include "model/training.h"
 #include "platform/display/sdl/sdl_anzeige.h"
 #include "presentation/praesentation.h"
-#include "presentation/rahmen.h"
 #include "sdl_druck.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
@@ -43,7 +42,6 @@ struct CSdlTrainingslauf {
     explicit CSdlTrainingslauf(const char* renderer = "")
     {
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, renderer);
-        RahmenAnmelden(reinterpret_cast<CLumetraApp*>(&anwendung), HWND(&anwendung));
         SDL_InitSubSystem(SDL_INIT_VIDEO);
         SDL_DisplayMode d{};
         SDL_GetDesktopDisplayMode(0, &d);
@@ -65,7 +63,6 @@ struct CSdlTrainingslauf {
     }
     ~CSdlTrainingslauf()
     {
-        RahmenAnmelden(nullptr, nullptr);
         AnzeigeTreiberWaehlen("");
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "");
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -84,7 +81,9 @@ struct CSdlTrainingslauf {
         int ergebnis = -1;
         {
             CPraesentation p;
-            ergebnis = p.TrainingDarbieten(&profil, &umgebung, &training, &anwendung);
+            ergebnis = p.Einrichten(HWND(&anwendung), &anwendung, &profil, &umgebung, &training, nullptr);
+            if (ergebnis == 0)
+                ergebnis = p.Darbieten();
             fertig = true;
             bericht = p.m_TrainingsBericht;
             fehler = p.m_strFehler;
