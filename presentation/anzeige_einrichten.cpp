@@ -186,7 +186,7 @@ int CPraesentation::InitDirectDraw()
         return fehler(FEHLER_OBERFLAECHE);
     }
 
-    const CFarben farben = m_pTraining ? m_pTraining->GetFarben() : m_pTest ? m_pTest->GetFarben() : CFarben();
+    const CFarben farben = Hintergrund() ? Hintergrund()->GetFarben() : CFarben();
     PaletteAufbauen(m_Palette256, farben.m_crBeispielreiz, farben.m_crVordergrund, farben.m_crHintergrund,
                     farben.m_crStandardmuster, farben.m_crZielmuster);
     m_Palette.CreatePalette(m_Palette256, 256);
@@ -214,6 +214,11 @@ int CPraesentation::InitDirectDraw()
         }
     }
     return m_nFehler;
+}
+
+const CHintergrund* CPraesentation::Hintergrund() const
+{
+    return m_pTraining ? &m_pTraining->GetHintergrund() : m_pTest ? &m_pTest->GetHintergrund() : nullptr;
 }
 
 int CPraesentation::TrainingVorbereiten() { return Vorbereiten(false); }
@@ -271,8 +276,7 @@ int CPraesentation::Vorbereiten(bool test)
     if (m_nEinrichtung & EINRICHTUNG_OHNE_VORDERGRUND)
         m_nEinrichtung |= EINRICHTUNG_UNDURCHSICHTIG;
     else
-        Durchsichtigkeit(test ? m_pTest->GetHGMuster().m_nDurchsichtigkeit
-                              : m_pTraining->GetHGMuster().m_nDurchsichtigkeit);
+        Durchsichtigkeit(Hintergrund()->GetHGMuster().m_nDurchsichtigkeit);
 
     m_Palette.GetPaletteEntries(0, 256, m_Palette256);
     bool ok = m_pDDPalette && m_pDDPalette->SetEntries(0, 0, 256, m_Palette256) == DD_OK;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+class CHintergrund;
 class CLumetraApp;
 class CTraining;
 class CTest;
@@ -177,6 +178,9 @@ private:
     // Set-up of a task without a foreground picture; 0.
     int OhneVordergrund(bool test);
     int Darbieten(bool test);
+    // Background and colours of the run's training, else of its test; null
+    // without either.
+    const CHintergrund* Hintergrund() const;
 };
 
 // The run's palette from the five colours: system entries 0-9 and 246-255,
