@@ -195,6 +195,7 @@ struct CModusErgebnis {
     bool angepasst = false;
     DWORD breite = 0, hoehe = 0, frequenz = 0;
 };
-// Tries the asked size at its rate and falling rates, then 800 x 600 and
-// 640 x 480 the same way; always 8 bits per pixel.
-CModusErgebnis ModusLeiter(IDirectDraw2* dd, DWORD breite, DWORD hoehe, DWORD frequenz, DWORD letzteFrequenz);
+// Tries the asked size at the rate to ask for (CBildschirmModus::
+// GetWunschfrequenz) and falling rates, then 800 x 600 and 640 x 480 the
+// same way; always 8 bits per pixel.
+CModusErgebnis ModusLeiter(IDirectDraw2* dd, DWORD breite, DWORD hoehe, DWORD frequenz);

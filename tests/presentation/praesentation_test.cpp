@@ -102,6 +102,23 @@ TEST_F(Praesentation, FrequenzWirdAngepasstMitHinweis)
     EXPECT_FALSE(m_anzeige->IstModusGesetzt());
 }
 
+TEST_F(Praesentation, StandardfrequenzFragtNachDerLetztenRate)
+{
+    CSpeicherKonfig k;
+    k.modi = {{1024, 768, 8, 60}};
+    Anzeige(k);
+    Modus(1024, 768, 0, 85);
+    CPraesentation p;
+    Binden(p);
+    ASSERT_EQ(p.InitDirectDraw(), 0) << p.m_strFehler;
+    EXPECT_EQ(Raten(), (std::vector<DWORD>{85, 85, 75, 70, 60}));
+    // The rate set goes where the asked rate came from: the last rate.
+    const CBildschirmModus m = m_umgebung.GetBildschirmModus();
+    EXPECT_EQ(m.m_dwFrequenz, 0u);
+    EXPECT_EQ(m.m_dwLetzteFrequenz, 60u);
+    EXPECT_EQ(m.GetWunschfrequenz(), 60u);
+}
+
 TEST_F(Praesentation, NurStandardfrequenz)
 {
     for (DWORD gemeldet : {0u, 72u}) {
