@@ -101,8 +101,7 @@ void CAnordnungDlg::ZeigeDaten()
 
     // A listed rate is fixed; at the display's default rate the field names
     // the rate presentations try first.
-    if (m_Modus.m_dwFrequenz != 0)
-        m_Modus.m_dwLetzteFrequenz = m_Modus.m_dwFrequenz;
+    m_Modus.FrequenzMerken();
     Freigeben(m_pFrequenz, m_Modus.m_dwFrequenz == 0);
     SetText(m_pFrequenz, FormatInt(static_cast<int>(m_Modus.m_dwLetzteFrequenz)));
 
@@ -125,9 +124,8 @@ void CAnordnungDlg::LeseDaten()
     m_Modus.m_dwHoehe = gewaehlt ? liste->GetHoehe(index) : 0;
     m_Modus.m_dwFarbtiefe = gewaehlt ? liste->GetFarbtiefe(index) : 0;
     m_Modus.m_dwFrequenz = gewaehlt ? liste->GetFrequenz(index) : 0;
-    if (m_Modus.m_dwFrequenz != 0) {
-        m_Modus.m_dwLetzteFrequenz = m_Modus.m_dwFrequenz;
-    } else {
+    m_Modus.FrequenzMerken();
+    if (m_Modus.m_dwFrequenz == 0) {
         // A negative rate would wrap round to billions of hertz.
         const int frequenz = ParseInt(GetText(m_pFrequenz));
         m_Modus.m_dwLetzteFrequenz = static_cast<uint32_t>(frequenz < 0 ? 0 : frequenz);

@@ -49,17 +49,27 @@ void CFarbenDlg::SetTraining(CBenutzerprofil* profil, const CTraining* training)
 {
     m_pTraining = training;
     m_pTest = nullptr;
-    if (training)
-        m_Farben = training->GetFarben();
-    SchriftNehmen(profil);
+    Binden(profil);
 }
 
 void CFarbenDlg::SetTest(CBenutzerprofil* profil, const CTest* test)
 {
     m_pTest = test;
     m_pTraining = nullptr;
-    if (test)
-        m_Farben = test->GetFarben();
+    Binden(profil);
+}
+
+const CModell* CFarbenDlg::Modell() const
+{
+    if (m_pTraining)
+        return m_pTraining;
+    return m_pTest;
+}
+
+void CFarbenDlg::Binden(CBenutzerprofil* profil)
+{
+    if (const CModell* modell = Modell())
+        m_Farben = modell->GetFarben();
     SchriftNehmen(profil);
 }
 
@@ -119,13 +129,8 @@ void CFarbenDlg::OnSchaltflaeche(QPushButton* knopf)
 
 void CFarbenDlg::ZeigeDaten()
 {
-    CHGAufgabe aufgabe;
-    if (m_pTraining)
-        aufgabe = m_pTraining->GetHGAufgabe();
-    else if (m_pTest)
-        aufgabe = m_pTest->GetHGAufgabe();
     // The target colour matters only to the colour-change task.
-    const bool ziel = (m_pTraining || m_pTest) && aufgabe.m_nArt == 10;
+    const bool ziel = Modell() && Modell()->GetHGAufgabe().m_nArt == 10;
     if (m_pZielLabel)
         Freigeben({m_pZielLabel, m_pZielKnopf}, ziel);
     update();
@@ -162,7 +167,7 @@ void CFarbenDlg::OnPaint(QPainter& painter)
         dc.SelectObject(alterPinsel);
         pinsel.DeleteObject();
     };
-    if (m_pTraining || m_pTest)
+    if (Modell())
         feld(kZeileVordergrund, m_Farben.m_crVordergrund);
     if (m_pTest)
         feld(kZeileBeispielreiz, m_Farben.m_crBeispielreiz);

@@ -3,6 +3,7 @@
 #include "dialogs/rasterdialog.h"
 #include "model/hintergrund.h"
 
+class CModell;
 class CTest;
 class CTraining;
 class QPainter;
@@ -43,6 +44,9 @@ private:
     // colours, which it keeps for the run.
     void Aendern(uint32_t& farbe);
     void Zeile(const char* name, const char* text, int y);
+    // The bound training or test, whichever it is; null when none.
+    const CModell* Modell() const;
+    void Binden(CBenutzerprofil* profil);
 
     const CTraining* m_pTraining = nullptr;
     const CTest* m_pTest = nullptr;

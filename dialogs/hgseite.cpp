@@ -7,60 +7,56 @@ CHGSeite::CHGSeite(const QString& titel) : CSeite(titel, kHintergrundBreite, kHi
 
 void CHGSeite::SetTraining(CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training)
 {
-    Binden(profil, umgebung);
-    m_pTraining = training;
-    m_pTest = nullptr;
+    SetModell(profil, umgebung, training);
 }
 
 void CHGSeite::SetTest(CBenutzerprofil* profil, CUmgebung* umgebung, CTest* test)
 {
+    SetModell(profil, umgebung, test);
+}
+
+void CHGSeite::SetModell(CBenutzerprofil* profil, CUmgebung* umgebung, CModell* modell)
+{
     Binden(profil, umgebung);
-    m_pTest = test;
-    m_pTraining = nullptr;
+    m_pModell = modell;
 }
 
 CHGAufgabe CHGSeite::GetHGAufgabe() const
 {
-    return m_pTraining ? m_pTraining->GetHGAufgabe() : m_pTest ? m_pTest->GetHGAufgabe() : CHGAufgabe();
+    return m_pModell ? m_pModell->GetHGAufgabe() : CHGAufgabe();
 }
 
 CHGMuster CHGSeite::GetHGMuster() const
 {
-    return m_pTraining ? m_pTraining->GetHGMuster() : m_pTest ? m_pTest->GetHGMuster() : CHGMuster();
+    return m_pModell ? m_pModell->GetHGMuster() : CHGMuster();
 }
 
 CHGBewegung CHGSeite::GetHGBewegung() const
 {
-    return m_pTraining ? m_pTraining->GetHGBewegung() : m_pTest ? m_pTest->GetHGBewegung() : CHGBewegung();
+    return m_pModell ? m_pModell->GetHGBewegung() : CHGBewegung();
 }
 
 CFarben CHGSeite::GetFarben() const
 {
-    return m_pTraining ? m_pTraining->GetFarben() : m_pTest ? m_pTest->GetFarben() : CFarben();
+    return m_pModell ? m_pModell->GetFarben() : CFarben();
 }
 
 void CHGSeite::SetHGAufgabe(const CHGAufgabe& r)
 {
-    if (m_pTraining)
-        m_pTraining->SetHGAufgabe(r);
-    else if (m_pTest)
-        m_pTest->SetHGAufgabe(r);
+    if (m_pModell)
+        m_pModell->SetHGAufgabe(r);
 }
 
 void CHGSeite::SetHGMuster(const CHGMuster& r)
 {
-    if (m_pTraining)
-        m_pTraining->SetHGMuster(r);
-    else if (m_pTest)
-        m_pTest->SetHGMuster(r);
+    if (m_pModell)
+        m_pModell->SetHGMuster(r);
 }
 
 void CHGSeite::SetHGBewegung(const CHGBewegung& r)
 {
-    if (m_pTraining)
-        m_pTraining->SetHGBewegung(r);
-    else if (m_pTest)
-        m_pTest->SetHGBewegung(r);
+    if (m_pModell)
+        m_pModell->SetHGBewegung(r);
 }
 
 QString CHGSeite::MitEinheitProSekunde(const std::string& text) const

@@ -3,6 +3,7 @@
 #include "dialogs/seite.h"
 #include "model/hintergrund.h"
 
+class CModell;
 class CTest;
 class CTraining;
 
@@ -16,9 +17,11 @@ public:
 
     void SetTraining(CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training);
     void SetTest(CBenutzerprofil* profil, CUmgebung* umgebung, CTest* test);
+    // Either kind: both keep their background and colours alike.
+    void SetModell(CBenutzerprofil* profil, CUmgebung* umgebung, CModell* modell);
 
 protected:
-    bool IstGebunden() const { return m_pTraining || m_pTest; }
+    bool IstGebunden() const { return m_pModell != nullptr; }
     // Records of the bound model; defaults when none is bound.
     CHGAufgabe GetHGAufgabe() const;
     CHGMuster GetHGMuster() const;
@@ -33,6 +36,5 @@ protected:
     QString MitEinheitProSekunde(const std::string& text) const;
 
 private:
-    CTraining* m_pTraining = nullptr;
-    CTest* m_pTest = nullptr;
+    CModell* m_pModell = nullptr;
 };

@@ -9,32 +9,28 @@ CHGSheet::CHGSheet(const QString& titel, QWidget* eltern, int startseite) : CBla
 
 void CHGSheet::SetTraining(CBenutzerprofil* profil, CUmgebung* umgebung, const CTraining* training, int seite)
 {
-    m_pUmgebung = umgebung;
     m_pQuellTraining = training;
     m_pQuellTest = nullptr;
     if (training)
         m_Training = *training;
-    m_Aufgabe.SetTraining(profil, umgebung, &m_Training);
-    m_Muster.SetTraining(profil, umgebung, &m_Training);
-    m_Bewegung.SetTraining(profil, umgebung, &m_Training);
-    SeitenHinzufuegen(seite);
+    SeitenBinden(profil, umgebung, m_Training, seite);
 }
 
 void CHGSheet::SetTest(CBenutzerprofil* profil, CUmgebung* umgebung, const CTest* test, int seite)
 {
-    m_pUmgebung = umgebung;
     m_pQuellTest = test;
     m_pQuellTraining = nullptr;
     if (test)
         m_Test = *test;
-    m_Aufgabe.SetTest(profil, umgebung, &m_Test);
-    m_Muster.SetTest(profil, umgebung, &m_Test);
-    m_Bewegung.SetTest(profil, umgebung, &m_Test);
-    SeitenHinzufuegen(seite);
+    SeitenBinden(profil, umgebung, m_Test, seite);
 }
 
-void CHGSheet::SeitenHinzufuegen(int seite)
+void CHGSheet::SeitenBinden(CBenutzerprofil* profil, CUmgebung* umgebung, CModell& arbeitskopie, int seite)
 {
+    m_pUmgebung = umgebung;
+    m_Aufgabe.SetModell(profil, umgebung, &arbeitskopie);
+    m_Muster.SetModell(profil, umgebung, &arbeitskopie);
+    m_Bewegung.SetModell(profil, umgebung, &arbeitskopie);
     if (GetSeitenAnzahl() == 0) {
         AddPage(m_Aufgabe);
         AddPage(m_Muster);

@@ -34,7 +34,8 @@ public:
     CHGBewegungDlg& GetBewegungsSeite() { return m_Bewegung; }
 
 private:
-    void SeitenHinzufuegen(int seite);
+    // Binds the three pages to the working copy and adds them.
+    void SeitenBinden(CBenutzerprofil* profil, CUmgebung* umgebung, CModell& arbeitskopie, int seite);
 
     CUmgebung* m_pUmgebung = nullptr;
     // Before the pages: they write into them until they are gone.

@@ -5,6 +5,7 @@
 #include "model/archivfeld.h"
 #include "model/begrenzung.h"
 #include "model/umgebungswerte.h"
+#include "workplace/tastenliste.h"
 #include "workplace/umgebung.h"
 
 CHGBewegung& CHGBewegung::operator=(const CHGBewegung& r)
@@ -102,26 +103,79 @@ void BegrenzeHGAufgabe(CHGAufgabe& r, const CUmgebung* u, double zyklusbreite)
     }
 }
 
-void SerialisiereHGAufgabe(CArchive& ar, CHGAufgabe& r)
+static void SerialisiereHGAufgabe(CArchive& ar, CHGAufgabe& r)
 {
     Felder(ar, r.m_nArt, r.m_nDurchgangsende, r.m_nIntervallmodus, r.m_nAsynchron,
            r.m_dZielgeschwindigkeit, r.m_dDauerMin, r.m_dDauerMax, r.m_dIntervallMin,
            r.m_dIntervallMax, r.m_nReaktionstaste, r.m_nStarttaste);
 }
 
-void SerialisiereHGMuster(CArchive& ar, CHGMuster& r)
+static void SerialisiereHGMuster(CArchive& ar, CHGMuster& r)
 {
     Felder(ar, r.m_nArt, r.m_nForm, r.m_nVerteilung, r.m_nDurchsichtigkeit, r.m_nZeilen,
            r.m_nSpalten, r.m_nAnzahl, r.m_dElementbreite, r.m_dElementhoehe, r.m_dZyklusbreite);
 }
 
-void SerialisiereHGBewegung(CArchive& ar, CHGBewegung& r)
+static void SerialisiereHGBewegung(CArchive& ar, CHGBewegung& r)
 {
     Felder(ar, r.m_nRichtung, r.m_dGeschwindigkeit);
 }
 
-void SerialisiereFarben(CArchive& ar, CFarben& r, bool mitBeispielreiz)
+static void SerialisiereFarben(CArchive& ar, CFarben& r, bool mitBeispielreiz = true)
 {
     if (mitBeispielreiz) Feld(ar, r.m_crBeispielreiz);
     Felder(ar, r.m_crVordergrund, r.m_crHintergrund, r.m_crStandardmuster, r.m_crZielmuster);
+}
+
+void CHintergrund::SetHGMuster(CHGMuster r, const CUmgebung* u)
+{
+    BegrenzeHGMuster(r, u);
+    m_HGMuster = r;
+    SetHGAufgabe(GetHGAufgabe(), u);
+    SetHGBewegung(GetHGBewegung());
+}
+
+void CHintergrund::SetHGBewegung(CHGBewegung r)
+{
+    BegrenzeHGBewegung(r, m_HGMuster.m_dZyklusbreite);
+    m_HGBewegung = r;
+}
+
+void CHintergrund::SetHGAufgabe(CHGAufgabe r, const CUmgebung* u)
+{
+    BegrenzeHGAufgabe(r, u, m_HGMuster.m_dZyklusbreite);
+    m_HGAufgabe = r;
+}
+
+void CHintergrund::Uebernehmen(const CHintergrund& andere, const CUmgebung* u)
+{
+    SetHGMuster(andere.m_HGMuster, u);
+    SetHGBewegung(andere.m_HGBewegung);
+    SetHGAufgabe(andere.m_HGAufgabe, u);
+    SetFarben(andere.m_Farben);
+}
+
+void CHintergrund::Speichern(CArchive& ar)
+{
+    SerialisiereHGAufgabe(ar, m_HGAufgabe);
+    SerialisiereHGMuster(ar, m_HGMuster);
+    SerialisiereHGBewegung(ar, m_HGBewegung);
+    SerialisiereFarben(ar, m_Farben);
+}
+
+void CHintergrund::Laden(CArchive& ar, const CUmgebung* u, uint32_t version)
+{
+    constexpr uint32_t kVersionNeu = 100;
+    CHGAufgabe aufgabe;
+    SerialisiereHGAufgabe(ar, aufgabe);
+    for (int* taste : {&aufgabe.m_nReaktionstaste, &aufgabe.m_nStarttaste})
+        *taste = static_cast<int>(TasteAlteVersion(static_cast<uint32_t>(*taste), version));
+    SetHGAufgabe(aufgabe, u);
+
+    CHGMuster muster;
+    SerialisiereHGMuster(ar, muster);
+    SetHGMuster(muster, u);
+
+    SerialisiereHGBewegung(ar, m_HGBewegung);
+    SerialisiereFarben(ar, m_Farben, version >= kVersionNeu);
 }

@@ -71,9 +71,9 @@ public:
     uint32_t m_crZielmuster = 0xFFA4FF;
 };
 
-// The clamps that the training's and the test's setters share. Each brings
-// its record into range in place; u may be null, then what needs the
-// environment is left as it is.
+// The clamps of the background records. Each brings its record into range
+// in place; u may be null, then what needs the environment is left as it
+// is.
 
 // Pattern: sizes, grid limits, counts, kind, shape and name.
 void BegrenzeHGMuster(CHGMuster& r, const CUmgebung* u);
@@ -84,10 +84,35 @@ void BegrenzeHGBewegung(CHGBewegung& r, double zyklusbreite);
 // Task: keys against the key table, time bounds, target speed, name.
 void BegrenzeHGAufgabe(CHGAufgabe& r, const CUmgebung* u, double zyklusbreite);
 
-// The four stored blocks, the same in training and test files. Loading
-// reads the values only; names and clamps are the caller's.
-void SerialisiereHGAufgabe(CArchive& ar, CHGAufgabe& r);
-void SerialisiereHGMuster(CArchive& ar, CHGMuster& r);
-void SerialisiereHGBewegung(CArchive& ar, CHGBewegung& r);
-// mitBeispielreiz false: the older training files without the first colour.
-void SerialisiereFarben(CArchive& ar, CFarben& r, bool mitBeispielreiz = true);
+// The background and colours of a training or a test: the four records,
+// each entering through its clamping setter, checked against the
+// environment u of the model that holds them.
+class CHintergrund {
+public:
+    CHGMuster GetHGMuster() const { return m_HGMuster; }
+    CHGBewegung GetHGBewegung() const { return m_HGBewegung; }
+    CHGAufgabe GetHGAufgabe() const { return m_HGAufgabe; }
+    CFarben GetFarben() const { return m_Farben; }
+    // Also applies the task and the motion again: their speed limits
+    // follow the cycle width.
+    void SetHGMuster(CHGMuster r, const CUmgebung* u);
+    void SetHGBewegung(CHGBewegung r);
+    void SetHGAufgabe(CHGAufgabe r, const CUmgebung* u);
+    // Stored unchanged.
+    void SetFarben(const CFarben& r) { m_Farben = r; }
+    // Every record of the other through its setter, the colours last.
+    void Uebernehmen(const CHintergrund& andere, const CUmgebung* u);
+
+    // The four blocks, the same in training and test files. Loading passes
+    // the task and then the pattern through their setters and takes motion
+    // and colours as read; a file before version 100 numbers its keys the
+    // old way and lacks the example-stimulus colour, which stays as held.
+    void Speichern(CArchive& ar);
+    void Laden(CArchive& ar, const CUmgebung* u, uint32_t version);
+
+private:
+    CHGMuster m_HGMuster;
+    CHGBewegung m_HGBewegung;
+    CHGAufgabe m_HGAufgabe;
+    CFarben m_Farben;
+};

@@ -19,10 +19,7 @@ CTest& CTest::operator=(const CTest& t)
     m_strTestartName = t.m_strTestartName;
     SetLinien(t.GetLinien());
     SetLaengen(t.GetLaengen());
-    SetHGMuster(t.GetHGMuster());
-    SetHGBewegung(t.GetHGBewegung());
-    SetHGAufgabe(t.GetHGAufgabe());
-    SetFarben(t.GetFarben());
+    m_Hintergrund.Uebernehmen(t.m_Hintergrund, m_pUmgebung);
     BerichteZuruecksetzen();
     return *this;
 }
@@ -63,26 +60,6 @@ void CTest::SetLaengen(CLaengen l)
 {
     LaengenBegrenzen(l);
     m_Laengen = l;
-}
-
-void CTest::SetHGMuster(CHGMuster m)
-{
-    BegrenzeHGMuster(m, m_pUmgebung);
-    m_HGMuster = m;
-    SetHGAufgabe(GetHGAufgabe());
-    SetHGBewegung(GetHGBewegung());
-}
-
-void CTest::SetHGBewegung(CHGBewegung b)
-{
-    BegrenzeHGBewegung(b, m_HGMuster.m_dZyklusbreite);
-    m_HGBewegung = b;
-}
-
-void CTest::SetHGAufgabe(CHGAufgabe a)
-{
-    BegrenzeHGAufgabe(a, m_pUmgebung, m_HGMuster.m_dZyklusbreite);
-    m_HGAufgabe = a;
 }
 
 int CTest::SetBericht(int index, const CTestBericht& bericht)

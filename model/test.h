@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/hintergrund.h"
+#include "model/modell.h"
 #include "model/testaufgaben.h"
 #include "model/testbericht.h"
 
@@ -23,7 +23,7 @@ enum : int {
 // One test: its kind, both task records, background and colours, and the
 // reports of its runs. The test document holds it by value; its file is the
 // serialised stream (.lmd).
-class CTest {
+class CTest : public CModell {
 public:
     CTest();
     // Settings only: every record passes its setter again, no reports.
@@ -44,19 +44,7 @@ public:
     void SetLinien(CLinien l);
     CLaengen GetLaengen() const { return m_Laengen; }
     void SetLaengen(CLaengen l);
-    CHGMuster GetHGMuster() const { return m_HGMuster; }
-    // Applies the held background task and motion again: their speed limits
-    // follow the cycle width.
-    void SetHGMuster(CHGMuster m);
-    CHGBewegung GetHGBewegung() const { return m_HGBewegung; }
-    void SetHGBewegung(CHGBewegung b);
-    CHGAufgabe GetHGAufgabe() const { return m_HGAufgabe; }
-    void SetHGAufgabe(CHGAufgabe a);
-    CFarben GetFarben() const { return m_Farben; }
-    void SetFarben(const CFarben& f) { m_Farben = f; }
 
-    void SetUmgebung(CUmgebung* u) { m_pUmgebung = u; }
-    CUmgebung* GetUmgebung() const { return m_pUmgebung; }
 
     int GetBerichtAnzahl() const { return m_Berichte.GetSize(); }
     // Null outside 0 .. count - 1; the list keeps the report.
@@ -102,9 +90,4 @@ private:
     std::string m_strTestartName = "Linienhalbierung";
     CLinien m_Linien;
     CLaengen m_Laengen;
-    CHGMuster m_HGMuster;
-    CHGBewegung m_HGBewegung;
-    CHGAufgabe m_HGAufgabe;
-    CFarben m_Farben;
-    CUmgebung* m_pUmgebung = nullptr;
 };

@@ -78,10 +78,7 @@ void CTest::Speichern(CArchive& ar)
     ar << static_cast<int32_t>(m_nTestart);
     SerialisiereLinien(ar, m_Linien);
     SerialisiereLaengen(ar, m_Laengen);
-    SerialisiereHGAufgabe(ar, m_HGAufgabe);
-    SerialisiereHGMuster(ar, m_HGMuster);
-    SerialisiereHGBewegung(ar, m_HGBewegung);
-    SerialisiereFarben(ar, m_Farben);
+    m_Hintergrund.Speichern(ar);
     ar << static_cast<int32_t>(m_Berichte.GetSize());
     for (int i = 0; i < m_Berichte.GetSize(); ++i)
         m_Berichte.GetAt(i)->Serialize(ar);
@@ -108,14 +105,9 @@ int CTest::Laden(CArchive& ar)
     TastenBegrenzen(laengen, m_pUmgebung,
                     {&CLaengen::m_nTasteSchmaeler, &CLaengen::m_nTasteBreiter, &CLaengen::m_nTasteKleiner,
                      &CLaengen::m_nTasteHoeher, &CLaengen::m_nEndTaste, &CLaengen::m_nStartTaste});
-    CHGAufgabe aufgabe;
-    SerialisiereHGAufgabe(ar, aufgabe);
-    CHGMuster muster;
-    SerialisiereHGMuster(ar, muster);
-    CHGBewegung bewegung;
-    SerialisiereHGBewegung(ar, bewegung);
-    CFarben farben;
-    SerialisiereFarben(ar, farben);
+    CTest neu;
+    neu.m_pUmgebung = m_pUmgebung;
+    neu.m_Hintergrund.Laden(ar, m_pUmgebung, version);
 
     CTestBerichtListe berichte;
     if (version >= kVersionMitBerichten) {
@@ -131,18 +123,9 @@ int CTest::Laden(CArchive& ar)
         }
     }
 
-    // Complete: clamp in the order the setters depend on each other. The
-    // pattern re-applies the task with the motion still held from before.
-    CTest neu;
-    neu.m_pUmgebung = m_pUmgebung;
-    neu.m_HGBewegung = m_HGBewegung;
     neu.SetTestart(art);
     neu.SetLinien(linien);
     neu.SetLaengen(laengen);
-    neu.SetHGAufgabe(aufgabe);
-    neu.SetHGMuster(muster);
-    neu.m_HGBewegung = bewegung;
-    neu.m_Farben = farben;
     neu.m_Berichte.Tausche(berichte);
     // What the clamps left not finite lies in a field without a range: damage.
     CArchive probe;
@@ -154,10 +137,7 @@ int CTest::Laden(CArchive& ar)
     m_strTestartName = neu.m_strTestartName;
     m_Linien = neu.m_Linien;
     m_Laengen = neu.m_Laengen;
-    m_HGAufgabe = neu.m_HGAufgabe;
-    m_HGMuster = neu.m_HGMuster;
-    m_HGBewegung = neu.m_HGBewegung;
-    m_Farben = neu.m_Farben;
+    m_Hintergrund = neu.m_Hintergrund;
     BerichteZuruecksetzen();
     m_Berichte.Tausche(neu.m_Berichte);
     m_strPfad = pfad;

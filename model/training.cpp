@@ -7,6 +7,11 @@
 
 CTraining::CTraining() = default;
 
+CTraining::CTraining(const CTraining& andere)
+{
+    *this = andere;
+}
+
 CTraining::~CTraining() = default;
 
 CTraining& CTraining::operator=(const CTraining& andere)
@@ -22,10 +27,7 @@ CTraining& CTraining::operator=(const CTraining& andere)
     SetSatzAufgabe(andere.m_SatzAufgabe);
     SetText(andere.m_Text);
     SetSonstiges(andere.m_Sonstiges);
-    SetHGMuster(andere.m_HGMuster);
-    SetHGBewegung(andere.m_HGBewegung);
-    SetHGAufgabe(andere.m_HGAufgabe);
-    SetFarben(andere.m_Farben);
+    m_Hintergrund.Uebernehmen(andere.m_Hintergrund, m_pUmgebung);
     BerichteZuruecksetzen();
     return *this;
 }
@@ -165,26 +167,6 @@ void CTraining::SetSonstiges(CSonstiges r)
 void CTraining::SetSatzAufgabe(CSatzAufgabe r)
 {
     m_SatzAufgabe = r;
-}
-
-void CTraining::SetHGMuster(CHGMuster r)
-{
-    BegrenzeHGMuster(r, m_pUmgebung);
-    m_HGMuster = r;
-    SetHGAufgabe(GetHGAufgabe());
-    SetHGBewegung(GetHGBewegung());
-}
-
-void CTraining::SetHGBewegung(CHGBewegung r)
-{
-    BegrenzeHGBewegung(r, m_HGMuster.m_dZyklusbreite);
-    m_HGBewegung = r;
-}
-
-void CTraining::SetHGAufgabe(CHGAufgabe r)
-{
-    BegrenzeHGAufgabe(r, m_pUmgebung, m_HGMuster.m_dZyklusbreite);
-    m_HGAufgabe = r;
 }
 
 int CTraining::BerichtLoeschen(int i)

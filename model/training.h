@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/hintergrund.h"
+#include "model/modell.h"
 #include "model/trainingsaufgaben.h"
 #include "model/trainingsbericht.h"
 
@@ -14,7 +14,7 @@ class CUmgebung;
 // the reports of every run made with them. Every record enters through a
 // clamping setter, checked against the environment; a training therefore
 // gets its environment before any record (the document sets it).
-class CTraining {
+class CTraining : public CModell {
 public:
     // Answers of Serialize.
     enum Ergebnis {
@@ -27,7 +27,8 @@ public:
     };
 
     CTraining();
-    CTraining(const CTraining&) = delete;
+    // Settings only, as the assignment.
+    CTraining(const CTraining& andere);
     virtual ~CTraining();
     // Takes over the environment, the path, the task and every record
     // through the setters; the reports are not copied but emptied.
@@ -53,19 +54,7 @@ public:
     void SetSonstiges(CSonstiges r);
     void SetSatzAufgabe(CSatzAufgabe r);
 
-    CHGMuster GetHGMuster() const { return m_HGMuster; }
-    CHGBewegung GetHGBewegung() const { return m_HGBewegung; }
-    CHGAufgabe GetHGAufgabe() const { return m_HGAufgabe; }
-    CFarben GetFarben() const { return m_Farben; }
-    // Also applies the task and the motion again: their speed limits
-    // follow the cycle width.
-    void SetHGMuster(CHGMuster r);
-    void SetHGBewegung(CHGBewegung r);
-    void SetHGAufgabe(CHGAufgabe r);
-    void SetFarben(const CFarben& r) { m_Farben = r; }
-
-    void SetUmgebung(CUmgebung* umgebung) { m_pUmgebung = umgebung; }
-    CUmgebung* GetUmgebung() const { return m_pUmgebung; }
+    // Background, colours and the environment: see CModell.
 
     // Reports, indices from 0.
     int GetBerichtAnzahl() const { return m_Berichte.GetSize(); }
@@ -104,9 +93,4 @@ private:
     CSatzAufgabe m_SatzAufgabe;
     CText m_Text;
     CSonstiges m_Sonstiges;
-    CHGMuster m_HGMuster;
-    CHGBewegung m_HGBewegung;
-    CHGAufgabe m_HGAufgabe;
-    CFarben m_Farben;
-    CUmgebung* m_pUmgebung = nullptr;
 };

@@ -14,9 +14,7 @@
 namespace {
 
 constexpr uint32_t kVersion = 110;
-// Older versions: key indices renumbered below 100, four colours below 100,
-// no reports below 110.
-constexpr uint32_t kVersionTasten = 100;
+// Older versions: key indices renumbered below 100, no reports below 110.
 constexpr uint32_t kVersionBerichte = 110;
 
 void Schrift(CArchive& ar, LOGFONT& lf)
@@ -94,10 +92,7 @@ int CTraining::Serialize(CArchive& ar)
     Exploration(ar, m_Exploration);
     Text(ar, m_Text);
     Sonstiges(ar, m_Sonstiges);
-    SerialisiereHGAufgabe(ar, m_HGAufgabe);
-    SerialisiereHGMuster(ar, m_HGMuster);
-    SerialisiereHGBewegung(ar, m_HGBewegung);
-    SerialisiereFarben(ar, m_Farben);
+    m_Hintergrund.Speichern(ar);
     ar << static_cast<int32_t>(GetBerichtAnzahl());
     for (int i = 0; i < GetBerichtAnzahl(); ++i) GetBericht(i)->Serialize(ar);
     return Geladen;
@@ -140,20 +135,9 @@ int CTraining::Laden(CArchive& ar)
         Sonstiges(ar, sonstiges);
         neu.SetSonstiges(sonstiges);
 
-        CHGAufgabe aufgabe;
-        SerialisiereHGAufgabe(ar, aufgabe);
-        Taste(aufgabe.m_nReaktionstaste, version);
-        Taste(aufgabe.m_nStarttaste, version);
-        neu.SetHGAufgabe(aufgabe);
-
-        CHGMuster muster;
-        SerialisiereHGMuster(ar, muster);
-        neu.SetHGMuster(muster);
-
-        // Motion and colours are taken as read.
-        SerialisiereHGBewegung(ar, neu.m_HGBewegung);
-        neu.m_Farben = m_Farben;  // a file without it keeps the example-stimulus colour
-        SerialisiereFarben(ar, neu.m_Farben, version >= kVersionTasten);
+        // A file without the example-stimulus colour keeps the held one.
+        neu.SetFarben(GetFarben());
+        neu.m_Hintergrund.Laden(ar, m_pUmgebung, version);
 
         if (version >= kVersionBerichte) {
             int32_t n = 0;
@@ -189,10 +173,7 @@ void CTraining::Uebernehmen(CTraining& geladen)
     m_Exploration = geladen.m_Exploration;
     m_Text = geladen.m_Text;
     m_Sonstiges = geladen.m_Sonstiges;
-    m_HGMuster = geladen.m_HGMuster;
-    m_HGBewegung = geladen.m_HGBewegung;
-    m_HGAufgabe = geladen.m_HGAufgabe;
-    m_Farben = geladen.m_Farben;
+    m_Hintergrund = geladen.m_Hintergrund;
     m_Berichte.Tausche(geladen.m_Berichte);
     m_nSeite = 1;
     m_nBerichtNr = 0;

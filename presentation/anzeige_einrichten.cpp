@@ -65,18 +65,16 @@ void PaletteAufbauen(PALETTEENTRY (&p)[256], uint32_t beispielreiz, uint32_t vor
     }
 }
 
-CModusErgebnis ModusLeiter(IDirectDraw2* dd, DWORD breite, DWORD hoehe, DWORD frequenz, DWORD letzteFrequenz)
+CModusErgebnis ModusLeiter(IDirectDraw2* dd, DWORD breite, DWORD hoehe, DWORD frequenz)
 {
     CModusErgebnis e;
-    const DWORD r0 = frequenz ? frequenz : letzteFrequenz;
-    const bool rateGenannt = frequenz > 0 || letzteFrequenz > 0;
     auto aufloesung = [&](DWORD b, DWORD h) {
-        DWORD r = r0;
+        DWORD r = frequenz;
         if (dd->SetDisplayMode(b, h, 8, r, 0) == DD_OK) {
             e = {true, e.angepasst, b, h, r};
             return true;
         }
-        if (rateGenannt)
+        if (frequenz > 0)
             e.angepasst = true;
         if (r == 0)
             r = 100;
@@ -141,8 +139,7 @@ int CPraesentation::InitDirectDraw()
         return fehler(FEHLER_VOLLBILD);
 
     CBildschirmModus modus = m_pUmgebung ? m_pUmgebung->GetBildschirmModus() : CBildschirmModus();
-    const CModusErgebnis leiter =
-        ModusLeiter(m_pDD, modus.m_dwBreite, modus.m_dwHoehe, modus.m_dwFrequenz, modus.m_dwLetzteFrequenz);
+    const CModusErgebnis leiter = ModusLeiter(m_pDD, modus.m_dwBreite, modus.m_dwHoehe, modus.GetWunschfrequenz());
     if (!leiter.gesetzt)
         return fehler(FEHLER_AUFLOESUNG);
 
@@ -150,10 +147,9 @@ int CPraesentation::InitDirectDraw()
     if (m_pDD->GetDisplayMode(&d) != DD_OK)
         d = DDSURFACEDESC{};
     m_rcBildschirm = RECT{0, 0, LONG(d.dwWidth), LONG(d.dwHeight)};
-    const bool rateGenannt = modus.m_dwFrequenz != 0;
     modus.m_dwBreite = d.dwWidth;
     modus.m_dwHoehe = d.dwHeight;
-    (rateGenannt ? modus.m_dwFrequenz : modus.m_dwLetzteFrequenz) = leiter.frequenz;
+    modus.SetGesetzteFrequenz(leiter.frequenz);
     modus.m_dwFarbtiefe = (d.ddpfPixelFormat.dwFlags & DDPF_RGB) ? d.ddpfPixelFormat.dwRGBBitCount : 8;
     if (modus.m_dwFarbtiefe != 8 || d.dwWidth == 0 || d.dwHeight == 0)
         return fehler(FEHLER_MODUS);
@@ -185,7 +181,7 @@ int CPraesentation::InitDirectDraw()
         return fehler(FEHLER_OBERFLAECHE);
     }
 
-    const CFarben farben = m_pTraining ? m_pTraining->GetFarben() : m_pTest ? m_pTest->GetFarben() : CFarben();
+    const CFarben farben = Hintergrund() ? Hintergrund()->GetFarben() : CFarben();
     PaletteAufbauen(m_Palette256, farben.m_crBeispielreiz, farben.m_crVordergrund, farben.m_crHintergrund,
                     farben.m_crStandardmuster, farben.m_crZielmuster);
     m_Palette.CreatePalette(m_Palette256, 256);
@@ -213,6 +209,11 @@ int CPraesentation::InitDirectDraw()
         }
     }
     return m_nFehler;
+}
+
+const CHintergrund* CPraesentation::Hintergrund() const
+{
+    return m_pTraining ? &m_pTraining->GetHintergrund() : m_pTest ? &m_pTest->GetHintergrund() : nullptr;
 }
 
 int CPraesentation::TrainingVorbereiten() { return Vorbereiten(false); }
@@ -270,8 +271,7 @@ int CPraesentation::Vorbereiten(bool test)
     if (m_nEinrichtung & EINRICHTUNG_OHNE_VORDERGRUND)
         m_nEinrichtung |= EINRICHTUNG_UNDURCHSICHTIG;
     else
-        Durchsichtigkeit(test ? m_pTest->GetHGMuster().m_nDurchsichtigkeit
-                              : m_pTraining->GetHGMuster().m_nDurchsichtigkeit);
+        Durchsichtigkeit(Hintergrund()->GetHGMuster().m_nDurchsichtigkeit);
 
     m_Palette.GetPaletteEntries(0, 256, m_Palette256);
     bool ok = m_pDDPalette && m_pDDPalette->SetEntries(0, 0, 256, m_Palette256) == DD_OK;

@@ -50,9 +50,8 @@ CHGGroessen HGGroessenBerechnen(const CHGMuster& muster, const CUmgebung& umgebu
 double HGSchrittBetrag(double geschwindigkeit, double zyklusbreite, const CUmgebung& umgebung,
                        unsigned bildfrequenz)
 {
-    double v = std::fabs(geschwindigkeit);
-    if (zyklusbreite / 2.0 < v / 10.0)
-        v = zyklusbreite / 2.0 * 10.0;
+    // A motion read from a file has not passed the model's setter.
+    const double v = std::fabs(BegrenzeGeschwindigkeit(geschwindigkeit, zyklusbreite));
     double s = bildfrequenz ? umgebung.AnteilInPixelXUngerundet(v) / double(bildfrequenz) : 0.0;
     if (s > 0.5)
         s = std::trunc(s * 2.0 + 0.5) / 2.0;

@@ -28,8 +28,8 @@ struct CHGGroessen {
 CHGGroessen HGGroessenBerechnen(const CHGMuster& muster, const CUmgebung& umgebung, int breite, int hoehe);
 
 // Step per frame in pixels (unsigned) for a speed in parts of the display
-// width per second: at most half a cycle per tenth of a second, steps above
-// half a pixel rounded to half pixels.
+// width per second, limited as the model limits it (BegrenzeGeschwindigkeit);
+// steps above half a pixel rounded to half pixels.
 double HGSchrittBetrag(double geschwindigkeit, double zyklusbreite, const CUmgebung& umgebung,
                        unsigned bildfrequenz);
 

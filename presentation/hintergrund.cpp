@@ -4,8 +4,6 @@
 #include "presentation/praesentation.h"
 
 #include "model/hintergrund.h"
-#include "model/test.h"
-#include "model/training.h"
 #include "platform/pfad.h"
 #include "presentation/ablaufbits.h"
 #include "presentation/bmpdatei.h"
@@ -194,11 +192,12 @@ int CPraesentation::HintergrundErstellen()
 {
     if (m_nFehler != 0)
         return m_nFehler;
-    if ((!m_pTraining && !m_pTest) || !m_pUmgebung)
+    const CHintergrund* angaben = Hintergrund();
+    if (!angaben || !m_pUmgebung)
         return FEHLER_ANGABEN;
-    const CHGMuster muster = m_pTraining ? m_pTraining->GetHGMuster() : m_pTest->GetHGMuster();
-    const CHGBewegung bewegung = m_pTraining ? m_pTraining->GetHGBewegung() : m_pTest->GetHGBewegung();
-    const CHGAufgabe hgAufgabe = m_pTraining ? m_pTraining->GetHGAufgabe() : m_pTest->GetHGAufgabe();
+    const CHGMuster muster = angaben->GetHGMuster();
+    const CHGBewegung bewegung = angaben->GetHGBewegung();
+    const CHGAufgabe hgAufgabe = angaben->GetHGAufgabe();
 
     const int w = m_rcBildschirm.right - m_rcBildschirm.left;
     const int h = m_rcBildschirm.bottom - m_rcBildschirm.top;

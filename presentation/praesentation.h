@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+class CHintergrund;
 class CTraining;
 class CTest;
 class CUmgebung;
@@ -187,6 +188,9 @@ private:
     int OhneVordergrund(bool test);
     // True when Einrichten bound everything a run needs.
     bool Gebunden() const;
+    // Background and colours of the run's training, else of its test; null
+    // without either.
+    const CHintergrund* Hintergrund() const;
 };
 
 // The run's palette from the five colours: system entries 0-9 and 246-255,
@@ -201,6 +205,7 @@ struct CModusErgebnis {
     bool angepasst = false;
     DWORD breite = 0, hoehe = 0, frequenz = 0;
 };
-// Tries the asked size at its rate and falling rates, then 800 x 600 and
-// 640 x 480 the same way; always 8 bits per pixel.
-CModusErgebnis ModusLeiter(IDirectDraw2* dd, DWORD breite, DWORD hoehe, DWORD frequenz, DWORD letzteFrequenz);
+// Tries the asked size at the rate to ask for (CBildschirmModus::
+// GetWunschfrequenz) and falling rates, then 800 x 600 and 640 x 480 the
+// same way; always 8 bits per pixel.
+CModusErgebnis ModusLeiter(IDirectDraw2* dd, DWORD breite, DWORD hoehe, DWORD frequenz);

@@ -39,7 +39,7 @@ int CPraesentation::VordergrundbilderLaden(int satz1, int satz2, int zellgroesse
         return 0;
     if (!m_pTraining || !m_pUmgebung)
         return FEHLER_ANGABEN;
-    CReizkatalog& katalog = m_pUmgebung->m_Reizkatalog;
+    const CReizkatalog& katalog = m_pUmgebung->m_Reizkatalog;
     const int durchsichtigkeit = m_pTraining->GetHGMuster().m_nDurchsichtigkeit;
     m_Palette.GetPaletteEntries(INDEX_HINTERGRUND, 1, &m_Palette256[INDEX_HINTERGRUND]);
     m_Palette.GetPaletteEntries(INDEX_STANDARDMUSTER, 1, &m_Palette256[INDEX_STANDARDMUSTER]);
@@ -62,9 +62,11 @@ int CPraesentation::VordergrundbilderLaden(int satz1, int satz2, int zellgroesse
     }
 
     if (zeichen) {
-        katalog.m_lfReizSchrift.lfHeight = schrifthoehe;
+        // The catalogue's font at this run's height; the catalogue stays as built.
+        LOGFONT lf = katalog.m_lfReizSchrift;
+        lf.lfHeight = schrifthoehe;
         CFont schrift;
-        schrift.CreateFontIndirect(&katalog.m_lfReizSchrift);
+        schrift.CreateFontIndirect(&lf);
         LOGFONT gelesen;
         const int h = schrift.GetLogFont(&gelesen) ? gelesen.lfHeight : schrifthoehe;
         for (auto& a : auftraege) {

@@ -136,8 +136,7 @@ int CUmgebung::SetAnordnung(const CAnordnung& anordnung)
 
 int CUmgebung::SetBildschirmModus(CBildschirmModus& modus)
 {
-    if (modus.m_dwFrequenz != 0)
-        modus.m_dwLetzteFrequenz = modus.m_dwFrequenz;
+    modus.FrequenzMerken();
     m_Modusliste.Hinzufuegen(modus.m_dwBreite, modus.m_dwHoehe, modus.m_dwFarbtiefe, modus.m_dwFrequenz);
     m_Modus = modus;
     return 0;
@@ -168,7 +167,7 @@ int CUmgebung::PruefeModus(CBildschirmModus& m)
                            "Gewünschte Bildschirmauflösung: " +
                            ModusText(m.m_dwBreite, m.m_dwHoehe, m.m_dwFarbtiefe, m.m_dwFrequenz) + "\n";
         uint32_t breite = m.m_dwBreite, hoehe = m.m_dwHoehe, tiefe = m.m_dwFarbtiefe;
-        uint32_t frequenz = m.m_dwFrequenz ? m.m_dwFrequenz : m.m_dwLetzteFrequenz;
+        uint32_t frequenz = m.GetWunschfrequenz();
         const bool gefunden = m_Modusliste.BestenSuchen(breite, hoehe, tiefe, frequenz) >= 0;
         if (gefunden) {
             m.m_dwBreite = breite;
@@ -183,8 +182,7 @@ int CUmgebung::PruefeModus(CBildschirmModus& m)
         if (!gefunden)
             return 1;
     }
-    if (m.m_dwFrequenz != 0)
-        m.m_dwLetzteFrequenz = m.m_dwFrequenz;
+    m.FrequenzMerken();
     m_Modus = m;
     return 0;
 }

@@ -37,6 +37,19 @@ public:
     uint32_t m_dwFrequenz = 75;          // 0: the display's default rate
     uint32_t m_dwLetzteFrequenz = 75;    // last non-zero rate this record carried
     std::string m_strTreiber = "Primärer Anzeigentreiber"; // shown and stored only
+
+    // The rate to ask for: the named rate, else at the display's default
+    // rate the last one named.
+    uint32_t GetWunschfrequenz() const { return m_dwFrequenz ? m_dwFrequenz : m_dwLetzteFrequenz; }
+    // A named rate becomes the last refresh rate.
+    void FrequenzMerken()
+    {
+        if (m_dwFrequenz != 0)
+            m_dwLetzteFrequenz = m_dwFrequenz;
+    }
+    // The rate the display really took, kept where the rate to ask for
+    // came from.
+    void SetGesetzteFrequenz(uint32_t frequenz) { (m_dwFrequenz ? m_dwFrequenz : m_dwLetzteFrequenz) = frequenz; }
 };
 
 // Unit codes of the display options: the first matching kind decides.

@@ -50,6 +50,13 @@ TEST(TrainingTest, ZuweisungLeertDieBerichte)
     EXPECT_EQ(ziel.m_nSeite, 1);
     EXPECT_EQ(ziel.m_nBerichtNr, 0);
     EXPECT_EQ(ziel.m_nDiagrammwahl, 4);
+
+    // A copy is made as a test's is: the settings without the reports.
+    const CTraining kopie(quelle);
+    EXPECT_EQ(kopie.GetUmgebung(), &umgebung);
+    EXPECT_EQ(kopie.GetExploration().m_nZeilen, 9);
+    EXPECT_EQ(kopie.GetBerichtAnzahl(), 0);
+    EXPECT_EQ(quelle.GetBerichtAnzahl(), 3);
 }
 
 TEST(TrainingTest, BerichteUndAngezeigteSeite)

@@ -99,6 +99,23 @@ TEST_F(Praesentation, FrequenzWirdAngepasstMitHinweis)
     EXPECT_FALSE(m_anzeige->IstModusGesetzt());
 }
 
+TEST_F(Praesentation, StandardfrequenzFragtNachDerLetztenRate)
+{
+    CSpeicherKonfig k;
+    k.modi = {{1024, 768, 8, 60}};
+    Anzeige(k);
+    Modus(1024, 768, 0, 85);
+    CPraesentation p;
+    Binden(p);
+    ASSERT_EQ(p.InitDirectDraw(), 0) << p.m_strFehler;
+    EXPECT_EQ(Raten(), (std::vector<DWORD>{85, 85, 75, 70, 60}));
+    // The rate set goes where the asked rate came from: the last rate.
+    const CBildschirmModus m = m_umgebung.GetBildschirmModus();
+    EXPECT_EQ(m.m_dwFrequenz, 0u);
+    EXPECT_EQ(m.m_dwLetzteFrequenz, 60u);
+    EXPECT_EQ(m.GetWunschfrequenz(), 60u);
+}
+
 TEST_F(Praesentation, NurStandardfrequenz)
 {
     for (DWORD gemeldet : {0u, 72u}) {
@@ -154,6 +171,7 @@ TEST_F(Praesentation, Reizzellen)
     ASSERT_EQ(p.VordergrundbilderLaden(0, 2, 48, 40), 0) << p.m_strFehler;
     EXPECT_EQ(p.m_Streifen1.GetAnzahl(), 26);
     EXPECT_EQ(p.m_Streifen2.GetAnzahl(), 32);
+    EXPECT_EQ(m_umgebung.m_Reizkatalog.m_lfReizSchrift.lfHeight, 0);  // a run reads the environment only
     // Transparency 1 (the default): cells on the background entry, ink in the ramp.
     IDirectDrawSurface* kreise = p.m_Streifen2.GetOberflaeche();
     EXPECT_EQ(testanzeige::Pixel(p.m_Streifen1.GetOberflaeche(), 0, 0), 69);
