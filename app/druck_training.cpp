@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/aufgabenbits.h"
 #include "model/training.h"
 #include "platform/pfad.h"
 #include "workplace/formatierung.h"
@@ -169,21 +170,21 @@ void CTrainingsDruck::ZeichneBericht(CDC* dc, const CDruckLayout& l, int bericht
 
     // Foreground: values at 80 mm on five rows, shares at 120 mm on rows 1-3.
     std::vector<std::string> werte(5, "---"), anteile = {"", "---", "---", "---", ""};
-    if (f & 2) {
+    if (f & aufgabe::ZIELE) {
         const int s1 = b->SummeZaehler1();
         const int n = b->m_Tabelle.GetAnzahlWerte(2);
         const int richtig = b->AnzahlNurZaehler3(), falsch = b->AnzahlMitZaehler2();
-        if (f & 0x300) {
+        if (f & (aufgabe::REAKTIONSTASTE | aufgabe::RUECKMELDUNG)) {
             werte[0] = FormatInt(s1);
             werte[1] = FormatInt(n);
             anteile[1] = DruckAnteil(n, static_cast<double>(s1) + n, "%");
             werte[4] = ergebnis;
         }
-        if (f & 0x600) {
+        if (f & (aufgabe::RUECKMELDUNG | aufgabe::ZWEITE_ANTWORT)) {
             werte[2] = FormatInt(richtig);
             werte[3] = FormatInt(falsch);
         }
-        if ((f & 0x200) || ((f & 0x100) && (f & 0x400))) {
+        if ((f & aufgabe::RUECKMELDUNG) || ((f & aufgabe::REAKTIONSTASTE) && (f & aufgabe::ZWEITE_ANTWORT))) {
             anteile[2] = DruckAnteil(richtig, n, "%");
             anteile[3] = DruckAnteil(falsch, n, "%");
         }

@@ -14,6 +14,7 @@
 #include "app/fragedlg.h"
 #include "app/lumetra_app.h"
 #include "app/mainfrm.h"
+#include "model/aufgabenbits.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "platform/meldung.h"
 #include "platform/pfad.h"
@@ -536,11 +537,11 @@ void CDruckrahmen::BerichtKopfWerte(CDC* dc, const CDruckLayout& l, const CKopfZ
     const int x80 = l.Spalte(8000), x120 = l.Spalte(12000);
     Dateiwerte(dc, l, z.dateien);
 
-    const bool hintergrund = (lauf.flags & 0x20000) != 0;
+    const bool hintergrund = (lauf.flags & aufgabe::HG_AUFGABE) != 0;
     Zeilen(dc, x80, z.darbietung, l,
            {FormatDatum(lauf.tag), FormatDouble(lauf.laufzeit, 1) + " s",
-            (lauf.flags & 0x10000) ? "---" : Geschwindigkeit(lauf.standard, l),
-            hintergrund && (lauf.flags & 0x1000000) ? Geschwindigkeit(lauf.ziel, l) : "---"});
+            (lauf.flags & aufgabe::HG_KEINE) ? "---" : Geschwindigkeit(lauf.standard, l),
+            hintergrund && (lauf.flags & aufgabe::HG_TEMPO) ? Geschwindigkeit(lauf.ziel, l) : "---"});
     Text(dc, x120, z.darbietung, FormatDauer(lauf.uhrzeit));
 
     if (hintergrund) {

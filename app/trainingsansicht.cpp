@@ -8,6 +8,7 @@
 #include "app/darbietung.h"
 #include "app/kindrahmen.h"
 #include "app/lmtrainingdoc.h"
+#include "model/aufgabenbits.h"
 #include "model/training.h"
 #include "platform/pfad.h"
 #include "platform/draw/dc.h"
@@ -92,9 +93,6 @@ enum : int {
     kRichtigeProzent = 55, kFalsche = 57, kFalscheProzent = 58, kMittlereZeit = 60,
     kOrdinate = 64, kSteigung = 66, kDatum = 69, kVerteilung = 85,
 };
-
-// Report flags read by the report page.
-constexpr uint32_t kMitReaktionen = 0x2;
 
 constexpr CAnsichtsArt kTraining{BERICHT_TRAINING, ID_PRAESENTATION_TRAINING, "Trainingsangaben",
                                  "Trainingsbericht", "das Training", ID_VG_TRAINING,
@@ -267,10 +265,11 @@ void CLMTrainingView::ZeigeBericht()
     ZeigeDarbietungsBericht(kDatum, &w);
 
     // Foreground task.
-    const bool vg = flags & kMitReaktionen;
-    const bool statistik = vg && (flags & (0x100 | 0x200));
-    const bool antworten = vg && (flags & (0x200 | 0x400));
-    const bool prozente = vg && ((flags & 0x200) || ((flags & 0x100) && (flags & 0x400)));
+    const bool vg = flags & aufgabe::ZIELE;
+    const bool statistik = vg && (flags & (aufgabe::REAKTIONSTASTE | aufgabe::RUECKMELDUNG));
+    const bool antworten = vg && (flags & (aufgabe::RUECKMELDUNG | aufgabe::ZWEITE_ANTWORT));
+    const bool prozente = vg && ((flags & aufgabe::RUECKMELDUNG) ||
+                                 ((flags & aufgabe::REAKTIONSTASTE) && (flags & aufgabe::ZWEITE_ANTWORT)));
     const int werte = b->m_Tabelle.GetAnzahlWerte(2);
     if (statistik) {
         const int a = b->SummeZaehler1();

@@ -5,6 +5,7 @@
 
 #include "model/test.h"
 #include "model/training.h"
+#include "presentation/ablaufbits.h"
 #include "presentation/bereitschirm.h"
 #include "presentation/bmpdatei.h"
 #include "presentation/oberflaeche_dc.h"
@@ -219,11 +220,6 @@ int CPraesentation::InitDirectDraw()
 int CPraesentation::TrainingVorbereiten() { return Vorbereiten(false); }
 int CPraesentation::TestVorbereiten() { return Vorbereiten(true); }
 
-namespace {
-constexpr uint32_t EINRICHTUNG_OHNE_VORDERGRUND = 0x8, EINRICHTUNG_UNDURCHSICHTIG = 0x200;
-constexpr uint32_t AUFGABE_TEST = 0x4000, AUFGABE_TRAINING = 0x8000;
-} // namespace
-
 int CPraesentation::Vorbereiten(bool test)
 {
     const int hintergrund = HintergrundErstellen();
@@ -247,7 +243,7 @@ int CPraesentation::Vorbereiten(bool test)
         case 60: vordergrund = SonstigesErstellen(); break;
         default: vordergrund = OhneVordergrund(test); break;
         }
-        m_nAufgabe |= AUFGABE_TRAINING;
+        m_nAufgabe |= aufgabe::TRAINING;
         m_TrainingsBericht.m_nAufgabenart = art;
         m_TrainingsBericht.m_dwAufgabenFlags = m_nAufgabe;
     } else {
@@ -257,7 +253,7 @@ int CPraesentation::Vorbereiten(bool test)
         case 20: vordergrund = LaengenErstellen(); break;
         default: vordergrund = OhneVordergrund(test); break;
         }
-        m_nAufgabe |= AUFGABE_TEST;
+        m_nAufgabe |= aufgabe::TEST;
         m_TestBericht.m_nTestart = art;
         m_TestBericht.m_dwTestFlags = m_nAufgabe;
     }
@@ -268,8 +264,8 @@ int CPraesentation::Vorbereiten(bool test)
     if (m_nFehler)
         return m_nFehler;
 
-    if (m_nEinrichtung & EINRICHTUNG_OHNE_VORDERGRUND)
-        m_nEinrichtung |= EINRICHTUNG_UNDURCHSICHTIG;
+    if (m_nEinrichtung & einrichtung::KEIN_VG)
+        m_nEinrichtung |= einrichtung::DECKEND;
     else
         Durchsichtigkeit(test ? m_pTest->GetHGMuster().m_nDurchsichtigkeit
                               : m_pTraining->GetHGMuster().m_nDurchsichtigkeit);
@@ -289,7 +285,7 @@ int CPraesentation::Vorbereiten(bool test)
 void CPraesentation::Durchsichtigkeit(int durchsichtigkeit)
 {
     if (durchsichtigkeit != 0 && durchsichtigkeit != 1) {
-        m_nEinrichtung |= EINRICHTUNG_UNDURCHSICHTIG;
+        m_nEinrichtung |= einrichtung::DECKEND;
         return;
     }
     DDCOLORKEY schluessel{INDEX_DURCHSICHTIG, INDEX_DURCHSICHTIG};
@@ -299,7 +295,7 @@ void CPraesentation::Durchsichtigkeit(int durchsichtigkeit)
             hr = m_pVordergrund->SetColorKey(DDCKEY_SRCBLT, &schluessel);
         while (hr == DDERR_WASSTILLDRAWING);
     if (hr != DD_OK) {
-        m_nEinrichtung |= EINRICHTUNG_UNDURCHSICHTIG;
+        m_nEinrichtung |= einrichtung::DECKEND;
         m_nHinweis = HINWEIS_UNDURCHSICHTIG;
         m_strHinweis = "Das Vordergrundbild konnte nicht transparent gezeichnet werden.\n";
     }
@@ -307,7 +303,7 @@ void CPraesentation::Durchsichtigkeit(int durchsichtigkeit)
 
 int CPraesentation::OhneVordergrund(bool test)
 {
-    m_nEinrichtung |= EINRICHTUNG_OHNE_VORDERGRUND;
+    m_nEinrichtung |= einrichtung::KEIN_VG;
     m_nIndex = 0;
     m_nAnzahl = 0;
     if (test)

@@ -24,7 +24,7 @@ int CPraesentation::LaengenErstellen()
 
     CTestVorlage v;
     v.titel = "Test: Längenschätzung";
-    v.aufgabe = aufgabe::ZIELE; // length-estimation trials
+    v.aufgabe = aufgabe::LAENGEN; // length-estimation trials
     AngabenUebernehmen(v, l);
     v.durchsichtigkeit = m_pTest->GetHGMuster().m_nDurchsichtigkeit;
     // x, y, y2, ew, eh, tw, hr

@@ -61,7 +61,7 @@ int CPraesentation::LinienErstellen()
 
     CTestVorlage v;
     v.titel = "Test: Linienhalbierung";
-    v.aufgabe = aufgabe::OHNE_VG; // line-bisection trials
+    v.aufgabe = aufgabe::LINIEN; // line-bisection trials
     AngabenUebernehmen(v, l);
     v.durchsichtigkeit = m_pTest->GetHGMuster().m_nDurchsichtigkeit;
     v.markeBreite = tv;

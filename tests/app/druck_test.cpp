@@ -14,6 +14,7 @@
 #include "app/druck_test.h"
 #include "app/druck_training.h"
 #include "app_umgebung.h"
+#include "model/aufgabenbits.h"
 #include "model/test.h"
 #include "model/training.h"
 #include "platform/draw/recorder/recorder_dc.h"
@@ -74,7 +75,7 @@ constexpr int Zeile(int y0, int k) { return y0 - k * kT; }
 // The first row of the block after one whose last row lies at y.
 constexpr int NaechsterBlock(int y) { return y - 2 * kT - (kT + kP) - (kP + kHalb); }
 
-constexpr uint32_t kReaktion = 0x2 | 0x100 | 0x8000;
+constexpr uint32_t kReaktion = aufgabe::ZIELE | aufgabe::REAKTIONSTASTE | aufgabe::TRAINING;
 
 // A saccade training with a 4 x 2 grid, trials started by key 3, and two
 // reports: the first with reactions (two charts) and a background task, the
