@@ -22,6 +22,7 @@
 #include "model/aufgabenbits.h"
 #include "model/hintergrund.h"
 #include "platform/draw/dc.h"
+#include "platform/draw/dc_auswahl.h"
 #include "platform/meldung.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "workplace/formatierung.h"
@@ -439,16 +440,14 @@ void CSeitenAnsicht::ZeichneFarbfelder(CDC* dc, std::vector<std::pair<RECT, COLO
     felder.push_back({RECT{540, 149, 600, 164}, f.m_crStandardmuster});
     felder.push_back({RECT{540, 212, 600, 227}, f.m_crZielmuster});
     CPen weiss(PS_SOLID, 0, RGB(255, 255, 255));
-    CPen* alterStift = dc->SelectObject(&weiss);
+    CDCAuswahl auswahl(dc);
+    auswahl.Waehlen(&weiss);
     for (const auto& [r, farbe] : felder) {
-        CBrush pinsel;
-        pinsel.CreateSolidBrush(farbe);
-        CBrush* alterPinsel = dc->SelectObject(&pinsel);
+        CBrush pinsel(farbe);
+        CDCAuswahl fuellung(dc);
+        fuellung.Waehlen(&pinsel);
         dc->Rectangle(&r);
-        dc->SelectObject(alterPinsel);
-        pinsel.DeleteObject();
     }
-    dc->SelectObject(alterStift);
 }
 
 void CSeitenAnsicht::showEvent(QShowEvent* e)
