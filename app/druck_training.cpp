@@ -59,7 +59,7 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
         w[zeile + 1] = satz[1];
     };
     switch (t.GetAufgabenart()) {
-    case 10: {
+    case AUFGABENART_SAKKADEN: {
         CSakkaden s = t.GetSakkaden();
         w[1] = s.GetModusName();
         w[3] = FormatInt(s.m_nDurchgaenge);
@@ -75,7 +75,7 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
         }
         break;
     }
-    case 20: {
+    case AUFGABENART_EXPLORATION: {
         CExploration e = t.GetExploration();
         const int strategie = e.m_nStrategie;
         w[1] = e.GetStrategieName();
@@ -89,7 +89,7 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
         w[10] = "Eingabetaste";
         break;
     }
-    case 50: {
+    case AUFGABENART_TEXT: {
         CText text = t.GetText();
         w[1] = pfad::Anzeige(text.GetBeschreibung());
         w[10] = "Eingabetaste";
@@ -109,7 +109,7 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
 void CTrainingsDruck::ZeichneAngaben(CDC* dc, const CDruckLayout& l)
 {
     const CTraining& t = *m_pTraining;
-    const bool text = t.GetAufgabenart() == 50;
+    const bool text = t.GetAufgabenart() == AUFGABENART_TEXT;
     CAngabenseite s;
     s.titel = "Lumetra: Trainingsangaben";
     s.datei = "Trainingsdatei";

@@ -140,8 +140,8 @@ void CLMTrainingView::ZeigeAngaben()
 
     const int code = m_pModell->GetAufgabenart();
     SetzeText(kAufgabengruppe, m_pModell->GetAufgabenartName());
-    SetzeText(kRichtigText, code == 50 ? "Vor" : "Richtig");
-    SetzeText(kFalschText, code == 50 ? "Zurück" : "Falsch");
+    SetzeText(kRichtigText, code == AUFGABENART_TEXT ? "Vor" : "Richtig");
+    SetzeText(kFalschText, code == AUFGABENART_TEXT ? "Zurück" : "Falsch");
 
     static const CReizkatalog leer;
     const CReizkatalog& katalog = m_pUmgebung ? m_pUmgebung->m_Reizkatalog : leer;
@@ -163,7 +163,7 @@ void CLMTrainingView::ZeigeAngaben()
                   kStarttaste, kReaktionstaste, kEndtaste, kTaste1, kTaste2})
         nurLesen[f] = true;
     switch (code) {
-    case 10: {
+    case AUFGABENART_SAKKADEN: {
         CSakkaden s = m_pModell->GetSakkaden();
         t[kAufgabenart] = s.GetModusName();
         t[kAnzahl] = FormatInt(s.m_nDurchgaenge);
@@ -183,7 +183,7 @@ void CLMTrainingView::ZeigeAngaben()
         nurLesen[kTaste1] = nurLesen[kTaste2] = s.m_nRueckmeldung != 1;
         break;
     }
-    case 20: {
+    case AUFGABENART_EXPLORATION: {
         CExploration e = m_pModell->GetExploration();
         t[kAufgabenart] = e.GetStrategieName();
         t[kAnzahl] = e.m_nAnordnung < 1 ? FormatInt(e.m_nZeilen) + " x " + FormatInt(e.m_nSpalten)
@@ -198,7 +198,7 @@ void CLMTrainingView::ZeigeAngaben()
         nurLesen[kDistraktorsatz] = nurLesen[kDistraktorauswahl] = !distraktor;
         break;
     }
-    case 50: {
+    case AUFGABENART_TEXT: {
         CText x = m_pModell->GetText();
         t[kAufgabenart] = pfad::Anzeige(x.GetBeschreibung());
         t[kEndtaste] = "Eingabetaste";
@@ -208,7 +208,7 @@ void CLMTrainingView::ZeigeAngaben()
             nurLesen[f] = false;
         break;
     }
-    case 60: {
+    case AUFGABENART_SONSTIGES: {
         CSonstiges s = m_pModell->GetSonstiges();
         t[kAufgabenart] = pfad::Anzeige(s.GetBeschreibung());
         t[kEndtaste] = "Eingabetaste";

@@ -235,12 +235,12 @@ int CPraesentation::Vorbereiten(bool test)
     if (!test) {
         art = m_pTraining ? m_pTraining->GetAufgabenart() : 0;
         switch (art) {
-        case 10: vordergrund = SakkadenErstellen(); break;
-        case 20: vordergrund = ExplorationErstellen(); break;
-        case 30: vordergrund = Aufgabe30Pruefen(); break;
-        case 40: vordergrund = Aufgabe40Pruefen(); break;
-        case 50: vordergrund = TextErstellen(); break;
-        case 60: vordergrund = SonstigesErstellen(); break;
+        case AUFGABENART_SAKKADEN: vordergrund = SakkadenErstellen(); break;
+        case AUFGABENART_EXPLORATION: vordergrund = ExplorationErstellen(); break;
+        case AUFGABENART_SAETZE:
+        case AUFGABENART_VORBEHALTEN: vordergrund = AufgabeOhneBildPruefen(art); break;
+        case AUFGABENART_TEXT: vordergrund = TextErstellen(); break;
+        case AUFGABENART_SONSTIGES: vordergrund = SonstigesErstellen(); break;
         default: vordergrund = OhneVordergrund(test); break;
         }
         m_nAufgabe |= aufgabe::TRAINING;
@@ -249,8 +249,8 @@ int CPraesentation::Vorbereiten(bool test)
     } else {
         art = m_pTest ? m_pTest->GetTestart() : 0;
         switch (art) {
-        case 10: vordergrund = LinienErstellen(); break;
-        case 20: vordergrund = LaengenErstellen(); break;
+        case TESTART_LINIEN: vordergrund = LinienErstellen(); break;
+        case TESTART_LAENGEN: vordergrund = LaengenErstellen(); break;
         default: vordergrund = OhneVordergrund(test); break;
         }
         m_nAufgabe |= aufgabe::TEST;
@@ -314,16 +314,9 @@ int CPraesentation::OhneVordergrund(bool test)
 }
 
 // Tasks 30 and 40 have no foreground picture: the run shows the background alone.
-int CPraesentation::Aufgabe30Pruefen()
+int CPraesentation::AufgabeOhneBildPruefen(int art)
 {
-    if (!m_pTraining || m_pTraining->GetAufgabenart() != 30)
-        return FEHLER_ANGABEN;
-    return OhneVordergrund(false);
-}
-
-int CPraesentation::Aufgabe40Pruefen()
-{
-    if (!m_pTraining || m_pTraining->GetAufgabenart() != 40)
+    if (!m_pTraining || m_pTraining->GetAufgabenart() != art)
         return FEHLER_ANGABEN;
     return OhneVordergrund(false);
 }

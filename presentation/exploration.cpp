@@ -128,7 +128,7 @@ int CPraesentation::ExplorationErstellen()
 {
     if (m_nFehler)
         return m_nFehler;
-    if (!m_pTraining || m_pTraining->GetAufgabenart() != 20 || !m_pUmgebung)
+    if (!m_pTraining || m_pTraining->GetAufgabenart() != AUFGABENART_EXPLORATION || !m_pUmgebung)
         return FEHLER_ANGABEN;
     const CExploration ex = m_pTraining->GetExploration();
     const int st = ex.m_nStrategie;

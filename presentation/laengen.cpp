@@ -12,7 +12,7 @@ int CPraesentation::LaengenErstellen()
 {
     if (m_nFehler != 0)
         return m_nFehler;
-    if (!m_pTest || m_pTest->GetTestart() != 20)
+    if (!m_pTest || m_pTest->GetTestart() != TESTART_LAENGEN)
         return FEHLER_ANGABEN;
     const CLaengen l = m_pTest->GetLaengen();
     if (l.m_nVerfahren < 10 || l.m_nVerfahren > 20)

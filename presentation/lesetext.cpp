@@ -147,7 +147,7 @@ int CPraesentation::TextErstellen()
 {
     if (m_nFehler)
         return m_nFehler;
-    if (!m_pTraining || m_pTraining->GetAufgabenart() != 50 || !m_pUmgebung)
+    if (!m_pTraining || m_pTraining->GetAufgabenart() != AUFGABENART_TEXT || !m_pUmgebung)
         return FEHLER_ANGABEN;
     const CText text = m_pTraining->GetText();
     if (text.m_nTextart < 10 || text.m_nTextart > 20)
