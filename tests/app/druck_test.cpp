@@ -94,7 +94,7 @@ struct CTrainingsFall {
         s.m_nStarttaste = 3;
         training.SetSakkaden(s);
         CTrainingsBericht b;
-        b.m_dwAufgabenFlags = kReaktion | 0x20000;
+        b.m_dwAufgabenFlags = kReaktion | aufgabe::HG_AUFGABE;
         b.m_nRasterSpalten = 4;
         b.m_nRasterZeilen = 2;
         b.m_rcPositionen = RECT{112, 184, 912, 584};
@@ -116,7 +116,7 @@ struct CTrainingsFall {
         b.AddDauer(1500);
         training.SetBericht(0, &b);
         CTrainingsBericht leer;
-        leer.m_dwAufgabenFlags = 0x10000;
+        leer.m_dwAufgabenFlags = aufgabe::HG_KEINE;
         training.SetBericht(1, &leer);
     }
 };
@@ -142,7 +142,7 @@ struct CTestFall {
         l.m_nOrientierung = 1;
         test.SetLinien(l);
         CTestBericht b;
-        b.m_dwTestFlags = 0x1 | 0x20 | 0x40 | 0x20000;
+        b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL | aufgabe::HG_AUFGABE;
         const int versatz[] = {-40, 0, 40, 80, 120}, rechts[] = {1, 3, 5, 7, 9};
         b.SetAnzahlReize(5);
         for (int j = 0; j < 5; ++j) {
@@ -160,7 +160,7 @@ struct CTestFall {
         b.m_dLaufzeit = 60.0;
         for (int i = 0; i < 3; ++i)
             test.SetBericht(i, b);
-        test.GetBericht(2)->m_dwTestFlags = 0x1 | 0x10 | 0x40;
+        test.GetBericht(2)->m_dwTestFlags = aufgabe::LINIEN | aufgabe::EINSTELLUNG | aufgabe::HORIZONTAL;
     }
 };
 
