@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/aufgabenbits.h"
 #include "model/test.h"
 #include "workplace/formatierung.h"
 #include "workplace/umgebung.h"
@@ -156,10 +157,10 @@ void CTestDruck::ZeichneBericht(CDC* dc, const CDruckLayout& l, int bericht)
     y -= 2 * l.t;
     Text(dc, l.x0, y, "Abweichung gesamt");
     const char* spalten[2] = {nullptr, nullptr};
-    if (f & 0x20) {
+    if (f & aufgabe::KONSTANT) {
         spalten[0] = "Grenzwert";
         spalten[1] = "Sigma";
-    } else if (f & 0x10) {
+    } else if (f & aufgabe::EINSTELLUNG) {
         spalten[0] = "Mittelwert";
         spalten[1] = "Stdabw";
     }

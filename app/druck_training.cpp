@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/aufgabenbits.h"
 #include "model/training.h"
 #include "platform/pfad.h"
 #include "workplace/formatierung.h"
@@ -58,7 +59,7 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
         w[zeile + 1] = satz[1];
     };
     switch (t.GetAufgabenart()) {
-    case 10: {
+    case AUFGABENART_SAKKADEN: {
         CSakkaden s = t.GetSakkaden();
         w[1] = s.GetModusName();
         w[3] = FormatInt(s.m_nDurchgaenge);
@@ -74,7 +75,7 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
         }
         break;
     }
-    case 20: {
+    case AUFGABENART_EXPLORATION: {
         CExploration e = t.GetExploration();
         const int strategie = e.m_nStrategie;
         w[1] = e.GetStrategieName();
@@ -88,7 +89,7 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
         w[10] = "Eingabetaste";
         break;
     }
-    case 50: {
+    case AUFGABENART_TEXT: {
         CText text = t.GetText();
         w[1] = pfad::Anzeige(text.GetBeschreibung());
         w[10] = "Eingabetaste";
@@ -108,7 +109,7 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
 void CTrainingsDruck::ZeichneAngaben(CDC* dc, const CDruckLayout& l)
 {
     const CTraining& t = *m_pTraining;
-    const bool text = t.GetAufgabenart() == 50;
+    const bool text = t.GetAufgabenart() == AUFGABENART_TEXT;
     CAngabenseite s;
     s.titel = "Lumetra: Trainingsangaben";
     s.datei = "Trainingsdatei";
@@ -169,21 +170,21 @@ void CTrainingsDruck::ZeichneBericht(CDC* dc, const CDruckLayout& l, int bericht
 
     // Foreground: values at 80 mm on five rows, shares at 120 mm on rows 1-3.
     std::vector<std::string> werte(5, "---"), anteile = {"", "---", "---", "---", ""};
-    if (f & 2) {
+    if (f & aufgabe::ZIELE) {
         const int s1 = b->SummeZaehler1();
         const int n = b->m_Tabelle.GetAnzahlWerte(2);
         const int richtig = b->AnzahlNurZaehler3(), falsch = b->AnzahlMitZaehler2();
-        if (f & 0x300) {
+        if (f & (aufgabe::REAKTIONSTASTE | aufgabe::RUECKMELDUNG)) {
             werte[0] = FormatInt(s1);
             werte[1] = FormatInt(n);
             anteile[1] = DruckAnteil(n, static_cast<double>(s1) + n, "%");
             werte[4] = ergebnis;
         }
-        if (f & 0x600) {
+        if (f & (aufgabe::RUECKMELDUNG | aufgabe::ZWEITE_ANTWORT)) {
             werte[2] = FormatInt(richtig);
             werte[3] = FormatInt(falsch);
         }
-        if ((f & 0x200) || ((f & 0x100) && (f & 0x400))) {
+        if ((f & aufgabe::RUECKMELDUNG) || ((f & aufgabe::REAKTIONSTASTE) && (f & aufgabe::ZWEITE_ANTWORT))) {
             anteile[2] = DruckAnteil(richtig, n, "%");
             anteile[3] = DruckAnteil(falsch, n, "%");
         }

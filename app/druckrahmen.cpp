@@ -14,6 +14,8 @@
 #include "app/fragedlg.h"
 #include "app/lumetra_app.h"
 #include "app/mainfrm.h"
+#include "model/aufgabenbits.h"
+#include "platform/draw/dc_auswahl.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "platform/meldung.h"
 #include "platform/pfad.h"
@@ -206,9 +208,13 @@ void CDruckrahmen::Messen(CDC* dc, CDruckLayout& l)
 int CDruckrahmen::OnBeginPrinting(CDC* dc)
 {
     Freigeben();
-    const int alterModus = dc->SetMapMode(MM_ISOTROPIC);
     CDruckLayout l;
-    Messen(dc, l);
+    {
+        // The fonts and the pen are sized in the page's mapping.
+        CDCAuswahl auswahl(dc);
+        auswahl.Abbildung(MM_ISOTROPIC);
+        Messen(dc, l);
+    }
     const int hoehe = std::max(1, l.InW(kZeilenhoehe) * 15 / 18);
     const int stift = l.InH(kStiftbreite);
     constexpr uint8_t roman = 18, modern = 49;
@@ -222,7 +228,6 @@ int CDruckrahmen::OnBeginPrinting(CDC* dc)
         m_Kursiv.CreateFont(hoehe, 0, 0, 0, FW_NORMAL, 1, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY, roman,
                             "Times New Roman") &&
         m_Stift.CreatePen(PS_SOLID, stift, RGB(0, 0, 0));
-    dc->SetMapMode(alterModus);
     if (!erzeugt) {
         Freigeben();
         Fehler(dc, kDruckObjektFehler);
@@ -279,11 +284,8 @@ void CDruckrahmen::DruckeSeite(CDC* dc)
         Fehler(dc, ModellFehler());
         return;
     }
-    const int alterModus = dc->SetMapMode(MM_ISOTROPIC);
-    auto abbrechen = [&](const char* text) {
-        dc->SetMapMode(alterModus);
-        Fehler(dc, text);
-    };
+    CDCAuswahl auswahl(dc);
+    auswahl.Abbildung(MM_ISOTROPIC);
     CDruckLayout l;
     Messen(dc, l);
 
@@ -318,14 +320,13 @@ void CDruckrahmen::DruckeSeite(CDC* dc)
     l.unten = std::max(static_cast<int>(zeichnen.bottom), l.oben - l.InH(kMaxHoehe));
 
     if (l.rechts <= l.links || l.unten >= l.oben) {
-        abbrechen(kKeinDruckbereich);
+        Fehler(dc, kKeinDruckbereich);
         return;
     }
     if ((l.rechts - l.links < breite || l.oben - l.unten < l.InH(kMaxHoehe)) && m_nModus == Drucker) {
         CFrageDlg frage;
         frage.SetText(kDruckbereichZuKlein);
         if (frage.DoModal() != 1) {
-            dc->SetMapMode(alterModus);
             dc->AbortDoc();
             return;
         }
@@ -343,13 +344,13 @@ void CDruckrahmen::DruckeSeite(CDC* dc)
 
     const int n = GetSeitenanzahl();
     if (m_nSeite < 1 || m_nSeite > n) {
-        abbrechen(kSeitennummerUngueltig);
+        Fehler(dc, kSeitennummerUngueltig);
         return;
     }
 
     if (l.rechts > l.links && bandUnten < kopfY) {
-        CPen* alterStift = dc->SelectObject(&m_Stift);
-        CFont* alteSchrift = dc->SelectObject(&m_Kursiv);
+        auswahl.Waehlen(&m_Stift);
+        auswahl.Waehlen(&m_Kursiv);
         dc->SetTextColor(RGB(0, 0, 0));
         dc->SetBkMode(TRANSPARENT);
         Text(dc, l.links, kopfY, GetDateiTeil(Dateipfad()));
@@ -357,8 +358,6 @@ void CDruckrahmen::DruckeSeite(CDC* dc)
         const int y = kopfY - (l.t + l.p);
         dc->MoveTo(l.links, y);
         dc->LineTo(l.rechts, y);
-        dc->SelectObject(alteSchrift);
-        dc->SelectObject(alterStift);
     }
 
     l.x0 = l.links;
@@ -366,8 +365,8 @@ void CDruckrahmen::DruckeSeite(CDC* dc)
     l.einheit = m_pUmgebung->GetEinheitText();
     l.dezimalen = m_pUmgebung->GetDezimalstellen();
 
-    CPen* alterStift = dc->SelectObject(&m_Stift);
-    CFont* alteSchrift = dc->SelectObject(&m_Schrift);
+    auswahl.Waehlen(&m_Stift);
+    auswahl.Waehlen(&m_Schrift);
     dc->SetTextColor(RGB(0, 0, 0));
     dc->SetBkMode(TRANSPARENT);
     if (m_nSeite == 1)
@@ -375,9 +374,6 @@ void CDruckrahmen::DruckeSeite(CDC* dc)
     else
         ZeichneBericht(dc, l, m_nSeite - 2);
     dc->SetTextAlign(TA_LEFT | TA_TOP);
-    dc->SelectObject(alteSchrift);
-    dc->SelectObject(alterStift);
-    dc->SetMapMode(alterModus);
 }
 
 // ---- Shared pieces of the pages ---------------------------------------------------------
@@ -536,11 +532,11 @@ void CDruckrahmen::BerichtKopfWerte(CDC* dc, const CDruckLayout& l, const CKopfZ
     const int x80 = l.Spalte(8000), x120 = l.Spalte(12000);
     Dateiwerte(dc, l, z.dateien);
 
-    const bool hintergrund = (lauf.flags & 0x20000) != 0;
+    const bool hintergrund = (lauf.flags & aufgabe::HG_AUFGABE) != 0;
     Zeilen(dc, x80, z.darbietung, l,
            {FormatDatum(lauf.tag), FormatDouble(lauf.laufzeit, 1) + " s",
-            (lauf.flags & 0x10000) ? "---" : Geschwindigkeit(lauf.standard, l),
-            hintergrund && (lauf.flags & 0x1000000) ? Geschwindigkeit(lauf.ziel, l) : "---"});
+            (lauf.flags & aufgabe::HG_KEINE) ? "---" : Geschwindigkeit(lauf.standard, l),
+            hintergrund && (lauf.flags & aufgabe::HG_TEMPO) ? Geschwindigkeit(lauf.ziel, l) : "---"});
     Text(dc, x120, z.darbietung, FormatDauer(lauf.uhrzeit));
 
     if (hintergrund) {

@@ -19,8 +19,10 @@
 #include "app/mainfrm.h"
 #include "dialogs/steuerflaeche.h"
 #include "dialogs/zeichenflaeche.h"
+#include "model/aufgabenbits.h"
 #include "model/hintergrund.h"
 #include "platform/draw/dc.h"
+#include "platform/draw/dc_auswahl.h"
 #include "platform/meldung.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "workplace/formatierung.h"
@@ -87,11 +89,6 @@ const CZeile kDarbietungsBericht[] = {
 // Value fields of those boxes, counted from the date field.
 enum : int { kUhrzeit = 1, kDauer = 3, kStandard = 5, kZiel = 7, kFalsch = 10, kKorrekt = 12, kProzent = 13,
              kHGZeit = 15 };
-
-// Report flags of both report kinds read by these boxes.
-constexpr uint32_t kKeinStandardtempo = 0x10000;
-constexpr uint32_t kMitHGAufgabe = 0x20000;
-constexpr uint32_t kMitZieltempo = 0x1000000;
 
 } // namespace
 
@@ -383,9 +380,9 @@ std::string CSeitenAnsicht::ProzentText(int zaehler, int nenner)
 void CSeitenAnsicht::ZeigeDarbietungsBericht(int erstes, const CDarbietungsWerte* w)
 {
     const uint32_t flags = w ? w->flags : 0;
-    const bool standard = w && !(flags & kKeinStandardtempo);
-    const bool ziel = w && (flags & kMitHGAufgabe) && (flags & kMitZieltempo);
-    const bool hg = w && (flags & kMitHGAufgabe);
+    const bool standard = w && !(flags & aufgabe::HG_KEINE);
+    const bool ziel = w && (flags & aufgabe::HG_AUFGABE) && (flags & aufgabe::HG_TEMPO);
+    const bool hg = w && (flags & aufgabe::HG_AUFGABE);
     if (w) {
         SetzeText(erstes, FormatDatum(w->tag));
         SetzeText(erstes + kUhrzeit, FormatDauer(w->uhrzeit));
@@ -443,16 +440,14 @@ void CSeitenAnsicht::ZeichneFarbfelder(CDC* dc, std::vector<std::pair<RECT, COLO
     felder.push_back({RECT{540, 149, 600, 164}, f.m_crStandardmuster});
     felder.push_back({RECT{540, 212, 600, 227}, f.m_crZielmuster});
     CPen weiss(PS_SOLID, 0, RGB(255, 255, 255));
-    CPen* alterStift = dc->SelectObject(&weiss);
+    CDCAuswahl auswahl(dc);
+    auswahl.Waehlen(&weiss);
     for (const auto& [r, farbe] : felder) {
-        CBrush pinsel;
-        pinsel.CreateSolidBrush(farbe);
-        CBrush* alterPinsel = dc->SelectObject(&pinsel);
+        CBrush pinsel(farbe);
+        CDCAuswahl fuellung(dc);
+        fuellung.Waehlen(&pinsel);
         dc->Rectangle(&r);
-        dc->SelectObject(alterPinsel);
-        pinsel.DeleteObject();
     }
-    dc->SelectObject(alterStift);
 }
 
 void CSeitenAnsicht::showEvent(QShowEvent* e)

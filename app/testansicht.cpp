@@ -6,6 +6,7 @@
 #include "app/darbietung.h"
 #include "app/kindrahmen.h"
 #include "app/lmtestdoc.h"
+#include "model/aufgabenbits.h"
 #include "model/test.h"
 #include "platform/draw/dc.h"
 #include "workplace/benutzerprofil.h"
@@ -89,13 +90,6 @@ enum : int {
     kZeit = 52, kSpalte1 = 54, kSpalte2 = 55, kHoriz1 = 57, kHoriz2 = 58, kVert1 = 60, kVert2 = 61,
     kKoeff1Text = 64, kKoeff1 = 65, kKoeff2Text = 66, kKoeff2 = 67, kDatum = 70, kVerteilung = 86,
 };
-
-// Report flags read by the result box.
-constexpr uint32_t kLinien = 0x1;
-constexpr uint32_t kLaengen = 0x2;
-constexpr uint32_t kMittelwerte = 0x10;
-constexpr uint32_t kHorizontal = 0x40;
-constexpr uint32_t kVertikal = 0x80;
 
 constexpr CAnsichtsArt kTest{BERICHT_TEST, ID_PRAESENTATION_TEST, "Testangaben", "Testbericht", "den Test",
                              ID_VG_TEST, ID_TEST_DRUCKEN, ID_TEST_SEITENANSICHT};
@@ -252,8 +246,8 @@ void CLMTestView::ZeigeBericht()
 
 void CLMTestView::ZeigeErgebnis(int k, uint32_t flags)
 {
-    const bool ergebnis = flags & (kLinien | kLaengen);
-    const bool mittelwerte = !ergebnis || (flags & kMittelwerte);
+    const bool ergebnis = flags & (aufgabe::LINIEN | aufgabe::LAENGEN);
+    const bool mittelwerte = !ergebnis || (flags & aufgabe::EINSTELLUNG);
     SetzeText(kSpalte1, mittelwerte ? "Mittelwert" : "Grenzwert");
     SetzeText(kSpalte2, mittelwerte ? "Stdabw." : "Sigma");
     std::string zeit = "---", h1 = "---", h2 = "---", v1 = "---", v2 = "---";
@@ -265,8 +259,8 @@ void CLMTestView::ZeigeErgebnis(int k, uint32_t flags)
     SetzeText(kVert1, v1);
     SetzeText(kVert2, v2);
 
-    const bool horizontal = ergebnis && (flags & kHorizontal);
-    const bool vertikal = ergebnis && (flags & kVertikal);
+    const bool horizontal = ergebnis && (flags & aufgabe::HORIZONTAL);
+    const bool vertikal = ergebnis && (flags & aufgabe::VERTIKAL);
     SetzeNurLesen(kZeit, !ergebnis);
     SetzeNurLesen(kHoriz1, !horizontal);
     SetzeNurLesen(kHoriz2, !horizontal);

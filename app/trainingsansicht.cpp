@@ -8,6 +8,7 @@
 #include "app/darbietung.h"
 #include "app/kindrahmen.h"
 #include "app/lmtrainingdoc.h"
+#include "model/aufgabenbits.h"
 #include "model/training.h"
 #include "platform/pfad.h"
 #include "platform/draw/dc.h"
@@ -93,9 +94,6 @@ enum : int {
     kOrdinate = 64, kSteigung = 66, kDatum = 69, kVerteilung = 85,
 };
 
-// Report flags read by the report page.
-constexpr uint32_t kMitReaktionen = 0x2;
-
 constexpr CAnsichtsArt kTraining{BERICHT_TRAINING, ID_PRAESENTATION_TRAINING, "Trainingsangaben",
                                  "Trainingsbericht", "das Training", ID_VG_TRAINING,
                                  ID_TRAINING_DRUCKEN, ID_TRAINING_SEITENANSICHT};
@@ -142,8 +140,8 @@ void CLMTrainingView::ZeigeAngaben()
 
     const int code = m_pModell->GetAufgabenart();
     SetzeText(kAufgabengruppe, m_pModell->GetAufgabenartName());
-    SetzeText(kRichtigText, code == 50 ? "Vor" : "Richtig");
-    SetzeText(kFalschText, code == 50 ? "Zurück" : "Falsch");
+    SetzeText(kRichtigText, code == AUFGABENART_TEXT ? "Vor" : "Richtig");
+    SetzeText(kFalschText, code == AUFGABENART_TEXT ? "Zurück" : "Falsch");
 
     static const CReizkatalog leer;
     const CReizkatalog& katalog = m_pUmgebung ? m_pUmgebung->m_Reizkatalog : leer;
@@ -165,7 +163,7 @@ void CLMTrainingView::ZeigeAngaben()
                   kStarttaste, kReaktionstaste, kEndtaste, kTaste1, kTaste2})
         nurLesen[f] = true;
     switch (code) {
-    case 10: {
+    case AUFGABENART_SAKKADEN: {
         CSakkaden s = m_pModell->GetSakkaden();
         t[kAufgabenart] = s.GetModusName();
         t[kAnzahl] = FormatInt(s.m_nDurchgaenge);
@@ -185,7 +183,7 @@ void CLMTrainingView::ZeigeAngaben()
         nurLesen[kTaste1] = nurLesen[kTaste2] = s.m_nRueckmeldung != 1;
         break;
     }
-    case 20: {
+    case AUFGABENART_EXPLORATION: {
         CExploration e = m_pModell->GetExploration();
         t[kAufgabenart] = e.GetStrategieName();
         t[kAnzahl] = e.m_nAnordnung < 1 ? FormatInt(e.m_nZeilen) + " x " + FormatInt(e.m_nSpalten)
@@ -200,7 +198,7 @@ void CLMTrainingView::ZeigeAngaben()
         nurLesen[kDistraktorsatz] = nurLesen[kDistraktorauswahl] = !distraktor;
         break;
     }
-    case 50: {
+    case AUFGABENART_TEXT: {
         CText x = m_pModell->GetText();
         t[kAufgabenart] = pfad::Anzeige(x.GetBeschreibung());
         t[kEndtaste] = "Eingabetaste";
@@ -210,7 +208,7 @@ void CLMTrainingView::ZeigeAngaben()
             nurLesen[f] = false;
         break;
     }
-    case 60: {
+    case AUFGABENART_SONSTIGES: {
         CSonstiges s = m_pModell->GetSonstiges();
         t[kAufgabenart] = pfad::Anzeige(s.GetBeschreibung());
         t[kEndtaste] = "Eingabetaste";
@@ -267,10 +265,11 @@ void CLMTrainingView::ZeigeBericht()
     ZeigeDarbietungsBericht(kDatum, &w);
 
     // Foreground task.
-    const bool vg = flags & kMitReaktionen;
-    const bool statistik = vg && (flags & (0x100 | 0x200));
-    const bool antworten = vg && (flags & (0x200 | 0x400));
-    const bool prozente = vg && ((flags & 0x200) || ((flags & 0x100) && (flags & 0x400)));
+    const bool vg = flags & aufgabe::ZIELE;
+    const bool statistik = vg && (flags & (aufgabe::REAKTIONSTASTE | aufgabe::RUECKMELDUNG));
+    const bool antworten = vg && (flags & (aufgabe::RUECKMELDUNG | aufgabe::ZWEITE_ANTWORT));
+    const bool prozente = vg && ((flags & aufgabe::RUECKMELDUNG) ||
+                                 ((flags & aufgabe::REAKTIONSTASTE) && (flags & aufgabe::ZWEITE_ANTWORT)));
     const int werte = b->m_Tabelle.GetAnzahlWerte(2);
     if (statistik) {
         const int a = b->SummeZaehler1();

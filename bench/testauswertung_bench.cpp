@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "model/aufgabenbits.h"
 #include "model/test.h"
 #include "platform/draw/recorder/recorder_dc.h"
 #include "workplace/benutzerprofil.h"
@@ -34,7 +35,7 @@ struct CFall {
         l.m_nWiederholungen = n / 100;
         test.SetLinien(l);
         CTestBericht b;
-        b.m_dwTestFlags = 0x1 | 0x10 | 0x40 | 0x80;
+        b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::EINSTELLUNG | aufgabe::HORIZONTAL | aufgabe::VERTIKAL;
         b.SetAnzahlReize(n);
         for (int s = 0; s < n; ++s) {
             const int breite = 100 + 40 * (s % 5), x = 200 + 150 * ((s / 25) % 4);

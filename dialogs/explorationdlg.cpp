@@ -89,7 +89,7 @@ void CExplorationDlg::ZeigeDaten()
     if (!m_pTraining)
         return;
     const CExploration e = m_pTraining->GetExploration();
-    const bool aktiv = m_pTraining->GetAufgabenart() == 20;
+    const bool aktiv = m_pTraining->GetAufgabenart() == AUFGABENART_EXPLORATION;
     const int st = e.m_nStrategie;
 
     if (aktiv) {
@@ -153,7 +153,7 @@ void CExplorationDlg::LeseDaten()
     if (gewaehlt < 0)
         return;
     e.m_nStrategie = kStrategien[gewaehlt];
-    m_pTraining->SetAufgabenart(20);
+    m_pTraining->SetAufgabenart(AUFGABENART_EXPLORATION);
 
     // A grid without an entry shows none and stays as it is.
     const int zellen = LiesAuswahl(m_pZellen, -1);

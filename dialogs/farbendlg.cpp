@@ -8,6 +8,7 @@
 #include "dialogs/zeichenflaeche.h"
 #include "model/test.h"
 #include "model/training.h"
+#include "platform/draw/dc_auswahl.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "platform/qt/modal.h"
 #include "workplace/benutzerprofil.h"
@@ -158,14 +159,13 @@ void CFarbenDlg::OnPaint(QPainter& painter)
 {
     CPainterDC dc(&painter, false);
     CPen stift(PS_SOLID, 0, RGB(255, 255, 255));
-    CPen* alterStift = dc.SelectObject(&stift);
+    CDCAuswahl auswahl(&dc);
+    auswahl.Waehlen(&stift);
     auto feld = [&dc](int y, uint32_t farbe) {
-        CBrush pinsel;
-        pinsel.CreateSolidBrush(farbe);
-        CBrush* alterPinsel = dc.SelectObject(&pinsel);
+        CBrush pinsel(farbe);
+        CDCAuswahl fuellung(&dc);
+        fuellung.Waehlen(&pinsel);
         dc.Rectangle(165, y + 3, 225, y + 18);
-        dc.SelectObject(alterPinsel);
-        pinsel.DeleteObject();
     };
     if (Modell())
         feld(kZeileVordergrund, m_Farben.m_crVordergrund);
@@ -174,5 +174,4 @@ void CFarbenDlg::OnPaint(QPainter& painter)
     feld(kZeileHintergrund, m_Farben.m_crHintergrund);
     feld(kZeileStandardmuster, m_Farben.m_crStandardmuster);
     feld(kZeileZielmuster, m_Farben.m_crZielmuster);
-    dc.SelectObject(alterStift);
 }

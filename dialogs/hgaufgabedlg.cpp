@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "dialogs/zeichenflaeche.h"
+#include "platform/draw/dc_auswahl.h"
 #include "platform/draw/qpainter/painter_dc.h"
 
 CHGAufgabeDlg::CHGAufgabeDlg() : CHGSeite("Aufgabe") {}
@@ -103,9 +104,8 @@ void CHGAufgabeDlg::OnPaint(QPainter& painter)
     CPainterDC dc(&painter, false);
     CPen stift(PS_SOLID, 0, RGB(255, 255, 255));
     CBrush pinsel(farbe);
-    CPen* alterStift = dc.SelectObject(&stift);
-    CBrush* alterPinsel = dc.SelectObject(&pinsel);
+    CDCAuswahl auswahl(&dc);
+    auswahl.Waehlen(&stift);
+    auswahl.Waehlen(&pinsel);
     dc.Rectangle(540, 23, 600, 38);
-    dc.SelectObject(alterStift);
-    dc.SelectObject(alterPinsel);
 }

@@ -72,7 +72,7 @@ void CSakkadenDlg::ZeigeDaten()
     if (!m_pTraining)
         return;
     const CSakkaden s = m_pTraining->GetSakkaden();
-    const bool aktiv = m_pTraining->GetAufgabenart() == 10;
+    const bool aktiv = m_pTraining->GetAufgabenart() == AUFGABENART_SAKKADEN;
 
     if (aktiv)
         Waehlen(s.m_nModus == 20 ? m_pModusB : m_pModusA);
@@ -132,7 +132,7 @@ void CSakkadenDlg::LeseDaten()
         s.m_nModus = 20;
     else
         return;
-    m_pTraining->SetAufgabenart(10);
+    m_pTraining->SetAufgabenart(AUFGABENART_SAKKADEN);
 
     s.m_nDurchgangsende = Gewaehlt(m_pEndeTaste) ? 1 : Gewaehlt(m_pEndeRueckmeldung) ? 2 : 0;
     s.m_nRueckmeldung = Gewaehlt(m_pRueckmeldung) ? 1 : 0;

@@ -44,7 +44,7 @@ void CSonstigesDlg::ZeigeDaten()
     if (!m_pTraining)
         return;
     const CSonstiges s = m_pTraining->GetSonstiges();
-    const bool aktiv = m_pTraining->GetAufgabenart() == 60;
+    const bool aktiv = m_pTraining->GetAufgabenart() == AUFGABENART_SONSTIGES;
     if (aktiv)
         Waehlen(s.m_nBildart == 10 ? m_pEigenesBild : m_pKeinBild);
     else
@@ -69,7 +69,7 @@ void CSonstigesDlg::LeseDaten()
         s.m_nBildart = 10;
     else
         return;
-    m_pTraining->SetAufgabenart(60);
+    m_pTraining->SetAufgabenart(AUFGABENART_SONSTIGES);
     m_pTraining->SetSonstiges(s);
 }
 

@@ -133,7 +133,7 @@ void CTextDlg::ZeigeDaten()
     if (!m_pTraining)
         return;
     const CText t = m_pTraining->GetText();
-    const bool aktiv = m_pTraining->GetAufgabenart() == 50;
+    const bool aktiv = m_pTraining->GetAufgabenart() == AUFGABENART_TEXT;
     const bool eigen = t.m_nTextart == 20;
 
     if (aktiv)
@@ -180,7 +180,7 @@ void CTextDlg::LeseDaten()
         t.m_nTextart = 20;
     else
         return;
-    m_pTraining->SetAufgabenart(50);
+    m_pTraining->SetAufgabenart(AUFGABENART_TEXT);
 
     t.m_nTasteVor = LiesAuswahl(m_pTasteVor, t.m_nTasteVor);
     t.m_nTasteZurueck = LiesAuswahl(m_pTasteZurueck, t.m_nTasteZurueck);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/draw/dc_auswahl.h"
 #include "workplace/formatierung.h"
 #include "workplace/geometrie.h"
 #include "workplace/statistik.h"
@@ -38,33 +39,6 @@ double Endlich(double v)
 {
     return std::isfinite(v) ? v : 0.0;
 }
-
-// Holds a pen and a brush in the context for one drawing step.
-class CStiftUndPinsel {
-public:
-    CStiftUndPinsel(CDC* dc, int breite, COLORREF farbe, bool mitPinsel)
-        : m_dc(dc), m_Stift(PS_SOLID, breite, farbe), m_Pinsel(farbe)
-    {
-        m_pAlterStift = m_dc->SelectObject(&m_Stift);
-        if (mitPinsel)
-            m_pAlterPinsel = m_dc->SelectObject(&m_Pinsel);
-    }
-    ~CStiftUndPinsel()
-    {
-        m_dc->SelectObject(m_pAlterStift);
-        if (m_pAlterPinsel)
-            m_dc->SelectObject(m_pAlterPinsel);
-    }
-    CStiftUndPinsel(const CStiftUndPinsel&) = delete;
-    CStiftUndPinsel& operator=(const CStiftUndPinsel&) = delete;
-
-private:
-    CDC* m_dc;
-    CPen m_Stift;
-    CBrush m_Pinsel;
-    CPen* m_pAlterStift = nullptr;
-    CBrush* m_pAlterPinsel = nullptr;
-};
 
 } // namespace
 
@@ -230,7 +204,8 @@ void CDiagramm::Zeichnen(CDC* dc)
 {
     if (!dc)
         return;
-    CFont* alteSchrift = m_pSchrift ? dc->SelectObject(m_pSchrift) : nullptr;
+    CDCAuswahl auswahl(dc);
+    auswahl.Waehlen(m_pSchrift);
 
     // Sizes, all from the height of one text line.
     int h = dc->GetTextExtent(" ").cy;
@@ -403,8 +378,6 @@ void CDiagramm::Zeichnen(CDC* dc)
     }
     Text(dc, TA_LEFT | TA_BOTTOM, yAchseMitte + 3, Ganz(m_YMax * m_YFaktor + m_YOffset + h / 2.0), m_YEinheit);
 
-    if (alteSchrift)
-        dc->SelectObject(alteSchrift);
 }
 
 void CDiagramm::ZeichneReihen(CDC* dc)

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/aufgabenbits.h"
 #include "model/auswertung.h"
 #include "model/test.h"
 #include "workplace/formatierung.h"
@@ -12,12 +13,7 @@
 
 namespace {
 
-constexpr uint32_t kLinien = 0x1;
-constexpr uint32_t kLaengen = 0x2;
-constexpr uint32_t kEinstellung = 0x10;   // adjustment method
-constexpr uint32_t kKonstant = 0x20;      // constant stimuli
-constexpr uint32_t kHorizontal = 0x40;
-constexpr uint32_t kVertikal = 0x80;
+using namespace aufgabe;
 constexpr uint32_t kPixel = 8;             // unit code of pixels
 
 constexpr int kFaktorSpalten = 7;          // columns 9 to 15
@@ -47,7 +43,7 @@ struct CFaktoren {
 CFaktoren Faktoren(const CTest& test, uint32_t flags)
 {
     CFaktoren f;
-    if (flags & kLaengen) {
+    if (flags & LAENGEN) {
         const CLaengen l = test.GetLaengen();
         const int s[kFaktorSpalten] = {l.m_nTestPositionStufen, l.m_nVPositionStufen, l.m_nBspVPositionStufen,
                                        l.m_nBspBreiteStufen,    l.m_nBspHoeheStufen,  l.m_nTestBreiteStufen,
@@ -118,12 +114,12 @@ void Namen(uint32_t f, std::vector<std::string>& namen, int& abw, int& hfgk)
         {"Antworthfgkt. 'breiter' / Rel. Abw. Testrechteck", "Antworthfgkt. 'höher' / Rel. Abw. Testrechteck"},
         {"Rel. horiz. Abw. / Rel. horiz. Ausgangsabw. Testrechteck",
          "Rel. vert. Abw. / Rel. vert. Ausgangsabw. Testrechteck"}};
-    const char* const(*tab)[2] = (f & kLinien) ? linien : ((f & kLaengen) ? laengen : nullptr);
+    const char* const(*tab)[2] = (f & LINIEN) ? linien : ((f & LAENGEN) ? laengen : nullptr);
     if (!tab)
         return;
     auto block = [&](int zeile, int& zaehler) {
         for (int o = 0; o < 2; ++o) {
-            if (f & (o == 0 ? kHorizontal : kVertikal)) {
+            if (f & (o == 0 ? HORIZONTAL : VERTIKAL)) {
                 namen.push_back(tab[zeile][o]);
                 ++zaehler;
             }
@@ -131,15 +127,15 @@ void Namen(uint32_t f, std::vector<std::string>& namen, int& abw, int& hfgk)
     };
     block(0, abw);
     block(1, abw);
-    if (f & kKonstant)
+    if (f & KONSTANT)
         block(2, hfgk);
-    else if (f & kEinstellung)
+    else if (f & EINSTELLUNG)
         block(3, abw);
 }
 
 Art WaehleArt(uint32_t f, int n)
 {
-    const bool h = f & kHorizontal, v = f & kVertikal;
+    const bool h = f & HORIZONTAL, v = f & VERTIKAL;
     if (h && v) {
         static const Art beide[6] = {HGroesse, VGroesse, HPosition, VPosition, HAbweichung, VAbweichung};
         return n >= 0 && n < 6 ? beide[n] : HGroesse;
@@ -216,7 +212,7 @@ int CTest::BerichtAuswerten(int bericht)
     if (b->m_nAuswertung == 3)
         return 0;
     const uint32_t f = b->m_dwTestFlags;
-    if (!(f & (kLinien | kLaengen))) {
+    if (!(f & (LINIEN | LAENGEN))) {
         Verwerfen(*b, 3);
         return 0;
     }
@@ -229,8 +225,8 @@ int CTest::BerichtAuswerten(int bericht)
 
     const CUmgebung& u = *m_pUmgebung;
     const CMass m{u};
-    const bool linien = f & kLinien;
-    if (f & kEinstellung) {
+    const bool linien = f & LINIEN;
+    if (f & EINSTELLUNG) {
         for (int s = 0; s < n; ++s) {
             const double zeit = b->GetZeitSekunden(s);
             if (!(zeit > 0.0))
@@ -259,7 +255,7 @@ int CTest::BerichtAuswerten(int bericht)
             }
         }
         t.Gruppiere(b->m_Tabelle2, {9, 10, 11, 12, 13, 14, 15}, {});
-    } else if (f & kKonstant) {
+    } else if (f & KONSTANT) {
         const int d = std::min(Faktoren(*this, f).permutationen, n);
         for (int j = 0; j < d; ++j) {
             const double c1 = b->GetZaehler1(j), c2 = b->GetZaehler2(j);
@@ -298,27 +294,27 @@ int CTest::GetErgebnisText(std::string& zeit, std::string& horiz1, std::string& 
     if (!b)
         return r;
     const uint32_t f = b->m_dwTestFlags;
-    if (!(f & (kLinien | kLaengen)))
+    if (!(f & (LINIEN | LAENGEN)))
         return 0;
     const CDatentabelle& t1 = b->m_Tabelle1;
     CDatentabelle t;
-    if (f & kEinstellung) {
+    if (f & EINSTELLUNG) {
         t1.Gruppiere(t, {16}, {15, 14, 13, 12, 11, 10, 9});
         zeit = MittelText(t, 2, 3, " s");
-        if (f & kHorizontal) {
+        if (f & HORIZONTAL) {
             horiz1 = MittelText(t, 0, 1, " %");
             horiz2 = StreuungText(t, 0);
         }
-        if (f & kVertikal) {
+        if (f & VERTIKAL) {
             vert1 = MittelText(b->m_Tabelle2, 1, 1, " %");
             vert2 = StreuungText(b->m_Tabelle2, 1);
         }
-    } else if (f & kKonstant) {
+    } else if (f & KONSTANT) {
         t1.Gruppiere(t, {14}, {15, 13, 12, 11, 10, 9});
         zeit = MittelText(t, 2, 3, " s");
-        if (f & kHorizontal)
+        if (f & HORIZONTAL)
             ProbitTexte(t, 7, 0, horiz1, horiz2);
-        if (f & kVertikal) {
+        if (f & VERTIKAL) {
             CDatentabelle tv;
             t1.Gruppiere(tv, {15}, {14, 13, 12, 11, 10, 9});
             ProbitTexte(tv, 8, 1, vert1, vert2);
@@ -364,7 +360,7 @@ int CTest::DiagrammErstellen(int diagramm, int bericht)
     const std::string xEinheit = abw ? "[%]" : "[" + einheit + "]";
     const std::string xWort = abw ? "%" : einheit;
     const int xDez = abw ? 0 : u.GetDezimalstellen();
-    const bool haeufigkeit = (f & kKonstant) && abw;
+    const bool haeufigkeit = (f & KONSTANT) && abw;
     double xMin = -50.0, xMax = 50.0;
     switch (art) {
     case HPosition: xMin = u.AnteilInEinheitX(-0.5); xMax = u.AnteilInEinheitX(0.5); break;
@@ -376,14 +372,14 @@ int CTest::DiagrammErstellen(int diagramm, int bericht)
     if (b->m_nDiagramm == diagramm && XAchseAktuell(d, xMin, xMax, 5, xEinheit, xDez))
         return 0;
 
-    if (!(f & (kLinien | kLaengen))) {
+    if (!(f & (LINIEN | LAENGEN))) {
         d.Zuruecksetzen();
         b->m_nDiagramm = diagramm;
         return 0;
     }
 
     std::vector<int> schluessel, zweite;
-    if ((f & kEinstellung) || haeufigkeit) {
+    if ((f & EINSTELLUNG) || haeufigkeit) {
         schluessel = {faktor};
         for (int k = 15; k >= 9; --k)
             if (k != faktor)
@@ -400,7 +396,7 @@ int CTest::DiagrammErstellen(int diagramm, int bericht)
     d.DatenAbschliessen();
     b->m_nKurven = 0;
     CDatentabelle g;
-    if (f & kEinstellung) {
+    if (f & EINSTELLUNG) {
         b->m_Tabelle2.Gruppiere(g, schluessel, zweite);
         d.SetXDaten(g.GetSpalte(xSpalte));
         d.SetDaten(1, g.GetSpalte(ySpalte));
@@ -415,7 +411,7 @@ int CTest::DiagrammErstellen(int diagramm, int bericht)
         b->m_dParameter2 = p.sigma;
         if (p.ok)
             b->m_nKurven = 2;
-    } else if (f & kKonstant) {
+    } else if (f & KONSTANT) {
         // Per level of the factor: the probit mean over the test deviations.
         b->m_Tabelle1.Gruppiere(g, schluessel, zweite);
         const int k = g.GetWerteListe(schluessel[0]);

@@ -36,10 +36,10 @@ void CTraining::SetAufgabenart(int code)
 {
     m_nAufgabenart = code;
     switch (code) {
-    case 10: m_strAufgabenName = "Sakkaden"; break;
-    case 20: m_strAufgabenName = "Exploration"; break;
-    case 50: m_strAufgabenName = "Text lesen"; break;
-    case 60: m_strAufgabenName = "Sonstiges"; break;
+    case AUFGABENART_SAKKADEN: m_strAufgabenName = "Sakkaden"; break;
+    case AUFGABENART_EXPLORATION: m_strAufgabenName = "Exploration"; break;
+    case AUFGABENART_TEXT: m_strAufgabenName = "Text lesen"; break;
+    case AUFGABENART_SONSTIGES: m_strAufgabenName = "Sonstiges"; break;
     default: m_strAufgabenName = "Keine Auswahl";
     }
 }

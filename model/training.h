@@ -10,6 +10,17 @@
 class CArchive;
 class CUmgebung;
 
+// Foreground task kinds; the kinds 30 and 40 have no page and show the
+// background alone.
+enum : int {
+    AUFGABENART_SAKKADEN = 10,
+    AUFGABENART_EXPLORATION = 20,
+    AUFGABENART_SAETZE = 30,
+    AUFGABENART_VORBEHALTEN = 40,
+    AUFGABENART_TEXT = 50,
+    AUFGABENART_SONSTIGES = 60,
+};
+
 // One training: the settings of its foreground task and its background, and
 // the reports of every run made with them. Every record enters through a
 // clamping setter, checked against the environment; a training therefore
@@ -86,7 +97,7 @@ private:
     void Uebernehmen(CTraining& geladen);
 
     CTrainingsBerichtListe m_Berichte;
-    int m_nAufgabenart = 10;
+    int m_nAufgabenart = AUFGABENART_SAKKADEN;
     std::string m_strAufgabenName = "Sakkaden";
     CSakkaden m_Sakkaden;
     CExploration m_Exploration;

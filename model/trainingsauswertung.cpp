@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "model/aufgabenbits.h"
 #include "model/auswertung.h"
 #include "model/training.h"
 #include "workplace/formatierung.h"
@@ -12,12 +13,10 @@
 
 namespace {
 
-constexpr uint32_t kZielDurchgaenge = 0x2;
-constexpr uint32_t kAntworttasten = 0x100 | 0x200;
-
 bool HatReaktionen(const CTrainingsBericht& b)
 {
-    return (b.m_dwAufgabenFlags & kZielDurchgaenge) && (b.m_dwAufgabenFlags & kAntworttasten);
+    return (b.m_dwAufgabenFlags & aufgabe::ZIELE) &&
+           (b.m_dwAufgabenFlags & (aufgabe::REAKTIONSTASTE | aufgabe::RUECKMELDUNG));
 }
 
 void KopiereWert(const CDatentabelle& quelle, int qZeile, int qSpalte, CDatentabelle& ziel, int zZeile, int zSpalte)

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "model/aufgabenbits.h"  // task flags (m_nAufgabe)
+
 // Set-up flags (m_nEinrichtung).
 namespace einrichtung {
 constexpr uint32_t HG_BLT = 0x1;          // background copied with Blt
@@ -16,31 +18,6 @@ constexpr uint32_t REIZFELD_LOESCHEN = 0x20;
 constexpr uint32_t MAUSZEIGER = 0x100;    // keep the mouse cursor
 constexpr uint32_t DECKEND = 0x200;       // foreground without colour key
 } // namespace einrichtung
-
-// Task flags (m_nAufgabe).
-namespace aufgabe {
-constexpr uint32_t OHNE_VG = 0x1;         // training: no foreground; test: line bisection
-constexpr uint32_t ZIELE = 0x2;           // training: target trials; test: length estimation
-constexpr uint32_t PASSIV = 0x4;
-constexpr uint32_t PASSIV2 = 0x8;
-constexpr uint32_t SEITEN = 0x10;         // training: pages; test: method of adjustment
-constexpr uint32_t BILD = 0x20;           // training: one picture; test: constant stimuli
-constexpr uint32_t PAAR_12 = 0x40;
-constexpr uint32_t PAAR_34 = 0x80;
-constexpr uint32_t REAKTIONSTASTE = 0x100;
-constexpr uint32_t RUECKMELDUNG = 0x200;
-constexpr uint32_t ZWEITE_ANTWORT = 0x400;
-constexpr uint32_t START_MIT_TASTE = 0x800;
-constexpr uint32_t TEST = 0x4000;
-constexpr uint32_t TRAINING = 0x8000;
-constexpr uint32_t HG_KEINE = 0x10000;
-constexpr uint32_t HG_AUFGABE = 0x20000;
-constexpr uint32_t HG_GEKOPPELT = 0x100000;
-constexpr uint32_t HG_MIT_TASTE = 0x200000;
-constexpr uint32_t HG_START_MIT_TASTE = 0x400000;
-constexpr uint32_t HG_TEMPO = 0x1000000;
-constexpr uint32_t HG_FARBE = 0x2000000;
-} // namespace aufgabe
 
 // Run state (m_nZustand).
 namespace zustand {

@@ -5,6 +5,7 @@
 
 #include "model/test.h"
 #include "model/training.h"
+#include "presentation/ablaufbits.h"
 #include "presentation/bereitschirm.h"
 #include "presentation/bmpdatei.h"
 #include "presentation/oberflaeche_dc.h"
@@ -219,11 +220,6 @@ const CHintergrund* CPraesentation::Hintergrund() const
 int CPraesentation::TrainingVorbereiten() { return Vorbereiten(false); }
 int CPraesentation::TestVorbereiten() { return Vorbereiten(true); }
 
-namespace {
-constexpr uint32_t EINRICHTUNG_OHNE_VORDERGRUND = 0x8, EINRICHTUNG_UNDURCHSICHTIG = 0x200;
-constexpr uint32_t AUFGABE_TEST = 0x4000, AUFGABE_TRAINING = 0x8000;
-} // namespace
-
 int CPraesentation::Vorbereiten(bool test)
 {
     const int hintergrund = HintergrundErstellen();
@@ -239,25 +235,25 @@ int CPraesentation::Vorbereiten(bool test)
     if (!test) {
         art = m_pTraining ? m_pTraining->GetAufgabenart() : 0;
         switch (art) {
-        case 10: vordergrund = SakkadenErstellen(); break;
-        case 20: vordergrund = ExplorationErstellen(); break;
-        case 30: vordergrund = Aufgabe30Pruefen(); break;
-        case 40: vordergrund = Aufgabe40Pruefen(); break;
-        case 50: vordergrund = TextErstellen(); break;
-        case 60: vordergrund = SonstigesErstellen(); break;
+        case AUFGABENART_SAKKADEN: vordergrund = SakkadenErstellen(); break;
+        case AUFGABENART_EXPLORATION: vordergrund = ExplorationErstellen(); break;
+        case AUFGABENART_SAETZE:
+        case AUFGABENART_VORBEHALTEN: vordergrund = AufgabeOhneBildPruefen(art); break;
+        case AUFGABENART_TEXT: vordergrund = TextErstellen(); break;
+        case AUFGABENART_SONSTIGES: vordergrund = SonstigesErstellen(); break;
         default: vordergrund = OhneVordergrund(test); break;
         }
-        m_nAufgabe |= AUFGABE_TRAINING;
+        m_nAufgabe |= aufgabe::TRAINING;
         m_TrainingsBericht.m_nAufgabenart = art;
         m_TrainingsBericht.m_dwAufgabenFlags = m_nAufgabe;
     } else {
         art = m_pTest ? m_pTest->GetTestart() : 0;
         switch (art) {
-        case 10: vordergrund = LinienErstellen(); break;
-        case 20: vordergrund = LaengenErstellen(); break;
+        case TESTART_LINIEN: vordergrund = LinienErstellen(); break;
+        case TESTART_LAENGEN: vordergrund = LaengenErstellen(); break;
         default: vordergrund = OhneVordergrund(test); break;
         }
-        m_nAufgabe |= AUFGABE_TEST;
+        m_nAufgabe |= aufgabe::TEST;
         m_TestBericht.m_nTestart = art;
         m_TestBericht.m_dwTestFlags = m_nAufgabe;
     }
@@ -268,8 +264,8 @@ int CPraesentation::Vorbereiten(bool test)
     if (m_nFehler)
         return m_nFehler;
 
-    if (m_nEinrichtung & EINRICHTUNG_OHNE_VORDERGRUND)
-        m_nEinrichtung |= EINRICHTUNG_UNDURCHSICHTIG;
+    if (m_nEinrichtung & einrichtung::KEIN_VG)
+        m_nEinrichtung |= einrichtung::DECKEND;
     else
         Durchsichtigkeit(Hintergrund()->GetHGMuster().m_nDurchsichtigkeit);
 
@@ -288,7 +284,7 @@ int CPraesentation::Vorbereiten(bool test)
 void CPraesentation::Durchsichtigkeit(int durchsichtigkeit)
 {
     if (durchsichtigkeit != 0 && durchsichtigkeit != 1) {
-        m_nEinrichtung |= EINRICHTUNG_UNDURCHSICHTIG;
+        m_nEinrichtung |= einrichtung::DECKEND;
         return;
     }
     DDCOLORKEY schluessel{INDEX_DURCHSICHTIG, INDEX_DURCHSICHTIG};
@@ -298,7 +294,7 @@ void CPraesentation::Durchsichtigkeit(int durchsichtigkeit)
             hr = m_pVordergrund->SetColorKey(DDCKEY_SRCBLT, &schluessel);
         while (hr == DDERR_WASSTILLDRAWING);
     if (hr != DD_OK) {
-        m_nEinrichtung |= EINRICHTUNG_UNDURCHSICHTIG;
+        m_nEinrichtung |= einrichtung::DECKEND;
         m_nHinweis = HINWEIS_UNDURCHSICHTIG;
         m_strHinweis = "Das Vordergrundbild konnte nicht transparent gezeichnet werden.\n";
     }
@@ -306,7 +302,7 @@ void CPraesentation::Durchsichtigkeit(int durchsichtigkeit)
 
 int CPraesentation::OhneVordergrund(bool test)
 {
-    m_nEinrichtung |= EINRICHTUNG_OHNE_VORDERGRUND;
+    m_nEinrichtung |= einrichtung::KEIN_VG;
     m_nIndex = 0;
     m_nAnzahl = 0;
     if (test)
@@ -317,16 +313,9 @@ int CPraesentation::OhneVordergrund(bool test)
 }
 
 // Tasks 30 and 40 have no foreground picture: the run shows the background alone.
-int CPraesentation::Aufgabe30Pruefen()
+int CPraesentation::AufgabeOhneBildPruefen(int art)
 {
-    if (!m_pTraining || m_pTraining->GetAufgabenart() != 30)
-        return FEHLER_ANGABEN;
-    return OhneVordergrund(false);
-}
-
-int CPraesentation::Aufgabe40Pruefen()
-{
-    if (!m_pTraining || m_pTraining->GetAufgabenart() != 40)
+    if (!m_pTraining || m_pTraining->GetAufgabenart() != art)
         return FEHLER_ANGABEN;
     return OhneVordergrund(false);
 }

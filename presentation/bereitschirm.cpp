@@ -1,5 +1,6 @@
 #include "presentation/bereitschirm.h"
 
+#include "platform/draw/dc_auswahl.h"
 #include "presentation/bmpdatei.h"
 #include "presentation/oberflaeche_dc.h"
 #include "presentation/praesentation.h"
@@ -34,12 +35,11 @@ bool BereitSchreiben(CPraesentation& e, CFont& schrift, const std::vector<std::p
     CDC* pDC = dc.GetDC();
     if (!pDC)
         return false;
-    CPalette* altePalette = pDC->SelectPalette(&e.m_Palette, false);
-    CFont* alteSchrift = pDC->SelectObject(&schrift);
+    CDCAuswahl auswahl(pDC);
+    auswahl.Waehlen(&e.m_Palette);
+    auswahl.Waehlen(&schrift);
     if (!pDC->SchriftVorhanden()) {
         SchriftFehlt(e, pDC->GetSchrift());
-        pDC->SelectPalette(altePalette, false);
-        pDC->SelectObject(alteSchrift);
         return false;
     }
     pDC->SetBkColor(PALETTEINDEX(INDEX_HINTERGRUND));
@@ -47,8 +47,6 @@ bool BereitSchreiben(CPraesentation& e, CFont& schrift, const std::vector<std::p
     pDC->SetTextAlign(TA_CENTER | TA_BOTTOM);
     for (const auto& [punkt, text] : texte)
         pDC->TextOut(punkt.x, punkt.y, text);
-    pDC->SelectPalette(altePalette, false);
-    pDC->SelectObject(alteSchrift);
     return true;
 }
 

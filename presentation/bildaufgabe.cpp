@@ -38,7 +38,7 @@ int CPraesentation::SonstigesErstellen()
 {
     if (m_nFehler)
         return m_nFehler;
-    if (!m_pTraining || m_pTraining->GetAufgabenart() != 60)
+    if (!m_pTraining || m_pTraining->GetAufgabenart() != AUFGABENART_SONSTIGES)
         return FEHLER_ANGABEN;
     const CSonstiges sonst = m_pTraining->GetSonstiges();
     if (sonst.m_nBildart < 0 || sonst.m_nBildart > 10)

@@ -124,11 +124,341 @@ std::vector<POINT> ExplorationsPfad(int zeilen, int spalten, bool nachZeilen)
     return p;
 }
 
+namespace {
+
+// What the drawing steps of every strategy share.
+struct CFeldmass {
+    int s;                    // side of a stimulus
+    int t;                    // thickness of frames and bars
+    RECT symbol;              // a stimulus at the origin
+    int flags;                // placement flags of the layouts
+    int hs;                   // height of the label font as read back
+    COLORREF vordergrund;
+    COLORREF textHintergrund;
+};
+
+// Copies field entries from their strip cells to the foreground.
+struct CKopierer {
+    IDirectDrawSurface* vordergrund;
+    const CBildstreifen& ziele;
+    const CBildstreifen& distraktoren;
+
+    bool operator()(RECT ziel, uint32_t eintrag) const
+    {
+        if (eintrag == LEER)
+            return true;
+        const CBildstreifen& streifen = (eintrag & ZIEL) ? ziele : distraktoren;
+        RECT zelle = streifen.GetZelle(int(eintrag & 0xFFFF));
+        IDirectDrawSurface* quelle = streifen.GetOberflaeche();
+        return quelle && vordergrund->Blt(&ziel, quelle, &zelle, DDBLT_WAIT, nullptr) == DD_OK;
+    }
+};
+
+// The targets to look for, as a block centred on the ready screen
+// (search-field strategies); answers the texts above and below it.
+std::vector<std::pair<POINT, std::string>> Zielblock(IDirectDrawSurface* puffer, const RECT& schirm,
+                                                     const CBildstreifen& zielstreifen, const std::vector<int>& ziele,
+                                                     const RECT& symbol, int s, int e, bool mitSchluessel,
+                                                     int& ergebnis)
+{
+    const LONG W = schirm.right - schirm.left;
+    const LONG H = schirm.bottom - schirm.top;
+    CVerteilung vb;
+    const RECT oben{schirm.left, schirm.top + e, schirm.right, schirm.bottom - e};
+    FehlerMerken(ergebnis, vb.SetBereich(oben, symbol));
+    FehlerMerken(ergebnis, vb.SetAnzahl(int(ziele.size()), VERTEILUNG_RASTER));
+    const int schritt = int(1.2 * s + 0.5);
+    const LONG bb = std::min<LONG>(LONG(schritt) * vb.GetSpalten(), W);
+    const LONG bh = std::min<LONG>(LONG(schritt) * vb.GetZeilen(), H - 2 * e);
+    RECT zb;
+    zb.left = schirm.left + (W - bb) / 2;
+    zb.top = schirm.top + e + (H - 2 * e - bh) / 2;
+    zb.right = zb.left + bb;
+    zb.bottom = zb.top + bh;
+    const int zeilen = vb.GetZeilen(), spalten = vb.GetSpalten();
+    FehlerMerken(ergebnis, vb.SetBereich(zb, symbol));
+    FehlerMerken(ergebnis, vb.SetRaster(zeilen, spalten, VERTEILUNG_RASTER));
+    IDirectDrawSurface* streifen = zielstreifen.GetOberflaeche();
+    DWORD schluessel = 0;
+    if (streifen && mitSchluessel) {
+        DDCOLORKEY ck{INDEX_DURCHSICHTIG, INDEX_DURCHSICHTIG};
+        HRESULT hr;
+        do
+            hr = streifen->SetColorKey(DDCKEY_SRCBLT, &ck);
+        while (hr == DDERR_WASSTILLDRAWING);
+        if (hr == DD_OK)
+            schluessel = DDBLT_KEYSRC;
+    }
+    for (size_t i = 0; i < ziele.size(); ++i) {
+        RECT ziel = vb.GetRechteck(int(i));
+        RECT zelle = zielstreifen.GetZelle(ziele[i]);
+        if (!streifen || puffer->Blt(&ziel, streifen, &zelle, DDBLT_WAIT | schluessel, nullptr) != DD_OK)
+            FehlerMerken(ergebnis, 4);
+    }
+    return {{POINT{W / 2, zb.top - e / 6}, "Zielzeichen:"}, {POINT{W / 2, zb.bottom + 5 * e / 6}, "Bereit?"}};
+}
+
+// The placement area in the field F: inside a 1 x 1 grid for the sheets
+// with border labels, the cell rectangle for the cells, F less the frame
+// for the path, else F.
+RECT Platzbereich(int st, const CExploration& ex, const RECT& F, int s, int t, CRaster& raster, int& ergebnis)
+{
+    if (st == HINWEIS || st == RAND) {
+        FehlerMerken(ergebnis, raster.Init(F, RECT{0, 0, s, s}, 1, 1));
+        return raster.GetRasterRechteck();
+    }
+    if (st == ZELLEN) {
+        FehlerMerken(ergebnis, raster.Init(F, RECT{0, 0, s, s}, ex.m_nZellenZeilen, ex.m_nZellenSpalten));
+        return raster.GetZellRechteck();
+    }
+    if (st == ZEILEN || st == SPALTEN)
+        return {t, t, F.right - t, F.bottom - t};
+    return F;
+}
+
+// The stimulus side cut to the area; on the path every place keeps room for
+// its frame and the bars between places.
+int Seite(int st, const CExploration& ex, const RECT& A, int s, int t)
+{
+    if (st == ZEILEN || st == SPALTEN) {
+        const int spalten = std::max(ex.m_nSpalten, 1), zeilen = std::max(ex.m_nZeilen, 1);
+        return std::min({s, int((Breite(A) - (spalten - 1) * 6 * t) / spalten - 2 * t),
+                         int((Hoehe(A) - (zeilen - 1) * 6 * t) / zeilen - 2 * t)});
+    }
+    return std::min({s, int(Breite(A)), int(Hoehe(A))});
+}
+
+// The places of the field in the layout v; answers their number. For the
+// cells, the share of each cell in proZelle.
+int PlaetzeAnlegen(int st, const CExploration& ex, int verteilung, int flags, const CRaster& raster, CVerteilung& v,
+                   std::vector<int>& proZelle, int& ergebnis)
+{
+    if (st == ZELLEN) {
+        const int c = raster.GetZeilen() * raster.GetSpalten();
+        proZelle = ZellenAnzahlen(c, std::max(ex.m_nAnzahl, 0), verteilung == 1 ? v.GetMaxAnzahl() : ex.m_nAnzahl);
+        if (proZelle.empty())
+            FehlerMerken(ergebnis, 1);
+        int n = 0;
+        for (int k : proZelle)
+            n += k;
+        return n;
+    }
+    if (verteilung == 0) {
+        v.SetRaster(std::min(ex.m_nZeilen, v.GetMaxZeilen()), std::min(ex.m_nSpalten, v.GetMaxSpalten()), flags);
+        return v.GetAnzahl();
+    }
+    const int n = std::min(ex.m_nAnzahl, v.GetMaxAnzahl());
+    return v.SetAnzahl(n, flags) != 0 ? 0 : n;
+}
+
+uint32_t ZufallsDistraktor(const std::vector<int>& distraktoren)
+{
+    const int nD = int(distraktoren.size());
+    return nD > 0 ? DISTRAKTOR | uint32_t(distraktoren[size_t(crt::rand() % nD)]) : LEER;
+}
+
+// Field lists: what each place of the field shows.
+
+// Strategies 11 and 12: the targets in turn along the path.
+CDWordArray PfadListe(int n, const std::vector<int>& ziele)
+{
+    CDWordArray liste(size_t(std::max(n, 0)), LEER);
+    for (size_t i = 0; i < liste.size(); ++i)
+        liste[i] = ziele.empty() ? LEER : ZIEL | uint32_t(ziele[i % ziele.size()]);
+    return liste;
+}
+
+// Strategy 50: distractors; the second cell repeats the first.
+CDWordArray ZellenListe(int n, const std::vector<int>& proZelle, const std::vector<int>& distraktoren)
+{
+    CDWordArray liste(size_t(std::max(n, 0)), LEER);
+    const size_t erste = proZelle.empty() ? 0 : size_t(proZelle[0]);
+    for (size_t i = 0; i < liste.size(); ++i)
+        liste[i] = i >= erste && i < 2 * erste ? liste[i - erste] : ZufallsDistraktor(distraktoren);
+    return liste;
+}
+
+// Search fields: each target as often as asked, distractors for the rest,
+// shuffled.
+CDWordArray SuchListe(int n, const std::vector<int>& ziele, int haeufigkeit, const std::vector<int>& distraktoren)
+{
+    CDWordArray liste(size_t(std::max(n, 0)), LEER);
+    const size_t nT = ziele.size();
+    const size_t zielEintraege = std::min(nT * size_t(std::max(haeufigkeit, 1)), liste.size());
+    for (size_t i = 0; i < liste.size(); ++i)
+        liste[i] = i < zielEintraege ? ZIEL | uint32_t(ziele[i % nT]) : ZufallsDistraktor(distraktoren);
+    Mische(liste);
+    return liste;
+}
+
+// Drawing on the foreground, one function per strategy.
+
+// Strategies 11 and 12: a frame around each place of the path and a bar
+// with an arrowhead from each place to the next.
+void PfadZeichnen(CDC* pDC, const CVerteilung& v, const std::vector<POINT>& plaetze, const CFeldmass& m)
+{
+    const int s = m.s, t = m.t;
+    for (size_t i = 0; i < plaetze.size(); ++i) {
+        const RECT r = v.GetRechteckRasterplatz(plaetze[i].y, plaetze[i].x);
+        pDC->FillSolidRect(r.left - t, r.top - t, s + 2 * t, t, m.vordergrund);
+        pDC->FillSolidRect(r.left - t, r.bottom, s + 2 * t, t, m.vordergrund);
+        pDC->FillSolidRect(r.left - t, r.top - t, t, s + 2 * t, m.vordergrund);
+        pDC->FillSolidRect(r.right, r.top - t, t, s + 2 * t, m.vordergrund);
+        if (i == 0)
+            continue;
+        const POINT vorher = v.GetPunktRasterplatz(plaetze[i - 1].y, plaetze[i - 1].x);
+        const POINT jetzt = v.GetPunktRasterplatz(plaetze[i].y, plaetze[i].x);
+        const LONG s1 = s / 2, s2 = s - s1;
+        const CPfeilAchse x = PfeilAchse(vorher.x, jetzt.x, s1, s2, t);
+        const CPfeilAchse y = PfeilAchse(vorher.y, jetzt.y, s1, s2, t);
+        const RECT balken{x.von, y.von, x.bis, y.bis};
+        pDC->FillSolidRect(&balken, m.vordergrund);
+        const POINT spitze[3] = {{x.basis1, y.basis1}, {x.spitze, y.spitze}, {x.basis2, y.basis2}};
+        pDC->Polygon(spitze, 3);
+    }
+}
+
+// Strategy 20: letters above and below the columns, numbers left and right
+// of the rows.
+void HinweiseZeichnen(CDC* pDC, const CRaster& raster, const CVerteilung& v, const CFeldmass& m)
+{
+    const int zeilen = v.GetZeilen(), spalten = v.GetSpalten();
+    for (int bereich : {2, 6}) {
+        CVerteilung b;
+        b.Init(raster.GetRandbereich(bereich), m.symbol, RECT{}, 1, spalten, m.flags);
+        for (int c = 1; c <= spalten; ++c)
+            Beschriften(pDC, b.GetPunktRasterplatz(1, c), m.hs, Buchstabe(c - 1));
+    }
+    for (int bereich : {8, 4}) {
+        CVerteilung b;
+        b.Init(raster.GetRandbereich(bereich), m.symbol, RECT{}, zeilen, 1, m.flags);
+        for (int z = 1; z <= zeilen; ++z)
+            Beschriften(pDC, b.GetPunktRasterplatz(z, 1), m.hs, FormatInt(z));
+    }
+}
+
+// Strategy 30: a frame around the inner field and the targets labelled in
+// border slots; answers the symbol half of each slot with its target cell.
+std::vector<std::pair<RECT, int>> RandZeichnen(CDC* pDC, CRaster& raster, const std::vector<int>& ziele,
+                                               const CFeldmass& m)
+{
+    for (int k = 1; k <= 4; ++k) {
+        const RECT r = raster.GetTrennstreifen(k);
+        pDC->FillSolidRect(&r, m.vordergrund);
+    }
+    std::vector<std::pair<RECT, int>> randZiele;
+    const size_t nT = ziele.size();
+    if (raster.RandpositionenBerechnen(m.symbol, int(nT), RAND_HAELFTE_A | RAND_HAELFTE_B) != 0)
+        return randZiele;
+    const int s = m.s;
+    const int buchstaben = raster.GetRandpositionenAnzahl(RAND_OBEN | RAND_RECHTS);
+    size_t i = 0;
+    for (int seite : {RAND_OBEN, RAND_RECHTS, RAND_LINKS, RAND_UNTEN})
+        for (int j = 0; j < raster.GetRandpositionenAnzahl(seite) && i < nT; ++j, ++i) {
+            const POINT p = raster.GetRandpunkt(j, seite | RAND_HAELFTE_B);
+            const RECT feldchen{p.x - s / 2, p.y - s / 2, p.x - s / 2 + s, p.y - s / 2 + s};
+            pDC->FillSolidRect(&feldchen, m.textHintergrund);
+            const bool buchstabe = seite == RAND_OBEN || seite == RAND_RECHTS;
+            Beschriften(pDC, p, m.hs, buchstabe ? Buchstabe(int(i)) : FormatInt(int(i) + 1 - buchstaben));
+            randZiele.emplace_back(raster.GetRandposition(j, seite | RAND_HAELFTE_A), ziele[i]);
+        }
+    return randZiele;
+}
+
+// Strategy 50: a frame around each cell, letters above and below the cell
+// columns, numbers left and right of the cell rows.
+void ZellenZeichnen(CDC* pDC, const CRaster& raster, const CFeldmass& m)
+{
+    for (int c = 0; c < raster.GetZeilen() * raster.GetSpalten(); ++c)
+        for (int k = 1; k <= 4; ++k) {
+            const RECT r = raster.GetZellstreifenNr(k, c);
+            pDC->FillSolidRect(&r, m.vordergrund);
+        }
+    for (int bereich : {2, 6})
+        for (int c = 1; c <= raster.GetSpalten(); ++c)
+            Beschriften(pDC, POINT{Mitte(raster.GetZelle(1, c)).x, Mitte(raster.GetRandbereich(bereich)).y}, m.hs,
+                        Buchstabe(c - 1));
+    for (int bereich : {8, 4})
+        for (int z = 1; z <= raster.GetZeilen(); ++z)
+            Beschriften(pDC, POINT{Mitte(raster.GetRandbereich(bereich)).x, Mitte(raster.GetZelle(z, 1)).y}, m.hs,
+                        FormatInt(z));
+}
+
+// The strategy's frames and labels on the foreground, the labels in the
+// profile's font at the stimulus side; answers strategy 30's border slots
+// (symbol half of a slot, target cell).
+std::vector<std::pair<RECT, int>> FeldZeichnen(IDirectDrawSurface* vordergrund, CPalette& palette, LOGFONT lf, int st,
+                                               CRaster& raster, const CVerteilung& v, const std::vector<POINT>& plaetze,
+                                               const std::vector<int>& ziele, CFeldmass m, int& ergebnis)
+{
+    COberflaechenDC dc(vordergrund);
+    CDC* pDC = dc.GetDC();
+    if (!pDC) {
+        FehlerMerken(ergebnis, 9);
+        return {};
+    }
+    pDC->SelectPalette(&palette, false);
+    CPen stift(PS_SOLID, 1, m.vordergrund);
+    CBrush pinsel(m.vordergrund);
+    pDC->SelectObject(&stift);
+    pDC->SelectObject(&pinsel);
+    pDC->SetBkColor(m.textHintergrund);
+    pDC->SetTextColor(m.vordergrund);
+    lf.lfHeight = m.s;
+    CFont schrift;
+    schrift.CreateFontIndirect(&lf);
+    LOGFONT gelesen;
+    m.hs = schrift.GetLogFont(&gelesen) ? gelesen.lfHeight : m.s;
+    pDC->SelectObject(&schrift);
+    pDC->SetTextAlign(TA_CENTER | TA_BOTTOM);
+    switch (st) {
+    case ZEILEN:
+    case SPALTEN: PfadZeichnen(pDC, v, plaetze, m); break;
+    case HINWEIS: HinweiseZeichnen(pDC, raster, v, m); break;
+    case RAND: return RandZeichnen(pDC, raster, ziele, m);
+    case ZELLEN: ZellenZeichnen(pDC, raster, m); break;
+    default: break;
+    }
+    return {};
+}
+
+// Strategy 50's stimuli: the cells in a shuffled order; the first two share
+// one layout made at the origin and moved to their cell, every further cell
+// has its own.
+void ZellenFuellen(const CRaster& raster, CVerteilung& v, const std::vector<int>& proZelle, const CFeldmass& m,
+                   const CDWordArray& liste, const CKopierer& kopieren, int& ergebnis)
+{
+    const int c = int(proZelle.size());
+    CDWordArray folge(static_cast<size_t>(c));
+    for (int k = 0; k < c; ++k)
+        folge[size_t(k)] = uint32_t(k);
+    Mische(folge);
+    size_t eintrag = 0;
+    for (int k = 0; k < c; ++k) {
+        const RECT zelle = raster.GetZelleNr(int(folge[size_t(k)]));
+        CVerteilung eigene;
+        if (k >= 2) {
+            eigene.SetBereich(zelle, m.symbol);
+            eigene.SetAnzahl(proZelle[size_t(k)], m.flags);
+        } else if (k == 0) {
+            v.SetAnzahl(proZelle[0], m.flags);
+        }
+        const CVerteilung& lage = k < 2 ? v : eigene;
+        for (int i = 0; i < proZelle[size_t(k)] && eintrag < liste.size(); ++i, ++eintrag) {
+            const RECT r = lage.GetRechteck(i);
+            if (!kopieren(k < 2 ? Verschoben(r, zelle.left, zelle.top) : r, liste[eintrag]))
+                FehlerMerken(ergebnis, 10);
+        }
+    }
+}
+
+} // namespace
+
 int CPraesentation::ExplorationErstellen()
 {
     if (m_nFehler)
         return m_nFehler;
-    if (!m_pTraining || m_pTraining->GetAufgabenart() != 20 || !m_pUmgebung)
+    if (!m_pTraining || m_pTraining->GetAufgabenart() != AUFGABENART_EXPLORATION || !m_pUmgebung)
         return FEHLER_ANGABEN;
     const CExploration ex = m_pTraining->GetExploration();
     const int st = ex.m_nStrategie;
@@ -140,8 +470,7 @@ int CPraesentation::ExplorationErstellen()
     const bool hinweis = st == HINWEIS;
     const bool suchfeld = !pfad && !zellen; // with the target block on the ready screen
     const int durchsichtigkeit = m_pTraining->GetHGMuster().m_nDurchsichtigkeit;
-    const COLORREF textHintergrund = PALETTEINDEX(durchsichtigkeit == 0 ? INDEX_STANDARDMUSTER : INDEX_HINTERGRUND);
-    const COLORREF vordergrund = PALETTEINDEX(INDEX_VORDERGRUND);
+    const bool durchsichtig = durchsichtigkeit == 0 || durchsichtigkeit == 1;
     const CReizkatalog& katalog = m_pUmgebung->m_Reizkatalog;
 
     const LONG W = m_rcBildschirm.right - m_rcBildschirm.left;
@@ -153,62 +482,38 @@ int CPraesentation::ExplorationErstellen()
     int verteilung = pfad || hinweis ? 0 : ex.m_nAnordnung == 2 ? 1 : ex.m_nAnordnung;
     if (zellen)
         verteilung = std::max(verteilung, 1);
-    const int flags = verteilung == 0 ? (rand ? VERTEILUNG_RASTER : VERTEILUNG_RASTER | VERTEILUNG_RANDBUENDIG)
-        : verteilung == 1             ? VERTEILUNG_VERSCHOBEN
-                                      : VERTEILUNG_RASTER;
+    CFeldmass m{};
+    m.flags = verteilung == 0 ? (rand ? VERTEILUNG_RASTER : VERTEILUNG_RASTER | VERTEILUNG_RANDBUENDIG)
+        : verteilung == 1     ? VERTEILUNG_VERSCHOBEN
+                              : VERTEILUNG_RASTER;
+    m.vordergrund = PALETTEINDEX(INDEX_VORDERGRUND);
+    m.textHintergrund = PALETTEINDEX(durchsichtigkeit == 0 ? INDEX_STANDARDMUSTER : INDEX_HINTERGRUND);
 
+    // Placement area and stimulus side.
     int s = m_pUmgebung->AnteilInPixelY(ex.m_dZeichengroesse);
     const int t = std::max(int(s * 0.05 + 0.5), 1);
     int ergebnis = 0;
     CRaster raster;
-    RECT A = F;
-    if (hinweis || rand) {
-        FehlerMerken(ergebnis, raster.Init(F, RECT{0, 0, s, s}, 1, 1));
-        A = raster.GetRasterRechteck();
-    } else if (zellen) {
-        FehlerMerken(ergebnis, raster.Init(F, RECT{0, 0, s, s}, ex.m_nZellenZeilen, ex.m_nZellenSpalten));
-        A = raster.GetZellRechteck();
-    } else if (pfad) {
-        A = {t, t, aw - t, ah - t};
-    }
-    if (pfad) {
-        const int spalten = std::max(ex.m_nSpalten, 1), zeilen = std::max(ex.m_nZeilen, 1);
-        s = std::min({s, int((Breite(A) - (spalten - 1) * 6 * t) / spalten - 2 * t),
-                      int((Hoehe(A) - (zeilen - 1) * 6 * t) / zeilen - 2 * t)});
-    } else {
-        s = std::min({s, int(Breite(A)), int(Hoehe(A))});
-    }
+    const RECT A = Platzbereich(st, ex, F, s, t, raster, ergebnis);
+    s = Seite(st, ex, A, s, t);
     if (s < 1) {
         m_nFehler = FEHLER_ANGABEN;
         return FEHLER_ANGABEN;
     }
-    const RECT symbol{0, 0, s, s};
+    m.s = s;
+    m.t = t;
+    m.symbol = RECT{0, 0, s, s};
 
+    // Layout and number of places.
     CVerteilung v;
-    FehlerMerken(ergebnis, v.SetBereich(A, symbol));
+    FehlerMerken(ergebnis, v.SetBereich(A, m.symbol));
     if (!pfad && !zellen && ex.m_nFreiflaecheAktiv > 0) {
         // The free area is given on the display; the field has its own origin.
         const RECT frei = Verschoben(ex.m_Freiflaeche.GetPixelRechteck(m_pUmgebung), -feld.left, -feld.top);
         FehlerMerken(ergebnis, v.SetInnenbereich(frei));
     }
-
-    int n = 0;
     std::vector<int> proZelle;
-    if (zellen) {
-        const int c = raster.GetZeilen() * raster.GetSpalten();
-        proZelle = ZellenAnzahlen(c, std::max(ex.m_nAnzahl, 0), verteilung == 1 ? v.GetMaxAnzahl() : ex.m_nAnzahl);
-        if (proZelle.empty())
-            FehlerMerken(ergebnis, 1);
-        for (int k : proZelle)
-            n += k;
-    } else if (verteilung == 0) {
-        v.SetRaster(std::min(ex.m_nZeilen, v.GetMaxZeilen()), std::min(ex.m_nSpalten, v.GetMaxSpalten()), flags);
-        n = v.GetAnzahl();
-    } else {
-        n = std::min(ex.m_nAnzahl, v.GetMaxAnzahl());
-        if (v.SetAnzahl(n, flags) != 0)
-            n = 0;
-    }
+    const int n = PlaetzeAnlegen(st, ex, verteilung, m.flags, raster, v, proZelle, ergebnis);
 
     m_nAnzahl = 1;
     if (m_Rechtecke1.SetSize(1) != 0 || m_Rechtecke2.SetSize(1) != 0)
@@ -230,7 +535,7 @@ int CPraesentation::ExplorationErstellen()
     std::vector<int> ziele = Bereich(ex.m_nZielVon, ex.m_nZielBis, m_Streifen1.GetAnzahl());
     size_t nT = std::min(ziele.size(), size_t(n));
     if (rand)
-        nT = std::min(nT, size_t(std::max(raster.ZaehleRandpositionen(symbol, RAND_HAELFTE_A | RAND_HAELFTE_B), 0)));
+        nT = std::min(nT, size_t(std::max(raster.ZaehleRandpositionen(m.symbol, RAND_HAELFTE_A | RAND_HAELFTE_B), 0)));
     ziele.resize(nT);
     std::vector<int> distraktoren;
     for (int k : Bereich(ex.m_nDistraktorVon, ex.m_nDistraktorBis, m_Streifen2.GetAnzahl())) {
@@ -239,211 +544,46 @@ int CPraesentation::ExplorationErstellen()
                          [&](int z) { return katalog.GetReiz(ex.m_nZielliste, z) == code; }))
             distraktoren.push_back(k);
     }
-    const int nD = int(distraktoren.size());
-    auto zufallsDistraktor = [&]() { return nD > 0 ? DISTRAKTOR | uint32_t(distraktoren[size_t(crt::rand() % nD)]) : LEER; };
 
     CFont bereit;
     const int h = BereitSchriftErstellen(*this, bereit);
     const int e = 3 * h / 2;
     std::vector<std::pair<POINT, std::string>> bereitTexte{{POINT{W / 2, (H + h) / 2}, "Bereit?"}};
-    if (suchfeld && nT > 0) {
-        CVerteilung vb;
-        const RECT oben{m_rcBildschirm.left, m_rcBildschirm.top + e, m_rcBildschirm.right, m_rcBildschirm.bottom - e};
-        FehlerMerken(ergebnis, vb.SetBereich(oben, symbol));
-        FehlerMerken(ergebnis, vb.SetAnzahl(int(nT), VERTEILUNG_RASTER));
-        const int schritt = int(1.2 * s + 0.5);
-        const LONG bb = std::min<LONG>(LONG(schritt) * vb.GetSpalten(), W);
-        const LONG bh = std::min<LONG>(LONG(schritt) * vb.GetZeilen(), H - 2 * e);
-        RECT zb;
-        zb.left = m_rcBildschirm.left + (W - bb) / 2;
-        zb.top = m_rcBildschirm.top + e + (H - 2 * e - bh) / 2;
-        zb.right = zb.left + bb;
-        zb.bottom = zb.top + bh;
-        const int zeilen = vb.GetZeilen(), spalten = vb.GetSpalten();
-        FehlerMerken(ergebnis, vb.SetBereich(zb, symbol));
-        FehlerMerken(ergebnis, vb.SetRaster(zeilen, spalten, VERTEILUNG_RASTER));
-        IDirectDrawSurface* streifen = m_Streifen1.GetOberflaeche();
-        DWORD schluessel = 0;
-        if (streifen && (durchsichtigkeit == 0 || durchsichtigkeit == 1)) {
-            DDCOLORKEY ck{INDEX_DURCHSICHTIG, INDEX_DURCHSICHTIG};
-            HRESULT hr;
-            do
-                hr = streifen->SetColorKey(DDCKEY_SRCBLT, &ck);
-            while (hr == DDERR_WASSTILLDRAWING);
-            if (hr == DD_OK)
-                schluessel = DDBLT_KEYSRC;
-        }
-        for (size_t i = 0; i < nT; ++i) {
-            RECT ziel = vb.GetRechteck(int(i));
-            RECT zelle = m_Streifen1.GetZelle(ziele[i]);
-            if (!streifen || m_pRueckpuffer->Blt(&ziel, streifen, &zelle, DDBLT_WAIT | schluessel, nullptr) != DD_OK)
-                FehlerMerken(ergebnis, 4);
-        }
-        bereitTexte = {{POINT{W / 2, zb.top - e / 6}, "Zielzeichen:"}, {POINT{W / 2, zb.bottom + 5 * e / 6}, "Bereit?"}};
-    }
+    if (suchfeld && nT > 0)
+        bereitTexte = Zielblock(m_pRueckpuffer, m_rcBildschirm, m_Streifen1, ziele, m.symbol, s, e, durchsichtig,
+                                ergebnis);
     if (!BereitSchreiben(*this, bereit, bereitTexte))
         FehlerMerken(ergebnis, -1);
 
-    // The field list: what each place of the field shows.
-    CDWordArray liste(size_t(std::max(n, 0)), LEER);
-    if (pfad) {
-        for (size_t i = 0; i < liste.size(); ++i)
-            liste[i] = nT ? ZIEL | uint32_t(ziele[i % nT]) : LEER;
-    } else if (zellen) {
-        const size_t erste = proZelle.empty() ? 0 : size_t(proZelle[0]);
-        for (size_t i = 0; i < liste.size(); ++i)
-            liste[i] = i >= erste && i < 2 * erste ? liste[i - erste] : zufallsDistraktor();
-    } else {
-        const size_t zielEintraege = std::min(nT * size_t(std::max(ex.m_nHaeufigkeit, 1)), liste.size());
-        for (size_t i = 0; i < liste.size(); ++i)
-            liste[i] = i < zielEintraege ? ZIEL | uint32_t(ziele[i % nT]) : zufallsDistraktor();
-        Mische(liste);
-    }
+    const CDWordArray liste = pfad     ? PfadListe(n, ziele)
+                              : zellen ? ZellenListe(n, proZelle, distraktoren)
+                                       : SuchListe(n, ziele, ex.m_nHaeufigkeit, distraktoren);
 
     bool system = false;
     if (BildflaecheAnlegen(m_pDD, aw, ah, &m_pVordergrund, &system) != DD_OK)
         return ergebnis ? ergebnis : 4;
     if (system)
         m_nEinrichtung |= einrichtung::VG_BLT;
-    if (Farbfuellen(m_pVordergrund, nullptr,
-                    durchsichtigkeit == 0 || durchsichtigkeit == 1 ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND)
-        != DD_OK)
+    if (Farbfuellen(m_pVordergrund, nullptr, durchsichtig ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND) != DD_OK)
         FehlerMerken(ergebnis, 8);
 
-    const std::vector<POINT> plaetze = pfad ? ExplorationsPfad(v.GetZeilen(), v.GetSpalten(), st == ZEILEN) : std::vector<POINT>{};
-    std::vector<std::pair<RECT, int>> randZiele; // symbol half of a border slot, target cell
-    {
-        COberflaechenDC dc(m_pVordergrund);
-        CDC* pDC = dc.GetDC();
-        if (!pDC) {
-            FehlerMerken(ergebnis, 9);
-        } else {
-            pDC->SelectPalette(&m_Palette, false);
-            CPen stift(PS_SOLID, 1, vordergrund);
-            CBrush pinsel(vordergrund);
-            pDC->SelectObject(&stift);
-            pDC->SelectObject(&pinsel);
-            if (zellen)
-                for (int c = 0; c < raster.GetZeilen() * raster.GetSpalten(); ++c)
-                    for (int k = 1; k <= 4; ++k) {
-                        const RECT r = raster.GetZellstreifenNr(k, c);
-                        pDC->FillSolidRect(&r, vordergrund);
-                    }
-            if (rand)
-                for (int k = 1; k <= 4; ++k) {
-                    const RECT r = raster.GetTrennstreifen(k);
-                    pDC->FillSolidRect(&r, vordergrund);
-                }
-            for (size_t i = 0; i < plaetze.size(); ++i) {
-                const RECT r = v.GetRechteckRasterplatz(plaetze[i].y, plaetze[i].x);
-                pDC->FillSolidRect(r.left - t, r.top - t, s + 2 * t, t, vordergrund);
-                pDC->FillSolidRect(r.left - t, r.bottom, s + 2 * t, t, vordergrund);
-                pDC->FillSolidRect(r.left - t, r.top - t, t, s + 2 * t, vordergrund);
-                pDC->FillSolidRect(r.right, r.top - t, t, s + 2 * t, vordergrund);
-                if (i == 0)
-                    continue;
-                const POINT vorher = v.GetPunktRasterplatz(plaetze[i - 1].y, plaetze[i - 1].x);
-                const POINT jetzt = v.GetPunktRasterplatz(plaetze[i].y, plaetze[i].x);
-                const LONG s1 = s / 2, s2 = s - s1;
-                const CPfeilAchse x = PfeilAchse(vorher.x, jetzt.x, s1, s2, t);
-                const CPfeilAchse y = PfeilAchse(vorher.y, jetzt.y, s1, s2, t);
-                const RECT balken{x.von, y.von, x.bis, y.bis};
-                pDC->FillSolidRect(&balken, vordergrund);
-                const POINT spitze[3] = {{x.basis1, y.basis1}, {x.spitze, y.spitze}, {x.basis2, y.basis2}};
-                pDC->Polygon(spitze, 3);
-            }
+    const std::vector<POINT> plaetze =
+        pfad ? ExplorationsPfad(v.GetZeilen(), v.GetSpalten(), st == ZEILEN) : std::vector<POINT>{};
+    const std::vector<std::pair<RECT, int>> randZiele =
+        FeldZeichnen(m_pVordergrund, m_Palette, ProfilSchrift(*this), st, raster, v, plaetze, ziele, m, ergebnis);
 
-            pDC->SetBkColor(textHintergrund);
-            pDC->SetTextColor(vordergrund);
-            LOGFONT lf = ProfilSchrift(*this);
-            lf.lfHeight = s;
-            CFont schrift;
-            schrift.CreateFontIndirect(&lf);
-            LOGFONT gelesen;
-            const int hs = schrift.GetLogFont(&gelesen) ? gelesen.lfHeight : s;
-            pDC->SelectObject(&schrift);
-            pDC->SetTextAlign(TA_CENTER | TA_BOTTOM);
-            if (hinweis) {
-                const int zeilen = v.GetZeilen(), spalten = v.GetSpalten();
-                for (int bereich : {2, 6}) {
-                    CVerteilung b;
-                    b.Init(raster.GetRandbereich(bereich), symbol, RECT{}, 1, spalten, flags);
-                    for (int c = 1; c <= spalten; ++c)
-                        Beschriften(pDC, b.GetPunktRasterplatz(1, c), hs, Buchstabe(c - 1));
-                }
-                for (int bereich : {8, 4}) {
-                    CVerteilung b;
-                    b.Init(raster.GetRandbereich(bereich), symbol, RECT{}, zeilen, 1, flags);
-                    for (int z = 1; z <= zeilen; ++z)
-                        Beschriften(pDC, b.GetPunktRasterplatz(z, 1), hs, FormatInt(z));
-                }
-            }
-            if (rand && raster.RandpositionenBerechnen(symbol, int(nT), RAND_HAELFTE_A | RAND_HAELFTE_B) == 0) {
-                const int buchstaben = raster.GetRandpositionenAnzahl(RAND_OBEN | RAND_RECHTS);
-                size_t i = 0;
-                for (int seite : {RAND_OBEN, RAND_RECHTS, RAND_LINKS, RAND_UNTEN})
-                    for (int j = 0; j < raster.GetRandpositionenAnzahl(seite) && i < nT; ++j, ++i) {
-                        const POINT p = raster.GetRandpunkt(j, seite | RAND_HAELFTE_B);
-                        const RECT feldchen{p.x - s / 2, p.y - s / 2, p.x - s / 2 + s, p.y - s / 2 + s};
-                        pDC->FillSolidRect(&feldchen, textHintergrund);
-                        const bool buchstabe = seite == RAND_OBEN || seite == RAND_RECHTS;
-                        Beschriften(pDC, p, hs, buchstabe ? Buchstabe(int(i)) : FormatInt(int(i) + 1 - buchstaben));
-                        randZiele.emplace_back(raster.GetRandposition(j, seite | RAND_HAELFTE_A), ziele[i]);
-                    }
-            }
-            if (zellen) {
-                for (int bereich : {2, 6})
-                    for (int c = 1; c <= raster.GetSpalten(); ++c)
-                        Beschriften(pDC, POINT{Mitte(raster.GetZelle(1, c)).x, Mitte(raster.GetRandbereich(bereich)).y},
-                                    hs, Buchstabe(c - 1));
-                for (int bereich : {8, 4})
-                    for (int z = 1; z <= raster.GetZeilen(); ++z)
-                        Beschriften(pDC, POINT{Mitte(raster.GetRandbereich(bereich)).x, Mitte(raster.GetZelle(z, 1)).y},
-                                    hs, FormatInt(z));
-            }
-        }
-    }
-
-    // Stimuli: copies of strip cells.
-    auto kopieren = [&](RECT ziel, uint32_t eintrag) {
-        if (eintrag == LEER)
-            return true;
-        const CBildstreifen& streifen = (eintrag & ZIEL) ? m_Streifen1 : m_Streifen2;
-        RECT zelle = streifen.GetZelle(int(eintrag & 0xFFFF));
-        IDirectDrawSurface* quelle = streifen.GetOberflaeche();
-        return quelle && m_pVordergrund->Blt(&ziel, quelle, &zelle, DDBLT_WAIT, nullptr) == DD_OK;
-    };
+    // Stimuli: copies of strip cells. A stimulus missing from the field
+    // would be a silent gap in the search.
+    const CKopierer kopieren{m_pVordergrund, m_Streifen1, m_Streifen2};
     for (const auto& [ziel, zelle] : randZiele)
         if (!kopieren(ziel, ZIEL | uint32_t(zelle)))
             FehlerMerken(ergebnis, 10);
-    // A stimulus missing from the field would be a silent gap in the search.
     if (pfad) {
         for (size_t i = 0; i < plaetze.size() && i < liste.size(); ++i)
             if (!kopieren(v.GetRechteckRasterplatz(plaetze[i].y, plaetze[i].x), liste[i]))
                 FehlerMerken(ergebnis, 10);
     } else if (zellen) {
-        const int c = int(proZelle.size());
-        CDWordArray folge(static_cast<size_t>(c));
-        for (int k = 0; k < c; ++k)
-            folge[size_t(k)] = uint32_t(k);
-        Mische(folge);
-        size_t eintrag = 0;
-        for (int k = 0; k < c; ++k) {
-            const RECT zelle = raster.GetZelleNr(int(folge[size_t(k)]));
-            CVerteilung eigene;
-            if (k >= 2) {
-                eigene.SetBereich(zelle, symbol);
-                eigene.SetAnzahl(proZelle[size_t(k)], flags);
-            } else if (k == 0) {
-                v.SetAnzahl(proZelle[0], flags);
-            }
-            const CVerteilung& lage = k < 2 ? v : eigene;
-            for (int i = 0; i < proZelle[size_t(k)] && eintrag < liste.size(); ++i, ++eintrag) {
-                const RECT r = lage.GetRechteck(i);
-                if (!kopieren(k < 2 ? Verschoben(r, zelle.left, zelle.top) : r, liste[eintrag]))
-                    FehlerMerken(ergebnis, 10);
-            }
-        }
+        ZellenFuellen(raster, v, proZelle, m, liste, kopieren, ergebnis);
     } else {
         for (size_t i = 0; i < liste.size(); ++i)
             if (!kopieren(v.GetRechteck(int(i)), liste[i]))

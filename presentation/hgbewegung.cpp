@@ -1,5 +1,6 @@
 #include "presentation/hgbewegung.h"
 
+#include "model/aufgabenbits.h"
 #include "model/hintergrund.h"
 #include "platform/crt.h"
 #include "workplace/umgebung.h"
@@ -80,19 +81,19 @@ CHGSchritte HGSchritteBerechnen(const CHGMuster& muster, const CHGBewegung& bewe
 uint32_t HGAufgabenFlags(const CHGMuster& muster, const CHGAufgabe& aufgabe, bool hatMuster)
 {
     if (muster.m_nArt < 10 || !hatMuster)
-        return 0x10000;
+        return aufgabe::HG_KEINE;
     uint32_t flags = 0;
     if (aufgabe.m_nArt == 10)
-        flags |= 0x2000000 | 0x20000;
+        flags |= aufgabe::HG_FARBE | aufgabe::HG_AUFGABE;
     else if (aufgabe.m_nArt == 20)
-        flags |= 0x1000000 | 0x20000;
-    if (flags & 0x20000) {
+        flags |= aufgabe::HG_TEMPO | aufgabe::HG_AUFGABE;
+    if (flags & aufgabe::HG_AUFGABE) {
         if (aufgabe.m_nDurchgangsende == 1)
-            flags |= 0x200000;
+            flags |= aufgabe::HG_MIT_TASTE;
         if (aufgabe.m_nIntervallmodus == 1)
-            flags |= 0x400000;
-        if (aufgabe.m_nAsynchron == 1 && !(flags & 0x400000))
-            flags |= 0x100000;
+            flags |= aufgabe::HG_START_MIT_TASTE;
+        if (aufgabe.m_nAsynchron == 1 && !(flags & aufgabe::HG_START_MIT_TASTE))
+            flags |= aufgabe::HG_GEKOPPELT;
     }
     return flags;
 }

@@ -8,6 +8,7 @@
 #include "presentation/ablaufbits.h"
 #include "presentation/bmpdatei.h"
 #include "platform/crt.h"
+#include "platform/draw/dc_auswahl.h"
 #include "presentation/flaechen.h"
 #include "presentation/hgbewegung.h"
 #include "presentation/oberflaeche_dc.h"
@@ -85,9 +86,9 @@ int PfeilZeichnen(CPraesentation& e, CDC* pDC, int ew, int eh)
             CDC* pQuelle = quelle.GetDC();
             bool ok = pQuelle != nullptr;
             if (ok) {
-                CPalette* alt = pQuelle->SelectPalette(&e.m_Palette, false);
+                CDCAuswahl auswahl(pQuelle);
+                auswahl.Waehlen(&e.m_Palette);
                 ok = pDC->StretchBlt(0, 0, ew, eh, pQuelle, 0, 0, int(bd.dwWidth), int(bd.dwHeight), SRCCOPY);
-                pQuelle->SelectPalette(alt, false);
             }
             if (!ok)
                 ergebnis = 24;
@@ -140,20 +141,19 @@ int ZeichenZeichnen(CPraesentation& e, const CHGMuster& muster, int p, int ew, i
         if (!pDC) {
             ergebnis = 22;
         } else {
-            CPalette* altePalette = pDC->SelectPalette(&e.m_Palette, false);
+            CDCAuswahl auswahl(pDC);
+            auswahl.Waehlen(&e.m_Palette);
             if (muster.m_nForm == 1) {
                 // The pattern colour by its index: entry 176 may hold the same colour.
                 CPen stift(PS_SOLID, 0, PALETTEINDEX(INDEX_STANDARDMUSTER));
                 CBrush pinsel(PALETTEINDEX(INDEX_STANDARDMUSTER));
-                CPen* alterStift = pDC->SelectObject(&stift);
-                CBrush* alterPinsel = pDC->SelectObject(&pinsel);
+                CDCAuswahl ellipse(pDC);
+                ellipse.Waehlen(&stift);
+                ellipse.Waehlen(&pinsel);
                 pDC->Ellipse(0, 0, ew, eh);
-                pDC->SelectObject(alterStift);
-                pDC->SelectObject(alterPinsel);
             } else {
                 ergebnis = PfeilZeichnen(e, pDC, ew, eh);
             }
-            pDC->SelectPalette(altePalette, false);
         }
     } else {
         ergebnis = 40;

@@ -12,7 +12,7 @@ int CPraesentation::LaengenErstellen()
 {
     if (m_nFehler != 0)
         return m_nFehler;
-    if (!m_pTest || m_pTest->GetTestart() != 20)
+    if (!m_pTest || m_pTest->GetTestart() != TESTART_LAENGEN)
         return FEHLER_ANGABEN;
     const CLaengen l = m_pTest->GetLaengen();
     if (l.m_nVerfahren < 10 || l.m_nVerfahren > 20)
@@ -24,7 +24,7 @@ int CPraesentation::LaengenErstellen()
 
     CTestVorlage v;
     v.titel = "Test: Längenschätzung";
-    v.aufgabe = aufgabe::ZIELE; // length-estimation trials
+    v.aufgabe = aufgabe::LAENGEN; // length-estimation trials
     AngabenUebernehmen(v, l);
     v.durchsichtigkeit = m_pTest->GetHGMuster().m_nDurchsichtigkeit;
     // x, y, y2, ew, eh, tw, hr

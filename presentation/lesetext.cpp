@@ -5,6 +5,7 @@
 #include "presentation/lesetext.h"
 
 #include "model/training.h"
+#include "platform/draw/dc_auswahl.h"
 #include "platform/pfad.h"
 #include "presentation/ablaufbits.h"
 #include "presentation/bereitschirm.h"
@@ -146,7 +147,7 @@ int CPraesentation::TextErstellen()
 {
     if (m_nFehler)
         return m_nFehler;
-    if (!m_pTraining || m_pTraining->GetAufgabenart() != 50 || !m_pUmgebung)
+    if (!m_pTraining || m_pTraining->GetAufgabenart() != AUFGABENART_TEXT || !m_pUmgebung)
         return FEHLER_ANGABEN;
     const CText text = m_pTraining->GetText();
     if (text.m_nTextart < 10 || text.m_nTextart > 20)
@@ -199,21 +200,20 @@ int CPraesentation::TextErstellen()
         CDC* pDC = dc.GetDC();
         if (!pDC)
             return -1;
-        CFont* alt = pDC->SelectObject(&ueberschriftSchrift);
+        CDCAuswahl auswahl(pDC);
+        auswahl.Waehlen(&ueberschriftSchrift);
         const bool ueberschriftDa = pDC->SchriftVorhanden();
-        pDC->SelectObject(&textSchrift);
+        auswahl.Waehlen(&textSchrift);
         if (!ueberschriftDa || !pDC->SchriftVorhanden()) {
-            pDC->SelectObject(alt);
             SchriftFehlt(*this, ueberschriftDa ? text.m_lfText : text.m_lfUeberschrift);
             return m_nFehler;
         }
         // The first line of the file is the heading.
-        pDC->SelectObject(&ueberschriftSchrift);
+        auswahl.Waehlen(&ueberschriftSchrift);
         const size_t kopf = std::min<size_t>(datei.size(), 1);
         FehlerMerken(ergebnis, Zerlegen(datei, 0, kopf, true, pDC, l.bw, zeilen));
-        pDC->SelectObject(&textSchrift);
+        auswahl.Waehlen(&textSchrift);
         FehlerMerken(ergebnis, Zerlegen(datei, kopf, datei.size(), false, pDC, l.bw, zeilen));
-        pDC->SelectObject(alt);
     }
 
     // Pages: a line joins the page while it still fits the block.

@@ -47,7 +47,7 @@ int CPraesentation::LinienErstellen()
 {
     if (m_nFehler != 0)
         return m_nFehler;
-    if (!m_pTest || m_pTest->GetTestart() != 10)
+    if (!m_pTest || m_pTest->GetTestart() != TESTART_LINIEN)
         return FEHLER_ANGABEN;
     const CLinien l = m_pTest->GetLinien();
     if (l.m_nVerfahren < 10 || l.m_nVerfahren > 20)
@@ -61,7 +61,7 @@ int CPraesentation::LinienErstellen()
 
     CTestVorlage v;
     v.titel = "Test: Linienhalbierung";
-    v.aufgabe = aufgabe::OHNE_VG; // line-bisection trials
+    v.aufgabe = aufgabe::LINIEN; // line-bisection trials
     AngabenUebernehmen(v, l);
     v.durchsichtigkeit = m_pTest->GetHGMuster().m_nDurchsichtigkeit;
     v.markeBreite = tv;

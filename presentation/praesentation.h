@@ -85,8 +85,7 @@ public:
     int HintergrundErstellen();
     int SakkadenErstellen();
     int ExplorationErstellen();
-    int Aufgabe30Pruefen();
-    int Aufgabe40Pruefen();
+    int AufgabeOhneBildPruefen(int art); // tasks 30 and 40
     int TextErstellen();
     int SonstigesErstellen();
     int LinienErstellen();

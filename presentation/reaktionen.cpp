@@ -194,10 +194,10 @@ int CPraesentation::TestAuswerten()
     uint32_t& s = m_nZustand;
     const uint32_t k = m_nTasten;
     const uint32_t a = m_nAufgabe;
-    if ((a & (A::OHNE_VG | A::ZIELE)) && (s & REIZ) && (s & SICHTBAR)) {
+    if ((a & (A::LINIEN | A::LAENGEN)) && (s & REIZ) && (s & SICHTBAR)) {
         const int reiz = m_TestBericht.GetDurchgang(m_nIndex);
         bool fertig = false;
-        if (a & A::SEITEN) {
+        if (a & A::EINSTELLUNG) {
             // Method of adjustment: answer keys 1 and 2 move left and right
             // (narrower and wider), 3 and 4 up and down (higher and lower).
             double dx = 0.0, dauf = 0.0;
@@ -213,7 +213,7 @@ int CPraesentation::TestAuswerten()
                 const CDPunkt z = m_Punkte2.GetAt(reiz);
                 CDPunkt p = m_Punkte3.GetAt(reiz);
                 p.x = z.x > 0.0 ? p.x + m_dSchritt / z.x * dx : 0.0;
-                if (a & A::OHNE_VG) {
+                if (a & A::LINIEN) {
                     // p.y is the vertical mark counted downwards: up lowers it.
                     p.y = z.y > 0.0 ? p.y - m_dSchritt / z.y * dauf : 0.0;
                     p.x = std::clamp(p.x, -0.5, 0.5);
@@ -235,7 +235,7 @@ int CPraesentation::TestAuswerten()
                 }
             }
             fertig = (k & TASTE2) != 0;
-        } else if (a & A::BILD) {
+        } else if (a & A::KONSTANT) {
             // Constant stimuli: each pair answers once per stimulus.
             const bool k1 = k & ANTWORT1, k2 = k & ANTWORT2, k3 = k & ANTWORT3, k4 = k & ANTWORT4;
             if (k1 != k2 && !(s & ANTWORT_12)) {
@@ -268,7 +268,7 @@ int CPraesentation::TestAuswerten()
             NachAntwort(*this, false);
         }
     }
-    if (a & (A::OHNE_VG | A::ZIELE))
+    if (a & (A::LINIEN | A::LAENGEN))
         Warten(*this);
     m_nTasten &= ~0xFFFFu;
     return 0;
@@ -331,7 +331,7 @@ int CPraesentation::HGAufgabeAuswerten()
             aenderungBeginnt(HG_WARTET_TASTE | HG_NORMAL);
         if ((s & HG_INTERVALL) && m_UhrHintergrund.Lesen() >= m_nHGIntervall) {
             const bool gekoppelteDurchgaenge = ((a & A::ZIELE) && (a & A::TRAINING)) ||
-                                               ((a & (A::OHNE_VG | A::ZIELE)) && (a & A::TEST));
+                                               ((a & (A::LINIEN | A::LAENGEN)) && (a & A::TEST));
             if ((a & A::HG_GEKOPPELT) && gekoppelteDurchgaenge && !(s & WARTET_HG))
                 s = (s & ~HG_INTERVALL) | HG_AUFGESCHOBEN;
             else

@@ -145,7 +145,7 @@ int CReaktionstasten::TrainingEinrichten(const CTraining* training, const CUmgeb
         return 2;
     const CTastenliste& liste = umgebung->m_Tastenliste;
     switch (training->GetAufgabenart()) {
-    case 10: {
+    case AUFGABENART_SAKKADEN: {
         const CSakkaden s = training->GetSakkaden();
         if (s.m_nDurchgangsende == 1)
             Einrichten(1, liste, s.m_nReaktionstaste, VK_SPACE);
@@ -157,7 +157,7 @@ int CReaktionstasten::TrainingEinrichten(const CTraining* training, const CUmgeb
         }
         break;
     }
-    case 50: {
+    case AUFGABENART_TEXT: {
         const CText t = training->GetText();
         Einrichten(4, liste, t.m_nTasteVor, Zeichen('+'));
         Einrichten(5, liste, t.m_nTasteZurueck, Zeichen('-'));
@@ -180,12 +180,12 @@ int CReaktionstasten::TestEinrichten(const CTest* test, const CUmgebung* umgebun
     const CTastenliste& liste = umgebung->m_Tastenliste;
     // Answer keys by meaning: 1 left or narrower, 2 right or wider, 3 up or
     // higher, 4 down or lower; the report counts them in counters 1, 2, 4, 3.
-    if (test->GetTestart() == 10) {
+    if (test->GetTestart() == TESTART_LINIEN) {
         const CLinien l = test->GetLinien();
         const int tasten[4] = {l.m_nTasteLinks, l.m_nTasteRechts, l.m_nTasteOben, l.m_nTasteUnten};
         TestrecordEinrichten(l.m_nOrientierung, l.m_nVerfahren, l.m_nIntervallModus, tasten, l.m_nEndTaste,
                              l.m_nStartTaste, liste);
-    } else if (test->GetTestart() == 20) {
+    } else if (test->GetTestart() == TESTART_LAENGEN) {
         const CLaengen l = test->GetLaengen();
         const int tasten[4] = {l.m_nTasteSchmaeler, l.m_nTasteBreiter, l.m_nTasteHoeher, l.m_nTasteKleiner};
         TestrecordEinrichten(l.m_nOrientierung, l.m_nVerfahren, l.m_nIntervallModus, tasten, l.m_nEndTaste,

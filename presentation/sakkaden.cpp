@@ -46,7 +46,7 @@ int CPraesentation::SakkadenErstellen()
 {
     if (m_nFehler != 0)
         return m_nFehler;
-    if (!m_pTraining || m_pTraining->GetAufgabenart() != 10 || !m_pUmgebung)
+    if (!m_pTraining || m_pTraining->GetAufgabenart() != AUFGABENART_SAKKADEN || !m_pUmgebung)
         return FEHLER_ANGABEN;
     const CSakkaden sak = m_pTraining->GetSakkaden();
     if (sak.m_nModus < 10 || sak.m_nModus > 20)

@@ -97,9 +97,9 @@ int TestReizeErstellen(CPraesentation& e, const CTestVorlage& v)
     else if (v.durchsichtigkeit == 2)
         e.m_nEinrichtung |= einrichtung::FELD_LOESCHEN;
     if (herstellung)
-        e.m_nAufgabe |= aufgabe::SEITEN;
+        e.m_nAufgabe |= aufgabe::EINSTELLUNG;
     else if (v.verfahren == VERFAHREN_KONSTANT)
-        e.m_nAufgabe |= aufgabe::BILD;
+        e.m_nAufgabe |= aufgabe::KONSTANT;
     if (v.intervallModus == 1)
         e.m_nAufgabe |= aufgabe::START_MIT_TASTE;
     if (v.orientierung == 2)

@@ -14,6 +14,7 @@
 #include "app/druck_test.h"
 #include "app/druck_training.h"
 #include "app_umgebung.h"
+#include "model/aufgabenbits.h"
 #include "model/test.h"
 #include "model/training.h"
 #include "platform/draw/recorder/recorder_dc.h"
@@ -74,7 +75,7 @@ constexpr int Zeile(int y0, int k) { return y0 - k * kT; }
 // The first row of the block after one whose last row lies at y.
 constexpr int NaechsterBlock(int y) { return y - 2 * kT - (kT + kP) - (kP + kHalb); }
 
-constexpr uint32_t kReaktion = 0x2 | 0x100 | 0x8000;
+constexpr uint32_t kReaktion = aufgabe::ZIELE | aufgabe::REAKTIONSTASTE | aufgabe::TRAINING;
 
 // A saccade training with a 4 x 2 grid, trials started by key 3, and two
 // reports: the first with reactions (two charts) and a background task, the
@@ -93,7 +94,7 @@ struct CTrainingsFall {
         s.m_nStarttaste = 3;
         training.SetSakkaden(s);
         CTrainingsBericht b;
-        b.m_dwAufgabenFlags = kReaktion | 0x20000;
+        b.m_dwAufgabenFlags = kReaktion | aufgabe::HG_AUFGABE;
         b.m_nRasterSpalten = 4;
         b.m_nRasterZeilen = 2;
         b.m_rcPositionen = RECT{112, 184, 912, 584};
@@ -115,7 +116,7 @@ struct CTrainingsFall {
         b.AddDauer(1500);
         training.SetBericht(0, &b);
         CTrainingsBericht leer;
-        leer.m_dwAufgabenFlags = 0x10000;
+        leer.m_dwAufgabenFlags = aufgabe::HG_KEINE;
         training.SetBericht(1, &leer);
     }
 };
@@ -141,7 +142,7 @@ struct CTestFall {
         l.m_nOrientierung = 1;
         test.SetLinien(l);
         CTestBericht b;
-        b.m_dwTestFlags = 0x1 | 0x20 | 0x40 | 0x20000;
+        b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL | aufgabe::HG_AUFGABE;
         const int versatz[] = {-40, 0, 40, 80, 120}, rechts[] = {1, 3, 5, 7, 9};
         b.SetAnzahlReize(5);
         for (int j = 0; j < 5; ++j) {
@@ -159,7 +160,7 @@ struct CTestFall {
         b.m_dLaufzeit = 60.0;
         for (int i = 0; i < 3; ++i)
             test.SetBericht(i, b);
-        test.GetBericht(2)->m_dwTestFlags = 0x1 | 0x10 | 0x40;
+        test.GetBericht(2)->m_dwTestFlags = aufgabe::LINIEN | aufgabe::EINSTELLUNG | aufgabe::HORIZONTAL;
     }
 };
 

@@ -12,12 +12,13 @@
 
 #include "app/lmtestdoc.h"
 #include "app/testansicht.h"
+#include "model/aufgabenbits.h"
 #include "model/test.h"
 #include "platform/draw/recorder/recorder_dc.h"
 
 namespace {
 
-constexpr uint32_t kLinien = 0x1, kKonstant = 0x20, kHoriz = 0x40, kMitHG = 0x20000, kMitZiel = 0x1000000;
+using namespace aufgabe;
 
 // A horizontal line of 400 pixels centred on the display and its mark.
 RECT Linie() { return RECT{312, 380, 712, 388}; }
@@ -61,7 +62,7 @@ protected:
     }
 
     CTest& Test() { return m_doc->GetTest(); }
-    void Berichte(int anzahl, const CTestBericht& b = KonstanteReize(kLinien | kKonstant | kHoriz))
+    void Berichte(int anzahl, const CTestBericht& b = KonstanteReize(LINIEN | KONSTANT | HORIZONTAL))
     {
         for (int i = 0; i < anzahl; ++i)
             Test().SetBericht(Test().GetBerichtAnzahl(), b);
@@ -124,7 +125,7 @@ TEST_F(TestansichtTest, NeuerTestZeigtLinienhalbierung)
 TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
 {
     FuenfTrennlagen();
-    CTestBericht b = KonstanteReize(kLinien | kKonstant | kHoriz | kMitHG | kMitZiel);
+    CTestBericht b = KonstanteReize(LINIEN | KONSTANT | HORIZONTAL | HG_AUFGABE | HG_TEMPO);
     b.m_dZielGeschwindigkeit = 0.5;
     for (int i = 0; i < 3; ++i)
         b.IncKorrekteReaktionen();
@@ -132,7 +133,7 @@ TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
     b.AddDauer(1500);
     Berichte(1, b);
     // Neither a result of either test kind nor background hits.
-    Berichte(1, KonstanteReize(kHoriz | kMitHG));
+    Berichte(1, KonstanteReize(HORIZONTAL | HG_AUFGABE));
     Test().m_nDiagrammwahl = 5;  // beyond the deviation relations: the last of them
     m_ansicht->OnTestberichte();
 
@@ -181,7 +182,7 @@ TEST_F(TestansichtTest, KnoepfeUndPraesentation)
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testbericht", "1 / 3", "2 / 4"}));
     EXPECT_EQ(Knoepfe(), (std::vector<int>{32862, 32868, 32870}));
 
-    m_skript.testbericht = KonstanteReize(kLinien | kKonstant | kHoriz);
+    m_skript.testbericht = KonstanteReize(LINIEN | KONSTANT | HORIZONTAL);
     m_skript.testbericht.m_dLaufzeit = 12.0;
     m_app->GetMainWnd()->Befehl(32834);
     EXPECT_EQ(m_skript.testlaeufe, 1);

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "model/aufgabenbits.h"
 #include "model/test.h"
 #include "platform/archiv.h"
 #include "platform/datei.h"
@@ -28,7 +29,7 @@ bool SchreibeTest(const std::string& pfad)
     CTest test;
     test.SetUmgebung(&umgebung);
     CTestBericht b;
-    b.m_dwTestFlags = 0x1 | 0x20 | 0x40;
+    b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL;
     b.SetAnzahlReize(2);
     for (int j = 0; j < 2; ++j) {
         b.SetRechteck1(j, RECT{312, 380, 712, 388});

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "model/aufgabenbits.h"
 #include "model/auswertung_fixture.h"
 #include "model/test.h"
 #include "model/training.h"
@@ -50,7 +51,7 @@ TEST(AuswertungBild, Trainingsdiagramm)
     CTraining training;
     training.SetUmgebung(&u.umgebung);
     CTrainingsBericht b;
-    b.m_dwAufgabenFlags = 0x2 | 0x200 | 0x8000;
+    b.m_dwAufgabenFlags = aufgabe::ZIELE | aufgabe::RUECKMELDUNG | aufgabe::TRAINING;
     b.m_nRasterSpalten = 6;
     b.m_nRasterZeilen = 2;
     b.m_rcPositionen = RECT{112, 234, 912, 534};
@@ -75,7 +76,7 @@ TEST(AuswertungBild, AbweichungMitGerade)
     test.SetUmgebung(&u.umgebung);
     Linien(test, 4, 1, 3);
     CTestBericht b;
-    b.m_dwTestFlags = 0x1 | 0x10 | 0x40;
+    b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::EINSTELLUNG | aufgabe::HORIZONTAL;
     b.SetAnzahlReize(12);
     for (int s = 0; s < 12; ++s) {
         const int breite = 200 + 150 * (s % 4), x = 512 - breite / 2;
@@ -96,7 +97,7 @@ TEST(AuswertungBild, AntworthaeufigkeitMitProbitkurveUndMittelwerte)
     test.SetUmgebung(&u.umgebung);
     Linien(test, 3, 5, 1);
     CTestBericht b;
-    b.m_dwTestFlags = 0x1 | 0x20 | 0x40;
+    b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL;
     b.SetAnzahlReize(15);
     const int rechts[5] = {1, 2, 5, 8, 9};
     for (int s = 0; s < 15; ++s) {

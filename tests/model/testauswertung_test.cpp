@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "model/aufgabenbits.h"
 #include "model/auswertung.h"
 #include "model/test.h"
 #include "model/auswertung_fixture.h"
 
 namespace {
 
-constexpr uint32_t kLinien = 0x1, kEinstellung = 0x10, kKonstant = 0x20, kHoriz = 0x40, kVert = 0x80;
+using namespace aufgabe;
 
 // A line-bisection test whose dividing-mark factor has the given levels.
 struct CTestFall {
@@ -65,7 +66,7 @@ TEST(Testauswertung, KonstanteReizeMitProbitKurve)
 {
     CTestFall f(5);
     // Deviations -10 .. 30 % of the line; "rechts" grows symmetric about 10 %.
-    f.test.SetBericht(0, KonstanteReize(kLinien | kKonstant | kHoriz, {-40, 0, 40, 80, 120}, {1, 3, 5, 7, 9}));
+    f.test.SetBericht(0, KonstanteReize(LINIEN | KONSTANT | HORIZONTAL, {-40, 0, 40, 80, 120}, {1, 3, 5, 7, 9}));
     std::vector<std::string> namen;
     int nAbw = 0, nHfgk = 0;
     ASSERT_EQ(f.test.GetDiagrammNamen(namen, nAbw, nHfgk, 0), 0);
@@ -98,7 +99,7 @@ TEST(Testauswertung, DreiAntwortenJeRichtungTeilenDieZeit)
 {
     CTestFall f(1);
     CTestBericht b;
-    b.m_dwTestFlags = kLinien | kKonstant | kHoriz | kVert;
+    b.m_dwTestFlags = LINIEN | KONSTANT | HORIZONTAL | VERTIKAL;
     b.SetAnzahlReize(1);
     b.SetRechteck1(0, Linie());
     b.SetRechteck2(0, Marke(0));
@@ -123,7 +124,7 @@ TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
 {
     CTestFall f(1, 2);
     CTestBericht b;
-    b.m_dwTestFlags = kLinien | kEinstellung | kHoriz;
+    b.m_dwTestFlags = LINIEN | EINSTELLUNG | HORIZONTAL;
     b.SetAnzahlReize(2);
     for (int s = 0; s < 2; ++s) {
         b.SetRechteck1(s, s == 0 ? Linie() : RECT{412, 380, 612, 388});
@@ -160,7 +161,7 @@ TEST(Testauswertung, NurVertikaleReizeUndKeineAntworten)
 {
     CTestFall f(3);
     CTestBericht leer;                // no answers, no rectangles, no times
-    leer.m_dwTestFlags = kLinien | kKonstant | kVert;
+    leer.m_dwTestFlags = LINIEN | KONSTANT | VERTIKAL;
     leer.SetAnzahlReize(3);
     f.test.SetBericht(0, leer);
     std::vector<std::string> namen;
@@ -188,7 +189,7 @@ TEST(Testauswertung, RechteckeAmRandDesZahlenbereichs)
 {
     CTestFall f(1);
     CTestBericht b;
-    b.m_dwTestFlags = kLinien | kEinstellung | kHoriz;
+    b.m_dwTestFlags = LINIEN | EINSTELLUNG | HORIZONTAL;
     b.SetAnzahlReize(1);
     const LONG x = INT32_MAX - 400;
     b.SetRechteck1(0, RECT{x, 380, x + 400, 388});

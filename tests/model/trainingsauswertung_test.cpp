@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "model/aufgabenbits.h"
 #include "model/training.h"
 #include "model/auswertung_fixture.h"
 
 namespace {
 
-constexpr uint32_t kReaktionstaste = 0x2 | 0x100 | 0x8000;
+constexpr uint32_t kReaktionstaste = aufgabe::ZIELE | aufgabe::REAKTIONSTASTE | aufgabe::TRAINING;
 
 // A training with a grid of the given size and one report whose stimuli sit
 // in one row at the given pixel columns with the given times (ms).
