@@ -322,6 +322,20 @@ TEST_F(TrainingsansichtTest, BerichtsseiteMitProzentenUndVerteilung)
     EXPECT_FALSE(liste->isEnabled());
 }
 
+// Answered by the training leader's keys: one right, two wrong.
+TEST_F(TrainingsansichtTest, RichtigeUndFalscheAntworten)
+{
+    CTrainingsBericht b = Reaktionsbericht(0x2 | 0x200 | 0x8000);
+    b.IncZaehler3(0);
+    b.IncZaehler2(1);
+    b.IncZaehler3(1);
+    b.IncZaehler2(2);
+    Berichte(1, b);
+    m_ansicht->OnTrainingsberichte();
+    EXPECT_EQ(Text(54), "1");
+    EXPECT_EQ(Text(57), "2");
+}
+
 TEST_F(TrainingsansichtTest, FarbfelderUndSeitenreparaturBeimZeichnen)
 {
     CFarben f = Training().GetFarben();
