@@ -30,6 +30,8 @@ TEST(HGBewegung, SchrittAufHalbePixelGerundet)
         EXPECT_DOUBLE_EQ(HGSchrittBetrag(pixel / 16.0, 1.0, u, 64), erwartet) << pixel;
     // At most half a cycle per tenth of a second: 2.0 becomes 0.5.
     EXPECT_DOUBLE_EQ(HGSchrittBetrag(2.0, 0.1, u, 64), HGSchrittBetrag(0.5, 0.1, u, 64));
+    EXPECT_DOUBLE_EQ(HGSchrittBetrag(0.51, 0.1, u, 1), 512.0);
+    EXPECT_DOUBLE_EQ(HGSchrittBetrag(-0.49, 0.1, u, 1), 502.0);  // 501.76 to the half pixel
 }
 
 TEST(HGBewegung, VorzeichenNachRichtungUndGeschwindigkeit)
