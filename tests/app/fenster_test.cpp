@@ -63,20 +63,6 @@ TEST_F(AppTest, NeueFensterKaskadierenImArbeitsbereich)
     FensterOeffnen(app, 4, QSize(626, 486));
 }
 
-TEST_F(AppTest, FensterAufKleinemSchirmPassenHinein)
-{
-    // 640 x 480: the size rule leaves 628 x 392, the MDI area less.
-    CSystemMetriken m;
-    m.m_arbeitsbereich = m.m_bildschirm = QRect(0, 0, 640, 480);
-    CSystemMetriken::SetFuerTest(&m);
-    SchreibeVorlagen();
-    CLumetraApp& app = Starte();
-    QMdiArea* mdi = app.GetMainWnd()->GetMdiArea();
-    CLMDokument* d = app.GetVorlagen()[0]->OpenDocumentFile("");
-    ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->GetFenster()->geometry(), QRect(QPoint(0, 0), QSize(628, 392).boundedTo(mdi->viewport()->size())));
-}
-
 // The same on a real X server, where window frames and the MDI area take
 // their real sizes; a picture of the cascade goes to the artifacts.
 class XvfbFenster : public AppTest {};

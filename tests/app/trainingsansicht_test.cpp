@@ -65,7 +65,6 @@ TEST_F(TrainingsansichtTest, NeuesTrainingZeigtAngabenOhneBerichte)
     EXPECT_EQ(m_ansicht->AnzahlSteuerelemente(), 91);
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsangaben", "0 / 0", "1 / 1"}));
     EXPECT_FALSE(m_app->GetMainWnd()->menuBar()->actions()[4]->isEnabled());
-    EXPECT_EQ(m_app->GetMainWnd()->menuBar()->actions()[4]->text(), "&Bericht");
     EXPECT_TRUE(Knoepfe().empty());
 
     EXPECT_EQ(m_ansicht->Steuerelement(3)->font().family(), m_app->GetDialogSchrift().family());
@@ -73,7 +72,6 @@ TEST_F(TrainingsansichtTest, NeuesTrainingZeigtAngabenOhneBerichte)
 
     // The default saccade task.
     const CTastenliste& tasten = m_app->m_Umgebung.m_Tastenliste;
-    EXPECT_EQ(Text(3), "Sakkaden");
     EXPECT_EQ(Text(5), "A) Schrittweise Positionsänderung");
     EXPECT_EQ(Text(8), "36");
     EXPECT_EQ(Text(10), m_app->m_Umgebung.m_Reizkatalog.m_SatzNamen[0]);
@@ -82,9 +80,6 @@ TEST_F(TrainingsansichtTest, NeuesTrainingZeigtAngabenOhneBerichte)
     EXPECT_TRUE(NurLesen(18));
     EXPECT_EQ(Text(20), tasten.GetName(1));
     EXPECT_FALSE(NurLesen(20));
-    EXPECT_EQ(Text(30), "Keine Hintergrundaufgabe");
-    EXPECT_EQ(Text(32), "Zeichen: Ellipse");
-    EXPECT_EQ(Text(37), "nach links");
     EXPECT_EQ(Text(42), "---");
     EXPECT_TRUE(NurLesen(42));
 }
@@ -124,9 +119,6 @@ TEST_F(TrainingsansichtTest, AngabenJeAufgabeUndEinheit)
     m_ansicht->ZeigeSeite();
     EXPECT_EQ(Text(5), "LMTR-Texte/Zecken (118).txt");
     EXPECT_EQ(Training().GetText().m_strSammlungstext, "LMTR-Texte\\Zecken (118).txt");
-    EXPECT_EQ(Text(24), "Vor");
-    EXPECT_EQ(Text(26), "Zurück");
-    EXPECT_EQ(Text(22), "Eingabetaste");
     EXPECT_EQ(Text(25), m_app->m_Umgebung.m_Tastenliste.GetName(9));
     EXPECT_EQ(Text(8), "---");
     EXPECT_TRUE(NurLesen(8));
@@ -328,6 +320,20 @@ TEST_F(TrainingsansichtTest, BerichtsseiteMitProzentenUndVerteilung)
     EXPECT_TRUE(NurLesen(64));
     EXPECT_FALSE(m_ansicht->Steuerelement(86)->isHidden());
     EXPECT_FALSE(liste->isEnabled());
+}
+
+// Answered by the training leader's keys: one right, two wrong.
+TEST_F(TrainingsansichtTest, RichtigeUndFalscheAntworten)
+{
+    CTrainingsBericht b = Reaktionsbericht(0x2 | 0x200 | 0x8000);
+    b.IncZaehler3(0);
+    b.IncZaehler2(1);
+    b.IncZaehler3(1);
+    b.IncZaehler2(2);
+    Berichte(1, b);
+    m_ansicht->OnTrainingsberichte();
+    EXPECT_EQ(Text(54), "1");
+    EXPECT_EQ(Text(57), "2");
 }
 
 TEST_F(TrainingsansichtTest, FarbfelderUndSeitenreparaturBeimZeichnen)

@@ -33,7 +33,6 @@ TEST_F(ExplorationSeite, ZeigtDenDatensatz)
     EXPECT_EQ(ziele->count(), umgebung.m_Reizkatalog.m_nAnzahlSaetze + 1);
     EXPECT_EQ(ziele->currentIndex(), 1);
     EXPECT_EQ(Teil<QComboBox>(seite, "distraktorliste")->currentIndex(), 6);
-    EXPECT_EQ(Text(seite, "freiXText"), "Fläche zw. (links-rechts) [cm]");
     EXPECT_EQ(Text(seite, "zeilen"), "6");
     EXPECT_EQ(Text(seite, "bildbreite"), "38,0");
     EXPECT_TRUE(Frei(seite, "haeufigkeit"));

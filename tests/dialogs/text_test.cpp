@@ -33,7 +33,6 @@ TEST_F(TextSeite, ZeigtDenDatensatz)
 {
     Oeffnen();
     EXPECT_TRUE(An(seite, "textSammlung"));
-    EXPECT_EQ(Text(seite, "textEigen"), "Eigener Text aus Datei (.txt)");
     EXPECT_EQ(Text(seite, "textname"), "Zecken (118).txt");
     EXPECT_EQ(Text(seite, "ordner"), "/Gesundheit/");
     EXPECT_FALSE(Frei(seite, "eigeneTexte"));
@@ -42,7 +41,6 @@ TEST_F(TextSeite, ZeigtDenDatensatz)
     EXPECT_EQ(Text(seite, "zeilenabstand"), "1,3");
     EXPECT_EQ(Text(seite, "bildbreite"), "36,0");
     EXPECT_EQ(Text(seite, "bildbreiteText"), "Bildbreite [cm] (max. 40,0)");
-    EXPECT_EQ(Text(seite, "txGroesseText"), "Schriftgröße [cm]");
     EXPECT_EQ(Teil<QComboBox>(seite, "tasteVor")->currentIndex(), 9);
     Bild(seite, "seite_text");
 }

@@ -136,6 +136,26 @@ TEST_F(MitUmgebung, HintergrundWirdBegrenzt)
     EXPECT_EQ(training.GetHGAufgabe().m_nArt, 0);
 }
 
+// Half a cycle per tenth of a second at most, for the motion and for the
+// target speed, in either direction; the limit itself is kept.
+TEST_F(MitUmgebung, HintergrundgeschwindigkeitBisFuenfZyklenProSekunde)
+{
+    CHGMuster m;
+    m.m_dZyklusbreite = 0.1;
+    training.SetHGMuster(m);
+    CHGBewegung b;
+    CHGAufgabe a;
+    const std::pair<double, double> faelle[] = {{0.5, 0.5}, {0.51, 0.5}, {-0.51, -0.5}, {-0.49, -0.49}};
+    for (auto [v, erwartet] : faelle) {
+        b.m_dGeschwindigkeit = v;
+        training.SetHGBewegung(b);
+        EXPECT_DOUBLE_EQ(training.GetHGBewegung().m_dGeschwindigkeit, erwartet) << v;
+        a.m_dZielgeschwindigkeit = v;
+        training.SetHGAufgabe(a);
+        EXPECT_DOUBLE_EQ(training.GetHGAufgabe().m_dZielgeschwindigkeit, erwartet) << v;
+    }
+}
+
 TEST(TrainingsaufgabenTest, OhneUmgebungWirdBegrenztWasGeht)
 {
     CTraining training;

@@ -51,13 +51,20 @@ TEST(CLinien, BereicheUndGrenzen)
     EXPECT_EQ(l.m_dHTrennBis, -0.5);  // one step: upper follows lower
 
     l.m_dGeschwindigkeit = 500.0;
+    l.m_dHDicke = -0.01;
+    l.m_dVDicke = -0.02;
     LinienBegrenzen(l);
     EXPECT_EQ(l.m_dGeschwindigkeit, 120.0);
+    EXPECT_EQ(l.m_dHDicke, 0.0);
+    EXPECT_EQ(l.m_dVDicke, 0.0);
+    l.m_dHDicke = 0.001;
+    LinienBegrenzen(l);
+    EXPECT_EQ(l.m_dHDicke, 0.001);
 }
 
 TEST(CLinien, StartdurchgangWirdUmgebrochen)
 {
-    const std::pair<int32_t, int32_t> faelle[] = {{-1, 3}, {9, 1}, {4, 4}, {-5, 3}};
+    const std::pair<int32_t, int32_t> faelle[] = {{-1, 3}, {9, 1}, {4, 4}, {8, 4}, {5, 1}, {-5, 3}};
     for (auto [start, erwartet] : faelle) {
         CLinien l;  // 4 permutations
         l.m_nStartDurchgang = start;
@@ -69,6 +76,15 @@ TEST(CLinien, StartdurchgangWirdUmgebrochen)
     EXPECT_EQ(StartDurchgangBegrenzen(INT_MAX, 4), 3);
     // The length record's start trial is unsigned: -1 arrives as 4294967295.
     EXPECT_EQ(StartDurchgangBegrenzen(0xFFFFFFFFu, 3), 3u);
+    EXPECT_EQ(StartDurchgangBegrenzen(6u, 3), 3u);
+}
+
+TEST(CLinien, StufenproduktSaettigtErstUeberIntMax)
+{
+    EXPECT_EQ(StufenProdukt({65535, 32768}), 2147450880);  // just below: exact
+    EXPECT_EQ(StufenProdukt({INT_MAX, 1}), INT_MAX);
+    EXPECT_EQ(StufenProdukt({65536, 32768}), INT_MAX);     // 2^31
+    EXPECT_EQ(StufenProdukt({2, 0, 5}), 1);
 }
 
 TEST(CLinien, GrosseStufenzahlenLaufenNichtUeber)
@@ -89,7 +105,7 @@ TEST(CLinien, GrosseStufenzahlenLaufenNichtUeber)
 
 TEST(CLaengen, Testposition)
 {
-    const std::pair<double, double> faelle[] = {{-0.45, -0.317}, {0.05, 0.183}};
+    const std::pair<double, double> faelle[] = {{-0.45, -0.317}, {-0.05, -0.183}, {0.05, 0.183}, {0.45, 0.317}};
     for (auto [von, erwartet] : faelle) {
         CLaengen l;
         l.m_dBspBreiteBis = 0.305;

@@ -55,6 +55,11 @@ TEST(Testauswertung, ProbitTexteGrenzen)
 {
     EXPECT_EQ(MuText(-63.0), "< -50 %");
     EXPECT_EQ(MuText(51.0), "> 50 %");
+    EXPECT_EQ(MuText(-50.0), "-50,0 %");  // the limits themselves are shown
+    EXPECT_EQ(MuText(50.0), "50,0 %");
+    EXPECT_EQ(MuText(-50.01), "< -50 %");
+    EXPECT_EQ(MuText(50.01), "> 50 %");
+    EXPECT_EQ(SigmaText(100.0), "100,0 %");
     EXPECT_EQ(MuText(-12.34), "-12,3 %");
     EXPECT_EQ(SigmaText(140.0), "> 100 %");  // and for a fit with no spread:
     EXPECT_EQ(SigmaText(0.0), "n. a.");

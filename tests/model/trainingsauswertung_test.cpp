@@ -122,6 +122,23 @@ TEST(Trainingsauswertung, OhneReaktionenNichtsBerechnetKeinNaN)
     EXPECT_EQ(f.Bericht().m_Tabelle.GetAnzahlSpalten(), 0);
 }
 
+// Target trials without answer keys, or answer keys without target trials,
+// give nothing to evaluate.
+TEST(Trainingsauswertung, ReaktionenBrauchenZieleUndAntworttasten)
+{
+    for (uint32_t flags : {0x2u | 0x8000u, 0x100u | 0x8000u}) {
+        CTrainingsFall f(4, 2, {112, 312}, {100, 200});
+        f.Bericht().m_dwAufgabenFlags = flags;
+        std::vector<std::string> namen;
+        int n = -1, n2 = -1;
+        EXPECT_EQ(f.training.GetDiagrammNamen(namen, n, n2, 0), 0);
+        EXPECT_EQ(n, 0) << flags;
+        std::string text;
+        EXPECT_EQ(f.training.GetErgebnisText(text, 0), 0);
+        EXPECT_EQ(text, "---") << flags;
+    }
+}
+
 // Grid columns come from the file; a chart draws no more ticks than it can show.
 TEST(Trainingsauswertung, TicksAusDerDateiSindBegrenzt)
 {

@@ -135,6 +135,16 @@ TEST_F(BmpFeindlich, BekannteFaelle)
     EXPECT_EQ(Pruefen(d), 0);
 }
 
+// The largest side is read; one pixel more is refused.
+TEST_F(BmpFeindlich, SeitenlaengeBisGrenze)
+{
+    auto schwarz = [](int, int) { return 0u; };
+    EXPECT_EQ(Pruefen(Bmp(8, 16384, 1, {0xFFFFFF, 0}, schwarz)), 0);
+    EXPECT_EQ(Pruefen(Bmp(8, 16385, 1, {0xFFFFFF, 0}, schwarz)), BMP_GROESSE);
+    EXPECT_EQ(Pruefen(Bmp(8, 1, 16384, {0xFFFFFF, 0}, schwarz)), 0);
+    EXPECT_EQ(Pruefen(Bmp(8, 1, 16385, {0xFFFFFF, 0}, schwarz)), BMP_GROESSE);
+}
+
 // A 54-byte file whose header claims 16384 x 2048 x 24 bits: refused as
 // short before 96 MB are allocated for pixels that are not there.
 TEST_F(BmpFeindlich, KurzeDateiMitGrossemKopfBelegtNichts)

@@ -101,6 +101,39 @@ TEST(Reaktionen, PauseMitGleichenGrenzenGenauEineSekunde)
     EXPECT_TRUE(p.m_nZustand & ENDE);
 }
 
+// The training leader's keys: key 3 books "richtig" (counter 3), key 4
+// "falsch" (counter 2), as the answer to the target and after a reaction.
+TEST(Reaktionen, RueckmeldetastenZaehlenRichtigUndFalsch)
+{
+    CHGLauf l;
+    CPraesentation& p = l.p;
+    p.m_nAufgabe = (p.m_nAufgabe & ~(aufgabe::HG_AUFGABE | aufgabe::REAKTIONSTASTE)) | aufgabe::RUECKMELDUNG;
+    const std::pair<uint32_t, int> tasten[] = {{0x4, 0}, {0x8, 1}};
+    for (auto [taste, i] : tasten) {
+        p.m_nIndex = i;
+        p.m_nZustand = REIZ | SICHTBAR;
+        p.m_nTasten = taste;
+        p.TrainingAuswerten();
+    }
+    EXPECT_EQ(p.m_TrainingsBericht.GetZaehler3(0), 1u);
+    EXPECT_EQ(p.m_TrainingsBericht.GetZaehler2(0), 0u);
+    EXPECT_EQ(p.m_TrainingsBericht.GetZaehler2(1), 1u);
+    EXPECT_EQ(p.m_TrainingsBericht.GetZaehler3(1), 0u);
+
+    p.m_nAufgabe &= ~aufgabe::RUECKMELDUNG;
+    for (auto [taste, i] : tasten) {
+        p.m_nIndex = i + 2;
+        p.m_nZustand = PAUSE | RUECKMELDUNG;
+        p.m_nTasten = taste;
+        p.TrainingAuswerten();
+        EXPECT_FALSE(p.m_nZustand & RUECKMELDUNG);
+    }
+    EXPECT_EQ(p.m_TrainingsBericht.GetZaehler3(2), 1u);
+    EXPECT_EQ(p.m_TrainingsBericht.GetZaehler2(2), 0u);
+    EXPECT_EQ(p.m_TrainingsBericht.GetZaehler2(3), 1u);
+    EXPECT_EQ(p.m_TrainingsBericht.GetZaehler3(3), 0u);
+}
+
 TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
 {
     CPraesentation p;

@@ -64,6 +64,17 @@ TEST(Linientest, RechteckeInPixeln)
     EXPECT_DOUBLE_EQ(p.m_Punkte2.GetAt(0).x, 0.3);
 }
 
+// Lines of no thickness take no pixel.
+TEST(Linientest, OhneDickeKeinPixel)
+{
+    CLaufUmfeld u;
+    CPraesentation p;
+    ASSERT_EQ(Vorbereitet(u, p, 10, [](CLinien& l) { l.m_dHDicke = l.m_dVDicke = 0.0; }), 0);
+    const RECT h = p.m_TestBericht.GetRechteck1(0), v = p.m_TestBericht.GetRechteck2(0);
+    EXPECT_EQ(h.bottom - h.top, 0);
+    EXPECT_EQ(v.right - v.left, 0);
+}
+
 TEST(Linientest, Reihenfolge)
 {
     // Two positions and two dividing marks: "Lage x Pos x Länge" takes the

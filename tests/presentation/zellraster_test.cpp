@@ -22,6 +22,19 @@ TEST(Zellraster, ZellenUndStreifen)
     EXPECT_RECT(r.GetZellstreifenNr(4, 0), 12, 49, 71, 50);
 }
 
+// The gap is a twentieth of the symbol's height, rounded, at least 1 pixel.
+TEST(Zellraster, LueckeNachSymbolhoehe)
+{
+    const std::pair<LONG, LONG> faelle[] = {{9, 1}, {10, 1}, {29, 1}, {30, 2}, {50, 3}};
+    for (auto [hoehe, luecke] : faelle) {
+        CRaster r;
+        ASSERT_EQ(r.Init(RECT{0, 0, 400, 300}, RECT{0, 0, 10, hoehe}, 1, 1), 0);
+        const RECT t = r.GetTrennstreifen(1);
+        EXPECT_EQ(t.bottom - t.top, luecke) << hoehe;
+        EXPECT_EQ(r.GetRasterRechteck().top, 12 + luecke) << hoehe;
+    }
+}
+
 TEST(Zellraster, ZuKleinerRahmenAendertNichts)
 {
     CRaster r;

@@ -80,6 +80,12 @@ TEST(Statistik, LineareRegression)
     luecke1.SetWertStatus(0, 1.0);
     luecke2.SetWertStatus(1, 1.0);
     EXPECT_EQ(LineareRegression(&luecke1, &luecke2, &a, &b), -2);
+
+    // One common pair is enough: a flat line through it.
+    luecke2.SetWertStatus(0, 7.0);
+    EXPECT_EQ(LineareRegression(&luecke1, &luecke2, &a, &b), 0);
+    EXPECT_EQ(a, 7.0);
+    EXPECT_EQ(b, 0.0);
 }
 
 TEST(Statistik, ProbitAnalyse)
