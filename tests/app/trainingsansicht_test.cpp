@@ -60,30 +60,6 @@ protected:
     std::vector<std::string> Fusszeile() const { return {Text(87), Text(89), Text(91)}; }
 };
 
-TEST_F(TrainingsansichtTest, NeuesTrainingZeigtAngabenOhneBerichte)
-{
-    EXPECT_EQ(m_ansicht->AnzahlSteuerelemente(), 91);
-    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsangaben", "0 / 0", "1 / 1"}));
-    EXPECT_FALSE(m_app->GetMainWnd()->menuBar()->actions()[4]->isEnabled());
-    EXPECT_TRUE(Knoepfe().empty());
-
-    EXPECT_EQ(m_ansicht->Steuerelement(3)->font().family(), m_app->GetDialogSchrift().family());
-    EXPECT_TRUE(m_ansicht->Steuerelement(86)->isHidden());
-
-    // The default saccade task.
-    const CTastenliste& tasten = m_app->m_Umgebung.m_Tastenliste;
-    EXPECT_EQ(Text(5), "A) Schrittweise Positionsänderung");
-    EXPECT_EQ(Text(8), "36");
-    EXPECT_EQ(Text(10), m_app->m_Umgebung.m_Reizkatalog.m_SatzNamen[0]);
-    EXPECT_EQ(Text(12), "1 .. 26");
-    EXPECT_EQ(Text(18), "---");
-    EXPECT_TRUE(NurLesen(18));
-    EXPECT_EQ(Text(20), tasten.GetName(1));
-    EXPECT_FALSE(NurLesen(20));
-    EXPECT_EQ(Text(42), "---");
-    EXPECT_TRUE(NurLesen(42));
-}
-
 TEST_F(TrainingsansichtTest, AngabenJeAufgabeUndEinheit)
 {
     CAnzeigeOptionen o = m_app->m_Profil.GetAnzeigeOptionen();
@@ -336,22 +312,13 @@ TEST_F(TrainingsansichtTest, RichtigeUndFalscheAntworten)
     EXPECT_EQ(Text(57), "2");
 }
 
-TEST_F(TrainingsansichtTest, FarbfelderUndSeitenreparaturBeimZeichnen)
+// A page state out of range is settled when drawing.
+TEST_F(TrainingsansichtTest, SeitenreparaturBeimZeichnen)
 {
-    CFarben f = Training().GetFarben();
-    f.m_crVordergrund = 0x0000FF;
-    Training().SetFarben(f);
-    CRecorderDC dc;
-    m_ansicht->OnDraw(&dc);
-    const auto felder = dc.Von(CRecorderDC::Art::Rechteck);
-    ASSERT_EQ(felder.size(), 4u);
-    EXPECT_EQ(felder[0]->brushFarbe, 0x0000FFu);
-    EXPECT_EQ(felder[3]->brushFarbe, f.m_crZielmuster);
-
-    // A page state out of range is settled when drawing.
     Berichte(1);
     Training().m_nSeite = 3;
     Training().m_nBerichtNr = 1;
+    CRecorderDC dc;
     m_ansicht->OnDraw(&dc);
     EXPECT_EQ(Training().m_nSeite, 2);
 }
