@@ -257,17 +257,16 @@ TEST_F(TestansichtTest, DruckbefehleErreichenDialogUndDrucker)
     EXPECT_TRUE(m_meldungen->Texte().empty());
 }
 
+// The questions name the test's reports; "Nein" and the rest of the flow:
+// the training view's case.
 TEST_F(TestansichtTest, LoeschenFragtMitDenWortenDesTests)
 {
     Berichte(3);
     m_ansicht->OnTestberichte();
     m_ansicht->OnNaechsterBericht();
-    Antworte(2);
-    m_ansicht->OnBerichtLoeschen();
-    EXPECT_EQ(Test().GetBerichtAnzahl(), 3);
     Antworte(1);
     m_app->GetMainWnd()->Befehl(32870);
-    EXPECT_EQ(m_fragen, (std::vector<std::string>(2, "Möchten Sie wirklich den Testbericht 2 löschen?")));
+    EXPECT_EQ(m_fragen, (std::vector<std::string>{"Möchten Sie wirklich den Testbericht 2 löschen?"}));
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testbericht", "2 / 2", "3 / 3"}));
     Antworte(1);
     m_app->GetMainWnd()->Befehl(32872);

@@ -61,13 +61,6 @@ QStringList Eintraege(const QComboBox* liste)
     return e;
 }
 
-void Bild(QDialog& d, const std::string& name)
-{
-    std::filesystem::create_directories(LUMETRA_ARTIFACTS);
-    EXPECT_TRUE(d.grab().save(QString::fromStdString(std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png")));
-}
-
-
 } // namespace
 
 class AnordnungDlgTest : public AppTest {
@@ -93,6 +86,15 @@ protected:
         m_umgebung->SetBildschirmModus(m);
     }
 
+    // A dialog on the environment, shown.
+    std::unique_ptr<CAnordnungDlg> Dialog()
+    {
+        auto dlg = std::make_unique<CAnordnungDlg>();
+        dlg->SetUmgebung(&m_profil, m_umgebung.get());
+        dlg->OnInitDialog();
+        return dlg;
+    }
+
     CBenutzerprofil m_profil;
     std::unique_ptr<CUmgebung> m_umgebung;
 };
@@ -112,7 +114,6 @@ TEST_F(AnordnungDlgTest, ModuslisteUndUntergrenzen)
     EXPECT_EQ(modus->currentIndex(), 2);
     EXPECT_EQ(Text(dlg, "frequenz"), "75");
     EXPECT_TRUE(Element<QLineEdit>(dlg, "frequenz")->isReadOnly());
-    Bild(dlg, "anordnungdlg");
 
     Tippe(dlg, "hoehe", "0");
     EXPECT_EQ(Text(dlg, "hoehe"), "0,1");
@@ -125,11 +126,9 @@ TEST_F(AnordnungDlgTest, ModuslisteUndUntergrenzen)
     // A rate the list lacks takes the first mode of that resolution.
     Modus(1024, 768, 8, 100);
     Modi({{1024, 768, 8, 60}, {1024, 768, 8, 75}});
-    CAnordnungDlg zweiter;
-    zweiter.SetUmgebung(&m_profil, m_umgebung.get());
-    zweiter.OnInitDialog();
-    EXPECT_EQ(zweiter.GetBildschirmModus().m_dwFrequenz, 60u);
-    EXPECT_EQ(Text(zweiter, "frequenz"), "60");
+    auto zweiter = Dialog();
+    EXPECT_EQ(zweiter->GetBildschirmModus().m_dwFrequenz, 60u);
+    EXPECT_EQ(Text(*zweiter, "frequenz"), "60");
 }
 
 TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
@@ -154,19 +153,15 @@ TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
     EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 
     // A negative rate is no rate at all.
-    CAnordnungDlg zweiter;
-    zweiter.SetUmgebung(&m_profil, m_umgebung.get());
-    zweiter.OnInitDialog();
-    Tippe(zweiter, "frequenz", "-5");
-    EXPECT_EQ(zweiter.GetBildschirmModus().m_dwLetzteFrequenz, 0u);
+    auto zweiter = Dialog();
+    Tippe(*zweiter, "frequenz", "-5");
+    EXPECT_EQ(zweiter->GetBildschirmModus().m_dwLetzteFrequenz, 0u);
 
     // Without modes the mode stays and only the arrangement is taken.
     Modi({});
-    CAnordnungDlg leer;
-    leer.SetUmgebung(&m_profil, m_umgebung.get());
-    leer.OnInitDialog();
-    Tippe(leer, "breite", "52");
-    EXPECT_EQ(leer.Uebernehmen(m_umgebung.get()), 1);
+    auto leer = Dialog();
+    Tippe(*leer, "breite", "52");
+    EXPECT_EQ(leer->Uebernehmen(m_umgebung.get()), 1);
     EXPECT_DOUBLE_EQ(m_umgebung->GetAnordnung().m_dBreite, 52.0);
     EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 }
@@ -209,7 +204,6 @@ TEST_F(AnzeigeDlgTest, EinheitWaehltKnopfUndUntereinheit)
         EXPECT_EQ(Element<QLineEdit>(*dlg, "dezimalstellen")->isEnabled(), f.einheit != 8);
     }
     auto dlg = Dialog(0x0202);
-    Bild(*dlg, "anzeigedlg");
 }
 
 TEST_F(AnzeigeDlgTest, LaengeInMillimeternUndDezimalstellen)
@@ -271,7 +265,6 @@ TEST_F(ProfilDlgTest, PfadWirdZerlegtUndErgaenzt)
     dlg.LadeAusProfil(&m_profil);
     dlg.OnInitDialog();
     EXPECT_EQ(Text(dlg, "pfad"), "/daten/profile/$b.lmp");
-    Bild(dlg, "profildlg");
 
     Tippe(dlg, "pfad", "  D:\\Profile\\nutzer7 ");
     EXPECT_EQ(dlg.GetVerzeichnis(), "D:\\Profile");
@@ -338,7 +331,6 @@ TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
     dlg.OnInitDialog();
     EXPECT_EQ(Text(dlg, "training"), vorher.m_strTrainingsVorlage);
     EXPECT_EQ(Text(dlg, "bilder"), vorher.m_strEigeneBilder + "/*.bmp");
-    Bild(dlg, "dateiverwaltungdlg");
 
     Tippe(dlg, "training", "Neu");
     EXPECT_EQ(Text(dlg, "training"), vorher.m_strTrainings + "/Neu.lmt");
