@@ -80,13 +80,6 @@ protected:
         Test().SetLinien(l);
     }
     std::vector<std::string> Fusszeile() const { return {Text(88), Text(90), Text(92)}; }
-    std::vector<std::string> Texte(std::initializer_list<int> nummern) const
-    {
-        std::vector<std::string> t;
-        for (int nr : nummern)
-            t.push_back(Text(nr));
-        return t;
-    }
 };
 
 TEST_F(TestansichtTest, NeuerTestZeigtLinienhalbierung)

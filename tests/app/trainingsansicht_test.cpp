@@ -81,10 +81,7 @@ TEST_F(TrainingsansichtTest, AngabenJeAufgabeUndEinheit)
     Training().SetHGBewegung(b);
     m_ansicht->ZeigeSeite();
     // Key indices beyond the table fall back; speeds in whole pixels.
-    EXPECT_EQ(Text(25), "<+>");
-    EXPECT_EQ(Text(27), "<->");
-    EXPECT_EQ(Text(38), "0 pxl/s");
-    EXPECT_EQ(Text(42), "256 pxl/s");
+    EXPECT_EQ(Texte({25, 27, 38, 42}), (std::vector<std::string>{"<+>", "<->", "0 pxl/s", "256 pxl/s"}));
     EXPECT_FALSE(NurLesen(42));
 
     // A collection text stored with "\" is shown with "/" and kept as stored.
@@ -247,19 +244,10 @@ TEST_F(TrainingsansichtTest, BerichtsseiteMitProzentenUndVerteilung)
     Training().m_nDiagrammwahl = 4;
     m_ansicht->OnTrainingsberichte();
 
-    EXPECT_EQ(Text(69), "07.01.2022");
-    EXPECT_EQ(Text(70), "01:02:05");
-    EXPECT_EQ(Text(72), "73,3 s");
-    EXPECT_EQ(Text(74), "---");
+    EXPECT_EQ(Texte({69, 70, 72, 74}), (std::vector<std::string>{"07.01.2022", "01:02:05", "73,3 s", "---"}));
     EXPECT_TRUE(NurLesen(74));
-    EXPECT_EQ(Text(81), "3");
-    EXPECT_EQ(Text(82), "75,0%");
-    EXPECT_EQ(Text(84), "0,500 s");
-    EXPECT_EQ(Text(49), "0");
-    EXPECT_EQ(Text(51), "4");
-    EXPECT_EQ(Text(52), "100,0%");
-    EXPECT_EQ(Text(60), "0,475 s");
-    EXPECT_EQ(Text(54), "---");
+    EXPECT_EQ(Texte({81, 82, 84, 49, 51, 52, 60, 54}),
+              (std::vector<std::string>{"3", "75,0%", "0,500 s", "0", "4", "100,0%", "0,475 s", "---"}));
     EXPECT_TRUE(NurLesen(55));
     EXPECT_TRUE(m_ansicht->Steuerelement(86)->isHidden());
     EXPECT_FALSE(m_ansicht->Steuerelement(47)->isHidden());
@@ -289,10 +277,7 @@ TEST_F(TrainingsansichtTest, BerichtsseiteMitProzentenUndVerteilung)
 
     // Background without correct reactions; no foreground reactions.
     m_ansicht->OnNaechsterBericht();
-    EXPECT_EQ(Text(82), "0,0%");
-    EXPECT_EQ(Text(84), "n. a.");
-    EXPECT_EQ(Text(60), "---");
-    EXPECT_EQ(Text(64), "---");
+    EXPECT_EQ(Texte({82, 84, 60, 64}), (std::vector<std::string>{"0,0%", "n. a.", "---", "---"}));
     EXPECT_TRUE(NurLesen(64));
     EXPECT_FALSE(m_ansicht->Steuerelement(86)->isHidden());
     EXPECT_FALSE(liste->isEnabled());
