@@ -313,21 +313,13 @@ TEST_F(ProfilDlgTest, SuchenNimmtDenGewaehltenNamenAlsMuster)
     EXPECT_EQ(Text(dlg, "pfad"), Pfad("andere/meins.lmp"));
 }
 
-class DateiverwaltungDlgTest : public AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        m_profil = std::make_unique<CBenutzerprofil>();
-    }
-    std::unique_ptr<CBenutzerprofil> m_profil;
-};
+class DateiverwaltungDlgTest : public ProfilDlgTest {};
 
 TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
 {
-    const CVerzeichnisse vorher = m_profil->GetVerzeichnisse();
+    const CVerzeichnisse vorher = m_profil.GetVerzeichnisse();
     CDateiverwaltungDlg dlg;
-    dlg.LadeAusProfil(m_profil.get());
+    dlg.LadeAusProfil(&m_profil);
     dlg.OnInitDialog();
     EXPECT_EQ(Text(dlg, "training"), vorher.m_strTrainingsVorlage);
     EXPECT_EQ(Text(dlg, "bilder"), vorher.m_strEigeneBilder + "/*.bmp");
@@ -342,8 +334,8 @@ TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
     Tippe(dlg, "bilder", Text(dlg, "bilder"));
     Tippe(dlg, "texte", "/daten/texte/*.txt");
 
-    dlg.SpeichereInProfil(m_profil.get());
-    const CVerzeichnisse nachher = m_profil->GetVerzeichnisse();
+    dlg.SpeichereInProfil(&m_profil);
+    const CVerzeichnisse nachher = m_profil.GetVerzeichnisse();
     EXPECT_EQ(nachher.m_strEigeneTexte, "/daten/texte");
     EXPECT_EQ(nachher.m_strTestVorlage, "/tmp/Vorlagen/Vorlage.lmd");
     EXPECT_EQ(nachher.m_strEigeneBilder, vorher.m_strEigeneBilder);
@@ -352,16 +344,16 @@ TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
 
 TEST_F(DateiverwaltungDlgTest, UnveraendertBleibenDiePfadeWieGespeichert)
 {
-    CVerzeichnisse v = m_profil->GetVerzeichnisse();
+    CVerzeichnisse v = m_profil.GetVerzeichnisse();
     v.m_strTrainingsVorlage = "D:\\LMTR\\Vorlagen\\Training.lmt";
     v.m_strTestVorlage = "D:\\LMTR\\Vorlagen/Test.lmd";
     v.m_strUmgebungsVorlage = "\\\\server\\lmtr\\Umgebung.lmu";
     v.m_strEigeneBilder = "D:\\Eigene Bilder";
     v.m_strEigeneTexte = "D:\\Eigene Texte\\";
-    m_profil->SetVerzeichnisse(v);
-    const CVerzeichnisse vorher = m_profil->GetVerzeichnisse();
+    m_profil.SetVerzeichnisse(v);
+    const CVerzeichnisse vorher = m_profil.GetVerzeichnisse();
     CDateiverwaltungDlg dlg;
-    dlg.LadeAusProfil(m_profil.get());
+    dlg.LadeAusProfil(&m_profil);
     dlg.OnInitDialog();
     EXPECT_EQ(Text(dlg, "training"), "D:/LMTR/Vorlagen/Training.lmt");
     EXPECT_EQ(Text(dlg, "umgebung"), "//server/lmtr/Umgebung.lmu");
@@ -369,8 +361,8 @@ TEST_F(DateiverwaltungDlgTest, UnveraendertBleibenDiePfadeWieGespeichert)
     for (const char* feld : {"training", "test", "umgebung", "bilder", "texte"})
         Tippe(dlg, feld, Text(dlg, feld));
     dlg.accept();
-    dlg.SpeichereInProfil(m_profil.get());
-    const CVerzeichnisse nachher = m_profil->GetVerzeichnisse();
+    dlg.SpeichereInProfil(&m_profil);
+    const CVerzeichnisse nachher = m_profil.GetVerzeichnisse();
     EXPECT_EQ(nachher.m_strTrainingsVorlage, vorher.m_strTrainingsVorlage);
     EXPECT_EQ(nachher.m_strTestVorlage, vorher.m_strTestVorlage);
     EXPECT_EQ(nachher.m_strUmgebungsVorlage, vorher.m_strUmgebungsVorlage);
@@ -381,7 +373,7 @@ TEST_F(DateiverwaltungDlgTest, UnveraendertBleibenDiePfadeWieGespeichert)
 TEST_F(DateiverwaltungDlgTest, SucheBehaeltVonBildernNurDenOrdner)
 {
     CDateiverwaltungDlg dlg;
-    dlg.LadeAusProfil(m_profil.get());
+    dlg.LadeAusProfil(&m_profil);
     dlg.OnInitDialog();
     for (const char* ordner : {"bilder", "vorlagen"})
         std::filesystem::create_directories(Pfad(ordner));
@@ -397,5 +389,5 @@ TEST_F(DateiverwaltungDlgTest, SucheBehaeltVonBildernNurDenOrdner)
 
     // Cancelled: nothing changes.
     dlg.OnSuchenTest();
-    EXPECT_EQ(dlg.GetVerzeichnisse().m_strTestVorlage, m_profil->GetVerzeichnisse().m_strTestVorlage);
+    EXPECT_EQ(dlg.GetVerzeichnisse().m_strTestVorlage, m_profil.GetVerzeichnisse().m_strTestVorlage);
 }
