@@ -294,13 +294,19 @@ TEST_F(TrainingsansichtTest, RichtigeUndFalscheAntworten)
     EXPECT_EQ(Text(57), "2");
 }
 
-// A page state out of range is settled when drawing.
-TEST_F(TrainingsansichtTest, SeitenreparaturBeimZeichnen)
+// The four swatches in their order; a page state out of range is settled
+// when drawing.
+TEST_F(TrainingsansichtTest, FarbfelderUndSeitenreparaturBeimZeichnen)
 {
+    CRecorderDC dc;
+    m_ansicht->OnDraw(&dc);
+    const auto felder = dc.Von(CRecorderDC::Art::Rechteck);
+    ASSERT_EQ(felder.size(), 4u);
+    EXPECT_EQ(felder[3]->brushFarbe, Training().GetFarben().m_crZielmuster);
+
     Berichte(1);
     Training().m_nSeite = 3;
     Training().m_nBerichtNr = 1;
-    CRecorderDC dc;
     m_ansicht->OnDraw(&dc);
     EXPECT_EQ(Training().m_nSeite, 2);
 }
