@@ -3,9 +3,11 @@
 // the PDF file.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <cstdlib>
 
@@ -345,7 +347,7 @@ TEST(Druck, Rahmenfehler)
               "Fehler: Bei diesem Papierformat und diesen Druckereinstellungen verbleibt kein bedruckbarer Bereich.");
 }
 
-TEST(Druck, DruckdialogMitSeitenbereich)
+TEST(Druck, DruckdialogUndVorschau)
 {
     SichereQtAnwendung();
     CTrainingsFall f;
@@ -372,6 +374,20 @@ TEST(Druck, DruckdialogMitSeitenbereich)
 
     // Cancelling prints nothing.
     EXPECT_EQ(druck.Drucken(), 1);
+
+    // The preview lays out every page and leaves the frame reset.
+    int seiten = 0;
+    laeufer.m_antworten = {[&](QDialog& d) {
+        d.show();
+        QCoreApplication::processEvents();
+        if (auto* w = d.findChild<QPrintPreviewWidget*>())
+            seiten = w->pageCount();
+        d.close();
+        return 0;
+    }};
+    EXPECT_EQ(druck.Seitenansicht(), 0);
+    EXPECT_EQ(seiten, 3);
+    EXPECT_EQ(druck.GetModus(), CDruckrahmen::KeinDruck);
 }
 
 TEST(Druck, PdfVonTraining)
