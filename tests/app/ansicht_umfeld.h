@@ -42,6 +42,13 @@ protected:
     }
 
     std::string Text(int nr) const { return m_ansicht->GetText(nr); }
+    std::vector<std::string> Texte(std::initializer_list<int> nummern) const
+    {
+        std::vector<std::string> t;
+        for (int nr : nummern)
+            t.push_back(Text(nr));
+        return t;
+    }
     bool NurLesen(int nr) const { return qobject_cast<QLineEdit*>(m_ansicht->Steuerelement(nr))->isReadOnly(); }
     QMenu* Berichtmenue() const { return m_app->GetMainWnd()->menuBar()->actions()[4]->menu(); }
     bool MenueAn(int position) const { return Berichtmenue()->actions()[position]->isEnabled(); }

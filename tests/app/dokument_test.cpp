@@ -164,13 +164,18 @@ TEST_F(DokumentTest, SpeichernFragtNachDemNamenUndOeffnetWieder)
     EXPECT_EQ(Offen(), 1);
 }
 
-TEST_F(DokumentTest, DieEndungWaehltDenDokumenttyp)
+TEST_F(DokumentTest, DieEndungWaehltDenDokumenttypUndUnlesbaresOeffnetNichts)
 {
     SchreibeVorlagen();
     std::filesystem::copy_file(Pfad("LMTR-Tests/Vorlage.lmd"), Pfad("a.LMD"));
     Starte();
     EXPECT_NE(dynamic_cast<CLMTestDoc*>(m_app->OpenDocumentFile(Pfad("a.LMD"))), nullptr);
     EXPECT_TRUE(m_meldungen->Texte().empty());
+
+    EXPECT_EQ(m_app->OpenDocumentFile(Pfad("fehlt.lmt")), nullptr);
+    EXPECT_EQ(Offen(), 1);
+    ASSERT_EQ(m_meldungen->Texte().size(), 1u);
+    EXPECT_NE(m_meldungen->Texte()[0].find(Pfad("fehlt.lmt")), std::string::npos);
 }
 
 TEST_F(DokumentTest, AbgelehnteDateiOeffnetUnbenanntUndBleibtUnberuehrt)
@@ -195,16 +200,6 @@ TEST_F(DokumentTest, AbgelehnteDateiOeffnetUnbenanntUndBleibtUnberuehrt)
     EXPECT_EQ(m_laeufer->m_dialoge, std::vector<std::string>{"speicherndialog"});
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(LiesDatei(Pfad("falsch.lmt")), vorher);
-}
-
-TEST_F(DokumentTest, UnlesbareDateiOeffnetKeinDokument)
-{
-    SchreibeVorlagen();
-    Starte();
-    EXPECT_EQ(m_app->OpenDocumentFile(Pfad("fehlt.lmt")), nullptr);
-    EXPECT_EQ(Offen(), 0);
-    ASSERT_EQ(m_meldungen->Texte().size(), 1u);
-    EXPECT_NE(m_meldungen->Texte()[0].find(Pfad("fehlt.lmt")), std::string::npos);
 }
 
 TEST_F(DokumentTest, MisslungenesSpeichernMeldetDenPfad)

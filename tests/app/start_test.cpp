@@ -25,8 +25,14 @@ TEST_F(AppTest, LeererStartOeffnetKeinDokumentUndZeigtDieDateinamen)
     EXPECT_EQ(status->GetText(1), "Vorlage.lmu");
     EXPECT_EQ(status->GetText(2), "default.lmp");
     EXPECT_TRUE(m_meldungen->Texte().empty());
-    // The profile is stored back at start.
+    // The profile is stored back at start; its path goes machine-wide and
+    // the user's entry is emptied.
     EXPECT_TRUE(std::filesystem::exists(Pfad("LMTR-Benutzerprofile/default.lmp")));
+    CQtEinstellungen e = Einstellungen();
+    std::string system;
+    ASSERT_TRUE(e.LeseSystemText("Umgebung", "profil", system));
+    EXPECT_EQ(system, Pfad("LMTR-Benutzerprofile/default.lmp"));
+    EXPECT_EQ(e.LeseText("Umgebung", "profil"), "");
 }
 
 TEST_F(AppTest, FehlendeUmgebungsvorlageWirdMitPfadGemeldet)
@@ -47,17 +53,6 @@ TEST_F(AppTest, NichtSchreibbaresProfilWirdGemeldet)
               "Fehler: Die Profildatei konnte nicht geöffnet werden. Der Dateiname der Profildatei lautet " +
                   Pfad("LMTR-Benutzerprofile/default.lmp"));
     EXPECT_EQ(app.GetMainWnd()->GetStatusLeiste()->GetText(2), "default.lmp");
-}
-
-TEST_F(AppTest, ProfilpfadGehtMaschinenweitUndDerBenutzereintragWirdLeer)
-{
-    SchreibeVorlagen();
-    Starte();
-    CQtEinstellungen e = Einstellungen();
-    std::string system;
-    ASSERT_TRUE(e.LeseSystemText("Umgebung", "profil", system));
-    EXPECT_EQ(system, Pfad("LMTR-Benutzerprofile/default.lmp"));
-    EXPECT_EQ(e.LeseText("Umgebung", "profil"), "");
 }
 
 TEST_F(AppTest, OhneMaschinenweitenSchluesselBekommtDerBenutzerDenPfad)
@@ -94,26 +89,18 @@ TEST_F(AppTest, AelterAbschnittDesBenutzersWirdGelesen)
 
 TEST(Profilpfad, NamenRegeln)
 {
-    CBenutzerprofil p;
-    const std::string ordner = p.m_strProfilVerzeichnis;
-
-    CLumetraApp::WendeProfilpfadAn(p, "C:\\Profile\\");
-    EXPECT_EQ(p.m_strProfilVerzeichnis, "C:\\Profile");
-    EXPECT_EQ(p.m_strProfilMuster, "$b.lmp");
-
-    CBenutzerprofil q;
-    CLumetraApp::WendeProfilpfadAn(q, "  meinprofil ");
-    EXPECT_EQ(q.m_strProfilVerzeichnis, ordner);
-    EXPECT_EQ(q.m_strProfilMuster, "meinprofil.lmp");
-
-    CBenutzerprofil r;
-    CLumetraApp::WendeProfilpfadAn(r, "/daten/a.b.lmp");
-    EXPECT_EQ(r.m_strProfilVerzeichnis, "/daten");
-    EXPECT_EQ(r.m_strProfilMuster, "a.b.lmp");
-
-    CBenutzerprofil s;
-    CLumetraApp::WendeProfilpfadAn(s, "   ");
-    EXPECT_EQ(s.m_strProfilMuster, "default.lmp");
+    const std::string ordner = CBenutzerprofil().m_strProfilVerzeichnis;
+    // text, folder, pattern
+    const std::string faelle[][3] = {{"C:\\Profile\\", "C:\\Profile", "$b.lmp"},
+                                     {"  meinprofil ", ordner, "meinprofil.lmp"},
+                                     {"/daten/a.b.lmp", "/daten", "a.b.lmp"},
+                                     {"   ", ordner, "default.lmp"}};
+    for (const auto& f : faelle) {
+        CBenutzerprofil p;
+        CLumetraApp::WendeProfilpfadAn(p, f[0]);
+        EXPECT_EQ(p.m_strProfilVerzeichnis, f[1]) << f[0];
+        EXPECT_EQ(p.m_strProfilMuster, f[2]) << f[0];
+    }
 }
 
 TEST_F(AppTest, AlterProfilordnerWirdZuerstUnterNeuemNamenGesucht)
@@ -139,27 +126,26 @@ TEST_F(AppTest, AlterProfilordnerWirdZuerstUnterNeuemNamenGesucht)
     EXPECT_TRUE(std::filesystem::exists(Pfad("LM-TR Benutzerprofile/default.lmp")));
 }
 
+// A foreign file and a cut-off profile are refused and left as they are.
 TEST_F(AppTest, AbgelehntesProfilWirdNichtUeberschrieben)
 {
-    SchreibeVorlagen();
-    const std::vector<std::uint8_t> fremd = {'K', 'E', 'I', 'N', 'P', 'R', 'O', 'F', 'I', 'L'};
-    SchreibeDatei(Pfad("LMTR-Benutzerprofile/default.lmp"), fremd);
-    Starte();
-    EXPECT_EQ(LiesDatei(Pfad("LMTR-Benutzerprofile/default.lmp")), fremd);
-    ASSERT_FALSE(m_meldungen->Texte().empty());
-    EXPECT_NE(m_meldungen->Texte()[0].find(Pfad("LMTR-Benutzerprofile/default.lmp")), std::string::npos);
-}
-
-TEST_F(AppTest, AbgeschnittenesProfilWirdNichtUeberschrieben)
-{
-    SchreibeVorlagen();
     CBenutzerprofil p;
-    CArchive ar(CArchive::store, Pfad("LMTR-Benutzerprofile/default.lmp"));
+    CArchive ar(CArchive::store, Pfad("x"));
     p.Serialize(ar);
-    std::vector<std::uint8_t> kurz(ar.GetBytes().begin(), ar.GetBytes().begin() + 20);
-    SchreibeDatei(Pfad("LMTR-Benutzerprofile/default.lmp"), kurz);
-    Starte();
-    EXPECT_EQ(LiesDatei(Pfad("LMTR-Benutzerprofile/default.lmp")), kurz);
+    const std::vector<std::uint8_t> faelle[] = {{'K', 'E', 'I', 'N', 'P', 'R', 'O', 'F', 'I', 'L'},
+                                                {ar.GetBytes().begin(), ar.GetBytes().begin() + 20}};
+    for (const auto& inhalt : faelle) {
+        if (&inhalt != faelle) {
+            TearDown();
+            SetUp();
+        }
+        SchreibeVorlagen();
+        SchreibeDatei(Pfad("LMTR-Benutzerprofile/default.lmp"), inhalt);
+        Starte();
+        EXPECT_EQ(LiesDatei(Pfad("LMTR-Benutzerprofile/default.lmp")), inhalt);
+        ASSERT_FALSE(m_meldungen->Texte().empty());
+        EXPECT_NE(m_meldungen->Texte()[0].find(Pfad("LMTR-Benutzerprofile/default.lmp")), std::string::npos);
+    }
 }
 
 TEST_F(AppTest, ZuletztGeoeffneteDateienKommenAusDenEinstellungen)

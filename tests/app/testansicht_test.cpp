@@ -80,35 +80,21 @@ protected:
         Test().SetLinien(l);
     }
     std::vector<std::string> Fusszeile() const { return {Text(88), Text(90), Text(92)}; }
-    std::vector<std::string> Texte(std::initializer_list<int> nummern) const
-    {
-        std::vector<std::string> t;
-        for (int nr : nummern)
-            t.push_back(Text(nr));
-        return t;
-    }
 };
 
 TEST_F(TestansichtTest, NeuerTestZeigtLinienhalbierung)
 {
-    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testangaben", "0 / 0", "1 / 1"}));
-    EXPECT_FALSE(m_app->GetMainWnd()->menuBar()->actions()[4]->isEnabled());
     EXPECT_TRUE(Knoepfe().empty());
-    EXPECT_EQ(Text(8), "Reihenfolgebstimmung");
-    EXPECT_EQ(Texte({3, 5, 7, 9}),
-              (std::vector<std::string>{"Linienhalbierung", "Herstellungsverfahren", "4 x 1", "Lage x Pos x Länge"}));
+    // Ranges and speeds in the profile's unit.
     EXPECT_EQ(Text(11), "[-179 pxl .. 179 pxl][0 pxl .. 0 pxl]");
     EXPECT_EQ(Text(15), "[50,0 % .. 50,0 %][0,0 % .. 0,0 %]");
-    EXPECT_EQ(Texte({12, 16, 23, 29}), (std::vector<std::string>{"Variation Linienlänge [B][H]",
-                                                                 "Farbe horizontale Linie", "links", "oben"}));
+    EXPECT_EQ(Text(41), "154 pxl/s");
     // Started after a pause, ended by the key; horizontal lines only.
     EXPECT_EQ(Text(19), "---");
     EXPECT_TRUE(NurLesen(19));
     EXPECT_EQ(Text(21), m_app->m_Umgebung.m_Tastenliste.GetName(1));
     EXPECT_EQ(Texte({24, 26, 28, 30}), (std::vector<std::string>{"Crsr Links", "Crsr Rechts", "---", "---"}));
     EXPECT_TRUE(NurLesen(28));
-    EXPECT_EQ(Texte({33, 35, 40, 41}),
-              (std::vector<std::string>{"Keine Hintergrundaufgabe", "Zeichen: Ellipse", "nach links", "154 pxl/s"}));
 
     // Length estimation by constant stimuli: its wording, no end key.
     CLaengen l = Test().GetLaengen();
@@ -116,8 +102,7 @@ TEST_F(TestansichtTest, NeuerTestZeigtLinienhalbierung)
     Test().SetLaengen(l);
     Test().SetTestart(20);
     m_ansicht->ZeigeSeite();
-    EXPECT_EQ(Texte({3, 5, 12, 23}), (std::vector<std::string>{"Längenschätzung", "Verfahren konstanter Reize",
-                                                               "Variation Beispielrechteck [B][H]", "schmäler"}));
+    EXPECT_EQ(Texte({5, 23}), (std::vector<std::string>{"Verfahren konstanter Reize", "schmäler"}));
     EXPECT_EQ(Text(21), "---");
     EXPECT_TRUE(NurLesen(21));
 }
@@ -190,14 +175,6 @@ TEST_F(TestansichtTest, KnoepfeUndPraesentation)
     EXPECT_TRUE(m_doc->IsModified());
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testbericht", "4 / 4", "5 / 5"}));
     EXPECT_EQ(Text(73), "12,0 s");
-
-    m_doc->SetModifiedFlag(false);
-    m_skript.code = 2;
-    m_skript.fehler = "X";
-    m_ansicht->OnPraesentation();
-    EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>{"Fehler 2: X"});
-    EXPECT_EQ(Test().GetBerichtAnzahl(), 4);
-    EXPECT_FALSE(m_doc->IsModified());
 }
 
 // The menu item and the tool bar's printer button reach the print dialog;
@@ -265,17 +242,16 @@ TEST_F(TestansichtTest, DruckbefehleErreichenDialogUndDrucker)
     EXPECT_TRUE(m_meldungen->Texte().empty());
 }
 
+// The questions name the test's reports; "Nein" and the rest of the flow:
+// the training view's case.
 TEST_F(TestansichtTest, LoeschenFragtMitDenWortenDesTests)
 {
     Berichte(3);
     m_ansicht->OnTestberichte();
     m_ansicht->OnNaechsterBericht();
-    Antworte(2);
-    m_ansicht->OnBerichtLoeschen();
-    EXPECT_EQ(Test().GetBerichtAnzahl(), 3);
     Antworte(1);
     m_app->GetMainWnd()->Befehl(32870);
-    EXPECT_EQ(m_fragen, (std::vector<std::string>(2, "Möchten Sie wirklich den Testbericht 2 löschen?")));
+    EXPECT_EQ(m_fragen, (std::vector<std::string>{"Möchten Sie wirklich den Testbericht 2 löschen?"}));
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testbericht", "2 / 2", "3 / 3"}));
     Antworte(1);
     m_app->GetMainWnd()->Befehl(32872);

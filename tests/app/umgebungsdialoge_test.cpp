@@ -61,13 +61,6 @@ QStringList Eintraege(const QComboBox* liste)
     return e;
 }
 
-void Bild(QDialog& d, const std::string& name)
-{
-    std::filesystem::create_directories(LUMETRA_ARTIFACTS);
-    EXPECT_TRUE(d.grab().save(QString::fromStdString(std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png")));
-}
-
-
 } // namespace
 
 class AnordnungDlgTest : public AppTest {
@@ -93,6 +86,15 @@ protected:
         m_umgebung->SetBildschirmModus(m);
     }
 
+    // A dialog on the environment, shown.
+    std::unique_ptr<CAnordnungDlg> Dialog()
+    {
+        auto dlg = std::make_unique<CAnordnungDlg>();
+        dlg->SetUmgebung(&m_profil, m_umgebung.get());
+        dlg->OnInitDialog();
+        return dlg;
+    }
+
     CBenutzerprofil m_profil;
     std::unique_ptr<CUmgebung> m_umgebung;
 };
@@ -112,7 +114,6 @@ TEST_F(AnordnungDlgTest, ModuslisteUndUntergrenzen)
     EXPECT_EQ(modus->currentIndex(), 2);
     EXPECT_EQ(Text(dlg, "frequenz"), "75");
     EXPECT_TRUE(Element<QLineEdit>(dlg, "frequenz")->isReadOnly());
-    Bild(dlg, "anordnungdlg");
 
     Tippe(dlg, "hoehe", "0");
     EXPECT_EQ(Text(dlg, "hoehe"), "0,1");
@@ -125,11 +126,9 @@ TEST_F(AnordnungDlgTest, ModuslisteUndUntergrenzen)
     // A rate the list lacks takes the first mode of that resolution.
     Modus(1024, 768, 8, 100);
     Modi({{1024, 768, 8, 60}, {1024, 768, 8, 75}});
-    CAnordnungDlg zweiter;
-    zweiter.SetUmgebung(&m_profil, m_umgebung.get());
-    zweiter.OnInitDialog();
-    EXPECT_EQ(zweiter.GetBildschirmModus().m_dwFrequenz, 60u);
-    EXPECT_EQ(Text(zweiter, "frequenz"), "60");
+    auto zweiter = Dialog();
+    EXPECT_EQ(zweiter->GetBildschirmModus().m_dwFrequenz, 60u);
+    EXPECT_EQ(Text(*zweiter, "frequenz"), "60");
 }
 
 TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
@@ -154,19 +153,15 @@ TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
     EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 
     // A negative rate is no rate at all.
-    CAnordnungDlg zweiter;
-    zweiter.SetUmgebung(&m_profil, m_umgebung.get());
-    zweiter.OnInitDialog();
-    Tippe(zweiter, "frequenz", "-5");
-    EXPECT_EQ(zweiter.GetBildschirmModus().m_dwLetzteFrequenz, 0u);
+    auto zweiter = Dialog();
+    Tippe(*zweiter, "frequenz", "-5");
+    EXPECT_EQ(zweiter->GetBildschirmModus().m_dwLetzteFrequenz, 0u);
 
     // Without modes the mode stays and only the arrangement is taken.
     Modi({});
-    CAnordnungDlg leer;
-    leer.SetUmgebung(&m_profil, m_umgebung.get());
-    leer.OnInitDialog();
-    Tippe(leer, "breite", "52");
-    EXPECT_EQ(leer.Uebernehmen(m_umgebung.get()), 1);
+    auto leer = Dialog();
+    Tippe(*leer, "breite", "52");
+    EXPECT_EQ(leer->Uebernehmen(m_umgebung.get()), 1);
     EXPECT_DOUBLE_EQ(m_umgebung->GetAnordnung().m_dBreite, 52.0);
     EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 }
@@ -209,7 +204,6 @@ TEST_F(AnzeigeDlgTest, EinheitWaehltKnopfUndUntereinheit)
         EXPECT_EQ(Element<QLineEdit>(*dlg, "dezimalstellen")->isEnabled(), f.einheit != 8);
     }
     auto dlg = Dialog(0x0202);
-    Bild(*dlg, "anzeigedlg");
 }
 
 TEST_F(AnzeigeDlgTest, LaengeInMillimeternUndDezimalstellen)
@@ -271,7 +265,6 @@ TEST_F(ProfilDlgTest, PfadWirdZerlegtUndErgaenzt)
     dlg.LadeAusProfil(&m_profil);
     dlg.OnInitDialog();
     EXPECT_EQ(Text(dlg, "pfad"), "/daten/profile/$b.lmp");
-    Bild(dlg, "profildlg");
 
     Tippe(dlg, "pfad", "  D:\\Profile\\nutzer7 ");
     EXPECT_EQ(dlg.GetVerzeichnis(), "D:\\Profile");
@@ -320,25 +313,16 @@ TEST_F(ProfilDlgTest, SuchenNimmtDenGewaehltenNamenAlsMuster)
     EXPECT_EQ(Text(dlg, "pfad"), Pfad("andere/meins.lmp"));
 }
 
-class DateiverwaltungDlgTest : public AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        m_profil = std::make_unique<CBenutzerprofil>();
-    }
-    std::unique_ptr<CBenutzerprofil> m_profil;
-};
+class DateiverwaltungDlgTest : public ProfilDlgTest {};
 
 TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
 {
-    const CVerzeichnisse vorher = m_profil->GetVerzeichnisse();
+    const CVerzeichnisse vorher = m_profil.GetVerzeichnisse();
     CDateiverwaltungDlg dlg;
-    dlg.LadeAusProfil(m_profil.get());
+    dlg.LadeAusProfil(&m_profil);
     dlg.OnInitDialog();
     EXPECT_EQ(Text(dlg, "training"), vorher.m_strTrainingsVorlage);
     EXPECT_EQ(Text(dlg, "bilder"), vorher.m_strEigeneBilder + "/*.bmp");
-    Bild(dlg, "dateiverwaltungdlg");
 
     Tippe(dlg, "training", "Neu");
     EXPECT_EQ(Text(dlg, "training"), vorher.m_strTrainings + "/Neu.lmt");
@@ -350,8 +334,8 @@ TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
     Tippe(dlg, "bilder", Text(dlg, "bilder"));
     Tippe(dlg, "texte", "/daten/texte/*.txt");
 
-    dlg.SpeichereInProfil(m_profil.get());
-    const CVerzeichnisse nachher = m_profil->GetVerzeichnisse();
+    dlg.SpeichereInProfil(&m_profil);
+    const CVerzeichnisse nachher = m_profil.GetVerzeichnisse();
     EXPECT_EQ(nachher.m_strEigeneTexte, "/daten/texte");
     EXPECT_EQ(nachher.m_strTestVorlage, "/tmp/Vorlagen/Vorlage.lmd");
     EXPECT_EQ(nachher.m_strEigeneBilder, vorher.m_strEigeneBilder);
@@ -360,16 +344,16 @@ TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
 
 TEST_F(DateiverwaltungDlgTest, UnveraendertBleibenDiePfadeWieGespeichert)
 {
-    CVerzeichnisse v = m_profil->GetVerzeichnisse();
+    CVerzeichnisse v = m_profil.GetVerzeichnisse();
     v.m_strTrainingsVorlage = "D:\\LMTR\\Vorlagen\\Training.lmt";
     v.m_strTestVorlage = "D:\\LMTR\\Vorlagen/Test.lmd";
     v.m_strUmgebungsVorlage = "\\\\server\\lmtr\\Umgebung.lmu";
     v.m_strEigeneBilder = "D:\\Eigene Bilder";
     v.m_strEigeneTexte = "D:\\Eigene Texte\\";
-    m_profil->SetVerzeichnisse(v);
-    const CVerzeichnisse vorher = m_profil->GetVerzeichnisse();
+    m_profil.SetVerzeichnisse(v);
+    const CVerzeichnisse vorher = m_profil.GetVerzeichnisse();
     CDateiverwaltungDlg dlg;
-    dlg.LadeAusProfil(m_profil.get());
+    dlg.LadeAusProfil(&m_profil);
     dlg.OnInitDialog();
     EXPECT_EQ(Text(dlg, "training"), "D:/LMTR/Vorlagen/Training.lmt");
     EXPECT_EQ(Text(dlg, "umgebung"), "//server/lmtr/Umgebung.lmu");
@@ -377,8 +361,8 @@ TEST_F(DateiverwaltungDlgTest, UnveraendertBleibenDiePfadeWieGespeichert)
     for (const char* feld : {"training", "test", "umgebung", "bilder", "texte"})
         Tippe(dlg, feld, Text(dlg, feld));
     dlg.accept();
-    dlg.SpeichereInProfil(m_profil.get());
-    const CVerzeichnisse nachher = m_profil->GetVerzeichnisse();
+    dlg.SpeichereInProfil(&m_profil);
+    const CVerzeichnisse nachher = m_profil.GetVerzeichnisse();
     EXPECT_EQ(nachher.m_strTrainingsVorlage, vorher.m_strTrainingsVorlage);
     EXPECT_EQ(nachher.m_strTestVorlage, vorher.m_strTestVorlage);
     EXPECT_EQ(nachher.m_strUmgebungsVorlage, vorher.m_strUmgebungsVorlage);
@@ -389,7 +373,7 @@ TEST_F(DateiverwaltungDlgTest, UnveraendertBleibenDiePfadeWieGespeichert)
 TEST_F(DateiverwaltungDlgTest, SucheBehaeltVonBildernNurDenOrdner)
 {
     CDateiverwaltungDlg dlg;
-    dlg.LadeAusProfil(m_profil.get());
+    dlg.LadeAusProfil(&m_profil);
     dlg.OnInitDialog();
     for (const char* ordner : {"bilder", "vorlagen"})
         std::filesystem::create_directories(Pfad(ordner));
@@ -405,5 +389,5 @@ TEST_F(DateiverwaltungDlgTest, SucheBehaeltVonBildernNurDenOrdner)
 
     // Cancelled: nothing changes.
     dlg.OnSuchenTest();
-    EXPECT_EQ(dlg.GetVerzeichnisse().m_strTestVorlage, m_profil->GetVerzeichnisse().m_strTestVorlage);
+    EXPECT_EQ(dlg.GetVerzeichnisse().m_strTestVorlage, m_profil.GetVerzeichnisse().m_strTestVorlage);
 }
