@@ -13,12 +13,6 @@ using namespace testanzeige;
 
 namespace {
 
-void Setze32(std::vector<uint8_t>& b, size_t o, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[o + size_t(i)] = uint8_t(v >> (8 * i));
-}
-
 class BmpFeindlich : public ::testing::Test {
 protected:
     void SetUp() override

@@ -17,6 +17,8 @@
 TEST(Grenzen, ZeitenUndPixelSaettigen)
 {
     EXPECT_EQ(InMillisekunden(1.5), 1500);
+    EXPECT_EQ(InMillisekunden(0.0004), 0);
+    EXPECT_EQ(InMillisekunden(0.0005), 1);
     EXPECT_EQ(InMillisekunden(6e15), 1'000'000'000'000);
     EXPECT_EQ(InMillisekunden(-HUGE_VAL), -1'000'000'000'000);
     EXPECT_EQ(InMillisekunden(std::nan("")), 0);
@@ -34,6 +36,10 @@ TEST(Grenzen, HintergrundbewegungMitRiesigemOderUngueltigemSchritt)
     int versatz = -1;
     EXPECT_DOUBLE_EQ(HGPositionWeiter(10.0, 5.0, 100, &versatz), 15.0);
     EXPECT_EQ(versatz, 15);
+    EXPECT_DOUBLE_EQ(HGPositionWeiter(238.0, -2.5, 300, &versatz), 235.5);
+    EXPECT_EQ(versatz, 235);
+    EXPECT_EQ(HGPositionWeiter(5.0, 4.0, 0, &versatz), 0.0); // no period: no division by 0
+    EXPECT_EQ(versatz, 0);
     const double p = HGPositionWeiter(10.0, 1e300, 100, &versatz);
     EXPECT_GE(p, 0.0);
     EXPECT_LT(p, 100.0);

@@ -31,9 +31,7 @@ TEST(Sakkaden, ReizbereichDreiBisFuenf)
         ASSERT_TRUE(folge[i]);
         ASSERT_GE(*folge[i], 2); // stimulus 3 is cell 2
         ASSERT_LE(*folge[i], 4);
-        if (i > 0) {
-            ASSERT_NE(folge[i], folge[i - 1]);
-        }
+        ASSERT_TRUE(i == 0 || folge[i] != folge[i - 1]) << i;
     }
     for (const auto& k : ReizfolgeZiehen(10, 0, 1, 26))
         EXPECT_FALSE(k);

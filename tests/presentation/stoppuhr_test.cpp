@@ -51,7 +51,7 @@ TEST_F(StoppuhrTest, InitAcceptsOnlyResolutionsTheCounterCanGive)
     EXPECT_EQ(ohneZaehler.Lesen(), 0);
 }
 
-TEST_F(StoppuhrTest, LapReturnsTimeToLastReadingThenZero)
+TEST_F(StoppuhrTest, LapEndsAtTheLastReadingAndHoldKeepsIt)
 {
     CStoppuhr uhr;
     uhr.Init(1000);
@@ -65,21 +65,18 @@ TEST_F(StoppuhrTest, LapReturnsTimeToLastReadingThenZero)
     EXPECT_EQ(zaehler.lesungen, lesungen);
     zaehler.stand += 9'999;  // truncated towards zero
     EXPECT_EQ(uhr.Lesen(), 100);
-}
 
-TEST_F(StoppuhrTest, HeldReadingStaysUntilLapOrRestart)
-{
-    CStoppuhr uhr;
-    uhr.Init(10'000); // 0.1 ms
-    uhr.NeuStarten();
+    CStoppuhr halten;
+    halten.Init(10'000); // 0.1 ms
+    halten.NeuStarten();
     Warte(12);
-    EXPECT_EQ(uhr.Anhalten(), 120);
+    EXPECT_EQ(halten.Anhalten(), 120);
     Warte(5);
-    EXPECT_EQ(uhr.Anhalten(), 120);
-    EXPECT_EQ(uhr.Lesen(), 120);
+    EXPECT_EQ(halten.Anhalten(), 120);
+    EXPECT_EQ(halten.Lesen(), 120);
     // The lap ends at the reaction; the next item's time starts there.
-    EXPECT_EQ(uhr.Runde(), 120);
-    EXPECT_EQ(uhr.Lesen(), 50);
+    EXPECT_EQ(halten.Runde(), 120);
+    EXPECT_EQ(halten.Lesen(), 50);
 }
 
 TEST_F(StoppuhrTest, SynchroniseStartsFromTheOthersReference)

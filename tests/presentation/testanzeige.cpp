@@ -13,12 +13,13 @@ void Setze16(std::vector<uint8_t>& b, size_t o, uint32_t v)
     b[o] = uint8_t(v);
     b[o + 1] = uint8_t(v >> 8);
 }
+} // namespace
+
 void Setze32(std::vector<uint8_t>& b, size_t o, uint32_t v)
 {
     for (int i = 0; i < 4; ++i)
         b[o + size_t(i)] = uint8_t(v >> (8 * i));
 }
-} // namespace
 
 std::vector<uint8_t> Bmp(int bits, int breite, int hoehe, const std::vector<uint32_t>& farben,
                          const std::function<uint32_t(int, int)>& wert)

@@ -17,6 +17,8 @@ namespace testanzeige {
 // COLORREF.
 std::vector<uint8_t> Bmp(int bits, int breite, int hoehe, const std::vector<uint32_t>& farben,
                          const std::function<uint32_t(int, int)>& wert);
+// v little-endian into the four bytes at o.
+void Setze32(std::vector<uint8_t>& b, size_t o, uint32_t v);
 // Writes bytes to a file below the test's temporary folder; its path.
 std::string Schreiben(const std::string& name, const std::vector<uint8_t>& bytes);
 // Folder of this test program's files (created).

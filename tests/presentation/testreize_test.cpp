@@ -9,11 +9,6 @@
 #include <type_traits>
 #include <vector>
 
-static void PrintTo(const RECT& r, std::ostream* o)
-{
-    *o << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
-}
-
 namespace {
 
 // A test of the given kind whose record the function changes; prepared.

@@ -4,22 +4,20 @@
 
 namespace {
 
-bool Gleich(RECT a, RECT b) { return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom; }
-#define EXPECT_RECT(r, l, t, rr, b) EXPECT_TRUE(Gleich(r, RECT{l, t, rr, b})) << (r).left << "," << (r).top << "," << (r).right << "," << (r).bottom
 
 TEST(Zellraster, ZellenUndStreifen)
 {
     CRaster r;
     ASSERT_EQ(r.Init(RECT{0, 0, 200, 100}, RECT{0, 0, 10, 10}, 2, 3), 0);
     // Margins 12, gap 1: cells 175/3 wide and 37.5 high.
-    EXPECT_RECT(r.GetZellRechteck(), 0, 0, 57, 36);
-    EXPECT_RECT(r.GetZelleNr(0), 13, 13, 70, 49);
-    EXPECT_RECT(r.GetZelleNr(5), 129, 50, 187, 87);
-    EXPECT_TRUE(Gleich(r.GetZelle(2, 3), r.GetZelleNr(5)));
-    EXPECT_RECT(r.GetZelle(0, 1), 0, 0, 0, 0);
-    EXPECT_RECT(r.GetRasterRechteck(), 13, 13, 187, 87);
-    EXPECT_RECT(r.GetZellstreifenNr(1, 0), 12, 12, 13, 50);
-    EXPECT_RECT(r.GetZellstreifenNr(4, 0), 12, 49, 71, 50);
+    EXPECT_EQ(r.GetZellRechteck(), (RECT{0, 0, 57, 36}));
+    EXPECT_EQ(r.GetZelleNr(0), (RECT{13, 13, 70, 49}));
+    EXPECT_EQ(r.GetZelleNr(5), (RECT{129, 50, 187, 87}));
+    EXPECT_EQ(r.GetZelle(2, 3), r.GetZelleNr(5));
+    EXPECT_EQ(r.GetZelle(0, 1), RECT{});
+    EXPECT_EQ(r.GetRasterRechteck(), (RECT{13, 13, 187, 87}));
+    EXPECT_EQ(r.GetZellstreifenNr(1, 0), (RECT{12, 12, 13, 50}));
+    EXPECT_EQ(r.GetZellstreifenNr(4, 0), (RECT{12, 49, 71, 50}));
 }
 
 // The gap is a twentieth of the symbol's height, rounded, at least 1 pixel.
@@ -43,11 +41,11 @@ TEST(Zellraster, ZuKleinerRahmenAendertNichts)
     EXPECT_EQ(r.Init(RECT{0, 0, 27, 100}, RECT{0, 0, 10, 10}, 1, 3), 1);
     EXPECT_EQ(r.Init(RECT{0, 0, 200, 100}, RECT{0, 0, 10, 10}, 0, 3), 1);
     EXPECT_EQ(r.GetZeilen(), 2);
-    EXPECT_RECT(r.GetZelleNr(0), 13, 13, 70, 49);
+    EXPECT_EQ(r.GetZelleNr(0), (RECT{13, 13, 70, 49}));
 
     // Cells no wider than the gap: the cell at the origin is empty.
     ASSERT_EQ(r.Init(RECT{0, 0, 35, 35}, RECT{0, 0, 10, 10}, 10, 10), 0);
-    EXPECT_RECT(r.GetZellRechteck(), 0, 0, 0, 0);
+    EXPECT_EQ(r.GetZellRechteck(), (RECT{0, 0, 0, 0}));
     EXPECT_EQ(r.Init(RECT{0, 0, 34, 34}, RECT{0, 0, 10, 10}, 10, 10), 1);
 }
 
@@ -66,8 +64,7 @@ TEST(Zellraster, Randpositionen)
     EXPECT_EQ(r.GetRandpunkt(0, 0x11), (POINT{6, 55}));
     EXPECT_EQ(r.GetRandpunkt(0, 0x24), (POINT{194, 45}));
     EXPECT_EQ(r.GetRandpunkt(0, 0x08), (POINT{0, 0}));
-    EXPECT_RECT(r.GetRandposition(0, 0x18), 56, 89, 66, 99);
-
+    EXPECT_EQ(r.GetRandposition(0, 0x18), (RECT{56, 89, 66, 99}));
 }
 
 } // namespace
