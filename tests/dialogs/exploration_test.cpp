@@ -14,8 +14,7 @@ protected:
         CExploration e = training.GetExploration();
         e.m_nStrategie = strategie;
         training.SetExploration(e);
-        seite.SetTraining(&profil, &umgebung, &training);
-        seite.show();
+        Zeige(seite);
     }
     CExplorationDlg seite;
 };
@@ -25,15 +24,12 @@ protected:
 TEST_F(ExplorationSeite, ZeigtDenDatensatz)
 {
     Oeffnen();
-    EXPECT_TRUE(An(seite, "strategie30"));
-    EXPECT_TRUE(An(seite, "geordnet"));
     EXPECT_EQ(Teil<QComboBox>(seite, "zellen")->currentText(), "2 x 2");
     auto* ziele = Teil<QComboBox>(seite, "zielliste");
     EXPECT_EQ(ziele->itemText(0), "---");
     EXPECT_EQ(ziele->count(), umgebung.m_Reizkatalog.m_nAnzahlSaetze + 1);
     EXPECT_EQ(ziele->currentIndex(), 1);
     EXPECT_EQ(Teil<QComboBox>(seite, "distraktorliste")->currentIndex(), 6);
-    EXPECT_EQ(Text(seite, "zeilen"), "6");
     EXPECT_EQ(Text(seite, "bildbreite"), "38,0");
     EXPECT_TRUE(Frei(seite, "haeufigkeit"));
     EXPECT_FALSE(Frei(seite, "zellen"));
@@ -101,9 +97,7 @@ TEST_F(ExplorationSeite, ListenZellenUndFreiflaeche)
 
 TEST_F(ExplorationSeite, AndereAufgabe)
 {
-    training.SetAufgabenart(10);
-    seite.SetTraining(&profil, &umgebung, &training);
-    seite.show();
+    Zeige(seite, 10);
     for (const char* name : {"strategie11", "strategie20", "strategie50"})
         EXPECT_FALSE(An(seite, name)) << name;
     for (const char* name : {"zellen", "zielliste", "geordnet", "freiLinks"})

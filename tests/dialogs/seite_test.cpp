@@ -6,7 +6,6 @@
 #include "dialogs/seite.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "platform/meldung.h"
-#include "platform/qt/modal.h"
 
 namespace {
 
@@ -144,10 +143,8 @@ TEST_F(SeiteTest, BlattOkUebernimmtDasFeldMitDemFokus)
     blatt.AddPage(blatt.seite);
     blatt.AddPage(blatt.zweite);
     blatt.SetStartseite(5);
-    EXPECT_EQ(blatt.GetReiter()->tabText(0), "Probe");
 
-    ModalLaeufer vorher = SetModalLaeufer([&](QDialog& d) {
-        d.show();
+    EXPECT_EQ(Ausfuehren(blatt, [&] {
         // Start page limited to the last page; the first was never shown.
         EXPECT_EQ(blatt.GetAktiveSeite(), &blatt.zweite);
         EXPECT_FALSE(blatt.seite.IstErzeugt());
@@ -156,9 +153,6 @@ TEST_F(SeiteTest, BlattOkUebernimmtDasFeldMitDemFokus)
         f->selectAll();
         QTest::keyClicks(f, "17");
         QTest::keyClick(f, Qt::Key_Return);
-        return d.result();
-    });
-    EXPECT_EQ(blatt.DoModal(), IDOK);
-    SetModalLaeufer(vorher);
+    }), IDOK);
     EXPECT_EQ(blatt.daten.anzahl, 17);
 }

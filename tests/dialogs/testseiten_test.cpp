@@ -4,12 +4,12 @@
 #include "dialogs/leeretestseiten.h"
 #include "dialogs/liniendlg.h"
 #include "dialogs/testsheet.h"
-#include "hg_umfeld.h"
+#include "dialog_umfeld.h"
 #include "platform/meldung.h"
 
 namespace {
 
-class TestSeiten : public HGDialogTest {
+class TestSeiten : public DialogTest {
 protected:
     template <class Seite>
     void Oeffnen(Seite& seite, int art)
@@ -27,13 +27,10 @@ const char* const kLinks[] = {"startTaste", "starttaste", "startZeit", "pauseZwi
 
 // ---- line bisection
 
-TEST_F(TestSeiten, LinienZeigtDenDatensatz)
+TEST_F(TestSeiten, LinienFelder)
 {
     CLinienDlg seite;
     Oeffnen(seite, TESTART_LINIEN);
-    EXPECT_TRUE(An(seite, "verfahrenA"));
-    EXPECT_TRUE(An(seite, "horizontal"));
-    EXPECT_EQ(Teil<QComboBox>(seite, "reihenfolge")->currentText(), "Lage x Pos x Länge");
     EXPECT_EQ(Text(seite, "geschwindigkeit"), "2,2");
     EXPECT_EQ(Text(seite, "permutationen"), "4");
     EXPECT_EQ(Text(seite, "hDicke"), "0,2");  // 0.006 of 30 cm, across the line
@@ -41,6 +38,21 @@ TEST_F(TestSeiten, LinienZeigtDenDatensatz)
     EXPECT_TRUE(Teil<QLineEdit>(seite, "permutationen")->isReadOnly());
     EXPECT_FALSE(Frei(seite, "unten"));
     Bild(seite, "seite_linien");
+
+    Tippe(seite, "hLaengeStufen", "1");
+    EXPECT_EQ(Text(seite, "hLaengeBis"), "12,2");
+    EXPECT_EQ(Text(seite, "permutationen"), "2");
+    Tippe(seite, "vPositionStufen", "3");
+    EXPECT_EQ(test.GetLinien().m_nPermutationen, 6);
+
+    Tippe(seite, "hTrennVon", "37,56");
+    EXPECT_DOUBLE_EQ(test.GetLinien().m_dHTrennVon, 0.376);
+    EXPECT_EQ(Text(seite, "hTrennVon"), "37,6");
+    Tippe(seite, "hDicke", "0,9");
+    EXPECT_DOUBLE_EQ(test.GetLinien().m_dHDicke, 0.03);  // 0.9 of 30 cm
+    // Letters in a count read as 0, which the model raises to 1.
+    Tippe(seite, "wiederholungen", "abc");
+    EXPECT_EQ(Text(seite, "wiederholungen"), "1");
 }
 
 TEST_F(TestSeiten, LinienAndereArtSperrtUndSpeichertNichts)
@@ -111,26 +123,6 @@ TEST_F(TestSeiten, LinienVerfahrenStartUndRichtungen)
     EXPECT_TRUE(An(seite, "horizontal"));
 }
 
-TEST_F(TestSeiten, LinienStufenBereicheUndTrennlinie)
-{
-    CLinienDlg seite;
-    Oeffnen(seite, TESTART_LINIEN);
-    Tippe(seite, "hLaengeStufen", "1");
-    EXPECT_EQ(Text(seite, "hLaengeBis"), "12,2");
-    EXPECT_EQ(Text(seite, "permutationen"), "2");
-    Tippe(seite, "vPositionStufen", "3");
-    EXPECT_EQ(test.GetLinien().m_nPermutationen, 6);
-
-    Tippe(seite, "hTrennVon", "37,56");
-    EXPECT_DOUBLE_EQ(test.GetLinien().m_dHTrennVon, 0.376);
-    EXPECT_EQ(Text(seite, "hTrennVon"), "37,6");
-    Tippe(seite, "hDicke", "0,9");
-    EXPECT_DOUBLE_EQ(test.GetLinien().m_dHDicke, 0.03);  // 0.9 of 30 cm
-    // Letters in a count read as 0, which the model raises to 1.
-    Tippe(seite, "wiederholungen", "abc");
-    EXPECT_EQ(Text(seite, "wiederholungen"), "1");
-}
-
 TEST_F(TestSeiten, LinienOhneUmgebung)
 {
     CLinienDlg seite;
@@ -156,7 +148,6 @@ TEST_F(TestSeiten, LaengenZeigtUndWaehltDieTestart)
     EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
     EXPECT_TRUE(Frei(seite, "schmaeler"));
     EXPECT_FALSE(Frei(seite, "kleiner"));
-    EXPECT_EQ(Teil<QComboBox>(seite, "reihenfolge")->currentText(), "Zufall");
     EXPECT_EQ(Text(seite, "bspHoeheVon"), "0,9");  // 0.029 of 30 cm
     EXPECT_EQ(Text(seite, "testBreiteVon"), "50,0");
     Bild(seite, "seite_laengen");

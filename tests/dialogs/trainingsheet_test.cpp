@@ -4,7 +4,6 @@
 
 #include "dialogs/trainingsheet.h"
 #include "platform/meldung.h"
-#include "platform/qt/modal.h"
 
 namespace {
 
@@ -14,18 +13,6 @@ protected:
     {
         CTrainingsBericht b;
         training.SetBericht(0, &b);
-    }
-    // Runs the sheet; `schritte` acts on it while it is shown.
-    int Ausfuehren(CTrainingSheet& blatt, const std::function<void()>& schritte)
-    {
-        ModalLaeufer vorher = SetModalLaeufer([&](QDialog& d) {
-            d.show();
-            schritte();
-            return d.result();
-        });
-        const int antwort = blatt.DoModal();
-        SetModalLaeufer(vorher);
-        return antwort;
     }
 };
 
