@@ -37,7 +37,7 @@ TEST_F(TextSeite, ZeigtUndLiestDenDatensatz)
     EXPECT_EQ(training.GetText().m_lfText.lfFaceName, std::string(31, 'x'));
 }
 
-TEST_F(TextSeite, AndereAufgabeSperrtUndSpeichertNichts)
+TEST_F(TextSeite, AndereAufgabeBisZumEigenenText)
 {
     Oeffnen(10);
     const CText vorher = training.GetText();
@@ -49,11 +49,7 @@ TEST_F(TextSeite, AndereAufgabeSperrtUndSpeichertNichts)
     seite.Aktualisieren();
     EXPECT_EQ(training.GetAufgabenart(), 10);
     EXPECT_EQ(training.GetText().m_dZeilenabstand, vorher.m_dZeilenabstand);
-}
 
-TEST_F(TextSeite, EigenerTextUndTextname)
-{
-    Oeffnen(10);
     Klicke(seite, "textEigen");
     EXPECT_EQ(training.GetAufgabenart(), 50);
     EXPECT_EQ(training.GetText().m_nTextart, 20);
