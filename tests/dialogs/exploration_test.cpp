@@ -21,7 +21,7 @@ protected:
 
 } // namespace
 
-TEST_F(ExplorationSeite, ZeigtDenDatensatz)
+TEST_F(ExplorationSeite, ZeigtDenDatensatzUndDieStrategien)
 {
     Oeffnen();
     EXPECT_EQ(Teil<QComboBox>(seite, "zellen")->currentText(), "2 x 2");
@@ -35,11 +35,7 @@ TEST_F(ExplorationSeite, ZeigtDenDatensatz)
     EXPECT_FALSE(Frei(seite, "zellen"));
     EXPECT_FALSE(Frei(seite, "anzahl"));
     Bild(seite, "seite_exploration");
-}
 
-TEST_F(ExplorationSeite, VergleichZellenUndZeilenstrategie)
-{
-    Oeffnen();
     Klicke(seite, "strategie50");
     EXPECT_EQ(training.GetExploration().m_nStrategie, 50);
     EXPECT_TRUE(Frei(seite, "zellen"));

@@ -55,6 +55,12 @@ TEST_F(HGSeiten, AufgabeFreigabeNachArtEndeUndStart)
     EXPECT_FALSE(Frei(seite, "zielgeschwindigkeit"));
     EXPECT_TRUE(Frei(seite, "reaktionstaste"));
     EXPECT_TRUE(Frei(seite, "pauseMin"));
+    // A list without a choice keeps the key.
+    const int taste = training.GetHGAufgabe().m_nReaktionstaste;
+    Teil<QComboBox>(seite, "reaktionstaste")->setCurrentIndex(-1);
+    Klicke(seite, "farbe");
+    EXPECT_EQ(training.GetHGAufgabe().m_nReaktionstaste, taste);
+    EXPECT_EQ(Teil<QComboBox>(seite, "reaktionstaste")->currentIndex(), taste);
 
     Klicke(seite, "geschwindigkeit");
     EXPECT_TRUE(Frei(seite, "zielgeschwindigkeit"));
@@ -83,18 +89,6 @@ TEST_F(HGSeiten, AufgabeZeitenWerdenBegrenzt)
     Tippe(seite, "zielgeschwindigkeit", "1000");
     EXPECT_EQ(Text(seite, "zielgeschwindigkeit"), "200,0");
     EXPECT_DOUBLE_EQ(training.GetHGAufgabe().m_dZielgeschwindigkeit, 5.0);
-}
-
-TEST_F(HGSeiten, AufgabeListeOhneAuswahlBehaeltDieTaste)
-{
-    SetAufgabe(10);
-    CHGAufgabeDlg seite;
-    Zeige(seite);
-    const int taste = training.GetHGAufgabe().m_nReaktionstaste;
-    Teil<QComboBox>(seite, "reaktionstaste")->setCurrentIndex(-1);
-    Klicke(seite, "farbe");
-    EXPECT_EQ(training.GetHGAufgabe().m_nReaktionstaste, taste);
-    EXPECT_EQ(Teil<QComboBox>(seite, "reaktionstaste")->currentIndex(), taste);
 }
 
 TEST_F(HGSeiten, AufgabeAnEinenTestGebunden)

@@ -55,7 +55,7 @@ TEST_F(TestSeiten, LinienFelder)
     EXPECT_EQ(Text(seite, "wiederholungen"), "1");
 }
 
-TEST_F(TestSeiten, LinienAndereArtSperrtUndSpeichertNichts)
+TEST_F(TestSeiten, LinienAndereArtBisZumVerfahren)
 {
     CLinienDlg seite;
     Oeffnen(seite, TESTART_LAENGEN);
@@ -69,6 +69,29 @@ TEST_F(TestSeiten, LinienAndereArtSperrtUndSpeichertNichts)
     EXPECT_EQ(test.GetLinien().m_nWiederholungen, vorher.m_nWiederholungen);
     EXPECT_EQ(test.GetLinien().m_nReihenfolge, vorher.m_nReihenfolge);
     EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
+
+    Klicke(seite, "verfahrenB");
+    EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);
+    EXPECT_EQ(test.GetLinien().m_nVerfahren, 20);
+    EXPECT_FALSE(Frei(seite, "endtaste"));
+    // Constant stimuli: the horizontal divider has at least two steps.
+    EXPECT_EQ(Text(seite, "hTrennStufen"), "2");
+    EXPECT_EQ(Text(seite, "permutationen"), "8");
+
+    Klicke(seite, "startTaste");
+    EXPECT_EQ(test.GetLinien().m_nIntervallModus, 1);
+    EXPECT_TRUE(Frei(seite, "starttaste"));
+    EXPECT_FALSE(Frei(seite, "pauseMin"));
+
+    Klicke(seite, "vertikal");
+    EXPECT_EQ(test.GetLinien().m_nOrientierung, 3);
+    EXPECT_TRUE(Frei(seite, "unten"));
+    Klicke(seite, "horizontal");
+    EXPECT_EQ(test.GetLinien().m_nOrientierung, 2);
+    // No direction at all is stored as 0, which the model makes horizontal.
+    Klicke(seite, "vertikal");
+    EXPECT_EQ(test.GetLinien().m_nOrientierung, 1);
+    EXPECT_TRUE(An(seite, "horizontal"));
 }
 
 TEST_F(TestSeiten, ListenOhneEintragBehaltenIhrenWert)
@@ -93,34 +116,6 @@ TEST_F(TestSeiten, ListenOhneEintragBehaltenIhrenWert)
     EXPECT_EQ(test.GetLinien().m_nTasteLinks, letzte);
     EXPECT_EQ(test.GetLinien().m_nStartTaste, 0);
     EXPECT_EQ(test.GetLinien().m_nTasteRechts, l.m_nTasteRechts);
-}
-
-TEST_F(TestSeiten, LinienVerfahrenStartUndRichtungen)
-{
-    CLinienDlg seite;
-    Oeffnen(seite, TESTART_LAENGEN);
-    Klicke(seite, "verfahrenB");
-    EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);
-    EXPECT_EQ(test.GetLinien().m_nVerfahren, 20);
-    EXPECT_FALSE(Frei(seite, "endtaste"));
-    // Constant stimuli: the horizontal divider has at least two steps.
-    EXPECT_EQ(Text(seite, "hTrennStufen"), "2");
-    EXPECT_EQ(Text(seite, "permutationen"), "8");
-
-    Klicke(seite, "startTaste");
-    EXPECT_EQ(test.GetLinien().m_nIntervallModus, 1);
-    EXPECT_TRUE(Frei(seite, "starttaste"));
-    EXPECT_FALSE(Frei(seite, "pauseMin"));
-
-    Klicke(seite, "vertikal");
-    EXPECT_EQ(test.GetLinien().m_nOrientierung, 3);
-    EXPECT_TRUE(Frei(seite, "unten"));
-    Klicke(seite, "horizontal");
-    EXPECT_EQ(test.GetLinien().m_nOrientierung, 2);
-    // No direction at all is stored as 0, which the model makes horizontal.
-    Klicke(seite, "vertikal");
-    EXPECT_EQ(test.GetLinien().m_nOrientierung, 1);
-    EXPECT_TRUE(An(seite, "horizontal"));
 }
 
 TEST_F(TestSeiten, LinienOhneUmgebung)
@@ -149,12 +144,7 @@ TEST_F(TestSeiten, LaengenZeigtUndWaehltDieTestart)
     EXPECT_EQ(Text(seite, "bspHoeheVon"), "0,9");  // 0.029 of 30 cm
     EXPECT_EQ(Text(seite, "testBreiteVon"), "50,0");
     Bild(seite, "seite_laengen");
-}
 
-TEST_F(TestSeiten, LaengenTestbreiteInProzent)
-{
-    CLaengenDlg seite;
-    Oeffnen(seite, TESTART_LAENGEN);
     Tippe(seite, "testBreiteStufen", "2");
     Tippe(seite, "testBreiteVon", "75");
     EXPECT_DOUBLE_EQ(test.GetLaengen().m_dTestBreiteVon, 0.75);
