@@ -9,17 +9,7 @@
 
 namespace {
 
-class HGSeiten : public DialogTest {
-protected:
-    void SetAufgabe(int art, int ende = 1, int start = 0)
-    {
-        CHGAufgabe a = training.GetHGAufgabe();
-        a.m_nArt = art;
-        a.m_nDurchgangsende = ende;
-        a.m_nIntervallmodus = start;
-        training.SetHGAufgabe(a);
-    }
-};
+using HGSeiten = DialogTest;
 
 // ---- task page
 
@@ -45,7 +35,7 @@ TEST_F(HGSeiten, AufgabeOhneArtSperrtAllesUnterDenArten)
     EXPECT_DOUBLE_EQ(training.GetHGAufgabe().m_dDauerMin, 2.0);  // the fields' values were stored
 }
 
-TEST_F(HGSeiten, AufgabeFreigabeNachArtEndeUndStart)
+TEST_F(HGSeiten, AufgabeFreigabeUndZeiten)
 {
     CHGAufgabeDlg seite;
     Zeige(seite);
@@ -73,13 +63,7 @@ TEST_F(HGSeiten, AufgabeFreigabeNachArtEndeUndStart)
     EXPECT_TRUE(Frei(seite, "starttaste"));
     EXPECT_FALSE(Frei(seite, "pauseMin"));
     Bild(seite, "seite_hgaufgabe");
-}
 
-TEST_F(HGSeiten, AufgabeZeitenWerdenBegrenzt)
-{
-    SetAufgabe(20, 0);
-    CHGAufgabeDlg seite;
-    Zeige(seite);
     Tippe(seite, "dauerMin", "5");
     Tippe(seite, "dauerMax", "2");
     EXPECT_EQ(Text(seite, "dauerMax"), "5,000");
@@ -113,6 +97,14 @@ TEST_F(HGSeiten, MusterZeigtDenDatensatz)
     EXPECT_FALSE(Frei(seite, "zeilen"));
     Bild(seite, "seite_hgmuster");
 
+    Tippe(seite, "zyklus", "55");
+    EXPECT_EQ(Text(seite, "zyklus"), "40,0");
+    EXPECT_DOUBLE_EQ(training.GetHGMuster().m_dZyklusbreite, 1.0);
+    Tippe(seite, "zyklus", "8");
+    Tippe(seite, "breite", "12");
+    EXPECT_EQ(Text(seite, "breite"), "8,0");
+    EXPECT_DOUBLE_EQ(training.GetHGMuster().m_dElementbreite, 0.2);
+
     Klicke(seite, "geordnet");
     EXPECT_EQ(training.GetHGMuster().m_nVerteilung, 0);
     EXPECT_TRUE(Frei(seite, "zeilen"));
@@ -125,19 +117,6 @@ TEST_F(HGSeiten, MusterZeigtDenDatensatz)
     Klicke(seite, "streifen");
     EXPECT_FALSE(Frei(seite, "form"));
     EXPECT_TRUE(Frei(seite, "zyklus"));
-}
-
-TEST_F(HGSeiten, MusterBreitenWerdenBegrenzt)
-{
-    CHGMusterDlg seite;
-    Zeige(seite);
-    Tippe(seite, "zyklus", "55");
-    EXPECT_EQ(Text(seite, "zyklus"), "40,0");
-    EXPECT_DOUBLE_EQ(training.GetHGMuster().m_dZyklusbreite, 1.0);
-    Tippe(seite, "zyklus", "8");
-    Tippe(seite, "breite", "12");
-    EXPECT_EQ(Text(seite, "breite"), "8,0");
-    EXPECT_DOUBLE_EQ(training.GetHGMuster().m_dElementbreite, 0.2);
 }
 
 TEST_F(HGSeiten, MusterUnbekannteFormZeigtRechteck)

@@ -78,7 +78,7 @@ public:
 
 using SeiteTest = DialogTest;
 
-TEST_F(SeiteTest, RasterGroessenUndEinheit)
+TEST_F(SeiteTest, RasterEinheitUndBenutzeraktionen)
 {
     CProbe d;
     CProbeSeite s;
@@ -94,14 +94,7 @@ TEST_F(SeiteTest, RasterGroessenUndEinheit)
     EXPECT_EQ(Teil<QWidget>(s, "a")->font(), DialogSchrift(profil.GetSchrift()));
     EXPECT_EQ(Text(s, "laenge"), "10,0");
     EXPECT_EQ(Text(s, "anzahl"), "3");
-}
 
-TEST_F(SeiteTest, NurBenutzeraktionenMelden)
-{
-    CProbe d;
-    CProbeSeite s;
-    s.SetDaten(&profil, &umgebung, &d);
-    s.show();
     EXPECT_EQ(s.m_nGelesen, 0);
     const int gezeigt = s.m_nGezeigt;
     s.Zeigen();
