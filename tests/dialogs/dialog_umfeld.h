@@ -1,7 +1,10 @@
 #pragma once
 
 // Shared set-up of the dialog tests: a profile with a chosen unit, the
-// environment bound to it, a training on that environment, screenshots.
+// environment bound to it, a training and a test on that environment,
+// scripted answers for the modal runner, screenshots.
+#include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -9,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,7 +20,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include "model/test.h"
 #include "model/training.h"
+#include "platform/qt/modal.h"
 #include "support/qt_app.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/systemvorgaben.h"
@@ -29,6 +35,31 @@ protected:
         SichereQtAnwendung();
         SetEinheit(EINHEIT_LAENGE | EINHEIT_CM, 1);
         training.SetUmgebung(&umgebung);
+        test.SetUmgebung(&umgebung);
+        m_vorher = SetModalLaeufer([this](QDialog& d) {
+            if (antworten.empty()) {
+                ADD_FAILURE() << "unerwarteter Dialog " << d.objectName().toStdString();
+                return 0;
+            }
+            auto antwort = std::move(antworten.front());
+            antworten.pop_front();
+            return antwort(d);
+        });
+    }
+    ~DialogTest() override { SetModalLaeufer(std::move(m_vorher)); }
+
+    // Next answer of the modal runner.
+    void Antwort(std::function<int(QDialog&)> a) { antworten.push_back(std::move(a)); }
+    // Runs a sheet or dialog; `schritte` acts on it while it is shown.
+    template <class Dialog>
+    int Ausfuehren(Dialog& dlg, const std::function<void()>& schritte)
+    {
+        Antwort([&](QDialog& d) {
+            d.show();
+            schritte();
+            return d.result();
+        });
+        return dlg.DoModal();
     }
 
     void SetEinheit(uint32_t einheit, int stellen)
@@ -110,6 +141,15 @@ protected:
         l->setCurrentIndex(index);
         emit l->activated(index);
     }
+    // Binds the page to the training (of that task unless 0) and shows it.
+    template <class Seite>
+    void Zeige(Seite& seite, int aufgabe = 0)
+    {
+        if (aufgabe)
+            training.SetAufgabenart(aufgabe);
+        seite.SetTraining(&profil, &umgebung, &training);
+        seite.show();
+    }
     // The widget as a picture in the artifacts folder.
     static void Bild(QWidget& w, const std::string& name);
 
@@ -117,4 +157,9 @@ protected:
     CBenutzerprofil profil;
     CUmgebung umgebung;
     CTraining training;
+    CTest test;
+    std::deque<std::function<int(QDialog&)>> antworten;
+
+private:
+    ModalLaeufer m_vorher;
 };

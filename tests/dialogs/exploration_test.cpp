@@ -14,36 +14,28 @@ protected:
         CExploration e = training.GetExploration();
         e.m_nStrategie = strategie;
         training.SetExploration(e);
-        seite.SetTraining(&profil, &umgebung, &training);
-        seite.show();
+        Zeige(seite);
     }
     CExplorationDlg seite;
 };
 
 } // namespace
 
-TEST_F(ExplorationSeite, ZeigtDenDatensatz)
+TEST_F(ExplorationSeite, ZeigtDenDatensatzUndDieStrategien)
 {
     Oeffnen();
-    EXPECT_TRUE(An(seite, "strategie30"));
-    EXPECT_TRUE(An(seite, "geordnet"));
     EXPECT_EQ(Teil<QComboBox>(seite, "zellen")->currentText(), "2 x 2");
     auto* ziele = Teil<QComboBox>(seite, "zielliste");
     EXPECT_EQ(ziele->itemText(0), "---");
     EXPECT_EQ(ziele->count(), umgebung.m_Reizkatalog.m_nAnzahlSaetze + 1);
     EXPECT_EQ(ziele->currentIndex(), 1);
     EXPECT_EQ(Teil<QComboBox>(seite, "distraktorliste")->currentIndex(), 6);
-    EXPECT_EQ(Text(seite, "zeilen"), "6");
     EXPECT_EQ(Text(seite, "bildbreite"), "38,0");
     EXPECT_TRUE(Frei(seite, "haeufigkeit"));
     EXPECT_FALSE(Frei(seite, "zellen"));
     EXPECT_FALSE(Frei(seite, "anzahl"));
     Bild(seite, "seite_exploration");
-}
 
-TEST_F(ExplorationSeite, VergleichZellenUndZeilenstrategie)
-{
-    Oeffnen();
     Klicke(seite, "strategie50");
     EXPECT_EQ(training.GetExploration().m_nStrategie, 50);
     EXPECT_TRUE(Frei(seite, "zellen"));
@@ -101,9 +93,7 @@ TEST_F(ExplorationSeite, ListenZellenUndFreiflaeche)
 
 TEST_F(ExplorationSeite, AndereAufgabe)
 {
-    training.SetAufgabenart(10);
-    seite.SetTraining(&profil, &umgebung, &training);
-    seite.show();
+    Zeige(seite, 10);
     for (const char* name : {"strategie11", "strategie20", "strategie50"})
         EXPECT_FALSE(An(seite, name)) << name;
     for (const char* name : {"zellen", "zielliste", "geordnet", "freiLinks"})

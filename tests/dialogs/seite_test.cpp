@@ -6,7 +6,6 @@
 #include "dialogs/seite.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "platform/meldung.h"
-#include "platform/qt/modal.h"
 
 namespace {
 
@@ -79,7 +78,7 @@ public:
 
 using SeiteTest = DialogTest;
 
-TEST_F(SeiteTest, RasterGroessenUndEinheit)
+TEST_F(SeiteTest, RasterEinheitUndBenutzeraktionen)
 {
     CProbe d;
     CProbeSeite s;
@@ -95,14 +94,7 @@ TEST_F(SeiteTest, RasterGroessenUndEinheit)
     EXPECT_EQ(Teil<QWidget>(s, "a")->font(), DialogSchrift(profil.GetSchrift()));
     EXPECT_EQ(Text(s, "laenge"), "10,0");
     EXPECT_EQ(Text(s, "anzahl"), "3");
-}
 
-TEST_F(SeiteTest, NurBenutzeraktionenMelden)
-{
-    CProbe d;
-    CProbeSeite s;
-    s.SetDaten(&profil, &umgebung, &d);
-    s.show();
     EXPECT_EQ(s.m_nGelesen, 0);
     const int gezeigt = s.m_nGezeigt;
     s.Zeigen();
@@ -144,10 +136,8 @@ TEST_F(SeiteTest, BlattOkUebernimmtDasFeldMitDemFokus)
     blatt.AddPage(blatt.seite);
     blatt.AddPage(blatt.zweite);
     blatt.SetStartseite(5);
-    EXPECT_EQ(blatt.GetReiter()->tabText(0), "Probe");
 
-    ModalLaeufer vorher = SetModalLaeufer([&](QDialog& d) {
-        d.show();
+    EXPECT_EQ(Ausfuehren(blatt, [&] {
         // Start page limited to the last page; the first was never shown.
         EXPECT_EQ(blatt.GetAktiveSeite(), &blatt.zweite);
         EXPECT_FALSE(blatt.seite.IstErzeugt());
@@ -156,9 +146,6 @@ TEST_F(SeiteTest, BlattOkUebernimmtDasFeldMitDemFokus)
         f->selectAll();
         QTest::keyClicks(f, "17");
         QTest::keyClick(f, Qt::Key_Return);
-        return d.result();
-    });
-    EXPECT_EQ(blatt.DoModal(), IDOK);
-    SetModalLaeufer(vorher);
+    }), IDOK);
     EXPECT_EQ(blatt.daten.anzahl, 17);
 }

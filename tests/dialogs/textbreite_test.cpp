@@ -8,12 +8,12 @@
 #include "dialogs/seite.h"
 #include "dialogs/testsheet.h"
 #include "dialogs/trainingsheet.h"
-#include "hg_umfeld.h"
+#include "dialog_umfeld.h"
 #include "support/textbreite.h"
 
 namespace {
 
-class Textbreite : public HGDialogTest {
+class Textbreite : public DialogTest {
 protected:
     // Shows every page of the sheet and collects what does not fit.
     void Pruefe(CBlatt& blatt, const std::string& wo)

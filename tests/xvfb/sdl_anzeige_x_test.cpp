@@ -2,14 +2,12 @@
 // from the X server) and when, for a saccade run over a moving background.
 
 #include "bildschirmfoto.h"
-#include "platform/display/memory/png.h"
-#include "sdl_trainingslauf.h"
+#include "sdl_lauf.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <mutex>
 #include <set>
 
@@ -17,16 +15,6 @@ namespace {
 
 using Uhr = std::chrono::steady_clock;
 using namespace std::chrono_literals;
-
-void Speichern(const std::vector<uint32_t>& rgb, int breite, int hoehe, const std::string& name)
-{
-    std::vector<uint8_t> b;
-    b.reserve(rgb.size() * 3);
-    for (uint32_t p : rgb)
-        b.insert(b.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
-    std::filesystem::create_directories(LUMETRA_ARTIFACTS);
-    PngSchreiben(std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png", breite, hoehe, b);
-}
 
 // The SDL display, watched: a copy of every flipped frame (indices and
 // palette) as the in-memory display would show it.

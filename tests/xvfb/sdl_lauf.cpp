@@ -1,48 +1,34 @@
 #include "sdl_lauf.h"
 
 #include "platform/display/memory/png.h"
-#include "platform/display/sdl/sdl_anzeige.h"
-#include "sdl_druck.h"
-
-#include <chrono>
 
 #include <filesystem>
-#include <vector>
 
-CSdlLauf::CSdlLauf()
+std::function<void(const std::atomic<bool>&)> Tastenfolge(std::vector<std::pair<int, SDL_Keycode>> folge)
 {
-    SdlAnzeigeAnmelden();
-    AnzeigeTreiberWaehlen("sdl");
+    return [folge = std::move(folge)](const std::atomic<bool>& fertig) {
+        const auto start = std::chrono::steady_clock::now();
+        auto bei = [&](int ms, SDL_Keycode taste, bool unten) {
+            while (!fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            if (!fertig)
+                SdlDruck(taste, unten);
+        };
+        for (const auto& [ms, taste] : folge) {
+            bei(ms, taste, true);
+            bei(ms + 50, taste, false);
+        }
+    };
 }
 
-CSdlLauf::~CSdlLauf()
+void Speichern(const std::vector<uint32_t>& rgb, int breite, int hoehe, const std::string& name)
 {
-    AnzeigeTreiberWaehlen("");
-}
-
-int CSdlLauf::Darbieten(CPraesentation& p, CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training)
-{
-    if (const int fehler = p.Einrichten(HWND(&fenster), &fenster, profil, umgebung, training, nullptr))
-        return fehler;
-    return p.Darbieten();
-}
-
-CTastenFolge::CTastenFolge(std::vector<std::pair<int, SDL_Keycode>> folge)
-    : m_faden([this, folge = std::move(folge)] {
-          using namespace std::chrono_literals;
-          const auto start = std::chrono::steady_clock::now();
-          auto bei = [&](int ms, SDL_Keycode taste, bool unten) {
-              while (!m_fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
-                  std::this_thread::sleep_for(5ms);
-              if (!m_fertig)
-                  SdlDruck(taste, unten);
-          };
-          for (const auto& [ms, taste] : folge) {
-              bei(ms, taste, true);
-              bei(ms + 50, taste, false);
-          }
-      })
-{
+    std::vector<uint8_t> b;
+    b.reserve(rgb.size() * 3);
+    for (uint32_t p : rgb)
+        b.insert(b.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
+    std::filesystem::create_directories(LUMETRA_ARTIFACTS);
+    PngSchreiben(std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png", breite, hoehe, b);
 }
 
 void Speichern(CPraesentation& p, const std::string& name)
@@ -50,14 +36,13 @@ void Speichern(CPraesentation& p, const std::string& name)
     DDSURFACEDESC d;
     if (!p.m_pPrimaer || p.m_pPrimaer->Lock(nullptr, &d, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK)
         return;
-    std::vector<uint8_t> rgb(size_t(d.dwWidth) * d.dwHeight * 3);
+    std::vector<uint32_t> rgb;
+    rgb.reserve(size_t(d.dwWidth) * d.dwHeight);
     for (DWORD y = 0; y < d.dwHeight; ++y)
         for (DWORD x = 0; x < d.dwWidth; ++x) {
             const PALETTEENTRY& e = p.m_Palette256[static_cast<const BYTE*>(d.lpSurface)[y * d.lPitch + x]];
-            uint8_t* q = &rgb[(size_t(y) * d.dwWidth + x) * 3];
-            q[0] = e.peRed, q[1] = e.peGreen, q[2] = e.peBlue;
+            rgb.push_back(uint32_t(e.peRed) << 16 | uint32_t(e.peGreen) << 8 | e.peBlue);
         }
     p.m_pPrimaer->Unlock(nullptr);
-    std::filesystem::create_directories(LUMETRA_ARTIFACTS);
-    PngSchreiben(std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png", int(d.dwWidth), int(d.dwHeight), rgb);
+    Speichern(rgb, int(d.dwWidth), int(d.dwHeight), name);
 }

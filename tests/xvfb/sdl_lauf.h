@@ -1,41 +1,20 @@
 #pragma once
 
-// What the runs on the SDL display under X share: the display chosen, keys
-// pushed as SDL events at set times, and the last frame saved for a person
-// to look at.
+// What the X tests add to the shared run: keys at set times, and frames
+// saved for a person to look at.
 
-#include "presentation/praesentation.h"
+#include "sdl_trainingslauf.h"
 
-#include <SDL.h>
-
-#include <atomic>
+#include <cstdint>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
-// The SDL display chosen while it lives.
-struct CSdlLauf {
-    CSdlLauf();
-    ~CSdlLauf();
-    // The whole training run on it.
-    int Darbieten(CPraesentation& p, CBenutzerprofil* profil, CUmgebung* umgebung, CTraining* training);
-    int fenster = 0; // main window and view
-};
+// Keys for CSdlTrainingslauf::Laufen: each pressed for 50 ms at its time in
+// ms from the start, until the run has ended.
+std::function<void(const std::atomic<bool>&)> Tastenfolge(std::vector<std::pair<int, SDL_Keycode>> folge);
 
-// Each key pressed for 50 ms at its time in ms from now, on a thread of its
-// own, until Fertig or the end of this object.
-class CTastenFolge {
-public:
-    explicit CTastenFolge(std::vector<std::pair<int, SDL_Keycode>> folge);
-    ~CTastenFolge() { Fertig(); }
-    void Fertig() { m_fertig = true; }
-
-private:
-    std::atomic<bool> m_fertig{false};
-    std::jthread m_faden;
-};
-
-// The primary surface (the last frame) through the run's palette to
-// <artifacts>/<name>.png.
+// 0xRRGGBB pixels, or the primary surface (the last frame) through the
+// run's palette, to <artifacts>/<name>.png.
+void Speichern(const std::vector<uint32_t>& rgb, int breite, int hoehe, const std::string& name);
 void Speichern(CPraesentation& p, const std::string& name);

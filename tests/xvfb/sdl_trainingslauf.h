@@ -1,13 +1,14 @@
 #pragma once
 
-// A saccade training over a moving background on the SDL display at the X
-// screen's size, the keys pushed as SDL events from a thread of their own.
-// Shared by the X tests and the SDL benchmark.
+// A run on the SDL display at the X screen's size, the keys pushed as SDL
+// events from a thread of their own: a saccade training over a moving
+// background unless the caller changes the training or runs a test. Shared
+// by the X tests and the SDL benchmark.
 
+#include "model/test.h"
 #include "model/training.h"
 #include "platform/display/sdl/sdl_anzeige.h"
 #include "presentation/praesentation.h"
-#include "sdl_druck.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
 
@@ -22,11 +23,24 @@
 #include <thread>
 #include <vector>
 
-inline void SdlTasteDruecken(SDL_Keycode taste)
+// A key event as SDL's own input would report it (also the keys of a
+// German layout that Xvfb's layout lacks).
+inline void SdlDruck(SDL_Keycode taste, bool unten)
+{
+    SDL_Event e{};
+    e.type = unten ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.state = unten ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = taste;
+    e.key.timestamp = SDL_GetTicks();
+    SDL_PushEvent(&e);
+}
+
+// Pressed, held for ms, released.
+inline void SdlTasteDruecken(SDL_Keycode taste, int ms = 30)
 {
     for (bool unten : {true, false}) {
         SdlDruck(taste, unten);
-        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
 }
 
@@ -34,7 +48,9 @@ struct CSdlTrainingslauf {
     CBenutzerprofil profil;
     CUmgebung umgebung{&profil};
     CTraining training;
+    CTest test;
     CTrainingsBericht bericht;
+    CTestBericht testBericht;
     std::string fehler;
     int anwendung = 0;
 
@@ -50,6 +66,7 @@ struct CSdlTrainingslauf {
         modus.m_dwHoehe = uint32_t(d.h);
         modus.m_dwFrequenz = 0;
         umgebung.SetBildschirmModus(modus);
+        test.SetUmgebung(&umgebung);
         training.SetUmgebung(&umgebung);
         training.SetAufgabenart(10);
         CSakkaden s = training.GetSakkaden();
@@ -68,11 +85,11 @@ struct CSdlTrainingslauf {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
-    // Runs on treiber; tasten runs on its own thread meanwhile and must end
-    // the run (Escape); it may look at fertig to stop early.
-    // nachher sees the engine once the run has ended.
+    // Runs the training (the test with mitTest) on treiber; tasten runs on
+    // its own thread meanwhile and must end the run (Escape); it may look
+    // at fertig to stop early. nachher sees the engine once the run has ended.
     int Laufen(std::shared_ptr<CAnzeigeTreiber> treiber, std::function<void(const std::atomic<bool>&)> tasten,
-               std::function<void(CPraesentation&)> nachher = {})
+               std::function<void(CPraesentation&)> nachher = {}, bool mitTest = false)
     {
         AnzeigeTreiberAnmelden("sdl-lauf", [treiber] { return treiber; });
         AnzeigeTreiberWaehlen("sdl-lauf");
@@ -81,17 +98,24 @@ struct CSdlTrainingslauf {
         int ergebnis = -1;
         {
             CPraesentation p;
-            ergebnis = p.Einrichten(HWND(&anwendung), &anwendung, &profil, &umgebung, &training, nullptr);
+            ergebnis = p.Einrichten(HWND(&anwendung), &anwendung, &profil, &umgebung, mitTest ? nullptr : &training,
+                                    mitTest ? &test : nullptr);
             if (ergebnis == 0)
                 ergebnis = p.Darbieten();
             fertig = true;
             bericht = p.m_TrainingsBericht;
+            testBericht = p.m_TestBericht;
             fehler = p.m_strFehler;
             if (nachher)
                 nachher(p);
         }
         t.join();
         return ergebnis;
+    }
+    int Laufen(std::function<void(const std::atomic<bool>&)> tasten, std::function<void(CPraesentation&)> nachher = {},
+               bool mitTest = false)
+    {
+        return Laufen(std::make_shared<CSdlAnzeige>(), std::move(tasten), std::move(nachher), mitTest);
     }
 
     // The speed the training sets, in parts of the display width per second.
