@@ -59,15 +59,6 @@ constexpr size_t kBerichtAnzahlPos = 13 + 4 + (21 * 4 + 17 * 8) + (22 * 4 + 17 *
 
 }  // namespace
 
-TEST(CTest, NeuerTest)
-{
-    CTest t;
-    EXPECT_EQ(t.GetTestartName(), "Linienhalbierung");
-    t.SetTestart(35);
-    EXPECT_EQ(t.GetTestart(), 0);
-    EXPECT_EQ(t.GetTestartName(), "Keine Auswahl");
-}
-
 TEST(CTest, ZuweisungKopiertEinstellungenOhneBerichte)
 {
     CTest quelle = MitBerichten(3);
@@ -87,6 +78,11 @@ TEST(CTest, ZuweisungKopiertEinstellungenOhneBerichte)
     CTest kopie(quelle);
     EXPECT_EQ(kopie.GetBerichtAnzahl(), 0);
     EXPECT_EQ(kopie.GetTestart(), 20);
+
+    // An unknown kind falls back to none.
+    kopie.SetTestart(35);
+    EXPECT_EQ(kopie.GetTestart(), 0);
+    EXPECT_EQ(kopie.GetTestartName(), "Keine Auswahl");
 }
 
 TEST(CTestDatei, NeuerTestBeginntMitKopf)

@@ -34,10 +34,10 @@ protected:
 
 } // namespace
 
-TEST_F(Profil, Dateiname)
+TEST_F(Profil, DateinameUndOrdner)
 {
     CBenutzerprofil p;
-    EXPECT_EQ(p.GetProfildateiname(), "default.lmp");
+    EXPECT_EQ(p.GetVerzeichnisse().m_strEigeneTexte, "/home/nutzer7/Dokumente");
     p.m_strProfilMuster = "$b.lmp";
     EXPECT_EQ(p.GetProfildateiname(), "nutzer7.lmp");
     p.m_strProfilMuster = "$b_$b.lmp";
@@ -55,19 +55,6 @@ TEST_F(Profil, EinheitenTexte)
         o.SetEinheit(einheit);
         EXPECT_EQ(o.GetEinheitText(), text) << einheit;
     }
-}
-
-TEST_F(Profil, VorgabenUndSchrift)
-{
-    CBenutzerprofil p;
-    CVerzeichnisse v = p.GetVerzeichnisse();
-    EXPECT_EQ(v.m_strEigeneTexte, "/home/nutzer7/Dokumente");
-    ASSERT_NE(p.GetSchrift(), nullptr);
-    LOGFONT lf;
-    ASSERT_TRUE(p.GetSchrift()->GetLogFont(&lf));
-    EXPECT_EQ(lf.lfHeight, 8);
-    EXPECT_EQ(lf.lfCharSet, 1);
-    EXPECT_EQ(lf.lfFaceName, "MS Sans Serif");
 }
 
 TEST_F(Profil, SpeichernUndLaden)
