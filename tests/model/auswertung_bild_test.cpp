@@ -15,8 +15,7 @@
 // view and the printer draw them; the printouts show the other kinds.
 namespace {
 
-template <typename Modell>
-void Speichere(Modell& modell, int diagramm, const char* name)
+void Speichere(CTest& modell, int diagramm, const char* name)
 {
     SichereQtAnwendung();
     CSchrift s(-13, "MS Sans Serif");
@@ -32,17 +31,6 @@ void Speichere(Modell& modell, int diagramm, const char* name)
     bild.save(QString(LUMETRA_ARTIFACTS) + "/" + name);
 }
 
-void Linien(CTest& test, int hLaenge, int hTrenn, int wiederholungen)
-{
-    CLinien l = test.GetLinien();
-    l.m_nHLaengeStufen = hLaenge;
-    l.m_nHPositionStufen = 1;
-    l.m_nHTrennStufen = hTrenn;
-    l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
-    l.m_nWiederholungen = wiederholungen;
-    test.SetLinien(l);
-}
-
 } // namespace
 
 TEST(AuswertungBild, AntworthaeufigkeitMitProbitkurveUndMittelwerte)
@@ -50,7 +38,12 @@ TEST(AuswertungBild, AntworthaeufigkeitMitProbitkurveUndMittelwerte)
     CAuswertungsUmgebung u(0x0002 | 0x0200, 1);
     CTest test;
     test.SetUmgebung(&u.umgebung);
-    Linien(test, 3, 5, 1);
+    CLinien l = test.GetLinien();
+    l.m_nHLaengeStufen = 3;
+    l.m_nHTrennStufen = 5;
+    l.m_nHPositionStufen = l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
+    l.m_nWiederholungen = 1;
+    test.SetLinien(l);
     CTestBericht b;
     b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL;
     b.SetAnzahlReize(15);

@@ -10,11 +10,10 @@ struct Anfrage {
     uint32_t b, h, t, f;
 };
 
-Anfrage Bester(const CModusListe& l, Anfrage a, int* index = nullptr)
+// The best mode for a wish, written over the wish; its index in *index.
+Anfrage Bester(const CModusListe& l, Anfrage a, int* index)
 {
-    int i = l.BestenSuchen(a.b, a.h, a.t, a.f);
-    if (index)
-        *index = i;
+    *index = l.BestenSuchen(a.b, a.h, a.t, a.f);
     return a;
 }
 
