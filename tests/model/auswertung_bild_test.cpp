@@ -7,16 +7,15 @@
 #include "model/aufgabenbits.h"
 #include "model/auswertung_fixture.h"
 #include "model/test.h"
-#include "model/training.h"
 #include "platform/draw/qpainter/painter_dc.h"
 #include "support/qt_app.h"
 
-// One picture per kind of chart in the artifacts folder, drawn through the
-// QPainter context as the report view and the printer draw it.
+// The response chart with its probit curves and the chart of the probit means
+// in the artifacts folder, drawn through the QPainter context as the report
+// view and the printer draw them; the printouts show the other kinds.
 namespace {
 
-template <typename Modell>
-void Speichere(Modell& modell, int diagramm, const char* name)
+void Speichere(CTest& modell, int diagramm, const char* name)
 {
     SichereQtAnwendung();
     CSchrift s(-13, "MS Sans Serif");
@@ -32,70 +31,19 @@ void Speichere(Modell& modell, int diagramm, const char* name)
     bild.save(QString(LUMETRA_ARTIFACTS) + "/" + name);
 }
 
-void Linien(CTest& test, int hLaenge, int hTrenn, int wiederholungen)
-{
-    CLinien l = test.GetLinien();
-    l.m_nHLaengeStufen = hLaenge;
-    l.m_nHPositionStufen = 1;
-    l.m_nHTrennStufen = hTrenn;
-    l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
-    l.m_nWiederholungen = wiederholungen;
-    test.SetLinien(l);
-}
-
 } // namespace
-
-TEST(AuswertungBild, Trainingsdiagramm)
-{
-    CAuswertungsUmgebung u(0x0002 | 0x0200, 1);
-    CTraining training;
-    training.SetUmgebung(&u.umgebung);
-    CTrainingsBericht b;
-    b.m_dwAufgabenFlags = aufgabe::ZIELE | aufgabe::RUECKMELDUNG | aufgabe::TRAINING;
-    b.m_nRasterSpalten = 6;
-    b.m_nRasterZeilen = 2;
-    b.m_rcPositionen = RECT{112, 234, 912, 534};
-    b.SetAnzahlReize(36);
-    for (int i = 0; i < 36; ++i) {
-        b.SetPunkt(i, 112 + 160 * (i % 6), 234 + 300 * ((i / 6) % 2));
-        b.SetZeit(i, 450 + 60 * (5 - i % 6) + 37 * (i % 5));
-        b.SetMarke(i);
-        if (i % 7 == 3)
-            b.IncZaehler2(i);
-        else if (i % 3 == 0)
-            b.IncZaehler3(i);
-    }
-    training.SetBericht(0, &b);
-    Speichere(training, 0, "auswertung_training.png");
-}
-
-TEST(AuswertungBild, AbweichungMitGerade)
-{
-    CAuswertungsUmgebung u(0x0002 | 0x0200, 1);
-    CTest test;
-    test.SetUmgebung(&u.umgebung);
-    Linien(test, 4, 1, 3);
-    CTestBericht b;
-    b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::EINSTELLUNG | aufgabe::HORIZONTAL;
-    b.SetAnzahlReize(12);
-    for (int s = 0; s < 12; ++s) {
-        const int breite = 200 + 150 * (s % 4), x = 512 - breite / 2;
-        const int abw = breite / 25 + (s * 7) % 9 - 4;
-        b.SetRechteck1(s, RECT{x, 380, x + breite, 388});
-        b.SetRechteck2(s, RECT{510 + abw, 370, 514 + abw, 398});
-        b.SetRechteck4(s, RECT{x + 20, 370, x + 24, 398});
-        b.SetZeit(s, 3000);
-    }
-    test.SetBericht(0, b);
-    Speichere(test, 0, "auswertung_test_abweichung.png");
-}
 
 TEST(AuswertungBild, AntworthaeufigkeitMitProbitkurveUndMittelwerte)
 {
     CAuswertungsUmgebung u(0x0002 | 0x0200, 1);
     CTest test;
     test.SetUmgebung(&u.umgebung);
-    Linien(test, 3, 5, 1);
+    CLinien l = test.GetLinien();
+    l.m_nHLaengeStufen = 3;
+    l.m_nHTrennStufen = 5;
+    l.m_nHPositionStufen = l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
+    l.m_nWiederholungen = 1;
+    test.SetLinien(l);
     CTestBericht b;
     b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL;
     b.SetAnzahlReize(15);

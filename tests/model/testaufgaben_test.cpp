@@ -4,15 +4,6 @@
 
 #include <climits>
 
-TEST(CLinien, VorgabenUndVerfahrensname)
-{
-    CLinien l;
-    EXPECT_EQ(l.GetVerfahrenName(), "Herstellungsverfahren");
-    l.m_nVerfahren = 15;
-    EXPECT_EQ(l.GetVerfahrenName(), "---");
-    EXPECT_EQ(l.m_nVerfahren, 0);
-}
-
 TEST(CLinien, KonstanteReizeBrauchenZweiTrennstufen)
 {
     CLinien l;
@@ -60,6 +51,9 @@ TEST(CLinien, BereicheUndGrenzen)
     l.m_dHDicke = 0.001;
     LinienBegrenzen(l);
     EXPECT_EQ(l.m_dHDicke, 0.001);
+    l.m_nVerfahren = 15;  // unknown: no name, method 0
+    EXPECT_EQ(l.GetVerfahrenName(), "---");
+    EXPECT_EQ(l.m_nVerfahren, 0);
 }
 
 TEST(CLinien, StartdurchgangWirdUmgebrochen)

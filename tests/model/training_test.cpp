@@ -16,15 +16,6 @@ void BerichteAnhaengen(CTraining& t, int n)
 
 } // namespace
 
-TEST(TrainingTest, NeuesTraining)
-{
-    CTraining t;
-    EXPECT_EQ(t.GetAufgabenartName(), "Sakkaden");
-    t.SetAufgabenart(30);
-    EXPECT_EQ(t.GetAufgabenart(), 30);
-    EXPECT_EQ(t.GetAufgabenartName(), "Keine Auswahl");
-}
-
 TEST(TrainingTest, ZuweisungLeertDieBerichte)
 {
     CUmgebung umgebung;
@@ -57,6 +48,10 @@ TEST(TrainingTest, ZuweisungLeertDieBerichte)
     EXPECT_EQ(kopie.GetExploration().m_nZeilen, 9);
     EXPECT_EQ(kopie.GetBerichtAnzahl(), 0);
     EXPECT_EQ(quelle.GetBerichtAnzahl(), 3);
+
+    ziel.SetAufgabenart(30);
+    EXPECT_EQ(ziel.GetAufgabenart(), 30);
+    EXPECT_EQ(ziel.GetAufgabenartName(), "Keine Auswahl");
 }
 
 TEST(TrainingTest, BerichteUndAngezeigteSeite)

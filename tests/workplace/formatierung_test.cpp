@@ -8,50 +8,34 @@
 
 namespace {
 
-TEST(Formatierung, DoubleRundetVomNullpunktWeg)
+// Away from zero, and halves judged on the exact digits of the value, not
+// after adding half a unit in binary, which loses the half for 0.25 and
+// keeps it for 0.75. Beyond 33 digits, and for what is not finite, the
+// overflow text; a decimal count from a damaged file is capped, not obeyed.
+TEST(Formatierung, DoubleRundetExaktVomNullpunktWeg)
 {
-    EXPECT_EQ(FormatDouble(0.0, 2), "0,00");
-    EXPECT_EQ(FormatDouble(3.64, 0), "4");
-    EXPECT_EQ(FormatDouble(-2.5, 0), "-3");
-    EXPECT_EQ(FormatDouble(0.006, 2), "0,01");
-    EXPECT_EQ(FormatDouble(-0.001, 2), "-0,00");
-    EXPECT_EQ(FormatDouble(0.000123, 5), "0,00012");
-}
-
-// Halves are judged on the exact digits of the value, not after adding half
-// a unit in binary, which loses the half for 0.25 and keeps it for 0.75.
-TEST(Formatierung, DoubleRundetExakteHaelftenWeg)
-{
-    EXPECT_EQ(FormatDouble(0.25, 1), "0,3");
-    EXPECT_EQ(FormatDouble(0.75, 1), "0,8");
-    EXPECT_EQ(FormatDouble(95.25, 1), "95,3");
-    EXPECT_EQ(FormatDouble(-95.25, 1), "-95,3");
-    EXPECT_EQ(FormatDouble(1.125, 2), "1,13");
-    EXPECT_EQ(FormatDouble(0.25, 0), "0");
-    EXPECT_EQ(FormatDouble(0.5, 0), "1");
-    EXPECT_EQ(FormatDouble(9.95, 1), "9,9");   // stored as 9.9499...
-    EXPECT_EQ(FormatDouble(0.35, 1), "0,3");   // stored as 0.3499...
-    EXPECT_EQ(FormatDouble(99.96, 1), "100,0"); // the carry adds a digit
-    EXPECT_EQ(FormatDouble(0.0004, 3), "0,000");
-    EXPECT_EQ(FormatDouble(0.0005, 3), "0,001"); // stored as 0.000500000...01
-    EXPECT_EQ(FormatDouble(-0.0, 2), "0,00");
-    EXPECT_EQ(FormatDouble(std::nan(""), 1), "Überlauffehler");
+    struct Fall {
+        double wert;
+        int stellen;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {0.0, 2, "0,00"},   {3.64, 0, "4"},        {-2.5, 0, "-3"},       {0.006, 2, "0,01"},
+        {-0.001, 2, "-0,00"}, {0.000123, 5, "0,00012"}, {0.25, 1, "0,3"},  {0.75, 1, "0,8"},
+        {95.25, 1, "95,3"}, {-95.25, 1, "-95,3"},  {1.125, 2, "1,13"},    {0.25, 0, "0"},
+        {0.5, 0, "1"},      {9.95, 1, "9,9"} /* stored as 9.9499... */,   {0.35, 1, "0,3"} /* 0.3499... */,
+        {99.96, 1, "100,0"}, {0.0004, 3, "0,000"}, {0.0005, 3, "0,001"} /* 0.000500000...01 */,
+        {-0.0, 2, "0,00"},  {std::nan(""), 1, "Überlauffehler"},    {1e40, 2, "Überlauffehler"},
+        {2e33, 0, "Überlauffehler"},              {1e33, 0, "999999999999999945575230987042816"},
+        {1.0 / 0.0, 1, "Überlauffehler"},         {0.5, 900, "0,500000000000000"}, {2.5, -4, "3"},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(FormatDouble(f.wert, f.stellen), f.text) << f.wert << " " << f.stellen;
     // Every exact half at one decimal from 0 to 200 rounds up.
     for (int ganz = 0; ganz < 200; ++ganz) {
         EXPECT_EQ(FormatDouble(ganz + 0.25, 1), std::to_string(ganz) + ",3");
         EXPECT_EQ(FormatDouble(ganz + 0.75, 1), std::to_string(ganz) + ",8");
     }
-}
-
-TEST(Formatierung, DoubleUeberlaufUndGrenzen)
-{
-    EXPECT_EQ(FormatDouble(1e40, 2), "Überlauffehler");
-    EXPECT_EQ(FormatDouble(2e33, 0), "Überlauffehler");                     // 34 digits
-    EXPECT_EQ(FormatDouble(1e33, 0), "999999999999999945575230987042816");  // 33 digits
-    EXPECT_EQ(FormatDouble(1.0 / 0.0, 1), "Überlauffehler");
-    // A decimal count from a damaged file is capped, not obeyed.
-    EXPECT_EQ(FormatDouble(0.5, 900), "0,500000000000000");
-    EXPECT_EQ(FormatDouble(2.5, -4), "3");
 }
 
 TEST(Formatierung, GanzzahlenFarbenDatumDauer)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "workplace/modusliste.h"
 
 namespace {
@@ -8,11 +10,10 @@ struct Anfrage {
     uint32_t b, h, t, f;
 };
 
-Anfrage Bester(const CModusListe& l, Anfrage a, int* index = nullptr)
+// The best mode for a wish, written over the wish; its index in *index.
+Anfrage Bester(const CModusListe& l, Anfrage a, int* index)
 {
-    int i = l.BestenSuchen(a.b, a.h, a.t, a.f);
-    if (index)
-        *index = i;
+    *index = l.BestenSuchen(a.b, a.h, a.t, a.f);
     return a;
 }
 
@@ -44,50 +45,41 @@ TEST(Modusliste, HinzufuegenOrdnetUndVerweigertDoppelte)
     EXPECT_EQ(l.GetAnzahl(), 0);
 }
 
-TEST(Modusliste, BesteFrequenz)
+// The nearest rate not above the wish (the highest for none or too high),
+// then the nearest width: below 800 with nothing as wide the last mode, from
+// 800 with every width larger the first.
+TEST(Modusliste, BesterModus)
 {
-    CModusListe l;
+    CModusListe raten, breiten, klein, gross, leer;
     for (uint32_t f : {60u, 70u, 75u, 85u})
-        l.Hinzufuegen(1024, 768, 8, f);
-    EXPECT_EQ(Bester(l, {1024, 768, 8, 100}).f, 85u);
-    EXPECT_EQ(Bester(l, {1024, 768, 8, 0}).f, 85u);
-    int i = 0;
-    EXPECT_EQ(Bester(l, {1024, 768, 8, 75}, &i).f, 75u);
-    EXPECT_EQ(i, 2);
-
-    CModusListe g;
-    g.Hinzufuegen(1024, 768, 8, 70);
-    g.Hinzufuegen(1024, 768, 8, 74);
-    EXPECT_EQ(Bester(g, {1024, 768, 8, 72}).f, 70u);
-
-    CModusListe leer;
-    Anfrage a = Bester(leer, {1024, 768, 8, 75}, &i);
-    EXPECT_EQ(i, -1);
-    EXPECT_EQ(a.b, 1024u);
-}
-
-TEST(Modusliste, BesteBreite)
-{
-    CModusListe l;
-    for (uint32_t b : {640u, 800u, 1024u}) {
-        l.Hinzufuegen(b, b * 3 / 4, 8, 60);
-        l.Hinzufuegen(b, b * 3 / 4, 8, 75);
-    }
-    Anfrage a = Bester(l, {700, 500, 8, 60});
-    EXPECT_EQ(a.b, 800u);
-    EXPECT_EQ(a.f, 60u);
-    a = Bester(l, {1100, 800, 8, 0});
-    EXPECT_EQ(a.b, 1024u);
-    EXPECT_EQ(a.f, 75u);
-    // Below 800 with nothing as wide: the last mode of the list.
-    CModusListe k;
-    k.Hinzufuegen(640, 480, 8, 60);
-    k.Hinzufuegen(700, 500, 8, 60);
-    a = Bester(k, {760, 560, 8, 60});
-    EXPECT_EQ(a.b, 700u);
-    // 800 or more with every width larger: the first mode.
-    CModusListe gross;
+        raten.Hinzufuegen(1024, 768, 8, f);
+    for (uint32_t b : {640u, 800u, 1024u})
+        for (uint32_t f : {60u, 75u})
+            breiten.Hinzufuegen(b, b * 3 / 4, 8, f);
+    for (uint32_t b : {640u, 700u})
+        klein.Hinzufuegen(b, b * 3 / 4, 8, 60);
     gross.Hinzufuegen(1280, 1024, 8, 60);
     gross.Hinzufuegen(1600, 1200, 8, 60);
-    EXPECT_EQ(Bester(gross, {1024, 768, 8, 60}).b, 1280u);
+    CModusListe zwei;
+    zwei.Hinzufuegen(1024, 768, 8, 70);
+    zwei.Hinzufuegen(1024, 768, 8, 74);
+    struct Fall {
+        const CModusListe* liste;
+        Anfrage anfrage, erwartet;
+        int index;
+    };
+    const Fall faelle[] = {
+        {&raten, {1024, 768, 8, 100}, {1024, 768, 8, 85}, 3},  {&raten, {1024, 768, 8, 0}, {1024, 768, 8, 85}, 3},
+        {&raten, {1024, 768, 8, 75}, {1024, 768, 8, 75}, 2},   {&zwei, {1024, 768, 8, 72}, {1024, 768, 8, 70}, 0},
+        {&breiten, {700, 500, 8, 60}, {800, 600, 8, 60}, 2},   {&breiten, {1100, 800, 8, 0}, {1024, 768, 8, 75}, 5},
+        {&klein, {760, 560, 8, 60}, {700, 525, 8, 60}, 1},     {&gross, {1024, 768, 8, 60}, {1280, 1024, 8, 60}, 0},
+        {&leer, {1024, 768, 8, 75}, {1024, 768, 8, 75}, -1},
+    };
+    for (const Fall& f : faelle) {
+        int i = 0;
+        const Anfrage a = Bester(*f.liste, f.anfrage, &i);
+        EXPECT_EQ(i, f.index) << f.anfrage.b << " " << f.anfrage.f;
+        EXPECT_EQ(std::tie(a.b, a.h, a.t, a.f), std::tie(f.erwartet.b, f.erwartet.h, f.erwartet.t, f.erwartet.f))
+            << f.anfrage.b << " " << f.anfrage.f;
+    }
 }

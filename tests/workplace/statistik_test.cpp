@@ -32,17 +32,17 @@ TEST(Statistik, MischenMitFestemSeed)
 
 TEST(Statistik, Rotieren)
 {
-    const CDWordArray basis{1, 2, 3, 4, 5, 6};
-    CDWordArray a = basis;
-    EXPECT_EQ(RotiereArray(a, 0, 5, 2), 0);
-    EXPECT_EQ(a, (CDWordArray{5, 6, 1, 2, 3, 4}));
-    a = basis;
-    RotiereArray(a, 0, 99, -1);
-    EXPECT_EQ(a, (CDWordArray{2, 3, 4, 5, 6, 1}));
-    a = basis;
-    RotiereArray(a, 1, 3, 1);
-    EXPECT_EQ(a, (CDWordArray{1, 4, 2, 3, 5, 6}));
-    CDWordArray leer;
+    struct Fall {
+        int von, bis, schritte;
+        CDWordArray erwartet;
+    };
+    const Fall faelle[] = {{0, 5, 2, {5, 6, 1, 2, 3, 4}}, {0, 99, -1, {2, 3, 4, 5, 6, 1}}, {1, 3, 1, {1, 4, 2, 3, 5, 6}}};
+    for (const Fall& f : faelle) {
+        CDWordArray a{1, 2, 3, 4, 5, 6};
+        EXPECT_EQ(RotiereArray(a, f.von, f.bis, f.schritte), 0);
+        EXPECT_EQ(a, f.erwartet) << f.von << " " << f.bis << " " << f.schritte;
+    }
+    CDWordArray leer, a{1, 2, 3, 4, 5, 6};
     EXPECT_EQ(RotiereArray(leer, 0, 0, 1), 1);
     EXPECT_EQ(RotiereArray(a, 4, 2, 1), 1);
 }

@@ -18,12 +18,9 @@ TEST(Tastenliste, NamenUndCodes)
 
 TEST(Tastenliste, AlteNummerierung)
 {
-    EXPECT_EQ(TasteAlteVersion(2, 99), 50u);
-    EXPECT_EQ(TasteAlteVersion(3, 10), 51u);
-    EXPECT_EQ(TasteAlteVersion(4, 99), 2u);
-    EXPECT_EQ(TasteAlteVersion(5, 99), 3u);
-    EXPECT_EQ(TasteAlteVersion(2, 100), 2u);
-    EXPECT_EQ(TasteAlteVersion(6, 10), 6u);
+    const uint32_t faelle[][3] = {{2, 99, 50}, {3, 10, 51}, {4, 99, 2}, {5, 99, 3}, {2, 100, 2}, {6, 10, 6}};
+    for (auto [taste, version, neu] : faelle)
+        EXPECT_EQ(TasteAlteVersion(taste, version), neu) << taste << " " << version;
 }
 
 TEST(Reizkatalog, AnzahlenUndCodes)
