@@ -47,10 +47,7 @@ DarbietungsFabrik& Fabrik()
 
 } // namespace
 
-void SetDarbietungsFabrik(DarbietungsFabrik fabrik)
-{
-    Fabrik() = std::move(fabrik);
-}
+void SetDarbietungsFabrik(DarbietungsFabrik fabrik) { Fabrik() = std::move(fabrik); }
 
 std::unique_ptr<CDarbietung> NeueDarbietung()
 {

@@ -39,10 +39,7 @@ CFormAnsicht::~CFormAnsicht()
     }
 }
 
-void CFormAnsicht::OnUpdate(CFormAnsicht*, int)
-{
-    ++m_nAktualisierungen;
-}
+void CFormAnsicht::OnUpdate(CFormAnsicht*, int) { ++m_nAktualisierungen; }
 
 // ---- CDokumentFenster
 
@@ -167,14 +164,9 @@ bool CLMDokument::Befehl(int id)
         if (m_pFenster)
             m_pFenster->close();
         return true;
-    case ID_FILE_SAVE:
-        DoFileSave();
-        return true;
-    case ID_FILE_SAVE_AS:
-        DoSaveAs();
-        return true;
-    default:
-        return false;
+    case ID_FILE_SAVE: DoFileSave(); return true;
+    case ID_FILE_SAVE_AS: DoSaveAs(); return true;
+    default: return false;
     }
 }
 
@@ -324,9 +316,7 @@ CLMDokument* CDokumentVorlage::OpenDocumentFile(const std::string& pfad)
         ++m_nUnbenannt;
     } else {
         switch (dokument.OnOpenDocument(pfad)) {
-        case CLMDokument::Geoeffnet:
-            dokument.SetPathName(pfad);
-            break;
+        case CLMDokument::Geoeffnet: dokument.SetPathName(pfad); break;
         case CLMDokument::Abgelehnt:
             // The refused file keeps its name nowhere: saving asks for a new
             // one and never writes over it.
@@ -334,9 +324,7 @@ CLMDokument* CDokumentVorlage::OpenDocumentFile(const std::string& pfad)
             ++m_nUnbenannt;
             dokument.SetzeStandardPfad();
             break;
-        case CLMDokument::NichtLesbar:
-            delete dokument.m_pFenster;
-            return nullptr;
+        case CLMDokument::NichtLesbar: delete dokument.m_pFenster; return nullptr;
         }
     }
     m_dokumente.push_back(std::move(neu));

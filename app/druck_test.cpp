@@ -21,18 +21,25 @@ struct CTestaufgabe {
 
 CTestaufgabe Aufgabe(CLinien r)
 {
-    CTestaufgabe a{r.m_nVerfahren, r.m_nIntervallModus, r.m_nStartTaste, r.m_nEndTaste, r.m_nOrientierung,
-                   {r.m_nTasteLinks, r.m_nTasteRechts, r.m_nTasteUnten, r.m_nTasteOben},
-                   r.m_nPermutationen, r.m_nWiederholungen, {}};
+    CTestaufgabe a{
+        r.m_nVerfahren,     r.m_nIntervallModus, r.m_nStartTaste,
+        r.m_nEndTaste,      r.m_nOrientierung,   {r.m_nTasteLinks, r.m_nTasteRechts, r.m_nTasteUnten, r.m_nTasteOben},
+        r.m_nPermutationen, r.m_nWiederholungen, {}};
     a.verfahrenName = r.GetVerfahrenName();
     return a;
 }
 
 CTestaufgabe Aufgabe(CLaengen r)
 {
-    CTestaufgabe a{r.m_nVerfahren, r.m_nIntervallModus, r.m_nStartTaste, r.m_nEndTaste, r.m_nOrientierung,
+    CTestaufgabe a{r.m_nVerfahren,
+                   r.m_nIntervallModus,
+                   r.m_nStartTaste,
+                   r.m_nEndTaste,
+                   r.m_nOrientierung,
                    {r.m_nTasteSchmaeler, r.m_nTasteBreiter, r.m_nTasteKleiner, r.m_nTasteHoeher},
-                   r.m_nPermutationen, r.m_nWiederholungen, {}};
+                   r.m_nPermutationen,
+                   r.m_nWiederholungen,
+                   {}};
     a.verfahrenName = r.GetVerfahrenName();
     return a;
 }
@@ -41,20 +48,11 @@ CTestaufgabe Aufgabe(CLaengen r)
 
 CTestDruck::CTestDruck(CTest* test, CUmgebung* umgebung) : CDruckrahmen(umgebung), m_pTest(test) {}
 
-int CTestDruck::BerichtAnzahl() const
-{
-    return m_pTest ? m_pTest->GetBerichtAnzahl() : 0;
-}
+int CTestDruck::BerichtAnzahl() const { return m_pTest ? m_pTest->GetBerichtAnzahl() : 0; }
 
-std::string CTestDruck::Dateipfad() const
-{
-    return m_pTest ? m_pTest->m_strPfad : std::string();
-}
+std::string CTestDruck::Dateipfad() const { return m_pTest ? m_pTest->m_strPfad : std::string(); }
 
-int CTestDruck::GezeigteSeite() const
-{
-    return m_pTest ? m_pTest->m_nSeite : 1;
-}
+int CTestDruck::GezeigteSeite() const { return m_pTest ? m_pTest->m_nSeite : 1; }
 
 int CTestDruck::DiagrammZeichnen(int diagramm, CDC* dc, RECT r, CFont* schrift, int bericht)
 {
@@ -179,11 +177,10 @@ void CTestDruck::ZeichneBericht(CDC* dc, const CDruckLayout& l, int bericht)
         Text(dc, l.x0, y, "Verteilungskoeffizienten (Abweichungen bzw. Antworten)");
         y -= l.t;
         if (nReg > 0)
-            regression = Liste(dc, l, y, x5, "y-Achse / x-Achse f. Regression", "Ordinate", "Steigung", namen, 0,
-                               nReg);
+            regression = Liste(dc, l, y, x5, "y-Achse / x-Achse f. Regression", "Ordinate", "Steigung", namen, 0, nReg);
         if (nPsy > 0)
-            psychometrisch = Liste(dc, l, y, nReg > 0 ? x5 : l.x0, "y-Achse / x-Achse f. psychometr. Fkt.",
-                                   "Grenzwert", "Sigma", namen, nReg, nReg + nPsy);
+            psychometrisch = Liste(dc, l, y, nReg > 0 ? x5 : l.x0, "y-Achse / x-Achse f. psychometr. Fkt.", "Grenzwert",
+                                   "Sigma", namen, nReg, nReg + nPsy);
         letzteZeile = y + l.t;
     }
 

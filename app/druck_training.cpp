@@ -13,20 +13,11 @@ CTrainingsDruck::CTrainingsDruck(CTraining* training, CUmgebung* umgebung)
 {
 }
 
-int CTrainingsDruck::BerichtAnzahl() const
-{
-    return m_pTraining ? m_pTraining->GetBerichtAnzahl() : 0;
-}
+int CTrainingsDruck::BerichtAnzahl() const { return m_pTraining ? m_pTraining->GetBerichtAnzahl() : 0; }
 
-std::string CTrainingsDruck::Dateipfad() const
-{
-    return m_pTraining ? m_pTraining->m_strPfad : std::string();
-}
+std::string CTrainingsDruck::Dateipfad() const { return m_pTraining ? m_pTraining->m_strPfad : std::string(); }
 
-int CTrainingsDruck::GezeigteSeite() const
-{
-    return m_pTraining ? m_pTraining->m_nSeite : 1;
-}
+int CTrainingsDruck::GezeigteSeite() const { return m_pTraining ? m_pTraining->m_nSeite : 1; }
 
 int CTrainingsDruck::DiagrammZeichnen(int diagramm, CDC* dc, RECT r, CFont* schrift, int bericht)
 {
@@ -63,8 +54,8 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
         CSakkaden s = t.GetSakkaden();
         w[1] = s.GetModusName();
         w[3] = FormatInt(s.m_nDurchgaenge);
-        setzeSatz(4, Satz(katalog.m_SatzNamen, katalog.m_nAnzahlSaetze, s.m_nZielliste, s.m_nZielVon, s.m_nZielBis,
-                          " .. "));
+        setzeSatz(
+            4, Satz(katalog.m_SatzNamen, katalog.m_nAnzahlSaetze, s.m_nZielliste, s.m_nZielVon, s.m_nZielBis, " .. "));
         if (s.m_nDurchgangsstart == 1)
             w[8] = Tastenname(s.m_nStarttaste, "Eingabetaste");
         if (s.m_nDurchgangsende == 1)
@@ -81,11 +72,11 @@ std::vector<std::string> CTrainingsDruck::Vordergrundwerte() const
         w[1] = e.GetStrategieName();
         w[3] = e.m_nAnordnung < 1 ? FormatInt(e.m_nZeilen) + " x " + FormatInt(e.m_nSpalten) : FormatInt(e.m_nAnzahl);
         if (strategie != 50)
-            setzeSatz(4, Satz(katalog.m_SatzNamen, katalog.m_nAnzahlSaetze, e.m_nZielliste, e.m_nZielVon,
-                              e.m_nZielBis, ".."));
+            setzeSatz(4, Satz(katalog.m_SatzNamen, katalog.m_nAnzahlSaetze, e.m_nZielliste, e.m_nZielVon, e.m_nZielBis,
+                              ".."));
         if (strategie >= 20)
-            setzeSatz(6, Satz(katalog.m_SatzNamen2, katalog.m_nAnzahlSaetze2, e.m_nDistraktorliste,
-                              e.m_nDistraktorVon, e.m_nDistraktorBis, ".."));
+            setzeSatz(6, Satz(katalog.m_SatzNamen2, katalog.m_nAnzahlSaetze2, e.m_nDistraktorliste, e.m_nDistraktorVon,
+                              e.m_nDistraktorBis, ".."));
         w[10] = "Eingabetaste";
         break;
     }
@@ -115,11 +106,20 @@ void CTrainingsDruck::ZeichneAngaben(CDC* dc, const CDruckLayout& l)
     s.datei = "Trainingsdatei";
     s.ordner = "Trainingsverzeichnis";
     s.aufgabe = "Vordergrundaufgabe";
-    s.zeilen = {{"Aufgabengruppe", false},   {"Aufgabenart", false},    {"Vordergrundfarbe (RGB)", false},
-                {"Anzahl Durchgänge / Zeichen", false}, {"Zielzeichen", false}, {"Auswahl", true},
-                {"Distraktorzeichen", false}, {"Auswahl", true},        {"Starttaste", false},
-                {"Reaktionstaste", false},   {"Endtaste", false},       {"Weitere Tasten", false},
-                {text ? "Vor" : "Richtig", true}, {text ? "Zurück" : "Falsch", true}};
+    s.zeilen = {{"Aufgabengruppe", false},
+                {"Aufgabenart", false},
+                {"Vordergrundfarbe (RGB)", false},
+                {"Anzahl Durchgänge / Zeichen", false},
+                {"Zielzeichen", false},
+                {"Auswahl", true},
+                {"Distraktorzeichen", false},
+                {"Auswahl", true},
+                {"Starttaste", false},
+                {"Reaktionstaste", false},
+                {"Endtaste", false},
+                {"Weitere Tasten", false},
+                {text ? "Vor" : "Richtig", true},
+                {text ? "Zurück" : "Falsch", true}};
     s.werte = Vordergrundwerte();
     s.hgAufgabe = t.GetHGAufgabe();
     s.hgMuster = t.GetHGMuster();

@@ -25,8 +25,8 @@ private:
     // One value per row of the foreground block ("" for none).
     std::vector<std::string> Vordergrundwerte() const;
     // A set's name and range from a catalogue list, or "---" twice.
-    static std::vector<std::string> Satz(const std::vector<std::string>& namen, int anzahl, int satz, int von,
-                                         int bis, const char* trenner);
+    static std::vector<std::string> Satz(const std::vector<std::string>& namen, int anzahl, int satz, int von, int bis,
+                                         const char* trenner);
 
     CTraining* m_pTraining;
 };

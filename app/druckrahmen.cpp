@@ -41,10 +41,7 @@ namespace {
 constexpr int kZeilenhoehe = 350, kStiftbreite = 30, kMinBreite = 16500, kMaxHoehe = 23440;
 constexpr int kRandLinks = 2500, kKopfAbstand = 1000, kKopfBand = 2000, kInhaltAbstand = 2500;
 
-int Runden(int v, int achse)
-{
-    return static_cast<int>(static_cast<double>(v) * achse / 10000.0 + 0.5);
-}
+int Runden(int v, int achse) { return static_cast<int>(static_cast<double>(v) * achse / 10000.0 + 0.5); }
 
 } // namespace
 
@@ -62,10 +59,7 @@ CDruckrahmen::CDruckrahmen(CUmgebung* umgebung) : m_pUmgebung(umgebung) {}
 
 CDruckrahmen::~CDruckrahmen() = default;
 
-int CDruckrahmen::GetSeitenanzahl() const
-{
-    return BerichtAnzahl() + 1;
-}
+int CDruckrahmen::GetSeitenanzahl() const { return BerichtAnzahl() + 1; }
 
 // ---- Callers -----------------------------------------------------------------
 
@@ -100,8 +94,7 @@ int CDruckrahmen::Seitenansicht(QWidget* eltern, QPrinter* drucker)
     dialog.setWindowTitle("Lumetra - Seitenansicht");
     if (eltern)
         dialog.setGeometry(eltern->window()->geometry());
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [this](QPrinter* p) { DruckeAuf(*p, Vorschau); });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [this](QPrinter* p) { DruckeAuf(*p, Vorschau); });
     ModalAusfuehren(dialog);
     OnEndPrintPreview();
     return 0;
@@ -113,8 +106,8 @@ int CDruckrahmen::AlsPdf(const std::string& pfad)
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setOutputFileName(QString::fromStdString(pfad));
     // A printer's usual unprintable edge, so the file looks like paper.
-    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                                      QPageLayout::Millimeter));
+    drucker.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
     OnPreparePrinting(drucker, false, nullptr);
     return DruckeAuf(drucker, Drucker);
 }
@@ -218,16 +211,15 @@ int CDruckrahmen::OnBeginPrinting(CDC* dc)
     const int hoehe = std::max(1, l.InW(kZeilenhoehe) * 15 / 18);
     const int stift = l.InH(kStiftbreite);
     constexpr uint8_t roman = 18, modern = 49;
-    const bool erzeugt =
-        m_Schrift.CreateFont(hoehe, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY, roman,
-                             "Times New Roman") &&
-        m_Fett.CreateFont(hoehe, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY, roman,
-                          "Times New Roman") &&
-        m_Fest.CreateFont(hoehe, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY, modern,
-                          "Courier New") &&
-        m_Kursiv.CreateFont(hoehe, 0, 0, 0, FW_NORMAL, 1, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY, roman,
-                            "Times New Roman") &&
-        m_Stift.CreatePen(PS_SOLID, stift, RGB(0, 0, 0));
+    const bool erzeugt = m_Schrift.CreateFont(hoehe, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY,
+                                              roman, "Times New Roman") &&
+                         m_Fett.CreateFont(hoehe, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY, roman,
+                                           "Times New Roman") &&
+                         m_Fest.CreateFont(hoehe, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY,
+                                           modern, "Courier New") &&
+                         m_Kursiv.CreateFont(hoehe, 0, 0, 0, FW_NORMAL, 1, 0, 0, ANSI_CHARSET, 0, 0, PROOF_QUALITY,
+                                             roman, "Times New Roman") &&
+                         m_Stift.CreatePen(PS_SOLID, stift, RGB(0, 0, 0));
     if (!erzeugt) {
         Freigeben();
         Fehler(dc, kDruckObjektFehler);
@@ -253,10 +245,7 @@ void CDruckrahmen::Freigeben()
     m_Stift.DeleteObject();
 }
 
-void CDruckrahmen::OnEndPrinting()
-{
-    Freigeben();
-}
+void CDruckrahmen::OnEndPrinting() { Freigeben(); }
 
 void CDruckrahmen::OnEndPrintPreview()
 {
@@ -455,10 +444,10 @@ void CDruckrahmen::Angabenseite(CDC* dc, const CDruckLayout& l, const CAngabense
     Block(dc, l, y, s.aufgabe);
     const int aufgabe = y;
     const std::pair<std::string, bool> hintergrund[] = {
-        {"Aufgabenart", false},       {"Hintergrundmuster", false}, {"Hintergrundfarbe (RGB)", false},
-        {"Standardhintergrund", false}, {"Musterfarbe (RGB)", true}, {"Bewegung", true},
-        {"Zielhintergrund", false},   {"Musterfarbe (RGB)", true},  {"Bewegung", true},
-        {"Starttaste", false},        {"Reaktionstaste", false}};
+        {"Aufgabenart", false},         {"Hintergrundmuster", false}, {"Hintergrundfarbe (RGB)", false},
+        {"Standardhintergrund", false}, {"Musterfarbe (RGB)", true},  {"Bewegung", true},
+        {"Zielhintergrund", false},     {"Musterfarbe (RGB)", true},  {"Bewegung", true},
+        {"Starttaste", false},          {"Reaktionstaste", false}};
     auto beschriften = [&](const std::pair<std::string, bool>& zeile) {
         Text(dc, zeile.second ? l.Spalte(500) : l.x0, y, zeile.first);
         y -= l.t;
@@ -489,8 +478,7 @@ void CDruckrahmen::HintergrundWerte(CDC* dc, const CDruckLayout& l, int y, const
             art == 10 ? FormatFarbe(s.farben.m_crZielmuster) : "---",
             art == 20 ? Geschwindigkeit(aufgabe.m_dZielgeschwindigkeit, l) : "---",
             mitAufgabe && aufgabe.m_nIntervallmodus == 1 ? Tastenname(aufgabe.m_nStarttaste, "Eingabetaste") : "---",
-            mitAufgabe && aufgabe.m_nDurchgangsende == 1 ? Tastenname(aufgabe.m_nReaktionstaste, "Leertaste")
-                                                          : "---"});
+            mitAufgabe && aufgabe.m_nDurchgangsende == 1 ? Tastenname(aufgabe.m_nReaktionstaste, "Leertaste") : "---"});
     Text(dc, l.Spalte(12000), y - 5 * l.t, s.hgBewegung.m_nRichtung == 1 ? "nach rechts" : "nach links");
 }
 
@@ -510,8 +498,8 @@ int CDruckrahmen::Liste(CDC* dc, const CDruckLayout& l, int& y, int x, const cha
     return erste;
 }
 
-CDruckrahmen::CKopfZeilen CDruckrahmen::BerichtKopfLabels(CDC* dc, const CDruckLayout& l, int& y,
-                                                          const char* datei, const char* ordner)
+CDruckrahmen::CKopfZeilen CDruckrahmen::BerichtKopfLabels(CDC* dc, const CDruckLayout& l, int& y, const char* datei,
+                                                          const char* ordner)
 {
     CKopfZeilen z;
     z.dateien = DateienBlock(dc, l, y, datei, ordner);
@@ -551,8 +539,8 @@ void CDruckrahmen::BerichtKopfWerte(CDC* dc, const CDruckLayout& l, const CKopfZ
     }
 }
 
-void CDruckrahmen::Diagramm(CDC* dc, const CDruckLayout& l, int letzteZeile, const std::string& name,
-                            int diagramm, int bericht)
+void CDruckrahmen::Diagramm(CDC* dc, const CDruckLayout& l, int letzteZeile, const std::string& name, int diagramm,
+                            int bericht)
 {
     RECT r{l.Spalte(500), letzteZeile - 3 * l.t, l.rechts, 0};
     r.bottom = std::max(r.top - (r.right - r.left) / 2, l.unten);

@@ -15,14 +15,14 @@ class CUmgebung;
 // logical units of the isotropic mapping, y upwards, the page's top edge at
 // y 0. The frame fills it for every page.
 struct CDruckLayout {
-    int links = 0, oben = 0, rechts = 0, unten = 0;   // content box
-    int x0 = 0;                 // content left, where labels start
-    int mitte = 0;              // horizontal centre of the content box
-    int t = 1;                  // row height
+    int links = 0, oben = 0, rechts = 0, unten = 0; // content box
+    int x0 = 0; // content left, where labels start
+    int mitte = 0; // horizontal centre of the content box
+    int t = 1; // row height
     int halbeZeile = 0;
-    int p = 1;                  // pen width
-    int W = 1000, H = 1000;     // 100 mm in logical units
-    std::string einheit;        // the user's unit label
+    int p = 1; // pen width
+    int W = 1000, H = 1000; // 100 mm in logical units
+    std::string einheit; // the user's unit label
     int dezimalen = 1;
 
     // Hundredths of a millimetre to logical units, across and down.
@@ -124,10 +124,10 @@ protected:
     // the fixed-pitch font.
     struct CAngabenseite {
         const char* titel = "";
-        const char* datei = "";         // labels of the document's file rows
+        const char* datei = ""; // labels of the document's file rows
         const char* ordner = "";
-        const char* aufgabe = "";       // heading of the task block
-        std::vector<std::pair<std::string, bool>> zeilen;   // label, indented by 5 mm
+        const char* aufgabe = ""; // heading of the task block
+        std::vector<std::pair<std::string, bool>> zeilen; // label, indented by 5 mm
         std::vector<std::string> werte; // at 80 mm, one per row ("" none)
         CHGAufgabe hgAufgabe;
         CHGMuster hgMuster;
@@ -147,23 +147,31 @@ protected:
     template <class TBericht>
     static CLauf LaufVon(const TBericht& b, uint32_t flags, double standard)
     {
-        return CLauf{flags, b.m_nTag, b.m_nUhrzeit, b.m_dLaufzeit, standard, b.m_dZielGeschwindigkeit,
-                     b.GetKorrekteReaktionen(), b.GetFalscheAlarme(), b.GetDauerSekunden()};
+        return CLauf{flags,
+                     b.m_nTag,
+                     b.m_nUhrzeit,
+                     b.m_dLaufzeit,
+                     standard,
+                     b.m_dZielGeschwindigkeit,
+                     b.GetKorrekteReaktionen(),
+                     b.GetFalscheAlarme(),
+                     b.GetDauerSekunden()};
     }
     // Files, presentation and background task of a report page. Labels
     // answer the rows where the values go; prozent follows a share.
-    struct CKopfZeilen { int dateien = 0, darbietung = 0, hintergrund = 0; };
+    struct CKopfZeilen {
+        int dateien = 0, darbietung = 0, hintergrund = 0;
+    };
     CKopfZeilen BerichtKopfLabels(CDC* dc, const CDruckLayout& l, int& y, const char* datei, const char* ordner);
     void BerichtKopfWerte(CDC* dc, const CDruckLayout& l, const CKopfZeilen& z, const CLauf& lauf, const char* prozent);
     // Down half a line, a heading row with two centred column titles and a
     // rule, then names [von, bis) one per row at x0 + 5 mm. Answers the
     // first name's row; y is left one row below the last.
-    int Liste(CDC* dc, const CDruckLayout& l, int& y, int x, const char* kopf, const char* titel1,
-              const char* titel2, const std::vector<std::string>& namen, int von, int bis);
+    int Liste(CDC* dc, const CDruckLayout& l, int& y, int x, const char* kopf, const char* titel1, const char* titel2,
+              const std::vector<std::string>& namen, int von, int bis);
     // The chart below the lists: its name 2t below the last row, the chart
     // in the rest of the box; nothing when no room is left.
-    void Diagramm(CDC* dc, const CDruckLayout& l, int letzteZeile, const std::string& name, int diagramm,
-                  int bericht);
+    void Diagramm(CDC* dc, const CDruckLayout& l, int letzteZeile, const std::string& name, int diagramm, int bericht);
     virtual int DiagrammZeichnen(int diagramm, CDC* dc, RECT r, CFont* schrift, int bericht) = 0;
 
     // Message, document aborted.

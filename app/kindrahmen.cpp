@@ -153,8 +153,8 @@ QSize CKindRahmen::Fenstergroesse(const CSystemMetriken& m)
     uint16_t hoehe = 486;
     const QSize bereich = m.m_bArbeitsbereich ? m.m_arbeitsbereich.size() : m.m_bildschirm.size();
     const int nutzbarBreite = std::max(0, bereich.width() - 4 * m.m_cyDlgFrame);
-    const int nutzbarHoehe = std::max(0, bereich.height() - 2 * m.m_cxDlgFrame - 3 * m.m_cyMenu -
-                                             2 * m.m_cyDlgFrame - m.m_cyCaption);
+    const int nutzbarHoehe = std::max(0, bereich.height() - 2 * m.m_cxDlgFrame - 3 * m.m_cyMenu - 2 * m.m_cyDlgFrame -
+                                             m.m_cyCaption);
     if (nutzbarHoehe < hoehe) {
         hoehe = static_cast<uint16_t>(std::max(nutzbarHoehe, m.m_cyMinTrack));
         if (nutzbarBreite > breite)
@@ -168,15 +168,9 @@ QSize CKindRahmen::Fenstergroesse(const CSystemMetriken& m)
     return QSize(breite, hoehe);
 }
 
-QSize CKindRahmen::ErsteGroesse() const
-{
-    return Fenstergroesse(CSystemMetriken::Aktuell());
-}
+QSize CKindRahmen::ErsteGroesse() const { return Fenstergroesse(CSystemMetriken::Aktuell()); }
 
-CMainFrame* CKindRahmen::Hauptfenster() const
-{
-    return qobject_cast<CMainFrame*>(window());
-}
+CMainFrame* CKindRahmen::Hauptfenster() const { return qobject_cast<CMainFrame*>(window()); }
 
 void CKindRahmen::OnSetFocus()
 {
@@ -184,10 +178,7 @@ void CKindRahmen::OnSetFocus()
     AktualisiereBerichtMenue();
 }
 
-void CKindRahmen::AktualisiereBerichtMenue()
-{
-    BerichtMenueSetzen(Hauptfenster(), m_nBasis, Stand());
-}
+void CKindRahmen::AktualisiereBerichtMenue() { BerichtMenueSetzen(Hauptfenster(), m_nBasis, Stand()); }
 
 void CKindRahmen::showEvent(QShowEvent* e)
 {

@@ -38,15 +38,9 @@ const char* const kDateilisteAbschnitt = "Recent File List";
 const char* const kAltProfilordner = "LM-TR Benutzerprofile";
 const char* const kProfilordner = "LMTR-Benutzerprofile";
 
-std::string Verbinden(const std::string& ordner, const std::string& name)
-{
-    return ordner + "/" + name;
-}
+std::string Verbinden(const std::string& ordner, const std::string& name) { return ordner + "/" + name; }
 
-bool Existiert(const std::string& pfad)
-{
-    return pfad::Existiert(pfad);
-}
+bool Existiert(const std::string& pfad) { return pfad::Existiert(pfad); }
 
 // Reads a settings file through a loading archive; the loader answers its
 // own code into *code. 1 when the file could not be opened or read.
@@ -67,10 +61,7 @@ int LadeDatei(TObjekt& objekt, const std::string& pfad, int* code)
 
 } // namespace
 
-CLumetraApp* GetLumetraApp()
-{
-    return g_app;
-}
+CLumetraApp* GetLumetraApp() { return g_app; }
 
 CLumetraApp::CLumetraApp(std::unique_ptr<CEinstellungen> einstellungen)
     : m_Umgebung(&m_Profil), m_einstellungen(std::move(einstellungen))
@@ -132,18 +123,20 @@ bool CLumetraApp::InitInstance(const std::vector<std::string>& befehlszeile)
     const bool gelesen = geladen == 0 && code == 0;
     if (gelesen || !Existiert(speicherPfad)) {
         if (SpeichereProfil(speicherPfad) != 0)
-            AfxMessageBox("Fehler: Die Profildatei konnte nicht geöffnet werden. Der Dateiname der Profildatei lautet " +
-                              pfad::Anzeige(speicherPfad),
-                          MB_OK | MB_ICONEXCLAMATION);
+            AfxMessageBox(
+                "Fehler: Die Profildatei konnte nicht geöffnet werden. Der Dateiname der Profildatei lautet " +
+                    pfad::Anzeige(speicherPfad),
+                MB_OK | MB_ICONEXCLAMATION);
     }
     ZeigeDateinamen();
 
     m_Umgebung.SetProfil(&m_Profil);
     const std::string umgebung = m_Profil.GetVerzeichnisse().m_strUmgebungsVorlage;
     if (LadeUmgebung(umgebung) != 0)
-        AfxMessageBox("Fehler: Die Umgebungsdatei konnte nicht geöffnet werden. Der Dateiname der Umgebungsdatei lautet " +
-                          pfad::Anzeige(umgebung),
-                      MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(
+            "Fehler: Die Umgebungsdatei konnte nicht geöffnet werden. Der Dateiname der Umgebungsdatei lautet " +
+                pfad::Anzeige(umgebung),
+            MB_OK | MB_ICONEXCLAMATION);
     ZeigeDateinamen();
 
     m_vorlagen.push_back(std::make_unique<CDokumentVorlage>(
@@ -204,10 +197,7 @@ void CLumetraApp::SchreibeProfilpfad(const std::string& pfad)
         m_einstellungen->SchreibeText("Umgebung", "profil", pfad);
 }
 
-int CLumetraApp::LadeProfil(const std::string& pfad, int* code)
-{
-    return LadeDatei(m_Profil, pfad, code);
-}
+int CLumetraApp::LadeProfil(const std::string& pfad, int* code) { return LadeDatei(m_Profil, pfad, code); }
 
 int CLumetraApp::SpeichereProfil(const std::string& pfad)
 {
@@ -223,10 +213,7 @@ int CLumetraApp::SpeichereProfil(const std::string& pfad)
     return 0;
 }
 
-int CLumetraApp::LadeUmgebung(const std::string& pfad, int* code)
-{
-    return LadeDatei(m_Umgebung, pfad, code);
-}
+int CLumetraApp::LadeUmgebung(const std::string& pfad, int* code) { return LadeDatei(m_Umgebung, pfad, code); }
 
 void CLumetraApp::ZeigeDateinamen()
 {
@@ -246,10 +233,7 @@ void CLumetraApp::AktualisiereAlleDokumente()
             dokument->UpdateAllViews(nullptr, 0);
 }
 
-QFont CLumetraApp::GetDialogSchrift() const
-{
-    return DialogSchrift(m_Profil.GetSchrift());
-}
+QFont CLumetraApp::GetDialogSchrift() const { return DialogSchrift(m_Profil.GetSchrift()); }
 
 // ---- documents and commands
 
@@ -434,10 +418,7 @@ void CLumetraApp::AddToRecentFileList(const std::string& pfad)
 
 namespace {
 
-QWidget* Hauptfenster()
-{
-    return g_app ? g_app->GetMainWnd() : nullptr;
-}
+QWidget* Hauptfenster() { return g_app ? g_app->GetMainWnd() : nullptr; }
 
 } // namespace
 

@@ -107,7 +107,6 @@ private:
     CDokumentVorlage* VorlageFuer(const std::string& pfad) const;
 };
 
-
 // The running application object (null before it exists).
 CLumetraApp* GetLumetraApp();
 

@@ -34,10 +34,7 @@ CStatusLeiste::CStatusLeiste(QWidget* eltern) : QStatusBar(eltern)
             [this](const QString& text) { SetzeText(0, text.isEmpty() ? QString("Bereit") : text); });
 }
 
-std::vector<int> CStatusLeiste::TeilGrenzen(int breite)
-{
-    return {breite - 220, breite - 120, breite - 20};
-}
+std::vector<int> CStatusLeiste::TeilGrenzen(int breite) { return {breite - 220, breite - 120, breite - 20}; }
 
 void CStatusLeiste::SetzeText(int teil, const QString& text)
 {
@@ -54,10 +51,7 @@ void CStatusLeiste::Einpassen(int teil)
     TextEinpassen(m_teil[teil], font());
 }
 
-QString CStatusLeiste::GetText(int teil) const
-{
-    return teil >= 0 && teil < 3 ? m_teil[teil]->text() : QString();
-}
+QString CStatusLeiste::GetText(int teil) const { return teil >= 0 && teil < 3 ? m_teil[teil]->text() : QString(); }
 
 QRect CStatusLeiste::GetTeilRechteck(int teil) const
 {

@@ -11,9 +11,9 @@
 // What distinguishes the two document types besides their model.
 struct CDokumentArt {
     std::string CVerzeichnisse::*m_vorlage; // template file in the profile
-    std::string CVerzeichnisse::*m_ordner;  // folder of the default path
-    const char* m_endung;                   // ".lmt" / ".lmd"
-    const char* m_vorlagenWort;             // "Trainingsvorlage" / "Testvorlage"
+    std::string CVerzeichnisse::*m_ordner; // folder of the default path
+    const char* m_endung; // ".lmt" / ".lmd"
+    const char* m_vorlagenWort; // "Trainingsvorlage" / "Testvorlage"
 };
 
 // A document that embeds its task model by value and hands every load and
@@ -36,8 +36,8 @@ public:
         const std::string vorlage = app ? app->m_Profil.GetVerzeichnisse().*m_art.m_vorlage : std::string();
         if (LadeVorlage(vorlage) == 1)
             AfxMessageBox(std::string("Fehler: Die ") + m_art.m_vorlagenWort +
-                              " konnte nicht geöffnet werden. Der Dateiname der " + m_art.m_vorlagenWort +
-                              " lautet " + pfad::Anzeige(vorlage),
+                              " konnte nicht geöffnet werden. Der Dateiname der " + m_art.m_vorlagenWort + " lautet " +
+                              pfad::Anzeige(vorlage),
                           MB_OK | MB_ICONEXCLAMATION);
         if (app)
             m_Modell.SetUmgebung(&app->m_Umgebung);

@@ -87,8 +87,16 @@ const CZeile kDarbietungsBericht[] = {
 };
 
 // Value fields of those boxes, counted from the date field.
-enum : int { kUhrzeit = 1, kDauer = 3, kStandard = 5, kZiel = 7, kFalsch = 10, kKorrekt = 12, kProzent = 13,
-             kHGZeit = 15 };
+enum : int {
+    kUhrzeit = 1,
+    kDauer = 3,
+    kStandard = 5,
+    kZiel = 7,
+    kFalsch = 10,
+    kKorrekt = 12,
+    kProzent = 13,
+    kHGZeit = 15
+};
 
 } // namespace
 
@@ -120,7 +128,8 @@ void CSeitenAnsicht::BindeUmgebung(CBenutzerprofil* profil, CUmgebung* umgebung)
 
 // ---- Creation ---------------------------------------------------------------
 
-template <class T> T* CSeitenAnsicht::Neu(int l, int t, int r, int b)
+template <class T>
+T* CSeitenAnsicht::Neu(int l, int t, int r, int b)
 {
     T* w = new T(GetFormular());
     w->setGeometry(l, t, r - l, b - t);
@@ -160,7 +169,7 @@ QLineEdit* CSeitenAnsicht::Feld(int l, int t, int r, int b, bool rechts)
 QComboBox* CSeitenAnsicht::Auswahlliste(int l, int t, int r, int /*b*/)
 {
     QComboBox* c = Neu<QComboBox>(l, t, r, t + 21);
-    c->setMaxVisibleItems(5);    // a list of about 100 pixels
+    c->setMaxVisibleItems(5); // a list of about 100 pixels
     c->setFocusPolicy(Qt::StrongFocus);
     m_pBerichtAuswahl = c;
     connect(c, &QComboBox::activated, this, &CSeitenAnsicht::OnSelchangeBerichtAuswahl);
@@ -199,15 +208,9 @@ void CSeitenAnsicht::ErzeugeSeiten(std::span<const CZeile> angaben, std::span<co
     ErzeugeFusszeile();
 }
 
-void CSeitenAnsicht::AngabenseiteFertig()
-{
-    m_nAngaben = AnzahlSteuerelemente();
-}
+void CSeitenAnsicht::AngabenseiteFertig() { m_nAngaben = AnzahlSteuerelemente(); }
 
-void CSeitenAnsicht::BerichtseiteFertig()
-{
-    m_nBerichtEnde = AnzahlSteuerelemente();
-}
+void CSeitenAnsicht::BerichtseiteFertig() { m_nBerichtEnde = AnzahlSteuerelemente(); }
 
 void CSeitenAnsicht::ErzeugeFusszeile()
 {
@@ -352,8 +355,7 @@ std::string CSeitenAnsicht::Tastenname(int index, const char* ersatz) const
     return m_pUmgebung->m_Tastenliste.GetName(index);
 }
 
-void CSeitenAnsicht::ZeigeHintergrundAngaben(int erstes, const CHGAufgabe& a, const CHGMuster& m,
-                                             const CHGBewegung& b)
+void CSeitenAnsicht::ZeigeHintergrundAngaben(int erstes, const CHGAufgabe& a, const CHGMuster& m, const CHGBewegung& b)
 {
     const bool mitAufgabe = a.m_nArt == 10 || a.m_nArt == 20;
     const bool start = a.m_nIntervallmodus == 1 && mitAufgabe;
@@ -401,8 +403,7 @@ void CSeitenAnsicht::ZeigeDarbietungsBericht(int erstes, const CDarbietungsWerte
         SetzeText(erstes + kFalsch, FormatInt(w->falscheAlarme));
         SetzeText(erstes + kKorrekt, FormatInt(w->korrekt));
         SetzeText(erstes + kProzent, ProzentText(w->korrekt, w->korrekt + w->falscheAlarme));
-        SetzeText(erstes + kHGZeit,
-                  w->korrekt > 0 ? FormatDouble(w->dauerSekunden / w->korrekt, 3) + " s" : "n. a.");
+        SetzeText(erstes + kHGZeit, w->korrekt > 0 ? FormatDouble(w->dauerSekunden / w->korrekt, 3) + " s" : "n. a.");
     }
     for (int f : {kFalsch, kKorrekt, kProzent, kHGZeit}) {
         if (!hg)

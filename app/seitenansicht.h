@@ -35,13 +35,13 @@ struct CZeile {
 
 // What tells the training view from the test view in the shared commands.
 struct CAnsichtsArt {
-    int berichtBasis;     // first report command id of the document type
-    int praesentation;    // id of the presentation command
-    const char* angaben;  // title of the settings page
-    const char* bericht;  // title of a report page, and the report's name
-    const char* modell;   // the model with its article, as the object of a sentence
-    int vordergrund = 0;  // id of the foreground-task command
-    int drucken = 0;      // ids of the print and the print-preview command
+    int berichtBasis; // first report command id of the document type
+    int praesentation; // id of the presentation command
+    const char* angaben; // title of the settings page
+    const char* bericht; // title of a report page, and the report's name
+    const char* modell; // the model with its article, as the object of a sentence
+    int vordergrund = 0; // id of the foreground-task command
+    int drucken = 0; // ids of the print and the print-preview command
     int seitenansicht = 0;
 };
 
@@ -143,10 +143,13 @@ protected:
 
     // -- Control creation, in the order of the page tables
     void Erzeuge(const CZeile* zeilen, int anzahl);
-    template <size_t N> void Erzeuge(const CZeile (&zeilen)[N]) { Erzeuge(zeilen, static_cast<int>(N)); }
+    template <size_t N>
+    void Erzeuge(const CZeile (&zeilen)[N])
+    {
+        Erzeuge(zeilen, static_cast<int>(N));
+    }
     QGroupBox* Gruppe(const char* text, int l, int t, int r, int b);
-    QLabel* Beschriftung(const char* text, int l, int t, int r, int b,
-                         Qt::Alignment ausrichtung = Qt::AlignLeft);
+    QLabel* Beschriftung(const char* text, int l, int t, int r, int b, Qt::Alignment ausrichtung = Qt::AlignLeft);
     QLineEdit* Feld(int l, int t, int r, int b, bool rechts);
     QComboBox* Auswahlliste(int l, int t, int r, int b);
     // Both pages from their tables: the settings page's own controls, the
@@ -213,11 +216,12 @@ protected:
     QLabel* m_pNichtAktiv = nullptr;
 
 private:
-    template <class T> T* Neu(int l, int t, int r, int b);
+    template <class T>
+    T* Neu(int l, int t, int r, int b);
 
     CAnsichtsArt m_art;
     std::vector<QWidget*> m_Steuerelemente;
-    int m_nAngaben = 0;     // controls of the settings page
+    int m_nAngaben = 0; // controls of the settings page
     int m_nBerichtEnde = 0; // one past the report page's last control
     QLabel* m_pTitel = nullptr;
     QLabel* m_pBerichtNummer = nullptr;

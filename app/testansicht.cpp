@@ -82,17 +82,46 @@ const CZeile kVerteilungsbox[] = {
 
 // Control numbers the fills write.
 enum : int {
-    kTestart = 3, kVerfahren = 5, kPermutationen = 7, kReihenfolge = 9, kBereich1 = 11, kBereich2Text = 12,
-    kBereich2 = 13, kProzentText = 14, kProzentBereich = 15, kFarbe1Text = 16, kFarbe2Text = 17,
-    kStarttaste = 19, kEndtaste = 21, kTaste1Text = 23, kTaste1 = 24, kTaste2Text = 25, kTaste2 = 26,
-    kTaste3Text = 27, kTaste3 = 28, kTaste4Text = 29, kTaste4 = 30, kHGAufgabe = 33,
+    kTestart = 3,
+    kVerfahren = 5,
+    kPermutationen = 7,
+    kReihenfolge = 9,
+    kBereich1 = 11,
+    kBereich2Text = 12,
+    kBereich2 = 13,
+    kProzentText = 14,
+    kProzentBereich = 15,
+    kFarbe1Text = 16,
+    kFarbe2Text = 17,
+    kStarttaste = 19,
+    kEndtaste = 21,
+    kTaste1Text = 23,
+    kTaste1 = 24,
+    kTaste2Text = 25,
+    kTaste2 = 26,
+    kTaste3Text = 27,
+    kTaste3 = 28,
+    kTaste4Text = 29,
+    kTaste4 = 30,
+    kHGAufgabe = 33,
 
-    kZeit = 52, kSpalte1 = 54, kSpalte2 = 55, kHoriz1 = 57, kHoriz2 = 58, kVert1 = 60, kVert2 = 61,
-    kKoeff1Text = 64, kKoeff1 = 65, kKoeff2Text = 66, kKoeff2 = 67, kDatum = 70, kVerteilung = 86,
+    kZeit = 52,
+    kSpalte1 = 54,
+    kSpalte2 = 55,
+    kHoriz1 = 57,
+    kHoriz2 = 58,
+    kVert1 = 60,
+    kVert2 = 61,
+    kKoeff1Text = 64,
+    kKoeff1 = 65,
+    kKoeff2Text = 66,
+    kKoeff2 = 67,
+    kDatum = 70,
+    kVerteilung = 86,
 };
 
-constexpr CAnsichtsArt kTest{BERICHT_TEST, ID_PRAESENTATION_TEST, "Testangaben", "Testbericht", "den Test",
-                             ID_VG_TEST, ID_TEST_DRUCKEN, ID_TEST_SEITENANSICHT};
+constexpr CAnsichtsArt kTest{BERICHT_TEST, ID_PRAESENTATION_TEST, "Testangaben",        "Testbericht", "den Test",
+                             ID_VG_TEST,   ID_TEST_DRUCKEN,       ID_TEST_SEITENANSICHT};
 
 // What the settings page reads of either task record alike.
 struct CAblauf {
@@ -110,9 +139,9 @@ CAblauf Ablauf(CLinien l)
 
 CAblauf Ablauf(CLaengen l)
 {
-    return {l.GetVerfahrenName(), l.m_nVerfahren,     l.m_nPermutationen,  l.m_nWiederholungen,
-            l.m_nIntervallModus,  l.m_nOrientierung,  l.m_nStartTaste,     l.m_nEndTaste,
-            l.m_nTasteSchmaeler,  l.m_nTasteBreiter,  l.m_nTasteKleiner,   l.m_nTasteHoeher};
+    return {l.GetVerfahrenName(), l.m_nVerfahren,    l.m_nPermutationen, l.m_nWiederholungen,
+            l.m_nIntervallModus,  l.m_nOrientierung, l.m_nStartTaste,    l.m_nEndTaste,
+            l.m_nTasteSchmaeler,  l.m_nTasteBreiter, l.m_nTasteKleiner,  l.m_nTasteHoeher};
 }
 
 } // namespace
@@ -127,10 +156,7 @@ CLMTestView::CLMTestView(CLMTestDoc* dokument, QWidget* eltern) : CModellAnsicht
 
 CLMTestView::~CLMTestView() = default;
 
-void CLMTestView::ErzeugeSteuerelemente()
-{
-    ErzeugeSeiten(kAngaben, kErgebnis, kVerteilungsbox);
-}
+void CLMTestView::ErzeugeSteuerelemente() { ErzeugeSeiten(kAngaben, kErgebnis, kVerteilungsbox); }
 
 // ---- Model access -----------------------------------------------------------
 
@@ -162,8 +188,8 @@ void CLMTestView::ZeigeAngaben()
     SetzeText(kTaste3Text, laengen ? "kleiner" : "unten");
     SetzeText(kTaste4Text, laengen ? "höher" : "oben");
 
-    static const int kFelder[] = {kVerfahren, kPermutationen, kBereich1, kBereich2, kProzentBereich,
-                                  kReihenfolge, kStarttaste, kEndtaste, kTaste1, kTaste2, kTaste3, kTaste4};
+    static const int kFelder[] = {kVerfahren,  kPermutationen, kBereich1, kBereich2, kProzentBereich, kReihenfolge,
+                                  kStarttaste, kEndtaste,      kTaste1,   kTaste2,   kTaste3,         kTaste4};
     if (art == TESTART_LINIEN || art == TESTART_LAENGEN) {
         const CAblauf a = laengen ? Ablauf(m_pModell->GetLaengen()) : Ablauf(m_pModell->GetLinien());
         // Key names answer "---" outside the table.
@@ -299,7 +325,6 @@ void CLMTestView::ZeichneFarben(CDC* dc)
 {
     // Row 9 always the test stimulus, row 10 the example, whatever the labels say.
     const CFarben f = m_pModell->GetFarben();
-    ZeichneFarbfelder(dc,
-                      {{RECT{235, 212, 295, 227}, f.m_crVordergrund}, {RECT{235, 233, 295, 248}, f.m_crBeispielreiz}},
-                      f);
+    ZeichneFarbfelder(
+        dc, {{RECT{235, 212, 295, 227}, f.m_crVordergrund}, {RECT{235, 233, 295, 248}, f.m_crBeispielreiz}}, f);
 }

@@ -84,19 +84,39 @@ const CZeile kVerteilungsbox[] = {
 
 // Control numbers the fills write.
 enum : int {
-    kAufgabengruppe = 3, kAufgabenart = 5, kAnzahl = 8, kZielsatz = 10, kZielauswahl = 12,
-    kDistraktorsatz = 14, kDistraktorauswahl = 16, kStarttaste = 18, kReaktionstaste = 20,
-    kEndtaste = 22, kRichtigText = 24, kTaste1 = 25, kFalschText = 26, kTaste2 = 27,
+    kAufgabengruppe = 3,
+    kAufgabenart = 5,
+    kAnzahl = 8,
+    kZielsatz = 10,
+    kZielauswahl = 12,
+    kDistraktorsatz = 14,
+    kDistraktorauswahl = 16,
+    kStarttaste = 18,
+    kReaktionstaste = 20,
+    kEndtaste = 22,
+    kRichtigText = 24,
+    kTaste1 = 25,
+    kFalschText = 26,
+    kTaste2 = 27,
     kHGAufgabe = 30,
 
-    kVGFalscheAlarme = 49, kVGKorrekt = 51, kVGKorrektProzent = 52, kRichtige = 54,
-    kRichtigeProzent = 55, kFalsche = 57, kFalscheProzent = 58, kMittlereZeit = 60,
-    kOrdinate = 64, kSteigung = 66, kDatum = 69, kVerteilung = 85,
+    kVGFalscheAlarme = 49,
+    kVGKorrekt = 51,
+    kVGKorrektProzent = 52,
+    kRichtige = 54,
+    kRichtigeProzent = 55,
+    kFalsche = 57,
+    kFalscheProzent = 58,
+    kMittlereZeit = 60,
+    kOrdinate = 64,
+    kSteigung = 66,
+    kDatum = 69,
+    kVerteilung = 85,
 };
 
-constexpr CAnsichtsArt kTraining{BERICHT_TRAINING, ID_PRAESENTATION_TRAINING, "Trainingsangaben",
-                                 "Trainingsbericht", "das Training", ID_VG_TRAINING,
-                                 ID_TRAINING_DRUCKEN, ID_TRAINING_SEITENANSICHT};
+constexpr CAnsichtsArt kTraining{
+    BERICHT_TRAINING, ID_PRAESENTATION_TRAINING, "Trainingsangaben",       "Trainingsbericht", "das Training",
+    ID_VG_TRAINING,   ID_TRAINING_DRUCKEN,       ID_TRAINING_SEITENANSICHT};
 
 } // namespace
 
@@ -111,10 +131,7 @@ CLMTrainingView::CLMTrainingView(CLMTrainingDoc* dokument, QWidget* eltern)
 
 CLMTrainingView::~CLMTrainingView() = default;
 
-void CLMTrainingView::ErzeugeSteuerelemente()
-{
-    ErzeugeSeiten(kAngaben, kBericht, kVerteilungsbox);
-}
+void CLMTrainingView::ErzeugeSteuerelemente() { ErzeugeSeiten(kAngaben, kBericht, kVerteilungsbox); }
 
 // ---- Model access -----------------------------------------------------------
 
@@ -159,8 +176,8 @@ void CLMTrainingView::ZeigeAngaben()
     };
 
     // Fields that no task code uses stay "---" and read-only.
-    for (int f : {kAufgabenart, kAnzahl, kZielsatz, kZielauswahl, kDistraktorsatz, kDistraktorauswahl,
-                  kStarttaste, kReaktionstaste, kEndtaste, kTaste1, kTaste2})
+    for (int f : {kAufgabenart, kAnzahl, kZielsatz, kZielauswahl, kDistraktorsatz, kDistraktorauswahl, kStarttaste,
+                  kReaktionstaste, kEndtaste, kTaste1, kTaste2})
         nurLesen[f] = true;
     switch (code) {
     case AUFGABENART_SAKKADEN: {
@@ -190,8 +207,8 @@ void CLMTrainingView::ZeigeAngaben()
                                         : FormatInt(e.m_nAnzahl);
         // A stimulus field applies exactly when it shows a set.
         const bool ziel = e.m_nStrategie != 50 && satz(e.m_nZielliste, e.m_nZielVon, e.m_nZielBis, false, "..");
-        const bool distraktor =
-            e.m_nStrategie >= 20 && satz(e.m_nDistraktorliste, e.m_nDistraktorVon, e.m_nDistraktorBis, true, "..");
+        const bool distraktor = e.m_nStrategie >= 20 &&
+                                satz(e.m_nDistraktorliste, e.m_nDistraktorVon, e.m_nDistraktorBis, true, "..");
         t[kEndtaste] = "Eingabetaste";
         nurLesen[kAufgabenart] = nurLesen[kAnzahl] = nurLesen[kEndtaste] = false;
         nurLesen[kZielsatz] = nurLesen[kZielauswahl] = !ziel;
@@ -238,8 +255,8 @@ void CLMTrainingView::ZeigeBericht()
     SeiteSichtbar(true);
     const int k = BerichtNr() - 1;
     const CTrainingsBericht* b = m_pModell->GetBericht(k);
-    static const int kWerte[] = {kVGFalscheAlarme, kVGKorrekt, kVGKorrektProzent, kRichtige, kRichtigeProzent,
-                                 kFalsche, kFalscheProzent, kMittlereZeit, kOrdinate, kSteigung};
+    static const int kWerte[] = {kVGFalscheAlarme, kVGKorrekt,      kVGKorrektProzent, kRichtige, kRichtigeProzent,
+                                 kFalsche,         kFalscheProzent, kMittlereZeit,     kOrdinate, kSteigung};
     if (!b) {
         for (int f : kWerte) {
             SetzeText(f, "---");

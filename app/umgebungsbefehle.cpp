@@ -23,10 +23,7 @@ const char* const kUmgebungNichtGespeichert =
 const char* const kProfilNichtGespeichert =
     "Fehler: Die Profildatei konnte nicht gespeichert werden. Der Dateiname der Profildatei lautet ";
 
-void Fehler(const std::string& text)
-{
-    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
-}
+void Fehler(const std::string& text) { AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
 
 } // namespace
 

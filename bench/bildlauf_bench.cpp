@@ -54,7 +54,10 @@ public:
         m_s->TauschAbwarten();
         m_wartet = false;
     }
-    void FrontGeaendert(const BYTE* p, LONG pitch, const PALETTEENTRY* pal) override { m_s->FrontGeaendert(p, pitch, pal); }
+    void FrontGeaendert(const BYTE* p, LONG pitch, const PALETTEENTRY* pal) override
+    {
+        m_s->FrontGeaendert(p, pitch, pal);
+    }
     SHORT Taste(int vk) override
     {
         const auto jetzt = Uhr::now();
@@ -63,7 +66,10 @@ public:
         m_letzteAbfrage = jetzt;
         return m_s->Taste(vk);
     }
-    bool Nachricht(MSG& n, UINT von, UINT bis, bool entfernen) override { return m_s->Nachricht(n, von, bis, entfernen); }
+    bool Nachricht(MSG& n, UINT von, UINT bis, bool entfernen) override
+    {
+        return m_s->Nachricht(n, von, bis, entfernen);
+    }
     void MauszeigerSichtbar(bool s) override { m_s->MauszeigerSichtbar(s); }
     HRESULT Vorgabe(EAufruf a) override { return m_s->Vorgabe(a); }
     bool VideospeicherFrei() override { return m_s->VideospeicherFrei(); }
@@ -120,8 +126,7 @@ void BM_Bild1920x1080(benchmark::State& state)
         DDSURFACEDESC d;
         p.m_pRueckpuffer->Lock(nullptr, &d, DDLOCK_WAIT | DDLOCK_READONLY, nullptr);
         TabelleAusPalette(p.m_Palette256, tabelle);
-        Umwandeln8Nach32(static_cast<const BYTE*>(d.lpSurface), d.lPitch, rgb.data(), 1920 * 4, 1920, 1080,
-                         tabelle);
+        Umwandeln8Nach32(static_cast<const BYTE*>(d.lpSurface), d.lPitch, rgb.data(), 1920 * 4, 1920, 1080, tabelle);
         p.m_pRueckpuffer->Unlock(nullptr);
         benchmark::DoNotOptimize(rgb.data());
     }

@@ -21,9 +21,9 @@ namespace {
 // 1000 lines: a heading, then paragraphs of 300 characters of German words.
 std::string Textdatei()
 {
-    static const char* const woerter[] = {"der",     "Zecke",   "sticht", "im",     "Frühling", "Wald-",
-                                          "Wiese",   "Gesundheit", "über", "Haut",  "Ärztin",   "schnell",
-                                          "entfernen", "mit",   "einer",  "Pinzette", "Borreliose", "ist"};
+    static const char* const woerter[] = {"der",       "Zecke",      "sticht", "im",       "Frühling",   "Wald-",
+                                          "Wiese",     "Gesundheit", "über",   "Haut",     "Ärztin",     "schnell",
+                                          "entfernen", "mit",        "einer",  "Pinzette", "Borreliose", "ist"};
     const auto pfad = std::filesystem::temp_directory_path() / "lumetra_bench_lesetext" / "lang.txt";
     std::filesystem::create_directories(pfad.parent_path());
     std::ofstream datei(pfad, std::ios::binary);

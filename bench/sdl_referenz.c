@@ -55,8 +55,7 @@ int ReferenzschleifeLaufen(const char* renderer, int bilder, double* cpuMsJeBild
         void* pixel;
         int pitch;
         SDL_Surface* ziel;
-        while (SDL_PollEvent(&e)) {
-        }
+        while (SDL_PollEvent(&e)) {}
         /* Stripes 20 of 100 pixels wide, moved 5 pixels a frame. */
         SDL_FillRect(bild, NULL, 176);
         for (y = -((i * 5) % 100); y < d.w; y += 100) {

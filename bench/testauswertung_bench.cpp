@@ -54,7 +54,7 @@ void BM_TestberichtAuswerten(benchmark::State& state)
     CFall f(static_cast<int>(state.range(0)));
     std::string zeit, h1, h2, v1, v2;
     for (auto _ : state) {
-        f.test.GetBericht(0)->SetZeit(0, 1500);   // a changed report is evaluated anew
+        f.test.GetBericht(0)->SetZeit(0, 1500); // a changed report is evaluated anew
         f.test.GetErgebnisText(zeit, h1, h2, v1, v2, 0);
         benchmark::DoNotOptimize(zeit);
     }

@@ -54,4 +54,4 @@ void Laden(benchmark::State& state)
 }
 BENCHMARK(Laden)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace

@@ -11,10 +11,7 @@ namespace {
 
 // Sizes below a millimetre (or no number at all) would break every
 // conversion.
-double Groesse(double cm)
-{
-    return std::isfinite(cm) && cm >= 0.1 ? cm : 0.1;
-}
+double Groesse(double cm) { return std::isfinite(cm) && cm >= 0.1 ? cm : 0.1; }
 
 std::string ModusEintrag(const CModusListe& liste, int i)
 {
@@ -76,10 +73,7 @@ void CAnordnungDlg::ErzeugeSteuerelemente()
             m_pModus->addItem(QString::fromStdString(ModusEintrag(*liste, i)));
 }
 
-const CModusListe* CAnordnungDlg::Modusliste() const
-{
-    return m_pUmgebung ? &m_pUmgebung->m_Modusliste : nullptr;
-}
+const CModusListe* CAnordnungDlg::Modusliste() const { return m_pUmgebung ? &m_pUmgebung->m_Modusliste : nullptr; }
 
 void CAnordnungDlg::ZeigeDaten()
 {

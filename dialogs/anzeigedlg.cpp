@@ -62,10 +62,7 @@ void CAnzeigeDlg::SetOptionen(CBenutzerprofil* profil)
     m_Optionen = profil->GetAnzeigeOptionen();
 }
 
-void CAnzeigeDlg::Uebernehmen(CBenutzerprofil* profil)
-{
-    profil->SetAnzeigeoptionen(m_Optionen);
-}
+void CAnzeigeDlg::Uebernehmen(CBenutzerprofil* profil) { profil->SetAnzeigeoptionen(m_Optionen); }
 
 void CAnzeigeDlg::ErzeugeSteuerelemente()
 {
@@ -84,20 +81,23 @@ void CAnzeigeDlg::ErzeugeSteuerelemente()
     m_pStatusleiste = Kontrollkaestchen("statusleiste", "Statusleiste anzeigen", Kante(15, 171, 295, 191));
     m_pUmgebungsdaten = Kontrollkaestchen("umgebungsdaten", "Umgebungsdaten anzeigen", Kante(15, 192, 295, 212));
     Gruppe("", "Nachrichten", Kante(5, 223, 305, 264));
-    m_pWarnung =
-        Kontrollkaestchen("warnung", "Warnung bei inkompatiblen Maßangaben anzeigen", Kante(15, 238, 295, 258));
+    m_pWarnung = Kontrollkaestchen("warnung", "Warnung bei inkompatiblen Maßangaben anzeigen",
+                                   Kante(15, 238, 295, 258));
 
     m_pWinkelListe->addItems({"[°]", "[']", "[\"]"});
     m_pLaengenListe->addItems({"[m]", "[dm]", "[cm]", "[mm]"});
-    m_pAnteilListe->addItems({"[1]", "[%]"});}
+    m_pAnteilListe->addItems({"[1]", "[%]"});
+}
 
 void CAnzeigeDlg::ZeigeDaten()
 {
     if (!m_pWinkel)
         return;
     const CDarstellung d = Darstellung(m_Optionen.GetEinheit());
-    Waehlen(d.art == EArt::Winkel ? m_pWinkel : d.art == EArt::Laenge ? m_pLaenge : d.art == EArt::Pixel ? m_pPixel
-                                                                                                        : m_pAnteil);
+    Waehlen(d.art == EArt::Winkel   ? m_pWinkel
+            : d.art == EArt::Laenge ? m_pLaenge
+            : d.art == EArt::Pixel  ? m_pPixel
+                                    : m_pAnteil);
     Waehle(m_pWinkelListe, d.art == EArt::Winkel, d.eintrag);
     Waehle(m_pLaengenListe, d.art == EArt::Laenge, d.eintrag);
     Waehle(m_pAnteilListe, d.art == EArt::Anteil, d.eintrag);

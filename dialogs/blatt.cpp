@@ -20,8 +20,7 @@ const int kKnopfAbstand = DluInPixelX(4);
 
 } // namespace
 
-CBlatt::CBlatt(const QString& titel, QWidget* eltern, int startseite)
-    : QDialog(eltern), m_nStartseite(startseite)
+CBlatt::CBlatt(const QString& titel, QWidget* eltern, int startseite) : QDialog(eltern), m_nStartseite(startseite)
 {
     setObjectName("blatt");
     setWindowTitle(titel);

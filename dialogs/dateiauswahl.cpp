@@ -6,7 +6,6 @@
 #include "platform/meldung.h"
 #include "platform/qt/modal.h"
 
-
 std::vector<std::string> QtFilter(const std::string& filter)
 {
     std::vector<std::string> teile;

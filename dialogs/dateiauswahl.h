@@ -10,10 +10,10 @@ class QWidget;
 struct CDateiAuswahl {
     std::string m_strName = "dateiauswahl";
     std::string m_strTitel;
-    std::vector<std::string> m_Filter;   // Qt name filters, the first chosen
-    std::string m_strStart;      // full path or folder the dialog opens at
-    std::string m_strEndung;     // default extension, without "."
-    bool m_bSpeichern = false;   // save kind: asks before overwriting
+    std::vector<std::string> m_Filter; // Qt name filters, the first chosen
+    std::string m_strStart; // full path or folder the dialog opens at
+    std::string m_strEndung; // default extension, without "."
+    bool m_bSpeichern = false; // save kind: asks before overwriting
     bool m_bMussExistieren = false;
 };
 

@@ -53,7 +53,6 @@ void CDateiverwaltungDlg::ErzeugeSteuerelemente()
     Beschriftung("", "Verzeichnis für eigene Texte [.txt]", Kante(15, 216, 300, 231));
     Schaltflaeche("suchentexte", "Suchen", Kante(310, 213, 395, 233));
     m_pTexte = Textfeld("texte", Kante(25, 235, 395, 253));
-
 }
 
 void CDateiverwaltungDlg::OnSchaltflaeche(QPushButton* knopf)

@@ -59,10 +59,7 @@ CDateiwahl ZerlegeDateiname(const std::string& text, const std::string& endung, 
     return w;
 }
 
-std::string OrdnerAnzeige(const std::string& ordner)
-{
-    return pfad::Anzeige(ordner) + "/";
-}
+std::string OrdnerAnzeige(const std::string& ordner) { return pfad::Anzeige(ordner) + "/"; }
 
 std::string OrdnerPfad(const std::string& basis, const std::string& ordner)
 {

@@ -39,8 +39,7 @@ void CExplorationDlg::ErzeugeSteuerelemente()
     m_pStrategie[0] = Option("strategie11", "A1) Zeilenstrategie", Kante(15, 41, 295, 61), true);
     m_pStrategie[1] = Option("strategie12", "A2) Spaltenstrategie", Kante(15, 62, 295, 82));
     Beschriftung("uebungenText", "Explorationsübungen", Kante(15, 86, 295, 101));
-    m_pStrategie[2] =
-        Option("strategie20", "B) Suchfolie mit Zeilen- und Spaltenhinweis", Kante(15, 104, 295, 124));
+    m_pStrategie[2] = Option("strategie20", "B) Suchfolie mit Zeilen- und Spaltenhinweis", Kante(15, 104, 295, 124));
     m_pStrategie[3] = Option("strategie30", "C) Suchfolie ohne Hinweis", Kante(15, 125, 295, 145));
     m_pStrategie[4] = Option("strategie40", "D) Vergleich Rand- und Mittenbereich", Kante(15, 146, 295, 166));
     m_pStrategie[5] = Option("strategie50", "E) Vergleich Zellen", Kante(15, 167, 235, 187));
@@ -127,8 +126,7 @@ void CExplorationDlg::ZeigeDaten()
     Freigeben(m_pZellen, aktiv && st == 50);
     Freigeben({m_pMauszeiger, m_pZeichengroesse, m_pBildbreite, m_pBildhoehe}, aktiv);
     Freigeben(m_pZielliste, aktiv && st != 50);
-    Freigeben({m_Ziel.text1, m_Ziel.feld1, m_Ziel.text2, m_Ziel.feld2},
-              aktiv && st != 50 && e.m_nZielliste >= 0);
+    Freigeben({m_Ziel.text1, m_Ziel.feld1, m_Ziel.text2, m_Ziel.feld2}, aktiv && st != 50 && e.m_nZielliste >= 0);
     Freigeben({m_pHaeufigkeitText, m_pHaeufigkeit}, aktiv && st >= 20 && st < 50);
     Freigeben(m_pDistraktorliste, aktiv && st >= 20);
     Freigeben({m_Distraktor.text1, m_Distraktor.feld1, m_Distraktor.text2, m_Distraktor.feld2},

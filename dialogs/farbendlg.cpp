@@ -28,15 +28,9 @@ constexpr int kZeileHintergrund = 87;
 constexpr int kZeileStandardmuster = 108;
 constexpr int kZeileZielmuster = 129;
 
-QColor Farbe(uint32_t farbe)
-{
-    return QColor(GetRValue(farbe), GetGValue(farbe), GetBValue(farbe));
-}
+QColor Farbe(uint32_t farbe) { return QColor(GetRValue(farbe), GetGValue(farbe), GetBValue(farbe)); }
 
-uint32_t Farbwert(const QColor& farbe)
-{
-    return RGB(farbe.red(), farbe.green(), farbe.blue());
-}
+uint32_t Farbwert(const QColor& farbe) { return RGB(farbe.red(), farbe.green(), farbe.blue()); }
 
 } // namespace
 

@@ -17,8 +17,8 @@ void CHGAufgabeDlg::ErzeugeSteuerelemente()
     Gruppe("gruppeArt", "Aufgabenart", Kante(5, 5, 305, 88));
     m_pKeine = Option("keine", "Keine Hintergrundaufgabe", Kante(15, 20, 295, 40), true);
     m_pFarbe = Option("farbe", "Änderung der Musterfarbe in Zielfarbe", Kante(15, 41, 295, 61));
-    m_pGeschwindigkeit =
-        Option("geschwindigkeit", "Änderung der Geschwindigkeit in Zielgeschwindigkeit", Kante(15, 62, 295, 82));
+    m_pGeschwindigkeit = Option("geschwindigkeit", "Änderung der Geschwindigkeit in Zielgeschwindigkeit",
+                                Kante(15, 62, 295, 82));
 
     Gruppe("gruppeDauer", "Durchgangsdauer", Kante(5, 93, 305, 176));
     m_pEndeTaste = Option("endeTaste", "Reaktion mit Taste", Kante(15, 108, 225, 128), true);

@@ -32,7 +32,8 @@ void CHGMusterDlg::ErzeugeSteuerelemente()
     m_pAnzahl = Zahlfeld("anzahl", Kante(540, 126, 600, 144));
 
     Gruppe("gruppeDarstellung", "Darstellung", Kante(310, 156, 610, 218));
-    m_pBreiteText = Beschriftung("breiteText", MitEinheit("Streifen-, Zeichen-, Punktbreite"), Kante(320, 174, 530, 189));
+    m_pBreiteText = Beschriftung("breiteText", MitEinheit("Streifen-, Zeichen-, Punktbreite"),
+                                 Kante(320, 174, 530, 189));
     m_pBreite = Zahlfeld("breite", Kante(540, 172, 600, 190));
     m_pZyklusText = Beschriftung("zyklusText", MitEinheitMaxX("Zyklusbreite"), Kante(320, 195, 530, 210));
     m_pZyklus = Zahlfeld("zyklus", Kante(540, 193, 600, 211));

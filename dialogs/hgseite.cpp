@@ -10,10 +10,7 @@ void CHGSeite::SetTraining(CBenutzerprofil* profil, CUmgebung* umgebung, CTraini
     SetModell(profil, umgebung, training);
 }
 
-void CHGSeite::SetTest(CBenutzerprofil* profil, CUmgebung* umgebung, CTest* test)
-{
-    SetModell(profil, umgebung, test);
-}
+void CHGSeite::SetTest(CBenutzerprofil* profil, CUmgebung* umgebung, CTest* test) { SetModell(profil, umgebung, test); }
 
 void CHGSeite::SetModell(CBenutzerprofil* profil, CUmgebung* umgebung, CModell* modell)
 {
@@ -21,25 +18,13 @@ void CHGSeite::SetModell(CBenutzerprofil* profil, CUmgebung* umgebung, CModell* 
     m_pModell = modell;
 }
 
-CHGAufgabe CHGSeite::GetHGAufgabe() const
-{
-    return m_pModell ? m_pModell->GetHGAufgabe() : CHGAufgabe();
-}
+CHGAufgabe CHGSeite::GetHGAufgabe() const { return m_pModell ? m_pModell->GetHGAufgabe() : CHGAufgabe(); }
 
-CHGMuster CHGSeite::GetHGMuster() const
-{
-    return m_pModell ? m_pModell->GetHGMuster() : CHGMuster();
-}
+CHGMuster CHGSeite::GetHGMuster() const { return m_pModell ? m_pModell->GetHGMuster() : CHGMuster(); }
 
-CHGBewegung CHGSeite::GetHGBewegung() const
-{
-    return m_pModell ? m_pModell->GetHGBewegung() : CHGBewegung();
-}
+CHGBewegung CHGSeite::GetHGBewegung() const { return m_pModell ? m_pModell->GetHGBewegung() : CHGBewegung(); }
 
-CFarben CHGSeite::GetFarben() const
-{
-    return m_pModell ? m_pModell->GetFarben() : CFarben();
-}
+CFarben CHGSeite::GetFarben() const { return m_pModell ? m_pModell->GetFarben() : CFarben(); }
 
 void CHGSeite::SetHGAufgabe(const CHGAufgabe& r)
 {

@@ -27,11 +27,11 @@ void CLinienDlg::ErzeugeSteuerelemente()
         (h ? m_pHDicke : m_pVDicke) = dicke;
         // Positions and lengths across the line: x for the horizontal lines.
         const EUmrechnung art = h ? EUmrechnung::X : EUmrechnung::Y;
-        (h ? m_HPosition : m_VPosition) =
-            ErzeugeStufen(p + "Position", MitEinheit(h ? "Horiz. Position" : "Vert. Position"), 41 + d, art);
+        (h ? m_HPosition : m_VPosition) = ErzeugeStufen(
+            p + "Position", MitEinheit(h ? "Horiz. Position" : "Vert. Position"), 41 + d, art);
         (h ? m_HLaenge : m_VLaenge) = ErzeugeStufen(p + "Laenge", MitEinheit("Länge der Linie"), 83 + d, art);
-        (h ? m_HTrenn : m_VTrenn) =
-            ErzeugeStufen(p + "Trenn", "Lage der Trennlinie [%/L]", 125 + d, EUmrechnung::Prozent);
+        (h ? m_HTrenn : m_VTrenn) = ErzeugeStufen(p + "Trenn", "Lage der Trennlinie [%/L]", 125 + d,
+                                                  EUmrechnung::Prozent);
     }
 }
 

@@ -46,10 +46,7 @@ void CProfilDlg::ZeigePfad()
     update();
 }
 
-std::string CProfilDlg::Gezeigt() const
-{
-    return pfad::Anzeige(m_strVerzeichnis + "/" + m_strMuster);
-}
+std::string CProfilDlg::Gezeigt() const { return pfad::Anzeige(m_strVerzeichnis + "/" + m_strMuster); }
 
 void CProfilDlg::LesePfad()
 {

@@ -14,8 +14,7 @@ CRasterDialog::CRasterDialog(int vorlage, const char* titel, QSize einheiten, QP
 {
 }
 
-CRasterDialog::CRasterDialog(int vorlage, const char* titel, QSize groesse, QRect ok, QRect abbrechen,
-                             QWidget* eltern)
+CRasterDialog::CRasterDialog(int vorlage, const char* titel, QSize groesse, QRect ok, QRect abbrechen, QWidget* eltern)
     : QDialog(eltern), CSteuerflaeche(this), m_nVorlage(vorlage)
 {
     m_bTexteOben = false;

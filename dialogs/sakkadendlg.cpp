@@ -35,8 +35,7 @@ void CSakkadenDlg::ErzeugeSteuerelemente()
 
     Gruppe("gruppeRueckmeldung", "Rückmeldung", Kante(5, 311, 305, 394));
     m_pKeineRueckmeldung = Option("keineRueckmeldung", "Keine Rückmeldung", Kante(15, 326, 295, 346), true);
-    m_pRueckmeldung =
-        Option("rueckmeldung", "Rückmeldung durch Traininsgsleiter mit Tasten", Kante(15, 347, 295, 367));
+    m_pRueckmeldung = Option("rueckmeldung", "Rückmeldung durch Traininsgsleiter mit Tasten", Kante(15, 347, 295, 367));
     m_pRichtigText = Beschriftung("richtigText", "richtig", Kante(25, 371, 65, 386));
     m_pTasteRichtig = Liste("tasteRichtig", Kante(65, 367, 155, 467));
     m_pFalschText = Beschriftung("falschText", "falsch", Kante(165, 371, 205, 386));
@@ -51,11 +50,11 @@ void CSakkadenDlg::ErzeugeSteuerelemente()
     Gruppe("gruppeVerteilung", "Verteilung", Kante(310, 114, 610, 251));
     m_Raster = Feldpaar(310, 129, 320, {"zeilenText", "zeilen", "spaltenText", "spalten"}, "Zeilen", "Spalten");
     Beschriftung("schrittXText", "Horizontaler Schritt (Spalten) pro Darbietung", Kante(320, 153, 600, 168));
-    m_SchrittX = Feldpaar(310, 171, 330, {"schrittXZwischen", "schrittXMin", "schrittXUnd", "schrittXMax"},
-                          "zwischen", "und");
+    m_SchrittX = Feldpaar(310, 171, 330, {"schrittXZwischen", "schrittXMin", "schrittXUnd", "schrittXMax"}, "zwischen",
+                          "und");
     Beschriftung("schrittYText", "Vertikaler Schritt (Zeilen) pro Darbietung", Kante(320, 195, 600, 210));
-    m_SchrittY = Feldpaar(310, 213, 330, {"schrittYZwischen", "schrittYMin", "schrittYUnd", "schrittYMax"},
-                          "zwischen", "und");
+    m_SchrittY = Feldpaar(310, 213, 330, {"schrittYZwischen", "schrittYMin", "schrittYUnd", "schrittYMax"}, "zwischen",
+                          "und");
 
     Gruppe("gruppeDarstellung", "Darstellung", Kante(310, 256, 610, 394));
     m_pZeichengroesse = Wertzeile(310, 271, 320, "zeichengroesseText", MitEinheit("Zeichengröße"), "zeichengroesse");
@@ -106,8 +105,8 @@ void CSakkadenDlg::ZeigeDaten()
     ZeigeLaengeY(m_pBildhoehe, s.m_dBildhoehe);
 
     Freigeben({m_pEndeTaste, m_pEndeZeit, m_pStartTaste, m_pStartZeit, m_pKeineRueckmeldung, m_pRueckmeldung,
-               m_pReizliste, m_Ziel.text1, m_Ziel.feld1, m_Ziel.text2, m_Ziel.feld2, m_pDurchgaenge, m_Raster.feld1, m_Raster.feld2,
-               m_pZeichengroesse, m_pBildbreite, m_pBildhoehe},
+               m_pReizliste, m_Ziel.text1, m_Ziel.feld1, m_Ziel.text2, m_Ziel.feld2, m_pDurchgaenge, m_Raster.feld1,
+               m_Raster.feld2, m_pZeichengroesse, m_pBildbreite, m_pBildhoehe},
               aktiv);
     Freigeben(m_pEndeRueckmeldung, aktiv && s.m_nRueckmeldung == 1);
     Freigeben(m_pReaktionstaste, aktiv && s.m_nDurchgangsende == 1);

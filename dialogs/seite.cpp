@@ -11,10 +11,7 @@
 
 namespace {
 
-int MulDiv(int a, int b, int c)
-{
-    return static_cast<int>(std::lround(static_cast<double>(a) * b / c));
-}
+int MulDiv(int a, int b, int c) { return static_cast<int>(std::lround(static_cast<double>(a) * b / c)); }
 
 } // namespace
 
@@ -100,7 +97,8 @@ QString CSeite::MitEinheit(const std::string& text) const
 
 QString CSeite::MitEinheitMax(const std::string& text, double grenze) const
 {
-    return QString::fromStdString(text + " [" + m_strEinheit + "] (max. " + FormatDouble(grenze, m_nDezimalstellen) + ")");
+    return QString::fromStdString(text + " [" + m_strEinheit + "] (max. " + FormatDouble(grenze, m_nDezimalstellen) +
+                                  ")");
 }
 
 QString CSeite::MitEinheitMaxX(const std::string& text) const

@@ -41,10 +41,7 @@ struct CTextmass {
     int raumHoehe = 0;
 };
 
-int Textbreite(const QFont& schrift, const QString& text)
-{
-    return QFontMetrics(schrift).horizontalAdvance(text);
-}
+int Textbreite(const QFont& schrift, const QString& text) { return QFontMetrics(schrift).horizontalAdvance(text); }
 
 // A control created later lies on top: it ends the room of a label or option
 // whose line it covers.
@@ -57,7 +54,8 @@ int Raum(const QWidget* w)
     const QObjectList& geschwister = eltern->children();
     for (qsizetype i = geschwister.indexOf(const_cast<QWidget*>(w)) + 1; i < geschwister.size(); ++i) {
         const auto* g = qobject_cast<const QWidget*>(geschwister[i]);
-        if (!g || g->isHidden() || qobject_cast<const QGroupBox*>(g) || g->testAttribute(Qt::WA_TransparentForMouseEvents))
+        if (!g || g->isHidden() || qobject_cast<const QGroupBox*>(g) ||
+            g->testAttribute(Qt::WA_TransparentForMouseEvents))
             continue;
         if (g->geometry().intersects(w->geometry()) && g->x() > w->x())
             rechts = std::min(rechts, g->x());
@@ -71,7 +69,7 @@ CTextmass Mass(const QWidget* w, const QFont& schrift)
     if (auto* l = qobject_cast<const QLabel*>(w)) {
         // A frame takes its width, and a framed label with no indent of its
         // own keeps half an "x" free before its text.
-        const int einzug = l->indent() >= 0   ? l->indent()
+        const int einzug = l->indent() >= 0      ? l->indent()
                            : l->frameWidth() > 0 ? QFontMetrics(schrift).horizontalAdvance(QLatin1Char('x')) / 2
                                                  : 0;
         const int raum = Raum(l) - (l->width() - l->contentsRect().width()) - einzug;

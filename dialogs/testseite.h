@@ -76,8 +76,7 @@ public:
         const char* text;
     };
     // reihenfolgeName names the trial orders 0 to 6 of the order list.
-    CTestSeite(const QString& titel, int testart, const CTastenText (&tasten)[4],
-               std::string (*reihenfolgeName)(int));
+    CTestSeite(const QString& titel, int testart, const CTastenText (&tasten)[4], std::string (*reihenfolgeName)(int));
 
     void SetTest(CBenutzerprofil* profil, CUmgebung* umgebung, CTest* test);
 

@@ -45,8 +45,7 @@ void CTextDlg::ErzeugeSchriftGruppe(CSchriftGruppe& g, const std::string& v, con
     Beschriftung(n("SchriftstilText").c_str(), "Schriftstil", Kante(15, 178 + dy, 95, 193 + dy));
     g.fett = Kontrollkaestchen(n("Fett").c_str(), "fett", Kante(95, 175 + dy, 165, 195 + dy));
     g.kursiv = Kontrollkaestchen(n("Kursiv").c_str(), "kursiv", Kante(165, 175 + dy, 235, 195 + dy));
-    g.unterstrichen =
-        Kontrollkaestchen(n("Unterstrichen").c_str(), "unterstr.", Kante(235, 175 + dy, 295, 195 + dy));
+    g.unterstrichen = Kontrollkaestchen(n("Unterstrichen").c_str(), "unterstr.", Kante(235, 175 + dy, 295, 195 + dy));
     g.groesse = Wertzeile(5, 196 + dy, 15, n("GroesseText").c_str(), MitEinheit("Schriftgröße"), n("Groesse").c_str());
     Beschriftung(n("AusrichtungText").c_str(), "Horizontale Ausrichtung", Kante(15, 220 + dy, 295, 235 + dy));
     static const char* const namen[4] = {"Links", "Zentriert", "Rechts", "Block"};
@@ -124,8 +123,8 @@ void CTextDlg::LiesSchrift(const CSchriftGruppe& g, LOGFONT& lf, double& groesse
 
 std::vector<QWidget*> CTextDlg::Steuer(const CSchriftGruppe& g)
 {
-    return {g.art, g.suchen, g.fett, g.kursiv, g.unterstrichen, g.groesse,
-            g.ausrichtung[0], g.ausrichtung[1], g.ausrichtung[2], g.ausrichtung[3]};
+    return {g.art,     g.suchen,         g.fett,           g.kursiv,         g.unterstrichen,
+            g.groesse, g.ausrichtung[0], g.ausrichtung[1], g.ausrichtung[2], g.ausrichtung[3]};
 }
 
 void CTextDlg::ZeigeDaten()
@@ -158,8 +157,8 @@ void CTextDlg::ZeigeDaten()
     ZeigeLaengeX(m_pBildbreite, t.m_dBildbreite);
     ZeigeLaengeY(m_pBildhoehe, t.m_dBildhoehe);
 
-    Freigeben({m_pVorText, m_pTasteVor, m_pZurueckText, m_pTasteZurueck, m_pTextname, m_pSuchen, m_pOrdner,
-               m_pOben, m_pMittig, m_pUnten, m_pZeilenabstand, m_pBildbreite, m_pBildhoehe},
+    Freigeben({m_pVorText, m_pTasteVor, m_pZurueckText, m_pTasteZurueck, m_pTextname, m_pSuchen, m_pOrdner, m_pOben,
+               m_pMittig, m_pUnten, m_pZeilenabstand, m_pBildbreite, m_pBildhoehe},
               aktiv);
     for (QWidget* w : Steuer(m_Ueberschrift))
         Freigeben(w, aktiv);

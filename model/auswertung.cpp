@@ -17,8 +17,7 @@ std::string AchsenName(const std::string& name)
     return rest;
 }
 
-bool XAchseAktuell(const CDiagramm& d, double min, double max, int ticks, const std::string& einheit,
-                   int dezimalen)
+bool XAchseAktuell(const CDiagramm& d, double min, double max, int ticks, const std::string& einheit, int dezimalen)
 {
     // Compare through the chart's own clamping of the range.
     CDiagramm soll;

@@ -27,8 +27,7 @@ std::string AchsenName(const std::string& name);
 
 // True when the chart holds this x axis already; a chart built under another
 // unit or with other decimals is stale even when its index matches.
-bool XAchseAktuell(const CDiagramm& d, double min, double max, int ticks, const std::string& einheit,
-                   int dezimalen);
+bool XAchseAktuell(const CDiagramm& d, double min, double max, int ticks, const std::string& einheit, int dezimalen);
 
 // How many of the bounds g satisfy -g < v < g: extra decimals for small values.
 int ZusatzDezimalen(double v, std::initializer_list<double> grenzen);

@@ -18,10 +18,12 @@ public:
     // the reports copied so far.
     CBerichtListe& operator=(const CBerichtListe& l)
     {
-        if (this == &l) return *this;
+        if (this == &l)
+            return *this;
         RemoveAll();
         for (int i = 0; i < l.m_nAnzahl; ++i)
-            if (SetAtGrow(i, *l.m_Plaetze[static_cast<size_t>(i)]) != 0) break;
+            if (SetAtGrow(i, *l.m_Plaetze[static_cast<size_t>(i)]) != 0)
+                break;
         return *this;
     }
 
@@ -31,7 +33,8 @@ public:
     // Null outside 0 .. count - 1; the list keeps the report.
     TBericht* GetAt(int i) const
     {
-        if (i < 0 || i >= m_nAnzahl) return nullptr;
+        if (i < 0 || i >= m_nAnzahl)
+            return nullptr;
         return m_Plaetze[static_cast<size_t>(i)].get();
     }
 
@@ -40,7 +43,8 @@ public:
     // unchanged), else 0.
     int SetAtGrow(int i, const TBericht& bericht)
     {
-        if (i < 0) return 1;
+        if (i < 0)
+            return 1;
         try {
             if (i < m_nAnzahl) {
                 auto& platz = m_Plaetze[static_cast<size_t>(i)];
@@ -52,7 +56,8 @@ public:
             }
             // The copy first, so that a failure leaves the list as it was.
             auto neu = std::make_unique<TBericht>(bericht);
-            if (m_nAnzahl == GetKapazitaet()) m_Plaetze.resize(m_Plaetze.size() + 5);
+            if (m_nAnzahl == GetKapazitaet())
+                m_Plaetze.resize(m_Plaetze.size() + 5);
             m_Plaetze[static_cast<size_t>(m_nAnzahl)] = std::move(neu);
             ++m_nAnzahl;
             return 0;
@@ -64,7 +69,8 @@ public:
     // Deletes report i and moves the later ones down. 1 bad index, else 0.
     int RemoveAt(int i)
     {
-        if (i < 0 || i >= m_nAnzahl) return 1;
+        if (i < 0 || i >= m_nAnzahl)
+            return 1;
         m_Plaetze.erase(m_Plaetze.begin() + i);
         m_Plaetze.emplace_back();
         --m_nAnzahl;
@@ -97,7 +103,10 @@ private:
 // within 0 .. n and the shown page at most one past it.
 inline void BerichtWahlBegrenzen(int n, int& berichtNr, int& seite)
 {
-    if (berichtNr > n) berichtNr = n;
-    if (berichtNr < 0) berichtNr = 0;
-    if (seite > berichtNr + 1) seite = berichtNr + 1;
+    if (berichtNr > n)
+        berichtNr = n;
+    if (berichtNr < 0)
+        berichtNr = 0;
+    if (seite > berichtNr + 1)
+        seite = berichtNr + 1;
 }

@@ -35,17 +35,11 @@ double Faktor(double geraet, double spanne)
     return geraet / spanne;
 }
 
-double Endlich(double v)
-{
-    return std::isfinite(v) ? v : 0.0;
-}
+double Endlich(double v) { return std::isfinite(v) ? v : 0.0; }
 
 } // namespace
 
-CDiagramm::CDiagramm()
-{
-    Zuruecksetzen();
-}
+CDiagramm::CDiagramm() { Zuruecksetzen(); }
 
 CDiagramm::~CDiagramm() = default;
 
@@ -68,20 +62,11 @@ void CDiagramm::Zuruecksetzen()
     m_XTicks = m_YTicks = 1;
 }
 
-void CDiagramm::DatenLoeschen()
-{
-    m_Daten.Loesche();
-}
+void CDiagramm::DatenLoeschen() { m_Daten.Loesche(); }
 
-void CDiagramm::DatenAbschliessen()
-{
-    m_Daten.LoescheWerte();
-}
+void CDiagramm::DatenAbschliessen() { m_Daten.LoescheWerte(); }
 
-void CDiagramm::SetSchrift(CFont* schrift)
-{
-    m_pSchrift = schrift;
-}
+void CDiagramm::SetSchrift(CFont* schrift) { m_pSchrift = schrift; }
 
 void CDiagramm::SetTitel(const std::string& titel, const std::string& xName, const std::string& xEinheit,
                          const std::string& yName, const std::string& yEinheit)
@@ -125,10 +110,7 @@ COLORREF CDiagramm::GetReihenFarbe(int reihe) const
     return reihe >= 1 && reihe <= m_AnzahlReihen ? m_Farben[reihe - 1] : kSchwarz;
 }
 
-int CDiagramm::GetReihenStil(int reihe) const
-{
-    return reihe >= 1 && reihe <= m_AnzahlReihen ? m_Stile[reihe - 1] : 1;
-}
+int CDiagramm::GetReihenStil(int reihe) const { return reihe >= 1 && reihe <= m_AnzahlReihen ? m_Stile[reihe - 1] : 1; }
 
 void CDiagramm::SetXDaten(CDatenreihe* daten)
 {
@@ -172,15 +154,9 @@ void CDiagramm::SetAbbildung(RECT r)
     m_Geraet = r;
 }
 
-int CDiagramm::XPunkt(double x) const
-{
-    return Ganz(x * m_XFaktor + m_XOffset);
-}
+int CDiagramm::XPunkt(double x) const { return Ganz(x * m_XFaktor + m_XOffset); }
 
-int CDiagramm::YPunkt(double y) const
-{
-    return Ganz(y * m_YFaktor + m_YOffset);
-}
+int CDiagramm::YPunkt(double y) const { return Ganz(y * m_YFaktor + m_YOffset); }
 
 void CDiagramm::Linie(CDC* dc, int x1, int y1, int x2, int y2) const
 {
@@ -377,7 +353,6 @@ void CDiagramm::Zeichnen(CDC* dc)
              FormatDouble(v, m_YDezimalen));
     }
     Text(dc, TA_LEFT | TA_BOTTOM, yAchseMitte + 3, Ganz(m_YMax * m_YFaktor + m_YOffset + h / 2.0), m_YEinheit);
-
 }
 
 void CDiagramm::ZeichneReihen(CDC* dc)
@@ -419,10 +394,8 @@ void CDiagramm::ZeichneReihenIntern(CDC* dc, int reihe)
             Linie(dc, x1, y1, x2, y2);
             Linie(dc, x1, y2 - 1, x2, y2 - 1 - m);
         } else {
-            POINT raute[4] = {{px, (py - m / 2) * s},
-                              {px - m / 2 + m, py * s},
-                              {px, (py - m / 2 + m) * s},
-                              {px - m / 2, py * s}};
+            POINT raute[4] = {
+                {px, (py - m / 2) * s}, {px - m / 2 + m, py * s}, {px, (py - m / 2 + m) * s}, {px - m / 2, py * s}};
             dc->Polygon(raute, 4);
         }
     }

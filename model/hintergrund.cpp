@@ -20,29 +20,32 @@ static const char* MusterName(CHGMuster& r)
     switch (r.m_nArt) {
     case 10: return "Streifen";
     case 20:
-        if (r.m_nForm == 1) return "Zeichen: Ellipse";
-        if (r.m_nForm == 2) return "Zeichen: Pfeil";
+        if (r.m_nForm == 1)
+            return "Zeichen: Ellipse";
+        if (r.m_nForm == 2)
+            return "Zeichen: Pfeil";
         r.m_nForm = 3;
         return "Zeichen: Rechteck";
     case 30: return "Zufallspunktmuster";
-    default:
-        r.m_nArt = 0;
-        return "Kein Hintergrundmuster";
+    default: r.m_nArt = 0; return "Kein Hintergrundmuster";
     }
 }
 
 void BegrenzeHGMuster(CHGMuster& r, const CUmgebung* u)
 {
     BegrenzeAnteil(r.m_dZyklusbreite);
-    if (r.m_dElementbreite > r.m_dZyklusbreite) r.m_dElementbreite = r.m_dZyklusbreite;
-    if (!(r.m_dElementbreite >= 0.0)) r.m_dElementbreite = 0.0;
+    if (r.m_dElementbreite > r.m_dZyklusbreite)
+        r.m_dElementbreite = r.m_dZyklusbreite;
+    if (!(r.m_dElementbreite >= 0.0))
+        r.m_dElementbreite = 0.0;
 
     // Square elements: as many pixel rows as the width has columns.
     if (u)
         r.m_dElementhoehe = u->InAnteilY(u->AnteilInPixelXUngerundet(r.m_dElementbreite), 8);
     else
         r.m_dElementhoehe = r.m_dElementbreite;
-    if (r.m_dElementhoehe > 1.0) r.m_dElementhoehe = 1.0;
+    if (r.m_dElementhoehe > 1.0)
+        r.m_dElementhoehe = 1.0;
 
     // Characters: no more than fit into one cycle of the full height. The
     // centres range over cycle width x display height, so the grid holds
@@ -57,17 +60,23 @@ void BegrenzeHGMuster(CHGMuster& r, const CUmgebung* u)
             const int64_t zeilen = bereichY / objektY;
             const int64_t spalten = bereichX / objektX;
             if (r.m_nVerteilung == 0) {
-                if (r.m_nZeilen > zeilen) r.m_nZeilen = static_cast<int>(zeilen);
-                if (r.m_nSpalten > spalten) r.m_nSpalten = static_cast<int>(spalten);
+                if (r.m_nZeilen > zeilen)
+                    r.m_nZeilen = static_cast<int>(zeilen);
+                if (r.m_nSpalten > spalten)
+                    r.m_nSpalten = static_cast<int>(spalten);
             } else if (r.m_nVerteilung == 1) {
-                if (r.m_nAnzahl > zeilen * spalten) r.m_nAnzahl = static_cast<int>(zeilen * spalten);
+                if (r.m_nAnzahl > zeilen * spalten)
+                    r.m_nAnzahl = static_cast<int>(zeilen * spalten);
             }
         }
     }
 
-    if (r.m_nZeilen <= 1) r.m_nZeilen = 1;
-    if (r.m_nSpalten <= 1) r.m_nSpalten = 1;
-    if (r.m_nAnzahl <= 1) r.m_nAnzahl = 1;
+    if (r.m_nZeilen <= 1)
+        r.m_nZeilen = 1;
+    if (r.m_nSpalten <= 1)
+        r.m_nSpalten = 1;
+    if (r.m_nAnzahl <= 1)
+        r.m_nAnzahl = 1;
     BegrenzeAnzahl(r.m_nZeilen, kRasterMax);
     BegrenzeAnzahl(r.m_nSpalten, kRasterMax);
     BegrenzeAnzahl(r.m_nAnzahl, kElementeMax);
@@ -76,9 +85,11 @@ void BegrenzeHGMuster(CHGMuster& r, const CUmgebung* u)
 
 double BegrenzeGeschwindigkeit(double v, double zyklusbreite)
 {
-    if (std::isnan(v)) return 0.0;
+    if (std::isnan(v))
+        return 0.0;
     double betrag = std::fabs(v);
-    if (betrag / 10.0 > zyklusbreite / 2.0) betrag = zyklusbreite / 2.0 * 10.0;
+    if (betrag / 10.0 > zyklusbreite / 2.0)
+        betrag = zyklusbreite / 2.0 * 10.0;
     return v < 0.0 ? -betrag : betrag;
 }
 
@@ -97,33 +108,28 @@ void BegrenzeHGAufgabe(CHGAufgabe& r, const CUmgebung* u, double zyklusbreite)
     switch (r.m_nArt) {
     case 10: r.m_strName = "Farbänderung erkennen"; break;
     case 20: r.m_strName = "Geschwindigkeitsänderung erkennen"; break;
-    default:
-        r.m_nArt = 0;
-        r.m_strName = "Keine Hintergrundaufgabe";
+    default: r.m_nArt = 0; r.m_strName = "Keine Hintergrundaufgabe";
     }
 }
 
 static void SerialisiereHGAufgabe(CArchive& ar, CHGAufgabe& r)
 {
-    Felder(ar, r.m_nArt, r.m_nDurchgangsende, r.m_nIntervallmodus, r.m_nAsynchron,
-           r.m_dZielgeschwindigkeit, r.m_dDauerMin, r.m_dDauerMax, r.m_dIntervallMin,
-           r.m_dIntervallMax, r.m_nReaktionstaste, r.m_nStarttaste);
+    Felder(ar, r.m_nArt, r.m_nDurchgangsende, r.m_nIntervallmodus, r.m_nAsynchron, r.m_dZielgeschwindigkeit,
+           r.m_dDauerMin, r.m_dDauerMax, r.m_dIntervallMin, r.m_dIntervallMax, r.m_nReaktionstaste, r.m_nStarttaste);
 }
 
 static void SerialisiereHGMuster(CArchive& ar, CHGMuster& r)
 {
-    Felder(ar, r.m_nArt, r.m_nForm, r.m_nVerteilung, r.m_nDurchsichtigkeit, r.m_nZeilen,
-           r.m_nSpalten, r.m_nAnzahl, r.m_dElementbreite, r.m_dElementhoehe, r.m_dZyklusbreite);
+    Felder(ar, r.m_nArt, r.m_nForm, r.m_nVerteilung, r.m_nDurchsichtigkeit, r.m_nZeilen, r.m_nSpalten, r.m_nAnzahl,
+           r.m_dElementbreite, r.m_dElementhoehe, r.m_dZyklusbreite);
 }
 
-static void SerialisiereHGBewegung(CArchive& ar, CHGBewegung& r)
-{
-    Felder(ar, r.m_nRichtung, r.m_dGeschwindigkeit);
-}
+static void SerialisiereHGBewegung(CArchive& ar, CHGBewegung& r) { Felder(ar, r.m_nRichtung, r.m_dGeschwindigkeit); }
 
 static void SerialisiereFarben(CArchive& ar, CFarben& r, bool mitBeispielreiz = true)
 {
-    if (mitBeispielreiz) Feld(ar, r.m_crBeispielreiz);
+    if (mitBeispielreiz)
+        Feld(ar, r.m_crBeispielreiz);
     Felder(ar, r.m_crVordergrund, r.m_crHintergrund, r.m_crStandardmuster, r.m_crZielmuster);
 }
 

@@ -13,11 +13,11 @@ public:
     CHGMuster() = default;
     virtual ~CHGMuster() = default;
 
-    int m_nArt = 20;            // 0 none, 10 stripes, 20 characters, 30 random dots
-    int m_nForm = 1;            // with kind 20: 1 ellipse, 2 arrow, 3 rectangle
+    int m_nArt = 20; // 0 none, 10 stripes, 20 characters, 30 random dots
+    int m_nForm = 1; // with kind 20: 1 ellipse, 2 arrow, 3 rectangle
     std::string m_strName = "Zeichen: Ellipse";
-    int m_nVerteilung = 1;      // 0 ordered, 1 pseudo-random, 2 random
-    int m_nDurchsichtigkeit = 1;// 0 whole background, 1 free background only, 2 border only
+    int m_nVerteilung = 1; // 0 ordered, 1 pseudo-random, 2 random
+    int m_nDurchsichtigkeit = 1; // 0 whole background, 1 free background only, 2 border only
     int m_nZeilen = 10;
     int m_nSpalten = 1;
     int m_nAnzahl = 350;
@@ -34,7 +34,7 @@ public:
     CHGBewegung(const CHGBewegung&) = default;
     CHGBewegung& operator=(const CHGBewegung& r);
 
-    int m_nRichtung = -1;       // 1 to the right, anything else to the left
+    int m_nRichtung = -1; // 1 to the right, anything else to the left
     double m_dGeschwindigkeit = 0.15; // parts of the display width per second, signed
 };
 
@@ -44,18 +44,18 @@ public:
     CHGAufgabe() = default;
     virtual ~CHGAufgabe() = default;
 
-    int m_nArt = 0;             // 0 none, 10 colour change, 20 speed change
+    int m_nArt = 0; // 0 none, 10 colour change, 20 speed change
     std::string m_strName = "Keine Hintergrundaufgabe";
-    int m_nDurchgangsende = 1;  // 1 with the reaction key, else a variable time
-    int m_nIntervallmodus = 0;  // 1 started by the training leader, else a variable pause
+    int m_nDurchgangsende = 1; // 1 with the reaction key, else a variable time
+    int m_nIntervallmodus = 0; // 1 started by the training leader, else a variable pause
     int m_nAsynchron = 1;
     double m_dZielgeschwindigkeit = 0.3;
     double m_dDauerMin = 2.0;
     double m_dDauerMax = 2.0;
     double m_dIntervallMin = 10.0;
     double m_dIntervallMax = 20.0;
-    int m_nReaktionstaste = 1;  // key index
-    int m_nStarttaste = 0;      // key index
+    int m_nReaktionstaste = 1; // key index
+    int m_nStarttaste = 0; // key index
 };
 
 // The five colours of a training or test, COLORREF 0x00BBGGRR.

@@ -15,7 +15,8 @@ inline uint32_t ReizEintrag(const std::vector<uint32_t>& feld, int i)
 // Sets entry i to wert or adds wert to it; 1 outside the array, else 0.
 inline int SchreibeReizEintrag(std::vector<uint32_t>& feld, int i, uint32_t wert, bool addieren)
 {
-    if (i < 0 || static_cast<size_t>(i) >= feld.size()) return 1;
+    if (i < 0 || static_cast<size_t>(i) >= feld.size())
+        return 1;
     uint32_t& eintrag = feld[static_cast<size_t>(i)];
     eintrag = addieren ? eintrag + wert : wert;
     return 0;

@@ -2,10 +2,7 @@
 
 CTest::CTest() = default;
 
-CTest::CTest(const CTest& t)
-{
-    *this = t;
-}
+CTest::CTest(const CTest& t) { *this = t; }
 
 CTest::~CTest() = default;
 
@@ -27,21 +24,11 @@ CTest& CTest::operator=(const CTest& t)
 void CTest::SetTestart(int art)
 {
     switch (art) {
-    case TESTART_LINIEN:
-        m_strTestartName = "Linienhalbierung";
-        break;
-    case TESTART_LAENGEN:
-        m_strTestartName = "Längenschätzung";
-        break;
-    case TESTART_MITTE:
-        m_strTestartName = "Subjektive Mitte";
-        break;
-    case TESTART_EXTINKTION:
-        m_strTestartName = "Extinktion";
-        break;
-    case TESTART_EXPLORATION:
-        m_strTestartName = "Exploration";
-        break;
+    case TESTART_LINIEN: m_strTestartName = "Linienhalbierung"; break;
+    case TESTART_LAENGEN: m_strTestartName = "Längenschätzung"; break;
+    case TESTART_MITTE: m_strTestartName = "Subjektive Mitte"; break;
+    case TESTART_EXTINKTION: m_strTestartName = "Extinktion"; break;
+    case TESTART_EXPLORATION: m_strTestartName = "Exploration"; break;
     default:
         art = TESTART_KEINE;
         m_strTestartName = "Keine Auswahl";
@@ -62,10 +49,7 @@ void CTest::SetLaengen(CLaengen l)
     m_Laengen = l;
 }
 
-int CTest::SetBericht(int index, const CTestBericht& bericht)
-{
-    return m_Berichte.SetAtGrow(index, bericht);
-}
+int CTest::SetBericht(int index, const CTestBericht& bericht) { return m_Berichte.SetAtGrow(index, bericht); }
 
 int CTest::BerichtLoeschen(int index)
 {

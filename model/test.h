@@ -45,7 +45,6 @@ public:
     CLaengen GetLaengen() const { return m_Laengen; }
     void SetLaengen(CLaengen l);
 
-
     int GetBerichtAnzahl() const { return m_Berichte.GetSize(); }
     // Null outside 0 .. count - 1; the list keeps the report.
     CTestBericht* GetBericht(int index) const { return m_Berichte.GetAt(index); }

@@ -5,38 +5,32 @@
 #include <climits>
 
 CLinien::CLinien()
-    : m_nVerfahren(VERFAHREN_HERSTELLUNG), m_nIntervallModus(0), m_dIntervallVon(1.0),
-      m_dIntervallBis(1.0), m_nCursor(0), m_nOrientierung(1), m_nTasteLinks(4),
-      m_nTasteRechts(5), m_nTasteOben(7), m_nTasteUnten(6), m_nEndTaste(1), m_nStartTaste(0),
-      m_dGeschwindigkeit(0.055), m_nReihenfolge(5), m_dwRichtungen(0), m_nStartDurchgang(1),
-      m_nPermutationen(0), m_nWiederholungen(1), m_nHLaengeStufen(2), m_nHPositionStufen(2),
-      m_nHTrennStufen(1), m_nVLaengeStufen(1), m_nVPositionStufen(1), m_nVTrennStufen(1),
-      m_dHDicke(0.006), m_dHLaengeVon(0.305), m_dHLaengeBis(0.611), m_dVDicke(0.75 * 0.006),
-      m_dVLaengeVon(0.044), m_dVLaengeBis(0.044), m_dHPositionVon(-0.175),
-      m_dHPositionBis(0.175), m_dHTrennVon(0.5), m_dHTrennBis(0.5), m_dVPositionVon(0.0),
+    : m_nVerfahren(VERFAHREN_HERSTELLUNG), m_nIntervallModus(0), m_dIntervallVon(1.0), m_dIntervallBis(1.0),
+      m_nCursor(0), m_nOrientierung(1), m_nTasteLinks(4), m_nTasteRechts(5), m_nTasteOben(7), m_nTasteUnten(6),
+      m_nEndTaste(1), m_nStartTaste(0), m_dGeschwindigkeit(0.055), m_nReihenfolge(5), m_dwRichtungen(0),
+      m_nStartDurchgang(1), m_nPermutationen(0), m_nWiederholungen(1), m_nHLaengeStufen(2), m_nHPositionStufen(2),
+      m_nHTrennStufen(1), m_nVLaengeStufen(1), m_nVPositionStufen(1), m_nVTrennStufen(1), m_dHDicke(0.006),
+      m_dHLaengeVon(0.305), m_dHLaengeBis(0.611), m_dVDicke(0.75 * 0.006), m_dVLaengeVon(0.044), m_dVLaengeBis(0.044),
+      m_dHPositionVon(-0.175), m_dHPositionBis(0.175), m_dHTrennVon(0.5), m_dHTrennBis(0.5), m_dVPositionVon(0.0),
       m_dVPositionBis(0.0), m_dVTrennVon(0.0), m_dVTrennBis(0.0)
 {
-    m_nPermutationen = StufenProdukt({m_nHLaengeStufen, m_nHPositionStufen, m_nHTrennStufen,
-                                      m_nVLaengeStufen, m_nVPositionStufen, m_nVTrennStufen});
+    m_nPermutationen = StufenProdukt(
+        {m_nHLaengeStufen, m_nHPositionStufen, m_nHTrennStufen, m_nVLaengeStufen, m_nVPositionStufen, m_nVTrennStufen});
 }
 
 CLaengen::CLaengen()
-    : m_nVerfahren(VERFAHREN_HERSTELLUNG), m_nIntervallModus(0), m_dIntervallVon(1.0),
-      m_dIntervallBis(1.0), m_nCursor(0), m_nOrientierung(1), m_nTasteSchmaeler(51),
-      m_nTasteBreiter(50), m_nTasteKleiner(6), m_nTasteHoeher(7), m_dGeschwindigkeit(0.055),
-      m_nEndTaste(1), m_nStartTaste(0), m_nReihenfolge(0), m_nRichtungen(0),
-      m_uStartDurchgang(1), m_nPermutationen(0), m_nWiederholungen(1), m_nBspBreiteStufen(3),
-      m_nBspHoeheStufen(1), m_nBspVPositionStufen(1), m_nTestBreiteStufen(1),
-      m_nTestHoeheStufen(1), m_nTestPositionStufen(1), m_nVPositionStufen(1),
-      m_dBspBreiteVon(0.175), m_dBspBreiteBis(0.305), m_dBspHoeheVon(0.029),
-      m_dBspHoeheBis(0.029), m_dTestBreiteVon(0.5), m_dTestBreiteBis(0.5), m_dTestHoeheVon(0.0),
-      m_dTestHoeheBis(0.0), m_dTestPositionVon(-0.262), m_dTestPositionBis(-0.262),
-      m_dVPositionVon(0.0), m_dVPositionBis(0.0), m_dBspVPositionVon(0.0),
-      m_dBspVPositionBis(0.0)
+    : m_nVerfahren(VERFAHREN_HERSTELLUNG), m_nIntervallModus(0), m_dIntervallVon(1.0), m_dIntervallBis(1.0),
+      m_nCursor(0), m_nOrientierung(1), m_nTasteSchmaeler(51), m_nTasteBreiter(50), m_nTasteKleiner(6),
+      m_nTasteHoeher(7), m_dGeschwindigkeit(0.055), m_nEndTaste(1), m_nStartTaste(0), m_nReihenfolge(0),
+      m_nRichtungen(0), m_uStartDurchgang(1), m_nPermutationen(0), m_nWiederholungen(1), m_nBspBreiteStufen(3),
+      m_nBspHoeheStufen(1), m_nBspVPositionStufen(1), m_nTestBreiteStufen(1), m_nTestHoeheStufen(1),
+      m_nTestPositionStufen(1), m_nVPositionStufen(1), m_dBspBreiteVon(0.175), m_dBspBreiteBis(0.305),
+      m_dBspHoeheVon(0.029), m_dBspHoeheBis(0.029), m_dTestBreiteVon(0.5), m_dTestBreiteBis(0.5), m_dTestHoeheVon(0.0),
+      m_dTestHoeheBis(0.0), m_dTestPositionVon(-0.262), m_dTestPositionBis(-0.262), m_dVPositionVon(0.0),
+      m_dVPositionBis(0.0), m_dBspVPositionVon(0.0), m_dBspVPositionBis(0.0)
 {
-    m_nPermutationen = StufenProdukt({m_nTestPositionStufen, m_nVPositionStufen,
-                                      m_nBspBreiteStufen, m_nTestBreiteStufen,
-                                      m_nBspHoeheStufen, m_nTestHoeheStufen});
+    m_nPermutationen = StufenProdukt({m_nTestPositionStufen, m_nVPositionStufen, m_nBspBreiteStufen,
+                                      m_nTestBreiteStufen, m_nBspHoeheStufen, m_nTestHoeheStufen});
 }
 
 namespace {
@@ -44,20 +38,15 @@ namespace {
 std::string VerfahrenName(int32_t& verfahren)
 {
     switch (verfahren) {
-    case VERFAHREN_HERSTELLUNG:
-        return "Herstellungsverfahren";
-    case VERFAHREN_KONSTANT:
-        return "Verfahren konstanter Reize";
-    default:
-        verfahren = 0;
-        return "---";
+    case VERFAHREN_HERSTELLUNG: return "Herstellungsverfahren";
+    case VERFAHREN_KONSTANT: return "Verfahren konstanter Reize";
+    default: verfahren = 0; return "---";
     }
 }
 
 // Method, interval mode, interval bounds and orientation: the same rules
 // for both records.
-void AblaufBegrenzen(int32_t& verfahren, int32_t& modus, double& von, double& bis,
-                     int32_t& orientierung)
+void AblaufBegrenzen(int32_t& verfahren, int32_t& modus, double& von, double& bis, int32_t& orientierung)
 {
     if (verfahren != VERFAHREN_HERSTELLUNG && verfahren != VERFAHREN_KONSTANT)
         verfahren = VERFAHREN_HERSTELLUNG;
@@ -108,7 +97,7 @@ void BereichBegrenzen(double& von, double& bis, double min, double max)
 bool Horizontal(int32_t orientierung) { return orientierung == 1 || orientierung == 3; }
 bool Vertikal(int32_t orientierung) { return orientierung == 2 || orientierung == 3; }
 
-}  // namespace
+} // namespace
 
 std::string CLinien::GetVerfahrenName() { return VerfahrenName(m_nVerfahren); }
 std::string CLaengen::GetVerfahrenName() { return VerfahrenName(m_nVerfahren); }
@@ -151,8 +140,7 @@ uint32_t StartDurchgangBegrenzen(uint32_t start, int32_t permutationen)
 
 void LinienBegrenzen(CLinien& l)
 {
-    AblaufBegrenzen(l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis,
-                    l.m_nOrientierung);
+    AblaufBegrenzen(l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis, l.m_nOrientierung);
     GeschwindigkeitBegrenzen(l.m_dGeschwindigkeit, 120.0);
     const bool konstant = l.m_nVerfahren == VERFAHREN_KONSTANT;
 
@@ -160,8 +148,7 @@ void LinienBegrenzen(CLinien& l)
         l.m_dHDicke = 0.0;
     StufenBegrenzen(l.m_nHPositionStufen, l.m_dHPositionVon, l.m_dHPositionBis);
     StufenBegrenzen(l.m_nHLaengeStufen, l.m_dHLaengeVon, l.m_dHLaengeBis);
-    StufenBegrenzen(l.m_nHTrennStufen, l.m_dHTrennVon, l.m_dHTrennBis,
-                    konstant && Horizontal(l.m_nOrientierung));
+    StufenBegrenzen(l.m_nHTrennStufen, l.m_dHTrennVon, l.m_dHTrennBis, konstant && Horizontal(l.m_nOrientierung));
     BereichBegrenzen(l.m_dHLaengeVon, l.m_dHLaengeBis, 0.0, 1.0);
     const double h = (1.0 - l.m_dHLaengeBis) / 2.0;
     BereichBegrenzen(l.m_dHPositionVon, l.m_dHPositionBis, -h, h);
@@ -171,15 +158,13 @@ void LinienBegrenzen(CLinien& l)
         l.m_dVDicke = 0.0;
     StufenBegrenzen(l.m_nVPositionStufen, l.m_dVPositionVon, l.m_dVPositionBis);
     StufenBegrenzen(l.m_nVLaengeStufen, l.m_dVLaengeVon, l.m_dVLaengeBis);
-    StufenBegrenzen(l.m_nVTrennStufen, l.m_dVTrennVon, l.m_dVTrennBis,
-                    konstant && Vertikal(l.m_nOrientierung));
+    StufenBegrenzen(l.m_nVTrennStufen, l.m_dVTrennVon, l.m_dVTrennBis, konstant && Vertikal(l.m_nOrientierung));
     BereichBegrenzen(l.m_dVLaengeVon, l.m_dVLaengeBis, 0.0, 1.0);
     const double v = (1.0 - l.m_dVLaengeBis) / 2.0;
     BereichBegrenzen(l.m_dVPositionVon, l.m_dVPositionBis, -v, v);
     BereichBegrenzen(l.m_dVTrennVon, l.m_dVTrennBis, -0.5, 0.5);
 
-    l.m_nPermutationen = StufenProdukt({l.m_nHLaengeStufen, l.m_nHPositionStufen,
-                                        l.m_nHTrennStufen, l.m_nVLaengeStufen,
+    l.m_nPermutationen = StufenProdukt({l.m_nHLaengeStufen, l.m_nHPositionStufen, l.m_nHTrennStufen, l.m_nVLaengeStufen,
                                         l.m_nVPositionStufen, l.m_nVTrennStufen});
     if (l.m_nWiederholungen < 1)
         l.m_nWiederholungen = 1;
@@ -190,8 +175,7 @@ void LinienBegrenzen(CLinien& l)
 
 void LaengenBegrenzen(CLaengen& l)
 {
-    AblaufBegrenzen(l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis,
-                    l.m_nOrientierung);
+    AblaufBegrenzen(l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis, l.m_nOrientierung);
     GeschwindigkeitBegrenzen(l.m_dGeschwindigkeit, 1.0);
     const bool konstant = l.m_nVerfahren == VERFAHREN_KONSTANT;
 
@@ -204,8 +188,7 @@ void LaengenBegrenzen(CLaengen& l)
 
     // The test stimulus, widened by its ratio, stays wholly on its side of
     // the centre and on the display.
-    const double w = l.m_dTestBreiteBis > 1.0 ? l.m_dBspBreiteBis * l.m_dTestBreiteBis / 2.0
-                                              : l.m_dBspBreiteBis / 2.0;
+    const double w = l.m_dTestBreiteBis > 1.0 ? l.m_dBspBreiteBis * l.m_dTestBreiteBis / 2.0 : l.m_dBspBreiteBis / 2.0;
     const double p = 0.5 - w;
     double& von = l.m_dTestPositionVon;
     double& bis = l.m_dTestPositionBis;
@@ -235,14 +218,12 @@ void LaengenBegrenzen(CLaengen& l)
                     konstant && Vertikal(l.m_nOrientierung));
     BereichBegrenzen(l.m_dBspHoeheVon, l.m_dBspHoeheBis, 0.0, 0.5);
     BereichBegrenzen(l.m_dTestHoeheVon, l.m_dTestHoeheBis, 0.5, 1.5);
-    const double v = l.m_dTestHoeheBis > 1.0
-                         ? (1.0 - l.m_dBspHoeheBis * l.m_dTestHoeheBis) / 2.0
-                         : (1.0 - l.m_dBspHoeheBis) / 2.0;
+    const double v = l.m_dTestHoeheBis > 1.0 ? (1.0 - l.m_dBspHoeheBis * l.m_dTestHoeheBis) / 2.0
+                                             : (1.0 - l.m_dBspHoeheBis) / 2.0;
     BereichBegrenzen(l.m_dVPositionVon, l.m_dVPositionBis, -v, v);
 
-    l.m_nPermutationen = StufenProdukt({l.m_nTestPositionStufen, l.m_nVPositionStufen,
-                                        l.m_nBspBreiteStufen, l.m_nTestBreiteStufen,
-                                        l.m_nBspHoeheStufen, l.m_nTestHoeheStufen});
+    l.m_nPermutationen = StufenProdukt({l.m_nTestPositionStufen, l.m_nVPositionStufen, l.m_nBspBreiteStufen,
+                                        l.m_nTestBreiteStufen, l.m_nBspHoeheStufen, l.m_nTestHoeheStufen});
     if (l.m_nWiederholungen < 1)
         l.m_nWiederholungen = 1;
     if (l.m_nWiederholungen > kDurchgaengeMax)
@@ -261,13 +242,13 @@ int64_t MalSaettigend(int64_t a, int64_t b)
     return a * b;
 }
 
-}  // namespace
+} // namespace
 
 int64_t AnzahlDurchgaenge(const CLinien& l)
 {
     int64_t n = l.m_nWiederholungen;
-    for (int32_t s : {l.m_nHPositionStufen, l.m_nVPositionStufen, l.m_nHLaengeStufen,
-                      l.m_nVLaengeStufen, l.m_nHTrennStufen, l.m_nVTrennStufen})
+    for (int32_t s : {l.m_nHPositionStufen, l.m_nVPositionStufen, l.m_nHLaengeStufen, l.m_nVLaengeStufen,
+                      l.m_nHTrennStufen, l.m_nVTrennStufen})
         n = MalSaettigend(n, s);
     return n;
 }
@@ -275,9 +256,8 @@ int64_t AnzahlDurchgaenge(const CLinien& l)
 int64_t AnzahlDurchgaenge(const CLaengen& l)
 {
     int64_t n = l.m_nWiederholungen;
-    for (int32_t s : {l.m_nTestPositionStufen, l.m_nVPositionStufen, l.m_nBspVPositionStufen,
-                      l.m_nBspBreiteStufen, l.m_nBspHoeheStufen, l.m_nTestBreiteStufen,
-                      l.m_nTestHoeheStufen})
+    for (int32_t s : {l.m_nTestPositionStufen, l.m_nVPositionStufen, l.m_nBspVPositionStufen, l.m_nBspBreiteStufen,
+                      l.m_nBspHoeheStufen, l.m_nTestBreiteStufen, l.m_nTestHoeheStufen})
         n = MalSaettigend(n, s);
     return n;
 }

@@ -14,9 +14,9 @@
 namespace {
 
 using namespace aufgabe;
-constexpr uint32_t kPixel = 8;             // unit code of pixels
+constexpr uint32_t kPixel = 8; // unit code of pixels
 
-constexpr int kFaktorSpalten = 7;          // columns 9 to 15
+constexpr int kFaktorSpalten = 7; // columns 9 to 15
 constexpr int kSpalten = 17;
 
 enum Art { HGroesse, VGroesse, HPosition, VPosition, HAbweichung, VAbweichung };
@@ -363,10 +363,22 @@ int CTest::DiagrammErstellen(int diagramm, int bericht)
     const bool haeufigkeit = (f & KONSTANT) && abw;
     double xMin = -50.0, xMax = 50.0;
     switch (art) {
-    case HPosition: xMin = u.AnteilInEinheitX(-0.5); xMax = u.AnteilInEinheitX(0.5); break;
-    case VPosition: xMin = u.AnteilInEinheitY(-0.5); xMax = u.AnteilInEinheitY(0.5); break;
-    case HGroesse: xMin = u.AnteilInEinheitX(0.0); xMax = u.AnteilInEinheitX(1.0); break;
-    case VGroesse: xMin = u.AnteilInEinheitY(0.0); xMax = u.AnteilInEinheitY(1.0); break;
+    case HPosition:
+        xMin = u.AnteilInEinheitX(-0.5);
+        xMax = u.AnteilInEinheitX(0.5);
+        break;
+    case VPosition:
+        xMin = u.AnteilInEinheitY(-0.5);
+        xMax = u.AnteilInEinheitY(0.5);
+        break;
+    case HGroesse:
+        xMin = u.AnteilInEinheitX(0.0);
+        xMax = u.AnteilInEinheitX(1.0);
+        break;
+    case VGroesse:
+        xMin = u.AnteilInEinheitY(0.0);
+        xMax = u.AnteilInEinheitY(1.0);
+        break;
     default: break;
     }
     if (b->m_nDiagramm == diagramm && XAchseAktuell(d, xMin, xMax, 5, xEinheit, xDez))

@@ -3,15 +3,9 @@
 #include "model/archivfeld.h"
 #include "platform/archiv.h"
 
-CTestBericht::CTestBericht()
-{
-    Zuruecksetzen();
-}
+CTestBericht::CTestBericht() { Zuruecksetzen(); }
 
-CTestBericht::CTestBericht(const CTestBericht& r) : CTestBericht()
-{
-    *this = r;
-}
+CTestBericht::CTestBericht(const CTestBericht& r) : CTestBericht() { *this = r; }
 
 CTestBericht::~CTestBericht() = default;
 
@@ -138,10 +132,7 @@ int CTestBericht::SetRechteck(int k, int i, RECT r)
     return m_Rechtecke[k].SetAt(i, r);
 }
 
-RECT CTestBericht::GetRechteck(int k, int i) const
-{
-    return Gueltig(i) ? m_Rechtecke[k].GetAt(i) : RECT{0, 0, 0, 0};
-}
+RECT CTestBericht::GetRechteck(int k, int i) const { return Gueltig(i) ? m_Rechtecke[k].GetAt(i) : RECT{0, 0, 0, 0}; }
 
 // Every writing operation marks the report as changed, valid index or not.
 int CTestBericht::Schreibe(std::vector<uint32_t>& feld, int i, uint32_t wert, bool addieren)
@@ -150,15 +141,9 @@ int CTestBericht::Schreibe(std::vector<uint32_t>& feld, int i, uint32_t wert, bo
     return SchreibeReizEintrag(feld, i, wert, addieren);
 }
 
-int CTestBericht::SetZeit(int i, int64_t ms)
-{
-    return Schreibe(m_Zeit, i, static_cast<uint32_t>(ms), false);
-}
+int CTestBericht::SetZeit(int i, int64_t ms) { return Schreibe(m_Zeit, i, static_cast<uint32_t>(ms), false); }
 
-int CTestBericht::AddZeit(int i, int64_t ms)
-{
-    return Schreibe(m_Zeit, i, static_cast<uint32_t>(ms), true);
-}
+int CTestBericht::AddZeit(int i, int64_t ms) { return Schreibe(m_Zeit, i, static_cast<uint32_t>(ms), true); }
 
 int CTestBericht::IncKorrekteReaktionen()
 {
@@ -183,12 +168,9 @@ int CTestBericht::AddDauer(int64_t ms)
 
 namespace {
 
-void Rechteck(CArchive& ar, RECT& r)
-{
-    Felder(ar, r.left, r.top, r.right, r.bottom);
-}
+void Rechteck(CArchive& ar, RECT& r) { Felder(ar, r.left, r.top, r.right, r.bottom); }
 
-}  // namespace
+} // namespace
 
 void CTestBericht::Serialize(CArchive& ar)
 {

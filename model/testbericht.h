@@ -77,28 +77,25 @@ public:
     int GetAnzahlDurchgaenge() const { return static_cast<int>(m_Durchgaenge.size()); }
 
     // Bytes of a stored report with n stimuli and m trials.
-    static constexpr uint64_t GespeicherteGroesse(uint64_t n, uint64_t m)
-    {
-        return 80 + 84 * n + 4 * m;
-    }
+    static constexpr uint64_t GespeicherteGroesse(uint64_t n, uint64_t m) { return 80 + 84 * n + 4 * m; }
 
     // The run; the presentation writes these directly.
     int32_t m_nTestart = 0;
     uint32_t m_dwTestFlags = 0;
     RECT m_rcRechteck{0, 0, 0, 0};
-    double m_dHGGeschwindigkeit = 0.0;   // measured normal motion speed
+    double m_dHGGeschwindigkeit = 0.0; // measured normal motion speed
     double m_dZielGeschwindigkeit = 0.0; // measured changed motion speed
-    double m_dLaufzeit = 0.0;            // seconds
-    int32_t m_nTag = 0;                  // day number
-    int32_t m_nUhrzeit = 0;              // seconds of the day
+    double m_dLaufzeit = 0.0; // seconds
+    int32_t m_nTag = 0; // day number
+    int32_t m_nUhrzeit = 0; // seconds of the day
 
     // Evaluation (rebuilt after every change).
     int32_t m_nAuswertung = 0;
     int32_t m_nDiagramm = -1;
-    int32_t m_nKurven = 0;               // bit 1 line fitted, bit 2 probit curve fitted
-    double m_dParameter1 = 0.0;          // intercept or mu
-    double m_dParameter2 = 0.0;          // slope or sigma
-    std::string m_strXTitel;             // parameter texts of the built chart
+    int32_t m_nKurven = 0; // bit 1 line fitted, bit 2 probit curve fitted
+    double m_dParameter1 = 0.0; // intercept or mu
+    double m_dParameter2 = 0.0; // slope or sigma
+    std::string m_strXTitel; // parameter texts of the built chart
     std::string m_strYTitel;
     CDatentabelle m_Tabelle1;
     CDatentabelle m_Tabelle2;

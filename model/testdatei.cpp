@@ -13,39 +13,33 @@ namespace {
 
 constexpr uint32_t kVersion = 110;
 constexpr uint32_t kVersionMitBerichten = 110;
-constexpr CDateikopf kKopf{.typ = "LMD", .typFehler = " ist keine Testdatei.", .versionMin = 100,
-                           .praefix = "Fehler: "};
+constexpr CDateikopf kKopf{
+    .typ = "LMD", .typFehler = " ist keine Testdatei.", .versionMin = 100, .praefix = "Fehler: "};
 
 // File order of the records, which is not their order in memory.
 void SerialisiereLinien(CArchive& ar, CLinien& l)
 {
-    Felder(ar, l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis,
-           l.m_nCursor, l.m_nOrientierung, l.m_nTasteLinks, l.m_nTasteRechts, l.m_nTasteOben,
-           l.m_nTasteUnten, l.m_nEndTaste, l.m_nStartTaste, l.m_dGeschwindigkeit,
-           l.m_nReihenfolge, l.m_dwRichtungen, l.m_nStartDurchgang, l.m_nPermutationen,
-           l.m_nWiederholungen);
-    Felder(ar, l.m_nHPositionStufen, l.m_nHLaengeStufen, l.m_nHTrennStufen, l.m_dHPositionVon,
-           l.m_dHPositionBis, l.m_dHDicke, l.m_dHLaengeVon, l.m_dHLaengeBis, l.m_dHTrennVon,
-           l.m_dHTrennBis);
-    Felder(ar, l.m_nVPositionStufen, l.m_nVLaengeStufen, l.m_nVTrennStufen, l.m_dVPositionVon,
-           l.m_dVPositionBis, l.m_dVDicke, l.m_dVLaengeVon, l.m_dVLaengeBis, l.m_dVTrennVon,
-           l.m_dVTrennBis);
+    Felder(ar, l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis, l.m_nCursor,
+           l.m_nOrientierung, l.m_nTasteLinks, l.m_nTasteRechts, l.m_nTasteOben, l.m_nTasteUnten, l.m_nEndTaste,
+           l.m_nStartTaste, l.m_dGeschwindigkeit, l.m_nReihenfolge, l.m_dwRichtungen, l.m_nStartDurchgang,
+           l.m_nPermutationen, l.m_nWiederholungen);
+    Felder(ar, l.m_nHPositionStufen, l.m_nHLaengeStufen, l.m_nHTrennStufen, l.m_dHPositionVon, l.m_dHPositionBis,
+           l.m_dHDicke, l.m_dHLaengeVon, l.m_dHLaengeBis, l.m_dHTrennVon, l.m_dHTrennBis);
+    Felder(ar, l.m_nVPositionStufen, l.m_nVLaengeStufen, l.m_nVTrennStufen, l.m_dVPositionVon, l.m_dVPositionBis,
+           l.m_dVDicke, l.m_dVLaengeVon, l.m_dVLaengeBis, l.m_dVTrennVon, l.m_dVTrennBis);
 }
 
 void SerialisiereLaengen(CArchive& ar, CLaengen& l)
 {
-    Felder(ar, l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis,
-           l.m_nCursor, l.m_nOrientierung, l.m_nTasteSchmaeler, l.m_nTasteBreiter,
-           l.m_nTasteKleiner, l.m_nTasteHoeher, l.m_nEndTaste, l.m_nStartTaste,
-           l.m_dGeschwindigkeit, l.m_nReihenfolge, l.m_nRichtungen, l.m_uStartDurchgang,
+    Felder(ar, l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis, l.m_nCursor,
+           l.m_nOrientierung, l.m_nTasteSchmaeler, l.m_nTasteBreiter, l.m_nTasteKleiner, l.m_nTasteHoeher,
+           l.m_nEndTaste, l.m_nStartTaste, l.m_dGeschwindigkeit, l.m_nReihenfolge, l.m_nRichtungen, l.m_uStartDurchgang,
            l.m_nPermutationen, l.m_nWiederholungen);
-    Felder(ar, l.m_nTestPositionStufen, l.m_nBspBreiteStufen, l.m_nTestBreiteStufen,
-           l.m_dTestPositionVon, l.m_dTestPositionBis, l.m_dBspBreiteVon, l.m_dBspBreiteBis,
-           l.m_dTestBreiteVon, l.m_dTestBreiteBis);
-    Felder(ar, l.m_nBspVPositionStufen, l.m_nVPositionStufen, l.m_nBspHoeheStufen,
-           l.m_nTestHoeheStufen, l.m_dBspVPositionVon, l.m_dBspVPositionBis, l.m_dVPositionVon,
-           l.m_dVPositionBis, l.m_dBspHoeheVon, l.m_dBspHoeheBis, l.m_dTestHoeheVon,
-           l.m_dTestHoeheBis);
+    Felder(ar, l.m_nTestPositionStufen, l.m_nBspBreiteStufen, l.m_nTestBreiteStufen, l.m_dTestPositionVon,
+           l.m_dTestPositionBis, l.m_dBspBreiteVon, l.m_dBspBreiteBis, l.m_dTestBreiteVon, l.m_dTestBreiteBis);
+    Felder(ar, l.m_nBspVPositionStufen, l.m_nVPositionStufen, l.m_nBspHoeheStufen, l.m_nTestHoeheStufen,
+           l.m_dBspVPositionVon, l.m_dBspVPositionBis, l.m_dVPositionVon, l.m_dVPositionBis, l.m_dBspHoeheVon,
+           l.m_dBspHoeheBis, l.m_dTestHoeheVon, l.m_dTestHoeheBis);
 }
 
 // Key indices of a file made with another key table would name no key.
@@ -56,7 +50,7 @@ void TastenBegrenzen(Datensatz& r, const CUmgebung* u, std::initializer_list<int
         TasteBegrenzen(r.*taste, u);
 }
 
-}  // namespace
+} // namespace
 
 int CTest::Serialize(CArchive& ar)
 {
@@ -98,8 +92,8 @@ int CTest::Laden(CArchive& ar)
     CLinien linien;
     SerialisiereLinien(ar, linien);
     TastenBegrenzen(linien, m_pUmgebung,
-                    {&CLinien::m_nTasteLinks, &CLinien::m_nTasteRechts, &CLinien::m_nTasteOben,
-                     &CLinien::m_nTasteUnten, &CLinien::m_nEndTaste, &CLinien::m_nStartTaste});
+                    {&CLinien::m_nTasteLinks, &CLinien::m_nTasteRechts, &CLinien::m_nTasteOben, &CLinien::m_nTasteUnten,
+                     &CLinien::m_nEndTaste, &CLinien::m_nStartTaste});
     CLaengen laengen;
     SerialisiereLaengen(ar, laengen);
     TastenBegrenzen(laengen, m_pUmgebung,

@@ -7,16 +7,14 @@
 
 CTraining::CTraining() = default;
 
-CTraining::CTraining(const CTraining& andere)
-{
-    *this = andere;
-}
+CTraining::CTraining(const CTraining& andere) { *this = andere; }
 
 CTraining::~CTraining() = default;
 
 CTraining& CTraining::operator=(const CTraining& andere)
 {
-    if (this == &andere) return *this;
+    if (this == &andere)
+        return *this;
     // The environment first: the setters below clamp against it.
     m_pUmgebung = andere.m_pUmgebung;
     m_strPfad = andere.m_strPfad;
@@ -55,45 +53,60 @@ static void BegrenzeReizauswahl(int& liste, int& von, int& bis, const CUmgebung*
     }
     if (u) {
         const int listen = zweiteTabelle ? Reizlistenanzahl2(*u) : Reizlistenanzahl(*u);
-        if (liste >= listen) liste = listen - 1;
+        if (liste >= listen)
+            liste = listen - 1;
     }
-    if (von < 1) von = 1;
-    if (bis < 1) bis = 1;
+    if (von < 1)
+        von = 1;
+    if (bis < 1)
+        bis = 1;
     if (u) {
         const int reize = zweiteTabelle ? Reizanzahl2(*u, liste) : Reizanzahl(*u, liste);
-        if (bis > reize) bis = reize;
+        if (bis > reize)
+            bis = reize;
     }
-    if (von > bis) von = bis;
+    if (von > bis)
+        von = bis;
 }
 
 static void BegrenzeSchritt(int& min, int& max, int anzahl)
 {
-    if (min < 0) min = 0;
-    if (max > anzahl - 1) max = anzahl - 1;
-    if (max < 0) max = 0;
-    if (min > max) min = max;
+    if (min < 0)
+        min = 0;
+    if (max > anzahl - 1)
+        max = anzahl - 1;
+    if (max < 0)
+        max = 0;
+    if (min > max)
+        min = max;
 }
 
 // Character size, picture width and height, in the order that lets a large
 // character raise the picture height before both are cut to the display.
 static void BegrenzeBildgroessen(double& zeichen, double& breite, double& hoehe)
 {
-    if (!(zeichen >= 0.0)) zeichen = 0.0;
-    if (!(hoehe >= zeichen)) hoehe = zeichen;
+    if (!(zeichen >= 0.0))
+        zeichen = 0.0;
+    if (!(hoehe >= zeichen))
+        hoehe = zeichen;
     BegrenzeAnteil(breite);
     BegrenzeAnteil(hoehe);
-    if (zeichen > hoehe) zeichen = hoehe;
+    if (zeichen > hoehe)
+        zeichen = hoehe;
 }
 
 void CTraining::SetSakkaden(CSakkaden r)
 {
-    if (r.m_nDurchgangsende == 2 && r.m_nRueckmeldung != 1) r.m_nDurchgangsende = 0;
+    if (r.m_nDurchgangsende == 2 && r.m_nRueckmeldung != 1)
+        r.m_nDurchgangsende = 0;
     BegrenzeUntenOben(r.m_dDauerMin, r.m_dDauerMax, 0.0);
     BegrenzeUntenOben(r.m_dPauseMin, r.m_dPauseMax, 0.0);
     BegrenzeReizauswahl(r.m_nZielliste, r.m_nZielVon, r.m_nZielBis, m_pUmgebung, false);
     BegrenzeAnzahl(r.m_nDurchgaenge, kDurchgaengeMax);
-    if (r.m_nZeilen < 1) r.m_nZeilen = 1;
-    if (r.m_nSpalten < 1) r.m_nSpalten = 1;
+    if (r.m_nZeilen < 1)
+        r.m_nZeilen = 1;
+    if (r.m_nSpalten < 1)
+        r.m_nSpalten = 1;
     BegrenzeAnzahl(r.m_nZeilen, kRasterMax);
     BegrenzeAnzahl(r.m_nSpalten, kRasterMax);
     BegrenzeSchritt(r.m_nSchrittXMin, r.m_nSchrittXMax, r.m_nSpalten);
@@ -122,12 +135,18 @@ void CTraining::SetExploration(CExploration r)
     BegrenzeAnzahl(r.m_nHaeufigkeit, kElementeMax);
     BegrenzeBildgroessen(r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe);
     CDRechteck& f = r.m_Freiflaeche;
-    if (!(f.left >= -0.5)) f.left = -0.5;
-    if (!(f.right <= 0.5)) f.right = 0.5;
-    if (!(f.bottom >= -0.5)) f.bottom = -0.5;
-    if (!(f.top <= 0.5)) f.top = 0.5;
-    if (f.left > f.right) f.left = f.right;
-    if (f.bottom > f.top) f.bottom = f.top;
+    if (!(f.left >= -0.5))
+        f.left = -0.5;
+    if (!(f.right <= 0.5))
+        f.right = 0.5;
+    if (!(f.bottom >= -0.5))
+        f.bottom = -0.5;
+    if (!(f.top <= 0.5))
+        f.top = 0.5;
+    if (f.left > f.right)
+        f.left = f.right;
+    if (f.bottom > f.top)
+        f.bottom = f.top;
     m_Exploration = r;
 }
 
@@ -136,22 +155,26 @@ void CTraining::SetExploration(CExploration r)
 static void BegrenzeSchrift(LOGFONT& lf, double& groesse, const CUmgebung* u)
 {
     const double kleinste = u ? u->InAnteilY(1.0, 8) : 0.0;
-    if (u && !(groesse >= kleinste)) groesse = kleinste;
+    if (u && !(groesse >= kleinste))
+        groesse = kleinste;
     lf.lfWeight = lf.lfWeight >= 550 ? 700 : 400;
     lf.lfStrikeOut = 0;
-    if (!u) return;
+    if (!u)
+        return;
     lf.lfHeight = u->AnteilInPixelY(groesse);
     CFont schrift;
     if (schrift.CreateFontIndirect(&lf)) {
         schrift.GetLogFont(&lf);
         schrift.DeleteObject();
     }
-    if (lf.lfHeight != 0) groesse = u->InAnteilY(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 8);
+    if (lf.lfHeight != 0)
+        groesse = u->InAnteilY(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 8);
 }
 
 void CTraining::SetText(CText r)
 {
-    if (!(r.m_dZeilenabstand >= 1.0)) r.m_dZeilenabstand = 1.0;
+    if (!(r.m_dZeilenabstand >= 1.0))
+        r.m_dZeilenabstand = 1.0;
     BegrenzeSchrift(r.m_lfText, r.m_dTextgroesse, m_pUmgebung);
     BegrenzeSchrift(r.m_lfUeberschrift, r.m_dUeberschriftgroesse, m_pUmgebung);
     BegrenzeAnteil(r.m_dBildbreite);
@@ -159,15 +182,9 @@ void CTraining::SetText(CText r)
     m_Text = r;
 }
 
-void CTraining::SetSonstiges(CSonstiges r)
-{
-    m_Sonstiges = r;
-}
+void CTraining::SetSonstiges(CSonstiges r) { m_Sonstiges = r; }
 
-void CTraining::SetSatzAufgabe(CSatzAufgabe r)
-{
-    m_SatzAufgabe = r;
-}
+void CTraining::SetSatzAufgabe(CSatzAufgabe r) { m_SatzAufgabe = r; }
 
 int CTraining::BerichtLoeschen(int i)
 {

@@ -87,8 +87,8 @@ public:
 
     // Kept for the views while the document is open; never stored.
     std::string m_strPfad;
-    int m_nSeite = 1;           // 1 settings, k + 1 report k
-    int m_nBerichtNr = 0;       // from 1, 0 none
+    int m_nSeite = 1; // 1 settings, k + 1 report k
+    int m_nBerichtNr = 0; // from 1, 0 none
     int m_nDiagrammwahl = 0;
 
 private:

@@ -33,10 +33,7 @@ const char* CExploration::GetStrategieName()
     }
 }
 
-CText::CText()
-    : m_lfText(StandardTextSchrift(700)), m_lfUeberschrift(StandardTextSchrift(700))
-{
-}
+CText::CText() : m_lfText(StandardTextSchrift(700)), m_lfUeberschrift(StandardTextSchrift(700)) {}
 
 std::string CText::GetBeschreibung()
 {

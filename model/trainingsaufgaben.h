@@ -19,17 +19,17 @@ public:
     // May reset an unknown mode to 0 ("---").
     const char* GetModusName();
 
-    int m_nModus = 10;           // 10 steps over a grid, 20 random positions
-    int m_nDurchgangsende = 1;   // 1 reaction key, 2 feedback, 0 variable time
-    int m_nRueckmeldung = 0;     // 1 the training leader answers with two keys
-    int m_nDurchgangsstart = 0;  // 1 start key of the training leader, 0 variable pause
+    int m_nModus = 10; // 10 steps over a grid, 20 random positions
+    int m_nDurchgangsende = 1; // 1 reaction key, 2 feedback, 0 variable time
+    int m_nRueckmeldung = 0; // 1 the training leader answers with two keys
+    int m_nDurchgangsstart = 0; // 1 start key of the training leader, 0 variable pause
     int m_nReserve1 = 0;
     int m_nMauszeiger = 0;
     double m_dPauseMin = 1.0;
     double m_dPauseMax = 3.0;
     double m_dDauerMin = 2.0;
     double m_dDauerMax = 2.0;
-    int m_nZielliste = 0;        // stimulus set, -1 none
+    int m_nZielliste = 0; // stimulus set, -1 none
     int m_nZielVon = 1;
     int m_nZielBis = 26;
     int m_nReserve2 = -1;
@@ -61,16 +61,16 @@ public:
     // May reset an unknown strategy to 0 ("---").
     const char* GetStrategieName();
 
-    int m_nStrategie = 11;       // 11, 12, 20, 30, 40, 50
+    int m_nStrategie = 11; // 11, 12, 20, 30, 40, 50
     int m_nZellenZeilen = 2;
     int m_nZellenSpalten = 2;
-    int m_nAnordnung = 0;        // 0 ordered, 1 pseudo-random
+    int m_nAnordnung = 0; // 0 ordered, 1 pseudo-random
     int m_nMauszeiger = 0;
-    int m_nZielliste = 0;        // first code table, -1 none
+    int m_nZielliste = 0; // first code table, -1 none
     int m_nZielVon = 1;
     int m_nZielBis = 26;
     int m_nHaeufigkeit = 1;
-    int m_nDistraktorliste = 5;  // second code table, -1 none
+    int m_nDistraktorliste = 5; // second code table, -1 none
     int m_nDistraktorVon = 1;
     int m_nDistraktorBis = 32;
     int m_nZeilen = 6;
@@ -80,7 +80,7 @@ public:
     double m_dBildbreite = 0.95;
     double m_dBildhoehe = 0.95;
     int m_nFreiflaecheAktiv = 1;
-    CDRechteck m_Freiflaeche;    // origin at the display centre, y upwards
+    CDRechteck m_Freiflaeche; // origin at the display centre, y upwards
 };
 
 // Reading a text.
@@ -92,9 +92,9 @@ public:
     // The text's file name by kind; may reset an unknown kind to 0 ("---").
     std::string GetBeschreibung();
 
-    int m_nTextart = 10;         // 10 collection text, 20 own text file
+    int m_nTextart = 10; // 10 collection text, 20 own text file
     int m_nMauszeiger = 0;
-    int m_nVertikal = 1;         // 0 top, 1 middle, 2 bottom
+    int m_nVertikal = 1; // 0 top, 1 middle, 2 bottom
     double m_dZeilenabstand = 1.3;
     std::string m_strSammlungstext = "Zecken (118).txt";
     std::string m_strEigenerText = "*.txt";
@@ -102,7 +102,7 @@ public:
     std::string m_strEigenerOrdner;
     LOGFONT m_lfText;
     double m_dTextgroesse = 25.0 / 768.0;
-    int m_nTextausrichtung = 3;  // 0 left, 1 centred, 2 right, 3 justified
+    int m_nTextausrichtung = 3; // 0 left, 1 centred, 2 right, 3 justified
     LOGFONT m_lfUeberschrift;
     double m_dUeberschriftgroesse = 50.0 / 768.0;
     int m_nUeberschriftausrichtung = 1;
@@ -122,7 +122,7 @@ public:
     // kind to 0 ("---").
     std::string GetBeschreibung();
 
-    int m_nBildart = 0;          // 0 none, 10 own picture file
+    int m_nBildart = 0; // 0 none, 10 own picture file
     int m_nMauszeiger = 0;
     std::string m_strBilddatei = "vgbild.bmp";
     std::string m_strBildordner;

@@ -171,7 +171,8 @@ int CTraining::DiagrammErstellen(int diagramm, int bericht)
     }
     CDiagramm& d = b->m_Diagramm;
     const CXAchse achse = XAchse(*b, *m_pUmgebung, p);
-    if (b->m_nDiagramm == diagramm && XAchseAktuell(d, achse.min, achse.max, achse.ticks, achse.einheit, achse.dezimalen))
+    if (b->m_nDiagramm == diagramm &&
+        XAchseAktuell(d, achse.min, achse.max, achse.ticks, achse.einheit, achse.dezimalen))
         return 0;
 
     // Reactions judged correct (A) and wrong (B) by the training leader.
@@ -186,7 +187,8 @@ int CTraining::DiagrammErstellen(int diagramm, int bericht)
         double pos = 0.0, zeit = 0.0;
         if (t.GetWert(z, p, &pos) == 0 || t.GetWert(z, 2, &zeit) == 0)
             continue;
-        CDatentabelle* ziel = t.GetWertDouble(z, 5) > 0.5 ? &falsch : (t.GetWertDouble(z, 4) > 0.5 ? &richtig : nullptr);
+        CDatentabelle* ziel = t.GetWertDouble(z, 5) > 0.5 ? &falsch
+                                                          : (t.GetWertDouble(z, 4) > 0.5 ? &richtig : nullptr);
         if (ziel) {
             KopiereWert(t, z, p, *ziel, z, 0);
             KopiereWert(t, z, 2, *ziel, z, 1);
@@ -268,7 +270,7 @@ int CTraining::GetSteigungText(int diagramm, std::string& abschnitt, std::string
         steigung = "n. a.";
         return 0;
     }
-    const double v = b->m_dSteigung[0] * 1000.0;   // ms per unit
+    const double v = b->m_dSteigung[0] * 1000.0; // ms per unit
     steigung = FormatDouble(v, ZusatzDezimalen(v, {10.0, 1.0, 0.1})) + " ms/" + m_pUmgebung->GetEinheitText();
     abschnitt = FormatDouble(b->m_dAchsenabschnitt[0], 3) + " s";
     return 0;

@@ -3,15 +3,9 @@
 #include "model/archivfeld.h"
 #include "model/reizfeld.h"
 
-CTrainingsBericht::CTrainingsBericht()
-{
-    Zuruecksetzen();
-}
+CTrainingsBericht::CTrainingsBericht() { Zuruecksetzen(); }
 
-CTrainingsBericht::CTrainingsBericht(const CTrainingsBericht& r) : CTrainingsBericht()
-{
-    *this = r;
-}
+CTrainingsBericht::CTrainingsBericht(const CTrainingsBericht& r) : CTrainingsBericht() { *this = r; }
 
 CTrainingsBericht::~CTrainingsBericht() = default;
 
@@ -51,7 +45,8 @@ void CTrainingsBericht::Zuruecksetzen()
     m_nAuswertung = 0;
     m_nDiagramm = -1;
     m_nGeraden = 0;
-    for (int k = 0; k < 3; ++k) m_dAchsenabschnitt[k] = m_dSteigung[k] = 0.0;
+    for (int k = 0; k < 3; ++k)
+        m_dAchsenabschnitt[k] = m_dSteigung[k] = 0.0;
     m_Tabelle.Loesche();
     m_Gruppentabelle.Loesche();
     m_Diagramm.Zuruecksetzen();
@@ -87,14 +82,16 @@ int CTrainingsBericht::SetAnzahlReize(int n)
 int CTrainingsBericht::SetRechteck(int i, int links, int oben, int rechts, int unten)
 {
     Veraendert();
-    if (!Gueltig(i)) return 1;
+    if (!Gueltig(i))
+        return 1;
     return m_Rechtecke.SetAt(i, RECT{links, oben, rechts, unten});
 }
 
 int CTrainingsBericht::SetPunkt(int i, int x, int y)
 {
     Veraendert();
-    if (!Gueltig(i)) return 1;
+    if (!Gueltig(i))
+        return 1;
     return m_Punkte.SetAt(i, POINT{x, y});
 }
 
@@ -130,15 +127,9 @@ void CTrainingsBericht::AddDauer(uint64_t ms)
     m_nHGReaktionszeit += ms;
 }
 
-POINT CTrainingsBericht::GetPunkt(int i) const
-{
-    return Gueltig(i) ? m_Punkte.GetAt(i) : POINT{0, 0};
-}
+POINT CTrainingsBericht::GetPunkt(int i) const { return Gueltig(i) ? m_Punkte.GetAt(i) : POINT{0, 0}; }
 
-RECT CTrainingsBericht::GetRechteck(int i) const
-{
-    return Gueltig(i) ? m_Rechtecke.GetAt(i) : RECT{0, 0, 0, 0};
-}
+RECT CTrainingsBericht::GetRechteck(int i) const { return Gueltig(i) ? m_Rechtecke.GetAt(i) : RECT{0, 0, 0, 0}; }
 
 uint32_t CTrainingsBericht::GetZaehler1(int i) const { return ReizEintrag(m_Zaehler1, i); }
 uint32_t CTrainingsBericht::GetMarke(int i) const { return ReizEintrag(m_Marke, i); }
@@ -150,7 +141,8 @@ double CTrainingsBericht::GetZeitSekunden(int i) const { return GetZeit(i) / 100
 int CTrainingsBericht::SummeZaehler1() const
 {
     uint32_t summe = 0;
-    for (uint32_t z : m_Zaehler1) summe += z;
+    for (uint32_t z : m_Zaehler1)
+        summe += z;
     return static_cast<int>(summe);
 }
 
@@ -158,7 +150,8 @@ int CTrainingsBericht::AnzahlMitZaehler2() const
 {
     int n = 0;
     for (uint32_t z : m_Zaehler2)
-        if (z != 0) ++n;
+        if (z != 0)
+            ++n;
     return n;
 }
 
@@ -166,38 +159,37 @@ int CTrainingsBericht::AnzahlNurZaehler3() const
 {
     int n = 0;
     for (size_t i = 0; i < m_Zaehler3.size(); ++i)
-        if (m_Zaehler2[i] == 0 && m_Zaehler3[i] != 0) ++n;
+        if (m_Zaehler2[i] == 0 && m_Zaehler3[i] != 0)
+            ++n;
     return n;
 }
 
-double CTrainingsBericht::GetDauerSekunden() const
-{
-    return static_cast<double>(m_nHGReaktionszeit) / 1000.0;
-}
+double CTrainingsBericht::GetDauerSekunden() const { return static_cast<double>(m_nHGReaktionszeit) / 1000.0; }
 
 void CTrainingsBericht::Serialize(CArchive& ar)
 {
-    if (ar.IsLoading()) Zuruecksetzen();
+    if (ar.IsLoading())
+        Zuruecksetzen();
     uint32_t oben = static_cast<uint32_t>(m_nHGReaktionszeit >> 32);
     uint32_t unten = static_cast<uint32_t>(m_nHGReaktionszeit);
     int32_t n = m_nAnzahlReize;
-    Felder(ar, m_nAufgabenart, m_dwAufgabenFlags, m_nTag, m_nUhrzeit, m_dLaufzeit,
-           m_dStandardGeschwindigkeit, m_dZielGeschwindigkeit, m_rcPositionen.left,
-           m_rcPositionen.top, m_rcPositionen.right, m_rcPositionen.bottom, m_nRasterSpalten,
-           m_nRasterZeilen, m_nKorrekteReaktionen, m_nFalscheAlarme, oben, unten, n);
+    Felder(ar, m_nAufgabenart, m_dwAufgabenFlags, m_nTag, m_nUhrzeit, m_dLaufzeit, m_dStandardGeschwindigkeit,
+           m_dZielGeschwindigkeit, m_rcPositionen.left, m_rcPositionen.top, m_rcPositionen.right, m_rcPositionen.bottom,
+           m_nRasterSpalten, m_nRasterZeilen, m_nKorrekteReaktionen, m_nFalscheAlarme, oben, unten, n);
     if (ar.IsLoading()) {
         m_nHGReaktionszeit = (static_cast<uint64_t>(oben) << 32) | unten;
         // The count is the file's word: check it against what follows
         // before sizing anything by it.
-        if (n > 0) ar.PruefeRest(44 * static_cast<uint64_t>(n));
+        if (n > 0)
+            ar.PruefeRest(44 * static_cast<uint64_t>(n));
         SetAnzahlReize(n);
     }
     for (int i = 0; i < m_nAnzahlReize; ++i) {
         POINT p = m_Punkte.GetAt(i);
         RECT r = m_Rechtecke.GetAt(i);
         const size_t k = static_cast<size_t>(i);
-        Felder(ar, p.x, p.y, r.left, r.top, r.right, r.bottom, m_Zaehler1[k], m_Marke[k],
-               m_Zaehler2[k], m_Zaehler3[k], m_Zeit[k]);
+        Felder(ar, p.x, p.y, r.left, r.top, r.right, r.bottom, m_Zaehler1[k], m_Marke[k], m_Zaehler2[k], m_Zaehler3[k],
+               m_Zeit[k]);
         if (ar.IsLoading()) {
             m_Punkte.SetAt(i, p);
             m_Rechtecke.SetAt(i, r);

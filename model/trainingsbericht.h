@@ -38,8 +38,8 @@ public:
     int IncZaehler2(int i);
     int IncZaehler3(int i);
     int SetMarke(int i);
-    int SetZeit(int i, uint64_t ms);   // keeps the low 32 bits
-    int AddZeit(int i, uint64_t ms);   // adds the low 32 bits
+    int SetZeit(int i, uint64_t ms); // keeps the low 32 bits
+    int AddZeit(int i, uint64_t ms); // adds the low 32 bits
 
     void IncKorrekteReaktionen();
     void IncFalscheAlarme();
@@ -74,7 +74,7 @@ public:
     // Evaluation (kept by the report, rebuilt after every change).
     int m_nAuswertung = 0;
     int m_nDiagramm = -1;
-    int m_nGeraden = 0;          // bits 1, 2, 4: fitted lines 1 to 3 exist
+    int m_nGeraden = 0; // bits 1, 2, 4: fitted lines 1 to 3 exist
     double m_dAchsenabschnitt[3] = {0.0, 0.0, 0.0};
     double m_dSteigung[3] = {0.0, 0.0, 0.0};
     CDatentabelle m_Tabelle;
@@ -86,19 +86,19 @@ public:
     uint32_t m_dwAufgabenFlags = 0;
     int m_nRasterSpalten = 0;
     int m_nRasterZeilen = 0;
-    RECT m_rcPositionen{0, 0, 0, 0};  // pixels, saccade task only
+    RECT m_rcPositionen{0, 0, 0, 0}; // pixels, saccade task only
     double m_dStandardGeschwindigkeit = 0.0;
     double m_dZielGeschwindigkeit = 0.0;
-    double m_dLaufzeit = 0.0;         // seconds
-    int m_nTag = 0;                   // day number
-    int m_nUhrzeit = 0;               // seconds since midnight
+    double m_dLaufzeit = 0.0; // seconds
+    int m_nTag = 0; // day number
+    int m_nUhrzeit = 0; // seconds since midnight
 
 private:
     void Veraendert();
     int Schreibe(std::vector<uint32_t>& feld, int i, uint32_t wert, bool addieren);
     bool Gueltig(int i) const { return i >= 0 && i < m_nAnzahlReize; }
 
-    uint64_t m_nHGReaktionszeit = 0;  // ms of the correct background reactions
+    uint64_t m_nHGReaktionszeit = 0; // ms of the correct background reactions
     int m_nKorrekteReaktionen = 0;
     int m_nFalscheAlarme = 0;
     int m_nAnzahlReize = 0;
@@ -121,7 +121,8 @@ public:
     // As the list's, and 2 for a null report.
     int SetAtGrow(int i, const CTrainingsBericht* bericht)
     {
-        if (i < 0) return 1;
+        if (i < 0)
+            return 1;
         return bericht ? CBerichtListe::SetAtGrow(i, *bericht) : 2;
     }
 };

@@ -19,11 +19,12 @@ constexpr uint32_t kVersionBerichte = 110;
 
 void Schrift(CArchive& ar, LOGFONT& lf)
 {
-    Felder(ar, lf.lfHeight, lf.lfWidth, lf.lfEscapement, lf.lfOrientation, lf.lfWeight, lf.lfItalic,
-           lf.lfUnderline, lf.lfStrikeOut, lf.lfCharSet, lf.lfOutPrecision, lf.lfClipPrecision,
-           lf.lfQuality, lf.lfPitchAndFamily, lf.lfFaceName);
+    Felder(ar, lf.lfHeight, lf.lfWidth, lf.lfEscapement, lf.lfOrientation, lf.lfWeight, lf.lfItalic, lf.lfUnderline,
+           lf.lfStrikeOut, lf.lfCharSet, lf.lfOutPrecision, lf.lfClipPrecision, lf.lfQuality, lf.lfPitchAndFamily,
+           lf.lfFaceName);
     // The face name field holds 31 characters and its terminator.
-    if (ar.IsLoading()) lf.lfFaceName = win1252::ErsteZeichen(lf.lfFaceName, 31);
+    if (ar.IsLoading())
+        lf.lfFaceName = win1252::ErsteZeichen(lf.lfFaceName, 31);
 }
 
 void Taste(int& index, uint32_t version)
@@ -33,22 +34,20 @@ void Taste(int& index, uint32_t version)
 
 void Sakkaden(CArchive& ar, CSakkaden& r)
 {
-    Felder(ar, r.m_nModus, r.m_nDurchgangsende, r.m_nRueckmeldung, r.m_nDurchgangsstart, r.m_nReserve1,
-           r.m_nMauszeiger, r.m_dDauerMin, r.m_dDauerMax, r.m_dPauseMin, r.m_dPauseMax, r.m_nZielliste,
-           r.m_nZielVon, r.m_nZielBis, r.m_nReserve2, r.m_nReserve3, r.m_nReserve4, r.m_dReserve5,
-           r.m_nDurchgaenge, r.m_nZeilen, r.m_nSpalten, r.m_nSchrittXMin, r.m_nSchrittXMax,
-           r.m_nSchrittYMin, r.m_nSchrittYMax, r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe,
-           r.m_nReaktionstaste, r.m_nTasteRichtig, r.m_nTasteFalsch, r.m_nStarttaste);
+    Felder(ar, r.m_nModus, r.m_nDurchgangsende, r.m_nRueckmeldung, r.m_nDurchgangsstart, r.m_nReserve1, r.m_nMauszeiger,
+           r.m_dDauerMin, r.m_dDauerMax, r.m_dPauseMin, r.m_dPauseMax, r.m_nZielliste, r.m_nZielVon, r.m_nZielBis,
+           r.m_nReserve2, r.m_nReserve3, r.m_nReserve4, r.m_dReserve5, r.m_nDurchgaenge, r.m_nZeilen, r.m_nSpalten,
+           r.m_nSchrittXMin, r.m_nSchrittXMax, r.m_nSchrittYMin, r.m_nSchrittYMax, r.m_dZeichengroesse, r.m_dBildbreite,
+           r.m_dBildhoehe, r.m_nReaktionstaste, r.m_nTasteRichtig, r.m_nTasteFalsch, r.m_nStarttaste);
 }
 
 void Exploration(CArchive& ar, CExploration& r)
 {
     CDRechteck& f = r.m_Freiflaeche;
-    Felder(ar, r.m_nStrategie, r.m_nZellenZeilen, r.m_nZellenSpalten, r.m_nAnordnung, r.m_nMauszeiger,
-           r.m_nZielliste, r.m_nZielVon, r.m_nZielBis, r.m_nHaeufigkeit, r.m_nDistraktorliste,
-           r.m_nDistraktorVon, r.m_nDistraktorBis, r.m_nZeilen, r.m_nSpalten, r.m_nAnzahl,
-           r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe, r.m_nFreiflaecheAktiv, f.left,
-           f.top, f.right, f.bottom);
+    Felder(ar, r.m_nStrategie, r.m_nZellenZeilen, r.m_nZellenSpalten, r.m_nAnordnung, r.m_nMauszeiger, r.m_nZielliste,
+           r.m_nZielVon, r.m_nZielBis, r.m_nHaeufigkeit, r.m_nDistraktorliste, r.m_nDistraktorVon, r.m_nDistraktorBis,
+           r.m_nZeilen, r.m_nSpalten, r.m_nAnzahl, r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe,
+           r.m_nFreiflaecheAktiv, f.left, f.top, f.right, f.bottom);
 }
 
 void Text(CArchive& ar, CText& r)
@@ -58,8 +57,8 @@ void Text(CArchive& ar, CText& r)
     Schrift(ar, r.m_lfText);
     Felder(ar, r.m_dTextgroesse, r.m_nTextausrichtung);
     Schrift(ar, r.m_lfUeberschrift);
-    Felder(ar, r.m_dUeberschriftgroesse, r.m_nUeberschriftausrichtung, r.m_dBildbreite, r.m_dBildhoehe,
-           r.m_nTasteVor, r.m_nTasteZurueck);
+    Felder(ar, r.m_dUeberschriftgroesse, r.m_nUeberschriftausrichtung, r.m_dBildbreite, r.m_dBildhoehe, r.m_nTasteVor,
+           r.m_nTasteZurueck);
 }
 
 void Sonstiges(CArchive& ar, CSonstiges& r)
@@ -67,8 +66,10 @@ void Sonstiges(CArchive& ar, CSonstiges& r)
     Felder(ar, r.m_nBildart, r.m_nMauszeiger, r.m_strBilddatei, r.m_strBildordner);
 }
 
-constexpr CDateikopf kKopf{.typ = "LMT", .typFehler = " ist keine Trainingsdatei von Lumetra.",
-                           .praefix = "Fehler: ", .stil = MB_OK | MB_ICONEXCLAMATION,
+constexpr CDateikopf kKopf{.typ = "LMT",
+                           .typFehler = " ist keine Trainingsdatei von Lumetra.",
+                           .praefix = "Fehler: ",
+                           .stil = MB_OK | MB_ICONEXCLAMATION,
                            .kurzIstFremd = true};
 
 // The training's answers are the frame's codes.
@@ -82,7 +83,8 @@ static_assert(int{CTraining::KeineLumetraDatei} == DATEI_FREMD &&
 
 int CTraining::Serialize(CArchive& ar)
 {
-    if (ar.IsLoading()) return Laden(ar);
+    if (ar.IsLoading())
+        return Laden(ar);
 
     m_strPfad = ar.GetFilePath();
     SchreibeDateikopf(ar, kKopf.typ, kVersion);
@@ -94,7 +96,8 @@ int CTraining::Serialize(CArchive& ar)
     Sonstiges(ar, m_Sonstiges);
     m_Hintergrund.Speichern(ar);
     ar << static_cast<int32_t>(GetBerichtAnzahl());
-    for (int i = 0; i < GetBerichtAnzahl(); ++i) GetBericht(i)->Serialize(ar);
+    for (int i = 0; i < GetBerichtAnzahl(); ++i)
+        GetBericht(i)->Serialize(ar);
     return Geladen;
 }
 
@@ -107,7 +110,8 @@ int CTraining::Laden(CArchive& ar)
     CTraining neu;
     neu.m_pUmgebung = m_pUmgebung;
     try {
-        if (int kopf = LiesDateikopf(ar, kKopf, version)) return kopf;
+        if (int kopf = LiesDateikopf(ar, kKopf, version))
+            return kopf;
 
         int32_t code = 0;
         ar >> code;
@@ -142,11 +146,13 @@ int CTraining::Laden(CArchive& ar)
         if (version >= kVersionBerichte) {
             int32_t n = 0;
             ar >> n;
-            if (n > 0) ar.PruefeRest(CTrainingsBericht::GespeicherteGroesse(0) * static_cast<uint64_t>(n));
+            if (n > 0)
+                ar.PruefeRest(CTrainingsBericht::GespeicherteGroesse(0) * static_cast<uint64_t>(n));
             CTrainingsBericht bericht;
             for (int32_t i = 0; i < n; ++i) {
                 bericht.Serialize(ar);
-                if (neu.SetBericht(i, &bericht) != 0) throw std::bad_alloc();
+                if (neu.SetBericht(i, &bericht) != 0)
+                    throw std::bad_alloc();
             }
         }
     } catch (const CArchiveException&) {
@@ -158,7 +164,8 @@ int CTraining::Laden(CArchive& ar)
     // What the clamps left not finite lies in a field without a range: damage.
     CArchive probe;
     neu.Serialize(probe);
-    if (probe.GetNichtEndlich() != 0) return MeldeBeschaedigt(kKopf.praefix + pfad, kKopf.stil);
+    if (probe.GetNichtEndlich() != 0)
+        return MeldeBeschaedigt(kKopf.praefix + pfad, kKopf.stil);
     neu.m_strPfad = pfad;
     Uebernehmen(neu);
     return Geladen;

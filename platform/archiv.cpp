@@ -51,10 +51,7 @@ CArchive::CArchive(std::vector<uint8_t> bytes, const std::string& pfad)
 
 CArchive::CArchive() : m_modus(store) {}
 
-std::string CArchive::GetFileName() const
-{
-    return pfad::DateiName(m_pfad);
-}
+std::string CArchive::GetFileName() const { return pfad::DateiName(m_pfad); }
 
 void CArchive::Close()
 {

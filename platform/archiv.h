@@ -61,14 +61,46 @@ public:
     CArchive& operator<<(const std::string& s);
     CArchive& operator<<(const char* s) { return *this << std::string(s); }
 
-    CArchive& operator>>(uint8_t& v) { v = static_cast<uint8_t>(Lies(1)); return *this; }
-    CArchive& operator>>(int8_t& v) { v = static_cast<int8_t>(Lies(1)); return *this; }
-    CArchive& operator>>(uint16_t& v) { v = static_cast<uint16_t>(Lies(2)); return *this; }
-    CArchive& operator>>(int16_t& v) { v = static_cast<int16_t>(Lies(2)); return *this; }
-    CArchive& operator>>(uint32_t& v) { v = static_cast<uint32_t>(Lies(4)); return *this; }
-    CArchive& operator>>(int32_t& v) { v = static_cast<int32_t>(Lies(4)); return *this; }
-    CArchive& operator>>(uint64_t& v) { v = Lies(8); return *this; }
-    CArchive& operator>>(int64_t& v) { v = static_cast<int64_t>(Lies(8)); return *this; }
+    CArchive& operator>>(uint8_t& v)
+    {
+        v = static_cast<uint8_t>(Lies(1));
+        return *this;
+    }
+    CArchive& operator>>(int8_t& v)
+    {
+        v = static_cast<int8_t>(Lies(1));
+        return *this;
+    }
+    CArchive& operator>>(uint16_t& v)
+    {
+        v = static_cast<uint16_t>(Lies(2));
+        return *this;
+    }
+    CArchive& operator>>(int16_t& v)
+    {
+        v = static_cast<int16_t>(Lies(2));
+        return *this;
+    }
+    CArchive& operator>>(uint32_t& v)
+    {
+        v = static_cast<uint32_t>(Lies(4));
+        return *this;
+    }
+    CArchive& operator>>(int32_t& v)
+    {
+        v = static_cast<int32_t>(Lies(4));
+        return *this;
+    }
+    CArchive& operator>>(uint64_t& v)
+    {
+        v = Lies(8);
+        return *this;
+    }
+    CArchive& operator>>(int64_t& v)
+    {
+        v = static_cast<int64_t>(Lies(8));
+        return *this;
+    }
     CArchive& operator>>(double& v);
     CArchive& operator>>(float& v);
     CArchive& operator>>(std::string& s);

@@ -22,10 +22,7 @@ ZeitQuelle& Quelle()
 
 } // namespace
 
-void srand(uint32_t seed)
-{
-    g_seed = seed;
-}
+void srand(uint32_t seed) { g_seed = seed; }
 
 int rand()
 {
@@ -33,24 +30,17 @@ int rand()
     return static_cast<int>((g_seed >> 16) & 0x7FFF);
 }
 
-uint32_t GetSeed()
-{
-    return g_seed;
-}
+uint32_t GetSeed() { return g_seed; }
 
 int64_t time()
 {
     if (Quelle())
         return Quelle()();
-    return std::chrono::duration_cast<std::chrono::seconds>(
-               std::chrono::system_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
         .count();
 }
 
-void SetZeitQuelle(ZeitQuelle quelle)
-{
-    Quelle() = std::move(quelle);
-}
+void SetZeitQuelle(ZeitQuelle quelle) { Quelle() = std::move(quelle); }
 
 bool localtime(int64_t sekunden, std::tm& ergebnis)
 {
@@ -71,10 +61,16 @@ double ParseZahl(const char* s)
     if (*s == '+' || *s == '-')
         ++s;
     bool ziffern = false;
-    while (*s >= '0' && *s <= '9') { ++s; ziffern = true; }
+    while (*s >= '0' && *s <= '9') {
+        ++s;
+        ziffern = true;
+    }
     if (*s == '.') {
         ++s;
-        while (*s >= '0' && *s <= '9') { ++s; ziffern = true; }
+        while (*s >= '0' && *s <= '9') {
+            ++s;
+            ziffern = true;
+        }
     }
     if (!ziffern)
         return 0.0;
@@ -96,10 +92,7 @@ double ParseZahl(const char* s)
 
 } // namespace
 
-double atof(const std::string& text)
-{
-    return ParseZahl(text.c_str());
-}
+double atof(const std::string& text) { return ParseZahl(text.c_str()); }
 
 int atoi(const std::string& text)
 {

@@ -8,10 +8,8 @@ int ErsteTaste(unsigned typ)
 {
     switch (typ & 0x0F) {
     case MB_YESNO:
-    case MB_YESNOCANCEL:
-        return IDYES;
-    default:
-        return IDOK;
+    case MB_YESNOCANCEL: return IDYES;
+    default: return IDOK;
     }
 }
 
@@ -29,30 +27,15 @@ CMeldungsDienst* g_dienst = &g_standard;
 
 } // namespace
 
-void SetMeldungsDienst(CMeldungsDienst* dienst)
-{
-    g_dienst = dienst ? dienst : &g_standard;
-}
+void SetMeldungsDienst(CMeldungsDienst* dienst) { g_dienst = dienst ? dienst : &g_standard; }
 
-CMeldungsDienst& GetMeldungsDienst()
-{
-    return *g_dienst;
-}
+CMeldungsDienst& GetMeldungsDienst() { return *g_dienst; }
 
-int AfxMessageBox(const std::string& text, unsigned typ)
-{
-    return g_dienst->Zeige(text, typ);
-}
+int AfxMessageBox(const std::string& text, unsigned typ) { return g_dienst->Zeige(text, typ); }
 
-CMeldungsRecorder::CMeldungsRecorder() : m_vorher(&GetMeldungsDienst())
-{
-    SetMeldungsDienst(this);
-}
+CMeldungsRecorder::CMeldungsRecorder() : m_vorher(&GetMeldungsDienst()) { SetMeldungsDienst(this); }
 
-CMeldungsRecorder::~CMeldungsRecorder()
-{
-    SetMeldungsDienst(m_vorher);
-}
+CMeldungsRecorder::~CMeldungsRecorder() { SetMeldungsDienst(m_vorher); }
 
 int CMeldungsRecorder::Zeige(const std::string& text, unsigned typ)
 {

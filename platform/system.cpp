@@ -55,15 +55,9 @@ std::string GetDokumentenVerzeichnis()
     return "/";
 }
 
-void SetDokumentenQuelle(std::function<std::string()> quelle)
-{
-    Dokumente() = std::move(quelle);
-}
+void SetDokumentenQuelle(std::function<std::string()> quelle) { Dokumente() = std::move(quelle); }
 
-void SetBenutzernameFuerTest(std::function<std::string()> quelle)
-{
-    Benutzer() = std::move(quelle);
-}
+void SetBenutzernameFuerTest(std::function<std::string()> quelle) { Benutzer() = std::move(quelle); }
 
 } // namespace systemdienst
 
@@ -71,10 +65,7 @@ namespace {
 CLeistungszaehlerQuelle* g_zaehler = nullptr;
 }
 
-void SetLeistungszaehlerQuelle(CLeistungszaehlerQuelle* quelle)
-{
-    g_zaehler = quelle;
-}
+void SetLeistungszaehlerQuelle(CLeistungszaehlerQuelle* quelle) { g_zaehler = quelle; }
 
 bool QueryPerformanceFrequency(int64_t* frequenz)
 {
@@ -92,8 +83,7 @@ bool QueryPerformanceCounter(int64_t* zaehler)
         *zaehler = g_zaehler->Zaehler();
         return true;
     }
-    *zaehler = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
+    *zaehler = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
                    .count();
     return true;
 }

@@ -8,10 +8,9 @@ namespace {
 
 // Code points of the bytes 0x80-0x9F; 0 marks the undefined ones.
 constexpr std::array<char32_t, 32> kObereSteuerzeichen = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char32_t ByteZuCodepunkt(unsigned char b)
 {
@@ -60,7 +59,8 @@ char32_t LiesCodepunkt(std::string_view s, size_t& i, bool* gueltig = nullptr)
     auto b0 = static_cast<unsigned char>(s[i]);
     int laenge = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
     if (laenge == 0 || i + laenge > s.size()) {
-        if (gueltig) *gueltig = laenge == 1;
+        if (gueltig)
+            *gueltig = laenge == 1;
         ++i;
         return b0;
     }
@@ -68,14 +68,16 @@ char32_t LiesCodepunkt(std::string_view s, size_t& i, bool* gueltig = nullptr)
     for (int k = 1; k < laenge; ++k) {
         auto b = static_cast<unsigned char>(s[i + k]);
         if ((b & 0xC0) != 0x80) {
-            if (gueltig) *gueltig = false;
+            if (gueltig)
+                *gueltig = false;
             ++i;
             return b0;
         }
         c = (c << 6) | (b & 0x3F);
     }
     constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (gueltig) *gueltig = c >= kMinimum[laenge] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+    if (gueltig)
+        *gueltig = c >= kMinimum[laenge] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
     i += laenge;
     return c;
 }

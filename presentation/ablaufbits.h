@@ -5,18 +5,18 @@
 
 #include <cstdint>
 
-#include "model/aufgabenbits.h"  // task flags (m_nAufgabe)
+#include "model/aufgabenbits.h" // task flags (m_nAufgabe)
 
 // Set-up flags (m_nEinrichtung).
 namespace einrichtung {
-constexpr uint32_t HG_BLT = 0x1;          // background copied with Blt
-constexpr uint32_t HGZIEL_BLT = 0x2;      // target-colour background copied with Blt
-constexpr uint32_t VG_BLT = 0x4;          // foreground copied with Blt
-constexpr uint32_t KEIN_VG = 0x8;         // no foreground surface
-constexpr uint32_t FELD_LOESCHEN = 0x10;  // clear m_rcAktuell to 69 first
+constexpr uint32_t HG_BLT = 0x1; // background copied with Blt
+constexpr uint32_t HGZIEL_BLT = 0x2; // target-colour background copied with Blt
+constexpr uint32_t VG_BLT = 0x4; // foreground copied with Blt
+constexpr uint32_t KEIN_VG = 0x8; // no foreground surface
+constexpr uint32_t FELD_LOESCHEN = 0x10; // clear m_rcAktuell to 69 first
 constexpr uint32_t REIZFELD_LOESCHEN = 0x20;
-constexpr uint32_t MAUSZEIGER = 0x100;    // keep the mouse cursor
-constexpr uint32_t DECKEND = 0x200;       // foreground without colour key
+constexpr uint32_t MAUSZEIGER = 0x100; // keep the mouse cursor
+constexpr uint32_t DECKEND = 0x200; // foreground without colour key
 } // namespace einrichtung
 
 // Run state (m_nZustand).

@@ -17,14 +17,12 @@
 namespace {
 
 // The static colours a palette display keeps in entries 0-9 and 246-255.
-constexpr PALETTEENTRY SystemUnten[10] = {{0, 0, 0, 0},       {128, 0, 0, 0},     {0, 128, 0, 0},
-                                          {128, 128, 0, 0},   {0, 0, 128, 0},     {128, 0, 128, 0},
-                                          {0, 128, 128, 0},   {192, 192, 192, 0}, {192, 220, 192, 0},
-                                          {166, 202, 240, 0}};
-constexpr PALETTEENTRY SystemOben[10] = {{255, 251, 240, 0}, {160, 160, 164, 0}, {128, 128, 128, 0},
-                                         {255, 0, 0, 0},     {0, 255, 0, 0},     {255, 255, 0, 0},
-                                         {0, 0, 255, 0},     {255, 0, 255, 0},   {0, 255, 255, 0},
-                                         {255, 255, 255, 0}};
+constexpr PALETTEENTRY SystemUnten[10] = {{0, 0, 0, 0},       {128, 0, 0, 0},    {0, 128, 0, 0},   {128, 128, 0, 0},
+                                          {0, 0, 128, 0},     {128, 0, 128, 0},  {0, 128, 128, 0}, {192, 192, 192, 0},
+                                          {192, 220, 192, 0}, {166, 202, 240, 0}};
+constexpr PALETTEENTRY SystemOben[10] = {{255, 251, 240, 0}, {160, 160, 164, 0}, {128, 128, 128, 0}, {255, 0, 0, 0},
+                                         {0, 255, 0, 0},     {255, 255, 0, 0},   {0, 0, 255, 0},     {255, 0, 255, 0},
+                                         {0, 255, 255, 0},   {255, 255, 255, 0}};
 
 PALETTEENTRY Reserviert(uint32_t farbe)
 {
@@ -60,8 +58,8 @@ void PaletteAufbauen(PALETTEENTRY (&p)[256], uint32_t beispielreiz, uint32_t vor
         const PALETTEENTRY a = p[start];
         for (int i = 1; i <= 58; ++i) {
             const int ziel = start == INDEX_VORDERGRUND ? start + i : start - i;
-            p[ziel] = {Rampe(a.peRed, hg.peRed, i), Rampe(a.peGreen, hg.peGreen, i),
-                       Rampe(a.peBlue, hg.peBlue, i), PC_RESERVED};
+            p[ziel] = {Rampe(a.peRed, hg.peRed, i), Rampe(a.peGreen, hg.peGreen, i), Rampe(a.peBlue, hg.peBlue, i),
+                       PC_RESERVED};
         }
     }
 }
@@ -160,9 +158,9 @@ int CPraesentation::InitDirectDraw()
             m_pUmgebung->SetBildschirmModus(modus);
         m_nHinweis |= HINWEIS_MODUS;
         m_strHinweis = "Die gewünschte Bildschirmauflösung konnte nicht gesetzt werden.\n"
-                       "Die Bildschirmauflösung wurde angepasst:\n\n"
-            + std::to_string(leiter.breite) + " [Pxl] x " + std::to_string(leiter.hoehe) + ", 8 [Bit], "
-            + (leiter.frequenz ? std::to_string(leiter.frequenz) + " [Hz]\n" : std::string("? [Hz]\n"));
+                       "Die Bildschirmauflösung wurde angepasst:\n\n" +
+                       std::to_string(leiter.breite) + " [Pxl] x " + std::to_string(leiter.hoehe) + ", 8 [Bit], " +
+                       (leiter.frequenz ? std::to_string(leiter.frequenz) + " [Hz]\n" : std::string("? [Hz]\n"));
     }
     m_nBildfrequenz = d.dwRefreshRate > 0 ? int(d.dwRefreshRate) : int(leiter.frequenz);
     if (m_nBildfrequenz == 0)

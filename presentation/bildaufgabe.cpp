@@ -64,16 +64,18 @@ int CPraesentation::SonstigesErstellen()
     }
 
     m_nAnzahl = 1;
-    if (m_Rechtecke1.SetSize(1) || m_Rechtecke2.SetSize(1) || m_Rechtecke1.SetAt(0, m_rcBildschirm)
-        || m_Rechtecke2.SetAt(0, m_rcBildschirm))
+    if (m_Rechtecke1.SetSize(1) || m_Rechtecke2.SetSize(1) || m_Rechtecke1.SetAt(0, m_rcBildschirm) ||
+        m_Rechtecke2.SetAt(0, m_rcBildschirm))
         return 1;
     m_nAufgabe |= aufgabe::BILD;
 
     const int e = 3 * h / 2;
     const LONG y0 = (H + h - e) / 2;
-    BereitSchreiben(*this, schrift, {{POINT{W / 2, y0}, "Bild: " + sonst.m_strBilddatei}, {POINT{W / 2, y0 + e}, "Bereit?"}});
+    BereitSchreiben(*this, schrift,
+                    {{POINT{W / 2, y0}, "Bild: " + sonst.m_strBilddatei}, {POINT{W / 2, y0 + e}, "Bereit?"}});
 
-    const std::string pfad = AufgabenPfad(m_Verzeichnisse.m_strEigeneBilder, sonst.m_strBildordner, sonst.m_strBilddatei);
+    const std::string pfad = AufgabenPfad(m_Verzeichnisse.m_strEigeneBilder, sonst.m_strBildordner,
+                                          sonst.m_strBilddatei);
     IDirectDrawSurface* bild = nullptr;
     const int geladen = BmpLaden(m_pDD, &bild, &m_Palette, pfad, 11, 100,
                                  durchsichtigkeit == 0 ? BMP_SCHWARZ_VORDERGRUND | BMP_WEISS_DURCHSICHTIG

@@ -115,8 +115,7 @@ int Praesentieren(CPraesentation& e, bool test)
     int zeigerZaehler = 0;
     if (!mauszeiger) {
         zeigerZaehler = ShowCursor(TRUE) - 1;
-        while (ShowCursor(FALSE) >= 0) {
-        }
+        while (ShowCursor(FALSE) >= 0) {}
     }
 
     // The ready screen that the renderers drew.
@@ -266,8 +265,7 @@ int Praesentieren(CPraesentation& e, bool test)
     }
 
     if (!mauszeiger && zeigerZaehler >= 0) {
-        while (ShowCursor(TRUE) < zeigerZaehler) {
-        }
+        while (ShowCursor(TRUE) < zeigerZaehler) {}
     }
     return e.m_nFehler;
 }
@@ -340,9 +338,8 @@ int CPraesentation::TrainingVordergrundKopieren()
     if (const int r = BlitStatus(*this, m_pVordergrund, FEHLER_VG_KOPIE); r != 0)
         return r;
     if (m_nEinrichtung & einrichtung::FELD_LOESCHEN) {
-        const int r = KopieAuswerten(*this, m_pRueckpuffer, FEHLER_VG_KOPIE, [&] {
-            return Farbfuellen(m_pRueckpuffer, &m_rcAktuell, INDEX_HINTERGRUND);
-        });
+        const int r = KopieAuswerten(*this, m_pRueckpuffer, FEHLER_VG_KOPIE,
+                                     [&] { return Farbfuellen(m_pRueckpuffer, &m_rcAktuell, INDEX_HINTERGRUND); });
         if (r != 0)
             return r;
     }

@@ -63,8 +63,7 @@ int CBildstreifen::Fuellen(int index)
     RECT r{0, 0, m_nGroesse, m_nHoehe};
     DDBLTFX fx;
     fx.dwFillColor = DWORD(index & 0xFF);
-    return m_pOberflaeche->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx) == DD_OK ? 0
-                                                                                             : OberflaecheFehlt;
+    return m_pOberflaeche->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx) == DD_OK ? 0 : OberflaecheFehlt;
 }
 
 RECT CBildstreifen::GetZelle(int i) const

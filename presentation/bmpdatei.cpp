@@ -23,8 +23,8 @@ uint32_t Lese32(const uint8_t* p)
 
 bool IstFest(int i)
 {
-    return i == INDEX_VORDERGRUND || i == INDEX_HINTERGRUND || i == INDEX_BEISPIELREIZ
-        || i == INDEX_STANDARDMUSTER || i == INDEX_DURCHSICHTIG || i == INDEX_ZIELMUSTER;
+    return i == INDEX_VORDERGRUND || i == INDEX_HINTERGRUND || i == INDEX_BEISPIELREIZ || i == INDEX_STANDARDMUSTER ||
+           i == INDEX_DURCHSICHTIG || i == INDEX_ZIELMUSTER;
 }
 
 // Colour map: source values (table indices or 24-bit colours) to palette
@@ -96,8 +96,8 @@ PALETTEENTRY AlsPaletteneintrag(DWORD farbe)
     return {BYTE(farbe), BYTE(farbe >> 8), BYTE(farbe >> 16), BYTE(farbe >> 24)};
 }
 
-int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, const std::string& path,
-             int first, int count, DWORD flags)
+int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, const std::string& path, int first,
+             int count, DWORD flags)
 {
     if (!out)
         return BMP_INTERN;
@@ -155,8 +155,7 @@ int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, cons
     // The pixels start at the offset the file names, or directly behind the
     // colour table when the offset points into the headers.
     const int64_t hoehe = hoeheFeld < 0 ? -hoeheFeld : hoeheFeld;
-    if (breite < 1 || hoehe < 1 || breite > BMP_MAX_SEITE || hoehe > BMP_MAX_SEITE
-        || breite * hoehe > BMP_MAX_PIXEL)
+    if (breite < 1 || hoehe < 1 || breite > BMP_MAX_SEITE || hoehe > BMP_MAX_SEITE || breite * hoehe > BMP_MAX_PIXEL)
         return BMP_GROESSE;
     const int64_t tabellenEnde = tabellenAnfang + 4 * n;
     const int64_t anfang = int64_t(pixelOffset) >= tabellenEnde ? int64_t(pixelOffset) : tabellenEnde;
@@ -180,8 +179,9 @@ int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, cons
 
     const bool schwarzFest = flags & (BMP_SCHWARZ_VORDERGRUND | BMP_SCHWARZ_BEISPIELREIZ);
     const int weiss = ((flags & BMP_WEISS_DURCHSICHTIG) || !schwarzFest) ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND;
-    const int schwarz = !schwarzFest ? INDEX_STANDARDMUSTER
-        : (flags & BMP_SCHWARZ_VORDERGRUND) ? INDEX_VORDERGRUND : INDEX_BEISPIELREIZ;
+    const int schwarz = !schwarzFest                        ? INDEX_STANDARDMUSTER
+                        : (flags & BMP_SCHWARZ_VORDERGRUND) ? INDEX_VORDERGRUND
+                                                            : INDEX_BEISPIELREIZ;
     std::vector<CPaar> paare;
     if (bits == 24) {
         paare.push_back({WEISS, WEISS, weiss});
@@ -319,8 +319,7 @@ int OberflaecheSkaliertKopieren(IDirectDrawSurface* dest, RECT destRect, IDirect
     if (!Groesse(dest, zb, zh) || !Groesse(src, qb, qh))
         return 1;
     auto passt = [](const RECT& r, LONG b, LONG h) {
-        return r.right - r.left >= 1 && r.bottom - r.top >= 1 && r.left >= 0 && r.top >= 0 && r.left < b
-            && r.top < h;
+        return r.right - r.left >= 1 && r.bottom - r.top >= 1 && r.left >= 0 && r.top >= 0 && r.left < b && r.top < h;
     };
     if (!passt(destRect, zb, zh) || !passt(srcRect, qb, qh))
         return 1;
@@ -387,10 +386,11 @@ int OberflaecheSkaliertKopieren(IDirectDrawSurface* dest, RECT destRect, IDirect
 void BmpFehlerMelden(int ergebnis, const std::string& pfad, int& fehler, std::string& text)
 {
     // The file's own faults name the file and add to what the run reports.
-    const char* dateiFehler = ergebnis == BMP_FEHLT ? "Datei %s nicht gefunden.\n"
-        : ergebnis == BMP_OEFFNEN                  ? "Fehler beim Öffnen der Datei %s.\n"
-        : ergebnis == BMP_LESEN                    ? "Fehler beim Lesen der Datei %s.\n"
-        : ergebnis == BMP_FORMAT                   ? "Die Datei %s ist keine lesbare Bitmap-Datei.\n"
+    const char* dateiFehler =
+        ergebnis == BMP_FEHLT     ? "Datei %s nicht gefunden.\n"
+        : ergebnis == BMP_OEFFNEN ? "Fehler beim Öffnen der Datei %s.\n"
+        : ergebnis == BMP_LESEN   ? "Fehler beim Lesen der Datei %s.\n"
+        : ergebnis == BMP_FORMAT  ? "Die Datei %s ist keine lesbare Bitmap-Datei.\n"
         : ergebnis == BMP_GROESSE
             ? "Das Bild der Datei %s ist leer oder zu groß: erlaubt sind 1 bis 16384 Bildpunkte in Breite "
               "und Höhe und höchstens 33554432 Bildpunkte insgesamt.\n"

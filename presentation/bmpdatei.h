@@ -21,10 +21,10 @@ enum : int {
 
 // Mapping flags of BmpLaden.
 enum : DWORD {
-    BMP_SCHWARZ_VORDERGRUND = 1,  // black: foreground, white: 69, magenta: 176
+    BMP_SCHWARZ_VORDERGRUND = 1, // black: foreground, white: 69, magenta: 176
     BMP_SCHWARZ_BEISPIELREIZ = 2, // black: example stimulus, white: 69, magenta: 176
-    BMP_MUSTER = 4,               // (also without 1 and 2) black: 129, white: 176
-    BMP_WEISS_DURCHSICHTIG = 8,   // white: 176 in every case
+    BMP_MUSTER = 4, // (also without 1 and 2) black: 129, white: 176
+    BMP_WEISS_DURCHSICHTIG = 8, // white: 176 in every case
 };
 
 // Results of BmpLaden.
@@ -36,7 +36,7 @@ enum : int {
     BMP_FORMAT = 0x208,
     BMP_INTERN = 0x1000,
     BMP_OBERFLAECHE = 0x2000,
-    BMP_GROESSE = 0x2001,   // width or height 0, or beyond the limits below: no surface is made
+    BMP_GROESSE = 0x2001, // width or height 0, or beyond the limits below: no surface is made
     BMP_SPERREN = 0x4000,
 };
 
@@ -51,20 +51,19 @@ constexpr int64_t BMP_MAX_PIXEL = int64_t(1) << 25;
 // `count`, the fixed entries skipped), whose colours go into the palette.
 // Releases what *out held first. After a failure *out may hold a surface,
 // which the caller releases.
-int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, const std::string& path,
-             int first, int count, DWORD flags);
+int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, const std::string& path, int first,
+             int count, DWORD flags);
 
 // Copies src into dest over the area both cover from (0, 0); where src holds
 // oldIndex dest gets newIndex. 0 or 1.
-int OberflaecheKopierenUmfaerben(IDirectDrawSurface* dest, int newIndex, IDirectDrawSurface* src,
-                                 int oldIndex);
+int OberflaecheKopierenUmfaerben(IDirectDrawSurface* dest, int newIndex, IDirectDrawSurface* src, int oldIndex);
 // Inside r every pixel holding oldIndex becomes newIndex. 0 or 1.
 int FarbeErsetzen(IDirectDrawSurface* surface, RECT r, int newIndex, int oldIndex);
 // Scales srcRect onto destRect; each destination pixel gets an index of the
 // ramp first .. first + count - 1 by how much of its source footprint holds
 // colour: fully covered first, uncovered the last. 0 or 1.
-int OberflaecheSkaliertKopieren(IDirectDrawSurface* dest, RECT destRect, IDirectDrawSurface* src,
-                                RECT srcRect, int colour, int first, int count);
+int OberflaecheSkaliertKopieren(IDirectDrawSurface* dest, RECT destRect, IDirectDrawSurface* src, RECT srcRect,
+                                int colour, int first, int count);
 
 // 32-bit values from bytes.
 constexpr DWORD PackeDword(int v) { return static_cast<DWORD>(v); }

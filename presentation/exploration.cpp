@@ -128,11 +128,11 @@ namespace {
 
 // What the drawing steps of every strategy share.
 struct CFeldmass {
-    int s;                    // side of a stimulus
-    int t;                    // thickness of frames and bars
-    RECT symbol;              // a stimulus at the origin
-    int flags;                // placement flags of the layouts
-    int hs;                   // height of the label font as read back
+    int s; // side of a stimulus
+    int t; // thickness of frames and bars
+    RECT symbol; // a stimulus at the origin
+    int flags; // placement flags of the layouts
+    int hs; // height of the label font as read back
     COLORREF vordergrund;
     COLORREF textHintergrund;
 };
@@ -483,9 +483,9 @@ int CPraesentation::ExplorationErstellen()
     if (zellen)
         verteilung = std::max(verteilung, 1);
     CFeldmass m{};
-    m.flags = verteilung == 0 ? (rand ? VERTEILUNG_RASTER : VERTEILUNG_RASTER | VERTEILUNG_RANDBUENDIG)
-        : verteilung == 1     ? VERTEILUNG_VERSCHOBEN
-                              : VERTEILUNG_RASTER;
+    m.flags = verteilung == 0   ? (rand ? VERTEILUNG_RASTER : VERTEILUNG_RASTER | VERTEILUNG_RANDBUENDIG)
+              : verteilung == 1 ? VERTEILUNG_VERSCHOBEN
+                                : VERTEILUNG_RASTER;
     m.vordergrund = PALETTEINDEX(INDEX_VORDERGRUND);
     m.textHintergrund = PALETTEINDEX(durchsichtigkeit == 0 ? INDEX_STANDARDMUSTER : INDEX_HINTERGRUND);
 
@@ -567,10 +567,10 @@ int CPraesentation::ExplorationErstellen()
     if (Farbfuellen(m_pVordergrund, nullptr, durchsichtig ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND) != DD_OK)
         FehlerMerken(ergebnis, 8);
 
-    const std::vector<POINT> plaetze =
-        pfad ? ExplorationsPfad(v.GetZeilen(), v.GetSpalten(), st == ZEILEN) : std::vector<POINT>{};
-    const std::vector<std::pair<RECT, int>> randZiele =
-        FeldZeichnen(m_pVordergrund, m_Palette, ProfilSchrift(*this), st, raster, v, plaetze, ziele, m, ergebnis);
+    const std::vector<POINT> plaetze = pfad ? ExplorationsPfad(v.GetZeilen(), v.GetSpalten(), st == ZEILEN)
+                                            : std::vector<POINT>{};
+    const std::vector<std::pair<RECT, int>> randZiele = FeldZeichnen(m_pVordergrund, m_Palette, ProfilSchrift(*this),
+                                                                     st, raster, v, plaetze, ziele, m, ergebnis);
 
     // Stimuli: copies of strip cells. A stimulus missing from the field
     // would be a silent gap in the search.

@@ -48,8 +48,7 @@ CHGGroessen HGGroessenBerechnen(const CHGMuster& muster, const CUmgebung& umgebu
     return g;
 }
 
-double HGSchrittBetrag(double geschwindigkeit, double zyklusbreite, const CUmgebung& umgebung,
-                       unsigned bildfrequenz)
+double HGSchrittBetrag(double geschwindigkeit, double zyklusbreite, const CUmgebung& umgebung, unsigned bildfrequenz)
 {
     // A motion read from a file has not passed the model's setter.
     const double v = std::fabs(BegrenzeGeschwindigkeit(geschwindigkeit, zyklusbreite));
@@ -59,8 +58,8 @@ double HGSchrittBetrag(double geschwindigkeit, double zyklusbreite, const CUmgeb
     return std::isfinite(s) ? s : 0.0;
 }
 
-CHGSchritte HGSchritteBerechnen(const CHGMuster& muster, const CHGBewegung& bewegung,
-                                const CHGAufgabe& aufgabe, const CUmgebung& umgebung, unsigned bildfrequenz)
+CHGSchritte HGSchritteBerechnen(const CHGMuster& muster, const CHGBewegung& bewegung, const CHGAufgabe& aufgabe,
+                                const CUmgebung& umgebung, unsigned bildfrequenz)
 {
     CHGSchritte schritte;
     const double c = muster.m_dZyklusbreite;

@@ -21,7 +21,7 @@ int64_t ZufallsZeit(int64_t min, int64_t max);
 
 // Pixel sizes of one pattern on a screen of breite x hoehe.
 struct CHGGroessen {
-    int nPeriode = 0;      // 0: no pattern can repeat, the background stays plain
+    int nPeriode = 0; // 0: no pattern can repeat, the background stays plain
     int nElementbreite = 0;
     int nElementhoehe = 0;
 };
@@ -30,8 +30,7 @@ CHGGroessen HGGroessenBerechnen(const CHGMuster& muster, const CUmgebung& umgebu
 // Step per frame in pixels (unsigned) for a speed in parts of the display
 // width per second, limited as the model limits it (BegrenzeGeschwindigkeit);
 // steps above half a pixel rounded to half pixels.
-double HGSchrittBetrag(double geschwindigkeit, double zyklusbreite, const CUmgebung& umgebung,
-                       unsigned bildfrequenz);
+double HGSchrittBetrag(double geschwindigkeit, double zyklusbreite, const CUmgebung& umgebung, unsigned bildfrequenz);
 
 // The normal and the changed step with their signs: negative moves the
 // pattern to the right.
@@ -39,8 +38,8 @@ struct CHGSchritte {
     double dNormal = 0.0;
     double dGeaendert = 0.0;
 };
-CHGSchritte HGSchritteBerechnen(const CHGMuster& muster, const CHGBewegung& bewegung,
-                                const CHGAufgabe& aufgabe, const CUmgebung& umgebung, unsigned bildfrequenz);
+CHGSchritte HGSchritteBerechnen(const CHGMuster& muster, const CHGBewegung& bewegung, const CHGAufgabe& aufgabe,
+                                const CUmgebung& umgebung, unsigned bildfrequenz);
 
 // Task-flag bits that the background and its task set; hatMuster false
 // when nothing of the pattern can be drawn.

@@ -57,8 +57,8 @@ int PunkteZeichnen(IDirectDrawSurface* hg, const RECT& schirm, int p, int ew, in
 // The arrow picture of the direction of motion, scaled into the stamp.
 int PfeilZeichnen(CPraesentation& e, CDC* pDC, int ew, int eh)
 {
-    const std::string pfad =
-        e.m_Verzeichnisse.m_strBilder + "\\" + (e.m_dHGSchritt < 0.0 ? "pfeilr.bmp" : "pfeill.bmp");
+    const std::string pfad = e.m_Verzeichnisse.m_strBilder + "\\" +
+                             (e.m_dHGSchritt < 0.0 ? "pfeilr.bmp" : "pfeill.bmp");
     IDirectDrawSurface* bild = nullptr;
     const int bmp = BmpLaden(e.m_pDD, &bild, &e.m_Palette, pfad, 123, 100, BMP_MUSTER);
     int ergebnis = bmp;

@@ -22,8 +22,8 @@ namespace {
 
 // Each line of the file broken to the block width on its own, so that the
 // end of every paragraph is known.
-int Zerlegen(const std::vector<std::string>& zeilen, size_t von, size_t bis, bool ueberschrift, CDC* dc,
-             int breite, std::vector<CTextzeile>& ausgabe)
+int Zerlegen(const std::vector<std::string>& zeilen, size_t von, size_t bis, bool ueberschrift, CDC* dc, int breite,
+             std::vector<CTextzeile>& ausgabe)
 {
     int ergebnis = 0;
     std::vector<std::string> teile;
@@ -63,10 +63,7 @@ void CLeseseiten::Setzen(const CLayout& layout, std::vector<CTextzeile> zeilen, 
     m_benutzt.assign(size_t(GetPlaetze()), 0);
 }
 
-int CLeseseiten::GetPlaetze() const
-{
-    return std::min(GetSeiten(), PLAETZE);
-}
+int CLeseseiten::GetPlaetze() const { return std::min(GetSeiten(), PLAETZE); }
 
 int CLeseseiten::Bereitstellen(CPraesentation& e, int seite)
 {
@@ -119,11 +116,12 @@ int CLeseseiten::Zeichnen(CPraesentation& e, int p, const RECT& seite)
     for (size_t i = von; i < bis; ++i) {
         const CTextzeile& z = m_zeilen[i];
         const int abstand = z.ueberschrift ? l.ph : l.pt;
-        const int ausrichtung = z.ueberschrift ? (l.ueberschriftausrichtung == 0   ? 0
-                                                  : l.ueberschriftausrichtung == 2 ? 2
-                                                  : l.ueberschriftausrichtung == 3 ? 3
-                                                                                   : 1)
-                                               : (l.textausrichtung >= 0 && l.textausrichtung <= 3 ? l.textausrichtung : 0);
+        const int ausrichtung = z.ueberschrift
+                                    ? (l.ueberschriftausrichtung == 0   ? 0
+                                       : l.ueberschriftausrichtung == 2 ? 2
+                                       : l.ueberschriftausrichtung == 3 ? 3
+                                                                        : 1)
+                                    : (l.textausrichtung >= 0 && l.textausrichtung <= 3 ? l.textausrichtung : 0);
         pDC->SelectObject(z.ueberschrift ? &m_ueberschrift : &m_text);
         if (ausrichtung == 3 && !z.absatzende && z.text.find('\r') == std::string::npos) {
             const char32_t umbruch = pDC->GetTextMetrics(&tm) ? tm.tmBreakChar : U' ';
@@ -134,8 +132,8 @@ int CLeseseiten::Zeichnen(CPraesentation& e, int p, const RECT& seite)
                 pDC->SetTextJustification(frei, umbrueche);
         }
         RECT r = RechteckBeschneiden(RECT{seite.left, y, seite.right, y + abstand}, seite);
-        const unsigned format = DT_NOPREFIX | DT_VCENTER | (ausrichtung == 1 ? DT_CENTER : 0u)
-            | (ausrichtung == 2 ? DT_RIGHT : 0u);
+        const unsigned format = DT_NOPREFIX | DT_VCENTER | (ausrichtung == 1 ? DT_CENTER : 0u) |
+                                (ausrichtung == 2 ? DT_RIGHT : 0u);
         pDC->DrawText(z.text, &r, format);
         pDC->SetTextJustification(0, 0);
         y += abstand;
@@ -259,8 +257,8 @@ int CPraesentation::TextErstellen()
     seitenObjekt->Setzen(l, std::move(zeilen), seiten);
     m_pLeseseiten = std::move(seitenObjekt);
     bool system = false;
-    if (P == 0
-        || BildflaecheAnlegen(m_pDD, l.bw, m_pLeseseiten->GetPlaetze() * l.bh, &m_pVordergrund, &system) != DD_OK)
+    if (P == 0 ||
+        BildflaecheAnlegen(m_pDD, l.bw, m_pLeseseiten->GetPlaetze() * l.bh, &m_pVordergrund, &system) != DD_OK)
         return 4;
     if (system)
         m_nEinrichtung |= einrichtung::VG_BLT;

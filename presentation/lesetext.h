@@ -26,12 +26,12 @@ public:
 
     // How a page is laid out; the fonts are created by the renderer.
     struct CLayout {
-        int bw = 0, bh = 0;             // block
-        int pt = 0, ph = 0;             // pitches of text and heading lines
+        int bw = 0, bh = 0; // block
+        int pt = 0, ph = 0; // pitches of text and heading lines
         int vertikal = 0;
         int textausrichtung = 0, ueberschriftausrichtung = 1;
         COLORREF textHintergrund = 0;
-        int fuellIndex = 0;             // the ground of a page
+        int fuellIndex = 0; // the ground of a page
     };
 
     // The lines of the text and the number of lines on each page.
@@ -53,8 +53,8 @@ private:
 
     CLayout m_layout;
     std::vector<CTextzeile> m_zeilen;
-    std::vector<size_t> m_anfang{0};    // first line of each page, and the end
-    std::vector<int> m_platzSeite;      // page in each slot, -1 for none
-    std::vector<unsigned> m_benutzt;    // when each slot was last asked for
+    std::vector<size_t> m_anfang{0}; // first line of each page, and the end
+    std::vector<int> m_platzSeite; // page in each slot, -1 for none
+    std::vector<unsigned> m_benutzt; // when each slot was last asked for
     unsigned m_uhr = 0;
 };

@@ -11,13 +11,13 @@
 
 CPraesentation::CPraesentation()
     : m_nFehler(FEHLER_DD_INITIALISIEREN), m_hrLetztes(0), m_nHinweis(0),
-      m_strFehler("Direct Draw konnte nicht initialisiert werden.\n"), m_hHauptfenster(nullptr),
-      m_nPause(0), m_nPauseMin(0), m_nPauseMax(0), m_nAnzeige(0), m_nAnzeigeMin(0), m_nAnzeigeMax(0),
-      m_nHGIntervall(0), m_nHGIntervallMin(0), m_nHGIntervallMax(0), m_nHGDauer(0), m_nHGDauerMin(0),
+      m_strFehler("Direct Draw konnte nicht initialisiert werden.\n"), m_hHauptfenster(nullptr), m_nPause(0),
+      m_nPauseMin(0), m_nPauseMax(0), m_nAnzeige(0), m_nAnzeigeMin(0), m_nAnzeigeMax(0), m_nHGIntervall(0),
+      m_nHGIntervallMin(0), m_nHGIntervallMax(0), m_nHGDauer(0), m_nHGDauerMin(0),
       m_nHGDauerMax(0), m_rcBildschirm{}, m_rcAktuell{}, m_dMarkeBreite(0.0), m_dMarkeHoehe(0.0), m_nIndex(-1),
-      m_nAnzahl(0), m_nBildfrequenz(0), m_dSchritt(0.0), m_dHGSchritt(0.0), m_dHGSchrittGeaendert(0.0),
-      m_nHGPeriode(0), m_dHGPosition(0.0), m_nHGVersatz(0), m_pDD(nullptr), m_pPrimaer(nullptr),
-      m_pRueckpuffer(nullptr), m_pHintergrund(nullptr), m_pHintergrundZiel(nullptr), m_pVordergrund(nullptr),
+      m_nAnzahl(0), m_nBildfrequenz(0), m_dSchritt(0.0), m_dHGSchritt(0.0), m_dHGSchrittGeaendert(0.0), m_nHGPeriode(0),
+      m_dHGPosition(0.0), m_nHGVersatz(0), m_pDD(nullptr), m_pPrimaer(nullptr), m_pRueckpuffer(nullptr),
+      m_pHintergrund(nullptr), m_pHintergrundZiel(nullptr), m_pVordergrund(nullptr),
       m_pDDPalette(nullptr), m_Palette256{}, m_nEinrichtung(0), m_nAufgabe(0), m_nTasten(0), m_nZustand(0),
       m_bCOM(FALSE), m_hFenster(nullptr), m_pView(nullptr), m_pProfil(nullptr), m_pUmgebung(nullptr),
       m_pTraining(nullptr), m_pTest(nullptr)
@@ -30,8 +30,7 @@ CPraesentation::~CPraesentation()
     m_Streifen2.Freigeben();
     if (m_pDD) {
         if (m_pDDPalette)
-            while (m_pDDPalette->Release() > 0) {
-            }
+            while (m_pDDPalette->Release() > 0) {}
         m_pDDPalette = nullptr;
         // The back buffer goes with the primary surface.
         for (IDirectDrawSurface** s : {&m_pVordergrund, &m_pHintergrundZiel, &m_pHintergrund, &m_pPrimaer}) {
@@ -45,8 +44,7 @@ CPraesentation::~CPraesentation()
             m_pDD->SetCooperativeLevel(m_hHauptfenster, DDSCL_NORMAL);
         }
         // Also when the set-up failed before it found the main window.
-        while (m_pDD->Release() > 0) {
-        }
+        while (m_pDD->Release() > 0) {}
         m_pDD = nullptr;
     }
     m_hHauptfenster = nullptr;
@@ -86,33 +84,34 @@ int CPraesentation::Darbieten()
     if (!Gebunden())
         return FEHLER_ARGUMENT;
     const bool test = m_pTest != nullptr;
-    if (InitDirectDraw() == 0) try {
-        // A test's renderers seed their own shuffles.
-        if (!test) {
-            const int64_t jetzt = crt::time();
-            crt::srand(jetzt ? uint32_t(jetzt) : 1u);
-        }
-        m_nFehler = test ? TestVorbereiten() : TrainingVorbereiten();
-        if (m_nFehler == 0) {
-            int tag, monat, jahr, stunde, minute, sekunde;
-            HeuteDatumZeit(&tag, &monat, &jahr, &stunde, &minute, &sekunde);
-            const int nummer = Tagnummer(tag, monat, jahr);
-            const int uhrzeit = stunde * 3600 + minute * 60 + sekunde;
-            if (test) {
-                m_TestBericht.m_nTag = nummer;
-                m_TestBericht.m_nUhrzeit = uhrzeit;
-            } else {
-                m_TrainingsBericht.m_nTag = nummer;
-                m_TrainingsBericht.m_nUhrzeit = uhrzeit;
+    if (InitDirectDraw() == 0)
+        try {
+            // A test's renderers seed their own shuffles.
+            if (!test) {
+                const int64_t jetzt = crt::time();
+                crt::srand(jetzt ? uint32_t(jetzt) : 1u);
             }
-            m_nFehler = test ? TestPraesentieren() : TrainingPraesentieren();
+            m_nFehler = test ? TestVorbereiten() : TrainingVorbereiten();
+            if (m_nFehler == 0) {
+                int tag, monat, jahr, stunde, minute, sekunde;
+                HeuteDatumZeit(&tag, &monat, &jahr, &stunde, &minute, &sekunde);
+                const int nummer = Tagnummer(tag, monat, jahr);
+                const int uhrzeit = stunde * 3600 + minute * 60 + sekunde;
+                if (test) {
+                    m_TestBericht.m_nTag = nummer;
+                    m_TestBericht.m_nUhrzeit = uhrzeit;
+                } else {
+                    m_TrainingsBericht.m_nTag = nummer;
+                    m_TrainingsBericht.m_nUhrzeit = uhrzeit;
+                }
+                m_nFehler = test ? TestPraesentieren() : TrainingPraesentieren();
+            }
+        } catch (const std::bad_alloc&) {
+            // A run that cannot get its memory ends like any other failed run.
+            m_nFehler = FEHLER_SPEICHER;
+        } catch (const std::length_error&) {
+            m_nFehler = FEHLER_SPEICHER;
         }
-    } catch (const std::bad_alloc&) {
-        // A run that cannot get its memory ends like any other failed run.
-        m_nFehler = FEHLER_SPEICHER;
-    } catch (const std::length_error&) {
-        m_nFehler = FEHLER_SPEICHER;
-    }
     switch (m_nFehler) {
     case FEHLER_COM:
     case FEHLER_ANGABEN:
@@ -120,11 +119,8 @@ int CPraesentation::Darbieten()
     case FEHLER_FLIP:
     case FEHLER_HG_KOPIE:
     case FEHLER_VG_KOPIE:
-    case FEHLER_SPEICHER:
-        m_strFehler = FehlerText(m_nFehler, test);
-        break;
-    default:
-        break;
+    case FEHLER_SPEICHER: m_strFehler = FehlerText(m_nFehler, test); break;
+    default: break;
     }
     if (std::string text = ErgebnisText(m_hrLetztes); !text.empty())
         m_strFehler = text;

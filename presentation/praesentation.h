@@ -194,8 +194,8 @@ private:
 
 // The run's palette from the five colours: system entries 0-9 and 246-255,
 // the fixed entries and both ramps. Colours as COLORREF.
-void PaletteAufbauen(PALETTEENTRY (&palette)[256], uint32_t beispielreiz, uint32_t vordergrund,
-                     uint32_t hintergrund, uint32_t standardmuster, uint32_t zielmuster);
+void PaletteAufbauen(PALETTEENTRY (&palette)[256], uint32_t beispielreiz, uint32_t vordergrund, uint32_t hintergrund,
+                     uint32_t standardmuster, uint32_t zielmuster);
 
 // One try of the display-mode ladder: the mode was set at breite x hoehe
 // and frequenz; angepasst when it differs from what was asked for.

@@ -22,10 +22,7 @@ constexpr uint32_t ANTWORT1 = 0x100, ANTWORT2 = 0x200, ANTWORT3 = 0x400, ANTWORT
 constexpr uint32_t HGTASTE1 = 0x10000, HGTASTE2 = 0x20000;
 
 // Reaction key and background key are one and the same key.
-bool GleicheTaste(const CPraesentation& e)
-{
-    return e.m_Tasten.GetCode(1) == e.m_Tasten.GetCode(CReaktionstasten::HG);
-}
+bool GleicheTaste(const CPraesentation& e) { return e.m_Tasten.GetCode(1) == e.m_Tasten.GetCode(CReaktionstasten::HG); }
 
 // The item's time up to the reaction; the reference moves there.
 int64_t Nehmen(CStoppuhr& uhr)
@@ -202,10 +199,14 @@ int CPraesentation::TestAuswerten()
             // (narrower and wider), 3 and 4 up and down (higher and lower).
             double dx = 0.0, dauf = 0.0;
             bool bewegt = false;
-            if (k & ANTWORT1) dx = -1.0, bewegt = true;
-            if (k & ANTWORT2) dx = +1.0, bewegt = true;
-            if (k & ANTWORT4) dauf = -1.0, bewegt = true;
-            if (k & ANTWORT3) dauf = +1.0, bewegt = true;
+            if (k & ANTWORT1)
+                dx = -1.0, bewegt = true;
+            if (k & ANTWORT2)
+                dx = +1.0, bewegt = true;
+            if (k & ANTWORT4)
+                dauf = -1.0, bewegt = true;
+            if (k & ANTWORT3)
+                dauf = +1.0, bewegt = true;
             if (bewegt) {
                 const double w = m_rcBildschirm.right - m_rcBildschirm.left;
                 const double h = m_rcBildschirm.bottom - m_rcBildschirm.top;
@@ -220,8 +221,7 @@ int CPraesentation::TestAuswerten()
                     p.y = std::clamp(p.y, -0.5, 0.5);
                     m_Punkte3.SetAtGrowPunkt(reiz, p);
                     // Both lines as the renderer draws them, with the moved marks.
-                    const CTestReiz r =
-                        LinienReiz(c.x, c.y, z.x, z.y, p.x, -p.y, m_dMarkeHoehe, m_dMarkeBreite, w, h);
+                    const CTestReiz r = LinienReiz(c.x, c.y, z.x, z.y, p.x, -p.y, m_dMarkeHoehe, m_dMarkeBreite, w, h);
                     m_TestBericht.SetRechteck1(reiz, RechteckBeschneiden(r.rcReiz1, m_rcBildschirm));
                     m_TestBericht.SetRechteck2(reiz, RechteckBeschneiden(r.rcReiz2, m_rcBildschirm));
                 } else {

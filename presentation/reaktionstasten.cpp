@@ -71,9 +71,8 @@ void CReaktionstasten::HGEinrichten(const CHGAufgabe& aufgabe, const CTastenlist
         Einrichten(HG + 1, liste, aufgabe.m_nStarttaste, VK_RETURN);
 }
 
-void CReaktionstasten::TestrecordEinrichten(int orientierung, int verfahren, int intervallModus,
-                                            const int (&tasten)[4], int endTaste, int startTaste,
-                                            const CTastenliste& liste)
+void CReaktionstasten::TestrecordEinrichten(int orientierung, int verfahren, int intervallModus, const int (&tasten)[4],
+                                            int endTaste, int startTaste, const CTastenliste& liste)
 {
     if (orientierung == 1 || orientierung == 3) {
         Einrichten(ANTWORT, liste, tasten[0], VK_LEFT);
@@ -119,9 +118,9 @@ uint32_t CReaktionstasten::Abfragen()
         r |= TASTE_ESCAPE;
     if (Flanke(m_bUnten[1], VK_RETURN))
         r |= TASTE_ENTER;
-    static constexpr uint32_t bits[ANZAHL] = {TASTE_1, TASTE_2, TASTE_3, TASTE_4, TASTE_5, TASTE_6,
-                                              TASTE_ANTWORT_1, TASTE_ANTWORT_2, TASTE_ANTWORT_3,
-                                              TASTE_ANTWORT_4, TASTE_HG_1, TASTE_HG_2};
+    static constexpr uint32_t bits[ANZAHL] = {TASTE_1,         TASTE_2,         TASTE_3,         TASTE_4,
+                                              TASTE_5,         TASTE_6,         TASTE_ANTWORT_1, TASTE_ANTWORT_2,
+                                              TASTE_ANTWORT_3, TASTE_ANTWORT_4, TASTE_HG_1,      TASTE_HG_2};
     for (int i = 0; i < ANZAHL; ++i) {
         if (!m_bAktiv[i])
             continue;
@@ -163,8 +162,7 @@ int CReaktionstasten::TrainingEinrichten(const CTraining* training, const CUmgeb
         Einrichten(5, liste, t.m_nTasteZurueck, Zeichen('-'));
         break;
     }
-    default:
-        break;
+    default: break;
     }
     HGEinrichten(training->GetHGAufgabe(), liste);
     Abfragen();

@@ -96,8 +96,8 @@ int CPraesentation::VordergrundbilderLaden(int satz1, int satz2, int zellgroesse
 
     for (int k = 1; k <= katalog.m_nAnzahlBitmaps && k <= int(katalog.m_BitmapDateien.size()); ++k) {
         auto gehoert = [k](uint32_t c) { return Bitmapsatz(c) == k; };
-        if (std::none_of(auftraege[0].reize.begin(), auftraege[0].reize.end(), gehoert)
-            && std::none_of(auftraege[1].reize.begin(), auftraege[1].reize.end(), gehoert))
+        if (std::none_of(auftraege[0].reize.begin(), auftraege[0].reize.end(), gehoert) &&
+            std::none_of(auftraege[1].reize.begin(), auftraege[1].reize.end(), gehoert))
             continue;
         const std::string pfad = m_Verzeichnisse.m_strBilder + "\\" + katalog.m_BitmapDateien[size_t(k - 1)];
         if (gemerkt)
@@ -131,8 +131,7 @@ int CPraesentation::VordergrundbilderLaden(int satz1, int satz2, int zellgroesse
                 gemerkt |= OberflaecheSkaliertKopieren(a.streifen.GetOberflaeche(), zelle, bild, quelle,
                                                        INDEX_VORDERGRUND, INDEX_VORDERGRUND, 60);
                 if (!gemerkt && durchsichtigkeit == 0)
-                    gemerkt |= FarbeErsetzen(a.streifen.GetOberflaeche(), zelle, INDEX_DURCHSICHTIG,
-                                             INDEX_HINTERGRUND);
+                    gemerkt |= FarbeErsetzen(a.streifen.GetOberflaeche(), zelle, INDEX_DURCHSICHTIG, INDEX_HINTERGRUND);
             }
         bild->Release();
     }

@@ -5,8 +5,7 @@
 int CStoppuhr::Init(int64_t einheitenProSekunde)
 {
     int64_t frequenz = 0;
-    if (!QueryPerformanceFrequency(&frequenz) || einheitenProSekunde <= 0
-        || einheitenProSekunde > frequenz) {
+    if (!QueryPerformanceFrequency(&frequenz) || einheitenProSekunde <= 0 || einheitenProSekunde > frequenz) {
         m_nStatus = KeinZaehler;
         return m_nStatus;
     }

@@ -52,8 +52,8 @@ CTestReiz LinienReiz(double X, double Y, double hl, double vl, double hm, double
                      double H);
 
 struct CTestVorlage {
-    const char* titel = "";        // first line of the ready screen
-    uint32_t aufgabe = 0;          // task flag of the test kind
+    const char* titel = ""; // first line of the ready screen
+    uint32_t aufgabe = 0; // task flag of the test kind
     int32_t verfahren = 0;
     int32_t intervallModus = 0;
     double intervallVon = 0.0, intervallBis = 0.0;
@@ -62,7 +62,7 @@ struct CTestVorlage {
     double geschwindigkeit = 0.0;
     int32_t reihenfolge = 0;
     int32_t wiederholungen = 0;
-    int32_t durchsichtigkeit = 0;  // of the background pattern
+    int32_t durchsichtigkeit = 0; // of the background pattern
     double markeBreite = 0.0, markeHoehe = 0.0;
     // Factors in stimulus numbering order, the first the slowest.
     std::vector<CTestFaktor> faktoren;

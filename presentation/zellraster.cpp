@@ -20,8 +20,8 @@ int CRaster::Init(RECT rahmen, RECT symbol, int zeilen, int spalten)
     const int luecke = std::max(Gerundet(sh * 0.05), 1);
     if (zeilen < 1 || spalten < 1)
         return 1;
-    if (Breite(rahmen) - 2 * randH - (spalten + 1) * luecke < 0
-        || Hoehe(rahmen) - 2 * randV - (zeilen + 1) * luecke < 0)
+    if (Breite(rahmen) - 2 * randH - (spalten + 1) * luecke < 0 ||
+        Hoehe(rahmen) - 2 * randV - (zeilen + 1) * luecke < 0)
         return 1;
     m_rahmen = rahmen;
     m_nZeilen = zeilen;

@@ -13,8 +13,12 @@
 // and 32 each position is two symbols wide, 16 naming its one half and 32
 // its other.
 enum : int {
-    RAND_LINKS = 1, RAND_OBEN = 2, RAND_RECHTS = 4, RAND_UNTEN = 8,
-    RAND_HAELFTE_A = 16, RAND_HAELFTE_B = 32,
+    RAND_LINKS = 1,
+    RAND_OBEN = 2,
+    RAND_RECHTS = 4,
+    RAND_UNTEN = 8,
+    RAND_HAELFTE_A = 16,
+    RAND_HAELFTE_B = 32,
 };
 
 class CRaster {
@@ -61,8 +65,8 @@ private:
 
     int m_nZeilen = 0;
     int m_nSpalten = 0;
-    int m_nRandV = 0;   // height of the top and of the bottom border
-    int m_nRandH = 0;   // width of the left and of the right border
+    int m_nRandV = 0; // height of the top and of the bottom border
+    int m_nRandH = 0; // width of the left and of the right border
     int m_nLuecke = 0;
     RECT m_rahmen;
     RECT m_raster;

@@ -37,8 +37,7 @@ void Schreibe32(std::vector<uint8_t>& b, uint32_t v)
 
 // 1-bit bitmap, colour table black (0) and white (1), rows bottom-up, each
 // padded to 4 bytes. tinte holds one byte per pixel, top row first.
-bool SchreibeBmp(const std::filesystem::path& pfad, int breite, int hoehe,
-                 const std::vector<uint8_t>& tinte)
+bool SchreibeBmp(const std::filesystem::path& pfad, int breite, int hoehe, const std::vector<uint8_t>& tinte)
 {
     const uint32_t zeilenlaenge = ((uint32_t(breite) + 31) / 32) * 4;
     const uint32_t pixelversatz = 14 + 40 + 2 * 4;
@@ -90,10 +89,7 @@ P Polar(P m, double r, double grad)
     return {m.x + r * std::sin(a), m.y - r * std::cos(a)};
 }
 
-double Abstand(P a, P b)
-{
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
+double Abstand(P a, P b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
 double StreckenAbstand(P p, P a, P b)
 {
@@ -110,8 +106,7 @@ bool InPolygon(const std::vector<P>& ecken, P p)
     for (size_t i = 0, j = ecken.size() - 1; i < ecken.size(); j = i++) {
         const P& a = ecken[i];
         const P& b = ecken[j];
-        if ((a.y > p.y) != (b.y > p.y)
-            && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
             innen = !innen;
     }
     return innen;
@@ -156,10 +151,7 @@ std::vector<P> Sternform(int n, double ra, double ri, double drehung = 0, P m = 
     return e;
 }
 
-std::vector<P> Viereck(double x0, double y0, double x1, double y1)
-{
-    return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
-}
+std::vector<P> Viereck(double x0, double y0, double x1, double y1) { return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}; }
 
 std::vector<P> Gespiegelt(std::vector<P> e)
 {
@@ -174,8 +166,7 @@ std::vector<P> Gespiegelt(std::vector<P> e)
 // cell, y downwards.
 class CZeichnung {
 public:
-    CZeichnung(int breite, int hoehe)
-        : m_nBreite(breite), m_nHoehe(hoehe), m_Tinte(size_t(breite) * size_t(hoehe), 0)
+    CZeichnung(int breite, int hoehe) : m_nBreite(breite), m_nHoehe(hoehe), m_Tinte(size_t(breite) * size_t(hoehe), 0)
     {
     }
 
@@ -240,9 +231,7 @@ public:
     }
     void EllipsenRing(P m, double rx, double ry, double t)
     {
-        Male([=](P p) {
-            return InEllipse(p, m, rx, ry, 0) && !InEllipse(p, m, rx - t, ry - t, 0);
-        });
+        Male([=](P p) { return InEllipse(p, m, rx, ry, 0) && !InEllipse(p, m, rx - t, ry - t, 0); });
     }
     void Flaeche(const std::vector<P>& ecken)
     {
@@ -253,10 +242,7 @@ public:
     {
         Male([=](P p) { return InPolygon(ecken, p) && RandAbstand(ecken, p) <= t; });
     }
-    void Rechteck(double x0, double y0, double x1, double y1)
-    {
-        Flaeche(Viereck(x0, y0, x1, y1));
-    }
+    void Rechteck(double x0, double y0, double x1, double y1) { Flaeche(Viereck(x0, y0, x1, y1)); }
     void Linie(P a, P b, double t)
     {
         Male([=](P p) { return StreckenAbstand(p, a, b) <= t / 2; });
@@ -346,16 +332,41 @@ std::vector<Symbol> Kreise()
         [o](CZeichnung& z) { z.Scheibe(o, 0.85); },
         [o](CZeichnung& z) { z.Ring(o, 0.85, 0.3); },
         [o](CZeichnung& z) { z.Ring(o, 0.85, 0.1); },
-        [o](CZeichnung& z) { z.Ring(o, 0.85, 0.12); z.Scheibe(o, 0.22); },
-        [o](CZeichnung& z) { z.Ring(o, 0.85, 0.12); z.Ring(o, 0.5, 0.12); },
+        [o](CZeichnung& z) {
+            z.Ring(o, 0.85, 0.12);
+            z.Scheibe(o, 0.22);
+        },
+        [o](CZeichnung& z) {
+            z.Ring(o, 0.85, 0.12);
+            z.Ring(o, 0.5, 0.12);
+        },
         [o](CZeichnung& z) { z.Scheibe(o, 0.45); },
         [o](CZeichnung& z) { z.Ring(o, 0.45, 0.12); },
-        [o](CZeichnung& z) { z.Scheibe(o, 0.85); z.Tinte(false); z.Scheibe(o, 0.2); },
-        halb(180), halb(0), halb(270), halb(90),
-        [o](CZeichnung& z) { z.Ring(o, 0.85, 0.1); z.Sektor(o, 0.85, 270, 360); },
-        mund(90), mund(270), mund(0), mund(180),
-        [o](CZeichnung& z) { z.Ring(o, 0.85, 0.12); z.Rechteck(-0.8, -0.06, 0.8, 0.06); },
-        [o](CZeichnung& z) { z.Ring(o, 0.85, 0.12); z.Rechteck(-0.06, -0.8, 0.06, 0.8); },
+        [o](CZeichnung& z) {
+            z.Scheibe(o, 0.85);
+            z.Tinte(false);
+            z.Scheibe(o, 0.2);
+        },
+        halb(180),
+        halb(0),
+        halb(270),
+        halb(90),
+        [o](CZeichnung& z) {
+            z.Ring(o, 0.85, 0.1);
+            z.Sektor(o, 0.85, 270, 360);
+        },
+        mund(90),
+        mund(270),
+        mund(0),
+        mund(180),
+        [o](CZeichnung& z) {
+            z.Ring(o, 0.85, 0.12);
+            z.Rechteck(-0.8, -0.06, 0.8, 0.06);
+        },
+        [o](CZeichnung& z) {
+            z.Ring(o, 0.85, 0.12);
+            z.Rechteck(-0.06, -0.8, 0.06, 0.8);
+        },
         [o](CZeichnung& z) {
             z.Ring(o, 0.85, 0.12);
             z.Rechteck(-0.8, -0.06, 0.8, 0.06);
@@ -366,14 +377,28 @@ std::vector<Symbol> Kreise()
             z.Linie({-0.6, -0.6}, {0.6, 0.6}, 0.12);
             z.Linie({-0.6, 0.6}, {0.6, -0.6}, 0.12);
         },
-        [o](CZeichnung& z) { z.Scheibe(o, 0.85); z.Tinte(false); z.Scheibe({0.4, 0}, 0.7); },
-        [o](CZeichnung& z) { z.Scheibe(o, 0.85); z.Tinte(false); z.Scheibe({-0.4, 0}, 0.7); },
+        [o](CZeichnung& z) {
+            z.Scheibe(o, 0.85);
+            z.Tinte(false);
+            z.Scheibe({0.4, 0}, 0.7);
+        },
+        [o](CZeichnung& z) {
+            z.Scheibe(o, 0.85);
+            z.Tinte(false);
+            z.Scheibe({-0.4, 0}, 0.7);
+        },
         [o](CZeichnung& z) { z.Ellipse(o, 0.85, 0.5); },
         [o](CZeichnung& z) { z.Ellipse(o, 0.5, 0.85); },
         [o](CZeichnung& z) { z.EllipsenRing(o, 0.85, 0.5, 0.12); },
         [o](CZeichnung& z) { z.EllipsenRing(o, 0.5, 0.85, 0.12); },
-        [](CZeichnung& z) { z.Scheibe({-0.45, 0}, 0.38); z.Scheibe({0.45, 0}, 0.38); },
-        [](CZeichnung& z) { z.Scheibe({0, -0.45}, 0.38); z.Scheibe({0, 0.45}, 0.38); },
+        [](CZeichnung& z) {
+            z.Scheibe({-0.45, 0}, 0.38);
+            z.Scheibe({0.45, 0}, 0.38);
+        },
+        [](CZeichnung& z) {
+            z.Scheibe({0, -0.45}, 0.38);
+            z.Scheibe({0, 0.45}, 0.38);
+        },
         [](CZeichnung& z) {
             z.Scheibe({0, -0.45}, 0.36);
             z.Scheibe({-0.47, 0.38}, 0.36);
@@ -416,14 +441,40 @@ std::vector<Symbol> Dreiecke()
         };
     };
     return {
-        voll(0), voll(180), voll(270), voll(90),
-        leer(0), leer(180), leer(270), leer(90),
-        ecke(0), ecke(90), ecke(180), ecke(270),
-        eckeLeer(0), eckeLeer(90), eckeLeer(180), eckeLeer(270),
-        [](CZeichnung& z) { z.Umriss(Dreieck(0), 0.12); z.Scheibe({0, 0.12}, 0.14); },
-        [](CZeichnung& z) { z.Umriss(Dreieck(180), 0.12); z.Scheibe({0, -0.12}, 0.14); },
-        [](CZeichnung& z) { z.Umriss(Dreieck(0), 0.1); z.Lage(0.45, 0, {0, 0.08}); z.Flaeche(Dreieck(0)); },
-        [](CZeichnung& z) { z.Umriss(Dreieck(180), 0.1); z.Lage(0.45, 0, {0, -0.08}); z.Flaeche(Dreieck(180)); },
+        voll(0),
+        voll(180),
+        voll(270),
+        voll(90),
+        leer(0),
+        leer(180),
+        leer(270),
+        leer(90),
+        ecke(0),
+        ecke(90),
+        ecke(180),
+        ecke(270),
+        eckeLeer(0),
+        eckeLeer(90),
+        eckeLeer(180),
+        eckeLeer(270),
+        [](CZeichnung& z) {
+            z.Umriss(Dreieck(0), 0.12);
+            z.Scheibe({0, 0.12}, 0.14);
+        },
+        [](CZeichnung& z) {
+            z.Umriss(Dreieck(180), 0.12);
+            z.Scheibe({0, -0.12}, 0.14);
+        },
+        [](CZeichnung& z) {
+            z.Umriss(Dreieck(0), 0.1);
+            z.Lage(0.45, 0, {0, 0.08});
+            z.Flaeche(Dreieck(0));
+        },
+        [](CZeichnung& z) {
+            z.Umriss(Dreieck(180), 0.1);
+            z.Lage(0.45, 0, {0, -0.08});
+            z.Flaeche(Dreieck(180));
+        },
         [](CZeichnung& z) {
             z.Flaeche({{-0.6, -0.85}, {0.6, -0.85}, {0, 0}});
             z.Flaeche({{-0.6, 0.85}, {0.6, 0.85}, {0, 0}});
@@ -432,11 +483,22 @@ std::vector<Symbol> Dreiecke()
             z.Flaeche({{-0.85, -0.6}, {-0.85, 0.6}, {0, 0}});
             z.Flaeche({{0.85, -0.6}, {0.85, 0.6}, {0, 0}});
         },
-        [](CZeichnung& z) { z.Flaeche({{0, -0.9}, {0.35, 0.9}, {-0.35, 0.9}}); },
-        [](CZeichnung& z) { z.Flaeche({{0, -0.35}, {0.9, 0.35}, {-0.9, 0.35}}); },
-        halb(true), halb(false),
-        [](CZeichnung& z) { z.Lage(0.5); z.Flaeche(Dreieck(0)); },
-        [](CZeichnung& z) { z.Lage(0.5); z.Flaeche(Dreieck(180)); },
+        [](CZeichnung& z) {
+            z.Flaeche({{0, -0.9}, {0.35, 0.9}, {-0.35, 0.9}});
+        },
+        [](CZeichnung& z) {
+            z.Flaeche({{0, -0.35}, {0.9, 0.35}, {-0.9, 0.35}});
+        },
+        halb(true),
+        halb(false),
+        [](CZeichnung& z) {
+            z.Lage(0.5);
+            z.Flaeche(Dreieck(0));
+        },
+        [](CZeichnung& z) {
+            z.Lage(0.5);
+            z.Flaeche(Dreieck(180));
+        },
         [](CZeichnung& z) {
             z.Lage(0.48, 0, {-0.47, 0});
             z.Flaeche(Dreieck(0));
@@ -452,7 +514,10 @@ std::vector<Symbol> Dreiecke()
                        {(e[1].x + e[2].x) / 2, (e[1].y + e[2].y) / 2},
                        {(e[2].x + e[0].x) / 2, (e[2].y + e[0].y) / 2}});
         },
-        [](CZeichnung& z) { z.Umriss(Dreieck(0), 0.11); z.Rechteck(-0.4, 0.1, 0.4, 0.2); },
+        [](CZeichnung& z) {
+            z.Umriss(Dreieck(0), 0.11);
+            z.Rechteck(-0.4, 0.1, 0.4, 0.2);
+        },
         [](CZeichnung& z) {
             z.Flaeche({{0, -0.9}, {0.6, -0.06}, {-0.6, -0.06}});
             z.Flaeche({{0, 0.9}, {0.6, 0.06}, {-0.6, 0.06}});
@@ -467,8 +532,8 @@ std::vector<Symbol> Mehrecke()
         double drehung;
         double r;
     };
-    const Form formen[] = {{4, 45, 0.95}, {4, 0, 0.9}, {5, 0, 0.9}, {5, 36, 0.9},
-                           {6, 0, 0.88}, {6, 30, 0.88}, {7, 0, 0.9}, {8, 22.5, 0.9}};
+    const Form formen[] = {{4, 45, 0.95}, {4, 0, 0.9},   {5, 0, 0.9}, {5, 36, 0.9},
+                           {6, 0, 0.88},  {6, 30, 0.88}, {7, 0, 0.9}, {8, 22.5, 0.9}};
     std::vector<Symbol> s;
     for (const Form& f : formen) {
         // Odd polygons are moved to the middle of their height.
@@ -477,8 +542,15 @@ std::vector<Symbol> Mehrecke()
         const auto innen = Vieleck(f.n, f.r * 0.45, f.drehung, {0, versatz});
         s.push_back([=](CZeichnung& z) { z.Flaeche(e); });
         s.push_back([=](CZeichnung& z) { z.Umriss(e, 0.12); });
-        s.push_back([=](CZeichnung& z) { z.Umriss(e, 0.12); z.Scheibe({0, versatz}, 0.2); });
-        s.push_back([=](CZeichnung& z) { z.Flaeche(e); z.Tinte(false); z.Flaeche(innen); });
+        s.push_back([=](CZeichnung& z) {
+            z.Umriss(e, 0.12);
+            z.Scheibe({0, versatz}, 0.2);
+        });
+        s.push_back([=](CZeichnung& z) {
+            z.Flaeche(e);
+            z.Tinte(false);
+            z.Flaeche(innen);
+        });
     }
     return s;
 }
@@ -492,18 +564,52 @@ std::vector<Symbol> Geometrie()
         [](CZeichnung& z) { z.Rechteck(-0.45, -0.85, 0.45, 0.85); },
         [](CZeichnung& z) { z.Umriss(Viereck(-0.85, -0.45, 0.85, 0.45), 0.12); },
         [](CZeichnung& z) { z.Umriss(Viereck(-0.45, -0.85, 0.45, 0.85), 0.12); },
-        [](CZeichnung& z) { z.Rechteck(-0.85, -0.25, 0.85, 0.25); z.Rechteck(-0.25, -0.85, 0.25, 0.85); },
-        [](CZeichnung& z) { z.Linie({-0.65, -0.65}, {0.65, 0.65}, 0.4); z.Linie({-0.65, 0.65}, {0.65, -0.65}, 0.4); },
-        [](CZeichnung& z) { z.Flaeche({{-0.4, -0.6}, {0.9, -0.6}, {0.4, 0.6}, {-0.9, 0.6}}); },
-        [](CZeichnung& z) { z.Flaeche(Gespiegelt({{-0.4, -0.6}, {0.9, -0.6}, {0.4, 0.6}, {-0.9, 0.6}})); },
-        [](CZeichnung& z) { z.Flaeche({{-0.45, -0.6}, {0.45, -0.6}, {0.9, 0.6}, {-0.9, 0.6}}); },
-        [](CZeichnung& z) { z.Flaeche({{-0.9, -0.6}, {0.9, -0.6}, {0.45, 0.6}, {-0.45, 0.6}}); },
-        [](CZeichnung& z) { z.Rechteck(-0.6, -0.85, -0.2, 0.85); z.Rechteck(-0.6, 0.45, 0.6, 0.85); },
-        [](CZeichnung& z) { z.Rechteck(0.2, -0.85, 0.6, 0.85); z.Rechteck(-0.6, 0.45, 0.6, 0.85); },
-        [](CZeichnung& z) { z.Rechteck(-0.85, -0.85, 0.85, -0.45); z.Rechteck(-0.2, -0.85, 0.2, 0.85); },
-        [](CZeichnung& z) { z.Rechteck(-0.85, 0.45, 0.85, 0.85); z.Rechteck(-0.2, -0.85, 0.2, 0.85); },
-        [](CZeichnung& z) { z.Rechteck(-0.75, -0.8, 0.75, 0.8); z.Tinte(false); z.Rechteck(-0.35, -0.8, 0.35, 0.4); },
-        [](CZeichnung& z) { z.Rechteck(-0.75, -0.8, 0.75, 0.8); z.Tinte(false); z.Rechteck(-0.35, -0.4, 0.35, 0.8); },
+        [](CZeichnung& z) {
+            z.Rechteck(-0.85, -0.25, 0.85, 0.25);
+            z.Rechteck(-0.25, -0.85, 0.25, 0.85);
+        },
+        [](CZeichnung& z) {
+            z.Linie({-0.65, -0.65}, {0.65, 0.65}, 0.4);
+            z.Linie({-0.65, 0.65}, {0.65, -0.65}, 0.4);
+        },
+        [](CZeichnung& z) {
+            z.Flaeche({{-0.4, -0.6}, {0.9, -0.6}, {0.4, 0.6}, {-0.9, 0.6}});
+        },
+        [](CZeichnung& z) {
+            z.Flaeche(Gespiegelt({{-0.4, -0.6}, {0.9, -0.6}, {0.4, 0.6}, {-0.9, 0.6}}));
+        },
+        [](CZeichnung& z) {
+            z.Flaeche({{-0.45, -0.6}, {0.45, -0.6}, {0.9, 0.6}, {-0.9, 0.6}});
+        },
+        [](CZeichnung& z) {
+            z.Flaeche({{-0.9, -0.6}, {0.9, -0.6}, {0.45, 0.6}, {-0.45, 0.6}});
+        },
+        [](CZeichnung& z) {
+            z.Rechteck(-0.6, -0.85, -0.2, 0.85);
+            z.Rechteck(-0.6, 0.45, 0.6, 0.85);
+        },
+        [](CZeichnung& z) {
+            z.Rechteck(0.2, -0.85, 0.6, 0.85);
+            z.Rechteck(-0.6, 0.45, 0.6, 0.85);
+        },
+        [](CZeichnung& z) {
+            z.Rechteck(-0.85, -0.85, 0.85, -0.45);
+            z.Rechteck(-0.2, -0.85, 0.2, 0.85);
+        },
+        [](CZeichnung& z) {
+            z.Rechteck(-0.85, 0.45, 0.85, 0.85);
+            z.Rechteck(-0.2, -0.85, 0.2, 0.85);
+        },
+        [](CZeichnung& z) {
+            z.Rechteck(-0.75, -0.8, 0.75, 0.8);
+            z.Tinte(false);
+            z.Rechteck(-0.35, -0.8, 0.35, 0.4);
+        },
+        [](CZeichnung& z) {
+            z.Rechteck(-0.75, -0.8, 0.75, 0.8);
+            z.Tinte(false);
+            z.Rechteck(-0.35, -0.4, 0.35, 0.8);
+        },
         [](CZeichnung& z) {
             z.Rechteck(-0.75, -0.8, -0.35, 0.8);
             z.Rechteck(0.35, -0.8, 0.75, 0.8);
@@ -514,27 +620,57 @@ std::vector<Symbol> Geometrie()
             z.Rechteck(-0.8, 0.35, 0.8, 0.75);
             z.Rechteck(-0.18, -0.35, 0.18, 0.35);
         },
-        [](CZeichnung& z) { z.Flaeche({{0, -0.9}, {0.55, -0.3}, {0, 0.9}, {-0.55, -0.3}}); },
         [](CZeichnung& z) {
-            z.Male([](P p) { return p.y <= 0.35 && std::hypot(p.x, p.y - 0.35) <= 0.85; });
+            z.Flaeche({{0, -0.9}, {0.55, -0.3}, {0, 0.9}, {-0.55, -0.3}});
+        },
+        [](CZeichnung& z) { z.Male([](P p) { return p.y <= 0.35 && std::hypot(p.x, p.y - 0.35) <= 0.85; }); },
+        [](CZeichnung& z) { z.Male([](P p) { return p.y >= -0.35 && std::hypot(p.x, p.y + 0.35) <= 0.85; }); },
+        [](CZeichnung& z) {
+            z.Umriss(Viereck(-0.8, -0.8, 0.8, 0.8), 0.11);
+            z.Scheibe({0, 0}, 0.4);
         },
         [](CZeichnung& z) {
-            z.Male([](P p) { return p.y >= -0.35 && std::hypot(p.x, p.y + 0.35) <= 0.85; });
-        },
-        [](CZeichnung& z) { z.Umriss(Viereck(-0.8, -0.8, 0.8, 0.8), 0.11); z.Scheibe({0, 0}, 0.4); },
-        [](CZeichnung& z) { z.Ring({0, 0}, 0.88, 0.11); z.Rechteck(-0.38, -0.38, 0.38, 0.38); },
-        [](CZeichnung& z) { z.Rechteck(-0.8, -0.8, 0, 0); z.Rechteck(0, 0, 0.8, 0.8); },
-        [](CZeichnung& z) { z.Rechteck(0, -0.8, 0.8, 0); z.Rechteck(-0.8, 0, 0, 0.8); },
-        [](CZeichnung& z) {
-            z.Flaeche({{-0.8, 0.8}, {-0.8, 0.27}, {-0.27, 0.27}, {-0.27, -0.27}, {0.27, -0.27},
-                       {0.27, -0.8}, {0.8, -0.8}, {0.8, 0.8}});
+            z.Ring({0, 0}, 0.88, 0.11);
+            z.Rechteck(-0.38, -0.38, 0.38, 0.38);
         },
         [](CZeichnung& z) {
-            z.Flaeche(Gespiegelt({{-0.8, 0.8}, {-0.8, 0.27}, {-0.27, 0.27}, {-0.27, -0.27}, {0.27, -0.27},
-                                  {0.27, -0.8}, {0.8, -0.8}, {0.8, 0.8}}));
+            z.Rechteck(-0.8, -0.8, 0, 0);
+            z.Rechteck(0, 0, 0.8, 0.8);
         },
-        [](CZeichnung& z) { z.Rechteck(-0.85, -0.6, 0.3, -0.1); z.Rechteck(-0.3, 0.1, 0.85, 0.6); z.Rechteck(-0.3, -0.1, 0.3, 0.1); },
-        [](CZeichnung& z) { z.Rechteck(-0.3, -0.6, 0.85, -0.1); z.Rechteck(-0.85, 0.1, 0.3, 0.6); z.Rechteck(-0.3, -0.1, 0.3, 0.1); },
+        [](CZeichnung& z) {
+            z.Rechteck(0, -0.8, 0.8, 0);
+            z.Rechteck(-0.8, 0, 0, 0.8);
+        },
+        [](CZeichnung& z) {
+            z.Flaeche({{-0.8, 0.8},
+                       {-0.8, 0.27},
+                       {-0.27, 0.27},
+                       {-0.27, -0.27},
+                       {0.27, -0.27},
+                       {0.27, -0.8},
+                       {0.8, -0.8},
+                       {0.8, 0.8}});
+        },
+        [](CZeichnung& z) {
+            z.Flaeche(Gespiegelt({{-0.8, 0.8},
+                                  {-0.8, 0.27},
+                                  {-0.27, 0.27},
+                                  {-0.27, -0.27},
+                                  {0.27, -0.27},
+                                  {0.27, -0.8},
+                                  {0.8, -0.8},
+                                  {0.8, 0.8}}));
+        },
+        [](CZeichnung& z) {
+            z.Rechteck(-0.85, -0.6, 0.3, -0.1);
+            z.Rechteck(-0.3, 0.1, 0.85, 0.6);
+            z.Rechteck(-0.3, -0.1, 0.3, 0.1);
+        },
+        [](CZeichnung& z) {
+            z.Rechteck(-0.3, -0.6, 0.85, -0.1);
+            z.Rechteck(-0.85, 0.1, 0.3, 0.6);
+            z.Rechteck(-0.3, -0.1, 0.3, 0.1);
+        },
         [](CZeichnung& z) {
             z.Umriss(Viereck(-0.8, -0.8, 0.8, 0.8), 0.11);
             z.Flaeche({{-0.8, -0.8}, {0.8, 0.8}, {-0.8, 0.8}});
@@ -560,24 +696,51 @@ std::vector<Symbol> Sterne()
     return {
         [=](CZeichnung& z) { z.Flaeche(Sternform(5, 0.92, 0.37, 0, fuenfMitte)); },
         [=](CZeichnung& z) { z.Umriss(Sternform(5, 0.92, 0.37, 0, fuenfMitte), 0.1); },
-        [=](CZeichnung& z) { z.Flaeche(Sternform(5, 0.92, 0.37, 36, {0, -0.08})); },
+        [=](CZeichnung& z) {
+            z.Flaeche(Sternform(5, 0.92, 0.37, 36, {0, -0.08}));
+        },
         [=](CZeichnung& z) { z.Flaeche(Sternform(5, 0.92, 0.6, 0, fuenfMitte)); },
         [=](CZeichnung& z) { z.Flaeche(Sternform(5, 0.92, 0.22, 0, fuenfMitte)); },
-        voll(4, 0.38), leer(4, 0.38), voll(4, 0.38, 45), voll(4, 0.15),
-        voll(6, 0.5), leer(6, 0.5),
-        [](CZeichnung& z) { z.Umriss(Vieleck(3, 0.9), 0.1); z.Umriss(Vieleck(3, 0.9, 180), 0.1); },
-        voll(6, 0.25), voll(8, 0.5), leer(8, 0.5), voll(8, 0.3),
-        [](CZeichnung& z) { z.Flaeche(Sternform(3, 0.92, 0.28, 0, {0, 0.2})); },
-        [](CZeichnung& z) { z.Flaeche(Sternform(3, 0.92, 0.28, 180, {0, -0.2})); },
-        voll(7, 0.5), leer(7, 0.5), voll(10, 0.65), voll(12, 0.75), leer(12, 0.75),
-        strahlen(6), strahlen(8),
-        [=](CZeichnung& z) { z.Ring({0, 0}, 0.92, 0.1); z.Flaeche(Sternform(5, 0.68, 0.27, 0, {0, 0.05})); },
+        voll(4, 0.38),
+        leer(4, 0.38),
+        voll(4, 0.38, 45),
+        voll(4, 0.15),
+        voll(6, 0.5),
+        leer(6, 0.5),
+        [](CZeichnung& z) {
+            z.Umriss(Vieleck(3, 0.9), 0.1);
+            z.Umriss(Vieleck(3, 0.9, 180), 0.1);
+        },
+        voll(6, 0.25),
+        voll(8, 0.5),
+        leer(8, 0.5),
+        voll(8, 0.3),
+        [](CZeichnung& z) {
+            z.Flaeche(Sternform(3, 0.92, 0.28, 0, {0, 0.2}));
+        },
+        [](CZeichnung& z) {
+            z.Flaeche(Sternform(3, 0.92, 0.28, 180, {0, -0.2}));
+        },
+        voll(7, 0.5),
+        leer(7, 0.5),
+        voll(10, 0.65),
+        voll(12, 0.75),
+        leer(12, 0.75),
+        strahlen(6),
+        strahlen(8),
+        [=](CZeichnung& z) {
+            z.Ring({0, 0}, 0.92, 0.1);
+            z.Flaeche(Sternform(5, 0.68, 0.27, 0, {0, 0.05}));
+        },
         [=](CZeichnung& z) {
             z.Flaeche(Sternform(5, 0.92, 0.45, 0, fuenfMitte));
             z.Tinte(false);
             z.Scheibe(fuenfMitte, 0.17);
         },
-        [=](CZeichnung& z) { z.Umriss(Sternform(5, 0.92, 0.42, 0, fuenfMitte), 0.1); z.Scheibe(fuenfMitte, 0.14); },
+        [=](CZeichnung& z) {
+            z.Umriss(Sternform(5, 0.92, 0.42, 0, fuenfMitte), 0.1);
+            z.Scheibe(fuenfMitte, 0.14);
+        },
         [](CZeichnung& z) {
             z.Flaeche(Sternform(5, 0.47, 0.19, 0, {-0.48, 0.04}));
             z.Flaeche(Sternform(5, 0.47, 0.19, 0, {0.48, 0.04}));
@@ -601,13 +764,19 @@ std::vector<Symbol> Sterne()
 
 std::vector<Symbol> Pfeile()
 {
-    const std::vector<P> block{{0, -0.88}, {0.58, -0.22}, {0.22, -0.22}, {0.22, 0.88},
+    const std::vector<P> block{{0, -0.88},    {0.58, -0.22},  {0.22, -0.22}, {0.22, 0.88},
                                {-0.22, 0.88}, {-0.22, -0.22}, {-0.58, -0.22}};
     std::vector<Symbol> s;
     for (int i = 0; i < 8; ++i)
-        s.push_back([=](CZeichnung& z) { z.Lage(1, 45.0 * i); z.Flaeche(block); });
+        s.push_back([=](CZeichnung& z) {
+            z.Lage(1, 45.0 * i);
+            z.Flaeche(block);
+        });
     for (int i = 0; i < 8; ++i)
-        s.push_back([=](CZeichnung& z) { z.Lage(1, 45.0 * i); z.Umriss(block, 0.1); });
+        s.push_back([=](CZeichnung& z) {
+            z.Lage(1, 45.0 * i);
+            z.Umriss(block, 0.1);
+        });
     for (int i = 0; i < 8; ++i)
         s.push_back([=](CZeichnung& z) {
             z.Lage(1, 45.0 * i);
@@ -683,7 +852,10 @@ std::vector<Symbol> Gitter()
                 z.Rechteck(-0.85, k - t, 0.85, k + t);
             }
         },
-        streifen(90, 0.32, 0.4), streifen(0, 0.32, 0.4), streifen(45, 0.34, 0.4), streifen(135, 0.34, 0.4),
+        streifen(90, 0.32, 0.4),
+        streifen(0, 0.32, 0.4),
+        streifen(45, 0.34, 0.4),
+        streifen(135, 0.34, 0.4),
         [](CZeichnung& z) {
             z.Male([](P p) {
                 if (std::fabs(p.x) > 0.8 || std::fabs(p.y) > 0.8)
@@ -693,23 +865,30 @@ std::vector<Symbol> Gitter()
             });
             z.Umriss(Viereck(-0.8, -0.8, 0.8, 0.8), 0.08);
         },
-        schach(2), schach(3), schach(4),
-        punkte(3), punkte(4), punkte(5),
-        neunFelder({4}), neunFelder({0}), neunFelder({0, 4, 8}), neunFelder({1, 3, 4, 5, 7}),
-        streifen(90, 0.8, 0.5), streifen(0, 0.8, 0.5),
+        schach(2),
+        schach(3),
+        schach(4),
+        punkte(3),
+        punkte(4),
+        punkte(5),
+        neunFelder({4}),
+        neunFelder({0}),
+        neunFelder({0, 4, 8}),
+        neunFelder({1, 3, 4, 5, 7}),
+        streifen(90, 0.8, 0.5),
+        streifen(0, 0.8, 0.5),
         [](CZeichnung& z) {
             const std::vector<P> raute{{0, -0.9}, {0.9, 0}, {0, 0.9}, {-0.9, 0}};
             z.Umriss(raute, 0.08);
             z.Male([=](P p) {
-                return InPolygon(raute, p)
-                    && (std::fmod(p.x + 10.3, 0.6) < 0.08 || std::fmod(p.y + 10.3, 0.6) < 0.08);
+                return InPolygon(raute, p) && (std::fmod(p.x + 10.3, 0.6) < 0.08 || std::fmod(p.y + 10.3, 0.6) < 0.08);
             });
         },
         [](CZeichnung& z) {
             z.Ring({0, 0}, 0.88, 0.08);
             z.Male([](P p) {
-                return std::hypot(p.x, p.y) <= 0.85
-                    && (std::fmod(p.x + 10.29, 0.44) < 0.08 || std::fmod(p.y + 10.29, 0.44) < 0.08);
+                return std::hypot(p.x, p.y) <= 0.85 &&
+                       (std::fmod(p.x + 10.29, 0.44) < 0.08 || std::fmod(p.y + 10.29, 0.44) < 0.08);
             });
         },
         [](CZeichnung& z) {
@@ -788,17 +967,26 @@ std::vector<Symbol> SymboleSatz()
             z.Flaeche(h);
             z.Flaeche({{0, 0.1}, {0.25, 0.88}, {-0.25, 0.88}});
         },
-        [](CZeichnung& z) { z.Flaeche({{0, -0.92}, {0.6, 0}, {0, 0.92}, {-0.6, 0}}); },
+        [](CZeichnung& z) {
+            z.Flaeche({{0, -0.92}, {0.6, 0}, {0, 0.92}, {-0.6, 0}});
+        },
         [o](CZeichnung& z) {
             z.Scheibe(o, 0.42);
             for (int i = 0; i < 8; ++i)
                 z.Linie(Polar(o, 0.58, 45.0 * i), Polar(o, 0.88, 45.0 * i), 0.13);
         },
-        [](CZeichnung& z) { z.Scheibe({-0.1, 0}, 0.8); z.Tinte(false); z.Scheibe({0.28, -0.18}, 0.68); },
         [](CZeichnung& z) {
-            z.Flaeche({{0.2, -0.9}, {-0.45, 0.08}, {-0.02, 0.08}, {-0.25, 0.9}, {0.5, -0.2}, {0.05, -0.2}, {0.35, -0.9}});
+            z.Scheibe({-0.1, 0}, 0.8);
+            z.Tinte(false);
+            z.Scheibe({0.28, -0.18}, 0.68);
         },
-        [](CZeichnung& z) { z.Flaeche(Tropfen({0, 0.3}, 0.55, 1.2)); },
+        [](CZeichnung& z) {
+            z.Flaeche(
+                {{0.2, -0.9}, {-0.45, 0.08}, {-0.02, 0.08}, {-0.25, 0.9}, {0.5, -0.2}, {0.05, -0.2}, {0.35, -0.9}});
+        },
+        [](CZeichnung& z) {
+            z.Flaeche(Tropfen({0, 0.3}, 0.55, 1.2));
+        },
         [](CZeichnung& z) {
             z.Ellipse({-0.25, 0.58}, 0.32, 0.22, -25);
             z.Rechteck(0.0, -0.8, 0.1, 0.55);
@@ -811,9 +999,17 @@ std::vector<Symbol> SymboleSatz()
             z.Rechteck(0.62, -0.7, 0.71, 0.45);
             z.Flaeche({{-0.33, -0.6}, {0.71, -0.7}, {0.71, -0.5}, {-0.33, -0.4}});
         },
-        [](CZeichnung& z) { z.Linienzug({{-0.65, 0.0}, {-0.2, 0.5}, {0.7, -0.6}}, 0.22); },
-        [](CZeichnung& z) { z.Linie({-0.6, -0.6}, {0.6, 0.6}, 0.24); z.Linie({-0.6, 0.6}, {0.6, -0.6}, 0.24); },
-        [](CZeichnung& z) { z.Rechteck(-0.75, -0.4, 0.75, -0.16); z.Rechteck(-0.75, 0.16, 0.75, 0.4); },
+        [](CZeichnung& z) {
+            z.Linienzug({{-0.65, 0.0}, {-0.2, 0.5}, {0.7, -0.6}}, 0.22);
+        },
+        [](CZeichnung& z) {
+            z.Linie({-0.6, -0.6}, {0.6, 0.6}, 0.24);
+            z.Linie({-0.6, 0.6}, {0.6, -0.6}, 0.24);
+        },
+        [](CZeichnung& z) {
+            z.Rechteck(-0.75, -0.4, 0.75, -0.16);
+            z.Rechteck(-0.75, 0.16, 0.75, 0.4);
+        },
         [](CZeichnung& z) {
             z.Rechteck(-0.8, -0.1, 0.8, 0.1);
             z.Scheibe({0, -0.52}, 0.16);
@@ -857,8 +1053,14 @@ std::vector<Symbol> SymboleSatz()
             z.Scheibe({0, 0.425}, 0.13);
             z.Ring(o, 0.88, 0.06);
         },
-        [o](CZeichnung& z) { z.Bogen(o, 0.72, 0.15, 40, 320); z.Linie({0, -0.85}, {0, -0.1}, 0.15); },
-        [](CZeichnung& z) { z.Rechteck(-0.5, -0.7, -0.15, 0.7); z.Rechteck(0.15, -0.7, 0.5, 0.7); },
+        [o](CZeichnung& z) {
+            z.Bogen(o, 0.72, 0.15, 40, 320);
+            z.Linie({0, -0.85}, {0, -0.1}, 0.15);
+        },
+        [](CZeichnung& z) {
+            z.Rechteck(-0.5, -0.7, -0.15, 0.7);
+            z.Rechteck(0.15, -0.7, 0.5, 0.7);
+        },
         [](CZeichnung& z) {
             z.Ring({0, -0.3}, 0.5, 0.13);
             z.Linie({0, 0.18}, {0, 0.9}, 0.13);
@@ -1080,7 +1282,8 @@ std::vector<Symbol> ObjekteA()
             z.Rechteck(-0.05, 0.05, 0.05, 0.72);
             z.Ellipse({0, 0.76}, 0.38, 0.09);
             z.Tinte(false);
-            z.Male([](P p) { return p.y >= -0.7 && p.y <= -0.45 && std::hypot(p.x / 0.5, (p.y + 0.35) / 0.5) <= 0.85; });
+            z.Male(
+                [](P p) { return p.y >= -0.7 && p.y <= -0.45 && std::hypot(p.x / 0.5, (p.y + 0.35) / 0.5) <= 0.85; });
         },
         [](CZeichnung& z) { // bottle
             z.Rechteck(-0.32, -0.2, 0.32, 0.88);
@@ -1113,7 +1316,8 @@ std::vector<Symbol> ObjekteA()
             z.Linie({0, -0.88}, {0, 0.4}, 0.07);
             z.Flaeche({{0.08, -0.85}, {0.08, 0.3}, {0.7, 0.3}});
             z.Flaeche({{-0.08, -0.55}, {-0.08, 0.3}, {-0.55, 0.3}});
-            z.Linienzug({{-0.9, 0.85}, {-0.6, 0.8}, {-0.3, 0.85}, {0, 0.8}, {0.3, 0.85}, {0.6, 0.8}, {0.9, 0.85}}, 0.05);
+            z.Linienzug({{-0.9, 0.85}, {-0.6, 0.8}, {-0.3, 0.85}, {0, 0.8}, {0.3, 0.85}, {0.6, 0.8}, {0.9, 0.85}},
+                        0.05);
         },
         [](CZeichnung& z) { // car
             z.Rechteck(-0.88, -0.05, 0.88, 0.4);
@@ -1223,8 +1427,18 @@ std::vector<Symbol> ObjekteB()
             z.Rechteck(-0.44, 0.1, 0.44, 0.2);
         },
         [](CZeichnung& z) { // shirt
-            z.Flaeche({{-0.3, -0.75}, {-0.1, -0.6}, {0.1, -0.6}, {0.3, -0.75}, {0.88, -0.4}, {0.68, -0.05},
-                       {0.45, -0.2}, {0.45, 0.82}, {-0.45, 0.82}, {-0.45, -0.2}, {-0.68, -0.05}, {-0.88, -0.4}});
+            z.Flaeche({{-0.3, -0.75},
+                       {-0.1, -0.6},
+                       {0.1, -0.6},
+                       {0.3, -0.75},
+                       {0.88, -0.4},
+                       {0.68, -0.05},
+                       {0.45, -0.2},
+                       {0.45, 0.82},
+                       {-0.45, 0.82},
+                       {-0.45, -0.2},
+                       {-0.68, -0.05},
+                       {-0.88, -0.4}});
         },
         [](CZeichnung& z) { // trousers
             z.Flaeche({{-0.5, -0.85}, {0.5, -0.85}, {0.6, 0.88}, {0.15, 0.88}, {0, -0.2}, {-0.15, 0.88}, {-0.6, 0.88}});
@@ -1320,7 +1534,8 @@ std::vector<Symbol> ObjekteB()
             z.Scheibe({0, -0.3}, 0.6);
             z.Tinte(false);
             z.Male([](P p) {
-                const bool glas = (p.y > -0.3 ? std::fabs(p.x) < 0.48 && p.y < 0.73 : std::hypot(p.x, p.y + 0.3) < 0.48);
+                const bool glas = (p.y > -0.3 ? std::fabs(p.x) < 0.48 && p.y < 0.73
+                                              : std::hypot(p.x, p.y + 0.3) < 0.48);
                 return glas && std::fabs(p.x) > 0.05 && std::fabs(p.y - 0.2) > 0.05;
             });
         },
@@ -1343,8 +1558,10 @@ std::vector<Symbol> ObjekteB()
             z.Rechteck(-0.3, -0.65, 0.3, 0.5);
             z.Scheibe({0, 0.68}, 0.09);
             z.Rechteck(-0.1, -0.77, 0.1, -0.73);
-            z.Male([](P p) { return std::fabs(p.x) > 0.3 && std::fabs(p.y) > 0.77
-                                 && std::hypot(std::fabs(p.x) - 0.3, std::fabs(p.y) - 0.77) > 0.08; });
+            z.Male([](P p) {
+                return std::fabs(p.x) > 0.3 && std::fabs(p.y) > 0.77 &&
+                       std::hypot(std::fabs(p.x) - 0.3, std::fabs(p.y) - 0.77) > 0.08;
+            });
         },
         [](CZeichnung& z) { // balloon
             z.Ellipse({0, -0.35}, 0.48, 0.55);
@@ -1474,8 +1691,7 @@ bool SchreibePfeil(const std::filesystem::path& ordner, const char* name, bool r
 {
     CZeichnung z(Symbolgroesse, Symbolgroesse);
     z.Zelle(0);
-    std::vector<P> e{{0.96, 0}, {0.2, -0.72}, {0.2, -0.28}, {-0.96, -0.28},
-                     {-0.96, 0.28}, {0.2, 0.28}, {0.2, 0.72}};
+    std::vector<P> e{{0.96, 0}, {0.2, -0.72}, {0.2, -0.28}, {-0.96, -0.28}, {-0.96, 0.28}, {0.2, 0.28}, {0.2, 0.72}};
     z.Flaeche(rechts ? e : Gespiegelt(e));
     return SchreibeBmp(ordner / name, z.Breite(), z.Hoehe(), z.Pixel());
 }
@@ -1492,18 +1708,12 @@ int main(int argc, char** argv)
     std::error_code fehler;
     std::filesystem::create_directories(ordner, fehler);
 
-    bool gut = SchreibeSatz(ordner, "kreise.bmp", Kreise())
-        && SchreibeSatz(ordner, "dreiecke.bmp", Dreiecke())
-        && SchreibeSatz(ordner, "mehrecke.bmp", Mehrecke())
-        && SchreibeSatz(ordner, "geometr.bmp", Geometrie())
-        && SchreibeSatz(ordner, "sterne.bmp", Sterne())
-        && SchreibeSatz(ordner, "pfeile.bmp", Pfeile())
-        && SchreibeSatz(ordner, "gitter.bmp", Gitter())
-        && SchreibeSatz(ordner, "symbole.bmp", SymboleSatz())
-        && SchreibeSatz(ordner, "objekteA.bmp", ObjekteA())
-        && SchreibeSatz(ordner, "objekteB.bmp", ObjekteB())
-        && SchreibePfeil(ordner, "pfeilr.bmp", true)
-        && SchreibePfeil(ordner, "pfeill.bmp", false);
+    bool gut = SchreibeSatz(ordner, "kreise.bmp", Kreise()) && SchreibeSatz(ordner, "dreiecke.bmp", Dreiecke()) &&
+               SchreibeSatz(ordner, "mehrecke.bmp", Mehrecke()) && SchreibeSatz(ordner, "geometr.bmp", Geometrie()) &&
+               SchreibeSatz(ordner, "sterne.bmp", Sterne()) && SchreibeSatz(ordner, "pfeile.bmp", Pfeile()) &&
+               SchreibeSatz(ordner, "gitter.bmp", Gitter()) && SchreibeSatz(ordner, "symbole.bmp", SymboleSatz()) &&
+               SchreibeSatz(ordner, "objekteA.bmp", ObjekteA()) && SchreibeSatz(ordner, "objekteB.bmp", ObjekteB()) &&
+               SchreibePfeil(ordner, "pfeilr.bmp", true) && SchreibePfeil(ordner, "pfeill.bmp", false);
     if (!gut) {
         std::fprintf(stderr, "Bilder konnten nicht nach %s geschrieben werden.\n", argv[1]);
         return 1;

@@ -123,8 +123,8 @@ int CBenutzerprofil::Serialize(CArchive& ar)
     const CVerzeichnisse& v = m_Verzeichnisse;
     SchreibeDateikopf(ar, "LMP", kVersion);
     ar << m_AnzeigeOptionen.GetEinheit() << m_AnzeigeOptionen.GetDezimalstellen() << m_AnzeigeOptionen.m_dwFlags;
-    ar << v.m_strUmgebungen << v.m_strUmgebungsVorlage << v.m_strTrainings << v.m_strTrainingsVorlage
-       << v.m_strTests << v.m_strTestVorlage << v.m_strEigeneBilder << v.m_strEigeneTexte;
+    ar << v.m_strUmgebungen << v.m_strUmgebungsVorlage << v.m_strTrainings << v.m_strTrainingsVorlage << v.m_strTests
+       << v.m_strTestVorlage << v.m_strEigeneBilder << v.m_strEigeneTexte;
     return 0;
 }
 

@@ -49,19 +49,19 @@ public:
     CVerzeichnisse(const CVerzeichnisse&) = default;
     CVerzeichnisse& operator=(const CVerzeichnisse&) = default;
 
-    std::string m_strProgramm;          // current folder at start
-    std::string m_strDokumente;         // the user's documents
+    std::string m_strProgramm; // current folder at start
+    std::string m_strDokumente; // the user's documents
     std::string m_strEigeneTexte;
     std::string m_strEigeneBilder;
-    std::string m_strTextdateien;       // built-in text files
-    std::string m_strTexte;             // built-in reading texts
-    std::string m_strBilder;            // built-in pictures and stimulus bitmaps
+    std::string m_strTextdateien; // built-in text files
+    std::string m_strTexte; // built-in reading texts
+    std::string m_strBilder; // built-in pictures and stimulus bitmaps
     std::string m_strTrainings;
     std::string m_strTrainingsVorlage;
     std::string m_strTests;
     std::string m_strTestVorlage;
     std::string m_strUmgebungen;
-    std::string m_strUmgebungsVorlage;  // loaded at start-up
+    std::string m_strUmgebungsVorlage; // loaded at start-up
 };
 
 // The one user profile of the run: who works, where the profile file lies,

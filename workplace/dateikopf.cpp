@@ -18,7 +18,8 @@ int LiesDateikopf(CArchive& ar, const CDateikopf& kopf, uint32_t& version)
     try {
         ar >> magie;
     } catch (const CArchiveException&) {
-        if (!kopf.kurzIstFremd) throw;
+        if (!kopf.kurzIstFremd)
+            throw;
         magie.clear();
     }
     if (magie != "LMTR")

@@ -194,10 +194,7 @@ void CDatenreihe::Loesche()
 CDatentabelle::CDatentabelle() = default;
 CDatentabelle::~CDatentabelle() = default;
 
-CDatentabelle::CDatentabelle(const CDatentabelle& quelle)
-{
-    *this = quelle;
-}
+CDatentabelle::CDatentabelle(const CDatentabelle& quelle) { *this = quelle; }
 
 CDatentabelle& CDatentabelle::operator=(const CDatentabelle& quelle)
 {
@@ -311,10 +308,7 @@ int CDatentabelle::SetWertStatus(int zeile, int spalte, double v, int status)
     return code;
 }
 
-bool CDatentabelle::Gueltig(int spalte) const
-{
-    return spalte >= 0 && spalte < m_anzahlSpalten && m_spalten[spalte];
-}
+bool CDatentabelle::Gueltig(int spalte) const { return spalte >= 0 && spalte < m_anzahlSpalten && m_spalten[spalte]; }
 
 int CDatentabelle::GetWert(int zeile, int spalte, double* v) const
 {

@@ -40,8 +40,16 @@ public:
     // Every value missing; the count stays.
     void Loesche();
 
-    void SetFaktor1(double f) { m_faktor1 = f; m_cache = 0; }
-    void SetFaktor2(double f) { m_faktor2 = f; m_cache = 0; }
+    void SetFaktor1(double f)
+    {
+        m_faktor1 = f;
+        m_cache = 0;
+    }
+    void SetFaktor2(double f)
+    {
+        m_faktor2 = f;
+        m_cache = 0;
+    }
     double GetFaktor1() const { return m_faktor1; }
     double GetFaktor2() const { return m_faktor2; }
 
@@ -58,8 +66,8 @@ private:
     int m_kapazitaet = 0; // a multiple of 16
     double m_faktor1 = 1.0;
     double m_faktor2 = 1.0;
-    std::vector<double> m_werte;     // m_kapazitaet entries
-    std::vector<uint32_t> m_status;  // m_kapazitaet / 16 words, 2 bits a value
+    std::vector<double> m_werte; // m_kapazitaet entries
+    std::vector<uint32_t> m_status; // m_kapazitaet / 16 words, 2 bits a value
     double m_mittelwert = 0.0;
     double m_varianz = 0.0;
     int m_cache = kMittelGueltig | kVarianzGueltig;

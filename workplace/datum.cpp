@@ -19,17 +19,11 @@ int Monatslaenge(int monat, int jahr)
     return monat == 2 && IstSchaltjahr(jahr) ? 29 : laenge[monat - 1];
 }
 
-int Jahreslaenge(int jahr)
-{
-    return IstSchaltjahr(jahr) ? 366 : 365;
-}
+int Jahreslaenge(int jahr) { return IstSchaltjahr(jahr) ? 366 : 365; }
 
 } // namespace
 
-bool IstSchaltjahr(int jahr)
-{
-    return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
-}
+bool IstSchaltjahr(int jahr) { return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0; }
 
 void HeuteDatumZeit(int* tag, int* monat, int* jahr, int* stunde, int* minute, int* sekunde)
 {

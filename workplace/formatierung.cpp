@@ -9,10 +9,7 @@
 
 namespace {
 
-int BegrenzeStellen(int n)
-{
-    return std::clamp(n, 0, kMaxDezimalstellen);
-}
+int BegrenzeStellen(int n) { return std::clamp(n, 0, kMaxDezimalstellen); }
 
 double Zehnerpotenz(int n)
 {
@@ -100,10 +97,7 @@ std::string FormatDouble(double value, int n)
     return text;
 }
 
-std::string FormatInt(int value)
-{
-    return FormatInt64(value, 0);
-}
+std::string FormatInt(int value) { return FormatInt64(value, 0); }
 
 std::string FormatInt64(int64_t value, int breite)
 {
@@ -182,7 +176,4 @@ double ParseDouble(const std::string& text, int n)
     return std::floor(x * p + 0.5) / p;
 }
 
-int ParseInt(const std::string& text)
-{
-    return crt::atoi(text);
-}
+int ParseInt(const std::string& text) { return crt::atoi(text); }

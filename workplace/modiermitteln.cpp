@@ -30,23 +30,21 @@ int CUmgebung::ModiErmitteln()
         code = 2;
     } else if (dd->Initialize(nullptr) != DD_OK) {
         code = 3;
-    } else if (dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, &m_Modusliste, &CModusListe::ModusGefunden) ==
-               DD_OK) {
+    } else if (dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, &m_Modusliste, &CModusListe::ModusGefunden) == DD_OK) {
         m_Modusliste.m_dwQuelle = CModusListe::QUELLE_TREIBER;
     } else {
         // The driver offered no list: these modes are what any display of
         // the time could show.
         m_Modusliste.Leeren();
-        for (auto [breite, hoehe] : {std::pair{640u, 480u}, {800u, 600u}, {1024u, 768u}, {1152u, 864u},
-                                     {1280u, 1024u}, {1600u, 1200u}})
+        for (auto [breite, hoehe] :
+             {std::pair{640u, 480u}, {800u, 600u}, {1024u, 768u}, {1152u, 864u}, {1280u, 1024u}, {1600u, 1200u}})
             for (uint32_t frequenz : {0u, 60u, 75u})
                 m_Modusliste.Hinzufuegen(breite, hoehe, 8, frequenz);
         m_Modusliste.m_dwQuelle = CModusListe::QUELLE_EINGEBAUT;
     }
 
     if (dd)
-        while (dd->Release() > 0) {
-        }
+        while (dd->Release() > 0) {}
     CoUninitialize();
     return code;
 }

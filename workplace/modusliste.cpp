@@ -3,10 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-CModusListe::CModusListe()
-{
-    Leeren();
-}
+CModusListe::CModusListe() { Leeren(); }
 
 void CModusListe::Leeren()
 {
@@ -32,10 +29,7 @@ int CModusListe::ModusHinzufuegen(uint32_t breite, uint32_t hoehe, uint32_t farb
     return Hinzufuegen(breite, hoehe, farbtiefe, frequenz);
 }
 
-void CModusListe::Sortieren()
-{
-    std::sort(m_Modi.begin(), m_Modi.end());
-}
+void CModusListe::Sortieren() { std::sort(m_Modi.begin(), m_Modi.end()); }
 
 int CModusListe::Suchen(uint32_t breite, uint32_t hoehe, uint32_t farbtiefe, uint32_t frequenz) const
 {

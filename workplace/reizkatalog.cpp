@@ -12,18 +12,12 @@ struct Satz {
 constexpr uint32_t kZeichen = 0x01000000;
 
 constexpr Satz kSaetze[] = {
-    {"Buchstaben (1-26)", 26, kZeichen + 65, nullptr},
-    {"Zahlen (1-10)", 10, kZeichen + 48, nullptr},
-    {"Kreise (1-32)", 32, 0x00010000, "kreise.bmp"},
-    {"Dreiecke (1-32)", 32, 0x00020000, "dreiecke.bmp"},
-    {"Mehrecke (1-32)", 32, 0x00030000, "mehrecke.bmp"},
-    {"Geometrie (1-32)", 32, 0x00040000, "geometr.bmp"},
-    {"Sterne (1-32)", 32, 0x00050000, "sterne.bmp"},
-    {"Pfeile (1-32)", 32, 0x00060000, "pfeile.bmp"},
-    {"Gitter (1-32)", 32, 0x00070000, "gitter.bmp"},
-    {"Symbole (1-32)", 32, 0x00080000, "symbole.bmp"},
-    {"Objekte A (1-32)", 32, 0x00090000, "objekteA.bmp"},
-    {"Objekte B (1-32)", 32, 0x000A0000, "objekteB.bmp"},
+    {"Buchstaben (1-26)", 26, kZeichen + 65, nullptr},    {"Zahlen (1-10)", 10, kZeichen + 48, nullptr},
+    {"Kreise (1-32)", 32, 0x00010000, "kreise.bmp"},      {"Dreiecke (1-32)", 32, 0x00020000, "dreiecke.bmp"},
+    {"Mehrecke (1-32)", 32, 0x00030000, "mehrecke.bmp"},  {"Geometrie (1-32)", 32, 0x00040000, "geometr.bmp"},
+    {"Sterne (1-32)", 32, 0x00050000, "sterne.bmp"},      {"Pfeile (1-32)", 32, 0x00060000, "pfeile.bmp"},
+    {"Gitter (1-32)", 32, 0x00070000, "gitter.bmp"},      {"Symbole (1-32)", 32, 0x00080000, "symbole.bmp"},
+    {"Objekte A (1-32)", 32, 0x00090000, "objekteA.bmp"}, {"Objekte B (1-32)", 32, 0x000A0000, "objekteB.bmp"},
 };
 
 std::unique_ptr<CReizkatalog::Codetabelle> NeueTabelle()
@@ -74,20 +68,14 @@ CReizkatalog::CReizkatalog() : m_nAnzahlSaetze(12), m_nAnzahlSaetze2(12), m_nAnz
 
 CReizkatalog::~CReizkatalog() = default;
 
-int32_t CReizkatalog::GetAnzahlReize(int32_t satz) const
-{
-    return Anzahl(m_pCodes.get(), m_nAnzahlSaetze, satz);
-}
+int32_t CReizkatalog::GetAnzahlReize(int32_t satz) const { return Anzahl(m_pCodes.get(), m_nAnzahlSaetze, satz); }
 
 uint32_t CReizkatalog::GetReiz(int32_t satz, int32_t reiz) const
 {
     return Reiz(m_pCodes.get(), m_nAnzahlSaetze, satz, reiz);
 }
 
-int32_t CReizkatalog::GetAnzahlReize2(int32_t satz) const
-{
-    return Anzahl(m_pCodes2.get(), m_nAnzahlSaetze2, satz);
-}
+int32_t CReizkatalog::GetAnzahlReize2(int32_t satz) const { return Anzahl(m_pCodes2.get(), m_nAnzahlSaetze2, satz); }
 
 uint32_t CReizkatalog::GetReiz2(int32_t satz, int32_t reiz) const
 {

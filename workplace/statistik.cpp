@@ -6,10 +6,7 @@
 #include "platform/crt.h"
 #include "workplace/datentabelle.h"
 
-int Mische(CDWordArray& feld)
-{
-    return MischeBereich(feld, 0, 0, static_cast<int>(feld.size()) - 1);
-}
+int Mische(CDWordArray& feld) { return MischeBereich(feld, 0, 0, static_cast<int>(feld.size()) - 1); }
 
 int MischeBereich(CDWordArray& feld, uint32_t seed, int von, int bis)
 {
@@ -54,10 +51,7 @@ double Runde(double x, int n)
     return x;
 }
 
-double Standardnormalverteilung(double x)
-{
-    return std::exp(-x * x / 2.0) / 2.5066282746310007;
-}
+double Standardnormalverteilung(double x) { return std::exp(-x * x / 2.0) / 2.5066282746310007; }
 
 double Verteilungsfunktion(double x)
 {
@@ -145,8 +139,7 @@ int LineareRegression(CDatenreihe* x, CDatenreihe* y, double* a, double* b)
     return 0;
 }
 
-int ProbitAnalyseGewichtet(CDatenreihe* reize, CDatenreihe* anteile, double* mitte, double* steigung,
-                           double* dritter)
+int ProbitAnalyseGewichtet(CDatenreihe* reize, CDatenreihe* anteile, double* mitte, double* steigung, double* dritter)
 {
     *mitte = *steigung = *dritter = 0.0;
     if (!reize || !anteile)

@@ -34,5 +34,4 @@ int LineareRegression(CDatenreihe* x, CDatenreihe* y, double* a, double* b);
 // the stimulus at 50 % responses, steigung the stimulus distance per probit.
 // 0; 1 when a proportion was missing; -1 without data; -2 for fewer than two
 // stimuli; -3 when all stimuli are equal.
-int ProbitAnalyseGewichtet(CDatenreihe* reize, CDatenreihe* anteile, double* mitte, double* steigung,
-                           double* dritter);
+int ProbitAnalyseGewichtet(CDatenreihe* reize, CDatenreihe* anteile, double* mitte, double* steigung, double* dritter);

@@ -11,19 +11,24 @@ struct Taste {
 // Keys without a character use the scan-like codes the presentation knows;
 // these codes equal letters' codes (72 is also "H").
 constexpr Taste kFesteTasten[] = {
-    {"Eingabetaste", 10},         {"Leertaste", 32},
-    {"Linke Maustaste", 0x10000, false}, {"Rechte Maustaste", 0x20000, false},
-    {"Crsr Links", 75, false},    {"Crsr Rechts", 77, false},
-    {"Crsr Unten", 80, false},    {"Crsr Oben", 72, false},
-    {"Tabulator", 9},             {"Bild oben", 73, false},
-    {"Bild unten", 81, false},    {"Pos 1", 20, false},
+    {"Eingabetaste", 10},
+    {"Leertaste", 32},
+    {"Linke Maustaste", 0x10000, false},
+    {"Rechte Maustaste", 0x20000, false},
+    {"Crsr Links", 75, false},
+    {"Crsr Rechts", 77, false},
+    {"Crsr Unten", 80, false},
+    {"Crsr Oben", 72, false},
+    {"Tabulator", 9},
+    {"Bild oben", 73, false},
+    {"Bild unten", 81, false},
+    {"Pos 1", 20, false},
     {"Ende", 21, false},
 };
 
 // Codes are Windows-1252 characters; the names are UTF-8.
 constexpr Taste kZeichenTasten[] = {
-    {"<#>", 35}, {"<+>", 43}, {"<->", 45}, {"<.>", 46}, {"<,>", 44},
-    {"<Ä>", 196}, {"<Ö>", 214}, {"<Ü>", 220},
+    {"<#>", 35}, {"<+>", 43}, {"<->", 45}, {"<.>", 46}, {"<,>", 44}, {"<Ä>", 196}, {"<Ö>", 214}, {"<Ü>", 220},
 };
 
 std::string ZeichenName(char c)

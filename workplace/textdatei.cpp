@@ -88,10 +88,7 @@ int LeseTextdatei(std::vector<std::string>* zeilen, const std::string& pfad)
 
 namespace {
 
-int Breite(CDC* dc, const std::string& text)
-{
-    return dc->GetTextExtent(text).cx;
-}
+int Breite(CDC* dc, const std::string& text) { return dc->GetTextExtent(text).cx; }
 
 constexpr const char* kWeiss = " \t\r\n\v\f";
 

@@ -12,10 +12,10 @@ class CDC;
 
 // Results of LeseTextdatei.
 enum : int {
-    TEXTDATEI_FEHLER = 513,         // the file cannot be read
-    TEXTDATEI_FEHLT = 515,          // no such file
-    TEXTDATEI_ZU_LANG = 517,        // more than 1000 lines: the rest is not read
-    TEXTDATEI_ZU_GROSS = 519,       // more bytes than TEXTDATEI_MAX_BYTES: nothing is read
+    TEXTDATEI_FEHLER = 513, // the file cannot be read
+    TEXTDATEI_FEHLT = 515, // no such file
+    TEXTDATEI_ZU_LANG = 517, // more than 1000 lines: the rest is not read
+    TEXTDATEI_ZU_GROSS = 519, // more bytes than TEXTDATEI_MAX_BYTES: nothing is read
 };
 
 // A reading text is at most 1000 lines, shown a page at a time: a megabyte
@@ -34,10 +34,10 @@ int ZerlegeText(const std::vector<std::string>& eingabe, std::vector<std::string
 
 // Flags of UmbrecheText.
 enum : int {
-    UMBRUCH_NICHTS = 1,             // nothing drawn
-    UMBRUCH_POSITION_KLEIN = 2,     // position below 0.0 taken as 0.0
-    UMBRUCH_POSITION_GROSS = 4,     // position above 1.0 taken as 1.0
-    UMBRUCH_ZU_SCHMAL = 8,          // only a fallback drawn
+    UMBRUCH_NICHTS = 1, // nothing drawn
+    UMBRUCH_POSITION_KLEIN = 2, // position below 0.0 taken as 0.0
+    UMBRUCH_POSITION_GROSS = 4, // position above 1.0 taken as 1.0
+    UMBRUCH_ZU_SCHMAL = 8, // only a fallback drawn
 };
 
 // Draws text on one line into rechteck (y growing upwards, as printed),

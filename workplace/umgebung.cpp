@@ -109,10 +109,7 @@ CUmgebung::CUmgebung(CBenutzerprofil* profil) : m_pProfil(profil)
     Berechnen();
 }
 
-CUmgebung::~CUmgebung()
-{
-    m_Modusliste.Leeren();
-}
+CUmgebung::~CUmgebung() { m_Modusliste.Leeren(); }
 
 int CUmgebung::SetProfil(CBenutzerprofil* profil)
 {
@@ -226,12 +223,6 @@ double CUmgebung::AnteilInEinheitY(double anteil) const
     return AusAnteil(anteil, Einheit(), {m_dFaktorY, m_dWinkelFaktor, m_Modus.m_dwHoehe});
 }
 
-int32_t CUmgebung::AnteilInPixelX(double anteil) const
-{
-    return Pixel(AnteilInPixelXUngerundet(anteil));
-}
+int32_t CUmgebung::AnteilInPixelX(double anteil) const { return Pixel(AnteilInPixelXUngerundet(anteil)); }
 
-int32_t CUmgebung::AnteilInPixelY(double anteil) const
-{
-    return Pixel(AnteilInPixelYUngerundet(anteil));
-}
+int32_t CUmgebung::AnteilInPixelY(double anteil) const { return Pixel(AnteilInPixelYUngerundet(anteil)); }

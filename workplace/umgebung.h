@@ -19,7 +19,7 @@ public:
     CAnordnung& operator=(const CAnordnung&) = default;
 
     double m_dAbstand = 50.0; // viewer's eyes to the display
-    double m_dBreite = 40.0;  // visible display area
+    double m_dBreite = 40.0; // visible display area
     double m_dHoehe = 30.0;
 };
 
@@ -33,9 +33,9 @@ public:
 
     uint32_t m_dwBreite = 1024;
     uint32_t m_dwHoehe = 768;
-    uint32_t m_dwFarbtiefe = 8;          // 0: the display reported no RGB depth
-    uint32_t m_dwFrequenz = 75;          // 0: the display's default rate
-    uint32_t m_dwLetzteFrequenz = 75;    // last non-zero rate this record carried
+    uint32_t m_dwFarbtiefe = 8; // 0: the display reported no RGB depth
+    uint32_t m_dwFrequenz = 75; // 0: the display's default rate
+    uint32_t m_dwLetzteFrequenz = 75; // last non-zero rate this record carried
     std::string m_strTreiber = "Primärer Anzeigentreiber"; // shown and stored only
 
     // The rate to ask for: the named rate, else at the display's default
@@ -130,7 +130,7 @@ private:
     CBenutzerprofil* m_pProfil;
     CAnordnung m_Anordnung;
     CBildschirmModus m_Modus;
-    double m_dFaktorX = 1.0;      // parts of the display width per metre
+    double m_dFaktorX = 1.0; // parts of the display width per metre
     double m_dFaktorY = 1.0;
     double m_dWinkelFaktor = 1.0; // metres on the display per degree
     bool m_bGeaendert = false;

@@ -9,10 +9,7 @@ namespace {
 
 // A size of 0 cm would make every conversion divide by zero; the
 // arrangement dialog keeps the same floor.
-double Groesse(double cm)
-{
-    return (std::isfinite(cm) && cm >= 0.1) ? cm : 0.1;
-}
+double Groesse(double cm) { return (std::isfinite(cm) && cm >= 0.1) ? cm : 0.1; }
 
 } // namespace
 

@@ -10,15 +10,9 @@ namespace {
 
 constexpr int kZufall = VERTEILUNG_ZUFALL | VERTEILUNG_ZUFALL2;
 
-int Trunc(double v)
-{
-    return static_cast<int>(std::trunc(v));
-}
+int Trunc(double v) { return static_cast<int>(std::trunc(v)); }
 
-bool IstNull(const RECT& r)
-{
-    return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0;
-}
+bool IstNull(const RECT& r) { return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0; }
 
 int Breite(const RECT& r) { return r.right - r.left; }
 int Hoehe(const RECT& r) { return r.bottom - r.top; }
@@ -218,9 +212,9 @@ void CVerteilung::WaehleRaster()
     const bool ueberMitten = !(m_nFlags & VERTEILUNG_RASTER) || (m_nFlags & VERTEILUNG_MITTEN);
     const int grenzeR = ueberMitten ? m_nSchritteY : m_nMaxZeilen;
     const int grenzeC = ueberMitten ? m_nSchritteX : m_nMaxSpalten;
-    const Raster art = ueberMitten ? Raster::Mitten
+    const Raster art = ueberMitten                           ? Raster::Mitten
                        : (m_nFlags & VERTEILUNG_RANDBUENDIG) ? Raster::Rand
-                                                              : Raster::Bereich;
+                                                             : Raster::Bereich;
     const double breite = ueberMitten ? m_nLetzteX - m_nErsteX : ::Breite(m_bereich);
     const double hoehe = ueberMitten ? m_nLetzteY - m_nErsteY : ::Hoehe(m_bereich);
     const double ziel = hoehe > 0 ? (breite / Breite()) / (hoehe / Hoehe()) : 1e300;
@@ -272,9 +266,9 @@ int CVerteilung::Verteilen()
             m_nAnzahl = m_nPlaetze;
         }
         const bool ueberBereich = (m_nFlags & VERTEILUNG_RASTER) && !(m_nFlags & VERTEILUNG_MITTEN);
-        const Raster art = !ueberBereich ? Raster::Mitten
+        const Raster art = !ueberBereich                         ? Raster::Mitten
                            : (m_nFlags & VERTEILUNG_RANDBUENDIG) ? Raster::Rand
-                                                                  : Raster::Bereich;
+                                                                 : Raster::Bereich;
         m_index.resize(static_cast<size_t>(m_nPlaetze));
         m_rechtecke.resize(static_cast<size_t>(m_nPlaetze));
         m_mitten.resize(static_cast<size_t>(m_nPlaetze));
@@ -363,16 +357,22 @@ void CVerteilung::VerschiebeZufaellig()
             t = UeberlappungObjekte(m.x + dx, m.y + dy, nx, ny);
             if (s == 0) {
                 switch (n) {
-                case 1: case 2: dy += t.bottom; break;
-                case 3: case 4: dx -= t.left; break;
-                case 5: case 6: dy -= t.top; break;
+                case 1:
+                case 2: dy += t.bottom; break;
+                case 3:
+                case 4: dx -= t.left; break;
+                case 5:
+                case 6: dy -= t.top; break;
                 default: dx += t.right; break;
                 }
             } else {
                 switch (n) {
-                case 8: case 1: dx += t.right; break;
-                case 2: case 3: dy += t.bottom; break;
-                case 4: case 5: dx -= t.left; break;
+                case 8:
+                case 1: dx += t.right; break;
+                case 2:
+                case 3: dy += t.bottom; break;
+                case 4:
+                case 5: dx -= t.left; break;
                 default: dy -= t.top; break;
                 }
             }
@@ -444,8 +444,15 @@ void CVerteilung::VerteileZufaellig()
     const int gt = std::max(m_innen.top - m_bereich.top - Hoehe() + 1, 0);
     const int gr = std::max(m_bereich.right - m_innen.right - Breite() + 1, 0);
     const int gb = std::max(m_bereich.bottom - m_innen.bottom - Hoehe() + 1, 0);
-    const double raum[9] = {0, double(gt) * gl, double(gt) * gt, double(gr) * gt, double(gr) * gr,
-                            double(gr) * gb,   double(gb) * gb, double(gl) * gb, double(gl) * gl};
+    const double raum[9] = {0,
+                            double(gt) * gl,
+                            double(gt) * gt,
+                            double(gr) * gt,
+                            double(gr) * gr,
+                            double(gr) * gb,
+                            double(gb) * gb,
+                            double(gl) * gb,
+                            double(gl) * gl};
     for (int p = 0; p < m_nPlaetze; ++p) {
         POINT& m = m_mitten[p];
         const RECT t = UeberlappungObjekt(m.x, m.y, m_innen);
@@ -497,15 +504,9 @@ RECT CVerteilung::ObjektUm(int x, int y) const
 
 // ---- Queries ----
 
-int CVerteilung::GetSchritteX() const
-{
-    return Breite() != 0 ? (m_nLetzteX - m_nErsteX) / Breite() : 0;
-}
+int CVerteilung::GetSchritteX() const { return Breite() != 0 ? (m_nLetzteX - m_nErsteX) / Breite() : 0; }
 
-int CVerteilung::GetSchritteY() const
-{
-    return Hoehe() != 0 ? (m_nLetzteY - m_nErsteY) / Hoehe() : 0;
-}
+int CVerteilung::GetSchritteY() const { return Hoehe() != 0 ? (m_nLetzteY - m_nErsteY) / Hoehe() : 0; }
 
 RECT CVerteilung::GetRechteck(int i) const
 {
@@ -544,14 +545,20 @@ uint32_t CVerteilung::GetSichtbarerTeil(RECT* teil, RECT* quelle, int i) const
     const bool trifftZeile = teil->bottom > v.top && teil->top < v.bottom;
     uint32_t kanten = 0;
     if (teil->top < v.top) {
-        if (teil->left < v.left) kanten |= KANTE_OBEN_LINKS;
-        if (trifftSpalte) kanten |= KANTE_OBEN;
-        if (teil->right > v.right) kanten |= KANTE_OBEN_RECHTS;
+        if (teil->left < v.left)
+            kanten |= KANTE_OBEN_LINKS;
+        if (trifftSpalte)
+            kanten |= KANTE_OBEN;
+        if (teil->right > v.right)
+            kanten |= KANTE_OBEN_RECHTS;
     }
     if (teil->bottom > v.bottom) {
-        if (teil->left < v.left) kanten |= KANTE_UNTEN_LINKS;
-        if (trifftSpalte) kanten |= KANTE_UNTEN;
-        if (teil->right > v.right) kanten |= KANTE_UNTEN_RECHTS;
+        if (teil->left < v.left)
+            kanten |= KANTE_UNTEN_LINKS;
+        if (trifftSpalte)
+            kanten |= KANTE_UNTEN;
+        if (teil->right > v.right)
+            kanten |= KANTE_UNTEN_RECHTS;
     }
     if (teil->left < v.left && trifftZeile)
         kanten |= KANTE_LINKS;

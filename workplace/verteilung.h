@@ -7,19 +7,25 @@
 
 // Flags of a placement.
 enum : int {
-    VERTEILUNG_RASTER = 1,          // grid of equal cells over the area, objects centred
-    VERTEILUNG_VERSCHOBEN = 2,      // grid over the range of centres, shifted at random
-    VERTEILUNG_ZUFALL = 4,          // random positions (32 alike)
-    VERTEILUNG_MITTEN = 16,         // with 1: grid over the range of centres; with 2: wraps around
+    VERTEILUNG_RASTER = 1, // grid of equal cells over the area, objects centred
+    VERTEILUNG_VERSCHOBEN = 2, // grid over the range of centres, shifted at random
+    VERTEILUNG_ZUFALL = 4, // random positions (32 alike)
+    VERTEILUNG_MITTEN = 16, // with 1: grid over the range of centres; with 2: wraps around
     VERTEILUNG_ZUFALL2 = 32,
-    VERTEILUNG_RANDBUENDIG = 64,    // with 1: outer objects touch the area's edges
+    VERTEILUNG_RANDBUENDIG = 64, // with 1: outer objects touch the area's edges
 };
 
 // Edge flags of the visible-part operations.
 enum : uint32_t {
-    KANTE_OBEN_LINKS = 1, KANTE_OBEN = 2, KANTE_OBEN_RECHTS = 4, KANTE_LINKS = 8, KANTE_RECHTS = 16,
-    KANTE_UNTEN_LINKS = 32, KANTE_UNTEN = 64, KANTE_UNTEN_RECHTS = 128,
-    KANTE_SICHTBAR = 0x100,         // something of the object is visible
+    KANTE_OBEN_LINKS = 1,
+    KANTE_OBEN = 2,
+    KANTE_OBEN_RECHTS = 4,
+    KANTE_LINKS = 8,
+    KANTE_RECHTS = 16,
+    KANTE_UNTEN_LINKS = 32,
+    KANTE_UNTEN = 64,
+    KANTE_UNTEN_RECHTS = 128,
+    KANTE_SICHTBAR = 0x100, // something of the object is visible
     KANTE_KEIN_OBJEKT = 0x80000000u,
 };
 
@@ -96,13 +102,13 @@ private:
     int m_nZeilen = 0, m_nSpalten = 0;
     int m_nAnzahl = 0;
     int m_nPlaetze = 0;
-    int m_nFreiMitte = 0;   // free places of the centre grid
+    int m_nFreiMitte = 0; // free places of the centre grid
     int m_nFreiBereich = 0; // free places of the area grid
-    int m_nFreiRand = 0;    // the same with edge spreading
+    int m_nFreiRand = 0; // the same with edge spreading
     int m_nSchritteY = 0, m_nSchritteX = 0;
     int m_nMaxZeilen = 0, m_nMaxSpalten = 0;
     int m_nFlags = 0;
-    std::vector<int32_t> m_index;   // object -> place, or -1
-    std::vector<RECT> m_rechtecke;  // per place
-    std::vector<POINT> m_mitten;    // per place
+    std::vector<int32_t> m_index; // object -> place, or -1
+    std::vector<RECT> m_rechtecke; // per place
+    std::vector<POINT> m_mitten; // per place
 };

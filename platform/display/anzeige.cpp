@@ -37,10 +37,7 @@ int AnzeigeTreiberWaehlen(const std::string& name)
 
 std::string GetAnzeigeTreiber() { return Register().gewaehlt; }
 
-HRESULT CoInitialize(void*)
-{
-    return t_comZaehler++ == 0 ? S_OK : S_FALSE;
-}
+HRESULT CoInitialize(void*) { return t_comZaehler++ == 0 ? S_OK : S_FALSE; }
 
 void CoUninitialize()
 {

@@ -92,8 +92,7 @@ HRESULT CDDObjekt::SetCooperativeLevel(HWND, DWORD flags)
     return DD_OK;
 }
 
-HRESULT CDDObjekt::EnumDisplayModes(DWORD flags, DDSURFACEDESC* filter, void* kontext,
-                                    LPDDENUMMODESCALLBACK rueckruf)
+HRESULT CDDObjekt::EnumDisplayModes(DWORD flags, DDSURFACEDESC* filter, void* kontext, LPDDENUMMODESCALLBACK rueckruf)
 {
     if (!rueckruf)
         return DDERR_INVALIDPARAMS;
@@ -170,10 +169,7 @@ HRESULT CDDObjekt::CreatePalette(DWORD flags, const PALETTEENTRY* eintraege, IDi
     return DD_OK;
 }
 
-SHORT CDDObjekt::GetAsyncKeyState(int virtuelleTaste)
-{
-    return m_kern->treiber->Taste(virtuelleTaste);
-}
+SHORT CDDObjekt::GetAsyncKeyState(int virtuelleTaste) { return m_kern->treiber->Taste(virtuelleTaste); }
 
 BOOL CDDObjekt::PeekMessage(MSG* nachricht, HWND fenster, UINT von, UINT bis, UINT entfernen)
 {
@@ -185,7 +181,4 @@ BOOL CDDObjekt::PeekMessage(MSG* nachricht, HWND fenster, UINT von, UINT bis, UI
     return TRUE;
 }
 
-int CDDObjekt::ShowCursor(BOOL zeigen)
-{
-    return ::ShowCursor(zeigen);
-}
+int CDDObjekt::ShowCursor(BOOL zeigen) { return ::ShowCursor(zeigen); }

@@ -59,19 +59,17 @@ constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
 
 // ---- Flags ---------------------------------------------------------------
 // SetCooperativeLevel
-constexpr DWORD DDSCL_FULLSCREEN = 0x1, DDSCL_ALLOWREBOOT = 0x2, DDSCL_NOWINDOWCHANGES = 0x4,
-                DDSCL_NORMAL = 0x8, DDSCL_EXCLUSIVE = 0x10;
+constexpr DWORD DDSCL_FULLSCREEN = 0x1, DDSCL_ALLOWREBOOT = 0x2, DDSCL_NOWINDOWCHANGES = 0x4, DDSCL_NORMAL = 0x8,
+                DDSCL_EXCLUSIVE = 0x10;
 // EnumDisplayModes and its callback's answers
 constexpr DWORD DDEDM_REFRESHRATES = 0x1;
 constexpr HRESULT DDENUMRET_CANCEL = 0, DDENUMRET_OK = 1;
 // DDSURFACEDESC::dwFlags
-constexpr DWORD DDSD_CAPS = 0x1, DDSD_HEIGHT = 0x2, DDSD_WIDTH = 0x4, DDSD_PITCH = 0x8,
-                DDSD_BACKBUFFERCOUNT = 0x20, DDSD_LPSURFACE = 0x800, DDSD_PIXELFORMAT = 0x1000,
-                DDSD_CKSRCBLT = 0x10000, DDSD_REFRESHRATE = 0x40000;
+constexpr DWORD DDSD_CAPS = 0x1, DDSD_HEIGHT = 0x2, DDSD_WIDTH = 0x4, DDSD_PITCH = 0x8, DDSD_BACKBUFFERCOUNT = 0x20,
+                DDSD_LPSURFACE = 0x800, DDSD_PIXELFORMAT = 0x1000, DDSD_CKSRCBLT = 0x10000, DDSD_REFRESHRATE = 0x40000;
 // DDSCAPS::dwCaps
-constexpr DWORD DDSCAPS_BACKBUFFER = 0x4, DDSCAPS_COMPLEX = 0x8, DDSCAPS_FLIP = 0x10,
-                DDSCAPS_FRONTBUFFER = 0x20, DDSCAPS_OFFSCREENPLAIN = 0x40,
-                DDSCAPS_PRIMARYSURFACE = 0x200, DDSCAPS_SYSTEMMEMORY = 0x800,
+constexpr DWORD DDSCAPS_BACKBUFFER = 0x4, DDSCAPS_COMPLEX = 0x8, DDSCAPS_FLIP = 0x10, DDSCAPS_FRONTBUFFER = 0x20,
+                DDSCAPS_OFFSCREENPLAIN = 0x40, DDSCAPS_PRIMARYSURFACE = 0x200, DDSCAPS_SYSTEMMEMORY = 0x800,
                 DDSCAPS_VIDEOMEMORY = 0x4000;
 // DDPIXELFORMAT::dwFlags
 constexpr DWORD DDPF_PALETTEINDEXED8 = 0x20, DDPF_RGB = 0x40;
@@ -86,8 +84,7 @@ constexpr DWORD DDBLTFAST_NOCOLORKEY = 0x0, DDBLTFAST_SRCCOLORKEY = 0x1, DDBLTFA
 // Flip
 constexpr DWORD DDFLIP_WAIT = 0x1;
 // Lock
-constexpr DWORD DDLOCK_SURFACEMEMORYPTR = 0x0, DDLOCK_WAIT = 0x1, DDLOCK_READONLY = 0x10,
-                DDLOCK_WRITEONLY = 0x20;
+constexpr DWORD DDLOCK_SURFACEMEMORYPTR = 0x0, DDLOCK_WAIT = 0x1, DDLOCK_READONLY = 0x10, DDLOCK_WRITEONLY = 0x20;
 // GetBltStatus
 constexpr DWORD DDGBS_CANBLT = 0x1, DDGBS_ISBLTDONE = 0x2;
 
@@ -150,24 +147,52 @@ struct MSG {
     POINT pt;
 };
 
-constexpr UINT WM_KEYFIRST = 0x100, WM_KEYDOWN = 0x100, WM_KEYUP = 0x101, WM_CHAR = 0x102,
-               WM_SYSKEYDOWN = 0x104, WM_SYSKEYUP = 0x105, WM_KEYLAST = 0x108;
-constexpr UINT WM_MOUSEFIRST = 0x200, WM_MOUSEMOVE = 0x200, WM_LBUTTONDOWN = 0x201,
-               WM_LBUTTONUP = 0x202, WM_RBUTTONDOWN = 0x204, WM_RBUTTONUP = 0x205,
-               WM_MOUSELAST = 0x20E;
+constexpr UINT WM_KEYFIRST = 0x100, WM_KEYDOWN = 0x100, WM_KEYUP = 0x101, WM_CHAR = 0x102, WM_SYSKEYDOWN = 0x104,
+               WM_SYSKEYUP = 0x105, WM_KEYLAST = 0x108;
+constexpr UINT WM_MOUSEFIRST = 0x200, WM_MOUSEMOVE = 0x200, WM_LBUTTONDOWN = 0x201, WM_LBUTTONUP = 0x202,
+               WM_RBUTTONDOWN = 0x204, WM_RBUTTONUP = 0x205, WM_MOUSELAST = 0x20E;
 constexpr UINT PM_NOREMOVE = 0x0, PM_REMOVE = 0x1;
 
 // Virtual key codes; letters and digits are their upper-case ASCII codes.
 enum : int {
-    VK_LBUTTON = 0x01, VK_RBUTTON = 0x02, VK_MBUTTON = 0x04, VK_BACK = 0x08, VK_TAB = 0x09,
-    VK_RETURN = 0x0D, VK_SHIFT = 0x10, VK_CONTROL = 0x11, VK_MENU = 0x12, VK_ESCAPE = 0x1B,
-    VK_SPACE = 0x20, VK_PRIOR = 0x21, VK_NEXT = 0x22, VK_END = 0x23, VK_HOME = 0x24,
-    VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28, VK_INSERT = 0x2D,
-    VK_DELETE = 0x2E, VK_NUMPAD0 = 0x60, VK_MULTIPLY = 0x6A, VK_ADD = 0x6B, VK_SUBTRACT = 0x6D,
-    VK_DECIMAL = 0x6E, VK_DIVIDE = 0x6F, VK_F1 = 0x70, VK_F12 = 0x7B, VK_OEM_PLUS = 0xBB,
-    VK_OEM_COMMA = 0xBC, VK_OEM_MINUS = 0xBD, VK_OEM_PERIOD = 0xBE,
+    VK_LBUTTON = 0x01,
+    VK_RBUTTON = 0x02,
+    VK_MBUTTON = 0x04,
+    VK_BACK = 0x08,
+    VK_TAB = 0x09,
+    VK_RETURN = 0x0D,
+    VK_SHIFT = 0x10,
+    VK_CONTROL = 0x11,
+    VK_MENU = 0x12,
+    VK_ESCAPE = 0x1B,
+    VK_SPACE = 0x20,
+    VK_PRIOR = 0x21,
+    VK_NEXT = 0x22,
+    VK_END = 0x23,
+    VK_HOME = 0x24,
+    VK_LEFT = 0x25,
+    VK_UP = 0x26,
+    VK_RIGHT = 0x27,
+    VK_DOWN = 0x28,
+    VK_INSERT = 0x2D,
+    VK_DELETE = 0x2E,
+    VK_NUMPAD0 = 0x60,
+    VK_MULTIPLY = 0x6A,
+    VK_ADD = 0x6B,
+    VK_SUBTRACT = 0x6D,
+    VK_DECIMAL = 0x6E,
+    VK_DIVIDE = 0x6F,
+    VK_F1 = 0x70,
+    VK_F12 = 0x7B,
+    VK_OEM_PLUS = 0xBB,
+    VK_OEM_COMMA = 0xBC,
+    VK_OEM_MINUS = 0xBD,
+    VK_OEM_PERIOD = 0xBE,
     // German layout: the keys of "ü", "#", "ö" and "ä".
-    VK_OEM_1 = 0xBA, VK_OEM_2 = 0xBF, VK_OEM_3 = 0xC0, VK_OEM_7 = 0xDE,
+    VK_OEM_1 = 0xBA,
+    VK_OEM_2 = 0xBF,
+    VK_OEM_3 = 0xC0,
+    VK_OEM_7 = 0xDE,
 };
 
 // ---- Objects ---------------------------------------------------------------
@@ -180,6 +205,7 @@ public:
     virtual ULONG Release() = 0;
     virtual HRESULT GetEntries(DWORD flags, DWORD erster, DWORD anzahl, PALETTEENTRY* eintraege) = 0;
     virtual HRESULT SetEntries(DWORD flags, DWORD erster, DWORD anzahl, const PALETTEENTRY* eintraege) = 0;
+
 protected:
     virtual ~IDirectDrawPalette() = default;
 };
@@ -190,11 +216,9 @@ public:
     virtual ULONG Release() = 0;
     // Copy (or with DDBLT_COLORFILL fill) into ziel, stretching by nearest
     // neighbour when the rectangles differ; null rectangles mean whole surfaces.
-    virtual HRESULT Blt(RECT* ziel, IDirectDrawSurface* quelle, RECT* quellRechteck, DWORD flags,
-                        DDBLTFX* fx) = 0;
+    virtual HRESULT Blt(RECT* ziel, IDirectDrawSurface* quelle, RECT* quellRechteck, DWORD flags, DDBLTFX* fx) = 0;
     // Unscaled copy of quellRechteck to (x, y).
-    virtual HRESULT BltFast(DWORD x, DWORD y, IDirectDrawSurface* quelle, RECT* quellRechteck,
-                            DWORD flags) = 0;
+    virtual HRESULT BltFast(DWORD x, DWORD y, IDirectDrawSurface* quelle, RECT* quellRechteck, DWORD flags) = 0;
     // Primary only: shows the back buffer at the next retrace.
     virtual HRESULT Flip(IDirectDrawSurface* ziel, DWORD flags) = 0;
     virtual HRESULT GetAttachedSurface(DDSCAPS* caps, IDirectDrawSurface** angehaengt) = 0;
@@ -209,6 +233,7 @@ public:
     virtual HRESULT SetColorKey(DWORD flags, DDCOLORKEY* schluessel) = 0;
     virtual HRESULT SetPalette(IDirectDrawPalette* palette) = 0;
     virtual HRESULT Unlock(void* zeiger) = 0;
+
 protected:
     virtual ~IDirectDrawSurface() = default;
 };
@@ -224,20 +249,19 @@ public:
     // to the size, depth and rate that its flags name.
     virtual HRESULT EnumDisplayModes(DWORD flags, DDSURFACEDESC* filter, void* kontext,
                                      LPDDENUMMODESCALLBACK rueckruf) = 0;
-    virtual HRESULT SetDisplayMode(DWORD breite, DWORD hoehe, DWORD bitsProPixel, DWORD frequenz,
-                                   DWORD flags) = 0;
+    virtual HRESULT SetDisplayMode(DWORD breite, DWORD hoehe, DWORD bitsProPixel, DWORD frequenz, DWORD flags) = 0;
     virtual HRESULT GetDisplayMode(DDSURFACEDESC* beschreibung) = 0;
     virtual HRESULT RestoreDisplayMode() = 0;
-    virtual HRESULT CreateSurface(DDSURFACEDESC* beschreibung, IDirectDrawSurface** oberflaeche,
+    virtual HRESULT CreateSurface(DDSURFACEDESC* beschreibung, IDirectDrawSurface** oberflaeche, void* aeusseres) = 0;
+    virtual HRESULT CreatePalette(DWORD flags, const PALETTEENTRY* eintraege, IDirectDrawPalette** palette,
                                   void* aeusseres) = 0;
-    virtual HRESULT CreatePalette(DWORD flags, const PALETTEENTRY* eintraege,
-                                  IDirectDrawPalette** palette, void* aeusseres) = 0;
 
     // Window services while the display is held: keyboard and mouse state
     // and messages come from the display's own input.
     virtual SHORT GetAsyncKeyState(int virtuelleTaste) = 0;
     virtual BOOL PeekMessage(MSG* nachricht, HWND fenster, UINT von, UINT bis, UINT entfernen) = 0;
     virtual int ShowCursor(BOOL zeigen) = 0;
+
 protected:
     virtual ~IDirectDraw2() = default;
 };
@@ -265,9 +289,26 @@ SHORT VkKeyScanA(char zeichen);
 // Which calls a back end may script (the in-memory one answers a prepared
 // result instead of doing the call).
 enum class EAufruf {
-    Erzeugen, Initialize, SetCooperativeLevel, EnumDisplayModes, SetDisplayMode, GetDisplayMode,
-    RestoreDisplayMode, CreateSurface, CreatePalette, Blt, BltFast, Flip, GetAttachedSurface,
-    GetBltStatus, Lock, Restore, SetColorKey, SetPalette, SetEntries, Anzahl
+    Erzeugen,
+    Initialize,
+    SetCooperativeLevel,
+    EnumDisplayModes,
+    SetDisplayMode,
+    GetDisplayMode,
+    RestoreDisplayMode,
+    CreateSurface,
+    CreatePalette,
+    Blt,
+    BltFast,
+    Flip,
+    GetAttachedSurface,
+    GetBltStatus,
+    Lock,
+    Restore,
+    SetColorKey,
+    SetPalette,
+    SetEntries,
+    Anzahl
 };
 
 // One drawing step of a flipped frame, in order: a fill, or a copy from an

@@ -114,8 +114,8 @@ bool Decken(const std::vector<RECT>& rechtecke, LONG breite, LONG hoehe)
 CDDOberflaeche::CDDOberflaeche(std::shared_ptr<CAnzeigeKern> kern, DWORD caps, DWORD breite, DWORD hoehe)
     : m_kern(std::move(kern)), m_caps(caps), m_breite(breite), m_hoehe(hoehe),
       // Rows start at multiples of 4 bytes, so callers must honour the pitch.
-      m_pitch(LONG((breite + 3) & ~DWORD(3))), m_pixel(size_t(m_pitch) * hoehe, 0),
-      m_generation(m_kern->generation), m_serie(++g_serie)
+      m_pitch(LONG((breite + 3) & ~DWORD(3))), m_pixel(size_t(m_pitch) * hoehe, 0), m_generation(m_kern->generation),
+      m_serie(++g_serie)
 {
     // A new surface is all index 0.
     CBildSchritt s;
@@ -132,13 +132,13 @@ void CDDOberflaeche::Ueberschrieben()
     }
 }
 
-void CDDOberflaeche::Gezeichnet(const RECT& ziel, CDDOberflaeche* quelle, const RECT* quellRechteck,
-                                bool mitSchluessel, BYTE farbe)
+void CDDOberflaeche::Gezeichnet(const RECT& ziel, CDDOberflaeche* quelle, const RECT* quellRechteck, bool mitSchluessel,
+                                BYTE farbe)
 {
     // Only unscaled copies from off-screen surfaces can be kept as steps.
-    if (quelle && (quelle->IstKette() || !quellRechteck ||
-                   quellRechteck->right - quellRechteck->left != ziel.right - ziel.left ||
-                   quellRechteck->bottom - quellRechteck->top != ziel.bottom - ziel.top)) {
+    if (quelle &&
+        (quelle->IstKette() || !quellRechteck || quellRechteck->right - quellRechteck->left != ziel.right - ziel.left ||
+         quellRechteck->bottom - quellRechteck->top != ziel.bottom - ziel.top)) {
         Ueberschrieben();
         return;
     }
@@ -219,7 +219,8 @@ HRESULT CDDOberflaeche::Erzeugen(std::shared_ptr<CAnzeigeKern> kern, const DDSUR
         return hr;
     DWORD caps = (d.dwFlags & DDSD_CAPS) ? d.ddsCaps.dwCaps : 0;
     auto neu = [&](DWORD c, DWORD b, DWORD h) {
-        auto s = std::shared_ptr<CDDOberflaeche>(new CDDOberflaeche(kern, c, b, h), [](CDDOberflaeche* x) { delete x; });
+        auto s = std::shared_ptr<CDDOberflaeche>(new CDDOberflaeche(kern, c, b, h),
+                                                 [](CDDOberflaeche* x) { delete x; });
         s->m_selbst = s;
         return s;
     };
@@ -242,8 +243,8 @@ HRESULT CDDOberflaeche::Erzeugen(std::shared_ptr<CAnzeigeKern> kern, const DDSUR
         const DWORD speicher = DDSCAPS_VIDEOMEMORY;
         auto primaer = neu((caps & ~DDSCAPS_BACKBUFFER) | DDSCAPS_FRONTBUFFER | speicher, modus.breite, modus.hoehe);
         if (kette) {
-            primaer->m_rueckpuffer = neu(DDSCAPS_BACKBUFFER | DDSCAPS_FLIP | DDSCAPS_COMPLEX | speicher,
-                                         modus.breite, modus.hoehe);
+            primaer->m_rueckpuffer = neu(DDSCAPS_BACKBUFFER | DDSCAPS_FLIP | DDSCAPS_COMPLEX | speicher, modus.breite,
+                                         modus.hoehe);
             primaer->m_rueckpuffer->m_primaer = primaer.get();
             primaer->m_rueckpuffer->m_selbst.reset(); // owned by the primary alone
         }

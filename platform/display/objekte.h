@@ -107,10 +107,10 @@ private:
     uint64_t m_serie;
     uint64_t m_stand = 0;
     std::vector<CVermerk> m_schritte; // chain: since the last step that covered all
-    bool m_schritteGanz = true;       // the steps describe every pixel
+    bool m_schritteGanz = true; // the steps describe every pixel
     std::vector<CBildSchritt> m_aufgeloest;
     std::shared_ptr<CDDOberflaeche> m_rueckpuffer; // primary: its back buffer
-    CDDOberflaeche* m_primaer = nullptr;            // back buffer: its primary
+    CDDOberflaeche* m_primaer = nullptr; // back buffer: its primary
 };
 
 class CDDObjekt final : public IDirectDraw2 {

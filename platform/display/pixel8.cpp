@@ -63,13 +63,13 @@ void TabelleAusPalette(const PALETTEENTRY* palette, uint32_t tabelle[256])
                      uint32_t(palette[i].peBlue);
 }
 
-void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG zielPitchBytes, LONG breite,
-                      LONG hoehe, const uint32_t tabelle[256])
+void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG zielPitchBytes, LONG breite, LONG hoehe,
+                      const uint32_t tabelle[256])
 {
     for (LONG y = 0; y < hoehe; ++y) {
         const BYTE* __restrict q = quelle + ptrdiff_t(y) * quellPitch;
-        uint32_t* __restrict z =
-            reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) + ptrdiff_t(y) * zielPitchBytes);
+        uint32_t* __restrict z = reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) +
+                                                             ptrdiff_t(y) * zielPitchBytes);
         LONG x = 0;
         // Four at a time: the table stays in L1, the loads pipeline.
         for (; x + 4 <= breite; x += 4) {

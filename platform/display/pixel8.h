@@ -8,8 +8,8 @@
 #include <cstdint>
 
 struct CPixelFeld {
-    BYTE* pixel;  // top-left of the area
-    LONG pitch;   // bytes from one row to the next
+    BYTE* pixel; // top-left of the area
+    LONG pitch; // bytes from one row to the next
     LONG breite;
     LONG hoehe;
 };
@@ -26,5 +26,5 @@ void Strecken8(CPixelFeld ziel, CPixelFeld quelle, bool mitSchluessel, BYTE von,
 // 8-bit indices to 32-bit pixels 0xAARRGGBB (alpha 0xFF) through a table that
 // TabelleAusPalette builds once per palette.
 void TabelleAusPalette(const PALETTEENTRY* palette, uint32_t tabelle[256]);
-void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG zielPitchBytes,
-                      LONG breite, LONG hoehe, const uint32_t tabelle[256]);
+void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG zielPitchBytes, LONG breite, LONG hoehe,
+                      const uint32_t tabelle[256]);

@@ -22,10 +22,7 @@ int MulDiv(int64_t a, int64_t b, int64_t c)
 }
 
 // |v| without the overflow of |INT_MIN|.
-int Betrag(int v)
-{
-    return v == INT_MIN ? INT_MAX : std::abs(v);
-}
+int Betrag(int v) { return v == INT_MIN ? INT_MAX : std::abs(v); }
 
 } // namespace
 
@@ -98,15 +95,9 @@ int CDC::SetMapMode(int modus)
     return vorher;
 }
 
-POINT CDC::SetWindowOrg(int x, int y)
-{
-    return std::exchange(m_fensterUrsprung, POINT{x, y});
-}
+POINT CDC::SetWindowOrg(int x, int y) { return std::exchange(m_fensterUrsprung, POINT{x, y}); }
 
-POINT CDC::SetViewportOrg(int x, int y)
-{
-    return std::exchange(m_sichtUrsprung, POINT{x, y});
-}
+POINT CDC::SetViewportOrg(int x, int y) { return std::exchange(m_sichtUrsprung, POINT{x, y}); }
 
 void CDC::LPtoDP(POINT* punkte, int anzahl) const
 {
@@ -210,8 +201,10 @@ CDC::CRechteckTeile CDC::RechteckTeile(int l, int t, int r, int b) const
         return teile;
     }
     teile.innen = i;
-    teile.rahmen = {{d.left, d.top, d.right, i.top}, {d.left, i.bottom, d.right, d.bottom},
-                    {d.left, i.top, i.left, i.bottom}, {i.right, i.top, d.right, i.bottom}};
+    teile.rahmen = {{d.left, d.top, d.right, i.top},
+                    {d.left, i.bottom, d.right, d.bottom},
+                    {d.left, i.top, i.left, i.bottom},
+                    {i.right, i.top, d.right, i.bottom}};
     return teile;
 }
 
@@ -249,22 +242,13 @@ CPalette* CDC::SelectPalette(CPalette* palette, bool)
     return std::exchange(m_pPalette, palette);
 }
 
-unsigned CDC::RealizePalette()
-{
-    return m_pPalette ? static_cast<unsigned>(m_pPalette->GetEntryCount()) : 0;
-}
+unsigned CDC::RealizePalette() { return m_pPalette ? static_cast<unsigned>(m_pPalette->GetEntryCount()) : 0; }
 
 // ---- Text attributes ------------------------------------------------------------
 
-COLORREF CDC::SetTextColor(COLORREF farbe)
-{
-    return std::exchange(m_textFarbe, farbe);
-}
+COLORREF CDC::SetTextColor(COLORREF farbe) { return std::exchange(m_textFarbe, farbe); }
 
-COLORREF CDC::SetBkColor(COLORREF farbe)
-{
-    return std::exchange(m_hgFarbe, farbe);
-}
+COLORREF CDC::SetBkColor(COLORREF farbe) { return std::exchange(m_hgFarbe, farbe); }
 
 int CDC::SetBkMode(int modus)
 {
@@ -273,10 +257,7 @@ int CDC::SetBkMode(int modus)
     return std::exchange(m_nBkModus, modus);
 }
 
-unsigned CDC::SetTextAlign(unsigned flags)
-{
-    return std::exchange(m_nTextAusrichtung, flags);
-}
+unsigned CDC::SetTextAlign(unsigned flags) { return std::exchange(m_nTextAusrichtung, flags); }
 
 int CDC::SetTextJustification(int extra, int anzahlUmbrueche)
 {
@@ -313,10 +294,7 @@ CDC::CTextAuftrag CDC::TextAuftrag(const std::string& text) const
     return a;
 }
 
-bool CDC::TextOut(int x, int y, const std::string& text)
-{
-    return ExtTextOut(x, y, 0, nullptr, text);
-}
+bool CDC::TextOut(int x, int y, const std::string& text) { return ExtTextOut(x, y, 0, nullptr, text); }
 
 bool CDC::ExtTextOut(int x, int y, unsigned optionen, const RECT* rechteck, const std::string& text)
 {
@@ -368,7 +346,7 @@ int CDC::DrawText(const std::string& text, RECT* rechteck, unsigned format)
     }
     for (const std::string& zeile : zeilen) {
         CTextAuftrag a = TextAuftrag(zeile);
-        a.links = (format & DT_CENTER) ? box.left + (box.right - box.left - a.breite) / 2
+        a.links = (format & DT_CENTER)  ? box.left + (box.right - box.left - a.breite) / 2
                   : (format & DT_RIGHT) ? box.right - a.breite
                                         : box.left;
         a.oben = y;
@@ -413,10 +391,7 @@ bool CDC::GetTextMetrics(TEXTMETRIC* tm) const
 
 // ---- Lines and shapes --------------------------------------------------------------
 
-POINT CDC::MoveTo(int x, int y)
-{
-    return std::exchange(m_position, POINT{x, y});
-}
+POINT CDC::MoveTo(int x, int y) { return std::exchange(m_position, POINT{x, y}); }
 
 void CDC::FillSolidRect(const RECT* r, COLORREF farbe)
 {

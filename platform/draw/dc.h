@@ -25,8 +25,12 @@ enum : int { MM_TEXT = 1, MM_LOMETRIC = 2, MM_HIMETRIC = 3, MM_ISOTROPIC = 7 };
 
 // Text alignment (horizontal | vertical).
 enum : unsigned {
-    TA_LEFT = 0, TA_RIGHT = 2, TA_CENTER = 6,
-    TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24,
+    TA_LEFT = 0,
+    TA_RIGHT = 2,
+    TA_CENTER = 6,
+    TA_TOP = 0,
+    TA_BOTTOM = 8,
+    TA_BASELINE = 24,
 };
 
 // Background mode of text.
@@ -38,9 +42,15 @@ enum : unsigned { ETO_OPAQUE = 0x0002, ETO_CLIPPED = 0x0004 };
 // DrawText format. Without DT_SINGLELINE, CR, LF and CR LF break lines and
 // DT_VCENTER / DT_BOTTOM have no effect.
 enum : unsigned {
-    DT_LEFT = 0x0000, DT_CENTER = 0x0001, DT_RIGHT = 0x0002,
-    DT_TOP = 0x0000, DT_VCENTER = 0x0004, DT_BOTTOM = 0x0008,
-    DT_SINGLELINE = 0x0020, DT_NOCLIP = 0x0100, DT_NOPREFIX = 0x0800,
+    DT_LEFT = 0x0000,
+    DT_CENTER = 0x0001,
+    DT_RIGHT = 0x0002,
+    DT_TOP = 0x0000,
+    DT_VCENTER = 0x0004,
+    DT_BOTTOM = 0x0008,
+    DT_SINGLELINE = 0x0020,
+    DT_NOCLIP = 0x0100,
+    DT_NOPREFIX = 0x0800,
 };
 
 // Pen styles (only solid and none are drawn).
@@ -68,11 +78,11 @@ constexpr uint32_t SRCCOPY = 0x00CC0020;
 // The font description. The face name is UTF-8, at most 31 characters
 // (CreateFontIndirect cuts a longer one, as the 32-byte field did).
 struct LOGFONT {
-    int32_t lfHeight = 0;       // > 0 cell height, < 0 character height, 0 default (logical units)
-    int32_t lfWidth = 0;        // average character width, 0 from the height
-    int32_t lfEscapement = 0;   // kept, not drawn (Lumetra never turns text)
+    int32_t lfHeight = 0; // > 0 cell height, < 0 character height, 0 default (logical units)
+    int32_t lfWidth = 0; // average character width, 0 from the height
+    int32_t lfEscapement = 0; // kept, not drawn (Lumetra never turns text)
     int32_t lfOrientation = 0;
-    int32_t lfWeight = 0;       // >= 600 draws the bold face
+    int32_t lfWeight = 0; // >= 600 draws the bold face
     uint8_t lfItalic = 0;
     uint8_t lfUnderline = 0;
     uint8_t lfStrikeOut = 0;
@@ -91,12 +101,12 @@ std::string KuerzeSchriftname(const std::string& name);
 
 struct LOGPEN {
     int32_t lopnStyle = PS_SOLID;
-    POINT lopnWidth;            // x is the width in logical units, 0 = one device unit
+    POINT lopnWidth; // x is the width in logical units, 0 = one device unit
     COLORREF lopnColor = 0;
 };
 
 struct TEXTMETRIC {
-    int32_t tmHeight = 0;       // ascent + descent
+    int32_t tmHeight = 0; // ascent + descent
     int32_t tmAscent = 0;
     int32_t tmDescent = 0;
     int32_t tmInternalLeading = 0;
@@ -130,10 +140,9 @@ public:
     CFont() = default;
     // False when a font exists already or lf is null.
     bool CreateFontIndirect(const LOGFONT* lf);
-    bool CreateFont(int hoehe, int breite, int escapement, int orientation, int gewicht,
-                    uint8_t kursiv, uint8_t unterstrichen, uint8_t durchgestrichen,
-                    uint8_t zeichensatz, uint8_t ausgabe, uint8_t clip, uint8_t qualitaet,
-                    uint8_t pitchFamilie, const std::string& name);
+    bool CreateFont(int hoehe, int breite, int escapement, int orientation, int gewicht, uint8_t kursiv,
+                    uint8_t unterstrichen, uint8_t durchgestrichen, uint8_t zeichensatz, uint8_t ausgabe, uint8_t clip,
+                    uint8_t qualitaet, uint8_t pitchFamilie, const std::string& name);
     // The description as created; false when no font exists.
     bool GetLogFont(LOGFONT* lf) const;
     const LOGFONT& GetBeschreibung() const { return m_lf; }
@@ -192,11 +201,11 @@ private:
 
 // What a device reports of itself.
 struct CGeraetDaten {
-    int breite = 0;             // device units
+    int breite = 0; // device units
     int hoehe = 0;
-    int dpiX = 96;              // device units per inch
+    int dpiX = 96; // device units per inch
     int dpiY = 96;
-    bool drucker = false;       // printer or print preview
+    bool drucker = false; // printer or print preview
 };
 
 class CDC {
@@ -208,21 +217,21 @@ public:
 
     // -- Device
     bool IsPrinting() const { return m_geraet.drucker; }
-    int GetDeviceCaps(int index) const;                                    // HORZRES, LOGPIXELSX, ...
-    virtual int AbortDoc();                                                // printer job ends; > 0 done
+    int GetDeviceCaps(int index) const; // HORZRES, LOGPIXELSX, ...
+    virtual int AbortDoc(); // printer job ends; > 0 done
     bool IstAbgebrochen() const { return m_bAbgebrochen; }
 
     // -- Mapping
-    int SetMapMode(int modus);                                             // previous mode, 0 when unknown
+    int SetMapMode(int modus); // previous mode, 0 when unknown
     int GetMapMode() const { return m_nMapMode; }
-    POINT SetWindowOrg(int x, int y);                                      // previous origin
+    POINT SetWindowOrg(int x, int y); // previous origin
     POINT SetViewportOrg(int x, int y);
     void LPtoDP(POINT* punkte, int anzahl = 1) const;
     void LPtoDP(RECT* r) const;
     void DPtoLP(POINT* punkte, int anzahl = 1) const;
     void DPtoLP(RECT* r) const;
-    void DPtoLP(SIZE* s) const;                                            // lengths, always positive
-    void HIMETRICtoLP(SIZE* s) const;                                      // 0.01 mm by the logical inch
+    void DPtoLP(SIZE* s) const; // lengths, always positive
+    void HIMETRICtoLP(SIZE* s) const; // 0.01 mm by the logical inch
 
     // -- Objects (the previous object is answered for restoring; null when
     //    the argument is null or not created)
@@ -230,35 +239,35 @@ public:
     CPen* SelectObject(CPen* pen);
     CBrush* SelectObject(CBrush* brush);
     CPalette* SelectPalette(CPalette* palette, bool hintergrund);
-    unsigned RealizePalette();                                             // entries mapped
+    unsigned RealizePalette(); // entries mapped
     const LOGFONT& GetSchrift() const { return m_font; }
     const LOGPEN& GetStift() const { return m_pen; }
     const CPalette* GetPalette() const { return m_pPalette; }
 
     // -- Text attributes
-    COLORREF SetTextColor(COLORREF farbe);                                 // previous colour
+    COLORREF SetTextColor(COLORREF farbe); // previous colour
     COLORREF GetTextColor() const { return m_textFarbe; }
     COLORREF SetBkColor(COLORREF farbe);
     COLORREF GetBkColor() const { return m_hgFarbe; }
-    int SetBkMode(int modus);                                              // TRANSPARENT, OPAQUE
+    int SetBkMode(int modus); // TRANSPARENT, OPAQUE
     int GetBkMode() const { return m_nBkModus; }
-    unsigned SetTextAlign(unsigned flags);                                 // previous flags
+    unsigned SetTextAlign(unsigned flags); // previous flags
     unsigned GetTextAlign() const { return m_nTextAusrichtung; }
-    int SetTextJustification(int extra, int anzahlUmbrueche);              // spread over break chars
+    int SetTextJustification(int extra, int anzahlUmbrueche); // spread over break chars
 
     // -- Text
     bool TextOut(int x, int y, const std::string& text);
     virtual bool ExtTextOut(int x, int y, unsigned optionen, const RECT* rechteck,
-                            const std::string& text);                     // at the alignment point
-    virtual int DrawText(const std::string& text, RECT* rechteck, unsigned format);  // logical height
-    SIZE GetTextExtent(const std::string& text) const;                     // logical, with justification
+                            const std::string& text); // at the alignment point
+    virtual int DrawText(const std::string& text, RECT* rechteck, unsigned format); // logical height
+    SIZE GetTextExtent(const std::string& text) const; // logical, with justification
     // False when the selected font has no face to draw with: its text would
     // stay invisible.
     virtual bool SchriftVorhanden() const { return true; }
-    bool GetTextMetrics(TEXTMETRIC* tm) const;                             // logical units
+    bool GetTextMetrics(TEXTMETRIC* tm) const; // logical units
 
     // -- Lines (the end point is not drawn)
-    POINT MoveTo(int x, int y);                                            // previous position
+    POINT MoveTo(int x, int y); // previous position
     POINT GetCurrentPosition() const { return m_position; }
     virtual bool LineTo(int x, int y) = 0;
     virtual bool Polyline(const POINT* punkte, int anzahl) = 0;
@@ -268,21 +277,21 @@ public:
     virtual bool Rectangle(int l, int t, int r, int b) = 0;
     bool Rectangle(const RECT* r) { return Rectangle(r->left, r->top, r->right, r->bottom); }
     virtual bool Ellipse(int l, int t, int r, int b) = 0;
-    virtual bool Polygon(const POINT* punkte, int anzahl) = 0;             // alternate fill
-    virtual void FillRect(const RECT* r, CBrush* brush) = 0;               // no outline
+    virtual bool Polygon(const POINT* punkte, int anzahl) = 0; // alternate fill
+    virtual void FillRect(const RECT* r, CBrush* brush) = 0; // no outline
     void FillSolidRect(const RECT* r, COLORREF farbe);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF farbe);
 
     // -- Clipping
-    int GetClipBox(RECT* r) const;                                         // the device, logical
+    int GetClipBox(RECT* r) const; // the device, logical
 
     // -- Copies (index exact between 8-bit contexts; false elsewhere)
-    virtual bool StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle,
-                            int qx, int qy, int qBreite, int qHoehe, uint32_t rop) = 0;
+    virtual bool StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle, int qx, int qy, int qBreite, int qHoehe,
+                            uint32_t rop) = 0;
 
 protected:
     // -- Measuring in device units, for the font selected now
-    virtual SIZE GeraetTextMass(const std::string& text) const = 0;        // without justification
+    virtual SIZE GeraetTextMass(const std::string& text) const = 0; // without justification
     virtual TEXTMETRIC GeraetMetrik() const = 0;
 
     // -- Text in device units: the box of a laid-out text, its characters
@@ -291,19 +300,19 @@ protected:
         std::u32string zeichen;
         std::vector<int> extra;
         int links = 0, oben = 0, breite = 0, hoehe = 0, grundlinie = 0;
-        bool kastenFuellen = false;     // OPAQUE: the box in the background colour
-        bool clip = false;              // draw only inside clipRechteck
-        bool clipFuellen = false;       // ETO_OPAQUE: clipRechteck in the background colour
+        bool kastenFuellen = false; // OPAQUE: the box in the background colour
+        bool clip = false; // draw only inside clipRechteck
+        bool clipFuellen = false; // ETO_OPAQUE: clipRechteck in the background colour
         RECT clipRechteck;
     };
     virtual void GeraetText(const CTextAuftrag& auftrag) = 0;
 
     // -- Helpers for the implementations
-    int HoeheInGeraet(int logisch) const;                                  // vertical length
-    int BreiteInGeraet(int logisch) const;                                 // horizontal length
-    int SchriftHoeheGeraet() const;                                        // cell or character height
-    int StiftBreiteGeraet() const;                                         // at least 1
-    RECT RechteckInGeraet(int l, int t, int r, int b) const;               // normalised
+    int HoeheInGeraet(int logisch) const; // vertical length
+    int BreiteInGeraet(int logisch) const; // horizontal length
+    int SchriftHoeheGeraet() const; // cell or character height
+    int StiftBreiteGeraet() const; // at least 1
+    RECT RechteckInGeraet(int l, int t, int r, int b) const; // normalised
     // A text laid out in device units with the current justification.
     CTextAuftrag TextAuftrag(const std::string& text) const;
     // Parts of a painted device rectangle: the inside for

@@ -35,7 +35,8 @@ public:
 
 private:
     enum : unsigned { STIFT = 1, PINSEL = 2, SCHRIFT = 4, PALETTE = 8, MODUS = 16 };
-    template <class T> void Merken(T& alt, T vorher, unsigned art)
+    template <class T>
+    void Merken(T& alt, T vorher, unsigned art)
     {
         if (!(m_nGemerkt & art))
             alt = vorher;

@@ -56,10 +56,9 @@ bool CFont::CreateFontIndirect(const LOGFONT* lf)
     return true;
 }
 
-bool CFont::CreateFont(int hoehe, int breite, int escapement, int orientation, int gewicht,
-                       uint8_t kursiv, uint8_t unterstrichen, uint8_t durchgestrichen,
-                       uint8_t zeichensatz, uint8_t ausgabe, uint8_t clip, uint8_t qualitaet,
-                       uint8_t pitchFamilie, const std::string& name)
+bool CFont::CreateFont(int hoehe, int breite, int escapement, int orientation, int gewicht, uint8_t kursiv,
+                       uint8_t unterstrichen, uint8_t durchgestrichen, uint8_t zeichensatz, uint8_t ausgabe,
+                       uint8_t clip, uint8_t qualitaet, uint8_t pitchFamilie, const std::string& name)
 {
     LOGFONT lf;
     lf.lfHeight = hoehe;

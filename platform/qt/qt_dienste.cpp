@@ -10,9 +10,8 @@
 
 bool QtDiensteEinrichten()
 {
-    systemdienst::SetDokumentenQuelle([] {
-        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-    });
+    systemdienst::SetDokumentenQuelle(
+        [] { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(); });
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     static QTranslator* uebersetzung = nullptr;

@@ -18,8 +18,7 @@ public:
     std::string LeseText(const std::string& abschnitt, const std::string& eintrag) override;
     bool SchreibeText(const std::string& abschnitt, const std::string& eintrag, const std::string& wert) override;
     bool LeseSystemText(const std::string& abschnitt, const std::string& eintrag, std::string& wert) override;
-    bool SchreibeSystemText(const std::string& abschnitt, const std::string& eintrag,
-                            const std::string& wert) override;
+    bool SchreibeSystemText(const std::string& abschnitt, const std::string& eintrag, const std::string& wert) override;
 
 private:
     std::unique_ptr<QSettings> m_benutzer;

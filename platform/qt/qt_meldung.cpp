@@ -34,12 +34,8 @@ int CQtMeldungsDienst::Zeige(const std::string& text, unsigned typ)
                   {"&Nein", IDNO, QMessageBox::NoRole},
                   {"Abbrechen", IDCANCEL, QMessageBox::RejectRole}};
         break;
-    case MB_YESNO:
-        tasten = {{"&Ja", IDYES, QMessageBox::YesRole}, {"&Nein", IDNO, QMessageBox::NoRole}};
-        break;
-    default:
-        tasten = {{"OK", IDOK, QMessageBox::AcceptRole}};
-        break;
+    case MB_YESNO: tasten = {{"&Ja", IDYES, QMessageBox::YesRole}, {"&Nein", IDNO, QMessageBox::NoRole}}; break;
+    default: tasten = {{"OK", IDOK, QMessageBox::AcceptRole}}; break;
     }
     std::vector<std::pair<QAbstractButton*, int>> knoepfe;
     for (const Taste& t : tasten)

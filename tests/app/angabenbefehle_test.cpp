@@ -112,7 +112,7 @@ TEST_F(AngabenbefehleTest, VordergrundOhneBerichteWirdGleichUebernommen)
         EXPECT_EQ(blatt.GetAktiveSeite(), blatt.GetSeite(0));
         ZurExploration(d);
     });
-    m_app->GetMainWnd()->Befehl(32803);  // as the menu would
+    m_app->GetMainWnd()->Befehl(32803); // as the menu would
     EXPECT_EQ(m_laeufer->m_dialoge, std::vector<std::string>{"trainingsheet"});
     EXPECT_TRUE(m_fragen.empty());
     EXPECT_EQ(Training().GetAufgabenart(), 20);

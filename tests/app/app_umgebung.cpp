@@ -25,10 +25,7 @@ CSkriptLaeufer::CSkriptLaeufer()
     });
 }
 
-CSkriptLaeufer::~CSkriptLaeufer()
-{
-    SetModalLaeufer(std::move(m_vorher));
-}
+CSkriptLaeufer::~CSkriptLaeufer() { SetModalLaeufer(std::move(m_vorher)); }
 
 // Answers a file dialog with a path (empty: cancel) and keeps what it showed.
 CSkriptLaeufer::Antwort WaehleDatei(std::string pfad, CDateiDialogDaten* daten)

@@ -40,9 +40,17 @@ TEST_F(AppTest, FrageboxAntwortet)
 {
     SchreibeVorlagen();
     Starte();
-    m_laeufer->m_antworten = {Taste(Qt::Key_Escape), Taste(Qt::Key_Return), Klick("&Nein"), Klick("&Ja"),
-                              [](QDialog& d) { d.show(); d.close(); return d.result(); },
-                              Taste(Qt::Key_J), Taste(Qt::Key_N)};
+    m_laeufer->m_antworten = {Taste(Qt::Key_Escape),
+                              Taste(Qt::Key_Return),
+                              Klick("&Nein"),
+                              Klick("&Ja"),
+                              [](QDialog& d) {
+                                  d.show();
+                                  d.close();
+                                  return d.result();
+                              },
+                              Taste(Qt::Key_J),
+                              Taste(Qt::Key_N)};
     const int erwartet[] = {2, 1, 2, 1, 2, 1, 2};
     for (int e : erwartet) {
         CFrageDlg frage;
@@ -86,7 +94,10 @@ TEST(QtMeldung, DeutscheKnoepfeUndAntworten)
                                    knoepfe << k->text();
                                return Klick("&Nein")(d);
                            },
-                           Taste(Qt::Key_Escape), Klick("&Ja"), Taste(Qt::Key_N), Taste(Qt::Key_J),
+                           Taste(Qt::Key_Escape),
+                           Klick("&Ja"),
+                           Taste(Qt::Key_N),
+                           Taste(Qt::Key_J),
                            Taste(Qt::Key_Escape)};
     CQtMeldungsDienst dienst;
     EXPECT_EQ(dienst.Zeige("Änderungen in LM-Test1 speichern?", MB_YESNOCANCEL | MB_ICONEXCLAMATION), IDNO);

@@ -23,7 +23,6 @@ CSkriptLaeufer::Antwort WaehleNeu(int zeile)
     };
 }
 
-
 } // namespace
 
 class DokumentTest : public AppTest {
@@ -84,7 +83,10 @@ TEST_F(DokumentTest, NeueTrainingsZaehlenUndLesenDieVorlageGanz)
     ASSERT_EQ(zwei->GetAnsichten().size(), 1u);
     EXPECT_GE(zwei->GetAnsichten()[0]->GetAktualisierungen(), 1);
     // The choice can be cancelled.
-    m_laeufer->m_antworten.push_back([](QDialog& d) { d.reject(); return d.result(); });
+    m_laeufer->m_antworten.push_back([](QDialog& d) {
+        d.reject();
+        return d.result();
+    });
     m_app->OnFileNew();
     EXPECT_EQ(Offen(), 2);
 }

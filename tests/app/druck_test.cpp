@@ -26,10 +26,7 @@ namespace {
 
 // A printable area of 200 x 287 mm at 254 dots per inch: one dot is one
 // logical unit (0.1 mm), so positions below are the layout's own numbers.
-CGeraetDaten A4(int breite = 2000, int hoehe = 2870)
-{
-    return CGeraetDaten{breite, hoehe, 254, 254, true};
-}
+CGeraetDaten A4(int breite = 2000, int hoehe = 2870) { return CGeraetDaten{breite, hoehe, 254, 254, true}; }
 
 // Layout on A4: content 25 mm from the left, 165 mm wide; head line 10 mm
 // down; content top 25 mm down; rows 2.9 mm (the font's cell), pen 0.3 mm.
@@ -169,7 +166,8 @@ struct CTestFall {
 TEST(Druck, SeitenbereichNachWahl)
 {
     // all, selection, range (limited to the pages), current page
-    const int faelle[][7] = {{2, 3, 9, 4, 1, 3, 4}, {2, 5, 2, 4, 1, 2, 2}, {1, 1, 4, 4, 3, 3, 3}, {0, 2, 2, 4, 3, 1, 4}};
+    const int faelle[][7] = {
+        {2, 3, 9, 4, 1, 3, 4}, {2, 5, 2, 4, 1, 2, 2}, {1, 1, 4, 4, 3, 3, 3}, {0, 2, 2, 4, 3, 1, 4}};
     for (const auto& f : faelle) {
         int von = 0, bis = 0;
         CDruckrahmen::BereichWaehlen(f[0], f[1], f[2], f[3], f[4], von, bis);
@@ -288,7 +286,7 @@ TEST(Druck, TestangabenUndBericht)
     EXPECT_EQ(TextBei(dc, x80, aufgabe), "Linienhalbierung");
     EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 1)), "Verfahren konstanter Reize");
     EXPECT_EQ(TextBei(dc, kLinks, Zeile(aufgabe, 7)), "Farbe horizontale Linie");
-    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 10)), "---");  // constant stimuli: no end key
+    EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 10)), "---"); // constant stimuli: no end key
     EXPECT_EQ(TextBei(dc, x80, Zeile(aufgabe, 12)), "Crsr Links");
 
     dc.Leeren();

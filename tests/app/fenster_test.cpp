@@ -44,8 +44,8 @@ void FensterOeffnen(CLumetraApp& app, int anzahl, QSize erwartet)
         CLMDokument* d = app.GetVorlagen()[static_cast<size_t>(i % 2)]->OpenDocumentFile("");
         ASSERT_NE(d, nullptr);
         const QRect r = d->GetFenster()->geometry();
-        EXPECT_TRUE(sichtbar.contains(r)) << i << ": " << r.x() << "," << r.y() << " " << r.width() << "x"
-                                          << r.height() << " in " << sichtbar.width() << "x" << sichtbar.height();
+        EXPECT_TRUE(sichtbar.contains(r)) << i << ": " << r.x() << "," << r.y() << " " << r.width() << "x" << r.height()
+                                          << " in " << sichtbar.width() << "x" << sichtbar.height();
         EXPECT_EQ(r.size(), erwartet.boundedTo(sichtbar.size())) << i;
         EXPECT_GT(r.x(), vorher.x()) << i;
         EXPECT_GT(r.y(), vorher.y()) << i;

@@ -119,14 +119,15 @@ TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
     Berichte(1, b);
     // Neither a result of either test kind nor background hits.
     Berichte(1, KonstanteReize(HORIZONTAL | HG_AUFGABE));
-    Test().m_nDiagrammwahl = 5;  // beyond the deviation relations: the last of them
+    Test().m_nDiagrammwahl = 5; // beyond the deviation relations: the last of them
     m_ansicht->OnTestberichte();
 
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testbericht", "1 / 2", "2 / 3"}));
     EXPECT_EQ(Texte({70, 71, 73, 75, 77}),
               (std::vector<std::string>{"07.01.2022", "01:02:05", "73,3 s", "256 pxl/s", "512 pxl/s"}));
     EXPECT_EQ(Texte({80, 82, 83, 85}), (std::vector<std::string>{"1", "3", "75,0%", "0,500 s"}));
-    EXPECT_EQ(Texte({54, 55, 52, 57, 60}), (std::vector<std::string>{"Grenzwert", "Sigma", "0,500 s", "10,0 %", "---"}));
+    EXPECT_EQ(Texte({54, 55, 52, 57, 60}),
+              (std::vector<std::string>{"Grenzwert", "Sigma", "0,500 s", "10,0 %", "---"}));
 
     // Two deviation relations and one of answer frequencies.
     auto* liste = qobject_cast<QComboBox*>(m_ansicht->Steuerelement(63));

@@ -15,10 +15,8 @@
 namespace {
 
 // Units, each with its decimal places; the last is the widest.
-const std::pair<uint32_t, int> kEinheiten[] = {{EINHEIT_WINKEL, 1},
-                                               {EINHEIT_LAENGE | EINHEIT_MM, 2},
-                                               {EINHEIT_PIXEL, 0},
-                                               {EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}};
+const std::pair<uint32_t, int> kEinheiten[] = {
+    {EINHEIT_WINKEL, 1}, {EINHEIT_LAENGE | EINHEIT_MM, 2}, {EINHEIT_PIXEL, 0}, {EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}};
 
 // Each unit on the settings page of every task kind, then on a report page.
 template <class Dokument, class Ansicht, int kVorlage, int kErsterKnopf>

@@ -107,7 +107,7 @@ TEST_F(TrainingsansichtTest, MenueUndKnoepfeFolgenDerSeite)
     EXPECT_FALSE(MenueAn(3));
     EXPECT_EQ(Knoepfe(), std::vector<int>{32852});
 
-    m_app->GetMainWnd()->Befehl(32852);  // through the main frame, as a click would
+    m_app->GetMainWnd()->Befehl(32852); // through the main frame, as a click would
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsbericht", "1 / 3", "2 / 4"}));
     EXPECT_FALSE(MenueAn(3));
     EXPECT_TRUE(MenueAn(4));
@@ -116,7 +116,7 @@ TEST_F(TrainingsansichtTest, MenueUndKnoepfeFolgenDerSeite)
 
     m_ansicht->OnNaechsterBericht();
     m_ansicht->OnNaechsterBericht();
-    m_ansicht->OnNaechsterBericht();  // the last stays the last
+    m_ansicht->OnNaechsterBericht(); // the last stays the last
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsbericht", "3 / 3", "4 / 4"}));
     EXPECT_TRUE(MenueAn(3));
     EXPECT_FALSE(MenueAn(4));
@@ -185,8 +185,9 @@ TEST_F(TrainingsansichtTest, NichtUebernommenerBerichtIstEinFehler)
     ansicht.ZeigeSeite();
     m_meldungen->m_meldungen.clear();
     ansicht.OnPraesentation();
-    EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>{
-                                        "Fehler: Der Bericht der Präsentation konnte nicht in das Training übernommen werden."});
+    EXPECT_EQ(m_meldungen->Texte(),
+              std::vector<std::string>{
+                  "Fehler: Der Bericht der Präsentation konnte nicht in das Training übernommen werden."});
     EXPECT_EQ(Training().GetBerichtAnzahl(), 3);
     EXPECT_FALSE(m_doc->IsModified());
 }
@@ -210,7 +211,7 @@ TEST_F(TrainingsansichtTest, LoeschenFragtUndZeigtDenFolgenden)
     EXPECT_EQ(Training().GetBerichtAnzahl(), 2);
     EXPECT_TRUE(m_doc->IsModified());
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsbericht", "2 / 2", "3 / 3"}));
-    EXPECT_EQ(Text(72), "3,0 s");  // the former report 3
+    EXPECT_EQ(Text(72), "3,0 s"); // the former report 3
 
     Antworte(2);
     m_ansicht->OnAlleBerichteLoeschen();

@@ -42,10 +42,7 @@ void Tippe(QDialog& d, const char* name, const std::string& text)
     Verlasse(feld);
 }
 
-std::string Text(QDialog& d, const char* name)
-{
-    return Element<QLineEdit>(d, name)->text().toStdString();
-}
+std::string Text(QDialog& d, const char* name) { return Element<QLineEdit>(d, name)->text().toStdString(); }
 
 void Waehle(QComboBox* liste, int index)
 {

@@ -36,8 +36,7 @@ public:
         if (m_tmpfs) {
             std::ofstream fueller(m_ordner + "/fueller", std::ios::binary);
             const std::vector<char> block(4096, 'f');
-            while (fueller.write(block.data(), static_cast<std::streamsize>(block.size())) && fueller.flush()) {
-            }
+            while (fueller.write(block.data(), static_cast<std::streamsize>(block.size())) && fueller.flush()) {}
             return;
         }
         std::signal(SIGXFSZ, SIG_IGN);
@@ -112,8 +111,9 @@ TEST_F(VollePlatteTest, DokumentBleibtUndDieMeldungNenntDenPfad)
     const bool gespeichert = doc->DoFileSave();
     m_voll->Leere();
     EXPECT_FALSE(gespeichert);
-    EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>(
-        {"Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " + datei}));
+    EXPECT_EQ(
+        m_meldungen->Texte(),
+        std::vector<std::string>({"Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " + datei}));
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(LiesDatei(datei), vorher);
     EXPECT_EQ(Dateien(), std::vector<std::string>({"training.lmt"}));
@@ -150,10 +150,13 @@ TEST_F(VollePlatteTest, UmgebungUndProfilBleiben)
     app.Befehl(ID_ANZEIGE);
     m_voll->Leere();
 
-    EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>({
-        "Fehler: Die Umgebungsdatei konnte nicht gespeichert werden. Der Dateiname der Umgebungsdatei lautet "
-            + umgebung,
-        "Fehler: Die Profildatei konnte nicht gespeichert werden. Der Dateiname der Profildatei lautet " + profil}));
+    EXPECT_EQ(
+        m_meldungen->Texte(),
+        std::vector<std::string>(
+            {"Fehler: Die Umgebungsdatei konnte nicht gespeichert werden. Der Dateiname der Umgebungsdatei lautet " +
+                 umgebung,
+             "Fehler: Die Profildatei konnte nicht gespeichert werden. Der Dateiname der Profildatei lautet " +
+                 profil}));
     EXPECT_EQ(LiesDatei(umgebung), umgebungVorher);
     EXPECT_EQ(LiesDatei(profil), profilVorher);
     EXPECT_EQ(Dateien(), std::vector<std::string>({"default.lmp", "umgebung.lmu"}));

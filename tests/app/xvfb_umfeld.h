@@ -28,10 +28,7 @@ inline QString Xdotool(const QStringList& argumente)
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
 
-inline void Warte(int ms)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
+inline void Warte(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 // The first visible window whose title matches, waiting up to ms; empty
 // when none came.
@@ -133,8 +130,8 @@ private:
     QProcess m_prozess;
 };
 
-#define XVFB_ODER_UEBERSPRINGEN()                                                                                   \
-    if (!std::getenv("LUMETRA_TEST_REAL_DISPLAY") || !std::getenv("DISPLAY"))                                     \
+#define XVFB_ODER_UEBERSPRINGEN()                                                                                      \
+    if (!std::getenv("LUMETRA_TEST_REAL_DISPLAY") || !std::getenv("DISPLAY"))                                          \
     GTEST_SKIP() << "braucht einen X-Server (scripts/test startet Xvfb)"
 
 #endif

@@ -58,8 +58,8 @@ TEST_F(ExplorationSeite, ZeigtDenDatensatzUndDieStrategien)
 TEST_F(ExplorationSeite, ListenZellenUndFreiflaeche)
 {
     // Grids the list holds show as stored; others show no entry and stay.
-    for (auto [zeilen, spalten, eintrag] : {std::tuple{2, 4, -1}, std::tuple{5, 5, -1}, std::tuple{3, 2, -1},
-                                            std::tuple{2, 3, 1}, std::tuple{4, 5, 5}}) {
+    for (auto [zeilen, spalten, eintrag] :
+         {std::tuple{2, 4, -1}, std::tuple{5, 5, -1}, std::tuple{3, 2, -1}, std::tuple{2, 3, 1}, std::tuple{4, 5, 5}}) {
         CExploration e = training.GetExploration();
         e.m_nZellenZeilen = zeilen;
         e.m_nZellenSpalten = spalten;

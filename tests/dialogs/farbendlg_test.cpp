@@ -97,7 +97,7 @@ TEST_F(FarbenDlgTest, ModalerLaufBestaetigtOderBricht)
         const int antwort = dlg.DoModal();
         EXPECT_EQ(antwort, ergebnis);
         if (antwort == 1) {
-            dlg.GetTraining(&training);  // opened for a test: nothing
+            dlg.GetTraining(&training); // opened for a test: nothing
             dlg.GetTest(&test);
         }
         EXPECT_EQ(test.GetFarben().m_crBeispielreiz, antwort == 1 ? RGB(200, 100, 50) : alt.m_crBeispielreiz);

@@ -20,8 +20,9 @@ TEST_F(HGSeiten, AufgabeOhneArtSperrtAllesUnterDenArten)
     EXPECT_TRUE(An(seite, "keine"));
     EXPECT_EQ(Text(seite, "dauerMin"), "2,000");
     EXPECT_EQ(Text(seite, "pauseMax"), "20,000");
-    EXPECT_EQ(Text(seite, "zielgeschwindigkeit"), "12,0");  // 0.3 of 40 cm
-    for (const char* name : {"endeTaste", "reaktionstaste", "dauerMin", "starttaste", "pauseMax", "zielgeschwindigkeit"})
+    EXPECT_EQ(Text(seite, "zielgeschwindigkeit"), "12,0"); // 0.3 of 40 cm
+    for (const char* name :
+         {"endeTaste", "reaktionstaste", "dauerMin", "starttaste", "pauseMax", "zielgeschwindigkeit"})
         EXPECT_FALSE(Frei(seite, name)) << name;
     EXPECT_TRUE(Teil<QLineEdit>(seite, "dauerMin")->isReadOnly());
 
@@ -32,7 +33,7 @@ TEST_F(HGSeiten, AufgabeOhneArtSperrtAllesUnterDenArten)
     training.SetHGAufgabe(a);
     Klicke(seite, "keine");
     EXPECT_EQ(training.GetHGAufgabe().m_nArt, 0);
-    EXPECT_DOUBLE_EQ(training.GetHGAufgabe().m_dDauerMin, 2.0);  // the fields' values were stored
+    EXPECT_DOUBLE_EQ(training.GetHGAufgabe().m_dDauerMin, 2.0); // the fields' values were stored
 }
 
 TEST_F(HGSeiten, AufgabeFreigabeUndZeiten)
@@ -176,14 +177,15 @@ TEST_F(HGSeiten, BlattAbbrechenLaesstDasModellUnveraendert)
     test.SetBericht(0, bericht);
     CHGSheet blatt("Hintergrund ändern");
     blatt.SetTest(&profil, &umgebung, &test, 0);
-    EXPECT_EQ(Ausfuehren(blatt, [&] {
-                  Klicke(blatt.GetAufgabenSeite(), "farbe");
-                  blatt.GetReiter()->setCurrentIndex(1);
-                  Klicke(blatt.GetMusterSeite(), "streifen");
-                  blatt.GetReiter()->setCurrentIndex(2);
-                  Klicke(blatt.GetBewegungsSeite(), "rechts");
-                  Klicke(blatt, "abbrechen");
-              }),
+    EXPECT_EQ(Ausfuehren(blatt,
+                         [&] {
+                             Klicke(blatt.GetAufgabenSeite(), "farbe");
+                             blatt.GetReiter()->setCurrentIndex(1);
+                             Klicke(blatt.GetMusterSeite(), "streifen");
+                             blatt.GetReiter()->setCurrentIndex(2);
+                             Klicke(blatt.GetBewegungsSeite(), "rechts");
+                             Klicke(blatt, "abbrechen");
+                         }),
               IDCANCEL);
     EXPECT_EQ(blatt.GetArbeitstest().GetHGMuster().m_nArt, 10);
     EXPECT_EQ(test.GetHGAufgabe().m_nArt, 0);

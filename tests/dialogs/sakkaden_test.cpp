@@ -106,4 +106,3 @@ TEST_F(SakkadenSeite, OptionenUndIhreRegeln)
     Waehle(seite, "tasteFalsch", 3);
     EXPECT_EQ(training.GetSakkaden().m_nTasteFalsch, 3);
 }
-

@@ -137,15 +137,17 @@ TEST_F(SeiteTest, BlattOkUebernimmtDasFeldMitDemFokus)
     blatt.AddPage(blatt.zweite);
     blatt.SetStartseite(5);
 
-    EXPECT_EQ(Ausfuehren(blatt, [&] {
-        // Start page limited to the last page; the first was never shown.
-        EXPECT_EQ(blatt.GetAktiveSeite(), &blatt.zweite);
-        EXPECT_FALSE(blatt.seite.IstErzeugt());
-        auto* f = Teil<QLineEdit>(blatt.zweite, "anzahl");
-        f->setFocus();
-        f->selectAll();
-        QTest::keyClicks(f, "17");
-        QTest::keyClick(f, Qt::Key_Return);
-    }), IDOK);
+    EXPECT_EQ(Ausfuehren(blatt,
+                         [&] {
+                             // Start page limited to the last page; the first was never shown.
+                             EXPECT_EQ(blatt.GetAktiveSeite(), &blatt.zweite);
+                             EXPECT_FALSE(blatt.seite.IstErzeugt());
+                             auto* f = Teil<QLineEdit>(blatt.zweite, "anzahl");
+                             f->setFocus();
+                             f->selectAll();
+                             QTest::keyClicks(f, "17");
+                             QTest::keyClick(f, Qt::Key_Return);
+                         }),
+              IDOK);
     EXPECT_EQ(blatt.daten.anzahl, 17);
 }

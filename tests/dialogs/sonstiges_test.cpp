@@ -31,8 +31,7 @@ TEST(Dateiwahl, BilderRegel)
     for (const Fall& f : {Fall{"C:\\Eigene Dateien\\Tiere\\Hund.bmp", ".bmp", true, "\\Tiere", "Hund.bmp"},
                           Fall{"c:\\eigene dateien\\Haus.bmp", ".bmp", true, "", "Haus.bmp"},
                           Fall{"D:\\Bilder\\Haus.bmp", ".bmp", true, "D:\\Bilder", "Haus.bmp"},
-                          Fall{" Haus ", ".bmp", true, "", "Haus.bmp"},
-                          Fall{"", ".bmp", true, "", "*.bmp"},
+                          Fall{" Haus ", ".bmp", true, "", "Haus.bmp"}, Fall{"", ".bmp", true, "", "*.bmp"},
                           // A backslash at the first position does not split.
                           Fall{"\\Haus.bmp", ".bmp", true, "", "\\Haus.bmp"},
                           // Case matters for the texts, not for the pictures.

@@ -21,9 +21,10 @@ protected:
 };
 
 // Everything the page disables while the test is of another kind.
-const char* const kLinks[] = {"startTaste", "starttaste", "startZeit", "pauseZwischen", "pauseMin", "pauseUnd",
-                              "pauseMax", "horizontal", "vertikal", "geschwindigkeitText", "geschwindigkeit",
-                              "endtasteText", "endtaste", "wiederholungen", "reihenfolge", "beginn"};
+const char* const kLinks[] = {"startTaste",      "starttaste",   "startZeit",  "pauseZwischen",  "pauseMin",
+                              "pauseUnd",        "pauseMax",     "horizontal", "vertikal",       "geschwindigkeitText",
+                              "geschwindigkeit", "endtasteText", "endtaste",   "wiederholungen", "reihenfolge",
+                              "beginn"};
 
 // ---- line bisection
 
@@ -33,7 +34,7 @@ TEST_F(TestSeiten, LinienFelder)
     Oeffnen(seite, TESTART_LINIEN);
     EXPECT_EQ(Text(seite, "geschwindigkeit"), "2,2");
     EXPECT_EQ(Text(seite, "permutationen"), "4");
-    EXPECT_EQ(Text(seite, "hDicke"), "0,2");  // 0.006 of 30 cm, across the line
+    EXPECT_EQ(Text(seite, "hDicke"), "0,2"); // 0.006 of 30 cm, across the line
     EXPECT_EQ(Text(seite, "hPositionVon"), "-7,0");
     EXPECT_TRUE(Teil<QLineEdit>(seite, "permutationen")->isReadOnly());
     EXPECT_FALSE(Frei(seite, "unten"));
@@ -49,7 +50,7 @@ TEST_F(TestSeiten, LinienFelder)
     EXPECT_DOUBLE_EQ(test.GetLinien().m_dHTrennVon, 0.376);
     EXPECT_EQ(Text(seite, "hTrennVon"), "37,6");
     Tippe(seite, "hDicke", "0,9");
-    EXPECT_DOUBLE_EQ(test.GetLinien().m_dHDicke, 0.03);  // 0.9 of 30 cm
+    EXPECT_DOUBLE_EQ(test.GetLinien().m_dHDicke, 0.03); // 0.9 of 30 cm
     // Letters in a count read as 0, which the model raises to 1.
     Tippe(seite, "wiederholungen", "abc");
     EXPECT_EQ(Text(seite, "wiederholungen"), "1");
@@ -136,12 +137,12 @@ TEST_F(TestSeiten, LaengenZeigtUndWaehltDieTestart)
     CLaengenDlg seite;
     Oeffnen(seite, TESTART_LINIEN);
     EXPECT_FALSE(An(seite, "verfahrenA"));
-    EXPECT_FALSE(Frei(seite, "pauseMin"));  // the left column both pages share
+    EXPECT_FALSE(Frei(seite, "pauseMin")); // the left column both pages share
     Klicke(seite, "verfahrenA");
     EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
     EXPECT_TRUE(Frei(seite, "schmaeler"));
     EXPECT_FALSE(Frei(seite, "kleiner"));
-    EXPECT_EQ(Text(seite, "bspHoeheVon"), "0,9");  // 0.029 of 30 cm
+    EXPECT_EQ(Text(seite, "bspHoeheVon"), "0,9"); // 0.029 of 30 cm
     EXPECT_EQ(Text(seite, "testBreiteVon"), "50,0");
     Bild(seite, "seite_laengen");
 
@@ -189,7 +190,7 @@ TEST_F(TestSeiten, BlattAbbrechenUndUebernehmen)
         if (antwort == IDOK)
             blatt.GetTest(test);
         else
-            EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);  // cancelled: untouched
+            EXPECT_EQ(test.GetTestart(), TESTART_LINIEN); // cancelled: untouched
     }
     EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
     EXPECT_EQ(test.GetLaengen().m_nWiederholungen, 4);
@@ -206,7 +207,8 @@ TEST_F(TestSeiten, SeitenDerTestartenOhneDatensatz)
     const CLinienDlg linien;
     test.SetTestart(TESTART_MITTE);
     for (auto [seite, titel] : {std::pair<CLeereTestSeite*, const char*>{&mitte, "Subjektive Mitte"},
-                                {&extinktion, "Extinktion"}, {&exploration, "Exploration"}}) {
+                                {&extinktion, "Extinktion"},
+                                {&exploration, "Exploration"}}) {
         seite->SetTest(&profil, &umgebung, &test);
         seite->show();
         EXPECT_EQ(seite->GetTitel(), titel);

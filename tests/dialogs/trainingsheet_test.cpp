@@ -20,7 +20,8 @@ protected:
 
 TEST_F(TrainingSheet, StartseiteNachDerAufgabe)
 {
-    const std::pair<int, const char*> faelle[] = {{20, "Exploration"}, {50, "Text"}, {60, "Sonstiges"}, {30, "Sakkaden"}};
+    const std::pair<int, const char*> faelle[] = {
+        {20, "Exploration"}, {50, "Text"}, {60, "Sonstiges"}, {30, "Sakkaden"}};
     for (const auto& [aufgabe, seite] : faelle) {
         training.SetAufgabenart(aufgabe);
         CTrainingSheet blatt("Vordergrundaufgabe ändern");

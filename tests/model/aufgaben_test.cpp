@@ -69,7 +69,6 @@ TEST_F(MitUmgebung, ExplorationWirdBegrenzt)
     CExploration g = training.GetExploration();
     EXPECT_EQ(g.m_Freiflaeche.left, -0.5);
     EXPECT_EQ(g.m_Freiflaeche.bottom, -0.5);
-
 }
 
 TEST_F(MitUmgebung, TextWirdBegrenzt)

@@ -83,7 +83,6 @@ TEST(Diagramm, DoppelteSchriftVerdoppeltTicksRaenderUndMarken)
     auto marke12 = dc12.Von(Art::Polygon).front(), marke24 = dc24.Von(Art::Polygon).front();
     EXPECT_EQ(marke12->punkte[1].x - marke12->punkte[3].x, 6);
     EXPECT_EQ(marke24->punkte[1].x - marke24->punkte[3].x, 12);
-
 }
 
 TEST(Diagramm, NullWirdAnDerYAchseNieBeschriftet)

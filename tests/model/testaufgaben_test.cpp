@@ -17,7 +17,7 @@ TEST(CLinien, KonstanteReizeBrauchenZweiTrennstufen)
     EXPECT_EQ(l.m_nHTrennStufen, 2);
     EXPECT_EQ(l.m_nVTrennStufen, 2);
     EXPECT_EQ(l.m_nPermutationen, 4);
-    EXPECT_DOUBLE_EQ(l.m_dHTrennBis, 0.4);  // two steps keep the range
+    EXPECT_DOUBLE_EQ(l.m_dHTrennBis, 0.4); // two steps keep the range
     EXPECT_EQ(l.m_dHLaengeBis, l.m_dHLaengeVon);
 }
 
@@ -39,7 +39,7 @@ TEST(CLinien, BereicheUndGrenzen)
     EXPECT_EQ(l.m_nVerfahren, 10);
     EXPECT_EQ(l.m_nOrientierung, 1);
     EXPECT_EQ(l.m_dHTrennVon, -0.5);
-    EXPECT_EQ(l.m_dHTrennBis, -0.5);  // one step: upper follows lower
+    EXPECT_EQ(l.m_dHTrennBis, -0.5); // one step: upper follows lower
 
     l.m_dGeschwindigkeit = 500.0;
     l.m_dHDicke = -0.01;
@@ -51,7 +51,7 @@ TEST(CLinien, BereicheUndGrenzen)
     l.m_dHDicke = 0.001;
     LinienBegrenzen(l);
     EXPECT_EQ(l.m_dHDicke, 0.001);
-    l.m_nVerfahren = 15;  // unknown: no name, method 0
+    l.m_nVerfahren = 15; // unknown: no name, method 0
     EXPECT_EQ(l.GetVerfahrenName(), "---");
     EXPECT_EQ(l.m_nVerfahren, 0);
 }
@@ -60,7 +60,7 @@ TEST(CLinien, StartdurchgangWirdUmgebrochen)
 {
     const std::pair<int32_t, int32_t> faelle[] = {{-1, 3}, {9, 1}, {4, 4}, {8, 4}, {5, 1}, {-5, 3}};
     for (auto [start, erwartet] : faelle) {
-        CLinien l;  // 4 permutations
+        CLinien l; // 4 permutations
         l.m_nStartDurchgang = start;
         LinienBegrenzen(l);
         EXPECT_EQ(l.m_nStartDurchgang, erwartet) << start;
@@ -75,9 +75,9 @@ TEST(CLinien, StartdurchgangWirdUmgebrochen)
 
 TEST(CLinien, StufenproduktSaettigtErstUeberIntMax)
 {
-    EXPECT_EQ(StufenProdukt({65535, 32768}), 2147450880);  // just below: exact
+    EXPECT_EQ(StufenProdukt({65535, 32768}), 2147450880); // just below: exact
     EXPECT_EQ(StufenProdukt({INT_MAX, 1}), INT_MAX);
-    EXPECT_EQ(StufenProdukt({65536, 32768}), INT_MAX);     // 2^31
+    EXPECT_EQ(StufenProdukt({65536, 32768}), INT_MAX); // 2^31
     EXPECT_EQ(StufenProdukt({2, 0, 5}), 1);
 }
 
@@ -137,8 +137,8 @@ TEST(CLaengen, GrenzenUndStufen)
     k.m_nVPositionStufen = 2;
     LaengenBegrenzen(k);
     EXPECT_EQ(k.m_dBspHoeheVon, 0.5);
-    EXPECT_EQ(k.m_dBspHoeheBis, 0.5);  // one step: follows the lower bound
-    EXPECT_DOUBLE_EQ(k.m_dVPositionVon, -0.125);  // the tallest bar stays on the screen
+    EXPECT_EQ(k.m_dBspHoeheBis, 0.5); // one step: follows the lower bound
+    EXPECT_DOUBLE_EQ(k.m_dVPositionVon, -0.125); // the tallest bar stays on the screen
     EXPECT_DOUBLE_EQ(k.m_dVPositionBis, 0.125);
     EXPECT_EQ(k.m_nPermutationen, 12);
 }

@@ -55,13 +55,13 @@ TEST(Testauswertung, ProbitTexteGrenzen)
 {
     EXPECT_EQ(MuText(-63.0), "< -50 %");
     EXPECT_EQ(MuText(51.0), "> 50 %");
-    EXPECT_EQ(MuText(-50.0), "-50,0 %");  // the limits themselves are shown
+    EXPECT_EQ(MuText(-50.0), "-50,0 %"); // the limits themselves are shown
     EXPECT_EQ(MuText(50.0), "50,0 %");
     EXPECT_EQ(MuText(-50.01), "< -50 %");
     EXPECT_EQ(MuText(50.01), "> 50 %");
     EXPECT_EQ(SigmaText(100.0), "100,0 %");
     EXPECT_EQ(MuText(-12.34), "-12,3 %");
-    EXPECT_EQ(SigmaText(140.0), "> 100 %");  // and for a fit with no spread:
+    EXPECT_EQ(SigmaText(140.0), "> 100 %"); // and for a fit with no spread:
     EXPECT_EQ(SigmaText(0.0), "n. a.");
     EXPECT_EQ(SigmaText(NAN), "n. a.");
     EXPECT_EQ(AchsenName("Rel. horiz. Abw. / Linienbreite"), "Linienbreite");
@@ -97,7 +97,7 @@ TEST(Testauswertung, KonstanteReizeMitProbitKurve)
 
     CRecorderDC dc;
     EXPECT_EQ(f.test.DiagrammZeichnen(2, &dc, RECT{0, 0, 500, 300}, nullptr, 0), 0);
-    EXPECT_GT(dc.Von(CRecorderDC::Art::Linie).size(), 50u);   // the curve
+    EXPECT_GT(dc.Von(CRecorderDC::Art::Linie).size(), 50u); // the curve
 }
 
 TEST(Testauswertung, DreiAntwortenJeRichtungTeilenDieZeit)
@@ -133,19 +133,19 @@ TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
     b.SetAnzahlReize(2);
     for (int s = 0; s < 2; ++s) {
         b.SetRechteck1(s, s == 0 ? Linie() : RECT{412, 380, 612, 388});
-        b.SetRechteck2(s, Marke(20));             // final mark
-        b.SetRechteck4(s, Marke(0));              // start mark
+        b.SetRechteck2(s, Marke(20)); // final mark
+        b.SetRechteck4(s, Marke(0)); // start mark
         b.SetZeit(s, 2000);
     }
     f.test.SetBericht(0, b);
     std::string zeit, h1, h2, v1, v2;
     ASSERT_EQ(f.test.GetErgebnisText(zeit, h1, h2, v1, v2, 0), 0);
     EXPECT_EQ(zeit, "2,000 s");
-    EXPECT_EQ(h1, "7,5 %");                       // 5 % and 10 % of the lines
+    EXPECT_EQ(h1, "7,5 %"); // 5 % and 10 % of the lines
     std::string t1, t2;
     ASSERT_EQ(f.test.GetAchsentitel(0, t1, t2, 0), 0);
     EXPECT_EQ(f.Bericht().m_Diagramm.GetXEinheit(), "[pxl]");
-    EXPECT_EQ(t2, "-0,025 %/pxl");                // -5 % over 200 pixels
+    EXPECT_EQ(t2, "-0,025 %/pxl"); // -5 % over 200 pixels
     EXPECT_EQ(t1, "15,0 %");
 
     // A line of no width gives no measures: "n. a.", and a drawable chart.
@@ -165,7 +165,7 @@ TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
 TEST(Testauswertung, NurVertikaleReizeUndKeineAntworten)
 {
     CTestFall f(3);
-    CTestBericht leer;                // no answers, no rectangles, no times
+    CTestBericht leer; // no answers, no rectangles, no times
     leer.m_dwTestFlags = LINIEN | KONSTANT | VERTIKAL;
     leer.SetAnzahlReize(3);
     f.test.SetBericht(0, leer);
@@ -198,7 +198,7 @@ TEST(Testauswertung, RechteckeAmRandDesZahlenbereichs)
     b.SetAnzahlReize(1);
     const LONG x = INT32_MAX - 400;
     b.SetRechteck1(0, RECT{x, 380, x + 400, 388});
-    b.SetRechteck2(0, RECT{x + 218, 370, x + 222, 398});  // 20 pixels right of the centre
+    b.SetRechteck2(0, RECT{x + 218, 370, x + 222, 398}); // 20 pixels right of the centre
     b.SetRechteck4(0, RECT{x + 198, 370, x + 202, 398});
     b.SetZeit(0, 2000);
     f.test.SetBericht(0, b);

@@ -34,7 +34,7 @@ CTestBericht Beispiel()
     return b;
 }
 
-}  // namespace
+} // namespace
 
 TEST(CTestBericht, DurchgaengeIndizesUndReizanzahl)
 {
@@ -47,7 +47,7 @@ TEST(CTestBericht, DurchgaengeIndizesUndReizanzahl)
     b.SetDurchgang(2, 2);
     b.m_nAuswertung = 4;
     b.m_nDiagramm = 2;
-    EXPECT_EQ(b.IncZaehler3(5), 1);  // a bad index still marks the change
+    EXPECT_EQ(b.IncZaehler3(5), 1); // a bad index still marks the change
     EXPECT_EQ(b.m_nAuswertung, 0);
     EXPECT_EQ(b.m_nDiagramm, -1);
 
@@ -56,7 +56,7 @@ TEST(CTestBericht, DurchgaengeIndizesUndReizanzahl)
     EXPECT_EQ(b.GetDurchgang(0), 0);
     EXPECT_EQ(b.GetDurchgang(1), 0);
     EXPECT_EQ(b.GetDurchgang(2), 2);
-    EXPECT_EQ(b.SetAnzahlReize(-1), 2);  // every entry lies at or above 0
+    EXPECT_EQ(b.SetAnzahlReize(-1), 2); // every entry lies at or above 0
     EXPECT_EQ(b.GetAnzahlReize(), 0);
 }
 
@@ -70,11 +70,11 @@ TEST(CTestBericht, GespeicherterDatensatz)
     const auto& bytes = aus.GetBytes();
     ASSERT_EQ(bytes.size(), CTestBericht::GespeicherteGroesse(2, 4));
     auto wort = [&](size_t pos) {
-        return uint32_t(bytes[pos]) | uint32_t(bytes[pos + 1]) << 8 |
-               uint32_t(bytes[pos + 2]) << 16 | uint32_t(bytes[pos + 3]) << 24;
+        return uint32_t(bytes[pos]) | uint32_t(bytes[pos + 1]) << 8 | uint32_t(bytes[pos + 2]) << 16 |
+               uint32_t(bytes[pos + 3]) << 24;
     };
-    EXPECT_EQ(wort(64), 1u);           // 5,000,000,000 ms: high word
-    EXPECT_EQ(wort(68), 705032704u);   // low word
+    EXPECT_EQ(wort(64), 1u); // 5,000,000,000 ms: high word
+    EXPECT_EQ(wort(68), 705032704u); // low word
     // Stimulus 1 starts at 80 + 84: rectangles 1, 3, 2, 4.
     EXPECT_EQ(wort(164), 10u);
     EXPECT_EQ(wort(164 + 16), 30u);

@@ -54,10 +54,10 @@ void SetzeWort(std::vector<uint8_t>& bytes, size_t pos, uint32_t wert)
 
 // Header 4 + 5 + 4 bytes, kind 4, then the two records and the background.
 constexpr size_t kVersionPos = 9;
-constexpr size_t kBerichtAnzahlPos = 13 + 4 + (21 * 4 + 17 * 8) + (22 * 4 + 17 * 8) +
-                                     (6 * 4 + 5 * 8) + (7 * 4 + 3 * 8) + (4 + 8) + 5 * 4;
+constexpr size_t kBerichtAnzahlPos = 13 + 4 + (21 * 4 + 17 * 8) + (22 * 4 + 17 * 8) + (6 * 4 + 5 * 8) +
+                                     (7 * 4 + 3 * 8) + (4 + 8) + 5 * 4;
 
-}  // namespace
+} // namespace
 
 TEST(CTest, ZuweisungKopiertEinstellungenOhneBerichte)
 {
@@ -229,7 +229,7 @@ TEST(CTestTexte, BereicheUndReihenfolgen)
 {
     CTest t;
     EXPECT_EQ(t.GetProzentBereichText(), "[50,0 % .. 50,0 %][0,0 % .. 0,0 %]");
-    EXPECT_EQ(t.GetBereichText1(), "");  // no environment
+    EXPECT_EQ(t.GetBereichText1(), ""); // no environment
     EXPECT_EQ(t.GetBereichText2(), "");
     EXPECT_EQ(t.GetReihenfolgeText(), "Lage x Pos x Länge");
     CLinien l;
@@ -247,10 +247,10 @@ TEST(CTestTexte, BereicheInDerEinheitDesBenutzers)
 {
     CBenutzerprofil profil;
     CAnzeigeOptionen optionen = profil.GetAnzeigeOptionen();
-    optionen.SetEinheit(0x0202);  // cm
+    optionen.SetEinheit(0x0202); // cm
     optionen.SetDezimalstellen(1);
     profil.SetAnzeigeoptionen(optionen);
-    CUmgebung umgebung(&profil);  // display 40 cm wide
+    CUmgebung umgebung(&profil); // display 40 cm wide
     CTest t;
     t.SetUmgebung(&umgebung);
     t.SetLinien(CLinien());

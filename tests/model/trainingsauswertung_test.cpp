@@ -50,7 +50,7 @@ TEST(Trainingsauswertung, ErgebnisUndYBereich)
     EXPECT_EQ(d.GetXName(), "Horiz. Zeichenposition");
     EXPECT_EQ(d.GetXMax(), 400.0);
 
-    f.Bericht().SetZeit(3, 2100);       // a changed report is built anew
+    f.Bericht().SetZeit(3, 2100); // a changed report is built anew
     EXPECT_EQ(f.training.DiagrammErstellen(0, 0), 0);
     EXPECT_EQ(f.Bericht().m_Diagramm.GetYMax(), 4.0);
 }
@@ -60,7 +60,7 @@ TEST(Trainingsauswertung, SteigungMitPassendenDezimalen)
     CTrainingsFall f(4, 2, {112, 312, 512, 712}, {100, 200, 300, 400});
     std::string a, s;
     ASSERT_EQ(f.training.GetSteigungText(0, a, s, 0), 0);
-    EXPECT_EQ(s, "0,50 ms/pxl");         // 100 ms per 200 pixels
+    EXPECT_EQ(s, "0,50 ms/pxl"); // 100 ms per 200 pixels
     EXPECT_EQ(a, "0,300 s");
     // The built chart keeps its line; only the text is formatted anew.
     const std::pair<double, const char*> faelle[] = {
@@ -92,7 +92,7 @@ TEST(Trainingsauswertung, EinheitOderDezimalenBauenDasDiagrammNeu)
     CTrainingsFall f(4, 2, {112, 312, 512, 712}, {100, 200, 300, 400});
     ASSERT_EQ(f.training.DiagrammErstellen(0, 0), 0);
     EXPECT_EQ(f.Bericht().m_Diagramm.GetXDezimalen(), 0);
-    f.u.SetzeEinheit(0x0002 | 0x0200, 2);  // cm with 2 decimals
+    f.u.SetzeEinheit(0x0002 | 0x0200, 2); // cm with 2 decimals
     ASSERT_EQ(f.training.DiagrammErstellen(0, 0), 0);
     EXPECT_EQ(f.Bericht().m_Diagramm.GetXEinheit(), "[cm]");
     EXPECT_EQ(f.Bericht().m_Diagramm.GetXDezimalen(), 2);

@@ -80,10 +80,11 @@ TEST(TrainingsBerichtListeTest, WachsenUndEntfernen)
     EXPECT_EQ(liste.SetAtGrow(0, &b), 0);
     EXPECT_EQ(liste.GetKapazitaet(), 5);
     b.m_nTag = 2;
-    EXPECT_EQ(liste.SetAtGrow(7, &b), 0);  // appended, no gap
+    EXPECT_EQ(liste.SetAtGrow(7, &b), 0); // appended, no gap
     EXPECT_EQ(liste.GetAt(1)->m_nTag, 2);
     EXPECT_EQ(liste.GetAt(2), nullptr);
-    for (int i = 0; i < 4; ++i) liste.SetAtGrow(liste.GetSize(), &b);
+    for (int i = 0; i < 4; ++i)
+        liste.SetAtGrow(liste.GetSize(), &b);
     EXPECT_EQ(liste.GetSize(), 6);
     EXPECT_EQ(liste.GetKapazitaet(), 10);
 
@@ -93,5 +94,5 @@ TEST(TrainingsBerichtListeTest, WachsenUndEntfernen)
     EXPECT_EQ(liste.GetKapazitaet(), 0);
     liste.SetAtGrow(0, &b);
     liste.RemoveAt(0);
-    EXPECT_EQ(liste.RemoveAll(), 1);  // slots without reports
+    EXPECT_EQ(liste.RemoveAll(), 1); // slots without reports
 }

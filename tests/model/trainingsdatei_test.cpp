@@ -10,12 +10,13 @@
 
 namespace {
 
-constexpr size_t kVersionOffset = 9;       // after "LMTR" and "LMT"
+constexpr size_t kVersionOffset = 9; // after "LMTR" and "LMT"
 const std::string kPfad = "/daten/Übung.lmt";
 
 void SetzeLong(std::vector<uint8_t>& b, size_t pos, uint32_t v)
 {
-    for (int i = 0; i < 4; ++i) b[pos + i] = static_cast<uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        b[pos + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 struct TrainingsdateiTest : ::testing::Test {
@@ -67,8 +68,10 @@ struct TrainingsdateiTest : ::testing::Test {
     std::vector<uint8_t> AlteVersion(std::vector<uint8_t> b, uint32_t version, size_t berichte)
     {
         SetzeLong(b, kVersionOffset, version);
-        if (version < 110) b.resize(b.size() - 4 - berichte * 1668);
-        if (version < 100) b.erase(b.end() - 20, b.end() - 16);
+        if (version < 110)
+            b.resize(b.size() - 4 - berichte * 1668);
+        if (version < 100)
+            b.erase(b.end() - 20, b.end() - 16);
         return b;
     }
 };
@@ -111,8 +114,8 @@ TEST_F(TrainingsdateiTest, VersionenUndIhreMeldungen)
     auto fremd = bytes, test = bytes;
     fremd[4] = 'S';
     test[8] = 'D';
-    const std::string lumetra = " ist keine gültige Datei von Lumetra.", spaeter =
-        " wurde von einer späteren Version von Lumetra erstellt.";
+    const std::string lumetra = " ist keine gültige Datei von Lumetra.",
+                      spaeter = " wurde von einer späteren Version von Lumetra erstellt.";
     const std::tuple<std::vector<uint8_t>, uint32_t, int, std::string> faelle[] = {
         {fremd, 110, CTraining::KeineLumetraDatei, lumetra},
         {{}, 0, CTraining::KeineLumetraDatei, lumetra},
@@ -155,7 +158,8 @@ TEST_F(TrainingsdateiTest, VierFarbenBehaltenDenBeispielreiz)
     Vorbereiten(t, 0);
     auto b = AlteVersion(Speichern(t), 50, 0);
     const size_t farben = b.size() - 16;
-    for (uint32_t i = 0; i < 4; ++i) SetzeLong(b, farben + 4 * i, i + 1);
+    for (uint32_t i = 0; i < 4; ++i)
+        SetzeLong(b, farben + 4 * i, i + 1);
     CTraining g;
     g.SetUmgebung(&umgebung);
     CFarben f;

@@ -21,15 +21,26 @@ TEST(Archiv, ZahlenLittleEndianOhneFuellung)
     CArchive ar;
     ar << uint8_t(0xAB) << int16_t(-2) << uint16_t(0x1234) << int32_t(-1) << uint32_t(0x01020304)
        << int64_t(5'000'000'000) << 1.0;
-    EXPECT_EQ(ar.GetBytes(), Bytes({0xAB, 0xFE, 0xFF, 0x34, 0x12, 0xFF, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01,
-                                    0x00, 0xF2, 0x05, 0x2A, 0x01, 0x00, 0x00, 0x00,
-                                    0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
+    EXPECT_EQ(ar.GetBytes(),
+              Bytes({0xAB, 0xFE, 0xFF, 0x34, 0x12, 0xFF, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01, 0x00, 0xF2,
+                     0x05, 0x2A, 0x01, 0x00, 0x00, 0x00, 0,    0,    0,    0,    0,    0,    0xF0, 0x3F}));
 
     CArchive ein(ar.GetBytes());
-    uint8_t a; int16_t b; uint16_t c; int32_t d; uint32_t e; int64_t f; double g;
+    uint8_t a;
+    int16_t b;
+    uint16_t c;
+    int32_t d;
+    uint32_t e;
+    int64_t f;
+    double g;
     ein >> a >> b >> c >> d >> e >> f >> g;
-    EXPECT_EQ(a, 0xAB); EXPECT_EQ(b, -2); EXPECT_EQ(c, 0x1234); EXPECT_EQ(d, -1);
-    EXPECT_EQ(e, 0x01020304u); EXPECT_EQ(f, 5'000'000'000); EXPECT_EQ(g, 1.0);
+    EXPECT_EQ(a, 0xAB);
+    EXPECT_EQ(b, -2);
+    EXPECT_EQ(c, 0x1234);
+    EXPECT_EQ(d, -1);
+    EXPECT_EQ(e, 0x01020304u);
+    EXPECT_EQ(f, 5'000'000'000);
+    EXPECT_EQ(g, 1.0);
     EXPECT_EQ(ein.GetRest(), 0u);
 }
 

@@ -17,9 +17,8 @@ namespace {
 
 const std::string Bilderordner = LUMETRA_ARTIFACTS "/../resources/bilder/";
 
-const char* const Saetze[] = {"kreise.bmp", "dreiecke.bmp", "mehrecke.bmp", "geometr.bmp",
-                              "sterne.bmp", "pfeile.bmp", "gitter.bmp", "symbole.bmp",
-                              "objekteA.bmp", "objekteB.bmp"};
+const char* const Saetze[] = {"kreise.bmp", "dreiecke.bmp", "mehrecke.bmp", "geometr.bmp",  "sterne.bmp",
+                              "pfeile.bmp", "gitter.bmp",   "symbole.bmp",  "objekteA.bmp", "objekteB.bmp"};
 
 uint32_t Lese(const std::vector<uint8_t>& b, size_t o, int n)
 {

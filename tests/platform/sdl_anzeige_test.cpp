@@ -62,8 +62,7 @@ TEST(SdlAnzeige, ZeigtBilderImVollbild)
         RECT r{LONG(bild * 100), 100, LONG(bild * 100 + 50), 150};
         ASSERT_EQ(rueck->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
         HRESULT hr;
-        while ((hr = primaer->Flip(nullptr, 0)) == DDERR_WASSTILLDRAWING) {
-        }
+        while ((hr = primaer->Flip(nullptr, 0)) == DDERR_WASSTILLDRAWING) {}
         ASSERT_EQ(hr, DD_OK);
     }
     EXPECT_GT(nochBeimZeichnen, 0);

@@ -217,7 +217,9 @@ TEST_F(SpeicherAnzeige, KopienMitFarbschluesselUndGestreckt)
         return zeilen;
     };
     using Z = std::vector<std::vector<int>>;
-    EXPECT_EQ(Lesen(z), (Z{{9, 9, 9, 9, 9, 176, 69, 176}, {9, 9, 69, 9, 9, 1, 176, 2}, {9, 1, 9, 2, 9, 9, 9, 9},
+    EXPECT_EQ(Lesen(z), (Z{{9, 9, 9, 9, 9, 176, 69, 176},
+                           {9, 9, 69, 9, 9, 1, 176, 2},
+                           {9, 1, 9, 2, 9, 9, 9, 9},
                            {9, 9, 9, 9, 9, 9, 9, 9}}));
     EXPECT_EQ(Lesen(s), (Z{{9, 9, 69, 69, 9, 9}, {9, 9, 69, 69, 9, 9}, {1, 1, 9, 9, 2, 2}, {1, 1, 9, 9, 2, 2}}));
     EXPECT_EQ(Lesen(k), (Z{{1, 2}}));
@@ -361,11 +363,9 @@ TEST_F(SpeicherAnzeige, TastenzeitleisteSpeistAbfrageUndNachrichten)
     EXPECT_EQ(VkKeyScanA('A'), 0x100 | 'A');
 
     const int vorher = ShowCursor(TRUE) - 1;
-    while (ShowCursor(FALSE) >= 0) {
-    }
+    while (ShowCursor(FALSE) >= 0) {}
     EXPECT_FALSE(m_anzeige->IstMauszeigerSichtbar());
-    while (ShowCursor(TRUE) < vorher) {
-    }
+    while (ShowCursor(TRUE) < vorher) {}
     EXPECT_TRUE(m_anzeige->IstMauszeigerSichtbar());
 }
 

@@ -48,12 +48,7 @@ TEST(IndexDC, RechteckMitStiftUndPinselExakt)
     dc.SelectObject(&brush);
     dc.Rectangle(1, 1, 6, 5);
     const char* erwartet[] = {
-        "0000000000",
-        "0333330000",
-        "0377730000",
-        "0377730000",
-        "0333330000",
-        "0000000000",
+        "0000000000", "0333330000", "0377730000", "0377730000", "0333330000", "0000000000",
     };
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 10; ++x)
@@ -167,15 +162,18 @@ TEST(IndexDC, StretchBltKopiertIndizesExakt)
     Puffer ziel(4, 4);
     CIndexDC q(quelle.Sicht()), z(ziel.Sicht());
     ASSERT_TRUE(z.StretchBlt(0, 0, 4, 4, &q, 0, 0, 2, 2, SRCCOPY));
-    EXPECT_EQ(ziel.pixel, (std::vector<uint8_t>{69, 69, 176, 176, 69, 69, 176, 176, 176, 176, 69, 69, 176, 176, 69, 69}));
+    EXPECT_EQ(ziel.pixel,
+              (std::vector<uint8_t>{69, 69, 176, 176, 69, 69, 176, 176, 176, 176, 69, 69, 176, 176, 69, 69}));
 }
 
 TEST(IndexDC, SchriftnamenFindenInstallierteSchriften)
 {
     CSchriftFund fund;
     LOGFONT lf;
-    for (auto [name, familie] : {std::pair{"Arial", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"},
-                                 {"Courier New", "Liberation Mono"}, {"MS Sans Serif", "Liberation Sans"}}) {
+    for (auto [name, familie] : {std::pair{"Arial", "Liberation Sans"},
+                                 {"Times New Roman", "Liberation Serif"},
+                                 {"Courier New", "Liberation Mono"},
+                                 {"MS Sans Serif", "Liberation Sans"}}) {
         lf.lfFaceName = name;
         ASSERT_TRUE(FindeSchriftdatei(lf, fund)) << name;
         EXPECT_EQ(fund.familie, familie);

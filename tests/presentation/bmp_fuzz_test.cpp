@@ -87,8 +87,9 @@ TEST_F(BmpFeindlich, JedeLaengeAbgeschnitten)
 
 TEST_F(BmpFeindlich, FelderMitGrenzwerten)
 {
-    const uint32_t grenzen[] = {0, 1, 2, 12, 39, 41, 108, 124, 255, 256, 257, 0x7FFF, 0x8000, 0xFFFF, 0x10000,
-                                0x7FFFFFFF, 0x80000000, 0x80000001, 0xFFFFFFFE, 0xFFFFFFFF};
+    const uint32_t grenzen[] = {0,       1,          2,          12,         39,         41,        108,
+                                124,     255,        256,        257,        0x7FFF,     0x8000,    0xFFFF,
+                                0x10000, 0x7FFFFFFF, 0x80000000, 0x80000001, 0xFFFFFFFE, 0xFFFFFFFF};
     // file size, pixel offset, header size, width, height, compression, image size, colours used
     const size_t felder[] = {2, 10, 14, 18, 22, 30, 34, 46};
     for (const auto& vorlage : Vorlagen())
@@ -104,13 +105,13 @@ TEST_F(BmpFeindlich, BekannteFaelle)
 {
     auto vorlage = Vorlagen()[2];
     auto d = vorlage;
-    Setze32(d, 14, 12);               // core header layout
+    Setze32(d, 14, 12); // core header layout
     EXPECT_EQ(Pruefen(d), 0x208);
     d = vorlage;
-    Setze32(d, 30, 1);                // run-length data
+    Setze32(d, 30, 1); // run-length data
     EXPECT_EQ(Pruefen(d), 0x208);
     d = vorlage;
-    Setze32(d, 46, 257);              // colour table longer than 256
+    Setze32(d, 46, 257); // colour table longer than 256
     EXPECT_EQ(Pruefen(d), 0x208);
     d = vorlage;
     Setze32(d, 18, 0);
@@ -119,13 +120,13 @@ TEST_F(BmpFeindlich, BekannteFaelle)
     Setze32(d, 22, 0x7FFFFFFF);
     EXPECT_EQ(Pruefen(d), BMP_GROESSE);
     d = vorlage;
-    Setze32(d, 10, 0xFFFFFFF0);       // pixels beyond the file
+    Setze32(d, 10, 0xFFFFFFF0); // pixels beyond the file
     EXPECT_EQ(Pruefen(d), 0x206);
     d = vorlage;
-    Setze32(d, 2, 0xFFFFFFFF);        // a size field that wraps is not used
+    Setze32(d, 2, 0xFFFFFFFF); // a size field that wraps is not used
     EXPECT_EQ(Pruefen(d), 0);
     d = vorlage;
-    Setze32(d, 10, 0);                // an offset into the headers: behind the table
+    Setze32(d, 10, 0); // an offset into the headers: behind the table
     EXPECT_EQ(Pruefen(d), 0);
 }
 

@@ -93,7 +93,7 @@ TEST_F(BmpDatei, Verweigerungen)
     auto kurz = WeissSchwarz();
     kurz.resize(20);
     EXPECT_EQ(Laden(kurz, 1), 0x206);
-    EXPECT_EQ(Laden(WeissSchwarz(), 1, 250, 10), 0x1000);  // only 246..255 left
+    EXPECT_EQ(Laden(WeissSchwarz(), 1, 250, 10), 0x1000); // only 246..255 left
     EXPECT_EQ(m_s, nullptr);
 }
 
@@ -129,9 +129,9 @@ TEST(Pixeloperationen, SkaliertKopierenNachBedeckung)
     IDirectDrawSurface* q = Oberflaeche(u.dd, 8, 2);
     IDirectDrawSurface* z = Oberflaeche(u.dd, 4, 1);
     Fuellen(q, {0, 0, 8, 2}, 176);
-    Fuellen(q, {0, 0, 2, 2}, 1);   // destination pixel 0: full
-    Fuellen(q, {2, 0, 3, 2}, 1);   // destination pixel 1: half
-    Fuellen(q, {6, 0, 7, 1}, 1);   // destination pixel 3: a quarter
+    Fuellen(q, {0, 0, 2, 2}, 1); // destination pixel 0: full
+    Fuellen(q, {2, 0, 3, 2}, 1); // destination pixel 1: half
+    Fuellen(q, {6, 0, 7, 1}, 1); // destination pixel 3: a quarter
     EXPECT_EQ(OberflaecheSkaliertKopieren(z, {0, 0, 4, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 0);
     EXPECT_EQ(Pixel(z, 0, 0), 10);
     EXPECT_EQ(Pixel(z, 1, 0), 39);

@@ -7,7 +7,6 @@
 
 #include <tuple>
 
-
 namespace {
 
 // An exploration of letters on a plain field without a free area.
@@ -33,9 +32,9 @@ TEST(Exploration, Suchfeld)
     CLaufUmfeld u;
     CExploration e = Feld(u, 40);
     e.m_nZielVon = 1;
-    e.m_nZielBis = 3;         // A, B, C
+    e.m_nZielBis = 3; // A, B, C
     e.m_nDistraktorVon = 1;
-    e.m_nDistraktorBis = 5;   // A to E: only D and E remain
+    e.m_nDistraktorBis = 5; // A to E: only D and E remain
     e.m_nHaeufigkeit = 2;
     e.m_nZeilen = 4;
     e.m_nSpalten = 5;
@@ -45,7 +44,7 @@ TEST(Exploration, Suchfeld)
     EXPECT_EQ(p.m_nAnzahl, 1);
     EXPECT_EQ(p.m_nAufgabe, aufgabe::PASSIV | aufgabe::TRAINING);
     const RECT feld = p.m_Rechtecke2.GetAt(0);
-    EXPECT_EQ(feld.left, 25);  // 0.95 of 1024 is 973, centred
+    EXPECT_EQ(feld.left, 25); // 0.95 of 1024 is 973, centred
     EXPECT_EQ(feld.right - feld.left, 973);
     EXPECT_EQ(p.m_Rechtecke1.GetAt(0).right, 973);
     u.Speichern(p.m_pRueckpuffer, "exploration_bereit");

@@ -116,7 +116,7 @@ TEST(Grenzen, ZufallsmusterMitHoechstzahlBereitetSichVor)
     m.m_nArt = 20;
     m.m_nVerteilung = 2;
     m.m_dZyklusbreite = 1.0;
-    m.m_dElementbreite = 1.0 / 1024.0;  // random placement: no grid bounds the count
+    m.m_dElementbreite = 1.0 / 1024.0; // random placement: no grid bounds the count
     m.m_nAnzahl = 2'000'000'000;
     u.training.SetHGMuster(m);
     ASSERT_EQ(u.training.GetHGMuster().m_nAnzahl, 100'000);

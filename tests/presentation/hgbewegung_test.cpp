@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 CHGBewegung Bewegung(int richtung, double v)
@@ -20,16 +19,17 @@ TEST(HGBewegung, SchrittAufHalbePixelGerundet)
 {
     CUmgebung u; // 1024 pixels wide
     EXPECT_DOUBLE_EQ(HGSchrittBetrag(0.15, 1.0, u, 75), 2.0);
-    EXPECT_NEAR(HGSchrittBetrag(0.02, 1.0, u, 75), 0.27307, 1e-5);  // below a pixel: not rounded
+    EXPECT_NEAR(HGSchrittBetrag(0.02, 1.0, u, 75), 0.27307, 1e-5); // below a pixel: not rounded
     // 16 pixels per unit of speed at 64 Hz: 1.3 -> 1.5, 1.8 -> 2.0, 0.74 -> 0.5,
     // 0.76 -> 1.0; half a pixel and less stay as they are.
-    const std::pair<double, double> faelle[] = {{1.3, 1.5}, {1.8, 2.0}, {0.74, 0.5}, {0.76, 1.0}, {0.5, 0.5}, {0.4, 0.4}};
+    const std::pair<double, double> faelle[] = {{1.3, 1.5},  {1.8, 2.0}, {0.74, 0.5},
+                                                {0.76, 1.0}, {0.5, 0.5}, {0.4, 0.4}};
     for (auto [pixel, erwartet] : faelle)
         EXPECT_DOUBLE_EQ(HGSchrittBetrag(pixel / 16.0, 1.0, u, 64), erwartet) << pixel;
     // At most half a cycle per tenth of a second: 2.0 becomes 0.5.
     EXPECT_DOUBLE_EQ(HGSchrittBetrag(2.0, 0.1, u, 64), HGSchrittBetrag(0.5, 0.1, u, 64));
     EXPECT_DOUBLE_EQ(HGSchrittBetrag(0.51, 0.1, u, 1), 512.0);
-    EXPECT_DOUBLE_EQ(HGSchrittBetrag(-0.49, 0.1, u, 1), 502.0);  // 501.76 to the half pixel
+    EXPECT_DOUBLE_EQ(HGSchrittBetrag(-0.49, 0.1, u, 1), 502.0); // 501.76 to the half pixel
 }
 
 TEST(HGBewegung, VorzeichenNachRichtungUndGeschwindigkeit)

@@ -85,8 +85,10 @@ TEST(LeserStichproben, ModelleUmgebungUndProfil)
     auto leser = [](int (*f)(const uint8_t*, size_t)) {
         return [f](const std::vector<uint8_t>& v) { return f(v.data(), v.size()); };
     };
-    for (auto [bytes, lies] : {std::pair{Gespeichert(training), leser(LiesTraining)}, {Gespeichert(test), leser(LiesTest)},
-                               {Gespeichert(u), leser(LiesUmgebung)}, {Gespeichert(profil), leser(LiesProfil)}}) {
+    for (auto [bytes, lies] : {std::pair{Gespeichert(training), leser(LiesTraining)},
+                               {Gespeichert(test), leser(LiesTest)},
+                               {Gespeichert(u), leser(LiesUmgebung)},
+                               {Gespeichert(profil), leser(LiesProfil)}}) {
         ASSERT_EQ(lies(bytes), 0);
         const std::set<int> codes = Stichproben(bytes, lies);
         EXPECT_TRUE(Teilmenge(codes, datei)) << *codes.rbegin();
@@ -97,7 +99,8 @@ TEST(LeserStichproben, ModelleUmgebungUndProfil)
 TEST(LeserStichproben, BitmapUndText)
 {
     const std::string ordner = testanzeige::Ordner();
-    const auto bmp = testanzeige::Bmp(8, 5, 4, {0xFFFFFF, 0, 0x0000FF}, [](int x, int y) { return uint32_t((x + y) % 3); });
+    const auto bmp = testanzeige::Bmp(8, 5, 4, {0xFFFFFF, 0, 0x0000FF},
+                                      [](int x, int y) { return uint32_t((x + y) % 3); });
     const Leser bild = [&](const std::vector<uint8_t>& v) { return LiesBitmap(v.data(), v.size(), ordner); };
     ASSERT_EQ(bild(bmp), 0);
     const std::set<int> bmpCodes{0, 0x201, 0x206, 0x208, 0x2000, 0x2001, 0x4000};

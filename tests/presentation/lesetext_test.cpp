@@ -81,10 +81,10 @@ TEST(Lesetext, SeitenVorUndZurueck)
     const int vor = tasten.GetCode(4), zurueck = tasten.GetCode(5);
     auto& a = *u.anzeige;
     a.Druecken(VK_RETURN, 2.0, 4.0);
-    a.Druecken(vor, 1000.0, 1020.0);     // page 1 read for about 1 s
+    a.Druecken(vor, 1000.0, 1020.0); // page 1 read for about 1 s
     a.Druecken(zurueck, 1500.0, 1520.0); // page 2 for 0.5 s, back
-    a.Druecken(vor, 1700.0, 1720.0);     // page 1 again for 0.2 s
-    a.Druecken(vor, 2000.0, 2020.0);     // page 2 again for 0.3 s: the end
+    a.Druecken(vor, 1700.0, 1720.0); // page 1 again for 0.2 s
+    a.Druecken(vor, 2000.0, 2020.0); // page 2 again for 0.3 s: the end
     CPraesentation p;
     ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
     const CTrainingsBericht& b = p.m_TrainingsBericht;
@@ -159,8 +159,7 @@ TEST(Lesetext, ZuGrosserTextWirdAbgewiesen)
     Lesen(u, pfad);
     CPraesentation p;
     EXPECT_EQ(u.Darbieten(p), 0x300);
-    EXPECT_EQ(p.m_strFehler,
-              "Fehler beim Laden der Datei " + pfad + ". Text ist größer als 1 MB (1048576 Bytes).\n");
+    EXPECT_EQ(p.m_strFehler, "Fehler beim Laden der Datei " + pfad + ". Text ist größer als 1 MB (1048576 Bytes).\n");
 }
 
 // Without any font the text and the ready screen would stay blank while the
@@ -168,7 +167,10 @@ TEST(Lesetext, ZuGrosserTextWirdAbgewiesen)
 TEST(Lesetext, OhneSchriftKeinLauf)
 {
     struct CKeineSchriften {
-        CKeineSchriften() { SchriftSucheSetzen([](const LOGFONT&, CSchriftFund&) { return false; }); }
+        CKeineSchriften()
+        {
+            SchriftSucheSetzen([](const LOGFONT&, CSchriftFund&) { return false; });
+        }
         ~CKeineSchriften() { SchriftSucheSetzen({}); }
     } keine;
     {

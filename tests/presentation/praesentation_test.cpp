@@ -21,7 +21,7 @@ protected:
     }
     void Anzeige(CSpeicherKonfig konfig = {})
     {
-        m_anzeige.reset();  // the old display unregisters itself
+        m_anzeige.reset(); // the old display unregisters itself
         m_anzeige = CSpeicherAnzeige::Installieren(std::move(konfig));
     }
     void Modus(DWORD breite, DWORD hoehe, DWORD frequenz, DWORD letzte, DWORD tiefe = 8)
@@ -149,7 +149,7 @@ TEST_F(Praesentation, Reizzellen)
     ASSERT_EQ(p.VordergrundbilderLaden(0, 2, 48, 40), 0) << p.m_strFehler;
     EXPECT_EQ(p.m_Streifen1.GetAnzahl(), 26);
     EXPECT_EQ(p.m_Streifen2.GetAnzahl(), 32);
-    EXPECT_EQ(m_umgebung.m_Reizkatalog.m_lfReizSchrift.lfHeight, 0);  // a run reads the environment only
+    EXPECT_EQ(m_umgebung.m_Reizkatalog.m_lfReizSchrift.lfHeight, 0); // a run reads the environment only
     // Transparency 1 (the default): cells on the background entry, ink in the ramp.
     IDirectDrawSurface* kreise = p.m_Streifen2.GetOberflaeche();
     EXPECT_EQ(testanzeige::Pixel(p.m_Streifen1.GetOberflaeche(), 0, 0), 69);

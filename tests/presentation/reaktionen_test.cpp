@@ -145,8 +145,8 @@ TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
     p.m_TestBericht.SetDurchgang(0, 0);
     p.m_nIndex = 0;
     p.m_nAnzahl = 1;
-    p.m_Punkte1.SetAtGrow(0, 0.5, 0.5);  // centre
-    p.m_Punkte2.SetAtGrow(0, 0.4, 0.05);  // 400 pixels long, a 40-pixel tick
+    p.m_Punkte1.SetAtGrow(0, 0.5, 0.5); // centre
+    p.m_Punkte2.SetAtGrow(0, 0.4, 0.05); // 400 pixels long, a 40-pixel tick
     p.m_Punkte3.SetAtGrow(0, 0.0, 0.0);
     p.m_dSchritt = 0.01;
     p.m_dMarkeBreite = 4.0;

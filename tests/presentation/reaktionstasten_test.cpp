@@ -27,12 +27,18 @@ struct CTastenEintrag {
 std::vector<CTastenEintrag> ErwarteteTasten()
 {
     std::vector<CTastenEintrag> t = {
-        {"Eingabetaste", VK_RETURN, SDLK_RETURN},   {"Leertaste", VK_SPACE, SDLK_SPACE},
-        {"Linke Maustaste", VK_LBUTTON, 0},         {"Rechte Maustaste", VK_RBUTTON, 0},
-        {"Crsr Links", VK_LEFT, SDLK_LEFT},         {"Crsr Rechts", VK_RIGHT, SDLK_RIGHT},
-        {"Crsr Unten", VK_DOWN, SDLK_DOWN},         {"Crsr Oben", VK_UP, SDLK_UP},
-        {"Tabulator", VK_TAB, SDLK_TAB},            {"Bild oben", VK_PRIOR, SDLK_PAGEUP},
-        {"Bild unten", VK_NEXT, SDLK_PAGEDOWN},     {"Pos 1", VK_HOME, SDLK_HOME},
+        {"Eingabetaste", VK_RETURN, SDLK_RETURN},
+        {"Leertaste", VK_SPACE, SDLK_SPACE},
+        {"Linke Maustaste", VK_LBUTTON, 0},
+        {"Rechte Maustaste", VK_RBUTTON, 0},
+        {"Crsr Links", VK_LEFT, SDLK_LEFT},
+        {"Crsr Rechts", VK_RIGHT, SDLK_RIGHT},
+        {"Crsr Unten", VK_DOWN, SDLK_DOWN},
+        {"Crsr Oben", VK_UP, SDLK_UP},
+        {"Tabulator", VK_TAB, SDLK_TAB},
+        {"Bild oben", VK_PRIOR, SDLK_PAGEUP},
+        {"Bild unten", VK_NEXT, SDLK_PAGEDOWN},
+        {"Pos 1", VK_HOME, SDLK_HOME},
         {"Ende", VK_END, SDLK_END},
     };
     for (char c = 'A'; c <= 'Z'; ++c)
@@ -40,8 +46,9 @@ std::vector<CTastenEintrag> ErwarteteTasten()
     for (char c = '0'; c <= '9'; ++c)
         t.push_back({std::string("<") + c + ">", c, SDLK_0 + (c - '0')});
     const std::vector<CTastenEintrag> zeichen = {
-        {"<#>", VK_OEM_2, SDLK_HASH},      {"<+>", VK_OEM_PLUS, SDLK_PLUS},  {"<->", VK_OEM_MINUS, SDLK_MINUS},
-        {"<.>", VK_OEM_PERIOD, SDLK_PERIOD}, {"<,>", VK_OEM_COMMA, SDLK_COMMA}, {"<Ä>", VK_OEM_7, 0xE4},
+        {"<#>", VK_OEM_2, SDLK_HASH},      {"<+>", VK_OEM_PLUS, SDLK_PLUS},
+        {"<->", VK_OEM_MINUS, SDLK_MINUS}, {"<.>", VK_OEM_PERIOD, SDLK_PERIOD},
+        {"<,>", VK_OEM_COMMA, SDLK_COMMA}, {"<Ä>", VK_OEM_7, 0xE4},
         {"<Ö>", VK_OEM_3, 0xF6},           {"<Ü>", VK_OEM_1, 0xFC},
     };
     t.insert(t.end(), zeichen.begin(), zeichen.end());

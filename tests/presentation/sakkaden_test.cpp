@@ -69,8 +69,8 @@ TEST(Sakkaden, TrainingVonDerVorbereitungBisZumBericht)
     Kurz(u.training, 5);
     auto& a = *u.anzeige;
     a.Druecken(VK_RETURN, 5.0, 8.0);
-    a.Druecken(VK_SPACE, 200.0, 230.0);   // before the first target
-    a.Druecken(VK_SPACE, 700.0, 730.0);   // target 0 came at about 510 ms
+    a.Druecken(VK_SPACE, 200.0, 230.0); // before the first target
+    a.Druecken(VK_SPACE, 700.0, 730.0); // target 0 came at about 510 ms
     a.Druecken(VK_SPACE, 1400.0, 1430.0); // target 1 at about 1210 ms
     // target 2 (about 1920 ms) gets no reaction and ends after 1 s
     a.Druecken(VK_SPACE, 3300.0, 3330.0); // in the pause, booked on target 3

@@ -63,7 +63,7 @@ TEST_F(StoppuhrTest, LapEndsAtTheLastReadingAndHoldKeepsIt)
     EXPECT_EQ(uhr.Runde(), 37);
     EXPECT_EQ(uhr.Runde(), 0);
     EXPECT_EQ(zaehler.lesungen, lesungen);
-    zaehler.stand += 9'999;  // truncated towards zero
+    zaehler.stand += 9'999; // truncated towards zero
     EXPECT_EQ(uhr.Lesen(), 100);
 
     CStoppuhr halten;

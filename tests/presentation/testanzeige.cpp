@@ -72,10 +72,11 @@ std::string Schreiben(const std::string& name, const std::vector<uint8_t>& bytes
 {
     // Tests run in parallel processes: each writes under its own name.
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string pfad = Ordner() + "/" + (info ? std::string(info->test_suite_name()) + "." + info->name() + "."
-                                                    : std::string()) + name;
-    std::ofstream(pfad, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                std::streamsize(bytes.size()));
+    const std::string pfad = Ordner() + "/" +
+                             (info ? std::string(info->test_suite_name()) + "." + info->name() + "." : std::string()) +
+                             name;
+    std::ofstream(pfad, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return pfad;
 }
 

@@ -95,9 +95,9 @@ std::vector<std::vector<CAntwortTaste>> Antworten(const CAntwortFall& f)
 {
     const bool linien = f.art == 10;
     const CAntwortTaste h1{linien ? VK_LEFT : VK_OEM_MINUS, true, false}; // "links", "schmäler"
-    const CAntwortTaste h2{linien ? VK_RIGHT : VK_OEM_PLUS, true, true};  // "rechts", "breiter"
-    const CAntwortTaste v1{VK_DOWN, false, false};                        // "unten", "kleiner"
-    const CAntwortTaste v2{VK_UP, false, true};                           // "oben", "höher"
+    const CAntwortTaste h2{linien ? VK_RIGHT : VK_OEM_PLUS, true, true}; // "rechts", "breiter"
+    const CAntwortTaste v1{VK_DOWN, false, false}; // "unten", "kleiner"
+    const CAntwortTaste v2{VK_UP, false, true}; // "oben", "höher"
     std::vector<CAntwortTaste> h, v;
     if (f.orientierung != 2)
         h = {h1, h2};
@@ -174,7 +174,8 @@ TEST(Testdurchlauf, JedeAntwortUnterIhrerBedeutung)
         for (int orientierung : {1, 2, 3})
             for (int verfahren : {VERFAHREN_HERSTELLUNG, VERFAHREN_KONSTANT}) {
                 const CAntwortFall f{art, orientierung, verfahren};
-                SCOPED_TRACE(testing::Message() << "Art " << art << ", Orientierung " << orientierung << ", Verfahren " << verfahren);
+                SCOPED_TRACE(testing::Message()
+                             << "Art " << art << ", Orientierung " << orientierung << ", Verfahren " << verfahren);
                 const auto antworten = Antworten(f);
                 CTestlauf t(art);
                 Einrichten(t.test, f, int(antworten.size()));

@@ -44,11 +44,12 @@ TEST(Linientest, RechteckeInPixeln)
 {
     CLaufUmfeld u;
     CPraesentation p;
-    ASSERT_EQ(Vorbereitet(u, p, 10, [](CLinien& l) {
-                  l.m_nHLaengeStufen = l.m_nHPositionStufen = 1;
-                  l.m_dHLaengeVon = l.m_dHLaengeBis = 0.3;
-                  l.m_dHPositionVon = l.m_dHPositionBis = 0.0;
-              }),
+    ASSERT_EQ(Vorbereitet(u, p, 10,
+                          [](CLinien& l) {
+                              l.m_nHLaengeStufen = l.m_nHPositionStufen = 1;
+                              l.m_dHLaengeVon = l.m_dHLaengeBis = 0.3;
+                              l.m_dHPositionVon = l.m_dHPositionBis = 0.0;
+                          }),
               0);
     const CTestBericht& b = p.m_TestBericht;
     ASSERT_EQ(b.GetAnzahlReize(), 1);
@@ -77,13 +78,14 @@ TEST(Linientest, Reihenfolge)
     auto folge = [](int reihenfolge, int start) {
         CLaufUmfeld u;
         CPraesentation p;
-        EXPECT_EQ(Vorbereitet(u, p, 10, [=](CLinien& l) {
-                      l.m_nHLaengeStufen = 1;
-                      l.m_nHTrennStufen = 2;
-                      l.m_dHTrennVon = -0.25;
-                      l.m_nReihenfolge = reihenfolge;
-                      l.m_nStartDurchgang = start;
-                  }),
+        EXPECT_EQ(Vorbereitet(u, p, 10,
+                              [=](CLinien& l) {
+                                  l.m_nHLaengeStufen = 1;
+                                  l.m_nHTrennStufen = 2;
+                                  l.m_dHTrennVon = -0.25;
+                                  l.m_nReihenfolge = reihenfolge;
+                                  l.m_nStartDurchgang = start;
+                              }),
                   0);
         return Folge(p.m_TestBericht);
     };

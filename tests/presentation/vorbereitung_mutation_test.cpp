@@ -53,12 +53,14 @@ TEST(VorbereitungMutation, GeladeneBeschaedigteDateienWerdenVorbereitet)
     for (int art : {10, 20, 50, 60}) {
         CLaufUmfeld u;
         u.training.SetAufgabenart(art);
-        geladen += Pruefe(u.training, [&](CPraesentation& p) { u.Vorbereiten(p); }, 40);
+        geladen += Pruefe(
+            u.training, [&](CPraesentation& p) { u.Vorbereiten(p); }, 40);
     }
     for (int art : {10, 20}) {
         CLaufUmfeld u;
         u.test.SetTestart(art);
-        geladen += Pruefe(u.test, [&](CPraesentation& p) { u.TestVorbereiten(p); }, 40);
+        geladen += Pruefe(
+            u.test, [&](CPraesentation& p) { u.TestVorbereiten(p); }, 40);
     }
     EXPECT_GT(geladen, 50); // most body mutations still load
 }
@@ -72,14 +74,17 @@ TEST(VorbereitungMutation, GeladeneBeschaedigteTrainingsLaufen)
     for (int art : {10, 20, 50, 60}) {
         CLaufUmfeld u;
         u.training.SetAufgabenart(art);
-        geladen += Pruefe(u.training, [&](CPraesentation& p) {
-            const double jetzt = u.anzeige->GetZeitMs(); // the display's clock runs on
-            u.anzeige->Druecken(VK_RETURN, jetzt, jetzt + 20.0);
-            // Escape again and again: the first may only leave the ready screen.
-            for (double t = 300.0; t < 6000.0; t += 300.0)
-                u.anzeige->Druecken(VK_ESCAPE, jetzt + t, jetzt + t + 20.0);
-            u.Darbieten(p);
-        }, kLaeufe);
+        geladen += Pruefe(
+            u.training,
+            [&](CPraesentation& p) {
+                const double jetzt = u.anzeige->GetZeitMs(); // the display's clock runs on
+                u.anzeige->Druecken(VK_RETURN, jetzt, jetzt + 20.0);
+                // Escape again and again: the first may only leave the ready screen.
+                for (double t = 300.0; t < 6000.0; t += 300.0)
+                    u.anzeige->Druecken(VK_ESCAPE, jetzt + t, jetzt + t + 20.0);
+                u.Darbieten(p);
+            },
+            kLaeufe);
     }
     EXPECT_GT(geladen, 0);
 }

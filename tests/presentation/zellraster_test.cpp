@@ -4,7 +4,6 @@
 
 namespace {
 
-
 TEST(Zellraster, ZellenUndStreifen)
 {
     CRaster r;

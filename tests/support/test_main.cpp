@@ -25,10 +25,7 @@ extern "C" const char* __lsan_default_suppressions()
 // so their blocks would be reported from an unknown module that no
 // suppression can name. In the test programs of the sanitizer build they
 // stay loaded until the process ends.
-extern "C" int dlclose(void*)
-{
-    return 0;
-}
+extern "C" int dlclose(void*) { return 0; }
 #endif
 
 int main(int argc, char** argv)

@@ -40,8 +40,8 @@ inline std::vector<std::string> ZuBreit(const QWidget* flaeche, const std::strin
     for (const QWidget* w : flaeche->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!w->isHidden())
             if (const int ueber = TextUeberhang(w); ueber > 0)
-                fehler.push_back(wo + " " + w->objectName().toStdString() + " \"" + Text(w).toStdString() +
-                                 "\" um " + std::to_string(ueber));
+                fehler.push_back(wo + " " + w->objectName().toStdString() + " \"" + Text(w).toStdString() + "\" um " +
+                                 std::to_string(ueber));
     return fehler;
 }
 

@@ -79,10 +79,10 @@ TEST(Datentabelle, UeberschriebenerWertErneuertMittelUndVarianz)
     CDatentabelle t;
     t.SetGroesse(3, 1);
     for (int z = 0; z < 3; ++z)
-        t.SetWert(z, 0, 2.0 * z);  // 0, 2, 4
+        t.SetWert(z, 0, 2.0 * z); // 0, 2, 4
     EXPECT_EQ(t.GetMittelwert(0), 2.0);
     EXPECT_EQ(t.GetVarianz(0), 4.0);
-    t.SetWert(1, 0, 8.0);  // 0, 8, 4
+    t.SetWert(1, 0, 8.0); // 0, 8, 4
     EXPECT_EQ(t.GetMittelwert(0), 4.0);
     EXPECT_EQ(t.GetVarianz(0), 16.0);
 }

@@ -5,10 +5,7 @@
 
 namespace {
 
-RECT R(int l, int t, int r, int b)
-{
-    return {l, t, r, b};
-}
+RECT R(int l, int t, int r, int b) { return {l, t, r, b}; }
 
 TEST(Geometrie, RechteckeBeschneidenUndVereinigen)
 {

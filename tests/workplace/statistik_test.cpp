@@ -36,7 +36,8 @@ TEST(Statistik, Rotieren)
         int von, bis, schritte;
         CDWordArray erwartet;
     };
-    const Fall faelle[] = {{0, 5, 2, {5, 6, 1, 2, 3, 4}}, {0, 99, -1, {2, 3, 4, 5, 6, 1}}, {1, 3, 1, {1, 4, 2, 3, 5, 6}}};
+    const Fall faelle[] = {
+        {0, 5, 2, {5, 6, 1, 2, 3, 4}}, {0, 99, -1, {2, 3, 4, 5, 6, 1}}, {1, 3, 1, {1, 4, 2, 3, 5, 6}}};
     for (const Fall& f : faelle) {
         CDWordArray a{1, 2, 3, 4, 5, 6};
         EXPECT_EQ(RotiereArray(a, f.von, f.bis, f.schritte), 0);

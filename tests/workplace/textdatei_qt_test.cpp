@@ -11,8 +11,7 @@ namespace {
 
 using Zeilen = std::vector<std::string>;
 
-const std::string kSatz =
-    "Die Übung beginnt, sobald die Taste gedrückt wird; Reaktions-Zeiten werden gemessen.";
+const std::string kSatz = "Die Übung beginnt, sobald die Taste gedrückt wird; Reaktions-Zeiten werden gemessen.";
 
 // Draws with the real font and keeps where each piece of text went.
 struct CMerkenderDC : CPainterDC {

@@ -69,8 +69,12 @@ TEST_F(TextdateiTest, ZuGrosseDatei)
 
 TEST_F(TextdateiTest, ZeichensatzUndFehler)
 {
-    EXPECT_EQ(Lies("Gr\xC3\xBC\xC3\x9F" "e\n"), Zeilen{"Grüße\n"});
-    EXPECT_EQ(Lies("Gr\xFC\xDF" "e \x80\n"), Zeilen{"Grüße €\n"});
+    EXPECT_EQ(Lies("Gr\xC3\xBC\xC3\x9F"
+                   "e\n"),
+              Zeilen{"Grüße\n"});
+    EXPECT_EQ(Lies("Gr\xFC\xDF"
+                   "e \x80\n"),
+              Zeilen{"Grüße €\n"});
     EXPECT_EQ(Lies("\xEF\xBB\xBFHallo"), Zeilen{"Hallo"});
 
     Zeilen z{"bleibt"};

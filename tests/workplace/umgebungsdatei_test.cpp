@@ -29,11 +29,10 @@ std::string Zustand(const CUmgebung& u)
 {
     const CAnordnung a = u.GetAnordnung();
     const CBildschirmModus m = u.GetBildschirmModus();
-    return std::to_string(a.m_dAbstand) + "/" + std::to_string(a.m_dBreite) + "/" + std::to_string(a.m_dHoehe) +
-           " " + std::to_string(m.m_dwBreite) + "x" + std::to_string(m.m_dwHoehe) + "x" +
-           std::to_string(m.m_dwFarbtiefe) + "@" + std::to_string(m.m_dwFrequenz) + "/" +
-           std::to_string(m.m_dwLetzteFrequenz) + " " + m.m_strTreiber + " " + u.GetPfad() + " " +
-           std::to_string(u.AnteilInPixelX(u.InAnteilX(1.0, 0x0202)));
+    return std::to_string(a.m_dAbstand) + "/" + std::to_string(a.m_dBreite) + "/" + std::to_string(a.m_dHoehe) + " " +
+           std::to_string(m.m_dwBreite) + "x" + std::to_string(m.m_dwHoehe) + "x" + std::to_string(m.m_dwFarbtiefe) +
+           "@" + std::to_string(m.m_dwFrequenz) + "/" + std::to_string(m.m_dwLetzteFrequenz) + " " + m.m_strTreiber +
+           " " + u.GetPfad() + " " + std::to_string(u.AnteilInPixelX(u.InAnteilX(1.0, 0x0202)));
 }
 
 // A file with the given frame, arrangement and, from version 11, a mode.

@@ -6,10 +6,7 @@
 
 namespace {
 
-RECT R(int l, int t, int r, int b)
-{
-    return {l, t, r, b};
-}
+RECT R(int l, int t, int r, int b) { return {l, t, r, b}; }
 
 bool Ueberlappen(const RECT& a, const RECT& b)
 {
@@ -19,7 +16,10 @@ bool Ueberlappen(const RECT& a, const RECT& b)
 class VerteilungTest : public ::testing::Test {
 protected:
     // Mische seeds from the time: a fixed clock makes every placement exact.
-    void SetUp() override { crt::SetZeitQuelle([] { return int64_t(1234567); }); }
+    void SetUp() override
+    {
+        crt::SetZeitQuelle([] { return int64_t(1234567); });
+    }
     void TearDown() override { crt::SetZeitQuelle({}); }
 };
 

@@ -30,7 +30,8 @@ public:
             for (int y = 0; y < hoehe; ++y)
                 for (int x = 0; x < breite; ++x) {
                     const PALETTEENTRY& e = palette[pixel[size_t(y) * size_t(pitch) + size_t(x)]];
-                    rgb[size_t(y) * size_t(breite) + size_t(x)] = uint32_t(e.peRed) << 16 | uint32_t(e.peGreen) << 8 | e.peBlue;
+                    rgb[size_t(y) * size_t(breite) + size_t(x)] = uint32_t(e.peRed) << 16 | uint32_t(e.peGreen) << 8 |
+                                                                  e.peBlue;
                 }
             return rgb;
         }
@@ -60,9 +61,15 @@ public:
     }
     bool TauschAusstehend() override { return m_sdl->TauschAusstehend(); }
     void TauschAbwarten() override { m_sdl->TauschAbwarten(); }
-    void FrontGeaendert(const BYTE* p, LONG pitch, const PALETTEENTRY* pal) override { m_sdl->FrontGeaendert(p, pitch, pal); }
+    void FrontGeaendert(const BYTE* p, LONG pitch, const PALETTEENTRY* pal) override
+    {
+        m_sdl->FrontGeaendert(p, pitch, pal);
+    }
     SHORT Taste(int vk) override { return m_sdl->Taste(vk); }
-    bool Nachricht(MSG& n, UINT von, UINT bis, bool entfernen) override { return m_sdl->Nachricht(n, von, bis, entfernen); }
+    bool Nachricht(MSG& n, UINT von, UINT bis, bool entfernen) override
+    {
+        return m_sdl->Nachricht(n, von, bis, entfernen);
+    }
     void MauszeigerSichtbar(bool s) override { m_sdl->MauszeigerSichtbar(s); }
     HRESULT Vorgabe(EAufruf a) override { return m_sdl->Vorgabe(a); }
 
@@ -166,7 +173,8 @@ TEST(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
     // Left out: the ready screen and the first frames after it.
     const CPerioden p = PeriodenAuswerten(m.gezeigt, 5);
     ASSERT_GT(p.anzahl, 100u);
-    std::printf("Periode %.2f ms (sd %.2f, max %.2f; Uhr %.2f ms, Vorlauf %.2f ms, vsync %d), Luecke %.3f ms (%lld von %lld > 1 ms), "
+    std::printf("Periode %.2f ms (sd %.2f, max %.2f; Uhr %.2f ms, Vorlauf %.2f ms, vsync %d), Luecke %.3f ms (%lld von "
+                "%lld > 1 ms), "
                 "Geschwindigkeit %.4f (soll %.4f)\n",
                 p.mittel, p.sd, p.max, std::chrono::duration<double, std::milli>(sdl->Periode()).count(),
                 std::chrono::duration<double, std::milli>(sdl->Vorlauf()).count(), int(sdl->MitVsync()),

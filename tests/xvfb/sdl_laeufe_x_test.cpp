@@ -106,14 +106,15 @@ TEST_F(SdlLaufX, Lesetext)
     t.m_nTextart = 20;
     t.m_strEigenerText = "seiten.txt";
     t.m_strEigenerOrdner.clear();
-    t.m_nTasteVor = 5;     // cursor right
+    t.m_nTasteVor = 5; // cursor right
     t.m_nTasteZurueck = 4; // cursor left
     lauf.training.SetText(t);
 
     // Enter leaves the ready screen, two pages on, Enter ends on page 3.
     int anzahl = 0, text = 0, abweichend = -1;
     const int ergebnis = lauf.Laufen(
-        Tastenfolge({{1500, SDLK_RETURN}, {2200, SDLK_RIGHT}, {2900, SDLK_RIGHT}, {3600, SDLK_RETURN}, {15000, SDLK_ESCAPE}}),
+        Tastenfolge(
+            {{1500, SDLK_RETURN}, {2200, SDLK_RIGHT}, {2900, SDLK_RIGHT}, {3600, SDLK_RETURN}, {15000, SDLK_ESCAPE}}),
         [&](CPraesentation& p) {
             anzahl = p.m_nAnzahl;
             if (anzahl < 4)
@@ -164,7 +165,7 @@ TEST_F(SdlLaufX, TestLaengenVertikalMitUmlauten)
     l.m_nTestHoeheStufen = 2;
     l.m_dTestHoeheVon = 0.8;
     l.m_dTestHoeheBis = 1.2;
-    l.m_nTasteHoeher = 54;  // <Ä>
+    l.m_nTasteHoeher = 54; // <Ä>
     l.m_nTasteKleiner = 55; // <Ö>
     lauf.test.SetLaengen(l);
     const CTestBericht b = Testlauf([](const std::function<void(int)>& bis) {

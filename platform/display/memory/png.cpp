@@ -50,7 +50,8 @@ int PngSchreiben(const std::string& pfad, int breite, int hoehe, const std::vect
     roh.reserve((zeile + 1) * size_t(hoehe));
     for (int y = 0; y < hoehe; ++y) {
         roh.push_back(0);
-        roh.insert(roh.end(), rgb.begin() + ptrdiff_t(zeile * size_t(y)), rgb.begin() + ptrdiff_t(zeile * size_t(y + 1)));
+        roh.insert(roh.end(), rgb.begin() + ptrdiff_t(zeile * size_t(y)),
+                   rgb.begin() + ptrdiff_t(zeile * size_t(y + 1)));
     }
     // zlib stream of stored blocks (at most 65535 bytes each) and Adler-32.
     std::vector<uint8_t> z{0x78, 0x01};

@@ -27,8 +27,7 @@ std::shared_ptr<CSpeicherAnzeige> CSpeicherAnzeige::Installieren(CSpeicherKonfig
     return anzeige;
 }
 
-CSpeicherAnzeige::CSpeicherAnzeige(CSpeicherKonfig konfig)
-    : m_konfig(std::move(konfig)), m_modus(m_konfig.arbeitsplatz)
+CSpeicherAnzeige::CSpeicherAnzeige(CSpeicherKonfig konfig) : m_konfig(std::move(konfig)), m_modus(m_konfig.arbeitsplatz)
 {
     m_letzteAbfrage.fill(-1);
 }
@@ -45,10 +44,7 @@ void CSpeicherAnzeige::SetErgebnis(EAufruf aufruf, HRESULT hr, int mal)
     m_skript[size_t(aufruf)].push_back({hr, mal});
 }
 
-void CSpeicherAnzeige::ModusVerweigern(CAnzeigeModus modus, HRESULT hr)
-{
-    m_verweigert.push_back({modus, hr});
-}
+void CSpeicherAnzeige::ModusVerweigern(CAnzeigeModus modus, HRESULT hr) { m_verweigert.push_back({modus, hr}); }
 
 void CSpeicherAnzeige::Druecken(int vk, double vonMs, double bisMs)
 {
@@ -108,10 +104,7 @@ void CSpeicherAnzeige::ModusZuruecksetzen()
     m_ausstehend = false;
 }
 
-int64_t CSpeicherAnzeige::Periode() const
-{
-    return 1'000'000'000 / int64_t(m_modus.frequenz ? m_modus.frequenz : 60);
-}
+int64_t CSpeicherAnzeige::Periode() const { return 1'000'000'000 / int64_t(m_modus.frequenz ? m_modus.frequenz : 60); }
 
 void CSpeicherAnzeige::Abbilden(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette)
 {
@@ -143,7 +136,8 @@ void CSpeicherAnzeige::BildEinreihen(const BYTE* pixel, LONG pitch, const PALETT
                 Fuellen8(z, s.farbe);
                 continue;
             }
-            CPixelFeld q{const_cast<BYTE*>(s.pixel) + ptrdiff_t(s.quelle.top) * s.pitch + s.quelle.left, s.pitch, w, hz};
+            CPixelFeld q{const_cast<BYTE*>(s.pixel) + ptrdiff_t(s.quelle.top) * s.pitch + s.quelle.left, s.pitch, w,
+                         hz};
             if (s.art == CBildSchritt::EArt::Kopieren)
                 Kopieren8(z, q);
             else

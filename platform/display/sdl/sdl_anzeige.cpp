@@ -272,8 +272,8 @@ void CSdlAnzeige::Hochladen(const BYTE* pixel, LONG pitch)
     int zielPitch = 0;
     if (!m_textur || SDL_LockTexture(m_textur, nullptr, &ziel, &zielPitch) != 0)
         return;
-    Umwandeln8Nach32(pixel, pitch, static_cast<uint32_t*>(ziel), zielPitch, LONG(m_modus.breite),
-                     LONG(m_modus.hoehe), m_tabelle);
+    Umwandeln8Nach32(pixel, pitch, static_cast<uint32_t*>(ziel), zielPitch, LONG(m_modus.breite), LONG(m_modus.hoehe),
+                     m_tabelle);
     SDL_UnlockTexture(m_textur);
     // The texture covers the whole target: nothing to clear.
     SDL_RenderCopy(m_renderer, m_textur, nullptr, nullptr);
@@ -316,8 +316,8 @@ SDL_Texture* CSdlAnzeige::Textur(const CBildSchritt& s, SDL_Rect& quelle)
             for (int i = s.von; i <= s.bis; ++i)
                 tabelle[i] = 0;
         m_puffer.resize(size_t(feld.w) * size_t(feld.h));
-        Umwandeln8Nach32(s.pixel + ptrdiff_t(feld.y) * s.pitch + feld.x, s.pitch, m_puffer.data(), feld.w * 4,
-                         feld.w, feld.h, tabelle);
+        Umwandeln8Nach32(s.pixel + ptrdiff_t(feld.y) * s.pitch + feld.x, s.pitch, m_puffer.data(), feld.w * 4, feld.w,
+                         feld.h, tabelle);
         if (SDL_UpdateTexture(t.textur, nullptr, m_puffer.data(), feld.w * 4) != 0)
             return nullptr;
         t.stand = s.stand;
@@ -546,8 +546,7 @@ void CSdlAnzeige::EreignissePumpen()
                       e.button.timestamp);
             break;
         }
-        default:
-            break;
+        default: break;
         }
     }
 }
@@ -594,7 +593,4 @@ bool CSdlAnzeige::Nachricht(MSG& nachricht, UINT von, UINT bis, bool entfernen)
     return false;
 }
 
-void CSdlAnzeige::MauszeigerSichtbar(bool sichtbar)
-{
-    SDL_ShowCursor(sichtbar ? SDL_ENABLE : SDL_DISABLE);
-}
+void CSdlAnzeige::MauszeigerSichtbar(bool sichtbar) { SDL_ShowCursor(sichtbar ? SDL_ENABLE : SDL_DISABLE); }

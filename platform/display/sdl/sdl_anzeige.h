@@ -55,12 +55,12 @@ public:
     struct CMessung {
         bool an = false;
         std::vector<Uhr::time_point> eingereiht; // each flipped frame's flip
-        std::vector<Uhr::time_point> gezeigt;    // and the end of its present
-        Uhr::duration groessteLuecke{};          // between key polls while a flip waits
-        int64_t abfragen = 0, langeLuecken = 0;  // such polls, and those after more than 1 ms
-        int64_t zusammengesetzt = 0;             // frames composed from kept surfaces
-        int64_t umgewandelt = 0;                 // flipped frames converted whole
-        double cpuPfad = 0;                      // process CPU seconds composing and presenting
+        std::vector<Uhr::time_point> gezeigt; // and the end of its present
+        Uhr::duration groessteLuecke{}; // between key polls while a flip waits
+        int64_t abfragen = 0, langeLuecken = 0; // such polls, and those after more than 1 ms
+        int64_t zusammengesetzt = 0; // frames composed from kept surfaces
+        int64_t umgewandelt = 0; // flipped frames converted whole
+        double cpuPfad = 0; // process CPU seconds composing and presenting
     };
     CMessung& Messung() { return m_messung; }
     Uhr::duration Periode() const { return m_periode; }
@@ -100,8 +100,8 @@ private:
     // The palette as the textures were converted through it.
     std::array<PALETTEENTRY, 256> m_palette{};
     uint64_t m_paletteStand = 1;
-    uint32_t m_tabelle[256] = {};        // opaque, in m_format
-    uint32_t m_tabelleAlpha[256] = {};   // ARGB8888 for keyed copies
+    uint32_t m_tabelle[256] = {}; // opaque, in m_format
+    uint32_t m_tabelleAlpha[256] = {}; // ARGB8888 for keyed copies
     std::vector<uint32_t> m_puffer;
     const std::vector<CBildSchritt>* m_schritte = nullptr;
     std::vector<std::pair<SDL_Texture*, SDL_Rect>> m_quellen; // per step
@@ -126,10 +126,10 @@ private:
     Uhr::duration m_nominal = std::chrono::microseconds(16667);
     Uhr::duration m_periode = m_nominal;
     Uhr::duration m_kosten = std::chrono::milliseconds(2); // of a present, without its wait
-    std::array<Uhr::duration, 64> m_dauern{};                // of the latest presents
-    Uhr::duration m_zuschlag{};                              // added for each retrace missed
+    std::array<Uhr::duration, 64> m_dauern{}; // of the latest presents
+    Uhr::duration m_zuschlag{}; // added for each retrace missed
     size_t m_dauerIndex = 0;
-    Uhr::time_point m_faellig{};       // the retrace the queued frame is for
+    Uhr::time_point m_faellig{}; // the retrace the queued frame is for
     Uhr::time_point m_letzteFaellig{}; // the retrace of the last frame
     Uhr::time_point m_letzteRetrace{}; // end of the last present that waited
     Uhr::time_point m_letzteAbfrage{};

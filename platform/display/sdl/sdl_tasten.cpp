@@ -11,7 +11,8 @@ int VirtuelleTasteAusSdl(SDL_Keycode t)
     if (t >= SDLK_KP_1 && t <= SDLK_KP_9)
         return VK_NUMPAD0 + 1 + (t - SDLK_KP_1);
     switch (t) {
-    case SDLK_RETURN: case SDLK_KP_ENTER: return VK_RETURN;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return VK_RETURN;
     case SDLK_ESCAPE: return VK_ESCAPE;
     case SDLK_SPACE: return VK_SPACE;
     case SDLK_TAB: return VK_TAB;
@@ -26,17 +27,22 @@ int VirtuelleTasteAusSdl(SDL_Keycode t)
     case SDLK_END: return VK_END;
     case SDLK_INSERT: return VK_INSERT;
     case SDLK_DELETE: return VK_DELETE;
-    case SDLK_LSHIFT: case SDLK_RSHIFT: return VK_SHIFT;
-    case SDLK_LCTRL: case SDLK_RCTRL: return VK_CONTROL;
-    case SDLK_LALT: case SDLK_RALT: return VK_MENU;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT: return VK_MENU;
     case SDLK_KP_0: return VK_NUMPAD0;
     case SDLK_KP_PLUS: return VK_ADD;
     case SDLK_KP_MINUS: return VK_SUBTRACT;
     case SDLK_KP_MULTIPLY: return VK_MULTIPLY;
     case SDLK_KP_DIVIDE: return VK_DIVIDE;
-    case SDLK_KP_PERIOD: case SDLK_KP_COMMA: return VK_DECIMAL;
+    case SDLK_KP_PERIOD:
+    case SDLK_KP_COMMA: return VK_DECIMAL;
     // The keys that VkKeyScanA names for "+", "-", "," and ".".
-    case SDLK_PLUS: case SDLK_EQUALS: return VK_OEM_PLUS;
+    case SDLK_PLUS:
+    case SDLK_EQUALS: return VK_OEM_PLUS;
     case SDLK_MINUS: return VK_OEM_MINUS;
     case SDLK_COMMA: return VK_OEM_COMMA;
     case SDLK_PERIOD: return VK_OEM_PERIOD;

@@ -26,10 +26,7 @@ CGeraetDaten DatenVon(QPainter* painter, bool drucker)
     return d;
 }
 
-QRect QRechteck(const RECT& r)
-{
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
+QRect QRechteck(const RECT& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
 } // namespace
 
@@ -85,8 +82,8 @@ void CPainterDC::SetzeStift() const
     }
     int w = GetStift().lopnWidth.x == 0 ? 0 : StiftBreiteGeraet();
     // Thin lines leave out their end point; wide ones end round.
-    m_painter->setPen(QPen(Farbe(GetStift().lopnColor), w, Qt::SolidLine, w <= 1 ? Qt::FlatCap : Qt::RoundCap,
-                           Qt::RoundJoin));
+    m_painter->setPen(
+        QPen(Farbe(GetStift().lopnColor), w, Qt::SolidLine, w <= 1 ? Qt::FlatCap : Qt::RoundCap, Qt::RoundJoin));
 }
 
 void CPainterDC::SetzePinsel() const
@@ -240,10 +237,7 @@ void CPainterDC::FillRect(const RECT* r, CBrush* brush)
     m_painter->fillRect(QRechteck(RechteckInGeraet(r->left, r->top, r->right, r->bottom)), Farbe(brush->GetFarbe()));
 }
 
-bool CPainterDC::StretchBlt(int, int, int, int, CDC*, int, int, int, int, uint32_t)
-{
-    return false;
-}
+bool CPainterDC::StretchBlt(int, int, int, int, CDC*, int, int, int, int, uint32_t) { return false; }
 
 QFont DialogSchrift(const CFont* schrift)
 {

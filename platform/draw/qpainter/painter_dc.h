@@ -35,8 +35,8 @@ public:
     bool Polygon(const POINT* punkte, int anzahl) override;
     void FillRect(const RECT* r, CBrush* brush) override;
     // Only between 8-bit contexts; always false here.
-    bool StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle,
-                    int qx, int qy, int qBreite, int qHoehe, uint32_t rop) override;
+    bool StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle, int qx, int qy, int qBreite, int qHoehe,
+                    uint32_t rop) override;
 
 protected:
     SIZE GeraetTextMass(const std::string& text) const override;

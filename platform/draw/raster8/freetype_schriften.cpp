@@ -117,10 +117,7 @@ CGlyphensatz::CGlyphensatz(FT_Face gesicht, long breite64, long hoehe64)
 {
 }
 
-bool CGlyphensatz::GroesseSetzen() const
-{
-    return FT_Set_Char_Size(m_gesicht, m_breite64, m_hoehe64, 72, 72) == 0;
-}
+bool CGlyphensatz::GroesseSetzen() const { return FT_Set_Char_Size(m_gesicht, m_breite64, m_hoehe64, 72, 72) == 0; }
 
 // Advance and bitmap as the 1-bit rendering gives them; a character that
 // loads but does not render keeps the advance of a plain load for measuring.

@@ -14,7 +14,7 @@ typedef struct FT_FaceRec_* FT_Face;
 struct CSchriftFund {
     std::string datei;
     int index = 0;
-    std::string familie;    // family of the face found
+    std::string familie; // family of the face found
 };
 
 // Face of a font description; false when fontconfig finds no file.
@@ -32,13 +32,13 @@ void SchriftSucheSetzen(SchriftSuche suche);
 
 // One character of a face at one size as FreeType renders it in 1 bit.
 struct CGlyphe {
-    bool geladen = false;       // false: no advance, nothing drawn
-    bool gerendert = false;     // false: nothing drawn and no advance while drawing
-    int vorschub = 0;           // pixels
-    int links = 0, oben = 0;    // of the bitmap, from the pen position and the baseline
+    bool geladen = false; // false: no advance, nothing drawn
+    bool gerendert = false; // false: nothing drawn and no advance while drawing
+    int vorschub = 0; // pixels
+    int links = 0, oben = 0; // of the bitmap, from the pen position and the baseline
     unsigned breite = 0, zeilen = 0;
     int pitch = 0;
-    bool mono = true;           // 1 bit a pixel, else 8 bits (set from 128)
+    bool mono = true; // 1 bit a pixel, else 8 bits (set from 128)
     std::vector<unsigned char> bild;
 
     bool Gesetzt(unsigned zeile, unsigned spalte) const
@@ -64,11 +64,11 @@ private:
 
     FT_Face m_gesicht;
     long m_breite64, m_hoehe64;
-    std::vector<CGlyphe> m_latin1;      // the common characters without a lookup
+    std::vector<CGlyphe> m_latin1; // the common characters without a lookup
     std::vector<bool> m_latin1Da;
     std::unordered_map<char32_t, CGlyphe> m_weitere;
     size_t m_bytes = 0;
-    CGlyphe m_ueberzaehlig;             // beyond the bound: valid until the next call
+    CGlyphe m_ueberzaehlig; // beyond the bound: valid until the next call
 };
 
 // The set of a face at a size; valid until the next call (a bounded number

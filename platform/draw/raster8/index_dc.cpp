@@ -196,7 +196,8 @@ bool CIndexDC::Polygon(const POINT* punkte, int anzahl)
             }
             std::sort(xs.begin(), xs.end());
             for (size_t k = 0; k + 1 < xs.size(); k += 2)
-                Spanne(y, static_cast<int>(std::ceil(xs[k] - 0.5)), static_cast<int>(std::ceil(xs[k + 1] - 0.5)), brush);
+                Spanne(y, static_cast<int>(std::ceil(xs[k] - 0.5)), static_cast<int>(std::ceil(xs[k + 1] - 0.5)),
+                       brush);
         }
     }
     if (GetStift().lopnStyle != PS_NULL)
@@ -212,8 +213,8 @@ void CIndexDC::FillRect(const RECT* r, CBrush* brush)
     Flaeche(RechteckInGeraet(r->left, r->top, r->right, r->bottom), Index(brush->GetFarbe()));
 }
 
-bool CIndexDC::StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle,
-                          int qx, int qy, int qBreite, int qHoehe, uint32_t rop)
+bool CIndexDC::StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle, int qx, int qy, int qBreite, int qHoehe,
+                          uint32_t rop)
 {
     auto* q = dynamic_cast<CIndexDC*>(quelle);
     if (!q || rop != SRCCOPY || breite <= 0 || hoehe <= 0 || qBreite <= 0 || qHoehe <= 0)
@@ -247,10 +248,7 @@ CGlyphensatz* CIndexDC::Glyphen() const
     return &satz;
 }
 
-bool CIndexDC::SchriftVorhanden() const
-{
-    return LadeGesicht(GetSchrift()) != nullptr;
-}
+bool CIndexDC::SchriftVorhanden() const { return LadeGesicht(GetSchrift()) != nullptr; }
 
 TEXTMETRIC CIndexDC::GeraetMetrik() const
 {

@@ -38,8 +38,8 @@ public:
     bool Polygon(const POINT* punkte, int anzahl) override;
     void FillRect(const RECT* r, CBrush* brush) override;
     // Nearest-neighbour, index exact; the source must be a CIndexDC.
-    bool StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle,
-                    int qx, int qy, int qBreite, int qHoehe, uint32_t rop) override;
+    bool StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle, int qx, int qy, int qBreite, int qHoehe,
+                    uint32_t rop) override;
     bool SchriftVorhanden() const override;
 
 protected:
@@ -51,7 +51,7 @@ private:
     // Pixels [x0, x1) of row y, cut to the buffer and the clip.
     void Spanne(int y, int x0, int x1, uint8_t index, const RECT* clip = nullptr);
     void Flaeche(const RECT& r, uint8_t index, const RECT* clip = nullptr);
-    void Strecke(POINT a, POINT b, uint8_t index);     // device units, end excluded
+    void Strecke(POINT a, POINT b, uint8_t index); // device units, end excluded
     void EllipseFuellen(const RECT& box, const RECT* aussparung, uint8_t index);
     // Glyphs of the font selected now at its size; null when no face exists.
     CGlyphensatz* Glyphen() const;

@@ -110,8 +110,8 @@ void CRecorderDC::FillRect(const RECT* r, CBrush* brush)
     e.brushFarbe = brush->GetFarbe();
 }
 
-bool CRecorderDC::StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle,
-                             int qx, int qy, int qBreite, int qHoehe, uint32_t)
+bool CRecorderDC::StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle, int qx, int qy, int qBreite, int qHoehe,
+                             uint32_t)
 {
     if (!quelle)
         return false;

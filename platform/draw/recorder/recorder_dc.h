@@ -19,10 +19,10 @@ public:
     struct Eintrag {
         Art art = Art::Text;
         std::string text;
-        std::vector<POINT> punkte;      // lines: start, end; shapes: two corners
-        RECT rechteck;                  // ExtTextOut / DrawText rectangle, fills
+        std::vector<POINT> punkte; // lines: start, end; shapes: two corners
+        RECT rechteck; // ExtTextOut / DrawText rectangle, fills
         bool mitRechteck = false;
-        unsigned optionen = 0;          // ETO_ or DT_ flags
+        unsigned optionen = 0; // ETO_ or DT_ flags
         LOGFONT font;
         LOGPEN pen;
         bool brushLeer = false;
@@ -48,8 +48,8 @@ public:
     bool Ellipse(int l, int t, int r, int b) override;
     bool Polygon(const POINT* punkte, int anzahl) override;
     void FillRect(const RECT* r, CBrush* brush) override;
-    bool StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle,
-                    int qx, int qy, int qBreite, int qHoehe, uint32_t rop) override;
+    bool StretchBlt(int x, int y, int breite, int hoehe, CDC* quelle, int qx, int qy, int qBreite, int qHoehe,
+                    uint32_t rop) override;
 
 protected:
     SIZE GeraetTextMass(const std::string& text) const override;
