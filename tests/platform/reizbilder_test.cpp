@@ -2,17 +2,12 @@
 // layout the picture loader reads: black for the ink, white for the ground.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QPainter>
-
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
-
-#include "support/qt_app.h"
 
 namespace {
 
@@ -121,23 +116,6 @@ TEST(Reizbilder, ArrowPicturesPointRightAndLeft)
     };
     EXPECT_GT(spalte(80), 2 * spalte(20));
     EXPECT_GT(spalte(20), 0);
-}
-
-// A contact sheet of each set, for a look.
-TEST(Reizbilder, ContactSheets)
-{
-    SichereQtAnwendung();
-    for (const char* name : Saetze) {
-        const QImage bild(QString::fromStdString(Bilderordner + name));
-        ASSERT_EQ(bild.size(), QSize(128, 128 * 32)) << name;
-        QImage bogen(8 * 136, 4 * 136, QImage::Format_RGB32);
-        bogen.fill(Qt::gray);
-        QPainter maler(&bogen);
-        for (int i = 0; i < 32; ++i)
-            maler.drawImage(QPoint((i % 8) * 136 + 4, (i / 8) * 136 + 4), bild.copy(0, i * 128, 128, 128));
-        maler.end();
-        EXPECT_TRUE(bogen.save(QString(LUMETRA_ARTIFACTS "/reizbilder_") + name + ".png"));
-    }
 }
 
 } // namespace

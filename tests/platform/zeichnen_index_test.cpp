@@ -143,7 +143,7 @@ TEST(IndexDC, TextNurInZweiIndizesAusgerichtetUndGeschnitten)
 {
     Puffer p(200, 60, 176);
     CIndexDC dc(p.Sicht());
-    CFont font, doppelt;
+    CFont font;
     LOGFONT lf = Arial(20, FW_BOLD);
     ASSERT_TRUE(font.CreateFontIndirect(&lf));
     dc.SelectObject(&font);
@@ -166,14 +166,6 @@ TEST(IndexDC, TextNurInZweiIndizesAusgerichtetUndGeschnitten)
                 benutzt.insert(p.at(x, y));
         }
     EXPECT_EQ(benutzt, (std::set<uint8_t>{10, 69}));
-
-    // Hinted advances round per character: a few per cent either way.
-    lf.lfHeight = 40;
-    ASSERT_TRUE(doppelt.CreateFontIndirect(&lf));
-    dc.SelectObject(&doppelt);
-    const SIZE s2 = dc.GetTextExtent("Bereit?");
-    EXPECT_EQ(s2.cy, 40);
-    EXPECT_NEAR(s2.cx, 2 * s.cx, s2.cx / 20);
 
     // Transparent and clipped: nothing outside the rectangle, no background.
     Puffer q(200, 40, 176);
