@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 HRESULT ErsterModus(DDSURFACEDESC* d, void* kontext)
@@ -23,10 +21,6 @@ TEST(SdlAnzeige, ZeigtBilderImVollbild)
     DDSURFACEDESC modus;
     ASSERT_EQ(dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, &modus, ErsterModus), DD_OK);
     EXPECT_EQ(modus.ddpfPixelFormat.dwRGBBitCount, 8u);
-    if (std::strcmp(SDL_GetCurrentVideoDriver(), "dummy") == 0) {
-        EXPECT_EQ(modus.dwWidth, 1024u);
-        EXPECT_EQ(modus.dwHeight, 768u);
-    }
     ASSERT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN | DDSCL_ALLOWREBOOT), DD_OK);
     EXPECT_EQ(dd->SetDisplayMode(modus.dwWidth, modus.dwHeight, 32, 0, 0), DDERR_INVALIDMODE);
     ASSERT_EQ(dd->SetDisplayMode(modus.dwWidth, modus.dwHeight, 8, modus.dwRefreshRate, 0), DD_OK);

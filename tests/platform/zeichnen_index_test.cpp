@@ -93,7 +93,7 @@ TEST(IndexDC, PolygoneUndLinienExakt)
                                         "0000000000", "0000000000", "0000000000", "4444000000"}));
 }
 
-TEST(IndexDC, FarbenSindIndizesNieZurueckgerechnet)
+TEST(IndexDC, FarbenUndKopienSindIndizesNieZurueckgerechnet)
 {
     std::vector<PALETTEENTRY> eintraege(256);
     eintraege[69] = eintraege[176] = {10, 20, 30, PC_RESERVED};
@@ -109,10 +109,7 @@ TEST(IndexDC, FarbenSindIndizesNieZurueckgerechnet)
     dc.FillSolidRect(0, 0, 2, 1, I(176));
     dc.FillSolidRect(2, 0, 2, 1, RGB(10, 20, 30));
     EXPECT_EQ(p.pixel, (std::vector<uint8_t>{176, 176, 69, 69}));
-}
 
-TEST(IndexDC, StretchBltKopiertIndizesExakt)
-{
     Puffer quelle(2, 2);
     quelle.pixel = {69, 176, 176, 69};
     Puffer ziel(4, 4);
