@@ -8,22 +8,9 @@
 #include <iterator>
 #include <string>
 
-namespace {
+#include "platform/win1252.h"
 
-bool GueltigesUtf8(const std::string& s)
-{
-    for (size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const int folge = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-        if (folge < 0 || i + size_t(folge) >= s.size())
-            return false;
-        for (int k = 1; k <= folge; ++k)
-            if ((static_cast<unsigned char>(s[i + size_t(k)]) >> 6) != 2)
-                return false;
-        i += size_t(folge) + 1;
-    }
-    return true;
-}
+namespace {
 
 TEST(Beispieltexte, AreUtf8WithAHeadingAndFewLines)
 {
@@ -37,7 +24,7 @@ TEST(Beispieltexte, AreUtf8WithAHeadingAndFewLines)
         SCOPED_TRACE(eintrag.path().string());
         std::ifstream datei(eintrag.path(), std::ios::binary);
         const std::string text(std::istreambuf_iterator<char>(datei), {});
-        EXPECT_TRUE(GueltigesUtf8(text));
+        EXPECT_TRUE(win1252::IstUtf8(text));
         const auto zeilen = std::count(text.begin(), text.end(), '\n');
         EXPECT_GE(zeilen, 2);
         EXPECT_LE(zeilen, 1000);

@@ -3,7 +3,6 @@
 #include <clocale>
 
 #include "platform/crt.h"
-#include "platform/meldung.h"
 #include "platform/system.h"
 
 namespace {
@@ -17,14 +16,9 @@ TEST(Zufall, FolgtDemWindowsGenerator)
     EXPECT_EQ(crt::rand(), 6334);
     crt::srand(0);
     EXPECT_EQ(crt::rand(), 38);
-    for (int i = 0; i < 1000; ++i) {
-        int r = crt::rand();
-        ASSERT_GE(r, 0);
-        ASSERT_LE(r, crt::RAND_MAX_WIN);
-    }
 }
 
-TEST(Zeit, QuelleIstEinsetzbar)
+TEST(System, ZeitquelleEinsetzbarBenutzernameVorhanden)
 {
     crt::SetZeitQuelle([] { return int64_t(86400); });
     EXPECT_EQ(crt::time(), 86400);
@@ -32,6 +26,7 @@ TEST(Zeit, QuelleIstEinsetzbar)
     EXPECT_GT(crt::time(), 1'700'000'000);
     std::tm t{};
     EXPECT_FALSE(crt::localtime(-1, t));
+    EXPECT_FALSE(systemdienst::GetBenutzername().empty());
 }
 
 TEST(Zahlen, CLocaleUnabhaengigVonDerSprache)
@@ -70,22 +65,6 @@ TEST(Zahlen, FcvtZiffernUndKomma)
     std::string gross = Fcvt(1e40, 2, dec, sign);
     EXPECT_EQ(dec, 41);
     EXPECT_EQ(gross.size(), 43u);
-}
-
-TEST(Meldungen, RecorderAntwortetUndBehaeltTexte)
-{
-    {
-        CMeldungsRecorder rec;
-        rec.m_antworten.push_back(IDNO);
-        EXPECT_EQ(AfxMessageBox("Frage?", MB_YESNO), IDNO);
-        EXPECT_EQ(AfxMessageBox("Hinweis"), IDOK);
-        EXPECT_EQ(AfxMessageBox("Noch eine?", MB_YESNOCANCEL), IDYES);
-        EXPECT_EQ(rec.Texte(), (std::vector<std::string>{"Frage?", "Hinweis", "Noch eine?"}));
-    }
-    systemdienst::SetBenutzernameFuerTest([] { return std::string("nutzer7"); });
-    EXPECT_EQ(systemdienst::GetBenutzername(), "nutzer7");
-    systemdienst::SetBenutzernameFuerTest({});
-    EXPECT_FALSE(systemdienst::GetBenutzername().empty());
 }
 
 } // namespace

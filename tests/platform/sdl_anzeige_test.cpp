@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 HRESULT ErsterModus(DDSURFACEDESC* d, void* kontext)
@@ -23,10 +21,6 @@ TEST(SdlAnzeige, ZeigtBilderImVollbild)
     DDSURFACEDESC modus;
     ASSERT_EQ(dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, &modus, ErsterModus), DD_OK);
     EXPECT_EQ(modus.ddpfPixelFormat.dwRGBBitCount, 8u);
-    if (std::strcmp(SDL_GetCurrentVideoDriver(), "dummy") == 0) {
-        EXPECT_EQ(modus.dwWidth, 1024u);
-        EXPECT_EQ(modus.dwHeight, 768u);
-    }
     ASSERT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN | DDSCL_ALLOWREBOOT), DD_OK);
     EXPECT_EQ(dd->SetDisplayMode(modus.dwWidth, modus.dwHeight, 32, 0, 0), DDERR_INVALIDMODE);
     ASSERT_EQ(dd->SetDisplayMode(modus.dwWidth, modus.dwHeight, 8, modus.dwRefreshRate, 0), DD_OK);
@@ -40,27 +34,18 @@ TEST(SdlAnzeige, ZeigtBilderImVollbild)
     ASSERT_EQ(dd->CreateSurface(&d, &primaer, nullptr), DD_OK);
     DDSCAPS caps{DDSCAPS_BACKBUFFER};
     ASSERT_EQ(primaer->GetAttachedSurface(&caps, &rueck), DD_OK);
-    PALETTEENTRY eintraege[256] = {};
-    eintraege[176] = {240, 240, 255, PC_RESERVED};
-    eintraege[10] = {0, 0, 0, PC_RESERVED};
-    IDirectDrawPalette* palette = nullptr;
-    ASSERT_EQ(dd->CreatePalette(DDPCAPS_8BIT, eintraege, &palette, nullptr), DD_OK);
-    ASSERT_EQ(primaer->SetPalette(palette), DD_OK);
 
-    // A few frames; between flips the back buffer answers "still drawing"
-    // while the loop goes on polling keys.
+    // Between flips the back buffer answers "still drawing" while the loop
+    // goes on polling keys.
     int nochBeimZeichnen = 0;
-    for (int bild = 0; bild < 4; ++bild) {
+    for (int bild = 0; bild < 3; ++bild) {
         while (rueck->GetBltStatus(DDGBS_CANBLT) == DDERR_WASSTILLDRAWING) {
             ++nochBeimZeichnen;
             GetAsyncKeyState(VK_ESCAPE);
         }
         DDBLTFX fx;
-        fx.dwFillColor = 176;
+        fx.dwFillColor = DWORD(bild);
         ASSERT_EQ(rueck->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
-        fx.dwFillColor = 10;
-        RECT r{LONG(bild * 100), 100, LONG(bild * 100 + 50), 150};
-        ASSERT_EQ(rueck->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
         HRESULT hr;
         while ((hr = primaer->Flip(nullptr, 0)) == DDERR_WASSTILLDRAWING) {}
         ASSERT_EQ(hr, DD_OK);
@@ -80,7 +65,6 @@ TEST(SdlAnzeige, ZeigtBilderImVollbild)
     EXPECT_EQ(VirtuelleTasteAusSdl(SDLK_PAGEDOWN), VK_NEXT);
     EXPECT_EQ(VirtuelleTasteAusSdl(SDLK_q), 'Q');
 
-    EXPECT_EQ(palette->Release(), 0u);
     EXPECT_EQ(primaer->Release(), 0u);
     EXPECT_EQ(dd->RestoreDisplayMode(), DD_OK);
     EXPECT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_NORMAL), DD_OK);

@@ -3,23 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <QImage>
 #include <vector>
 
 namespace {
-
-struct CGefunden {
-    std::vector<CAnzeigeModus> modi;
-    std::vector<DWORD> flags;
-};
-
-HRESULT Sammeln(DDSURFACEDESC* d, void* kontext)
-{
-    auto* g = static_cast<CGefunden*>(kontext);
-    g->modi.push_back({d->dwWidth, d->dwHeight, d->ddpfPixelFormat.dwRGBBitCount, d->dwRefreshRate});
-    g->flags.push_back(d->ddpfPixelFormat.dwFlags);
-    return DDENUMRET_OK;
-}
 
 class SpeicherAnzeige : public ::testing::Test {
 protected:
@@ -29,10 +16,10 @@ protected:
         ASSERT_EQ(DirectDrawErzeugen(&m_dd), S_OK);
         ASSERT_EQ(m_dd->Initialize(nullptr), DD_OK);
     }
-    void Vollbild(DWORD b = 640, DWORD h = 480, DWORD f = 60)
+    void Vollbild()
     {
         ASSERT_EQ(m_dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN | DDSCL_ALLOWREBOOT), DD_OK);
-        ASSERT_EQ(m_dd->SetDisplayMode(b, h, 8, f, 0), DD_OK);
+        ASSERT_EQ(m_dd->SetDisplayMode(640, 480, 8, 60, 0), DD_OK);
         DDSURFACEDESC d;
         d.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
         d.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
@@ -41,7 +28,7 @@ protected:
         DDSCAPS caps{DDSCAPS_BACKBUFFER};
         ASSERT_EQ(m_primaer->GetAttachedSurface(&caps, &m_rueck), DD_OK);
     }
-    IDirectDrawSurface* Oberflaeche(DWORD b, DWORD h, DWORD caps = DDSCAPS_OFFSCREENPLAIN)
+    IDirectDrawSurface* Oberflaeche(DWORD b, DWORD h, DWORD caps = DDSCAPS_OFFSCREENPLAIN, HRESULT erwartet = DD_OK)
     {
         DDSURFACEDESC d;
         d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
@@ -49,8 +36,26 @@ protected:
         d.dwHeight = h;
         d.ddsCaps.dwCaps = caps;
         IDirectDrawSurface* s = nullptr;
-        EXPECT_EQ(m_dd->CreateSurface(&d, &s, nullptr), DD_OK);
+        EXPECT_EQ(m_dd->CreateSurface(&d, &s, nullptr), erwartet);
         return s;
+    }
+    static void Fuellen(IDirectDrawSurface* o, DWORD farbe, RECT* r = nullptr)
+    {
+        DDBLTFX fx;
+        fx.dwFillColor = farbe;
+        ASSERT_EQ(o->Blt(r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
+    }
+    using Zeilen = std::vector<std::vector<int>>;
+    static Zeilen Lesen(IDirectDrawSurface* o)
+    {
+        DDSURFACEDESC l;
+        EXPECT_EQ(o->Lock(nullptr, &l, DDLOCK_READONLY, nullptr), DD_OK);
+        Zeilen zeilen(l.dwHeight);
+        for (DWORD y = 0; y < l.dwHeight; ++y)
+            for (DWORD x = 0; x < l.dwWidth; ++x)
+                zeilen[y].push_back(static_cast<BYTE*>(l.lpSurface)[y * DWORD(l.lPitch) + x]);
+        o->Unlock(nullptr);
+        return zeilen;
     }
     void TearDown() override
     {
@@ -65,31 +70,7 @@ protected:
     IDirectDrawSurface* m_rueck = nullptr;
 };
 
-TEST_F(SpeicherAnzeige, ZaehltModiMitUndOhneFrequenzenAuf)
-{
-    CSpeicherKonfig k;
-    k.modi = {{640, 480, 8, 60}, {640, 480, 8, 75}, {800, 600, 0, 56}, {800, 600, 16, 60}};
-    Starten(k);
-    CGefunden mit;
-    ASSERT_EQ(m_dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, &mit, Sammeln), DD_OK);
-    ASSERT_EQ(mit.modi.size(), 4u);
-    EXPECT_EQ(mit.modi[1], (CAnzeigeModus{640, 480, 8, 75}));
-    EXPECT_EQ(mit.flags[0], DDPF_RGB | DDPF_PALETTEINDEXED8);
-    EXPECT_EQ(mit.flags[2], 0u); // depth 0: no RGB flag
-    EXPECT_EQ(mit.modi[2].frequenz, 56u);
-
-    CGefunden ohne;
-    ASSERT_EQ(m_dd->EnumDisplayModes(0, nullptr, &ohne, Sammeln), DD_OK);
-    ASSERT_EQ(ohne.modi.size(), 3u);
-    EXPECT_EQ(ohne.modi[0], (CAnzeigeModus{640, 480, 8, 0}));
-
-    m_anzeige->SetErgebnis(EAufruf::EnumDisplayModes, DDERR_GENERIC);
-    CGefunden fehl;
-    EXPECT_EQ(m_dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, &fehl, Sammeln), DDERR_GENERIC);
-    EXPECT_TRUE(fehl.modi.empty());
-}
-
-TEST_F(SpeicherAnzeige, ErzeugenNurAufAusdruecklicheWahl)
+TEST_F(SpeicherAnzeige, ErzeugenUndModusSetzen)
 {
     IDirectDraw2* dd = nullptr;
     AnzeigeTreiberWaehlen("");
@@ -100,41 +81,21 @@ TEST_F(SpeicherAnzeige, ErzeugenNurAufAusdruecklicheWahl)
     EXPECT_EQ(DirectDrawErzeugen(&dd), E_OUTOFMEMORY);
     EXPECT_EQ(dd, nullptr);
     EXPECT_EQ(m_dd->Initialize(nullptr), DDERR_ALREADYINITIALIZED);
-    EXPECT_EQ(CoInitialize(nullptr), S_OK);
-    EXPECT_EQ(CoInitialize(nullptr), S_FALSE);
-    CoUninitialize();
-    CoUninitialize();
-}
 
-TEST_F(SpeicherAnzeige, ModusLeiterUndStandardfrequenz)
-{
-    CSpeicherKonfig k;
-    k.nurStandardfrequenz = true;
-    k.standardfrequenz = 0; // the driver reports no rate
-    Starten(k);
+    // A mode only with exclusive access, and only one from the list.
     EXPECT_EQ(m_dd->SetDisplayMode(1024, 768, 8, 75, 0), DDERR_NOEXCLUSIVEMODE);
     ASSERT_EQ(m_dd->SetCooperativeLevel(nullptr, 0x13), DD_OK);
-    EXPECT_EQ(m_dd->SetDisplayMode(1024, 768, 8, 75, 0), DDERR_UNSUPPORTEDMODE);
     EXPECT_EQ(m_dd->SetDisplayMode(1000, 768, 8, 0, 0), DDERR_INVALIDMODE);
     m_anzeige->ModusVerweigern({1024, 768, 8, 0});
     EXPECT_EQ(m_dd->SetDisplayMode(1024, 768, 8, 0, 0), DDERR_UNSUPPORTEDMODE);
     ASSERT_EQ(m_dd->SetDisplayMode(800, 600, 8, 0, 0), DD_OK);
-    EXPECT_EQ(m_anzeige->GetModusVersuche().size(), 4u);
-    DDSURFACEDESC d;
-    ASSERT_EQ(m_dd->GetDisplayMode(&d), DD_OK);
-    EXPECT_EQ(d.dwWidth, 800u);
-    EXPECT_EQ(d.dwRefreshRate, 0u);
-    EXPECT_EQ(d.ddpfPixelFormat.dwRGBBitCount, 8u);
-    EXPECT_TRUE(d.ddpfPixelFormat.dwFlags & DDPF_RGB);
-    m_dd->Release();
-    m_dd = nullptr;
-    EXPECT_FALSE(m_anzeige->IstModusGesetzt()); // giving the object up restores the mode
+    EXPECT_EQ(m_anzeige->GetModusVersuche().size(), 3u);
 }
 
 TEST_F(SpeicherAnzeige, FlipWartetAufDenNaechstenStrahlruecklauf)
 {
     Starten();
-    Vollbild(640, 480, 60);
+    Vollbild();
     DDBLTFX fx;
     fx.dwFillColor = 10;
     ASSERT_EQ(m_rueck->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
@@ -158,11 +119,6 @@ TEST_F(SpeicherAnzeige, FlipWartetAufDenNaechstenStrahlruecklauf)
     // A waiting call jumps to the retrace.
     ASSERT_EQ(m_rueck->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
     EXPECT_EQ(m_anzeige->GetZeitNs(), 33'333'334);
-    int64_t zaehler = 0, frequenz = 0;
-    ASSERT_TRUE(QueryPerformanceFrequency(&frequenz));
-    ASSERT_TRUE(QueryPerformanceCounter(&zaehler));
-    EXPECT_EQ(frequenz, 1'000'000'000);
-    EXPECT_EQ(zaehler, 33'333'334);
     EXPECT_EQ(m_anzeige->GetBilder(), 2);
 }
 
@@ -173,12 +129,9 @@ TEST_F(SpeicherAnzeige, KopienMitFarbschluesselUndGestreckt)
     IDirectDrawSurface* q = Oberflaeche(3, 2);
     DDSURFACEDESC d;
     ASSERT_EQ(q->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
-    EXPECT_EQ(d.lPitch, 4);
-    auto* p = static_cast<BYTE*>(d.lpSurface);
-    const BYTE bild[2][3] = {{176, 69, 176}, {1, 176, 2}};
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x)
-            p[y * d.lPitch + x] = bild[y][x];
+    ASSERT_EQ(d.lPitch, 4);
+    const BYTE bild[] = {176, 69, 176, 0, 1, 176, 2};
+    std::copy(std::begin(bild), std::end(bild), static_cast<BYTE*>(d.lpSurface));
     EXPECT_EQ(q->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, nullptr), DDERR_INVALIDPARAMS);
     DDBLTFX fx;
     fx.dwFillColor = 69;
@@ -187,8 +140,7 @@ TEST_F(SpeicherAnzeige, KopienMitFarbschluesselUndGestreckt)
     EXPECT_EQ(q->Unlock(nullptr), DDERR_NOTLOCKED);
 
     IDirectDrawSurface* z = Oberflaeche(8, 4);
-    fx.dwFillColor = 9;
-    ASSERT_EQ(z->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+    Fuellen(z, 9);
     EXPECT_EQ(z->BltFast(0, 0, q, nullptr, DDBLTFAST_SRCCOLORKEY), DDERR_NOCOLORKEY);
     DDCOLORKEY key{176, 176};
     ASSERT_EQ(q->SetColorKey(DDCKEY_SRCBLT, &key), DD_OK);
@@ -198,31 +150,18 @@ TEST_F(SpeicherAnzeige, KopienMitFarbschluesselUndGestreckt)
     ASSERT_EQ(z->Blt(&ziel, q, nullptr, DDBLT_WAIT, nullptr), DD_OK); // opaque
     // Stretched twice as wide, keyed: the 176 pixels let 9 through.
     IDirectDrawSurface* s = Oberflaeche(6, 4);
-    fx.dwFillColor = 9;
-    ASSERT_EQ(s->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+    Fuellen(s, 9);
     ASSERT_EQ(s->Blt(nullptr, q, nullptr, DDBLT_KEYSRC, nullptr), DD_OK);
     // Shrunk: 3 x 2 onto 2 x 1 takes the source pixels under the centres.
-    RECT klein{0, 0, 2, 1};
     IDirectDrawSurface* k = Oberflaeche(2, 1);
-    ASSERT_EQ(k->Blt(&klein, q, nullptr, 0, nullptr), DD_OK);
+    ASSERT_EQ(k->Blt(nullptr, q, nullptr, 0, nullptr), DD_OK);
 
-    auto Lesen = [](IDirectDrawSurface* o) {
-        DDSURFACEDESC l;
-        EXPECT_EQ(o->Lock(nullptr, &l, DDLOCK_READONLY, nullptr), DD_OK);
-        std::vector<std::vector<int>> zeilen(l.dwHeight);
-        for (DWORD y = 0; y < l.dwHeight; ++y)
-            for (DWORD x = 0; x < l.dwWidth; ++x)
-                zeilen[y].push_back(static_cast<BYTE*>(l.lpSurface)[y * DWORD(l.lPitch) + x]);
-        o->Unlock(nullptr);
-        return zeilen;
-    };
-    using Z = std::vector<std::vector<int>>;
-    EXPECT_EQ(Lesen(z), (Z{{9, 9, 9, 9, 9, 176, 69, 176},
-                           {9, 9, 69, 9, 9, 1, 176, 2},
-                           {9, 1, 9, 2, 9, 9, 9, 9},
-                           {9, 9, 9, 9, 9, 9, 9, 9}}));
-    EXPECT_EQ(Lesen(s), (Z{{9, 9, 69, 69, 9, 9}, {9, 9, 69, 69, 9, 9}, {1, 1, 9, 9, 2, 2}, {1, 1, 9, 9, 2, 2}}));
-    EXPECT_EQ(Lesen(k), (Z{{1, 2}}));
+    EXPECT_EQ(Lesen(z), (Zeilen{{9, 9, 9, 9, 9, 176, 69, 176},
+                                {9, 9, 69, 9, 9, 1, 176, 2},
+                                {9, 1, 9, 2, 9, 9, 9, 9},
+                                {9, 9, 9, 9, 9, 9, 9, 9}}));
+    EXPECT_EQ(Lesen(s), (Zeilen{{9, 9, 69, 69, 9, 9}, {9, 9, 69, 69, 9, 9}, {1, 1, 9, 9, 2, 2}, {1, 1, 9, 9, 2, 2}}));
+    EXPECT_EQ(Lesen(k), (Zeilen{{1, 2}}));
     for (auto* o : {q, z, s, k})
         EXPECT_EQ(o->Release(), 0u);
 }
@@ -255,9 +194,7 @@ TEST_F(SpeicherAnzeige, BildschritteBeschreibenDasGeflippteBild)
         }
         ASSERT_EQ(m_rueck->BltFast(20, 30, vg, nullptr, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT), DD_OK);
         RECT feld{2, 2, 9, 5};
-        DDBLTFX fx;
-        fx.dwFillColor = 200;
-        ASSERT_EQ(m_rueck->Blt(&feld, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
+        Fuellen(m_rueck, 200, &feld);
     };
     auto flip = [&] { ASSERT_EQ(m_primaer->Flip(nullptr, DDFLIP_WAIT), DD_OK); };
     for (LONG v : {0, 5, 30})
@@ -295,12 +232,7 @@ TEST_F(SpeicherAnzeige, VorgegebeneFehlerUndVerloreneOberflaechen)
     k.videospeicher = false;
     Starten(k);
     Vollbild();
-    DDSURFACEDESC v;
-    v.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    v.dwWidth = v.dwHeight = 4;
-    v.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_VIDEOMEMORY;
-    IDirectDrawSurface* video = nullptr;
-    EXPECT_EQ(m_dd->CreateSurface(&v, &video, nullptr), DDERR_OUTOFVIDEOMEMORY);
+    Oberflaeche(4, 4, DDSCAPS_OFFSCREENPLAIN | DDSCAPS_VIDEOMEMORY, DDERR_OUTOFVIDEOMEMORY);
     IDirectDrawSurface* s = Oberflaeche(4, 4, DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY);
     ASSERT_NE(s, nullptr);
 
@@ -358,24 +290,14 @@ TEST_F(SpeicherAnzeige, TastenzeitleisteSpeistAbfrageUndNachrichten)
     EXPECT_EQ(GetAsyncKeyState(VK_SPACE), 0);
     EXPECT_EQ(GetAsyncKeyState('A'), 1); // released again, but pressed since the last poll
     EXPECT_EQ(GetAsyncKeyState('A'), 0);
-    EXPECT_EQ(VkKeyScanA('+'), VK_OEM_PLUS);
-    EXPECT_EQ(VkKeyScanA('a'), 'A');
-    EXPECT_EQ(VkKeyScanA('A'), 0x100 | 'A');
-
-    const int vorher = ShowCursor(TRUE) - 1;
-    while (ShowCursor(FALSE) >= 0) {}
-    EXPECT_FALSE(m_anzeige->IstMauszeigerSichtbar());
-    while (ShowCursor(TRUE) < vorher) {}
-    EXPECT_TRUE(m_anzeige->IstMauszeigerSichtbar());
 }
 
-TEST_F(SpeicherAnzeige, PaletteUndAbzuege)
+// The dump goes through the screen's palette into a PNG that others can read.
+TEST_F(SpeicherAnzeige, PaletteUndBildschirmabzug)
 {
     Starten();
-    Vollbild(640, 480, 75);
-    std::vector<PALETTEENTRY> eintraege(256);
-    for (int i = 0; i < 256; ++i)
-        eintraege[size_t(i)] = {BYTE(i), BYTE(255 - i), BYTE((i * 7) & 0xFF), PC_RESERVED};
+    Vollbild();
+    std::vector<PALETTEENTRY> eintraege(256, {9, 8, 7, PC_RESERVED});
     IDirectDrawPalette* pal = nullptr;
     ASSERT_EQ(m_dd->CreatePalette(DDPCAPS_8BIT, eintraege.data(), &pal, nullptr), DD_OK);
     ASSERT_EQ(m_primaer->SetPalette(pal), DD_OK);
@@ -385,22 +307,19 @@ TEST_F(SpeicherAnzeige, PaletteUndAbzuege)
     EXPECT_EQ(m_anzeige->GetBildschirmpalette()[176].peBlue, 3); // shows at once
     PALETTEENTRY gelesen[2];
     ASSERT_EQ(pal->GetEntries(0, 175, 2, gelesen), DD_OK);
-    EXPECT_EQ(gelesen[0].peRed, 175);
+    EXPECT_EQ(gelesen[0].peRed, 9);
     EXPECT_EQ(gelesen[1].peGreen, 2);
     EXPECT_EQ(pal->Release(), 0u); // the primary keeps using it
 
-    for (LONG i = 0; i < 16; ++i) {
-        DDBLTFX fx;
-        fx.dwFillColor = DWORD(i * 16);
-        RECT r{i * 40, 0, i * 40 + 40, 480};
-        ASSERT_EQ(m_rueck->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
-    }
+    RECT r{40, 0, 80, 480};
+    Fuellen(m_rueck, 176, &r);
     ASSERT_EQ(m_primaer->Flip(nullptr, DDFLIP_WAIT), DD_OK);
-    const std::string ordner = LUMETRA_ARTIFACTS;
-    EXPECT_EQ(m_anzeige->BildschirmSpeichern(ordner + "/speicher_bildschirm.png"), 0);
-    EXPECT_EQ(m_anzeige->PaletteSpeichern(ordner + "/speicher_palette.png"), 0);
-    EXPECT_EQ(m_anzeige->OberflaecheSpeichern(m_primaer, ordner + "/speicher_primaer.png"), 0);
-    EXPECT_GT(std::filesystem::file_size(ordner + "/speicher_bildschirm.png"), 640u * 480u * 3u);
+    const std::string datei = LUMETRA_ARTIFACTS "/speicher_bildschirm.png";
+    ASSERT_EQ(m_anzeige->BildschirmSpeichern(datei), 0);
+    const QImage bild(QString::fromStdString(datei));
+    EXPECT_EQ(bild.size(), QSize(640, 480));
+    EXPECT_EQ(bild.pixel(50, 479), qRgb(1, 2, 3));
+    EXPECT_EQ(bild.pixel(639, 0), qRgb(9, 8, 7));
 }
 
 } // namespace
@@ -414,15 +333,11 @@ TEST(Pixel8, UmwandlungUeberDiePaletteBeachtetPitch)
     palette[176] = {0xF0, 0xF0, 0xFF, 0}; // same colour, other index
     palette[10] = {1, 2, 3, 0};
     const BYTE quelle[2][8] = {{69, 176, 10, 0, 10, 99, 99, 99}, {10, 10, 10, 10, 69, 99, 99, 99}};
-    uint32_t ziel[2][6] = {};
+    std::vector<uint32_t> ziel(12);
     uint32_t tabelle[256];
     TabelleAusPalette(palette, tabelle);
-    Umwandeln8Nach32(&quelle[0][0], 8, &ziel[0][0], 6 * 4, 5, 2, tabelle);
-    EXPECT_EQ(ziel[0][0], 0xFFF0F0FFu);
-    EXPECT_EQ(ziel[0][1], 0xFFF0F0FFu);
-    EXPECT_EQ(ziel[0][2], 0xFF010203u);
-    EXPECT_EQ(ziel[0][3], 0xFF000000u);
-    EXPECT_EQ(ziel[0][4], 0xFF010203u);
-    EXPECT_EQ(ziel[0][5], 0u); // beyond the width: untouched
-    EXPECT_EQ(ziel[1][4], 0xFFF0F0FFu);
+    Umwandeln8Nach32(&quelle[0][0], 8, ziel.data(), 6 * 4, 5, 2, tabelle);
+    // Beyond the width the target stays untouched.
+    EXPECT_EQ(ziel, (std::vector<uint32_t>{0xFFF0F0FF, 0xFFF0F0FF, 0xFF010203, 0xFF000000, 0xFF010203, 0, 0xFF010203,
+                                           0xFF010203, 0xFF010203, 0xFF010203, 0xFFF0F0FF, 0}));
 }
