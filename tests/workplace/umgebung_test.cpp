@@ -1,20 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "systemvorgaben.h"
 
+#include "platform/archiv.h"
 #include "platform/display/ddraw.h"
 #include "platform/display/memory/speicher_anzeige.h"
 #include "platform/meldung.h"
 #include "workplace/benutzerprofil.h"
+#include "workplace/dateikopf.h"
 #include "workplace/umgebung.h"
 
 namespace {
 
 class Umgebung : public ::testing::Test {
 protected:
-    CSystemvorgaben vorgaben;
+    void SetUp() override
+    {
+        for (uint32_t b : {640u, 800u, 1024u})
+            for (uint32_t f : {0u, 60u, 75u})
+                u.m_Modusliste.Hinzufuegen(b, b * 3 / 4, 8, f);
+    }
     void SetEinheit(uint32_t einheit, int stellen = 1)
     {
         CAnzeigeOptionen o;
@@ -22,24 +30,58 @@ protected:
         o.SetDezimalstellen(stellen);
         profil.SetAnzeigeoptionen(o);
     }
+    static std::vector<uint8_t> Gespeichert(CUmgebung& u)
+    {
+        CArchive ar;
+        EXPECT_EQ(u.Serialize(ar), 0);
+        return ar.GetBytes();
+    }
+    static int Laden(CUmgebung& u, std::vector<uint8_t> bytes, const std::string& pfad = "/u/a.lmu")
+    {
+        CArchive ar(std::move(bytes), pfad);
+        return u.Serialize(ar);
+    }
+    // Arrangement, mode and path as one comparable text.
+    static std::string Zustand(const CUmgebung& u)
+    {
+        const CAnordnung a = u.GetAnordnung();
+        const CBildschirmModus m = u.GetBildschirmModus();
+        return std::to_string(a.m_dAbstand) + "/" + std::to_string(a.m_dBreite) + "/" + std::to_string(a.m_dHoehe) +
+               " " + std::to_string(m.m_dwBreite) + "x" + std::to_string(m.m_dwHoehe) + "x" +
+               std::to_string(m.m_dwFarbtiefe) + "@" + std::to_string(m.m_dwFrequenz) + "/" +
+               std::to_string(m.m_dwLetzteFrequenz) + " " + m.m_strTreiber + " " + u.GetPfad();
+    }
+    // A file with the given frame, arrangement and, from version 11, a mode.
+    static std::vector<uint8_t> Datei(uint32_t version, double breite = 40, double hoehe = 30, double abstand = 50,
+                                      uint32_t mb = 800, uint32_t mh = 600, uint32_t frequenz = 60)
+    {
+        CArchive ar;
+        SchreibeDateikopf(ar, "LMU", version);
+        ar << breite << hoehe << abstand;
+        if (version > 10) {
+            ar << mb << mh << uint32_t(8) << frequenz;
+            if (version >= 100)
+                ar << uint32_t(frequenz ? frequenz : 75);
+            ar << std::string("Treiber");
+        }
+        return ar.GetBytes();
+    }
 
+    CSystemvorgaben vorgaben;
+    CMeldungsRecorder meldungen;
     CBenutzerprofil profil;
+    CUmgebung u;
 };
 
 } // namespace
 
-TEST_F(Umgebung, UmrechnungenMitVorgaben)
+TEST_F(Umgebung, Umrechnungen)
 {
-    // Without a profile values stay parts of the display.
-    CUmgebung ohne;
-    EXPECT_DOUBLE_EQ(ohne.AnteilInEinheitX(0.25), 0.25);
-    EXPECT_EQ(ohne.GetEinheitText(), "1");
-
-    CUmgebung u(&profil);
+    EXPECT_DOUBLE_EQ(u.AnteilInEinheitX(0.25), 0.25); // without a profile: parts of the display
+    EXPECT_EQ(u.GetEinheitText(), "1");
     u.SetProfil(&profil);
     // 1 degree at 50 cm on a 40 cm wide, 1024 pixel display.
     EXPECT_EQ(u.AnteilInPixelX(u.EinheitInAnteilX(1.0)), 22);
-    EXPECT_EQ(u.GetEinheitText(), "°");
     EXPECT_DOUBLE_EQ(u.InAnteilX(1.0, 0x0202), 0.025);
     EXPECT_DOUBLE_EQ(u.InAnteilY(1.0, 0x0202), 1.0 / 30.0);
     EXPECT_DOUBLE_EQ(u.InAnteilX(30.0, 0x2001), u.InAnteilX(0.5, 0x0001));
@@ -49,16 +91,6 @@ TEST_F(Umgebung, UmrechnungenMitVorgaben)
     EXPECT_EQ(u.AnteilInPixelY(1e300), 2147483647);
     EXPECT_EQ(u.AnteilInPixelX(-1e300), -2147483647);
     EXPECT_EQ(u.AnteilInPixelX(std::nan("")), 0);
-
-    CAnordnung a;
-    a.m_dBreite = 80.0;
-    u.SetAnordnung(a);
-    EXPECT_DOUBLE_EQ(u.InAnteilX(1.0, 0x0202), 0.0125);
-}
-
-TEST_F(Umgebung, HinUndZurueckInJederEinheit)
-{
-    CUmgebung u(&profil);
     for (uint32_t einheit : {0x0001u, 0x2001u, 0x0202u, 0x0008u, 0x0004u, 0u}) {
         SetEinheit(einheit);
         for (double wert : {-3.5, 0.0, 0.7, 12.0}) {
@@ -68,52 +100,42 @@ TEST_F(Umgebung, HinUndZurueckInJederEinheit)
     }
     SetEinheit(EINHEIT_PIXEL, 3);
     EXPECT_EQ(u.GetDezimalstellen(), 0);
-    EXPECT_EQ(u.GetEinheitText(), "pxl");
     SetEinheit(0x0202, 3);
     EXPECT_EQ(u.GetDezimalstellen(), 3);
 }
 
 TEST_F(Umgebung, PruefeModus)
 {
-    CMeldungsRecorder meldungen;
-    CUmgebung u;
-    u.m_Modusliste.Leeren();
-
-    // Nothing listed: the mode stays, code 1 with its message.
+    CUmgebung leer;
+    leer.m_Modusliste.Leeren();
     CBildschirmModus m;
     m.m_dwBreite = 800;
     m.m_dwHoehe = 600;
-    EXPECT_EQ(u.PruefeModus(m), 1);
+    EXPECT_EQ(leer.PruefeModus(m), 1);
     EXPECT_EQ(m.m_dwBreite, 800u);
-    EXPECT_EQ(u.GetBildschirmModus().m_dwBreite, 1024u);
-    ASSERT_EQ(meldungen.Texte().size(), 1u);
-    EXPECT_EQ(meldungen.Texte()[0], "Die gewünschte Bildschirmauflösung steht nicht zur Verfügung.\n"
-                                    "Die Bildschirmauflösung wurde angepasst.\n\n"
-                                    "Gewünschte Bildschirmauflösung: 800 [Pxl] x 600 [Pxl], 8 [Bit], 75 Hz\n"
-                                    "Angepasste Bildschirmauflösung: nicht verfügbar");
+    EXPECT_EQ(leer.GetBildschirmModus().m_dwBreite, 1024u);
+    EXPECT_EQ(meldungen.Texte(),
+              std::vector<std::string>{"Die gewünschte Bildschirmauflösung steht nicht zur Verfügung.\n"
+                                       "Die Bildschirmauflösung wurde angepasst.\n\n"
+                                       "Gewünschte Bildschirmauflösung: 800 [Pxl] x 600 [Pxl], 8 [Bit], 75 Hz\n"
+                                       "Angepasste Bildschirmauflösung: nicht verfügbar"});
 
-    for (uint32_t f : {60u, 70u, 75u, 85u})
-        u.m_Modusliste.Hinzufuegen(1024, 768, 8, f);
-    u.m_Modusliste.Hinzufuegen(800, 600, 8, 0);
     meldungen.m_meldungen.clear();
-
-    // Listed with its last rate: silent.
-    m = CBildschirmModus();
-    m.m_dwFrequenz = 0;
-    m.m_dwLetzteFrequenz = 70;
+    m = CBildschirmModus(); // listed with its last rate: silent
+    m.m_dwFrequenz = 70;
+    m.m_dwLetzteFrequenz = 60;
     EXPECT_EQ(u.PruefeModus(m), 0);
-    EXPECT_EQ(m.m_dwFrequenz, 70u);
+    EXPECT_EQ(m.m_dwFrequenz, 60u);
     EXPECT_TRUE(meldungen.Texte().empty());
 
-    // Adapted with a message.
     m = CBildschirmModus();
     m.m_dwFrequenz = 100;
     m.m_dwFarbtiefe = 0;
     EXPECT_EQ(u.PruefeModus(m), 0);
-    EXPECT_EQ(m.m_dwFrequenz, 85u);
+    EXPECT_EQ(m.m_dwFrequenz, 75u);
     ASSERT_EQ(meldungen.Texte().size(), 1u);
     EXPECT_NE(meldungen.Texte()[0].find("Gewünschte Bildschirmauflösung: 1024 [Pxl] x 768 [Pxl], ? [Bit], 100 Hz\n"
-                                        "Angepasste Bildschirmauflösung: 1024 [Pxl] x 768 [Pxl], 8 [Bit], 85 Hz"),
+                                        "Angepasste Bildschirmauflösung: 1024 [Pxl] x 768 [Pxl], 8 [Bit], 75 Hz"),
               std::string::npos);
 }
 
@@ -122,31 +144,103 @@ TEST_F(Umgebung, ModiErmitteln)
     CSpeicherKonfig konfig;
     konfig.modi = {{800, 600, 8, 75}, {800, 600, 32, 60}, {1024, 768, 8, 56}, {640, 480, 0, 60}};
     auto anzeige = CSpeicherAnzeige::Installieren(konfig);
-    CUmgebung u;
-    const CModusListe& l = u.m_Modusliste;
+    CUmgebung v;
+    const CModusListe& l = v.m_Modusliste;
     EXPECT_EQ(l.m_dwQuelle, CModusListe::QUELLE_TREIBER);
-    ASSERT_EQ(l.GetAnzahl(), 3);
-    EXPECT_GE(l.Suchen(640, 480, 0, 60), 0);
-    EXPECT_GE(l.Suchen(800, 600, 8, 75), 0);
+    EXPECT_EQ(l.GetAnzahl(), 3); // not the 32-bit one
     EXPECT_GE(l.Suchen(1024, 768, 8, 0), 0);
 
     // The driver offers no list: the built-in one is used.
     anzeige->SetErgebnis(EAufruf::EnumDisplayModes, DDERR_GENERIC);
-    EXPECT_EQ(u.ModiErmitteln(), 0);
+    EXPECT_EQ(v.ModiErmitteln(), 0);
     EXPECT_EQ(l.m_dwQuelle, CModusListe::QUELLE_EINGEBAUT);
     EXPECT_EQ(l.GetAnzahl(), 18);
-    EXPECT_GE(l.Suchen(1600, 1200, 8, 75), 0);
-
     anzeige->SetErgebnis(EAufruf::Initialize, DDERR_GENERIC);
-    EXPECT_EQ(u.ModiErmitteln(), 3);
+    EXPECT_EQ(v.ModiErmitteln(), 3);
     EXPECT_EQ(l.GetAnzahl(), 0);
     EXPECT_EQ(l.m_dwQuelle, CModusListe::QUELLE_KEINE);
+    AnzeigeTreiberWaehlen("");
+    EXPECT_EQ(v.ModiErmitteln(), 2);
 }
 
-TEST_F(Umgebung, OhneAnzeigeBleibtDieListeLeer)
+TEST_F(Umgebung, DateiSpeichernUndLaden)
 {
-    AnzeigeTreiberWaehlen("");
-    CUmgebung u;
-    EXPECT_EQ(u.ModiErmitteln(), 2);
-    EXPECT_EQ(u.m_Modusliste.GetAnzahl(), 0);
+    u.SetGeaendert();
+    const auto bytes = Gespeichert(u);
+    ASSERT_EQ(bytes.size(), 82u);
+    EXPECT_FALSE(u.IstGeaendert());
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 13), std::string("\x04LMTR\x03LMU\x6E\0\0\0", 13));
+    EXPECT_EQ(std::string(bytes.begin() + 37, bytes.begin() + 41), std::string("\0\4\0\0", 4)); // 1024
+
+    CAnordnung a;
+    a.m_dAbstand = 60;
+    a.m_dBreite = 52;
+    a.m_dHoehe = 32.5;
+    u.SetAnordnung(a);
+    CBildschirmModus m;
+    m.m_dwBreite = 800;
+    m.m_dwHoehe = 600;
+    m.m_dwFrequenz = 60;
+    u.SetBildschirmModus(m);
+    const auto geaendert = Gespeichert(u);
+    CUmgebung v;
+    v.m_Modusliste.Hinzufuegen(800, 600, 8, 60);
+    EXPECT_EQ(Laden(v, geaendert), 0);
+    EXPECT_EQ(v.GetPfad(), "/u/a.lmu");
+    EXPECT_EQ(Gespeichert(v), geaendert);
+
+    EXPECT_EQ(Laden(u, Datei(10, 52, 32, 60)), 0); // before modes were kept
+    EXPECT_EQ(u.GetAnordnung().m_dAbstand, 60.0);
+    EXPECT_DOUBLE_EQ(u.InAnteilX(1.0, 0x0202), 1.0 / 52);
+    EXPECT_EQ(u.GetBildschirmModus().m_dwBreite, 800u);
+    EXPECT_EQ(Laden(u, Datei(50, 40, 30, 50, 640, 480, 0)), 0); // before the last rate was kept
+    EXPECT_EQ(u.GetBildschirmModus().m_dwLetzteFrequenz, 75u);
+    EXPECT_EQ(Laden(u, Datei(199)), 0);
+    EXPECT_TRUE(meldungen.Texte().empty());
+
+    // Sizes of zero, below zero or not finite are raised to the least size.
+    EXPECT_EQ(Laden(u, Datei(110, 0.0, -HUGE_VAL, NAN)), 0);
+    EXPECT_EQ(u.GetAnordnung().m_dBreite, 0.1);
+    EXPECT_EQ(u.GetAnordnung().m_dHoehe, 0.1);
+    EXPECT_EQ(u.GetAnordnung().m_dAbstand, 0.1);
+    EXPECT_EQ(Laden(u, Datei(110, HUGE_VAL)), 0);
+    EXPECT_EQ(u.GetAnordnung().m_dBreite, 0.1);
+
+    // A mode the display lacks is adapted, with a message.
+    CUmgebung w;
+    w.m_Modusliste.Hinzufuegen(1024, 768, 8, 60);
+    EXPECT_EQ(Laden(w, Datei(110, 40, 30, 50, 800, 600, 0)), 0);
+    EXPECT_EQ(w.GetBildschirmModus().m_dwBreite, 1024u);
+    EXPECT_EQ(meldungen.Texte().size(), 1u);
+}
+
+TEST_F(Umgebung, AbgelehnteOderVerkuerzteDateiAendertNichts)
+{
+    Laden(u, Datei(110, 40, 30, 50, 1024, 768, 75), "/u/vorher.lmu");
+    const std::string vorher = Zustand(u);
+    std::vector<std::tuple<std::vector<uint8_t>, int, std::string>> faelle;
+    for (auto [magie, typ, version, code, text] : {
+             std::tuple{"LMTX", "LMU", 110u, 1, " ist keine gültige Datei von Lumetra."},
+             {"LMTR", "LMP", 110u, 2, " ist keine Umgebungsdatei."},
+             {"LMTR", "LMU", 9u, 3, " hat eine ungültige Versionsnummer."},
+             {"LMTR", "LMU", 200u, 4, " wurde von einer späteren Version von Lumetra erstellt."},
+         }) {
+        CArchive ar;
+        ar << std::string(magie) << std::string(typ) << version << 10.0 << 10.0 << 10.0;
+        faelle.emplace_back(ar.GetBytes(), code, text);
+    }
+    CAnordnung a;
+    a.m_dBreite = 55;
+    CUmgebung quelle;
+    quelle.SetAnordnung(a);
+    const auto voll = Gespeichert(quelle);
+    for (size_t n = 0; n < voll.size(); ++n)
+        faelle.emplace_back(std::vector<uint8_t>(voll.begin(), voll.begin() + n), DATEI_BESCHAEDIGT,
+                            " ist beschädigt oder unvollständig und wurde nicht geladen.");
+    for (const auto& [bytes, code, text] : faelle) {
+        meldungen.m_meldungen.clear();
+        EXPECT_EQ(Laden(u, bytes), code) << bytes.size();
+        EXPECT_EQ(meldungen.Texte(), std::vector<std::string>{"/u/a.lmu" + text}) << bytes.size();
+        ASSERT_EQ(Zustand(u), vorher) << bytes.size();
+    }
 }
