@@ -1,21 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <array>
 
 #include "workplace/modusliste.h"
 
 namespace {
 
-struct Anfrage {
-    uint32_t b, h, t, f;
-};
+using Modus = std::array<uint32_t, 4>; // width, height, depth, rate
 
-// The best mode for a wish, written over the wish; its index in *index.
-Anfrage Bester(const CModusListe& l, Anfrage a, int* index)
-{
-    *index = l.BestenSuchen(a.b, a.h, a.t, a.f);
-    return a;
-}
+Modus Bei(const CModusListe& l, int i) { return {l.GetBreite(i), l.GetHoehe(i), l.GetFarbtiefe(i), l.GetFrequenz(i)}; }
 
 } // namespace
 
@@ -24,25 +17,18 @@ TEST(Modusliste, HinzufuegenOrdnetUndVerweigertDoppelte)
     CModusListe l;
     EXPECT_EQ(l.Hinzufuegen(1024, 768, 8, 75), 0);
     EXPECT_EQ(l.Hinzufuegen(1024, 768, 8, 75), 1);
-    EXPECT_EQ(l.GetAnzahl(), 1);
     l.Hinzufuegen(1024, 768, 0, 85);
     l.Hinzufuegen(1024, 768, 8, 60);
     l.Hinzufuegen(800, 600, 8, 75);
     EXPECT_EQ(l.ModusHinzufuegen(1024, 768, 16, 75), 2);
-    EXPECT_EQ(l.GetAnzahl(), 4);
     // Width first, then height, depth and rate: 0-bit modes before 8-bit ones.
-    const uint32_t erwartet[4][4] = {{800, 600, 8, 75}, {1024, 768, 0, 85}, {1024, 768, 8, 60}, {1024, 768, 8, 75}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(l.GetBreite(i), erwartet[i][0]);
-        EXPECT_EQ(l.GetHoehe(i), erwartet[i][1]);
-        EXPECT_EQ(l.GetFarbtiefe(i), erwartet[i][2]);
-        EXPECT_EQ(l.GetFrequenz(i), erwartet[i][3]);
-    }
+    const Modus erwartet[] = {{800, 600, 8, 75}, {1024, 768, 0, 85}, {1024, 768, 8, 60}, {1024, 768, 8, 75}};
+    ASSERT_EQ(l.GetAnzahl(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Bei(l, i), erwartet[i]) << i;
     EXPECT_EQ(l.Suchen(1024, 768, 8, 60), 2);
     EXPECT_EQ(l.Suchen3(1024, 768, 8), 2);
     EXPECT_EQ(l.Suchen(1024, 768, 8, 70), -1);
-    l.Leeren();
-    EXPECT_EQ(l.GetAnzahl(), 0);
 }
 
 // The nearest rate not above the wish (the highest for none or too high),
@@ -50,7 +36,7 @@ TEST(Modusliste, HinzufuegenOrdnetUndVerweigertDoppelte)
 // 800 with every width larger the first.
 TEST(Modusliste, BesterModus)
 {
-    CModusListe raten, breiten, klein, gross, leer;
+    CModusListe raten, breiten, klein, gross, zwei, leer;
     for (uint32_t f : {60u, 70u, 75u, 85u})
         raten.Hinzufuegen(1024, 768, 8, f);
     for (uint32_t b : {640u, 800u, 1024u})
@@ -60,12 +46,11 @@ TEST(Modusliste, BesterModus)
         klein.Hinzufuegen(b, b * 3 / 4, 8, 60);
     gross.Hinzufuegen(1280, 1024, 8, 60);
     gross.Hinzufuegen(1600, 1200, 8, 60);
-    CModusListe zwei;
     zwei.Hinzufuegen(1024, 768, 8, 70);
     zwei.Hinzufuegen(1024, 768, 8, 74);
     struct Fall {
         const CModusListe* liste;
-        Anfrage anfrage, erwartet;
+        Modus anfrage, erwartet;
         int index;
     };
     const Fall faelle[] = {
@@ -76,10 +61,8 @@ TEST(Modusliste, BesterModus)
         {&leer, {1024, 768, 8, 75}, {1024, 768, 8, 75}, -1},
     };
     for (const Fall& f : faelle) {
-        int i = 0;
-        const Anfrage a = Bester(*f.liste, f.anfrage, &i);
-        EXPECT_EQ(i, f.index) << f.anfrage.b << " " << f.anfrage.f;
-        EXPECT_EQ(std::tie(a.b, a.h, a.t, a.f), std::tie(f.erwartet.b, f.erwartet.h, f.erwartet.t, f.erwartet.f))
-            << f.anfrage.b << " " << f.anfrage.f;
+        Modus a = f.anfrage;
+        EXPECT_EQ(f.liste->BestenSuchen(a[0], a[1], a[2], a[3]), f.index) << f.anfrage[0] << " " << f.anfrage[3];
+        EXPECT_EQ(a, f.erwartet) << f.anfrage[0] << " " << f.anfrage[3];
     }
 }
