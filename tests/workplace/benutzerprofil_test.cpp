@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "systemvorgaben.h"
-
 #include "platform/archiv.h"
 #include "platform/meldung.h"
+#include "platform/system.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/dateikopf.h"
 
@@ -11,14 +10,25 @@ namespace {
 
 class Profil : public ::testing::Test {
 protected:
+    // A fixed user and documents folder, so that the profile does not depend on the machine.
+    static void SetUpTestSuite()
+    {
+        systemdienst::SetBenutzernameFuerTest([] { return std::string("nutzer7"); });
+        systemdienst::SetDokumentenQuelle([] { return std::string("/home/nutzer7/Dokumente"); });
+    }
+    static void TearDownTestSuite()
+    {
+        systemdienst::SetBenutzernameFuerTest({});
+        systemdienst::SetDokumentenQuelle({});
+    }
     static std::vector<uint8_t> Gespeichert(CBenutzerprofil& p)
     {
         CArchive ar;
         EXPECT_EQ(p.Serialize(ar), 0);
         return ar.GetBytes();
     }
-    // A file with the given type and version, the options of unit 0x0008 and
-    // the six folders before version 100 (eight from there on).
+    // A file of the given type and version: pixel options and the six
+    // folders of a file before version 100.
     static std::vector<uint8_t> Datei(const char* typ, uint32_t version)
     {
         CArchive ar;
@@ -28,7 +38,6 @@ protected:
         return ar.GetBytes();
     }
 
-    CSystemvorgaben vorgaben;
     CMeldungsRecorder meldungen;
     CBenutzerprofil p;
 };

@@ -3,8 +3,6 @@
 #include <cmath>
 #include <tuple>
 
-#include "systemvorgaben.h"
-
 #include "platform/archiv.h"
 #include "platform/display/ddraw.h"
 #include "platform/display/memory/speicher_anzeige.h"
@@ -67,7 +65,6 @@ protected:
         return ar.GetBytes();
     }
 
-    CSystemvorgaben vorgaben;
     CMeldungsRecorder meldungen;
     CBenutzerprofil profil;
     CUmgebung u;
@@ -172,23 +169,10 @@ TEST_F(Umgebung, DateiSpeichernUndLaden)
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 13), std::string("\x04LMTR\x03LMU\x6E\0\0\0", 13));
     EXPECT_EQ(std::string(bytes.begin() + 37, bytes.begin() + 41), std::string("\0\4\0\0", 4)); // 1024
 
-    CAnordnung a;
-    a.m_dAbstand = 60;
-    a.m_dBreite = 52;
-    a.m_dHoehe = 32.5;
-    u.SetAnordnung(a);
-    CBildschirmModus m;
-    m.m_dwBreite = 800;
-    m.m_dwHoehe = 600;
-    m.m_dwFrequenz = 60;
-    u.SetBildschirmModus(m);
-    const auto geaendert = Gespeichert(u);
-    CUmgebung v;
-    v.m_Modusliste.Hinzufuegen(800, 600, 8, 60);
-    EXPECT_EQ(Laden(v, geaendert), 0);
-    EXPECT_EQ(v.GetPfad(), "/u/a.lmu");
-    EXPECT_EQ(Gespeichert(v), geaendert);
-
+    const auto datei = Datei(110, 52, 32.5, 60, 800, 600, 60);
+    EXPECT_EQ(Laden(u, datei), 0);
+    EXPECT_EQ(u.GetPfad(), "/u/a.lmu");
+    EXPECT_EQ(Gespeichert(u), datei);
     EXPECT_EQ(Laden(u, Datei(10, 52, 32, 60)), 0); // before modes were kept
     EXPECT_EQ(u.GetAnordnung().m_dAbstand, 60.0);
     EXPECT_DOUBLE_EQ(u.InAnteilX(1.0, 0x0202), 1.0 / 52);
@@ -207,10 +191,8 @@ TEST_F(Umgebung, DateiSpeichernUndLaden)
     EXPECT_EQ(u.GetAnordnung().m_dBreite, 0.1);
 
     // A mode the display lacks is adapted, with a message.
-    CUmgebung w;
-    w.m_Modusliste.Hinzufuegen(1024, 768, 8, 60);
-    EXPECT_EQ(Laden(w, Datei(110, 40, 30, 50, 800, 600, 0)), 0);
-    EXPECT_EQ(w.GetBildschirmModus().m_dwBreite, 1024u);
+    EXPECT_EQ(Laden(u, Datei(110, 40, 30, 50, 1280, 1024, 60)), 0);
+    EXPECT_EQ(u.GetBildschirmModus().m_dwBreite, 1024u);
     EXPECT_EQ(meldungen.Texte().size(), 1u);
 }
 
