@@ -7,11 +7,38 @@
 #include "platform/display/ddraw.h"
 #include "platform/display/memory/speicher_anzeige.h"
 #include "platform/meldung.h"
+#include "platform/system.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/dateikopf.h"
 #include "workplace/umgebung.h"
 
 namespace {
+
+template <class T>
+std::vector<uint8_t> Gespeichert(T& modell)
+{
+    CArchive ar;
+    EXPECT_EQ(modell.Serialize(ar), 0);
+    return ar.GetBytes();
+}
+
+template <class T>
+int Laden(T& modell, std::vector<uint8_t> bytes, const std::string& pfad = "/u/a.lmu")
+{
+    CArchive ar(std::move(bytes), pfad);
+    return modell.Serialize(ar);
+}
+
+// Bytes of a refused file, the code and the message after the file's name.
+using Abgelehnt = std::tuple<std::vector<uint8_t>, int, std::string>;
+
+// Every beginning of a whole file is damaged.
+void Verkuerzt(std::vector<Abgelehnt>& faelle, const std::vector<uint8_t>& voll)
+{
+    for (size_t n = 0; n < voll.size(); ++n)
+        faelle.emplace_back(std::vector<uint8_t>(voll.begin(), voll.begin() + n), DATEI_BESCHAEDIGT,
+                            " ist beschädigt oder unvollständig und wurde nicht geladen.");
+}
 
 class Umgebung : public ::testing::Test {
 protected:
@@ -28,16 +55,17 @@ protected:
         o.SetDezimalstellen(stellen);
         profil.SetAnzeigeoptionen(o);
     }
-    static std::vector<uint8_t> Gespeichert(CUmgebung& u)
+    // Each file is refused with its code and message and leaves the state as it was.
+    template <class T, class Z>
+    void PruefeAbgelehnt(T& modell, const std::vector<Abgelehnt>& faelle, Z zustand)
     {
-        CArchive ar;
-        EXPECT_EQ(u.Serialize(ar), 0);
-        return ar.GetBytes();
-    }
-    static int Laden(CUmgebung& u, std::vector<uint8_t> bytes, const std::string& pfad = "/u/a.lmu")
-    {
-        CArchive ar(std::move(bytes), pfad);
-        return u.Serialize(ar);
+        const auto vorher = zustand();
+        for (const auto& [bytes, code, text] : faelle) {
+            meldungen.m_meldungen.clear();
+            EXPECT_EQ(Laden(modell, bytes), code) << bytes.size();
+            EXPECT_EQ(meldungen.Texte(), std::vector<std::string>{"/u/a.lmu" + text}) << bytes.size();
+            ASSERT_EQ(zustand(), vorher) << bytes.size();
+        }
     }
     // Arrangement, mode and path as one comparable text.
     static std::string Zustand(const CUmgebung& u)
@@ -64,11 +92,22 @@ protected:
         }
         return ar.GetBytes();
     }
+    // A profile file of the given type and version: pixel options and the
+    // six folders of a file before version 100.
+    static std::vector<uint8_t> Profildatei(const char* typ, uint32_t version)
+    {
+        CArchive ar;
+        ar << std::string("LMTR") << std::string(typ) << version << uint32_t(8) << int32_t(0) << uint32_t(2);
+        for (const char* t : {"/u", "/u/v.lmu", "/tr", "/tr/v.lmt", "/bilder", "/texte"})
+            ar << std::string(t);
+        return ar.GetBytes();
+    }
 
     CMeldungsRecorder meldungen;
     CBenutzerprofil profil;
     CUmgebung u;
 };
+using Profil = Umgebung;
 
 } // namespace
 
@@ -199,8 +238,7 @@ TEST_F(Umgebung, DateiSpeichernUndLaden)
 TEST_F(Umgebung, AbgelehnteOderVerkuerzteDateiAendertNichts)
 {
     Laden(u, Datei(110, 40, 30, 50, 1024, 768, 75), "/u/vorher.lmu");
-    const std::string vorher = Zustand(u);
-    std::vector<std::tuple<std::vector<uint8_t>, int, std::string>> faelle;
+    std::vector<Abgelehnt> faelle;
     for (auto [magie, typ, version, code, text] : {
              std::tuple{"LMTX", "LMU", 110u, 1, " ist keine gültige Datei von Lumetra."},
              {"LMTR", "LMP", 110u, 2, " ist keine Umgebungsdatei."},
@@ -211,18 +249,61 @@ TEST_F(Umgebung, AbgelehnteOderVerkuerzteDateiAendertNichts)
         ar << std::string(magie) << std::string(typ) << version << 10.0 << 10.0 << 10.0;
         faelle.emplace_back(ar.GetBytes(), code, text);
     }
-    CAnordnung a;
-    a.m_dBreite = 55;
-    CUmgebung quelle;
-    quelle.SetAnordnung(a);
-    const auto voll = Gespeichert(quelle);
-    for (size_t n = 0; n < voll.size(); ++n)
-        faelle.emplace_back(std::vector<uint8_t>(voll.begin(), voll.begin() + n), DATEI_BESCHAEDIGT,
-                            " ist beschädigt oder unvollständig und wurde nicht geladen.");
-    for (const auto& [bytes, code, text] : faelle) {
-        meldungen.m_meldungen.clear();
-        EXPECT_EQ(Laden(u, bytes), code) << bytes.size();
-        EXPECT_EQ(meldungen.Texte(), std::vector<std::string>{"/u/a.lmu" + text}) << bytes.size();
-        ASSERT_EQ(Zustand(u), vorher) << bytes.size();
+    Verkuerzt(faelle, Datei(110, 55));
+    PruefeAbgelehnt(u, faelle, [this] { return Zustand(u); });
+}
+
+TEST_F(Profil, DateinameUndEinheiten)
+{
+    systemdienst::SetBenutzernameFuerTest([] { return std::string("nutzer7"); });
+    systemdienst::SetDokumentenQuelle([] { return std::string("/home/nutzer7/Dokumente"); });
+    CBenutzerprofil p;
+    systemdienst::SetBenutzernameFuerTest({});
+    systemdienst::SetDokumentenQuelle({});
+    EXPECT_EQ(p.GetVerzeichnisse().m_strEigeneTexte, "/home/nutzer7/Dokumente");
+    p.m_strProfilMuster = "$b_$b.lmp";
+    EXPECT_EQ(p.GetProfildateiname(), "nutzer7_$b.lmp");
+    CAnzeigeOptionen o;
+    EXPECT_EQ(o.GetEinheitText(), "°");
+    const std::pair<uint32_t, const char*> faelle[] = {
+        {0x2001, "'"}, {0x1001, "\""}, {0x0102, "mm"}, {0x0202, "cm"}, {0x4008, "pxl"}, {0x4004, "%"}, {0, "[1]"},
+    };
+    for (auto [einheit, text] : faelle) {
+        o.SetEinheit(einheit);
+        EXPECT_EQ(o.GetEinheitText(), text) << einheit;
     }
+}
+
+TEST_F(Profil, SpeichernUndLaden)
+{
+    const auto rein = Gespeichert(profil);
+    ASSERT_GE(rein.size(), 25u);
+    // Version 110, unit degree, one decimal, flags 6.
+    EXPECT_EQ(std::string(rein.begin() + 9, rein.begin() + 25), std::string("\x6E\0\0\0\1\0\0\0\1\0\0\0\6\0\0\0", 16));
+
+    SetEinheit(0x0202, 42); // kept as read; formatting caps it
+    CVerzeichnisse v = profil.GetVerzeichnisse();
+    v.m_strTestVorlage = "/t/Größe.lmd";
+    profil.SetVerzeichnisse(v);
+    CBenutzerprofil q;
+    EXPECT_EQ(Laden(q, Gespeichert(profil)), DATEI_GELADEN);
+    EXPECT_EQ(q.GetAnzeigeOptionen().GetDezimalstellen(), 42);
+    EXPECT_EQ(q.GetVerzeichnisse().m_strTestVorlage, "/t/Größe.lmd");
+    EXPECT_EQ(Gespeichert(q), Gespeichert(profil));
+
+    // Before version 100 the file has no test folders: the profile keeps its own.
+    CArchive alt(Profildatei("LMP", 50));
+    EXPECT_EQ(q.Serialize(alt), 0);
+    EXPECT_EQ(alt.GetRest(), 0u);
+    EXPECT_EQ(q.GetVerzeichnisse().m_strTestVorlage, "/t/Größe.lmd");
+    EXPECT_EQ(q.GetVerzeichnisse().m_strEigeneTexte, "/texte");
+    EXPECT_EQ(q.GetAnzeigeOptionen().GetEinheitText(), "pxl");
+}
+
+// The frame's other refusals are those of every file (see the environment file).
+TEST_F(Profil, FremdeOderVerkuerzteDateiAendertNichts)
+{
+    std::vector<Abgelehnt> faelle{{Profildatei("LMU", 110), 2, " ist keine LM-Profildatei."}};
+    Verkuerzt(faelle, Profildatei("LMP", 110));
+    PruefeAbgelehnt(profil, faelle, [this] { return Gespeichert(profil); });
 }
