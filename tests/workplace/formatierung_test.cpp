@@ -58,7 +58,6 @@ TEST(Formatierung, GanzzahlenFarbenDatumDauerUndEinlesen)
     EXPECT_EQ(FormatDatum(Tagnummer(5, 12, 2026)), "05.12.2026");
     EXPECT_EQ(FormatDauer(3725), "01:02:05");
     EXPECT_EQ(FormatDauer(360000), "100:00:00");
-    EXPECT_DOUBLE_EQ(ParseDouble("1,5", 1), 1.5);
     EXPECT_DOUBLE_EQ(ParseDouble("2,345", 2), 2.35);
     EXPECT_DOUBLE_EQ(ParseDouble("12,3,4", 1), 12.3);
     EXPECT_DOUBLE_EQ(ParseDouble("1.25", 1), 1.3);

@@ -122,29 +122,28 @@ TEST(Umbrechen, KuerztUmDiePosition)
     const std::string text = "abcdefghijklmnopqrstuvwxyz"; // 156 wide, 120 fit
     CZwoelferDC dc;
     dc.SetTextAlign(TA_RIGHT | TA_BASELINE);
-    EXPECT_EQ(UmbrecheText("", &dc, r, 0.5), 1);
-    EXPECT_EQ(UmbrecheText(text, &dc, RECT{100, 400, 220, 500}, 0.5), 1);
-    EXPECT_EQ(UmbrecheText("kurz", &dc, r, 1.5), 4);
-    EXPECT_EQ(dc.GetTextAlign(), unsigned(TA_RIGHT | TA_BASELINE));
-
     struct Fall {
+        std::string text;
         RECT rechteck;
         double position;
         int code;
         std::vector<std::pair<int, std::string>> stuecke; // left edge, text
     };
     const Fall faelle[] = {
+        {"", r, 0.5, 1, {}},
+        {text, RECT{100, 400, 220, 500}, 0.5, 1, {}},
+        {"kurz", r, 1.5, 4, {{100, "kurz"}}},
         // Middle: "[...]" 30 wide from 45 to 75; beginning < 45, end < 45.
-        {r, 0.5, 0, {{100, "abcdefg"}, {145, "[...]"}, {178, "tuvwxyz"}}},
-        {r, -1.0, 2, {{100, "...]"}, {130, "lmnopqrstuvwxyz"}}},
-        {r, 1.0, 0, {{100, "abcdefghijklmno"}, {196, "[..."}}},
+        {text, r, 0.5, 0, {{100, "abcdefg"}, {145, "[...]"}, {178, "tuvwxyz"}}},
+        {text, r, -1.0, 2, {{100, "...]"}, {130, "lmnopqrstuvwxyz"}}},
+        {text, r, 1.0, 0, {{100, "abcdefghijklmno"}, {196, "[..."}}},
         // Too narrow: the marker alone, or the first character and "[...".
-        {RECT{0, 10, 20, 0}, 0.5, 8, {{0, "...]"}}},
-        {RECT{0, 10, 28, 0}, 1.0, 8, {{0, "a[..."}}},
+        {text, RECT{0, 10, 20, 0}, 0.5, 8, {{0, "...]"}}},
+        {text, RECT{0, 10, 28, 0}, 1.0, 8, {{0, "a[..."}}},
     };
     for (const Fall& f : faelle) {
         dc.Leeren();
-        EXPECT_EQ(UmbrecheText(text, &dc, f.rechteck, f.position), f.code) << f.position;
+        EXPECT_EQ(UmbrecheText(f.text, &dc, f.rechteck, f.position), f.code) << f.text << " " << f.position;
         std::vector<std::pair<int, std::string>> stuecke;
         for (const auto* e : dc.Von(CRecorderDC::Art::Text)) {
             EXPECT_EQ(e->ausrichtung, TA_LEFT | TA_TOP);
@@ -153,6 +152,7 @@ TEST(Umbrechen, KuerztUmDiePosition)
         }
         EXPECT_EQ(stuecke, f.stuecke) << f.position;
     }
+    EXPECT_EQ(dc.GetTextAlign(), unsigned(TA_RIGHT | TA_BASELINE));
 }
 
 // Real font metrics, drawn as printed (0.1 mm, y upwards); the abbreviated line saved for a look.

@@ -8,10 +8,11 @@
 #include "platform/display/ddraw.h"
 #include "platform/display/memory/speicher_anzeige.h"
 #include "platform/meldung.h"
-#include "platform/system.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/dateikopf.h"
 #include "workplace/modusliste.h"
+#include "workplace/reizkatalog.h"
+#include "workplace/tastenliste.h"
 #include "workplace/umgebung.h"
 
 namespace {
@@ -261,16 +262,9 @@ TEST_F(Umgebung, AbgelehnteOderVerkuerzteDateiAendertNichts)
 
 TEST_F(Profil, DateinameUndEinheiten)
 {
-    systemdienst::SetBenutzernameFuerTest([] { return std::string("nutzer7"); });
-    systemdienst::SetDokumentenQuelle([] { return std::string("/home/nutzer7/Dokumente"); });
-    CBenutzerprofil p;
-    systemdienst::SetBenutzernameFuerTest({});
-    systemdienst::SetDokumentenQuelle({});
-    EXPECT_EQ(p.GetVerzeichnisse().m_strEigeneTexte, "/home/nutzer7/Dokumente");
-    p.m_strProfilMuster = "$b_$b.lmp";
-    EXPECT_EQ(p.GetProfildateiname(), "nutzer7_$b.lmp");
+    profil.m_strProfilMuster = "$b_$b.lmp";
+    EXPECT_EQ(profil.GetProfildateiname(), profil.GetBenutzername() + "_$b.lmp");
     CAnzeigeOptionen o;
-    EXPECT_EQ(o.GetEinheitText(), "°");
     const std::pair<uint32_t, const char*> faelle[] = {
         {0x2001, "'"}, {0x1001, "\""}, {0x0102, "mm"}, {0x0202, "cm"}, {0x4008, "pxl"}, {0x4004, "%"}, {0, "[1]"},
     };
@@ -367,4 +361,35 @@ TEST(Modusliste, BesterModus)
         EXPECT_EQ(f.liste->BestenSuchen(a[0], a[1], a[2], a[3]), f.index) << f.anfrage[0] << " " << f.anfrage[3];
         EXPECT_EQ(a, f.erwartet) << f.anfrage[0] << " " << f.anfrage[3];
     }
+}
+
+// The names of all 57 entries are checked with the keys they poll.
+TEST(Tastenliste, CodesUndGrenzen)
+{
+    CTastenliste t;
+    EXPECT_EQ(t.GetCode(2), 0x10000u);
+    EXPECT_EQ(t.GetCode(38), 90u);
+    EXPECT_EQ(t.GetCode(56), 220u);
+    EXPECT_EQ(t.GetName(57), "---");
+    EXPECT_EQ(t.GetCode(57), 0u);
+    EXPECT_EQ(t.GetCode(-1), 0u);
+    const uint32_t faelle[][3] = {{2, 99, 50}, {3, 10, 51}, {4, 99, 2}, {5, 99, 3}, {2, 100, 2}, {6, 10, 6}};
+    for (auto [taste, version, neu] : faelle)
+        EXPECT_EQ(TasteAlteVersion(taste, version), neu) << taste << " " << version;
+}
+
+TEST(Reizkatalog, AnzahlenUndCodes)
+{
+    CReizkatalog k;
+    EXPECT_EQ(k.m_SatzNamen, k.m_SatzNamen2);
+    for (int s = -1; s <= 12; ++s) {
+        EXPECT_EQ(k.GetAnzahlReize(s), s == 0 ? 26 : s == 1 ? 10 : s >= 2 && s <= 11 ? 32 : 0) << s;
+        EXPECT_EQ(k.GetAnzahlReize(s), k.GetAnzahlReize2(s));
+        for (int r = -1; r <= 32; ++r)
+            EXPECT_EQ(k.GetReiz(s, r), k.GetReiz2(s, r));
+    }
+    EXPECT_EQ(k.GetReiz(0, 25), 0x0100005Au);
+    EXPECT_EQ(k.GetReiz(11, 31), 0x000A001Fu);
+    EXPECT_EQ(k.GetReiz(1, 10), 0u);
+    EXPECT_EQ(k.m_BitmapDateien[3], "geometr.bmp");
 }
