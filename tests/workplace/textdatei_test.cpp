@@ -40,12 +40,8 @@ TEST_F(TextdateiTest, ZeilenendenUndZeichensatz)
     EXPECT_EQ(Lies("a\nb\n"), (Zeilen{"a\r\n", "b\n"}));
     EXPECT_EQ(Lies("a\rb\r\nabc"), (Zeilen{"a\r\n", "b\r\n", "abc"}));
     EXPECT_EQ(Lies(""), Zeilen{});
-    EXPECT_EQ(Lies("Gr\xC3\xBC\xC3\x9F"
-                   "e\n"),
-              Zeilen{"Grüße\n"});
-    EXPECT_EQ(Lies("Gr\xFC\xDF"
-                   "e \x80\n"),
-              Zeilen{"Grüße €\n"});
+    EXPECT_EQ(Lies("Grüße\n"), Zeilen{"Grüße\n"}); // UTF-8
+    EXPECT_EQ(Lies("Gr\xFC\xDF\x65 \x80\n"), Zeilen{"Grüße €\n"}); // Windows-1252
     EXPECT_EQ(Lies("\xEF\xBB\xBFHallo"), Zeilen{"Hallo"});
 
     // Windows names: backslashes and another case.
