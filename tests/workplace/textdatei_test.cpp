@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <filesystem>
 #include <fstream>
 
+#include "platform/draw/qpainter/painter_dc.h"
 #include "platform/draw/recorder/recorder_dc.h"
+#include "support/qt_app.h"
 #include "workplace/textdatei.h"
 
 namespace {
@@ -19,9 +23,8 @@ protected:
         fs::path ordner = fs::path(LUMETRA_ARTIFACTS) / "textdatei" /
                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::create_directories(ordner);
-        fs::path p = ordner / name;
-        std::ofstream(p, std::ios::binary) << inhalt;
-        return p;
+        std::ofstream(ordner / name, std::ios::binary) << inhalt;
+        return ordner / name;
     }
     Zeilen Lies(const std::string& inhalt, int erwartet = 0)
     {
@@ -31,33 +34,35 @@ protected:
     }
 };
 
-TEST_F(TextdateiTest, ZeilenendenUndLetztesByte)
+TEST_F(TextdateiTest, ZeilenendenUndZeichensatz)
 {
     EXPECT_EQ(Lies("a\r\n\r\nb\r\n"), (Zeilen{"a\r\n", "\r\n", "b\r\n"}));
     EXPECT_EQ(Lies("a\nb\n"), (Zeilen{"a\r\n", "b\n"}));
     EXPECT_EQ(Lies("a\rb\r\nabc"), (Zeilen{"a\r\n", "b\r\n", "abc"}));
     EXPECT_EQ(Lies(""), Zeilen{});
-    EXPECT_EQ(Lies(std::string(3000, 'x')), Zeilen{std::string(3000, 'x')});
+    EXPECT_EQ(Lies("Grüße\n"), Zeilen{"Grüße\n"}); // UTF-8
+    EXPECT_EQ(Lies("Gr\xFC\xDF\x65 \x80\n"), Zeilen{"Grüße €\n"}); // Windows-1252
+    EXPECT_EQ(Lies("\xEF\xBB\xBFHallo"), Zeilen{"Hallo"});
+
+    // Windows names: backslashes and another case.
+    Zeilen z{"bleibt"};
+    const fs::path p = Datei("Lesen.TXT", "x");
+    EXPECT_EQ(LeseTextdatei(&z, p.parent_path().string() + "\\lesen.txt"), 0);
+    EXPECT_EQ(z, Zeilen{"x"});
 }
 
-TEST_F(TextdateiTest, ZuVieleZeilen)
+TEST_F(TextdateiTest, GrenzenUndFehler)
 {
     std::string tausendeins, dreitausend;
-    for (int i = 0; i < 1001; ++i)
-        tausendeins += "a\n";
     for (int i = 0; i < 3000; ++i)
-        dreitausend += "b\n";
+        (i < 1001 ? tausendeins : dreitausend) += "a\n";
     Zeilen z = Lies(tausendeins, 517);
     ASSERT_EQ(z.size(), 1001u);
-    EXPECT_EQ(z[999], "a\r\n");
     EXPECT_EQ(z[1000], "a\n");
     // Kept up to the end of the block in which line 1001 ends.
-    EXPECT_EQ(Lies(dreitausend, 517).size(), 1024u);
-}
+    EXPECT_EQ(Lies(tausendeins + dreitausend, 517).size(), 1024u);
 
-// Up to a megabyte is read; one byte more is refused before any is read.
-TEST_F(TextdateiTest, ZuGrosseDatei)
-{
+    // Up to a megabyte is read; one byte more is refused before any is read.
     std::string grenze;
     for (int i = 0; i < 999; ++i)
         grenze += std::string(1046, 'a') + "\r\n";
@@ -65,28 +70,11 @@ TEST_F(TextdateiTest, ZuGrosseDatei)
     ASSERT_EQ(grenze.size(), 1048576u);
     EXPECT_EQ(Lies(grenze).size(), 1000u);
     EXPECT_EQ(Lies(grenze + "c", TEXTDATEI_ZU_GROSS), Zeilen{"alt"});
-}
 
-TEST_F(TextdateiTest, ZeichensatzUndFehler)
-{
-    EXPECT_EQ(Lies("Gr\xC3\xBC\xC3\x9F"
-                   "e\n"),
-              Zeilen{"Grüße\n"});
-    EXPECT_EQ(Lies("Gr\xFC\xDF"
-                   "e \x80\n"),
-              Zeilen{"Grüße €\n"});
-    EXPECT_EQ(Lies("\xEF\xBB\xBFHallo"), Zeilen{"Hallo"});
-
-    Zeilen z{"bleibt"};
+    z = {"bleibt"};
     EXPECT_EQ(LeseTextdatei(&z, "/gibt/es/nicht.txt"), 515);
     EXPECT_EQ(LeseTextdatei(&z, LUMETRA_ARTIFACTS), 513);
     EXPECT_EQ(z, Zeilen{"bleibt"});
-
-    // Windows names: backslashes and another case.
-    fs::path p = Datei("Lesen.TXT", "x");
-    std::string windows = p.parent_path().string() + "\\lesen.txt";
-    EXPECT_EQ(LeseTextdatei(&z, windows), 0);
-    EXPECT_EQ(z, Zeilen{"x"});
 }
 
 TEST(Pfade, VerzeichnisUndDatei)
@@ -94,9 +82,7 @@ TEST(Pfade, VerzeichnisUndDatei)
     EXPECT_EQ(GetVerzeichnisTeil("C:\\a\\b.txt"), "C:\\a\\");
     EXPECT_EQ(GetVerzeichnisTeil("  /home/a/b.txt \n"), "/home/a/");
     EXPECT_EQ(GetVerzeichnisTeil("b.txt"), "");
-    EXPECT_EQ(GetDateiTeil("C:\\a\\b.txt"), "b.txt");
     EXPECT_EQ(GetDateiTeil("/a/b.txt "), "b.txt");
-    EXPECT_EQ(ZaehleZeichen("a-b-c", '-'), 2);
 }
 
 // With a font 12 units high the recorder measures every character 6 wide.
@@ -118,33 +104,12 @@ TEST(Zerlegen, AnLeerzeichenUndBindestrichen)
     EXPECT_EQ(ZerlegeText({}, &aus, &dc, 60), 1);
     EXPECT_TRUE(aus.empty());
     EXPECT_EQ(ZerlegeText({"a"}, &aus, &dc, 0), 1);
-
     ASSERT_EQ(ZerlegeText({"kurz\r\n", "eins zwei drei vier\r\n"}, &aus, &dc, 60), 0);
     EXPECT_EQ(aus, (Zeilen{"kurz\r", "eins zwei", "drei vier\r"}));
-
     ZerlegeText({"Bahn-Hof-Strasse x"}, &aus, &dc, 60);
     EXPECT_EQ(aus, (Zeilen{"Bahn-Hof-", "Strasse x"}));
-
-    // A word wider than the line stands alone.
-    ZerlegeText({"ab Donaudampfschiff cd"}, &aus, &dc, 30);
+    ZerlegeText({"ab Donaudampfschiff cd"}, &aus, &dc, 30); // a word wider than the line stands alone
     EXPECT_EQ(aus, (Zeilen{"ab", "Donaudampfschiff", "cd"}));
-}
-
-struct Gezeichnet {
-    int x;
-    std::string text;
-    int clipLinks;
-};
-
-std::vector<Gezeichnet> Zeichnungen(const CRecorderDC& dc)
-{
-    std::vector<Gezeichnet> aus;
-    for (const auto* e : dc.Von(CRecorderDC::Art::Text)) {
-        EXPECT_EQ(e->ausrichtung, TA_LEFT | TA_TOP);
-        EXPECT_EQ(e->optionen, unsigned(ETO_CLIPPED));
-        aus.push_back({e->punkte[0].x, e->text, e->rechteck.left});
-    }
-    return aus;
 }
 
 TEST(Umbrechen, KuerztUmDiePosition)
@@ -153,40 +118,73 @@ TEST(Umbrechen, KuerztUmDiePosition)
     const std::string text = "abcdefghijklmnopqrstuvwxyz"; // 156 wide, 120 fit
     CZwoelferDC dc;
     dc.SetTextAlign(TA_RIGHT | TA_BASELINE);
-
-    EXPECT_EQ(UmbrecheText("", &dc, r, 0.5), 1);
-    EXPECT_EQ(UmbrecheText(text, &dc, RECT{100, 400, 220, 500}, 0.5), 1);
-    EXPECT_EQ(UmbrecheText("kurz", &dc, r, 1.5), 4);
+    struct Fall {
+        std::string text;
+        RECT rechteck;
+        double position;
+        int code;
+        std::vector<std::pair<int, std::string>> stuecke; // left edge, text
+    };
+    const Fall faelle[] = {
+        {"", r, 0.5, 1, {}},
+        {text, RECT{100, 400, 220, 500}, 0.5, 1, {}},
+        {"kurz", r, 1.5, 4, {{100, "kurz"}}},
+        // Middle: "[...]" 30 wide from 45 to 75; beginning < 45, end < 45.
+        {text, r, 0.5, 0, {{100, "abcdefg"}, {145, "[...]"}, {178, "tuvwxyz"}}},
+        {text, r, -1.0, 2, {{100, "...]"}, {130, "lmnopqrstuvwxyz"}}},
+        {text, r, 1.0, 0, {{100, "abcdefghijklmno"}, {196, "[..."}}},
+        // Too narrow: the marker alone, or the first character and "[...".
+        {text, RECT{0, 10, 20, 0}, 0.5, 8, {{0, "...]"}}},
+        {text, RECT{0, 10, 28, 0}, 1.0, 8, {{0, "a[..."}}},
+    };
+    for (const Fall& f : faelle) {
+        dc.Leeren();
+        EXPECT_EQ(UmbrecheText(f.text, &dc, f.rechteck, f.position), f.code) << f.text << " " << f.position;
+        std::vector<std::pair<int, std::string>> stuecke;
+        for (const auto* e : dc.Von(CRecorderDC::Art::Text)) {
+            EXPECT_EQ(e->ausrichtung, TA_LEFT | TA_TOP);
+            EXPECT_EQ(e->optionen, unsigned(ETO_CLIPPED));
+            stuecke.emplace_back(e->punkte[0].x, e->text);
+        }
+        EXPECT_EQ(stuecke, f.stuecke) << f.position;
+    }
     EXPECT_EQ(dc.GetTextAlign(), unsigned(TA_RIGHT | TA_BASELINE));
+}
 
-    // Middle: "[...]" 30 wide from 45 to 75; beginning < 45, end < 45.
-    dc.Leeren();
-    EXPECT_EQ(UmbrecheText(text, &dc, r, 0.5), 0);
-    auto z = Zeichnungen(dc);
-    ASSERT_EQ(z.size(), 3u);
-    EXPECT_EQ(z[0].x, 100);
-    EXPECT_EQ(z[0].text, "abcdefg");
-    EXPECT_EQ(z[1].x, 145);
-    EXPECT_EQ(z[1].text, "[...]");
-    EXPECT_EQ(z[2].text, "tuvwxyz");
-    EXPECT_EQ(z[2].x, 220 - 42);
-    EXPECT_EQ(z[2].clipLinks, 145);
+// Real font metrics, drawn as printed (0.1 mm, y upwards); the abbreviated line saved for a look.
+TEST(TextMitSchrift, ZerlegenUndUmbrechenMitEchterSchrift)
+{
+    SichereQtAnwendung();
+    QImage bild(600, 100, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter painter(&bild);
+    CPainterDC dc(&painter, false);
+    dc.SetMapMode(MM_LOMETRIC);
+    LOGFONT lf;
+    lf.lfHeight = 40; // 4 mm
+    lf.lfFaceName = "Arial";
+    CFont schrift;
+    schrift.CreateFontIndirect(&lf);
+    dc.SelectObject(&schrift);
+    const std::string satz = "Die Übung beginnt, sobald die Taste gedrückt wird; Reaktions-Zeiten werden gemessen.";
 
-    // Start: "...]" from 0 to 24, then the end of the text.
-    dc.Leeren();
-    EXPECT_EQ(UmbrecheText(text, &dc, r, -1.0), 2);
-    z = Zeichnungen(dc);
-    ASSERT_EQ(z.size(), 2u);
-    EXPECT_EQ(z[0].text, "...]");
-    EXPECT_EQ(z[1].text, "lmnopqrstuvwxyz"); // 90 < 96
+    // Broken lines fit, never end in the blank they were broken at, and put
+    // together give the sentence again.
+    Zeilen aus;
+    ASSERT_EQ(ZerlegeText({satz}, &aus, &dc, 400), 0);
+    ASSERT_GT(aus.size(), 2u);
+    std::string zusammen;
+    for (const std::string& z : aus) {
+        EXPECT_LE(dc.GetTextExtent(z).cx, 400) << z;
+        EXPECT_NE(z.back(), ' ');
+        zusammen += z.back() == '-' ? z : z + " ";
+    }
+    zusammen.pop_back();
+    EXPECT_EQ(zusammen, satz);
 
-    // Too narrow: the marker alone, or the first character and "[...".
-    dc.Leeren();
-    EXPECT_EQ(UmbrecheText(text, &dc, RECT{0, 10, 20, 0}, 0.5), 8);
-    EXPECT_EQ(dc.Texte(), Zeilen{"...]"});
-    dc.Leeren();
-    EXPECT_EQ(UmbrecheText(text, &dc, RECT{0, 10, 28, 0}, 1.0), 8);
-    EXPECT_EQ(dc.Texte(), Zeilen{"a[..."});
+    EXPECT_EQ(UmbrecheText(satz, &dc, RECT{100, -100, 1300, -160}, 0.4), 0);
+    painter.end();
+    ASSERT_TRUE(bild.save(QString::fromUtf8(LUMETRA_ARTIFACTS "/umbrechen.png")));
 }
 
 } // namespace

@@ -1,16 +1,31 @@
 #include <gtest/gtest.h>
 
 #include "platform/crt.h"
+#include "workplace/geometrie.h"
 #include "workplace/statistik.h"
+#include "workplace/umgebung.h"
 #include "workplace/verteilung.h"
 
 namespace {
 
 RECT R(int l, int t, int r, int b) { return {l, t, r, b}; }
 
-bool Ueberlappen(const RECT& a, const RECT& b)
+// Checks that every placed object lies in the area and off the inner one;
+// answers the placed objects.
+std::vector<RECT> Plaetze(const CVerteilung& v, RECT bereich, RECT innen)
 {
-    return a.left < b.right && a.right > b.left && a.top < b.bottom && a.bottom > b.top;
+    std::vector<RECT> plaetze;
+    for (int i = 0; i < v.GetAnzahl(); ++i) {
+        const RECT r = v.GetRechteck(i);
+        if (r == RECT{})
+            continue;
+        EXPECT_TRUE(r.left >= bereich.left && r.top >= bereich.top && r.right <= bereich.right &&
+                    r.bottom <= bereich.bottom)
+            << i;
+        EXPECT_FALSE(r.left < innen.right && r.right > innen.left && r.top < innen.bottom && r.bottom > innen.top) << i;
+        plaetze.push_back(r);
+    }
+    return plaetze;
 }
 
 class VerteilungTest : public ::testing::Test {
@@ -23,38 +38,31 @@ protected:
     void TearDown() override { crt::SetZeitQuelle({}); }
 };
 
-TEST_F(VerteilungTest, BereichUndGrenzen)
+TEST_F(VerteilungTest, GrenzenUndRaster)
 {
     CVerteilung v;
     EXPECT_EQ(v.SetBereich(R(0, 0, 100, 100), R(0, 0, 0, 10)), -1);
     EXPECT_EQ(v.SetBereich(R(0, 0, 5, 100), R(0, 0, 10, 10)), -2);
     ASSERT_EQ(v.SetBereich(R(0, 0, 100, 100), R(0, 0, 10, 10)), 0);
     EXPECT_EQ(v.GetMaxAnzahl(), 81);
-
     EXPECT_EQ(v.SetRaster(11, 1, 1), -4);
     EXPECT_EQ(v.SetRaster(10, 1, 2), -5);
     EXPECT_EQ(v.SetAnzahl(82, 2), -6);
     ASSERT_EQ(v.SetAnzahl(12, 1), 0);
     EXPECT_EQ(v.GetZeilen(), 3); // grown a column, then a row, until 12 fit
     EXPECT_EQ(v.GetSpalten(), 4);
-    EXPECT_EQ(v.GetAnzahl(), 12);
-}
 
-TEST_F(VerteilungTest, RasterUeberDemBereich)
-{
-    CVerteilung v;
-    v.SetBereich(R(0, 0, 100, 100), R(0, 0, 10, 10));
     ASSERT_EQ(v.SetRaster(2, 5, 1), 0);
-    EXPECT_EQ(v.GetAnzahl(), 10);
     EXPECT_EQ(v.GetPunktRasterplatz(1, 1), (POINT{10, 25}));
-    EXPECT_EQ(v.GetPunktRasterplatz(2, 5), (POINT{90, 75}));
-    EXPECT_EQ(v.GetRechteckRasterplatz(2, 5), R(85, 70, 95, 80));
     EXPECT_EQ(v.GetRechteck(9), R(85, 70, 95, 80));
+    // A failed Init leaves the layout as it was.
+    EXPECT_EQ(v.Init(R(0, 0, 100, 100), R(0, 0, 30, 30), RECT{}, 4, 4, 1), -4);
+    EXPECT_EQ(v.GetAnzahl(), 10);
+    EXPECT_EQ(v.GetPunktRasterplatz(2, 5), (POINT{90, 75}));
 
     // Edge spreading: the outer objects touch the area's edges.
     ASSERT_EQ(v.SetRaster(1, 3, 1 | 64), 0);
     EXPECT_EQ(v.GetPunktRasterplatz(1, 1).x, 5);
-    EXPECT_EQ(v.GetPunktRasterplatz(1, 2).x, 50);
     EXPECT_EQ(v.GetPunktRasterplatz(1, 3).x, 95);
 }
 
@@ -66,63 +74,38 @@ TEST_F(VerteilungTest, InnenbereichLaesstPlaetzeFrei)
     EXPECT_LT(v.GetMaxAnzahl(), 81);
     ASSERT_EQ(v.SetRaster(10, 10, 1), 0);
     EXPECT_EQ(v.GetAnzahl(), 100);
-    int mitPlatz = 0;
-    for (int i = 0; i < 100; ++i) {
-        RECT r = v.GetRechteck(i);
-        if (r == RECT{})
-            continue;
-        ++mitPlatz;
-        EXPECT_FALSE(Ueberlappen(r, R(40, 40, 60, 60)));
-    }
-    EXPECT_EQ(mitPlatz, 96);
+    EXPECT_EQ(Plaetze(v, R(0, 0, 100, 100), R(40, 40, 60, 60)).size(), 96u);
 
     // An inner area over everything leaves no place.
-    CVerteilung voll;
-    voll.SetBereich(R(0, 0, 100, 100), R(0, 0, 10, 10));
-    voll.SetInnenbereich(R(-50, -50, 200, 200));
-    ASSERT_EQ(voll.SetRaster(3, 3, 1), 0);
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(voll.GetRechteck(i), RECT{});
-    ASSERT_EQ(voll.SetRaster(5, 4, 4), 0);
-    EXPECT_EQ(voll.GetAnzahl(), 0);
-}
+    v.SetInnenbereich(R(-50, -50, 200, 200));
+    ASSERT_EQ(v.SetRaster(3, 3, 1), 0);
+    EXPECT_TRUE(Plaetze(v, R(0, 0, 100, 100), RECT{}).empty());
+    ASSERT_EQ(v.SetRaster(5, 4, 4), 0);
+    EXPECT_EQ(v.GetAnzahl(), 0);
 
-TEST_F(VerteilungTest, VerschobenesRasterBleibtFreiUndImBereich)
-{
-    CVerteilung v;
-    v.SetBereich(R(0, 0, 400, 300), R(0, 0, 20, 20));
-    v.SetInnenbereich(R(150, 100, 250, 200));
-    crt::srand(99);
-    ASSERT_EQ(v.SetRaster(6, 8, 2), 0);
-    const RECT innen = R(150, 100, 250, 200);
-    std::vector<RECT> liste;
-    for (int i = 0; i < v.GetAnzahl(); ++i) {
-        RECT r = v.GetRechteck(i);
-        if (r == RECT{})
-            continue;
-        EXPECT_GE(r.left, 0);
-        EXPECT_LE(r.right, 400);
-        EXPECT_FALSE(Ueberlappen(r, innen)) << i;
-        liste.push_back(r);
-    }
-    EXPECT_GT(liste.size(), 30u);
+    CVerteilung zufall;
+    zufall.SetBereich(R(0, 0, 1920, 1080), R(0, 0, 40, 40));
+    zufall.SetInnenbereich(R(640, 360, 1280, 720));
+    crt::srand(7);
+    ASSERT_EQ(zufall.SetAnzahl(500, 4), 0);
+    EXPECT_EQ(zufall.GetZeilen(), 0);
+    EXPECT_EQ(Plaetze(zufall, R(0, 0, 1920, 1080), R(640, 360, 1280, 720)).size(), 500u);
 }
 
 // The grid placement reseeds from the clock even when every free place is
 // used: the random shift must not continue whatever stream ran before.
-TEST_F(VerteilungTest, RasterMischtAuchOhneUebrigePlaetze)
+TEST_F(VerteilungTest, VerschobenesRasterFreiImBereichUndNeuGesaet)
 {
-    auto verschoben = [](uint32_t vorherigeSaat) {
+    auto verschoben = [](uint32_t vorherigeSaat, int zeilen, int spalten, RECT innen) {
         CVerteilung v;
         v.SetBereich(R(0, 0, 400, 300), R(0, 0, 20, 20));
+        v.SetInnenbereich(innen);
         crt::srand(vorherigeSaat);
-        EXPECT_EQ(v.SetRaster(4, 5, 2), 0);
-        std::vector<RECT> r;
-        for (int i = 0; i < v.GetAnzahl(); ++i)
-            r.push_back(v.GetRechteck(i));
-        return r;
+        EXPECT_EQ(v.SetRaster(zeilen, spalten, 2), 0);
+        return Plaetze(v, R(0, 0, 400, 300), innen);
     };
-    EXPECT_EQ(verschoben(1), verschoben(2));
+    EXPECT_GT(verschoben(99, 6, 8, R(150, 100, 250, 200)).size(), 30u);
+    EXPECT_EQ(verschoben(1, 4, 5, RECT{}), verschoben(2, 4, 5, RECT{}));
 
     CDWordArray plaetze(20);
     Mische(plaetze);
@@ -132,35 +115,6 @@ TEST_F(VerteilungTest, RasterMischtAuchOhneUebrigePlaetze)
     crt::srand(99);
     ASSERT_EQ(v.SetRaster(4, 5, 1), 0);
     EXPECT_EQ(crt::GetSeed(), nachMischen);
-}
-
-TEST_F(VerteilungTest, ZufallAusserhalbDesInnenbereichs)
-{
-    CVerteilung v;
-    v.SetBereich(R(0, 0, 1920, 1080), R(0, 0, 40, 40));
-    const RECT innen = R(640, 360, 1280, 720);
-    v.SetInnenbereich(innen);
-    crt::srand(7);
-    ASSERT_EQ(v.SetAnzahl(500, 4), 0);
-    EXPECT_EQ(v.GetAnzahl(), 500);
-    EXPECT_EQ(v.GetZeilen(), 0);
-    for (int i = 0; i < 500; ++i) {
-        RECT r = v.GetRechteck(i);
-        ASSERT_NE(r, RECT{});
-        ASSERT_FALSE(Ueberlappen(r, innen)) << i;
-        ASSERT_GE(r.left, 0);
-        ASSERT_LE(r.bottom, 1080);
-    }
-}
-
-TEST_F(VerteilungTest, InitStelltBeiFehlerAllesZurueck)
-{
-    CVerteilung v;
-    ASSERT_EQ(v.Init(R(0, 0, 100, 100), R(0, 0, 10, 10), RECT{}, 2, 5, 1), 0);
-    EXPECT_EQ(v.Init(R(0, 0, 100, 100), R(0, 0, 30, 30), RECT{}, 4, 4, 1), -4);
-    EXPECT_EQ(v.GetAnzahl(), 10);
-    EXPECT_EQ(v.GetMaxZeilen(), 10);
-    EXPECT_EQ(v.GetPunktRasterplatz(2, 5), (POINT{90, 75}));
 }
 
 TEST_F(VerteilungTest, SichtbarerTeilUndUeberstand)
@@ -177,7 +131,6 @@ TEST_F(VerteilungTest, SichtbarerTeilUndUeberstand)
     EXPECT_EQ(kanten, 1u | 2u | 8u | 0x100u);
     EXPECT_EQ(teil, R(0, 0, 15, 9));
     EXPECT_EQ(quelle, R(5, 3, 20, 12));
-
     kanten = v.GetUeberstand(&teil, &quelle, 0, kanten);
     EXPECT_EQ(teil, R(15, 9, 20, 12)); // the corner, at the bottom right
     EXPECT_EQ(quelle, R(0, 0, 5, 3));
@@ -186,6 +139,57 @@ TEST_F(VerteilungTest, SichtbarerTeilUndUeberstand)
     EXPECT_EQ(quelle, R(5, 0, 20, 3));
     EXPECT_EQ(v.GetSichtbarerTeil(&teil, &quelle, 4), 0x80000000u);
     EXPECT_EQ(teil, RECT{});
+}
+
+TEST(Geometrie, RechteckeUndListen)
+{
+    EXPECT_EQ(RechteckBeschneiden(R(50, 50, 80, 80), R(0, 0, 40, 40)), R(40, 40, 40, 40));
+    EXPECT_EQ(RechteckBeschneiden(R(-10, 5, 20, 30), R(0, 0, 40, 40)), R(0, 5, 20, 30));
+    EXPECT_EQ(RechteckVereinigen(R(0, 0, 10, 10), R(5, -5, 20, 8)), R(0, -5, 20, 10));
+    // An inverted rectangle counts with its larger edge.
+    EXPECT_EQ(RechteckVereinigen(R(30, 30, 10, 10), R(0, 0, 5, 5)), R(0, 0, 30, 30));
+
+    CDPunktListe l;
+    EXPECT_EQ(l.SetAtGrow(25, 0.25, -0.5), 0);
+    EXPECT_EQ(l.GetAt(24).x, 0.0);
+    EXPECT_EQ(l.GetAt(25).y, -0.5);
+    EXPECT_EQ(l.SetAtGrow(-1, 1, 1), -1);
+    // Shrinking and growing again shows the dropped points cleared.
+    l.SetSize(10);
+    l.SetSize(30);
+    EXPECT_EQ(l.GetAt(25).y, 0.0);
+
+    CRechteckListe r;
+    r.SetSize(3);
+    EXPECT_EQ(r.SetRechteck(1, R(1, 2, 3, 4)), 0);
+    EXPECT_EQ(r.SetAt(3, R(1, 1, 1, 1)), 1);
+    EXPECT_EQ(r.SetSize(2), 0);
+    EXPECT_EQ(r.GetAt(1), RECT{}); // old contents are not kept
+}
+
+TEST(Geometrie, UmrechnungInPixelUndZurueck)
+{
+    CUmgebung umgebung; // 1024 x 768
+    CDRechteck r;
+    EXPECT_EQ(r.SetPixelRechteck(0, 0, 1024, 768, &umgebung), 0);
+    EXPECT_EQ(std::vector({r.left, r.top, r.right, r.bottom}), std::vector({-0.5, 0.5, 0.5, -0.5}));
+    EXPECT_EQ(r.GetPixelRechteck(&umgebung), R(0, 0, 1024, 768));
+    EXPECT_EQ(r.SetPixelRechteck(512, 0, 256, 768, &umgebung), 0); // left > right
+    EXPECT_EQ(r.right, 0.0);
+    EXPECT_EQ(r.SetPixelRechteck(0, 700, 100, 600, &umgebung), 0); // top below bottom
+    EXPECT_EQ(r.GetPixelRechteck(&umgebung), R(512, 384, 512, 384)); // all 0.0: the centre
+    EXPECT_EQ(r.SetPixelRechteck(0, 0, 10, 10, nullptr), -1);
+
+    CDRechteck verkehrt;
+    verkehrt.left = 0.2;
+    verkehrt.right = -0.2;
+    EXPECT_EQ(verkehrt.GetPixelRechteck(&umgebung), RECT{});
+
+    CDPunkt p;
+    EXPECT_EQ(p.SetPixelPunkt(768, 192, &umgebung), 0);
+    EXPECT_EQ(std::pair(p.x, p.y), std::pair(0.25, 0.25));
+    EXPECT_EQ(p.SetPixelPunkt(1, 1, nullptr), -1);
+    EXPECT_EQ(p.x, 0.0);
 }
 
 } // namespace
