@@ -107,25 +107,4 @@ TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
     EXPECT_EQ(CErgebnis(f.test).h1, "5,0 %");
 }
 
-TEST(Testauswertung, NurVertikaleReizeUndKeineAntworten)
-{
-    CTestFall f(3);
-    CTestBericht leer; // no answers, no rectangles, no times
-    leer.m_dwTestFlags = LINIEN | KONSTANT | VERTIKAL;
-    leer.SetAnzahlReize(3);
-    f.test.SetBericht(0, leer);
-    ASSERT_EQ(f.test.DiagrammErstellen(0, 0), 0);
-    EXPECT_EQ(f.Bericht().m_Diagramm.GetXName(), "Linienhöhe");
-    CErgebnis e(f.test);
-    EXPECT_EQ(e.zeit, "n. a.");
-    EXPECT_EQ(e.v1, "n. a.");
-    EXPECT_EQ(e.h1, "---");
-    std::string t1, t2;
-    EXPECT_EQ(f.test.GetAchsentitel(2, t1, t2, 0), 0);
-    EXPECT_EQ(t1, "n. a.");
-    CRecorderDC dc;
-    EXPECT_EQ(f.test.DiagrammZeichnen(2, &dc, RECT{0, 0, 400, 300}, nullptr, 0), 0);
-    EXPECT_TRUE(AlleKoordinatenVernuenftig(dc));
-}
-
 } // namespace

@@ -8,7 +8,6 @@
 
 #include "platform/archiv.h"
 #include "platform/meldung.h"
-#include "workplace/benutzerprofil.h"
 #include "workplace/dateikopf.h"
 #include "workplace/umgebung.h"
 
@@ -177,29 +176,4 @@ TEST(CTestDatei, AblehnungenLassenDenTestUnveraendert)
     CTest t;
     EXPECT_EQ(Lade(t, negativ), DATEI_GELADEN);
     EXPECT_EQ(t.GetBerichtAnzahl(), 0);
-}
-
-// Ranges in per cent and, with an environment, in the user's unit.
-TEST(CTestTexte, Bereiche)
-{
-    CBenutzerprofil profil;
-    CAnzeigeOptionen optionen = profil.GetAnzeigeOptionen();
-    optionen.SetEinheit(0x0202); // cm
-    optionen.SetDezimalstellen(1);
-    profil.SetAnzeigeoptionen(optionen);
-    CUmgebung umgebung(&profil); // display 40 cm wide
-    CTest t;
-    EXPECT_EQ(t.GetBereichText1(), ""); // no environment
-    t.SetUmgebung(&umgebung);
-    CLinien l;
-    l.m_nReihenfolge = 9;
-    t.SetLinien(l);
-    EXPECT_EQ(t.GetProzentBereichText(), "[50,0 % .. 50,0 %][0,0 % .. 0,0 %]");
-    EXPECT_EQ(t.GetBereichText1(), "[-7,0 cm .. 7,0 cm][0,0 cm .. 0,0 cm]");
-    EXPECT_EQ(t.GetBereichText2(), "[12,2 cm .. 24,4 cm][1,3 cm .. 1,3 cm]");
-    EXPECT_EQ(t.GetReihenfolgeText(), "Zufall");
-
-    t.SetTestart(20);
-    t.SetLaengen(CLaengen());
-    EXPECT_EQ(t.GetProzentBereichText(), "[50,0 % .. 50,0 %][50,0 % .. 50,0 %]");
 }

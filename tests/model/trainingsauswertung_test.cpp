@@ -75,16 +75,6 @@ TEST(Trainingsauswertung, SteigungMitPassendenDezimalen)
     EXPECT_NE(f.s.find(" ms/cm"), std::string::npos);
 }
 
-// One column offers the vertical chart alone.
-TEST(Trainingsauswertung, EineSpalteBietetNurDasVertikaleDiagramm)
-{
-    CTrainingsFall f({512, 512}, {300, 500}, 1, 4);
-    EXPECT_EQ(f.training.DiagrammErstellen(0, 0), 0);
-    EXPECT_EQ(f.Bericht().m_Diagramm.GetXName(), "Vert. Zeichenposition");
-    EXPECT_EQ(f.training.DiagrammErstellen(2, 0), 2);
-    EXPECT_EQ(f.Bericht().m_nDiagramm, -1);
-}
-
 TEST(Trainingsauswertung, OhneReaktionenNichtsBerechnetKeinNaN)
 {
     CTrainingsFall f({112, 312}, {100, 200}, 4, 2, false);
