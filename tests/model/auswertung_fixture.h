@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "model/test.h"
 #include "platform/draw/recorder/recorder_dc.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
@@ -25,6 +26,25 @@ struct CAuswertungsUmgebung {
         profil.SetAnzeigeoptionen(o);
         umgebung.Berechnen();
     }
+};
+
+// A horizontal line-bisection test whose mark and length factors have the
+// given levels.
+struct CTestFall {
+    CAuswertungsUmgebung u;
+    CTest test;
+
+    explicit CTestFall(int trennStufen, int hLaengeStufen = 1)
+    {
+        test.SetUmgebung(&u.umgebung);
+        CLinien l = test.GetLinien();
+        l.m_nHLaengeStufen = hLaengeStufen;
+        l.m_nHTrennStufen = trennStufen;
+        l.m_nHPositionStufen = l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
+        l.m_nWiederholungen = 1;
+        test.SetLinien(l);
+    }
+    CTestBericht& Bericht() { return *test.GetBericht(0); }
 };
 
 // A font of the given height for charts.

@@ -12,6 +12,7 @@ namespace {
 
 constexpr size_t kVersionOffset = 9; // after "LMTR" and "LMT"
 const std::string kPfad = "/daten/Übung.lmt";
+const std::string kBeschaedigt = " ist beschädigt oder unvollständig und wurde nicht geladen.";
 
 void SetzeLong(std::vector<uint8_t>& b, size_t pos, uint32_t v)
 {
@@ -116,7 +117,7 @@ TEST_F(TrainingsdateiTest, VersionenUndIhreMeldungen)
     test[8] = 'D';
     const std::string lumetra = " ist keine gültige Datei von Lumetra.",
                       spaeter = " wurde von einer späteren Version von Lumetra erstellt.";
-    const std::tuple<std::vector<uint8_t>, uint32_t, int, std::string> faelle[] = {
+    std::vector<std::tuple<std::vector<uint8_t>, uint32_t, int, std::string>> faelle = {
         {fremd, 110, CTraining::KeineLumetraDatei, lumetra},
         {{}, 0, CTraining::KeineLumetraDatei, lumetra},
         {test, 110, CTraining::KeineTrainingsdatei, " ist keine Trainingsdatei von Lumetra."},
@@ -124,6 +125,14 @@ TEST_F(TrainingsdateiTest, VersionenUndIhreMeldungen)
         {bytes, 200, CTraining::SpaetereVersion, spaeter},
         {bytes, 0xFFFFFFFFu, CTraining::SpaetereVersion, spaeter},
     };
+    // Report and stimulus counts past any real file.
+    const size_t berichte = bytes.size() - 1668 - 4;
+    for (size_t pos : {berichte, berichte + 4 + 80}) {
+        for (uint32_t wert : {0x7FFFFFFFu, 0x10000000u, 1000u}) {
+            faelle.push_back({bytes, 110, CTraining::Beschaedigt, kBeschaedigt});
+            SetzeLong(std::get<0>(faelle.back()), pos, wert);
+        }
+    }
     for (const auto& [datei, version, code, text] : faelle) {
         CTraining g;
         Vorbereiten(g, 2);
@@ -133,8 +142,8 @@ TEST_F(TrainingsdateiTest, VersionenUndIhreMeldungen)
         if (!b.empty())
             SetzeLong(b, kVersionOffset, version);
         meldungen.m_meldungen.clear();
-        EXPECT_EQ(Laden(g, b), code) << version;
-        EXPECT_EQ(meldungen.Texte(), std::vector<std::string>{"Fehler: " + kPfad + text}) << version;
+        EXPECT_EQ(Laden(g, b), code) << version << " " << text;
+        EXPECT_EQ(meldungen.Texte(), std::vector<std::string>{"Fehler: " + kPfad + text});
         EXPECT_EQ(g.GetBerichtAnzahl(), 2);
         EXPECT_EQ(g.m_strPfad, "/vorher.lmt");
         EXPECT_EQ(Speichern(g), vorher);
@@ -171,32 +180,28 @@ TEST_F(TrainingsdateiTest, VierFarbenBehaltenDenBeispielreiz)
     EXPECT_EQ(g.GetFarben().m_crZielmuster, 4u);
 }
 
-TEST_F(TrainingsdateiTest, BeschaedigteDateienAendernNichts)
+// Assignment and copy take the settings without the reports; the chart
+// choice stays, the report page starts anew.
+TEST_F(TrainingsdateiTest, ZuweisungLeertDieBerichte)
 {
-    CTraining t;
-    Vorbereiten(t, 2);
-    const auto bytes = Speichern(t);
-    CTraining g;
-    Vorbereiten(g, 3);
-    const auto vorher = Speichern(g);
-
-    for (size_t laenge = 0; laenge < bytes.size(); ++laenge) {
-        std::vector<uint8_t> teil(bytes.begin(), bytes.begin() + static_cast<long>(laenge));
-        ASSERT_NE(Laden(g, teil), 0) << laenge;
+    CTraining quelle;
+    Vorbereiten(quelle, 3);
+    quelle.m_strPfad = "/tmp/a.lmt";
+    CTraining ziel;
+    ziel.SetBericht(0, quelle.GetBericht(0));
+    ziel.m_nSeite = 3;
+    ziel.m_nBerichtNr = 2;
+    ziel.m_nDiagrammwahl = 4;
+    ziel = quelle;
+    CTraining kopie(quelle);
+    for (const CTraining* t : {&ziel, &kopie}) {
+        EXPECT_EQ(t->GetUmgebung(), &umgebung);
+        EXPECT_EQ(t->GetText().m_strEigenerOrdner, "Märchen");
+        EXPECT_EQ(t->GetBerichtAnzahl(), 0);
     }
-    EXPECT_EQ(meldungen.m_meldungen.back().text,
-              "Fehler: " + kPfad + " ist beschädigt oder unvollständig und wurde nicht geladen.");
-
-    // Report count and a stimulus count patched to huge values.
-    const size_t berichte = bytes.size() - 2 * 1668 - 4;
-    for (size_t pos : {berichte, berichte + 4 + 80}) {
-        for (uint32_t wert : {0x7FFFFFFFu, 0x10000000u, 1000u}) {
-            auto b = bytes;
-            SetzeLong(b, pos, wert);
-            ASSERT_EQ(Laden(g, b), CTraining::Beschaedigt) << pos << " " << wert;
-        }
-    }
-    EXPECT_EQ(g.GetBerichtAnzahl(), 3);
-    EXPECT_EQ(g.m_strPfad, "");
-    EXPECT_EQ(Speichern(g), vorher);
+    EXPECT_EQ(ziel.m_strPfad, "/tmp/a.lmt");
+    EXPECT_EQ(ziel.m_nSeite, 1);
+    EXPECT_EQ(ziel.m_nBerichtNr, 0);
+    EXPECT_EQ(ziel.m_nDiagrammwahl, 4);
+    EXPECT_EQ(quelle.GetBerichtAnzahl(), 3);
 }

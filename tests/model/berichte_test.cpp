@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "model/testbericht.h"
+#include "model/trainingsbericht.h"
+#include "platform/archiv.h"
+
+namespace {
+
+// Stores the report, checks its size and that it reads back to the same
+// bytes; returns them.
+template <class TBericht>
+std::vector<uint8_t> Rundreise(TBericht& b, size_t groesse)
+{
+    CArchive aus;
+    b.Serialize(aus);
+    EXPECT_EQ(aus.GetBytes().size(), groesse);
+    CArchive ein(aus.GetBytes());
+    TBericht gelesen;
+    gelesen.Serialize(ein);
+    EXPECT_EQ(ein.GetRest(), 0u);
+    CArchive wieder;
+    gelesen.Serialize(wieder);
+    EXPECT_EQ(wieder.GetBytes(), aus.GetBytes());
+    return aus.GetBytes();
+}
+
+uint32_t Wort(const std::vector<uint8_t>& b, size_t pos)
+{
+    return uint32_t(b.at(pos)) | uint32_t(b.at(pos + 1)) << 8 | uint32_t(b.at(pos + 2)) << 16 |
+           uint32_t(b.at(pos + 3)) << 24;
+}
+
+} // namespace
+
+TEST(CTestBericht, DurchgaengeIndizesUndReizanzahl)
+{
+    CTestBericht b;
+    b.SetAnzahlReize(5);
+    b.SetAnzahlDurchgaenge(3);
+    EXPECT_EQ(b.SetDurchgang(1, 9), 1);
+    EXPECT_EQ(b.GetDurchgang(1), 4);
+    EXPECT_EQ(b.SetDurchgang(3, 0), 2);
+    b.SetDurchgang(2, 2);
+    b.m_nAuswertung = 4;
+    b.m_nDiagramm = 2;
+    EXPECT_EQ(b.IncZaehler3(5), 1); // a bad index still marks the change
+    EXPECT_EQ(b.m_nAuswertung, 0);
+    EXPECT_EQ(b.m_nDiagramm, -1);
+
+    // Fewer stimuli reset the trials that showed a dropped one.
+    EXPECT_EQ(b.SetAnzahlReize(3), 2);
+    EXPECT_EQ(b.GetDurchgang(0), 0);
+    EXPECT_EQ(b.GetDurchgang(1), 0);
+    EXPECT_EQ(b.GetDurchgang(2), 2);
+    EXPECT_EQ(b.SetAnzahlReize(-1), 2); // every entry lies at or above 0
+    EXPECT_EQ(b.GetAnzahlReize(), 0);
+}
+
+TEST(CTestBericht, GespeicherterDatensatz)
+{
+    CTestBericht b;
+    b.m_nTestart = 20;
+    b.m_rcRechteck = RECT{1, 2, 3, 4};
+    b.m_dLaufzeit = 12.5;
+    b.SetAnzahlReize(2);
+    b.SetAnzahlDurchgaenge(4);
+    b.SetDurchgang(0, 1);
+    b.SetDurchgang(3, 1);
+    b.SetRechteck1(1, RECT{10, 11, 12, 13});
+    b.SetRechteck2(1, RECT{20, 21, 22, 23});
+    b.SetRechteck3(1, RECT{30, 31, 32, 33});
+    b.SetRechteck4(1, RECT{40, 41, 42, 43});
+    b.IncZaehler2(0);
+    b.IncZaehler4(1);
+    b.SetZeit(1, 1500);
+    b.IncFalscheAlarme();
+    b.AddDauer(5000000000LL);
+    const auto bytes = Rundreise(b, CTestBericht::GespeicherteGroesse(2, 4));
+    EXPECT_EQ(Wort(bytes, 64), 1u); // 5,000,000,000 ms: high word
+    EXPECT_EQ(Wort(bytes, 68), 705032704u); // low word
+    // Stimulus 1 starts at 80 + 84: rectangles 1, 3, 2, 4.
+    EXPECT_EQ(Wort(bytes, 164), 10u);
+    EXPECT_EQ(Wort(bytes, 164 + 16), 30u);
+    EXPECT_EQ(Wort(bytes, 164 + 32), 20u);
+    EXPECT_EQ(Wort(bytes, 164 + 48), 40u);
+}
+
+TEST(TrainingsBerichtTest, ZeitenUndZuweisung)
+{
+    CTrainingsBericht b;
+    ASSERT_EQ(b.SetAnzahlReize(3), 0);
+    // A time is kept in 32 bits.
+    EXPECT_EQ(b.SetZeit(0, 5000000000ull), 0);
+    b.AddZeit(0, 1000);
+    EXPECT_DOUBLE_EQ(b.GetZeitSekunden(0), 705033.704);
+
+    // Assignment copies the run and always asks for a new evaluation.
+    b.SetPunkt(1, 7, 8);
+    CTrainingsBericht k;
+    k.m_nAuswertung = 1;
+    k = b;
+    EXPECT_EQ(k.GetPunkt(1).y, 8);
+    EXPECT_EQ(k.m_nAuswertung, 0);
+}
+
+TEST(TrainingsBerichtTest, GespeicherterBericht)
+{
+    CTrainingsBericht b;
+    Rundreise(b, 84);
+    b.SetAnzahlReize(36);
+    b.AddDauer(0x100000005ull);
+    b.m_rcPositionen = RECT{1, 2, 3, 4};
+    b.SetRechteck(35, 10, 20, 30, 40);
+    b.SetPunkt(35, -5, 6);
+    b.SetMarke(1);
+    const auto bytes = Rundreise(b, 1668);
+    // Upper and lower 32 bits of the background reaction time.
+    EXPECT_EQ(Wort(bytes, 72), 1u);
+    EXPECT_EQ(Wort(bytes, 76), 5u);
+}
+
+// One list template holds the reports of trainings and tests.
+TEST(TrainingsBerichtListeTest, WachsenEntfernenUndKopieren)
+{
+    CTrainingsBerichtListe liste;
+    CTrainingsBericht b;
+    EXPECT_EQ(liste.SetAtGrow(0, nullptr), 2);
+    EXPECT_EQ(liste.SetAtGrow(0, &b), 0);
+    b.m_nTag = 2;
+    EXPECT_EQ(liste.SetAtGrow(7, &b), 0); // appended, no gap
+    EXPECT_EQ(liste.GetAt(1)->m_nTag, 2);
+    EXPECT_EQ(liste.GetAt(2), nullptr);
+    EXPECT_EQ(liste.RemoveAt(0), 0);
+    EXPECT_EQ(liste.GetAt(0)->m_nTag, 2);
+    EXPECT_EQ(liste.RemoveAll(), 0);
+    liste.SetAtGrow(0, &b);
+    liste.RemoveAt(0);
+    EXPECT_EQ(liste.RemoveAll(), 1); // slots without reports
+
+    CTestBerichtListe l;
+    CTestBericht t;
+    t.SetAnzahlReize(2);
+    t.IncZaehler4(1);
+    l.SetAtGrow(0, t);
+    CTestBerichtListe k(l);
+    EXPECT_NE(k.GetAt(0), l.GetAt(0));
+    EXPECT_EQ(k.GetAt(0)->GetZaehler4(1), 1u);
+}
