@@ -3,12 +3,9 @@
 #include "platform/crt.h"
 #include "presentation/ablaufbits.h"
 #include "presentation/sakkaden.h"
-#include "testanzeige.h"
 #include "workplace/verteilung.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -93,25 +90,6 @@ TEST(Sakkaden, TrainingVonDerVorbereitungBisZumBericht)
     EXPECT_EQ(b.GetZeit(2), 1000u);
     EXPECT_NEAR(b.m_dLaufzeit, 4.35, 0.06); // tenths of a second
     EXPECT_GT(b.GetRechteck(4).right, b.GetRechteck(4).left);
-}
-
-TEST(Sakkaden, BilderDesLaufs)
-{
-    // Where a person sees it: a target over characters.
-    CLaufUmfeld u;
-    Kurz(u.training, 5);
-    CHGMuster m = u.training.GetHGMuster();
-    m.m_nArt = 20;
-    m.m_nForm = 3;
-    u.training.SetHGMuster(m);
-    u.anzeige->Druecken(VK_RETURN, 5.0, 8.0);
-    u.anzeige->Druecken(VK_ESCAPE, 600.0, 610.0);
-    CPraesentation p;
-    ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
-    u.BildschirmSpeichern("sakkaden_ziel");
-    const std::vector<BYTE>& bild = u.anzeige->GetBildschirm();
-    const auto ziel = std::count_if(bild.begin(), bild.end(), [](BYTE i) { return i != 176 && i != 129; });
-    EXPECT_GT(ziel, 20);
 }
 
 } // namespace
