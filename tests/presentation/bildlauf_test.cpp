@@ -105,23 +105,4 @@ TEST(Bildlauf, VersatzNullKopiertDenHintergrundInEinemStueck)
     }
 }
 
-// Escape on the ready screen starts the trials; the run goes on until
-// Enter, and gives the mouse pointer back.
-TEST(Bildlauf, EscapeAufDemBereitschirmStartetDieDurchgaenge)
-{
-    CLaufUmfeld u;
-    OhneVordergrund(u.training);
-    u.anzeige->Druecken(VK_ESCAPE, 2.0, 4.0);
-    u.anzeige->Druecken(VK_RETURN, 100.0, 110.0);
-    CPraesentation p;
-    // Shown twice over before: the run has to hide it three times.
-    ShowCursor(TRUE);
-    ShowCursor(TRUE);
-    ASSERT_EQ(u.Darbieten(p), 0);
-    EXPECT_GE(p.m_TrainingsBericht.m_dLaufzeit, 0.09);
-    EXPECT_TRUE(u.anzeige->IstMauszeigerSichtbar());
-    EXPECT_EQ(ShowCursor(FALSE), 1);
-    ShowCursor(FALSE);
-}
-
 } // namespace

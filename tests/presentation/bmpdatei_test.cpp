@@ -75,15 +75,6 @@ TEST_F(BmpDatei, WeitereFarbenNehmenFreieIndizes)
     EXPECT_EQ(Eintrag(125), (PALETTEENTRY{0, 0, 255, 0}));
 }
 
-TEST_F(BmpDatei, VierundzwanzigBitFesteZuordnung)
-{
-    const uint32_t werte[] = {W, S, 0x336699, M};
-    ASSERT_EQ(Laden(Bmp(24, 4, 2, {}, [&](int x, int) { return werte[x]; }), 4), 0);
-    const int erwartet[] = {176, 129, 176, 176};
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(Pixel(m_s, x, 1), erwartet[x]) << x;
-}
-
 TEST_F(BmpDatei, Verweigerungen)
 {
     EXPECT_EQ(BmpLaden(m_u.dd, &m_s, &m_palette, Ordner() + "/gibtsnicht.bmp", 11, 0, 1), 0x203);
@@ -136,22 +127,6 @@ TEST(Pixeloperationen, SkaliertKopierenNachBedeckung)
     EXPECT_EQ(Pixel(z, 2, 0), 10);
     EXPECT_EQ(Pixel(z, 3, 0), 39);
     EXPECT_EQ(Pixel(z, 1, 0), 0);
-    q->Release();
-    z->Release();
-}
-
-TEST(Pixeloperationen, KopierenUmfaerbenNurGemeinsameFlaeche)
-{
-    CUmfeld u;
-    IDirectDrawSurface* q = Oberflaeche(u.dd, 4, 4);
-    IDirectDrawSurface* z = Oberflaeche(u.dd, 2, 3);
-    Fuellen(q, {0, 0, 4, 4}, 5);
-    Fuellen(q, {1, 1, 2, 2}, 9);
-    Fuellen(z, {0, 0, 2, 3}, 0);
-    EXPECT_EQ(OberflaecheKopierenUmfaerben(z, 176, q, 5), 0);
-    EXPECT_EQ(Pixel(z, 0, 0), 176);
-    EXPECT_EQ(Pixel(z, 1, 1), 9);
-    EXPECT_EQ(Pixel(z, 1, 2), 176);
     q->Release();
     z->Release();
 }

@@ -70,20 +70,6 @@ TEST(Praesentation, FrequenzWirdAngepasstMitHinweis)
     }
 }
 
-TEST(Praesentation, NurStandardfrequenz)
-{
-    for (DWORD gemeldet : {0u, 72u}) {
-        CSpeicherKonfig k;
-        k.nurStandardfrequenz = true;
-        k.standardfrequenz = gemeldet;
-        CLaufUmfeld u(k);
-        CPraesentation p;
-        EXPECT_EQ(Einrichten(u, p, 75, 75).back(), 0u);
-        EXPECT_TRUE(EndetMit(p.m_strHinweis, ", 8 [Bit], ? [Hz]\n")) << p.m_strHinweis;
-        EXPECT_EQ(p.m_nBildfrequenz, gemeldet ? int(gemeldet) : 60);
-    }
-}
-
 TEST(Praesentation, PaletteMitStandardfarben)
 {
     PALETTEENTRY pal[256];

@@ -65,40 +65,6 @@ TEST(Reaktionen, HintergrundtasteWaehrendUndAusserhalbDerAenderung)
     EXPECT_LT(p.m_nHGIntervall, p.m_nHGIntervallMax);
 }
 
-TEST(Reaktionen, PauseMitGleichenGrenzenGenauEineSekunde)
-{
-    CHGLauf l;
-    CPraesentation& p = l.p;
-    p.m_nAufgabe &= ~aufgabe::HG_AUFGABE;
-    // Target 0 shown, answered with the reaction key.
-    p.m_nIndex = 0;
-    p.m_nZustand = REIZ | SICHTBAR;
-    p.m_UhrVordergrund.NeuStarten();
-    l.u.anzeige->ZeitVorruecken(300'000'000);
-    p.m_nTasten = 0x2;
-    p.TrainingAuswerten();
-    EXPECT_EQ(p.m_TrainingsBericht.GetZeit(0), 300u);
-    EXPECT_EQ(p.m_TrainingsBericht.GetMarke(0), 1u);
-    EXPECT_EQ(p.m_nZustand, PAUSE | WARTET_ZEIT);
-    EXPECT_EQ(p.m_nPause, 1000);
-    // 999 ms later still the pause, at 1000 ms the next target.
-    l.u.anzeige->ZeitVorruecken(999'000'000);
-    p.TrainingAuswerten();
-    EXPECT_EQ(p.m_nIndex, 0);
-    l.u.anzeige->ZeitVorruecken(1'000'000);
-    p.TrainingAuswerten();
-    EXPECT_EQ(p.m_nIndex, 1);
-    EXPECT_EQ(p.m_nZustand, REIZ | KOPIEREN);
-
-    // A press in the pause after the last target is booked on it.
-    p.m_nIndex = 3;
-    p.m_nZustand = PAUSE | WARTET_ZEIT;
-    p.m_nTasten = 0x2;
-    p.TrainingAuswerten();
-    EXPECT_EQ(p.m_TrainingsBericht.GetZaehler1(3), 1u);
-    EXPECT_TRUE(p.m_nZustand & ENDE);
-}
-
 // The training leader's keys: key 3 books "richtig" (counter 3), key 4
 // "falsch" (counter 2), as the answer to the target and after a reaction.
 TEST(Reaktionen, RueckmeldetastenZaehlenRichtigUndFalsch)

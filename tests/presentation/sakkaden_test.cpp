@@ -1,9 +1,6 @@
 #include "support/laufumfeld.h"
 
-#include "platform/crt.h"
 #include "presentation/ablaufbits.h"
-#include "presentation/sakkaden.h"
-#include "workplace/verteilung.h"
 
 #include <gtest/gtest.h>
 
@@ -18,20 +15,6 @@ void Kurz(CTraining& t, int n)
     s.m_dPauseMin = s.m_dPauseMax = 0.5;
     s.m_dDauerMin = s.m_dDauerMax = 1.0;
     t.SetSakkaden(s);
-}
-
-TEST(Sakkaden, ReizbereichDreiBisFuenf)
-{
-    crt::srand(99);
-    const auto folge = ReizfolgeZiehen(2000, 26, 3, 5);
-    for (size_t i = 0; i < folge.size(); ++i) {
-        ASSERT_TRUE(folge[i]);
-        ASSERT_GE(*folge[i], 2); // stimulus 3 is cell 2
-        ASSERT_LE(*folge[i], 4);
-        ASSERT_TRUE(i == 0 || folge[i] != folge[i - 1]) << i;
-    }
-    for (const auto& k : ReizfolgeZiehen(10, 0, 1, 26))
-        EXPECT_FALSE(k);
 }
 
 TEST(Sakkaden, SchrittweiseNachRechtsMitUmlauf)
