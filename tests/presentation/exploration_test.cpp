@@ -27,29 +27,6 @@ TEST(Exploration, Pfade)
     EXPECT_EQ(ExplorationsPfad(2, 3, false), (std::vector<POINT>{{1, 1}, {1, 2}, {2, 2}, {2, 1}, {3, 1}, {3, 2}}));
 }
 
-TEST(Exploration, Suchfeld)
-{
-    CLaufUmfeld u;
-    CExploration e = Feld(u, 40);
-    e.m_nZielVon = 1;
-    e.m_nZielBis = 3; // A, B, C
-    e.m_nDistraktorVon = 1;
-    e.m_nDistraktorBis = 5; // A to E: only D and E remain
-    e.m_nHaeufigkeit = 2;
-    e.m_nZeilen = 4;
-    e.m_nSpalten = 5;
-    u.training.SetExploration(e);
-    CPraesentation p;
-    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
-    EXPECT_EQ(p.m_nAnzahl, 1);
-    EXPECT_EQ(p.m_nAufgabe, aufgabe::PASSIV | aufgabe::TRAINING);
-    const RECT feld = p.m_Rechtecke2.GetAt(0);
-    EXPECT_EQ(feld.left, 25); // 0.95 of 1024 is 973, centred
-    EXPECT_EQ(feld.right - feld.left, 973);
-    EXPECT_EQ(p.m_Rechtecke1.GetAt(0).right, 973);
-    u.Speichern(p.m_pRueckpuffer, "exploration_bereit");
-}
-
 // A copy that fails leaves a gap in the field or on the ready screen: the
 // preparation fails with the drawing error, whatever else failed with it.
 TEST(Exploration, FehlgeschlageneKopieIstZeichenfehler)

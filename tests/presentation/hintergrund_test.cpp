@@ -74,30 +74,6 @@ TEST(Hintergrund, OhneSichtbaresMusterKeineAufgabe)
             }
 }
 
-TEST(Hintergrund, ZeichenRechtecke)
-{
-    CLaufUmfeld u;
-    u.training.SetAufgabenart(30);
-    CHGMuster m = Muster(u.training, 20, 200, 24, 24);
-    m.m_nForm = 3;
-    m.m_nVerteilung = 0;
-    m.m_nZeilen = 8;
-    m.m_nSpalten = 2;
-    u.training.SetHGMuster(m);
-    CPraesentation p;
-    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
-    int muster = 0;
-    for (int y = 0; y < 768; ++y)
-        for (int x = 0; x < 200; ++x) {
-            const int i = Pixel(p.m_pHintergrund, x, y);
-            ASSERT_TRUE(i == 129 || i == 176) << x << "," << y << ": " << i;
-            muster += i == 129;
-            ASSERT_EQ(i, Pixel(p.m_pHintergrund, x + 400, y));
-        }
-    EXPECT_EQ(muster, 16 * 24 * 24); // 16 squares of 24 x 24
-    u.Speichern(p.m_pHintergrund, "hintergrund_rechtecke");
-}
-
 TEST(Hintergrund, FehlenderPfeilMeldetDieDatei)
 {
     CLaufUmfeld u;

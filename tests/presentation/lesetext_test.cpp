@@ -79,27 +79,6 @@ TEST(Lesetext, Verweigerungen)
     }
 }
 
-TEST(Lesetext, SeitenVorUndZurueck)
-{
-    CLaufUmfeld u;
-    Lesen(u, Datei("lauf.txt", "Titel\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6"));
-    CReaktionstasten tasten;
-    ASSERT_EQ(tasten.TrainingEinrichten(&u.training, &u.umgebung), 0);
-    const int vor = tasten.GetCode(4), zurueck = tasten.GetCode(5);
-    auto& a = *u.anzeige;
-    a.Druecken(VK_RETURN, 2.0, 4.0);
-    a.Druecken(vor, 1000.0, 1020.0); // page 1 read for about 1 s
-    a.Druecken(zurueck, 1500.0, 1520.0); // page 2 for 0.5 s, back
-    a.Druecken(vor, 1700.0, 1720.0); // page 1 again for 0.2 s
-    a.Druecken(vor, 2000.0, 2020.0); // page 2 again for 0.3 s: the end
-    CPraesentation p;
-    ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
-    const CTrainingsBericht& b = p.m_TrainingsBericht;
-    ASSERT_EQ(b.GetAnzahlReize(), 2);
-    EXPECT_NEAR(double(b.GetZeit(0)), 1200.0, 40.0);
-    EXPECT_NEAR(double(b.GetZeit(1)), 800.0, 40.0);
-}
-
 // The pixels of a rectangle of a surface, row by row.
 std::vector<BYTE> Pixel(IDirectDrawSurface* s, const RECT& r)
 {
