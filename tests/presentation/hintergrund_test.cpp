@@ -47,27 +47,6 @@ TEST(Hintergrund, StreifenInJederPeriodeUndZielfarbe)
     u.Speichern(p.m_pHintergrund, "hintergrund_streifen");
 }
 
-// Elements 10 pixels wide whose height the environment now makes less than
-// half a pixel leave a plain background, no failure.
-TEST(Hintergrund, NullPixelHoheElementeBleibenEinfarbig)
-{
-    for (int art : {20, 30}) {
-        CLaufUmfeld u;
-        u.training.SetAufgabenart(30);
-        u.training.SetHGMuster(Muster(u.training, art, 100, 10, 10));
-        CPraesentation p;
-        ASSERT_EQ(u.Vorbereiten(p), 0);
-        CBildschirmModus flach = u.umgebung.GetBildschirmModus();
-        flach.m_dwHoehe = 30;
-        u.umgebung.SetBildschirmModus(flach);
-        p.m_pHintergrund->Release();
-        p.m_pHintergrund = nullptr;
-        EXPECT_EQ(p.HintergrundErstellen(), 0) << art;
-        for (int x = 0; x < 1024; x += 7)
-            ASSERT_EQ(Pixel(p.m_pHintergrund, x, 100), 176);
-    }
-}
-
 // An element or a cycle of no pixels draws no pattern: a speed-change or
 // colour-change task would change what nobody can see, so there is none, as
 // without a pattern. A cycle of a fifth of a pixel has no period, and the
@@ -93,30 +72,6 @@ TEST(Hintergrund, OhneSichtbaresMusterKeineAufgabe)
                     ASSERT_EQ(Pixel(p.m_pHintergrund, x, 100), 176);
                 EXPECT_EQ(p.HintergrundKopieren(2), 0);
             }
-}
-
-TEST(Hintergrund, ZeichenRechtecke)
-{
-    CLaufUmfeld u;
-    u.training.SetAufgabenart(30);
-    CHGMuster m = Muster(u.training, 20, 200, 24, 24);
-    m.m_nForm = 3;
-    m.m_nVerteilung = 0;
-    m.m_nZeilen = 8;
-    m.m_nSpalten = 2;
-    u.training.SetHGMuster(m);
-    CPraesentation p;
-    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
-    int muster = 0;
-    for (int y = 0; y < 768; ++y)
-        for (int x = 0; x < 200; ++x) {
-            const int i = Pixel(p.m_pHintergrund, x, y);
-            ASSERT_TRUE(i == 129 || i == 176) << x << "," << y << ": " << i;
-            muster += i == 129;
-            ASSERT_EQ(i, Pixel(p.m_pHintergrund, x + 400, y));
-        }
-    EXPECT_EQ(muster, 16 * 24 * 24); // 16 squares of 24 x 24
-    u.Speichern(p.m_pHintergrund, "hintergrund_rechtecke");
 }
 
 TEST(Hintergrund, FehlenderPfeilMeldetDieDatei)

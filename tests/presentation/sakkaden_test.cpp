@@ -1,14 +1,8 @@
 #include "support/laufumfeld.h"
 
-#include "platform/crt.h"
 #include "presentation/ablaufbits.h"
-#include "presentation/sakkaden.h"
-#include "testanzeige.h"
-#include "workplace/verteilung.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -21,20 +15,6 @@ void Kurz(CTraining& t, int n)
     s.m_dPauseMin = s.m_dPauseMax = 0.5;
     s.m_dDauerMin = s.m_dDauerMax = 1.0;
     t.SetSakkaden(s);
-}
-
-TEST(Sakkaden, ReizbereichDreiBisFuenf)
-{
-    crt::srand(99);
-    const auto folge = ReizfolgeZiehen(2000, 26, 3, 5);
-    for (size_t i = 0; i < folge.size(); ++i) {
-        ASSERT_TRUE(folge[i]);
-        ASSERT_GE(*folge[i], 2); // stimulus 3 is cell 2
-        ASSERT_LE(*folge[i], 4);
-        ASSERT_TRUE(i == 0 || folge[i] != folge[i - 1]) << i;
-    }
-    for (const auto& k : ReizfolgeZiehen(10, 0, 1, 26))
-        EXPECT_FALSE(k);
 }
 
 TEST(Sakkaden, SchrittweiseNachRechtsMitUmlauf)
@@ -93,25 +73,6 @@ TEST(Sakkaden, TrainingVonDerVorbereitungBisZumBericht)
     EXPECT_EQ(b.GetZeit(2), 1000u);
     EXPECT_NEAR(b.m_dLaufzeit, 4.35, 0.06); // tenths of a second
     EXPECT_GT(b.GetRechteck(4).right, b.GetRechteck(4).left);
-}
-
-TEST(Sakkaden, BilderDesLaufs)
-{
-    // Where a person sees it: a target over characters.
-    CLaufUmfeld u;
-    Kurz(u.training, 5);
-    CHGMuster m = u.training.GetHGMuster();
-    m.m_nArt = 20;
-    m.m_nForm = 3;
-    u.training.SetHGMuster(m);
-    u.anzeige->Druecken(VK_RETURN, 5.0, 8.0);
-    u.anzeige->Druecken(VK_ESCAPE, 600.0, 610.0);
-    CPraesentation p;
-    ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
-    u.BildschirmSpeichern("sakkaden_ziel");
-    const std::vector<BYTE>& bild = u.anzeige->GetBildschirm();
-    const auto ziel = std::count_if(bild.begin(), bild.end(), [](BYTE i) { return i != 176 && i != 129; });
-    EXPECT_GT(ziel, 20);
 }
 
 } // namespace

@@ -7,14 +7,6 @@
 
 namespace testanzeige {
 
-namespace {
-void Setze16(std::vector<uint8_t>& b, size_t o, uint32_t v)
-{
-    b[o] = uint8_t(v);
-    b[o + 1] = uint8_t(v >> 8);
-}
-} // namespace
-
 void Setze32(std::vector<uint8_t>& b, size_t o, uint32_t v)
 {
     for (int i = 0; i < 4; ++i)
@@ -28,14 +20,15 @@ std::vector<uint8_t> Bmp(int bits, int breite, int hoehe, const std::vector<uint
     const size_t zeile = size_t(((breite * bits + 31) / 32) * 4);
     const size_t tabelle = 4 * farben.size();
     std::vector<uint8_t> b(54 + tabelle + zeile * size_t(h), 0);
-    Setze16(b, 0, 0x4D42);
+    b[0] = 'B';
+    b[1] = 'M';
     Setze32(b, 2, uint32_t(b.size()));
     Setze32(b, 10, uint32_t(54 + tabelle));
     Setze32(b, 14, 40);
     Setze32(b, 18, uint32_t(breite));
     Setze32(b, 22, uint32_t(hoehe));
-    Setze16(b, 26, 1);
-    Setze16(b, 28, uint32_t(bits));
+    b[26] = 1;
+    b[28] = uint8_t(bits);
     Setze32(b, 46, uint32_t(farben.size()));
     for (size_t i = 0; i < farben.size(); ++i) {
         const uint32_t c = farben[i];
@@ -115,9 +108,7 @@ CUmfeld::CUmfeld(CSpeicherKonfig konfig)
 {
     anzeige = CSpeicherAnzeige::Installieren(std::move(konfig));
     EXPECT_EQ(DirectDrawErzeugen(&dd), S_OK);
-    if (dd) {
-        EXPECT_EQ(dd->Initialize(nullptr), DD_OK);
-    }
+    EXPECT_EQ(dd ? dd->Initialize(nullptr) : DD_OK, DD_OK);
 }
 
 CUmfeld::~CUmfeld()

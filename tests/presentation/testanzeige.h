@@ -21,12 +21,10 @@ std::vector<uint8_t> Bmp(int bits, int breite, int hoehe, const std::vector<uint
 void Setze32(std::vector<uint8_t>& b, size_t o, uint32_t v);
 // Writes bytes to a file below the test's temporary folder; its path.
 std::string Schreiben(const std::string& name, const std::vector<uint8_t>& bytes);
-// Folder of this test program's files (created).
-std::string Ordner();
+std::string Ordner(); // this test program's files, created
 
 // Pixel (x, y) of a surface; -1 when it cannot be read.
 int Pixel(IDirectDrawSurface* s, int x, int y);
-// Fills a rectangle with one index.
 void Fuellen(IDirectDrawSurface* s, RECT r, int index);
 IDirectDrawSurface* Oberflaeche(IDirectDraw2* dd, int breite, int hoehe);
 

@@ -48,22 +48,4 @@ TEST(Zellraster, ZuKleinerRahmenAendertNichts)
     EXPECT_EQ(r.Init(RECT{0, 0, 34, 34}, RECT{0, 0, 10, 10}, 10, 10), 1);
 }
 
-TEST(Zellraster, Randpositionen)
-{
-    CRaster r;
-    ASSERT_EQ(r.Init(RECT{0, 0, 200, 100}, RECT{0, 0, 10, 10}, 1, 1), 0);
-    const RECT symbol{0, 0, 10, 10};
-    EXPECT_EQ(r.ZaehleRandpositionen(symbol, 0x30), 22);
-    EXPECT_EQ(r.ZaehleRandpositionen(symbol, 0x0F), -1);
-    EXPECT_EQ(r.RandpositionenBerechnen(symbol, 5, 0x30), 0);
-    EXPECT_EQ(r.GetRandpositionenAnzahl(RAND_OBEN), 2);
-    EXPECT_EQ(r.GetRandpositionenAnzahl(RAND_UNTEN), 1);
-    EXPECT_EQ(r.GetRandpunkt(0, 0x22), (POINT{51, 6}));
-    EXPECT_EQ(r.GetRandpunkt(1, 0x22), (POINT{138, 6}));
-    EXPECT_EQ(r.GetRandpunkt(0, 0x11), (POINT{6, 55}));
-    EXPECT_EQ(r.GetRandpunkt(0, 0x24), (POINT{194, 45}));
-    EXPECT_EQ(r.GetRandpunkt(0, 0x08), (POINT{0, 0}));
-    EXPECT_EQ(r.GetRandposition(0, 0x18), (RECT{56, 89, 66, 99}));
-}
-
 } // namespace
