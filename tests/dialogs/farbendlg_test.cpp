@@ -6,46 +6,17 @@
 
 namespace {
 
-class FarbenDlgTest : public DialogTest {
-protected:
-    // A chooser answer: checks the colour it opened with, then picks one.
-    std::function<int(QDialog&)> Waehle(uint32_t erwartet, QColor neu, int ergebnis = QDialog::Accepted)
-    {
-        return [=](QDialog& d) {
-            auto* w = dynamic_cast<QColorDialog*>(&d);
-            EXPECT_NE(w, nullptr);
-            if (!w)
-                return 0;
-            EXPECT_EQ(w->currentColor(), QColor(GetRValue(erwartet), GetGValue(erwartet), GetBValue(erwartet)));
-            w->setCurrentColor(neu);
-            return ergebnis;
-        };
-    }
-};
-
-int AnzahlAendern(QWidget& w)
+QColor Farbe(uint32_t c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+// One "Ändern" button per colour row.
+long Zeilen(const QWidget& w)
 {
-    int n = 0;
-    for (auto* k : w.findChildren<QPushButton*>())
-        n += k->text() == "Ändern";
-    return n;
+    const auto k = w.findChildren<QPushButton*>();
+    return std::count_if(k.begin(), k.end(), [](QPushButton* b) { return b->text() == "Ändern"; });
 }
 
-TEST_F(FarbenDlgTest, TrainingVierZeilenTestFuenf)
-{
-    CFarbenDlg dlgTraining;
-    dlgTraining.SetTraining(&profil, &training);
-    dlgTraining.OnInitDialog();
-    EXPECT_EQ(AnzahlAendern(dlgTraining), 4);
+using FarbenDlgTest = DialogTest;
 
-    CFarbenDlg dlgTest;
-    dlgTest.SetTest(&profil, &test);
-    dlgTest.OnInitDialog();
-    EXPECT_EQ(AnzahlAendern(dlgTest), 5);
-    Bild(dlgTest, "farbendlg_test");
-}
-
-TEST_F(FarbenDlgTest, ZielmusterfarbeNurBeiFarbaenderung)
+TEST_F(FarbenDlgTest, ZeilenUndFelder)
 {
     for (int art : {0, 10, 20}) {
         CHGAufgabe a = training.GetHGAufgabe();
@@ -54,53 +25,50 @@ TEST_F(FarbenDlgTest, ZielmusterfarbeNurBeiFarbaenderung)
         CFarbenDlg dlg;
         dlg.SetTraining(&profil, &training);
         dlg.OnInitDialog();
+        EXPECT_EQ(Zeilen(dlg), 4);
         EXPECT_EQ(Teil<QPushButton>(dlg, "zielmuster")->isEnabled(), art == 10) << art;
-        // The swatch is painted also when its row is disabled.
-        const QImage bild = dlg.grab().toImage();
-        const uint32_t ziel = training.GetFarben().m_crZielmuster;
-        EXPECT_EQ(bild.pixelColor(195, 137), QColor(GetRValue(ziel), GetGValue(ziel), GetBValue(ziel)));
+        // The swatch is painted, in its exact colour, also when its row is disabled.
+        EXPECT_EQ(dlg.grab().toImage().pixelColor(195, 137), Farbe(training.GetFarben().m_crZielmuster));
     }
+    CFarbenDlg dlgTest;
+    dlgTest.SetTest(&profil, &test);
+    dlgTest.OnInitDialog();
+    EXPECT_EQ(Zeilen(dlgTest), 5);
+    Bild(dlgTest, "farbendlg_test");
 }
 
-TEST_F(FarbenDlgTest, WaehlerAendertNurDieKopie)
-{
-    CFarben alt = training.GetFarben();
-    CFarbenDlg dlg;
-    dlg.SetTraining(&profil, &training);
-    dlg.OnInitDialog();
-    Antwort(Waehle(alt.m_crHintergrund, QColor(1, 2, 3)));
-    QTest::mouseClick(Teil<QPushButton>(dlg, "hintergrund"), Qt::LeftButton);
-    EXPECT_EQ(dlg.GetFarben().m_crHintergrund, RGB(1, 2, 3));
-    EXPECT_EQ(training.GetFarben().m_crHintergrund, alt.m_crHintergrund);
-    // Only the training's dialog hands the copy to a training.
-    dlg.GetTest(&test);
-    EXPECT_EQ(test.GetFarben().m_crHintergrund, CFarben().m_crHintergrund);
-    dlg.GetTraining(&training);
-    EXPECT_EQ(training.GetFarben().m_crHintergrund, RGB(1, 2, 3));
-}
-
+// The chooser opens with the colour and changes only the dialog's copy,
+// which only OK hands to the test (never to a training).
 TEST_F(FarbenDlgTest, ModalerLaufBestaetigtOderBricht)
 {
     const CFarben alt = test.GetFarben();
-    for (int ergebnis : {2, 1}) {
+    auto waehle = [&](uint32_t erwartet, QColor neu, int ergebnis) {
+        Antwort([=](QDialog& d) {
+            auto& w = dynamic_cast<QColorDialog&>(d);
+            EXPECT_EQ(w.currentColor(), Farbe(erwartet));
+            w.setCurrentColor(neu);
+            return ergebnis;
+        });
+    };
+    for (int ergebnis : {IDCANCEL, IDOK}) {
         CFarbenDlg dlg;
         dlg.SetTest(&profil, &test);
         Antwort([&](QDialog& d) {
-            // A cancelled chooser keeps the colour.
-            Antwort(Waehle(alt.m_crVordergrund, QColor(9, 9, 9), QDialog::Rejected));
-            QTest::mouseClick(Teil<QPushButton>(d, "vordergrund"), Qt::LeftButton);
-            Antwort(Waehle(alt.m_crBeispielreiz, QColor(200, 100, 50)));
-            QTest::mouseClick(Teil<QPushButton>(d, "beispielreiz"), Qt::LeftButton);
-            QTest::mouseClick(Teil<QPushButton>(d, ergebnis == 1 ? "ok" : "abbrechen"), Qt::LeftButton);
+            waehle(alt.m_crVordergrund, QColor(9, 9, 9), QDialog::Rejected);
+            Klicke(d, "vordergrund");
+            waehle(alt.m_crBeispielreiz, QColor(200, 100, 50), QDialog::Accepted);
+            Klicke(d, "beispielreiz");
+            EXPECT_EQ(test.GetFarben().m_crBeispielreiz, alt.m_crBeispielreiz);
+            Klicke(d, ergebnis == IDOK ? "ok" : "abbrechen");
             return d.result();
         });
         const int antwort = dlg.DoModal();
         EXPECT_EQ(antwort, ergebnis);
-        if (antwort == 1) {
-            dlg.GetTraining(&training); // opened for a test: nothing
+        if (antwort == IDOK) {
+            dlg.GetTraining(&training);
             dlg.GetTest(&test);
         }
-        EXPECT_EQ(test.GetFarben().m_crBeispielreiz, antwort == 1 ? RGB(200, 100, 50) : alt.m_crBeispielreiz);
+        EXPECT_EQ(test.GetFarben().m_crBeispielreiz, antwort == IDOK ? RGB(200, 100, 50) : alt.m_crBeispielreiz);
         EXPECT_EQ(test.GetFarben().m_crVordergrund, alt.m_crVordergrund);
         EXPECT_EQ(training.GetFarben().m_crBeispielreiz, CFarben().m_crBeispielreiz);
     }

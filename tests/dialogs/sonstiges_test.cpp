@@ -10,21 +10,10 @@
 
 namespace {
 
-class SonstigesSeite : public DialogTest {
-protected:
-    void Oeffnen(int aufgabe = 60) { Zeige(seite, aufgabe); }
-    std::string Eigene() const { return profil.GetVerzeichnisse().m_strEigeneBilder; }
-    CSonstigesDlg seite;
-};
-
-} // namespace
-
 TEST(Dateiwahl, BilderRegel)
 {
-    const std::string basis = "C:\\Eigene Dateien";
     struct Fall {
-        const char* eingabe;
-        const char* endung;
+        const char *eingabe, *endung;
         bool bilder;
         std::string ordner, name;
     };
@@ -36,7 +25,7 @@ TEST(Dateiwahl, BilderRegel)
                           Fall{"\\Haus.bmp", ".bmp", true, "", "\\Haus.bmp"},
                           // Case matters for the texts, not for the pictures.
                           Fall{"c:\\eigene dateien\\a.txt", ".txt", false, "c:\\eigene dateien", "a.txt"}}) {
-        const auto w = ZerlegeDateiname(f.eingabe, f.endung, basis, f.bilder);
+        const auto w = ZerlegeDateiname(f.eingabe, f.endung, "C:\\Eigene Dateien", f.bilder);
         EXPECT_EQ(w.ordner, f.ordner) << f.eingabe;
         EXPECT_EQ(w.name, f.name) << f.eingabe;
     }
@@ -45,36 +34,46 @@ TEST(Dateiwahl, BilderRegel)
     EXPECT_EQ(OrdnerPfad("/home/a", "\\Tiere\\Hunde"), "/home/a/Tiere/Hunde");
 }
 
-TEST_F(SonstigesSeite, ZeigtUndSperrt)
+using SonstigesSeite = DialogTest;
+
+// From another task to an own picture, found in the own pictures' folder;
+// a bare name keeps the folder.
+TEST_F(SonstigesSeite, EigenesBildSuchenUndBenennen)
 {
-    Oeffnen();
-    EXPECT_EQ(Text(seite, "ordner"), "/");
-    EXPECT_EQ(Text(seite, "eigeneBilder"), "");
+    QTemporaryDir dir;
+    const std::string eigene = dir.path().toStdString();
+    CVerzeichnisse v = profil.GetVerzeichnisse();
+    v.m_strEigeneBilder = eigene;
+    profil.SetVerzeichnisse(v);
+    std::filesystem::create_directories(eigene + "/Tiere");
+    std::ofstream(eigene + "/Tiere/Hund.bmp") << "x";
+    CSonstigesDlg seite;
+    Zeige(seite, 50);
+    EXPECT_FALSE(An(seite, "keinBild"));
     for (const char* name : {"bildname", "suchen", "ordner", "eigeneBilder"})
         EXPECT_FALSE(Frei(seite, name)) << name;
-    EXPECT_TRUE(Teil<QLineEdit>(seite, "bildname")->isReadOnly());
+    seite.Aktualisieren();
+    EXPECT_EQ(training.GetAufgabenart(), 50);
 
     Klicke(seite, "eigenesBild");
+    EXPECT_EQ(training.GetAufgabenart(), 60);
     EXPECT_EQ(training.GetSonstiges().m_nBildart, 10);
-    EXPECT_TRUE(Frei(seite, "bildname"));
     EXPECT_FALSE(Teil<QLineEdit>(seite, "bildname")->isReadOnly());
     EXPECT_TRUE(Teil<QLineEdit>(seite, "ordner")->isReadOnly());
-    EXPECT_EQ(Text(seite, "eigeneBilder"), Eigene() + "/");
+    EXPECT_EQ(Text(seite, "eigeneBilder"), eigene + "/");
+    Antwort([&](QDialog& d) {
+        auto& dialog = dynamic_cast<QFileDialog&>(d);
+        EXPECT_EQ(dialog.directory().absolutePath().toStdString(), eigene);
+        dialog.setDirectory(QString::fromStdString(eigene + "/Tiere"));
+        dialog.selectFile("Hund.bmp");
+        return int(QDialog::Accepted);
+    });
+    Klicke(seite, "suchen");
+    EXPECT_EQ(training.GetSonstiges().m_strBilddatei, "Hund.bmp");
+    EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
+    EXPECT_EQ(Text(seite, "ordner"), "/Tiere/");
     Bild(seite, "seite_sonstiges");
 
-    Tippe(seite, "bildname", "Haus");
-    EXPECT_EQ(training.GetSonstiges().m_strBilddatei, "Haus.bmp");
-    EXPECT_EQ(training.GetAufgabenart(), 60);
-}
-
-TEST_F(SonstigesSeite, BildnameOhneOrdnerBehaeltDenOrdner)
-{
-    CSonstiges s = training.GetSonstiges();
-    s.m_nBildart = 10;
-    s.m_strBilddatei = "Hund.bmp";
-    s.m_strBildordner = "\\Tiere";
-    training.SetSonstiges(s);
-    Oeffnen();
     Tippe(seite, "bildname", std::nullopt);
     EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
     Tippe(seite, "bildname", "Katze");
@@ -82,45 +81,4 @@ TEST_F(SonstigesSeite, BildnameOhneOrdnerBehaeltDenOrdner)
     EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
 }
 
-TEST_F(SonstigesSeite, AndereAufgabeSpeichertNichts)
-{
-    Oeffnen(50);
-    EXPECT_FALSE(An(seite, "keinBild"));
-    EXPECT_FALSE(An(seite, "eigenesBild"));
-    seite.Aktualisieren();
-    EXPECT_EQ(training.GetAufgabenart(), 50);
-    Klicke(seite, "keinBild");
-    EXPECT_EQ(training.GetAufgabenart(), 60);
-    EXPECT_EQ(training.GetAufgabenartName(), "Sonstiges");
-}
-
-TEST_F(SonstigesSeite, SuchenImOrdnerDerEigenenBilder)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string eigene = dir.path().toStdString();
-    CVerzeichnisse v = profil.GetVerzeichnisse();
-    v.m_strEigeneBilder = eigene;
-    profil.SetVerzeichnisse(v);
-    std::filesystem::create_directories(eigene + "/Tiere");
-    std::ofstream(eigene + "/Tiere/Hund.bmp") << "x";
-
-    CSonstiges s = training.GetSonstiges();
-    s.m_nBildart = 10;
-    training.SetSonstiges(s);
-    Oeffnen();
-    std::string start;
-    Antwort([&](QDialog& d) {
-        auto& dialog = dynamic_cast<QFileDialog&>(d);
-        start = dialog.directory().absolutePath().toStdString();
-        dialog.setDirectory(QString::fromStdString(eigene + "/Tiere"));
-        dialog.selectFile("Hund.bmp");
-        return int(QDialog::Accepted);
-    });
-    Klicke(seite, "suchen");
-    EXPECT_EQ(start, eigene);
-    EXPECT_EQ(training.GetSonstiges().m_strBilddatei, "Hund.bmp");
-    EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
-    EXPECT_EQ(Text(seite, "ordner"), "/Tiere/");
-    EXPECT_EQ(Text(seite, "eigeneBilder"), eigene + "/");
-}
+} // namespace

@@ -1,0 +1,122 @@
+#include "dialog_umfeld.h"
+#include "dialogs/hgsheet.h"
+#include "dialogs/testsheet.h"
+#include "dialogs/trainingsheet.h"
+
+namespace {
+
+using Blaetter = DialogTest;
+
+TEST_F(Blaetter, StartseiteNachAufgabeTestartUndWahl)
+{
+    auto titel = [&](auto& blatt) {
+        EXPECT_EQ(Ausfuehren(blatt, [&] { Klicke(blatt, "abbrechen"); }), IDCANCEL);
+        return blatt.GetAktiveSeite()->GetTitel().toStdString();
+    };
+    for (auto [aufgabe, seite] : {std::pair<int, const char*>{20, "Exploration"}, {50, "Text"}, {60, "Sonstiges"}}) {
+        training.SetAufgabenart(aufgabe);
+        CTrainingSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTraining(&profil, &umgebung, training);
+        EXPECT_EQ(titel(blatt), seite) << aufgabe;
+    }
+    for (auto [art, seite] :
+         {std::pair<int, const char*>{TESTART_LAENGEN, "Längenschätzung"}, {30, "Linienhalbierung"}}) {
+        test.SetTestart(art);
+        CTestSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTest(&profil, &umgebung, test);
+        EXPECT_EQ(titel(blatt), seite) << art;
+    }
+    // The background sheet's page is limited to the pages there are.
+    for (auto [nummer, seite] : {std::pair<int, const char*>{1, "Muster"}, {7, "Bewegung"}, {-1, "Aufgabe"}}) {
+        CHGSheet blatt("Hintergrund ändern");
+        blatt.SetTraining(&profil, &umgebung, &training, nummer);
+        EXPECT_EQ(titel(blatt), seite) << nummer;
+    }
+}
+
+// Cancelled, the document keeps settings and reports; accepted, it gets the
+// task chosen last and no reports.
+TEST_F(Blaetter, TrainingAbbrechenUndUebernehmen)
+{
+    CTrainingsBericht bericht;
+    training.SetBericht(0, &bericht);
+    for (const char* knopf : {"abbrechen", "ok"}) {
+        CTrainingSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTraining(&profil, &umgebung, training);
+        const int antwort = Ausfuehren(blatt, [&] {
+            Tippe(blatt.GetSakkadenSeite(), "zeilen", "7");
+            blatt.GetReiter()->setCurrentIndex(1);
+            Klicke(blatt.GetExplorationSeite(), "strategie40");
+            // Back on the saccade page its task is no longer chosen.
+            blatt.GetReiter()->setCurrentIndex(0);
+            EXPECT_FALSE(An(blatt.GetSakkadenSeite(), "modusA"));
+            EXPECT_FALSE(Frei(blatt.GetSakkadenSeite(), "zeilen"));
+            Klicke(blatt, knopf);
+        });
+        EXPECT_EQ(training.GetAufgabenart(), 10);
+        EXPECT_EQ(training.GetBerichtAnzahl(), 1);
+        if (antwort == IDOK)
+            blatt.GetTraining(training);
+    }
+    EXPECT_EQ(training.GetAufgabenart(), 20);
+    EXPECT_EQ(training.GetExploration().m_nStrategie, 40);
+    EXPECT_EQ(training.GetSakkaden().m_nZeilen, 7);
+    EXPECT_EQ(training.GetBerichtAnzahl(), 0);
+}
+
+TEST_F(Blaetter, TestAbbrechenUndUebernehmen)
+{
+    test.SetTestart(TESTART_LINIEN);
+    CTestBericht bericht;
+    test.SetBericht(0, bericht);
+    for (const char* knopf : {"abbrechen", "ok"}) {
+        CTestSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTest(&profil, &umgebung, test);
+        const int antwort = Ausfuehren(blatt, [&] {
+            blatt.GetReiter()->setCurrentIndex(1);
+            Klicke(blatt.GetLaengenSeite(), "verfahrenA");
+            Tippe(blatt.GetLaengenSeite(), "wiederholungen", "4");
+            blatt.GetReiter()->setCurrentIndex(0);
+            EXPECT_FALSE(An(blatt.GetLinienSeite(), "verfahrenA"));
+            EXPECT_FALSE(Frei(blatt.GetLinienSeite(), "pauseMin"));
+            Klicke(blatt, knopf);
+        });
+        EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);
+        if (antwort == IDOK)
+            blatt.GetTest(test);
+    }
+    EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
+    EXPECT_EQ(test.GetLaengen().m_nWiederholungen, 4);
+    EXPECT_EQ(test.GetBerichtAnzahl(), 0);
+}
+
+TEST_F(Blaetter, HintergrundNurDieGebundeneArt)
+{
+    CTestBericht bericht;
+    test.SetBericht(0, bericht);
+    CHGSheet abbruch("Hintergrund ändern");
+    abbruch.SetTest(&profil, &umgebung, &test, 0);
+    EXPECT_EQ(Ausfuehren(abbruch,
+                         [&] {
+                             Klicke(abbruch.GetAufgabenSeite(), "farbe");
+                             abbruch.GetReiter()->setCurrentIndex(1);
+                             Klicke(abbruch.GetMusterSeite(), "streifen");
+                             Klicke(abbruch, "abbrechen");
+                         }),
+              IDCANCEL);
+    EXPECT_EQ(abbruch.GetArbeitstest().GetHGMuster().m_nArt, 10);
+    EXPECT_EQ(test.GetHGAufgabe().m_nArt, 0);
+    EXPECT_EQ(test.GetHGMuster().m_nArt, 20);
+    EXPECT_EQ(test.GetBerichtAnzahl(), 1);
+
+    // The focused field is taken when the sheet is accepted with Enter.
+    CHGSheet blatt("Hintergrund ändern");
+    blatt.SetTest(&profil, &umgebung, &test, 2);
+    EXPECT_EQ(Ausfuehren(blatt, [&] { Tippe(blatt.GetBewegungsSeite(), "geschwindigkeit", "2", true); }), IDOK);
+    blatt.GetTraining(training);
+    EXPECT_DOUBLE_EQ(training.GetHGBewegung().m_dGeschwindigkeit, 0.15);
+    blatt.GetTest(test);
+    EXPECT_DOUBLE_EQ(test.GetHGBewegung().m_dGeschwindigkeit, 0.05);
+}
+
+} // namespace
