@@ -1,7 +1,9 @@
 #include "dialog_umfeld.h"
+#include "dialogs/farbendlg.h"
 #include "dialogs/hgsheet.h"
 #include "dialogs/testsheet.h"
 #include "dialogs/trainingsheet.h"
+#include "support/textbreite.h"
 
 namespace {
 
@@ -50,7 +52,6 @@ TEST_F(Blaetter, TrainingAbbrechenUndUebernehmen)
             // Back on the saccade page its task is no longer chosen.
             blatt.GetReiter()->setCurrentIndex(0);
             EXPECT_FALSE(An(blatt.GetSakkadenSeite(), "modusA"));
-            EXPECT_FALSE(Frei(blatt.GetSakkadenSeite(), "zeilen"));
             Klicke(blatt, knopf);
         });
         EXPECT_EQ(training.GetAufgabenart(), 10);
@@ -67,8 +68,7 @@ TEST_F(Blaetter, TrainingAbbrechenUndUebernehmen)
 TEST_F(Blaetter, TestAbbrechenUndUebernehmen)
 {
     test.SetTestart(TESTART_LINIEN);
-    CTestBericht bericht;
-    test.SetBericht(0, bericht);
+    test.SetBericht(0, CTestBericht());
     for (const char* knopf : {"abbrechen", "ok"}) {
         CTestSheet blatt("Vordergrundaufgabe ändern");
         blatt.SetTest(&profil, &umgebung, test);
@@ -78,7 +78,6 @@ TEST_F(Blaetter, TestAbbrechenUndUebernehmen)
             Tippe(blatt.GetLaengenSeite(), "wiederholungen", "4");
             blatt.GetReiter()->setCurrentIndex(0);
             EXPECT_FALSE(An(blatt.GetLinienSeite(), "verfahrenA"));
-            EXPECT_FALSE(Frei(blatt.GetLinienSeite(), "pauseMin"));
             Klicke(blatt, knopf);
         });
         EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);
@@ -92,8 +91,7 @@ TEST_F(Blaetter, TestAbbrechenUndUebernehmen)
 
 TEST_F(Blaetter, HintergrundNurDieGebundeneArt)
 {
-    CTestBericht bericht;
-    test.SetBericht(0, bericht);
+    test.SetBericht(0, CTestBericht());
     CHGSheet abbruch("Hintergrund ändern");
     abbruch.SetTest(&profil, &umgebung, &test, 0);
     EXPECT_EQ(Ausfuehren(abbruch,
@@ -117,6 +115,52 @@ TEST_F(Blaetter, HintergrundNurDieGebundeneArt)
     EXPECT_DOUBLE_EQ(training.GetHGBewegung().m_dGeschwindigkeit, 0.15);
     blatt.GetTest(test);
     EXPECT_DOUBLE_EQ(test.GetHGBewegung().m_dGeschwindigkeit, 0.05);
+}
+
+// Every text of the sheets' pages and of the colour dialog fits its
+// control in the profile's dialog font, whatever unit the sizes are in.
+TEST_F(Blaetter, TextePassenInIhreFelder)
+{
+    auto pruefe = [](QWidget& w, const std::string& wo) {
+        for (const std::string& f : textbreite::ZuBreit(&w, wo))
+            ADD_FAILURE() << f;
+    };
+    auto blaettern = [&](CBlatt& blatt, const std::string& wo) {
+        blatt.show();
+        for (int i = 0; i < blatt.GetSeitenAnzahl(); ++i) {
+            blatt.GetReiter()->setCurrentIndex(i);
+            pruefe(*blatt.GetSeite(i), wo);
+        }
+        pruefe(blatt, wo);
+    };
+    using E = std::pair<uint32_t, int>;
+    for (auto [einheit, stellen] : {E{EINHEIT_WINKEL, 1}, E{EINHEIT_LAENGE | EINHEIT_MM, 2}, E{EINHEIT_PIXEL, 0},
+                                    E{EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}}) {
+        SetEinheit(einheit, stellen);
+        const std::string wo = "Einheit " + std::to_string(einheit);
+        for (int art : {10, 20, 50, 60}) {
+            training.SetAufgabenart(art);
+            CTrainingSheet blatt("Vordergrundaufgabe ändern");
+            blatt.SetTraining(&profil, &umgebung, training);
+            blaettern(blatt, wo + " Training " + std::to_string(art));
+        }
+        for (int art : {10, 20}) {
+            test.SetTestart(art);
+            CTestSheet blatt("Vordergrundaufgabe ändern");
+            blatt.SetTest(&profil, &umgebung, test);
+            blaettern(blatt, wo + " Test " + std::to_string(art));
+        }
+        CHGSheet hg("Hintergrund ändern");
+        hg.SetTraining(&profil, &umgebung, &training, 0);
+        blaettern(hg, wo + " Hintergrund");
+    }
+    CFarbenDlg farbenTraining, farbenTest;
+    farbenTraining.SetTraining(&profil, &training);
+    farbenTest.SetTest(&profil, &test);
+    for (CFarbenDlg* farben : {&farbenTraining, &farbenTest}) {
+        farben->OnInitDialog();
+        pruefe(*farben, "Farben");
+    }
 }
 
 } // namespace

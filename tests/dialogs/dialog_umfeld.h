@@ -89,23 +89,14 @@ protected:
         if (auto* b = Teil<QAbstractButton>(w, name))
             QTest::mouseClick(b, Qt::LeftButton);
     }
-    // Focus moves only inside the active window.
-    static void Aktivieren(QWidget& w)
-    {
-        QWidget* fenster = w.window();
-        if (!fenster->isActiveWindow()) {
-            fenster->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(fenster));
-        }
-    }
     // Enters the field, types the text unless it is null, and leaves the
     // field as the user does, or presses Enter.
     static void Tippe(QWidget& w, const char* name, const std::optional<QString>& text, bool enter = false)
     {
         auto* f = Teil<QLineEdit>(w, name);
-        if (!f)
-            return;
-        Aktivieren(*f);
+        // Focus moves only inside the active window.
+        f->window()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(f->window()));
         f->setFocus();
         if (text) {
             f->selectAll();

@@ -16,16 +16,31 @@ protected:
     }
 };
 
-TEST_F(TestSeiten, LinienFelder)
+// An order beyond the list and keys beyond the key table, as a file of
+// another environment may hold them: lists without an entry keep their value,
+// keys are brought into the table.
+TEST_F(TestSeiten, LinienFelderUndListen)
 {
+    CLinien l = test.GetLinien();
+    l.m_nReihenfolge = 9;
+    l.m_nTasteLinks = 500;
+    l.m_nStartTaste = -4;
+    test.SetLinien(l);
     CLinienDlg seite;
     Oeffnen(seite, TESTART_LINIEN);
+    const int letzte = umgebung.m_Tastenliste.GetAnzahl() - 1;
+    EXPECT_EQ(Teil<QComboBox>(seite, "reihenfolge")->currentIndex(), -1);
+    EXPECT_EQ(Teil<QComboBox>(seite, "links")->currentIndex(), letzte);
+    EXPECT_EQ(Teil<QComboBox>(seite, "starttaste")->currentIndex(), 0);
     EXPECT_EQ(Text(seite, "hDicke"), "0,2"); // 0.006 of 30 cm, across the line
     EXPECT_EQ(Text(seite, "hPositionVon"), "-7,0");
-    EXPECT_TRUE(Teil<QLineEdit>(seite, "permutationen")->isReadOnly());
     Bild(seite, "seite_linien");
 
     Tippe(seite, "hLaengeStufen", "1");
+    EXPECT_EQ(test.GetLinien().m_nReihenfolge, 9);
+    EXPECT_EQ(test.GetLinien().m_nTasteLinks, letzte);
+    EXPECT_EQ(test.GetLinien().m_nStartTaste, 0);
+    EXPECT_EQ(test.GetLinien().m_nTasteRechts, l.m_nTasteRechts);
     EXPECT_EQ(Text(seite, "hLaengeBis"), "12,2");
     EXPECT_EQ(Text(seite, "permutationen"), "2");
     Tippe(seite, "vPositionStufen", "3");
@@ -38,6 +53,12 @@ TEST_F(TestSeiten, LinienFelder)
     // Letters in a count read as 0, which the model raises to 1.
     Tippe(seite, "wiederholungen", "abc");
     EXPECT_EQ(Text(seite, "wiederholungen"), "1");
+
+    CLinienDlg ohneUmgebung;
+    Oeffnen(ohneUmgebung, TESTART_LINIEN, false);
+    EXPECT_EQ(Teil<QComboBox>(ohneUmgebung, "links")->count(), 0);
+    EXPECT_EQ(Text(ohneUmgebung, "hPositionVon"), "");
+    EXPECT_FALSE(Frei(ohneUmgebung, "hPositionVon"));
 }
 
 TEST_F(TestSeiten, LinienAndereArtBisZumVerfahren)
@@ -76,35 +97,6 @@ TEST_F(TestSeiten, LinienAndereArtBisZumVerfahren)
     Klicke(seite, "vertikal");
     EXPECT_EQ(test.GetLinien().m_nOrientierung, 1);
     EXPECT_TRUE(An(seite, "horizontal"));
-}
-
-TEST_F(TestSeiten, ListenOhneEintragBehaltenIhrenWert)
-{
-    // An order beyond the list and keys beyond the key table, as a file of
-    // another environment may hold them.
-    CLinien l = test.GetLinien();
-    l.m_nReihenfolge = 9;
-    l.m_nTasteLinks = 500;
-    l.m_nStartTaste = -4;
-    test.SetLinien(l);
-    CLinienDlg seite;
-    Oeffnen(seite, TESTART_LINIEN);
-    const int letzte = umgebung.m_Tastenliste.GetAnzahl() - 1;
-    EXPECT_EQ(Teil<QComboBox>(seite, "reihenfolge")->currentIndex(), -1);
-    EXPECT_EQ(Teil<QComboBox>(seite, "links")->currentIndex(), letzte);
-    EXPECT_EQ(Teil<QComboBox>(seite, "starttaste")->currentIndex(), 0);
-    Tippe(seite, "wiederholungen", "3");
-    EXPECT_EQ(test.GetLinien().m_nWiederholungen, 3);
-    EXPECT_EQ(test.GetLinien().m_nReihenfolge, 9);
-    EXPECT_EQ(test.GetLinien().m_nTasteLinks, letzte);
-    EXPECT_EQ(test.GetLinien().m_nStartTaste, 0);
-    EXPECT_EQ(test.GetLinien().m_nTasteRechts, l.m_nTasteRechts);
-
-    CLinienDlg ohneUmgebung;
-    Oeffnen(ohneUmgebung, TESTART_LINIEN, false);
-    EXPECT_EQ(Teil<QComboBox>(ohneUmgebung, "links")->count(), 0);
-    EXPECT_EQ(Text(ohneUmgebung, "hPositionVon"), "");
-    EXPECT_FALSE(Frei(ohneUmgebung, "hPositionVon"));
 }
 
 TEST_F(TestSeiten, LaengenZeigtUndWaehltDieTestart)
