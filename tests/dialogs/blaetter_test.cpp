@@ -36,54 +36,48 @@ TEST_F(Blaetter, StartseiteNachAufgabeTestartUndWahl)
     }
 }
 
-// Cancelled, the document keeps settings and reports; accepted, it gets the
-// task chosen last and no reports.
-TEST_F(Blaetter, TrainingAbbrechenUndUebernehmen)
+// The sheets work on a copy; accepted, it holds the task chosen last and no
+// reports. Back on the first page, its task shows as no longer chosen.
+TEST_F(Blaetter, VordergrundUebernehmen)
 {
-    CTrainingsBericht bericht;
+    const CTrainingsBericht bericht;
     training.SetBericht(0, &bericht);
-    for (const char* knopf : {"abbrechen", "ok"}) {
-        CTrainingSheet blatt("Vordergrundaufgabe ändern");
-        blatt.SetTraining(&profil, &umgebung, training);
-        const int antwort = Ausfuehren(blatt, [&] {
-            Tippe(blatt.GetSakkadenSeite(), "zeilen", "7");
-            blatt.GetReiter()->setCurrentIndex(1);
-            Klicke(blatt.GetExplorationSeite(), "strategie40");
-            // Back on the saccade page its task is no longer chosen.
-            blatt.GetReiter()->setCurrentIndex(0);
-            EXPECT_FALSE(An(blatt.GetSakkadenSeite(), "modusA"));
-            Klicke(blatt, knopf);
-        });
-        EXPECT_EQ(training.GetAufgabenart(), 10);
-        EXPECT_EQ(training.GetBerichtAnzahl(), 1);
-        if (antwort == IDOK)
-            blatt.GetTraining(training);
-    }
+    CTrainingSheet blatt("Vordergrundaufgabe ändern");
+    blatt.SetTraining(&profil, &umgebung, training);
+    EXPECT_EQ(Ausfuehren(blatt,
+                         [&] {
+                             Tippe(blatt.GetSakkadenSeite(), "zeilen", "7");
+                             blatt.GetReiter()->setCurrentIndex(1);
+                             Klicke(blatt.GetExplorationSeite(), "strategie40");
+                             blatt.GetReiter()->setCurrentIndex(0);
+                             EXPECT_FALSE(An(blatt.GetSakkadenSeite(), "modusA"));
+                             Klicke(blatt, "ok");
+                         }),
+              IDOK);
+    EXPECT_EQ(training.GetAufgabenart(), 10);
+    EXPECT_EQ(training.GetBerichtAnzahl(), 1);
+    blatt.GetTraining(training);
     EXPECT_EQ(training.GetAufgabenart(), 20);
     EXPECT_EQ(training.GetExploration().m_nStrategie, 40);
     EXPECT_EQ(training.GetSakkaden().m_nZeilen, 7);
     EXPECT_EQ(training.GetBerichtAnzahl(), 0);
-}
 
-TEST_F(Blaetter, TestAbbrechenUndUebernehmen)
-{
     test.SetTestart(TESTART_LINIEN);
     test.SetBericht(0, CTestBericht());
-    for (const char* knopf : {"abbrechen", "ok"}) {
-        CTestSheet blatt("Vordergrundaufgabe ändern");
-        blatt.SetTest(&profil, &umgebung, test);
-        const int antwort = Ausfuehren(blatt, [&] {
-            blatt.GetReiter()->setCurrentIndex(1);
-            Klicke(blatt.GetLaengenSeite(), "verfahrenA");
-            Tippe(blatt.GetLaengenSeite(), "wiederholungen", "4");
-            blatt.GetReiter()->setCurrentIndex(0);
-            EXPECT_FALSE(An(blatt.GetLinienSeite(), "verfahrenA"));
-            Klicke(blatt, knopf);
-        });
-        EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);
-        if (antwort == IDOK)
-            blatt.GetTest(test);
-    }
+    CTestSheet testblatt("Vordergrundaufgabe ändern");
+    testblatt.SetTest(&profil, &umgebung, test);
+    EXPECT_EQ(Ausfuehren(testblatt,
+                         [&] {
+                             testblatt.GetReiter()->setCurrentIndex(1);
+                             Klicke(testblatt.GetLaengenSeite(), "verfahrenA");
+                             Tippe(testblatt.GetLaengenSeite(), "wiederholungen", "4");
+                             testblatt.GetReiter()->setCurrentIndex(0);
+                             EXPECT_FALSE(An(testblatt.GetLinienSeite(), "verfahrenA"));
+                             Klicke(testblatt, "ok");
+                         }),
+              IDOK);
+    EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);
+    testblatt.GetTest(test);
     EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
     EXPECT_EQ(test.GetLaengen().m_nWiederholungen, 4);
     EXPECT_EQ(test.GetBerichtAnzahl(), 0);

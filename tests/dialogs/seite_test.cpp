@@ -1,6 +1,5 @@
 #include "dialog_umfeld.h"
 
-#include "dialogs/blatt.h"
 #include "dialogs/seite.h"
 #include "platform/draw/qpainter/painter_dc.h"
 
@@ -85,25 +84,6 @@ TEST_F(SeiteTest, RasterEinheitUndBenutzeraktionen)
     EXPECT_FALSE(laenge->isEnabled());
     EXPECT_TRUE(laenge->isReadOnly());
     EXPECT_LE(s.m_nGelesen, gelesen + 2);
-}
-
-TEST_F(SeiteTest, BlattOkUebernimmtDasFeldMitDemFokus)
-{
-    CBlatt blatt("Probe ändern");
-    CProbe daten{1, 0.25};
-    CProbeSeite erste(&profil, &umgebung, &daten), zweite(&profil, &umgebung, &daten);
-    blatt.AddPage(erste);
-    blatt.AddPage(zweite);
-    blatt.SetStartseite(5);
-    EXPECT_EQ(Ausfuehren(blatt,
-                         [&] {
-                             // Start page limited to the last page; the first was never shown.
-                             EXPECT_EQ(blatt.GetAktiveSeite(), &zweite);
-                             EXPECT_FALSE(erste.IstErzeugt());
-                             Tippe(zweite, "laenge", "20", true);
-                         }),
-              IDOK);
-    EXPECT_DOUBLE_EQ(daten.laenge, 0.5);
 }
 
 } // namespace
