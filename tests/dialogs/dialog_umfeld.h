@@ -13,7 +13,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -124,11 +123,6 @@ protected:
             training.SetAufgabenart(aufgabe);
         seite.SetTraining(&profil, &umgebung, &training);
         seite.show();
-    }
-    // For a person to look at.
-    static void Bild(QWidget& w, const std::string& name)
-    {
-        EXPECT_TRUE(w.grab().save(QString::fromStdString(std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png")));
     }
 
     CSystemvorgaben vorgaben; // before the profile, which reads them
