@@ -1,8 +1,7 @@
 #pragma once
 
-// Shared set-up of the dialog tests: a profile with a chosen unit, the
-// environment bound to it, a training and a test on that environment,
-// scripted answers for the modal runner, screenshots.
+// The dialog tests' profile in centimetres, its environment, a training and
+// a test on it, and scripted answers for the modal runner.
 #include <deque>
 #include <functional>
 #include <optional>
@@ -10,18 +9,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
-#include <QWidget>
 
 #include "model/test.h"
 #include "model/training.h"
+#include "platform/meldung.h"
 #include "platform/qt/modal.h"
 #include "support/qt_app.h"
 #include "workplace/benutzerprofil.h"
@@ -48,7 +47,6 @@ protected:
     }
     ~DialogTest() override { SetModalLaeufer(std::move(m_vorher)); }
 
-    // Next answer of the modal runner.
     void Antwort(std::function<int(QDialog&)> a) { antworten.push_back(std::move(a)); }
     // Runs a sheet or dialog; `schritte` acts on it while it is shown.
     template <class Dialog>
@@ -61,7 +59,6 @@ protected:
         });
         return dlg.DoModal();
     }
-
     void SetEinheit(uint32_t einheit, int stellen)
     {
         CAnzeigeOptionen o = profil.GetAnzeigeOptionen();
@@ -80,66 +77,43 @@ protected:
     }
     static std::string Text(QWidget& w, const char* name)
     {
-        if (auto* f = w.findChild<QLineEdit*>(name))
-            return f->text().toStdString();
         if (auto* l = w.findChild<QLabel*>(name))
             return l->text().toStdString();
-        if (auto* b = w.findChild<QAbstractButton*>(name))
-            return b->text().toStdString();
-        ADD_FAILURE() << "kein Steuerelement " << name;
-        return {};
+        return Teil<QLineEdit>(w, name)->text().toStdString();
     }
-    static bool Frei(QWidget& w, const char* name)
-    {
-        auto* t = w.findChild<QWidget*>(name);
-        EXPECT_NE(t, nullptr) << name;
-        return t && t->isEnabled();
-    }
-    static bool An(QWidget& w, const char* name)
-    {
-        auto* b = w.findChild<QAbstractButton*>(name);
-        EXPECT_NE(b, nullptr) << name;
-        return b && b->isChecked();
-    }
+    static bool Frei(QWidget& w, const char* name) { return Teil<QWidget>(w, name)->isEnabled(); }
+    static bool An(QWidget& w, const char* name) { return Teil<QAbstractButton>(w, name)->isChecked(); }
     static void Klicke(QWidget& w, const char* name)
     {
-        auto* b = Teil<QAbstractButton>(w, name);
-        if (b)
+        if (auto* b = Teil<QAbstractButton>(w, name))
             QTest::mouseClick(b, Qt::LeftButton);
     }
-    // Focus moves only inside the active window.
-    static void Aktivieren(QWidget& w)
-    {
-        QWidget* fenster = w.window();
-        if (!fenster->isActiveWindow()) {
-            fenster->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(fenster));
-        }
-    }
-    // Enters the field, types the text unless it is null, and moves the
-    // focus away, as the user does.
-    static void Tippe(QWidget& w, const char* name, const std::optional<QString>& text)
+    // Enters the field, types the text unless it is null, and leaves the
+    // field as the user does, or presses Enter.
+    static void Tippe(QWidget& w, const char* name, const std::optional<QString>& text, bool enter = false)
     {
         auto* f = Teil<QLineEdit>(w, name);
-        if (!f)
-            return;
-        Aktivieren(*f);
+        // Focus moves only inside the active window.
+        f->window()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(f->window()));
         f->setFocus();
         if (text) {
             f->selectAll();
             QTest::keyClick(f, Qt::Key_Delete);
             QTest::keyClicks(f, *text);
         }
-        f->clearFocus();
+        if (enter)
+            QTest::keyClick(f, Qt::Key_Return);
+        else
+            f->clearFocus();
     }
     static void Tippe(QWidget& w, const char* name, const char* text) { Tippe(w, name, QString::fromUtf8(text)); }
     static void Waehle(QWidget& w, const char* name, int index)
     {
-        auto* l = Teil<QComboBox>(w, name);
-        if (!l)
-            return;
-        l->setCurrentIndex(index);
-        emit l->activated(index);
+        if (auto* l = Teil<QComboBox>(w, name)) {
+            l->setCurrentIndex(index);
+            emit l->activated(index);
+        }
     }
     // Binds the page to the training (of that task unless 0) and shows it.
     template <class Seite>
@@ -150,10 +124,8 @@ protected:
         seite.SetTraining(&profil, &umgebung, &training);
         seite.show();
     }
-    // The widget as a picture in the artifacts folder.
-    static void Bild(QWidget& w, const std::string& name);
 
-    CSystemvorgaben vorgaben;
+    CSystemvorgaben vorgaben; // before the profile, which reads them
     CBenutzerprofil profil;
     CUmgebung umgebung;
     CTraining training;

@@ -1,5 +1,5 @@
-// Kept apart: Xlib's macros (None, Bool, Status) clash with GoogleTest.
-#include "bildschirmfoto.h"
+#include <cstdint>
+#include <vector>
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

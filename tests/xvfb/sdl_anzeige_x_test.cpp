@@ -1,12 +1,8 @@
 // The SDL display under a real X server: what the screen shows (grabbed
 // from the X server) and when, for a saccade run over a moving background.
 
-#include "bildschirmfoto.h"
 #include "sdl_lauf.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <ctime>
 #include <mutex>
 #include <set>
@@ -26,14 +22,7 @@ public:
         std::array<PALETTEENTRY, 256> palette{};
         std::vector<uint32_t> Rgb(int breite, int hoehe) const
         {
-            std::vector<uint32_t> rgb(size_t(breite) * size_t(hoehe));
-            for (int y = 0; y < hoehe; ++y)
-                for (int x = 0; x < breite; ++x) {
-                    const PALETTEENTRY& e = palette[pixel[size_t(y) * size_t(pitch) + size_t(x)]];
-                    rgb[size_t(y) * size_t(breite) + size_t(x)] = uint32_t(e.peRed) << 16 | uint32_t(e.peGreen) << 8 |
-                                                                  e.peBlue;
-                }
-            return rgb;
+            return ::Rgb(pixel.data(), pitch, palette.data(), breite, hoehe);
         }
     };
 
@@ -82,14 +71,7 @@ private:
     std::shared_ptr<CSdlAnzeige> m_sdl;
 };
 
-class SdlAnzeigeX : public ::testing::TestWithParam<const char*> {
-protected:
-    void SetUp() override
-    {
-        if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "no X server";
-    }
-};
+struct SdlAnzeigeX : XTest, ::testing::WithParamInterface<const char*> {};
 
 // The ready screen must be on screen while the loop only waits for Enter,
 // and a composed frame of the moving run must show exactly the pixels of
@@ -144,10 +126,10 @@ INSTANTIATE_TEST_SUITE_P(Renderer, SdlAnzeigeX, ::testing::Values("", "software"
 
 // Six seconds of the run: presents at the nominal period, the speed as
 // set, keys polled while a flip waits, no core spent waiting.
-TEST(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
+using SdlAnzeigeXTakt = XTest;
+
+TEST_F(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
 {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "no X server";
     CSdlTrainingslauf lauf;
     auto sdl = std::make_shared<CSdlAnzeige>();
     sdl->Messung().an = true;
@@ -173,9 +155,8 @@ TEST(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
     // Left out: the ready screen and the first frames after it.
     const CPerioden p = PeriodenAuswerten(m.gezeigt, 5);
     ASSERT_GT(p.anzahl, 100u);
-    std::printf("Periode %.2f ms (sd %.2f, max %.2f; Uhr %.2f ms, Vorlauf %.2f ms, vsync %d), Luecke %.3f ms (%lld von "
-                "%lld > 1 ms), "
-                "Geschwindigkeit %.4f (soll %.4f)\n",
+    std::printf("Periode %.2f ms (sd %.2f, max %.2f; Uhr %.2f ms, Vorlauf %.2f ms, vsync %d), Luecke %.3f ms "
+                "(%lld von %lld > 1 ms), Geschwindigkeit %.4f (soll %.4f)\n",
                 p.mittel, p.sd, p.max, std::chrono::duration<double, std::milli>(sdl->Periode()).count(),
                 std::chrono::duration<double, std::milli>(sdl->Vorlauf()).count(), int(sdl->MitVsync()),
                 std::chrono::duration<double, std::milli>(m.groessteLuecke).count(), (long long)m.langeLuecken,

@@ -6,10 +6,7 @@
 #include "presentation/oberflaeche_dc.h"
 #include "sdl_lauf.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -28,13 +25,7 @@ void Tippen(const std::string& taste)
     Befehl("xdotool keyup " + taste);
 }
 
-struct SdlLaufX : ::testing::Test {
-    void SetUp() override
-    {
-        if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "no X server";
-    }
-
+struct SdlLaufX : XTest {
     // The test, with keys typed from another thread: once the window is up,
     // Enter, then tasten(ms since Enter) until it answers; Escape as a last
     // resort.
@@ -47,10 +38,7 @@ struct SdlLaufX : ::testing::Test {
                 std::this_thread::sleep_for(1000ms);
                 Tippen("Return");
                 const auto start = std::chrono::steady_clock::now();
-                auto bis = [&](int ms) {
-                    while (!fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
-                        std::this_thread::sleep_for(5ms);
-                };
+                auto bis = [&](int ms) { Bis(fertig, start, ms); };
                 tasten(bis);
                 bis(12000);
                 if (!fertig)
@@ -79,10 +67,8 @@ TEST_F(SdlLaufX, Sakkaden)
     EXPECT_GT(b.m_dLaufzeit, 0.5);
     EXPECT_NE(b.m_dStandardGeschwindigkeit, 0.0);
     EXPECT_GT(b.GetRechteck(0).right, b.GetRechteck(0).left);
-    int zeiten = 0;
     for (int i = 0; i < 3; ++i)
-        zeiten += b.GetZeit(i) > 0;
-    EXPECT_EQ(zeiten, 3);
+        EXPECT_GT(b.GetZeit(i), 0u) << i;
     std::printf("Laufzeit %.1f s, Zeiten %u %u %u, Marken %u %u %u\n", b.m_dLaufzeit, b.GetZeit(0), b.GetZeit(1),
                 b.GetZeit(2), b.GetMarke(0), b.GetMarke(1), b.GetMarke(2));
 }

@@ -4,21 +4,35 @@
 
 #include <filesystem>
 
+void Bis(const std::atomic<bool>& fertig, std::chrono::steady_clock::time_point start, int ms)
+{
+    while (!fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
 std::function<void(const std::atomic<bool>&)> Tastenfolge(std::vector<std::pair<int, SDL_Keycode>> folge)
 {
     return [folge = std::move(folge)](const std::atomic<bool>& fertig) {
         const auto start = std::chrono::steady_clock::now();
-        auto bei = [&](int ms, SDL_Keycode taste, bool unten) {
-            while (!fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            if (!fertig)
-                SdlDruck(taste, unten);
-        };
-        for (const auto& [ms, taste] : folge) {
-            bei(ms, taste, true);
-            bei(ms + 50, taste, false);
-        }
+        for (const auto& [ms, taste] : folge)
+            for (bool unten : {true, false}) {
+                Bis(fertig, start, unten ? ms : ms + 50);
+                if (!fertig)
+                    SdlDruck(taste, unten);
+            }
     };
+}
+
+std::vector<uint32_t> Rgb(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette, int breite, int hoehe)
+{
+    std::vector<uint32_t> rgb;
+    rgb.reserve(size_t(breite) * size_t(hoehe));
+    for (int y = 0; y < hoehe; ++y)
+        for (int x = 0; x < breite; ++x) {
+            const PALETTEENTRY& e = palette[pixel[size_t(y) * size_t(pitch) + size_t(x)]];
+            rgb.push_back(uint32_t(e.peRed) << 16 | uint32_t(e.peGreen) << 8 | e.peBlue);
+        }
+    return rgb;
 }
 
 void Speichern(const std::vector<uint32_t>& rgb, int breite, int hoehe, const std::string& name)
@@ -36,13 +50,8 @@ void Speichern(CPraesentation& p, const std::string& name)
     DDSURFACEDESC d;
     if (!p.m_pPrimaer || p.m_pPrimaer->Lock(nullptr, &d, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK)
         return;
-    std::vector<uint32_t> rgb;
-    rgb.reserve(size_t(d.dwWidth) * d.dwHeight);
-    for (DWORD y = 0; y < d.dwHeight; ++y)
-        for (DWORD x = 0; x < d.dwWidth; ++x) {
-            const PALETTEENTRY& e = p.m_Palette256[static_cast<const BYTE*>(d.lpSurface)[y * d.lPitch + x]];
-            rgb.push_back(uint32_t(e.peRed) << 16 | uint32_t(e.peGreen) << 8 | e.peBlue);
-        }
+    const int breite = int(d.dwWidth), hoehe = int(d.dwHeight);
+    const auto rgb = Rgb(static_cast<const BYTE*>(d.lpSurface), d.lPitch, p.m_Palette256, breite, hoehe);
     p.m_pPrimaer->Unlock(nullptr);
-    Speichern(rgb, int(d.dwWidth), int(d.dwHeight), name);
+    Speichern(rgb, breite, hoehe, name);
 }

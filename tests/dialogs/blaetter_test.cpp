@@ -1,0 +1,160 @@
+#include "dialog_umfeld.h"
+#include "dialogs/farbendlg.h"
+#include "dialogs/hgsheet.h"
+#include "dialogs/testsheet.h"
+#include "dialogs/trainingsheet.h"
+#include "support/textbreite.h"
+
+namespace {
+
+using Blaetter = DialogTest;
+
+TEST_F(Blaetter, StartseiteNachAufgabeTestartUndWahl)
+{
+    auto titel = [&](auto& blatt) {
+        EXPECT_EQ(Ausfuehren(blatt, [&] { Klicke(blatt, "abbrechen"); }), IDCANCEL);
+        return blatt.GetAktiveSeite()->GetTitel().toStdString();
+    };
+    for (auto [aufgabe, seite] : {std::pair<int, const char*>{20, "Exploration"}, {50, "Text"}, {60, "Sonstiges"}}) {
+        training.SetAufgabenart(aufgabe);
+        CTrainingSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTraining(&profil, &umgebung, training);
+        EXPECT_EQ(titel(blatt), seite) << aufgabe;
+    }
+    for (auto [art, seite] :
+         {std::pair<int, const char*>{TESTART_LAENGEN, "Längenschätzung"}, {30, "Linienhalbierung"}}) {
+        test.SetTestart(art);
+        CTestSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTest(&profil, &umgebung, test);
+        EXPECT_EQ(titel(blatt), seite) << art;
+    }
+    // The background sheet's page is limited to the pages there are.
+    for (auto [nummer, seite] : {std::pair<int, const char*>{1, "Muster"}, {7, "Bewegung"}, {-1, "Aufgabe"}}) {
+        CHGSheet blatt("Hintergrund ändern");
+        blatt.SetTraining(&profil, &umgebung, &training, nummer);
+        EXPECT_EQ(titel(blatt), seite) << nummer;
+    }
+}
+
+// The sheets work on a copy; accepted, it holds the task chosen last and no
+// reports. Back on the first page, its task shows as no longer chosen.
+TEST_F(Blaetter, VordergrundUebernehmen)
+{
+    const CTrainingsBericht bericht;
+    training.SetBericht(0, &bericht);
+    CTrainingSheet blatt("Vordergrundaufgabe ändern");
+    blatt.SetTraining(&profil, &umgebung, training);
+    EXPECT_EQ(Ausfuehren(blatt,
+                         [&] {
+                             Tippe(blatt.GetSakkadenSeite(), "zeilen", "7");
+                             blatt.GetReiter()->setCurrentIndex(1);
+                             Klicke(blatt.GetExplorationSeite(), "strategie40");
+                             blatt.GetReiter()->setCurrentIndex(0);
+                             EXPECT_FALSE(An(blatt.GetSakkadenSeite(), "modusA"));
+                             Klicke(blatt, "ok");
+                         }),
+              IDOK);
+    EXPECT_EQ(training.GetAufgabenart(), 10);
+    EXPECT_EQ(training.GetBerichtAnzahl(), 1);
+    blatt.GetTraining(training);
+    EXPECT_EQ(training.GetAufgabenart(), 20);
+    EXPECT_EQ(training.GetExploration().m_nStrategie, 40);
+    EXPECT_EQ(training.GetSakkaden().m_nZeilen, 7);
+    EXPECT_EQ(training.GetBerichtAnzahl(), 0);
+
+    test.SetTestart(TESTART_LINIEN);
+    test.SetBericht(0, CTestBericht());
+    CTestSheet testblatt("Vordergrundaufgabe ändern");
+    testblatt.SetTest(&profil, &umgebung, test);
+    EXPECT_EQ(Ausfuehren(testblatt,
+                         [&] {
+                             testblatt.GetReiter()->setCurrentIndex(1);
+                             Klicke(testblatt.GetLaengenSeite(), "verfahrenA");
+                             Tippe(testblatt.GetLaengenSeite(), "wiederholungen", "4");
+                             testblatt.GetReiter()->setCurrentIndex(0);
+                             EXPECT_FALSE(An(testblatt.GetLinienSeite(), "verfahrenA"));
+                             Klicke(testblatt, "ok");
+                         }),
+              IDOK);
+    EXPECT_EQ(test.GetTestart(), TESTART_LINIEN);
+    testblatt.GetTest(test);
+    EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
+    EXPECT_EQ(test.GetLaengen().m_nWiederholungen, 4);
+    EXPECT_EQ(test.GetBerichtAnzahl(), 0);
+}
+
+TEST_F(Blaetter, HintergrundNurDieGebundeneArt)
+{
+    test.SetBericht(0, CTestBericht());
+    CHGSheet abbruch("Hintergrund ändern");
+    abbruch.SetTest(&profil, &umgebung, &test, 0);
+    EXPECT_EQ(Ausfuehren(abbruch,
+                         [&] {
+                             Klicke(abbruch.GetAufgabenSeite(), "farbe");
+                             abbruch.GetReiter()->setCurrentIndex(1);
+                             Klicke(abbruch.GetMusterSeite(), "streifen");
+                             Klicke(abbruch, "abbrechen");
+                         }),
+              IDCANCEL);
+    EXPECT_EQ(abbruch.GetArbeitstest().GetHGMuster().m_nArt, 10);
+    EXPECT_EQ(test.GetHGAufgabe().m_nArt, 0);
+    EXPECT_EQ(test.GetHGMuster().m_nArt, 20);
+    EXPECT_EQ(test.GetBerichtAnzahl(), 1);
+
+    // The focused field is taken when the sheet is accepted with Enter.
+    CHGSheet blatt("Hintergrund ändern");
+    blatt.SetTest(&profil, &umgebung, &test, 2);
+    EXPECT_EQ(Ausfuehren(blatt, [&] { Tippe(blatt.GetBewegungsSeite(), "geschwindigkeit", "2", true); }), IDOK);
+    blatt.GetTraining(training);
+    EXPECT_DOUBLE_EQ(training.GetHGBewegung().m_dGeschwindigkeit, 0.15);
+    blatt.GetTest(test);
+    EXPECT_DOUBLE_EQ(test.GetHGBewegung().m_dGeschwindigkeit, 0.05);
+}
+
+// Every text of the sheets' pages and of the colour dialog fits its
+// control in the profile's dialog font, whatever unit the sizes are in.
+TEST_F(Blaetter, TextePassenInIhreFelder)
+{
+    auto pruefe = [](QWidget& w, const std::string& wo) {
+        for (const std::string& f : textbreite::ZuBreit(&w, wo))
+            ADD_FAILURE() << f;
+    };
+    auto blaettern = [&](CBlatt& blatt, const std::string& wo) {
+        blatt.show();
+        for (int i = 0; i < blatt.GetSeitenAnzahl(); ++i) {
+            blatt.GetReiter()->setCurrentIndex(i);
+            pruefe(*blatt.GetSeite(i), wo);
+        }
+        pruefe(blatt, wo);
+    };
+    using E = std::pair<uint32_t, int>;
+    for (auto [einheit, stellen] : {E{EINHEIT_WINKEL, 1}, E{EINHEIT_LAENGE | EINHEIT_MM, 2}, E{EINHEIT_PIXEL, 0},
+                                    E{EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}}) {
+        SetEinheit(einheit, stellen);
+        const std::string wo = "Einheit " + std::to_string(einheit);
+        for (int art : {10, 20, 50, 60}) {
+            training.SetAufgabenart(art);
+            CTrainingSheet blatt("Vordergrundaufgabe ändern");
+            blatt.SetTraining(&profil, &umgebung, training);
+            blaettern(blatt, wo + " Training " + std::to_string(art));
+        }
+        for (int art : {10, 20}) {
+            test.SetTestart(art);
+            CTestSheet blatt("Vordergrundaufgabe ändern");
+            blatt.SetTest(&profil, &umgebung, test);
+            blaettern(blatt, wo + " Test " + std::to_string(art));
+        }
+        CHGSheet hg("Hintergrund ändern");
+        hg.SetTraining(&profil, &umgebung, &training, 0);
+        blaettern(hg, wo + " Hintergrund");
+    }
+    CFarbenDlg farbenTraining, farbenTest;
+    farbenTraining.SetTraining(&profil, &training);
+    farbenTest.SetTest(&profil, &test);
+    for (CFarbenDlg* farben : {&farbenTraining, &farbenTest}) {
+        farben->OnInitDialog();
+        pruefe(*farben, "Farben");
+    }
+}
+
+} // namespace

@@ -1,0 +1,236 @@
+#include "dialog_umfeld.h"
+
+#include <fstream>
+
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QTemporaryDir>
+
+#include "dialogs/dateiwahl.h"
+#include "dialogs/explorationdlg.h"
+#include "dialogs/sakkadendlg.h"
+#include "dialogs/sonstigesdlg.h"
+#include "dialogs/textdlg.h"
+
+namespace {
+
+TEST(Dateiwahl, BilderRegel)
+{
+    struct Fall {
+        const char *eingabe, *endung;
+        bool bilder;
+        std::string ordner, name;
+    };
+    for (const Fall& f : {Fall{"C:\\Eigene Dateien\\Tiere\\Hund.bmp", ".bmp", true, "\\Tiere", "Hund.bmp"},
+                          Fall{"c:\\eigene dateien\\Haus.bmp", ".bmp", true, "", "Haus.bmp"},
+                          Fall{"D:\\Bilder\\Haus.bmp", ".bmp", true, "D:\\Bilder", "Haus.bmp"},
+                          Fall{" Haus ", ".bmp", true, "", "Haus.bmp"}, Fall{"", ".bmp", true, "", "*.bmp"},
+                          // A backslash at the first position does not split.
+                          Fall{"\\Haus.bmp", ".bmp", true, "", "\\Haus.bmp"},
+                          // Case matters for the texts, not for the pictures.
+                          Fall{"c:\\eigene dateien\\a.txt", ".txt", false, "c:\\eigene dateien", "a.txt"}}) {
+        const auto w = ZerlegeDateiname(f.eingabe, f.endung, "C:\\Eigene Dateien", f.bilder);
+        EXPECT_EQ(w.ordner, f.ordner) << f.eingabe;
+        EXPECT_EQ(w.name, f.name) << f.eingabe;
+    }
+    EXPECT_EQ(OrdnerAnzeige("\\Tiere\\Hunde"), "/Tiere/Hunde/");
+    EXPECT_EQ(OrdnerAnzeige(""), "/");
+    EXPECT_EQ(OrdnerPfad("/home/a", "\\Tiere\\Hunde"), "/home/a/Tiere/Hunde");
+}
+
+using TrainingsSeiten = DialogTest;
+
+// From another task to an own picture, found in the own pictures' folder;
+// a bare name keeps the folder.
+TEST_F(TrainingsSeiten, SonstigesEigenesBildSuchenUndBenennen)
+{
+    QTemporaryDir dir;
+    const std::string eigene = dir.path().toStdString();
+    CVerzeichnisse v = profil.GetVerzeichnisse();
+    v.m_strEigeneBilder = eigene;
+    profil.SetVerzeichnisse(v);
+    std::filesystem::create_directories(eigene + "/Tiere");
+    std::ofstream(eigene + "/Tiere/Hund.bmp") << "x";
+    CSonstigesDlg seite;
+    Zeige(seite, 50);
+    EXPECT_FALSE(Frei(seite, "suchen"));
+    seite.Aktualisieren();
+    EXPECT_EQ(training.GetAufgabenart(), 50);
+
+    Klicke(seite, "eigenesBild");
+    EXPECT_EQ(training.GetAufgabenart(), 60);
+    EXPECT_EQ(training.GetSonstiges().m_nBildart, 10);
+    EXPECT_FALSE(Teil<QLineEdit>(seite, "bildname")->isReadOnly());
+    EXPECT_EQ(Text(seite, "eigeneBilder"), eigene + "/");
+    Antwort([&](QDialog& d) {
+        auto& dialog = dynamic_cast<QFileDialog&>(d);
+        EXPECT_EQ(dialog.directory().absolutePath().toStdString(), eigene);
+        dialog.setDirectory(QString::fromStdString(eigene + "/Tiere"));
+        dialog.selectFile("Hund.bmp");
+        return int(QDialog::Accepted);
+    });
+    Klicke(seite, "suchen");
+    EXPECT_EQ(training.GetSonstiges().m_strBilddatei, "Hund.bmp");
+    EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
+    EXPECT_EQ(Text(seite, "ordner"), "/Tiere/");
+
+    Tippe(seite, "bildname", std::nullopt);
+    EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
+    Tippe(seite, "bildname", "Katze");
+    EXPECT_EQ(training.GetSonstiges().m_strBilddatei, "Katze.bmp");
+    EXPECT_EQ(training.GetSonstiges().m_strBildordner, "\\Tiere");
+}
+
+TEST_F(TrainingsSeiten, Sakkaden)
+{
+    CSakkaden s = training.GetSakkaden();
+    s.m_nRueckmeldung = 1;
+    s.m_nDurchgangsende = 2;
+    training.SetSakkaden(s);
+    CSakkadenDlg seite;
+    Zeige(seite, 20);
+    // The picture 0.6 of a 30 cm high display.
+    EXPECT_EQ(Text(seite, "bildhoehe"), "18,0");
+    EXPECT_FALSE(An(seite, "modusA"));
+    for (const char* name : {"endeTaste", "reaktionstaste", "zeilen", "bildhoehe"})
+        EXPECT_FALSE(Frei(seite, name)) << name;
+
+    Klicke(seite, "modusA");
+    EXPECT_EQ(training.GetAufgabenart(), 10);
+    EXPECT_TRUE(An(seite, "endeRueckmeldung"));
+    EXPECT_TRUE(Frei(seite, "tasteRichtig"));
+    // Without feedback the trial cannot end with it: the setter makes it
+    // the variable time.
+    Klicke(seite, "keineRueckmeldung");
+    EXPECT_FALSE(Frei(seite, "endeRueckmeldung"));
+    EXPECT_TRUE(An(seite, "endeZeit"));
+    EXPECT_EQ(training.GetSakkaden().m_nDurchgangsende, 0);
+    EXPECT_FALSE(Frei(seite, "reaktionstaste"));
+    Tippe(seite, "dauerMin", "2,5");
+    EXPECT_DOUBLE_EQ(training.GetSakkaden().m_dDauerMin, 2.5);
+    EXPECT_EQ(Text(seite, "dauerMax"), "2,500"); // follows the minimum it fell below
+    Tippe(seite, "zielVon", "30");
+    EXPECT_EQ(Text(seite, "zielVon"), "26");
+    Tippe(seite, "schrittXMin", "5");
+    EXPECT_EQ(Text(seite, "schrittXMin"), "1");
+    Tippe(seite, "zeilen", "abc");
+    EXPECT_EQ(Text(seite, "zeilen"), "1");
+    Tippe(seite, "bildhoehe", "45");
+    EXPECT_EQ(Text(seite, "bildhoehe"), "30,0");
+    EXPECT_DOUBLE_EQ(training.GetSakkaden().m_dBildhoehe, 1.0);
+    // The page takes any integer; the record keeps the trial limit.
+    Tippe(seite, "durchgaenge", "1073741860");
+    EXPECT_EQ(training.GetSakkaden().m_nDurchgaenge, 1'000'000);
+    EXPECT_EQ(Text(seite, "durchgaenge"), "1000000");
+
+    Klicke(seite, "modusB");
+    EXPECT_EQ(training.GetSakkaden().m_nModus, 20);
+    EXPECT_FALSE(Frei(seite, "schrittXMin"));
+    Waehle(seite, "tasteFalsch", 3);
+    EXPECT_EQ(training.GetSakkaden().m_nTasteFalsch, 3);
+}
+
+TEST_F(TrainingsSeiten, ExplorationStrategienUndListen)
+{
+    CExplorationDlg seite;
+    Zeige(seite, 10);
+    for (const char* name : {"zellen", "zielliste", "geordnet", "freiLinks"})
+        EXPECT_FALSE(Frei(seite, name)) << name;
+    Klicke(seite, "strategie20");
+    EXPECT_EQ(training.GetAufgabenart(), 20);
+    Klicke(seite, "strategie50");
+    EXPECT_TRUE(Frei(seite, "zellen"));
+    EXPECT_FALSE(Frei(seite, "zielliste"));
+    EXPECT_TRUE(An(seite, "pseudozufaellig")); // set by the setter
+    Waehle(seite, "zellen", 3);
+    EXPECT_EQ(training.GetExploration().m_nZellenZeilen, 3);
+    EXPECT_EQ(training.GetExploration().m_nZellenSpalten, 4);
+
+    Klicke(seite, "strategie30");
+    Waehle(seite, "zielliste", 0);
+    EXPECT_EQ(training.GetExploration().m_nZielliste, -1);
+    EXPECT_FALSE(Frei(seite, "zielVon"));
+    // Half the display width left of the centre at the most.
+    Tippe(seite, "freiLinks", "-25");
+    EXPECT_EQ(Text(seite, "freiLinks"), "-20,0");
+    EXPECT_DOUBLE_EQ(training.GetExploration().m_Freiflaeche.left, -0.5);
+
+    // Grids the list holds show as stored; others show no entry and stay.
+    for (auto [zeilen, spalten, eintrag] :
+         {std::tuple{2, 4, -1}, std::tuple{5, 5, -1}, std::tuple{3, 2, -1}, std::tuple{2, 3, 1}, std::tuple{4, 5, 5}}) {
+        CExploration e = training.GetExploration();
+        e.m_nZellenZeilen = zeilen;
+        e.m_nZellenSpalten = spalten;
+        training.SetExploration(e);
+        seite.Zeigen();
+        EXPECT_EQ(Teil<QComboBox>(seite, "zellen")->currentIndex(), eintrag) << zeilen << " x " << spalten;
+        Waehle(seite, "zielliste", 1);
+        EXPECT_EQ(training.GetExploration().m_nZellenZeilen, zeilen);
+        EXPECT_EQ(training.GetExploration().m_nZellenSpalten, spalten);
+    }
+}
+
+TEST_F(TrainingsSeiten, TextSammlungstextUndSchriften)
+{
+    CTextDlg seite;
+    Zeige(seite, 50);
+    EXPECT_EQ(Text(seite, "ordner"), "/Gesundheit/");
+    // A bare name keeps the folder.
+    Tippe(seite, "textname", "Hund");
+    EXPECT_EQ(training.GetText().m_strSammlungstext, "Hund.txt");
+    EXPECT_EQ(training.GetText().m_strSammlungsordner, "\\Gesundheit");
+
+    Tippe(seite, "zeilenabstand", "0,5");
+    EXPECT_DOUBLE_EQ(training.GetText().m_dZeilenabstand, 1.0);
+    EXPECT_EQ(Text(seite, "zeilenabstand"), "1,0");
+    Tippe(seite, "txSchriftart", "  Courier New  ");
+    EXPECT_EQ(training.GetText().m_lfText.lfFaceName, "Courier New");
+    Tippe(seite, "txSchriftart", QString(40, 'x'));
+    EXPECT_EQ(training.GetText().m_lfText.lfFaceName, std::string(31, 'x'));
+
+    // The font dialog changes only its own font.
+    const CText vorher = training.GetText();
+    Antwort([&](QDialog& d) {
+        QFont f("DejaVu Sans");
+        f.setPixelSize(40);
+        f.setWeight(QFont::Bold);
+        dynamic_cast<QFontDialog&>(d).setCurrentFont(f);
+        return int(QDialog::Accepted);
+    });
+    Klicke(seite, "txSuchen");
+    const CText t = training.GetText();
+    EXPECT_EQ(t.m_lfText.lfFaceName, "DejaVu Sans");
+    EXPECT_EQ(t.m_lfText.lfWeight, 700);
+    EXPECT_NEAR(t.m_dTextgroesse * 768, 40, 1.0);
+    EXPECT_EQ(t.m_lfUeberschrift, vorher.m_lfUeberschrift);
+}
+
+TEST_F(TrainingsSeiten, TextAndereAufgabeBisZumEigenenText)
+{
+    CTextDlg seite;
+    Zeige(seite, 10);
+    const std::string eigene = profil.GetVerzeichnisse().m_strEigeneTexte;
+    EXPECT_FALSE(An(seite, "textSammlung"));
+    for (const char* name : {"tasteZurueck", "textname", "suchen", "txGroesse", "zeilenabstand"})
+        EXPECT_FALSE(Frei(seite, name)) << name;
+    seite.Aktualisieren();
+    EXPECT_EQ(training.GetAufgabenart(), 10);
+
+    Klicke(seite, "textEigen");
+    EXPECT_EQ(training.GetAufgabenart(), 50);
+    EXPECT_EQ(training.GetText().m_nTextart, 20);
+    EXPECT_EQ(Text(seite, "textname"), "*.txt");
+    EXPECT_EQ(Text(seite, "eigeneTexte"), eigene + "/");
+    Tippe(seite, "textname", "");
+    EXPECT_EQ(training.GetText().m_strEigenerText, "*.txt");
+    Tippe(seite, "textname", QString::fromStdString(eigene + "/Tiere/Hund.txt"));
+    EXPECT_EQ(training.GetText().m_strEigenerText, "Hund.txt");
+    EXPECT_EQ(training.GetText().m_strEigenerOrdner, "\\Tiere");
+    EXPECT_EQ(Text(seite, "ordner"), "/Tiere/");
+    // A sibling folder that only begins with the same letters is no subfolder.
+    Tippe(seite, "textname", QString::fromStdString(eigene + "X/Hund.txt"));
+    EXPECT_EQ(training.GetText().m_strEigenerOrdner, eigene + "X");
+    EXPECT_EQ(training.GetText().m_strSammlungstext, "Zecken (118).txt");
+}
+
+} // namespace
