@@ -1,20 +1,20 @@
-// The test view: settings and report pages, bottom row, report menu and
-// buttons, and the commands, with a scripted presentation engine.
+// The test view: settings and report pages, bottom row, report buttons, the
+// commands with a scripted presentation engine, and the settings question.
 #include "ansicht_umfeld.h"
+#include "befehl_umfeld.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QProcess>
-#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTabWidget>
 
 #include "app/lmtestdoc.h"
 #include "app/testansicht.h"
+#include "dialogs/testsheet.h"
 #include "model/aufgabenbits.h"
 #include "model/test.h"
-#include "platform/draw/recorder/recorder_dc.h"
 
 namespace {
 
@@ -95,16 +95,6 @@ TEST_F(TestansichtTest, NeuerTestZeigtLinienhalbierung)
     EXPECT_EQ(Text(21), m_app->m_Umgebung.m_Tastenliste.GetName(1));
     EXPECT_EQ(Texte({24, 26, 28, 30}), (std::vector<std::string>{"Crsr Links", "Crsr Rechts", "---", "---"}));
     EXPECT_TRUE(NurLesen(28));
-
-    // Length estimation by constant stimuli: its wording, no end key.
-    CLaengen l = Test().GetLaengen();
-    l.m_nVerfahren = 20;
-    Test().SetLaengen(l);
-    Test().SetTestart(20);
-    m_ansicht->ZeigeSeite();
-    EXPECT_EQ(Texte({5, 23}), (std::vector<std::string>{"Verfahren konstanter Reize", "schmäler"}));
-    EXPECT_EQ(Text(21), "---");
-    EXPECT_TRUE(NurLesen(21));
 }
 
 TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
@@ -139,43 +129,13 @@ TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
     EXPECT_EQ(Test().m_nDiagrammwahl, 3);
     EXPECT_EQ(Texte({86, 64, 65}),
               (std::vector<std::string>{"Antworthfgkt. 'rechts' / horiz. Lage Trennlinie", "Grenzwert", "10,0 %"}));
-    CRecorderDC dc;
-    m_ansicht->OnDraw(&dc);
-    EXPECT_GT(dc.Von(CRecorderDC::Art::Linie).size(), 50u);
-    Bild("testansicht_bericht");
     // The chart lies inside a group box and keeps its own white.
     EXPECT_EQ(m_ansicht->GetFormular()->grab().toImage().pixel(60, 260), qRgb(255, 255, 255));
-
-    // No relation chosen: the box is idle and no chart is drawn.
-    m_ansicht->OnSelchangeBerichtAuswahl(-1);
-    EXPECT_EQ(Test().m_nDiagrammwahl, 0);
-    EXPECT_EQ(Text(86), "Verteilung der Vordergrundaufgabe");
-    CRecorderDC leer;
-    m_ansicht->OnDraw(&leer);
-    EXPECT_TRUE(leer.Eintraege().empty());
 
     m_ansicht->OnNaechsterBericht();
     EXPECT_EQ(Texte({54, 55, 52, 57, 80, 83}),
               (std::vector<std::string>{"Mittelwert", "Stdabw.", "---", "---", "0", "n. a."}));
     EXPECT_FALSE(liste->isEnabled());
-}
-
-TEST_F(TestansichtTest, KnoepfeUndPraesentation)
-{
-    Berichte(3);
-    EXPECT_EQ(Knoepfe(), std::vector<int>{32864});
-    m_app->GetMainWnd()->Befehl(32864);
-    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testbericht", "1 / 3", "2 / 4"}));
-    EXPECT_EQ(Knoepfe(), (std::vector<int>{32862, 32868, 32870}));
-
-    m_skript.testbericht = KonstanteReize(LINIEN | KONSTANT | HORIZONTAL);
-    m_skript.testbericht.m_dLaufzeit = 12.0;
-    m_app->GetMainWnd()->Befehl(32834);
-    EXPECT_EQ(m_skript.testlaeufe, 1);
-    EXPECT_EQ(m_skript.laeufe, 0);
-    EXPECT_TRUE(m_doc->IsModified());
-    EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testbericht", "4 / 4", "5 / 5"}));
-    EXPECT_EQ(Text(73), "12,0 s");
 }
 
 // The menu item and the tool bar's printer button reach the print dialog;
@@ -216,10 +176,7 @@ TEST_F(TestansichtTest, DruckbefehleErreichenDialogUndDrucker)
     EXPECT_EQ(m_laeufer->m_dialoge, std::vector<std::string>(2, "Drucken"));
     EXPECT_EQ(bereich, 4);
     EXPECT_EQ(dokument, QString::fromStdString(m_doc->GetTitle() + ".lmd"));
-    QProcess text;
-    text.start("pdftotext", {pdf, "-"});
-    ASSERT_TRUE(text.waitForFinished(10000));
-    const QString gedruckt = QString::fromUtf8(text.readAllStandardOutput());
+    const QString gedruckt = PdfText(pdf);
     EXPECT_EQ(gedruckt.count("Seite "), 1);
     EXPECT_TRUE(gedruckt.contains("Seite 3 von 4")) << gedruckt.toStdString();
 
@@ -243,34 +200,57 @@ TEST_F(TestansichtTest, DruckbefehleErreichenDialogUndDrucker)
     EXPECT_TRUE(m_meldungen->Texte().empty());
 }
 
-// The questions name the test's reports; "Nein" and the rest of the flow:
-// the training view's case.
-TEST_F(TestansichtTest, LoeschenFragtMitDenWortenDesTests)
+// The questions name the test's reports; the rest of their flow: the
+// training view's cases.
+TEST_F(TestansichtTest, FragenMitDenWortenDesTests)
 {
+    const std::string angaben = "Durch das Ändern der Testangaben werden alle Testberichte ungültig. Möchten Sie "
+                                "wirklich die Testangaben übernehmen und damit alle Testberichte löschen?";
+    EXPECT_FALSE(m_ansicht->Befehl(32803));
     Berichte(3);
     m_ansicht->OnTestberichte();
     m_ansicht->OnNaechsterBericht();
+    const int art = Test().GetTestart();
+    Bearbeite(*m_laeufer, [](QDialog& d) {
+        auto& blatt = dynamic_cast<CTestSheet&>(d);
+        blatt.GetReiter()->setCurrentIndex(1);
+        Klicke(blatt.GetLaengenSeite(), "verfahrenB");
+        d.accept();
+    });
+    Antworte(2);
+    EXPECT_TRUE(m_ansicht->Befehl(32833));
+    EXPECT_EQ(Test().GetTestart(), art);
+    EXPECT_FALSE(m_doc->IsModified());
+
     Antworte(1);
     m_app->GetMainWnd()->Befehl(32870);
-    EXPECT_EQ(m_fragen, (std::vector<std::string>{"Möchten Sie wirklich den Testbericht 2 löschen?"}));
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testbericht", "2 / 2", "3 / 3"}));
-    Antworte(1);
+    Antworte(2);
     m_app->GetMainWnd()->Befehl(32872);
-    EXPECT_EQ(m_fragen.back(), "Möchten Sie wirklich alle Testberichte löschen?");
+    EXPECT_EQ(Test().GetBerichtAnzahl(), 2);
+
+    // The colours, answered "Ja": taken, and the reports go.
+    FarbeRot(*m_laeufer);
+    Antworte(1);
+    EXPECT_TRUE(m_ansicht->Befehl(32804));
+    EXPECT_EQ(Test().GetFarben().m_crVordergrund, 0x0000FFu);
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testangaben", "0 / 0", "1 / 1"}));
+    EXPECT_EQ(m_fragen, (std::vector<std::string>{angaben, "Möchten Sie wirklich den Testbericht 2 löschen?",
+                                                  "Möchten Sie wirklich alle Testberichte löschen?", angaben}));
 }
 
 TEST_F(TestansichtTest, GanzerLinienhalbierungslaufAufDemSpeicherbildschirm)
 {
-    // The real engine: Enter leaves the ready screen, the mark is moved a
+    // The real engine through the test's command: Enter leaves the ready screen, the mark is moved a
     // little and each of the four lines is answered with the end key.
     SetDarbietungsFabrik({});
     m_anzeige->Druecken(VK_RETURN, 2.0, 4.0);
     m_anzeige->Druecken(VK_LEFT, 1100.0, 1200.0);
     for (int i = 0; i < 4; ++i)
         m_anzeige->Druecken(VK_SPACE, 1300.0 + 1200.0 * i, 1320.0 + 1200.0 * i);
-    m_ansicht->OnPraesentation();
+    m_app->GetMainWnd()->Befehl(32834);
     EXPECT_TRUE(m_meldungen->Texte().empty());
+    EXPECT_TRUE(m_doc->IsModified());
     ASSERT_EQ(Test().GetBerichtAnzahl(), 1);
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testbericht", "1 / 1", "2 / 2"}));
     EXPECT_EQ(Texte({54, 55}), (std::vector<std::string>{"Mittelwert", "Stdabw."}));

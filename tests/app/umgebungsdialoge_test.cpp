@@ -1,5 +1,5 @@
-// The dialogs on the environment and the profile: controls, enabling rules,
-// clamps and what they hand back.
+// The dialogs on the environment and the profile: enabling rules, clamps,
+// what they hand back, and stored paths kept unless changed.
 #include "app_umgebung.h"
 
 #include <array>
@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -29,17 +28,13 @@ T* Element(QDialog& d, const char* name)
     return w;
 }
 
-void Verlasse(QLineEdit* feld)
-{
-    QFocusEvent e(QEvent::FocusOut);
-    QApplication::sendEvent(feld, &e);
-}
-
+// Types into a field and leaves it, as the user would.
 void Tippe(QDialog& d, const char* name, const std::string& text)
 {
     QLineEdit* feld = Element<QLineEdit>(d, name);
     feld->setText(QString::fromStdString(text));
-    Verlasse(feld);
+    QFocusEvent e(QEvent::FocusOut);
+    QApplication::sendEvent(feld, &e);
 }
 
 std::string Text(QDialog& d, const char* name) { return Element<QLineEdit>(d, name)->text().toStdString(); }
@@ -48,14 +43,6 @@ void Waehle(QComboBox* liste, int index)
 {
     liste->setCurrentIndex(index);
     emit liste->activated(index);
-}
-
-QStringList Eintraege(const QComboBox* liste)
-{
-    QStringList e;
-    for (int i = 0; i < liste->count(); ++i)
-        e << liste->itemText(i);
-    return e;
 }
 
 } // namespace
@@ -82,8 +69,6 @@ protected:
         m.m_dwBreite = b, m.m_dwHoehe = h, m.m_dwFarbtiefe = t, m.m_dwFrequenz = f, m.m_dwLetzteFrequenz = f;
         m_umgebung->SetBildschirmModus(m);
     }
-
-    // A dialog on the environment, shown.
     std::unique_ptr<CAnordnungDlg> Dialog()
     {
         auto dlg = std::make_unique<CAnordnungDlg>();
@@ -100,25 +85,21 @@ TEST_F(AnordnungDlgTest, ModuslisteUndUntergrenzen)
 {
     Modus(1024, 768, 8, 75);
     Modi({{640, 480, 0, 0}, {1024, 768, 8, 75}, {1024, 768, 8, 60}});
-    CAnordnungDlg dlg;
-    dlg.SetUmgebung(&m_profil, m_umgebung.get());
-    dlg.OnInitDialog();
-    EXPECT_EQ(Text(dlg, "breite"), "40,0");
-    EXPECT_EQ(Text(dlg, "abstand"), "50,0");
-    EXPECT_EQ(Eintraege(Element<QComboBox>(dlg, "treiber")), QStringList({"Primärer Anzeigentreiber"}));
-    QComboBox* modus = Element<QComboBox>(dlg, "modus");
-    EXPECT_EQ(Eintraege(modus), QStringList({"640 x 480, ?, ?", "1024 x 768, 8, 60", "1024 x 768, 8, 75"}));
+    auto dlg = Dialog();
+    QComboBox* modus = Element<QComboBox>(*dlg, "modus");
+    const QStringList eintraege = {"640 x 480, ?, ?", "1024 x 768, 8, 60", "1024 x 768, 8, 75"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(modus->itemText(i), eintraege[i]);
     EXPECT_EQ(modus->currentIndex(), 2);
-    EXPECT_EQ(Text(dlg, "frequenz"), "75");
-    EXPECT_TRUE(Element<QLineEdit>(dlg, "frequenz")->isReadOnly());
+    EXPECT_TRUE(Element<QLineEdit>(*dlg, "frequenz")->isReadOnly());
 
-    Tippe(dlg, "hoehe", "0");
-    EXPECT_EQ(Text(dlg, "hoehe"), "0,1");
-    Tippe(dlg, "breite", "1e999");
-    EXPECT_EQ(Text(dlg, "breite"), "0,1");
-    Tippe(dlg, "abstand", "57,26");
-    EXPECT_EQ(Text(dlg, "abstand"), "57,3");
-    EXPECT_DOUBLE_EQ(dlg.GetAnordnung().m_dHoehe, 0.1);
+    Tippe(*dlg, "hoehe", "0");
+    EXPECT_EQ(Text(*dlg, "hoehe"), "0,1");
+    Tippe(*dlg, "breite", "1e999");
+    EXPECT_EQ(Text(*dlg, "breite"), "0,1");
+    Tippe(*dlg, "abstand", "57,26");
+    EXPECT_EQ(Text(*dlg, "abstand"), "57,3");
+    EXPECT_DOUBLE_EQ(dlg->GetAnordnung().m_dHoehe, 0.1);
 
     // A rate the list lacks takes the first mode of that resolution.
     Modus(1024, 768, 8, 100);
@@ -163,10 +144,10 @@ TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
     EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 }
 
-class AnzeigeDlgTest : public AppTest {
+class ProfilDialogeTest : public AppTest {
 protected:
     // A dialog on options with the unit, shown.
-    std::unique_ptr<CAnzeigeDlg> Dialog(uint32_t einheit, uint32_t flags = 6)
+    std::unique_ptr<CAnzeigeDlg> Anzeige(uint32_t einheit, uint32_t flags = 6)
     {
         CAnzeigeOptionen o;
         o.SetEinheit(einheit);
@@ -177,10 +158,20 @@ protected:
         dlg->OnInitDialog();
         return dlg;
     }
+    template <class Dlg>
+    std::unique_ptr<Dlg> Dialog()
+    {
+        auto dlg = std::make_unique<Dlg>();
+        dlg->LadeAusProfil(&m_profil);
+        dlg->OnInitDialog();
+        return dlg;
+    }
     CBenutzerprofil m_profil;
 };
 
-TEST_F(AnzeigeDlgTest, EinheitWaehltKnopfUndUntereinheit)
+// Pixels only for the pixel bit, and before a part of the display as in the
+// conversions; a unit without a kind bit reads as a part of the display.
+TEST_F(ProfilDialogeTest, EinheitWaehltKnopfUndUntereinheit)
 {
     struct Fall {
         uint32_t einheit;
@@ -189,8 +180,9 @@ TEST_F(AnzeigeDlgTest, EinheitWaehltKnopfUndUntereinheit)
         int index;
     };
     for (const Fall& f : {Fall{0x0202, "laenge", "laengenliste", 2}, Fall{0x3001, "sehwinkel", "winkelliste", 1},
-                          Fall{0x4004, "anteil", "anteilliste", 1}, Fall{8, "pixel", "", -1}}) {
-        auto dlg = Dialog(f.einheit);
+                          Fall{0x4004, "anteil", "anteilliste", 1}, Fall{0x4000, "anteil", "anteilliste", 1},
+                          Fall{8, "pixel", "", -1}, Fall{0x000C, "pixel", "", -1}}) {
+        auto dlg = Anzeige(f.einheit);
         EXPECT_TRUE(Element<QRadioButton>(*dlg, f.knopf)->isChecked()) << f.einheit;
         for (const char* liste : {"winkelliste", "laengenliste", "anteilliste"}) {
             QComboBox* l = Element<QComboBox>(*dlg, liste);
@@ -198,148 +190,107 @@ TEST_F(AnzeigeDlgTest, EinheitWaehltKnopfUndUntereinheit)
             EXPECT_EQ(l->isEnabled(), diese) << f.einheit << liste;
             EXPECT_EQ(l->currentIndex(), diese ? f.index : -1) << f.einheit << liste;
         }
-        EXPECT_EQ(Element<QLineEdit>(*dlg, "dezimalstellen")->isEnabled(), f.einheit != 8);
+        EXPECT_EQ(Element<QLineEdit>(*dlg, "dezimalstellen")->isEnabled(), (f.einheit & 8) == 0);
+        // A unit the user leaves stays as it is.
+        Element<QRadioButton>(*dlg, f.knopf)->click();
+        EXPECT_EQ(dlg->GetOptionen().GetEinheit(), f.einheit);
     }
-    auto dlg = Dialog(0x0202);
+    auto anteil = Anzeige(0x4000);
+    Waehle(Element<QComboBox>(*anteil, "anteilliste"), 0);
+    EXPECT_EQ(anteil->GetOptionen().GetEinheit(), 0x0004u);
 }
 
-TEST_F(AnzeigeDlgTest, LaengeInMillimeternUndDezimalstellen)
+TEST_F(ProfilDialogeTest, LaengeInMillimeternUndDezimalstellen)
 {
-    auto dlg = Dialog(1, 9);
+    auto dlg = Anzeige(1, 9);
     Element<QRadioButton>(*dlg, "laenge")->click();
     EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0002u);
     Waehle(Element<QComboBox>(*dlg, "laengenliste"), 3);
     EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0102u);
-    EXPECT_EQ(dlg->GetOptionen().GetEinheitText(), "mm");
     Tippe(*dlg, "dezimalstellen", "-3");
     EXPECT_EQ(Text(*dlg, "dezimalstellen"), "0");
     Tippe(*dlg, "dezimalstellen", "12");
     // The boxes stand fixed, so every change leaves tool and status bar on.
     EXPECT_EQ(dlg->GetOptionen().m_dwFlags, 6u);
     EXPECT_FALSE(Element<QCheckBox>(*dlg, "warnung")->isEnabled());
-
     dlg->Uebernehmen(&m_profil);
     EXPECT_EQ(m_profil.GetAnzeigeOptionen().GetEinheit(), 0x0102u);
     EXPECT_EQ(m_profil.GetAnzeigeOptionen().GetDezimalstellen(), 12);
 
     // Bits beyond the four options stay.
-    auto anderer = Dialog(1, 0x19);
+    auto anderer = Anzeige(1, 0x19);
     Element<QRadioButton>(*anderer, "pixel")->click();
     EXPECT_EQ(anderer->GetOptionen().m_dwFlags, 0x16u);
 }
 
-TEST_F(AnzeigeDlgTest, EinheitOhnePixelbitBleibtWieSieIst)
-{
-    // Without a kind bit a unit converts and reads as a part of the display.
-    auto dlg = Dialog(0x4000);
-    EXPECT_TRUE(Element<QRadioButton>(*dlg, "anteil")->isChecked());
-    EXPECT_FALSE(Element<QRadioButton>(*dlg, "pixel")->isChecked());
-    EXPECT_EQ(Element<QComboBox>(*dlg, "anteilliste")->currentIndex(), 1);
-    EXPECT_TRUE(Element<QLineEdit>(*dlg, "dezimalstellen")->isEnabled());
-    Tippe(*dlg, "dezimalstellen", "2");
-    EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x4000u);
-    EXPECT_EQ(dlg->GetOptionen().GetDezimalstellen(), 2);
-    Waehle(Element<QComboBox>(*dlg, "anteilliste"), 0);
-    EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0004u);
-
-    // Pixels win over a part of the display, as they do in the conversions.
-    auto pixel = Dialog(0x000C);
-    EXPECT_TRUE(Element<QRadioButton>(*pixel, "pixel")->isChecked());
-    Element<QRadioButton>(*pixel, "pixel")->click();
-    EXPECT_EQ(pixel->GetOptionen().GetEinheit(), 0x000Cu);
-}
-
-class ProfilDlgTest : public AppTest {
-protected:
-    CBenutzerprofil m_profil;
-};
-
-TEST_F(ProfilDlgTest, PfadWirdZerlegtUndErgaenzt)
-{
-    m_profil.m_strProfilVerzeichnis = "/daten/profile";
-    m_profil.m_strProfilMuster = "$b.lmp";
-    CProfilDlg dlg;
-    dlg.LadeAusProfil(&m_profil);
-    dlg.OnInitDialog();
-    EXPECT_EQ(Text(dlg, "pfad"), "/daten/profile/$b.lmp");
-
-    Tippe(dlg, "pfad", "  D:\\Profile\\nutzer7 ");
-    EXPECT_EQ(dlg.GetVerzeichnis(), "D:\\Profile");
-    EXPECT_EQ(dlg.GetMuster(), "nutzer7.lmp");
-    EXPECT_EQ(Text(dlg, "pfad"), "D:/Profile/nutzer7.lmp");
-    Tippe(dlg, "pfad", ".lmp");
-    EXPECT_EQ(dlg.GetVerzeichnis(), "D:\\Profile");
-    EXPECT_EQ(dlg.GetMuster(), "$b.lmp");
-    Tippe(dlg, "pfad", "/a/");
-    EXPECT_EQ(dlg.GetMuster(), "$b.lmp");
-
-    dlg.SpeichereInProfil(&m_profil);
-    EXPECT_EQ(m_profil.m_strProfilVerzeichnis, "/a");
-    EXPECT_EQ(m_profil.m_strProfilMuster, "$b.lmp");
-}
-
-// Paths show with "/"; passing through every field and confirming stores the
-// stored paths byte for byte, "\\" and all.
-TEST_F(ProfilDlgTest, UnveraendertBleibtDerPfadWieGespeichert)
+// Shown with "/"; passed through unchanged the stored path stays byte for
+// byte; a bare name keeps the folder and gains the extension.
+TEST_F(ProfilDialogeTest, ProfilpfadWirdZerlegtUndErgaenzt)
 {
     m_profil.m_strProfilVerzeichnis = "D:\\Profile\\Station 2";
     m_profil.m_strProfilMuster = "$b.lmp";
-    CProfilDlg dlg;
-    dlg.LadeAusProfil(&m_profil);
-    dlg.OnInitDialog();
-    EXPECT_EQ(Text(dlg, "pfad"), "D:/Profile/Station 2/$b.lmp");
-    Tippe(dlg, "pfad", Text(dlg, "pfad"));
-    dlg.accept();
-    dlg.SpeichereInProfil(&m_profil);
+    auto dlg = Dialog<CProfilDlg>();
+    EXPECT_EQ(Text(*dlg, "pfad"), "D:/Profile/Station 2/$b.lmp");
+    Tippe(*dlg, "pfad", Text(*dlg, "pfad"));
+    dlg->accept();
+    dlg->SpeichereInProfil(&m_profil);
     EXPECT_EQ(m_profil.m_strProfilVerzeichnis, "D:\\Profile\\Station 2");
-    EXPECT_EQ(m_profil.m_strProfilMuster, "$b.lmp");
-}
 
-TEST_F(ProfilDlgTest, SuchenNimmtDenGewaehltenNamenAlsMuster)
-{
-    CProfilDlg dlg;
-    dlg.LadeAusProfil(&m_profil);
-    dlg.OnInitDialog();
+    Tippe(*dlg, "pfad", "  D:\\Profile\\nutzer7 ");
+    EXPECT_EQ(dlg->GetVerzeichnis(), "D:\\Profile");
+    EXPECT_EQ(dlg->GetMuster(), "nutzer7.lmp");
+    EXPECT_EQ(Text(*dlg, "pfad"), "D:/Profile/nutzer7.lmp");
+    Tippe(*dlg, "pfad", ".lmp");
+    EXPECT_EQ(dlg->GetVerzeichnis(), "D:\\Profile");
+    EXPECT_EQ(dlg->GetMuster(), "$b.lmp");
+    Tippe(*dlg, "pfad", "/a/");
+    dlg->SpeichereInProfil(&m_profil);
+    EXPECT_EQ(m_profil.m_strProfilVerzeichnis, "/a");
+    EXPECT_EQ(m_profil.m_strProfilMuster, "$b.lmp");
+
+    // The chosen file's name becomes the pattern.
     std::filesystem::create_directories(Pfad("andere"));
     CDateiDialogDaten daten;
     m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("andere/meins"), &daten));
-    dlg.OnSuchen();
+    dlg->OnSuchen();
     EXPECT_EQ(daten.filter, QStringList({"LM-Profildateien (*.lmp)", "Alle Dateien (*)"}));
-    EXPECT_EQ(dlg.GetVerzeichnis(), Pfad("andere"));
-    EXPECT_EQ(dlg.GetMuster(), "meins.lmp");
-    EXPECT_EQ(Text(dlg, "pfad"), Pfad("andere/meins.lmp"));
+    EXPECT_EQ(Text(*dlg, "pfad"), Pfad("andere/meins.lmp"));
 }
 
-class DateiverwaltungDlgTest : public ProfilDlgTest {};
-
-TEST_F(DateiverwaltungDlgTest, VorlagenUndOrdner)
+TEST_F(ProfilDialogeTest, VorlagenUndOrdner)
 {
     const CVerzeichnisse vorher = m_profil.GetVerzeichnisse();
-    CDateiverwaltungDlg dlg;
-    dlg.LadeAusProfil(&m_profil);
-    dlg.OnInitDialog();
-    EXPECT_EQ(Text(dlg, "training"), vorher.m_strTrainingsVorlage);
-    EXPECT_EQ(Text(dlg, "bilder"), vorher.m_strEigeneBilder + "/*.bmp");
-
-    Tippe(dlg, "training", "Neu");
-    EXPECT_EQ(Text(dlg, "training"), vorher.m_strTrainings + "/Neu.lmt");
-    Tippe(dlg, "test", " /tmp/Vorlagen/ ");
-    EXPECT_EQ(Text(dlg, "test"), "/tmp/Vorlagen/Vorlage.lmd");
-    Tippe(dlg, "umgebung", ".lmu");
-    EXPECT_EQ(Text(dlg, "umgebung"), vorher.m_strUmgebungen + "/Vorlage.lmu");
+    auto dlg = Dialog<CDateiverwaltungDlg>();
+    EXPECT_EQ(Text(*dlg, "bilder"), vorher.m_strEigeneBilder + "/*.bmp");
+    Tippe(*dlg, "training", "Neu");
+    EXPECT_EQ(Text(*dlg, "training"), vorher.m_strTrainings + "/Neu.lmt");
+    Tippe(*dlg, "test", " /tmp/Vorlagen/ ");
+    EXPECT_EQ(Text(*dlg, "test"), "/tmp/Vorlagen/Vorlage.lmd");
+    Tippe(*dlg, "umgebung", ".lmu");
+    EXPECT_EQ(Text(*dlg, "umgebung"), vorher.m_strUmgebungen + "/Vorlage.lmu");
     // Unchanged fields keep their folder; a new folder drops the pattern.
-    Tippe(dlg, "bilder", Text(dlg, "bilder"));
-    Tippe(dlg, "texte", "/daten/texte/*.txt");
+    Tippe(*dlg, "bilder", Text(*dlg, "bilder"));
+    Tippe(*dlg, "texte", "/daten/texte/*.txt");
 
-    dlg.SpeichereInProfil(&m_profil);
+    // Searched: of pictures only the folder; cancelled: nothing changes.
+    std::filesystem::create_directories(Pfad("bilder"));
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("bilder/sonne.bmp")));
+    dlg->OnSuchenBilder();
+    EXPECT_EQ(Text(*dlg, "bilder"), Pfad("bilder") + "/*.bmp");
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("start")));
+    dlg->OnSuchenUmgebung();
+    dlg->OnSuchenTest();
+
+    dlg->SpeichereInProfil(&m_profil);
     const CVerzeichnisse nachher = m_profil.GetVerzeichnisse();
     EXPECT_EQ(nachher.m_strEigeneTexte, "/daten/texte");
     EXPECT_EQ(nachher.m_strTestVorlage, "/tmp/Vorlagen/Vorlage.lmd");
-    EXPECT_EQ(nachher.m_strEigeneBilder, vorher.m_strEigeneBilder);
+    EXPECT_EQ(nachher.m_strUmgebungsVorlage, Pfad("start.lmu"));
+    EXPECT_EQ(nachher.m_strEigeneBilder, Pfad("bilder"));
     EXPECT_EQ(nachher.m_strTrainings, vorher.m_strTrainings);
 }
 
-TEST_F(DateiverwaltungDlgTest, UnveraendertBleibenDiePfadeWieGespeichert)
+TEST_F(ProfilDialogeTest, UnveraendertBleibenDiePfadeWieGespeichert)
 {
     CVerzeichnisse v = m_profil.GetVerzeichnisse();
     v.m_strTrainingsVorlage = "D:\\LMTR\\Vorlagen\\Training.lmt";
@@ -349,42 +300,17 @@ TEST_F(DateiverwaltungDlgTest, UnveraendertBleibenDiePfadeWieGespeichert)
     v.m_strEigeneTexte = "D:\\Eigene Texte\\";
     m_profil.SetVerzeichnisse(v);
     const CVerzeichnisse vorher = m_profil.GetVerzeichnisse();
-    CDateiverwaltungDlg dlg;
-    dlg.LadeAusProfil(&m_profil);
-    dlg.OnInitDialog();
-    EXPECT_EQ(Text(dlg, "training"), "D:/LMTR/Vorlagen/Training.lmt");
-    EXPECT_EQ(Text(dlg, "umgebung"), "//server/lmtr/Umgebung.lmu");
-    EXPECT_EQ(Text(dlg, "bilder"), "D:/Eigene Bilder/*.bmp");
+    auto dlg = Dialog<CDateiverwaltungDlg>();
+    EXPECT_EQ(Text(*dlg, "umgebung"), "//server/lmtr/Umgebung.lmu");
+    EXPECT_EQ(Text(*dlg, "bilder"), "D:/Eigene Bilder/*.bmp");
     for (const char* feld : {"training", "test", "umgebung", "bilder", "texte"})
-        Tippe(dlg, feld, Text(dlg, feld));
-    dlg.accept();
-    dlg.SpeichereInProfil(&m_profil);
+        Tippe(*dlg, feld, Text(*dlg, feld));
+    dlg->accept();
+    dlg->SpeichereInProfil(&m_profil);
     const CVerzeichnisse nachher = m_profil.GetVerzeichnisse();
     EXPECT_EQ(nachher.m_strTrainingsVorlage, vorher.m_strTrainingsVorlage);
     EXPECT_EQ(nachher.m_strTestVorlage, vorher.m_strTestVorlage);
     EXPECT_EQ(nachher.m_strUmgebungsVorlage, vorher.m_strUmgebungsVorlage);
     EXPECT_EQ(nachher.m_strEigeneBilder, vorher.m_strEigeneBilder);
     EXPECT_EQ(nachher.m_strEigeneTexte, vorher.m_strEigeneTexte);
-}
-
-TEST_F(DateiverwaltungDlgTest, SucheBehaeltVonBildernNurDenOrdner)
-{
-    CDateiverwaltungDlg dlg;
-    dlg.LadeAusProfil(&m_profil);
-    dlg.OnInitDialog();
-    for (const char* ordner : {"bilder", "vorlagen"})
-        std::filesystem::create_directories(Pfad(ordner));
-    CDateiDialogDaten daten;
-    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("bilder/sonne.bmp"), &daten));
-    dlg.OnSuchenBilder();
-    EXPECT_EQ(daten.filter, QStringList({"Bitmap (*.bmp)", "Alle Dateien (*)"}));
-    EXPECT_EQ(Text(dlg, "bilder"), Pfad("bilder") + "/*.bmp");
-
-    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("vorlagen/start")));
-    dlg.OnSuchenUmgebung();
-    EXPECT_EQ(dlg.GetVerzeichnisse().m_strUmgebungsVorlage, Pfad("vorlagen/start.lmu"));
-
-    // Cancelled: nothing changes.
-    dlg.OnSuchenTest();
-    EXPECT_EQ(dlg.GetVerzeichnisse().m_strTestVorlage, m_profil.GetVerzeichnisse().m_strTestVorlage);
 }
