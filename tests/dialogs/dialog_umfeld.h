@@ -24,7 +24,7 @@
 #include "platform/qt/modal.h"
 #include "support/qt_app.h"
 #include "workplace/benutzerprofil.h"
-#include "workplace/systemvorgaben.h"
+#include "support/systemvorgaben.h"
 #include "workplace/umgebung.h"
 
 class DialogTest : public ::testing::Test {
