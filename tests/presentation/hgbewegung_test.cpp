@@ -47,19 +47,17 @@ TEST(HGBewegung, VorzeichenNachRichtungUndGeschwindigkeit)
     EXPECT_DOUBLE_EQ(s.dGeaendert, 4.0); // reversed
 }
 
-TEST(HGBewegung, PeriodeUndStartposition)
+// Random dots repeat in whole elements (30 pixels), rounded to the nearest.
+TEST(HGBewegung, PunktePeriodeInGanzenElementen)
 {
     CUmgebung u;
     CHGMuster m;
     m.m_nArt = 30;
     m.m_dElementbreite = 30.0 / 1024.0;
-    m.m_dElementhoehe = 30.0 / 768.0;
-    m.m_dZyklusbreite = 100.0 / 1024.0;
-    EXPECT_EQ(HGGroessenBerechnen(m, u, 1024, 768).nPeriode, 90);
-    EXPECT_DOUBLE_EQ(HGStartposition(300, 1024), 238.0);
-    // Dots narrower than half an element round to no period at all.
-    m.m_dZyklusbreite = 10.0 / 1024.0;
-    EXPECT_EQ(HGGroessenBerechnen(m, u, 1024, 768).nPeriode, 0);
+    for (auto [zyklus, periode] : {std::pair{100, 90}, {110, 120}, {14, 0}, {16, 30}}) {
+        m.m_dZyklusbreite = zyklus / 1024.0;
+        EXPECT_EQ(HGGroessenBerechnen(m, u, 1024, 768).nPeriode, periode) << zyklus;
+    }
 }
 
 // The ring of laps itself is measured by whole runs; no time is no speed.
