@@ -28,9 +28,8 @@ void Streifen(CTraining& t)
 
 constexpr double kBild = 1000.0 / 75.0;
 
-// Escape before the first retrace: one short lap, from the end of the ready
-// screen to just after the first flip. Enter in frame 25: the short first
-// lap has left the ring, every lap is one period.
+// Escape before the first retrace: one short lap. Enter in frame 25: the
+// short first lap has left the ring, every lap is one period.
 TEST(Bildlauf, GeschwindigkeitAusDenLetztenRunden)
 {
     const double proBild = 2.0 / 1024.0 / (kBild / 1000.0);
@@ -57,9 +56,8 @@ TEST(Bildlauf, GeschwindigkeitAusDenLetztenRunden)
     }
 }
 
-// Every frame of a saccade run over a moving background comes with the
-// copies that drew it, and they give the frame pixel for pixel; the ready
-// screen (text drawn into the pixels) does not.
+// Every frame of a saccade run over a moving background (not the ready
+// screen) comes with the copies that drew it, and they give it pixel for pixel.
 TEST(Bildlauf, BilderAusIhrenKopienPixelgleich)
 {
     CSpeicherKonfig k;

@@ -1,7 +1,5 @@
-// The bitmap reader: colour mapping, refusals, and hostile files (a valid
-// picture mutated in many deterministic ways, each refused with a code or
-// read at the size it claims, never out of bounds under the sanitizer
-// build); picture strips and the pixel operations.
+// The bitmap reader, hostile bitmaps (refused or read at the size they
+// claim, never out of bounds), picture strips and the pixel operations.
 #include <gtest/gtest.h>
 
 #include "presentation/bildstreifen.h"

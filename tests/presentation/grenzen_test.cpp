@@ -111,9 +111,8 @@ TEST(Grenzen, HintergrundbewegungMitRiesigemOderUngueltigemSchritt)
     EXPECT_EQ(HGSchrittBetrag(std::nan(""), 0.5, u, 60), 0.0);
 }
 
-// A saccade run of a million trials in an address space 40 MB larger than
-// what is in use: the run's lists need more than twice that. 0 when it ends
-// with the engine's memory error, never with an abort.
+// A saccade run of a million trials with 40 MB of address space to spare,
+// less than half its lists: 0 when it ends with the engine's memory error.
 int LaufOhneSpeicher()
 {
     CLaufUmfeld u;
@@ -143,8 +142,7 @@ TEST(Grenzen, LaufOhneSpeicherEndetMitFehler)
 }
 
 // One flipped bit made 36 trials 1,073,741,860: the records keep their
-// limits. A random character pattern at the element limit prepares; before,
-// 2e9 elements allocated 8 GB in the placement.
+// limits, and a random pattern at the element limit prepares.
 TEST(Grenzen, AnzahlenBegrenzt)
 {
     CLaufUmfeld u;

@@ -154,9 +154,8 @@ void Einrichten(CTest& test, int orientierung, bool konstant, int durchgaenge)
 
 } // namespace
 
-// Every answer key, pressed as the trainee means it, is booked under its
-// meaning: in the counters of constant stimuli and the evaluation's answer
-// columns, and in the direction the adjustment moves.
+// Every answer key is booked under its meaning: in the counters and answer
+// columns of constant stimuli, and in the direction the adjustment moves.
 TEST(Testdurchlauf, JedeAntwortUnterIhrerBedeutung)
 {
     for (int art : {10, 20})
@@ -206,8 +205,7 @@ TEST(Testdurchlauf, JedeAntwortUnterIhrerBedeutung)
                     const int vorzeichen = a % 2 ? 1 : -1;
                     const RECT r1 = b.GetRechteck1(s), r2 = b.GetRechteck2(s);
                     const RECT r3 = b.GetRechteck3(s), r4 = b.GetRechteck4(s);
-                    // The answer column against the start column: the relative
-                    // deviation of the lengths (100 - test/example) falls as the bar grows.
+                    // Answer against start column; for lengths 100 - test/example, falling.
                     const double abw = tabelle.GetWertDouble(s, horizontal ? 0 : 1) -
                                        tabelle.GetWertDouble(s, horizontal ? 7 : 8);
                     EXPECT_GT((art == 20 ? -vorzeichen : vorzeichen) * abw, 0.0) << i;
