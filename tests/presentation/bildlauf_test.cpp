@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
@@ -27,9 +28,8 @@ void Streifen(CTraining& t)
 
 constexpr double kBild = 1000.0 / 75.0;
 
-// Escape before the first retrace: one short lap, from the end of the ready
-// screen to just after the first flip. Enter in frame 25: the short first
-// lap has left the ring, every lap is one period.
+// Escape before the first retrace: one short lap. Enter in frame 25: the
+// short first lap has left the ring, every lap is one period.
 TEST(Bildlauf, GeschwindigkeitAusDenLetztenRunden)
 {
     const double proBild = 2.0 / 1024.0 / (kBild / 1000.0);
@@ -56,9 +56,8 @@ TEST(Bildlauf, GeschwindigkeitAusDenLetztenRunden)
     }
 }
 
-// Every frame of a saccade run over a moving background comes with the
-// copies that drew it, and they give the frame pixel for pixel; the ready
-// screen (text drawn into the pixels) does not.
+// Every frame of a saccade run over a moving background (not the ready
+// screen) comes with the copies that drew it, and they give it pixel for pixel.
 TEST(Bildlauf, BilderAusIhrenKopienPixelgleich)
 {
     CSpeicherKonfig k;
@@ -82,26 +81,72 @@ TEST(Bildlauf, BilderAusIhrenKopienPixelgleich)
     EXPECT_EQ(u.anzeige->GetSchrittFehler(), 0);
 }
 
-TEST(Bildlauf, VersatzNullKopiertDenHintergrundInEinemStueck)
+// At offset 30 the back buffer shows background column x + 30 and then
+// the start of the next period.
+TEST(Bildlauf, HintergrundAbDemVersatz)
 {
     CLaufUmfeld u;
     Streifen(u.training);
     CPraesentation p;
     ASSERT_EQ(u.Vorbereiten(p), 0);
-    p.m_nHGVersatz = 0;
-    int vorher = u.anzeige->GetAufrufe(EAufruf::BltFast);
-    ASSERT_EQ(p.HintergrundKopieren(2), 0);
-    EXPECT_EQ(u.anzeige->GetAufrufe(EAufruf::BltFast) - vorher, 1);
-
-    // At offset 30 the back buffer shows background column x + 30 and then
-    // the start of the next period.
     p.m_nHGVersatz = 30;
-    vorher = u.anzeige->GetAufrufe(EAufruf::BltFast);
     ASSERT_EQ(p.HintergrundKopieren(2), 0);
-    EXPECT_EQ(u.anzeige->GetAufrufe(EAufruf::BltFast) - vorher, 2);
     for (int x = 0; x < 1024; ++x) {
         const int phase = (x + 30) % 100;
         ASSERT_EQ(testanzeige::Pixel(p.m_pRueckpuffer, x, 0), phase >= 40 && phase < 60 ? 129 : 176) << x;
+    }
+}
+
+// A picture task showing the file at pfad as an own picture.
+void Bild(CLaufUmfeld& u, const std::string& pfad)
+{
+    u.training.SetAufgabenart(60);
+    CSonstiges s = u.training.GetSonstiges();
+    s.m_nBildart = 10;
+    s.m_strBilddatei = std::filesystem::path(pfad).filename().string();
+    u.training.SetSonstiges(s);
+    CVerzeichnisse v = u.profil.GetVerzeichnisse();
+    v.m_strEigeneBilder = std::filesystem::path(pfad).parent_path().string();
+    u.profil.SetVerzeichnisse(v);
+}
+
+// A white picture with a red corner, centred, shown until Enter.
+TEST(Bildaufgabe, BildMittigBisEnter)
+{
+    CLaufUmfeld u;
+    Bild(u, testanzeige::Schreiben("klein.bmp", testanzeige::Bmp(8, 400, 300, {0xFFFFFF, 0x0000FF}, [](int x, int y) {
+                                       return x == 0 && y == 0 ? 1u : 0u;
+                                   })));
+    {
+        CPraesentation p;
+        ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+        EXPECT_EQ(p.m_Rechtecke2.GetAt(0), (RECT{312, 234, 712, 534}));
+        EXPECT_EQ(p.m_nAufgabe, aufgabe::BILD | aufgabe::TRAINING);
+        // Transparency 1: white is the opaque background entry.
+        EXPECT_EQ(testanzeige::Pixel(p.m_pVordergrund, 1, 1), 69);
+        EXPECT_GE(testanzeige::Pixel(p.m_pVordergrund, 0, 0), 11);
+    }
+    u.anzeige->Druecken(VK_RETURN, 2.0, 4.0);
+    u.anzeige->Druecken(VK_RETURN, 500.0, 520.0);
+    CPraesentation lauf;
+    ASSERT_EQ(u.Darbieten(lauf), 0) << lauf.m_strFehler;
+    EXPECT_NEAR(lauf.m_TrainingsBericht.m_dLaufzeit, 0.5, 0.05);
+    const auto& bild = u.anzeige->GetBildschirm();
+    EXPECT_EQ(bild[size_t(384) * 1024 + 512], 69);
+    EXPECT_EQ(bild[size_t(100) * 1024 + 100], 176);
+    u.BildschirmSpeichern("bildaufgabe_lauf");
+}
+
+// A missing file and one that is no picture: the run ends naming the file.
+TEST(Bildaufgabe, FehlendesOderKaputtesBild)
+{
+    const std::string fehlt = testanzeige::Ordner() + "/gibtesnicht.bmp";
+    for (const std::string& pfad : {fehlt, testanzeige::Schreiben("kaputt.bmp", {'B', 'M', 1, 2, 3})}) {
+        CLaufUmfeld u;
+        Bild(u, pfad);
+        CPraesentation p;
+        EXPECT_EQ(u.Darbieten(p), 0x300);
+        EXPECT_NE(p.m_strFehler.find(pfad), std::string::npos) << p.m_strFehler;
     }
 }
 

@@ -47,10 +47,6 @@ TEST(Exploration, FehlgeschlageneKopieIstZeichenfehler)
         const int fehler = u.Vorbereiten(p);
         return std::make_tuple(fehler, p.m_strFehler, u.anzeige->GetAufrufe(EAufruf::Blt));
     };
-    for (int strategie : {12, 20}) {
-        const auto [f, t, n] = vorbereiten(strategie, -1);
-        EXPECT_EQ(f, 0) << strategie << ": " << t;
-    }
     // The path's last field stimulus is the preparation's last copy.
     const auto [ohne, text, kopien] = vorbereiten(11, -1);
     ASSERT_EQ(ohne, 0) << text;
@@ -58,9 +54,8 @@ TEST(Exploration, FehlgeschlageneKopieIstZeichenfehler)
     EXPECT_EQ(fehler, 11);
     EXPECT_EQ(fehlertext, "Fehler beim Erstellen des Vordergrundbildes.\n");
 
-    // Border slots: every copy from some point on fails. 4 (a target on the
-    // ready screen), 8 (the fill) and 10 (a border copy) ORed made 14, the
-    // value of unusable settings, reported as "cannot read the settings".
+    // Border slots, every copy from some point on failing: the codes once
+    // ORed into 14, the code of unusable settings.
     const auto [rand, randtext, randkopien] = vorbereiten(30, -1);
     ASSERT_EQ(rand, 0) << randtext;
     int zeichenfehler = 0;

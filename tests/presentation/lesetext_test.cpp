@@ -91,9 +91,8 @@ std::vector<BYTE> Pixel(IDirectDrawSurface* s, const RECT& r)
     return p;
 }
 
-// 1000 lines of 300 characters in letters a full block high: one line a
-// page, about 17,000 pages, more pixels than any surface may have. Only
-// the pages around the one shown are drawn.
+// About 17,000 pages, more pixels than any surface may have: only the pages
+// around the one shown are drawn.
 TEST(Lesetext, TausendeSeitenInWenigenSeitenplaetzen)
 {
     std::string inhalt = "Titel\r\n";

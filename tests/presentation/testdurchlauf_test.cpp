@@ -1,15 +1,52 @@
-// Whole test runs on the in-memory display with scripted keys.
-
+// Test stimuli as prepared, and whole test runs on the in-memory display
+// with scripted keys.
 #include "support/laufumfeld.h"
 
 #include "model/test.h"
+#include "presentation/ablaufbits.h"
 #include "presentation/bmpdatei.h"
+#include "presentation/testreize.h"
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
 #include <vector>
 
 namespace {
+
+// The test's line or length record, changed by the function.
+template <typename F>
+void Aendern(CTest& test, F aendern)
+{
+    if constexpr (std::is_invocable_v<F, CLinien&>) {
+        CLinien l = test.GetLinien();
+        aendern(l);
+        test.SetLinien(l);
+    }
+    if constexpr (std::is_invocable_v<F, CLaengen&>) {
+        CLaengen l = test.GetLaengen();
+        aendern(l);
+        test.SetLaengen(l);
+    }
+}
+
+// A test of the given kind whose record the function changes; prepared.
+template <typename F>
+int Vorbereitet(CLaufUmfeld& u, CPraesentation& p, int art, F aendern)
+{
+    u.test.SetTestart(art);
+    Aendern(u.test, aendern);
+    return u.TestVorbereiten(p);
+}
+constexpr auto kNichts = [](auto&) {};
+
+std::vector<int> Folge(const CTestBericht& b)
+{
+    std::vector<int> f;
+    for (int t = 0; t < b.GetAnzahlDurchgaenge(); ++t)
+        f.push_back(b.GetDurchgang(t));
+    return f;
+}
 
 // A test of the given kind; Enter at 2 ms leaves the ready screen.
 struct CTestlauf : CLaufUmfeld {
@@ -78,91 +115,66 @@ int Taste(int art, int bedeutung)
     return (art == 10 ? linien : laengen)[bedeutung];
 }
 
-// The meanings answered, one trial after the other: one per trial, or in
-// constant stimuli a horizontal and a vertical one where both are asked.
-std::vector<std::vector<int>> Antworten(int orientierung, int verfahren)
+// The meanings answered, trial by trial: in constant stimuli of both
+// orientations a horizontal and a vertical one each trial.
+std::vector<std::vector<int>> Antworten(int orientierung, bool konstant)
 {
-    std::vector<int> h, v;
-    if (orientierung != 2)
-        h = {0, 1};
-    if (orientierung != 1)
-        v = {3, 2};
+    if (konstant && orientierung == 3)
+        return {{0, 3}, {1, 3}, {0, 2}, {1, 2}};
     std::vector<std::vector<int>> folge;
-    if (verfahren == VERFAHREN_KONSTANT && !h.empty() && !v.empty()) {
-        for (int i = 0; i < 4; ++i)
-            folge.push_back({h[size_t(i % 2)], v[size_t(i / 2)]});
-        return folge;
-    }
-    for (int a : h)
-        folge.push_back({a});
-    for (int a : v)
-        folge.push_back({a});
+    for (int a : {0, 1, 3, 2})
+        if (a < 2 ? orientierung != 2 : orientierung != 1)
+            folge.push_back({a});
     return folge;
 }
 
-// The record with the default keys: in the method of adjustment one stimulus
-// repeated, in constant stimuli two steps of each judged factor.
-void Einrichten(CTest& test, int art, int orientierung, int verfahren, int durchgaenge)
+// One stimulus with the default keys: repeated in the method of adjustment;
+// in constant stimuli the record gives each judged factor two steps.
+void Einrichten(CTest& test, int orientierung, bool konstant, int durchgaenge)
 {
-    const bool konstant = verfahren == VERFAHREN_KONSTANT;
-    const int hStufen = konstant && orientierung != 2 ? 2 : 1;
-    const int vStufen = konstant && orientierung != 1 ? 2 : 1;
-    if (art == 10) {
-        CLinien l = test.GetLinien();
-        l.m_nVerfahren = verfahren;
+    auto ablauf = [&](auto& l) {
+        l.m_nVerfahren = konstant ? VERFAHREN_KONSTANT : VERFAHREN_HERSTELLUNG;
         l.m_nOrientierung = orientierung;
         l.m_nReihenfolge = 1;
+        l.m_nWiederholungen = konstant ? 1 : durchgaenge;
+    };
+    Aendern(test, [&](CLinien& l) {
+        ablauf(l);
         l.m_nHLaengeStufen = l.m_nHPositionStufen = l.m_nVLaengeStufen = l.m_nVPositionStufen = 1;
+        l.m_nHTrennStufen = l.m_nVTrennStufen = 1;
         l.m_dVLaengeVon = l.m_dVLaengeBis = 0.3;
-        l.m_nHTrennStufen = hStufen;
-        l.m_dHTrennVon = -0.1 * (hStufen - 1);
-        l.m_dHTrennBis = 0.1 * (hStufen - 1);
-        l.m_nVTrennStufen = vStufen;
-        l.m_dVTrennVon = -0.1 * (vStufen - 1);
-        l.m_dVTrennBis = 0.1 * (vStufen - 1);
-        l.m_nWiederholungen = konstant ? 1 : durchgaenge;
-        test.SetLinien(l);
-    } else {
-        CLaengen l = test.GetLaengen();
-        l.m_nVerfahren = verfahren;
-        l.m_nOrientierung = orientierung;
-        l.m_nReihenfolge = 1;
-        l.m_nBspBreiteStufen = 1;
-        l.m_nTestBreiteStufen = hStufen;
-        l.m_dTestBreiteVon = 0.8;
-        l.m_dTestBreiteBis = 0.8 + 0.4 * (hStufen - 1);
-        l.m_nTestHoeheStufen = vStufen;
-        l.m_dTestHoeheVon = 0.8;
-        l.m_dTestHoeheBis = 0.8 + 0.4 * (vStufen - 1);
-        l.m_nWiederholungen = konstant ? 1 : durchgaenge;
-        test.SetLaengen(l);
-    }
+        l.m_dHTrennVon = l.m_dVTrennVon = 0.0;
+    });
+    Aendern(test, [&](CLaengen& l) {
+        ablauf(l);
+        l.m_nBspBreiteStufen = l.m_nTestBreiteStufen = l.m_nTestHoeheStufen = 1;
+        l.m_dTestBreiteVon = l.m_dTestHoeheVon = 0.8;
+    });
 }
 
 } // namespace
 
-// Every answer key, pressed as the trainee means it, is booked under its
-// meaning: in the counters of constant stimuli and the evaluation's answer
-// columns, and in the direction the adjustment moves.
+// Every answer key is booked under its meaning: in the counters and answer
+// columns of constant stimuli, and in the direction the adjustment moves.
 TEST(Testdurchlauf, JedeAntwortUnterIhrerBedeutung)
 {
     for (int art : {10, 20})
         for (int orientierung : {1, 2, 3})
-            for (int verfahren : {VERFAHREN_HERSTELLUNG, VERFAHREN_KONSTANT}) {
-                SCOPED_TRACE(testing::Message()
-                             << "Art " << art << ", Orientierung " << orientierung << ", Verfahren " << verfahren);
-                const auto antworten = Antworten(orientierung, verfahren);
+            for (bool konstant : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "Art " << art << ", Orientierung " << orientierung
+                                                << (konstant ? ", konstant" : ", Herstellung"));
+                const auto antworten = Antworten(orientierung, konstant);
                 const int n = int(antworten.size());
                 CTestlauf t(art);
-                Einrichten(t.test, art, orientierung, verfahren, n);
+                Einrichten(t.test, orientierung, konstant, n);
                 for (int i = 0; i < n; ++i) {
                     const double zeit = Antwortzeit(i);
-                    if (verfahren == VERFAHREN_HERSTELLUNG) {
+                    if (!konstant) {
                         // Held for about nine frames, then the end key.
                         t.anzeige->Druecken(Taste(art, antworten[size_t(i)][0]), zeit - 150.0, zeit - 20.0);
                         t.anzeige->Druecken(VK_SPACE, zeit, zeit + 20.0);
                     }
-                    for (size_t k = 0; verfahren == VERFAHREN_KONSTANT && k < antworten[size_t(i)].size(); ++k) {
+                    for (size_t k = 0; konstant && k < antworten[size_t(i)].size(); ++k) {
                         const double ab = zeit + 30.0 * double(k);
                         t.anzeige->Druecken(Taste(art, antworten[size_t(i)][k]), ab, ab + 20.0);
                     }
@@ -176,7 +188,7 @@ TEST(Testdurchlauf, JedeAntwortUnterIhrerBedeutung)
                 const CDatentabelle& tabelle = t.test.GetBericht(0)->m_Tabelle1;
                 for (int i = 0; i < n; ++i) {
                     const int s = b.GetDurchgang(i);
-                    if (verfahren == VERFAHREN_KONSTANT) {
+                    if (konstant) {
                         uint32_t erwartet[4] = {};
                         for (int a : antworten[size_t(i)]) {
                             ++erwartet[a];
@@ -193,25 +205,123 @@ TEST(Testdurchlauf, JedeAntwortUnterIhrerBedeutung)
                     const int vorzeichen = a % 2 ? 1 : -1;
                     const RECT r1 = b.GetRechteck1(s), r2 = b.GetRechteck2(s);
                     const RECT r3 = b.GetRechteck3(s), r4 = b.GetRechteck4(s);
-                    // The answer column against the start column.
+                    // Answer against start column; for lengths 100 - test/example, falling.
                     const double abw = tabelle.GetWertDouble(s, horizontal ? 0 : 1) -
                                        tabelle.GetWertDouble(s, horizontal ? 7 : 8);
+                    EXPECT_GT((art == 20 ? -vorzeichen : vorzeichen) * abw, 0.0) << i;
                     if (art == 20) {
-                        // Wider or higher; the relative deviation 100 - test/example falls.
                         const int aenderung = horizontal ? (r2.right - r2.left) - (r4.right - r4.left)
                                                          : (r2.bottom - r2.top) - (r4.bottom - r4.top);
                         EXPECT_GT(vorzeichen * aenderung, 2) << i;
-                        EXPECT_LT(vorzeichen * abw, 0.0) << i;
                     } else if (horizontal) {
                         EXPECT_EQ(r1, r3) << i;
                         EXPECT_GT(vorzeichen * (r2.left - r4.left), 4) << i;
-                        EXPECT_GT(vorzeichen * abw, 0.0) << i;
                     } else {
                         // The crossing moves; the vertical line stays.
                         EXPECT_EQ(r2, r4) << i;
                         EXPECT_GT(vorzeichen * (r3.top - r1.top), 2) << i;
-                        EXPECT_GT(vorzeichen * abw, 0.0) << i;
                     }
                 }
             }
+}
+
+TEST(Linientest, RechteckeInPixeln)
+{
+    CLaufUmfeld u;
+    CPraesentation p;
+    ASSERT_EQ(Vorbereitet(u, p, 10,
+                          [](CLinien& l) {
+                              l.m_nHLaengeStufen = l.m_nHPositionStufen = 1;
+                              l.m_dHLaengeVon = l.m_dHLaengeBis = 0.3;
+                              l.m_dHPositionVon = l.m_dHPositionBis = 0.0;
+                          }),
+              0);
+    const CTestBericht& b = p.m_TestBericht;
+    ASSERT_EQ(b.GetAnzahlReize(), 1);
+    // A line of 0.3 at the centre; the mark at half its length to the right.
+    EXPECT_EQ(b.GetRechteck1(0), (RECT{358, 382, 666, 387}));
+    EXPECT_EQ(b.GetRechteck2(0), (RECT{663, 367, 668, 401}));
+    EXPECT_EQ(p.m_Rechtecke2.GetAt(0), (RECT{356, 365, 668, 403}));
+    EXPECT_DOUBLE_EQ(p.m_Punkte2.GetAt(0).x, 0.3);
+}
+
+// Lines of no thickness take no pixel.
+TEST(Linientest, OhneDickeKeinPixel)
+{
+    CLaufUmfeld u;
+    CPraesentation p;
+    ASSERT_EQ(Vorbereitet(u, p, 10, [](CLinien& l) { l.m_dHDicke = l.m_dVDicke = 0.0; }), 0);
+    const RECT h = p.m_TestBericht.GetRechteck1(0), v = p.m_TestBericht.GetRechteck2(0);
+    EXPECT_EQ(h.bottom - h.top, 0);
+    EXPECT_EQ(v.right - v.left, 0);
+}
+
+TEST(Linientest, Reihenfolge)
+{
+    // Two positions and two dividing marks: "Lage x Pos x Länge" takes the
+    // marks slowest, where the numbering has the positions slowest.
+    auto folge = [](int reihenfolge, int start) {
+        CLaufUmfeld u;
+        CPraesentation p;
+        EXPECT_EQ(Vorbereitet(u, p, 10,
+                              [=](CLinien& l) {
+                                  l.m_nHLaengeStufen = 1;
+                                  l.m_nHTrennStufen = 2;
+                                  l.m_dHTrennVon = -0.25;
+                                  l.m_nReihenfolge = reihenfolge;
+                                  l.m_nStartDurchgang = start;
+                              }),
+                  0);
+        return Folge(p.m_TestBericht);
+    };
+    EXPECT_EQ(folge(1, 1), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(folge(5, 1), (std::vector<int>{0, 2, 1, 3}));
+    EXPECT_EQ(folge(1, 3), (std::vector<int>{2, 3, 0, 1}));
+    EXPECT_EQ(folge(1, 0), (std::vector<int>{1, 2, 3, 0}));
+}
+
+TEST(Testreize, UnbrauchbareAngaben)
+{
+    // The wrong kind: 14 for the caller to turn into its own code.
+    for (int art : {10, 20}) {
+        CLaufUmfeld u;
+        CPraesentation p;
+        ASSERT_EQ(Vorbereitet(u, p, art, kNichts), 0);
+        EXPECT_EQ(art == 10 ? p.LaengenErstellen() : p.LinienErstellen(), FEHLER_ANGABEN);
+        EXPECT_EQ(p.m_nFehler, 0);
+    }
+    // Step counts whose product no run can hold; an example's vertical
+    // steps of 0 (stored as they come).
+    for (int art : {10, 20}) {
+        CLaufUmfeld u;
+        u.test.SetTestart(art);
+        Aendern(u.test, [](CLinien& l) {
+            l.m_nHLaengeStufen = l.m_nHPositionStufen = l.m_nVLaengeStufen = l.m_nHTrennStufen = 2000;
+        });
+        Aendern(u.test, [](CLaengen& l) { l.m_nBspVPositionStufen = 0; });
+        CPraesentation p;
+        EXPECT_EQ(u.TestDarbieten(p), FEHLER_ANGABEN);
+        EXPECT_EQ(p.m_strFehler, "Eine oder mehrere Testangaben sind unzulässig.\n");
+        EXPECT_EQ(p.m_TestBericht.GetAnzahlDurchgaenge(), 0);
+    }
+}
+
+TEST(Laengentest, Standardsatz)
+{
+    CLaufUmfeld u;
+    CPraesentation p;
+    // Through the setter: the constructor's test height ratio of 0 lies below its range.
+    ASSERT_EQ(Vorbereitet(u, p, 20, kNichts), 0) << p.m_strFehler;
+    const CTestBericht& b = p.m_TestBericht;
+    EXPECT_EQ(Folge(b).size(), 3u);
+    // The test bar left of the centre at 0.238, the example mirrored at 0.762.
+    EXPECT_EQ(b.GetRechteck1(0), (RECT{691, 373, 870, 395}));
+    EXPECT_EQ(b.GetRechteck2(0), (RECT{199, 378, 289, 390}));
+    EXPECT_EQ(p.m_Rechtecke2.GetAt(0), (RECT{646, 367, 915, 401}));
+    EXPECT_EQ(p.m_Rechtecke3.GetAt(0), (RECT{109, 367, 378, 401}));
+    EXPECT_NEAR(p.m_Punkte1.GetAt(0).x, 0.238, 1e-12);
+    EXPECT_DOUBLE_EQ(p.m_Punkte2.GetAt(0).x, 0.175);
+    // The widest example (0.305) sets the outer edges of the cleared area.
+    const RECT breit = p.m_Rechtecke2.GetAt(2), test = p.m_Rechtecke3.GetAt(2);
+    EXPECT_EQ(p.m_rcAktuell, (RECT{test.left, breit.top, breit.right, breit.bottom}));
 }
