@@ -39,10 +39,8 @@ private:
 
 // What a file dialog showed.
 struct CDateiDialogDaten {
-    QString titel;
     QStringList filter;
     QString ordner;
-    bool speichern = false;
     QString endung;
 };
 

@@ -1,11 +1,7 @@
 // Saves on a full disk: the previous file stays byte for byte, the user is
-// told with the path. On a small tmpfs when this process may mount one, else
-// under a file-size limit, which fails the same writes with EFBIG.
+// told with the path. A file-size limit fails the writes as a full disk does.
 #include "app_umgebung.h"
 
-#include <csignal>
-#include <fstream>
-#include <sys/mount.h>
 #include <sys/resource.h>
 
 #include "app/befehle.h"
@@ -13,87 +9,50 @@
 #include "platform/archiv.h"
 #include "workplace/benutzerprofil.h"
 
-namespace {
-
-class CVollerOrdner {
-public:
-    explicit CVollerOrdner(std::string ordner) : m_ordner(std::move(ordner))
-    {
-        std::filesystem::create_directories(m_ordner);
-        m_tmpfs = ::mount("tmpfs", m_ordner.c_str(), "tmpfs", 0, "size=256k") == 0;
-    }
-    ~CVollerOrdner()
-    {
-        Leere();
-        if (m_tmpfs)
-            ::umount(m_ordner.c_str());
-    }
-    const std::string& Ordner() const { return m_ordner; }
-
-    // From here on no file in the folder can grow.
-    void Fuelle()
-    {
-        if (m_tmpfs) {
-            std::ofstream fueller(m_ordner + "/fueller", std::ios::binary);
-            const std::vector<char> block(4096, 'f');
-            while (fueller.write(block.data(), static_cast<std::streamsize>(block.size())) && fueller.flush()) {}
-            return;
-        }
-        std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_vorher);
-        rlimit grenze = m_vorher;
-        grenze.rlim_cur = 1;
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &grenze), 0);
-        m_begrenzt = true;
-    }
-    void Leere()
-    {
-        if (m_tmpfs)
-            std::filesystem::remove(m_ordner + "/fueller");
-        if (m_begrenzt)
-            ::setrlimit(RLIMIT_FSIZE, &m_vorher);
-        m_begrenzt = false;
-    }
-
-private:
-    std::string m_ordner;
-    bool m_tmpfs = false;
-    bool m_begrenzt = false;
-    rlimit m_vorher{};
-};
-
-} // namespace
-
 class VollePlatteTest : public AppTest {
 protected:
     void SetUp() override
     {
         AppTest::SetUp();
         SchreibeVorlagen();
-        m_voll = std::make_unique<CVollerOrdner>(Pfad("voll"));
+        std::filesystem::create_directories(Pfad("voll"));
     }
     void TearDown() override
     {
-        m_voll.reset();
+        Leere();
         AppTest::TearDown();
     }
-    std::string Voll(const std::string& name) const { return m_voll->Ordner() + "/" + name; }
-    // The names in the full folder, the filler aside.
+    // From here on no file can grow.
+    void Fuelle()
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_grenze);
+        rlimit voll = m_grenze;
+        voll.rlim_cur = 1;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &voll), 0);
+        m_voll = true;
+    }
+    void Leere()
+    {
+        if (m_voll)
+            ::setrlimit(RLIMIT_FSIZE, &m_grenze);
+        m_voll = false;
+    }
+    // The names in the full folder: no temporary file left.
     std::vector<std::string> Dateien() const
     {
         std::vector<std::string> namen;
-        for (const auto& e : std::filesystem::directory_iterator(m_voll->Ordner()))
-            if (e.path().filename() != "fueller")
-                namen.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(Pfad("voll")))
+            namen.push_back(e.path().filename().string());
         std::sort(namen.begin(), namen.end());
         return namen;
     }
-    std::unique_ptr<CVollerOrdner> m_voll;
+    bool m_voll = false;
+    rlimit m_grenze{};
 };
 
 TEST_F(VollePlatteTest, DokumentBleibtUndDieMeldungNenntDenPfad)
 {
-    const std::string datei = Voll("training.lmt");
+    const std::string datei = Pfad("voll/training.lmt");
     std::filesystem::copy_file(Pfad("LMTR-Trainings/Vorlage.lmt"), datei);
     const auto vorher = LiesDatei(datei);
     Starte();
@@ -107,9 +66,9 @@ TEST_F(VollePlatteTest, DokumentBleibtUndDieMeldungNenntDenPfad)
         doc->GetTraining().SetBericht(i, &b);
     doc->SetModifiedFlag();
 
-    m_voll->Fuelle();
+    Fuelle();
     const bool gespeichert = doc->DoFileSave();
-    m_voll->Leere();
+    Leere();
     EXPECT_FALSE(gespeichert);
     EXPECT_EQ(
         m_meldungen->Texte(),
@@ -128,27 +87,25 @@ TEST_F(VollePlatteTest, DokumentBleibtUndDieMeldungNenntDenPfad)
 
 TEST_F(VollePlatteTest, UmgebungUndProfilBleiben)
 {
-    const std::string umgebung = Voll("umgebung.lmu");
-    const std::string profil = Voll("default.lmp");
+    const std::string umgebung = Pfad("voll/umgebung.lmu");
+    const std::string profil = Pfad("voll/default.lmp");
     std::filesystem::copy_file(Pfad("LMTR-Umgebungen/Vorlage.lmu"), umgebung);
-    {
-        CBenutzerprofil vorher;
-        CArchive ar(CArchive::store, profil);
-        vorher.Serialize(ar);
-        ar.Close();
-    }
+    CBenutzerprofil vorher;
+    CArchive ar(CArchive::store, profil);
+    vorher.Serialize(ar);
+    ar.Close();
     const auto umgebungVorher = LiesDatei(umgebung);
     const auto profilVorher = LiesDatei(profil);
     CLumetraApp& app = Starte();
     m_meldungen->m_meldungen.clear();
-    app.m_Profil.m_strProfilVerzeichnis = m_voll->Ordner();
+    app.m_Profil.m_strProfilVerzeichnis = Pfad("voll");
     app.m_Umgebung.SetGeaendert();
 
-    m_voll->Fuelle();
+    Fuelle();
     m_laeufer->m_antworten.push_back(WaehleDatei(umgebung));
     app.Befehl(ID_UMGEBUNG_SPEICHERN_UNTER);
     app.Befehl(ID_ANZEIGE);
-    m_voll->Leere();
+    Leere();
 
     EXPECT_EQ(
         m_meldungen->Texte(),
