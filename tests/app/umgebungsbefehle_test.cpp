@@ -81,10 +81,19 @@ TEST_F(BefehlTest, SpeichernUndSpeichernUnter)
     std::filesystem::create_directories(ziel);
     m_laeufer->m_antworten.push_back(WaehleDatei(ziel));
     app.Befehl(ID_UMGEBUNG_SPEICHERN_UNTER);
-    EXPECT_EQ(m_meldungen->Texte(), Texte({kNichtGespeichert + ziel}));
     EXPECT_EQ(app.m_Umgebung.GetPfad(), neu);
-    EXPECT_TRUE(app.m_Umgebung.IstGeaendert());
     EXPECT_EQ(Status(1), "neu.lmu");
+    // On a full disk the file stays byte for byte, no temporary file beside it.
+    const auto vorher = LiesDatei(neu);
+    {
+        CVollePlatte platte;
+        m_laeufer->m_antworten.push_back(WaehleDatei(neu));
+        app.Befehl(ID_UMGEBUNG_SPEICHERN_UNTER);
+    }
+    EXPECT_EQ(LiesDatei(neu), vorher);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Pfad("LMTR-Umgebungen")), {}), 2);
+    EXPECT_EQ(m_meldungen->Texte(), Texte({kNichtGespeichert + ziel, kNichtGespeichert + neu}));
+    EXPECT_TRUE(app.m_Umgebung.IstGeaendert());
 }
 
 // The arrangement changes the environment and the open documents' texts at
@@ -152,7 +161,8 @@ TEST_F(BefehlTest, OeffnenLaedtOderMeldetMitPfad)
 }
 
 // The display and file-management commands store the profile, also after a
-// cancel; where it cannot be written, the message names the file.
+// cancel; where it cannot be written, the message names the file and a full
+// disk leaves it as it was.
 TEST_F(BefehlTest, AnzeigeUndDateiverwaltungSpeichernDasProfil)
 {
     CLumetraApp& app = StarteMitVorlagen();
@@ -171,9 +181,16 @@ TEST_F(BefehlTest, AnzeigeUndDateiverwaltungSpeichernDasProfil)
     app.Befehl(ID_DATEIVERWALTUNG);
     EXPECT_TRUE(std::filesystem::exists(Profil()));
 
+    const auto vorher = LiesDatei(Profil());
+    {
+        CVollePlatte platte;
+        app.Befehl(ID_ANZEIGE);
+    }
+    EXPECT_EQ(LiesDatei(Profil()), vorher);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Pfad("LMTR-Benutzerprofile")), {}), 1);
     std::filesystem::remove_all(Pfad("LMTR-Benutzerprofile"));
     app.Befehl(ID_ANZEIGE);
-    EXPECT_EQ(m_meldungen->Texte(), Texte({kProfilNichtGespeichert + Profil()}));
+    EXPECT_EQ(m_meldungen->Texte(), Texte(2, kProfilNichtGespeichert + Profil()));
 }
 
 TEST_F(BefehlTest, ProfildateiUnterNeuemNamenUeberschreibtUndMerktSichDenPfad)

@@ -46,14 +46,6 @@ bool SchreibeTest(const std::string& pfad)
     return test.Serialize(ar) == 0 && SchreibeDateiSicher(pfad, ar.GetBytes()) == 0;
 }
 
-QString Ausgabe(const QString& programm, const QStringList& argumente)
-{
-    QProcess p;
-    p.start(programm, argumente);
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 } // namespace
 
 // Lumetra started with the test file "Halbierung.lmd" in its program folder.
@@ -67,9 +59,6 @@ protected:
         m_datei = m_lumetra->Ordner() + "/LMTR-Tests/Halbierung.lmd";
         ASSERT_TRUE(SchreibeTest(m_datei.toStdString()));
         ASSERT_TRUE(m_lumetra->Start({m_datei})) << "kein Fenster \"Lumetra\"";
-        // Xvfb offers no refresh rate: the start tells that the mode was adapted.
-        Fokus();
-        Taste("Return", 800);
     }
     std::unique_ptr<CXvfbLumetra> m_lumetra;
     QString m_datei;
@@ -81,8 +70,7 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
     Bild("druck_1_test.png");
 
     // "&Datei", then "d" twice: past "&Datei öffnen" to "Test &drucken".
-    Fokus();
-    Taste("alt+d", 600);
+    Vorne("alt+d", 600);
     Taste("d", 300);
     Taste("d", 300);
     Bild("druck_2_menue.png");
@@ -92,8 +80,7 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
     Bild("druck_3_dialog.png");
     // Without a print server the dialog offers the PDF file named after the
     // document in the current folder; "Drucken" is its default button.
-    Fokus();
-    Taste("Return", 2000);
+    Vorne("Return", 2000);
 
     const QString pdf = lumetra.Ordner() + "/Halbierung.pdf";
     for (int i = 0; i < 50 && !QFileInfo::exists(pdf); ++i)
@@ -107,8 +94,7 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
     QProcess::execute("pdftoppm", {"-r", "50", "-png", pdf, QString(LUMETRA_ARTIFACTS) + "/druck_pdf"});
 
     // The preview of the same menu, closed with Escape.
-    Fokus();
-    Taste("alt+d", 600);
+    Vorne("alt+d", 600);
     Taste("t", 2000);
     const QString vorschau = FindeFenster("^Lumetra - Seitenansicht$");
     ASSERT_FALSE(vorschau.isEmpty()) << "keine Seitenansicht";
@@ -120,8 +106,7 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
 
     // The printer set-up turns the paper; the next job, started with
     // Ctrl+P, prints across once the question for each page is answered.
-    Fokus();
-    Taste("alt+d", 600);
+    Vorne("alt+d", 600);
     Taste("e", 1500);
     const QString einrichtung = FindeFenster("^Seite einrichten$");
     ASSERT_FALSE(einrichtung.isEmpty()) << "keine Druckereinrichtung";
@@ -133,11 +118,9 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
     Taste("Return", 800);
     EXPECT_TRUE(FindeFenster("^Seite einrichten$", 300).isEmpty());
     QFile::remove(pdf);
-    Fokus();
-    Taste("ctrl+p", 1500);
+    Vorne("ctrl+p", 1500);
     ASSERT_FALSE(FindeFenster("^Drucken$").isEmpty()) << "Strg+P öffnet keinen Druckdialog";
-    Fokus();
-    Taste("Return", 1500);
+    Vorne("Return", 1500);
     // Across, A4 is lower than the pages need: every page asks first.
     for (int seite = 1; seite <= 4; ++seite) {
         const QString frage = FindeFenster("^Lumetra$", 3000);
@@ -184,8 +167,7 @@ TEST_F(XvfbTestdokument, LoeschfrageAntwortetAufNUndJ)
     }
 
     // Saved: "Nein" kept the report, "Ja" deleted one.
-    Fokus();
-    Taste("ctrl+s", 1500);
+    Vorne("ctrl+s", 1500);
     EXPECT_TRUE(lumetra.Laeuft());
     lumetra.Ende();
     CBenutzerprofil profil;

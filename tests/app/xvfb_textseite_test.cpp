@@ -35,19 +35,13 @@ TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
     const std::string ordner = vorlage.GetText().m_strSammlungsordner;
     ASSERT_FALSE(ordner.empty());
     ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
-    // Xvfb offers no refresh rate: the start tells that the mode was adapted.
-    Fokus();
-    Taste("Return", 800);
 
     // A new training: "LM-Training" is the first kind offered.
-    Fokus();
-    Taste("ctrl+n", 800);
-    Fokus();
-    Taste("Return", 1000);
+    Vorne("ctrl+n", 800);
+    Vorne("Return", 1000);
 
     // "Trainings&auswahl", "&Vordergrundaufgabe".
-    Fokus();
-    Taste("alt+a", 600);
+    Vorne("alt+a", 600);
     Taste("v", 1500);
     const QString blatt = FindeFenster("^Vordergrundaufgabe ändern$");
     ASSERT_FALSE(blatt.isEmpty()) << "kein Blatt \"Vordergrundaufgabe ändern\"";
@@ -74,10 +68,8 @@ TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
 
     // Saved under a name typed into the file dialog.
     const QString datei = lumetra.Ordner() + "/Textlauf.lmt";
-    Fokus();
-    Taste("ctrl+s", 1500);
-    Fokus();
-    Taste("ctrl+a", 200);
+    Vorne("ctrl+s", 1500);
+    Vorne("ctrl+a", 200);
     Xdotool({"type", "--delay", "20", datei});
     Warte(300);
     Taste("Return", 1500);

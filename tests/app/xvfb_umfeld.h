@@ -67,6 +67,22 @@ inline void Taste(const char* taste, int danachMs = 400)
     Warte(danachMs);
 }
 
+// A key typed into the box or dialog in front.
+inline void Vorne(const char* taste, int danachMs = 400)
+{
+    Fokus();
+    Taste(taste, danachMs);
+}
+
+// What a command printed, within 20 s.
+inline QString Ausgabe(const QString& programm, const QStringList& argumente)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 inline QImage Bild(const char* name)
 {
     QImage bild = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
@@ -93,7 +109,9 @@ public:
     const QString& Ordner() const { return m_ordner; }
 
     // Starts the program and waits for its main window; false when none came.
-    bool Start(const QStringList& argumente = {})
+    // Xvfb offers no refresh rate: `bestaetigen` answers the start's hint
+    // that the mode was adapted.
+    bool Start(const QStringList& argumente = {}, bool bestaetigen = true)
     {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert("HOME", m_temp.path());
@@ -109,6 +127,8 @@ public:
         if (!m_prozess.waitForStarted(10000) || FindeFenster("^Lumetra", 10000).isEmpty())
             return false;
         Warte(800);
+        if (bestaetigen)
+            Vorne("Return", 800);
         return true;
     }
     bool Laeuft() const { return m_prozess.state() == QProcess::Running; }
