@@ -5,9 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "model/training.h"
-#include "platform/archiv.h"
-#include "workplace/benutzerprofil.h"
-#include "workplace/umgebung.h"
 #include "xvfb_umfeld.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
@@ -44,16 +41,10 @@ TEST(XvfbPraesentation, SakkadenlaufLandetAufDerBerichtsseite)
     EXPECT_TRUE(lumetra.Laeuft());
     lumetra.Ende();
 
-    const std::string datei = (lumetra.Ordner() + "/LMTR-Trainings/LM-Training1.lmt").toStdString();
-    ASSERT_TRUE(std::filesystem::exists(datei)) << lumetra.Fehlerausgabe().toStdString();
-    CBenutzerprofil profil;
-    CUmgebung u(&profil);
-    CTraining training;
-    training.SetUmgebung(&u);
-    CArchive ar(CArchive::load, datei);
-    ASSERT_EQ(training.Serialize(ar), 0);
-    ASSERT_EQ(training.GetBerichtAnzahl(), 1);
-    const CTrainingsBericht* b = training.GetBericht(0);
+    CDokumentDatei<CTraining> d;
+    ASSERT_TRUE(d.Lies(lumetra.Ordner() + "/LMTR-Trainings/LM-Training1.lmt")) << lumetra.Fehlerausgabe().toStdString();
+    ASSERT_EQ(d.modell.GetBerichtAnzahl(), 1);
+    const CTrainingsBericht* b = d.modell.GetBericht(0);
     EXPECT_EQ(b->m_nAufgabenart, 10);
     EXPECT_GT(b->m_dLaufzeit, 3.0);
     EXPECT_GT(b->GetAnzahlReize(), 0);

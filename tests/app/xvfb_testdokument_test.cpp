@@ -11,10 +11,7 @@
 
 #include "model/aufgabenbits.h"
 #include "model/test.h"
-#include "platform/archiv.h"
 #include "platform/datei.h"
-#include "workplace/benutzerprofil.h"
-#include "workplace/umgebung.h"
 #include "xvfb_umfeld.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
@@ -24,10 +21,7 @@ namespace {
 // A line-bisection test with three reports of constant stimuli.
 bool SchreibeTest(const std::string& pfad)
 {
-    CBenutzerprofil profil;
-    CUmgebung umgebung(&profil);
-    CTest test;
-    test.SetUmgebung(&umgebung);
+    CDokumentDatei<CTest> test;
     CTestBericht b;
     b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL;
     b.SetAnzahlReize(2);
@@ -41,9 +35,9 @@ bool SchreibeTest(const std::string& pfad)
     b.m_nTag = 19000;
     b.m_dLaufzeit = 30.0;
     for (int i = 0; i < 3; ++i)
-        test.SetBericht(i, b);
+        test.modell.SetBericht(i, b);
     CArchive ar(CArchive::store, pfad);
-    return test.Serialize(ar) == 0 && SchreibeDateiSicher(pfad, ar.GetBytes()) == 0;
+    return test.modell.Serialize(ar) == 0 && SchreibeDateiSicher(pfad, ar.GetBytes()) == 0;
 }
 
 } // namespace
@@ -170,13 +164,9 @@ TEST_F(XvfbTestdokument, LoeschfrageAntwortetAufNUndJ)
     Vorne("ctrl+s", 1500);
     EXPECT_TRUE(lumetra.Laeuft());
     lumetra.Ende();
-    CBenutzerprofil profil;
-    CUmgebung umgebung(&profil);
-    CTest test;
-    test.SetUmgebung(&umgebung);
-    CArchive ar(CArchive::load, m_datei.toStdString());
-    ASSERT_EQ(test.Serialize(ar), 0);
-    EXPECT_EQ(test.GetBerichtAnzahl(), 2);
+    CDokumentDatei<CTest> test;
+    ASSERT_TRUE(test.Lies(m_datei));
+    EXPECT_EQ(test.modell.GetBerichtAnzahl(), 2);
 }
 
 // A double click on the document window's title bar maximises it; the main

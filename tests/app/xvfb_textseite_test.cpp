@@ -5,35 +5,19 @@
 #include <gtest/gtest.h>
 
 #include "model/training.h"
-#include "platform/archiv.h"
-#include "workplace/benutzerprofil.h"
-#include "workplace/umgebung.h"
 #include "xvfb_umfeld.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
-
-namespace {
-
-bool LiesTraining(const QString& pfad, CTraining& training)
-{
-    CArchive ar(CArchive::load, pfad.toStdString());
-    return training.Serialize(ar) == 0;
-}
-
-} // namespace
 
 TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
 {
     XVFB_ODER_UEBERSPRINGEN();
     CXvfbLumetra lumetra;
     ASSERT_TRUE(lumetra.Bereit());
-    CBenutzerprofil profil;
-    CUmgebung umgebung(&profil);
-    CTraining vorlage;
-    vorlage.SetUmgebung(&umgebung);
-    ASSERT_TRUE(LiesTraining(lumetra.Ordner() + "/LMTR-Trainings/Vorlage.lmt", vorlage));
-    const std::string ordner = vorlage.GetText().m_strSammlungsordner;
-    ASSERT_FALSE(ordner.empty());
+    CDokumentDatei<CTraining> vorlage;
+    ASSERT_TRUE(vorlage.Lies(lumetra.Ordner() + "/LMTR-Trainings/Vorlage.lmt"));
+    const CText text = vorlage.modell.GetText();
+    ASSERT_FALSE(text.m_strSammlungsordner.empty());
     ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
 
     // A new training: "LM-Training" is the first kind offered.
@@ -91,13 +75,12 @@ TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
     EXPECT_TRUE(lumetra.Laeuft());
     lumetra.Ende();
 
-    CTraining training;
-    training.SetUmgebung(&umgebung);
-    ASSERT_TRUE(LiesTraining(datei, training)) << lumetra.Fehlerausgabe().toStdString();
-    EXPECT_EQ(training.GetAufgabenart(), AUFGABENART_TEXT);
-    EXPECT_EQ(training.GetText().m_nTextart, 10);
-    EXPECT_EQ(training.GetText().m_strSammlungsordner, ordner);
-    EXPECT_EQ(training.GetText().m_strSammlungstext, vorlage.GetText().m_strSammlungstext);
+    CDokumentDatei<CTraining> d;
+    ASSERT_TRUE(d.Lies(datei)) << lumetra.Fehlerausgabe().toStdString();
+    EXPECT_EQ(d.modell.GetAufgabenart(), AUFGABENART_TEXT);
+    EXPECT_EQ(d.modell.GetText().m_nTextart, 10);
+    EXPECT_EQ(d.modell.GetText().m_strSammlungsordner, text.m_strSammlungsordner);
+    EXPECT_EQ(d.modell.GetText().m_strSammlungstext, text.m_strSammlungstext);
 }
 
 #endif

@@ -16,7 +16,10 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include "platform/archiv.h"
 #include "support/qt_app.h"
+#include "workplace/benutzerprofil.h"
+#include "workplace/umgebung.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
 
@@ -148,6 +151,20 @@ private:
     QString m_ordner;
     bool m_bereit = false;
     QProcess m_prozess;
+};
+
+// A training or test on a default environment, as read from a file.
+template <class Modell>
+struct CDokumentDatei {
+    CDokumentDatei() { modell.SetUmgebung(&umgebung); }
+    bool Lies(const QString& pfad)
+    {
+        CArchive ar(CArchive::load, pfad.toStdString());
+        return modell.Serialize(ar) == 0;
+    }
+    CBenutzerprofil profil;
+    CUmgebung umgebung{&profil};
+    Modell modell;
 };
 
 #define XVFB_ODER_UEBERSPRINGEN()                                                                                      \
