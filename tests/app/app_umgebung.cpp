@@ -27,16 +27,13 @@ CSkriptLaeufer::CSkriptLaeufer()
 
 CSkriptLaeufer::~CSkriptLaeufer() { SetModalLaeufer(std::move(m_vorher)); }
 
-// Answers a file dialog with a path (empty: cancel) and keeps what it showed.
 CSkriptLaeufer::Antwort WaehleDatei(std::string pfad, CDateiDialogDaten* daten)
 {
     return [=](QDialog& d) {
         auto& datei = dynamic_cast<QFileDialog&>(d);
         if (daten) {
-            daten->titel = datei.windowTitle();
             daten->filter = datei.nameFilters();
             daten->ordner = datei.directory().absolutePath();
-            daten->speichern = datei.acceptMode() == QFileDialog::AcceptSave;
             daten->endung = datei.defaultSuffix();
         }
         if (pfad.empty()) {
@@ -96,15 +93,14 @@ void AppTest::SchreibeVorlagen()
     training.SetUmgebung(&umgebung);
     CTest test;
     test.SetUmgebung(&umgebung);
-    CArchive a(CArchive::store, Pfad("LMTR-Trainings/Vorlage.lmt"));
-    training.Serialize(a);
-    a.Close();
-    CArchive b(CArchive::store, Pfad("LMTR-Tests/Vorlage.lmd"));
-    test.Serialize(b);
-    b.Close();
-    CArchive c(CArchive::store, Pfad("LMTR-Umgebungen/Vorlage.lmu"));
-    umgebung.Serialize(c);
-    c.Close();
+    const auto speichere = [this](auto& modell, const char* datei) {
+        CArchive a(CArchive::store, Pfad(datei));
+        modell.Serialize(a);
+        a.Close();
+    };
+    speichere(training, "LMTR-Trainings/Vorlage.lmt");
+    speichere(test, "LMTR-Tests/Vorlage.lmd");
+    speichere(umgebung, "LMTR-Umgebungen/Vorlage.lmu");
 }
 
 std::unique_ptr<CEinstellungen> AppTest::NeueEinstellungen(bool systemSchreibbar)

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include <QDialog>
@@ -39,10 +41,8 @@ private:
 
 // What a file dialog showed.
 struct CDateiDialogDaten {
-    QString titel;
     QStringList filter;
     QString ordner;
-    bool speichern = false;
     QString endung;
 };
 
@@ -54,6 +54,22 @@ class CSystemGesperrt : public CQtEinstellungen {
 public:
     using CQtEinstellungen::CQtEinstellungen;
     bool SchreibeSystemText(const std::string&, const std::string&, const std::string&) override { return false; }
+};
+
+// While it lives no file can grow: writes fail as on a full disk.
+class CVollePlatte {
+public:
+    CVollePlatte()
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_vorher);
+        rlimit voll = m_vorher;
+        voll.rlim_cur = 1;
+        EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &voll), 0);
+    }
+    ~CVollePlatte() { ::setrlimit(RLIMIT_FSIZE, &m_vorher); }
+
+private:
+    rlimit m_vorher{};
 };
 
 class AppTest : public ::testing::Test {

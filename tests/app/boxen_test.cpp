@@ -1,10 +1,10 @@
-// Question and notice boxes, and the Qt message boxes.
+// Question and notice boxes, and the Qt message boxes: their keys, buttons
+// and letters, which answer without Alt.
 #include "app_umgebung.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 
 #include "app/fragedlg.h"
@@ -36,50 +36,29 @@ CSkriptLaeufer::Antwort Klick(const char* text)
 
 } // namespace
 
-TEST_F(AppTest, FrageboxAntwortet)
-{
-    SchreibeVorlagen();
-    Starte();
-    m_laeufer->m_antworten = {Taste(Qt::Key_Escape),
-                              Taste(Qt::Key_Return),
-                              Klick("&Nein"),
-                              Klick("&Ja"),
-                              [](QDialog& d) {
-                                  d.show();
-                                  d.close();
-                                  return d.result();
-                              },
-                              Taste(Qt::Key_J),
-                              Taste(Qt::Key_N)};
-    const int erwartet[] = {2, 1, 2, 1, 2, 1, 2};
-    for (int e : erwartet) {
-        CFrageDlg frage;
-        frage.SetText("Sollen alle Berichte gelöscht werden?");
-        EXPECT_EQ(frage.DoModal(), e);
-    }
-}
-
-TEST_F(AppTest, BoxenZeigenDenTextInDerSchriftDesProfils)
+TEST_F(AppTest, FrageUndHinweisboxAntworten)
 {
     SchreibeVorlagen();
     CLumetraApp& app = Starte();
-    CFrageDlg frage;
-    frage.SetText("Frage?");
-    frage.OnInitDialog();
-    ASSERT_NE(frage.GetLabel(), nullptr);
-    EXPECT_EQ(frage.GetLabel()->text(), "Frage?");
-    EXPECT_EQ(frage.GetLabel()->font(), app.GetDialogSchrift());
-    EXPECT_TRUE(frage.findChild<QPushButton*>("ja")->isDefault());
-
-    CHinweisDlg hinweis;
-    hinweis.SetText("Hinweis");
-    m_laeufer->m_antworten = {Taste(Qt::Key_Return), Taste(Qt::Key_N), Taste(Qt::Key_J)};
-    EXPECT_EQ(hinweis.DoModal(), 1);
-    EXPECT_EQ(hinweis.findChild<QPushButton*>("nein"), nullptr);
+    const auto schliessen = [](QDialog& d) {
+        d.show();
+        d.close();
+        return d.result();
+    };
+    m_laeufer->m_antworten = {Taste(Qt::Key_Escape), Taste(Qt::Key_Return), Klick("&Nein"), Klick("&Ja"), schliessen,
+                              Taste(Qt::Key_J),      Taste(Qt::Key_N)};
+    for (int erwartet : {2, 1, 2, 1, 2, 1, 2}) {
+        CFrageDlg frage;
+        frage.SetText("Sollen alle Berichte gelöscht werden?");
+        EXPECT_EQ(frage.DoModal(), erwartet);
+        ASSERT_NE(frage.GetLabel(), nullptr);
+        EXPECT_EQ(frage.GetLabel()->font(), app.GetDialogSchrift());
+    }
     // The notice box has no "Nein": N does nothing, J answers.
-    CHinweisDlg ohneNein;
-    EXPECT_EQ(ohneNein.DoModal(), 0);
-    EXPECT_EQ(ohneNein.DoModal(), 1);
+    m_laeufer->m_antworten = {Taste(Qt::Key_N), Taste(Qt::Key_J)};
+    CHinweisDlg hinweis;
+    EXPECT_EQ(hinweis.DoModal(), 0);
+    EXPECT_EQ(hinweis.DoModal(), 1);
 }
 
 TEST(QtMeldung, DeutscheKnoepfeUndAntworten)
@@ -106,26 +85,7 @@ TEST(QtMeldung, DeutscheKnoepfeUndAntworten)
     EXPECT_EQ(knoepfe, QStringList({"&Ja", "&Nein", "Abbrechen"}));
     EXPECT_EQ(dienst.Zeige("Frage", MB_YESNOCANCEL), IDCANCEL);
     EXPECT_EQ(dienst.Zeige("Frage", MB_YESNO), IDYES);
-    // The buttons' letters answer without Alt.
     EXPECT_EQ(dienst.Zeige("Frage", MB_YESNOCANCEL), IDNO);
     EXPECT_EQ(dienst.Zeige("Frage", MB_YESNO), IDYES);
     EXPECT_EQ(dienst.Zeige("Hinweis", MB_OK), IDOK);
-}
-
-TEST(Einstellungen, BenutzerUndSystemGetrennt)
-{
-    QTemporaryDir temp;
-    const std::string ordner = temp.path().toStdString();
-    {
-        CQtEinstellungen e(ordner);
-        EXPECT_TRUE(e.SchreibeSystemText("Umgebung", "profil", "/p/$b.lmp"));
-        EXPECT_EQ(e.LeseText("Umgebung", "profil"), "");
-        EXPECT_TRUE(e.SchreibeText("Umgebung", "profil", "Ä/ü"));
-    }
-    CQtEinstellungen e(ordner);
-    std::string wert;
-    EXPECT_TRUE(e.LeseSystemText("Umgebung", "profil", wert));
-    EXPECT_EQ(wert, "/p/$b.lmp");
-    EXPECT_EQ(e.LeseText("Umgebung", "profil"), "Ä/ü");
-    EXPECT_FALSE(e.LeseSystemText("Umgebung", "fehlt", wert));
 }

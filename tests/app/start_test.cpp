@@ -3,88 +3,95 @@
 
 #include <QMdiArea>
 
-#include "app/dokument.h"
 #include "platform/archiv.h"
 
 namespace {
 
-const char* const kUmgebungFehlt =
-    "Fehler: Die Umgebungsdatei konnte nicht geöffnet werden. Der Dateiname der Umgebungsdatei lautet ";
+const std::string kProfil = "LMTR-Benutzerprofile/default.lmp";
 
 } // namespace
 
-TEST_F(AppTest, LeererStartOeffnetKeinDokumentUndZeigtDieDateinamen)
-{
-    SchreibeVorlagen();
-    CLumetraApp& app = Starte();
-
-    EXPECT_TRUE(app.GetMainWnd()->GetMdiArea()->subWindowList().isEmpty());
-    ASSERT_EQ(app.GetVorlagen().size(), 2u);
-
-    CStatusLeiste* status = app.GetMainWnd()->GetStatusLeiste();
-    EXPECT_EQ(status->GetText(1), "Vorlage.lmu");
-    EXPECT_EQ(status->GetText(2), "default.lmp");
-    EXPECT_TRUE(m_meldungen->Texte().empty());
-    // The profile is stored back at start; its path goes machine-wide and
-    // the user's entry is emptied.
-    EXPECT_TRUE(std::filesystem::exists(Pfad("LMTR-Benutzerprofile/default.lmp")));
-    CQtEinstellungen e = Einstellungen();
-    std::string system;
-    ASSERT_TRUE(e.LeseSystemText("Umgebung", "profil", system));
-    EXPECT_EQ(system, Pfad("LMTR-Benutzerprofile/default.lmp"));
-    EXPECT_EQ(e.LeseText("Umgebung", "profil"), "");
-}
-
-TEST_F(AppTest, FehlendeUmgebungsvorlageWirdMitPfadGemeldet)
-{
-    LegeOrdnerAn();
-    CLumetraApp& app = Starte();
-    ASSERT_EQ(m_meldungen->Texte().size(), 1u);
-    EXPECT_EQ(m_meldungen->Texte()[0], kUmgebungFehlt + Pfad("LMTR-Umgebungen/Vorlage.lmu"));
-    EXPECT_EQ(app.GetMainWnd()->GetStatusLeiste()->GetText(1), "*.lmu");
-}
-
-TEST_F(AppTest, NichtSchreibbaresProfilWirdGemeldet)
-{
-    // No profile folder: the profile cannot be stored.
-    CLumetraApp& app = Starte();
-    ASSERT_GE(m_meldungen->Texte().size(), 1u);
-    EXPECT_EQ(m_meldungen->Texte()[0],
-              "Fehler: Die Profildatei konnte nicht geöffnet werden. Der Dateiname der Profildatei lautet " +
-                  Pfad("LMTR-Benutzerprofile/default.lmp"));
-    EXPECT_EQ(app.GetMainWnd()->GetStatusLeiste()->GetText(2), "default.lmp");
-}
-
-TEST_F(AppTest, OhneMaschinenweitenSchluesselBekommtDerBenutzerDenPfad)
-{
-    SchreibeVorlagen();
-    Starte(false);
-    EXPECT_EQ(Einstellungen().LeseText("Umgebung", "profil"), Pfad("LMTR-Benutzerprofile/default.lmp"));
-}
-
-TEST_F(AppTest, MaschinenweiterPfadGiltWennDerBenutzereintragLeerIst)
+// The machine-wide path holds when the user's entry is empty; it is written
+// back unexpanded.
+TEST_F(AppTest, LeererStartNimmtDenMaschinenweitenPfad)
 {
     SchreibeVorlagen();
     std::filesystem::create_directories(Pfad("profile"));
     Einstellungen().SchreibeSystemText("Umgebung", "profil", Pfad("profile") + "/$b");
     CLumetraApp& app = Starte();
+
+    EXPECT_TRUE(app.GetMainWnd()->GetMdiArea()->subWindowList().isEmpty());
+    ASSERT_EQ(app.GetVorlagen().size(), 2u);
+    EXPECT_TRUE(m_meldungen->Texte().empty());
     EXPECT_EQ(app.m_Profil.m_strProfilVerzeichnis, Pfad("profile"));
     EXPECT_EQ(app.m_Profil.m_strProfilMuster, "$b.lmp");
-    EXPECT_EQ(app.GetMainWnd()->GetStatusLeiste()->GetText(2), "tester.lmp");
+    CStatusLeiste* status = app.GetMainWnd()->GetStatusLeiste();
+    EXPECT_EQ(status->GetText(1), "Vorlage.lmu");
+    EXPECT_EQ(status->GetText(2), "tester.lmp");
     EXPECT_TRUE(std::filesystem::exists(Pfad("profile/tester.lmp")));
-    // Written back unexpanded.
+    CQtEinstellungen e = Einstellungen();
     std::string system;
-    Einstellungen().LeseSystemText("Umgebung", "profil", system);
+    ASSERT_TRUE(e.LeseSystemText("Umgebung", "profil", system));
     EXPECT_EQ(system, Pfad("profile") + "/$b.lmp");
+    EXPECT_EQ(e.LeseText("Umgebung", "profil"), "");
 }
 
-TEST_F(AppTest, AelterAbschnittDesBenutzersWirdGelesen)
+TEST_F(AppTest, FehlendeOrdnerWerdenMitPfadGemeldet)
 {
-    SchreibeVorlagen();
-    Einstellungen().SchreibeText("Umgebungs", "profil", "  " + Pfad("LMTR-Benutzerprofile/alt") + "  ");
-    CLumetraApp& app = Starte(false);
-    EXPECT_EQ(app.m_Profil.m_strProfilMuster, "alt.lmp");
-    EXPECT_EQ(Einstellungen().LeseText("Umgebung", "profil"), Pfad("LMTR-Benutzerprofile/alt.lmp"));
+    CLumetraApp& app = Starte();
+    EXPECT_EQ(m_meldungen->Texte(),
+              std::vector<std::string>(
+                  {"Fehler: Die Profildatei konnte nicht geöffnet werden. Der Dateiname der Profildatei lautet " +
+                       Pfad(kProfil),
+                   "Fehler: Die Umgebungsdatei konnte nicht geöffnet werden. Der Dateiname der Umgebungsdatei "
+                   "lautet " +
+                       Pfad("LMTR-Umgebungen/Vorlage.lmu")}));
+    EXPECT_EQ(app.GetMainWnd()->GetStatusLeiste()->GetText(1), "*.lmu");
+    EXPECT_EQ(app.GetMainWnd()->GetStatusLeiste()->GetText(2), "default.lmp");
+}
+
+// Without the machine-wide key the user's entry names the profile and gets
+// its path; a profile in the new folder has three decimals.
+TEST_F(AppTest, BenutzereintragOhneMaschinenweitenSchluessel)
+{
+    struct Fall {
+        const char* abschnitt;
+        const char* eintrag;
+        const char* ordner;
+        const char* muster;
+        bool ausNeuemOrdner;
+    };
+    const Fall faelle[] = {
+        {"Umgebung", "", "LMTR-Benutzerprofile", "default.lmp", true},
+        {"Umgebungs", "LMTR-Benutzerprofile/alt", "LMTR-Benutzerprofile", "alt.lmp", false},
+        // The old folder's name is looked for under the new one first, and saved into.
+        {"Umgebung", "LM-TR Benutzerprofile/default.lmp", "LM-TR Benutzerprofile", "default.lmp", true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.eintrag);
+        if (&f != faelle) {
+            TearDown();
+            SetUp();
+        }
+        SchreibeVorlagen();
+        CBenutzerprofil p;
+        CAnzeigeOptionen o = p.GetAnzeigeOptionen();
+        o.SetDezimalstellen(3);
+        p.SetAnzeigeoptionen(o);
+        CArchive ar(CArchive::store, Pfad(kProfil));
+        p.Serialize(ar);
+        ar.Close();
+        std::filesystem::create_directories(Pfad(f.ordner));
+        if (*f.eintrag)
+            Einstellungen().SchreibeText(f.abschnitt, "profil", "  " + Pfad(f.eintrag) + "  ");
+        CLumetraApp& app = Starte(false);
+        EXPECT_EQ(app.m_Profil.m_strProfilVerzeichnis, Pfad(f.ordner));
+        EXPECT_EQ(app.m_Profil.m_strProfilMuster, f.muster);
+        EXPECT_EQ(app.m_Profil.GetAnzeigeOptionen().GetDezimalstellen() == 3, f.ausNeuemOrdner);
+        const std::string pfad = Pfad(f.ordner) + "/" + f.muster;
+        EXPECT_EQ(Einstellungen().LeseText("Umgebung", "profil"), pfad);
+        EXPECT_TRUE(std::filesystem::exists(pfad));
+    }
 }
 
 TEST(Profilpfad, NamenRegeln)
@@ -103,29 +110,6 @@ TEST(Profilpfad, NamenRegeln)
     }
 }
 
-TEST_F(AppTest, AlterProfilordnerWirdZuerstUnterNeuemNamenGesucht)
-{
-    SchreibeVorlagen();
-    // A profile with three decimals in the new folder.
-    {
-        CBenutzerprofil p;
-        CAnzeigeOptionen o = p.GetAnzeigeOptionen();
-        o.SetDezimalstellen(3);
-        p.SetAnzeigeoptionen(o);
-        CArchive ar(CArchive::store, Pfad("LMTR-Benutzerprofile/default.lmp"));
-        p.Serialize(ar);
-        ar.Close();
-    }
-    std::filesystem::create_directories(Pfad("LM-TR Benutzerprofile"));
-    Einstellungen().SchreibeText("Umgebung", "profil", Pfad("LM-TR Benutzerprofile/default.lmp"));
-    CLumetraApp& app = Starte(false);
-    EXPECT_EQ(app.m_Profil.GetAnzeigeOptionen().GetDezimalstellen(), 3);
-    EXPECT_EQ(app.m_Profil.m_strProfilVerzeichnis, Pfad("LM-TR Benutzerprofile"));
-    EXPECT_EQ(Einstellungen().LeseText("Umgebung", "profil"), Pfad("LM-TR Benutzerprofile/default.lmp"));
-    // Saved into the old folder, which the profile still names.
-    EXPECT_TRUE(std::filesystem::exists(Pfad("LM-TR Benutzerprofile/default.lmp")));
-}
-
 // A foreign file and a cut-off profile are refused and left as they are.
 TEST_F(AppTest, AbgelehntesProfilWirdNichtUeberschrieben)
 {
@@ -140,22 +124,19 @@ TEST_F(AppTest, AbgelehntesProfilWirdNichtUeberschrieben)
             SetUp();
         }
         SchreibeVorlagen();
-        SchreibeDatei(Pfad("LMTR-Benutzerprofile/default.lmp"), inhalt);
+        SchreibeDatei(Pfad(kProfil), inhalt);
         Starte();
-        EXPECT_EQ(LiesDatei(Pfad("LMTR-Benutzerprofile/default.lmp")), inhalt);
+        EXPECT_EQ(LiesDatei(Pfad(kProfil)), inhalt);
         ASSERT_FALSE(m_meldungen->Texte().empty());
-        EXPECT_NE(m_meldungen->Texte()[0].find(Pfad("LMTR-Benutzerprofile/default.lmp")), std::string::npos);
+        EXPECT_NE(m_meldungen->Texte()[0].find(Pfad(kProfil)), std::string::npos);
     }
 }
 
 TEST_F(AppTest, ZuletztGeoeffneteDateienKommenAusDenEinstellungen)
 {
     SchreibeVorlagen();
-    {
-        CQtEinstellungen e = Einstellungen();
-        e.SchreibeText("Recent File List", "File1", "/a/eins.lmt");
-        e.SchreibeText("Recent File List", "File2", "/a/zwei.lmd");
-    }
+    Einstellungen().SchreibeText("Recent File List", "File1", "/a/eins.lmt");
+    Einstellungen().SchreibeText("Recent File List", "File2", "/a/zwei.lmd");
     CLumetraApp& app = Starte();
     EXPECT_EQ(app.GetDateiliste(), (std::vector<std::string>{"/a/eins.lmt", "/a/zwei.lmd"}));
     for (int i = 0; i < 5; ++i)

@@ -2,6 +2,8 @@
 // in the profile's dialog font, whatever the unit.
 #include "ansicht_umfeld.h"
 
+#include "app/befehle.h"
+#include "app/fragedlg.h"
 #include "app/lmtestdoc.h"
 #include "app/lmtrainingdoc.h"
 #include "app/testansicht.h"
@@ -14,20 +16,26 @@
 
 namespace {
 
-// Units, each with its decimal places; the last is the widest.
-const std::pair<uint32_t, int> kEinheiten[] = {
-    {EINHEIT_WINKEL, 1}, {EINHEIT_LAENGE | EINHEIT_MM, 2}, {EINHEIT_PIXEL, 0}, {EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}};
+void PruefeBreite(const QWidget* flaeche, const std::string& wo)
+{
+    for (const std::string& f : textbreite::ZuBreit(flaeche, wo))
+        ADD_FAILURE() << f;
+}
 
-// Each unit on the settings page of every task kind, then on a report page.
+// Each unit, with its decimal places, on the settings page of every task
+// kind, then on a report page; the last unit is the widest.
 template <class Dokument, class Ansicht, int kVorlage, int kErsterKnopf>
 class CTextbreite : public CAnsichtTest<Dokument, Ansicht, kVorlage, kErsterKnopf> {
 protected:
-    // `bericht` gives the model its report, after the settings page.
     template <class Modell, class Bericht>
     void Pruefe(Modell& (Dokument::*modell)(), void (Modell::*setzeArt)(int), std::initializer_list<int> arten,
                 Bericht bericht)
     {
-        for (auto [einheit, stellen] : kEinheiten) {
+        const std::pair<uint32_t, int> einheiten[] = {{EINHEIT_WINKEL, 1},
+                                                      {EINHEIT_LAENGE | EINHEIT_MM, 2},
+                                                      {EINHEIT_PIXEL, 0},
+                                                      {EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}};
+        for (auto [einheit, stellen] : einheiten) {
             CAnzeigeOptionen o = this->m_app->m_Profil.GetAnzeigeOptionen();
             o.SetEinheit(einheit);
             o.SetDezimalstellen(stellen);
@@ -42,23 +50,16 @@ protected:
             const std::string wo = "Einheit " + std::to_string(einheit);
             for (int art : arten) {
                 (m.*setzeArt)(art);
-                Ansehen(wo + " Art " + std::to_string(art));
+                this->m_ansicht->ZeigeSeite();
+                PruefeBreite(this->m_ansicht->GetFormular(), wo + " Art " + std::to_string(art));
             }
             bericht(m);
             m.m_nSeite = 2;
-            Ansehen(wo + " Bericht");
+            this->m_ansicht->ZeigeSeite();
+            PruefeBreite(this->m_ansicht->GetFormular(), wo + " Bericht");
         }
         this->Bild(kVorlage == 0 ? "trainingsansicht_prozent" : "testansicht_prozent");
-        for (const std::string& f : fehler)
-            ADD_FAILURE() << f;
     }
-    void Ansehen(const std::string& wo)
-    {
-        this->m_ansicht->ZeigeSeite();
-        for (const std::string& f : textbreite::ZuBreit(this->m_ansicht->GetFormular(), wo))
-            fehler.push_back(f);
-    }
-    std::vector<std::string> fehler;
 };
 
 using TextbreiteTraining = CTextbreite<CLMTrainingDoc, CLMTrainingView, 0, 32850>;
@@ -85,41 +86,37 @@ TEST_F(TextbreiteTest, AngabenUndBerichtsseite)
     });
 }
 
-TEST_F(AppTest, TextbreiteDerUmgebungsdialoge)
+// The display dialogs; the status bar's file-name panes with an ordinary
+// name whole; the notice box of the program description, which names the
+// file that the program folder holds.
+TEST_F(AppTest, TextbreiteDerDialogeStatusleisteUndHinweisbox)
 {
     CBenutzerprofil profil;
     CAnzeigeDlg anzeige;
     anzeige.SetOptionen(&profil);
     anzeige.OnInitDialog();
+    PruefeBreite(&anzeige, "anzeigedlg");
     CUmgebung umgebung(&profil);
     CAnordnungDlg anordnung;
     anordnung.SetUmgebung(&profil, &umgebung);
     anordnung.OnInitDialog();
-    for (const QWidget* dlg : std::initializer_list<const QWidget*>{&anzeige, &anordnung})
-        for (const std::string& f : textbreite::ZuBreit(dlg, dlg->objectName().toStdString()))
-            ADD_FAILURE() << f;
-}
+    PruefeBreite(&anordnung, "anordnungdlg");
 
-// The status bar's two file-name panes show an ordinary name whole, and the
-// notice box its longest text, in the fonts they are shown in.
-TEST_F(AppTest, TextbreiteDerStatusleisteUndDerHinweisbox)
-{
     SchreibeVorlagen();
     CLumetraApp& app = Starte();
     app.GetMainWnd()->resize(900, 600);
     ASSERT_EQ(app.SpeichereUmgebung(Pfad("LMTR-Umgebungen/Meine Umgebung.lmu")), 0);
     app.m_Profil.m_strProfilMuster = "Station Nord.lmp";
     app.ZeigeDateinamen();
-    CStatusLeiste* status = app.GetMainWnd()->GetStatusLeiste();
-    EXPECT_EQ(status->GetText(1), "Meine Umgebung.lmu");
-    for (const std::string& f : textbreite::ZuBreit(status, "Statusleiste"))
-        ADD_FAILURE() << f;
+    EXPECT_EQ(app.GetMainWnd()->GetStatusLeiste()->GetText(1), "Meine Umgebung.lmu");
+    PruefeBreite(app.GetMainWnd()->GetStatusLeiste(), "Statusleiste");
 
-    m_laeufer->m_antworten.push_back([](QDialog& d) {
-        for (const std::string& f : textbreite::ZuBreit(&d, d.objectName().toStdString()))
-            ADD_FAILURE() << f;
+    std::string text;
+    m_laeufer->m_antworten.push_back([&text](QDialog& d) {
+        PruefeBreite(&d, d.objectName().toStdString());
+        text = dynamic_cast<CHinweisDlg&>(d).GetText();
         return 1;
     });
-    app.OnProgrammbeschreibung();
-    EXPECT_TRUE(m_laeufer->m_antworten.empty());
+    app.Befehl(ID_PROGRAMMBESCHREIBUNG);
+    EXPECT_NE(text.find("unter dem Dateinamen \"LMTR Programmbeschreibung.pdf\" im Programm"), std::string::npos);
 }

@@ -5,9 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "model/training.h"
-#include "platform/archiv.h"
-#include "workplace/benutzerprofil.h"
-#include "workplace/umgebung.h"
 #include "xvfb_umfeld.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
@@ -17,23 +14,15 @@ TEST(XvfbPraesentation, SakkadenlaufLandetAufDerBerichtsseite)
     XVFB_ODER_UEBERSPRINGEN();
     CXvfbLumetra lumetra;
     ASSERT_TRUE(lumetra.Bereit());
-    const QString ordner = lumetra.Ordner();
     ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
 
-    // Xvfb offers no refresh rate: the start tells that the mode was adapted.
-    Fokus();
-    Taste("Return", 800);
-
     // A new training from the template: a saccade training.
-    Fokus();
-    Taste("ctrl+n", 800);
-    Fokus();
-    Taste("Return", 1000);
+    Vorne("ctrl+n", 800);
+    Vorne("Return", 1000);
     Bild("praesentation_1_training.png");
 
     // The run: "Bereit?", Enter, a few reactions, Escape.
-    Fokus();
-    Taste("alt+p", 2500);
+    Vorne("alt+p", 2500);
     Bild("praesentation_2_bereit.png");
     Taste("Return", 2500);
     for (int i = 0; i < 4; ++i)
@@ -42,29 +31,20 @@ TEST(XvfbPraesentation, SakkadenlaufLandetAufDerBerichtsseite)
     Taste("Escape", 2500);
     // Xvfb's mode has no rate: the run ends with the hint that it was adapted.
     Bild("praesentation_4_hinweis.png");
-    Fokus();
-    Taste("Return", 800);
+    Vorne("Return", 800);
     const QImage bericht = Bild("praesentation_5_bericht.png");
 
     // Saved under the proposed name, the training holds the run's report.
-    Fokus();
-    Taste("ctrl+s", 1200);
-    Fokus();
-    Taste("Return", 1500);
+    Vorne("ctrl+s", 1200);
+    Vorne("Return", 1500);
     Bild("praesentation_6_gespeichert.png");
     EXPECT_TRUE(lumetra.Laeuft());
     lumetra.Ende();
 
-    const std::string datei = (ordner + "/LMTR-Trainings/LM-Training1.lmt").toStdString();
-    ASSERT_TRUE(std::filesystem::exists(datei)) << lumetra.Fehlerausgabe().toStdString();
-    CBenutzerprofil profil;
-    CUmgebung u(&profil);
-    CTraining training;
-    training.SetUmgebung(&u);
-    CArchive ar(CArchive::load, datei);
-    ASSERT_EQ(training.Serialize(ar), 0);
-    ASSERT_EQ(training.GetBerichtAnzahl(), 1);
-    const CTrainingsBericht* b = training.GetBericht(0);
+    CDokumentDatei<CTraining> d;
+    ASSERT_TRUE(d.Lies(lumetra.Ordner() + "/LMTR-Trainings/LM-Training1.lmt")) << lumetra.Fehlerausgabe().toStdString();
+    ASSERT_EQ(d.modell.GetBerichtAnzahl(), 1);
+    const CTrainingsBericht* b = d.modell.GetBericht(0);
     EXPECT_EQ(b->m_nAufgabenart, 10);
     EXPECT_GT(b->m_dLaufzeit, 3.0);
     EXPECT_GT(b->GetAnzahlReize(), 0);

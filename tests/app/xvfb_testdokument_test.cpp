@@ -11,10 +11,7 @@
 
 #include "model/aufgabenbits.h"
 #include "model/test.h"
-#include "platform/archiv.h"
 #include "platform/datei.h"
-#include "workplace/benutzerprofil.h"
-#include "workplace/umgebung.h"
 #include "xvfb_umfeld.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
@@ -24,10 +21,7 @@ namespace {
 // A line-bisection test with three reports of constant stimuli.
 bool SchreibeTest(const std::string& pfad)
 {
-    CBenutzerprofil profil;
-    CUmgebung umgebung(&profil);
-    CTest test;
-    test.SetUmgebung(&umgebung);
+    CDokumentDatei<CTest> test;
     CTestBericht b;
     b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL;
     b.SetAnzahlReize(2);
@@ -41,17 +35,9 @@ bool SchreibeTest(const std::string& pfad)
     b.m_nTag = 19000;
     b.m_dLaufzeit = 30.0;
     for (int i = 0; i < 3; ++i)
-        test.SetBericht(i, b);
+        test.modell.SetBericht(i, b);
     CArchive ar(CArchive::store, pfad);
-    return test.Serialize(ar) == 0 && SchreibeDateiSicher(pfad, ar.GetBytes()) == 0;
-}
-
-QString Ausgabe(const QString& programm, const QStringList& argumente)
-{
-    QProcess p;
-    p.start(programm, argumente);
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return test.modell.Serialize(ar) == 0 && SchreibeDateiSicher(pfad, ar.GetBytes()) == 0;
 }
 
 } // namespace
@@ -67,9 +53,6 @@ protected:
         m_datei = m_lumetra->Ordner() + "/LMTR-Tests/Halbierung.lmd";
         ASSERT_TRUE(SchreibeTest(m_datei.toStdString()));
         ASSERT_TRUE(m_lumetra->Start({m_datei})) << "kein Fenster \"Lumetra\"";
-        // Xvfb offers no refresh rate: the start tells that the mode was adapted.
-        Fokus();
-        Taste("Return", 800);
     }
     std::unique_ptr<CXvfbLumetra> m_lumetra;
     QString m_datei;
@@ -81,8 +64,7 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
     Bild("druck_1_test.png");
 
     // "&Datei", then "d" twice: past "&Datei öffnen" to "Test &drucken".
-    Fokus();
-    Taste("alt+d", 600);
+    Vorne("alt+d", 600);
     Taste("d", 300);
     Taste("d", 300);
     Bild("druck_2_menue.png");
@@ -92,8 +74,7 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
     Bild("druck_3_dialog.png");
     // Without a print server the dialog offers the PDF file named after the
     // document in the current folder; "Drucken" is its default button.
-    Fokus();
-    Taste("Return", 2000);
+    Vorne("Return", 2000);
 
     const QString pdf = lumetra.Ordner() + "/Halbierung.pdf";
     for (int i = 0; i < 50 && !QFileInfo::exists(pdf); ++i)
@@ -107,8 +88,7 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
     QProcess::execute("pdftoppm", {"-r", "50", "-png", pdf, QString(LUMETRA_ARTIFACTS) + "/druck_pdf"});
 
     // The preview of the same menu, closed with Escape.
-    Fokus();
-    Taste("alt+d", 600);
+    Vorne("alt+d", 600);
     Taste("t", 2000);
     const QString vorschau = FindeFenster("^Lumetra - Seitenansicht$");
     ASSERT_FALSE(vorschau.isEmpty()) << "keine Seitenansicht";
@@ -120,8 +100,7 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
 
     // The printer set-up turns the paper; the next job, started with
     // Ctrl+P, prints across once the question for each page is answered.
-    Fokus();
-    Taste("alt+d", 600);
+    Vorne("alt+d", 600);
     Taste("e", 1500);
     const QString einrichtung = FindeFenster("^Seite einrichten$");
     ASSERT_FALSE(einrichtung.isEmpty()) << "keine Druckereinrichtung";
@@ -133,11 +112,9 @@ TEST_F(XvfbTestdokument, DruckenUeberDasMenueInEinePdfDatei)
     Taste("Return", 800);
     EXPECT_TRUE(FindeFenster("^Seite einrichten$", 300).isEmpty());
     QFile::remove(pdf);
-    Fokus();
-    Taste("ctrl+p", 1500);
+    Vorne("ctrl+p", 1500);
     ASSERT_FALSE(FindeFenster("^Drucken$").isEmpty()) << "Strg+P öffnet keinen Druckdialog";
-    Fokus();
-    Taste("Return", 1500);
+    Vorne("Return", 1500);
     // Across, A4 is lower than the pages need: every page asks first.
     for (int seite = 1; seite <= 4; ++seite) {
         const QString frage = FindeFenster("^Lumetra$", 3000);
@@ -184,17 +161,12 @@ TEST_F(XvfbTestdokument, LoeschfrageAntwortetAufNUndJ)
     }
 
     // Saved: "Nein" kept the report, "Ja" deleted one.
-    Fokus();
-    Taste("ctrl+s", 1500);
+    Vorne("ctrl+s", 1500);
     EXPECT_TRUE(lumetra.Laeuft());
     lumetra.Ende();
-    CBenutzerprofil profil;
-    CUmgebung umgebung(&profil);
-    CTest test;
-    test.SetUmgebung(&umgebung);
-    CArchive ar(CArchive::load, m_datei.toStdString());
-    ASSERT_EQ(test.Serialize(ar), 0);
-    EXPECT_EQ(test.GetBerichtAnzahl(), 2);
+    CDokumentDatei<CTest> test;
+    ASSERT_TRUE(test.Lies(m_datei));
+    EXPECT_EQ(test.modell.GetBerichtAnzahl(), 2);
 }
 
 // A double click on the document window's title bar maximises it; the main

@@ -5,49 +5,27 @@
 #include <gtest/gtest.h>
 
 #include "model/training.h"
-#include "platform/archiv.h"
-#include "workplace/benutzerprofil.h"
-#include "workplace/umgebung.h"
 #include "xvfb_umfeld.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
-
-namespace {
-
-bool LiesTraining(const QString& pfad, CTraining& training)
-{
-    CArchive ar(CArchive::load, pfad.toStdString());
-    return training.Serialize(ar) == 0;
-}
-
-} // namespace
 
 TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
 {
     XVFB_ODER_UEBERSPRINGEN();
     CXvfbLumetra lumetra;
     ASSERT_TRUE(lumetra.Bereit());
-    CBenutzerprofil profil;
-    CUmgebung umgebung(&profil);
-    CTraining vorlage;
-    vorlage.SetUmgebung(&umgebung);
-    ASSERT_TRUE(LiesTraining(lumetra.Ordner() + "/LMTR-Trainings/Vorlage.lmt", vorlage));
-    const std::string ordner = vorlage.GetText().m_strSammlungsordner;
-    ASSERT_FALSE(ordner.empty());
+    CDokumentDatei<CTraining> vorlage;
+    ASSERT_TRUE(vorlage.Lies(lumetra.Ordner() + "/LMTR-Trainings/Vorlage.lmt"));
+    const CText text = vorlage.modell.GetText();
+    ASSERT_FALSE(text.m_strSammlungsordner.empty());
     ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
-    // Xvfb offers no refresh rate: the start tells that the mode was adapted.
-    Fokus();
-    Taste("Return", 800);
 
     // A new training: "LM-Training" is the first kind offered.
-    Fokus();
-    Taste("ctrl+n", 800);
-    Fokus();
-    Taste("Return", 1000);
+    Vorne("ctrl+n", 800);
+    Vorne("Return", 1000);
 
     // "Trainings&auswahl", "&Vordergrundaufgabe".
-    Fokus();
-    Taste("alt+a", 600);
+    Vorne("alt+a", 600);
     Taste("v", 1500);
     const QString blatt = FindeFenster("^Vordergrundaufgabe ändern$");
     ASSERT_FALSE(blatt.isEmpty()) << "kein Blatt \"Vordergrundaufgabe ändern\"";
@@ -74,10 +52,8 @@ TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
 
     // Saved under a name typed into the file dialog.
     const QString datei = lumetra.Ordner() + "/Textlauf.lmt";
-    Fokus();
-    Taste("ctrl+s", 1500);
-    Fokus();
-    Taste("ctrl+a", 200);
+    Vorne("ctrl+s", 1500);
+    Vorne("ctrl+a", 200);
     Xdotool({"type", "--delay", "20", datei});
     Warte(300);
     Taste("Return", 1500);
@@ -99,13 +75,12 @@ TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
     EXPECT_TRUE(lumetra.Laeuft());
     lumetra.Ende();
 
-    CTraining training;
-    training.SetUmgebung(&umgebung);
-    ASSERT_TRUE(LiesTraining(datei, training)) << lumetra.Fehlerausgabe().toStdString();
-    EXPECT_EQ(training.GetAufgabenart(), AUFGABENART_TEXT);
-    EXPECT_EQ(training.GetText().m_nTextart, 10);
-    EXPECT_EQ(training.GetText().m_strSammlungsordner, ordner);
-    EXPECT_EQ(training.GetText().m_strSammlungstext, vorlage.GetText().m_strSammlungstext);
+    CDokumentDatei<CTraining> d;
+    ASSERT_TRUE(d.Lies(datei)) << lumetra.Fehlerausgabe().toStdString();
+    EXPECT_EQ(d.modell.GetAufgabenart(), AUFGABENART_TEXT);
+    EXPECT_EQ(d.modell.GetText().m_nTextart, 10);
+    EXPECT_EQ(d.modell.GetText().m_strSammlungsordner, text.m_strSammlungsordner);
+    EXPECT_EQ(d.modell.GetText().m_strSammlungstext, text.m_strSammlungstext);
 }
 
 #endif

@@ -16,7 +16,10 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include "platform/archiv.h"
 #include "support/qt_app.h"
+#include "workplace/benutzerprofil.h"
+#include "workplace/umgebung.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
 
@@ -67,6 +70,22 @@ inline void Taste(const char* taste, int danachMs = 400)
     Warte(danachMs);
 }
 
+// A key typed into the box or dialog in front.
+inline void Vorne(const char* taste, int danachMs = 400)
+{
+    Fokus();
+    Taste(taste, danachMs);
+}
+
+// What a command printed, within 20 s.
+inline QString Ausgabe(const QString& programm, const QStringList& argumente)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 inline QImage Bild(const char* name)
 {
     QImage bild = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
@@ -93,7 +112,9 @@ public:
     const QString& Ordner() const { return m_ordner; }
 
     // Starts the program and waits for its main window; false when none came.
-    bool Start(const QStringList& argumente = {})
+    // Xvfb offers no refresh rate: `bestaetigen` answers the start's hint
+    // that the mode was adapted.
+    bool Start(const QStringList& argumente = {}, bool bestaetigen = true)
     {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert("HOME", m_temp.path());
@@ -109,6 +130,8 @@ public:
         if (!m_prozess.waitForStarted(10000) || FindeFenster("^Lumetra", 10000).isEmpty())
             return false;
         Warte(800);
+        if (bestaetigen)
+            Vorne("Return", 800);
         return true;
     }
     bool Laeuft() const { return m_prozess.state() == QProcess::Running; }
@@ -128,6 +151,20 @@ private:
     QString m_ordner;
     bool m_bereit = false;
     QProcess m_prozess;
+};
+
+// A training or test on a default environment, as read from a file.
+template <class Modell>
+struct CDokumentDatei {
+    CDokumentDatei() { modell.SetUmgebung(&umgebung); }
+    bool Lies(const QString& pfad)
+    {
+        CArchive ar(CArchive::load, pfad.toStdString());
+        return modell.Serialize(ar) == 0;
+    }
+    CBenutzerprofil profil;
+    CUmgebung umgebung{&profil};
+    Modell modell;
 };
 
 #define XVFB_ODER_UEBERSPRINGEN()                                                                                      \
