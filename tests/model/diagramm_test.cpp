@@ -113,52 +113,28 @@ TEST(Diagramm, YNachObenZeichnetDasGespiegelteBild)
     }
 }
 
-TEST(Diagramm, KurveOhneStreuungIstEineStufe)
+// No span on either axis, a zero-size rectangle, NaN values and fits: the
+// frame and what can be drawn, always with sane numbers.
+TEST(Diagramm, SchlechteEingabeZeichnetNurWasGeht)
 {
-    CDiagramm d;
-    d.SetAnzahlReihen(1);
-    d.SetXBereich(0.0, 10.0, 5, 0);
-    d.SetYBereich(0.0, 1.0, 5, 2);
-    CRecorderDC dc;
-    d.SetAbbildung(RECT{0, 0, 600, 400});
-    d.Zeichnen(&dc);
-    dc.Leeren();
-    d.ZeichneVerteilungskurve(&dc, 1, 4.0, 0.0, 1);
-    EXPECT_EQ(dc.Von(Art::Linie).size(), 3u);
-}
-
-TEST(Diagramm, SchlechteEingabeZeichntNurWasGeht)
-{
-    {
-        // No span on either axis: the frame, no series, no line. A
-        // zero-size rectangle: sane numbers.
-        CBeispiel b;
-        b.d.SetXBereich(5.0, 5.0, 5, 0);
-        b.d.SetYBereich(NAN, 2.0, 5, 0);
-        CRecorderDC dc;
-        b.Zeichne(dc);
-        EXPECT_FALSE(dc.Von(Art::Rechteck).empty());
-        EXPECT_TRUE(dc.Von(Art::Polygon).empty());
-        EXPECT_TRUE(dc.Von(Art::Linie).empty());
-        EXPECT_TRUE(AlleKoordinatenVernuenftig(dc));
-        CBeispiel c;
-        CRecorderDC punkt;
-        c.Zeichne(punkt, RECT{20, 30, 20, 30});
-        EXPECT_TRUE(AlleKoordinatenVernuenftig(punkt));
-    }
-    {
-        // NaN values and fits: the other points still show.
-        CBeispiel b;
-        CDatenreihe y = Reihe({NAN, 0.0, 10.0, 40.0});
-        y.SetWert(0, NAN, 1);
-        b.d.SetDaten(1, &y);
-        CRecorderDC dc;
-        b.Zeichne(dc);
-        b.d.ZeichneGerade(&dc, 1, NAN, 1.0);
-        b.d.ZeichneVerteilungskurve(&dc, 1, 0.0, NAN, 1);
-        EXPECT_EQ(dc.Von(Art::Polygon).size(), 3u);
-        EXPECT_TRUE(AlleKoordinatenVernuenftig(dc));
-    }
+    CBeispiel leer, punkt, nan;
+    leer.d.SetXBereich(5.0, 5.0, 5, 0);
+    leer.d.SetYBereich(NAN, 2.0, 5, 0);
+    CDatenreihe y = Reihe({NAN, 0.0, 10.0, 40.0});
+    y.SetWert(0, NAN, 1);
+    nan.d.SetDaten(1, &y);
+    CRecorderDC dcLeer, dcPunkt, dcNan;
+    leer.Zeichne(dcLeer);
+    punkt.Zeichne(dcPunkt, RECT{20, 30, 20, 30});
+    nan.Zeichne(dcNan);
+    nan.d.ZeichneGerade(&dcNan, 1, NAN, 1.0);
+    nan.d.ZeichneVerteilungskurve(&dcNan, 1, 0.0, NAN, 1);
+    EXPECT_FALSE(dcLeer.Von(Art::Rechteck).empty());
+    EXPECT_TRUE(dcLeer.Von(Art::Polygon).empty());
+    EXPECT_TRUE(dcLeer.Von(Art::Linie).empty());
+    EXPECT_EQ(dcNan.Von(Art::Polygon).size(), 3u); // the other points still show
+    for (const CRecorderDC* dc : {&dcLeer, &dcPunkt, &dcNan})
+        EXPECT_TRUE(AlleKoordinatenVernuenftig(*dc));
 }
 
 } // namespace

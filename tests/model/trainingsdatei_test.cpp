@@ -64,8 +64,6 @@ struct TrainingsdateiTest : ::testing::Test {
         return t.Serialize(ar);
     }
 
-    // A training file of an older version: no report count below 110,
-    // no example-stimulus colour below 100.
     std::vector<uint8_t> AlteVersion(std::vector<uint8_t> b, uint32_t version, size_t berichte)
     {
         SetzeLong(b, kVersionOffset, version);
@@ -149,35 +147,27 @@ TEST_F(TrainingsdateiTest, VersionenUndIhreMeldungen)
         EXPECT_EQ(Speichern(g), vorher);
     }
 
+    // Older files load without a report count (below 110) and without the
+    // example-stimulus colour (below 100), which then keeps the one set.
     meldungen.m_meldungen.clear();
     for (uint32_t version : {10u, 50u, 100u, 110u, 199u}) {
         CTraining g;
         Vorbereiten(g, 2);
-        ASSERT_EQ(Laden(g, AlteVersion(bytes, version, 1)), 0) << version;
+        CFarben f;
+        f.m_crBeispielreiz = 0xABCDEF;
+        g.SetFarben(f);
+        auto b = AlteVersion(bytes, version, 1);
+        const size_t farben = b.size() - (version >= 110 ? 4 + 1668 : 0) - 16;
+        for (uint32_t i = 0; i < 4; ++i)
+            SetzeLong(b, farben + 4 * i, i + 1);
+        ASSERT_EQ(Laden(g, b), 0) << version;
         EXPECT_EQ(g.GetBerichtAnzahl(), version >= 110 ? 1 : 0) << version;
         EXPECT_EQ(g.GetSakkaden().m_nReaktionstaste, version < 100 ? 50 : 2) << version;
-        EXPECT_EQ(g.GetFarben().m_crHintergrund, 0xFFF0F0u);
+        EXPECT_EQ(g.GetFarben().m_crBeispielreiz, version < 100 ? 0xABCDEFu : 0x123456u) << version;
+        EXPECT_EQ(g.GetFarben().m_crHintergrund, 2u) << version;
+        EXPECT_EQ(g.GetFarben().m_crZielmuster, 4u) << version;
     }
     EXPECT_TRUE(meldungen.m_meldungen.empty());
-}
-
-TEST_F(TrainingsdateiTest, VierFarbenBehaltenDenBeispielreiz)
-{
-    CTraining t;
-    Vorbereiten(t, 0);
-    auto b = AlteVersion(Speichern(t), 50, 0);
-    const size_t farben = b.size() - 16;
-    for (uint32_t i = 0; i < 4; ++i)
-        SetzeLong(b, farben + 4 * i, i + 1);
-    CTraining g;
-    g.SetUmgebung(&umgebung);
-    CFarben f;
-    f.m_crBeispielreiz = 0xABCDEF;
-    g.SetFarben(f);
-    ASSERT_EQ(Laden(g, b), 0);
-    EXPECT_EQ(g.GetFarben().m_crBeispielreiz, 0xABCDEFu);
-    EXPECT_EQ(g.GetFarben().m_crVordergrund, 1u);
-    EXPECT_EQ(g.GetFarben().m_crZielmuster, 4u);
 }
 
 // Assignment and copy take the settings without the reports; the chart
