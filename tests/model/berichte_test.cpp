@@ -85,24 +85,6 @@ TEST(CTestBericht, GespeicherterDatensatz)
     EXPECT_EQ(Wort(bytes, 164 + 48), 40u);
 }
 
-TEST(TrainingsBerichtTest, ZeitenUndZuweisung)
-{
-    CTrainingsBericht b;
-    ASSERT_EQ(b.SetAnzahlReize(3), 0);
-    // A time is kept in 32 bits.
-    EXPECT_EQ(b.SetZeit(0, 5000000000ull), 0);
-    b.AddZeit(0, 1000);
-    EXPECT_DOUBLE_EQ(b.GetZeitSekunden(0), 705033.704);
-
-    // Assignment copies the run and always asks for a new evaluation.
-    b.SetPunkt(1, 7, 8);
-    CTrainingsBericht k;
-    k.m_nAuswertung = 1;
-    k = b;
-    EXPECT_EQ(k.GetPunkt(1).y, 8);
-    EXPECT_EQ(k.m_nAuswertung, 0);
-}
-
 TEST(TrainingsBerichtTest, GespeicherterBericht)
 {
     CTrainingsBericht b;
@@ -113,10 +95,20 @@ TEST(TrainingsBerichtTest, GespeicherterBericht)
     b.SetRechteck(35, 10, 20, 30, 40);
     b.SetPunkt(35, -5, 6);
     b.SetMarke(1);
+    EXPECT_EQ(b.SetZeit(0, 5000000000ull), 0); // kept in 32 bits
+    b.AddZeit(0, 1000);
+    EXPECT_DOUBLE_EQ(b.GetZeitSekunden(0), 705033.704);
     const auto bytes = Rundreise(b, 1668);
     // Upper and lower 32 bits of the background reaction time.
     EXPECT_EQ(Wort(bytes, 72), 1u);
     EXPECT_EQ(Wort(bytes, 76), 5u);
+
+    // Assignment copies the run and always asks for a new evaluation.
+    CTrainingsBericht k;
+    k.m_nAuswertung = 1;
+    k = b;
+    EXPECT_EQ(k.GetPunkt(35).y, 6);
+    EXPECT_EQ(k.m_nAuswertung, 0);
 }
 
 // One list template holds the reports of trainings and tests.
@@ -132,10 +124,6 @@ TEST(TrainingsBerichtListeTest, WachsenEntfernenUndKopieren)
     EXPECT_EQ(liste.GetAt(2), nullptr);
     EXPECT_EQ(liste.RemoveAt(0), 0);
     EXPECT_EQ(liste.GetAt(0)->m_nTag, 2);
-    EXPECT_EQ(liste.RemoveAll(), 0);
-    liste.SetAtGrow(0, &b);
-    liste.RemoveAt(0);
-    EXPECT_EQ(liste.RemoveAll(), 1); // slots without reports
 
     CTestBerichtListe l;
     CTestBericht t;

@@ -75,10 +75,6 @@ TEST(CLinien, StufenproduktSaettigtErstUeberIntMax)
     EXPECT_EQ(StufenProdukt({INT_MAX, 1}), INT_MAX);
     EXPECT_EQ(StufenProdukt({65536, 32768}), INT_MAX); // 2^31
     EXPECT_EQ(StufenProdukt({2, 0, 5}), 1);
-}
-
-TEST(CLinien, GrosseStufenzahlenLaufenNichtUeber)
-{
     CLinien l;
     l.m_nHLaengeStufen = l.m_nHPositionStufen = l.m_nHTrennStufen = 100000;
     l.m_nWiederholungen = INT_MAX;
