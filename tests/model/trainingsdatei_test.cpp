@@ -61,7 +61,7 @@ struct TrainingsdateiTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(TrainingsdateiTest, GespeichertUndGeladenGleicheBytes)
+TEST_F(TrainingsdateiTest, GespeichertGeladenUndZugewiesen)
 {
     CTraining t;
     Vorbereiten(t, 3);
@@ -87,6 +87,27 @@ TEST_F(TrainingsdateiTest, GespeichertUndGeladenGleicheBytes)
     EXPECT_EQ(g.GetBericht(2)->GetZeit(2), 1002u);
     EXPECT_EQ(Gespeichert(g), bytes);
     EXPECT_TRUE(meldungen.m_meldungen.empty());
+
+    // Assignment and copy take the settings without the reports; the chart
+    // choice stays, the report page starts anew.
+    t.m_strPfad = "/tmp/a.lmt";
+    CTraining ziel;
+    ziel.SetBericht(0, t.GetBericht(0));
+    ziel.m_nSeite = 3;
+    ziel.m_nBerichtNr = 2;
+    ziel.m_nDiagrammwahl = 4;
+    ziel = t;
+    CTraining kopie(t);
+    for (const CTraining* k : {&ziel, &kopie}) {
+        EXPECT_EQ(k->GetUmgebung(), &umgebung);
+        EXPECT_EQ(k->GetText().m_strEigenerOrdner, "Märchen");
+        EXPECT_EQ(k->GetBerichtAnzahl(), 0);
+    }
+    EXPECT_EQ(ziel.m_strPfad, "/tmp/a.lmt");
+    EXPECT_EQ(ziel.m_nSeite, 1);
+    EXPECT_EQ(ziel.m_nBerichtNr, 0);
+    EXPECT_EQ(ziel.m_nDiagrammwahl, 4);
+    EXPECT_EQ(t.GetBerichtAnzahl(), 3);
 }
 
 TEST_F(TrainingsdateiTest, VersionenUndIhreMeldungen)
@@ -155,30 +176,4 @@ TEST_F(TrainingsdateiTest, VersionenUndIhreMeldungen)
         EXPECT_EQ(g.GetFarben().m_crZielmuster, 4u) << version;
     }
     EXPECT_TRUE(meldungen.m_meldungen.empty());
-}
-
-// Assignment and copy take the settings without the reports; the chart
-// choice stays, the report page starts anew.
-TEST_F(TrainingsdateiTest, ZuweisungLeertDieBerichte)
-{
-    CTraining quelle;
-    Vorbereiten(quelle, 3);
-    quelle.m_strPfad = "/tmp/a.lmt";
-    CTraining ziel;
-    ziel.SetBericht(0, quelle.GetBericht(0));
-    ziel.m_nSeite = 3;
-    ziel.m_nBerichtNr = 2;
-    ziel.m_nDiagrammwahl = 4;
-    ziel = quelle;
-    CTraining kopie(quelle);
-    for (const CTraining* t : {&ziel, &kopie}) {
-        EXPECT_EQ(t->GetUmgebung(), &umgebung);
-        EXPECT_EQ(t->GetText().m_strEigenerOrdner, "Märchen");
-        EXPECT_EQ(t->GetBerichtAnzahl(), 0);
-    }
-    EXPECT_EQ(ziel.m_strPfad, "/tmp/a.lmt");
-    EXPECT_EQ(ziel.m_nSeite, 1);
-    EXPECT_EQ(ziel.m_nBerichtNr, 0);
-    EXPECT_EQ(ziel.m_nDiagrammwahl, 4);
-    EXPECT_EQ(quelle.GetBerichtAnzahl(), 3);
 }
