@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/gespeichert.h"
+
 #include "model/testbericht.h"
 #include "model/trainingsbericht.h"
 #include "platform/archiv.h"
@@ -11,17 +13,14 @@ namespace {
 template <class TBericht>
 std::vector<uint8_t> Rundreise(TBericht& b, size_t groesse)
 {
-    CArchive aus;
-    b.Serialize(aus);
-    EXPECT_EQ(aus.GetBytes().size(), groesse);
-    CArchive ein(aus.GetBytes());
+    const auto bytes = Gespeichert(b);
+    EXPECT_EQ(bytes.size(), groesse);
+    CArchive ein(bytes);
     TBericht gelesen;
     gelesen.Serialize(ein);
     EXPECT_EQ(ein.GetRest(), 0u);
-    CArchive wieder;
-    gelesen.Serialize(wieder);
-    EXPECT_EQ(wieder.GetBytes(), aus.GetBytes());
-    return aus.GetBytes();
+    EXPECT_EQ(Gespeichert(gelesen), bytes);
+    return bytes;
 }
 
 uint32_t Wort(const std::vector<uint8_t>& b, size_t pos)

@@ -1,7 +1,5 @@
-// Damaged documents: every file of the program is read from disk that may
-// hold anything. Cut, mutated and non-finite forms of a valid training and
-// test file must be refused or loaded, never crash and never half-apply
-// (asan run).
+// Cut, mutated and non-finite forms of a valid training and test file are
+// refused or loaded whole, never crash (asan run) and never half-apply.
 #include <gtest/gtest.h>
 
 #include "support/gespeichert.h"

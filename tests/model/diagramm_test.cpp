@@ -60,7 +60,7 @@ std::vector<std::string> YLabels(const CRecorderDC& dc)
     return aus;
 }
 
-TEST(Diagramm, DoppelteSchriftVerdoppeltTicksRaenderUndMarken)
+TEST(Diagramm, DoppelteSchriftVerdoppeltTicksUndMarkenNullNieAnDerYAchse)
 {
     CBeispiel b;
     CSchrift s24(24);
@@ -77,23 +77,16 @@ TEST(Diagramm, DoppelteSchriftVerdoppeltTicksRaenderUndMarken)
     const auto* marke24 = dc24.Von(Art::Polygon).front();
     EXPECT_EQ(marke12->punkte[1].x - marke12->punkte[3].x, 6);
     EXPECT_EQ(marke24->punkte[1].x - marke24->punkte[3].x, 12);
-}
 
-TEST(Diagramm, NullWirdAnDerYAchseNieBeschriftet)
-{
-    CBeispiel b;
+    // Every x tick has its label, 0 included; y never labels 0, a range
+    // from 1 to 5 puts the x axis at 1 and labels it.
+    EXPECT_EQ(YLabels(dc12), (std::vector<std::string>{"-50", "-25", "25", "50"}));
+    auto texte = dc12.Texte();
+    EXPECT_EQ(std::count(texte.begin(), texte.end(), "0"), 1);
+    b.d.SetYBereich(1.0, 5.0, 5, 1);
     CRecorderDC dc;
     b.Zeichne(dc);
-    EXPECT_EQ(YLabels(dc), (std::vector<std::string>{"-50", "-25", "25", "50"}));
-    // Every x tick has its label, 0 included.
-    auto texte = dc.Texte();
-    EXPECT_EQ(std::count(texte.begin(), texte.end(), "0"), 1);
-
-    // A range from 1 to 5 puts the x axis at 1 and labels it.
-    b.d.SetYBereich(1.0, 5.0, 5, 1);
-    CRecorderDC dc2;
-    b.Zeichne(dc2);
-    EXPECT_EQ(YLabels(dc2).front(), "1,0");
+    EXPECT_EQ(YLabels(dc).front(), "1,0");
 }
 
 // The printer maps y upwards: the same chart, mirrored.
