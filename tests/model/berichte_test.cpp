@@ -110,26 +110,15 @@ TEST(TrainingsBerichtTest, GespeicherterBericht)
     EXPECT_EQ(k.m_nAuswertung, 0);
 }
 
-// One list template holds the reports of trainings and tests.
-TEST(TrainingsBerichtListeTest, WachsenEntfernenUndKopieren)
+// A missing report is refused; one past the end is appended, without a gap.
+TEST(TrainingsBerichtListeTest, WachsenOhneLuecke)
 {
     CTrainingsBerichtListe liste;
     CTrainingsBericht b;
     EXPECT_EQ(liste.SetAtGrow(0, nullptr), 2);
     EXPECT_EQ(liste.SetAtGrow(0, &b), 0);
     b.m_nTag = 2;
-    EXPECT_EQ(liste.SetAtGrow(7, &b), 0); // appended, no gap
+    EXPECT_EQ(liste.SetAtGrow(7, &b), 0);
     EXPECT_EQ(liste.GetAt(1)->m_nTag, 2);
     EXPECT_EQ(liste.GetAt(2), nullptr);
-    EXPECT_EQ(liste.RemoveAt(0), 0);
-    EXPECT_EQ(liste.GetAt(0)->m_nTag, 2);
-
-    CTestBerichtListe l;
-    CTestBericht t;
-    t.SetAnzahlReize(2);
-    t.IncZaehler4(1);
-    l.SetAtGrow(0, t);
-    CTestBerichtListe k(l);
-    EXPECT_NE(k.GetAt(0), l.GetAt(0));
-    EXPECT_EQ(k.GetAt(0)->GetZaehler4(1), 1u);
 }
