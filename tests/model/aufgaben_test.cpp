@@ -66,8 +66,7 @@ TEST(TrainingsaufgabenTest, SetzerBegrenzenMitUndOhneUmgebung)
         EXPECT_EQ(t.m_lfUeberschrift.lfWeight, 700);
         // Sizes follow whole pixel rows of the 768-row mode.
         EXPECT_DOUBLE_EQ(t.m_dUeberschriftgroesse, mit ? 30.0 / 768.0 : 30.4 / 768.0);
-        if (mit)
-            EXPECT_EQ(t.m_lfText.lfHeight, 1);
+        EXPECT_EQ(t.m_lfText.lfHeight, mit ? 1 : CText().m_lfText.lfHeight);
 
         CHGMuster m;
         m.m_dZyklusbreite = 0.5;
@@ -77,13 +76,11 @@ TEST(TrainingsaufgabenTest, SetzerBegrenzenMitUndOhneUmgebung)
         training.SetHGMuster(m);
         m = training.GetHGMuster();
         EXPECT_EQ(m.m_dElementbreite, 0.5);
-        // Pseudo-random characters are square in pixels: 512 x 512, one
-        // fits into 512 x 768.
+        // Square pseudo-random characters of 512 pixels: one fits.
         EXPECT_DOUBLE_EQ(m.m_dElementhoehe, mit ? 512.0 / 768.0 : 0.5);
         EXPECT_EQ(m.m_nForm, 3);
         EXPECT_EQ(m.m_nZeilen, 1);
-        if (mit)
-            EXPECT_EQ(m.m_nAnzahl, 1);
+        EXPECT_EQ(m.m_nAnzahl, mit ? 1 : CHGMuster().m_nAnzahl);
 
         CHGAufgabe a;
         a.m_nArt = 11;
@@ -97,9 +94,8 @@ TEST(TrainingsaufgabenTest, SetzerBegrenzenMitUndOhneUmgebung)
     }
 }
 
-// Half a cycle per tenth of a second at most, for the motion and for the
-// target speed, in either direction; the limit itself is kept. A narrower
-// cycle lowers the speeds set before.
+// Half a cycle per tenth of a second at most, motion and target speed, both
+// directions, the limit kept; a narrower cycle lowers speeds set before.
 TEST(TrainingsaufgabenTest, HintergrundgeschwindigkeitBisFuenfZyklenProSekunde)
 {
     CUmgebung umgebung;

@@ -8,8 +8,7 @@
 
 namespace {
 
-// Stores the report, checks its size and that it reads back to the same
-// bytes; returns them.
+// The stored bytes, checked for size and that they read back the same.
 template <class TBericht>
 std::vector<uint8_t> Rundreise(TBericht& b, size_t groesse)
 {
@@ -98,9 +97,8 @@ TEST(TrainingsBerichtTest, GespeicherterBericht)
     b.AddZeit(0, 1000);
     EXPECT_DOUBLE_EQ(b.GetZeitSekunden(0), 705033.704);
     const auto bytes = Rundreise(b, 1668);
-    // Upper and lower 32 bits of the background reaction time.
-    EXPECT_EQ(Wort(bytes, 72), 1u);
-    EXPECT_EQ(Wort(bytes, 76), 5u);
+    EXPECT_EQ(Wort(bytes, 72), 1u); // background reaction time: upper word
+    EXPECT_EQ(Wort(bytes, 76), 5u); // lower word
 
     // Assignment copies the run and always asks for a new evaluation.
     CTrainingsBericht k;

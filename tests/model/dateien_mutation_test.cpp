@@ -44,8 +44,7 @@ void PruefeBeschaedigteDateien(TModell& vorlage, FVorbereiten vorbereiten)
     EXPECT_EQ(meldungen.Texte().back(),
               "Fehler: /daten/beschaedigt ist beschädigt oder unvollständig und wurde nicht geladen.");
 
-    // Flips, overwrites and boundary values at pseudo-random places; the
-    // same sequence every run.
+    // Flips, overwrites and boundary values at seeded pseudo-random places.
     crt::srand(4711);
     constexpr uint8_t kGrenzen[] = {0x00, 0x7F, 0x80, 0xFE, 0xFF};
     for (int i = 0; i < 3000; ++i) {

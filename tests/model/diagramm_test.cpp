@@ -20,8 +20,7 @@ CDatenreihe Reihe(std::initializer_list<double> werte)
     return r;
 }
 
-// A chart like the deviation chart of the test evaluation, drawn with its
-// series, a line and a distribution curve.
+// A chart like the test evaluation's deviation chart, with a line and a curve.
 struct CBeispiel {
     CDiagramm d;
     CSchrift schrift{12};

@@ -58,8 +58,7 @@ TEST(CLinien, StartdurchgangWirdUmgebrochen)
         LinienBegrenzen(l);
         EXPECT_EQ(l.m_nStartDurchgang, erwartet) << start;
     }
-    // Values at the integer limits end in range at once.
-    EXPECT_EQ(StartDurchgangBegrenzen(INT_MIN, 4), 0);
+    EXPECT_EQ(StartDurchgangBegrenzen(INT_MIN, 4), 0); // at once, no loop
     EXPECT_EQ(StartDurchgangBegrenzen(INT_MAX, 4), 3);
     // The length record's start trial is unsigned: -1 arrives as 4294967295.
     EXPECT_EQ(StartDurchgangBegrenzen(0xFFFFFFFFu, 3), 3u);

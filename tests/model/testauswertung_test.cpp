@@ -58,9 +58,8 @@ TEST(Testauswertung, DreiAntwortenJeRichtungTeilenDieZeit)
     f.test.SetBericht(0, b);
     ASSERT_EQ(f.test.BerichtAuswerten(0), 0);
     EXPECT_DOUBLE_EQ(f.Bericht().m_Tabelle1.GetWertDouble(0, 2), 0.3);
-    // One stimulus level only: no fit.
     CErgebnis e(f.test);
-    EXPECT_EQ(e.h1, "n. a.");
+    EXPECT_EQ(e.h1, "n. a."); // one stimulus level: no fit
     EXPECT_EQ(e.v2, "n. a.");
 }
 
@@ -110,9 +109,8 @@ TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
     EXPECT_EQ(CErgebnis(f.test).h1, "5,0 %");
 }
 
-// The response chart with its probit curves and the chart of the probit means
-// in the artifacts folder, drawn through the QPainter context as the report
-// view and the printer draw them; the printouts show the other kinds.
+// Pictures of the response chart with probit curves and of the probit means,
+// drawn through QPainter as view and printer draw them.
 TEST(AuswertungBild, AntworthaeufigkeitMitProbitkurveUndMittelwerte)
 {
     SichereQtAnwendung();

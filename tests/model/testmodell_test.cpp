@@ -120,8 +120,7 @@ TEST(CTestDatei, KopfTastenRundreiseZuweisungUndAlteVersion)
     EXPECT_EQ(ohne.GetLaengen().m_nReihenfolge, 4);
 }
 
-// The version checks are the frame every file shares (see the training
-// file); report and stimulus counts past any real file are refused.
+// Report and stimulus counts past any real file are refused.
 TEST(CTestDatei, AblehnungenLassenDenTestUnveraendert)
 {
     CTest vorlage = MitBerichten(1);

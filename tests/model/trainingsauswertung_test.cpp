@@ -6,8 +6,7 @@
 
 namespace {
 
-// A training with a 4 x 2 grid and one report whose stimuli sit at the given
-// pixel columns with the given times (ms).
+// A 4 x 2 grid; one report, stimuli at the given pixel columns and times (ms).
 struct CTrainingsFall {
     CAuswertungsUmgebung u;
     CTraining training;
@@ -103,9 +102,8 @@ TEST(Trainingsauswertung, ReaktionenBrauchenZieleUndAntworttasten)
         f.training.DiagrammZeichnen(0, &dc, RECT{0, 0, 500, 300}, nullptr, 0);
         EXPECT_TRUE(dc.Von(CRecorderDC::Art::Polygon).empty());
         EXPECT_TRUE(AlleKoordinatenVernuenftig(dc));
-        // Without an environment the tables are cleared and 2 is answered.
         f.training.SetUmgebung(nullptr);
-        EXPECT_EQ(f.Ergebnis(), 2);
+        EXPECT_EQ(f.Ergebnis(), 2); // no environment: tables cleared
         EXPECT_EQ(f.Bericht().m_Tabelle.GetAnzahlSpalten(), 0);
     }
 }

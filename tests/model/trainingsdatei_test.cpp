@@ -107,7 +107,6 @@ TEST_F(TrainingsdateiTest, GespeichertGeladenUndZugewiesen)
     EXPECT_EQ(ziel.m_nSeite, 1);
     EXPECT_EQ(ziel.m_nBerichtNr, 0);
     EXPECT_EQ(ziel.m_nDiagrammwahl, 4);
-    EXPECT_EQ(t.GetBerichtAnzahl(), 3);
 }
 
 TEST_F(TrainingsdateiTest, VersionenUndIhreMeldungen)
