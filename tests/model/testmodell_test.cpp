@@ -54,53 +54,61 @@ constexpr size_t kBerichtAnzahlPos = 13 + 4 + (21 * 4 + 17 * 8) + (22 * 4 + 17 *
 
 } // namespace
 
-TEST(CTest, ZuweisungKopiertEinstellungenOhneBerichte)
-{
-    CTest quelle = MitBerichten(3);
-    quelle.m_strPfad = "/a.lmd";
-    CUmgebung umgebung;
-    quelle.SetUmgebung(&umgebung);
-    CTest ziel;
-    ziel.SetBericht(0, CTestBericht());
-    ziel.m_nSeite = 2;
-    ziel = quelle;
-    CTest kopie(quelle);
-    for (const CTest* t : {&ziel, &kopie}) {
-        EXPECT_EQ(t->GetBerichtAnzahl(), 0);
-        EXPECT_EQ(t->GetUmgebung(), &umgebung);
-        EXPECT_EQ(t->GetLaengen().m_nReihenfolge, 4);
-    }
-    EXPECT_EQ(ziel.m_nSeite, 1);
-    EXPECT_EQ(ziel.m_strPfad, "/a.lmd");
-
-    // An unknown kind falls back to none.
-    kopie.SetTestart(35);
-    EXPECT_EQ(kopie.GetTestart(), 0);
-    EXPECT_EQ(kopie.GetTestartName(), "Keine Auswahl");
-}
-
-TEST(CTestDatei, KopfRundreiseUndAlteVersion)
+// Key indices past the key table load as its ends; the other keys stay.
+TEST(CTestDatei, KopfTastenRundreiseZuweisungUndAlteVersion)
 {
     CTest neu;
+    CLinien l = neu.GetLinien();
+    l.m_nTasteLinks = 500;
+    l.m_nStartTaste = -3;
+    neu.SetLinien(l);
+    CLaengen g = neu.GetLaengen();
+    g.m_nEndTaste = 500;
+    g.m_nTasteHoeher = -1;
+    neu.SetLaengen(g);
     const auto leer = Gespeichert(neu);
     const std::vector<uint8_t> kopf = {4, 'L', 'M', 'T', 'R', 3, 'L', 'M', 'D', 0x6E, 0, 0, 0};
     EXPECT_EQ(std::vector<uint8_t>(leer.begin(), leer.begin() + kopf.size()), kopf);
     EXPECT_EQ(leer.size(), kBerichtAnzahlPos + 4);
+    CUmgebung umgebung;
     CTest gelesen;
+    gelesen.SetUmgebung(&umgebung);
     gelesen.SetTestart(20);
     EXPECT_EQ(Lade(gelesen, leer), DATEI_GELADEN);
     EXPECT_EQ(gelesen.GetTestart(), 10);
     EXPECT_EQ(gelesen.m_strPfad, kPfad);
-    // The defaults' test height ratio of 0 lies below its range: loading
-    // clamps it.
-    EXPECT_EQ(gelesen.GetLaengen().m_dTestHoeheVon, 0.5);
+    const int letzte = umgebung.m_Tastenliste.GetAnzahl() - 1;
+    EXPECT_EQ(gelesen.GetLinien().m_nTasteLinks, letzte);
+    EXPECT_EQ(gelesen.GetLinien().m_nStartTaste, 0);
+    EXPECT_EQ(gelesen.GetLinien().m_nTasteRechts, l.m_nTasteRechts);
+    EXPECT_EQ(gelesen.GetLaengen().m_nEndTaste, letzte);
+    EXPECT_EQ(gelesen.GetLaengen().m_nTasteHoeher, 0);
+    EXPECT_EQ(gelesen.GetLaengen().m_nTasteSchmaeler, g.m_nTasteSchmaeler);
 
-    CTest t = MitBerichten(3);
+    CTest t = MitBerichten(3), wieder;
     const auto bytes = Gespeichert(t);
-    ASSERT_EQ(Lade(gelesen, bytes), DATEI_GELADEN);
-    ASSERT_EQ(gelesen.GetBerichtAnzahl(), 3);
-    EXPECT_EQ(gelesen.GetBericht(2)->GetDurchgang(1), 2);
-    EXPECT_EQ(Gespeichert(gelesen), bytes);
+    ASSERT_EQ(Lade(wieder, bytes), DATEI_GELADEN);
+    ASSERT_EQ(wieder.GetBerichtAnzahl(), 3);
+    EXPECT_EQ(wieder.GetBericht(2)->GetDurchgang(1), 2);
+    EXPECT_EQ(Gespeichert(wieder), bytes);
+
+    // Assignment and copy take the settings without the reports.
+    t.m_strPfad = "/a.lmd";
+    t.SetUmgebung(&umgebung);
+    CTest ziel;
+    ziel.SetBericht(0, CTestBericht());
+    ziel.m_nSeite = 2;
+    ziel = t;
+    CTest kopie(t);
+    for (const CTest* k : {&ziel, &kopie}) {
+        EXPECT_EQ(k->GetBerichtAnzahl(), 0);
+        EXPECT_EQ(k->GetUmgebung(), &umgebung);
+        EXPECT_EQ(k->GetLaengen().m_nReihenfolge, 4);
+    }
+    EXPECT_EQ(ziel.m_nSeite, 1);
+    EXPECT_EQ(ziel.m_strPfad, "/a.lmd");
+    kopie.SetTestart(35); // unknown: none
+    EXPECT_EQ(kopie.GetTestart(), 0);
 
     // Version 105: the settings, no reports.
     auto alt = bytes;
@@ -112,33 +120,7 @@ TEST(CTestDatei, KopfRundreiseUndAlteVersion)
     EXPECT_EQ(ohne.GetLaengen().m_nReihenfolge, 4);
 }
 
-TEST(CTestDatei, TastenWerdenAufDieTastentabelleBegrenzt)
-{
-    CTest t;
-    CLinien l = t.GetLinien();
-    l.m_nTasteLinks = 500;
-    l.m_nStartTaste = -3;
-    t.SetLinien(l);
-    CLaengen g = t.GetLaengen();
-    g.m_nEndTaste = 500;
-    g.m_nTasteHoeher = -1;
-    t.SetLaengen(g);
-
-    CUmgebung umgebung;
-    CTest gelesen;
-    gelesen.SetUmgebung(&umgebung);
-    ASSERT_EQ(Lade(gelesen, Gespeichert(t)), DATEI_GELADEN);
-    const int letzte = umgebung.m_Tastenliste.GetAnzahl() - 1;
-    EXPECT_EQ(gelesen.GetLinien().m_nTasteLinks, letzte);
-    EXPECT_EQ(gelesen.GetLinien().m_nStartTaste, 0);
-    EXPECT_EQ(gelesen.GetLinien().m_nTasteRechts, l.m_nTasteRechts);
-    EXPECT_EQ(gelesen.GetLaengen().m_nEndTaste, letzte);
-    EXPECT_EQ(gelesen.GetLaengen().m_nTasteHoeher, 0);
-    EXPECT_EQ(gelesen.GetLaengen().m_nTasteSchmaeler, g.m_nTasteSchmaeler);
-}
-
-// The version checks are the frame every file shares (see the training
-// file); report and stimulus counts past any real file are refused.
+// Report and stimulus counts past any real file are refused.
 TEST(CTestDatei, AblehnungenLassenDenTestUnveraendert)
 {
     CTest vorlage = MitBerichten(1);

@@ -6,25 +6,23 @@
 
 namespace {
 
-// A training with a 4 x 2 grid (or the given size) and one report whose
-// stimuli sit at the given pixel columns with the given times (ms).
+// A 4 x 2 grid; one report, stimuli at the given pixel columns and times (ms).
 struct CTrainingsFall {
     CAuswertungsUmgebung u;
     CTraining training;
     std::string text, a, s;
 
-    CTrainingsFall(std::vector<int> xs, std::vector<uint64_t> zeiten, int spalten = 4, int zeilen = 2,
-                   bool markiert = true)
+    CTrainingsFall(std::vector<int> xs, std::vector<uint64_t> zeiten, bool markiert = true)
     {
         training.SetUmgebung(&u.umgebung);
         CSakkaden sk = training.GetSakkaden();
-        sk.m_nSpalten = spalten;
-        sk.m_nZeilen = zeilen;
+        sk.m_nSpalten = 4;
+        sk.m_nZeilen = 2;
         training.SetSakkaden(sk);
         CTrainingsBericht b;
         b.m_dwAufgabenFlags = aufgabe::ZIELE | aufgabe::REAKTIONSTASTE | aufgabe::TRAINING;
-        b.m_nRasterSpalten = spalten;
-        b.m_nRasterZeilen = zeilen;
+        b.m_nRasterSpalten = 4;
+        b.m_nRasterZeilen = 2;
         b.m_rcPositionen = RECT{112, 184, 912, 584};
         b.SetAnzahlReize(static_cast<int>(xs.size()));
         for (int i = 0; i < static_cast<int>(xs.size()); ++i) {
@@ -40,16 +38,21 @@ struct CTrainingsFall {
     int Steigung() { return training.GetSteigungText(0, a, s, 0); }
 };
 
-TEST(Trainingsauswertung, ErgebnisUndYBereich)
+// Grid columns come from the file: a chart draws no more ticks than it can
+// show. A changed report is built anew, a built one counts as current.
+TEST(Trainingsauswertung, YBereichUndTicks)
 {
     CTrainingsFall f({112, 312, 512, 712}, {100, 200, 300, 1300});
     EXPECT_EQ(f.training.DiagrammErstellen(0, 0), 0);
     EXPECT_EQ(f.Bericht().m_Diagramm.GetYMax(), 2.0);
     EXPECT_EQ(f.Bericht().m_Diagramm.GetXMax(), 400.0);
-
-    f.Bericht().SetZeit(3, 2100); // a changed report is built anew
-    EXPECT_EQ(f.training.DiagrammErstellen(0, 0), 0);
-    EXPECT_EQ(f.Bericht().m_Diagramm.GetYMax(), 4.0);
+    f.Bericht().SetZeit(3, 2100);
+    f.Bericht().m_nRasterSpalten = 0x7fffffff;
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(f.training.DiagrammErstellen(0, 0), 0);
+        EXPECT_EQ(f.Bericht().m_Diagramm.GetYMax(), 4.0);
+        EXPECT_EQ(f.Bericht().m_Diagramm.GetXTicks(), CDiagramm::kTicksMax);
+    }
 }
 
 TEST(Trainingsauswertung, SteigungMitPassendenDezimalen)
@@ -75,50 +78,33 @@ TEST(Trainingsauswertung, SteigungMitPassendenDezimalen)
     EXPECT_NE(f.s.find(" ms/cm"), std::string::npos);
 }
 
-TEST(Trainingsauswertung, OhneReaktionenNichtsBerechnetKeinNaN)
-{
-    CTrainingsFall f({112, 312}, {100, 200}, 4, 2, false);
-    EXPECT_EQ(f.Ergebnis(), 0);
-    EXPECT_EQ(f.text, "---");
-    EXPECT_EQ(f.Steigung(), 0);
-    EXPECT_EQ(f.a, "n. a.");
-    EXPECT_EQ(f.s, "n. a.");
-    CRecorderDC dc;
-    EXPECT_EQ(f.training.DiagrammZeichnen(0, &dc, RECT{0, 0, 500, 300}, nullptr, 0), 0);
-    EXPECT_TRUE(dc.Von(CRecorderDC::Art::Polygon).empty());
-    EXPECT_TRUE(AlleKoordinatenVernuenftig(dc));
-
-    // Without an environment the tables are cleared and 2 is answered.
-    f.training.SetUmgebung(nullptr);
-    EXPECT_EQ(f.Ergebnis(), 2);
-    EXPECT_EQ(f.Bericht().m_Tabelle.GetAnzahlSpalten(), 0);
-}
-
-// Target trials without answer keys, or answer keys without target trials,
-// give nothing to evaluate.
+// No marked reactions, target trials without answer keys, or answer keys
+// without target trials: nothing to evaluate, and no NaN drawn.
 TEST(Trainingsauswertung, ReaktionenBrauchenZieleUndAntworttasten)
 {
-    for (uint32_t flags : {0x2u | 0x8000u, 0x100u | 0x8000u}) {
-        CTrainingsFall f({112, 312}, {100, 200});
+    using namespace aufgabe;
+    const std::pair<bool, uint32_t> faelle[] = {
+        {false, ZIELE | REAKTIONSTASTE | TRAINING}, {true, ZIELE | TRAINING}, {true, REAKTIONSTASTE | TRAINING}};
+    for (auto [markiert, flags] : faelle) {
+        SCOPED_TRACE(flags);
+        CTrainingsFall f({112, 312}, {100, 200}, markiert);
         f.Bericht().m_dwAufgabenFlags = flags;
         std::vector<std::string> namen;
         int n = -1, n2 = -1;
         EXPECT_EQ(f.training.GetDiagrammNamen(namen, n, n2, 0), 0);
-        EXPECT_EQ(n, 0) << flags;
+        EXPECT_EQ(n, markiert ? 0 : 2);
         EXPECT_EQ(f.Ergebnis(), 0);
-        EXPECT_EQ(f.text, "---") << flags;
-    }
-}
-
-// Grid columns come from the file; a chart draws no more ticks than it can
-// show, and built once, counts as current.
-TEST(Trainingsauswertung, TicksAusDerDateiSindBegrenzt)
-{
-    CTrainingsFall f({112, 312, 512, 712}, {100, 200, 300, 400});
-    f.Bericht().m_nRasterSpalten = 0x7fffffff;
-    for (int i = 0; i < 2; ++i) {
-        ASSERT_EQ(f.training.DiagrammErstellen(0, 0), 0);
-        EXPECT_EQ(f.Bericht().m_Diagramm.GetXTicks(), CDiagramm::kTicksMax);
+        EXPECT_EQ(f.text, "---");
+        EXPECT_EQ(f.Steigung(), 0);
+        EXPECT_EQ(f.a, "n. a.");
+        EXPECT_EQ(f.s, "n. a.");
+        CRecorderDC dc;
+        f.training.DiagrammZeichnen(0, &dc, RECT{0, 0, 500, 300}, nullptr, 0);
+        EXPECT_TRUE(dc.Von(CRecorderDC::Art::Polygon).empty());
+        EXPECT_TRUE(AlleKoordinatenVernuenftig(dc));
+        f.training.SetUmgebung(nullptr);
+        EXPECT_EQ(f.Ergebnis(), 2); // no environment: tables cleared
+        EXPECT_EQ(f.Bericht().m_Tabelle.GetAnzahlSpalten(), 0);
     }
 }
 
