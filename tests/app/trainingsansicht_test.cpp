@@ -12,34 +12,9 @@
 #include "app/trainingsansicht.h"
 #include "dialogs/hgsheet.h"
 #include "dialogs/trainingsheet.h"
-#include "model/aufgabenbits.h"
-#include "model/training.h"
 #include "platform/draw/recorder/recorder_dc.h"
 
 namespace {
-
-constexpr uint32_t kReaktion = aufgabe::ZIELE | aufgabe::REAKTIONSTASTE | aufgabe::TRAINING;
-
-// A report whose four marked stimuli lie in one row of a 4 x 2 grid.
-CTrainingsBericht Reaktionsbericht(uint32_t flags = kReaktion)
-{
-    CTrainingsBericht b;
-    b.m_dwAufgabenFlags = flags;
-    b.m_nRasterSpalten = 4;
-    b.m_nRasterZeilen = 2;
-    b.m_rcPositionen = RECT{112, 184, 912, 584};
-    b.SetAnzahlReize(4);
-    const uint64_t zeiten[] = {100, 200, 300, 1300};
-    for (int i = 0; i < 4; ++i) {
-        b.SetPunkt(i, 112 + 200 * i, 184);
-        b.SetZeit(i, zeiten[i]);
-        b.SetMarke(i);
-    }
-    b.m_nTag = 19000;
-    b.m_nUhrzeit = 3600 + 2 * 60 + 5;
-    b.m_dLaufzeit = 73.26;
-    return b;
-}
 
 const std::string kFrage = "Durch das Ändern der Trainingsangaben werden alle Trainingsberichte ungültig. Möchten Sie "
                            "wirklich die Trainingsangaben übernehmen und damit alle Trainingsberichte löschen?";
@@ -195,10 +170,7 @@ TEST_F(TrainingsansichtTest, BerichtsseiteMitProzentenUndVerteilung)
     s.m_nZeilen = 2;
     Training().SetSakkaden(s);
     CTrainingsBericht b = Reaktionsbericht(kReaktion | aufgabe::HG_AUFGABE | aufgabe::HG_KEINE);
-    for (int i = 0; i < 3; ++i)
-        b.IncKorrekteReaktionen();
-    b.IncFalscheAlarme();
-    b.AddDauer(1500);
+    HGAntworten(b);
     Berichte(1, b);
     CTrainingsBericht ohneTreffer = Reaktionsbericht(aufgabe::HG_AUFGABE);
     ohneTreffer.IncFalscheAlarme();
