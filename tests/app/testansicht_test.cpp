@@ -1,5 +1,5 @@
-// The test view: settings and report pages, bottom row, report buttons, the
-// commands with a scripted presentation engine, and the settings question.
+// The test view: pages, bottom row, report buttons, print commands, the
+// engine's run and the settings question.
 #include "ansicht_umfeld.h"
 #include "befehl_umfeld.h"
 
@@ -94,64 +94,47 @@ TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
 }
 
 // The menu item and the tool bar's printer button reach the print dialog;
-// its choice of the selection prints the page shown. (Ctrl+P and the
-// printer set-up: tests/app/xvfb_testdokument_test.cpp.)
+// its choice of the selection prints the page shown. The preview lays out
+// all four pages in the maximised window, which it leaves at its normal size.
 TEST_F(TestansichtTest, DruckbefehleErreichenDialogUndDrucker)
 {
     Berichte(3);
     m_ansicht->OnTestberichte();
     m_ansicht->OnNaechsterBericht();
-    CMainFrame* haupt = m_app->GetMainWnd();
     const QString pdf = QString::fromStdString(Pfad("auswahl.pdf"));
-    auto aktion = [](int id, QWidget* in) {
-        for (QAction* a : in->findChildren<QAction*>())
-            if (a->data().toInt() == id)
-                return a;
-        return static_cast<QAction*>(nullptr);
-    };
-    QAction* menue = aktion(32840, haupt->menuBar());
-    QAction* knopf = aktion(32840, haupt->GetSymbolleiste());
-    ASSERT_NE(menue, nullptr);
-    ASSERT_NE(knopf, nullptr);
-
-    int bereich = -1;
-    QString dokument;
     auto drucken = [&](QDialog& d) {
         auto& dialog = static_cast<QPrintDialog&>(d);
-        bereich = dialog.testOption(QAbstractPrintDialog::PrintSelection) ? dialog.maxPage() : 0;
-        dokument = dialog.printer()->docName();
+        EXPECT_EQ(dialog.testOption(QAbstractPrintDialog::PrintSelection) ? dialog.maxPage() : 0, 4);
         dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
         dialog.printer()->setOutputFileName(pdf);
         dialog.printer()->setPrintRange(QPrinter::Selection);
         return int(QDialog::Accepted);
     };
     m_laeufer->m_antworten = {drucken, drucken};
-    menue->trigger();
-    knopf->trigger();
+    CMainFrame* haupt = m_app->GetMainWnd();
+    for (QWidget* leiste : std::initializer_list<QWidget*>{haupt->menuBar(), haupt->GetSymbolleiste()}) {
+        const auto aktionen = leiste->findChildren<QAction*>();
+        auto drucker = std::find_if(aktionen.begin(), aktionen.end(), [](QAction* a) { return a->data() == 32840; });
+        ASSERT_NE(drucker, aktionen.end());
+        (*drucker)->trigger();
+    }
     EXPECT_EQ(m_laeufer->m_dialoge, std::vector<std::string>(2, "Drucken"));
-    EXPECT_EQ(bereich, 4);
-    EXPECT_EQ(dokument, QString::fromStdString(m_doc->GetTitle() + ".lmd"));
     const QString gedruckt = PdfText(pdf);
     EXPECT_EQ(gedruckt.count("Seite "), 1);
     EXPECT_TRUE(gedruckt.contains("Seite 3 von 4")) << gedruckt.toStdString();
 
-    // The preview lays out all four pages in the maximised window, which
-    // it leaves at its normal size.
     int seiten = 0;
     bool maximiert = false;
-    m_laeufer->m_antworten = {[&](QDialog& d) {
+    Bearbeite(*m_laeufer, [&](QDialog& d) {
         maximiert = m_doc->GetFenster()->isMaximized();
-        d.show();
         QCoreApplication::processEvents();
         if (auto* w = d.findChild<QPrintPreviewWidget*>())
             seiten = w->pageCount();
-        return 0;
-    }};
-    aktion(32841, haupt->menuBar())->trigger();
+    });
+    haupt->Befehl(32841);
     EXPECT_EQ(seiten, 4);
     EXPECT_TRUE(maximiert);
     EXPECT_FALSE(m_doc->GetFenster()->isMaximized());
-
     EXPECT_TRUE(m_meldungen->Texte().empty());
 }
 
