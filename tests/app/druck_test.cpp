@@ -1,6 +1,5 @@
-// The printed pages of trainings and tests: frame, head line, settings and
-// report pages on the recorder, the print dialog's range, the preview and
-// the PDF file.
+// The printed pages of trainings and tests on the recorder, the print
+// dialog's range, the preview and the PDF file.
 #include <QCoreApplication>
 #include <QDir>
 #include <QPrintDialog>
@@ -57,10 +56,8 @@ constexpr int kDritterBlock = NaechsterBlock(Zeile(NaechsterBlock(kOben), 3));
 
 } // namespace
 
-// A saccade training with a 4 x 2 grid, trials started by key 3, and two
-// reports: the first with reactions (two charts) and a background task, the
-// second without either. A line-bisection test with three reports: 1 and 2
-// of constant stimuli with a background task, 3 of adjustment.
+// A saccade training with reports with and without tasks; a line-bisection
+// test with reports 1 and 2 of constant stimuli, 3 of adjustment.
 class Druck : public ::testing::Test {
 protected:
     void SetUp() override
@@ -237,9 +234,8 @@ TEST_F(Druck, Rahmenfehler)
               "Fehler: Bei diesem Papierformat und diesen Druckereinstellungen verbleibt kein bedruckbarer Bereich.");
 }
 
-// The range chosen in the dialog is printed; the file values are clipped to
-// their rows and must still show: the training's file name stands in the
-// head line and in the files block.
+// The range chosen is printed; the file name, clipped to its row, still
+// shows in the head line and in the files block.
 TEST_F(Druck, DruckdialogUndVorschau)
 {
     CTrainingsDruck druck(&m_training, &m_umgebung);

@@ -47,7 +47,7 @@ void Waehle(QComboBox* liste, int index)
 
 } // namespace
 
-class AnordnungDlgTest : public AppTest {
+class Umgebungsdialoge : public AppTest {
 protected:
     void SetUp() override
     {
@@ -68,22 +68,36 @@ protected:
             m_umgebung->m_Modusliste.Hinzufuegen(l[0], l[1], l[2], l[3]);
         m_umgebung->m_Modusliste.Sortieren();
     }
-    std::unique_ptr<CAnordnungDlg> Dialog()
+    // A dialog on the profile (and the environment) as it is shown.
+    template <class Dlg>
+    std::unique_ptr<Dlg> Dialog()
     {
-        auto dlg = std::make_unique<CAnordnungDlg>();
-        dlg->SetUmgebung(&m_profil, m_umgebung.get());
+        auto dlg = std::make_unique<Dlg>();
+        if constexpr (std::is_same_v<Dlg, CAnordnungDlg>)
+            dlg->SetUmgebung(&m_profil, m_umgebung.get());
+        else if constexpr (std::is_same_v<Dlg, CAnzeigeDlg>)
+            dlg->SetOptionen(&m_profil);
+        else
+            dlg->LadeAusProfil(&m_profil);
         dlg->OnInitDialog();
         return dlg;
     }
-
+    std::unique_ptr<CAnzeigeDlg> Anzeige(uint32_t einheit, uint32_t flags = 6)
+    {
+        CAnzeigeOptionen o;
+        o.SetEinheit(einheit);
+        o.m_dwFlags = flags;
+        m_profil.SetAnzeigeoptionen(o);
+        return Dialog<CAnzeigeDlg>();
+    }
     CBenutzerprofil m_profil;
     std::unique_ptr<CUmgebung> m_umgebung;
 };
 
-TEST_F(AnordnungDlgTest, ModuslisteUndUntergrenzen)
+TEST_F(Umgebungsdialoge, ModuslisteUndUntergrenzen)
 {
     Modi({1024, 768, 8, 75}, {{640, 480, 0, 0}, {1024, 768, 8, 75}, {1024, 768, 8, 60}});
-    auto dlg = Dialog();
+    auto dlg = Dialog<CAnordnungDlg>();
     QComboBox* modus = Element<QComboBox>(*dlg, "modus");
     EXPECT_EQ(modus->itemText(0), "640 x 480, ?, ?");
     EXPECT_EQ(modus->currentIndex(), 2);
@@ -99,12 +113,12 @@ TEST_F(AnordnungDlgTest, ModuslisteUndUntergrenzen)
 
     // A rate the list lacks takes the first mode of that resolution.
     Modi({1024, 768, 8, 100}, {{1024, 768, 8, 60}, {1024, 768, 8, 75}});
-    auto zweiter = Dialog();
+    auto zweiter = Dialog<CAnordnungDlg>();
     EXPECT_EQ(zweiter->GetBildschirmModus().m_dwFrequenz, 60u);
     EXPECT_EQ(Text(*zweiter, "frequenz"), "60");
 }
 
-TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
+TEST_F(Umgebungsdialoge, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
 {
     Modi({800, 600, 8, 75}, {{800, 600, 8, 0}, {800, 600, 8, 75}});
     CAnordnungDlg dlg;
@@ -125,39 +139,14 @@ TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
     EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 
     // A negative rate is no rate at all.
-    auto zweiter = Dialog();
+    auto zweiter = Dialog<CAnordnungDlg>();
     Tippe(*zweiter, "frequenz", "-5");
     EXPECT_EQ(zweiter->GetBildschirmModus().m_dwLetzteFrequenz, 0u);
 }
 
-class ProfilDialogeTest : public AppTest {
-protected:
-    // A dialog on options with the unit, shown.
-    std::unique_ptr<CAnzeigeDlg> Anzeige(uint32_t einheit, uint32_t flags = 6)
-    {
-        CAnzeigeOptionen o;
-        o.SetEinheit(einheit);
-        o.m_dwFlags = flags;
-        m_profil.SetAnzeigeoptionen(o);
-        auto dlg = std::make_unique<CAnzeigeDlg>();
-        dlg->SetOptionen(&m_profil);
-        dlg->OnInitDialog();
-        return dlg;
-    }
-    template <class Dlg>
-    std::unique_ptr<Dlg> Dialog()
-    {
-        auto dlg = std::make_unique<Dlg>();
-        dlg->LadeAusProfil(&m_profil);
-        dlg->OnInitDialog();
-        return dlg;
-    }
-    CBenutzerprofil m_profil;
-};
-
 // Pixels only for the pixel bit, and before a part of the display as in the
 // conversions; a unit without a kind bit reads as a part of the display.
-TEST_F(ProfilDialogeTest, EinheitWaehltKnopfUndUntereinheit)
+TEST_F(Umgebungsdialoge, EinheitWaehltKnopfUndUntereinheit)
 {
     struct Fall {
         uint32_t einheit;
@@ -186,7 +175,7 @@ TEST_F(ProfilDialogeTest, EinheitWaehltKnopfUndUntereinheit)
     EXPECT_EQ(anteil->GetOptionen().GetEinheit(), 0x0004u);
 }
 
-TEST_F(ProfilDialogeTest, LaengeInMillimeternUndDezimalstellen)
+TEST_F(Umgebungsdialoge, LaengeInMillimeternUndDezimalstellen)
 {
     auto dlg = Anzeige(1, 9);
     Element<QRadioButton>(*dlg, "laenge")->click();
@@ -211,7 +200,7 @@ TEST_F(ProfilDialogeTest, LaengeInMillimeternUndDezimalstellen)
 
 // Shown with "/"; passed through unchanged the stored path stays byte for
 // byte; a bare name keeps the folder and gains the extension.
-TEST_F(ProfilDialogeTest, ProfilpfadWirdZerlegtUndErgaenzt)
+TEST_F(Umgebungsdialoge, ProfilpfadWirdZerlegtUndErgaenzt)
 {
     m_profil.m_strProfilVerzeichnis = "D:\\Profile\\Station 2";
     m_profil.m_strProfilMuster = "$b.lmp";
@@ -240,7 +229,7 @@ TEST_F(ProfilDialogeTest, ProfilpfadWirdZerlegtUndErgaenzt)
     EXPECT_EQ(Text(*dlg, "pfad"), Pfad("andere/meins.lmp"));
 }
 
-TEST_F(ProfilDialogeTest, VorlagenUndOrdner)
+TEST_F(Umgebungsdialoge, VorlagenUndOrdner)
 {
     const CVerzeichnisse vorher = m_profil.GetVerzeichnisse();
     auto dlg = Dialog<CDateiverwaltungDlg>();
@@ -273,7 +262,7 @@ TEST_F(ProfilDialogeTest, VorlagenUndOrdner)
     EXPECT_EQ(nachher.m_strTrainings, vorher.m_strTrainings);
 }
 
-TEST_F(ProfilDialogeTest, UnveraendertBleibenDiePfadeWieGespeichert)
+TEST_F(Umgebungsdialoge, UnveraendertBleibenDiePfadeWieGespeichert)
 {
     CVerzeichnisse v = m_profil.GetVerzeichnisse();
     v.m_strTrainingsVorlage = "D:\\LMTR\\Vorlagen\\Training.lmt";
