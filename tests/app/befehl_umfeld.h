@@ -1,8 +1,6 @@
 #pragma once
 
-// Helpers of the view and print tests: the reports both show, editors
-// answered by scripted steps, the colour dialog choosing red, and the text
-// of a printed PDF.
+// Helpers of the view and print tests: reports, scripted editors, PDF text.
 #include <array>
 
 #include <QAbstractButton>
@@ -38,9 +36,8 @@ inline CTrainingsBericht Reaktionsbericht(uint32_t flags = kReaktion,
     return b;
 }
 
-// Five divider locations from -10 % to 30 % of a horizontal line of 400
-// pixels centred on the display, answered "rechts" 1, 3, 5, 7 and 9 times
-// of 10: the threshold lies at 10 %.
+// Five divider locations from -10 % to 30 % of a centred 400 pixel line,
+// answered "rechts" 1, 3, 5, 7 and 9 of 10 times: the threshold is 10 %.
 inline CTestBericht KonstanteReize(uint32_t flags)
 {
     CTestBericht b;
@@ -88,8 +85,7 @@ inline void Klicke(QWidget& w, const char* name)
     knopf->click();
 }
 
-// The next editor is shown, `schritte` act on it, and it answers what it
-// was closed with.
+// The next editor is shown, `schritte` act on it; it answers its result.
 inline void Bearbeite(CSkriptLaeufer& laeufer, std::function<void(QDialog&)> schritte)
 {
     laeufer.m_antworten.push_back([schritte](QDialog& d) {

