@@ -4,7 +4,6 @@
 #include <array>
 
 #include <QAbstractButton>
-#include <QColorDialog>
 #include <QProcess>
 
 #include "app_umgebung.h"
@@ -92,19 +91,6 @@ inline void Bearbeite(CSkriptLaeufer& laeufer, std::function<void(QDialog&)> sch
         d.show();
         schritte(d);
         return d.result();
-    });
-}
-
-// The colour dialog, whose chooser sets the foreground colour to red.
-inline void FarbeRot(CSkriptLaeufer& laeufer)
-{
-    Bearbeite(laeufer, [](QDialog& d) {
-        Klicke(d, "vordergrund");
-        d.accept();
-    });
-    laeufer.m_antworten.push_back([](QDialog& d) {
-        dynamic_cast<QColorDialog&>(d).setCurrentColor(QColor(255, 0, 0));
-        return int(QDialog::Accepted);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "ansicht_umfeld.h"
 #include "befehl_umfeld.h"
 
+#include <QColorDialog>
 #include <QComboBox>
 #include <QTabWidget>
 
@@ -30,7 +31,6 @@ protected:
         m_ansicht->AktualisiereBerichtMenue();
     }
     std::vector<std::string> Fusszeile() const { return {Text(87), Text(89), Text(91)}; }
-    bool BerichtmenueAn() const { return m_app->GetMainWnd()->menuBar()->actions()[4]->isEnabled(); }
 };
 
 TEST_F(TrainingsansichtTest, AngabenJeAufgabeUndEinheit)
@@ -97,18 +97,17 @@ TEST_F(TrainingsansichtTest, PraesentationHaengtDenBerichtAn)
 {
     Berichte(3);
     m_skript.bericht = Reaktionsbericht();
+    m_skript.hinweis = 1;
+    m_skript.hinweisText = "Der Bildschirmmodus wurde angepasst.";
     m_app->GetMainWnd()->Befehl(126);
     EXPECT_TRUE(m_doc->IsModified());
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsbericht", "4 / 4", "5 / 5"}));
-
-    m_skript.hinweis = 1;
-    m_skript.hinweisText = "Der Bildschirmmodus wurde angepasst.";
-    m_ansicht->OnPraesentation();
     EXPECT_EQ(m_meldungen->Texte(), std::vector<std::string>{"Hinweis: Der Bildschirmmodus wurde angepasst."});
 
     // A failed run or a report the model refuses adds nothing.
     m_meldungen->m_meldungen.clear();
     m_doc->SetModifiedFlag(false);
+    m_skript.hinweis = 0;
     m_skript.code = 2;
     m_skript.fehler = "X";
     m_ansicht->OnPraesentation();
@@ -120,9 +119,9 @@ TEST_F(TrainingsansichtTest, PraesentationHaengtDenBerichtAn)
         m_meldungen->Texte(),
         (std::vector<std::string>{
             "Fehler 2: X", "Fehler: Der Bericht der Präsentation konnte nicht in das Training übernommen werden."}));
-    EXPECT_EQ(Training().GetBerichtAnzahl(), 5);
+    EXPECT_EQ(Training().GetBerichtAnzahl(), 4);
     EXPECT_FALSE(m_doc->IsModified());
-    EXPECT_EQ(Text(89), "5 / 5");
+    EXPECT_EQ(Text(89), "4 / 4");
 }
 
 TEST_F(TrainingsansichtTest, LoeschenFragtUndZeigtDenFolgenden)
@@ -149,7 +148,7 @@ TEST_F(TrainingsansichtTest, LoeschenFragtUndZeigtDenFolgenden)
     m_ansicht->OnAlleBerichteLoeschen();
     EXPECT_EQ(m_fragen.back(), "Möchten Sie wirklich alle Trainingsberichte löschen?");
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Trainingsangaben", "0 / 0", "1 / 1"}));
-    EXPECT_FALSE(BerichtmenueAn());
+    EXPECT_FALSE(Berichtmenue()->menuAction()->isEnabled());
 }
 
 TEST_F(TrainingsansichtTest, BerichtsseiteMitProzentenUndVerteilung)
@@ -237,8 +236,9 @@ TEST_F(TrainingsansichtTest, AngabenbefehleMitUndOhneBerichte)
     m_ansicht->OnTrainingsberichte();
     m_ansicht->OnNaechsterBericht();
     auto stand = [this] {
-        return std::vector<int>{Training().GetAufgabenart(), Training().GetBerichtAnzahl(), Training().m_nSeite,
-                                Training().m_nBerichtNr,     m_doc->IsModified(),           BerichtmenueAn()};
+        return std::vector<int>{Training().GetAufgabenart(), Training().GetBerichtAnzahl(),
+                                Training().m_nSeite,         Training().m_nBerichtNr,
+                                m_doc->IsModified(),         Berichtmenue()->menuAction()->isEnabled()};
     };
     Bearbeite(*m_laeufer, [this](QDialog& d) {
         EXPECT_EQ(d.parentWidget(), m_ansicht);
@@ -276,8 +276,15 @@ TEST_F(TrainingsansichtTest, AngabenbefehleMitUndOhneBerichte)
     EXPECT_EQ(Training().GetHGMuster().m_nArt, 10);
     EXPECT_TRUE(m_doc->IsModified());
 
-    // The colours alone change.
-    FarbeRot(*m_laeufer);
+    // The colours alone change: the chooser sets the foreground to red.
+    Bearbeite(*m_laeufer, [](QDialog& d) {
+        Klicke(d, "vordergrund");
+        d.accept();
+    });
+    m_laeufer->m_antworten.push_back([](QDialog& d) {
+        dynamic_cast<QColorDialog&>(d).setCurrentColor(QColor(255, 0, 0));
+        return int(QDialog::Accepted);
+    });
     EXPECT_TRUE(m_ansicht->Befehl(32804));
     EXPECT_EQ(Training().GetHGMuster().m_nArt, 10);
     EXPECT_TRUE(m_fragen.empty());
