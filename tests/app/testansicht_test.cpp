@@ -1,5 +1,5 @@
-// The test view: settings and report pages, bottom row, report buttons, the
-// commands with a scripted presentation engine, and the settings question.
+// The test view: pages, bottom row, report buttons, print commands, the
+// engine's run and the settings question.
 #include "ansicht_umfeld.h"
 #include "befehl_umfeld.h"
 
@@ -13,40 +13,8 @@
 #include "app/lmtestdoc.h"
 #include "app/testansicht.h"
 #include "dialogs/testsheet.h"
-#include "model/aufgabenbits.h"
-#include "model/test.h"
-
-namespace {
 
 using namespace aufgabe;
-
-// A horizontal line of 400 pixels centred on the display and its mark.
-RECT Linie() { return RECT{312, 380, 712, 388}; }
-RECT Marke(int versatz) { return RECT{510 + versatz, 370, 514 + versatz, 398}; }
-
-// Five divider locations from -10 % to 30 % of the line, answered "rechts"
-// 1, 3, 5, 7 and 9 times of 10: the threshold lies at 10 %.
-CTestBericht KonstanteReize(uint32_t flags)
-{
-    const int versatz[] = {-40, 0, 40, 80, 120};
-    CTestBericht b;
-    b.m_dwTestFlags = flags;
-    b.SetAnzahlReize(5);
-    for (int j = 0; j < 5; ++j) {
-        b.SetRechteck1(j, Linie());
-        b.SetRechteck2(j, Marke(versatz[j]));
-        for (int k = 0; k < 10; ++k)
-            (k < 2 * j + 1) ? b.IncZaehler2(j) : b.IncZaehler1(j);
-        b.SetZeit(j, 5000);
-    }
-    b.m_nTag = 19000;
-    b.m_nUhrzeit = 3600 + 2 * 60 + 5;
-    b.m_dLaufzeit = 73.26;
-    b.m_dHGGeschwindigkeit = 0.25;
-    return b;
-}
-
-} // namespace
 
 class TestansichtTest : public CAnsichtTest<CLMTestDoc, CLMTestView, 1, 32862> {
 protected:
@@ -69,43 +37,28 @@ protected:
         m_ansicht->ZeigeSeite();
         m_ansicht->AktualisiereBerichtMenue();
     }
-    // Linienhalbierung with one stepped factor: the divider location.
-    void FuenfTrennlagen()
-    {
-        CLinien l = Test().GetLinien();
-        l.m_nVerfahren = 20;
-        l.m_nHLaengeStufen = l.m_nHPositionStufen = 1;
-        l.m_nHTrennStufen = 5;
-        l.m_nVLaengeStufen = l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
-        Test().SetLinien(l);
-    }
     std::vector<std::string> Fusszeile() const { return {Text(88), Text(90), Text(92)}; }
 };
 
 TEST_F(TestansichtTest, NeuerTestZeigtLinienhalbierung)
 {
-    EXPECT_TRUE(Knoepfe().empty());
-    // Ranges and speeds in the profile's unit.
-    EXPECT_EQ(Text(11), "[-179 pxl .. 179 pxl][0 pxl .. 0 pxl]");
-    EXPECT_EQ(Text(15), "[50,0 % .. 50,0 %][0,0 % .. 0,0 %]");
-    EXPECT_EQ(Text(41), "154 pxl/s");
-    // Started after a pause, ended by the key; horizontal lines only.
-    EXPECT_EQ(Text(19), "---");
+    // Ranges and speeds in the profile's unit; started after a pause, ended
+    // by the key; horizontal lines only.
+    EXPECT_EQ(Texte({11, 15, 41}), (std::vector<std::string>{"[-179 pxl .. 179 pxl][0 pxl .. 0 pxl]",
+                                                             "[50,0 % .. 50,0 %][0,0 % .. 0,0 %]", "154 pxl/s"}));
+    EXPECT_EQ(Texte({19, 21, 24, 26, 28, 30}),
+              (std::vector<std::string>{"---", m_app->m_Umgebung.m_Tastenliste.GetName(1), "Crsr Links", "Crsr Rechts",
+                                        "---", "---"}));
     EXPECT_TRUE(NurLesen(19));
-    EXPECT_EQ(Text(21), m_app->m_Umgebung.m_Tastenliste.GetName(1));
-    EXPECT_EQ(Texte({24, 26, 28, 30}), (std::vector<std::string>{"Crsr Links", "Crsr Rechts", "---", "---"}));
     EXPECT_TRUE(NurLesen(28));
 }
 
 TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
 {
-    FuenfTrennlagen();
+    FuenfTrennlagen(Test());
     CTestBericht b = KonstanteReize(LINIEN | KONSTANT | HORIZONTAL | HG_AUFGABE | HG_TEMPO);
     b.m_dZielGeschwindigkeit = 0.5;
-    for (int i = 0; i < 3; ++i)
-        b.IncKorrekteReaktionen();
-    b.IncFalscheAlarme();
-    b.AddDauer(1500);
+    HGAntworten(b);
     Berichte(1, b);
     // Neither a result of either test kind nor background hits.
     Berichte(1, KonstanteReize(HORIZONTAL | HG_AUFGABE));
@@ -119,14 +72,11 @@ TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
     EXPECT_EQ(Texte({54, 55, 52, 57, 60}),
               (std::vector<std::string>{"Grenzwert", "Sigma", "0,500 s", "10,0 %", "---"}));
 
-    // Two deviation relations and one of answer frequencies.
     auto* liste = qobject_cast<QComboBox*>(m_ansicht->Steuerelement(63));
-    EXPECT_EQ(liste->count(), 3);
-    EXPECT_EQ(Test().m_nDiagrammwahl, 2);
+    EXPECT_EQ(liste->count(), 3); // two deviation relations, one of answers
     EXPECT_EQ(Text(86), "Rel. horiz. Abw. / Horiz. Position");
     liste->setCurrentIndex(2);
     emit liste->activated(2);
-    EXPECT_EQ(Test().m_nDiagrammwahl, 3);
     EXPECT_EQ(Texte({86, 64, 65}),
               (std::vector<std::string>{"Antworthfgkt. 'rechts' / horiz. Lage Trennlinie", "Grenzwert", "10,0 %"}));
     // The chart lies inside a group box and keeps its own white.
@@ -139,89 +89,58 @@ TEST_F(TestansichtTest, BerichtMitGrenzwertenUndVerteilung)
 }
 
 // The menu item and the tool bar's printer button reach the print dialog;
-// its choice of the selection prints the page shown. (Ctrl+P and the
-// printer set-up: tests/app/xvfb_testdokument_test.cpp.)
+// its choice of the selection prints the page shown. The preview lays out
+// all four pages in the maximised window, which it leaves at its normal size.
 TEST_F(TestansichtTest, DruckbefehleErreichenDialogUndDrucker)
 {
     Berichte(3);
     m_ansicht->OnTestberichte();
     m_ansicht->OnNaechsterBericht();
-    CMainFrame* haupt = m_app->GetMainWnd();
     const QString pdf = QString::fromStdString(Pfad("auswahl.pdf"));
-    auto aktion = [](int id, QWidget* in) {
-        for (QAction* a : in->findChildren<QAction*>())
-            if (a->data().toInt() == id)
-                return a;
-        return static_cast<QAction*>(nullptr);
-    };
-    QAction* menue = aktion(32840, haupt->menuBar());
-    QAction* knopf = aktion(32840, haupt->GetSymbolleiste());
-    ASSERT_NE(menue, nullptr);
-    ASSERT_NE(knopf, nullptr);
-
-    int bereich = -1;
-    QString dokument;
     auto drucken = [&](QDialog& d) {
         auto& dialog = static_cast<QPrintDialog&>(d);
-        bereich = dialog.testOption(QAbstractPrintDialog::PrintSelection) ? dialog.maxPage() : 0;
-        dokument = dialog.printer()->docName();
+        EXPECT_EQ(dialog.testOption(QAbstractPrintDialog::PrintSelection) ? dialog.maxPage() : 0, 4);
         dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
         dialog.printer()->setOutputFileName(pdf);
         dialog.printer()->setPrintRange(QPrinter::Selection);
         return int(QDialog::Accepted);
     };
     m_laeufer->m_antworten = {drucken, drucken};
-    menue->trigger();
-    knopf->trigger();
+    CMainFrame* haupt = m_app->GetMainWnd();
+    for (QWidget* leiste : std::initializer_list<QWidget*>{haupt->menuBar(), haupt->GetSymbolleiste()}) {
+        const auto aktionen = leiste->findChildren<QAction*>();
+        auto drucker = std::find_if(aktionen.begin(), aktionen.end(), [](QAction* a) { return a->data() == 32840; });
+        ASSERT_NE(drucker, aktionen.end());
+        (*drucker)->trigger();
+    }
     EXPECT_EQ(m_laeufer->m_dialoge, std::vector<std::string>(2, "Drucken"));
-    EXPECT_EQ(bereich, 4);
-    EXPECT_EQ(dokument, QString::fromStdString(m_doc->GetTitle() + ".lmd"));
     const QString gedruckt = PdfText(pdf);
     EXPECT_EQ(gedruckt.count("Seite "), 1);
     EXPECT_TRUE(gedruckt.contains("Seite 3 von 4")) << gedruckt.toStdString();
 
-    // The preview lays out all four pages in the maximised window, which
-    // it leaves at its normal size.
     int seiten = 0;
     bool maximiert = false;
-    m_laeufer->m_antworten = {[&](QDialog& d) {
+    Bearbeite(*m_laeufer, [&](QDialog& d) {
         maximiert = m_doc->GetFenster()->isMaximized();
-        d.show();
         QCoreApplication::processEvents();
         if (auto* w = d.findChild<QPrintPreviewWidget*>())
             seiten = w->pageCount();
-        return 0;
-    }};
-    aktion(32841, haupt->menuBar())->trigger();
+    });
+    haupt->Befehl(32841);
     EXPECT_EQ(seiten, 4);
     EXPECT_TRUE(maximiert);
     EXPECT_FALSE(m_doc->GetFenster()->isMaximized());
-
     EXPECT_TRUE(m_meldungen->Texte().empty());
 }
 
-// The questions name the test's reports; the rest of their flow: the
-// training view's cases.
+// The questions name the test's reports; the rest: the training view's.
 TEST_F(TestansichtTest, FragenMitDenWortenDesTests)
 {
     const std::string angaben = "Durch das Ändern der Testangaben werden alle Testberichte ungültig. Möchten Sie "
                                 "wirklich die Testangaben übernehmen und damit alle Testberichte löschen?";
-    EXPECT_FALSE(m_ansicht->Befehl(32803));
     Berichte(3);
     m_ansicht->OnTestberichte();
     m_ansicht->OnNaechsterBericht();
-    const int art = Test().GetTestart();
-    Bearbeite(*m_laeufer, [](QDialog& d) {
-        auto& blatt = dynamic_cast<CTestSheet&>(d);
-        blatt.GetReiter()->setCurrentIndex(1);
-        Klicke(blatt.GetLaengenSeite(), "verfahrenB");
-        d.accept();
-    });
-    Antworte(2);
-    EXPECT_TRUE(m_ansicht->Befehl(32833));
-    EXPECT_EQ(Test().GetTestart(), art);
-    EXPECT_FALSE(m_doc->IsModified());
-
     Antworte(1);
     m_app->GetMainWnd()->Befehl(32870);
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testbericht", "2 / 2", "3 / 3"}));
@@ -229,20 +148,24 @@ TEST_F(TestansichtTest, FragenMitDenWortenDesTests)
     m_app->GetMainWnd()->Befehl(32872);
     EXPECT_EQ(Test().GetBerichtAnzahl(), 2);
 
-    // The colours, answered "Ja": taken, and the reports go.
-    FarbeRot(*m_laeufer);
+    const int art = Test().GetTestart();
+    Bearbeite(*m_laeufer, [](QDialog& d) {
+        auto& blatt = dynamic_cast<CTestSheet&>(d);
+        blatt.GetReiter()->setCurrentIndex(1);
+        Klicke(blatt.GetLaengenSeite(), "verfahrenB");
+        d.accept();
+    });
     Antworte(1);
-    EXPECT_TRUE(m_ansicht->Befehl(32804));
-    EXPECT_EQ(Test().GetFarben().m_crVordergrund, 0x0000FFu);
+    EXPECT_TRUE(m_ansicht->Befehl(32833));
+    EXPECT_NE(Test().GetTestart(), art);
     EXPECT_EQ(Fusszeile(), (std::vector<std::string>{"Testangaben", "0 / 0", "1 / 1"}));
-    EXPECT_EQ(m_fragen, (std::vector<std::string>{angaben, "Möchten Sie wirklich den Testbericht 2 löschen?",
+    EXPECT_EQ(m_fragen, (std::vector<std::string>{"Möchten Sie wirklich den Testbericht 2 löschen?",
                                                   "Möchten Sie wirklich alle Testberichte löschen?", angaben}));
 }
 
 TEST_F(TestansichtTest, GanzerLinienhalbierungslaufAufDemSpeicherbildschirm)
 {
-    // The real engine through the test's command: Enter leaves the ready screen, the mark is moved a
-    // little and each of the four lines is answered with the end key.
+    // The real engine: Enter, the mark moved, four lines ended by the key.
     SetDarbietungsFabrik({});
     m_anzeige->Druecken(VK_RETURN, 2.0, 4.0);
     m_anzeige->Druecken(VK_LEFT, 1100.0, 1200.0);

