@@ -227,31 +227,32 @@ TEST(Bildstreifen, ZellenUndFarbeErsetzen)
     EXPECT_EQ(st.GetOberflaeche(), nullptr);
 }
 
+// Strips of one cell as surfaces; FarbeErsetzen paints the covered parts.
 TEST(Pixeloperationen, SkaliertKopierenNachBedeckung)
 {
     CUmfeld u;
-    IDirectDrawSurface* q = Oberflaeche(u.dd, 8, 2);
-    IDirectDrawSurface* z = Oberflaeche(u.dd, 4, 1);
-    Fuellen(q, {0, 0, 8, 2}, 176);
-    Fuellen(q, {0, 0, 2, 2}, 1); // destination pixel 0: full
-    Fuellen(q, {2, 0, 3, 2}, 1); // destination pixel 1: half
-    Fuellen(q, {6, 0, 7, 1}, 1); // destination pixel 3: a quarter
+    CBildstreifen quelle, ziel;
+    ASSERT_EQ(quelle.Erzeugen(u.dd, 8, 1), 0);
+    ASSERT_EQ(ziel.Erzeugen(u.dd, 4, 1), 0);
+    IDirectDrawSurface *q = quelle.GetOberflaeche(), *z = ziel.GetOberflaeche();
+    quelle.Fuellen(176);
+    FarbeErsetzen(q, {0, 0, 2, 2}, 1, 176); // destination pixel 0: full
+    FarbeErsetzen(q, {2, 0, 3, 2}, 1, 176); // destination pixel 1: half
+    FarbeErsetzen(q, {6, 0, 7, 1}, 1, 176); // destination pixel 3: a quarter
     EXPECT_EQ(OberflaecheSkaliertKopieren(z, {0, 0, 4, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 0);
     const int bedeckt[] = {10, 39, 68, 54};
     for (int x = 0; x < 4; ++x)
         EXPECT_EQ(Pixel(z, x, 0), bedeckt[x]) << x;
-    for (auto [ziel, quelle, erster, anzahl] : {std::tuple{RECT{0, 0, 4, 1}, RECT{0, 0, 8, 2}, 200, 59},
-                                                {RECT{-1, 0, 4, 1}, RECT{0, 0, 8, 2}, 10, 59},
-                                                {RECT{0, 0, 4, 1}, RECT{8, 0, 9, 2}, 10, 59}})
-        EXPECT_EQ(OberflaecheSkaliertKopieren(z, ziel, q, quelle, 1, erster, anzahl), 1);
+    for (auto [zr, qr, erster, anzahl] : {std::tuple{RECT{0, 0, 4, 1}, RECT{0, 0, 8, 2}, 200, 59},
+                                          {RECT{-1, 0, 4, 1}, RECT{0, 0, 8, 2}, 10, 59},
+                                          {RECT{0, 0, 4, 1}, RECT{8, 0, 9, 2}, 10, 59}})
+        EXPECT_EQ(OberflaecheSkaliertKopieren(z, zr, q, qr, 1, erster, anzahl), 1);
     // Beyond the destination's edge: the source shrinks with it.
-    Fuellen(z, {0, 0, 4, 1}, 0);
+    ziel.Fuellen(0);
     EXPECT_EQ(OberflaecheSkaliertKopieren(z, {2, 0, 6, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 0);
     EXPECT_EQ(Pixel(z, 2, 0), 10);
     EXPECT_EQ(Pixel(z, 3, 0), 39);
     EXPECT_EQ(Pixel(z, 1, 0), 0);
-    q->Release();
-    z->Release();
 }
 
 } // namespace
