@@ -10,8 +10,7 @@
 
 namespace {
 
-// A plain run without foreground: pattern of stripes moving at 0.15 of
-// the width per second (2 pixels a frame at 75 Hz).
+// Stripes without foreground at 0.15 of the width a second: 2 pixels a frame.
 void Streifen(CTraining& t)
 {
     t.SetAufgabenart(30);
@@ -56,8 +55,7 @@ TEST(Bildlauf, GeschwindigkeitAusDenLetztenRunden)
     }
 }
 
-// Every frame of a saccade run over a moving background (not the ready
-// screen) comes with the copies that drew it, and they give it pixel for pixel.
+// Every frame after the ready screen equals, pixel for pixel, the copies that drew it.
 TEST(Bildlauf, BilderAusIhrenKopienPixelgleich)
 {
     CSpeicherKonfig k;
@@ -81,8 +79,7 @@ TEST(Bildlauf, BilderAusIhrenKopienPixelgleich)
     EXPECT_EQ(u.anzeige->GetSchrittFehler(), 0);
 }
 
-// At offset 30 the back buffer shows background column x + 30 and then
-// the start of the next period.
+// At offset 30 the back buffer shows background column x + 30, wrapping.
 TEST(Bildlauf, HintergrundAbDemVersatz)
 {
     CLaufUmfeld u;

@@ -117,8 +117,7 @@ std::vector<std::vector<uint8_t>> Vorlagen()
     };
 }
 
-// Every header byte set to boundary values and flipped; every header field
-// set to boundary numbers.
+// Every header byte at boundary values and flipped; every field at boundary numbers.
 TEST_F(BmpFeindlich, KoepfeVerfaelscht)
 {
     const uint8_t werte[] = {0x00, 0x01, 0x7F, 0x80, 0xFF};
@@ -182,8 +181,7 @@ TEST_F(BmpFeindlich, SeitenlaengeBisGrenze)
         EXPECT_EQ(Pruefen(Bmp(8, breite, hoehe, {W, S}, [](int, int) { return 0u; })), code) << breite << "x" << hoehe;
 }
 
-// A 54-byte file whose header claims 16384 x 2048 x 24 bits: refused as
-// short before 96 MB are allocated for pixels that are not there.
+// A 54-byte file claiming 16384 x 2048 x 24 bits: refused before 96 MB are allocated.
 TEST_F(BmpFeindlich, KurzeDateiMitGrossemKopfBelegtNichts)
 {
     auto d = Bmp(24, 1, 1, {}, [](int, int) { return 0u; });

@@ -27,8 +27,7 @@ TEST(Exploration, Pfade)
     EXPECT_EQ(ExplorationsPfad(2, 3, false), (std::vector<POINT>{{1, 1}, {1, 2}, {2, 2}, {2, 1}, {3, 1}, {3, 2}}));
 }
 
-// A copy that fails leaves a gap in the field or on the ready screen: the
-// preparation fails with the drawing error, whatever else failed with it.
+// A failed copy leaves a gap: the preparation fails with the drawing error.
 TEST(Exploration, FehlgeschlageneKopieIstZeichenfehler)
 {
     auto vorbereiten = [](int strategie, int gelingen) {
@@ -54,8 +53,7 @@ TEST(Exploration, FehlgeschlageneKopieIstZeichenfehler)
     EXPECT_EQ(fehler, 11);
     EXPECT_EQ(fehlertext, "Fehler beim Erstellen des Vordergrundbildes.\n");
 
-    // Border slots, every copy from some point on failing: the codes once
-    // ORed into 14, the code of unusable settings.
+    // Border slots, copies failing from some point on: codes once ORed into 14.
     const auto [rand, randtext, randkopien] = vorbereiten(30, -1);
     ASSERT_EQ(rand, 0) << randtext;
     int zeichenfehler = 0;

@@ -19,8 +19,7 @@ CHGMuster Muster(CTraining& t, int art, double zyklusPx, double breitePx, double
     return m;
 }
 
-// No foreground; stripes 20 wide every 100 pixels (or no pattern) with a
-// colour-change task.
+// No foreground; stripes 20 wide every 100 pixels with a colour-change task.
 void Farbwechsel(CTraining& t, int art)
 {
     t.SetAufgabenart(30);
@@ -47,10 +46,8 @@ TEST(Hintergrund, StreifenInJederPeriodeUndZielfarbe)
     u.Speichern(p.m_pHintergrund, "hintergrund_streifen");
 }
 
-// An element or a cycle of no pixels draws no pattern: a speed-change or
-// colour-change task would change what nobody can see, so there is none, as
-// without a pattern. A cycle of a fifth of a pixel has no period, and the
-// background still copies.
+// Elements or cycles of no pixels draw no pattern, so no task changes it;
+// a cycle of a fifth of a pixel has no period, and the background still copies.
 TEST(Hintergrund, OhneSichtbaresMusterKeineAufgabe)
 {
     for (double zyklus : {100.0, 0.2})
@@ -81,10 +78,6 @@ TEST(Hintergrund, FehlenderPfeilMeldetDieDatei)
     CHGMuster m = Muster(u.training, 20, 200, 24, 24);
     m.m_nForm = 2;
     u.training.SetHGMuster(m);
-    CHGBewegung b = u.training.GetHGBewegung();
-    b.m_nRichtung = -1;
-    b.m_dGeschwindigkeit = 0.15;
-    u.training.SetHGBewegung(b);
     CPraesentation p;
     EXPECT_EQ(u.Vorbereiten(p), 0x300);
     const std::string pfad = p.m_Verzeichnisse.m_strBilder + "/pfeill.bmp";

@@ -1,7 +1,5 @@
-// Seeded samples of the damage that found faults in the readers: flipped
-// bits, boundary values in count and size fields, numbers that are not
-// finite, files cut short. The same bytes every run (also under the
-// sanitizer build); the fuzz targets drive the same readers for minutes.
+// Seeded samples of each damage class that found faults in the readers; the
+// fuzz targets drive the same readers for minutes.
 #include <gtest/gtest.h>
 
 #include "support/gespeichert.h"
@@ -51,8 +49,7 @@ std::set<int> Stichproben(const std::vector<uint8_t>& gut, const Leser& lies)
 
 } // namespace
 
-// Loaded, or refused with one of the frame's codes; texts with a reading
-// code. Trainings, tests and bitmaps have their own damaged-file tests.
+// Loaded, or refused with one of the frame's codes; texts with a reading code.
 TEST(LeserStichproben, UmgebungProfilUndText)
 {
     CBenutzerprofil profil;

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -69,7 +68,6 @@ TEST(Reaktionstasten, JederEintragFragtSeineTasteAb)
     CTraining training;
     training.SetUmgebung(&umgebung);
     training.SetAufgabenart(10);
-    std::set<int> abgefragt;
     double ms = 10.0;
     for (int i = 0; i < liste.GetAnzahl(); ++i) {
         const CTastenEintrag& e = erwartet[size_t(i)];
@@ -79,7 +77,6 @@ TEST(Reaktionstasten, JederEintragFragtSeineTasteAb)
         if (e.sdl != 0) {
             EXPECT_EQ(VirtuelleTasteAusSdl(e.sdl), e.vk);
         }
-        abgefragt.insert(CReaktionstasten::GetVirtKey(liste, i));
         CSakkaden s = training.GetSakkaden();
         s.m_nDurchgangsende = 1;
         s.m_nReaktionstaste = i;
@@ -98,7 +95,6 @@ TEST(Reaktionstasten, JederEintragFragtSeineTasteAb)
         EXPECT_EQ(druck(erwartet[size_t(i + 1) % erwartet.size()].vk), 0u);
         EXPECT_EQ(druck(e.vk), TASTE_2);
     }
-    EXPECT_EQ(abgefragt.size(), erwartet.size()); // no two entries share a key
 }
 
 } // namespace

@@ -32,7 +32,6 @@ TEST(Sakkaden, SchrittweiseNachRechtsMitUmlauf)
     CPraesentation p;
     ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
     EXPECT_EQ(p.m_nAnzahl, 30);
-    EXPECT_EQ(p.m_nAufgabe & 0xFFF, aufgabe::ZIELE | aufgabe::REAKTIONSTASTE);
     // The first target stands in column 1 (the leftmost), then one column
     // a trial, from column 12 back to 1.
     const RECT r0 = p.m_Rechtecke2.GetAt(0);

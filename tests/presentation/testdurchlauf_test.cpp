@@ -280,18 +280,10 @@ TEST(Linientest, Reihenfolge)
     EXPECT_EQ(folge(1, 0), (std::vector<int>{1, 2, 3, 0}));
 }
 
+// Step counts whose product no run can hold; an example's vertical steps
+// of 0 (stored as they come).
 TEST(Testreize, UnbrauchbareAngaben)
 {
-    // The wrong kind: 14 for the caller to turn into its own code.
-    for (int art : {10, 20}) {
-        CLaufUmfeld u;
-        CPraesentation p;
-        ASSERT_EQ(Vorbereitet(u, p, art, kNichts), 0);
-        EXPECT_EQ(art == 10 ? p.LaengenErstellen() : p.LinienErstellen(), FEHLER_ANGABEN);
-        EXPECT_EQ(p.m_nFehler, 0);
-    }
-    // Step counts whose product no run can hold; an example's vertical
-    // steps of 0 (stored as they come).
     for (int art : {10, 20}) {
         CLaufUmfeld u;
         u.test.SetTestart(art);
