@@ -1,6 +1,5 @@
 #include "support/laufumfeld.h"
 
-#include "presentation/ablaufbits.h"
 #include "presentation/exploration.h"
 
 #include <gtest/gtest.h>
@@ -8,18 +7,6 @@
 #include <tuple>
 
 namespace {
-
-// An exploration of letters on a plain field without a free area.
-CExploration Feld(CLaufUmfeld& u, int strategie)
-{
-    u.training.SetAufgabenart(20);
-    CExploration e = u.training.GetExploration();
-    e.m_nStrategie = strategie;
-    e.m_nFreiflaecheAktiv = 0;
-    e.m_nZielliste = 0;
-    e.m_nDistraktorliste = 0;
-    return e;
-}
 
 TEST(Exploration, Pfade)
 {
@@ -32,7 +19,10 @@ TEST(Exploration, FehlgeschlageneKopieIstZeichenfehler)
 {
     auto vorbereiten = [](int strategie, int gelingen) {
         CLaufUmfeld u;
-        CExploration e = Feld(u, strategie);
+        u.training.SetAufgabenart(20);
+        CExploration e = u.training.GetExploration();
+        e.m_nStrategie = strategie;
+        e.m_nFreiflaecheAktiv = e.m_nZielliste = e.m_nDistraktorliste = 0;
         e.m_nZielBis = 6;
         e.m_nZeilen = 2;
         e.m_nSpalten = 3;

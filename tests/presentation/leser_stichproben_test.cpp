@@ -23,7 +23,6 @@ using Leser = std::function<int(const std::vector<uint8_t>&)>;
 std::set<int> Stichproben(const std::vector<uint8_t>& gut, const Leser& lies)
 {
     std::set<int> codes;
-    auto pruefe = [&](const std::vector<uint8_t>& b) { codes.insert(lies(b)); };
     crt::srand(1807);
     const uint32_t grenzen[] = {0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0x40000024};
     const double zahlen[] = {std::nan(""), HUGE_VAL, -HUGE_VAL, 6e15};
@@ -42,7 +41,7 @@ std::set<int> Stichproben(const std::vector<uint8_t>& gut, const Leser& lies)
             break;
         default: b.resize(pos); break;
         }
-        pruefe(b);
+        codes.insert(lies(b));
     }
     return codes;
 }

@@ -1,5 +1,4 @@
-// The engine's display set-up on the in-memory display: mode ladder, hints,
-// the run's palette, the stimulus cells, and giving the display back.
+// The engine's display set-up: mode ladder, hints, palette, stimulus cells.
 #include <gtest/gtest.h>
 
 #include "support/laufumfeld.h"
@@ -7,8 +6,7 @@
 
 namespace {
 
-// The environment asks for 1024 x 768 at frequenz, with letzte as the last
-// rate set; the display set up; the rates it tried.
+// 1024 x 768 at frequenz, letzte the last rate set; the rates the display tried.
 std::vector<DWORD> Einrichten(CLaufUmfeld& u, CPraesentation& p, DWORD frequenz, DWORD letzte, DWORD tiefe = 8)
 {
     CBildschirmModus m = u.umgebung.GetBildschirmModus();

@@ -9,8 +9,7 @@ namespace {
 
 using namespace zustand;
 
-// A prepared saccade engine with a key-answered colour-change task; the
-// background key is not the reaction key.
+// A prepared saccade engine with a colour-change task answered by its own key.
 struct CHGLauf {
     CHGLauf()
     {
@@ -89,8 +88,7 @@ TEST(Reaktionen, RueckmeldetastenZaehlenRichtigUndFalsch)
     }
 }
 
-// Held against the line's end, the mark keeps its size across the line
-// instead of vanishing in a block.
+// Held against the line's end, the mark keeps its size instead of vanishing in a block.
 TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
 {
     CLaufUmfeld u;

@@ -1,5 +1,4 @@
-// Every entry of the reaction-key table polls exactly the key it names, on
-// a German keyboard, and the SDL display reports that key for it.
+// Every reaction-key entry polls the key it names, as SDL reports it on a German layout.
 #include "testanzeige.h"
 
 #include "model/training.h"
@@ -53,8 +52,7 @@ std::vector<CTastenEintrag> ErwarteteTasten()
     return t;
 }
 
-// The saccade reaction key set to each entry in turn: a press of the named
-// key is the reaction, a press of the next entry's key is not.
+// Each entry as the reaction key: its key reacts, the next entry's key does not.
 TEST(Reaktionstasten, JederEintragFragtSeineTasteAb)
 {
     const CTastenliste liste;

@@ -1,5 +1,4 @@
-// Test stimuli as prepared, and whole test runs on the in-memory display
-// with scripted keys.
+// Test stimuli as prepared, and whole test runs with scripted keys.
 #include "support/laufumfeld.h"
 
 #include "model/test.h"
@@ -71,8 +70,7 @@ TEST(Testdurchlauf, PausenVorDenReizen)
     const CTestBericht& b = p.m_TestBericht;
     ASSERT_EQ(b.GetAnzahlDurchgaenge(), 4);
     EXPECT_NEAR(b.m_dLaufzeit, 4.9, 0.15); // ends with the last answer
-    // Shown within a frame after its pause: the first pause began with the
-    // run, the others with the answer before.
+    // Within a frame after its pause, counted from the run's start or the last answer.
     for (int i = 0; i < 4; ++i) {
         const uint32_t zeit = b.GetZeit(b.GetDurchgang(i));
         const uint32_t bis = i == 0 ? 300u : 200u;
@@ -81,8 +79,7 @@ TEST(Testdurchlauf, PausenVorDenReizen)
     }
 }
 
-// The first stimulus on the screen where the report puts it: line or example
-// bar in the foreground colour, mark or test bar in the example colour.
+// The first stimulus on the screen where the report puts it, in its colours.
 TEST(Testdurchlauf, BildWaehrendEinesReizes)
 {
     for (int art : {10, 20}) {
@@ -115,8 +112,7 @@ int Taste(int art, int bedeutung)
     return (art == 10 ? linien : laengen)[bedeutung];
 }
 
-// The meanings answered, trial by trial: in constant stimuli of both
-// orientations a horizontal and a vertical one each trial.
+// The meanings answered per trial; constant stimuli of both orientations take two.
 std::vector<std::vector<int>> Antworten(int orientierung, bool konstant)
 {
     if (konstant && orientierung == 3)
@@ -154,8 +150,7 @@ void Einrichten(CTest& test, int orientierung, bool konstant, int durchgaenge)
 
 } // namespace
 
-// Every answer key is booked under its meaning: in the counters and answer
-// columns of constant stimuli, and in the direction the adjustment moves.
+// Every answer key is booked under its meaning: counters, answer columns, adjustment.
 TEST(Testdurchlauf, JedeAntwortUnterIhrerBedeutung)
 {
     for (int art : {10, 20})
@@ -258,8 +253,7 @@ TEST(Linientest, OhneDickeKeinPixel)
 
 TEST(Linientest, Reihenfolge)
 {
-    // Two positions and two dividing marks: "Lage x Pos x Länge" takes the
-    // marks slowest, where the numbering has the positions slowest.
+    // "Lage x Pos x Länge" takes the dividing marks slowest, the numbering the positions.
     auto folge = [](int reihenfolge, int start) {
         CLaufUmfeld u;
         CPraesentation p;
@@ -280,8 +274,7 @@ TEST(Linientest, Reihenfolge)
     EXPECT_EQ(folge(1, 0), (std::vector<int>{1, 2, 3, 0}));
 }
 
-// Step counts whose product no run can hold; an example's vertical steps
-// of 0 (stored as they come).
+// Step counts whose product no run can hold; an example's vertical steps of 0.
 TEST(Testreize, UnbrauchbareAngaben)
 {
     for (int art : {10, 20}) {
