@@ -20,19 +20,14 @@ CHGMuster Muster(CTraining& t, int art, double zyklusPx, double breitePx, double
 }
 
 // No foreground; stripes 20 wide every 100 pixels with a colour-change task.
-void Farbwechsel(CTraining& t, int art)
-{
-    t.SetAufgabenart(30);
-    t.SetHGMuster(Muster(t, art, 100, 20, 20));
-    CHGAufgabe a = t.GetHGAufgabe();
-    a.m_nArt = 10;
-    t.SetHGAufgabe(a);
-}
-
 TEST(Hintergrund, StreifenInJederPeriodeUndZielfarbe)
 {
     CLaufUmfeld u;
-    Farbwechsel(u.training, 10);
+    u.training.SetAufgabenart(30);
+    u.training.SetHGMuster(Muster(u.training, 10, 100, 20, 20));
+    CHGAufgabe a = u.training.GetHGAufgabe();
+    a.m_nArt = 10;
+    u.training.SetHGAufgabe(a);
     CPraesentation p;
     ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
     EXPECT_EQ(p.m_nHGPeriode, 100);

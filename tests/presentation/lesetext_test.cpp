@@ -47,7 +47,6 @@ TEST(Lesetext, EineZeileIstUeberschriftUndEinzigeSeite)
     ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
     EXPECT_EQ(p.m_TrainingsBericht.GetAnzahlReize(), 1);
     EXPECT_EQ(p.m_Rechtecke2.GetAt(0), (RECT{12, 334, 1012, 434}));
-    u.Speichern(p.m_pVordergrund, "lesetext_seite");
 }
 
 // A missing file, an empty one, and one above the size bound, refused before it is read.

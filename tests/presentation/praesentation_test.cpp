@@ -24,11 +24,6 @@ std::vector<DWORD> Einrichten(CLaufUmfeld& u, CPraesentation& p, DWORD frequenz,
     return r;
 }
 
-bool EndetMit(const std::string& s, const std::string& ende)
-{
-    return s.size() >= ende.size() && s.compare(s.size() - ende.size(), ende.size(), ende) == 0;
-}
-
 TEST(Praesentation, FehlendesArgumentLaesstDieAnzeigeInRuhe)
 {
     CLaufUmfeld u;
@@ -54,7 +49,7 @@ TEST(Praesentation, FrequenzWirdAngepasstMitHinweis)
             CPraesentation p;
             EXPECT_EQ(Einrichten(u, p, gewuenscht, 85, 16), (std::vector<DWORD>{85, 85, 75, 70, 60}));
             EXPECT_EQ(p.m_nHinweis, 1);
-            EXPECT_TRUE(EndetMit(p.m_strHinweis, "1024 [Pxl] x 768, 8 [Bit], 60 [Hz]\n")) << p.m_strHinweis;
+            EXPECT_TRUE(p.m_strHinweis.ends_with("1024 [Pxl] x 768, 8 [Bit], 60 [Hz]\n")) << p.m_strHinweis;
             const CBildschirmModus m = u.umgebung.GetBildschirmModus();
             EXPECT_EQ(m.m_dwFrequenz, gewuenscht ? 60u : 0u);
             EXPECT_EQ(m.GetWunschfrequenz(), 60u);

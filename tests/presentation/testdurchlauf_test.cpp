@@ -37,15 +37,6 @@ int Vorbereitet(CLaufUmfeld& u, CPraesentation& p, int art, F aendern)
     Aendern(u.test, aendern);
     return u.TestVorbereiten(p);
 }
-constexpr auto kNichts = [](auto&) {};
-
-std::vector<int> Folge(const CTestBericht& b)
-{
-    std::vector<int> f;
-    for (int t = 0; t < b.GetAnzahlDurchgaenge(); ++t)
-        f.push_back(b.GetDurchgang(t));
-    return f;
-}
 
 // A test of the given kind; Enter at 2 ms leaves the ready screen.
 struct CTestlauf : CLaufUmfeld {
@@ -266,7 +257,10 @@ TEST(Linientest, Reihenfolge)
                                   l.m_nStartDurchgang = start;
                               }),
                   0);
-        return Folge(p.m_TestBericht);
+        std::vector<int> f;
+        for (int t = 0; t < p.m_TestBericht.GetAnzahlDurchgaenge(); ++t)
+            f.push_back(p.m_TestBericht.GetDurchgang(t));
+        return f;
     };
     EXPECT_EQ(folge(1, 1), (std::vector<int>{0, 1, 2, 3}));
     EXPECT_EQ(folge(5, 1), (std::vector<int>{0, 2, 1, 3}));
@@ -296,9 +290,9 @@ TEST(Laengentest, Standardsatz)
     CLaufUmfeld u;
     CPraesentation p;
     // Through the setter: the constructor's test height ratio of 0 lies below its range.
-    ASSERT_EQ(Vorbereitet(u, p, 20, kNichts), 0) << p.m_strFehler;
+    ASSERT_EQ(Vorbereitet(u, p, 20, [](auto&) {}), 0) << p.m_strFehler;
     const CTestBericht& b = p.m_TestBericht;
-    EXPECT_EQ(Folge(b).size(), 3u);
+    EXPECT_EQ(b.GetAnzahlDurchgaenge(), 3);
     // The test bar left of the centre at 0.238, the example mirrored at 0.762.
     EXPECT_EQ(b.GetRechteck1(0), (RECT{691, 373, 870, 395}));
     EXPECT_EQ(b.GetRechteck2(0), (RECT{199, 378, 289, 390}));
