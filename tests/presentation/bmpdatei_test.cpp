@@ -117,8 +117,7 @@ std::vector<std::vector<uint8_t>> Vorlagen()
     };
 }
 
-// Every header byte set to boundary values and flipped; every header field
-// set to boundary numbers.
+// Every header byte at boundary values and flipped; every field at boundary numbers.
 TEST_F(BmpFeindlich, KoepfeVerfaelscht)
 {
     const uint8_t werte[] = {0x00, 0x01, 0x7F, 0x80, 0xFF};
@@ -182,8 +181,7 @@ TEST_F(BmpFeindlich, SeitenlaengeBisGrenze)
         EXPECT_EQ(Pruefen(Bmp(8, breite, hoehe, {W, S}, [](int, int) { return 0u; })), code) << breite << "x" << hoehe;
 }
 
-// A 54-byte file whose header claims 16384 x 2048 x 24 bits: refused as
-// short before 96 MB are allocated for pixels that are not there.
+// A 54-byte file claiming 16384 x 2048 x 24 bits: refused before 96 MB are allocated.
 TEST_F(BmpFeindlich, KurzeDateiMitGrossemKopfBelegtNichts)
 {
     auto d = Bmp(24, 1, 1, {}, [](int, int) { return 0u; });
@@ -227,31 +225,32 @@ TEST(Bildstreifen, ZellenUndFarbeErsetzen)
     EXPECT_EQ(st.GetOberflaeche(), nullptr);
 }
 
+// Strips of one cell as surfaces; FarbeErsetzen paints the covered parts.
 TEST(Pixeloperationen, SkaliertKopierenNachBedeckung)
 {
     CUmfeld u;
-    IDirectDrawSurface* q = Oberflaeche(u.dd, 8, 2);
-    IDirectDrawSurface* z = Oberflaeche(u.dd, 4, 1);
-    Fuellen(q, {0, 0, 8, 2}, 176);
-    Fuellen(q, {0, 0, 2, 2}, 1); // destination pixel 0: full
-    Fuellen(q, {2, 0, 3, 2}, 1); // destination pixel 1: half
-    Fuellen(q, {6, 0, 7, 1}, 1); // destination pixel 3: a quarter
+    CBildstreifen quelle, ziel;
+    ASSERT_EQ(quelle.Erzeugen(u.dd, 8, 1), 0);
+    ASSERT_EQ(ziel.Erzeugen(u.dd, 4, 1), 0);
+    IDirectDrawSurface *q = quelle.GetOberflaeche(), *z = ziel.GetOberflaeche();
+    quelle.Fuellen(176);
+    FarbeErsetzen(q, {0, 0, 2, 2}, 1, 176); // destination pixel 0: full
+    FarbeErsetzen(q, {2, 0, 3, 2}, 1, 176); // destination pixel 1: half
+    FarbeErsetzen(q, {6, 0, 7, 1}, 1, 176); // destination pixel 3: a quarter
     EXPECT_EQ(OberflaecheSkaliertKopieren(z, {0, 0, 4, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 0);
     const int bedeckt[] = {10, 39, 68, 54};
     for (int x = 0; x < 4; ++x)
         EXPECT_EQ(Pixel(z, x, 0), bedeckt[x]) << x;
-    for (auto [ziel, quelle, erster, anzahl] : {std::tuple{RECT{0, 0, 4, 1}, RECT{0, 0, 8, 2}, 200, 59},
-                                                {RECT{-1, 0, 4, 1}, RECT{0, 0, 8, 2}, 10, 59},
-                                                {RECT{0, 0, 4, 1}, RECT{8, 0, 9, 2}, 10, 59}})
-        EXPECT_EQ(OberflaecheSkaliertKopieren(z, ziel, q, quelle, 1, erster, anzahl), 1);
+    for (auto [zr, qr, erster, anzahl] : {std::tuple{RECT{0, 0, 4, 1}, RECT{0, 0, 8, 2}, 200, 59},
+                                          {RECT{-1, 0, 4, 1}, RECT{0, 0, 8, 2}, 10, 59},
+                                          {RECT{0, 0, 4, 1}, RECT{8, 0, 9, 2}, 10, 59}})
+        EXPECT_EQ(OberflaecheSkaliertKopieren(z, zr, q, qr, 1, erster, anzahl), 1);
     // Beyond the destination's edge: the source shrinks with it.
-    Fuellen(z, {0, 0, 4, 1}, 0);
+    ziel.Fuellen(0);
     EXPECT_EQ(OberflaecheSkaliertKopieren(z, {2, 0, 6, 1}, q, {0, 0, 8, 2}, 1, 10, 59), 0);
     EXPECT_EQ(Pixel(z, 2, 0), 10);
     EXPECT_EQ(Pixel(z, 3, 0), 39);
     EXPECT_EQ(Pixel(z, 1, 0), 0);
-    q->Release();
-    z->Release();
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "support/laufumfeld.h"
 
-#include "presentation/ablaufbits.h"
 #include "presentation/exploration.h"
 
 #include <gtest/gtest.h>
@@ -9,31 +8,21 @@
 
 namespace {
 
-// An exploration of letters on a plain field without a free area.
-CExploration Feld(CLaufUmfeld& u, int strategie)
-{
-    u.training.SetAufgabenart(20);
-    CExploration e = u.training.GetExploration();
-    e.m_nStrategie = strategie;
-    e.m_nFreiflaecheAktiv = 0;
-    e.m_nZielliste = 0;
-    e.m_nDistraktorliste = 0;
-    return e;
-}
-
 TEST(Exploration, Pfade)
 {
     EXPECT_EQ(ExplorationsPfad(2, 3, true), (std::vector<POINT>{{1, 1}, {2, 1}, {3, 1}, {3, 2}, {2, 2}, {1, 2}}));
     EXPECT_EQ(ExplorationsPfad(2, 3, false), (std::vector<POINT>{{1, 1}, {1, 2}, {2, 2}, {2, 1}, {3, 1}, {3, 2}}));
 }
 
-// A copy that fails leaves a gap in the field or on the ready screen: the
-// preparation fails with the drawing error, whatever else failed with it.
+// A failed copy leaves a gap: the preparation fails with the drawing error.
 TEST(Exploration, FehlgeschlageneKopieIstZeichenfehler)
 {
     auto vorbereiten = [](int strategie, int gelingen) {
         CLaufUmfeld u;
-        CExploration e = Feld(u, strategie);
+        u.training.SetAufgabenart(20);
+        CExploration e = u.training.GetExploration();
+        e.m_nStrategie = strategie;
+        e.m_nFreiflaecheAktiv = e.m_nZielliste = e.m_nDistraktorliste = 0;
         e.m_nZielBis = 6;
         e.m_nZeilen = 2;
         e.m_nSpalten = 3;
@@ -54,8 +43,7 @@ TEST(Exploration, FehlgeschlageneKopieIstZeichenfehler)
     EXPECT_EQ(fehler, 11);
     EXPECT_EQ(fehlertext, "Fehler beim Erstellen des Vordergrundbildes.\n");
 
-    // Border slots, every copy from some point on failing: the codes once
-    // ORed into 14, the code of unusable settings.
+    // Border slots, copies failing from some point on: codes once ORed into 14.
     const auto [rand, randtext, randkopien] = vorbereiten(30, -1);
     ASSERT_EQ(rand, 0) << randtext;
     int zeichenfehler = 0;

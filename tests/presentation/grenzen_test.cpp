@@ -1,6 +1,4 @@
-// Background steps and periods; extreme numbers and counts from damaged
-// files: the engine saturates, clamps or ends with its own error, never with
-// undefined behaviour or an abort.
+// Background steps; extreme numbers and counts: saturated, clamped or the engine's own error.
 #include <gtest/gtest.h>
 
 #include "support/sanitizer.h"
@@ -20,8 +18,7 @@ TEST(HGBewegung, SchrittAufHalbePixelGerundet)
     CUmgebung u; // 1024 pixels wide
     EXPECT_DOUBLE_EQ(HGSchrittBetrag(0.15, 1.0, u, 75), 2.0);
     EXPECT_NEAR(HGSchrittBetrag(0.02, 1.0, u, 75), 0.27307, 1e-5); // below a pixel: not rounded
-    // 16 pixels per unit of speed at 64 Hz: 1.3 -> 1.5, 1.8 -> 2.0, 0.74 -> 0.5,
-    // 0.76 -> 1.0; half a pixel and less stay as they are.
+    // 16 pixels per unit of speed at 64 Hz; half a pixel and less stay as they are.
     const std::pair<double, double> faelle[] = {{1.3, 1.5},  {1.8, 2.0}, {0.74, 0.5},
                                                 {0.76, 1.0}, {0.5, 0.5}, {0.4, 0.4}};
     for (auto [pixel, erwartet] : faelle)
@@ -111,8 +108,7 @@ TEST(Grenzen, HintergrundbewegungMitRiesigemOderUngueltigemSchritt)
     EXPECT_EQ(HGSchrittBetrag(std::nan(""), 0.5, u, 60), 0.0);
 }
 
-// A saccade run of a million trials with 40 MB of address space to spare,
-// less than half its lists: 0 when it ends with the engine's memory error.
+// A million trials with 40 MB of address space to spare: 0 on the engine's memory error.
 int LaufOhneSpeicher()
 {
     CLaufUmfeld u;
@@ -141,8 +137,7 @@ TEST(Grenzen, LaufOhneSpeicherEndetMitFehler)
 #endif
 }
 
-// One flipped bit made 36 trials 1,073,741,860: the records keep their
-// limits, and a random pattern at the element limit prepares.
+// Counts as one flipped bit makes them: clamped; a random pattern at its limit prepares.
 TEST(Grenzen, AnzahlenBegrenzt)
 {
     CLaufUmfeld u;

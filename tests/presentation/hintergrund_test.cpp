@@ -19,26 +19,19 @@ CHGMuster Muster(CTraining& t, int art, double zyklusPx, double breitePx, double
     return m;
 }
 
-// No foreground; stripes 20 wide every 100 pixels (or no pattern) with a
-// colour-change task.
-void Farbwechsel(CTraining& t, int art)
-{
-    t.SetAufgabenart(30);
-    t.SetHGMuster(Muster(t, art, 100, 20, 20));
-    CHGAufgabe a = t.GetHGAufgabe();
-    a.m_nArt = 10;
-    t.SetHGAufgabe(a);
-}
-
+// No foreground; stripes 20 wide every 100 pixels with a colour-change task.
 TEST(Hintergrund, StreifenInJederPeriodeUndZielfarbe)
 {
     CLaufUmfeld u;
-    Farbwechsel(u.training, 10);
+    u.training.SetAufgabenart(30);
+    u.training.SetHGMuster(Muster(u.training, 10, 100, 20, 20));
+    CHGAufgabe a = u.training.GetHGAufgabe();
+    a.m_nArt = 10;
+    u.training.SetHGAufgabe(a);
     CPraesentation p;
     ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
     EXPECT_EQ(p.m_nHGPeriode, 100);
     EXPECT_DOUBLE_EQ(p.m_dHGPosition, 100 - 24 / 2.0);
-    EXPECT_TRUE(p.m_nAufgabe & aufgabe::HG_FARBE);
     for (int x = 0; x < 1024; ++x) {
         const bool streifen = x % 100 >= 40 && x % 100 < 60;
         ASSERT_EQ(Pixel(p.m_pHintergrund, x, 300), streifen ? 129 : 176) << x;
@@ -47,10 +40,8 @@ TEST(Hintergrund, StreifenInJederPeriodeUndZielfarbe)
     u.Speichern(p.m_pHintergrund, "hintergrund_streifen");
 }
 
-// An element or a cycle of no pixels draws no pattern: a speed-change or
-// colour-change task would change what nobody can see, so there is none, as
-// without a pattern. A cycle of a fifth of a pixel has no period, and the
-// background still copies.
+// Elements or cycles of no pixels draw no pattern, so no task changes it;
+// a cycle of a fifth of a pixel has no period, and the background still copies.
 TEST(Hintergrund, OhneSichtbaresMusterKeineAufgabe)
 {
     for (double zyklus : {100.0, 0.2})
@@ -81,10 +72,6 @@ TEST(Hintergrund, FehlenderPfeilMeldetDieDatei)
     CHGMuster m = Muster(u.training, 20, 200, 24, 24);
     m.m_nForm = 2;
     u.training.SetHGMuster(m);
-    CHGBewegung b = u.training.GetHGBewegung();
-    b.m_nRichtung = -1;
-    b.m_dGeschwindigkeit = 0.15;
-    u.training.SetHGBewegung(b);
     CPraesentation p;
     EXPECT_EQ(u.Vorbereiten(p), 0x300);
     const std::string pfad = p.m_Verzeichnisse.m_strBilder + "/pfeill.bmp";

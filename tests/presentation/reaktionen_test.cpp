@@ -9,8 +9,7 @@ namespace {
 
 using namespace zustand;
 
-// A prepared saccade engine with a key-answered colour-change task; the
-// background key is not the reaction key.
+// A prepared saccade engine with a colour-change task answered by its own key.
 struct CHGLauf {
     CHGLauf()
     {
@@ -89,35 +88,25 @@ TEST(Reaktionen, RueckmeldetastenZaehlenRichtigUndFalsch)
     }
 }
 
+// Held against the line's end, the mark keeps its size instead of vanishing in a block.
 TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
 {
+    CLaufUmfeld u;
+    u.test.SetTestart(10);
     CPraesentation p;
-    p.m_nAufgabe = aufgabe::OHNE_VG | aufgabe::SEITEN | aufgabe::TEST;
-    p.m_nFehler = 0;
-    p.m_rcBildschirm = RECT{0, 0, 1000, 800};
-    p.m_TestBericht.SetAnzahlReize(1);
-    p.m_TestBericht.SetAnzahlDurchgaenge(1);
-    p.m_TestBericht.SetDurchgang(0, 0);
-    p.m_nIndex = 0;
-    p.m_nAnzahl = 1;
-    p.m_Punkte1.SetAtGrow(0, 0.5, 0.5); // centre
-    p.m_Punkte2.SetAtGrow(0, 0.4, 0.05); // 400 pixels long, a 40-pixel tick
-    p.m_Punkte3.SetAtGrow(0, 0.0, 0.0);
-    p.m_dSchritt = 0.01;
-    p.m_dMarkeBreite = 4.0;
-    p.m_dMarkeHoehe = 20.0;
+    ASSERT_EQ(u.TestVorbereiten(p), 0) << p.m_strFehler;
+    const int s = p.m_TestBericht.GetDurchgang(0);
+    const RECT vorher = p.m_TestBericht.GetRechteck2(s);
     p.m_nZustand = REIZ | SICHTBAR;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         p.m_nTasten = 0x100;
         p.TestAuswerten();
     }
-    EXPECT_DOUBLE_EQ(p.m_Punkte3.GetAt(0).x, -0.5);
-    const RECT linie = p.m_TestBericht.GetRechteck1(p.m_TestBericht.GetDurchgang(0));
-    const RECT marke = p.m_TestBericht.GetRechteck2(p.m_TestBericht.GetDurchgang(0));
-    // The line keeps its thickness and the tick its length: the tick stays
-    // visible across the line instead of vanishing in a block.
-    EXPECT_EQ(linie, (RECT{300, 390, 700, 410}));
-    EXPECT_EQ(marke, (RECT{298, 380, 302, 420}));
+    const RECT linie = p.m_TestBericht.GetRechteck1(s), marke = p.m_TestBericht.GetRechteck2(s);
+    EXPECT_NEAR(marke.left + marke.right, 2 * linie.left, 1);
+    EXPECT_EQ(marke.right - marke.left, vorher.right - vorher.left);
+    EXPECT_EQ(marke.bottom - marke.top, vorher.bottom - vorher.top);
+    EXPECT_LT(marke.top, linie.top);
 }
 
 } // namespace

@@ -27,9 +27,9 @@ protected:
     CTestZaehler zaehler;
 };
 
-// Uninitialised, or on a counter without frequency, it measures nothing;
-// resolutions finer than the counter are refused.
-TEST_F(StoppuhrTest, InitNurMitMoeglicherAufloesung)
+// Uninitialised or without counter frequency it measures nothing; finer
+// resolutions are refused. A lap ends at the last reading, a hold keeps it.
+TEST_F(StoppuhrTest, AufloesungRundeUndAnhalten)
 {
     CStoppuhr uhr;
     uhr.NeuStarten();
@@ -45,11 +45,8 @@ TEST_F(StoppuhrTest, InitNurMitMoeglicherAufloesung)
     uhr.NeuStarten();
     Warte(50);
     EXPECT_EQ(uhr.Lesen(), 0);
-}
 
-TEST_F(StoppuhrTest, RundeEndetBeimLetztenLesenAnhaltenBehaeltEs)
-{
-    CStoppuhr uhr;
+    zaehler.frequenz = 10'000'000;
     uhr.Init(1000);
     uhr.NeuStarten();
     Warte(37);

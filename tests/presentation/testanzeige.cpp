@@ -85,25 +85,6 @@ int Pixel(IDirectDrawSurface* s, int x, int y)
     return v;
 }
 
-void Fuellen(IDirectDrawSurface* s, RECT r, int index)
-{
-    DDBLTFX fx;
-    fx.dwFillColor = DWORD(index);
-    ASSERT_EQ(s->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
-}
-
-IDirectDrawSurface* Oberflaeche(IDirectDraw2* dd, int breite, int hoehe)
-{
-    DDSURFACEDESC d;
-    d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    d.dwWidth = DWORD(breite);
-    d.dwHeight = DWORD(hoehe);
-    d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
-    IDirectDrawSurface* s = nullptr;
-    EXPECT_EQ(dd->CreateSurface(&d, &s, nullptr), DD_OK);
-    return s;
-}
-
 CUmfeld::CUmfeld(CSpeicherKonfig konfig)
 {
     anzeige = CSpeicherAnzeige::Installieren(std::move(konfig));

@@ -25,8 +25,6 @@ std::string Ordner(); // this test program's files, created
 
 // Pixel (x, y) of a surface; -1 when it cannot be read.
 int Pixel(IDirectDrawSurface* s, int x, int y);
-void Fuellen(IDirectDrawSurface* s, RECT r, int index);
-IDirectDrawSurface* Oberflaeche(IDirectDraw2* dd, int breite, int hoehe);
 
 // In-memory display plus a DirectDraw object.
 struct CUmfeld {

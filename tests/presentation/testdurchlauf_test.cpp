@@ -1,5 +1,4 @@
-// Test stimuli as prepared, and whole test runs on the in-memory display
-// with scripted keys.
+// Test stimuli as prepared, and whole test runs with scripted keys.
 #include "support/laufumfeld.h"
 
 #include "model/test.h"
@@ -38,15 +37,6 @@ int Vorbereitet(CLaufUmfeld& u, CPraesentation& p, int art, F aendern)
     Aendern(u.test, aendern);
     return u.TestVorbereiten(p);
 }
-constexpr auto kNichts = [](auto&) {};
-
-std::vector<int> Folge(const CTestBericht& b)
-{
-    std::vector<int> f;
-    for (int t = 0; t < b.GetAnzahlDurchgaenge(); ++t)
-        f.push_back(b.GetDurchgang(t));
-    return f;
-}
 
 // A test of the given kind; Enter at 2 ms leaves the ready screen.
 struct CTestlauf : CLaufUmfeld {
@@ -71,8 +61,7 @@ TEST(Testdurchlauf, PausenVorDenReizen)
     const CTestBericht& b = p.m_TestBericht;
     ASSERT_EQ(b.GetAnzahlDurchgaenge(), 4);
     EXPECT_NEAR(b.m_dLaufzeit, 4.9, 0.15); // ends with the last answer
-    // Shown within a frame after its pause: the first pause began with the
-    // run, the others with the answer before.
+    // Within a frame after its pause, counted from the run's start or the last answer.
     for (int i = 0; i < 4; ++i) {
         const uint32_t zeit = b.GetZeit(b.GetDurchgang(i));
         const uint32_t bis = i == 0 ? 300u : 200u;
@@ -81,8 +70,7 @@ TEST(Testdurchlauf, PausenVorDenReizen)
     }
 }
 
-// The first stimulus on the screen where the report puts it: line or example
-// bar in the foreground colour, mark or test bar in the example colour.
+// The first stimulus on the screen where the report puts it, in its colours.
 TEST(Testdurchlauf, BildWaehrendEinesReizes)
 {
     for (int art : {10, 20}) {
@@ -115,8 +103,7 @@ int Taste(int art, int bedeutung)
     return (art == 10 ? linien : laengen)[bedeutung];
 }
 
-// The meanings answered, trial by trial: in constant stimuli of both
-// orientations a horizontal and a vertical one each trial.
+// The meanings answered per trial; constant stimuli of both orientations take two.
 std::vector<std::vector<int>> Antworten(int orientierung, bool konstant)
 {
     if (konstant && orientierung == 3)
@@ -154,8 +141,7 @@ void Einrichten(CTest& test, int orientierung, bool konstant, int durchgaenge)
 
 } // namespace
 
-// Every answer key is booked under its meaning: in the counters and answer
-// columns of constant stimuli, and in the direction the adjustment moves.
+// Every answer key is booked under its meaning: counters, answer columns, adjustment.
 TEST(Testdurchlauf, JedeAntwortUnterIhrerBedeutung)
 {
     for (int art : {10, 20})
@@ -258,8 +244,7 @@ TEST(Linientest, OhneDickeKeinPixel)
 
 TEST(Linientest, Reihenfolge)
 {
-    // Two positions and two dividing marks: "Lage x Pos x Länge" takes the
-    // marks slowest, where the numbering has the positions slowest.
+    // "Lage x Pos x Länge" takes the dividing marks slowest, the numbering the positions.
     auto folge = [](int reihenfolge, int start) {
         CLaufUmfeld u;
         CPraesentation p;
@@ -272,7 +257,10 @@ TEST(Linientest, Reihenfolge)
                                   l.m_nStartDurchgang = start;
                               }),
                   0);
-        return Folge(p.m_TestBericht);
+        std::vector<int> f;
+        for (int t = 0; t < p.m_TestBericht.GetAnzahlDurchgaenge(); ++t)
+            f.push_back(p.m_TestBericht.GetDurchgang(t));
+        return f;
     };
     EXPECT_EQ(folge(1, 1), (std::vector<int>{0, 1, 2, 3}));
     EXPECT_EQ(folge(5, 1), (std::vector<int>{0, 2, 1, 3}));
@@ -280,18 +268,9 @@ TEST(Linientest, Reihenfolge)
     EXPECT_EQ(folge(1, 0), (std::vector<int>{1, 2, 3, 0}));
 }
 
+// Step counts whose product no run can hold; an example's vertical steps of 0.
 TEST(Testreize, UnbrauchbareAngaben)
 {
-    // The wrong kind: 14 for the caller to turn into its own code.
-    for (int art : {10, 20}) {
-        CLaufUmfeld u;
-        CPraesentation p;
-        ASSERT_EQ(Vorbereitet(u, p, art, kNichts), 0);
-        EXPECT_EQ(art == 10 ? p.LaengenErstellen() : p.LinienErstellen(), FEHLER_ANGABEN);
-        EXPECT_EQ(p.m_nFehler, 0);
-    }
-    // Step counts whose product no run can hold; an example's vertical
-    // steps of 0 (stored as they come).
     for (int art : {10, 20}) {
         CLaufUmfeld u;
         u.test.SetTestart(art);
@@ -311,9 +290,9 @@ TEST(Laengentest, Standardsatz)
     CLaufUmfeld u;
     CPraesentation p;
     // Through the setter: the constructor's test height ratio of 0 lies below its range.
-    ASSERT_EQ(Vorbereitet(u, p, 20, kNichts), 0) << p.m_strFehler;
+    ASSERT_EQ(Vorbereitet(u, p, 20, [](auto&) {}), 0) << p.m_strFehler;
     const CTestBericht& b = p.m_TestBericht;
-    EXPECT_EQ(Folge(b).size(), 3u);
+    EXPECT_EQ(b.GetAnzahlDurchgaenge(), 3);
     // The test bar left of the centre at 0.238, the example mirrored at 0.762.
     EXPECT_EQ(b.GetRechteck1(0), (RECT{691, 373, 870, 395}));
     EXPECT_EQ(b.GetRechteck2(0), (RECT{199, 378, 289, 390}));

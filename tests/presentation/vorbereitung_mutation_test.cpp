@@ -1,6 +1,4 @@
-// Settings that pass the file loader's clamps can still be extreme. The
-// engine prepares and runs every training and test loaded from damaged
-// files without crashing or undefined behaviour (asan/ubsan run).
+// Trainings and tests loaded from damaged files prepare and run without faults.
 #include <gtest/gtest.h>
 
 #include "support/gespeichert.h"
@@ -10,8 +8,7 @@
 
 namespace {
 
-// Three bytes of the body changed (a damaged header is only refused); every
-// variant that loads goes to the engine. How many loaded.
+// Three body bytes changed; every variant that loads goes to the engine. How many loaded.
 template <class TModell, class Vorbereiten>
 int Pruefe(TModell& modell, Vorbereiten vorbereiten, int varianten)
 {
@@ -45,8 +42,7 @@ TEST(VorbereitungMutation, GeladeneBeschaedigteDateien)
         u.training.SetAufgabenart(art);
         geladen += Pruefe(
             u.training, [&](CPraesentation& p) { u.Vorbereiten(p); }, 40);
-        // A few whole runs: Enter on the ready screen, then Escape again and
-        // again (the first may only leave the ready screen).
+        // A few whole runs: Enter, then Escape again and again.
         geladen += Pruefe(
             u.training,
             [&](CPraesentation& p) {
