@@ -7,7 +7,6 @@
 #include "skript_darbietung.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -50,8 +49,10 @@ protected:
         return t;
     }
     bool NurLesen(int nr) const { return qobject_cast<QLineEdit*>(m_ansicht->Steuerelement(nr))->isReadOnly(); }
-    QMenu* Berichtmenue() const { return m_app->GetMainWnd()->menuBar()->actions()[4]->menu(); }
-    bool MenueAn(int position) const { return Berichtmenue()->actions()[position]->isEnabled(); }
+    bool MenueAn(int position) const
+    {
+        return m_app->GetMainWnd()->menuBar()->actions()[4]->menu()->actions()[position]->isEnabled();
+    }
     // Enabled report buttons, as their command ids.
     std::vector<int> Knoepfe() const
     {
@@ -62,11 +63,6 @@ protected:
                 an.push_back(id);
         }
         return an;
-    }
-    void Bild(const char* name)
-    {
-        QDir().mkpath(LUMETRA_ARTIFACTS);
-        ASSERT_TRUE(m_ansicht->GetFormular()->grab().save(QString(LUMETRA_ARTIFACTS "/") + name + ".png"));
     }
 
     CSkript m_skript;

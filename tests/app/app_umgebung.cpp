@@ -34,7 +34,6 @@ CSkriptLaeufer::Antwort WaehleDatei(std::string pfad, CDateiDialogDaten* daten)
         if (daten) {
             daten->filter = datei.nameFilters();
             daten->ordner = datei.directory().absolutePath();
-            daten->endung = datei.defaultSuffix();
         }
         if (pfad.empty()) {
             d.done(QDialog::Rejected);
@@ -103,17 +102,11 @@ void AppTest::SchreibeVorlagen()
     speichere(umgebung, "LMTR-Umgebungen/Vorlage.lmu");
 }
 
-std::unique_ptr<CEinstellungen> AppTest::NeueEinstellungen(bool systemSchreibbar)
-{
-    const std::string ordner = m_ordner + "/.einstellungen";
-    if (systemSchreibbar)
-        return std::make_unique<CQtEinstellungen>(ordner);
-    return std::make_unique<CSystemGesperrt>(ordner);
-}
-
 CLumetraApp& AppTest::Starte(bool systemSchreibbar)
 {
-    m_app = std::make_unique<CLumetraApp>(NeueEinstellungen(systemSchreibbar));
+    const std::string ordner = m_ordner + "/.einstellungen";
+    m_app = std::make_unique<CLumetraApp>(systemSchreibbar ? std::make_unique<CQtEinstellungen>(ordner)
+                                                           : std::make_unique<CSystemGesperrt>(ordner));
     EXPECT_TRUE(m_app->InitInstance());
     return *m_app;
 }

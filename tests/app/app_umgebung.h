@@ -43,7 +43,6 @@ private:
 struct CDateiDialogDaten {
     QStringList filter;
     QString ordner;
-    QString endung;
 };
 
 // Answers a file dialog with a path (empty: cancel) and keeps what it showed.
@@ -77,14 +76,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::string Ordner() const { return m_ordner; }
     std::string Pfad(const std::string& relativ) const { return m_ordner + "/" + relativ; }
     // The program folder's folders, without files.
     void LegeOrdnerAn();
     // Templates and environment file from the defaults.
     void SchreibeVorlagen();
 
-    std::unique_ptr<CEinstellungen> NeueEinstellungen(bool systemSchreibbar = true);
     // Builds the application and starts it.
     CLumetraApp& Starte(bool systemSchreibbar = true);
     CQtEinstellungen Einstellungen() { return CQtEinstellungen(m_ordner + "/.einstellungen"); }

@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QMessageBox>
 #include <QTest>
 
 #include "app/fragedlg.h"
@@ -45,9 +44,9 @@ TEST_F(AppTest, FrageUndHinweisboxAntworten)
         d.close();
         return d.result();
     };
-    m_laeufer->m_antworten = {Taste(Qt::Key_Escape), Taste(Qt::Key_Return), Klick("&Nein"), Klick("&Ja"), schliessen,
-                              Taste(Qt::Key_J),      Taste(Qt::Key_N)};
-    for (int erwartet : {2, 1, 2, 1, 2, 1, 2}) {
+    // J and N on the real path: the Xvfb test's delete question.
+    m_laeufer->m_antworten = {Taste(Qt::Key_Escape), Taste(Qt::Key_Return), Klick("&Nein"), Klick("&Ja"), schliessen};
+    for (int erwartet : {2, 1, 2, 1, 2}) {
         CFrageDlg frage;
         frage.SetText("Sollen alle Berichte gelöscht werden?");
         EXPECT_EQ(frage.DoModal(), erwartet);
@@ -61,31 +60,17 @@ TEST_F(AppTest, FrageUndHinweisboxAntworten)
     EXPECT_EQ(hinweis.DoModal(), 1);
 }
 
-TEST(QtMeldung, DeutscheKnoepfeUndAntworten)
+// The save question's box: its buttons by click, and their letters and
+// Escape, which answer without Alt.
+TEST(QtMeldung, KnoepfeUndTastenAntworten)
 {
     SichereQtAnwendung();
     CSkriptLaeufer laeufer;
-    QStringList knoepfe;
-    QString titel;
-    laeufer.m_antworten = {[&](QDialog& d) {
-                               titel = d.windowTitle();
-                               for (auto* k : static_cast<QMessageBox&>(d).buttons())
-                                   knoepfe << k->text();
-                               return Klick("&Nein")(d);
-                           },
-                           Taste(Qt::Key_Escape),
-                           Klick("&Ja"),
-                           Taste(Qt::Key_N),
-                           Taste(Qt::Key_J),
-                           Taste(Qt::Key_Escape)};
+    laeufer.m_antworten = {Klick("&Nein"),   Taste(Qt::Key_Escape), Klick("&Ja"),
+                           Taste(Qt::Key_N), Taste(Qt::Key_J),      Taste(Qt::Key_Escape)};
+    const std::pair<unsigned, int> faelle[] = {{MB_YESNOCANCEL, IDNO}, {MB_YESNOCANCEL, IDCANCEL}, {MB_YESNO, IDYES},
+                                               {MB_YESNOCANCEL, IDNO}, {MB_YESNO, IDYES},          {MB_OK, IDOK}};
     CQtMeldungsDienst dienst;
-    EXPECT_EQ(dienst.Zeige("Änderungen in LM-Test1 speichern?", MB_YESNOCANCEL | MB_ICONEXCLAMATION), IDNO);
-    EXPECT_EQ(titel, "Lumetra");
-    knoepfe.sort();
-    EXPECT_EQ(knoepfe, QStringList({"&Ja", "&Nein", "Abbrechen"}));
-    EXPECT_EQ(dienst.Zeige("Frage", MB_YESNOCANCEL), IDCANCEL);
-    EXPECT_EQ(dienst.Zeige("Frage", MB_YESNO), IDYES);
-    EXPECT_EQ(dienst.Zeige("Frage", MB_YESNOCANCEL), IDNO);
-    EXPECT_EQ(dienst.Zeige("Frage", MB_YESNO), IDYES);
-    EXPECT_EQ(dienst.Zeige("Hinweis", MB_OK), IDOK);
+    for (auto [typ, antwort] : faelle)
+        EXPECT_EQ(dienst.Zeige("Änderungen in LM-Test1 speichern?", typ), antwort) << typ;
 }

@@ -13,9 +13,7 @@ struct CSkript {
     std::string fehler, hinweisText;
     int hinweis = 0;
     CTrainingsBericht bericht;
-    CTestBericht testbericht;
     int laeufe = 0;
-    int testlaeufe = 0;
 };
 
 class CSkriptDarbietung : public CDarbietung {
@@ -26,17 +24,14 @@ public:
         ++m_s.laeufe;
         return m_s.code;
     }
-    int TestDarbieten(CBenutzerprofil*, CUmgebung*, CTest*, void*) override
-    {
-        ++m_s.testlaeufe;
-        return m_s.code;
-    }
+    int TestDarbieten(CBenutzerprofil*, CUmgebung*, CTest*, void*) override { return m_s.code; }
     const CTrainingsBericht& GetTrainingsBericht() const override { return m_s.bericht; }
-    const CTestBericht& GetTestBericht() const override { return m_s.testbericht; }
+    const CTestBericht& GetTestBericht() const override { return m_testbericht; }
     std::string GetFehlerText() const override { return m_s.fehler; }
     int GetHinweis() const override { return m_s.hinweis; }
     std::string GetHinweisText() const override { return m_s.hinweisText; }
 
 private:
     CSkript& m_s;
+    CTestBericht m_testbericht;
 };

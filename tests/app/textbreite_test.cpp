@@ -1,13 +1,13 @@
 // Every text of the two views and of the display dialogs fits its control
 // in the profile's dialog font, whatever the unit.
-#include "ansicht_umfeld.h"
+#include "app_umgebung.h"
 
 #include "app/befehle.h"
 #include "app/fragedlg.h"
+#include "app/kindrahmen.h"
 #include "app/lmtestdoc.h"
 #include "app/lmtrainingdoc.h"
-#include "app/testansicht.h"
-#include "app/trainingsansicht.h"
+#include "app/seitenansicht.h"
 #include "dialogs/anordnungdlg.h"
 #include "dialogs/anzeigedlg.h"
 #include "model/test.h"
@@ -22,68 +22,57 @@ void PruefeBreite(const QWidget* flaeche, const std::string& wo)
         ADD_FAILURE() << f;
 }
 
-// Each unit, with its decimal places, on the settings page of every task
-// kind, then on a report page; the last unit is the widest.
-template <class Dokument, class Ansicht, int kVorlage, int kErsterKnopf>
-class CTextbreite : public CAnsichtTest<Dokument, Ansicht, kVorlage, kErsterKnopf> {
-protected:
-    template <class Modell, class Bericht>
-    void Pruefe(Modell& (Dokument::*modell)(), void (Modell::*setzeArt)(int), std::initializer_list<int> arten,
-                Bericht bericht)
-    {
-        const std::pair<uint32_t, int> einheiten[] = {{EINHEIT_WINKEL, 1},
-                                                      {EINHEIT_LAENGE | EINHEIT_MM, 2},
-                                                      {EINHEIT_PIXEL, 0},
-                                                      {EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}};
-        for (auto [einheit, stellen] : einheiten) {
-            CAnzeigeOptionen o = this->m_app->m_Profil.GetAnzeigeOptionen();
-            o.SetEinheit(einheit);
-            o.SetDezimalstellen(stellen);
-            this->m_app->m_Profil.SetAnzeigeoptionen(o);
-            this->m_app->m_Umgebung.Berechnen();
-            this->Oeffnen();
-            Modell& m = (this->m_doc->*modell)();
+} // namespace
+
+// Each unit with its decimal places, on the settings page of every task
+// kind of both views and on a report page; the last unit is the widest.
+TEST_F(AppTest, TextbreiteDerAnsichten)
+{
+    SchreibeVorlagen();
+    Starte();
+    const std::pair<uint32_t, int> einheiten[] = {{EINHEIT_WINKEL, 1},
+                                                  {EINHEIT_LAENGE | EINHEIT_MM, 2},
+                                                  {EINHEIT_PIXEL, 0},
+                                                  {EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}};
+    for (auto [einheit, stellen] : einheiten) {
+        CAnzeigeOptionen o = m_app->m_Profil.GetAnzeigeOptionen();
+        o.SetEinheit(einheit);
+        o.SetDezimalstellen(stellen);
+        m_app->m_Profil.SetAnzeigeoptionen(o);
+        m_app->m_Umgebung.Berechnen();
+        // New documents, since a view takes the profile's font when made.
+        auto* training = dynamic_cast<CLMTrainingDoc*>(m_app->GetVorlagen()[0]->OpenDocumentFile(""));
+        auto* test = dynamic_cast<CLMTestDoc*>(m_app->GetVorlagen()[1]->OpenDocumentFile(""));
+        ASSERT_TRUE(training && test);
+        const auto pruefe = [&](CLMDokument* doc, CModell& m, const std::string& wo) {
             // A background task that shows every background value.
             CHGAufgabe a = m.GetHGAufgabe();
             a.m_nArt = 20;
             m.SetHGAufgabe(a);
-            const std::string wo = "Einheit " + std::to_string(einheit);
-            for (int art : arten) {
-                (m.*setzeArt)(art);
-                this->m_ansicht->ZeigeSeite();
-                PruefeBreite(this->m_ansicht->GetFormular(), wo + " Art " + std::to_string(art));
-            }
-            bericht(m);
-            m.m_nSeite = 2;
-            this->m_ansicht->ZeigeSeite();
-            PruefeBreite(this->m_ansicht->GetFormular(), wo + " Bericht");
+            auto* ansicht = static_cast<CSeitenAnsicht*>(doc->GetFenster()->GetAnsicht());
+            ansicht->ZeigeSeite();
+            PruefeBreite(ansicht->GetFormular(), "Einheit " + std::to_string(einheit) + " " + wo);
+        };
+        for (int art : {10, 20, 50, 60}) {
+            training->GetTraining().SetAufgabenart(art);
+            pruefe(training, training->GetTraining(), "Training " + std::to_string(art));
         }
-        this->Bild(kVorlage == 0 ? "trainingsansicht_prozent" : "testansicht_prozent");
-    }
-};
-
-using TextbreiteTraining = CTextbreite<CLMTrainingDoc, CLMTrainingView, 0, 32850>;
-using TextbreiteTest = CTextbreite<CLMTestDoc, CLMTestView, 1, 32862>;
-
-} // namespace
-
-TEST_F(TextbreiteTraining, AngabenUndBerichtsseite)
-{
-    Pruefe<CTraining>(&CLMTrainingDoc::GetTraining, &CTraining::SetAufgabenart, {10, 20, 50, 60}, [](CTraining& t) {
-        CTrainingsBericht b;
-        b.m_dStandardGeschwindigkeit = 0.25;
-        b.m_dZielGeschwindigkeit = 0.5;
-        t.SetBericht(0, &b);
-    });
-}
-
-TEST_F(TextbreiteTest, AngabenUndBerichtsseite)
-{
-    Pruefe<CTest>(&CLMTestDoc::GetTest, &CTest::SetTestart, {10, 20}, [](CTest& t) {
+        for (int art : {10, 20}) {
+            test->GetTest().SetTestart(art);
+            pruefe(test, test->GetTest(), "Test " + std::to_string(art));
+        }
+        CTrainingsBericht tb;
+        tb.m_dStandardGeschwindigkeit = 0.25;
+        tb.m_dZielGeschwindigkeit = 0.5;
+        training->GetTraining().SetBericht(0, &tb);
+        training->GetTraining().m_nSeite = 2;
+        pruefe(training, training->GetTraining(), "Trainingsbericht");
         CTestBericht b;
         b.m_dHGGeschwindigkeit = 0.25;
-        t.SetBericht(0, b);
-    });
+        test->GetTest().SetBericht(0, b);
+        test->GetTest().m_nSeite = 2;
+        pruefe(test, test->GetTest(), "Testbericht");
+    }
 }
 
 // The display dialogs; the status bar's file-name panes with an ordinary

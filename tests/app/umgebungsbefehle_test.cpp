@@ -65,7 +65,6 @@ TEST_F(BefehlTest, SpeichernUndSpeichernUnter)
     m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("LMTR-Umgebungen/neu"), &daten));
     app.Befehl(ID_UMGEBUNG_SPEICHERN);
     EXPECT_EQ(daten.filter, QStringList({"LM-Umgebungsdateien (*.lmu)", "Alle Dateien (*)"}));
-    EXPECT_EQ(daten.endung, "lmu");
     EXPECT_EQ(Status(1), "neu.lmu");
     EXPECT_TRUE(std::filesystem::exists(neu));
 
@@ -205,16 +204,14 @@ TEST_F(BefehlTest, ProfildateiUnterNeuemNamenUeberschreibtUndMerktSichDenPfad)
     EXPECT_EQ(system, Profil());
     EXPECT_EQ(Status(2), "default.lmp");
 
-    m_meldungen->m_meldungen.clear();
+    // A file of the new name is replaced, not read.
     std::filesystem::create_directories(Pfad("profile"));
     SchreibeDatei(Pfad("profile/tester.lmp"), {'x', 'y'});
     m_laeufer->m_antworten.push_back(TippeUndBestaetige("pfad", Pfad("profile") + "/$b"));
     app.Befehl(ID_PROFILDATEI);
-    CBenutzerprofil gelesen;
-    CArchive ar(CArchive::load, Pfad("profile/tester.lmp"));
-    EXPECT_EQ(gelesen.Serialize(ar), 0);
+    EXPECT_EQ(m_meldungen->Texte().size(), 1u);
+    EXPECT_GT(LiesDatei(Pfad("profile/tester.lmp")).size(), 2u);
     ASSERT_TRUE(Einstellungen().LeseSystemText("Umgebung", "profil", system));
     EXPECT_EQ(system, Pfad("profile") + "/$b.lmp");
     EXPECT_EQ(Status(2), "tester.lmp");
-    EXPECT_TRUE(m_meldungen->Texte().empty());
 }

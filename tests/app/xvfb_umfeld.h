@@ -23,13 +23,16 @@
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
 
-inline QString Xdotool(const QStringList& argumente)
+// What a command printed, within 20 s.
+inline QString Ausgabe(const QString& programm, const QStringList& argumente)
 {
     QProcess p;
-    p.start("xdotool", argumente);
-    p.waitForFinished(10000);
-    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+    p.start(programm, argumente);
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
+
+inline QString Xdotool(const QStringList& argumente) { return Ausgabe("xdotool", argumente).trimmed(); }
 
 inline void Warte(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
@@ -75,15 +78,6 @@ inline void Vorne(const char* taste, int danachMs = 400)
 {
     Fokus();
     Taste(taste, danachMs);
-}
-
-// What a command printed, within 20 s.
-inline QString Ausgabe(const QString& programm, const QStringList& argumente)
-{
-    QProcess p;
-    p.start(programm, argumente);
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 inline QImage Bild(const char* name)

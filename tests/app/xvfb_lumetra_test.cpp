@@ -1,8 +1,10 @@
-// A test with three reports, opened from the command line of the built
-// program on a real X server (Xvfb). Printing: "Test &drucken" chosen in the
-// menu, the real print dialog answered with Enter so the pages go to the
-// PDF file it proposes; then the print preview and the printer set-up from
-// the same menu. Deleting a report: the question box answers to N and J.
+// The built program on a real X server (Xvfb), driven as a user drives it:
+// the start, a whole saccade run that lands on its report page, the text
+// page of the training sheet used with the mouse. Pictures of each step go
+// to the artifacts; what was saved is read back. A test with three reports
+// opened from the command line: printing through the menu and the real print
+// dialog into the PDF file it proposes, the preview, the printer set-up, and
+// the delete question answered with N and J.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -11,15 +13,166 @@
 
 #include "model/aufgabenbits.h"
 #include "model/test.h"
+#include "model/training.h"
 #include "platform/datei.h"
 #include "xvfb_umfeld.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
 
-namespace {
+TEST(XvfbStart, HauptfensterErscheint)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const QString ordner = lumetra.Ordner();
+    for (const char* f : {"LMTR-Benutzerprofile/default.lmp", "LMTR-Trainings/Vorlage.lmt", "LMTR-Tests/Vorlage.lmd",
+                          "LMTR-Umgebungen/Vorlage.lmu", "bilddateien/kreise.bmp", "LMTR-Texte/Gesundheit"})
+        EXPECT_TRUE(std::filesystem::exists((ordner + "/" + f).toStdString())) << f;
+    // The program description that the help command names: a PDF of a few pages.
+    const QString seiten = Ausgabe("pdfinfo", {ordner + "/LMTR Programmbeschreibung.pdf"}).section("Pages:", 1);
+    EXPECT_GE(seiten.section('\n', 0, 0).trimmed().toInt(), 3) << seiten.toStdString();
+
+    ASSERT_TRUE(lumetra.Start({}, false)) << "kein Fenster \"Lumetra\"";
+    const QString fenster = FindeFenster("^Lumetra$");
+    ASSERT_FALSE(fenster.isEmpty());
+    const QString geometrie = Xdotool({"getwindowgeometry", fenster});
+    const QImage bild = Bild("lumetra_start.png");
+    EXPECT_TRUE(lumetra.Laeuft());
+    lumetra.Ende();
+
+    // The window is drawn: the picture is not one colour.
+    ASSERT_FALSE(bild.isNull());
+    bool mehrfarbig = false;
+    for (int y = 0; y < bild.height() && !mehrfarbig; y += 7)
+        for (int x = 0; x < bild.width() && !mehrfarbig; x += 7)
+            mehrfarbig = bild.pixel(x, y) != bild.pixel(0, 0);
+    EXPECT_TRUE(mehrfarbig);
+    // 800 x 768 fits both the 1024 x 768 and the 1280 x 1024 screen.
+    EXPECT_TRUE(geometrie.contains("800x768")) << geometrie.toStdString();
+}
+
+// A new saccade training, "&Präsentation" on the SDL display, reactions
+// with keys, Escape; the training saved holds the run's report.
+TEST(XvfbPraesentation, SakkadenlaufLandetAufDerBerichtsseite)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
+
+    // The template's training is a saccade training.
+    Vorne("ctrl+n", 800);
+    Vorne("Return", 1000);
+    Bild("praesentation_1_training.png");
+
+    // The run: "Bereit?", Enter, a few reactions, Escape.
+    Vorne("alt+p", 2500);
+    Bild("praesentation_2_bereit.png");
+    Taste("Return", 2500);
+    for (int i = 0; i < 4; ++i)
+        Taste("space", 1200);
+    Bild("praesentation_3_lauf.png");
+    Taste("Escape", 2500);
+    // Xvfb's mode has no rate: the run ends with the hint that it was adapted.
+    Bild("praesentation_4_hinweis.png");
+    Vorne("Return", 800);
+    const QImage bericht = Bild("praesentation_5_bericht.png");
+
+    Vorne("ctrl+s", 1200);
+    Vorne("Return", 1500);
+    Bild("praesentation_6_gespeichert.png");
+    EXPECT_TRUE(lumetra.Laeuft());
+    lumetra.Ende();
+
+    CDokumentDatei<CTraining> d;
+    ASSERT_TRUE(d.Lies(lumetra.Ordner() + "/LMTR-Trainings/LM-Training1.lmt")) << lumetra.Fehlerausgabe().toStdString();
+    ASSERT_EQ(d.modell.GetBerichtAnzahl(), 1);
+    const CTrainingsBericht* b = d.modell.GetBericht(0);
+    EXPECT_EQ(b->m_nAufgabenart, 10);
+    EXPECT_GT(b->m_dLaufzeit, 3.0);
+    EXPECT_GT(b->GetAnzahlReize(), 0);
+    EXPECT_FALSE(bericht.isNull());
+}
+
+// A new training switched to the collection text, the name field passed
+// through with Tab, the sheet accepted, the training saved: it keeps the
+// template's text folder.
+TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    CDokumentDatei<CTraining> vorlage;
+    ASSERT_TRUE(vorlage.Lies(lumetra.Ordner() + "/LMTR-Trainings/Vorlage.lmt"));
+    const CText text = vorlage.modell.GetText();
+    ASSERT_FALSE(text.m_strSammlungsordner.empty());
+    ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
+
+    // A new training: "LM-Training" is the first kind offered.
+    Vorne("ctrl+n", 800);
+    Vorne("Return", 1000);
+
+    // "Trainings&auswahl", "&Vordergrundaufgabe".
+    Vorne("alt+a", 600);
+    Taste("v", 1500);
+    const QString blatt = FindeFenster("^Vordergrundaufgabe ändern$");
+    ASSERT_FALSE(blatt.isEmpty()) << "kein Blatt \"Vordergrundaufgabe ändern\"";
+    Xdotool({"windowfocus", "--sync", blatt});
+    auto klicke = [&blatt](int x, int y) {
+        Xdotool({"mousemove", "--window", blatt, QString::number(x), QString::number(y), "click", "1"});
+        Warte(500);
+    };
+    // The tab "Text", the option "Text", the field "Textname", then Tab.
+    klicke(167, 23);
+    klicke(40, 65);
+    klicke(477, 65);
+    Taste("Tab", 500);
+    Bild("textseite_1_durchlaufen.png");
+    Taste("Return", 1000);
+    // OK closes the sheet; a training with reports would ask first.
+    EXPECT_TRUE(FindeFenster("^Vordergrundaufgabe ändern$", 300).isEmpty()) << "Blatt nicht geschlossen";
+    const QString frage = FindeFenster("^Lumetra$", 500);
+    if (!frage.isEmpty()) {
+        Xdotool({"windowfocus", "--sync", frage});
+        Taste("j", 800);
+    }
+    Bild("textseite_2_training.png");
+
+    // Saved under a name typed into the file dialog.
+    const QString datei = lumetra.Ordner() + "/Textlauf.lmt";
+    Vorne("ctrl+s", 1500);
+    Vorne("ctrl+a", 200);
+    Xdotool({"type", "--delay", "20", datei});
+    Warte(300);
+    Taste("Return", 1500);
+
+    // The tool bar's printer button, fourth from the left, opens the print
+    // dialog; Escape closes it unprinted.
+    const QString haupt = FindeFenster("^Lumetra - ");
+    ASSERT_FALSE(haupt.isEmpty());
+    Xdotool({"mousemove", "--window", haupt, "100", "34", "click", "1"});
+    Warte(1500);
+    const QString druck = FindeFenster("^Drucken$", 3000);
+    EXPECT_FALSE(druck.isEmpty()) << "der Druckknopf öffnet keinen Druckdialog";
+    Bild("textseite_3_druckdialog.png");
+    if (!druck.isEmpty()) {
+        Xdotool({"windowfocus", "--sync", druck});
+        Taste("Escape", 800);
+        EXPECT_TRUE(FindeFenster("^Drucken$", 300).isEmpty());
+    }
+    EXPECT_TRUE(lumetra.Laeuft());
+    lumetra.Ende();
+
+    CDokumentDatei<CTraining> d;
+    ASSERT_TRUE(d.Lies(datei)) << lumetra.Fehlerausgabe().toStdString();
+    EXPECT_EQ(d.modell.GetAufgabenart(), AUFGABENART_TEXT);
+    EXPECT_EQ(d.modell.GetText().m_nTextart, 10);
+    EXPECT_EQ(d.modell.GetText().m_strSammlungsordner, text.m_strSammlungsordner);
+    EXPECT_EQ(d.modell.GetText().m_strSammlungstext, text.m_strSammlungstext);
+}
 
 // A line-bisection test with three reports of constant stimuli.
-bool SchreibeTest(const std::string& pfad)
+static bool SchreibeTest(const std::string& pfad)
 {
     CDokumentDatei<CTest> test;
     CTestBericht b;
@@ -39,8 +192,6 @@ bool SchreibeTest(const std::string& pfad)
     CArchive ar(CArchive::store, pfad);
     return test.modell.Serialize(ar) == 0 && SchreibeDateiSicher(pfad, ar.GetBytes()) == 0;
 }
-
-} // namespace
 
 // Lumetra started with the test file "Halbierung.lmd" in its program folder.
 class XvfbTestdokument : public ::testing::Test {
