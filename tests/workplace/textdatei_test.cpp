@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(TextdateiTest, ZeilenendenUndZeichensatz)
+TEST_F(TextdateiTest, ZeilenendenZeichensatzUndPfade)
 {
     EXPECT_EQ(Lies("a\r\n\r\nb\r\n"), (Zeilen{"a\r\n", "\r\n", "b\r\n"}));
     EXPECT_EQ(Lies("a\nb\n"), (Zeilen{"a\r\n", "b\n"}));
@@ -40,11 +40,15 @@ TEST_F(TextdateiTest, ZeilenendenUndZeichensatz)
     EXPECT_EQ(Lies("Gr\xFC\xDF\x65 \x80\n"), Zeilen{"Grüße €\n"}); // Windows-1252
     EXPECT_EQ(Lies("\xEF\xBB\xBFHallo"), Zeilen{"Hallo"});
 
-    // Windows names: backslashes and another case.
+    // Windows names: backslashes and another case; folder and file parts.
     Zeilen z{"bleibt"};
     const fs::path p = Datei("Lesen.TXT", "x");
     EXPECT_EQ(LeseTextdatei(&z, p.parent_path().string() + "\\lesen.txt"), 0);
     EXPECT_EQ(z, Zeilen{"x"});
+    EXPECT_EQ(GetVerzeichnisTeil("C:\\a\\b.txt"), "C:\\a\\");
+    EXPECT_EQ(GetVerzeichnisTeil("  /home/a/b.txt \n"), "/home/a/");
+    EXPECT_EQ(GetVerzeichnisTeil("b.txt"), "");
+    EXPECT_EQ(GetDateiTeil("/a/b.txt "), "b.txt");
 }
 
 TEST_F(TextdateiTest, GrenzenUndFehler)
@@ -71,14 +75,6 @@ TEST_F(TextdateiTest, GrenzenUndFehler)
     EXPECT_EQ(LeseTextdatei(&z, "/gibt/es/nicht.txt"), 515);
     EXPECT_EQ(LeseTextdatei(&z, LUMETRA_ARTIFACTS), 513);
     EXPECT_EQ(z, Zeilen{"bleibt"});
-}
-
-TEST(Pfade, VerzeichnisUndDatei)
-{
-    EXPECT_EQ(GetVerzeichnisTeil("C:\\a\\b.txt"), "C:\\a\\");
-    EXPECT_EQ(GetVerzeichnisTeil("  /home/a/b.txt \n"), "/home/a/");
-    EXPECT_EQ(GetVerzeichnisTeil("b.txt"), "");
-    EXPECT_EQ(GetDateiTeil("/a/b.txt "), "b.txt");
 }
 
 // With a font 12 units high the recorder measures every character 6 wide.

@@ -19,8 +19,6 @@ namespace {
 
 using Modus = std::array<uint32_t, 4>; // width, height, depth, rate
 
-Modus Bei(const CModusListe& l, int i) { return {l.GetBreite(i), l.GetHoehe(i), l.GetFarbtiefe(i), l.GetFrequenz(i)}; }
-
 template <class T>
 std::vector<uint8_t> Gespeichert(T& modell)
 {
@@ -253,7 +251,7 @@ TEST_F(Umgebung, AbgelehnteOderVerkuerzteDateienAendernNichts)
     PruefeAbgelehnt(profil, faelle, [this] { return Gespeichert(profil); });
 }
 
-TEST_F(Profil, DateinameUndEinheiten)
+TEST_F(Profil, DateinameEinheitenSpeichernUndLaden)
 {
     profil.m_strProfilMuster = "$b_$b.lmp";
     EXPECT_EQ(profil.GetProfildateiname(), profil.GetBenutzername() + "_$b.lmp");
@@ -265,10 +263,7 @@ TEST_F(Profil, DateinameUndEinheiten)
         o.SetEinheit(einheit);
         EXPECT_EQ(o.GetEinheitText(), text) << einheit;
     }
-}
 
-TEST_F(Profil, SpeichernUndLaden)
-{
     const auto rein = Gespeichert(profil);
     ASSERT_GE(rein.size(), 25u);
     // Version 110, unit degree, one decimal, flags 6.
@@ -306,7 +301,7 @@ TEST(Modusliste, HinzufuegenOrdnetUndVerweigertDoppelte)
     const Modus erwartet[] = {{800, 600, 8, 75}, {1024, 768, 0, 85}, {1024, 768, 8, 60}, {1024, 768, 8, 75}};
     ASSERT_EQ(l.GetAnzahl(), 4);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Bei(l, i), erwartet[i]) << i;
+        EXPECT_EQ((Modus{l.GetBreite(i), l.GetHoehe(i), l.GetFarbtiefe(i), l.GetFrequenz(i)}), erwartet[i]) << i;
     EXPECT_EQ(l.Suchen(1024, 768, 8, 60), 2);
     EXPECT_EQ(l.Suchen3(1024, 768, 8), 2);
 }
