@@ -46,18 +46,6 @@ struct CTestFall {
     CTestBericht& Bericht() { return *test.GetBericht(0); }
 };
 
-// A font of the given height for charts.
-struct CSchrift {
-    CFont font;
-    explicit CSchrift(int hoehe, const char* name = "Arial")
-    {
-        LOGFONT lf;
-        lf.lfHeight = hoehe;
-        lf.lfFaceName = name;
-        font.CreateFontIndirect(&lf);
-    }
-};
-
 // Every recorded coordinate is a sane number inside a generous box.
 inline bool AlleKoordinatenVernuenftig(const CRecorderDC& dc)
 {

@@ -1,5 +1,3 @@
-// Cut, mutated and non-finite forms of a valid training and test file are
-// refused or loaded whole, never crash (asan run) and never half-apply.
 #include <gtest/gtest.h>
 
 #include "support/gespeichert.h"
@@ -16,8 +14,7 @@
 
 namespace {
 
-// Loads each damaged form into a model that vorbereiten gave a state of its
-// own: a refusal keeps that state, a loaded model holds only finite numbers.
+// A refusal keeps the state vorbereiten gave; a loaded model holds only finite numbers.
 template <class TModell, class FVorbereiten>
 void PruefeBeschaedigteDateien(TModell& vorlage, FVorbereiten vorbereiten)
 {
@@ -60,8 +57,7 @@ void PruefeBeschaedigteDateien(TModell& vorlage, FVorbereiten vorbereiten)
         lade(b, "Mutation", i);
     }
 
-    // NaN and both infinities at every place: clamped fields load, fields
-    // without a range refuse; both occur.
+    // NaN and both infinities at every place: clamped fields load, others refuse.
     int geladen = 0, abgelehnt = 0;
     for (size_t pos = 0; pos + 8 <= gut.size(); ++pos) {
         for (double w : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
@@ -103,8 +99,7 @@ TEST(DateienMutation, TrainingUndTestUeberstehenBeschaedigteBytesUndZahlen)
         t.SetBericht(0, b);
     });
 
-    // A setter takes NaN to the field's lower bound; an infinite upper bound
-    // has nowhere to go, and a file holding one is damaged.
+    // NaN goes to the lower bound; a file holding an infinite upper bound is damaged.
     CSakkaden s;
     s.m_dBildbreite = std::nan("");
     s.m_dPauseMin = -HUGE_VAL;

@@ -20,6 +20,16 @@ CDatenreihe Reihe(std::initializer_list<double> werte)
     return r;
 }
 
+struct CSchrift {
+    CFont font;
+    explicit CSchrift(int hoehe)
+    {
+        LOGFONT lf;
+        lf.lfHeight = hoehe;
+        font.CreateFontIndirect(&lf);
+    }
+};
+
 // A chart like the test evaluation's deviation chart, with a line and a curve.
 struct CBeispiel {
     CDiagramm d;
@@ -77,8 +87,7 @@ TEST(Diagramm, DoppelteSchriftVerdoppeltTicksUndMarkenNullNieAnDerYAchse)
     EXPECT_EQ(marke12->punkte[1].x - marke12->punkte[3].x, 6);
     EXPECT_EQ(marke24->punkte[1].x - marke24->punkte[3].x, 12);
 
-    // Every x tick has its label, 0 included; y never labels 0, a range
-    // from 1 to 5 puts the x axis at 1 and labels it.
+    // x labels 0, y never; a y range from 1 to 5 puts the x axis at 1 and labels it.
     EXPECT_EQ(YLabels(dc12), (std::vector<std::string>{"-50", "-25", "25", "50"}));
     auto texte = dc12.Texte();
     EXPECT_EQ(std::count(texte.begin(), texte.end(), "0"), 1);
@@ -105,8 +114,7 @@ TEST(Diagramm, YNachObenZeichnetDasGespiegelteBild)
     }
 }
 
-// No span on either axis, a zero-size rectangle, NaN values and fits: the
-// frame and what can be drawn, always with sane numbers.
+// No span, a zero-size rectangle, NaN values and fits: what can be drawn, with sane numbers.
 TEST(Diagramm, SchlechteEingabeZeichnetNurWasGeht)
 {
     CBeispiel leer, punkt, nan;

@@ -1,14 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QImage>
-#include <QPainter>
-
 #include "model/aufgabenbits.h"
 #include "model/auswertung.h"
 #include "model/auswertung_fixture.h"
-#include "platform/draw/qpainter/painter_dc.h"
-#include "support/qt_app.h"
 
 namespace {
 
@@ -63,9 +57,7 @@ TEST(Testauswertung, DreiAntwortenJeRichtungTeilenDieZeit)
     EXPECT_EQ(e.v2, "n. a.");
 }
 
-// Rectangles come from the file: a line of no width gives "n. a." and a
-// drawable chart, edges at the end of the int range are summed without
-// overflow and measure as anywhere else.
+// Rectangles come from the file: no width, and edges at the end of the int range.
 TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
 {
     CTestFall f(1, 2);
@@ -107,42 +99,6 @@ TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
         f.Bericht().SetRechteck4(s, RECT{x + 198, 370, x + 202, 398});
     }
     EXPECT_EQ(CErgebnis(f.test).h1, "5,0 %");
-}
-
-// Pictures of the response chart with probit curves and of the probit means,
-// drawn through QPainter as view and printer draw them.
-TEST(AuswertungBild, AntworthaeufigkeitMitProbitkurveUndMittelwerte)
-{
-    SichereQtAnwendung();
-    CTestFall f(5, 3);
-    f.u.SetzeEinheit(0x0002 | 0x0200, 1);
-    CTestBericht b;
-    b.m_dwTestFlags = LINIEN | KONSTANT | HORIZONTAL;
-    b.SetAnzahlReize(15);
-    const int rechts[5] = {1, 2, 5, 8, 9};
-    for (int s = 0; s < 15; ++s) {
-        const int breite = 200 + 200 * (s / 5), x = 512 - breite / 2;
-        const int versatz = (s % 5 - 2) * breite / 10 + breite / 40 * (s / 5);
-        b.SetRechteck1(s, RECT{x, 380, x + breite, 388});
-        b.SetRechteck2(s, RECT{510 + versatz, 370, 514 + versatz, 398});
-        for (int k = 0; k < 10; ++k)
-            (k < rechts[s % 5] - (s / 5)) ? b.IncZaehler2(s) : b.IncZaehler1(s);
-        b.SetZeit(s, 9000);
-    }
-    f.test.SetBericht(0, b);
-    CSchrift schrift(-13, "MS Sans Serif");
-    QDir().mkpath(LUMETRA_ARTIFACTS);
-    for (auto [diagramm, name] : {std::pair{2, "antworthaeufigkeit"}, std::pair{0, "probitmittel"}}) {
-        QImage bild(640, 400, QImage::Format_RGB32);
-        bild.fill(Qt::black);
-        {
-            QPainter painter(&bild);
-            CPainterDC dc(&painter, false);
-            EXPECT_EQ(f.test.DiagrammZeichnen(diagramm, &dc, RECT{0, 0, 640, 400}, &schrift.font, 0), 0);
-        }
-        EXPECT_EQ(bild.pixel(1, 1), qRgb(255, 255, 255));
-        bild.save(QString(LUMETRA_ARTIFACTS) + "/auswertung_test_" + name + ".png");
-    }
 }
 
 } // namespace

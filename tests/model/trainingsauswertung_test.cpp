@@ -38,8 +38,7 @@ struct CTrainingsFall {
     int Steigung() { return training.GetSteigungText(0, a, s, 0); }
 };
 
-// Grid columns come from the file: a chart draws no more ticks than it can
-// show. A changed report is built anew, a built one counts as current.
+// Grid columns come from the file: no more ticks than a chart can show.
 TEST(Trainingsauswertung, YBereichUndTicks)
 {
     CTrainingsFall f({112, 312, 512, 712}, {100, 200, 300, 1300});
@@ -78,8 +77,7 @@ TEST(Trainingsauswertung, SteigungMitPassendenDezimalen)
     EXPECT_NE(f.s.find(" ms/cm"), std::string::npos);
 }
 
-// No marked reactions, target trials without answer keys, or answer keys
-// without target trials: nothing to evaluate, and no NaN drawn.
+// Without marked reactions, target trials or answer keys: nothing to evaluate, no NaN drawn.
 TEST(Trainingsauswertung, ReaktionenBrauchenZieleUndAntworttasten)
 {
     using namespace aufgabe;

@@ -65,8 +65,7 @@ TEST_F(TrainingsdateiTest, GespeichertGeladenUndZugewiesen)
 {
     CTraining t;
     Vorbereiten(t, 3);
-    // The default pattern has not met the setter's height rule; a loaded
-    // training has, and stores itself unchanged from then on.
+    // A loaded training has met the pattern's height rule and stores itself unchanged.
     CTraining einmal;
     einmal.SetUmgebung(&umgebung);
     ASSERT_EQ(Laden(einmal, Gespeichert(t)), 0);
@@ -84,12 +83,10 @@ TEST_F(TrainingsdateiTest, GespeichertGeladenUndZugewiesen)
     EXPECT_EQ(g.GetText().m_strEigenerOrdner, "Märchen");
     ASSERT_EQ(g.GetBerichtAnzahl(), 3);
     EXPECT_EQ(g.GetBericht(2)->m_nTag, 20002);
-    EXPECT_EQ(g.GetBericht(2)->GetZeit(2), 1002u);
     EXPECT_EQ(Gespeichert(g), bytes);
     EXPECT_TRUE(meldungen.m_meldungen.empty());
 
-    // Assignment and copy take the settings without the reports; the chart
-    // choice stays, the report page starts anew.
+    // Assignment and copy take the settings without the reports.
     t.m_strPfad = "/tmp/a.lmt";
     CTraining ziel;
     ziel.SetBericht(0, t.GetBericht(0));
@@ -150,8 +147,7 @@ TEST_F(TrainingsdateiTest, VersionenUndIhreMeldungen)
         EXPECT_EQ(Gespeichert(g), vorher);
     }
 
-    // Older files load without a report count (below 110) and without the
-    // example-stimulus colour (below 100), which then keeps the one set.
+    // Below 110 no report count, below 100 no example colour (the one set stays).
     meldungen.m_meldungen.clear();
     for (uint32_t version : {10u, 50u, 100u, 110u, 199u}) {
         auto b = bytes;

@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QPainter>
 #include <filesystem>
 #include <fstream>
 
-#include "platform/draw/qpainter/painter_dc.h"
 #include "platform/draw/recorder/recorder_dc.h"
-#include "support/qt_app.h"
 #include "workplace/textdatei.h"
 
 namespace {
@@ -34,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(TextdateiTest, ZeilenendenUndZeichensatz)
+TEST_F(TextdateiTest, ZeilenendenZeichensatzUndPfade)
 {
     EXPECT_EQ(Lies("a\r\n\r\nb\r\n"), (Zeilen{"a\r\n", "\r\n", "b\r\n"}));
     EXPECT_EQ(Lies("a\nb\n"), (Zeilen{"a\r\n", "b\n"}));
@@ -44,11 +40,15 @@ TEST_F(TextdateiTest, ZeilenendenUndZeichensatz)
     EXPECT_EQ(Lies("Gr\xFC\xDF\x65 \x80\n"), Zeilen{"Grüße €\n"}); // Windows-1252
     EXPECT_EQ(Lies("\xEF\xBB\xBFHallo"), Zeilen{"Hallo"});
 
-    // Windows names: backslashes and another case.
+    // Windows names: backslashes and another case; folder and file parts.
     Zeilen z{"bleibt"};
     const fs::path p = Datei("Lesen.TXT", "x");
     EXPECT_EQ(LeseTextdatei(&z, p.parent_path().string() + "\\lesen.txt"), 0);
     EXPECT_EQ(z, Zeilen{"x"});
+    EXPECT_EQ(GetVerzeichnisTeil("C:\\a\\b.txt"), "C:\\a\\");
+    EXPECT_EQ(GetVerzeichnisTeil("  /home/a/b.txt \n"), "/home/a/");
+    EXPECT_EQ(GetVerzeichnisTeil("b.txt"), "");
+    EXPECT_EQ(GetDateiTeil("/a/b.txt "), "b.txt");
 }
 
 TEST_F(TextdateiTest, GrenzenUndFehler)
@@ -75,14 +75,6 @@ TEST_F(TextdateiTest, GrenzenUndFehler)
     EXPECT_EQ(LeseTextdatei(&z, "/gibt/es/nicht.txt"), 515);
     EXPECT_EQ(LeseTextdatei(&z, LUMETRA_ARTIFACTS), 513);
     EXPECT_EQ(z, Zeilen{"bleibt"});
-}
-
-TEST(Pfade, VerzeichnisUndDatei)
-{
-    EXPECT_EQ(GetVerzeichnisTeil("C:\\a\\b.txt"), "C:\\a\\");
-    EXPECT_EQ(GetVerzeichnisTeil("  /home/a/b.txt \n"), "/home/a/");
-    EXPECT_EQ(GetVerzeichnisTeil("b.txt"), "");
-    EXPECT_EQ(GetDateiTeil("/a/b.txt "), "b.txt");
 }
 
 // With a font 12 units high the recorder measures every character 6 wide.
@@ -149,42 +141,6 @@ TEST(Umbrechen, KuerztUmDiePosition)
         EXPECT_EQ(stuecke, f.stuecke) << f.position;
     }
     EXPECT_EQ(dc.GetTextAlign(), unsigned(TA_RIGHT | TA_BASELINE));
-}
-
-// Real font metrics, drawn as printed (0.1 mm, y upwards); the abbreviated line saved for a look.
-TEST(TextMitSchrift, ZerlegenUndUmbrechenMitEchterSchrift)
-{
-    SichereQtAnwendung();
-    QImage bild(600, 100, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    QPainter painter(&bild);
-    CPainterDC dc(&painter, false);
-    dc.SetMapMode(MM_LOMETRIC);
-    LOGFONT lf;
-    lf.lfHeight = 40; // 4 mm
-    lf.lfFaceName = "Arial";
-    CFont schrift;
-    schrift.CreateFontIndirect(&lf);
-    dc.SelectObject(&schrift);
-    const std::string satz = "Die Übung beginnt, sobald die Taste gedrückt wird; Reaktions-Zeiten werden gemessen.";
-
-    // Broken lines fit, never end in the blank they were broken at, and put
-    // together give the sentence again.
-    Zeilen aus;
-    ASSERT_EQ(ZerlegeText({satz}, &aus, &dc, 400), 0);
-    ASSERT_GT(aus.size(), 2u);
-    std::string zusammen;
-    for (const std::string& z : aus) {
-        EXPECT_LE(dc.GetTextExtent(z).cx, 400) << z;
-        EXPECT_NE(z.back(), ' ');
-        zusammen += z.back() == '-' ? z : z + " ";
-    }
-    zusammen.pop_back();
-    EXPECT_EQ(zusammen, satz);
-
-    EXPECT_EQ(UmbrecheText(satz, &dc, RECT{100, -100, 1300, -160}, 0.4), 0);
-    painter.end();
-    ASSERT_TRUE(bild.save(QString::fromUtf8(LUMETRA_ARTIFACTS "/umbrechen.png")));
 }
 
 } // namespace

