@@ -1,6 +1,5 @@
-// Saccade, reading and test runs on the SDL display under a real X server:
-// keys pushed as SDL events on the display's own clock or typed through X
-// (xdotool) as a trainee would, the last frame grabbed and saved.
+// Saccade, reading and test runs on the SDL display under a real X server,
+// keys pushed as SDL events or typed through X (xdotool) as a trainee would.
 
 #include "presentation/bmpdatei.h"
 #include "presentation/oberflaeche_dc.h"
@@ -26,9 +25,16 @@ void Tippen(const std::string& taste)
 }
 
 struct SdlLaufX : XTest {
-    // The test, with keys typed from another thread: once the window is up,
-    // Enter, then tasten(ms since Enter) until it answers; Escape as a last
-    // resort.
+    // A training: Enter at 1.5 s leaves the ready screen, then folge; Escape
+    // at 15 s as a last resort.
+    void Training(std::vector<std::pair<int, SDL_Keycode>> folge, std::function<void(CPraesentation&)> nachher)
+    {
+        folge.insert(folge.begin(), {1500, SDLK_RETURN});
+        folge.push_back({15000, SDLK_ESCAPE});
+        EXPECT_EQ(lauf.Laufen(Tastenfolge(std::move(folge)), std::move(nachher)), 0) << lauf.fehler;
+    }
+    // The test, keys typed once its window is up: Enter, then tasten(ms since
+    // Enter); Escape as a last resort.
     CTestBericht Testlauf(const std::function<void(std::function<void(int)>)>& tasten)
     {
         const int ergebnis = lauf.Laufen(
@@ -57,11 +63,8 @@ TEST_F(SdlLaufX, Sakkaden)
     CSakkaden s = lauf.training.GetSakkaden();
     s.m_nDurchgaenge = 3;
     lauf.training.SetSakkaden(s);
-    // Enter leaves the ready screen; two reactions; Escape as a last resort.
-    const int ergebnis = lauf.Laufen(
-        Tastenfolge({{1500, SDLK_RETURN}, {2200, SDLK_SPACE}, {2900, SDLK_SPACE}, {15000, SDLK_ESCAPE}}),
-        [](CPraesentation& p) { Speichern(p, "sakkaden_sdl_letztes_bild"); });
-    EXPECT_EQ(ergebnis, 0) << lauf.fehler;
+    Training({{2200, SDLK_SPACE}, {2900, SDLK_SPACE}},
+             [](CPraesentation& p) { Speichern(p, "sakkaden_sdl_letztes_bild"); });
     const CTrainingsBericht& b = lauf.bericht;
     EXPECT_EQ(b.GetAnzahlReize(), 3);
     EXPECT_GT(b.m_dLaufzeit, 0.5);
@@ -69,8 +72,6 @@ TEST_F(SdlLaufX, Sakkaden)
     EXPECT_GT(b.GetRechteck(0).right, b.GetRechteck(0).left);
     for (int i = 0; i < 3; ++i)
         EXPECT_GT(b.GetZeit(i), 0u) << i;
-    std::printf("Laufzeit %.1f s, Zeiten %u %u %u, Marken %u %u %u\n", b.m_dLaufzeit, b.GetZeit(0), b.GetZeit(1),
-                b.GetZeit(2), b.GetMarke(0), b.GetMarke(1), b.GetMarke(2));
 }
 
 // Pages turned with the arrow keys; the last frame shows the page drawn.
@@ -96,36 +97,33 @@ TEST_F(SdlLaufX, Lesetext)
     t.m_nTasteZurueck = 4; // cursor left
     lauf.training.SetText(t);
 
-    // Enter leaves the ready screen, two pages on, Enter ends on page 3.
     int anzahl = 0, text = 0, abweichend = -1;
-    const int ergebnis = lauf.Laufen(
-        Tastenfolge(
-            {{1500, SDLK_RETURN}, {2200, SDLK_RIGHT}, {2900, SDLK_RIGHT}, {3600, SDLK_RETURN}, {15000, SDLK_ESCAPE}}),
-        [&](CPraesentation& p) {
-            anzahl = p.m_nAnzahl;
-            if (anzahl < 4)
-                return;
-            // Page 3 wherever the page is not transparent.
-            const RECT seite = p.m_Rechtecke1.GetAt(2);
-            const RECT block = p.m_Rechtecke2.GetAt(2);
-            ASSERT_EQ(seite.bottom - seite.top, block.bottom - block.top);
-            {
-                COberflaechenSperre vg(p.m_pVordergrund, nullptr, 0);
-                COberflaechenSperre schirm(p.m_pPrimaer, nullptr, 0);
-                ASSERT_TRUE(vg.Ok() && schirm.Ok());
-                abweichend = 0;
-                for (LONG y = 0; y < seite.bottom - seite.top; ++y)
-                    for (LONG x = 0; x < seite.right - seite.left; ++x) {
-                        const BYTE i = vg.Zeile(seite.top + y)[seite.left + x];
-                        if (i == INDEX_DURCHSICHTIG)
-                            continue;
-                        text += i == INDEX_VORDERGRUND;
-                        abweichend += schirm.Zeile(block.top + y)[block.left + x] != i;
-                    }
-            }
-            Speichern(p, "lesetext_sdl_letztes_bild");
-        });
-    ASSERT_EQ(ergebnis, 0) << lauf.fehler;
+    // Page 3 wherever the page is not transparent.
+    auto seite3 = [&](CPraesentation& p) {
+        anzahl = p.m_nAnzahl;
+        if (anzahl < 4)
+            return;
+        const RECT seite = p.m_Rechtecke1.GetAt(2);
+        const RECT block = p.m_Rechtecke2.GetAt(2);
+        ASSERT_EQ(seite.bottom - seite.top, block.bottom - block.top);
+        {
+            COberflaechenSperre vg(p.m_pVordergrund, nullptr, 0);
+            COberflaechenSperre schirm(p.m_pPrimaer, nullptr, 0);
+            ASSERT_TRUE(vg.Ok() && schirm.Ok());
+            abweichend = 0;
+            for (LONG y = 0; y < seite.bottom - seite.top; ++y)
+                for (LONG x = 0; x < seite.right - seite.left; ++x) {
+                    const BYTE i = vg.Zeile(seite.top + y)[seite.left + x];
+                    if (i == INDEX_DURCHSICHTIG)
+                        continue;
+                    text += i == INDEX_VORDERGRUND;
+                    abweichend += schirm.Zeile(block.top + y)[block.left + x] != i;
+                }
+        }
+        Speichern(p, "lesetext_sdl_letztes_bild");
+    };
+    // Two pages on, Enter ends on page 3.
+    Training({{2200, SDLK_RIGHT}, {2900, SDLK_RIGHT}, {3600, SDLK_RETURN}}, seite3);
     ASSERT_GE(anzahl, 4);
     EXPECT_EQ(lauf.bericht.GetAnzahlReize(), anzahl);
     EXPECT_GT(lauf.bericht.GetZeit(0), 0u);
