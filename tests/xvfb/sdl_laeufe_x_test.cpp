@@ -2,10 +2,8 @@
 // keys pushed as SDL events or typed through X (xdotool) as a trainee would.
 
 #include "presentation/bmpdatei.h"
-#include "presentation/oberflaeche_dc.h"
 #include "sdl_lauf.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -15,29 +13,29 @@ using namespace std::chrono_literals;
 
 bool Befehl(const std::string& befehl) { return std::system((befehl + " >/dev/null 2>&1").c_str()) == 0; }
 
-// A key typed through X, held as long as a finger holds it: a tap that
-// begins and ends between two polls counts as no press.
-void Tippen(const std::string& taste)
+// Typed through X and held as a finger would: a tap between two polls
+// counts as no press.
+void Tippen(const std::string& taste, std::chrono::milliseconds halten = 100ms)
 {
     Befehl("xdotool keydown " + taste);
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(halten);
     Befehl("xdotool keyup " + taste);
 }
 
 struct SdlLaufX : XTest {
-    // A training: Enter at 1.5 s leaves the ready screen, then folge; Escape
-    // at 15 s as a last resort.
+    // Enter leaves the ready screen, then folge; Escape as a last resort.
     void Training(std::vector<std::pair<int, SDL_Keycode>> folge, std::function<void(CPraesentation&)> nachher)
     {
         folge.insert(folge.begin(), {1500, SDLK_RETURN});
         folge.push_back({15000, SDLK_ESCAPE});
-        EXPECT_EQ(lauf.Laufen(Tastenfolge(std::move(folge)), std::move(nachher)), 0) << lauf.fehler;
+        EXPECT_EQ(lauf.Laufen(std::make_shared<CSdlAnzeige>(), Tastenfolge(std::move(folge)), std::move(nachher)), 0)
+            << lauf.fehler;
     }
-    // The test, keys typed once its window is up: Enter, then tasten(ms since
-    // Enter); Escape as a last resort.
+    // Once the window is up: Enter, then tasten(ms since Enter).
     CTestBericht Testlauf(const std::function<void(std::function<void(int)>)>& tasten)
     {
         const int ergebnis = lauf.Laufen(
+            std::make_shared<CSdlAnzeige>(),
             [&](const std::atomic<bool>& fertig) {
                 if (!Befehl("xdotool search --sync --onlyvisible --name '^Lumetra$'"))
                     return;
@@ -92,13 +90,12 @@ TEST_F(SdlLaufX, Lesetext)
     CText t = lauf.training.GetText();
     t.m_nTextart = 20;
     t.m_strEigenerText = "seiten.txt";
-    t.m_strEigenerOrdner.clear();
     t.m_nTasteVor = 5; // cursor right
     t.m_nTasteZurueck = 4; // cursor left
     lauf.training.SetText(t);
 
     int anzahl = 0, text = 0, abweichend = -1;
-    // Page 3 wherever the page is not transparent.
+    // Page 3 on screen wherever it is not transparent.
     auto seite3 = [&](CPraesentation& p) {
         anzahl = p.m_nAnzahl;
         if (anzahl < 4)
@@ -164,7 +161,6 @@ TEST_F(SdlLaufX, TestLaengenVertikalMitUmlauten)
     EXPECT_EQ(b.GetZaehler3(hoeher), 0u);
     EXPECT_EQ(b.GetZaehler3(kleiner), 1u);
     EXPECT_EQ(b.GetZaehler4(kleiner), 0u);
-    std::printf("Zeiten %u %u ms\n", b.GetZeit(hoeher), b.GetZeit(kleiner));
 }
 
 // Adjustment, vertical: "unten" held moves the crossing down, the vertical
@@ -183,9 +179,7 @@ TEST_F(SdlLaufX, TestLinienhalbierungVertikalEinstellen)
     lauf.test.SetLinien(l);
     const CTestBericht b = Testlauf([](const std::function<void(int)>& bis) {
         bis(1000);
-        Befehl("xdotool keydown Down");
-        bis(1600);
-        Befehl("xdotool keyup Down");
+        Tippen("Down", 600ms);
         bis(1900);
         Tippen("space");
     });
@@ -197,7 +191,6 @@ TEST_F(SdlLaufX, TestLinienhalbierungVertikalEinstellen)
     // About 0.6 s at a step of 0.055 of the width a second.
     EXPECT_GT(linie.top - start.top, 5);
     EXPECT_LT(linie.top - start.top, 60);
-    std::printf("Kreuzung %ld Pixel tiefer\n", long(linie.top - start.top));
 }
 
 } // namespace

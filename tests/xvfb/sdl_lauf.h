@@ -4,6 +4,7 @@
 // frames as RGB and saved for a person to look at.
 
 #include "platform/display/memory/png.h"
+#include "presentation/oberflaeche_dc.h"
 #include "sdl_trainingslauf.h"
 
 #include <cstdint>
@@ -38,12 +39,11 @@ inline Tasten Tastenfolge(std::vector<std::pair<int, SDL_Keycode>> folge)
 {
     return [folge = std::move(folge)](const std::atomic<bool>& fertig) {
         const auto start = std::chrono::steady_clock::now();
-        for (const auto& [ms, taste] : folge)
-            for (bool unten : {true, false}) {
-                Bis(fertig, start, unten ? ms : ms + 50);
-                if (!fertig)
-                    SdlDruck(taste, unten);
-            }
+        for (const auto& [ms, taste] : folge) {
+            Bis(fertig, start, ms);
+            if (!fertig)
+                SdlTasteDruecken(taste, 50);
+        }
     };
 }
 
@@ -72,11 +72,9 @@ inline void Speichern(const std::vector<uint32_t>& rgb, int breite, int hoehe, c
 // The primary surface: the last frame.
 inline void Speichern(CPraesentation& p, const std::string& name)
 {
-    DDSURFACEDESC d;
-    if (!p.m_pPrimaer || p.m_pPrimaer->Lock(nullptr, &d, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK)
-        return;
-    const int breite = int(d.dwWidth), hoehe = int(d.dwHeight);
-    const auto rgb = Rgb(static_cast<const BYTE*>(d.lpSurface), d.lPitch, p.m_Palette256, breite, hoehe);
-    p.m_pPrimaer->Unlock(nullptr);
-    Speichern(rgb, breite, hoehe, name);
+    COberflaechenSperre s(p.m_pPrimaer, nullptr, DDLOCK_WAIT | DDLOCK_READONLY);
+    const DDSURFACEDESC& d = s.GetBeschreibung();
+    if (s.Ok())
+        Speichern(Rgb(s.Zeile(0), d.lPitch, p.m_Palette256, int(d.dwWidth), int(d.dwHeight)), int(d.dwWidth),
+                  int(d.dwHeight), name);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-// A run on the SDL display at the X screen's size, the keys pushed from a
-// thread of their own: a saccade training over a moving background unless the
-// caller changes the training or runs a test. Shared by the X tests and the
-// SDL benchmark.
+// A run on the SDL display at the X screen's size, keys pushed from a thread
+// of their own: a saccade training over a moving background unless the caller
+// changes it or runs a test. Shared by the X tests and the SDL benchmark.
 
 #include "platform/display/sdl/sdl_anzeige.h"
 #include "support/laufumfeld.h"
@@ -19,22 +18,17 @@
 #include <thread>
 #include <vector>
 
-// A key event as SDL's own input would report it (also the keys of a
-// German layout that Xvfb's layout lacks).
-inline void SdlDruck(SDL_Keycode taste, bool unten)
-{
-    SDL_Event e{};
-    e.type = unten ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.state = unten ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = taste;
-    e.key.timestamp = SDL_GetTicks();
-    SDL_PushEvent(&e);
-}
-
+// Pressed and, ms later, released as SDL's own input reports keys (also
+// those of a German layout that Xvfb's layout lacks).
 inline void SdlTasteDruecken(SDL_Keycode taste, int ms = 30)
 {
     for (bool unten : {true, false}) {
-        SdlDruck(taste, unten);
+        SDL_Event e{};
+        e.type = unten ? SDL_KEYDOWN : SDL_KEYUP;
+        e.key.state = unten ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = taste;
+        e.key.timestamp = SDL_GetTicks();
+        SDL_PushEvent(&e);
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
 }
@@ -98,10 +92,6 @@ struct CSdlTrainingslauf : CLaufDaten {
         t.join();
         return ergebnis;
     }
-    int Laufen(Tasten tasten, std::function<void(CPraesentation&)> nachher = {}, bool mitTest = false)
-    {
-        return Laufen(std::make_shared<CSdlAnzeige>(), std::move(tasten), std::move(nachher), mitTest);
-    }
 
     // The speed the training sets, in parts of the display width per second.
     double Sollgeschwindigkeit() const { return std::abs(training.GetHGBewegung().m_dGeschwindigkeit); }
@@ -116,16 +106,16 @@ struct CPerioden {
 inline CPerioden PeriodenAuswerten(const std::vector<CSdlAnzeige::Uhr::time_point>& zeiten, size_t ohne)
 {
     CPerioden p;
-    double summe = 0, quadrate = 0;
+    double quadrate = 0;
     for (size_t i = ohne + 1; i < zeiten.size(); ++i) {
         const double ms = std::chrono::duration<double, std::milli>(zeiten[i] - zeiten[i - 1]).count();
-        summe += ms;
+        p.mittel += ms;
         quadrate += ms * ms;
         p.max = std::max(p.max, ms);
         ++p.anzahl;
     }
     if (p.anzahl) {
-        p.mittel = summe / double(p.anzahl);
+        p.mittel /= double(p.anzahl);
         p.sd = std::sqrt(std::max(0.0, quadrate / double(p.anzahl) - p.mittel * p.mittel));
     }
     return p;
