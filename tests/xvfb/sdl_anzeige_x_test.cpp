@@ -83,8 +83,7 @@ TEST_P(SdlAnzeigeX, BereitschirmUndBilderPixelgleich)
             bereitErwartet = rgb(beobachter->bilder.front());
         }
         SdlTasteDruecken(SDLK_RETURN);
-        // Within the first target's display time; frames change while the
-        // screen is grabbed, so one of the latest must match.
+        // Within the first target's display time; one of the latest frames must match a grab.
         std::this_thread::sleep_for(700ms);
         for (int versuch = 0; versuch < 5 && !laufGleich; ++versuch) {
             laufFoto = Bildschirmfoto(breite, hoehe);

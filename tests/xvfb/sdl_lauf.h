@@ -22,8 +22,8 @@ std::vector<uint32_t> Bildschirmfoto(int& breite, int& hoehe);
 struct XTest : ::testing::Test {
     void SetUp() override
     {
-        if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "no X server";
+        if (!std::getenv("DISPLAY") || std::system("command -v xdotool >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "no X server or no xdotool";
     }
 };
 
