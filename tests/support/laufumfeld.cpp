@@ -4,18 +4,38 @@
 
 #include <filesystem>
 
-CLaufUmfeld::CLaufUmfeld(CSpeicherKonfig konfig, DWORD breite, DWORD hoehe, DWORD frequenz)
-    : anzeige(CSpeicherAnzeige::Installieren(std::move(konfig))), umgebung(&profil)
+CLaufDaten::CLaufDaten()
 {
-    crt::SetZeitQuelle([] { return int64_t(1'700'000'000); });
     training.SetUmgebung(&umgebung);
     test.SetUmgebung(&umgebung);
+}
+
+void CLaufDaten::Modus(DWORD breite, DWORD hoehe, DWORD frequenz)
+{
     CBildschirmModus modus = umgebung.GetBildschirmModus();
     modus.m_dwBreite = breite;
     modus.m_dwHoehe = hoehe;
     modus.m_dwFrequenz = frequenz;
-    modus.m_dwLetzteFrequenz = frequenz;
+    if (frequenz)
+        modus.m_dwLetzteFrequenz = frequenz;
     umgebung.SetBildschirmModus(modus);
+}
+
+int CLaufDaten::TrainingEinrichten(CPraesentation& p)
+{
+    return p.Einrichten(HWND(&view), &view, &profil, &umgebung, &training, nullptr);
+}
+
+int CLaufDaten::TestEinrichten(CPraesentation& p)
+{
+    return p.Einrichten(HWND(&view), &view, &profil, &umgebung, nullptr, &test);
+}
+
+CLaufUmfeld::CLaufUmfeld(CSpeicherKonfig konfig, DWORD breite, DWORD hoehe, DWORD frequenz)
+    : anzeige(CSpeicherAnzeige::Installieren(std::move(konfig)))
+{
+    crt::SetZeitQuelle([] { return int64_t(1'700'000'000); });
+    Modus(breite, hoehe, frequenz);
 }
 
 CLaufUmfeld::~CLaufUmfeld()
@@ -23,16 +43,6 @@ CLaufUmfeld::~CLaufUmfeld()
     crt::SetZeitQuelle({});
     // A display that a test put in front of the in-memory one goes too.
     AnzeigeTreiberWaehlen("");
-}
-
-int CLaufUmfeld::TrainingEinrichten(CPraesentation& p)
-{
-    return p.Einrichten(HWND(&view), &view, &profil, &umgebung, &training, nullptr);
-}
-
-int CLaufUmfeld::TestEinrichten(CPraesentation& p)
-{
-    return p.Einrichten(HWND(&view), &view, &profil, &umgebung, nullptr, &test);
 }
 
 int CLaufUmfeld::Vorbereiten(CPraesentation& p)
@@ -45,35 +55,33 @@ int CLaufUmfeld::Vorbereiten(CPraesentation& p)
 
 int CLaufUmfeld::TestVorbereiten(CPraesentation& p)
 {
-    if (const int fehler = TestEinrichten(p))
-        return fehler;
-    return p.LaufVorbereiten();
+    const int fehler = TestEinrichten(p);
+    return fehler ? fehler : p.LaufVorbereiten();
 }
 
 int CLaufUmfeld::Darbieten(CPraesentation& p)
 {
-    if (const int fehler = TrainingEinrichten(p))
-        return fehler;
-    return p.Darbieten();
+    const int fehler = TrainingEinrichten(p);
+    return fehler ? fehler : p.Darbieten();
 }
 
 int CLaufUmfeld::TestDarbieten(CPraesentation& p)
 {
-    if (const int fehler = TestEinrichten(p))
-        return fehler;
-    return p.Darbieten();
+    const int fehler = TestEinrichten(p);
+    return fehler ? fehler : p.Darbieten();
 }
 
 void CLaufUmfeld::Speichern(IDirectDrawSurface* s, const std::string& name) const
 {
-    std::filesystem::create_directories(LUMETRA_ARTIFACTS);
-    anzeige->OberflaecheSpeichern(s, std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png");
+    anzeige->OberflaecheSpeichern(s, Artefakt(name));
 }
 
-void CLaufUmfeld::BildschirmSpeichern(const std::string& name) const
+void CLaufUmfeld::BildschirmSpeichern(const std::string& name) const { anzeige->BildschirmSpeichern(Artefakt(name)); }
+
+std::string Artefakt(const std::string& name)
 {
     std::filesystem::create_directories(LUMETRA_ARTIFACTS);
-    anzeige->BildschirmSpeichern(std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png");
+    return std::string(LUMETRA_ARTIFACTS) + "/" + name + ".png";
 }
 
 CSpeicherKonfig KonfigMitModus(DWORD breite, DWORD hoehe, DWORD frequenz)
@@ -81,12 +89,4 @@ CSpeicherKonfig KonfigMitModus(DWORD breite, DWORD hoehe, DWORD frequenz)
     CSpeicherKonfig k;
     k.modi.push_back({breite, hoehe, 8, frequenz});
     return k;
-}
-
-void OhneVordergrund(CTraining& t)
-{
-    t.SetAufgabenart(30);
-    CHGMuster m = t.GetHGMuster();
-    m.m_nArt = 0;
-    t.SetHGMuster(m);
 }

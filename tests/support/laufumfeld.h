@@ -1,9 +1,9 @@
 #pragma once
 
-// A whole run on the in-memory display, as a view hands it to the engine:
-// profile, environment, training and test as the application holds them,
-// a main window, a fixed clock for the seed. Shared by the engine's tests
-// and the benchmarks.
+// A run as a view hands it to the engine: profile, environment, training and
+// test as the application holds them, and a main window. CLaufUmfeld adds the
+// in-memory display and a fixed clock for the seed. Shared by the engine's
+// tests, the X tests and the benchmarks.
 
 #include "model/test.h"
 #include "model/training.h"
@@ -15,14 +15,26 @@
 #include <memory>
 #include <string>
 
-struct CLaufUmfeld {
-    // The environment asks for breite x hoehe at frequenz.
-    explicit CLaufUmfeld(CSpeicherKonfig konfig = {}, DWORD breite = 1024, DWORD hoehe = 768, DWORD frequenz = 75);
-    ~CLaufUmfeld();
-
+struct CLaufDaten {
+    CLaufDaten();
+    // The environment asks for breite x hoehe at frequenz (0: the last rate stays).
+    void Modus(DWORD breite, DWORD hoehe, DWORD frequenz);
     // Binds the engine to this run's training or test.
     int TrainingEinrichten(CPraesentation& p);
     int TestEinrichten(CPraesentation& p);
+
+    CBenutzerprofil profil;
+    CUmgebung umgebung{&profil};
+    CTraining training;
+    CTest test;
+    // Stands for the view and the main window alike.
+    int view = 0;
+};
+
+struct CLaufUmfeld : CLaufDaten {
+    explicit CLaufUmfeld(CSpeicherKonfig konfig = {}, DWORD breite = 1024, DWORD hoehe = 768, DWORD frequenz = 75);
+    ~CLaufUmfeld();
+
     // Display set-up and preparation only (up to the frame loop), with the
     // generator seeded with 1; the set-up's error code.
     int Vorbereiten(CPraesentation& p);
@@ -35,16 +47,10 @@ struct CLaufUmfeld {
     void BildschirmSpeichern(const std::string& name) const;
 
     std::shared_ptr<CSpeicherAnzeige> anzeige;
-    CBenutzerprofil profil;
-    CUmgebung umgebung;
-    CTraining training;
-    CTest test;
-    // Stands for the view and the main window alike.
-    int view = 0;
 };
+
+// <artifacts>/<name>.png, its folder made.
+std::string Artefakt(const std::string& name);
 
 // The in-memory display's modes and breite x hoehe x 8 at frequenz.
 CSpeicherKonfig KonfigMitModus(DWORD breite, DWORD hoehe, DWORD frequenz);
-
-// A training without a foreground (task 30) on a plain background: Enter ends it.
-void OhneVordergrund(CTraining& t);

@@ -8,10 +8,8 @@
 #include "support/sanitizer.h"
 
 #ifdef LUMETRA_ASAN
-// System libraries keep blocks until the process ends: fontconfig (Qt's font
-// database), D-Bus, X11 and the GL drivers that SDL loads at run time. The
-// leak checker of the sanitizer build is told so; the project's own code is
-// never suppressed.
+// System libraries (fontconfig, D-Bus, X11, the GL drivers SDL loads) keep
+// blocks until the process ends; the project's own code is never suppressed.
 extern "C" const char* __lsan_default_suppressions()
 {
     return "leak:libfontconfig.so\n"
@@ -21,10 +19,8 @@ extern "C" const char* __lsan_default_suppressions()
            "leak:_dri.so\n";
 }
 
-// SDL and the GL drivers unload those libraries before the leak check runs,
-// so their blocks would be reported from an unknown module that no
-// suppression can name. In the test programs of the sanitizer build they
-// stay loaded until the process ends.
+// SDL and the GL drivers unload those libraries before the leak check, which
+// would report their blocks from a module no suppression can name.
 extern "C" int dlclose(void*) { return 0; }
 #endif
 

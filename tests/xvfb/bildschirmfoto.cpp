@@ -10,12 +10,10 @@ std::vector<uint32_t> Bildschirmfoto(int& breite, int& hoehe)
     Display* d = XOpenDisplay(nullptr);
     if (!d)
         return rgb;
-    const Window wurzel = DefaultRootWindow(d);
-    XWindowAttributes a;
-    XGetWindowAttributes(d, wurzel, &a);
-    breite = a.width;
-    hoehe = a.height;
-    if (XImage* bild = XGetImage(d, wurzel, 0, 0, unsigned(breite), unsigned(hoehe), AllPlanes, ZPixmap)) {
+    breite = DisplayWidth(d, DefaultScreen(d));
+    hoehe = DisplayHeight(d, DefaultScreen(d));
+    if (XImage* bild = XGetImage(d, DefaultRootWindow(d), 0, 0, unsigned(breite), unsigned(hoehe), AllPlanes,
+                                 ZPixmap)) {
         rgb.resize(size_t(breite) * size_t(hoehe));
         for (int y = 0; y < hoehe; ++y)
             for (int x = 0; x < breite; ++x)

@@ -1,12 +1,9 @@
-// Saccade, reading and test runs on the SDL display under a real X server:
-// keys pushed as SDL events on the display's own clock or typed through X
-// (xdotool) as a trainee would, the last frame grabbed and saved.
+// Saccade, reading and test runs on the SDL display under a real X server,
+// keys pushed as SDL events or typed through X (xdotool) as a trainee would.
 
 #include "presentation/bmpdatei.h"
-#include "presentation/oberflaeche_dc.h"
 #include "sdl_lauf.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -16,22 +13,28 @@ using namespace std::chrono_literals;
 
 bool Befehl(const std::string& befehl) { return std::system((befehl + " >/dev/null 2>&1").c_str()) == 0; }
 
-// A key typed through X, held as long as a finger holds it: a tap that
-// begins and ends between two polls counts as no press.
-void Tippen(const std::string& taste)
+// Typed through X, held as a finger would: a tap between two polls is no press.
+void Tippen(const std::string& taste, std::chrono::milliseconds halten = 100ms)
 {
     Befehl("xdotool keydown " + taste);
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(halten);
     Befehl("xdotool keyup " + taste);
 }
 
 struct SdlLaufX : XTest {
-    // The test, with keys typed from another thread: once the window is up,
-    // Enter, then tasten(ms since Enter) until it answers; Escape as a last
-    // resort.
+    // Enter leaves the ready screen, then folge; Escape as a last resort.
+    void Training(std::vector<std::pair<int, SDL_Keycode>> folge, std::function<void(CPraesentation&)> nachher)
+    {
+        folge.insert(folge.begin(), {1500, SDLK_RETURN});
+        folge.push_back({15000, SDLK_ESCAPE});
+        EXPECT_EQ(lauf.Laufen(std::make_shared<CSdlAnzeige>(), Tastenfolge(std::move(folge)), std::move(nachher)), 0)
+            << lauf.fehler;
+    }
+    // Once the window is up: Enter, then tasten(ms since Enter).
     CTestBericht Testlauf(const std::function<void(std::function<void(int)>)>& tasten)
     {
         const int ergebnis = lauf.Laufen(
+            std::make_shared<CSdlAnzeige>(),
             [&](const std::atomic<bool>& fertig) {
                 if (!Befehl("xdotool search --sync --onlyvisible --name '^Lumetra$'"))
                     return;
@@ -57,11 +60,8 @@ TEST_F(SdlLaufX, Sakkaden)
     CSakkaden s = lauf.training.GetSakkaden();
     s.m_nDurchgaenge = 3;
     lauf.training.SetSakkaden(s);
-    // Enter leaves the ready screen; two reactions; Escape as a last resort.
-    const int ergebnis = lauf.Laufen(
-        Tastenfolge({{1500, SDLK_RETURN}, {2200, SDLK_SPACE}, {2900, SDLK_SPACE}, {15000, SDLK_ESCAPE}}),
-        [](CPraesentation& p) { Speichern(p, "sakkaden_sdl_letztes_bild"); });
-    EXPECT_EQ(ergebnis, 0) << lauf.fehler;
+    Training({{2200, SDLK_SPACE}, {2900, SDLK_SPACE}},
+             [](CPraesentation& p) { Speichern(p, "sakkaden_sdl_letztes_bild"); });
     const CTrainingsBericht& b = lauf.bericht;
     EXPECT_EQ(b.GetAnzahlReize(), 3);
     EXPECT_GT(b.m_dLaufzeit, 0.5);
@@ -69,8 +69,6 @@ TEST_F(SdlLaufX, Sakkaden)
     EXPECT_GT(b.GetRechteck(0).right, b.GetRechteck(0).left);
     for (int i = 0; i < 3; ++i)
         EXPECT_GT(b.GetZeit(i), 0u) << i;
-    std::printf("Laufzeit %.1f s, Zeiten %u %u %u, Marken %u %u %u\n", b.m_dLaufzeit, b.GetZeit(0), b.GetZeit(1),
-                b.GetZeit(2), b.GetMarke(0), b.GetMarke(1), b.GetMarke(2));
 }
 
 // Pages turned with the arrow keys; the last frame shows the page drawn.
@@ -78,12 +76,10 @@ TEST_F(SdlLaufX, Lesetext)
 {
     const std::filesystem::path ordner = std::filesystem::path(LUMETRA_ARTIFACTS) / "lesetext_sdl";
     std::filesystem::create_directories(ordner);
-    {
-        std::ofstream datei(ordner / "seiten.txt", std::ios::binary);
-        datei << "Lesen unter X\r\n";
-        for (int i = 1; i <= 120; ++i)
-            datei << "Absatz " << i << ": Zecken sitzen im hohen Gras und warten auf Wirte.\r\n";
-    }
+    std::string seiten = "Lesen unter X\r\n";
+    for (int i = 1; i <= 120; ++i)
+        seiten += "Absatz " + std::to_string(i) + ": Zecken sitzen im hohen Gras und warten auf Wirte.\r\n";
+    std::ofstream(ordner / "seiten.txt", std::ios::binary) << seiten;
     CVerzeichnisse v = lauf.profil.GetVerzeichnisse();
     v.m_strEigeneTexte = ordner.string();
     lauf.profil.SetVerzeichnisse(v);
@@ -91,41 +87,37 @@ TEST_F(SdlLaufX, Lesetext)
     CText t = lauf.training.GetText();
     t.m_nTextart = 20;
     t.m_strEigenerText = "seiten.txt";
-    t.m_strEigenerOrdner.clear();
     t.m_nTasteVor = 5; // cursor right
     t.m_nTasteZurueck = 4; // cursor left
     lauf.training.SetText(t);
 
-    // Enter leaves the ready screen, two pages on, Enter ends on page 3.
     int anzahl = 0, text = 0, abweichend = -1;
-    const int ergebnis = lauf.Laufen(
-        Tastenfolge(
-            {{1500, SDLK_RETURN}, {2200, SDLK_RIGHT}, {2900, SDLK_RIGHT}, {3600, SDLK_RETURN}, {15000, SDLK_ESCAPE}}),
-        [&](CPraesentation& p) {
-            anzahl = p.m_nAnzahl;
-            if (anzahl < 4)
-                return;
-            // Page 3 wherever the page is not transparent.
-            const RECT seite = p.m_Rechtecke1.GetAt(2);
-            const RECT block = p.m_Rechtecke2.GetAt(2);
-            ASSERT_EQ(seite.bottom - seite.top, block.bottom - block.top);
-            {
-                COberflaechenSperre vg(p.m_pVordergrund, nullptr, 0);
-                COberflaechenSperre schirm(p.m_pPrimaer, nullptr, 0);
-                ASSERT_TRUE(vg.Ok() && schirm.Ok());
-                abweichend = 0;
-                for (LONG y = 0; y < seite.bottom - seite.top; ++y)
-                    for (LONG x = 0; x < seite.right - seite.left; ++x) {
-                        const BYTE i = vg.Zeile(seite.top + y)[seite.left + x];
-                        if (i == INDEX_DURCHSICHTIG)
-                            continue;
-                        text += i == INDEX_VORDERGRUND;
-                        abweichend += schirm.Zeile(block.top + y)[block.left + x] != i;
-                    }
-            }
-            Speichern(p, "lesetext_sdl_letztes_bild");
-        });
-    ASSERT_EQ(ergebnis, 0) << lauf.fehler;
+    // Page 3 on screen wherever it is not transparent.
+    auto seite3 = [&](CPraesentation& p) {
+        anzahl = p.m_nAnzahl;
+        if (anzahl < 4)
+            return;
+        const RECT seite = p.m_Rechtecke1.GetAt(2);
+        const RECT block = p.m_Rechtecke2.GetAt(2);
+        ASSERT_EQ(seite.bottom - seite.top, block.bottom - block.top);
+        {
+            COberflaechenSperre vg(p.m_pVordergrund, nullptr, 0);
+            COberflaechenSperre schirm(p.m_pPrimaer, nullptr, 0);
+            ASSERT_TRUE(vg.Ok() && schirm.Ok());
+            abweichend = 0;
+            for (LONG y = 0; y < seite.bottom - seite.top; ++y)
+                for (LONG x = 0; x < seite.right - seite.left; ++x) {
+                    const BYTE i = vg.Zeile(seite.top + y)[seite.left + x];
+                    if (i == INDEX_DURCHSICHTIG)
+                        continue;
+                    text += i == INDEX_VORDERGRUND;
+                    abweichend += schirm.Zeile(block.top + y)[block.left + x] != i;
+                }
+        }
+        Speichern(p, "lesetext_sdl_letztes_bild");
+    };
+    // Two pages on, Enter ends on page 3.
+    Training({{2200, SDLK_RIGHT}, {2900, SDLK_RIGHT}, {3600, SDLK_RETURN}}, seite3);
     ASSERT_GE(anzahl, 4);
     EXPECT_EQ(lauf.bericht.GetAnzahlReize(), anzahl);
     EXPECT_GT(lauf.bericht.GetZeit(0), 0u);
@@ -139,8 +131,6 @@ TEST_F(SdlLaufX, Lesetext)
 // German layout): each answer counts under its own meaning.
 TEST_F(SdlLaufX, TestLaengenVertikalMitUmlauten)
 {
-    if (!Befehl("command -v xdotool"))
-        GTEST_SKIP() << "braucht xdotool";
     lauf.test.SetTestart(20);
     CLaengen l = lauf.test.GetLaengen();
     l.m_nVerfahren = VERFAHREN_KONSTANT;
@@ -166,15 +156,12 @@ TEST_F(SdlLaufX, TestLaengenVertikalMitUmlauten)
     EXPECT_EQ(b.GetZaehler3(hoeher), 0u);
     EXPECT_EQ(b.GetZaehler3(kleiner), 1u);
     EXPECT_EQ(b.GetZaehler4(kleiner), 0u);
-    std::printf("Zeiten %u %u ms\n", b.GetZeit(hoeher), b.GetZeit(kleiner));
 }
 
 // Adjustment, vertical: "unten" held moves the crossing down, the vertical
 // line stays where it stood.
 TEST_F(SdlLaufX, TestLinienhalbierungVertikalEinstellen)
 {
-    if (!Befehl("command -v xdotool"))
-        GTEST_SKIP() << "braucht xdotool";
     lauf.test.SetTestart(10);
     CLinien l = lauf.test.GetLinien();
     l.m_nOrientierung = 2;
@@ -185,9 +172,7 @@ TEST_F(SdlLaufX, TestLinienhalbierungVertikalEinstellen)
     lauf.test.SetLinien(l);
     const CTestBericht b = Testlauf([](const std::function<void(int)>& bis) {
         bis(1000);
-        Befehl("xdotool keydown Down");
-        bis(1600);
-        Befehl("xdotool keyup Down");
+        Tippen("Down", 600ms);
         bis(1900);
         Tippen("space");
     });
@@ -199,7 +184,6 @@ TEST_F(SdlLaufX, TestLinienhalbierungVertikalEinstellen)
     // About 0.6 s at a step of 0.055 of the width a second.
     EXPECT_GT(linie.top - start.top, 5);
     EXPECT_LT(linie.top - start.top, 60);
-    std::printf("Kreuzung %ld Pixel tiefer\n", long(linie.top - start.top));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // What the X tests add to the shared run: the screen, keys at set times,
 // frames as RGB and saved for a person to look at.
 
+#include "platform/display/memory/png.h"
+#include "presentation/oberflaeche_dc.h"
 #include "sdl_trainingslauf.h"
 
 #include <cstdint>
@@ -13,26 +15,66 @@
 
 #include <gtest/gtest.h>
 
-// The whole X screen as 0xRRGGBB, grabbed from the X server (empty without
-// one); kept apart, since Xlib's macros clash with GoogleTest.
+// The whole X screen as 0xRRGGBB (empty without an X server); kept apart,
+// since Xlib's macros clash with GoogleTest.
 std::vector<uint32_t> Bildschirmfoto(int& breite, int& hoehe);
 
-// Skips the test without an X server.
 struct XTest : ::testing::Test {
     void SetUp() override
     {
-        if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "no X server";
+        if (!std::getenv("DISPLAY") || std::system("command -v xdotool >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "no X server or no xdotool";
     }
 };
 
-void Bis(const std::atomic<bool>& fertig, std::chrono::steady_clock::time_point start, int ms);
-// Keys for CSdlTrainingslauf::Laufen: each pressed for 50 ms at its time in
-// ms from the start, until the run has ended.
-std::function<void(const std::atomic<bool>&)> Tastenfolge(std::vector<std::pair<int, SDL_Keycode>> folge);
+// Sleeps until ms after start or until the run has ended.
+inline void Bis(const std::atomic<bool>& fertig, std::chrono::steady_clock::time_point start, int ms)
+{
+    while (!fertig && std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms))
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+// Each key pressed for 50 ms at its time in ms from the start.
+inline Tasten Tastenfolge(std::vector<std::pair<int, SDL_Keycode>> folge)
+{
+    return [folge = std::move(folge)](const std::atomic<bool>& fertig) {
+        const auto start = std::chrono::steady_clock::now();
+        for (const auto& [ms, taste] : folge) {
+            Bis(fertig, start, ms);
+            if (!fertig)
+                SdlTasteDruecken(taste, 50);
+        }
+    };
+}
 
 // 8-bit pixels through their palette as 0xRRGGBB.
-std::vector<uint32_t> Rgb(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette, int breite, int hoehe);
-// RGB pixels, or the primary surface (the last frame), to <artifacts>/<name>.png.
-void Speichern(const std::vector<uint32_t>& rgb, int breite, int hoehe, const std::string& name);
-void Speichern(CPraesentation& p, const std::string& name);
+inline std::vector<uint32_t> Rgb(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette, int breite, int hoehe)
+{
+    std::vector<uint32_t> rgb;
+    rgb.reserve(size_t(breite) * size_t(hoehe));
+    for (int y = 0; y < hoehe; ++y)
+        for (int x = 0; x < breite; ++x) {
+            const PALETTEENTRY& e = palette[pixel[size_t(y) * size_t(pitch) + size_t(x)]];
+            rgb.push_back(uint32_t(e.peRed) << 16 | uint32_t(e.peGreen) << 8 | e.peBlue);
+        }
+    return rgb;
+}
+
+inline void Speichern(const std::vector<uint32_t>& rgb, int breite, int hoehe, const std::string& name)
+{
+    std::vector<uint8_t> b;
+    b.reserve(rgb.size() * 3);
+    for (uint32_t p : rgb)
+        b.insert(b.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
+    PngSchreiben(Artefakt(name), breite, hoehe, b);
+}
+
+// The primary surface: the last frame.
+inline void Speichern(CPraesentation& p, const std::string& name)
+{
+    COberflaechenSperre s(p.m_pPrimaer, nullptr, DDLOCK_WAIT | DDLOCK_READONLY);
+    const DDSURFACEDESC& d = s.GetBeschreibung();
+    if (s.Ok())
+        Speichern(Rgb(s.Zeile(0), d.lPitch, p.m_Palette256, int(d.dwWidth), int(d.dwHeight)), int(d.dwWidth),
+                  int(d.dwHeight), name);
+}

@@ -1,58 +1,46 @@
 #pragma once
 
-// A run on the SDL display at the X screen's size, the keys pushed as SDL
-// events from a thread of their own: a saccade training over a moving
-// background unless the caller changes the training or runs a test. Shared
-// by the X tests and the SDL benchmark.
+// A run on the SDL display at the X screen's size, keys pushed from a thread
+// of their own: a saccade training over a moving background unless the caller
+// changes it or runs a test. Shared by the X tests and the SDL benchmark.
 
-#include "model/test.h"
-#include "model/training.h"
 #include "platform/display/sdl/sdl_anzeige.h"
-#include "presentation/praesentation.h"
-#include "workplace/benutzerprofil.h"
-#include "workplace/umgebung.h"
+#include "support/laufumfeld.h"
 
 #include <SDL.h>
 
 #include <algorithm>
 #include <atomic>
-#include <cmath>
 #include <chrono>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
 
-// A key event as SDL's own input would report it (also the keys of a
-// German layout that Xvfb's layout lacks).
-inline void SdlDruck(SDL_Keycode taste, bool unten)
-{
-    SDL_Event e{};
-    e.type = unten ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.state = unten ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = taste;
-    e.key.timestamp = SDL_GetTicks();
-    SDL_PushEvent(&e);
-}
-
-// Pressed, held for ms, released.
+// Pressed and, ms later, released as SDL's own input reports keys (also
+// those of a German layout that Xvfb's layout lacks).
 inline void SdlTasteDruecken(SDL_Keycode taste, int ms = 30)
 {
     for (bool unten : {true, false}) {
-        SdlDruck(taste, unten);
+        SDL_Event e{};
+        e.type = unten ? SDL_KEYDOWN : SDL_KEYUP;
+        e.key.state = unten ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = taste;
+        e.key.timestamp = SDL_GetTicks();
+        SDL_PushEvent(&e);
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
 }
 
-struct CSdlTrainingslauf {
-    CBenutzerprofil profil;
-    CUmgebung umgebung{&profil};
-    CTraining training;
-    CTest test;
+// Runs on its own thread during the run and must end it (Escape); fertig
+// tells it the run has ended.
+using Tasten = std::function<void(const std::atomic<bool>&)>;
+
+struct CSdlTrainingslauf : CLaufDaten {
     CTrainingsBericht bericht;
     CTestBericht testBericht;
     std::string fehler;
-    int anwendung = 0;
 
     // renderer: SDL's render driver ("" its default choice).
     explicit CSdlTrainingslauf(const char* renderer = "")
@@ -61,13 +49,7 @@ struct CSdlTrainingslauf {
         SDL_InitSubSystem(SDL_INIT_VIDEO);
         SDL_DisplayMode d{};
         SDL_GetDesktopDisplayMode(0, &d);
-        CBildschirmModus modus = umgebung.GetBildschirmModus();
-        modus.m_dwBreite = uint32_t(d.w);
-        modus.m_dwHoehe = uint32_t(d.h);
-        modus.m_dwFrequenz = 0;
-        umgebung.SetBildschirmModus(modus);
-        test.SetUmgebung(&umgebung);
-        training.SetUmgebung(&umgebung);
+        Modus(DWORD(d.w), DWORD(d.h), 0);
         training.SetAufgabenart(10);
         CSakkaden s = training.GetSakkaden();
         s.m_nDurchgaenge = 10000;
@@ -85,10 +67,9 @@ struct CSdlTrainingslauf {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
-    // Runs the training (the test with mitTest) on treiber; tasten runs on
-    // its own thread meanwhile and must end the run (Escape); it may look
-    // at fertig to stop early. nachher sees the engine once the run has ended.
-    int Laufen(std::shared_ptr<CAnzeigeTreiber> treiber, std::function<void(const std::atomic<bool>&)> tasten,
+    // The training (the test with mitTest) on treiber while tasten runs;
+    // nachher sees the engine once the run has ended.
+    int Laufen(std::shared_ptr<CAnzeigeTreiber> treiber, Tasten tasten,
                std::function<void(CPraesentation&)> nachher = {}, bool mitTest = false)
     {
         AnzeigeTreiberAnmelden("sdl-lauf", [treiber] { return treiber; });
@@ -98,8 +79,7 @@ struct CSdlTrainingslauf {
         int ergebnis = -1;
         {
             CPraesentation p;
-            ergebnis = p.Einrichten(HWND(&anwendung), &anwendung, &profil, &umgebung, mitTest ? nullptr : &training,
-                                    mitTest ? &test : nullptr);
+            ergebnis = mitTest ? TestEinrichten(p) : TrainingEinrichten(p);
             if (ergebnis == 0)
                 ergebnis = p.Darbieten();
             fertig = true;
@@ -111,11 +91,6 @@ struct CSdlTrainingslauf {
         }
         t.join();
         return ergebnis;
-    }
-    int Laufen(std::function<void(const std::atomic<bool>&)> tasten, std::function<void(CPraesentation&)> nachher = {},
-               bool mitTest = false)
-    {
-        return Laufen(std::make_shared<CSdlAnzeige>(), std::move(tasten), std::move(nachher), mitTest);
     }
 
     // The speed the training sets, in parts of the display width per second.
@@ -131,16 +106,16 @@ struct CPerioden {
 inline CPerioden PeriodenAuswerten(const std::vector<CSdlAnzeige::Uhr::time_point>& zeiten, size_t ohne)
 {
     CPerioden p;
-    double summe = 0, quadrate = 0;
+    double quadrate = 0;
     for (size_t i = ohne + 1; i < zeiten.size(); ++i) {
         const double ms = std::chrono::duration<double, std::milli>(zeiten[i] - zeiten[i - 1]).count();
-        summe += ms;
+        p.mittel += ms;
         quadrate += ms * ms;
         p.max = std::max(p.max, ms);
         ++p.anzahl;
     }
     if (p.anzahl) {
-        p.mittel = summe / double(p.anzahl);
+        p.mittel /= double(p.anzahl);
         p.sd = std::sqrt(std::max(0.0, quadrate / double(p.anzahl) - p.mittel * p.mittel));
     }
     return p;
