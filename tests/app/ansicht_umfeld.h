@@ -49,10 +49,8 @@ protected:
         return t;
     }
     bool NurLesen(int nr) const { return qobject_cast<QLineEdit*>(m_ansicht->Steuerelement(nr))->isReadOnly(); }
-    bool MenueAn(int position) const
-    {
-        return m_app->GetMainWnd()->menuBar()->actions()[4]->menu()->actions()[position]->isEnabled();
-    }
+    QMenu* Berichtmenue() const { return m_app->GetMainWnd()->menuBar()->actions()[4]->menu(); }
+    bool MenueAn(int position) const { return Berichtmenue()->actions()[position]->isEnabled(); }
     // Enabled report buttons, as their command ids.
     std::vector<int> Knoepfe() const
     {
