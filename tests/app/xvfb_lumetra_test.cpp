@@ -1,10 +1,4 @@
-// The built program on a real X server (Xvfb), driven as a user drives it:
-// the start, a whole saccade run that lands on its report page, the text
-// page of the training sheet used with the mouse. Pictures of each step go
-// to the artifacts; what was saved is read back. A test with three reports
-// opened from the command line: printing through the menu and the real print
-// dialog into the PDF file it proposes, the preview, the printer set-up, and
-// the delete question answered with N and J.
+// The built program under Xvfb, driven with xdotool as a user drives it.
 #include <gtest/gtest.h>
 
 #include <QFile>

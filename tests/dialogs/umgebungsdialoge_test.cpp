@@ -1,71 +1,31 @@
 // The environment and profile dialogs: enabling, clamps, what they hand back.
-#include "befehl_umfeld.h"
+#include "dialog_umfeld.h"
 
 #include <array>
+#include <filesystem>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QFocusEvent>
-#include <QLineEdit>
-#include <QRadioButton>
+#include <QTemporaryDir>
 
+#include "app/app_umgebung.h"
 #include "dialogs/anordnungdlg.h"
 #include "dialogs/anzeigedlg.h"
 #include "dialogs/dateiverwaltungdlg.h"
 #include "dialogs/profildlg.h"
-#include "workplace/benutzerprofil.h"
-#include "workplace/umgebung.h"
 
-namespace {
-
-template <class T>
-T* Element(QDialog& d, const char* name)
-{
-    T* w = d.findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-// Types into a field and leaves it, as the user would.
-void Tippe(QDialog& d, const char* name, const std::string& text)
-{
-    QLineEdit* feld = Element<QLineEdit>(d, name);
-    feld->setText(QString::fromStdString(text));
-    QFocusEvent e(QEvent::FocusOut);
-    QApplication::sendEvent(feld, &e);
-}
-
-std::string Text(QDialog& d, const char* name) { return Element<QLineEdit>(d, name)->text().toStdString(); }
-
-void Waehle(QComboBox* liste, int index)
-{
-    liste->setCurrentIndex(index);
-    emit liste->activated(index);
-}
-
-} // namespace
-
-class Umgebungsdialoge : public AppTest {
+class Umgebungsdialoge : public DialogTest {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        m_profil.ErzeugeSchrift(nullptr);
-        m_umgebung = std::make_unique<CUmgebung>(&m_profil);
-        m_umgebung->SetProfil(&m_profil);
-    }
     // The current mode and the listed ones: width, height, depth, rate.
     void Modi(std::array<uint32_t, 4> m, std::initializer_list<std::array<uint32_t, 4>> modi)
     {
         CBildschirmModus modus;
         modus.m_dwBreite = m[0], modus.m_dwHoehe = m[1], modus.m_dwFarbtiefe = m[2];
         modus.m_dwFrequenz = modus.m_dwLetzteFrequenz = m[3];
-        m_umgebung->SetBildschirmModus(modus);
-        m_umgebung->m_Modusliste.Leeren();
+        umgebung.SetBildschirmModus(modus);
+        umgebung.m_Modusliste.Leeren();
         for (const auto& l : modi)
-            m_umgebung->m_Modusliste.Hinzufuegen(l[0], l[1], l[2], l[3]);
-        m_umgebung->m_Modusliste.Sortieren();
+            umgebung.m_Modusliste.Hinzufuegen(l[0], l[1], l[2], l[3]);
+        umgebung.m_Modusliste.Sortieren();
     }
     // A dialog on the profile (and the environment) as it is shown.
     template <class Dlg>
@@ -73,12 +33,13 @@ protected:
     {
         auto dlg = std::make_unique<Dlg>();
         if constexpr (std::is_same_v<Dlg, CAnordnungDlg>)
-            dlg->SetUmgebung(&m_profil, m_umgebung.get());
+            dlg->SetUmgebung(&profil, &umgebung);
         else if constexpr (std::is_same_v<Dlg, CAnzeigeDlg>)
-            dlg->SetOptionen(&m_profil);
+            dlg->SetOptionen(&profil);
         else
-            dlg->LadeAusProfil(&m_profil);
+            dlg->LadeAusProfil(&profil);
         dlg->OnInitDialog();
+        dlg->show();
         return dlg;
     }
     std::unique_ptr<CAnzeigeDlg> Anzeige(uint32_t einheit, uint32_t flags = 6)
@@ -86,21 +47,22 @@ protected:
         CAnzeigeOptionen o;
         o.SetEinheit(einheit);
         o.m_dwFlags = flags;
-        m_profil.SetAnzeigeoptionen(o);
+        profil.SetAnzeigeoptionen(o);
         return Dialog<CAnzeigeDlg>();
     }
-    CBenutzerprofil m_profil;
-    std::unique_ptr<CUmgebung> m_umgebung;
+    std::string Pfad(const std::string& relativ) const { return m_ordner.path().toStdString() + "/" + relativ; }
+
+    QTemporaryDir m_ordner;
 };
 
 TEST_F(Umgebungsdialoge, AnordnungModiUndFrequenz)
 {
     Modi({1024, 768, 8, 75}, {{640, 480, 0, 0}, {1024, 768, 8, 75}, {1024, 768, 8, 60}});
     auto dlg = Dialog<CAnordnungDlg>();
-    QComboBox* modus = Element<QComboBox>(*dlg, "modus");
+    QComboBox* modus = Teil<QComboBox>(*dlg, "modus");
     EXPECT_EQ(modus->itemText(0), "640 x 480, ?, ?");
     EXPECT_EQ(modus->currentIndex(), 2);
-    EXPECT_TRUE(Element<QLineEdit>(*dlg, "frequenz")->isReadOnly());
+    EXPECT_TRUE(Teil<QLineEdit>(*dlg, "frequenz")->isReadOnly());
 
     Tippe(*dlg, "hoehe", "0");
     EXPECT_EQ(Text(*dlg, "hoehe"), "0,1");
@@ -116,23 +78,21 @@ TEST_F(Umgebungsdialoge, AnordnungModiUndFrequenz)
     EXPECT_EQ(zweiter->GetBildschirmModus().m_dwFrequenz, 60u);
     EXPECT_EQ(Text(*zweiter, "frequenz"), "60");
 
-    // The standard rate lets the last rate be typed.
+    // The standard rate lets the last rate be typed; Enter accepts with it
+    // still in the focused field.
     Modi({800, 600, 8, 75}, {{800, 600, 8, 0}, {800, 600, 8, 75}});
     CAnordnungDlg modal;
-    modal.SetUmgebung(&m_profil, m_umgebung.get());
-    Bearbeite(*m_laeufer, [](QDialog& d) {
-        Waehle(d.findChild<QComboBox*>("modus"), 0);
-        QLineEdit* frequenz = d.findChild<QLineEdit*>("frequenz");
-        EXPECT_FALSE(frequenz->isReadOnly());
-        // Enter accepts with the typed rate still in the focused field.
-        frequenz->setText("85");
-        frequenz->setFocus();
-        d.accept();
-    });
-    ASSERT_EQ(modal.DoModal(), IDOK);
-    EXPECT_EQ(modal.Uebernehmen(m_umgebung.get()), 0);
-    EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwFrequenz, 0u);
-    EXPECT_EQ(m_umgebung->GetBildschirmModus().m_dwLetzteFrequenz, 85u);
+    modal.SetUmgebung(&profil, &umgebung);
+    ASSERT_EQ(Ausfuehren(modal,
+                         [&] {
+                             Waehle(modal, "modus", 0);
+                             EXPECT_FALSE(Teil<QLineEdit>(modal, "frequenz")->isReadOnly());
+                             Tippe(modal, "frequenz", "85", true);
+                         }),
+              IDOK);
+    EXPECT_EQ(modal.Uebernehmen(&umgebung), 0);
+    EXPECT_EQ(umgebung.GetBildschirmModus().m_dwFrequenz, 0u);
+    EXPECT_EQ(umgebung.GetBildschirmModus().m_dwLetzteFrequenz, 85u);
 
     // A negative rate is no rate at all.
     auto dritter = Dialog<CAnordnungDlg>();
@@ -154,42 +114,42 @@ TEST_F(Umgebungsdialoge, EinheitWaehltKnopfUndUntereinheit)
                           Fall{0x4004, "anteil", "anteilliste", 1}, Fall{0x4000, "anteil", "anteilliste", 1},
                           Fall{8, "pixel", "", -1}, Fall{0x000C, "pixel", "", -1}}) {
         auto dlg = Anzeige(f.einheit);
-        EXPECT_TRUE(Element<QRadioButton>(*dlg, f.knopf)->isChecked()) << f.einheit;
+        EXPECT_TRUE(An(*dlg, f.knopf)) << f.einheit;
         for (const char* liste : {"winkelliste", "laengenliste", "anteilliste"}) {
-            QComboBox* l = Element<QComboBox>(*dlg, liste);
+            QComboBox* l = Teil<QComboBox>(*dlg, liste);
             const bool diese = std::string(liste) == f.liste;
             EXPECT_EQ(l->isEnabled(), diese) << f.einheit << liste;
             EXPECT_EQ(l->currentIndex(), diese ? f.index : -1) << f.einheit << liste;
         }
-        EXPECT_EQ(Element<QLineEdit>(*dlg, "dezimalstellen")->isEnabled(), (f.einheit & 8) == 0);
+        EXPECT_EQ(Frei(*dlg, "dezimalstellen"), (f.einheit & 8) == 0);
         // A unit the user leaves stays as it is.
-        Element<QRadioButton>(*dlg, f.knopf)->click();
+        Klicke(*dlg, f.knopf);
         EXPECT_EQ(dlg->GetOptionen().GetEinheit(), f.einheit);
     }
     auto anteil = Anzeige(0x4000);
-    Waehle(Element<QComboBox>(*anteil, "anteilliste"), 0);
+    Waehle(*anteil, "anteilliste", 0);
     EXPECT_EQ(anteil->GetOptionen().GetEinheit(), 0x0004u);
 }
 
 TEST_F(Umgebungsdialoge, LaengeInMillimeternUndDezimalstellen)
 {
     auto dlg = Anzeige(1, 9);
-    Element<QRadioButton>(*dlg, "laenge")->click();
-    Waehle(Element<QComboBox>(*dlg, "laengenliste"), 3);
+    Klicke(*dlg, "laenge");
+    Waehle(*dlg, "laengenliste", 3);
     EXPECT_EQ(dlg->GetOptionen().GetEinheit(), 0x0102u);
     Tippe(*dlg, "dezimalstellen", "-3");
     EXPECT_EQ(Text(*dlg, "dezimalstellen"), "0");
     Tippe(*dlg, "dezimalstellen", "12");
     // The boxes stand fixed, so every change leaves tool and status bar on.
     EXPECT_EQ(dlg->GetOptionen().m_dwFlags, 6u);
-    EXPECT_FALSE(Element<QCheckBox>(*dlg, "warnung")->isEnabled());
-    dlg->Uebernehmen(&m_profil);
-    EXPECT_EQ(m_profil.GetAnzeigeOptionen().GetEinheit(), 0x0102u);
-    EXPECT_EQ(m_profil.GetAnzeigeOptionen().GetDezimalstellen(), 12);
+    EXPECT_FALSE(Frei(*dlg, "warnung"));
+    dlg->Uebernehmen(&profil);
+    EXPECT_EQ(profil.GetAnzeigeOptionen().GetEinheit(), 0x0102u);
+    EXPECT_EQ(profil.GetAnzeigeOptionen().GetDezimalstellen(), 12);
 
     // Bits beyond the four options stay.
     auto anderer = Anzeige(1, 0x19);
-    Element<QRadioButton>(*anderer, "pixel")->click();
+    Klicke(*anderer, "pixel");
     EXPECT_EQ(anderer->GetOptionen().m_dwFlags, 0x16u);
 }
 
@@ -197,15 +157,16 @@ TEST_F(Umgebungsdialoge, LaengeInMillimeternUndDezimalstellen)
 // the folder and gains the extension.
 TEST_F(Umgebungsdialoge, ProfilpfadWirdZerlegtUndErgaenzt)
 {
-    m_profil.m_strProfilVerzeichnis = "D:\\Profile\\Station 2";
-    m_profil.m_strProfilMuster = "$b.lmp";
+    profil.m_strProfilVerzeichnis = "D:\\Profile\\Station 2";
+    profil.m_strProfilMuster = "$b.lmp";
     auto dlg = Dialog<CProfilDlg>();
     EXPECT_EQ(Text(*dlg, "pfad"), "D:/Profile/Station 2/$b.lmp");
-    Tippe(*dlg, "pfad", Text(*dlg, "pfad"));
+    Tippe(*dlg, "pfad", std::nullopt);
     dlg->accept();
-    dlg->SpeichereInProfil(&m_profil);
-    EXPECT_EQ(m_profil.m_strProfilVerzeichnis, "D:\\Profile\\Station 2");
+    dlg->SpeichereInProfil(&profil);
+    EXPECT_EQ(profil.m_strProfilVerzeichnis, "D:\\Profile\\Station 2");
 
+    dlg->show();
     const std::array<std::array<const char*, 3>, 3> faelle = {{
         {"  D:\\Profile\\nutzer7 ", "D:\\Profile", "nutzer7.lmp"},
         {".lmp", "D:\\Profile", "$b.lmp"},
@@ -219,14 +180,14 @@ TEST_F(Umgebungsdialoge, ProfilpfadWirdZerlegtUndErgaenzt)
 
     // The chosen file's name becomes the pattern.
     std::filesystem::create_directories(Pfad("andere"));
-    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("andere/meins")));
+    Antwort(WaehleDatei(Pfad("andere/meins")));
     dlg->OnSuchen();
     EXPECT_EQ(Text(*dlg, "pfad"), Pfad("andere/meins.lmp"));
 }
 
 TEST_F(Umgebungsdialoge, VorlagenUndOrdner)
 {
-    const CVerzeichnisse vorher = m_profil.GetVerzeichnisse();
+    const CVerzeichnisse vorher = profil.GetVerzeichnisse();
     auto dlg = Dialog<CDateiverwaltungDlg>();
     Tippe(*dlg, "training", "Neu");
     EXPECT_EQ(Text(*dlg, "training"), vorher.m_strTrainings + "/Neu.lmt");
@@ -239,15 +200,16 @@ TEST_F(Umgebungsdialoge, VorlagenUndOrdner)
 
     // Searched: of pictures only the folder; cancelled: nothing changes.
     std::filesystem::create_directories(Pfad("bilder"));
-    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("bilder/sonne.bmp")));
+    Antwort(WaehleDatei(Pfad("bilder/sonne.bmp")));
     dlg->OnSuchenBilder();
     EXPECT_EQ(Text(*dlg, "bilder"), Pfad("bilder") + "/*.bmp");
-    m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("start")));
+    Antwort(WaehleDatei(Pfad("start")));
     dlg->OnSuchenUmgebung();
+    Antwort(WaehleDatei({}));
     dlg->OnSuchenTest();
 
-    dlg->SpeichereInProfil(&m_profil);
-    const CVerzeichnisse nachher = m_profil.GetVerzeichnisse();
+    dlg->SpeichereInProfil(&profil);
+    const CVerzeichnisse nachher = profil.GetVerzeichnisse();
     EXPECT_EQ(nachher.m_strEigeneTexte, "/daten/texte");
     EXPECT_EQ(nachher.m_strTestVorlage, "/tmp/Vorlagen/Vorlage.lmd");
     EXPECT_EQ(nachher.m_strUmgebungsVorlage, Pfad("start.lmu"));
@@ -257,15 +219,15 @@ TEST_F(Umgebungsdialoge, VorlagenUndOrdner)
 
 TEST_F(Umgebungsdialoge, UnveraendertBleibenDiePfadeWieGespeichert)
 {
-    CVerzeichnisse v = m_profil.GetVerzeichnisse();
+    CVerzeichnisse v = profil.GetVerzeichnisse();
     v.m_strTrainingsVorlage = "D:\\LMTR\\Vorlagen\\Training.lmt";
     v.m_strTestVorlage = "D:\\LMTR\\Vorlagen/Test.lmd";
     v.m_strUmgebungsVorlage = "\\\\server\\lmtr\\Umgebung.lmu";
     v.m_strEigeneBilder = "D:\\Eigene Bilder";
     v.m_strEigeneTexte = "D:\\Eigene Texte\\";
-    m_profil.SetVerzeichnisse(v);
+    profil.SetVerzeichnisse(v);
     auto pfade = [this] {
-        const CVerzeichnisse v = m_profil.GetVerzeichnisse();
+        const CVerzeichnisse v = profil.GetVerzeichnisse();
         return std::vector<std::string>{v.m_strTrainingsVorlage, v.m_strTestVorlage, v.m_strUmgebungsVorlage,
                                         v.m_strEigeneBilder, v.m_strEigeneTexte};
     };
@@ -274,8 +236,8 @@ TEST_F(Umgebungsdialoge, UnveraendertBleibenDiePfadeWieGespeichert)
     EXPECT_EQ(Text(*dlg, "umgebung"), "//server/lmtr/Umgebung.lmu");
     EXPECT_EQ(Text(*dlg, "bilder"), "D:/Eigene Bilder/*.bmp");
     for (const char* feld : {"training", "test", "umgebung", "bilder", "texte"})
-        Tippe(*dlg, feld, Text(*dlg, feld));
+        Tippe(*dlg, feld, std::nullopt);
     dlg->accept();
-    dlg->SpeichereInProfil(&m_profil);
+    dlg->SpeichereInProfil(&profil);
     EXPECT_EQ(pfade(), vorher);
 }
