@@ -15,18 +15,17 @@
 namespace {
 
 // An own text file; block 1000 x 100 pixels, text and heading 20 pixels high.
-void Lesen(CLaufUmfeld& u, const std::string& pfad, int vertikal = 0)
+void Lesen(CLaufUmfeld& u, const std::string& pfad)
 {
     u.training.SetAufgabenart(50);
     CText t = u.training.GetText();
     t.m_nTextart = 20;
     t.m_strEigenerText = std::filesystem::path(pfad).filename().string();
-    t.m_strEigenerOrdner.clear();
     t.m_dBildbreite = 1000.0 / 1024.0;
     t.m_dBildhoehe = 100.0 / 768.0;
     t.m_dTextgroesse = t.m_dUeberschriftgroesse = 20.0 / 768.0;
     t.m_dZeilenabstand = 1.0;
-    t.m_nVertikal = vertikal;
+    t.m_nVertikal = 0;
     t.m_nTextausrichtung = 0;
     u.training.SetText(t);
     CVerzeichnisse v = u.profil.GetVerzeichnisse();
