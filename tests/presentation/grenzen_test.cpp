@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 
 #include "support/laufumfeld.h"
+#include "testanzeige.h"
 #include "presentation/hgbewegung.h"
 #include "presentation/testreize.h"
 #include "model/hintergrund.h"
@@ -104,9 +105,7 @@ TEST(Grenzen, HintergrundbewegungMitRiesigemOderUngueltigemSchritt)
 int LaufOhneSpeicher()
 {
     CLaufUmfeld u;
-    CSakkaden s = u.training.GetSakkaden();
-    s.m_nDurchgaenge = 1'000'000;
-    u.training.SetSakkaden(s);
+    testanzeige::Sakkaden(u.training, 1'000'000, 1.0, 1.0);
     long seiten = 0;
     if (FILE* f = std::fopen("/proc/self/statm", "r")) {
         if (std::fscanf(f, "%ld", &seiten) != 1)
