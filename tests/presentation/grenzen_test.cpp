@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 
 #include "support/laufumfeld.h"
+#include "testanzeige.h"
 #include "presentation/hgbewegung.h"
 #include "presentation/testreize.h"
 #include "model/hintergrund.h"
@@ -29,25 +30,27 @@ TEST(HGBewegung, SchrittAufHalbePixelGerundet)
     EXPECT_DOUBLE_EQ(HGSchrittBetrag(-0.49, 0.1, u, 1), 502.0); // 501.76 to the half pixel
 }
 
+// The default motion goes left at 0.15; no time (or no lap) is no speed.
 TEST(HGBewegung, VorzeichenNachRichtungUndGeschwindigkeit)
 {
     CUmgebung u;
-    CHGMuster m;
-    m.m_dZyklusbreite = 1.0;
+    const CHGMuster m;
     CHGAufgabe tempo;
-    auto Bewegung = [](int richtung, double v) {
-        CHGBewegung b;
-        b.m_nRichtung = richtung;
-        b.m_dGeschwindigkeit = v;
-        return b;
-    };
-    EXPECT_DOUBLE_EQ(HGSchritteBerechnen(m, Bewegung(-1, 0.15), tempo, u, 75).dNormal, 2.0);
-    EXPECT_DOUBLE_EQ(HGSchritteBerechnen(m, Bewegung(-1, -0.15), tempo, u, 75).dNormal, -2.0);
+    CHGBewegung b;
+    EXPECT_DOUBLE_EQ(HGSchritteBerechnen(m, b, tempo, u, 75).dNormal, 2.0);
+    b.m_dGeschwindigkeit = -0.15;
+    EXPECT_DOUBLE_EQ(HGSchritteBerechnen(m, b, tempo, u, 75).dNormal, -2.0);
+    b.m_nRichtung = 1;
+    b.m_dGeschwindigkeit = 0.15;
     tempo.m_nArt = 20;
     tempo.m_dZielgeschwindigkeit = -0.3;
-    const CHGSchritte s = HGSchritteBerechnen(m, Bewegung(1, 0.15), tempo, u, 75);
+    const CHGSchritte s = HGSchritteBerechnen(m, b, tempo, u, 75);
     EXPECT_DOUBLE_EQ(s.dNormal, -2.0);
     EXPECT_DOUBLE_EQ(s.dGeaendert, 4.0); // reversed
+    CBildRunden r;
+    EXPECT_EQ(r.Geschwindigkeit(2.0, u), 0.0);
+    r.Eintragen(0);
+    EXPECT_EQ(r.Geschwindigkeit(2.0, u), 0.0);
 }
 
 // Random dots repeat in whole elements (30 pixels), rounded to the nearest.
@@ -61,16 +64,6 @@ TEST(HGBewegung, PunktePeriodeInGanzenElementen)
         m.m_dZyklusbreite = zyklus / 1024.0;
         EXPECT_EQ(HGGroessenBerechnen(m, u, 1024, 768).nPeriode, periode) << zyklus;
     }
-}
-
-// The ring of laps itself is measured by whole runs; no time is no speed.
-TEST(HGBewegung, OhneZeitKeineGeschwindigkeit)
-{
-    CUmgebung u;
-    CBildRunden r;
-    EXPECT_EQ(r.Geschwindigkeit(2.0, u), 0.0);
-    r.Eintragen(0);
-    EXPECT_EQ(r.Geschwindigkeit(2.0, u), 0.0);
 }
 
 TEST(Grenzen, ZeitenUndPixelSaettigen)
@@ -112,9 +105,7 @@ TEST(Grenzen, HintergrundbewegungMitRiesigemOderUngueltigemSchritt)
 int LaufOhneSpeicher()
 {
     CLaufUmfeld u;
-    CSakkaden s = u.training.GetSakkaden();
-    s.m_nDurchgaenge = 1'000'000;
-    u.training.SetSakkaden(s);
+    testanzeige::Sakkaden(u.training, 1'000'000, 1.0, 1.0);
     long seiten = 0;
     if (FILE* f = std::fopen("/proc/self/statm", "r")) {
         if (std::fscanf(f, "%ld", &seiten) != 1)
@@ -141,10 +132,6 @@ TEST(Grenzen, LaufOhneSpeicherEndetMitFehler)
 TEST(Grenzen, AnzahlenBegrenzt)
 {
     CLaufUmfeld u;
-    CSakkaden s = u.training.GetSakkaden();
-    s.m_nDurchgaenge = 1'073'741'860;
-    u.training.SetSakkaden(s);
-    EXPECT_EQ(u.training.GetSakkaden().m_nDurchgaenge, 1'000'000);
     CExploration e = u.training.GetExploration();
     e.m_nSpalten = e.m_nZellenZeilen = 2'000'000'000;
     u.training.SetExploration(e);
@@ -155,7 +142,6 @@ TEST(Grenzen, AnzahlenBegrenzt)
     CHGMuster m = u.training.GetHGMuster();
     m.m_nArt = 20;
     m.m_nVerteilung = 2;
-    m.m_dZyklusbreite = 1.0;
     m.m_dElementbreite = 1.0 / 1024.0; // random placement: no grid bounds the count
     m.m_nAnzahl = 2'000'000'000;
     u.training.SetHGMuster(m);

@@ -32,10 +32,14 @@ TEST(Hintergrund, StreifenInJederPeriodeUndZielfarbe)
     ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
     EXPECT_EQ(p.m_nHGPeriode, 100);
     EXPECT_DOUBLE_EQ(p.m_dHGPosition, 100 - 24 / 2.0);
+    // At offset 30 the back buffer shows background column x + 30, wrapping.
+    p.m_nHGVersatz = 30;
+    ASSERT_EQ(p.HintergrundKopieren(2), 0);
+    auto streifen = [](int x) { return x % 100 >= 40 && x % 100 < 60; };
     for (int x = 0; x < 1024; ++x) {
-        const bool streifen = x % 100 >= 40 && x % 100 < 60;
-        ASSERT_EQ(Pixel(p.m_pHintergrund, x, 300), streifen ? 129 : 176) << x;
-        ASSERT_EQ(Pixel(p.m_pHintergrundZiel, x, 767), streifen ? 245 : 176) << x;
+        ASSERT_EQ(Pixel(p.m_pHintergrund, x, 300), streifen(x) ? 129 : 176) << x;
+        ASSERT_EQ(Pixel(p.m_pHintergrundZiel, x, 767), streifen(x) ? 245 : 176) << x;
+        ASSERT_EQ(Pixel(p.m_pRueckpuffer, x, 0), streifen(x + 30) ? 129 : 176) << x;
     }
     u.Speichern(p.m_pHintergrund, "hintergrund_streifen");
 }

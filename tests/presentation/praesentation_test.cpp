@@ -88,11 +88,6 @@ TEST(Praesentation, Reizzellen)
     EXPECT_EQ(testanzeige::Pixel(p.m_Streifen1.GetOberflaeche(), 0, 0), 69);
     EXPECT_EQ(testanzeige::Pixel(p.m_Streifen2.GetOberflaeche(), 24, 24), 10);
     u.Speichern(p.m_Streifen2.GetOberflaeche(), "reizzellen_kreise");
-
-    p.m_Verzeichnisse.m_strBilder = testanzeige::Ordner() + "/fehlt";
-    EXPECT_EQ(p.VordergrundbilderLaden(2, -1, 48, 40), 0x203);
-    EXPECT_EQ(p.m_nFehler, 0x300);
-    EXPECT_EQ(p.m_strFehler, "Datei " + testanzeige::Ordner() + "/fehlt/kreise.bmp nicht gefunden.\n");
 }
 
 } // namespace

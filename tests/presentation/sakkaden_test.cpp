@@ -1,24 +1,14 @@
 #include "support/laufumfeld.h"
+#include "testanzeige.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A short saccade training: n trials, pauses of 0.5 s, targets shown 1 s.
-void Kurz(CTraining& t, int n)
-{
-    t.SetAufgabenart(10);
-    CSakkaden s = t.GetSakkaden();
-    s.m_nDurchgaenge = n;
-    s.m_dPauseMin = s.m_dPauseMax = 0.5;
-    s.m_dDauerMin = s.m_dDauerMax = 1.0;
-    t.SetSakkaden(s);
-}
-
 TEST(Sakkaden, SchrittweiseNachRechtsMitUmlauf)
 {
     CLaufUmfeld u;
-    Kurz(u.training, 30);
+    testanzeige::Sakkaden(u.training, 30, 0.5, 1.0);
     CSakkaden s = u.training.GetSakkaden();
     s.m_nSpalten = 12;
     s.m_nSchrittXMin = s.m_nSchrittXMax = 1;
@@ -42,7 +32,7 @@ TEST(Sakkaden, SchrittweiseNachRechtsMitUmlauf)
 TEST(Sakkaden, TrainingVonDerVorbereitungBisZumBericht)
 {
     CLaufUmfeld u;
-    Kurz(u.training, 5);
+    testanzeige::Sakkaden(u.training, 5, 0.5, 1.0);
     auto& a = *u.anzeige;
     a.Druecken(VK_RETURN, 5.0, 8.0);
     a.Druecken(VK_SPACE, 200.0, 230.0); // before the first target

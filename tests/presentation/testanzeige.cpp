@@ -1,5 +1,7 @@
 #include "testanzeige.h"
 
+#include "model/training.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -83,6 +85,16 @@ int Pixel(IDirectDrawSurface* s, int x, int y)
         v = static_cast<BYTE*>(d.lpSurface)[y * d.lPitch + x];
     s->Unlock(d.lpSurface);
     return v;
+}
+
+void Sakkaden(CTraining& t, int n, double pause, double dauer)
+{
+    t.SetAufgabenart(10);
+    CSakkaden s = t.GetSakkaden();
+    s.m_nDurchgaenge = n;
+    s.m_dPauseMin = s.m_dPauseMax = pause;
+    s.m_dDauerMin = s.m_dDauerMax = dauer;
+    t.SetSakkaden(s);
 }
 
 CUmfeld::CUmfeld(CSpeicherKonfig konfig)

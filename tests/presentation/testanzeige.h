@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class CTraining;
+
 namespace testanzeige {
 
 // A BMP file's bytes. farben: the colour table as COLORREF (none for 24
@@ -25,6 +27,9 @@ std::string Ordner(); // this test program's files, created
 
 // Pixel (x, y) of a surface; -1 when it cannot be read.
 int Pixel(IDirectDrawSurface* s, int x, int y);
+
+// A saccade training of n trials; pauses and targets of fixed seconds.
+void Sakkaden(CTraining& t, int n, double pause, double dauer);
 
 // In-memory display plus a DirectDraw object.
 struct CUmfeld {

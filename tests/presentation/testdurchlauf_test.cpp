@@ -127,14 +127,13 @@ void Einrichten(CTest& test, int orientierung, bool konstant, int durchgaenge)
     };
     Aendern(test, [&](CLinien& l) {
         ablauf(l);
-        l.m_nHLaengeStufen = l.m_nHPositionStufen = l.m_nVLaengeStufen = l.m_nVPositionStufen = 1;
-        l.m_nHTrennStufen = l.m_nVTrennStufen = 1;
+        l.m_nHLaengeStufen = l.m_nHPositionStufen = 1;
         l.m_dVLaengeVon = l.m_dVLaengeBis = 0.3;
-        l.m_dHTrennVon = l.m_dVTrennVon = 0.0;
+        l.m_dHTrennVon = 0.0;
     });
     Aendern(test, [&](CLaengen& l) {
         ablauf(l);
-        l.m_nBspBreiteStufen = l.m_nTestBreiteStufen = l.m_nTestHoeheStufen = 1;
+        l.m_nBspBreiteStufen = 1;
         l.m_dTestBreiteVon = l.m_dTestHoeheVon = 0.8;
     });
 }
