@@ -52,6 +52,8 @@ TEST_F(TrainingsSeiten, SonstigesEigenesBildSuchenUndBenennen)
     CSonstigesDlg seite;
     Zeige(seite, 50);
     EXPECT_FALSE(Frei(seite, "suchen"));
+    seite.Aktualisieren();
+    EXPECT_EQ(training.GetAufgabenart(), 50);
 
     Klicke(seite, "eigenesBild");
     EXPECT_EQ(training.GetAufgabenart(), 60);
