@@ -3,6 +3,7 @@
 // The dialog tests' profile in centimetres, its environment, a training and
 // a test on it, and scripted answers for the modal runner.
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -11,11 +12,13 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "model/test.h"
@@ -59,6 +62,19 @@ protected:
         });
         return dlg.DoModal();
     }
+    // Answers the next file dialog with a path (empty: cancels); `ordner`
+    // receives the folder it opened in.
+    void WaehleDatei(const std::string& pfad, std::string* ordner = nullptr)
+    {
+        Antwort([=](QDialog& d) {
+            auto& datei = dynamic_cast<QFileDialog&>(d);
+            if (ordner)
+                *ordner = datei.directory().absolutePath().toStdString();
+            datei.selectFile(QString::fromStdString(pfad));
+            return int(pfad.empty() ? QDialog::Rejected : QDialog::Accepted);
+        });
+    }
+    std::string Pfad(const std::string& relativ) const { return ordner.path().toStdString() + "/" + relativ; }
     void SetEinheit(uint32_t einheit, int stellen)
     {
         CAnzeigeOptionen o = profil.GetAnzeigeOptionen();
@@ -131,6 +147,7 @@ protected:
     CTraining training;
     CTest test;
     std::deque<std::function<int(QDialog&)>> antworten;
+    QTemporaryDir ordner;
 
 private:
     ModalLaeufer m_vorher;

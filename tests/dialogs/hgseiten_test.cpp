@@ -108,9 +108,6 @@ TEST_F(FarbenDlgTest, ZeilenUndFelder)
         // The swatch is painted, in its exact colour, also when its row is disabled.
         EXPECT_EQ(dlg.grab().toImage().pixelColor(195, 137), Farbe(training.GetFarben().m_crZielmuster));
     }
-    CFarbenDlg dlgTest;
-    dlgTest.SetTest(&profil, &test);
-    dlgTest.OnInitDialog();
 }
 
 // The chooser opens with the colour and changes only the dialog's copy,

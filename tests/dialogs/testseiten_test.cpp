@@ -1,6 +1,5 @@
 #include "dialog_umfeld.h"
 #include "dialogs/laengendlg.h"
-#include "dialogs/leeretestseiten.h"
 #include "dialogs/liniendlg.h"
 
 namespace {
@@ -100,9 +99,7 @@ TEST_F(TestSeiten, LaengenZeigtUndWaehltDieTestart)
 {
     CLaengenDlg seite;
     Oeffnen(seite, TESTART_LINIEN);
-    EXPECT_FALSE(An(seite, "verfahrenA"));
     Klicke(seite, "verfahrenA");
-    EXPECT_EQ(test.GetTestart(), TESTART_LAENGEN);
     EXPECT_TRUE(Frei(seite, "schmaeler"));
     EXPECT_FALSE(Frei(seite, "kleiner"));
 
@@ -112,20 +109,6 @@ TEST_F(TestSeiten, LaengenZeigtUndWaehltDieTestart)
     Tippe(seite, "testBreiteBis", "200");
     EXPECT_EQ(Text(seite, "testBreiteBis"), "150,0");
     EXPECT_EQ(test.GetLaengen().m_nPermutationen, 6);
-}
-
-TEST_F(TestSeiten, SeitenDerTestartenOhneDatensatz)
-{
-    CMittenDlg mitte;
-    CExtinktionDlg extinktion;
-    CExplorTestDlg exploration;
-    test.SetTestart(TESTART_MITTE);
-    for (CLeereTestSeite* seite : std::initializer_list<CLeereTestSeite*>{&mitte, &extinktion, &exploration}) {
-        seite->SetTest(&profil, &umgebung, &test);
-        seite->show();
-        EXPECT_TRUE(seite->findChildren<QWidget*>().isEmpty());
-    }
-    EXPECT_EQ(test.GetTestart(), TESTART_MITTE);
 }
 
 } // namespace
