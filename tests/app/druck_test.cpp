@@ -140,7 +140,6 @@ TEST_F(Druck, Trainingsbericht)
 {
     CTrainingsDruck druck(&m_training, &m_umgebung);
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 2), 0);
-    EXPECT_EQ(Ort(m_dc, "Lumetra: Trainingsbericht"), (POINT{(kLinks + kRechts) / 2, kOben}));
     EXPECT_EQ(TextBei(m_dc, x120, kDritterBlock), "01:02:05");
     const int hg = NaechsterBlock(Zeile(kDritterBlock, 3));
     EXPECT_EQ(TextBei(m_dc, x80, Zeile(hg, 1)), "3");
@@ -174,12 +173,10 @@ TEST_F(Druck, TestangabenUndBericht)
 {
     m_test.m_nDiagrammwahl = 3;
     CTestDruck druck(&m_test, &m_umgebung);
-    EXPECT_EQ(druck.GetSeitenanzahl(), 4);
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 1), 0);
     EXPECT_EQ(TextBei(m_dc, x80, Zeile(kDritterBlock, 10)), "---"); // constant stimuli: no end key
     m_dc.Leeren();
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 2), 0);
-    EXPECT_EQ(Ort(m_dc, "Lumetra: Testbericht"), (POINT{(kLinks + kRechts) / 2, kOben}));
     const int hg = NaechsterBlock(Zeile(kDritterBlock, 3));
     EXPECT_EQ(TextBei(m_dc, x80, Zeile(hg, 1)), "3");
     EXPECT_EQ(TextBei(m_dc, x120, Zeile(hg, 1)), "75,0 %");
