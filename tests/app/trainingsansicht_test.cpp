@@ -1,5 +1,4 @@
-// The training view: pages, report menu and buttons, its commands, and the
-// settings editors taken back only when accepted and, with reports, on "Ja".
+// The training view: pages, report menu and buttons, commands and editors.
 #include "ansicht_umfeld.h"
 #include "befehl_umfeld.h"
 

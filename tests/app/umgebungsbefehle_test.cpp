@@ -1,5 +1,4 @@
-// Commands on the environment file and the profile: file dialogs, saving,
-// when the profile is stored, the registry rule and the status bar.
+// Commands on the environment file and the profile.
 #include "app_umgebung.h"
 
 #include <optional>
@@ -79,7 +78,7 @@ TEST_F(BefehlTest, SpeichernUndSpeichernUnter)
 }
 
 // A new arrangement changes the environment and the open views' texts at
-// once, the file only when saved; a cancel changes nothing.
+// once, the file only when saved.
 TEST_F(BefehlTest, AnordnenSpeichertErstAufBefehl)
 {
     CLumetraApp& app = StarteMitVorlagen();
@@ -95,13 +94,6 @@ TEST_F(BefehlTest, AnordnenSpeichertErstAufBefehl)
         return t;
     };
     const Texte inZentimetern = texte();
-    m_laeufer->m_antworten.push_back([](QDialog& d) {
-        d.findChild<QLineEdit*>("breite")->setText("12");
-        d.reject();
-        return d.result();
-    });
-    app.Befehl(ID_ANORDNUNG);
-    EXPECT_FALSE(app.m_Umgebung.IstGeaendert());
     m_laeufer->m_antworten.push_back(TippeUndBestaetige("breite", "52,5"));
     app.GetMainWnd()->Befehl(ID_ANORDNUNG);
     EXPECT_TRUE(app.m_Umgebung.IstGeaendert());
@@ -156,11 +148,9 @@ TEST_F(BefehlTest, AnzeigeUndDateiverwaltungSpeichernDasProfil)
     EXPECT_TRUE(std::filesystem::exists(Profil()));
 }
 
-// A failed save keeps the old file byte for byte, leaves no temporary file
-// and the document or environment changed, and names the path: a training,
-// the environment and the profile on a full disk, a training whose name
-// leaves no room for the temporary file beside it (name + ".XXXXXX"), a new
-// one saved where a folder stands.
+// A failed save (full disk, no room for name + ".XXXXXX", a folder in the
+// way) keeps the old file and no temporary one, leaves the change pending
+// and names the path.
 TEST_F(BefehlTest, MisslungenesSpeichernMeldetDenPfad)
 {
     CLumetraApp& app = StarteMitVorlagen();
