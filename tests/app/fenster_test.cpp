@@ -22,7 +22,6 @@ TEST(Fenster, NeuerPlatzKaskadiertUndPasstHinein)
     EXPECT_EQ(CDokumentFenster::NeuerPlatz(bereich, groesse, belegt, 25), QRect(150, 150, 626, 486));
     // Too large for the area: cut to it.
     EXPECT_EQ(CDokumentFenster::NeuerPlatz(QSize(500, 400), groesse, {}, 25), QRect(0, 0, 500, 400));
-    EXPECT_EQ(CDokumentFenster::NeuerPlatz(QSize(500, 400), groesse, {{0, 0}}, 25), QRect(0, 0, 500, 400));
 }
 
 // Under X, with real frame sizes: each new window inside the visible area at

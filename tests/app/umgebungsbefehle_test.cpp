@@ -108,11 +108,6 @@ TEST_F(BefehlTest, AnordnenSpeichertErstAufBefehl)
 TEST_F(BefehlTest, OeffnenLaedtOderMeldetMitPfad)
 {
     CLumetraApp& app = StarteMitVorlagen();
-    CDateiDialogDaten daten;
-    m_laeufer->m_antworten.push_back(WaehleDatei({}, &daten));
-    app.Befehl(ID_UMGEBUNG_OEFFNEN);
-    EXPECT_EQ(daten.ordner.toStdString(), Pfad("LMTR-Umgebungen"));
-
     std::filesystem::copy_file(Pfad("LMTR-Umgebungen/Vorlage.lmu"), Pfad("LMTR-Umgebungen/labor.lmu"));
     m_laeufer->m_antworten.push_back(WaehleDatei(Pfad("LMTR-Umgebungen/labor.lmu")));
     app.Befehl(ID_UMGEBUNG_OEFFNEN);
