@@ -208,6 +208,7 @@ TEST_F(BefehlTest, MisslungenesSpeichernMeldetDenPfad)
         platte.reset();
         EXPECT_EQ(inhalt(f.pfad), vorher);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), dateien);
+        ASSERT_FALSE(m_meldungen->Texte().empty());
         EXPECT_EQ(m_meldungen->Texte().back(), f.meldung + f.pfad);
     }
     EXPECT_TRUE(doc->IsModified() && alt->IsModified() && neu->IsModified() && app.m_Umgebung.IstGeaendert());
