@@ -1,8 +1,7 @@
 #pragma once
 
-// Shared fixture of the two view tests: a new document of one template with
-// its view, the scripted presentation engine, and readers of the view's
-// controls, report menu and report buttons.
+// Fixture of the view tests: a new document with its view, the scripted
+// engine, readers of controls, report menu and buttons.
 #include "app_umgebung.h"
 #include "skript_darbietung.h"
 

@@ -1,8 +1,7 @@
 #pragma once
 
-// Shared set-up of the application tests: a temporary program folder as the
-// current folder, settings in a temporary store, fixed screen metrics, a
-// message recorder and scripted answers for every modal step.
+// Application tests: a temporary program folder and settings store, fixed
+// screen metrics, recorded messages, scripted modal answers.
 #include <deque>
 #include <filesystem>
 #include <functional>

@@ -1,5 +1,4 @@
-// Question and notice boxes, and the Qt message boxes: their keys, buttons
-// and letters, which answer without Alt.
+// Question, notice and Qt message boxes: keys, buttons and letters without Alt.
 #include "app_umgebung.h"
 
 #include <QAbstractButton>
@@ -60,8 +59,6 @@ TEST_F(AppTest, FrageUndHinweisboxAntworten)
     EXPECT_EQ(hinweis.DoModal(), 1);
 }
 
-// The save question's box: its buttons by click, and their letters and
-// Escape, which answer without Alt.
 TEST(QtMeldung, KnoepfeUndTastenAntworten)
 {
     SichereQtAnwendung();

@@ -11,7 +11,6 @@
 
 class DokumentTest : public AppTest {
 protected:
-    // The "Neu" choice answered with the given row.
     CLMDokument* Neu(int zeile)
     {
         m_laeufer->m_antworten.push_back([zeile](QDialog& d) {
@@ -59,9 +58,6 @@ TEST_F(DokumentTest, NeueDokumenteZaehlenUndLesenDieVorlage)
                    Pfad("LMTR-Tests/Vorlage.lmd")}));
     EXPECT_EQ(test->GetTest().m_strPfad, Pfad("LMTR-Tests/LM-Test1.lmd"));
     EXPECT_FALSE(test->IsModified());
-    // The choice can be cancelled.
-    m_app->OnFileNew();
-    EXPECT_EQ(Offen(), 3);
 }
 
 // Closing a changed document and quitting both ask and can be cancelled.
@@ -90,29 +86,8 @@ TEST_F(DokumentTest, SchliessenUndBeendenFragen)
     EXPECT_TRUE(m_app->GetVorlagen()[0]->GetDokumente().empty());
 }
 
-// Saving and reading back under the name typed: the Xvfb runs.
-TEST_F(DokumentTest, DateidialogeUndWiederOeffnen)
-{
-    SchreibeVorlagen();
-    Starte();
-    CLMDokument* doc = Neu(0);
-    doc->SetModifiedFlag();
-    const std::string ziel = Pfad("LMTR-Trainings/mein.lmt");
-    CDateiDialogDaten daten;
-    m_laeufer->m_antworten.push_back(WaehleDatei(ziel, &daten));
-    Befehl(ID_FILE_SAVE);
-    EXPECT_EQ(daten.filter, QStringList{"LM-Trainingsdateien (*.lmt)"});
-    EXPECT_EQ(doc->GetTitle(), "mein.lmt");
-    EXPECT_EQ(m_app->GetDateiliste().front(), ziel);
-    // Opening it once more only brings it to the front.
-    m_laeufer->m_antworten.push_back(WaehleDatei(ziel, &daten));
-    m_app->OnFileOpen();
-    EXPECT_EQ(daten.filter, QStringList({"LM-Trainingsdateien (*.lmt)", "LM-Testdateien (*.lmd)", "Alle Dateien (*)"}));
-    EXPECT_EQ(Offen(), 1);
-}
-
-// The extension picks the type whatever its case; a missing file opens
-// nothing; a file the training refuses opens untitled and stays untouched.
+// The extension picks the type whatever its case; an open file comes to the
+// front; a refused file opens untitled and stays untouched.
 TEST_F(DokumentTest, OeffnenNachEndungUndAbgelehnteDatei)
 {
     SchreibeVorlagen();
@@ -120,8 +95,10 @@ TEST_F(DokumentTest, OeffnenNachEndungUndAbgelehnteDatei)
     std::filesystem::copy_file(Pfad("LMTR-Tests/Vorlage.lmd"), Pfad("falsch.lmt"));
     const auto vorher = LiesDatei(Pfad("falsch.lmt"));
     Starte();
-    EXPECT_NE(dynamic_cast<CLMTestDoc*>(m_app->OpenDocumentFile(Pfad("a.LMD"))), nullptr);
+    CLMDokument* test = m_app->OpenDocumentFile(Pfad("a.LMD"));
+    EXPECT_NE(dynamic_cast<CLMTestDoc*>(test), nullptr);
     EXPECT_TRUE(m_meldungen->Texte().empty());
+    EXPECT_EQ(m_app->OpenDocumentFile(Pfad("a.LMD")), test);
     EXPECT_EQ(m_app->OpenDocumentFile(Pfad("fehlt.lmt")), nullptr);
     EXPECT_EQ(Offen(), 1);
     ASSERT_EQ(m_meldungen->Texte().size(), 1u);

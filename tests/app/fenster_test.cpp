@@ -1,6 +1,4 @@
-// Where document windows open: inside the MDI area, cascading from its top
-// left at the size the screen leaves them, cut to the area where it is
-// smaller.
+// Document windows cascade inside the MDI area, cut to it where it is smaller.
 #include "app_umgebung.h"
 
 #include <QCoreApplication>
@@ -13,7 +11,6 @@ TEST(Fenster, NeuerPlatzKaskadiertUndPasstHinein)
 {
     const QSize bereich(800, 660), groesse(626, 486);
     EXPECT_EQ(CDokumentFenster::NeuerPlatz(bereich, groesse, {}, 25), QRect(0, 0, 626, 486));
-    EXPECT_EQ(CDokumentFenster::NeuerPlatz(bereich, groesse, {{0, 0}}, 25), QRect(25, 25, 626, 486));
     // A place freed by a closed window is taken again first.
     EXPECT_EQ(CDokumentFenster::NeuerPlatz(bereich, groesse, {{0, 0}, {50, 50}}, 25), QRect(25, 25, 626, 486));
     // Places 0 to 6 taken: the seventh would reach 661 > 660, so back to the top left.
@@ -25,12 +22,10 @@ TEST(Fenster, NeuerPlatzKaskadiertUndPasstHinein)
     EXPECT_EQ(CDokumentFenster::NeuerPlatz(bereich, groesse, belegt, 25), QRect(150, 150, 626, 486));
     // Too large for the area: cut to it.
     EXPECT_EQ(CDokumentFenster::NeuerPlatz(QSize(500, 400), groesse, {}, 25), QRect(0, 0, 500, 400));
-    EXPECT_EQ(CDokumentFenster::NeuerPlatz(QSize(500, 400), groesse, {{0, 0}}, 25), QRect(0, 0, 500, 400));
 }
 
-// On a real X server, where window frames and the MDI area take their real
-// sizes: trainings and tests by turns, each new window inside the area's
-// visible part at its first size, below and right of the one before.
+// Under X, with real frame sizes: each new window inside the visible area at
+// its first size, below and right of the one before.
 class XvfbFenster : public AppTest {};
 
 TEST_F(XvfbFenster, KaskadeImArbeitsbereich)

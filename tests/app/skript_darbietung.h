@@ -7,23 +7,18 @@
 #include "model/testbericht.h"
 #include "model/trainingsbericht.h"
 
-// What the engine answers, and how often it ran.
+// What the engine answers.
 struct CSkript {
     int code = 0;
     std::string fehler, hinweisText;
     int hinweis = 0;
     CTrainingsBericht bericht;
-    int laeufe = 0;
 };
 
 class CSkriptDarbietung : public CDarbietung {
 public:
     explicit CSkriptDarbietung(CSkript& s) : m_s(s) {}
-    int TrainingDarbieten(CBenutzerprofil*, CUmgebung*, CTraining*, void*) override
-    {
-        ++m_s.laeufe;
-        return m_s.code;
-    }
+    int TrainingDarbieten(CBenutzerprofil*, CUmgebung*, CTraining*, void*) override { return m_s.code; }
     int TestDarbieten(CBenutzerprofil*, CUmgebung*, CTest*, void*) override { return m_s.code; }
     const CTrainingsBericht& GetTrainingsBericht() const override { return m_s.bericht; }
     const CTestBericht& GetTestBericht() const override { return m_testbericht; }

@@ -1,7 +1,5 @@
-// Start-up: settings store, profile and environment, status bar, no document.
+// Start-up: settings store, profile and environment, status bar.
 #include "app_umgebung.h"
-
-#include <QMdiArea>
 
 #include "platform/archiv.h"
 
@@ -16,7 +14,6 @@ TEST_F(AppTest, LeererStartNimmtDenMaschinenweitenPfad)
     Einstellungen().SchreibeSystemText("Umgebung", "profil", Pfad("profile") + "/$b");
     CLumetraApp& app = Starte();
 
-    EXPECT_TRUE(app.GetMainWnd()->GetMdiArea()->subWindowList().isEmpty());
     EXPECT_TRUE(m_meldungen->Texte().empty());
     EXPECT_EQ(app.m_Profil.m_strProfilVerzeichnis, Pfad("profile"));
     EXPECT_EQ(app.m_Profil.m_strProfilMuster, "$b.lmp");

@@ -1,5 +1,4 @@
-// Every text of the two views and of the display dialogs fits its control
-// in the profile's dialog font, whatever the unit.
+// Texts of the views and display dialogs fit their controls, whatever the unit.
 #include "app_umgebung.h"
 
 #include "app/befehle.h"
@@ -75,9 +74,8 @@ TEST_F(AppTest, TextbreiteDerAnsichten)
     }
 }
 
-// The display dialogs; the status bar's file-name panes with an ordinary
-// name whole; the notice box of the program description, which names the
-// file that the program folder holds.
+// Display dialogs, status bar panes with an ordinary name whole, and the
+// program description's notice box with its file name.
 TEST_F(AppTest, TextbreiteDerDialogeStatusleisteUndHinweisbox)
 {
     CBenutzerprofil profil;

@@ -1,8 +1,7 @@
 #pragma once
 
-// The built program on a real X server (Xvfb), driven as a user drives it:
-// a prepared program folder, Lumetra started in it, keys typed with xdotool,
-// the screen photographed into the artifacts.
+// The built program in a prepared program folder on a real X server (Xvfb),
+// keys typed with xdotool, the screen photographed into the artifacts.
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -87,9 +86,8 @@ inline QImage Bild(const char* name)
     return bild;
 }
 
-// A prepared program folder in a temporary folder, which is also the home
-// folder and the settings' place of the run; Lumetra started in it with
-// the given arguments once Start is called.
+// A prepared program folder in a temporary folder, which is also the run's
+// home and settings folder.
 class CXvfbLumetra {
 public:
     CXvfbLumetra()
