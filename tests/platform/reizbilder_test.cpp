@@ -26,7 +26,7 @@ uint32_t Lese(const std::vector<uint8_t>& b, size_t o, int n)
 
 struct CBmp {
     std::vector<uint8_t> bytes;
-    int breite = 0, hoehe = 0;
+    int hoehe = 0;
     uint32_t zeile = 0;
 
     // Ink at (x, y), y counted from the top.
@@ -45,10 +45,9 @@ CBmp LeseUndPruefe(const std::string& name, int breite, int hoehe)
     EXPECT_TRUE(datei) << name << " fehlt in " << Bilderordner;
     bmp.bytes.assign(std::istreambuf_iterator<char>(datei), {});
     const auto& b = bmp.bytes;
-    if (b.size() < 62) {
-        ADD_FAILURE() << name << " ist zu kurz";
+    EXPECT_GE(b.size(), 62u) << name;
+    if (b.size() < 62)
         return bmp;
-    }
     SCOPED_TRACE(name);
     EXPECT_EQ(Lese(b, 0, 2), 0x4D42u);
     EXPECT_EQ(Lese(b, 2, 4), b.size());
@@ -62,12 +61,10 @@ CBmp LeseUndPruefe(const std::string& name, int breite, int hoehe)
     EXPECT_EQ(Lese(b, 46, 4), 2u);
     EXPECT_EQ(Lese(b, 54, 4), 0x00000000u); // entry 0 black
     EXPECT_EQ(Lese(b, 58, 4), 0x00FFFFFFu); // entry 1 white
-    bmp.breite = breite;
-    bmp.hoehe = hoehe;
     bmp.zeile = ((uint32_t(breite) + 31) / 32) * 4;
     EXPECT_EQ(b.size() - 62, size_t(bmp.zeile) * size_t(hoehe));
-    if (b.size() - 62 != size_t(bmp.zeile) * size_t(hoehe))
-        bmp.breite = bmp.hoehe = 0;
+    if (b.size() - 62 == size_t(bmp.zeile) * size_t(hoehe))
+        bmp.hoehe = hoehe;
     return bmp;
 }
 
@@ -104,18 +101,16 @@ TEST(Reizbilder, ArrowPicturesPointRightAndLeft)
     const CBmp links = LeseUndPruefe("pfeill.bmp", 128, 128);
     ASSERT_EQ(rechts.hoehe, 128);
     ASSERT_EQ(links.hoehe, 128);
-    for (int y = 0; y < 128; ++y)
+    // The head is the tall end, the shaft the low one.
+    int kopf = 0, schaft = 0;
+    for (int y = 0; y < 128; ++y) {
         for (int x = 0; x < 128; ++x)
             ASSERT_EQ(rechts.Tinte(x, y), links.Tinte(127 - x, y)) << x << "," << y;
-    // The head is the tall end, the shaft the low one.
-    auto spalte = [&](int x) {
-        int n = 0;
-        for (int y = 0; y < 128; ++y)
-            n += rechts.Tinte(x, y);
-        return n;
-    };
-    EXPECT_GT(spalte(80), 2 * spalte(20));
-    EXPECT_GT(spalte(20), 0);
+        kopf += rechts.Tinte(80, y);
+        schaft += rechts.Tinte(20, y);
+    }
+    EXPECT_GT(kopf, 2 * schaft);
+    EXPECT_GT(schaft, 0);
 }
 
 } // namespace

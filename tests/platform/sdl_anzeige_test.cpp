@@ -52,19 +52,6 @@ TEST(SdlAnzeige, ZeigtBilderImVollbild)
     }
     EXPECT_GT(nochBeimZeichnen, 0);
 
-    // Input taken from SDL's events.
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = SDLK_SPACE;
-    ASSERT_EQ(SDL_PushEvent(&e), 1);
-    EXPECT_LT(GetAsyncKeyState(VK_SPACE), 0);
-    MSG m;
-    ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE));
-    EXPECT_EQ(m.message, WM_KEYDOWN);
-    EXPECT_EQ(m.wParam, WPARAM(VK_SPACE));
-    EXPECT_EQ(VirtuelleTasteAusSdl(SDLK_PAGEDOWN), VK_NEXT);
-    EXPECT_EQ(VirtuelleTasteAusSdl(SDLK_q), 'Q');
-
     EXPECT_EQ(primaer->Release(), 0u);
     EXPECT_EQ(dd->RestoreDisplayMode(), DD_OK);
     EXPECT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_NORMAL), DD_OK);

@@ -39,10 +39,6 @@ TEST(RecorderDC, HaeltTextzustandUndZeichenwerkzeugFest)
     // The fixed metric: half the height per character.
     EXPECT_EQ(dc.GetTextExtent("Bereit?"), (SIZE{7 * 12, 24}));
     EXPECT_EQ(dc.GetTextExtent("Ä "), (SIZE{2 * 12, 24}));
-    TEXTMETRIC tm;
-    ASSERT_TRUE(dc.GetTextMetrics(&tm));
-    EXPECT_EQ(tm.tmHeight, 24);
-    EXPECT_EQ(tm.tmAscent + tm.tmDescent, 24);
 
     CPen grau(PS_SOLID, 0, RGB(128, 128, 128));
     CBrush leer;
