@@ -176,6 +176,14 @@ TEST_F(Druck, TestangabenUndBericht)
     EXPECT_EQ(Ort(m_dc, "Grenzwert"), (POINT{kLinks + 1000, gesamt}));
     EXPECT_EQ(TextBei(m_dc, x80, gesamt - (kT + kP) - (kP + kHalb)), "10,0 %");
     EXPECT_NE(Eintrag(m_dc, "Antworthfgkt. 'rechts' / horiz. Lage Trennlinie", 1), nullptr); // chosen chart
+
+    // An adjustment report prints its mean in place of the threshold.
+    m_test.GetBericht(2)->m_dwTestFlags = aufgabe::LINIEN | aufgabe::EINSTELLUNG | aufgabe::HORIZONTAL;
+    m_dc.Leeren();
+    ASSERT_EQ(druck.ZeichneSeite(&m_dc, 4), 0);
+    EXPECT_EQ(Ort(m_dc, "Mittelwert"), (POINT{kLinks + 1000, gesamt}));
+    EXPECT_EQ(Eintrag(m_dc, "Grenzwert"), nullptr);
+    EXPECT_EQ(TextBei(m_dc, x120, Zeile(hg, 1)), "---");
 }
 
 TEST_F(Druck, Rahmenfehler)
