@@ -13,27 +13,13 @@
 #include "model/training.h"
 #include "support/textbreite.h"
 
-namespace {
-
-void PruefeBreite(const QWidget* flaeche, const std::string& wo)
-{
-    for (const std::string& f : textbreite::ZuBreit(flaeche, wo))
-        ADD_FAILURE() << f;
-}
-
-} // namespace
-
 // Each unit with its decimal places, on the settings page of every task
 // kind of both views and on a report page; the last unit is the widest.
 TEST_F(AppTest, TextbreiteDerAnsichten)
 {
     SchreibeVorlagen();
     Starte();
-    const std::pair<uint32_t, int> einheiten[] = {{EINHEIT_WINKEL, 1},
-                                                  {EINHEIT_LAENGE | EINHEIT_MM, 2},
-                                                  {EINHEIT_PIXEL, 0},
-                                                  {EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}};
-    for (auto [einheit, stellen] : einheiten) {
+    for (auto [einheit, stellen] : textbreite::kEinheiten) {
         CAnzeigeOptionen o = m_app->m_Profil.GetAnzeigeOptionen();
         o.SetEinheit(einheit);
         o.SetDezimalstellen(stellen);
@@ -50,7 +36,7 @@ TEST_F(AppTest, TextbreiteDerAnsichten)
             m.SetHGAufgabe(a);
             auto* ansicht = static_cast<CSeitenAnsicht*>(doc->GetFenster()->GetAnsicht());
             ansicht->ZeigeSeite();
-            PruefeBreite(ansicht->GetFormular(), "Einheit " + std::to_string(einheit) + " " + wo);
+            textbreite::Pruefe(ansicht->GetFormular(), "Einheit " + std::to_string(einheit) + " " + wo);
         };
         for (int art : {10, 20, 50, 60}) {
             training->GetTraining().SetAufgabenart(art);
@@ -82,12 +68,12 @@ TEST_F(AppTest, TextbreiteDerDialogeStatusleisteUndHinweisbox)
     CAnzeigeDlg anzeige;
     anzeige.SetOptionen(&profil);
     anzeige.OnInitDialog();
-    PruefeBreite(&anzeige, "anzeigedlg");
+    textbreite::Pruefe(&anzeige, "anzeigedlg");
     CUmgebung umgebung(&profil);
     CAnordnungDlg anordnung;
     anordnung.SetUmgebung(&profil, &umgebung);
     anordnung.OnInitDialog();
-    PruefeBreite(&anordnung, "anordnungdlg");
+    textbreite::Pruefe(&anordnung, "anordnungdlg");
 
     SchreibeVorlagen();
     CLumetraApp& app = Starte();
@@ -96,11 +82,11 @@ TEST_F(AppTest, TextbreiteDerDialogeStatusleisteUndHinweisbox)
     app.m_Profil.m_strProfilMuster = "Station Nord.lmp";
     app.ZeigeDateinamen();
     EXPECT_EQ(app.GetMainWnd()->GetStatusLeiste()->GetText(1), "Meine Umgebung.lmu");
-    PruefeBreite(app.GetMainWnd()->GetStatusLeiste(), "Statusleiste");
+    textbreite::Pruefe(app.GetMainWnd()->GetStatusLeiste(), "Statusleiste");
 
     std::string text;
     m_laeufer->m_antworten.push_back([&text](QDialog& d) {
-        PruefeBreite(&d, d.objectName().toStdString());
+        textbreite::Pruefe(&d, d.objectName().toStdString());
         text = dynamic_cast<CHinweisDlg&>(d).GetText();
         return 1;
     });

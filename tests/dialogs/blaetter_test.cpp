@@ -108,21 +108,15 @@ TEST_F(Blaetter, HintergrundNurDieGebundeneArt)
 // control in the profile's dialog font, whatever unit the sizes are in.
 TEST_F(Blaetter, TextePassenInIhreFelder)
 {
-    auto pruefe = [](QWidget& w, const std::string& wo) {
-        for (const std::string& f : textbreite::ZuBreit(&w, wo))
-            ADD_FAILURE() << f;
-    };
     auto blaettern = [&](CBlatt& blatt, const std::string& wo) {
         blatt.show();
         for (int i = 0; i < blatt.GetSeitenAnzahl(); ++i) {
             blatt.GetReiter()->setCurrentIndex(i);
-            pruefe(*blatt.GetSeite(i), wo);
+            textbreite::Pruefe(blatt.GetSeite(i), wo);
         }
-        pruefe(blatt, wo);
+        textbreite::Pruefe(&blatt, wo);
     };
-    using E = std::pair<uint32_t, int>;
-    for (auto [einheit, stellen] : {E{EINHEIT_WINKEL, 1}, E{EINHEIT_LAENGE | EINHEIT_MM, 2}, E{EINHEIT_PIXEL, 0},
-                                    E{EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}}) {
+    for (auto [einheit, stellen] : textbreite::kEinheiten) {
         SetEinheit(einheit, stellen);
         const std::string wo = "Einheit " + std::to_string(einheit);
         for (int art : {10, 20, 50, 60}) {
@@ -146,7 +140,7 @@ TEST_F(Blaetter, TextePassenInIhreFelder)
     farbenTest.SetTest(&profil, &test);
     for (CFarbenDlg* farben : {&farbenTraining, &farbenTest}) {
         farben->OnInitDialog();
-        pruefe(*farben, "Farben");
+        textbreite::Pruefe(farben, "Farben");
     }
 }
 

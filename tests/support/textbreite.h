@@ -4,7 +4,10 @@
 // label, option, button, field value, list entry and group title measured
 // in the control's font against the room its control leaves it.
 #include <string>
+#include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -14,6 +17,7 @@
 #include <QWidget>
 
 #include "dialogs/steuerflaeche.h"
+#include "workplace/umgebung.h"
 
 namespace textbreite {
 
@@ -44,5 +48,17 @@ inline std::vector<std::string> ZuBreit(const QWidget* flaeche, const std::strin
                                  std::to_string(ueber));
     return fehler;
 }
+
+// Each overflowing text is a failure of its own, so that one run lists them all.
+inline void Pruefe(const QWidget* flaeche, const std::string& wo)
+{
+    for (const std::string& f : ZuBreit(flaeche, wo))
+        ADD_FAILURE() << f;
+}
+
+// The units with their decimal places that the texts are checked under; the
+// last gives the widest numbers.
+inline constexpr std::pair<uint32_t, int> kEinheiten[] = {
+    {EINHEIT_WINKEL, 1}, {EINHEIT_LAENGE | EINHEIT_MM, 2}, {EINHEIT_PIXEL, 0}, {EINHEIT_ANTEIL | EINHEIT_PROZENT, 3}};
 
 } // namespace textbreite

@@ -4,6 +4,7 @@
 // frames as RGB and saved for a person to look at.
 
 #include "platform/display/memory/png.h"
+#include "platform/display/pixel8.h"
 #include "presentation/oberflaeche_dc.h"
 #include "sdl_trainingslauf.h"
 
@@ -47,16 +48,15 @@ inline Tasten Tastenfolge(std::vector<std::pair<int, SDL_Keycode>> folge)
     };
 }
 
-// 8-bit pixels through their palette as 0xRRGGBB.
+// 8-bit pixels through their palette as 0xRRGGBB, as the X screen reads.
 inline std::vector<uint32_t> Rgb(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette, int breite, int hoehe)
 {
-    std::vector<uint32_t> rgb;
-    rgb.reserve(size_t(breite) * size_t(hoehe));
-    for (int y = 0; y < hoehe; ++y)
-        for (int x = 0; x < breite; ++x) {
-            const PALETTEENTRY& e = palette[pixel[size_t(y) * size_t(pitch) + size_t(x)]];
-            rgb.push_back(uint32_t(e.peRed) << 16 | uint32_t(e.peGreen) << 8 | e.peBlue);
-        }
+    uint32_t tabelle[256];
+    TabelleAusPalette(palette, tabelle);
+    for (uint32_t& farbe : tabelle)
+        farbe &= 0xFFFFFF;
+    std::vector<uint32_t> rgb(size_t(breite) * size_t(hoehe));
+    Umwandeln8Nach32(pixel, pitch, rgb.data(), LONG(breite) * 4, breite, hoehe, tabelle);
     return rgb;
 }
 
