@@ -1,6 +1,7 @@
 #include "dialogs/anordnungdlg.h"
 
 #include <cmath>
+#include <utility>
 
 #include <QComboBox>
 
@@ -79,9 +80,9 @@ void CAnordnungDlg::ZeigeDaten()
 {
     if (!m_pBreite)
         return;
-    SetText(m_pBreite, FormatDouble(m_Anordnung.m_dBreite, 1));
-    SetText(m_pHoehe, FormatDouble(m_Anordnung.m_dHoehe, 1));
-    SetText(m_pAbstand, FormatDouble(m_Anordnung.m_dAbstand, 1));
+    for (auto [feld, cm] : {std::pair{m_pBreite, m_Anordnung.m_dBreite}, std::pair{m_pHoehe, m_Anordnung.m_dHoehe},
+                            std::pair{m_pAbstand, m_Anordnung.m_dAbstand}})
+        ZeigeWert(feld, cm, FormatDouble(cm, 1));
     m_pTreiber->setCurrentIndex(0);
 
     int index = -1;
@@ -97,7 +98,7 @@ void CAnordnungDlg::ZeigeDaten()
     // the rate presentations try first.
     m_Modus.FrequenzMerken();
     Freigeben(m_pFrequenz, m_Modus.m_dwFrequenz == 0);
-    SetText(m_pFrequenz, FormatInt(static_cast<int>(m_Modus.m_dwLetzteFrequenz)));
+    ZeigeWert(m_pFrequenz, m_Modus.m_dwLetzteFrequenz, FormatInt(static_cast<int>(m_Modus.m_dwLetzteFrequenz)));
 
     m_pTreiber->setEnabled(false);
     update();
@@ -107,9 +108,12 @@ void CAnordnungDlg::LeseDaten()
 {
     if (!m_pBreite)
         return;
-    m_Anordnung.m_dBreite = Groesse(ParseDouble(GetText(m_pBreite), 1));
-    m_Anordnung.m_dHoehe = Groesse(ParseDouble(GetText(m_pHoehe), 1));
-    m_Anordnung.m_dAbstand = Groesse(ParseDouble(GetText(m_pAbstand), 1));
+    const auto cm = [](const CFeld* feld) {
+        return Groesse(LiesWert(feld, [](const std::string& text) { return ParseDouble(text, 1); }));
+    };
+    m_Anordnung.m_dBreite = cm(m_pBreite);
+    m_Anordnung.m_dHoehe = cm(m_pHoehe);
+    m_Anordnung.m_dAbstand = cm(m_pAbstand);
 
     const int index = m_pModus->currentIndex();
     const CModusListe* liste = Modusliste();
@@ -121,7 +125,7 @@ void CAnordnungDlg::LeseDaten()
     m_Modus.FrequenzMerken();
     if (m_Modus.m_dwFrequenz == 0) {
         // A negative rate would wrap round to billions of hertz.
-        const int frequenz = ParseInt(GetText(m_pFrequenz));
+        const double frequenz = LiesWert(m_pFrequenz, [](const std::string& text) { return ParseInt(text); });
         m_Modus.m_dwLetzteFrequenz = static_cast<uint32_t>(frequenz < 0 ? 0 : frequenz);
     }
     update();

@@ -102,7 +102,7 @@ void CAnzeigeDlg::ZeigeDaten()
     Waehle(m_pLaengenListe, d.art == EArt::Laenge, d.eintrag);
     Waehle(m_pAnteilListe, d.art == EArt::Anteil, d.eintrag);
     Freigeben(m_pDezimalstellen, d.art != EArt::Pixel);
-    SetText(m_pDezimalstellen, FormatInt(m_Optionen.GetDezimalstellen()));
+    ZeigeAnzahl(m_pDezimalstellen, m_Optionen.GetDezimalstellen());
 
     // The bars are always shown and the other two options are not offered.
     m_pSymbolleiste->setChecked(true);
@@ -138,7 +138,7 @@ void CAnzeigeDlg::LeseDaten()
     if (d != Darstellung(m_Optionen.GetEinheit()))
         m_Optionen.SetEinheit(u);
 
-    const int stellen = ParseInt(GetText(m_pDezimalstellen));
+    const int stellen = LiesAnzahl(m_pDezimalstellen);
     m_Optionen.SetDezimalstellen(stellen < 0 ? 0 : stellen);
 
     const auto flagge = [this](uint32_t bit, const QCheckBox* c) {

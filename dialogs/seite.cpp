@@ -67,28 +67,38 @@ void CSeite::hideEvent(QHideEvent* e)
 
 void CSeite::ZeigeLaengeX(CFeld* feld, double anteil) const
 {
-    ZeigeZahl(feld, m_pUmgebung ? m_pUmgebung->AnteilInEinheitX(anteil) : anteil);
+    ZeigeWert(feld, anteil, Zahltext(m_pUmgebung ? m_pUmgebung->AnteilInEinheitX(anteil) : anteil));
 }
 
 void CSeite::ZeigeLaengeY(CFeld* feld, double anteil) const
 {
-    ZeigeZahl(feld, m_pUmgebung ? m_pUmgebung->AnteilInEinheitY(anteil) : anteil);
+    ZeigeWert(feld, anteil, Zahltext(m_pUmgebung ? m_pUmgebung->AnteilInEinheitY(anteil) : anteil));
 }
 
 double CSeite::LiesLaengeX(const CFeld* feld) const
 {
-    const double wert = LiesZahl(feld);
-    return m_pUmgebung ? m_pUmgebung->EinheitInAnteilX(wert) : wert;
+    return LiesWert(feld, [this](const std::string& text) {
+        const double wert = ParseDouble(text, m_nDezimalstellen);
+        return m_pUmgebung ? m_pUmgebung->EinheitInAnteilX(wert) : wert;
+    });
 }
 
 double CSeite::LiesLaengeY(const CFeld* feld) const
 {
-    const double wert = LiesZahl(feld);
-    return m_pUmgebung ? m_pUmgebung->EinheitInAnteilY(wert) : wert;
+    return LiesWert(feld, [this](const std::string& text) {
+        const double wert = ParseDouble(text, m_nDezimalstellen);
+        return m_pUmgebung ? m_pUmgebung->EinheitInAnteilY(wert) : wert;
+    });
 }
 
-void CSeite::ZeigeZahl(CFeld* feld, double wert) const { SetText(feld, FormatDouble(wert, m_nDezimalstellen)); }
-double CSeite::LiesZahl(const CFeld* feld) const { return ParseDouble(GetText(feld), m_nDezimalstellen); }
+void CSeite::ZeigeZahl(CFeld* feld, double wert) const { ZeigeWert(feld, wert, Zahltext(wert)); }
+
+double CSeite::LiesZahl(const CFeld* feld) const
+{
+    return LiesWert(feld, [this](const std::string& text) { return ParseDouble(text, m_nDezimalstellen); });
+}
+
+std::string CSeite::Zahltext(double wert) const { return FormatDouble(wert, m_nDezimalstellen); }
 
 QString CSeite::MitEinheit(const std::string& text) const
 {
@@ -97,8 +107,7 @@ QString CSeite::MitEinheit(const std::string& text) const
 
 QString CSeite::MitEinheitMax(const std::string& text, double grenze) const
 {
-    return QString::fromStdString(text + " [" + m_strEinheit + "] (max. " + FormatDouble(grenze, m_nDezimalstellen) +
-                                  ")");
+    return QString::fromStdString(text + " [" + m_strEinheit + "] (max. " + Zahltext(grenze) + ")");
 }
 
 QString CSeite::MitEinheitMaxX(const std::string& text) const

@@ -50,7 +50,8 @@ protected:
     virtual void ErzeugeSteuerelemente() = 0;
 
     // Lengths in the user's unit with the page's decimal places: X for
-    // horizontal sizes, Y for vertical and character sizes.
+    // horizontal sizes, Y for vertical and character sizes. A field the user
+    // left as shown reads back the length it was shown from.
     void ZeigeLaengeX(CFeld* feld, double anteil) const;
     void ZeigeLaengeY(CFeld* feld, double anteil) const;
     double LiesLaengeX(const CFeld* feld) const;
@@ -98,6 +99,7 @@ protected:
     int m_nDezimalstellen = 1;
 
 private:
+    std::string Zahltext(double wert) const;
     QString MitEinheitMax(const std::string& text, double grenze) const;
     QString m_strTitel;
     bool m_bZeigenBeiAnzeige;

@@ -150,6 +150,19 @@ void CFeld::Uebernehmen()
         m_beiVerlust(this);
 }
 
+void CFeld::Zeigen(const QString& text, std::optional<double> wert)
+{
+    setText(text);
+    setCursorPosition(0);
+    m_strGezeigt = text;
+    m_dGezeigt = wert;
+}
+
+std::optional<double> CFeld::GetGezeigterWert() const
+{
+    return text() == m_strGezeigt ? m_dGezeigt : std::nullopt;
+}
+
 void CFeld::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
@@ -355,18 +368,25 @@ void CSteuerflaeche::Freigeben(std::initializer_list<QWidget*> ws, bool an)
         Freigeben(w, an);
 }
 
-void CSteuerflaeche::SetText(CFeld* feld, const std::string& text)
-{
-    feld->setText(QString::fromStdString(text));
-    feld->setCursorPosition(0);
-}
+void CSteuerflaeche::SetText(CFeld* feld, const std::string& text) { feld->Zeigen(QString::fromStdString(text)); }
 
 std::string CSteuerflaeche::GetText(const CFeld* feld) { return feld->text().toStdString(); }
 
-void CSteuerflaeche::ZeigeAnzahl(CFeld* feld, int wert) { SetText(feld, FormatInt(wert)); }
-int CSteuerflaeche::LiesAnzahl(const CFeld* feld) { return ParseInt(GetText(feld)); }
-void CSteuerflaeche::ZeigeSekunden(CFeld* feld, double wert) { SetText(feld, FormatDouble(wert, 3)); }
-double CSteuerflaeche::LiesSekunden(const CFeld* feld) { return ParseDouble(GetText(feld), 3); }
+void CSteuerflaeche::ZeigeWert(CFeld* feld, double wert, const std::string& text)
+{
+    feld->Zeigen(QString::fromStdString(text), wert);
+}
+
+void CSteuerflaeche::ZeigeAnzahl(CFeld* feld, int wert) { ZeigeWert(feld, wert, FormatInt(wert)); }
+int CSteuerflaeche::LiesAnzahl(const CFeld* feld)
+{
+    return static_cast<int>(LiesWert(feld, [](const std::string& text) { return ParseInt(text); }));
+}
+void CSteuerflaeche::ZeigeSekunden(CFeld* feld, double wert) { ZeigeWert(feld, wert, FormatDouble(wert, 3)); }
+double CSteuerflaeche::LiesSekunden(const CFeld* feld)
+{
+    return LiesWert(feld, [](const std::string& text) { return ParseDouble(text, 3); });
+}
 
 void CSteuerflaeche::SchriftSetzen()
 {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,11 +42,21 @@ public:
     // Display-only fields stay read-only whatever their enabling.
     bool m_bNurAnzeige = false;
 
+    // Replaces the text; a number field also keeps the value the text was
+    // made from (none for names and folders).
+    void Zeigen(const QString& text, std::optional<double> wert = std::nullopt);
+    // That value, as long as the text is still the one shown: a text rounded
+    // to fewer decimals or shown in a coarser unit stands for the stored
+    // value, which passing through or accepting must not change.
+    std::optional<double> GetGezeigterWert() const;
+
 protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
     std::function<void(CFeld*)> m_beiVerlust;
+    QString m_strGezeigt;
+    std::optional<double> m_dGezeigt;
 };
 
 // Controls created in code at fixed pixel rectangles in the dialog font,
@@ -135,6 +146,16 @@ protected:
 
     static void SetText(CFeld* feld, const std::string& text);
     static std::string GetText(const CFeld* feld);
+    // A number shown as text: the field gives the value back unchanged while
+    // the user leaves the text as it is; a text the user changed is read by
+    // `lesen` (and then goes through the setter's clamping).
+    static void ZeigeWert(CFeld* feld, double wert, const std::string& text);
+    template <class Lesen>
+    static double LiesWert(const CFeld* feld, Lesen lesen)
+    {
+        const std::optional<double> wert = feld->GetGezeigterWert();
+        return wert ? *wert : lesen(GetText(feld));
+    }
     // Counts and seconds (3 decimals), as every page shows them.
     static void ZeigeAnzahl(CFeld* feld, int wert);
     static int LiesAnzahl(const CFeld* feld);

@@ -101,7 +101,7 @@ void CTestSeite::ZeigeStufen(const CStufen& s, int anzahl, double von, double bi
         switch (s.art) {
         case EUmrechnung::X: ZeigeLaengeX(feld, wert); break;
         case EUmrechnung::Y: ZeigeLaengeY(feld, wert); break;
-        case EUmrechnung::Prozent: SetText(feld, FormatDouble(wert * 100.0, 1)); break;
+        case EUmrechnung::Prozent: ZeigeWert(feld, wert, FormatDouble(wert * 100.0, 1)); break;
         }
     }
 }
@@ -115,7 +115,7 @@ void CTestSeite::LiesStufen(const CStufen& s, int32_t& anzahl, double& von, doub
         case EUmrechnung::Y: return LiesLaengeY(feld);
         case EUmrechnung::Prozent: break;
         }
-        return ParseDouble(GetText(feld), 1) / 100.0;
+        return LiesWert(feld, [](const std::string& text) { return ParseDouble(text, 1) / 100.0; });
     };
     von = lies(s.von);
     bis = lies(s.bis);

@@ -161,6 +161,65 @@ TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
     EXPECT_EQ(d.modell.GetText().m_strSammlungstext, text.m_strSammlungstext);
 }
 
+// With no decimals in the profile a reading text's line spacing of 1,30
+// shows as "1"; choosing the text task that is chosen already and accepting
+// leaves the spacing at 1,30 in the file saved.
+TEST(XvfbTextseite, UnberuehrterZeilenabstandBleibt)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const std::string profilPfad = (lumetra.Ordner() + "/LMTR-Benutzerprofile/default.lmp").toStdString();
+    {
+        CBenutzerprofil profil;
+        CArchive lesen(CArchive::load, profilPfad);
+        ASSERT_EQ(profil.Serialize(lesen), 0);
+        CAnzeigeOptionen o = profil.GetAnzeigeOptionen();
+        o.SetDezimalstellen(0);
+        profil.SetAnzeigeoptionen(o);
+        CArchive ar(CArchive::store, profilPfad);
+        ASSERT_EQ(profil.Serialize(ar), 0);
+        ASSERT_EQ(SchreibeDateiSicher(profilPfad, ar.GetBytes()), 0);
+    }
+    const QString datei = lumetra.Ordner() + "/LMTR-Trainings/Zeilenabstand.lmt";
+    {
+        CDokumentDatei<CTraining> d;
+        d.modell.SetAufgabenart(AUFGABENART_TEXT);
+        CText t = d.modell.GetText();
+        t.m_dZeilenabstand = 1.3;
+        d.modell.SetText(t);
+        CArchive ar(CArchive::store, datei.toStdString());
+        ASSERT_EQ(d.modell.Serialize(ar), 0);
+        ASSERT_EQ(SchreibeDateiSicher(datei.toStdString(), ar.GetBytes()), 0);
+    }
+    const auto geschrieben = std::filesystem::last_write_time(datei.toStdString());
+    ASSERT_TRUE(lumetra.Start({datei})) << "kein Fenster \"Lumetra\"";
+
+    // "Trainings&auswahl", "&Vordergrundaufgabe": the sheet opens on "Text".
+    Vorne("alt+a", 600);
+    Taste("v", 1500);
+    const QString blatt = FindeFenster("^Vordergrundaufgabe ändern$");
+    ASSERT_FALSE(blatt.isEmpty()) << "kein Blatt \"Vordergrundaufgabe ändern\"";
+    Xdotool({"windowfocus", "--sync", blatt});
+    // The tab "Text", then its option "Text"; Enter is OK.
+    for (auto [x, y] : {std::pair{167, 23}, std::pair{40, 65}}) {
+        Xdotool({"mousemove", "--window", blatt, QString::number(x), QString::number(y), "click", "1"});
+        Warte(500);
+    }
+    Bild("zeilenabstand_1_textseite.png");
+    Taste("Return", 1000);
+    EXPECT_TRUE(FindeFenster("^Vordergrundaufgabe ändern$", 300).isEmpty()) << "Blatt nicht geschlossen";
+
+    Vorne("ctrl+s", 1500);
+    EXPECT_TRUE(lumetra.Laeuft());
+    lumetra.Ende();
+    EXPECT_NE(std::filesystem::last_write_time(datei.toStdString()), geschrieben) << "nicht gespeichert";
+    CDokumentDatei<CTraining> d;
+    ASSERT_TRUE(d.Lies(datei)) << lumetra.Fehlerausgabe().toStdString();
+    EXPECT_EQ(d.modell.GetAufgabenart(), AUFGABENART_TEXT);
+    EXPECT_EQ(d.modell.GetText().m_dZeilenabstand, 1.3);
+}
+
 // Lumetra started with a line-bisection test of three reports, "Halbierung.lmd".
 class XvfbTestdokument : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include "dialogs/hgsheet.h"
 #include "dialogs/testsheet.h"
 #include "dialogs/trainingsheet.h"
+#include "support/gespeichert.h"
 #include "support/textbreite.h"
 
 namespace {
@@ -102,6 +103,73 @@ TEST_F(Blaetter, HintergrundNurDieGebundeneArt)
     EXPECT_DOUBLE_EQ(training.GetHGBewegung().m_dGeschwindigkeit, 0.15);
     blatt.GetTest(test);
     EXPECT_DOUBLE_EQ(test.GetHGBewegung().m_dGeschwindigkeit, 0.05);
+}
+
+// A field that only shows a value rounded (no decimals in degrees, seconds
+// to 3 decimals, parts in whole tenths of a percent) keeps the stored value
+// when the user passes through every field of every page and accepts.
+TEST_F(Blaetter, DurchlaufeneFelderBehaltenDieWerte)
+{
+    SetEinheit(EINHEIT_WINKEL, 0);
+    CSakkaden s = training.GetSakkaden();
+    s.m_dPauseMin = 1.0004, s.m_dPauseMax = 2.9996, s.m_dDauerMin = 1.23456, s.m_dDauerMax = 2.34567;
+    training.SetSakkaden(s);
+    CText t = training.GetText();
+    t.m_dZeilenabstand = 1.3;
+    training.SetText(t);
+    CHGAufgabe a = training.GetHGAufgabe();
+    a.m_dDauerMin = 1.0004, a.m_dDauerMax = 2.0006, a.m_dIntervallMin = 10.0001, a.m_dIntervallMax = 19.9999;
+    // The element height follows the display's shape, as in a document loaded.
+    for (CModell* m : std::initializer_list<CModell*>{&training, &test}) {
+        m->SetHGMuster(m->GetHGMuster());
+        m->SetHGAufgabe(a);
+    }
+    CLinien l = test.GetLinien();
+    l.m_dIntervallVon = 0.5004, l.m_dIntervallBis = 1.5004;
+    l.m_dHTrennVon = l.m_dVTrennVon = 0.41234, l.m_dHTrennBis = l.m_dVTrennBis = 0.58766;
+    test.SetLinien(l);
+    CLaengen g = test.GetLaengen();
+    g.m_dIntervallVon = 0.5004, g.m_dIntervallBis = 1.5004;
+    g.m_dTestBreiteVon = g.m_dTestHoeheVon = 0.81234, g.m_dTestBreiteBis = g.m_dTestHoeheBis = 1.21234;
+    test.SetLaengen(g);
+
+    // Every page of the sheet passed through, OK; what it hands back stores
+    // the bytes the model stored before.
+    auto durchlaufen = [&](auto& blatt, auto& modell, const std::string& wo) {
+        const auto vorher = Gespeichert(modell);
+        EXPECT_EQ(Ausfuehren(blatt,
+                             [&] {
+                                 for (int i = 0; i < blatt.GetSeitenAnzahl(); ++i) {
+                                     blatt.GetReiter()->setCurrentIndex(i);
+                                     Durchlaufen(*blatt.GetSeite(i));
+                                 }
+                                 Klicke(blatt, "ok");
+                             }),
+                  IDOK);
+        if constexpr (std::is_same_v<std::decay_t<decltype(modell)>, CTraining>)
+            blatt.GetTraining(modell);
+        else
+            blatt.GetTest(modell);
+        EXPECT_TRUE(Gespeichert(modell) == vorher) << wo;
+    };
+    for (int art : {10, 20, 50}) {
+        training.SetAufgabenart(art);
+        CTrainingSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTraining(&profil, &umgebung, training);
+        durchlaufen(blatt, training, "Training " + std::to_string(art));
+    }
+    CHGSheet hgTraining("Hintergrund ändern");
+    hgTraining.SetTraining(&profil, &umgebung, &training, 0);
+    durchlaufen(hgTraining, training, "Hintergrund");
+    for (int art : {TESTART_LINIEN, TESTART_LAENGEN}) {
+        test.SetTestart(art);
+        CTestSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTest(&profil, &umgebung, test);
+        durchlaufen(blatt, test, "Test " + std::to_string(art));
+    }
+    CHGSheet hgTest("Hintergrund ändern");
+    hgTest.SetTest(&profil, &umgebung, &test, 0);
+    durchlaufen(hgTest, test, "Hintergrund Test");
 }
 
 // Every text of the sheets' pages and of the colour dialog fits its

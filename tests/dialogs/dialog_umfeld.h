@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "dialogs/steuerflaeche.h"
 #include "model/test.h"
 #include "model/training.h"
 #include "platform/meldung.h"
@@ -124,6 +125,14 @@ protected:
             f->clearFocus();
     }
     static void Tippe(QWidget& w, const char* name, const char* text) { Tippe(w, name, QString::fromUtf8(text)); }
+    // Enters and leaves every number field that takes the focus, typing
+    // nothing: each leaving reads the whole page.
+    static void Durchlaufen(QWidget& w)
+    {
+        for (CFeld* f : w.findChildren<CFeld*>())
+            if (f->isEnabled() && (f->alignment() & Qt::AlignRight))
+                Tippe(w, f->objectName().toUtf8().constData(), std::nullopt);
+    }
     static void Waehle(QWidget& w, const char* name, int index)
     {
         if (auto* l = Teil<QComboBox>(w, name)) {

@@ -114,6 +114,12 @@ TEST_F(TrainingsSeiten, Sakkaden)
     Tippe(seite, "durchgaenge", "1073741860");
     EXPECT_EQ(training.GetSakkaden().m_nDurchgaenge, 1'000'000);
     EXPECT_EQ(Text(seite, "durchgaenge"), "1000000");
+    // A value that the setter moves for another field's sake is shown and
+    // kept as moved.
+    Tippe(seite, "pauseMin", "4,1234");
+    EXPECT_EQ(Text(seite, "pauseMax"), "4,123");
+    Tippe(seite, "pauseMax", std::nullopt);
+    EXPECT_DOUBLE_EQ(training.GetSakkaden().m_dPauseMax, 4.123);
 
     // A focused field that is disabled is left read-only.
     Teil<QLineEdit>(seite, "schrittXMin")->setFocus();

@@ -90,6 +90,33 @@ TEST_F(Umgebungsdialoge, AnordnungModiUndFrequenz)
     EXPECT_EQ(modal.GetBildschirmModus().m_dwLetzteFrequenz, 0u);
 }
 
+// Sizes finer than the tenths shown stay as stored when the user passes
+// through every field and accepts; a size typed is read as shown.
+TEST_F(Umgebungsdialoge, AnordnungDurchlaufenBehaeltDieGroessen)
+{
+    CAnordnung a;
+    a.m_dBreite = 40.25, a.m_dHoehe = 30.04, a.m_dAbstand = 57.26;
+    umgebung.SetAnordnung(a);
+    a = umgebung.GetAnordnung();
+    CAnordnungDlg dlg;
+    dlg.SetUmgebung(&profil, &umgebung);
+    ASSERT_EQ(Ausfuehren(dlg,
+                         [&] {
+                             EXPECT_EQ(Text(dlg, "breite"), "40,3");
+                             Durchlaufen(dlg);
+                             Klicke(dlg, "ok");
+                         }),
+              IDOK);
+    const CAnordnung b = dlg.GetAnordnung();
+    EXPECT_EQ(b.m_dBreite, a.m_dBreite);
+    EXPECT_EQ(b.m_dHoehe, a.m_dHoehe);
+    EXPECT_EQ(b.m_dAbstand, a.m_dAbstand);
+    dlg.show();
+    Tippe(dlg, "hoehe", "30,04");
+    EXPECT_EQ(dlg.GetAnordnung().m_dHoehe, 30.0);
+    EXPECT_EQ(dlg.GetAnordnung().m_dBreite, a.m_dBreite);
+}
+
 // Pixels only for the pixel bit, and before a part of the display as in the
 // conversions; a unit without a kind bit reads as a part of the display.
 TEST_F(Umgebungsdialoge, EinheitWaehltKnopfUndUntereinheit)
