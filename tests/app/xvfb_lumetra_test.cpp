@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 
 #include "befehl_umfeld.h"
-#include "platform/datei.h"
 #include "xvfb_umfeld.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
@@ -169,17 +168,15 @@ TEST(XvfbTextseite, UnberuehrterZeilenabstandBleibt)
     XVFB_ODER_UEBERSPRINGEN();
     CXvfbLumetra lumetra;
     ASSERT_TRUE(lumetra.Bereit());
-    const std::string profilPfad = (lumetra.Ordner() + "/LMTR-Benutzerprofile/default.lmp").toStdString();
+    const QString profilPfad = lumetra.Ordner() + "/LMTR-Benutzerprofile/default.lmp";
     {
         CBenutzerprofil profil;
-        CArchive lesen(CArchive::load, profilPfad);
+        CArchive lesen(CArchive::load, profilPfad.toStdString());
         ASSERT_EQ(profil.Serialize(lesen), 0);
         CAnzeigeOptionen o = profil.GetAnzeigeOptionen();
         o.SetDezimalstellen(0);
         profil.SetAnzeigeoptionen(o);
-        CArchive ar(CArchive::store, profilPfad);
-        ASSERT_EQ(profil.Serialize(ar), 0);
-        ASSERT_EQ(SchreibeDateiSicher(profilPfad, ar.GetBytes()), 0);
+        ASSERT_TRUE(Schreibe(profil, profilPfad));
     }
     const QString datei = lumetra.Ordner() + "/LMTR-Trainings/Zeilenabstand.lmt";
     {
@@ -188,9 +185,7 @@ TEST(XvfbTextseite, UnberuehrterZeilenabstandBleibt)
         CText t = d.modell.GetText();
         t.m_dZeilenabstand = 1.3;
         d.modell.SetText(t);
-        CArchive ar(CArchive::store, datei.toStdString());
-        ASSERT_EQ(d.modell.Serialize(ar), 0);
-        ASSERT_EQ(SchreibeDateiSicher(datei.toStdString(), ar.GetBytes()), 0);
+        ASSERT_TRUE(Schreibe(d.modell, datei));
     }
     const auto geschrieben = std::filesystem::last_write_time(datei.toStdString());
     ASSERT_TRUE(lumetra.Start({datei})) << "kein Fenster \"Lumetra\"";
@@ -232,9 +227,7 @@ protected:
         CDokumentDatei<CTest> test;
         for (int i = 0; i < 3; ++i)
             test.modell.SetBericht(i, KonstanteReize(aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL));
-        CArchive ar(CArchive::store, m_datei.toStdString());
-        ASSERT_EQ(test.modell.Serialize(ar), 0);
-        ASSERT_EQ(SchreibeDateiSicher(m_datei.toStdString(), ar.GetBytes()), 0);
+        ASSERT_TRUE(Schreibe(test.modell, m_datei));
         ASSERT_TRUE(m_lumetra->Start({m_datei})) << "kein Fenster \"Lumetra\"";
     }
     std::unique_ptr<CXvfbLumetra> m_lumetra;

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include "platform/archiv.h"
+#include "platform/datei.h"
 #include "support/qt_app.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
@@ -144,6 +145,14 @@ private:
     bool m_bereit = false;
     QProcess m_prozess;
 };
+
+// A training, test or profile stored as the program stores it.
+template <class T>
+bool Schreibe(T& inhalt, const QString& pfad)
+{
+    CArchive ar(CArchive::store, pfad.toStdString());
+    return inhalt.Serialize(ar) == 0 && SchreibeDateiSicher(pfad.toStdString(), ar.GetBytes()) == 0;
+}
 
 // A training or test on a default environment, as read from a file.
 template <class Modell>
