@@ -75,19 +75,14 @@ void CSeite::ZeigeLaengeY(CFeld* feld, double anteil) const
     ZeigeWert(feld, anteil, Zahltext(m_pUmgebung ? m_pUmgebung->AnteilInEinheitY(anteil) : anteil));
 }
 
-double CSeite::LiesLaengeX(const CFeld* feld) const
-{
-    return LiesWert(feld, [this](const std::string& text) {
-        const double wert = ParseDouble(text, m_nDezimalstellen);
-        return m_pUmgebung ? m_pUmgebung->EinheitInAnteilX(wert) : wert;
-    });
-}
+double CSeite::LiesLaengeX(const CFeld* feld) const { return LiesLaenge(feld, &CUmgebung::EinheitInAnteilX); }
+double CSeite::LiesLaengeY(const CFeld* feld) const { return LiesLaenge(feld, &CUmgebung::EinheitInAnteilY); }
 
-double CSeite::LiesLaengeY(const CFeld* feld) const
+double CSeite::LiesLaenge(const CFeld* feld, double (CUmgebung::*inAnteil)(double) const) const
 {
-    return LiesWert(feld, [this](const std::string& text) {
+    return LiesWert(feld, [this, inAnteil](const std::string& text) {
         const double wert = ParseDouble(text, m_nDezimalstellen);
-        return m_pUmgebung ? m_pUmgebung->EinheitInAnteilY(wert) : wert;
+        return m_pUmgebung ? (m_pUmgebung->*inAnteil)(wert) : wert;
     });
 }
 

@@ -100,6 +100,7 @@ protected:
 
 private:
     std::string Zahltext(double wert) const;
+    double LiesLaenge(const CFeld* feld, double (CUmgebung::*inAnteil)(double) const) const;
     QString MitEinheitMax(const std::string& text, double grenze) const;
     QString m_strTitel;
     bool m_bZeigenBeiAnzeige;
