@@ -82,25 +82,4 @@ TEST(Reaktionen, RueckmeldetastenZaehlenRichtigUndFalsch)
     }
 }
 
-// Held against the line's end, the mark keeps its size instead of vanishing in a block.
-TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
-{
-    CLaufUmfeld u;
-    u.test.SetTestart(10);
-    CPraesentation p;
-    ASSERT_EQ(u.TestVorbereiten(p), 0) << p.m_strFehler;
-    const int s = p.m_TestBericht.GetDurchgang(0);
-    const RECT vorher = p.m_TestBericht.GetRechteck2(s);
-    p.m_nZustand = REIZ | SICHTBAR;
-    for (int i = 0; i < 2000; ++i) {
-        p.m_nTasten = 0x100;
-        p.TestAuswerten();
-    }
-    const RECT linie = p.m_TestBericht.GetRechteck1(s), marke = p.m_TestBericht.GetRechteck2(s);
-    EXPECT_NEAR(marke.left + marke.right, 2 * linie.left, 1);
-    EXPECT_EQ(marke.right - marke.left, vorher.right - vorher.left);
-    EXPECT_EQ(marke.bottom - marke.top, vorher.bottom - vorher.top);
-    EXPECT_LT(marke.top, linie.top);
-}
-
 } // namespace
