@@ -67,7 +67,6 @@ struct CFeld {
         u.training.SetAufgabenart(20);
         CExploration e = u.training.GetExploration();
         e.m_nStrategie = strategie;
-        e.m_nAnordnung = 1; // strategy 20 lays out a grid all the same
         e.m_nZielliste = 0; // letters and digits: no picture files
         e.m_nDistraktorliste = 1;
         e.m_nZeilen = e.m_nZellenZeilen = zeilen;
@@ -110,19 +109,20 @@ struct CFeld {
     CRaster raster;
 };
 
-// Strategy 20: a grid of 3 x 4 places whatever the distribution; letters A to
-// D above and below the columns, numbers 1 to 3 left and right of the rows.
+// Strategy 20: a grid of 2 x 3 places whatever the number of characters;
+// letters A to C above and below the columns, numbers 1 and 2 left and right
+// of the rows.
 TEST(Exploration, SuchfolieMitZeilenUndSpaltenhinweis)
 {
-    CFeld f(20, 3, 4);
+    CFeld f(20, 2, 3);
     const RECT innen = f.raster.GetRasterRechteck();
-    EXPECT_EQ(f.Laeufe(innen, true).size(), 4u);
-    EXPECT_EQ(f.Laeufe(innen, false).size(), 3u);
+    EXPECT_EQ(f.Laeufe(innen, true).size(), 3u);
+    EXPECT_EQ(f.Laeufe(innen, false).size(), 2u);
     const struct {
         int bereich, gegenueber;
         bool waagerecht;
         size_t anzahl;
-    } raender[] = {{2, 6, true, 4}, {8, 4, false, 3}};
+    } raender[] = {{2, 6, true, 3}, {8, 4, false, 2}};
     for (const auto& r : raender) {
         const RECT a = f.raster.GetRandbereich(r.bereich), b = f.raster.GetRandbereich(r.gegenueber);
         const std::vector<RECT> hier = f.Laeufe(a, r.waagerecht, INDEX_VORDERGRUND);
