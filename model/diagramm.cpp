@@ -182,7 +182,15 @@ void CDiagramm::Zeichnen(CDC* dc)
         return;
     CDCAuswahl auswahl(dc);
     auswahl.Waehlen(m_pSchrift);
+    CLage l;
+    const RECT p = Baender(dc, l);
+    Abbilden(l, p);
+    AchsenZeichnen(dc, l);
+    BeschriftungZeichnen(dc, l);
+}
 
+RECT CDiagramm::Baender(CDC* dc, CLage& l)
+{
     // Sizes, all from the height of one text line.
     int h = dc->GetTextExtent(" ").cy;
     if (h < 1)
@@ -229,127 +237,138 @@ void CDiagramm::Zeichnen(CDC* dc)
     p.top = g.top + qPlot;
     p.bottom = g.bottom - qPlot;
 
-    const bool zeigeX = !m_XName.empty() && n > 0;
-    const bool zeigeY = !m_YName.empty() && n > (m_XName.empty() ? 0 : 1);
-    const bool zeigeTitel = !m_Titel.empty() && n > int(!m_XName.empty()) + int(!m_YName.empty());
-    int titelBand = 0, yNameBand = 0, xNameBand = 0;
-    if (zeigeTitel) {
-        titelBand = p.top;
+    l.h = h;
+    l.L = L;
+    l.T = T;
+    l.zeigeX = !m_XName.empty() && n > 0;
+    l.zeigeY = !m_YName.empty() && n > (m_XName.empty() ? 0 : 1);
+    l.zeigeTitel = !m_Titel.empty() && n > int(!m_XName.empty()) + int(!m_YName.empty());
+    if (l.zeigeTitel) {
+        l.titelBand = p.top;
         p.top += lh;
     }
-    if (zeigeY) {
-        yNameBand = p.top;
+    if (l.zeigeY) {
+        l.yNameBand = p.top;
         p.top += lh;
     }
-    if (zeigeX) {
+    if (l.zeigeX) {
         p.bottom -= lh;
-        xNameBand = p.bottom;
+        l.xNameBand = p.bottom;
     }
     p = RechteckBeschneiden(p, g);
 
     // Half a text line at each end of the y axis for the end labels.
-    const int b0 = p.bottom;
+    l.b0 = p.bottom;
     const int rest = (p.bottom - p.top) - h;
-    const bool endLabels = rest >= 0;
-    if (endLabels) {
+    l.endLabels = rest >= 0;
+    if (l.endLabels) {
         p.bottom -= h / 2;
         p.top = p.bottom - rest;
     }
-    p = RechteckBeschneiden(p, g);
+    return RechteckBeschneiden(p, g);
+}
 
-    // Mapping and axis placement.
+void CDiagramm::Abbilden(CLage& l, RECT p)
+{
+    const int h = l.h, L = l.L, T = l.T, b0 = l.b0;
     const double x0 = m_XMin <= 0.0 && 0.0 <= m_XMax ? 0.0 : m_XMin;
     const double y0 = m_YMin <= 0.0 && 0.0 <= m_YMax ? 0.0 : m_YMin;
+    l.x0 = x0;
+    l.y0 = y0;
     m_XFaktor = Faktor(p.right - p.left, m_XMax - m_XMin);
     m_XOffset = p.left - m_XMin * m_XFaktor + 0.5;
-    int yLabelX, yTickL, yTickR;
     if (XPunkt(x0) < p.left + L + 28) {
-        yLabelX = p.left + 25;
-        yTickL = p.left + 28;
-        yTickR = yTickL + L;
+        l.yLabelX = p.left + 25;
+        l.yTickL = p.left + 28;
+        l.yTickR = l.yTickL + L;
         const int nl = p.left + 28 + L;
         m_XFaktor = Faktor(p.right - nl, m_XMax - x0);
         m_XOffset = nl - m_XMin * m_XFaktor + 0.5;
         p.left = XPunkt(m_XMin);
     } else {
         const int xr = Ganz(x0 * m_XFaktor + m_XOffset + 0.5);
-        yTickL = xr - L;
-        yTickR = xr;
-        yLabelX = xr - L - 3;
+        l.yTickL = xr - L;
+        l.yTickR = xr;
+        l.yLabelX = xr - L - 3;
     }
-    const int yAchseL = Ganz(x0 * m_XFaktor + m_XOffset - T / 2.0);
-    const int yAchseR = yAchseL + T;
+    l.yAchseL = Ganz(x0 * m_XFaktor + m_XOffset - T / 2.0);
+    l.yAchseR = l.yAchseL + T;
 
     m_YFaktor = -Faktor(p.bottom - p.top, m_YMax - m_YMin);
     m_YOffset = p.bottom - m_YMin * m_YFaktor + 0.5;
-    int xTickO, xTickU, xLabelBand;
     if (YPunkt(y0) > b0 - h - L - 3) {
-        xLabelBand = b0 - h;
+        l.xLabelBand = b0 - h;
         const int nb = b0 - h - 3 - L;
-        xTickO = nb;
-        xTickU = nb + L;
+        l.xTickO = nb;
+        l.xTickU = nb + L;
         m_YFaktor = -Faktor(nb - p.top, m_YMax - y0);
         m_YOffset = nb - m_YMin * m_YFaktor + 0.5;
         p.bottom = YPunkt(m_YMin);
     } else {
-        xTickO = YPunkt(y0);
-        xTickU = xTickO + L;
-        xLabelBand = xTickO + L + 3;
+        l.xTickO = YPunkt(y0);
+        l.xTickU = l.xTickO + L;
+        l.xLabelBand = l.xTickO + L + 3;
     }
-    const int xAchseO = Ganz(y0 * m_YFaktor + m_YOffset - T / 2.0);
-    const int xAchseU = xAchseO + T;
-    p = RechteckBeschneiden(p, g);
-    m_Plot = p;
+    l.xAchseO = Ganz(y0 * m_YFaktor + m_YOffset - T / 2.0);
+    l.xAchseU = l.xAchseO + T;
+    m_Plot = RechteckBeschneiden(p, m_Geraet);
     m_Abbildbar = m_XFaktor > 0.0 && m_YFaktor < 0.0;
+}
 
-    // Painting.
+void CDiagramm::AchsenZeichnen(CDC* dc, const CLage& l) const
+{
+    const RECT& p = m_Plot;
+    const int T = l.T;
     {
         CStiftUndPinsel weiss(dc, 0, kWeiss, true);
-        Flaeche(dc, g);
+        Flaeche(dc, m_Geraet);
     }
-    {
-        CStiftUndPinsel grau(dc, 0, kGrau, true);
-        Flaeche(dc, RECT{p.left, xAchseO, p.right, xAchseU});
-        Flaeche(dc, RECT{yAchseL, p.top, yAchseR, p.bottom});
-        for (int k = 0; k < m_XTicks; ++k) {
-            const double v = m_XTicks < 2 ? m_XMin : m_XMin + k * (m_XMax - m_XMin) / (m_XTicks - 1);
-            const int l = Ganz(v * m_XFaktor + m_XOffset - T / 2.0);
-            Flaeche(dc, RECT{l, xTickO, l + T, xTickU});
-        }
-        for (int k = 0; k < m_YTicks; ++k) {
-            const double v = m_YTicks < 2 ? m_YMin : m_YMin + k * (m_YMax - m_YMin) / (m_YTicks - 1);
-            const int e = Ganz(v * m_YFaktor + m_YOffset + T / 2.0);
-            Flaeche(dc, RECT{yTickL, e - T, yTickR, e});
-        }
+    CStiftUndPinsel grau(dc, 0, kGrau, true);
+    Flaeche(dc, RECT{p.left, l.xAchseO, p.right, l.xAchseU});
+    Flaeche(dc, RECT{l.yAchseL, p.top, l.yAchseR, p.bottom});
+    for (int k = 0; k < m_XTicks; ++k) {
+        const double v = m_XTicks < 2 ? m_XMin : m_XMin + k * (m_XMax - m_XMin) / (m_XTicks - 1);
+        const int x = Ganz(v * m_XFaktor + m_XOffset - T / 2.0);
+        Flaeche(dc, RECT{x, l.xTickO, x + T, l.xTickU});
     }
+    for (int k = 0; k < m_YTicks; ++k) {
+        const double v = m_YTicks < 2 ? m_YMin : m_YMin + k * (m_YMax - m_YMin) / (m_YTicks - 1);
+        const int e = Ganz(v * m_YFaktor + m_YOffset + T / 2.0);
+        Flaeche(dc, RECT{l.yTickL, e - T, l.yTickR, e});
+    }
+}
 
+void CDiagramm::BeschriftungZeichnen(CDC* dc, const CLage& l) const
+{
+    const int h = l.h, lh = l.h;
+    const RECT& g = m_Geraet;
     dc->SetBkColor(kWeiss);
     dc->SetTextColor(kSchwarz);
     auto mitteImBand = [h](int t, int hoehe) { return (t + (t + hoehe) + h) / 2; };
     const int mitteX = (g.left + g.right) / 2;
-    const int yAchseMitte = (yAchseL + yAchseR) / 2;
-    if (zeigeTitel)
-        Text(dc, TA_CENTER | TA_BOTTOM, mitteX, mitteImBand(titelBand, lh), m_Titel);
-    if (zeigeY) {
+    const int yAchseMitte = (l.yAchseL + l.yAchseR) / 2;
+    if (l.zeigeTitel)
+        Text(dc, TA_CENTER | TA_BOTTOM, mitteX, mitteImBand(l.titelBand, lh), m_Titel);
+    if (l.zeigeY) {
         unsigned ausrichtung = TA_RIGHT | TA_BOTTOM;
-        if (x0 < m_XMin + (m_XMax - m_XMin) / 4)
+        if (l.x0 < m_XMin + (m_XMax - m_XMin) / 4)
             ausrichtung = TA_LEFT | TA_BOTTOM;
-        else if (x0 <= m_XMax - (m_XMax + m_XMin) / 4)
+        else if (l.x0 <= m_XMax - (m_XMax + m_XMin) / 4)
             ausrichtung = TA_CENTER | TA_BOTTOM;
-        Text(dc, ausrichtung, yAchseMitte, mitteImBand(yNameBand, lh), m_YName);
+        Text(dc, ausrichtung, yAchseMitte, mitteImBand(l.yNameBand, lh), m_YName);
     }
-    if (zeigeX)
-        Text(dc, TA_CENTER | TA_BOTTOM, mitteX, mitteImBand(xNameBand, lh), m_XName + " " + m_XEinheit);
+    if (l.zeigeX)
+        Text(dc, TA_CENTER | TA_BOTTOM, mitteX, mitteImBand(l.xNameBand, lh), m_XName + " " + m_XEinheit);
     for (int k = 0; k < m_XTicks; ++k) {
         const double v = m_XTicks < 2 ? m_XMin : m_XMin + k * (m_XMax - m_XMin) / (m_XTicks - 1);
-        Text(dc, TA_CENTER | TA_BOTTOM, XPunkt(v), mitteImBand(xLabelBand, h), FormatDouble(v, m_XDezimalen));
+        Text(dc, TA_CENTER | TA_BOTTOM, XPunkt(v), mitteImBand(l.xLabelBand, h), FormatDouble(v, m_XDezimalen));
     }
     for (int k = 0; k < m_YTicks; ++k) {
         const double v = m_YTicks < 2 ? m_YMin : m_YMin + k * (m_YMax - m_YMin) / (m_YTicks - 1);
         const bool amEnde = k == 0 || k == m_YTicks - 1;
-        if ((amEnde && !endLabels) || (v >= -1e-8 && v <= 1e-8))
+        if ((amEnde && !l.endLabels) || (v >= -1e-8 && v <= 1e-8))
             continue;
-        Text(dc, TA_RIGHT | TA_BOTTOM, yLabelX, Ganz(v * m_YFaktor + m_YOffset + h / 2.0),
+        Text(dc, TA_RIGHT | TA_BOTTOM, l.yLabelX, Ganz(v * m_YFaktor + m_YOffset + h / 2.0),
              FormatDouble(v, m_YDezimalen));
     }
     Text(dc, TA_LEFT | TA_BOTTOM, yAchseMitte + 3, Ganz(m_YMax * m_YFaktor + m_YOffset + h / 2.0), m_YEinheit);

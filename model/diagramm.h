@@ -69,6 +69,23 @@ public:
     RECT GetPlotRechteck() const { return m_Plot; }
 
 private:
+    // Where the parts of the chart lie: text line, tick length and axis
+    // thickness, the bands of the names, axes, ticks and labels.
+    struct CLage {
+        int h = 0, L = 0, T = 0;
+        bool zeigeTitel = false, zeigeY = false, zeigeX = false, endLabels = false;
+        int titelBand = 0, yNameBand = 0, xNameBand = 0;
+        int b0 = 0; // bottom of the plot before the end labels' room
+        double x0 = 0.0, y0 = 0.0;
+        int yLabelX = 0, yTickL = 0, yTickR = 0, yAchseL = 0, yAchseR = 0;
+        int xLabelBand = 0, xTickO = 0, xTickU = 0, xAchseO = 0, xAchseU = 0;
+    };
+    // Sizes and bands in the device rectangle; the room left for the plot.
+    RECT Baender(CDC* dc, CLage& l);
+    // Axis placement and the mapping of values into the plot.
+    void Abbilden(CLage& l, RECT p);
+    void AchsenZeichnen(CDC* dc, const CLage& l) const;
+    void BeschriftungZeichnen(CDC* dc, const CLage& l) const;
     int XPunkt(double x) const;
     int YPunkt(double y) const;
     void Linie(CDC* dc, int x1, int y1, int x2, int y2) const;

@@ -99,34 +99,16 @@ void Wiederholen(CPraesentation& e, Schritt schritt)
     }
 }
 
-int Praesentieren(CPraesentation& e, bool test)
+// Shows the ready screen the renderers drew and waits for Enter; so does
+// Escape, and the trials then start all the same.
+void BereitPhase(CPraesentation& e)
 {
-    if (e.m_nFehler != 0)
-        return e.m_nFehler;
-    const int tasten = test ? e.m_Tasten.TestEinrichten(e.m_pTest, e.m_pUmgebung)
-                            : e.m_Tasten.TrainingEinrichten(e.m_pTraining, e.m_pUmgebung);
-    if (tasten != 0) {
-        e.m_nFehler = FEHLER_TASTEN;
-        e.m_strFehler = "Fehler beim Initialisieren der Reaktionstasten.\n";
-        return FEHLER_TASTEN;
-    }
-
-    const bool mauszeiger = (e.m_nEinrichtung & einrichtung::MAUSZEIGER) != 0;
-    int zeigerZaehler = 0;
-    if (!mauszeiger) {
-        zeigerZaehler = ShowCursor(TRUE) - 1;
-        while (ShowCursor(FALSE) >= 0) {}
-    }
-
-    // The ready screen that the renderers drew.
     HRESULT hr = e.m_pPrimaer ? e.m_pPrimaer->Flip(nullptr, DDFLIP_WAIT) : DDERR_INVALIDOBJECT;
     if (hr == DDERR_SURFACELOST && e.m_pPrimaer->Restore() == DD_OK)
         hr = e.m_pPrimaer->Flip(nullptr, DDFLIP_WAIT);
     if (hr != DD_OK)
         e.m_nFehler = FEHLER_FLIP;
 
-    // Enter leaves the ready screen; so does Escape, and the trials then
-    // start all the same.
     e.m_nZustand = 0;
     e.m_nTasten = 0;
     while (!(e.m_nZustand & ENDE) && !(e.m_nTasten & 0x8000u) && e.m_nFehler == 0) {
@@ -139,9 +121,12 @@ int Praesentieren(CPraesentation& e, bool test)
     // The press that left the ready screen, seen as a message before the
     // poll found it, must not count again in the first frame.
     e.m_Tasten.Abfragen();
+}
 
-    int auswahl = 2; // 1 target-colour background, 2 normal
-    CBildRunden runden;
+// The run state the first frame starts from, by the task's mode, and the
+// background task's first wait.
+void LaufzustandEinrichten(CPraesentation& e, bool test)
+{
     if (!test && (e.m_nEinrichtung & einrichtung::KEIN_VG))
         e.m_nAufgabe |= aufgabe::OHNE_VG;
     const uint32_t a = e.m_nAufgabe;
@@ -174,82 +159,97 @@ int Praesentieren(CPraesentation& e, bool test)
         e.m_nHGIntervall = (e.m_nHGIntervallMin + e.m_nHGIntervallMax) / 2;
         e.m_nZustand |= (a & aufgabe::HG_START_MIT_TASTE) ? HG_WARTET_TASTE : HG_INTERVALL;
     }
+}
 
-    e.m_UhrGesamt.NeuStarten();
-    e.m_UhrBild.NeuStarten();
-    e.m_UhrVordergrund.NeuStarten();
-    e.m_UhrHintergrund.NeuStarten();
-    e.m_nTasten = 0;
-
-    while (!(e.m_nZustand & ENDE) && e.m_nFehler == 0) {
-        e.HGAufgabeAuswerten();
-        uint32_t& s = e.m_nZustand;
-        double schritt = 0.0;
-        if (s & HG_AENDERUNG) {
-            schritt = e.m_dHGSchrittGeaendert;
-            if (s & HG_WECHSEL) {
-                auswahl = (e.m_nAufgabe & aufgabe::HG_FARBE) ? 1 : 2;
-                s = (s & ~HG_WECHSEL) | HG_GEWECHSELT;
-            }
-        } else if (s & HG_NORMAL) {
-            schritt = e.m_dHGSchritt;
-            if (s & HG_WECHSEL) {
-                auswahl = 2;
-                s = (s & ~HG_WECHSEL) | HG_GEWECHSELT;
-            }
+// The background's step for this frame; a due switch of its surface
+// (auswahl: 1 target colour, 2 normal) takes place now.
+double HGSchrittWaehlen(CPraesentation& e, int& auswahl)
+{
+    uint32_t& s = e.m_nZustand;
+    double schritt = 0.0;
+    if (s & HG_AENDERUNG) {
+        schritt = e.m_dHGSchrittGeaendert;
+        if (s & HG_WECHSEL) {
+            auswahl = (e.m_nAufgabe & aufgabe::HG_FARBE) ? 1 : 2;
+            s = (s & ~HG_WECHSEL) | HG_GEWECHSELT;
         }
-        e.m_dHGPosition = HGPositionWeiter(e.m_dHGPosition, schritt, e.m_nHGPeriode, &e.m_nHGVersatz);
+    } else if (s & HG_NORMAL) {
+        schritt = e.m_dHGSchritt;
+        if (s & HG_WECHSEL) {
+            auswahl = 2;
+            s = (s & ~HG_WECHSEL) | HG_GEWECHSELT;
+        }
+    }
+    return schritt;
+}
 
+// Flips until the frame is queued; a lost primary is restored.
+void Tauschen(CPraesentation& e)
+{
+    while (e.m_nFehler == 0) {
+        const HRESULT hr = e.m_pPrimaer->Flip(nullptr, 0);
+        if (hr == DD_OK)
+            break;
+        if (hr == DDERR_WASSTILLDRAWING)
+            continue;
+        if (hr == DDERR_SURFACELOST && e.m_pPrimaer->Restore() == DD_OK)
+            continue;
+        e.m_nFehler = FEHLER_FLIP;
+    }
+}
+
+// One frame: background and foreground into the back buffer, the flip, and
+// the times of what the flip showed.
+void BildZeigen(CPraesentation& e, bool test, int& auswahl, CBildRunden& runden)
+{
+    e.HGAufgabeAuswerten();
+    uint32_t& s = e.m_nZustand;
+    const double schritt = HGSchrittWaehlen(e, auswahl);
+    e.m_dHGPosition = HGPositionWeiter(e.m_dHGPosition, schritt, e.m_nHGPeriode, &e.m_nHGVersatz);
+
+    Wiederholen(e, [&] {
+        Abfragen(e, test);
+        return e.HintergrundKopieren(auswahl);
+    });
+
+    if (test || !(e.m_nEinrichtung & einrichtung::KEIN_VG)) {
         Wiederholen(e, [&] {
-            Abfragen(e, test);
-            return e.HintergrundKopieren(auswahl);
+            Abfragen(e, test, false);
+            if (!(e.m_nZustand & (KOPIEREN | SICHTBAR)))
+                return 0;
+            const int r = test ? e.TestVordergrundKopieren() : e.TrainingVordergrundKopieren();
+            if (r == 0 && (e.m_nZustand & KOPIEREN))
+                e.m_nZustand = (e.m_nZustand & ~KOPIEREN) | GEZEICHNET;
+            return r;
         });
-
-        if (test || !(e.m_nEinrichtung & einrichtung::KEIN_VG)) {
-            Wiederholen(e, [&] {
-                Abfragen(e, test, false);
-                if (!(e.m_nZustand & (KOPIEREN | SICHTBAR)))
-                    return 0;
-                const int r = test ? e.TestVordergrundKopieren() : e.TrainingVordergrundKopieren();
-                if (r == 0 && (e.m_nZustand & KOPIEREN))
-                    e.m_nZustand = (e.m_nZustand & ~KOPIEREN) | GEZEICHNET;
-                return r;
-            });
-        }
-
-        Abfragen(e, test);
-
-        while (e.m_nFehler == 0) {
-            hr = e.m_pPrimaer->Flip(nullptr, 0);
-            if (hr == DD_OK)
-                break;
-            if (hr == DDERR_WASSTILLDRAWING)
-                continue;
-            if (hr == DDERR_SURFACELOST && e.m_pPrimaer->Restore() == DD_OK)
-                continue;
-            e.m_nFehler = FEHLER_FLIP;
-        }
-
-        runden.Eintragen(e.m_UhrBild.NeuStarten());
-        if (test)
-            e.m_Tasten.Zuruecksetzen();
-
-        if (s & GEZEICHNET) {
-            e.m_UhrVordergrund.Synchronisieren(e.m_UhrBild);
-            s = (s & ~GEZEICHNET) | SICHTBAR;
-            if (test)
-                s &= ~(ANTWORT_12 | ANTWORT_34);
-        }
-        if (s & HG_GEWECHSELT) {
-            e.m_UhrHintergrund.Synchronisieren(e.m_UhrBild);
-            s = (s & ~HG_GEWECHSELT) | HG_ZEIT;
-        }
-
-        Abfragen(e, test);
-        if (NachrichtenLeeren(e))
-            s |= ENDE;
     }
 
+    Abfragen(e, test);
+    Tauschen(e);
+
+    runden.Eintragen(e.m_UhrBild.NeuStarten());
+    if (test)
+        e.m_Tasten.Zuruecksetzen();
+
+    if (s & GEZEICHNET) {
+        e.m_UhrVordergrund.Synchronisieren(e.m_UhrBild);
+        s = (s & ~GEZEICHNET) | SICHTBAR;
+        if (test)
+            s &= ~(ANTWORT_12 | ANTWORT_34);
+    }
+    if (s & HG_GEWECHSELT) {
+        e.m_UhrHintergrund.Synchronisieren(e.m_UhrBild);
+        s = (s & ~HG_GEWECHSELT) | HG_ZEIT;
+    }
+
+    Abfragen(e, test);
+    if (NachrichtenLeeren(e))
+        s |= ENDE;
+}
+
+// Duration and the background's speeds, measured from the last laps, into the run's report.
+void ErgebnisEintragen(CPraesentation& e, bool test, const CBildRunden& runden)
+{
     const int64_t proSekunde = e.m_UhrGesamt.GetEinheitenProSekunde();
     const double dauer = proSekunde > 0 ? double(e.m_UhrGesamt.Anhalten()) / double(proSekunde) : 0.0;
     const double normal = e.m_pUmgebung ? runden.Geschwindigkeit(e.m_dHGSchritt, *e.m_pUmgebung) : 0.0;
@@ -263,6 +263,43 @@ int Praesentieren(CPraesentation& e, bool test)
         e.m_TrainingsBericht.m_dStandardGeschwindigkeit = normal;
         e.m_TrainingsBericht.m_dZielGeschwindigkeit = geaendert;
     }
+}
+
+int Praesentieren(CPraesentation& e, bool test)
+{
+    if (e.m_nFehler != 0)
+        return e.m_nFehler;
+    const int tasten = test ? e.m_Tasten.TestEinrichten(e.m_pTest, e.m_pUmgebung)
+                            : e.m_Tasten.TrainingEinrichten(e.m_pTraining, e.m_pUmgebung);
+    if (tasten != 0) {
+        e.m_nFehler = FEHLER_TASTEN;
+        e.m_strFehler = "Fehler beim Initialisieren der Reaktionstasten.\n";
+        return FEHLER_TASTEN;
+    }
+
+    const bool mauszeiger = (e.m_nEinrichtung & einrichtung::MAUSZEIGER) != 0;
+    int zeigerZaehler = 0;
+    if (!mauszeiger) {
+        zeigerZaehler = ShowCursor(TRUE) - 1;
+        while (ShowCursor(FALSE) >= 0) {}
+    }
+
+    BereitPhase(e);
+
+    int auswahl = 2; // 1 target-colour background, 2 normal
+    CBildRunden runden;
+    LaufzustandEinrichten(e, test);
+
+    e.m_UhrGesamt.NeuStarten();
+    e.m_UhrBild.NeuStarten();
+    e.m_UhrVordergrund.NeuStarten();
+    e.m_UhrHintergrund.NeuStarten();
+    e.m_nTasten = 0;
+
+    while (!(e.m_nZustand & ENDE) && e.m_nFehler == 0)
+        BildZeigen(e, test, auswahl, runden);
+
+    ErgebnisEintragen(e, test, runden);
 
     if (!mauszeiger && zeigerZaehler >= 0) {
         while (ShowCursor(TRUE) < zeigerZaehler) {}

@@ -96,30 +96,25 @@ PALETTEENTRY AlsPaletteneintrag(DWORD farbe)
     return {BYTE(farbe), BYTE(farbe >> 8), BYTE(farbe >> 16), BYTE(farbe >> 24)};
 }
 
-int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, const std::string& path, int first,
-             int count, DWORD flags)
-{
-    if (!out)
-        return BMP_INTERN;
-    if (*out)
-        (*out)->Release();
-    *out = nullptr;
-    if (first < 0 || first > 255 || count < 0 || count > 255)
-        return BMP_INTERN;
+namespace {
 
-    std::vector<int> frei;
-    for (int i = first; i <= 255 && int(frei.size()) < count; ++i)
-        if (!IstFest(i))
-            frei.push_back(i);
-    if (int(frei.size()) < count || !dd)
-        return BMP_INTERN;
-    std::array<PALETTEENTRY, 256> tabelle{};
-    if (!frei.empty()) {
-        if (!palette || palette->GetEntryCount() <= frei.back())
-            return BMP_INTERN;
-        palette->GetPaletteEntries(0, palette->GetEntryCount(), tabelle.data());
+// A bitmap file as read: its sizes, colour table and rows of pixels.
+struct CBmpBild {
+    int64_t breite = 0, hoehe = 0, hoeheFeld = 0, zeilenLaenge = 0;
+    int bits = 0;
+    int64_t n = 0; // entries of the colour table
+    std::vector<uint8_t> farbtabelle, pixel;
+
+    // Row y from the top in the file's pixels.
+    const uint8_t* Zeile(int64_t y) const
+    {
+        return &pixel[size_t((hoeheFeld >= 0 ? hoehe - 1 - y : y) * zeilenLaenge)];
     }
+};
 
+// Reads header, colour table and pixels; BMP_OK or the reader's code.
+int BmpLesen(const std::string& path, CBmpBild& bild)
+{
     CDatei datei;
     if (int f = DateiOeffnen(path, datei))
         return f;
@@ -146,8 +141,8 @@ int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, cons
     if (n > 256)
         return BMP_FORMAT;
     const int64_t tabellenAnfang = 14 + int64_t(kopfGroesse);
-    std::vector<uint8_t> farbtabelle(size_t(4 * n));
-    if (n > 0 && !datei.Lesen(tabellenAnfang, 4 * n, farbtabelle.data()))
+    bild.farbtabelle.assign(size_t(4 * n), 0);
+    if (n > 0 && !datei.Lesen(tabellenAnfang, 4 * n, bild.farbtabelle.data()))
         return BMP_LESEN;
     if (tabellenAnfang > datei.laenge)
         return BMP_LESEN;
@@ -164,96 +159,147 @@ int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, cons
     // allocated for data that is not there.
     if (anfang > datei.laenge || zeilenLaenge * hoehe > datei.laenge - anfang)
         return BMP_LESEN;
-    std::vector<uint8_t> pixel(size_t(zeilenLaenge * hoehe));
-    if (!datei.Lesen(anfang, zeilenLaenge * hoehe, pixel.data()))
+    bild.pixel.assign(size_t(zeilenLaenge * hoehe), 0);
+    if (!datei.Lesen(anfang, zeilenLaenge * hoehe, bild.pixel.data()))
         return BMP_LESEN;
-    datei.strom.close();
+    bild.breite = breite;
+    bild.hoehe = hoehe;
+    bild.hoeheFeld = hoeheFeld;
+    bild.zeilenLaenge = zeilenLaenge;
+    bild.bits = bits;
+    bild.n = n;
+    return BMP_OK;
+}
 
-    DDSURFACEDESC d;
-    d.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
-    d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
-    d.dwWidth = DWORD(breite);
-    d.dwHeight = DWORD(hoehe);
-    if (dd->CreateSurface(&d, out, nullptr) != DD_OK || !*out)
-        return BMP_OBERFLAECHE;
-
+// The palette index of each colour of the picture: white, black and (with a
+// fixed black) magenta by the flags, every other colour a free index, alike
+// colours the same one.
+std::vector<CPaar> FarbenZuordnen(const CBmpBild& bild, const std::vector<int>& frei, DWORD flags)
+{
     const bool schwarzFest = flags & (BMP_SCHWARZ_VORDERGRUND | BMP_SCHWARZ_BEISPIELREIZ);
     const int weiss = ((flags & BMP_WEISS_DURCHSICHTIG) || !schwarzFest) ? INDEX_DURCHSICHTIG : INDEX_HINTERGRUND;
     const int schwarz = !schwarzFest                        ? INDEX_STANDARDMUSTER
                         : (flags & BMP_SCHWARZ_VORDERGRUND) ? INDEX_VORDERGRUND
                                                             : INDEX_BEISPIELREIZ;
     std::vector<CPaar> paare;
-    if (bits == 24) {
+    if (bild.bits == 24) {
         paare.push_back({WEISS, WEISS, weiss});
         if (schwarzFest)
             paare.push_back({MAGENTA, MAGENTA, INDEX_DURCHSICHTIG});
         paare.push_back({SCHWARZ, SCHWARZ, schwarz});
-    } else {
-        size_t naechsterFreier = 0;
-        for (int64_t t = 0; t < n; ++t) {
-            const uint32_t c = PackePaletteneintrag(&farbtabelle[size_t(4 * t)]) & 0xFFFFFF;
-            int index = -1;
-            if (c == WEISS)
-                index = weiss;
-            else if (c == SCHWARZ)
-                index = schwarz;
-            else if (c == MAGENTA && schwarzFest)
-                index = INDEX_DURCHSICHTIG;
-            else {
-                auto gleich = std::find_if(paare.begin(), paare.end(), [c](const CPaar& p) { return p.farbe == c; });
-                if (gleich != paare.end())
-                    index = gleich->index;
-                else if (naechsterFreier < frei.size())
-                    index = frei[naechsterFreier++];
-            }
-            if (index >= 0)
-                paare.push_back({uint32_t(t), c, index});
-        }
+        return paare;
     }
+    size_t naechsterFreier = 0;
+    for (int64_t t = 0; t < bild.n; ++t) {
+        const uint32_t c = PackePaletteneintrag(&bild.farbtabelle[size_t(4 * t)]) & 0xFFFFFF;
+        int index = -1;
+        if (c == WEISS)
+            index = weiss;
+        else if (c == SCHWARZ)
+            index = schwarz;
+        else if (c == MAGENTA && schwarzFest)
+            index = INDEX_DURCHSICHTIG;
+        else {
+            auto gleich = std::find_if(paare.begin(), paare.end(), [c](const CPaar& p) { return p.farbe == c; });
+            if (gleich != paare.end())
+                index = gleich->index;
+            else if (naechsterFreier < frei.size())
+                index = frei[naechsterFreier++];
+        }
+        if (index >= 0)
+            paare.push_back({uint32_t(t), c, index});
+    }
+    return paare;
+}
+
+// The picture's pixels through the pairs into the surface.
+int PixelSchreiben(IDirectDrawSurface* ziel, const CBmpBild& bild, const std::vector<CPaar>& paare)
+{
     // A picture in which no colour got a pair is drawn transparent.
     const int ohnePaar = paare.empty() ? INDEX_DURCHSICHTIG : paare.front().index;
-
-    {
-        COberflaechenSperre sperre(*out, nullptr, DDLOCK_WAIT | DDLOCK_WRITEONLY);
-        if (!sperre.Ok())
-            return BMP_SPERREN;
-        if (bits == 24) {
-            for (int64_t y = 0; y < hoehe; ++y) {
-                const uint8_t* q = &pixel[size_t((hoeheFeld >= 0 ? hoehe - 1 - y : y) * zeilenLaenge)];
-                BYTE* z = sperre.Zeile(LONG(y));
-                uint32_t letzte = ~0u;
-                BYTE letzterIndex = 0;
-                for (int64_t x = 0; x < breite; ++x, q += 3) {
-                    const uint32_t v = (uint32_t(q[0]) << 16) | (uint32_t(q[1]) << 8) | q[2];
-                    if (v != letzte) {
-                        letzte = v;
-                        letzterIndex = BYTE(ohnePaar);
-                        for (const CPaar& p : paare)
-                            if (p.quelle == v) {
-                                letzterIndex = BYTE(p.index);
-                                break;
-                            }
-                    }
-                    z[x] = letzterIndex;
+    COberflaechenSperre sperre(ziel, nullptr, DDLOCK_WAIT | DDLOCK_WRITEONLY);
+    if (!sperre.Ok())
+        return BMP_SPERREN;
+    if (bild.bits == 24) {
+        for (int64_t y = 0; y < bild.hoehe; ++y) {
+            const uint8_t* q = bild.Zeile(y);
+            BYTE* z = sperre.Zeile(LONG(y));
+            uint32_t letzte = ~0u;
+            BYTE letzterIndex = 0;
+            for (int64_t x = 0; x < bild.breite; ++x, q += 3) {
+                const uint32_t v = (uint32_t(q[0]) << 16) | (uint32_t(q[1]) << 8) | q[2];
+                if (v != letzte) {
+                    letzte = v;
+                    letzterIndex = BYTE(ohnePaar);
+                    for (const CPaar& p : paare)
+                        if (p.quelle == v) {
+                            letzterIndex = BYTE(p.index);
+                            break;
+                        }
                 }
-            }
-        } else {
-            std::array<BYTE, 256> abbildung;
-            abbildung.fill(BYTE(ohnePaar));
-            for (auto p = paare.rbegin(); p != paare.rend(); ++p)
-                abbildung[p->quelle] = BYTE(p->index);
-            const int maske = (1 << bits) - 1;
-            for (int64_t y = 0; y < hoehe; ++y) {
-                const uint8_t* q = &pixel[size_t((hoeheFeld >= 0 ? hoehe - 1 - y : y) * zeilenLaenge)];
-                BYTE* z = sperre.Zeile(LONG(y));
-                for (int64_t x = 0; x < breite; ++x) {
-                    const int64_t bit = x * bits;
-                    const int v = (q[bit / 8] >> (8 - bits - int(bit % 8))) & maske;
-                    z[x] = abbildung[size_t(v)];
-                }
+                z[x] = letzterIndex;
             }
         }
+        return BMP_OK;
     }
+    std::array<BYTE, 256> abbildung;
+    abbildung.fill(BYTE(ohnePaar));
+    for (auto p = paare.rbegin(); p != paare.rend(); ++p)
+        abbildung[p->quelle] = BYTE(p->index);
+    const int bits = bild.bits, maske = (1 << bits) - 1;
+    for (int64_t y = 0; y < bild.hoehe; ++y) {
+        const uint8_t* q = bild.Zeile(y);
+        BYTE* z = sperre.Zeile(LONG(y));
+        for (int64_t x = 0; x < bild.breite; ++x) {
+            const int64_t bit = x * bits;
+            const int v = (q[bit / 8] >> (8 - bits - int(bit % 8))) & maske;
+            z[x] = abbildung[size_t(v)];
+        }
+    }
+    return BMP_OK;
+}
+
+} // namespace
+
+int BmpLaden(IDirectDraw2* dd, IDirectDrawSurface** out, CPalette* palette, const std::string& path, int first,
+             int count, DWORD flags)
+{
+    if (!out)
+        return BMP_INTERN;
+    if (*out)
+        (*out)->Release();
+    *out = nullptr;
+    if (first < 0 || first > 255 || count < 0 || count > 255)
+        return BMP_INTERN;
+
+    std::vector<int> frei;
+    for (int i = first; i <= 255 && int(frei.size()) < count; ++i)
+        if (!IstFest(i))
+            frei.push_back(i);
+    if (int(frei.size()) < count || !dd)
+        return BMP_INTERN;
+    std::array<PALETTEENTRY, 256> tabelle{};
+    if (!frei.empty()) {
+        if (!palette || palette->GetEntryCount() <= frei.back())
+            return BMP_INTERN;
+        palette->GetPaletteEntries(0, palette->GetEntryCount(), tabelle.data());
+    }
+
+    CBmpBild bild;
+    if (const int f = BmpLesen(path, bild))
+        return f;
+
+    DDSURFACEDESC d;
+    d.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
+    d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
+    d.dwWidth = DWORD(bild.breite);
+    d.dwHeight = DWORD(bild.hoehe);
+    if (dd->CreateSurface(&d, out, nullptr) != DD_OK || !*out)
+        return BMP_OBERFLAECHE;
+
+    const std::vector<CPaar> paare = FarbenZuordnen(bild, frei, flags);
+    if (const int f = PixelSchreiben(*out, bild, paare))
+        return f;
 
     // The colours go into the palette only once the picture is complete.
     if (!frei.empty()) {

@@ -109,3 +109,50 @@ TEST(Bildaufgabe, FehlendesOderKaputtesBild)
 }
 
 } // namespace
+
+namespace {
+
+// Stripes with a speed change to 0.3 started by cursor right, lasting a second
+// (once: the next waits for the key again).
+// Where the first stripe's left edge stands in the last frame before Escape.
+int StreifenkanteBeiEscape(double escape)
+{
+    CLaufUmfeld u;
+    Streifen(u.training);
+    CHGAufgabe a = u.training.GetHGAufgabe();
+    a.m_nArt = 20;
+    a.m_dZielgeschwindigkeit = 0.3;
+    a.m_nDurchgangsende = 0;
+    a.m_nIntervallmodus = 1;
+    a.m_nStarttaste = 5; // cursor right
+    a.m_dDauerMin = a.m_dDauerMax = 1.0;
+    a.m_dIntervallMin = a.m_dIntervallMax = 0.5; // unless it waits for the key again
+    u.training.SetHGAufgabe(a);
+    u.anzeige->Druecken(VK_RETURN, 2.0, 4.0);
+    u.anzeige->Druecken(VK_RIGHT, 1000.0, 1030.0);
+    u.anzeige->Druecken(VK_ESCAPE, escape, escape + 20.0);
+    CPraesentation p;
+    EXPECT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
+    EXPECT_DOUBLE_EQ(p.m_TrainingsBericht.m_dZielGeschwindigkeit, 2 * p.m_TrainingsBericht.m_dStandardGeschwindigkeit);
+    const std::vector<BYTE>& bild = u.anzeige->GetBildschirm();
+    for (int x = 1; x < 1024; ++x)
+        if (bild[size_t(x)] == 129 && bild[size_t(x) - 1] != 129)
+            return x;
+    return -1;
+}
+
+} // namespace
+
+// Three frames' way of the stripes (2 pixels a frame, 4 while changed): the
+// change begins with its start key and ends on time a second later.
+TEST(Bildlauf, GeschwindigkeitswechselAufTasteFuerSeineDauer)
+{
+    const struct {
+        double ab;
+        int weg;
+    } faelle[] = {{900.0, 6}, {1100.0, 12}, {1900.0, 12}, {2100.0, 6}, {3500.0, 6}};
+    for (const auto& f : faelle) {
+        const int weg = StreifenkanteBeiEscape(f.ab + 40.0) - StreifenkanteBeiEscape(f.ab);
+        EXPECT_EQ((weg + 100) % 100, f.weg) << f.ab;
+    }
+}

@@ -1,9 +1,13 @@
 #include "support/laufumfeld.h"
 
+#include "presentation/bmpdatei.h"
 #include "presentation/exploration.h"
+#include "presentation/zellraster.h"
+#include "testanzeige.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <tuple>
 
 namespace {
@@ -53,6 +57,111 @@ TEST(Exploration, FehlgeschlageneKopieIstZeichenfehler)
         zeichenfehler += f == 11;
     }
     EXPECT_GT(zeichenfehler, 0);
+}
+
+// The prepared field of an exploration training; the placement grid made as
+// the strategy makes it (labels in its border, the cells in it).
+struct CFeld {
+    CFeld(int strategie, int zeilen, int spalten)
+    {
+        u.training.SetAufgabenart(20);
+        CExploration e = u.training.GetExploration();
+        e.m_nStrategie = strategie;
+        e.m_nZielliste = 0; // letters and digits: no picture files
+        e.m_nDistraktorliste = 1;
+        e.m_nZeilen = e.m_nZellenZeilen = zeilen;
+        e.m_nSpalten = e.m_nZellenSpalten = spalten;
+        u.training.SetExploration(e);
+        EXPECT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+        const int s = u.umgebung.AnteilInPixelY(e.m_dZeichengroesse);
+        raster.Init(p.m_Rechtecke1.GetAt(0), RECT{0, 0, s, s}, strategie == 50 ? zeilen : 1,
+                    strategie == 50 ? spalten : 1);
+    }
+    // The pixels of r, row by row.
+    std::vector<int> Pixel(const RECT& r) const
+    {
+        std::vector<int> v;
+        for (LONG y = r.top; y < r.bottom; ++y)
+            for (LONG x = r.left; x < r.right; ++x)
+                v.push_back(testanzeige::Pixel(p.m_pVordergrund, x, y));
+        return v;
+    }
+    // The runs along x (or y) of r holding a pixel that is not 176 (or is index).
+    std::vector<RECT> Laeufe(const RECT& r, bool waagerecht, int index = -1) const
+    {
+        std::vector<RECT> laeufe;
+        const LONG von = waagerecht ? r.left : r.top, bis = waagerecht ? r.right : r.bottom;
+        for (LONG i = von; i < bis; ++i) {
+            const RECT linie = waagerecht ? RECT{i, r.top, i + 1, r.bottom} : RECT{r.left, i, r.right, i + 1};
+            const std::vector<int> v = Pixel(linie);
+            const bool belegt = std::any_of(v.begin(), v.end(), [&](int x) {
+                return index < 0 ? x != INDEX_DURCHSICHTIG : x == index;
+            });
+            if (belegt && (laeufe.empty() || (waagerecht ? laeufe.back().right : laeufe.back().bottom) < i))
+                laeufe.push_back(linie);
+            else if (belegt)
+                (waagerecht ? laeufe.back().right : laeufe.back().bottom) = i + 1;
+        }
+        return laeufe;
+    }
+    CLaufUmfeld u;
+    CPraesentation p;
+    CRaster raster;
+};
+
+// Strategy 20: a grid of 2 x 3 places whatever the number of characters;
+// letters A to C above and below the columns, numbers 1 and 2 left and right
+// of the rows.
+TEST(Exploration, SuchfolieMitZeilenUndSpaltenhinweis)
+{
+    CFeld f(20, 2, 3);
+    const RECT innen = f.raster.GetRasterRechteck();
+    EXPECT_EQ(f.Laeufe(innen, true).size(), 3u);
+    EXPECT_EQ(f.Laeufe(innen, false).size(), 2u);
+    const struct {
+        int bereich, gegenueber;
+        bool waagerecht;
+        size_t anzahl;
+    } raender[] = {{2, 6, true, 3}, {8, 4, false, 2}};
+    for (const auto& r : raender) {
+        const RECT a = f.raster.GetRandbereich(r.bereich), b = f.raster.GetRandbereich(r.gegenueber);
+        const std::vector<RECT> hier = f.Laeufe(a, r.waagerecht, INDEX_VORDERGRUND);
+        const std::vector<RECT> dort = f.Laeufe(b, r.waagerecht, INDEX_VORDERGRUND);
+        ASSERT_EQ(hier.size(), r.anzahl) << r.bereich;
+        ASSERT_EQ(dort.size(), r.anzahl) << r.gegenueber;
+        std::set<std::vector<int>> zeichen;
+        for (size_t i = 0; i < r.anzahl; ++i) {
+            // The same label on both sides, in line with its column or row.
+            const RECT eins = f.Laeufe(hier[i], !r.waagerecht, INDEX_VORDERGRUND).at(0);
+            const RECT zwei = f.Laeufe(dort[i], !r.waagerecht, INDEX_VORDERGRUND).at(0);
+            EXPECT_EQ(r.waagerecht ? eins.left : eins.top, r.waagerecht ? zwei.left : zwei.top) << i;
+            EXPECT_EQ(f.Pixel(eins), f.Pixel(zwei)) << r.bereich << " " << i;
+            zeichen.insert(f.Pixel(eins));
+        }
+        EXPECT_EQ(zeichen.size(), r.anzahl) << r.bereich;
+    }
+}
+
+// Strategy 50: framed cells; the first two visited show the same picture,
+// each further cell one of its own.
+TEST(Exploration, VergleichZellen)
+{
+    CFeld f(50, 2, 3);
+    std::vector<std::vector<int>> zellen;
+    for (int c = 0; c < 6; ++c) {
+        zellen.push_back(f.Pixel(f.raster.GetZelleNr(c)));
+        for (int k = 1; k <= 4; ++k) {
+            const RECT r = f.raster.GetZellstreifenNr(k, c);
+            EXPECT_EQ(testanzeige::Pixel(f.p.m_pVordergrund, (r.left + r.right) / 2, (r.top + r.bottom) / 2),
+                      INDEX_VORDERGRUND);
+        }
+    }
+    int gleich = 0;
+    for (size_t a = 0; a < zellen.size(); ++a)
+        for (size_t b = a + 1; b < zellen.size(); ++b)
+            gleich += zellen[a] == zellen[b];
+    EXPECT_EQ(gleich, 1);
+    f.u.Speichern(f.p.m_pVordergrund, "exploration_zellen");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/laufumfeld.h"
 
+#include "platform/crt.h"
 #include "presentation/ablaufbits.h"
 #include "testanzeige.h"
 
@@ -67,6 +68,30 @@ TEST(Hintergrund, OhneSichtbaresMusterKeineAufgabe)
                     ASSERT_EQ(Pixel(p.m_pHintergrund, x, 100), 176);
                 EXPECT_EQ(p.HintergrundKopieren(2), 0);
             }
+}
+
+// Random dots of 20 x 20 in a period of 100: one draw per cell, column by
+// column, rows shifted up by half a cell; a draw of 50 or more fills the cell.
+TEST(Hintergrund, ZufallspunkteNachDemStartwert)
+{
+    CLaufUmfeld u;
+    u.training.SetAufgabenart(30);
+    u.training.SetHGMuster(Muster(u.training, 30, 100, 20, 20));
+    CPraesentation p;
+    ASSERT_EQ(u.Vorbereiten(p), 0) << p.m_strFehler;
+    ASSERT_EQ(p.m_nHGPeriode, 100);
+    crt::srand(1); // as the run was seeded
+    int gefuellt = 0;
+    for (int c = 0; c < 5; ++c)
+        for (int r = 0; r < 40; ++r) {
+            const bool voll = crt::rand() % 100 >= 50;
+            if (r == 0)
+                continue; // wholly above the screen
+            gefuellt += voll;
+            for (int x : {c * 20, c * 20 + 19 + 900})
+                ASSERT_EQ(Pixel(p.m_pHintergrund, x, std::min(r * 20 - 10, 767)), voll ? 129 : 176) << c << " " << r;
+        }
+    EXPECT_GT(gefuellt, 70); // about half of 195 cells
 }
 
 TEST(Hintergrund, FehlenderPfeilMeldetDieDatei)

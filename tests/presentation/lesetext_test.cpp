@@ -140,3 +140,35 @@ TEST(Lesetext, OhneSchriftKeinLauf)
 }
 
 } // namespace
+
+// Five lines a page, three pages. Forward, back, forward and on: forward on
+// the last page ends the run, and every visit's time is booked on its page.
+TEST(Lesetext, BlaetternVorUndZurueckBisZumEnde)
+{
+    std::string inhalt;
+    for (int i = 1; i <= 15; ++i)
+        inhalt += "Zeile " + std::to_string(i) + "\r\n";
+    CLaufUmfeld u;
+    Lesen(u, Datei("blaettern.txt", inhalt));
+    CText t = u.training.GetText();
+    t.m_nTasteVor = 5; // cursor right
+    t.m_nTasteZurueck = 4; // cursor left
+    u.training.SetText(t);
+    u.anzeige->Druecken(VK_RETURN, 2.0, 4.0);
+    const int tasten[] = {VK_RIGHT, VK_LEFT, VK_RIGHT, VK_RIGHT, VK_RIGHT};
+    for (int i = 0; i < 5; ++i)
+        u.anzeige->Druecken(tasten[i], 1000.0 * (i + 1), 1000.0 * (i + 1) + 30.0);
+    u.anzeige->Druecken(VK_ESCAPE, 9000.0, 9030.0); // only if forward did not end it
+    CPraesentation p;
+    ASSERT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
+    const CTrainingsBericht& b = p.m_TrainingsBericht;
+    ASSERT_EQ(p.m_nAnzahl, 3);
+    EXPECT_NEAR(b.m_dLaufzeit, 4.95, 0.06); // in tenths of a second
+    // Pages 0 and 1 shown twice, a second each time; page 2 once. Each
+    // visit's time starts at the flip that shows the page.
+    const uint32_t erwartet[] = {2000, 2000, 1000};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_LE(b.GetZeit(i), erwartet[i]) << i;
+        EXPECT_GT(b.GetZeit(i), erwartet[i] - 30) << i;
+    }
+}

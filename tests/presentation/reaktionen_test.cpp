@@ -82,25 +82,50 @@ TEST(Reaktionen, RueckmeldetastenZaehlenRichtigUndFalsch)
     }
 }
 
-// Held against the line's end, the mark keeps its size instead of vanishing in a block.
-TEST(Reaktionen, HalbierungsmarkeBleibtAmLinienende)
+// Coupled to the background: the next target waits for the background's
+// time, and a due change for the foreground's, each up to its threshold:
+// with start keys half the interval span but 500 ms at least, else the
+// shorter of the mean pause and the mean interval.
+TEST(Reaktionen, GekoppelteSchwellen)
 {
-    CLaufUmfeld u;
-    u.test.SetTestart(10);
-    CPraesentation p;
-    ASSERT_EQ(u.TestVorbereiten(p), 0) << p.m_strFehler;
-    const int s = p.m_TestBericht.GetDurchgang(0);
-    const RECT vorher = p.m_TestBericht.GetRechteck2(s);
-    p.m_nZustand = REIZ | SICHTBAR;
-    for (int i = 0; i < 2000; ++i) {
-        p.m_nTasten = 0x100;
-        p.TestAuswerten();
+    CHGLauf l;
+    CPraesentation& p = l.p;
+    const uint32_t gekoppelt = (p.m_nAufgabe | aufgabe::HG_GEKOPPELT) & ~aufgabe::HG_MIT_TASTE;
+    const struct {
+        bool taste;
+        int64_t pause[2], intervall[2], schwelle;
+    } faelle[] = {{true, {1000, 1000}, {1000, 1600}, 500},
+                  {true, {1000, 1000}, {1000, 3000}, 1000},
+                  {false, {1000, 1000}, {400, 600}, 500},
+                  {false, {600, 800}, {2000, 3000}, 700}};
+    auto ms = [&](int64_t n) { l.u.anzeige->ZeitVorruecken(n * 1'000'000); };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.schwelle);
+        p.m_nPauseMin = f.pause[0], p.m_nPauseMax = f.pause[1];
+        p.m_nHGIntervallMin = f.intervall[0], p.m_nHGIntervallMax = f.intervall[1];
+
+        p.m_nAufgabe = gekoppelt | (f.taste ? aufgabe::HG_START_MIT_TASTE : 0);
+        p.m_nIndex = 0;
+        p.m_nZustand = PAUSE | WARTET_HG | HG_NORMAL | HG_ZEIT;
+        p.m_UhrHintergrund.NeuStarten();
+        ms(f.schwelle - 1);
+        p.TrainingAuswerten();
+        EXPECT_EQ(p.m_nIndex, 0);
+        ms(1);
+        p.TrainingAuswerten();
+        EXPECT_EQ(p.m_nIndex, 1);
+        EXPECT_EQ(p.m_nZustand & (PAUSE | WARTET_HG | REIZ | KOPIEREN), REIZ | KOPIEREN);
+
+        p.m_nAufgabe = gekoppelt | (f.taste ? aufgabe::START_MIT_TASTE : 0);
+        p.m_nZustand = PAUSE | WARTET_ZEIT | HG_AUFGESCHOBEN | HG_ZEIT;
+        p.m_UhrVordergrund.NeuStarten();
+        ms(f.schwelle - 1);
+        p.HGAufgabeAuswerten();
+        EXPECT_EQ(p.m_nZustand & HG_AENDERUNG, 0u);
+        ms(1);
+        p.HGAufgabeAuswerten();
+        EXPECT_EQ(p.m_nZustand & (HG_AUFGESCHOBEN | HG_AENDERUNG | HG_WECHSEL), HG_AENDERUNG | HG_WECHSEL);
     }
-    const RECT linie = p.m_TestBericht.GetRechteck1(s), marke = p.m_TestBericht.GetRechteck2(s);
-    EXPECT_NEAR(marke.left + marke.right, 2 * linie.left, 1);
-    EXPECT_EQ(marke.right - marke.left, vorher.right - vorher.left);
-    EXPECT_EQ(marke.bottom - marke.top, vorher.bottom - vorher.top);
-    EXPECT_LT(marke.top, linie.top);
 }
 
 } // namespace

@@ -303,3 +303,56 @@ TEST(Laengentest, Standardsatz)
     const RECT breit = p.m_Rechtecke2.GetAt(2), test = p.m_Rechtecke3.GetAt(2);
     EXPECT_EQ(p.m_rcAktuell, (RECT{test.left, breit.top, breit.right, breit.bottom}));
 }
+
+// An answer key held for four seconds, far past the end of the line or the
+// bound of the length: the crossing stays on the line, the mark and the
+// adjusted bar keep their size and centre, and the answer is the bound.
+TEST(Testdurchlauf, GehaltenBisZumAnschlag)
+{
+    const struct {
+        int art, orientierung, bedeutung;
+        double abweichung;
+    } faelle[] = {{10, 1, 0, -50.0}, {10, 2, 3, 50.0}, {20, 1, 1, 0.0}, {20, 2, 3, 0.0}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "Art " << f.art << ", Bedeutung " << f.bedeutung);
+        const bool horizontal = f.orientierung == 1;
+        CTestlauf t(f.art);
+        Einrichten(t.test, f.orientierung, false, 1);
+        t.anzeige->Druecken(Taste(f.art, f.bedeutung), 1100.0, 5100.0);
+        t.anzeige->Druecken(VK_SPACE, 5200.0, 5220.0);
+        CPraesentation p;
+        ASSERT_EQ(t.TestDarbieten(p), 0) << p.m_strFehler;
+        const CTestBericht& b = p.m_TestBericht;
+        ASSERT_EQ(b.GetAnzahlDurchgaenge(), 1);
+        const int s = b.GetDurchgang(0);
+        const RECT r1 = b.GetRechteck1(s), r2 = b.GetRechteck2(s);
+        const RECT r3 = b.GetRechteck3(s), r4 = b.GetRechteck4(s);
+        auto breite = [](const RECT& r) { return r.right - r.left; };
+        auto hoehe = [](const RECT& r) { return r.bottom - r.top; };
+        if (f.art == 10 && horizontal) {
+            // The mark (2) centred on the line's (1) left end.
+            EXPECT_NEAR(r2.left + r2.right, 2 * r1.left, 1);
+            EXPECT_EQ(breite(r2), breite(r4));
+            EXPECT_EQ(hoehe(r2), hoehe(r4));
+        } else if (f.art == 10) {
+            // The crossing (1) centred on the vertical line's (2) top end.
+            EXPECT_NEAR(r1.top + r1.bottom, 2 * r2.top, 1);
+            EXPECT_EQ(breite(r1), breite(r3));
+            EXPECT_EQ(hoehe(r1), hoehe(r3));
+        } else {
+            // The adjusted bar at 1.5 times its start, round the same centre.
+            const CDPunkt z = p.m_Punkte2.GetAt(s);
+            EXPECT_NEAR(horizontal ? breite(r2) : hoehe(r2), horizontal ? 1.5 * z.x * 1024 : 1.5 * z.y * 768, 1.0);
+            EXPECT_EQ(horizontal ? hoehe(r2) : breite(r2), horizontal ? hoehe(r4) : breite(r4));
+            EXPECT_NEAR(r2.left + r2.right, r4.left + r4.right, 1);
+            EXPECT_NEAR(r2.top + r2.bottom, r4.top + r4.bottom, 1);
+        }
+        // Lengths: 100 less the bar in percent of the example (1).
+        const double abweichung = f.art == 10 ? f.abweichung
+                                  : horizontal ? 100.0 - 100.0 * breite(r2) / breite(r1)
+                                               : 100.0 - 100.0 * hoehe(r2) / hoehe(r1);
+        t.test.SetBericht(0, b);
+        ASSERT_EQ(t.test.BerichtAuswerten(0), 0);
+        EXPECT_NEAR(t.test.GetBericht(0)->m_Tabelle1.GetWertDouble(s, horizontal ? 0 : 1), abweichung, 0.5);
+    }
+}

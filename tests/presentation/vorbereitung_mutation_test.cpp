@@ -8,7 +8,8 @@
 
 namespace {
 
-// Three body bytes changed; every variant that loads goes to the engine. How many loaded.
+// Three body bytes changed; every variant that loads goes to the engine,
+// which answers 0 or one of its codes. How many loaded.
 template <class TModell, class Vorbereiten>
 int Pruefe(TModell& modell, Vorbereiten vorbereiten, int varianten)
 {
@@ -26,7 +27,9 @@ int Pruefe(TModell& modell, Vorbereiten vorbereiten, int varianten)
             continue;
         ++geladen;
         CPraesentation p;
-        vorbereiten(p);
+        const int code = vorbereiten(p);
+        EXPECT_TRUE(code == 0 || code == FEHLER_DATEI || !CPraesentation::FehlerText(code, false).empty())
+            << i << ": " << code;
         crt::srand(seed); // the engine's own draws must not steer the mutations
     }
     return geladen;
@@ -41,7 +44,7 @@ TEST(VorbereitungMutation, GeladeneBeschaedigteDateien)
         CLaufUmfeld u;
         u.training.SetAufgabenart(art);
         geladen += Pruefe(
-            u.training, [&](CPraesentation& p) { u.Vorbereiten(p); }, 40);
+            u.training, [&](CPraesentation& p) { return u.Vorbereiten(p); }, 40);
         // A few whole runs: Enter, then Escape again and again.
         geladen += Pruefe(
             u.training,
@@ -50,7 +53,11 @@ TEST(VorbereitungMutation, GeladeneBeschaedigteDateien)
                 u.anzeige->Druecken(VK_RETURN, jetzt, jetzt + 20.0);
                 for (double t = 300.0; t < 6000.0; t += 300.0)
                     u.anzeige->Druecken(VK_ESCAPE, jetzt + t, jetzt + t + 20.0);
-                u.Darbieten(p);
+                const int code = u.Darbieten(p);
+                // The view shows a failed run's text; one that began ends by the first Escape.
+                EXPECT_EQ(code == 0, p.m_strFehler.empty()) << code;
+                EXPECT_LE(p.m_TrainingsBericht.m_dLaufzeit, 0.3);
+                return code;
             },
             10);
     }
@@ -58,7 +65,7 @@ TEST(VorbereitungMutation, GeladeneBeschaedigteDateien)
         CLaufUmfeld u;
         u.test.SetTestart(art);
         geladen += Pruefe(
-            u.test, [&](CPraesentation& p) { u.TestVorbereiten(p); }, 40);
+            u.test, [&](CPraesentation& p) { return u.TestVorbereiten(p); }, 40);
     }
     EXPECT_GT(geladen, 50); // most body mutations still load
 }
