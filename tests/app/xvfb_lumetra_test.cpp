@@ -173,9 +173,7 @@ protected:
         CDokumentDatei<CTest> test;
         for (int i = 0; i < 3; ++i)
             test.modell.SetBericht(i, KonstanteReize(aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL));
-        CArchive ar(CArchive::store, m_datei.toStdString());
-        ASSERT_EQ(test.modell.Serialize(ar), 0);
-        ASSERT_EQ(SchreibeDateiSicher(m_datei.toStdString(), ar.GetBytes()), 0);
+        ASSERT_TRUE(test.Schreibe(m_datei));
         ASSERT_TRUE(m_lumetra->Start({m_datei})) << "kein Fenster \"Lumetra\"";
     }
     std::unique_ptr<CXvfbLumetra> m_lumetra;
@@ -367,9 +365,7 @@ TEST(XvfbBerichtmenue, FolgtNachDemSchliessenDemTraining)
     CDokumentDatei<CTraining> t;
     const CTrainingsBericht b = Reaktionsbericht();
     t.modell.SetBericht(0, &b);
-    CArchive ar(CArchive::store, training.toStdString());
-    ASSERT_EQ(t.modell.Serialize(ar), 0);
-    ASSERT_EQ(SchreibeDateiSicher(training.toStdString(), ar.GetBytes()), 0);
+    ASSERT_TRUE(t.Schreibe(training));
     ASSERT_TRUE(lumetra.Start({training, lumetra.Ordner() + "/LMTR-Tests/Vorlage.lmd"})) << "kein Fenster \"Lumetra\"";
     ASSERT_FALSE(FindeFenster("^Lumetra - Vorlage.lmd$").isEmpty());
 

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include "platform/archiv.h"
+#include "platform/datei.h"
 #include "support/qt_app.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/umgebung.h"
@@ -153,6 +154,11 @@ struct CDokumentDatei {
     {
         CArchive ar(CArchive::load, pfad.toStdString());
         return modell.Serialize(ar) == 0;
+    }
+    bool Schreibe(const QString& pfad)
+    {
+        CArchive ar(CArchive::store, pfad.toStdString());
+        return modell.Serialize(ar) == 0 && SchreibeDateiSicher(pfad.toStdString(), ar.GetBytes()) == 0;
     }
     CBenutzerprofil profil;
     CUmgebung umgebung{&profil};
