@@ -318,13 +318,11 @@ CLMDokument* CDokumentVorlage::OpenDocumentFile(const std::string& pfad)
         switch (dokument.OnOpenDocument(pfad)) {
         case CLMDokument::Geoeffnet: dokument.SetPathName(pfad); break;
         case CLMDokument::Abgelehnt:
-            // The refused file keeps its name nowhere: saving asks for a new
-            // one and never writes over it.
-            SetzeStandardTitel(dokument);
-            ++m_nUnbenannt;
-            dokument.SetzeStandardPfad();
-            break;
-        case CLMDokument::NichtLesbar: delete dokument.m_pFenster; return nullptr;
+        case CLMDokument::NichtLesbar:
+            // The message has been shown; a window of defaults in its place
+            // would only pass for the file.
+            delete dokument.m_pFenster;
+            return nullptr;
         }
     }
     m_dokumente.push_back(std::move(neu));

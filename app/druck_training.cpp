@@ -185,8 +185,9 @@ void CTrainingsDruck::ZeichneBericht(CDC* dc, const CDruckLayout& l, int bericht
             werte[3] = FormatInt(falsch);
         }
         if ((f & aufgabe::RUECKMELDUNG) || ((f & aufgabe::REAKTIONSTASTE) && (f & aufgabe::ZWEITE_ANTWORT))) {
-            anteile[2] = DruckAnteil(richtig, n, "%");
-            anteile[3] = DruckAnteil(falsch, n, "%");
+            const int dargeboten = b->AnzahlDargeboten();
+            anteile[2] = DruckAnteil(richtig, dargeboten, "%");
+            anteile[3] = DruckAnteil(falsch, dargeboten, "%");
         }
     }
     Zeilen(dc, x80, vordergrund, l, werte);

@@ -69,6 +69,20 @@ QIcon Knopfbild(int id, int basis)
 
 } // namespace
 
+CMainFrame* HauptfensterFuer(const QWidget* w)
+{
+    const QWidget* fenster = w;
+    while (fenster && !qobject_cast<const QMdiSubWindow*>(fenster))
+        fenster = fenster->parentWidget();
+    if (fenster) {
+        const QMdiArea* mdi = static_cast<const QMdiSubWindow*>(fenster)->mdiArea();
+        const QMdiSubWindow* aktiv = mdi ? mdi->activeSubWindow() : nullptr;
+        if (aktiv && aktiv != fenster)
+            return nullptr;
+    }
+    return w ? qobject_cast<CMainFrame*>(w->window()) : nullptr;
+}
+
 void SymbolleistePruefen(CMainFrame* haupt, int basis)
 {
     if (!haupt)
@@ -170,7 +184,7 @@ QSize CKindRahmen::Fenstergroesse(const CSystemMetriken& m)
 
 QSize CKindRahmen::ErsteGroesse() const { return Fenstergroesse(CSystemMetriken::Aktuell()); }
 
-CMainFrame* CKindRahmen::Hauptfenster() const { return qobject_cast<CMainFrame*>(window()); }
+CMainFrame* CKindRahmen::Hauptfenster() const { return HauptfensterFuer(this); }
 
 void CKindRahmen::OnSetFocus()
 {

@@ -20,6 +20,12 @@ struct CBerichtStand {
 // odd id (+ 1) while it is disabled.
 enum : int { BERICHT_TRAINING = 32850, BERICHT_TEST = 32862 };
 
+// The main frame of a document window or of a widget inside one, while
+// that window speaks for the main window's menu and tool bar: it is the
+// active document window, or none is active. Null otherwise, so that a
+// window hidden or closed behind the active one leaves them alone.
+CMainFrame* HauptfensterFuer(const QWidget* w);
+
 // Loads the document type's tool bar into the main frame unless it holds
 // it already.
 void SymbolleistePruefen(CMainFrame* haupt, int berichtBasis);

@@ -9,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    DeutscheSystemspracheVorbereiten();
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Lumetra");
     QApplication::setOrganizationName("Vardenix");

@@ -162,18 +162,19 @@ QAction* CMainFrame::BefehlsAktion(const QString& text, int id, QObject* eltern)
 
 void CMainFrame::ErzeugeBeschleuniger()
 {
-    // Ctrl+O opens although the menu names Strg+D. Undo, cut, copy, paste
-    // and the pane keys have no command here and are left to the controls.
-    const std::pair<QKeySequence, int> tasten[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), ID_FILE_NEW},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), ID_FILE_OPEN},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE},
-        {QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT},
+    // The menu names Strg+D for opening; Ctrl+O, the usual key, opens as
+    // well. Undo, cut, copy, paste and the pane keys have no command here
+    // and are left to the controls.
+    const std::pair<QList<QKeySequence>, int> tasten[] = {
+        {{QKeySequence(Qt::CTRL | Qt::Key_N)}, ID_FILE_NEW},
+        {{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::CTRL | Qt::Key_O)}, ID_FILE_OPEN},
+        {{QKeySequence(Qt::CTRL | Qt::Key_S)}, ID_FILE_SAVE},
+        {{QKeySequence(Qt::CTRL | Qt::Key_P)}, ID_FILE_PRINT},
     };
     for (const auto& [taste, id] : tasten) {
         QAction* aktion = BefehlsAktion(QString(), id, this);
         aktion->setObjectName(QString("taste_%1").arg(id));
-        aktion->setShortcut(taste);
+        aktion->setShortcuts(taste);
         aktion->setShortcutContext(Qt::WindowShortcut);
         addAction(aktion);
     }

@@ -663,13 +663,13 @@ void CSeitenAnsicht::OnAlleBerichteLoeschen()
 
 void CSeitenAnsicht::PruefeSymbolleiste()
 {
-    SymbolleistePruefen(qobject_cast<CMainFrame*>(window()), m_art.berichtBasis);
+    SymbolleistePruefen(HauptfensterFuer(this), m_art.berichtBasis);
     AktualisiereBerichtMenue();
 }
 
 void CSeitenAnsicht::AktualisiereBerichtMenue()
 {
-    auto* haupt = qobject_cast<CMainFrame*>(window());
+    CMainFrame* haupt = HauptfensterFuer(this);
     if (!Gebunden() || !haupt)
         return;
     BerichtMenueSetzen(haupt, m_art.berichtBasis, {BerichtAnzahl(), Seite(), BerichtNr()});

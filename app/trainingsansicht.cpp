@@ -304,8 +304,9 @@ void CLMTrainingView::ZeigeBericht()
     const int falsche = b->AnzahlMitZaehler2();
     SetzeText(kRichtige, antworten ? FormatInt(richtige) : "---");
     SetzeText(kFalsche, antworten ? FormatInt(falsche) : "---");
-    SetzeText(kRichtigeProzent, prozente ? ProzentText(richtige, werte) : "---");
-    SetzeText(kFalscheProzent, prozente ? ProzentText(falsche, werte) : "---");
+    const int dargeboten = b->AnzahlDargeboten();
+    SetzeText(kRichtigeProzent, prozente ? ProzentText(richtige, dargeboten) : "---");
+    SetzeText(kFalscheProzent, prozente ? ProzentText(falsche, dargeboten) : "---");
     for (int f : {kVGFalscheAlarme, kVGKorrekt, kVGKorrektProzent, kMittlereZeit})
         SetzeNurLesen(f, !statistik);
     SetzeNurLesen(kRichtige, !antworten);

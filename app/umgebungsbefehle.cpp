@@ -140,12 +140,19 @@ void CLumetraApp::OnProfildatei()
     dlg.LadeAusProfil(&m_Profil);
     if (dlg.DoModal() != IDOK)
         return;
+    const std::string bisher = GetProfilpfad();
+    const std::string ordner = m_Profil.m_strProfilVerzeichnis, muster = m_Profil.m_strProfilMuster;
     dlg.SpeichereInProfil(&m_Profil);
     // The current settings go under the new name; a file there is replaced,
     // not read.
     const std::string pfad = GetProfilpfad();
     if (SpeichereProfil(pfad) != 0) {
-        Fehler(kProfilNichtGespeichert + pfad::Anzeige(pfad));
+        // A name that could not be written is not kept: later stores of the
+        // profile go on to the previous file.
+        m_Profil.m_strProfilVerzeichnis = ordner;
+        m_Profil.m_strProfilMuster = muster;
+        Fehler(kProfilNichtGespeichert + pfad::Anzeige(pfad) + "\nDas Benutzerprofil bleibt in der Datei " +
+               pfad::Anzeige(bisher) + ".");
         return;
     }
     SchreibeProfilpfad(m_Profil.m_strProfilVerzeichnis + "/" + m_Profil.m_strProfilMuster);

@@ -164,6 +164,16 @@ int CTrainingsBericht::AnzahlNurZaehler3() const
     return n;
 }
 
+int CTrainingsBericht::AnzahlDargeboten() const
+{
+    for (int i = m_nAnzahlReize; i > 0; --i) {
+        const size_t k = static_cast<size_t>(i - 1);
+        if (m_Zeit[k] != 0 || m_Marke[k] != 0 || m_Zaehler2[k] != 0 || m_Zaehler3[k] != 0)
+            return i;
+    }
+    return 0;
+}
+
 double CTrainingsBericht::GetDauerSekunden() const { return static_cast<double>(m_nHGReaktionszeit) / 1000.0; }
 
 void CTrainingsBericht::Serialize(CArchive& ar)

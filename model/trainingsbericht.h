@@ -61,6 +61,10 @@ public:
     int AnzahlMitZaehler2() const;
     // Correct answers: stimuli with counter 3 and without counter 2.
     int AnzahlNurZaehler3() const;
+    // Stimuli the run presented: it shows them in order, so every one up to
+    // the last that left a time, a reaction or an answer. The answers'
+    // shares are taken of these.
+    int AnzahlDargeboten() const;
     // Summed background reaction time in seconds.
     double GetDauerSekunden() const;
     int GetKorrekteReaktionen() const { return m_nKorrekteReaktionen; }

@@ -8,8 +8,22 @@
 
 #include "platform/system.h"
 
+#include <clocale>
+#include <cstdlib>
+
+void DeutscheSystemspracheVorbereiten()
+{
+    std::setlocale(LC_ALL, "");
+    // LC_ALL outranks every other variable; LANGUAGE would override it for
+    // the language.
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    unsetenv("LANGUAGE");
+}
+
 bool QtDiensteEinrichten()
 {
+    // The QApplication has applied the environment's locale.
+    std::setlocale(LC_NUMERIC, "C");
     systemdienst::SetDokumentenQuelle(
         [] { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(); });
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -102,12 +102,12 @@ void AppTest::SchreibeVorlagen()
     speichere(umgebung, "LMTR-Umgebungen/Vorlage.lmu");
 }
 
-CLumetraApp& AppTest::Starte(bool systemSchreibbar)
+CLumetraApp& AppTest::Starte(bool systemSchreibbar, const std::vector<std::string>& befehlszeile)
 {
     const std::string ordner = m_ordner + "/.einstellungen";
     m_app = std::make_unique<CLumetraApp>(systemSchreibbar ? std::make_unique<CQtEinstellungen>(ordner)
                                                            : std::make_unique<CSystemGesperrt>(ordner));
-    EXPECT_TRUE(m_app->InitInstance());
+    EXPECT_TRUE(m_app->InitInstance(befehlszeile));
     return *m_app;
 }
 

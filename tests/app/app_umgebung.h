@@ -81,8 +81,8 @@ protected:
     // Templates and environment file from the defaults.
     void SchreibeVorlagen();
 
-    // Builds the application and starts it.
-    CLumetraApp& Starte(bool systemSchreibbar = true);
+    // Builds the application and starts it with the files named.
+    CLumetraApp& Starte(bool systemSchreibbar = true, const std::vector<std::string>& befehlszeile = {});
     CQtEinstellungen Einstellungen() { return CQtEinstellungen(m_ordner + "/.einstellungen"); }
 
     // The next question box is answered and its text kept in m_fragen.

@@ -35,6 +35,22 @@ inline CTrainingsBericht Reaktionsbericht(uint32_t flags = kReaktion,
     return b;
 }
 
+// Reactions with the key, each target then answered by the training
+// leader: of ten targets five got a reaction, four were shown to their end
+// without one, the last was not reached; eight answered right, one wrong.
+inline CTrainingsBericht Antwortbericht()
+{
+    CTrainingsBericht b = Reaktionsbericht(kReaktion | aufgabe::ZWEITE_ANTWORT);
+    b.SetAnzahlReize(10);
+    for (int i = 0; i < 9; ++i) {
+        b.SetZeit(i, i < 5 ? 400 : 1500);
+        if (i < 5)
+            b.SetMarke(i);
+        i < 8 ? b.IncZaehler3(i) : b.IncZaehler2(i);
+    }
+    return b;
+}
+
 // Five divider locations from -10 % to 30 % of a centred 400 pixel line,
 // answered "rechts" 1, 3, 5, 7 and 9 of 10 times: the threshold is 10 %.
 inline CTestBericht KonstanteReize(uint32_t flags)

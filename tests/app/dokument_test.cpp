@@ -87,34 +87,43 @@ TEST_F(DokumentTest, SchliessenUndBeendenFragen)
 }
 
 // The extension picks the type whatever its case; an open file comes to the
-// front; a refused file opens untitled and stays untouched.
-TEST_F(DokumentTest, OeffnenNachEndungUndAbgelehnteDatei)
+// front. A file that is missing, cut short, foreign or of the other type
+// leaves its message and no window, also when named at start-up, and stays
+// untouched.
+TEST_F(DokumentTest, OeffnenNachEndungUndAbgelehnteDateien)
 {
     SchreibeVorlagen();
     std::filesystem::copy_file(Pfad("LMTR-Tests/Vorlage.lmd"), Pfad("a.LMD"));
-    std::filesystem::copy_file(Pfad("LMTR-Tests/Vorlage.lmd"), Pfad("falsch.lmt"));
-    const auto vorher = LiesDatei(Pfad("falsch.lmt"));
-    Starte();
+    std::filesystem::copy_file(Pfad("LMTR-Tests/Vorlage.lmd"), Pfad("test.lmt"));
+    auto kurz = LiesDatei(Pfad("LMTR-Trainings/Vorlage.lmt"));
+    kurz.resize(kurz.size() / 2);
+    SchreibeDatei(Pfad("kurz.lmt"), kurz);
+    SchreibeDatei(Pfad("bild.lmt"), {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'});
+    const std::vector<std::string> abgelehnt = {Pfad("fehlt.lmt"), Pfad("test.lmt"), Pfad("kurz.lmt"),
+                                                Pfad("bild.lmt")};
+    std::vector<std::vector<std::uint8_t>> vorher;
+    for (const std::string& pfad : abgelehnt)
+        vorher.push_back(LiesDatei(pfad));
+
+    Starte(true, abgelehnt);
+    for (const char* wie : {"beim Start", "geöffnet"}) {
+        if (wie[0] == 'g') {
+            m_meldungen->m_meldungen.clear();
+            for (const std::string& pfad : abgelehnt)
+                EXPECT_EQ(m_app->OpenDocumentFile(pfad), nullptr) << pfad;
+        }
+        ASSERT_EQ(m_meldungen->Texte().size(), abgelehnt.size()) << wie;
+        for (size_t i = 0; i < abgelehnt.size(); ++i) {
+            EXPECT_NE(m_meldungen->Texte()[i].find(abgelehnt[i]), std::string::npos) << m_meldungen->Texte()[i];
+            EXPECT_EQ(LiesDatei(abgelehnt[i]), vorher[i]) << abgelehnt[i];
+        }
+        EXPECT_EQ(Offen(), 0) << wie;
+    }
+    EXPECT_TRUE(m_app->GetDateiliste().empty());
+    EXPECT_EQ(Neu(0)->GetTitle(), "LM-Training1");
+
     CLMDokument* test = m_app->OpenDocumentFile(Pfad("a.LMD"));
     EXPECT_NE(dynamic_cast<CLMTestDoc*>(test), nullptr);
-    EXPECT_TRUE(m_meldungen->Texte().empty());
     EXPECT_EQ(m_app->OpenDocumentFile(Pfad("a.LMD")), test);
-    EXPECT_EQ(m_app->OpenDocumentFile(Pfad("fehlt.lmt")), nullptr);
-    EXPECT_EQ(Offen(), 1);
-    ASSERT_EQ(m_meldungen->Texte().size(), 1u);
-    EXPECT_NE(m_meldungen->Texte()[0].find(Pfad("fehlt.lmt")), std::string::npos);
-
-    auto* doc = dynamic_cast<CLMTrainingDoc*>(m_app->OpenDocumentFile(Pfad("falsch.lmt")));
-    ASSERT_NE(doc, nullptr);
-    ASSERT_EQ(m_meldungen->Texte().size(), 2u);
-    EXPECT_NE(m_meldungen->Texte()[1].find("falsch.lmt"), std::string::npos);
-    EXPECT_TRUE(doc->GetPathName().empty());
-    EXPECT_EQ(doc->GetTraining().m_strPfad, Pfad("LMTR-Trainings/LM-Training1.lmt"));
-    EXPECT_EQ(m_app->GetDateiliste().size(), 1u);
-    // Saving asks for a name; cancelled, nothing is written.
-    doc->SetModifiedFlag();
-    Befehl(ID_FILE_SAVE);
-    EXPECT_EQ(m_laeufer->m_dialoge, std::vector<std::string>{"speicherndialog"});
-    EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(LiesDatei(Pfad("falsch.lmt")), vorher);
+    EXPECT_EQ(Offen(), 2);
 }

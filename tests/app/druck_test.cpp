@@ -157,6 +157,14 @@ TEST_F(Druck, Trainingsbericht)
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 4), 0);
     EXPECT_EQ(TextBei(m_dc, x80, Zeile(vg, 2)), "1");
     EXPECT_EQ(TextBei(m_dc, x80, Zeile(vg, 3)), "2");
+
+    // Answers are shares of the targets shown, not of the reactions.
+    CTrainingsBericht antworten = Antwortbericht();
+    m_training.SetBericht(2, &antworten);
+    m_dc.Leeren();
+    ASSERT_EQ(druck.ZeichneSeite(&m_dc, 4), 0);
+    EXPECT_EQ(TextBei(m_dc, x120, Zeile(vg, 2)), "88,9%");
+    EXPECT_EQ(TextBei(m_dc, x120, Zeile(vg, 3)), "11,1%");
 }
 
 TEST_F(Druck, TestangabenUndBericht)

@@ -3,8 +3,11 @@
 #include "befehl_umfeld.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QMdiArea>
 #include <QTabWidget>
 
+#include "app/befehle.h"
 #include "app/darbietung.h"
 #include "app/lmtrainingdoc.h"
 #include "app/trainingsansicht.h"
@@ -73,6 +76,37 @@ TEST_F(TrainingsansichtTest, MenueUndKnoepfeFolgenDerSeite)
     EXPECT_TRUE(MenueAn(3));
     EXPECT_FALSE(MenueAn(4));
     EXPECT_EQ(Knoepfe(), (std::vector<int>{32850, 32854, 32858}));
+}
+
+// Whatever window opens, closes, comes to the front or is maximised, the
+// report menu and buttons are the active document's.
+TEST_F(TrainingsansichtTest, MenueUndKnoepfeFolgenDemAktivenFenster)
+{
+    Berichte(1);
+    QMdiArea* mdi = m_app->GetMainWnd()->GetMdiArea();
+    QMdiSubWindow* training = m_doc->GetFenster();
+    CDokumentFenster* test = nullptr;
+    const std::pair<const char*, std::function<void()>> schritte[] = {
+        {"Test geöffnet", [&] { test = m_app->GetVorlagen()[1]->OpenDocumentFile("")->GetFenster(); }},
+        {"Training vorn", [&] { mdi->setActiveSubWindow(training); }},
+        {"Test vorn", [&] { mdi->setActiveSubWindow(test); }},
+        {"Test geschlossen", [&] { m_app->GetMainWnd()->Befehl(ID_FILE_CLOSE); }},
+        {"Training maximiert", [&] { training->showMaximized(); }},
+        {"neuer Test maximiert", [&] { m_app->GetVorlagen()[1]->OpenDocumentFile("")->GetFenster()->showMaximized(); }},
+        {"neuer Test geschlossen", [&] { mdi->activeSubWindow()->close(); }},
+    };
+    for (const auto& [schritt, tun] : schritte) {
+        tun();
+        QCoreApplication::processEvents();
+        const bool vorn = mdi->activeSubWindow() == training;
+        EXPECT_EQ(m_app->GetMainWnd()->GetSymbolleistenRessource(), vorn ? IDR_TRAINING : IDR_TEST) << schritt;
+        EXPECT_EQ(m_app->GetMainWnd()->GetMenueRessource(), vorn ? IDR_TRAINING : IDR_TEST) << schritt;
+        EXPECT_EQ(Berichtmenue()->menuAction()->isEnabled(), vorn) << schritt;
+        if (vorn) {
+            EXPECT_TRUE(MenueAn(1)) << schritt;
+            EXPECT_EQ(Knoepfe(), std::vector<int>{32852}) << schritt;
+        }
+    }
 }
 
 // A view whose model does not take the run's report, as when memory runs out.
@@ -178,6 +212,11 @@ TEST_F(TrainingsansichtTest, BerichtsseiteMitProzentenUndVerteilung)
 
     m_ansicht->OnNaechsterBericht();
     EXPECT_EQ(Texte({54, 57}), (std::vector<std::string>{"1", "2"}));
+
+    // Answers are shares of the targets shown, not of the reactions.
+    Berichte(1, Antwortbericht());
+    m_ansicht->OnNaechsterBericht();
+    EXPECT_EQ(Texte({51, 54, 55, 57, 58}), (std::vector<std::string>{"5", "8", "88,9%", "1", "11,1%"}));
 }
 
 // Four swatches, untinted in their group box; a bad page settled on drawing.

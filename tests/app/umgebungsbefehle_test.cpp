@@ -225,10 +225,23 @@ TEST_F(BefehlTest, ProfildateiUnterNeuemNamenUeberschreibtUndMerktSichDenPfad)
 {
     CLumetraApp& app = StarteMitVorlagen();
     std::string system;
-    // Not writable: the registry and the status bar keep the old file.
+    // Not writable: said once; the profile, the registry and the status bar
+    // keep the old file, which later closes of the profile dialogs store.
     m_laeufer->m_antworten.push_back(TippeUndBestaetige("pfad", Pfad("fehlt/neu.lmp")));
     app.Befehl(ID_PROFILDATEI);
-    EXPECT_EQ(m_meldungen->Texte(), Texte({kProfilNichtGespeichert + Pfad("fehlt/neu.lmp")}));
+    const auto abbrechen = [](QDialog& d) {
+        d.reject();
+        return d.result();
+    };
+    std::filesystem::remove(Profil());
+    for (int id : {ID_ANZEIGE, ID_DATEIVERWALTUNG, ID_PROFILDATEI}) {
+        m_laeufer->m_antworten.push_back(abbrechen);
+        app.Befehl(id);
+    }
+    EXPECT_EQ(m_meldungen->Texte(), Texte({kProfilNichtGespeichert + Pfad("fehlt/neu.lmp") +
+                                           "\nDas Benutzerprofil bleibt in der Datei " + Profil() + "."}));
+    EXPECT_EQ(app.GetProfilpfad(), Profil());
+    EXPECT_TRUE(std::filesystem::exists(Profil()));
     ASSERT_TRUE(Einstellungen().LeseSystemText("Umgebung", "profil", system));
     EXPECT_EQ(system, Profil());
     EXPECT_EQ(Status(2), "default.lmp");

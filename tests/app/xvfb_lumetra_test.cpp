@@ -358,4 +358,95 @@ TEST_F(XvfbTestdokument, MaximiertesFensterStehtEinmalImTitel)
     EXPECT_EQ(Xdotool({"getwindowname", haupt}), "Lumetra - [Halbierung.lmd]");
 }
 
+// Files that are refused, named at start-up and opened with Ctrl+D: each
+// leaves its message and no document window.
+TEST(XvfbAbgelehnt, KeinFensterBleibtZurueck)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const std::string ordner = lumetra.Ordner().toStdString();
+    SchreibeDateiSicher(ordner + "/bild.lmt", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13});
+    CDokumentDatei<CTraining> vorlage;
+    ASSERT_TRUE(vorlage.Lies(lumetra.Ordner() + "/LMTR-Trainings/Vorlage.lmt"));
+    CArchive ar(CArchive::store, ordner + "/kurz.lmt");
+    ASSERT_EQ(vorlage.modell.Serialize(ar), 0);
+    std::vector<uint8_t> kurz = ar.GetBytes();
+    kurz.resize(kurz.size() / 2);
+    ASSERT_EQ(SchreibeDateiSicher(ordner + "/kurz.lmt", kurz), 0);
+
+    // The main window and every box are titled "Lumetra": boxes are closed
+    // until the main window is alone, which then names no document.
+    const auto boxenSchliessen = [] {
+        int boxen = 0;
+        for (; boxen < 4; ++boxen) {
+            if (Xdotool({"search", "--onlyvisible", "--name", "^Lumetra"}).split('\n', Qt::SkipEmptyParts).size() < 2)
+                break;
+            Bild("abgelehnt_meldung.png");
+            Vorne("Return", 800);
+        }
+        return boxen;
+    };
+    ASSERT_TRUE(lumetra.Start({lumetra.Ordner() + "/bild.lmt"}, false)) << "kein Fenster \"Lumetra\"";
+    Warte(500);
+    // The start's hint on the display mode, then the refusal.
+    EXPECT_EQ(boxenSchliessen(), 2);
+    const QString haupt = FindeFenster("^Lumetra");
+    ASSERT_FALSE(haupt.isEmpty());
+    EXPECT_EQ(Xdotool({"getwindowname", haupt}).toStdString(), "Lumetra") << "ein Dokumentfenster blieb nach dem Start";
+
+    Vorne("ctrl+d", 1500);
+    const QString oeffnen = FindeFenster("^Öffnen$", 3000);
+    ASSERT_FALSE(oeffnen.isEmpty()) << "Strg+D öffnet keinen Dateidialog";
+    Xdotool({"windowfocus", "--sync", oeffnen});
+    Xdotool({"type", "--delay", "20", lumetra.Ordner() + "/kurz.lmt"});
+    Warte(300);
+    Taste("Return", 1500);
+    EXPECT_EQ(boxenSchliessen(), 1);
+    Bild("abgelehnt_danach.png");
+    EXPECT_EQ(Xdotool({"getwindowname", haupt}).toStdString(), "Lumetra");
+    EXPECT_TRUE(lumetra.Laeuft());
+}
+
+// A training with one report and a test: once the test is closed, the
+// training's report menu answers at once.
+TEST(XvfbBerichtmenue, FolgtNachDemSchliessenDemTraining)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const QString training = lumetra.Ordner() + "/LMTR-Trainings/Bericht.lmt";
+    CDokumentDatei<CTraining> t;
+    const CTrainingsBericht b = Reaktionsbericht();
+    t.modell.SetBericht(0, &b);
+    ASSERT_TRUE(t.Schreibe(training));
+    ASSERT_TRUE(lumetra.Start({training, lumetra.Ordner() + "/LMTR-Tests/Vorlage.lmd"})) << "kein Fenster \"Lumetra\"";
+    ASSERT_FALSE(FindeFenster("^Lumetra - Vorlage.lmd$").isEmpty());
+
+    // "Test s&chließen" in "&Datei".
+    Vorne("alt+d", 600);
+    Taste("c", 1000);
+    const QString haupt = FindeFenster("^Lumetra - Bericht.lmt$", 3000);
+    ASSERT_FALSE(haupt.isEmpty()) << "das Training ist nicht vorn";
+    Bild("berichtmenue_1_training.png");
+    // "&Bericht", clicked at its place: "Trainingsbericht &löschen" asks.
+    Xdotool({"mousemove", "--window", haupt, "364", "8", "click", "1"});
+    Warte(600);
+    Bild("berichtmenue_2_offen.png");
+    Taste("b", 1000);
+    Xdotool({"mousemove", "--window", haupt, "364", "8", "click", "1"});
+    Warte(600);
+    Taste("l", 1000);
+    const QString frage = FindeFenster("^Lumetra$", 3000);
+    ASSERT_FALSE(frage.isEmpty()) << "keine Frage: das Berichtsmenü antwortet nicht";
+    Xdotool({"windowfocus", "--sync", frage});
+    Taste("j", 800);
+    Vorne("ctrl+s", 1500);
+    EXPECT_TRUE(lumetra.Laeuft());
+    lumetra.Ende();
+    CDokumentDatei<CTraining> gespeichert;
+    ASSERT_TRUE(gespeichert.Lies(training));
+    EXPECT_EQ(gespeichert.modell.GetBerichtAnzahl(), 0);
+}
+
 #endif

@@ -163,6 +163,7 @@ struct CDokumentDatei {
         CArchive ar(CArchive::load, pfad.toStdString());
         return modell.Serialize(ar) == 0;
     }
+    bool Schreibe(const QString& pfad) { return ::Schreibe(modell, pfad); }
     CBenutzerprofil profil;
     CUmgebung umgebung{&profil};
     Modell modell;
