@@ -107,31 +107,6 @@ TEST(DateienMutation, TrainingUndTestUeberstehenBeschaedigteBytesUndZahlen)
     training.SetSakkaden(s);
     EXPECT_EQ(training.GetSakkaden().m_dBildbreite, 0.0);
     EXPECT_EQ(training.GetSakkaden().m_dDauerMax, 86400.0);
-
-    // The bounds beyond which nothing is needed: a day for times, 100 font
-    // heights of line spacing, the display for thicknesses and fonts.
-    CText text;
-    text.m_dZeilenabstand = 3e9;
-    text.m_dTextgroesse = 1e308;
-    training.SetText(text);
-    EXPECT_EQ(training.GetText().m_dZeilenabstand, 100.0);
-    EXPECT_LE(training.GetText().m_dTextgroesse, 1.0);
-    CHGAufgabe aufgabe;
-    aufgabe.m_dIntervallMax = HUGE_VAL;
-    training.SetHGAufgabe(aufgabe);
-    EXPECT_EQ(training.GetHGAufgabe().m_dIntervallMax, 86400.0);
-    CLinien linien;
-    linien.m_dHDicke = 1e308;
-    linien.m_dIntervallBis = 1e308;
-    test.SetLinien(linien);
-    EXPECT_EQ(test.GetLinien().m_dHDicke, 1.0);
-    EXPECT_EQ(test.GetLinien().m_dIntervallBis, 86400.0);
-    CLaengen laengen;
-    laengen.m_dBspVPositionVon = -1e308;
-    laengen.m_dBspVPositionBis = 0.25;
-    test.SetLaengen(laengen);
-    EXPECT_EQ(test.GetLaengen().m_dBspVPositionVon, -1.0);
-    EXPECT_EQ(test.GetLaengen().m_dBspVPositionBis, 0.25);
 }
 
 // One double of a model set as a user or a run would set it: records through
@@ -139,16 +114,22 @@ TEST(DateienMutation, TrainingUndTestUeberstehenBeschaedigteBytesUndZahlen)
 template <class TModell>
 using Setzer = std::function<void(TModell&, double)>;
 
+// Field f of the record set to w through the model's setter, as stored.
+template <class TModell, class R, class K>
+double Gesetzt(TModell& m, R (K::*get)() const, void (K::*set)(R), double R::*f, double w)
+{
+    R r = (m.*get)();
+    r.*f = w;
+    (m.*set)(r);
+    return (m.*get)().*f;
+}
+
 template <class TModell, class R, class K>
 void Felder(std::vector<Setzer<TModell>>& setzer, R (K::*get)() const, void (K::*set)(R),
             std::initializer_list<double R::*> felder)
 {
     for (double R::*f : felder)
-        setzer.push_back([=](TModell& m, double w) {
-            R r = (m.*get)();
-            r.*f = w;
-            (m.*set)(r);
-        });
+        setzer.push_back([=](TModell& m, double w) { Gesetzt(m, get, set, f, w); });
 }
 
 template <class TModell, class TBericht>
@@ -264,6 +245,23 @@ TEST(DateienMutation, ExtremeZahlenInJedemFeldOeffnenWieder)
         t.SetUmgebung(&umgebung);
         t.SetBericht(0, b);
     });
+
+    // The bounds beyond which nothing is needed: a day for times, 100 font
+    // heights of line spacing, the display for thicknesses and fonts, a
+    // display height from the centre for the example's position.
+    CTraining t;
+    t.SetUmgebung(&umgebung);
+    EXPECT_EQ(Gesetzt(t, &CTraining::GetSakkaden, &CTraining::SetSakkaden, &CSakkaden::m_dPauseMax, 1e308), 86400.0);
+    EXPECT_EQ(Gesetzt(t, &CTraining::GetText, &CTraining::SetText, &CText::m_dZeilenabstand, 3e9), 100.0);
+    EXPECT_LE(Gesetzt(t, &CTraining::GetText, &CTraining::SetText, &CText::m_dTextgroesse, 1e308), 1.0);
+    EXPECT_EQ(Gesetzt(t, &CModell::GetHGAufgabe, &CModell::SetHGAufgabe, &CHGAufgabe::m_dIntervallMax, HUGE_VAL),
+              86400.0);
+    CTest d;
+    d.SetUmgebung(&umgebung);
+    EXPECT_EQ(Gesetzt(d, &CTest::GetLinien, &CTest::SetLinien, &CLinien::m_dHDicke, 1e308), 1.0);
+    EXPECT_EQ(Gesetzt(d, &CTest::GetLinien, &CTest::SetLinien, &CLinien::m_dIntervallBis, 1e308), 86400.0);
+    EXPECT_EQ(Gesetzt(d, &CTest::GetLaengen, &CTest::SetLaengen, &CLaengen::m_dBspVPositionVon, -1e308), -1.0);
+    EXPECT_EQ(Gesetzt(d, &CTest::GetLaengen, &CTest::SetLaengen, &CLaengen::m_dBspVPositionBis, 0.25), 0.25);
 }
 
 } // namespace
