@@ -101,9 +101,9 @@ void BegrenzeHGBewegung(CHGBewegung& r, double zyklusbreite)
 void BegrenzeHGAufgabe(CHGAufgabe& r, const CUmgebung* u, double zyklusbreite)
 {
     TasteBegrenzen(r.m_nReaktionstaste, u);
-    BegrenzeUntenOben(r.m_dDauerMin, r.m_dDauerMax, 0.01);
+    BegrenzeBereich(r.m_dDauerMin, r.m_dDauerMax, 0.01, kSekundenMax);
     TasteBegrenzen(r.m_nStarttaste, u);
-    BegrenzeUntenOben(r.m_dIntervallMin, r.m_dIntervallMax, 0.01);
+    BegrenzeBereich(r.m_dIntervallMin, r.m_dIntervallMax, 0.01, kSekundenMax);
     r.m_dZielgeschwindigkeit = BegrenzeGeschwindigkeit(r.m_dZielgeschwindigkeit, zyklusbreite);
     switch (r.m_nArt) {
     case 10: r.m_strName = "Farbänderung erkennen"; break;
@@ -182,6 +182,9 @@ void CHintergrund::Laden(CArchive& ar, const CUmgebung* u, uint32_t version)
     SerialisiereHGMuster(ar, muster);
     SetHGMuster(muster, u);
 
+    // The motion is taken as read, only kept within what the widest pattern
+    // allows: no speed a setter could give is changed.
     SerialisiereHGBewegung(ar, m_HGBewegung);
+    m_HGBewegung.m_dGeschwindigkeit = BegrenzeGeschwindigkeit(m_HGBewegung.m_dGeschwindigkeit, 1.0);
     SerialisiereFarben(ar, m_Farben, version >= kVersionNeu);
 }

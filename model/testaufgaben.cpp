@@ -52,20 +52,9 @@ void AblaufBegrenzen(int32_t& verfahren, int32_t& modus, double& von, double& bi
         verfahren = VERFAHREN_HERSTELLUNG;
     if (modus < 0 || modus > 1)
         modus = 0;
-    if (!(von >= 0.0))
-        von = 0.0;
-    if (!(bis >= von))
-        bis = von;
+    BegrenzeBereich(von, bis, 0.0, kSekundenMax);
     if (orientierung < 1 || orientierung > 3)
         orientierung = 1;
-}
-
-void GeschwindigkeitBegrenzen(double& v, double grenze)
-{
-    if (v > grenze)
-        v = grenze;
-    if (!(v >= 0.0))
-        v = 0.0;
 }
 
 // At least one step (two for the answered factor of the constant-stimuli
@@ -80,18 +69,6 @@ void StufenBegrenzen(int32_t& stufen, double von, double& bis, bool mindestensZw
         stufen = 2;
     if (stufen == 1)
         bis = von;
-}
-
-void BereichBegrenzen(double& von, double& bis, double min, double max)
-{
-    if (!(von >= min))
-        von = min;
-    if (von > max)
-        von = max;
-    if (!(bis >= von))
-        bis = von;
-    if (bis > max)
-        bis = max;
 }
 
 bool Horizontal(int32_t orientierung) { return orientierung == 1 || orientierung == 3; }
@@ -141,28 +118,26 @@ uint32_t StartDurchgangBegrenzen(uint32_t start, int32_t permutationen)
 void LinienBegrenzen(CLinien& l)
 {
     AblaufBegrenzen(l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis, l.m_nOrientierung);
-    GeschwindigkeitBegrenzen(l.m_dGeschwindigkeit, 120.0);
+    BegrenzeWert(l.m_dGeschwindigkeit, 0.0, 120.0);
     const bool konstant = l.m_nVerfahren == VERFAHREN_KONSTANT;
 
-    if (!(l.m_dHDicke >= 0.0))
-        l.m_dHDicke = 0.0;
+    BegrenzeAnteil(l.m_dHDicke);
     StufenBegrenzen(l.m_nHPositionStufen, l.m_dHPositionVon, l.m_dHPositionBis);
     StufenBegrenzen(l.m_nHLaengeStufen, l.m_dHLaengeVon, l.m_dHLaengeBis);
     StufenBegrenzen(l.m_nHTrennStufen, l.m_dHTrennVon, l.m_dHTrennBis, konstant && Horizontal(l.m_nOrientierung));
-    BereichBegrenzen(l.m_dHLaengeVon, l.m_dHLaengeBis, 0.0, 1.0);
+    BegrenzeBereich(l.m_dHLaengeVon, l.m_dHLaengeBis, 0.0, 1.0);
     const double h = (1.0 - l.m_dHLaengeBis) / 2.0;
-    BereichBegrenzen(l.m_dHPositionVon, l.m_dHPositionBis, -h, h);
-    BereichBegrenzen(l.m_dHTrennVon, l.m_dHTrennBis, -0.5, 0.5);
+    BegrenzeBereich(l.m_dHPositionVon, l.m_dHPositionBis, -h, h);
+    BegrenzeBereich(l.m_dHTrennVon, l.m_dHTrennBis, -0.5, 0.5);
 
-    if (!(l.m_dVDicke >= 0.0))
-        l.m_dVDicke = 0.0;
+    BegrenzeAnteil(l.m_dVDicke);
     StufenBegrenzen(l.m_nVPositionStufen, l.m_dVPositionVon, l.m_dVPositionBis);
     StufenBegrenzen(l.m_nVLaengeStufen, l.m_dVLaengeVon, l.m_dVLaengeBis);
     StufenBegrenzen(l.m_nVTrennStufen, l.m_dVTrennVon, l.m_dVTrennBis, konstant && Vertikal(l.m_nOrientierung));
-    BereichBegrenzen(l.m_dVLaengeVon, l.m_dVLaengeBis, 0.0, 1.0);
+    BegrenzeBereich(l.m_dVLaengeVon, l.m_dVLaengeBis, 0.0, 1.0);
     const double v = (1.0 - l.m_dVLaengeBis) / 2.0;
-    BereichBegrenzen(l.m_dVPositionVon, l.m_dVPositionBis, -v, v);
-    BereichBegrenzen(l.m_dVTrennVon, l.m_dVTrennBis, -0.5, 0.5);
+    BegrenzeBereich(l.m_dVPositionVon, l.m_dVPositionBis, -v, v);
+    BegrenzeBereich(l.m_dVTrennVon, l.m_dVTrennBis, -0.5, 0.5);
 
     l.m_nPermutationen = StufenProdukt({l.m_nHLaengeStufen, l.m_nHPositionStufen, l.m_nHTrennStufen, l.m_nVLaengeStufen,
                                         l.m_nVPositionStufen, l.m_nVTrennStufen});
@@ -176,15 +151,15 @@ void LinienBegrenzen(CLinien& l)
 void LaengenBegrenzen(CLaengen& l)
 {
     AblaufBegrenzen(l.m_nVerfahren, l.m_nIntervallModus, l.m_dIntervallVon, l.m_dIntervallBis, l.m_nOrientierung);
-    GeschwindigkeitBegrenzen(l.m_dGeschwindigkeit, 1.0);
+    BegrenzeWert(l.m_dGeschwindigkeit, 0.0, 1.0);
     const bool konstant = l.m_nVerfahren == VERFAHREN_KONSTANT;
 
     StufenBegrenzen(l.m_nTestPositionStufen, l.m_dTestPositionVon, l.m_dTestPositionBis);
     StufenBegrenzen(l.m_nBspBreiteStufen, l.m_dBspBreiteVon, l.m_dBspBreiteBis);
     StufenBegrenzen(l.m_nTestBreiteStufen, l.m_dTestBreiteVon, l.m_dTestBreiteBis,
                     konstant && Horizontal(l.m_nOrientierung));
-    BereichBegrenzen(l.m_dBspBreiteVon, l.m_dBspBreiteBis, 0.0, 0.5);
-    BereichBegrenzen(l.m_dTestBreiteVon, l.m_dTestBreiteBis, 0.5, 1.5);
+    BegrenzeBereich(l.m_dBspBreiteVon, l.m_dBspBreiteBis, 0.0, 0.5);
+    BegrenzeBereich(l.m_dTestBreiteVon, l.m_dTestBreiteBis, 0.5, 1.5);
 
     // The test stimulus, widened by its ratio, stays wholly on its side of
     // the centre and on the display.
@@ -216,11 +191,15 @@ void LaengenBegrenzen(CLaengen& l)
     StufenBegrenzen(l.m_nBspHoeheStufen, l.m_dBspHoeheVon, l.m_dBspHoeheBis);
     StufenBegrenzen(l.m_nTestHoeheStufen, l.m_dTestHoeheVon, l.m_dTestHoeheBis,
                     konstant && Vertikal(l.m_nOrientierung));
-    BereichBegrenzen(l.m_dBspHoeheVon, l.m_dBspHoeheBis, 0.0, 0.5);
-    BereichBegrenzen(l.m_dTestHoeheVon, l.m_dTestHoeheBis, 0.5, 1.5);
+    BegrenzeBereich(l.m_dBspHoeheVon, l.m_dBspHoeheBis, 0.0, 0.5);
+    BegrenzeBereich(l.m_dTestHoeheVon, l.m_dTestHoeheBis, 0.5, 1.5);
     const double v = l.m_dTestHoeheBis > 1.0 ? (1.0 - l.m_dBspHoeheBis * l.m_dTestHoeheBis) / 2.0
                                              : (1.0 - l.m_dBspHoeheBis) / 2.0;
-    BereichBegrenzen(l.m_dVPositionVon, l.m_dVPositionBis, -v, v);
+    BegrenzeBereich(l.m_dVPositionVon, l.m_dVPositionBis, -v, v);
+    // Not on the page and taken as they come, up to a display height from
+    // the centre, where the example has long left the screen.
+    BegrenzeWert(l.m_dBspVPositionVon, -1.0, 1.0);
+    BegrenzeWert(l.m_dBspVPositionBis, -1.0, 1.0);
 
     l.m_nPermutationen = StufenProdukt({l.m_nTestPositionStufen, l.m_nVPositionStufen, l.m_nBspBreiteStufen,
                                         l.m_nTestBreiteStufen, l.m_nBspHoeheStufen, l.m_nTestHoeheStufen});

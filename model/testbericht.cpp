@@ -1,6 +1,9 @@
 #include "model/testbericht.h"
 
+#include <algorithm>
+
 #include "model/archivfeld.h"
+#include "model/begrenzung.h"
 #include "platform/archiv.h"
 
 CTestBericht::CTestBericht() { Zuruecksetzen(); }
@@ -189,7 +192,11 @@ void CTestBericht::Serialize(CArchive& ar)
     Felder(ar, n, m);
 
     if (ar.IsLoading()) {
-        m_nHGReaktionszeit = static_cast<int64_t>((static_cast<uint64_t>(hoch) << 32) | tief);
+        m_nHGReaktionszeit =
+            std::clamp(static_cast<int64_t>((static_cast<uint64_t>(hoch) << 32) | tief), int64_t{0}, kMillisekundenMax);
+        BegrenzeLaufwerte(m_dLaufzeit, m_dHGGeschwindigkeit, m_dZielGeschwindigkeit, m_nUhrzeit);
+        m_nKorrekteReaktionen = std::max(m_nKorrekteReaktionen, 0);
+        m_nFalscheAlarme = std::max(m_nFalscheAlarme, 0);
         // Counts from a damaged file must not size arrays the file cannot fill.
         ar.PruefeRest(GespeicherteGroesse(n < 0 ? 0 : n, m < 0 ? 0 : m) - 80);
         SetAnzahlDurchgaenge(0);
@@ -208,9 +215,11 @@ void CTestBericht::Serialize(CArchive& ar)
         Rechteck(ar, r[3]);
         const size_t j = static_cast<size_t>(i);
         Felder(ar, m_Zaehler[0][j], m_Zaehler[1][j], m_Zaehler[2][j], m_Zaehler[3][j], m_Zeit[j]);
-        if (ar.IsLoading())
+        if (ar.IsLoading()) {
             for (int k = 0; k < 4; ++k)
                 m_Rechtecke[k].SetAt(i, r[k]);
+            m_Zeit[j] = std::min<uint32_t>(m_Zeit[j], kMillisekundenMax);
+        }
     }
     for (int t = 0; t < GetAnzahlDurchgaenge(); ++t) {
         if (ar.IsStoring())

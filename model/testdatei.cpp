@@ -121,11 +121,6 @@ int CTest::Laden(CArchive& ar)
     neu.SetLinien(linien);
     neu.SetLaengen(laengen);
     neu.m_Berichte.Tausche(berichte);
-    // What the clamps left not finite lies in a field without a range: damage.
-    CArchive probe;
-    neu.Speichern(probe);
-    if (probe.GetNichtEndlich() != 0)
-        return MeldeBeschaedigt(kKopf.praefix + pfad);
 
     m_nTestart = neu.m_nTestart;
     m_strTestartName = neu.m_strTestartName;

@@ -1,5 +1,7 @@
 #include "model/training.h"
 
+#include <cmath>
+
 #include "model/begrenzung.h"
 #include "model/umgebungswerte.h"
 #include "platform/draw/dc.h"
@@ -99,8 +101,11 @@ void CTraining::SetSakkaden(CSakkaden r)
 {
     if (r.m_nDurchgangsende == 2 && r.m_nRueckmeldung != 1)
         r.m_nDurchgangsende = 0;
-    BegrenzeUntenOben(r.m_dDauerMin, r.m_dDauerMax, 0.0);
-    BegrenzeUntenOben(r.m_dPauseMin, r.m_dPauseMax, 0.0);
+    BegrenzeBereich(r.m_dDauerMin, r.m_dDauerMax, 0.0, kSekundenMax);
+    BegrenzeBereich(r.m_dPauseMin, r.m_dPauseMax, 0.0, kSekundenMax);
+    // Reserved: carried unchanged, but never as a value no file can hold.
+    if (!std::isfinite(r.m_dReserve5))
+        r.m_dReserve5 = CSakkaden().m_dReserve5;
     BegrenzeReizauswahl(r.m_nZielliste, r.m_nZielVon, r.m_nZielBis, m_pUmgebung, false);
     BegrenzeAnzahl(r.m_nDurchgaenge, kDurchgaengeMax);
     if (r.m_nZeilen < 1)
@@ -135,14 +140,8 @@ void CTraining::SetExploration(CExploration r)
     BegrenzeAnzahl(r.m_nHaeufigkeit, kElementeMax);
     BegrenzeBildgroessen(r.m_dZeichengroesse, r.m_dBildbreite, r.m_dBildhoehe);
     CDRechteck& f = r.m_Freiflaeche;
-    if (!(f.left >= -0.5))
-        f.left = -0.5;
-    if (!(f.right <= 0.5))
-        f.right = 0.5;
-    if (!(f.bottom >= -0.5))
-        f.bottom = -0.5;
-    if (!(f.top <= 0.5))
-        f.top = 0.5;
+    for (double* kante : {&f.left, &f.right, &f.bottom, &f.top})
+        BegrenzeWert(*kante, -0.5, 0.5);
     if (f.left > f.right)
         f.left = f.right;
     if (f.bottom > f.top)
@@ -151,12 +150,12 @@ void CTraining::SetExploration(CExploration r)
 }
 
 // Bold or normal, never struck out, and as high as the size in whole pixel
-// rows; the size then follows the height the font really got.
+// rows, at most the display's height; the size then follows the height the
+// font really got.
 static void BegrenzeSchrift(LOGFONT& lf, double& groesse, const CUmgebung* u)
 {
     const double kleinste = u ? u->InAnteilY(1.0, 8) : 0.0;
-    if (u && !(groesse >= kleinste))
-        groesse = kleinste;
+    BegrenzeWert(groesse, kleinste, 1.0);
     lf.lfWeight = lf.lfWeight >= 550 ? 700 : 400;
     lf.lfStrikeOut = 0;
     if (!u)
@@ -173,8 +172,10 @@ static void BegrenzeSchrift(LOGFONT& lf, double& groesse, const CUmgebung* u)
 
 void CTraining::SetText(CText r)
 {
-    if (!(r.m_dZeilenabstand >= 1.0))
-        r.m_dZeilenabstand = 1.0;
+    // Beyond a few font heights every line stands alone on its page; the
+    // limit only keeps the layout's pixel arithmetic finite.
+    constexpr double kZeilenabstandMax = 100.0;
+    BegrenzeWert(r.m_dZeilenabstand, 1.0, kZeilenabstandMax);
     BegrenzeSchrift(r.m_lfText, r.m_dTextgroesse, m_pUmgebung);
     BegrenzeSchrift(r.m_lfUeberschrift, r.m_dUeberschriftgroesse, m_pUmgebung);
     BegrenzeAnteil(r.m_dBildbreite);

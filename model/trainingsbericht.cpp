@@ -1,6 +1,9 @@
 #include "model/trainingsbericht.h"
 
+#include <algorithm>
+
 #include "model/archivfeld.h"
+#include "model/begrenzung.h"
 #include "model/reizfeld.h"
 
 CTrainingsBericht::CTrainingsBericht() { Zuruecksetzen(); }
@@ -187,7 +190,10 @@ void CTrainingsBericht::Serialize(CArchive& ar)
            m_dZielGeschwindigkeit, m_rcPositionen.left, m_rcPositionen.top, m_rcPositionen.right, m_rcPositionen.bottom,
            m_nRasterSpalten, m_nRasterZeilen, m_nKorrekteReaktionen, m_nFalscheAlarme, oben, unten, n);
     if (ar.IsLoading()) {
-        m_nHGReaktionszeit = (static_cast<uint64_t>(oben) << 32) | unten;
+        m_nHGReaktionszeit = std::min<uint64_t>((static_cast<uint64_t>(oben) << 32) | unten, kMillisekundenMax);
+        BegrenzeLaufwerte(m_dLaufzeit, m_dStandardGeschwindigkeit, m_dZielGeschwindigkeit, m_nUhrzeit);
+        m_nKorrekteReaktionen = std::max(m_nKorrekteReaktionen, 0);
+        m_nFalscheAlarme = std::max(m_nFalscheAlarme, 0);
         // The count is the file's word: check it against what follows
         // before sizing anything by it.
         if (n > 0)
@@ -203,6 +209,7 @@ void CTrainingsBericht::Serialize(CArchive& ar)
         if (ar.IsLoading()) {
             m_Punkte.SetAt(i, p);
             m_Rechtecke.SetAt(i, r);
+            m_Zeit[k] = std::min<uint32_t>(m_Zeit[k], kMillisekundenMax);
         }
     }
     Veraendert();

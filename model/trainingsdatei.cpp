@@ -161,11 +161,6 @@ int CTraining::Laden(CArchive& ar)
         AfxMessageBox(kKopf.praefix + pfad + " ist zu groß und wurde nicht geladen.", kKopf.stil);
         return Beschaedigt;
     }
-    // What the clamps left not finite lies in a field without a range: damage.
-    CArchive probe;
-    neu.Serialize(probe);
-    if (probe.GetNichtEndlich() != 0)
-        return MeldeBeschaedigt(kKopf.praefix + pfad, kKopf.stil);
     neu.m_strPfad = pfad;
     Uebernehmen(neu);
     return Geladen;

@@ -109,9 +109,8 @@ public:
     void Write(const void* daten, size_t anzahl);
     void Read(void* daten, size_t anzahl);
 
-    // How many doubles stored so far were not finite (NaN or infinite).
-    // Loaders store what they read once more to find fields that no clamp
-    // brought into a range.
+    // How many doubles stored so far were not finite (NaN or infinite):
+    // storing a loaded model once more shows whether every clamp held.
     size_t GetNichtEndlich() const { return m_nNichtEndlich; }
 
     // Throws a short-read exception unless n more bytes can be read; loaders

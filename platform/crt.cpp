@@ -115,47 +115,4 @@ int atoi(const std::string& text)
     return static_cast<int>(v);
 }
 
-int fcvt(double value, int ndigits, int& dec, int& sign, char* puffer, size_t groesse)
-{
-    sign = std::signbit(value) ? 1 : 0;
-    double a = std::fabs(value);
-    if (ndigits < 0)
-        ndigits = 0;
-    if (!std::isfinite(a)) {
-        if (groesse < 3)
-            return -1;
-        dec = 1;
-        std::memcpy(puffer, std::isnan(a) ? "nan" : "inf", 3);
-        return 3;
-    }
-    // to_chars in fixed notation is exact, like the Windows digit generator.
-    auto [ende, fehler] = std::to_chars(puffer, puffer + groesse, a, std::chars_format::fixed, ndigits);
-    if (fehler != std::errc())
-        return -1;
-    size_t laenge = static_cast<size_t>(ende - puffer);
-    char* punkt = static_cast<char*>(std::memchr(puffer, '.', laenge));
-    size_t ganz = punkt ? static_cast<size_t>(punkt - puffer) : laenge;
-    if (ganz == 1 && puffer[0] == '0') {
-        // Leading zeros after the point move the point to the left.
-        size_t bruch = punkt ? laenge - 2 : 0;
-        size_t erste = 0;
-        while (erste < bruch && puffer[2 + erste] == '0')
-            ++erste;
-        if (erste == bruch) {
-            dec = 0;
-            std::memmove(puffer, puffer + 2, bruch);
-            return static_cast<int>(bruch);
-        }
-        dec = -static_cast<int>(erste);
-        std::memmove(puffer, puffer + 2 + erste, bruch - erste);
-        return static_cast<int>(bruch - erste);
-    }
-    dec = static_cast<int>(ganz);
-    if (punkt) {
-        std::memmove(punkt, punkt + 1, laenge - ganz - 1);
-        --laenge;
-    }
-    return static_cast<int>(laenge);
-}
-
 } // namespace crt

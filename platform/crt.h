@@ -30,13 +30,4 @@ bool localtime(int64_t sekunden, std::tm& ergebnis);
 double atof(const std::string& text);
 int atoi(const std::string& text);
 
-// Decimal digits of |value| with ndigits digits after the point, correctly
-// rounded, without the point and without leading zeros (one "0"-run for a
-// zero value), into a caller's buffer without allocating; dec receives the
-// position of the point (digits before it, negative when zeros follow the
-// point), sign is 1 for negative values. Answers the digit count, or -1 when
-// the buffer is too small (kFcvtPuffer + ndigits always suffices).
-constexpr size_t kFcvtPuffer = 320;
-int fcvt(double value, int ndigits, int& dec, int& sign, char* puffer, size_t groesse);
-
 } // namespace crt

@@ -5,6 +5,7 @@
 #include "presentation/praesentation.h"
 #include "presentation/lesetext.h"
 
+#include "model/begrenzung.h"
 #include "model/test.h"
 #include "model/training.h"
 #include "presentation/ablaufbits.h"
@@ -254,14 +255,20 @@ void ErgebnisEintragen(CPraesentation& e, bool test, const CBildRunden& runden)
     const double dauer = proSekunde > 0 ? double(e.m_UhrGesamt.Anhalten()) / double(proSekunde) : 0.0;
     const double normal = e.m_pUmgebung ? runden.Geschwindigkeit(e.m_dHGSchritt, *e.m_pUmgebung) : 0.0;
     const double geaendert = e.m_pUmgebung ? runden.Geschwindigkeit(e.m_dHGSchrittGeaendert, *e.m_pUmgebung) : 0.0;
+    // Within the bounds a loaded report gets, so that the report reads
+    // back from its file as it was recorded.
     if (test) {
-        e.m_TestBericht.m_dLaufzeit = dauer;
-        e.m_TestBericht.m_dHGGeschwindigkeit = normal;
-        e.m_TestBericht.m_dZielGeschwindigkeit = geaendert;
+        CTestBericht& b = e.m_TestBericht;
+        b.m_dLaufzeit = dauer;
+        b.m_dHGGeschwindigkeit = normal;
+        b.m_dZielGeschwindigkeit = geaendert;
+        BegrenzeLaufwerte(b.m_dLaufzeit, b.m_dHGGeschwindigkeit, b.m_dZielGeschwindigkeit, b.m_nUhrzeit);
     } else {
-        e.m_TrainingsBericht.m_dLaufzeit = dauer;
-        e.m_TrainingsBericht.m_dStandardGeschwindigkeit = normal;
-        e.m_TrainingsBericht.m_dZielGeschwindigkeit = geaendert;
+        CTrainingsBericht& b = e.m_TrainingsBericht;
+        b.m_dLaufzeit = dauer;
+        b.m_dStandardGeschwindigkeit = normal;
+        b.m_dZielGeschwindigkeit = geaendert;
+        BegrenzeLaufwerte(b.m_dLaufzeit, b.m_dStandardGeschwindigkeit, b.m_dZielGeschwindigkeit, b.m_nUhrzeit);
     }
 }
 

@@ -1,8 +1,9 @@
 #include "workplace/formatierung.h"
 
 #include <algorithm>
-#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/crt.h"
 #include "workplace/datum.h"
@@ -21,23 +22,6 @@ double Zehnerpotenz(int n)
 
 constexpr int kMaxVorkommastellen = 33;
 
-// A double has at most 1074 binary and so 1074 decimal places after the point.
-constexpr int kExakteStellen = 1075;
-
-// Decimal places of the exact value of v: as many as it has binary places.
-int ExakteNachkommastellen(double v)
-{
-    if (v == 0.0)
-        return 0;
-    int e = 0;
-    const double m = std::frexp(std::fabs(v), &e);
-    const auto mantisse = static_cast<uint64_t>(std::ldexp(m, 53)); // v = mantisse x 2^(e - 53)
-    const int exponent = e - 53;
-    if (exponent >= 0)
-        return 0;
-    return std::max(0, -exponent - std::countr_zero(mantisse));
-}
-
 } // namespace
 
 std::string FormatDouble(double value, int n)
@@ -46,54 +30,62 @@ std::string FormatDouble(double value, int n)
     if (!std::isfinite(value))
         return "Überlauffehler";
 
-    // The exact decimal digits of |value|: adding half a unit in binary
-    // first would lose halves such as 0.25 and keep others such as 0.75.
-    int d = 0;
-    int vorzeichen = 0;
-    char ziffern[crt::kFcvtPuffer + kExakteStellen + 2];
-    const int stellen = std::max(n + 1, ExakteNachkommastellen(value));
-    if (crt::fcvt(value, stellen, d, vorzeichen, ziffern + 1, sizeof ziffern - 1) < 0)
-        return "Überlauffehler";
-    vorzeichen = value < 0.0; // -0.0 shows no sign
-
-    // Half away from zero on the digit string (d + stellen digits): the
-    // first d + n stay, the next decides, and a carry out of the first
-    // digit puts a 1 in front. Fewer than none kept: the value rounds to 0.
-    const int behalten = d + n;
+    // The shortest digits that read back as value are what a person reads
+    // it as: 0.15 is rounded as 0.15, not as the 0.1499... it is stored as.
+    char kurz[32];
+    char* ende = std::to_chars(kurz, kurz + sizeof kurz - 1, std::fabs(value), std::chars_format::scientific).ptr;
+    *ende = '\0';
+    // "d.ddde+XX": at most 17 digits, kept without the point behind one free
+    // place for a carry; d counts the digits before the point.
+    char ziffern[24];
     char* anfang = ziffern + 1;
-    if (behalten >= 0 && anfang[behalten] >= '5') {
-        int i = behalten - 1;
-        for (; i >= 0 && anfang[i] == '9'; --i)
-            anfang[i] = '0';
-        if (i >= 0) {
-            ++anfang[i];
-        } else {
-            *--anfang = '1';
-            ++d;
+    int anzahl = 0;
+    const char* e = kurz;
+    for (; e < ende && *e != 'e'; ++e)
+        if (*e != '.')
+            anfang[anzahl++] = *e;
+    int d = e < ende ? std::atoi(e + 1) + 1 : 1;
+
+    // Half away from zero on that digit string: the first d + n digits
+    // stay, the next decides; a carry out of the first puts a 1 in front.
+    const int behalten = d + n;
+    if (behalten < anzahl) {
+        const bool auf = behalten >= 0 && anfang[behalten] >= '5';
+        anzahl = std::max(behalten, 0);
+        if (auf) {
+            int i = behalten - 1;
+            for (; i >= 0 && anfang[i] == '9'; --i)
+                anfang[i] = '0';
+            if (i >= 0) {
+                ++anfang[i];
+            } else {
+                *--anfang = '1';
+                ++d;
+                ++anzahl;
+            }
         }
     }
     if (d > kMaxVorkommastellen)
         return "Überlauffehler";
+    // Digits beyond the shortest ones are zeros.
+    auto ziffer = [&](int i) { return i < anzahl ? anfang[i] : '0'; };
+    // A value that rounds to zero shows no sign.
+    const bool null = std::all_of(anfang, anfang + anzahl, [](char z) { return z == '0'; });
 
     std::string text;
     text.reserve(static_cast<size_t>(std::max(d, 1) + n + 2));
-    if (vorzeichen)
+    if (value < 0.0 && !null)
         text += '-';
-    int rest = n; // decimals still to write
     if (d > 0) {
-        text.append(anfang, static_cast<size_t>(d));
-        anfang += d;
-        if (n >= 1)
-            text += ',';
+        for (int i = 0; i < d; ++i)
+            text += ziffer(i);
     } else {
         text += '0';
-        if (n >= 1)
-            text += ',';
-        const int nullen = std::min(-d, n);
-        text.append(static_cast<size_t>(nullen), '0');
-        rest -= nullen;
     }
-    text.append(anfang, static_cast<size_t>(rest));
+    if (n >= 1)
+        text += ',';
+    for (int i = d; i < d + n; ++i)
+        text += i < 0 ? '0' : ziffer(i);
     return text;
 }
 

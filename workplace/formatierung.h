@@ -10,8 +10,9 @@
 // must not ask the digit generator for hundreds of digits.
 constexpr int kMaxDezimalstellen = 15;
 
-// value rounded half away from zero to n decimals; "Überlauffehler" when it
-// has more than 33 digits before the point or is not finite.
+// The shortest decimal that reads back as value, rounded half away from zero
+// to n decimals, without a sign when it rounds to zero; "Überlauffehler"
+// when it has more than 33 digits before the point or is not finite.
 std::string FormatDouble(double value, int n);
 std::string FormatInt(int value);
 // Digits padded with "0" to at least breite digits; the sign stands in front.

@@ -4,9 +4,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <cfloat>
+
 #include "app/druck_test.h"
 #include "app/druck_training.h"
 #include "befehl_umfeld.h"
+#include "platform/archiv.h"
 #include "platform/draw/recorder/recorder_dc.h"
 #include "support/qt_app.h"
 #include "workplace/benutzerprofil.h"
@@ -165,6 +168,30 @@ TEST_F(Druck, Trainingsbericht)
     ASSERT_EQ(druck.ZeichneSeite(&m_dc, 4), 0);
     EXPECT_EQ(TextBei(m_dc, x120, Zeile(vg, 2)), "88,9%");
     EXPECT_EQ(TextBei(m_dc, x120, Zeile(vg, 3)), "11,1%");
+}
+
+// Run values from a file beyond any run print within the bounds of the
+// records: no overflow text, no number of more than a day's seconds.
+TEST_F(Druck, BerichtMitAbsurdenWertenAusDerDatei)
+{
+    CTrainingsBericht& b = *m_training.GetBericht(0);
+    b.m_dwAufgabenFlags |= aufgabe::HG_TEMPO;
+    b.m_dLaufzeit = -6e15;
+    b.m_dStandardGeschwindigkeit = DBL_MAX;
+    b.m_dZielGeschwindigkeit = 1e308;
+    CArchive aus;
+    m_training.Serialize(aus);
+    CTraining geladen;
+    geladen.SetUmgebung(&m_umgebung);
+    CArchive ein(aus.GetBytes(), m_training.m_strPfad);
+    ASSERT_EQ(geladen.Serialize(ein), 0);
+    CTrainingsDruck druck(&geladen, &m_umgebung);
+    ASSERT_EQ(druck.ZeichneSeite(&m_dc, 2), 0);
+    EXPECT_NE(Eintrag(m_dc, "0,0 s"), nullptr);
+    for (const auto* e : m_dc.Von(CRecorderDC::Art::Text)) {
+        EXPECT_EQ(e->text.find("Überlauffehler"), std::string::npos);
+        EXPECT_EQ(e->text.find("000000"), std::string::npos) << e->text;
+    }
 }
 
 TEST_F(Druck, TestangabenUndBericht)

@@ -120,6 +120,10 @@ TEST_F(TrainingsSeiten, Sakkaden)
     EXPECT_EQ(Text(seite, "pauseMax"), "4,123");
     Tippe(seite, "pauseMax", std::nullopt);
     EXPECT_DOUBLE_EQ(training.GetSakkaden().m_dPauseMax, 4.123);
+    // A typed time beyond a day is a day, so that the file opens again.
+    Tippe(seite, "pauseMax", "1e308");
+    EXPECT_EQ(training.GetSakkaden().m_dPauseMax, 86400.0);
+    EXPECT_EQ(Text(seite, "pauseMax"), "86400,000");
 
     // A focused field that is disabled is left read-only.
     Teil<QLineEdit>(seite, "schrittXMin")->setFocus();
@@ -184,6 +188,8 @@ TEST_F(TrainingsSeiten, TextSammlungstextUndSchriften)
     Tippe(seite, "zeilenabstand", "0,5");
     EXPECT_DOUBLE_EQ(training.GetText().m_dZeilenabstand, 1.0);
     EXPECT_EQ(Text(seite, "zeilenabstand"), "1,0");
+    Tippe(seite, "zeilenabstand", "3e9");
+    EXPECT_EQ(Text(seite, "zeilenabstand"), "100,0");
     Tippe(seite, "txSchriftart", "  Courier New  ");
     EXPECT_EQ(training.GetText().m_lfText.lfFaceName, "Courier New");
     Tippe(seite, "txSchriftart", QString(40, 'x'));

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+
 #include "support/gespeichert.h"
 
 #include "model/testbericht.h"
@@ -71,10 +75,11 @@ TEST(CTestBericht, GespeicherterDatensatz)
     b.IncZaehler4(1);
     b.SetZeit(1, 1500);
     b.IncFalscheAlarme();
-    b.AddDauer(5000000000LL);
+    b.AddDauer(0x100000005LL);
+    EXPECT_EQ(Wort(Gespeichert(b), 64), 1u); // high word
+    EXPECT_EQ(Wort(Gespeichert(b), 68), 5u); // low word
+    b.AddDauer(-0x100000005LL + 86'400'000);
     const auto bytes = Rundreise(b, CTestBericht::GespeicherteGroesse(2, 4));
-    EXPECT_EQ(Wort(bytes, 64), 1u); // 5,000,000,000 ms: high word
-    EXPECT_EQ(Wort(bytes, 68), 705032704u); // low word
     // Stimulus 1 starts at 80 + 84: rectangles 1, 3, 2, 4.
     EXPECT_EQ(Wort(bytes, 164), 10u);
     EXPECT_EQ(Wort(bytes, 164 + 16), 30u);
@@ -88,16 +93,17 @@ TEST(TrainingsBerichtTest, GespeicherterBericht)
     Rundreise(b, 84);
     b.SetAnzahlReize(36);
     b.AddDauer(0x100000005ull);
+    EXPECT_EQ(Wort(Gespeichert(b), 72), 1u); // background reaction time: upper word
+    EXPECT_EQ(Wort(Gespeichert(b), 76), 5u); // lower word
+    b.AddDauer(86'400'000 - 0x100000005ull);
     b.m_rcPositionen = RECT{1, 2, 3, 4};
     b.SetRechteck(35, 10, 20, 30, 40);
     b.SetPunkt(35, -5, 6);
     b.SetMarke(1);
-    EXPECT_EQ(b.SetZeit(0, 5000000000ull), 0); // kept in 32 bits
+    EXPECT_EQ(b.SetZeit(0, 4295067296ull), 0); // kept in 32 bits
     b.AddZeit(0, 1000);
-    EXPECT_DOUBLE_EQ(b.GetZeitSekunden(0), 705033.704);
-    const auto bytes = Rundreise(b, 1668);
-    EXPECT_EQ(Wort(bytes, 72), 1u); // background reaction time: upper word
-    EXPECT_EQ(Wort(bytes, 76), 5u); // lower word
+    EXPECT_DOUBLE_EQ(b.GetZeitSekunden(0), 101.0);
+    Rundreise(b, 1668);
 
     // Assignment copies the run and always asks for a new evaluation.
     CTrainingsBericht k;
@@ -105,6 +111,62 @@ TEST(TrainingsBerichtTest, GespeicherterBericht)
     k = b;
     EXPECT_EQ(k.GetPunkt(35).y, 6);
     EXPECT_EQ(k.m_nAuswertung, 0);
+}
+
+// What a file holds beyond any run is read back within the bounds the
+// records give the same quantities: a day for times, the motion's cap for
+// speeds; nothing negative that counts or lasts.
+template <class TBericht>
+void PruefeGelesenBegrenzt(double TBericht::*standard, size_t korrektPos)
+{
+    struct Fall {
+        double laufzeit, tempo, ziel;
+        int uhrzeit;
+        int64_t reaktionszeit;
+        double laufzeitGelesen, tempoGelesen, zielGelesen;
+        int uhrzeitGelesen;
+        uint64_t reaktionszeitGelesen;
+    };
+    const Fall faelle[] = {
+        {-6e15, 1e308, DBL_MAX, 100000, 5'000'000'000, 0.0, 5.0, 5.0, 86399, 86'400'000},
+        {1e308, -DBL_MAX, std::nan(""), -1, 0x100000005, 86400.0, -5.0, 0.0, 0, 86'400'000},
+        {HUGE_VAL, -HUGE_VAL, HUGE_VAL, 3600, 1500, 86400.0, -5.0, 5.0, 3600, 1500},
+        {std::nan(""), 0.15, -0.3, 0, 0, 0.0, 0.15, -0.3, 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        TBericht b;
+        b.SetAnzahlReize(2);
+        b.m_dLaufzeit = f.laufzeit;
+        b.*standard = f.tempo;
+        b.m_dZielGeschwindigkeit = f.ziel;
+        b.m_nUhrzeit = f.uhrzeit;
+        b.AddDauer(f.reaktionszeit);
+        b.SetZeit(1, 0xFFFFFFFFu);
+        CArchive ein(Gespeichert(b));
+        TBericht gelesen;
+        gelesen.Serialize(ein);
+        EXPECT_EQ(gelesen.m_dLaufzeit, f.laufzeitGelesen) << f.laufzeit;
+        EXPECT_EQ(gelesen.*standard, f.tempoGelesen) << f.tempo;
+        EXPECT_EQ(gelesen.m_dZielGeschwindigkeit, f.zielGelesen) << f.ziel;
+        EXPECT_EQ(gelesen.m_nUhrzeit, f.uhrzeitGelesen);
+        EXPECT_EQ(static_cast<uint64_t>(gelesen.GetHGReaktionszeit()), f.reaktionszeitGelesen);
+        EXPECT_EQ(gelesen.GetZeit(1), 86'400'000u);
+    }
+    // Negative counts of the background task read as none.
+    TBericht leer;
+    std::vector<uint8_t> bytes = Gespeichert(leer);
+    std::memset(&bytes[korrektPos], 0xFF, 8); // correct reactions, false alarms
+    CArchive ein(bytes);
+    TBericht gelesen;
+    gelesen.Serialize(ein);
+    EXPECT_EQ(gelesen.GetKorrekteReaktionen(), 0);
+    EXPECT_EQ(gelesen.GetFalscheAlarme(), 0);
+}
+
+TEST(TrainingsBerichtTest, GelesenWieGemessenBegrenzt)
+{
+    PruefeGelesenBegrenzt<CTrainingsBericht>(&CTrainingsBericht::m_dStandardGeschwindigkeit, 64);
+    PruefeGelesenBegrenzt<CTestBericht>(&CTestBericht::m_dHGGeschwindigkeit, 56);
 }
 
 // A missing report is refused; one past the end is appended, without a gap.

@@ -10,9 +10,10 @@
 
 namespace {
 
-// Halves judged on the exact digits (adding half a unit in binary loses the
-// half of 0.25); a decimal count from a damaged file is capped, not obeyed.
-TEST(Formatierung, DoubleRundetExaktVomNullpunktWeg)
+// Halves judged on the digits a person reads (the shortest that read back as
+// the stored double, not its binary expansion); zero shows no sign; a decimal
+// count from a damaged file is capped, not obeyed.
+TEST(Formatierung, DoubleRundetGelesenenWertVomNullpunktWeg)
 {
     struct Fall {
         double wert;
@@ -20,26 +21,45 @@ TEST(Formatierung, DoubleRundetExaktVomNullpunktWeg)
         const char* text;
     };
     const Fall faelle[] = {
-        {-0.001, 2, "-0,00"},
-        {-95.25, 1, "-95,3"},
-        {9.95, 1, "9,9"} /* stored as 9.9499... */,
-        {0.35, 1, "0,3"} /* 0.3499... */,
-        {99.96, 1, "100,0"},
-        {0.0005, 3, "0,001"} /* 0.000500000...01 */,
+        {0.15, 1, "0,2"},
+        {9.995, 2, "10,00"},
+        {5.973 / 2, 3, "2,987"},
+        {-0.04, 1, "0,0"},
+        {0.25, 1, "0,3"},
+        {1.125, 2, "1,13"},
+        {0.35, 1, "0,4"},
+        {2.675, 2, "2,68"},
+        {1.005, 2, "1,01"},
+        {-1.5, 0, "-2"},
+        {-0.001, 2, "0,00"},
         {-0.0, 2, "0,00"},
+        {0.0, 2, "0,00"},
+        {3.64, 0, "4"},
+        {-2.5, 0, "-3"},
+        {1234.5, 1, "1234,5"},
+        {0.004, 2, "0,00"},
+        {0.006, 2, "0,01"},
+        {-0.006, 2, "-0,01"},
+        {99.96, 1, "100,0"},
+        {-95.25, 1, "-95,3"},
+        {1e-300, 3, "0,000"},
+        {0.1, 15, "0,100000000000000"},
         {std::nan(""), 1, "Überlauffehler"},
-        {2e33, 0, "Überlauffehler"},
-        {1e33, 0, "999999999999999945575230987042816"},
         {1.0 / 0.0, 1, "Überlauffehler"},
+        {1e40, 2, "Überlauffehler"},
+        {1e33, 0, "Überlauffehler"},
+        {-1.2345e32, 0, "-123450000000000000000000000000000"},
         {0.5, 900, "0,500000000000000"},
         {2.5, -4, "3"},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(FormatDouble(f.wert, f.stellen), f.text) << f.wert << " " << f.stellen;
-    // Every exact half at one decimal from 0 to 200 rounds up.
-    for (int ganz = 0; ganz < 200; ++ganz) {
-        EXPECT_EQ(FormatDouble(ganz + 0.25, 1), std::to_string(ganz) + ",3");
-        EXPECT_EQ(FormatDouble(ganz + 0.75, 1), std::to_string(ganz) + ",8");
+    // Every half at two decimals from 0 to 200 rounds up, whatever its binary form.
+    for (int hundertstel = 5; hundertstel < 20000; hundertstel += 10) {
+        const std::string gelesen = std::to_string(hundertstel / 100) + "." + std::to_string(hundertstel / 10 % 10) + "5";
+        const int auf = hundertstel / 10 + 1;
+        EXPECT_EQ(FormatDouble(crt::atof(gelesen), 1), std::to_string(auf / 10) + "," + std::to_string(auf % 10))
+            << gelesen;
     }
 }
 
