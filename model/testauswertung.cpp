@@ -177,6 +177,38 @@ std::string StreuungText(const CDatentabelle& t, int spalte)
     return FormatDouble(std::sqrt(v), 1) + " %";
 }
 
+// Time, horizontal 1 and 2, vertical 1 and 2 from the built tables.
+std::vector<std::string> Ergebnistexte(const CTestBericht& b)
+{
+    std::vector<std::string> e(5, "---");
+    const uint32_t f = b.m_dwTestFlags;
+    const CDatentabelle& t1 = b.m_Tabelle1;
+    CDatentabelle t;
+    if (f & EINSTELLUNG) {
+        t1.Gruppiere(t, {16}, {15, 14, 13, 12, 11, 10, 9});
+        e[0] = MittelText(t, 2, 3, " s");
+        if (f & HORIZONTAL) {
+            e[1] = MittelText(t, 0, 1, " %");
+            e[2] = StreuungText(t, 0);
+        }
+        if (f & VERTIKAL) {
+            e[3] = MittelText(b.m_Tabelle2, 1, 1, " %");
+            e[4] = StreuungText(b.m_Tabelle2, 1);
+        }
+    } else if (f & KONSTANT) {
+        t1.Gruppiere(t, {14}, {15, 13, 12, 11, 10, 9});
+        e[0] = MittelText(t, 2, 3, " s");
+        if (f & HORIZONTAL)
+            ProbitTexte(t, 7, 0, e[1], e[2]);
+        if (f & VERTIKAL) {
+            CDatentabelle tv;
+            t1.Gruppiere(tv, {15}, {14, 13, 12, 11, 10, 9});
+            ProbitTexte(tv, 8, 1, e[3], e[4]);
+        }
+    }
+    return e;
+}
+
 // What a chart shows: its table columns, the texts and ranges of its axes.
 struct CAchsen {
     int xSpalte = 0, ySpalte = 0, faktor = 0;
@@ -184,7 +216,8 @@ struct CAchsen {
     std::string xEinheit, xWort;
     int xDez = 0;
     double xMin = -50.0, xMax = 50.0;
-    std::string yEinheit = "Abw. [%]", yWort = "%";
+    const char* yEinheit = "Abw. [%]";
+    const char* yWort = "%";
     int yDez = 0;
     double yMin = -50.0, yMax = 50.0;
 };
@@ -304,14 +337,18 @@ void Grenzwerte(const CDatentabelle& g, const CAchsen& a, const CGruppierung& gr
 int KurveAnpassen(CTestBericht& b, const CAchsen& a, uint32_t f)
 {
     const CGruppierung gr = Gruppierung(f, a);
-    CDatentabelle g;
-    if (f & EINSTELLUNG) {
-        b.m_Tabelle2.Gruppiere(g, gr.schluessel, gr.zweite);
-        return Gerade(b, g.GetSpalte(a.xSpalte), g.GetSpalte(a.ySpalte));
-    }
-    if (!(f & KONSTANT))
+    if (!(f & (EINSTELLUNG | KONSTANT)))
         return 0;
-    b.m_Tabelle1.Gruppiere(g, gr.schluessel, gr.zweite);
+    // Kept with the tables: choosing among the charts groups each table once.
+    std::vector<int> name = gr.schluessel;
+    name.push_back(-1);
+    name.insert(name.end(), gr.zweite.begin(), gr.zweite.end());
+    const auto [eintrag, neu] = b.m_Gruppen.try_emplace(name);
+    const CDatentabelle& g = eintrag->second;
+    if (neu)
+        ((f & EINSTELLUNG) ? b.m_Tabelle2 : b.m_Tabelle1).Gruppiere(eintrag->second, gr.schluessel, gr.zweite);
+    if (f & EINSTELLUNG)
+        return Gerade(b, g.GetSpalte(a.xSpalte), g.GetSpalte(a.ySpalte));
     if (a.haeufigkeit)
         return Verteilungskurve(b, g.GetSpalte(a.xSpalte), g.GetSpalte(a.ySpalte));
     CDatenreihe px, py;
@@ -335,13 +372,32 @@ void ParameterTexte(CTestBericht& b, const CAchsen& a)
     }
 }
 
+constexpr int kAusgewertet = 1; // evaluation state of built tables
+
 // Nothing to evaluate: empty tables, a reset chart and the given state.
 void Verwerfen(CTestBericht& b, int zustand)
 {
     b.m_Tabelle1.Loesche();
     b.m_Tabelle2.Loesche();
     b.m_Diagramm.Zuruecksetzen();
+    b.m_Ergebnis.clear();
+    b.m_Gruppen.clear();
     b.m_nAuswertung = zustand;
+}
+
+CAuswertungsGrundlage Grundlage(const CTest& test, uint32_t flags, const CUmgebung& u)
+{
+    const CFaktoren f = Faktoren(test, flags);
+    CAuswertungsGrundlage g;
+    g.flags = flags;
+    std::copy(f.stufen, f.stufen + kFaktorSpalten, g.stufen);
+    g.permutationen = f.permutationen;
+    g.wiederholungen = f.wiederholungen;
+    g.einheitX = u.AnteilInEinheitX(1.0);
+    g.einheitY = u.AnteilInEinheitY(1.0);
+    g.pixelX = u.InAnteilX(1.0, kPixel);
+    g.pixelY = u.InAnteilY(1.0, kPixel);
+    return g;
 }
 
 } // namespace
@@ -374,6 +430,16 @@ int CTest::BerichtAuswerten(int bericht)
         Verwerfen(*b, 3);
         return 0;
     }
+    // The tables stand until the report, the test's factors or the
+    // environment's scales change: a report of a million trials takes
+    // seconds to evaluate, and every page, chart and printout asks for it.
+    const CAuswertungsGrundlage grundlage = Grundlage(*this, f, *m_pUmgebung);
+    if (b->m_nAuswertung == kAusgewertet && b->m_Grundlage == grundlage)
+        return 0;
+    b->m_nAuswertung = 0;
+    b->m_nDiagramm = -1;
+    b->m_Ergebnis.clear();
+    b->m_Gruppen.clear();
 
     const int n = b->GetAnzahlReize();
     CDatentabelle& t = b->m_Tabelle1;
@@ -440,6 +506,8 @@ int CTest::BerichtAuswerten(int bericht)
         }
         b->m_Tabelle2.Loesche();
     }
+    b->m_Grundlage = grundlage;
+    b->m_nAuswertung = kAusgewertet;
     return 0;
 }
 
@@ -451,33 +519,15 @@ int CTest::GetErgebnisText(std::string& zeit, std::string& horiz1, std::string& 
     CTestBericht* b = AusgewerteterBericht(*this, bericht, r);
     if (!b)
         return r;
-    const uint32_t f = b->m_dwTestFlags;
-    if (!(f & (LINIEN | LAENGEN)))
+    if (!(b->m_dwTestFlags & (LINIEN | LAENGEN)))
         return 0;
-    const CDatentabelle& t1 = b->m_Tabelle1;
-    CDatentabelle t;
-    if (f & EINSTELLUNG) {
-        t1.Gruppiere(t, {16}, {15, 14, 13, 12, 11, 10, 9});
-        zeit = MittelText(t, 2, 3, " s");
-        if (f & HORIZONTAL) {
-            horiz1 = MittelText(t, 0, 1, " %");
-            horiz2 = StreuungText(t, 0);
-        }
-        if (f & VERTIKAL) {
-            vert1 = MittelText(b->m_Tabelle2, 1, 1, " %");
-            vert2 = StreuungText(b->m_Tabelle2, 1);
-        }
-    } else if (f & KONSTANT) {
-        t1.Gruppiere(t, {14}, {15, 13, 12, 11, 10, 9});
-        zeit = MittelText(t, 2, 3, " s");
-        if (f & HORIZONTAL)
-            ProbitTexte(t, 7, 0, horiz1, horiz2);
-        if (f & VERTIKAL) {
-            CDatentabelle tv;
-            t1.Gruppiere(tv, {15}, {14, 13, 12, 11, 10, 9});
-            ProbitTexte(tv, 8, 1, vert1, vert2);
-        }
-    }
+    if (b->m_Ergebnis.size() != 5)
+        b->m_Ergebnis = Ergebnistexte(*b);
+    zeit = b->m_Ergebnis[0];
+    horiz1 = b->m_Ergebnis[1];
+    horiz2 = b->m_Ergebnis[2];
+    vert1 = b->m_Ergebnis[3];
+    vert2 = b->m_Ergebnis[4];
     return 0;
 }
 
