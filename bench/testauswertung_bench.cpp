@@ -1,6 +1,7 @@
 // Evaluating a test report of 400, 10,000 and 100,000 trials (adjustment
 // method, both orientations), alone and with its deviation chart drawn into
-// the recording context.
+// the recording context; and what the test view asks of a report at the
+// 1,000,000-trial limit when its page is shown and when a chart is chosen.
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +18,8 @@ struct CFall {
     CUmgebung umgebung;
     CTest test;
 
-    explicit CFall(int n)
+    explicit CFall(int n,
+                   uint32_t flags = aufgabe::LINIEN | aufgabe::EINSTELLUNG | aufgabe::HORIZONTAL | aufgabe::VERTIKAL)
     {
         CAnzeigeOptionen o = profil.GetAnzeigeOptionen();
         o.SetEinheit(0x0002 | 0x0200);
@@ -35,7 +37,7 @@ struct CFall {
         l.m_nWiederholungen = n / 100;
         test.SetLinien(l);
         CTestBericht b;
-        b.m_dwTestFlags = aufgabe::LINIEN | aufgabe::EINSTELLUNG | aufgabe::HORIZONTAL | aufgabe::VERTIKAL;
+        b.m_dwTestFlags = flags;
         b.SetAnzahlReize(n);
         for (int s = 0; s < n; ++s) {
             const int breite = 100 + 40 * (s % 5), x = 200 + 150 * ((s / 25) % 4);
@@ -44,6 +46,11 @@ struct CFall {
             b.SetRechteck3(s, RECT{500, 384 + s % 7, 504, 388 + s % 7});
             b.SetRechteck4(s, RECT{x + breite / 3, 370, x + breite / 3 + 4, 398});
             b.SetZeit(s, 1500 + 7 * (s % 1000));
+            // Answers of the constant-stimuli method: more "rechts" the further right the mark.
+            for (int k = 0; k < 4; ++k)
+                (k < (s % 13) / 3 ? b.IncZaehler2(s) : b.IncZaehler1(s));
+            b.IncZaehler3(s);
+            b.IncZaehler4(s);
         }
         test.SetBericht(0, b);
     }
@@ -75,5 +82,51 @@ void BM_TestberichtAuswertenUndZeichnen(benchmark::State& state)
     }
 }
 BENCHMARK(BM_TestberichtAuswertenUndZeichnen)->Arg(400)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The view's calls for one report page: result texts, chart names, the
+// chosen chart's parameter texts, then the chart painted.
+void Berichtsseite(CTest& test, int diagramm, CRecorderDC& dc)
+{
+    std::string zeit, h1, h2, v1, v2;
+    std::vector<std::string> namen;
+    int abw = 0, hfgk = 0;
+    test.GetErgebnisText(zeit, h1, h2, v1, v2, 0);
+    test.GetDiagrammNamen(namen, abw, hfgk, 0);
+    test.GetAchsentitel(diagramm, h1, h2, 0);
+    dc.Leeren();
+    test.DiagrammZeichnen(diagramm, &dc, RECT{0, 0, 800, 500}, nullptr, 0);
+    benchmark::DoNotOptimize(dc.Eintraege().size());
+}
+
+constexpr uint32_t kEinstellung = aufgabe::LINIEN | aufgabe::EINSTELLUNG | aufgabe::HORIZONTAL | aufgabe::VERTIKAL;
+constexpr uint32_t kKonstant = aufgabe::LINIEN | aufgabe::KONSTANT | aufgabe::HORIZONTAL | aufgabe::VERTIKAL;
+
+// A report page shown for the first time after the report changed.
+void BM_BerichtsseiteZeigen(benchmark::State& state)
+{
+    CFall f(1'000'000, static_cast<uint32_t>(state.range(0)));
+    CRecorderDC dc;
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.test.GetBericht(0)->SetZeit(0, 1500);
+        state.ResumeTiming();
+        Berichtsseite(f.test, 0, dc);
+    }
+}
+BENCHMARK(BM_BerichtsseiteZeigen)->Arg(kEinstellung)->Arg(kKonstant)->Unit(benchmark::kMillisecond);
+
+// Each further chart chosen on the page of an unchanged report.
+void BM_DiagrammWaehlen(benchmark::State& state)
+{
+    CFall f(1'000'000, static_cast<uint32_t>(state.range(0)));
+    CRecorderDC dc;
+    Berichtsseite(f.test, 0, dc);
+    int diagramm = 0;
+    for (auto _ : state) {
+        diagramm = (diagramm + 1) % 6;
+        Berichtsseite(f.test, diagramm, dc);
+    }
+}
+BENCHMARK(BM_DiagrammWaehlen)->Arg(kEinstellung)->Arg(kKonstant)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -177,13 +177,227 @@ std::string StreuungText(const CDatentabelle& t, int spalte)
     return FormatDouble(std::sqrt(v), 1) + " %";
 }
 
+// Time, horizontal 1 and 2, vertical 1 and 2 from the built tables.
+std::vector<std::string> Ergebnistexte(const CTestBericht& b)
+{
+    std::vector<std::string> e(5, "---");
+    const uint32_t f = b.m_dwTestFlags;
+    const CDatentabelle& t1 = b.m_Tabelle1;
+    CDatentabelle t;
+    if (f & EINSTELLUNG) {
+        t1.Gruppiere(t, {16}, {15, 14, 13, 12, 11, 10, 9});
+        e[0] = MittelText(t, 2, 3, " s");
+        if (f & HORIZONTAL) {
+            e[1] = MittelText(t, 0, 1, " %");
+            e[2] = StreuungText(t, 0);
+        }
+        if (f & VERTIKAL) {
+            e[3] = MittelText(b.m_Tabelle2, 1, 1, " %");
+            e[4] = StreuungText(b.m_Tabelle2, 1);
+        }
+    } else if (f & KONSTANT) {
+        t1.Gruppiere(t, {14}, {15, 13, 12, 11, 10, 9});
+        e[0] = MittelText(t, 2, 3, " s");
+        if (f & HORIZONTAL)
+            ProbitTexte(t, 7, 0, e[1], e[2]);
+        if (f & VERTIKAL) {
+            CDatentabelle tv;
+            t1.Gruppiere(tv, {15}, {14, 13, 12, 11, 10, 9});
+            ProbitTexte(tv, 8, 1, e[3], e[4]);
+        }
+    }
+    return e;
+}
+
+// What a chart shows: its table columns, the texts and ranges of its axes.
+struct CAchsen {
+    int xSpalte = 0, ySpalte = 0, faktor = 0;
+    bool haeufigkeit = false; // answer frequencies over the test deviation
+    std::string xEinheit, xWort;
+    int xDez = 0;
+    double xMin = -50.0, xMax = 50.0;
+    const char* yEinheit = "Abw. [%]";
+    const char* yWort = "%";
+    int yDez = 0;
+    double yMin = -50.0, yMax = 50.0;
+};
+
+CAchsen Achsen(Art art, uint32_t f, const CUmgebung& u)
+{
+    static const int xSpalten[6] = {5, 6, 3, 4, 7, 8};
+    static const int faktorSpalten[6] = {12, 13, 9, 10, 14, 15};
+    CAchsen a;
+    const bool abw = IstAbweichung(art);
+    a.xSpalte = xSpalten[art];
+    a.ySpalte = IstVertikal(art) ? 1 : 0;
+    a.faktor = faktorSpalten[art];
+    a.haeufigkeit = (f & KONSTANT) && abw;
+    const std::string einheit = u.GetEinheitText();
+    a.xEinheit = abw ? "[%]" : "[" + einheit + "]";
+    a.xWort = abw ? "%" : einheit;
+    a.xDez = abw ? 0 : u.GetDezimalstellen();
+    switch (art) {
+    case HPosition:
+        a.xMin = u.AnteilInEinheitX(-0.5);
+        a.xMax = u.AnteilInEinheitX(0.5);
+        break;
+    case VPosition:
+        a.xMin = u.AnteilInEinheitY(-0.5);
+        a.xMax = u.AnteilInEinheitY(0.5);
+        break;
+    case HGroesse:
+        a.xMin = u.AnteilInEinheitX(0.0);
+        a.xMax = u.AnteilInEinheitX(1.0);
+        break;
+    case VGroesse:
+        a.xMin = u.AnteilInEinheitY(0.0);
+        a.xMax = u.AnteilInEinheitY(1.0);
+        break;
+    default: break;
+    }
+    if (a.haeufigkeit) {
+        a.yEinheit = "Rel.Hfgk.(Reakt.) [1]";
+        a.yWort = "1";
+        a.yMin = 0.0;
+        a.yMax = 1.0;
+        a.yDez = 2;
+    }
+    return a;
+}
+
+// Key columns and second columns of the chart's grouping: per level of the
+// factor, or per level of the test deviation and of the factor.
+struct CGruppierung {
+    std::vector<int> schluessel, zweite;
+};
+
+CGruppierung Gruppierung(uint32_t f, const CAchsen& a)
+{
+    CGruppierung g;
+    if ((f & EINSTELLUNG) || a.haeufigkeit) {
+        g.schluessel = {a.faktor};
+        for (int k = 15; k >= 9; --k)
+            if (k != a.faktor)
+                g.zweite.push_back(k);
+    } else {
+        g.schluessel = {14 + a.ySpalte, a.faktor};
+        g.zweite = {15 - a.ySpalte};
+        for (int k = 13; k >= 9; --k)
+            if (k != a.faktor)
+                g.zweite.push_back(k);
+    }
+    return g;
+}
+
+// The points of the chart with a fitted straight line; curve flag 1 when it fits.
+int Gerade(CTestBericht& b, CDatenreihe* x, CDatenreihe* y)
+{
+    b.m_Diagramm.SetXDaten(x);
+    b.m_Diagramm.SetDaten(1, y);
+    return LineareRegression(x, y, &b.m_dParameter1, &b.m_dParameter2) == 0 ? 1 : 0;
+}
+
+// The answer frequencies with a fitted probit curve; curve flag 2 when it fits.
+int Verteilungskurve(CTestBericht& b, CDatenreihe* x, CDatenreihe* y)
+{
+    b.m_Diagramm.SetXDaten(x);
+    b.m_Diagramm.SetDaten(1, y);
+    const CProbit p = Probit(x, y);
+    b.m_dParameter1 = p.mu;
+    b.m_dParameter2 = p.sigma;
+    return p.ok ? 2 : 0;
+}
+
+// Per level of the factor (a block of g's rows, one per test deviation): the
+// factor's mean as x and the probit mean over the test deviations as y.
+void Grenzwerte(const CDatentabelle& g, const CAchsen& a, const CGruppierung& gr, CDatenreihe& px, CDatenreihe& py)
+{
+    const int k = g.GetWerteListe(gr.schluessel[0]);
+    const int bloecke = g.GetWerteListe(gr.schluessel[1]);
+    for (int blk = 0; blk < bloecke && k > 0; ++blk) {
+        CDatenreihe reize, anteile;
+        for (int z = 0; z < k; ++z) {
+            double x = 0.0, y = 0.0;
+            const int sx = g.GetWert(blk * k + z, 7 + a.ySpalte, &x);
+            const int sy = g.GetWert(blk * k + z, a.ySpalte, &y);
+            reize.SetWert(z, x, sx);
+            anteile.SetWert(z, y, sy);
+        }
+        const CProbit p = Probit(&reize, &anteile);
+        if (p.ok)
+            py.SetWert(blk, p.mu, 1);
+        double mittel = 0.0;
+        if (g.GetMittelwertBereich(a.xSpalte, &mittel, blk * k, (blk + 1) * k - 1) != 0)
+            px.SetWert(blk, mittel, 1);
+    }
+}
+
+// Fills the chart's points from the report's tables and fits its curve;
+// answers the curve flags.
+int KurveAnpassen(CTestBericht& b, const CAchsen& a, uint32_t f)
+{
+    const CGruppierung gr = Gruppierung(f, a);
+    if (!(f & (EINSTELLUNG | KONSTANT)))
+        return 0;
+    // Kept with the tables: choosing among the charts groups each table once.
+    std::vector<int> name = gr.schluessel;
+    name.push_back(-1);
+    name.insert(name.end(), gr.zweite.begin(), gr.zweite.end());
+    const auto [eintrag, neu] = b.m_Gruppen.try_emplace(name);
+    const CDatentabelle& g = eintrag->second;
+    if (neu)
+        ((f & EINSTELLUNG) ? b.m_Tabelle2 : b.m_Tabelle1).Gruppiere(eintrag->second, gr.schluessel, gr.zweite);
+    if (f & EINSTELLUNG)
+        return Gerade(b, g.GetSpalte(a.xSpalte), g.GetSpalte(a.ySpalte));
+    if (a.haeufigkeit)
+        return Verteilungskurve(b, g.GetSpalte(a.xSpalte), g.GetSpalte(a.ySpalte));
+    CDatenreihe px, py;
+    Grenzwerte(g, a, gr, px, py);
+    return Gerade(b, &px, &py);
+}
+
+// The texts of the fitted curve's two parameters.
+void ParameterTexte(CTestBericht& b, const CAchsen& a)
+{
+    if (a.haeufigkeit) {
+        b.m_strXTitel = (b.m_nKurven & 2) ? MuText(b.m_dParameter1) : "n. a.";
+        b.m_strYTitel = (b.m_nKurven & 2) ? SigmaText(b.m_dParameter2) : "n. a.";
+    } else if (!(b.m_nKurven & 1) || !std::isfinite(b.m_dParameter1) || !std::isfinite(b.m_dParameter2)) {
+        b.m_strXTitel = b.m_strYTitel = "n. a.";
+    } else {
+        const double steigung = b.m_dParameter2;
+        b.m_strXTitel = FormatDouble(b.m_dParameter1, 1) + " " + a.yWort;
+        b.m_strYTitel = FormatDouble(steigung, 1 + ZusatzDezimalen(steigung, {1.0, 0.1})) + " " + a.yWort + "/" +
+                        a.xWort;
+    }
+}
+
+constexpr int kAusgewertet = 1; // evaluation state of built tables
+
 // Nothing to evaluate: empty tables, a reset chart and the given state.
 void Verwerfen(CTestBericht& b, int zustand)
 {
     b.m_Tabelle1.Loesche();
     b.m_Tabelle2.Loesche();
     b.m_Diagramm.Zuruecksetzen();
+    b.m_Ergebnis.clear();
+    b.m_Gruppen.clear();
     b.m_nAuswertung = zustand;
+}
+
+CAuswertungsGrundlage Grundlage(const CTest& test, uint32_t flags, const CUmgebung& u)
+{
+    const CFaktoren f = Faktoren(test, flags);
+    CAuswertungsGrundlage g;
+    g.flags = flags;
+    std::copy(f.stufen, f.stufen + kFaktorSpalten, g.stufen);
+    g.permutationen = f.permutationen;
+    g.wiederholungen = f.wiederholungen;
+    g.einheitX = u.AnteilInEinheitX(1.0);
+    g.einheitY = u.AnteilInEinheitY(1.0);
+    g.pixelX = u.InAnteilX(1.0, kPixel);
+    g.pixelY = u.InAnteilY(1.0, kPixel);
+    return g;
 }
 
 } // namespace
@@ -216,6 +430,16 @@ int CTest::BerichtAuswerten(int bericht)
         Verwerfen(*b, 3);
         return 0;
     }
+    // The tables stand until the report, the test's factors or the
+    // environment's scales change: a report of a million trials takes
+    // seconds to evaluate, and every page, chart and printout asks for it.
+    const CAuswertungsGrundlage grundlage = Grundlage(*this, f, *m_pUmgebung);
+    if (b->m_nAuswertung == kAusgewertet && b->m_Grundlage == grundlage)
+        return 0;
+    b->m_nAuswertung = 0;
+    b->m_nDiagramm = -1;
+    b->m_Ergebnis.clear();
+    b->m_Gruppen.clear();
 
     const int n = b->GetAnzahlReize();
     CDatentabelle& t = b->m_Tabelle1;
@@ -282,6 +506,8 @@ int CTest::BerichtAuswerten(int bericht)
         }
         b->m_Tabelle2.Loesche();
     }
+    b->m_Grundlage = grundlage;
+    b->m_nAuswertung = kAusgewertet;
     return 0;
 }
 
@@ -293,33 +519,15 @@ int CTest::GetErgebnisText(std::string& zeit, std::string& horiz1, std::string& 
     CTestBericht* b = AusgewerteterBericht(*this, bericht, r);
     if (!b)
         return r;
-    const uint32_t f = b->m_dwTestFlags;
-    if (!(f & (LINIEN | LAENGEN)))
+    if (!(b->m_dwTestFlags & (LINIEN | LAENGEN)))
         return 0;
-    const CDatentabelle& t1 = b->m_Tabelle1;
-    CDatentabelle t;
-    if (f & EINSTELLUNG) {
-        t1.Gruppiere(t, {16}, {15, 14, 13, 12, 11, 10, 9});
-        zeit = MittelText(t, 2, 3, " s");
-        if (f & HORIZONTAL) {
-            horiz1 = MittelText(t, 0, 1, " %");
-            horiz2 = StreuungText(t, 0);
-        }
-        if (f & VERTIKAL) {
-            vert1 = MittelText(b->m_Tabelle2, 1, 1, " %");
-            vert2 = StreuungText(b->m_Tabelle2, 1);
-        }
-    } else if (f & KONSTANT) {
-        t1.Gruppiere(t, {14}, {15, 13, 12, 11, 10, 9});
-        zeit = MittelText(t, 2, 3, " s");
-        if (f & HORIZONTAL)
-            ProbitTexte(t, 7, 0, horiz1, horiz2);
-        if (f & VERTIKAL) {
-            CDatentabelle tv;
-            t1.Gruppiere(tv, {15}, {14, 13, 12, 11, 10, 9});
-            ProbitTexte(tv, 8, 1, vert1, vert2);
-        }
-    }
+    if (b->m_Ergebnis.size() != 5)
+        b->m_Ergebnis = Ergebnistexte(*b);
+    zeit = b->m_Ergebnis[0];
+    horiz1 = b->m_Ergebnis[1];
+    horiz2 = b->m_Ergebnis[2];
+    vert1 = b->m_Ergebnis[3];
+    vert2 = b->m_Ergebnis[4];
     return 0;
 }
 
@@ -335,7 +543,6 @@ int CTest::DiagrammErstellen(int diagramm, int bericht)
         b->m_nDiagramm = -1;
         return 2;
     }
-    const CUmgebung& u = *m_pUmgebung;
     const uint32_t f = b->m_dwTestFlags;
 
     std::vector<std::string> namen;
@@ -349,39 +556,8 @@ int CTest::DiagrammErstellen(int diagramm, int bericht)
 
     // The axes, worked out first so that a chart built under another unit
     // or other decimals is found stale.
-    const Art art = WaehleArt(f, diagramm);
-    const bool abw = IstAbweichung(art);
-    const int ySpalte = IstVertikal(art) ? 1 : 0;
-    static const int xSpalten[6] = {5, 6, 3, 4, 7, 8};
-    static const int faktorSpalten[6] = {12, 13, 9, 10, 14, 15};
-    const int xSpalte = xSpalten[art];
-    const int faktor = faktorSpalten[art];
-    const std::string einheit = u.GetEinheitText();
-    const std::string xEinheit = abw ? "[%]" : "[" + einheit + "]";
-    const std::string xWort = abw ? "%" : einheit;
-    const int xDez = abw ? 0 : u.GetDezimalstellen();
-    const bool haeufigkeit = (f & KONSTANT) && abw;
-    double xMin = -50.0, xMax = 50.0;
-    switch (art) {
-    case HPosition:
-        xMin = u.AnteilInEinheitX(-0.5);
-        xMax = u.AnteilInEinheitX(0.5);
-        break;
-    case VPosition:
-        xMin = u.AnteilInEinheitY(-0.5);
-        xMax = u.AnteilInEinheitY(0.5);
-        break;
-    case HGroesse:
-        xMin = u.AnteilInEinheitX(0.0);
-        xMax = u.AnteilInEinheitX(1.0);
-        break;
-    case VGroesse:
-        xMin = u.AnteilInEinheitY(0.0);
-        xMax = u.AnteilInEinheitY(1.0);
-        break;
-    default: break;
-    }
-    if (b->m_nDiagramm == diagramm && XAchseAktuell(d, xMin, xMax, 5, xEinheit, xDez))
+    const CAchsen a = Achsen(WaehleArt(f, diagramm), f, *m_pUmgebung);
+    if (b->m_nDiagramm == diagramm && XAchseAktuell(d, a.xMin, a.xMax, 5, a.xEinheit, a.xDez))
         return 0;
 
     if (!(f & (LINIEN | LAENGEN))) {
@@ -390,91 +566,13 @@ int CTest::DiagrammErstellen(int diagramm, int bericht)
         return 0;
     }
 
-    std::vector<int> schluessel, zweite;
-    if ((f & EINSTELLUNG) || haeufigkeit) {
-        schluessel = {faktor};
-        for (int k = 15; k >= 9; --k)
-            if (k != faktor)
-                zweite.push_back(k);
-    } else {
-        schluessel = {14 + ySpalte, faktor};
-        zweite = {15 - ySpalte};
-        for (int k = 13; k >= 9; --k)
-            if (k != faktor)
-                zweite.push_back(k);
-    }
-
     d.SetAnzahlReihen(1);
     d.DatenAbschliessen();
-    b->m_nKurven = 0;
-    CDatentabelle g;
-    if (f & EINSTELLUNG) {
-        b->m_Tabelle2.Gruppiere(g, schluessel, zweite);
-        d.SetXDaten(g.GetSpalte(xSpalte));
-        d.SetDaten(1, g.GetSpalte(ySpalte));
-        if (LineareRegression(g.GetSpalte(xSpalte), g.GetSpalte(ySpalte), &b->m_dParameter1, &b->m_dParameter2) == 0)
-            b->m_nKurven = 1;
-    } else if (haeufigkeit) {
-        b->m_Tabelle1.Gruppiere(g, schluessel, zweite);
-        d.SetXDaten(g.GetSpalte(xSpalte));
-        d.SetDaten(1, g.GetSpalte(ySpalte));
-        const CProbit p = Probit(g.GetSpalte(xSpalte), g.GetSpalte(ySpalte));
-        b->m_dParameter1 = p.mu;
-        b->m_dParameter2 = p.sigma;
-        if (p.ok)
-            b->m_nKurven = 2;
-    } else if (f & KONSTANT) {
-        // Per level of the factor: the probit mean over the test deviations.
-        b->m_Tabelle1.Gruppiere(g, schluessel, zweite);
-        const int k = g.GetWerteListe(schluessel[0]);
-        const int bloecke = g.GetWerteListe(schluessel[1]);
-        CDatenreihe px, py;
-        for (int blk = 0; blk < bloecke && k > 0; ++blk) {
-            CDatenreihe reize, anteile;
-            for (int z = 0; z < k; ++z) {
-                double x = 0.0, y = 0.0;
-                const int sx = g.GetWert(blk * k + z, 7 + ySpalte, &x);
-                const int sy = g.GetWert(blk * k + z, ySpalte, &y);
-                reize.SetWert(z, x, sx);
-                anteile.SetWert(z, y, sy);
-            }
-            const CProbit p = Probit(&reize, &anteile);
-            if (p.ok)
-                py.SetWert(blk, p.mu, 1);
-            double mittel = 0.0;
-            if (g.GetMittelwertBereich(xSpalte, &mittel, blk * k, (blk + 1) * k - 1) != 0)
-                px.SetWert(blk, mittel, 1);
-        }
-        d.SetXDaten(&px);
-        d.SetDaten(1, &py);
-        if (LineareRegression(&px, &py, &b->m_dParameter1, &b->m_dParameter2) == 0)
-            b->m_nKurven = 1;
-    }
-
-    std::string yEinheit = "Abw. [%]", yWort = "%";
-    double yMin = -50.0, yMax = 50.0;
-    int yDez = 0;
-    if (haeufigkeit) {
-        yEinheit = "Rel.Hfgk.(Reakt.) [1]";
-        yWort = "1";
-        yMin = 0.0;
-        yMax = 1.0;
-        yDez = 2;
-    }
-    d.SetTitel("", AchsenName(namen[diagramm]), xEinheit, "", yEinheit);
-    d.SetXBereich(xMin, xMax, 5, xDez);
-    d.SetYBereich(yMin, yMax, 5, yDez);
-
-    if (haeufigkeit) {
-        b->m_strXTitel = (b->m_nKurven & 2) ? MuText(b->m_dParameter1) : "n. a.";
-        b->m_strYTitel = (b->m_nKurven & 2) ? SigmaText(b->m_dParameter2) : "n. a.";
-    } else if (!(b->m_nKurven & 1) || !std::isfinite(b->m_dParameter1) || !std::isfinite(b->m_dParameter2)) {
-        b->m_strXTitel = b->m_strYTitel = "n. a.";
-    } else {
-        const double steigung = b->m_dParameter2;
-        b->m_strXTitel = FormatDouble(b->m_dParameter1, 1) + " " + yWort;
-        b->m_strYTitel = FormatDouble(steigung, 1 + ZusatzDezimalen(steigung, {1.0, 0.1})) + " " + yWort + "/" + xWort;
-    }
+    b->m_nKurven = KurveAnpassen(*b, a, f);
+    d.SetTitel("", AchsenName(namen[diagramm]), a.xEinheit, "", a.yEinheit);
+    d.SetXBereich(a.xMin, a.xMax, 5, a.xDez);
+    d.SetYBereich(a.yMin, a.yMax, 5, a.yDez);
+    ParameterTexte(*b, a);
     b->m_nDiagramm = diagramm;
     return 0;
 }

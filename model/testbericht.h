@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,18 @@
 #include "workplace/geometrie.h"
 
 class CArchive;
+
+// What a report's evaluation was built from besides the report's own data:
+// the flags, the test's factor steps and the environment's scales (its
+// conversions are linear, so one value per axis and unit stands for them).
+struct CAuswertungsGrundlage {
+    uint32_t flags = 0;
+    int stufen[7] = {};
+    int permutationen = 0, wiederholungen = 0;
+    double einheitX = 0.0, einheitY = 0.0; // one part of the display in the user's unit
+    double pixelX = 0.0, pixelY = 0.0; // one pixel in parts of the display
+    bool operator==(const CAuswertungsGrundlage&) const = default;
+};
 
 // The result of one test run. The renderers size it and set the stimulus
 // rectangles and the trial sequence, the trial logic counts the answers per
@@ -89,8 +102,12 @@ public:
     int32_t m_nTag = 0; // day number
     int32_t m_nUhrzeit = 0; // seconds of the day
 
-    // Evaluation (rebuilt after every change).
+    // Evaluation (rebuilt after every change). State 1: the tables are
+    // built from this report and m_Grundlage; 3: nothing to evaluate.
     int32_t m_nAuswertung = 0;
+    CAuswertungsGrundlage m_Grundlage;
+    std::vector<std::string> m_Ergebnis; // result texts of the built tables, empty until asked for
+    std::map<std::vector<int>, CDatentabelle> m_Gruppen; // the charts' groupings of the built tables
     int32_t m_nDiagramm = -1;
     int32_t m_nKurven = 0; // bit 1 line fitted, bit 2 probit curve fitted
     double m_dParameter1 = 0.0; // intercept or mu

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <new>
 #include <numeric>
+#include <bit>
 #include <utility>
 
 // ---- CDatenreihe ----
@@ -467,27 +468,88 @@ struct CSchluesselspalte {
     }
 };
 
+// The keys of every row packed into one integer that orders as the keys
+// do, when every key's numbers are whole and close together (factor levels,
+// repetitions): false when they do not fit 64 bits.
+bool Packen(const std::vector<CSchluesselspalte>& schluessel, size_t zeilen, std::vector<uint64_t>& gepackt,
+            bool& ohneNaN)
+{
+    ohneNaN = true;
+    constexpr double kSpanne = 1 << 20;
+    gepackt.assign(zeilen, 0);
+    int bits = 0;
+    for (const CSchluesselspalte& k : schluessel) {
+        double min = 0.0, max = 0.0;
+        bool erste = true;
+        for (size_t z = 0; z < zeilen; ++z) {
+            ohneNaN = ohneNaN && k.rang[z] != 1;
+            if (k.rang[z] != 0)
+                continue;
+            const double v = k.werte[z];
+            if (!std::isfinite(v) || v != std::floor(v))
+                return false;
+            min = erste ? v : std::min(min, v);
+            max = erste ? v : std::max(max, v);
+            erste = false;
+        }
+        if (max - min >= kSpanne)
+            return false;
+        // Numbers from 0, then one code for all that are not, then missing.
+        const uint64_t spanne = static_cast<uint64_t>(max - min);
+        const int breite = static_cast<int>(std::bit_width(spanne + 2));
+        bits += breite;
+        if (bits > 64)
+            return false;
+        for (size_t z = 0; z < zeilen; ++z) {
+            const uint64_t code = k.rang[z] == 0 ? static_cast<uint64_t>(k.werte[z] - min) : spanne + k.rang[z];
+            gepackt[z] = (breite == 64 ? 0 : gepackt[z] << breite) | code;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
-// A stable merge sort of the row numbers: rows equal in every key keep their
-// order, and n rows take n log n comparisons.
-void CDatentabelle::SortiereNachSchluesselspalten(const std::vector<int>& wichtigsteZuerst)
+// A stable sort of the row numbers: rows equal in every key keep their order.
+std::vector<int> CDatentabelle::Reihenfolge(const std::vector<int>& wichtigsteZuerst,
+                                            std::vector<uint64_t>* gleichheit) const
 {
+    if (gleichheit)
+        gleichheit->clear();
+    std::vector<int> reihenfolge(static_cast<size_t>(std::max(m_anzahlZeilen, 0)));
+    std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
     std::vector<CSchluesselspalte> schluessel;
     for (int s : wichtigsteZuerst)
         if (const CDatenreihe* spalte = m_spalten[s].get())
             schluessel.emplace_back(*spalte, m_anzahlZeilen);
     if (schluessel.empty() || m_anzahlZeilen < 2)
-        return;
-    std::vector<int> reihenfolge(static_cast<size_t>(m_anzahlZeilen));
-    std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
+        return reihenfolge;
+    std::vector<uint64_t> gepackt;
+    bool ohneNaN = false;
+    if (Packen(schluessel, reihenfolge.size(), gepackt, ohneNaN)) {
+        // A table that the evaluation built in factor order is often sorted already.
+        if (!std::is_sorted(gepackt.begin(), gepackt.end()))
+            std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
+                             [&](int a, int b) { return gepackt[a] < gepackt[b]; });
+        // Rows are equal in the keys exactly when their codes are, unless a
+        // key is not a number (such a row equals no other).
+        if (gleichheit && ohneNaN)
+            gleichheit->swap(gepackt);
+        return reihenfolge;
+    }
     std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int a, int b) {
         for (const CSchluesselspalte& k : schluessel)
             if (const int v = k.Vergleiche(a, b))
                 return v < 0;
         return false;
     });
-    OrdneZeilen(reihenfolge);
+    return reihenfolge;
+}
+
+void CDatentabelle::SortiereNachSchluesselspalten(const std::vector<int>& wichtigsteZuerst)
+{
+    if (m_anzahlZeilen >= 2)
+        OrdneZeilen(Reihenfolge(wichtigsteZuerst));
 }
 
 void CDatentabelle::SortiereNachSpalte(int spalte)
@@ -532,6 +594,157 @@ bool GleicheSchluessel(const CDatentabelle& a, int za, const CDatentabelle& b, i
 
 } // namespace
 
+bool CDatentabelle::GleichLang() const
+{
+    for (int s = 0; s < m_anzahlSpalten; ++s)
+        if (!m_spalten[s] || m_spalten[s]->m_anzahl != m_anzahlZeilen)
+            return false;
+    return true;
+}
+
+bool CDatentabelle::NurEinfacheWerte() const
+{
+    // Status 2 and 3 have the high bit of their pair set.
+    for (int s = 0; s < m_anzahlSpalten; ++s)
+        if (m_spalten[s])
+            for (uint32_t wort : m_spalten[s]->m_status)
+                if (wort & 0xAAAAAAAAu)
+                    return false;
+    return true;
+}
+
+namespace {
+
+// A working table of the grouping: by column, values and whether present.
+struct CArbeitstabelle {
+    std::vector<std::vector<double>> werte;
+    std::vector<std::vector<uint8_t>> da;
+    int zeilen;
+
+    CArbeitstabelle(int spalten, int n)
+        : werte(static_cast<size_t>(spalten), std::vector<double>(static_cast<size_t>(n))),
+          da(static_cast<size_t>(spalten), std::vector<uint8_t>(static_cast<size_t>(n))), zeilen(n)
+    {
+    }
+};
+
+// Sorted positions where a run of rows equal in every key of gruppe begins
+// (both missing, or both present and equal), then the end; lies(s, z, v)
+// answers whether sorted row z of column s is present, and its value.
+template <class Leser>
+std::vector<int> Anfaenge(int zeilen, const Leser& lies, const std::vector<int>& gruppe)
+{
+    auto gleich = [&](int a, int b) {
+        for (int s : gruppe) {
+            double va = 0.0, vb = 0.0;
+            const bool da = lies(s, a, va), db = lies(s, b, vb);
+            if (da != db || (da && va != vb))
+                return false;
+        }
+        return true;
+    };
+    std::vector<int> anfaenge;
+    for (int z = 0; z < zeilen; ++z)
+        if (anfaenge.empty() || !gleich(z, anfaenge.back()))
+            anfaenge.push_back(z);
+    anfaenge.push_back(zeilen);
+    return anfaenge;
+}
+
+// One row per run: the keys of its first row and the means of the other
+// columns. The sort is stable, so a run's rows stand in stored order and the
+// sums can run through the columns as stored, in the same order of addition.
+// zeileVon maps sorted positions to stored rows (empty: the same);
+// lies(s, i, v) reads stored row i.
+template <class Leser>
+CArbeitstabelle Zusammenfassen(int spalten, const Leser& lies, const std::vector<int>& zeileVon,
+                               const std::vector<int>& anfaenge, const std::vector<bool>& istSchluessel)
+{
+    const int gruppen = static_cast<int>(anfaenge.size()) - 1;
+    const int zeilen = anfaenge.back();
+    auto zeile = [&](int z) { return zeileVon.empty() ? z : zeileVon[static_cast<size_t>(z)]; };
+    std::vector<int> gruppeVon(static_cast<size_t>(zeilen));
+    for (int g = 0; g < gruppen; ++g)
+        for (int z = anfaenge[g]; z < anfaenge[g + 1]; ++z)
+            gruppeVon[static_cast<size_t>(zeile(z))] = g;
+    CArbeitstabelle aus(spalten, gruppen);
+    std::vector<double> summe;
+    std::vector<int> anzahl;
+    for (int s = 0; s < spalten; ++s) {
+        double* werte = aus.werte[static_cast<size_t>(s)].data();
+        uint8_t* da = aus.da[static_cast<size_t>(s)].data();
+        double v = 0.0;
+        if (istSchluessel[static_cast<size_t>(s)]) {
+            for (int g = 0; g < gruppen; ++g) {
+                da[g] = lies(s, zeile(anfaenge[g]), v);
+                werte[g] = v;
+            }
+            continue;
+        }
+        summe.assign(static_cast<size_t>(gruppen), 0.0);
+        anzahl.assign(static_cast<size_t>(gruppen), 0);
+        for (int i = 0; i < zeilen; ++i)
+            if (lies(s, i, v)) {
+                summe[static_cast<size_t>(gruppeVon[static_cast<size_t>(i)])] += v;
+                ++anzahl[static_cast<size_t>(gruppeVon[static_cast<size_t>(i)])];
+            }
+        for (int g = 0; g < gruppen; ++g) {
+            da[g] = anzahl[static_cast<size_t>(g)] > 0;
+            werte[g] = da[g] ? summe[static_cast<size_t>(g)] / anzahl[static_cast<size_t>(g)] : 0.0;
+        }
+    }
+    return aus;
+}
+
+} // namespace
+
+void CDatentabelle::GruppiereEinfach(CDatentabelle& ziel, const std::vector<int>& k, size_t durchlaeufe) const
+{
+    const int spalten = m_anzahlSpalten;
+    auto istSchluessel = [&](size_t ab) {
+        std::vector<bool> ist(static_cast<size_t>(spalten), false);
+        for (size_t i = ab; i < k.size(); ++i)
+            ist[static_cast<size_t>(k[i])] = true;
+        return ist;
+    };
+    // The first pass reads this table through the sorted row numbers.
+    std::vector<uint64_t> codes;
+    const std::vector<int> reihenfolge = Reihenfolge(std::vector<int>(k.rbegin(), k.rend()), &codes);
+    // Only status 0 and 1 here: the low bit of a value's pair tells whether it is present.
+    auto liesQuelle = [&](int s, int i, double& v) {
+        const CDatenreihe& spalte = *m_spalten[static_cast<size_t>(s)];
+        const bool da = (spalte.m_status[static_cast<size_t>(i / 16)] >> (2 * (i % 16))) & 1;
+        v = da ? spalte.m_werte[static_cast<size_t>(i)] : 0.0;
+        return da;
+    };
+    std::vector<int> anfaenge;
+    if (!codes.empty()) {
+        for (int z = 0; z < m_anzahlZeilen; ++z)
+            if (z == 0 || codes[static_cast<size_t>(reihenfolge[z])] != codes[static_cast<size_t>(reihenfolge[z - 1])])
+                anfaenge.push_back(z);
+        anfaenge.push_back(m_anzahlZeilen);
+    } else {
+        anfaenge = Anfaenge(
+            m_anzahlZeilen,
+            [&](int s, int z, double& v) { return liesQuelle(s, reihenfolge[static_cast<size_t>(z)], v); }, k);
+    }
+    CArbeitstabelle t = Zusammenfassen(spalten, liesQuelle, reihenfolge, anfaenge, istSchluessel(0));
+    for (size_t pass = 1; pass <= durchlaeufe; ++pass) {
+        auto lies = [&t](int s, int i, double& v) {
+            v = t.werte[static_cast<size_t>(s)][static_cast<size_t>(i)];
+            return t.da[static_cast<size_t>(s)][static_cast<size_t>(i)] != 0;
+        };
+        const std::vector<int> gruppe(k.begin() + static_cast<long>(pass), k.end());
+        t = Zusammenfassen(spalten, lies, {}, Anfaenge(t.zeilen, lies, gruppe), istSchluessel(pass));
+    }
+    // ziel may be this table itself: nothing of it is read from here on.
+    ziel.Loesche();
+    ziel.SetGroesse(t.zeilen, spalten);
+    for (int s = 0; s < spalten; ++s)
+        for (int z = 0; z < t.zeilen; ++z)
+            ziel.m_spalten[s]->SetWert(z, t.werte[s][z], t.da[s][z]);
+}
+
 int CDatentabelle::Gruppiere(CDatentabelle& ziel, const std::vector<int>& schluessel,
                              const std::vector<int>& schluessel2) const
 {
@@ -552,6 +765,13 @@ int CDatentabelle::Gruppiere(CDatentabelle& ziel, const std::vector<int>& schlue
     }
     std::vector<int> k = k2;
     k.insert(k.end(), k1.begin(), k1.end());
+
+    // Tables of plain values with columns of the table's length (what the
+    // evaluation builds) are grouped in tight loops over the columns.
+    if (GleichLang() && NurEinfacheWerte()) {
+        GruppiereEinfach(ziel, k, k2.size());
+        return code;
+    }
 
     CDatentabelle tabellen[2];
     tabellen[0] = *this;

@@ -123,6 +123,16 @@ private:
     bool Gueltig(int spalte) const;
     void OrdneZeilen(const std::vector<int>& reihenfolge);
     void SortiereNachSchluesselspalten(const std::vector<int>& wichtigsteZuerst);
+    // Row numbers in key order; stable. gleichheit, when given, receives a
+    // code per row that is equal exactly where the rows' keys are, or nothing.
+    std::vector<int> Reihenfolge(const std::vector<int>& wichtigsteZuerst,
+                                 std::vector<uint64_t>* gleichheit = nullptr) const;
+    // Every column holds as many rows as the table.
+    bool GleichLang() const;
+    // No value is read through a factor.
+    bool NurEinfacheWerte() const;
+    // Gruppiere for such tables: k the keys, the first durchlaeufe averaged away in turn.
+    void GruppiereEinfach(CDatentabelle& ziel, const std::vector<int>& k, size_t durchlaeufe) const;
     std::vector<int> GueltigeSchluessel(const std::vector<int>& schluessel) const;
 
     std::vector<std::unique_ptr<CDatenreihe>> m_spalten; // capacity entries

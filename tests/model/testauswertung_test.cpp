@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "model/aufgabenbits.h"
 #include "model/auswertung.h"
 #include "model/auswertung_fixture.h"
@@ -57,20 +59,27 @@ TEST(Testauswertung, DreiAntwortenJeRichtungTeilenDieZeit)
     EXPECT_EQ(e.v2, "n. a.");
 }
 
-// Rectangles come from the file: no width, and edges at the end of the int range.
-TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
+// Adjustment on lines of 400 and 200 pixels, the final mark 20 pixels right of
+// the centre of the first, the start mark at its centre, 2 s each.
+CTestBericht ZweiLinien()
 {
-    CTestFall f(1, 2);
     CTestBericht b;
     b.m_dwTestFlags = LINIEN | EINSTELLUNG | HORIZONTAL;
     b.SetAnzahlReize(2);
     for (int s = 0; s < 2; ++s) {
         b.SetRechteck1(s, s == 0 ? Linie() : RECT{412, 380, 612, 388});
-        b.SetRechteck2(s, Marke(20)); // final mark
-        b.SetRechteck4(s, Marke(0)); // start mark
+        b.SetRechteck2(s, Marke(20));
+        b.SetRechteck4(s, Marke(0));
         b.SetZeit(s, 2000);
     }
-    f.test.SetBericht(0, b);
+    return b;
+}
+
+// Rectangles come from the file: no width, and edges at the end of the int range.
+TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
+{
+    CTestFall f(1, 2);
+    f.test.SetBericht(0, ZweiLinien());
     CErgebnis e(f.test);
     ASSERT_EQ(e.code, 0);
     EXPECT_EQ(e.zeit, "2,000 s");
@@ -99,6 +108,46 @@ TEST(Testauswertung, EinstellungMitGeradeUndSchlechtenRechtecken)
         f.Bericht().SetRechteck4(s, RECT{x + 198, 370, x + 202, 398});
     }
     EXPECT_EQ(CErgebnis(f.test).h1, "5,0 %");
+}
+
+// The evaluation is kept with its report: what is shown follows the report,
+// the test's factors and the unit, and each report keeps its own.
+TEST(Testauswertung, AuswertungFolgtBerichtFaktorenUndEinheit)
+{
+    CTestFall f(1, 2);
+    CTestBericht b = ZweiLinien();
+    f.test.SetBericht(0, b);
+    b.SetZeit(1, 4000);
+    f.test.SetBericht(1, b);
+    std::string t1, t2;
+    const struct {
+        int bericht;
+        std::function<void()> aendern;
+        std::string zeit, h1, t1, t2;
+    } schritte[] = {
+        {0, [] {}, "2,000 s", "7,5 %", "15,0 %", "-0,025 %/pxl"},
+        {1, [] {}, "3,000 s", "7,5 %", "15,0 %", "-0,025 %/pxl"},
+        {0, [&] { f.Bericht().SetRechteck2(1, Marke(40)); }, "2,000 s", "12,5 %", "35,0 %", "-0,075 %/pxl"},
+        {0, [&] { f.u.SetzeEinheit(0x0002 | 0x0200, 2); }, "2,000 s", "12,5 %", "35,0 %", "-1,9 %/cm"},
+        // One length level, two repetitions: both lines make one point.
+        {0,
+         [&] {
+             CLinien l = f.test.GetLinien();
+             l.m_nHLaengeStufen = 1;
+             l.m_nWiederholungen = 2;
+             f.test.SetLinien(l);
+         },
+         "2,000 s", "12,5 %", "12,5 %", "0,000 %/cm"},
+        {1, [] {}, "3,000 s", "7,5 %", "7,5 %", "0,000 %/cm"},
+    };
+    for (const auto& s : schritte) {
+        s.aendern();
+        std::string zeit, h1, h2, v1, v2;
+        ASSERT_EQ(f.test.GetErgebnisText(zeit, h1, h2, v1, v2, s.bericht), 0);
+        ASSERT_EQ(f.test.GetAchsentitel(0, t1, t2, s.bericht), 0);
+        EXPECT_EQ((std::vector<std::string>{zeit, h1, t1, t2}), (std::vector<std::string>{s.zeit, s.h1, s.t1, s.t2}))
+            << s.bericht;
+    }
 }
 
 } // namespace
