@@ -1,5 +1,9 @@
 #include "platform/display/pixel8.h"
 
+#include "platform/display/ddraw.h"
+
+#include <algorithm>
+
 #include <cstring>
 #include <vector>
 
@@ -82,5 +86,40 @@ void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG 
         }
         for (; x < breite; ++x)
             z[x] = tabelle[q[x]];
+    }
+}
+
+void Zusammensetzen8Nach32(const std::vector<CBildSchritt>& schritte, uint32_t* ziel, LONG zielPitchBytes, LONG breite,
+                           LONG hoehe, const uint32_t tabelle[256])
+{
+    auto zeile = [&](LONG y) {
+        return reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) + ptrdiff_t(y) * zielPitchBytes);
+    };
+    for (const CBildSchritt& s : schritte) {
+        const LONG links = std::max<LONG>(s.ziel.left, 0), oben = std::max<LONG>(s.ziel.top, 0);
+        const LONG w = std::min<LONG>(s.ziel.right, breite) - links, h = std::min<LONG>(s.ziel.bottom, hoehe) - oben;
+        if (w <= 0 || h <= 0)
+            continue;
+        if (s.art == CBildSchritt::EArt::Fuellen) {
+            for (LONG y = oben; y < oben + h; ++y)
+                std::fill_n(zeile(y) + links, w, tabelle[s.farbe]);
+            continue;
+        }
+        const BYTE* q = s.pixel + ptrdiff_t(s.quelle.top + oben - s.ziel.top) * s.pitch + s.quelle.left + links -
+                        s.ziel.left;
+        if (s.art == CBildSchritt::EArt::Kopieren) {
+            Umwandeln8Nach32(q, s.pitch, zeile(oben) + links, zielPitchBytes, w, h, tabelle);
+            continue;
+        }
+        bool weg[256] = {};
+        for (int i = s.von; i <= s.bis; ++i)
+            weg[i] = true;
+        for (LONG y = 0; y < h; ++y) {
+            const BYTE* qz = q + ptrdiff_t(y) * s.pitch;
+            uint32_t* z = zeile(oben + y) + links;
+            for (LONG x = 0; x < w; ++x)
+                if (!weg[qz[x]])
+                    z[x] = tabelle[qz[x]];
+        }
     }
 }
