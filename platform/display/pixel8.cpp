@@ -3,6 +3,9 @@
 #include "platform/display/ddraw.h"
 
 #include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include <cstring>
 #include <vector>
@@ -75,6 +78,20 @@ void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG 
         uint32_t* __restrict z = reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) +
                                                              ptrdiff_t(y) * zielPitchBytes);
         LONG x = 0;
+#ifdef __SSE2__
+        // Frames are written, never read back: stores that bypass the cache
+        // spare reading each target line first (the target is often shared
+        // memory that the X server has just read).
+        for (; x < breite && (reinterpret_cast<uintptr_t>(z + x) & 15) != 0; ++x)
+            z[x] = tabelle[q[x]];
+        for (; x + 4 <= breite; x += 4) {
+            uint32_t vier;
+            std::memcpy(&vier, q + x, 4);
+            _mm_stream_si128(reinterpret_cast<__m128i*>(z + x),
+                             _mm_setr_epi32(int(tabelle[vier & 0xFF]), int(tabelle[(vier >> 8) & 0xFF]),
+                                            int(tabelle[(vier >> 16) & 0xFF]), int(tabelle[vier >> 24])));
+        }
+#else
         // Four at a time: the table stays in L1, the loads pipeline.
         for (; x + 4 <= breite; x += 4) {
             uint32_t vier;
@@ -84,9 +101,13 @@ void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG 
             z[x + 2] = tabelle[(vier >> 16) & 0xFF];
             z[x + 3] = tabelle[vier >> 24];
         }
+#endif
         for (; x < breite; ++x)
             z[x] = tabelle[q[x]];
     }
+#ifdef __SSE2__
+    _mm_sfence();
+#endif
 }
 
 void Zusammensetzen8Nach32(const std::vector<CBildSchritt>& schritte, uint32_t* ziel, LONG zielPitchBytes, LONG breite,
