@@ -169,11 +169,19 @@ TEST_P(SdlZusammensetzen, PixelgleichMitSchluesselUndNachPalettenwechsel)
         std::swap(e.peRed, e.peBlue);
     ASSERT_EQ(palette->SetEntries(0, 0, 256, farben.data()), DD_OK);
     EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data())) << "palette change";
+    // The frames on screen were never drawn into the primary's pixels: they
+    // are drawn before a source of them changes or goes.
     bild(5);
-    EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data())) << "frame after the palette change";
-    EXPECT_EQ(sdl->Messung().zusammengesetzt, 2);
+    ASSERT_EQ(vg->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+    std::fill_n(static_cast<BYTE*>(d.lpSurface), d.lPitch * LONG(d.dwHeight), BYTE(33));
+    ASSERT_EQ(vg->Unlock(nullptr), DD_OK);
+    EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data())) << "after the palette change, source changed";
+    bild(7);
+    EXPECT_EQ(hg->Release(), 0u);
+    EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data())) << "source released";
+    EXPECT_EQ(sdl->Messung().zusammengesetzt, 3);
 
-    for (auto* o : {hg, vg, primaer})
+    for (auto* o : {vg, primaer})
         EXPECT_EQ(o->Release(), 0u);
     palette->Release();
     dd->Release();
