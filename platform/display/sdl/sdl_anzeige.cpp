@@ -406,7 +406,6 @@ void CSdlAnzeige::BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTR
     const auto jetzt = Uhr::now();
     m_takt.Einreihen(jetzt);
     m_ausstehend = true;
-    m_letzteAbfrage = jetzt;
     if (m_messung.an) {
         m_messung.eingereiht.push_back(jetzt);
         m_messung.cpuPfad += ProzessCpu() - cpu;
@@ -557,20 +556,14 @@ void CSdlAnzeige::Verarbeiten(const SDL_Event& e)
 
 SHORT CSdlAnzeige::Taste(int vk)
 {
-    const auto jetzt = Uhr::now();
-    if (m_ausstehend)
-        m_messung.groessteLuecke = std::max(m_messung.groessteLuecke, jetzt - m_letzteAbfrage);
-    if (m_ausstehend) {
-        ++m_messung.abfragen;
-        m_messung.langeLuecken += jetzt - m_letzteAbfrage > 1ms;
-    }
-    m_letzteAbfrage = jetzt;
     // A due frame goes first, so the state returned is as fresh as the poll.
     FaelligZeigen();
     EreignissePumpen();
     vk &= 0xFF;
     const SHORT ergebnis = SHORT((m_unten[size_t(vk)] ? 0x8000 : 0) | (m_gedrueckt[size_t(vk)] ? 1 : 0));
     m_gedrueckt[size_t(vk)] = false;
+    if (m_messung.an && (ergebnis & 1))
+        m_messung.gesehen.push_back(Uhr::now());
     return ergebnis;
 }
 

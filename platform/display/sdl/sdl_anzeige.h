@@ -60,8 +60,7 @@ public:
         bool an = false;
         std::vector<Uhr::time_point> eingereiht; // each flipped frame's flip
         std::vector<Uhr::time_point> gezeigt; // and the end of its present
-        Uhr::duration groessteLuecke{}; // between key polls while a flip waits
-        int64_t abfragen = 0, langeLuecken = 0; // such polls, and those after more than 1 ms
+        std::vector<Uhr::time_point> gesehen; // each key press, when a poll first reported it
         int64_t zusammengesetzt = 0; // frames composed from their steps
         int64_t umgewandelt = 0; // flipped frames converted whole
         double cpuPfad = 0; // process CPU seconds composing and presenting
@@ -129,7 +128,6 @@ private:
 
     bool m_ausstehend = false;
     CBildtakt m_takt;
-    Uhr::time_point m_letzteAbfrage{};
     Uhr::time_point m_letzteNachricht{};
     Uhr::time_point m_naechstesPumpen{};
     CMessung m_messung;
