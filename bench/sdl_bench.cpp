@@ -80,7 +80,6 @@ void BM_SdlSakkadenlauf(benchmark::State& state)
         state.counters["zusammengesetzt"] = double(m.zusammengesetzt);
         state.counters["umgewandelt"] = double(m.umgewandelt);
         state.counters["Software"] = sdl->IstSoftware();
-        state.counters["EinDurchgang"] = sdl->EinDurchgang();
         state.counters["Vorlauf_ms"] = std::chrono::duration<double, std::milli>(sdl->Vorlauf()).count();
     }
 }
