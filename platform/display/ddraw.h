@@ -346,8 +346,8 @@ public:
     virtual HRESULT Exklusiv(bool) { return DD_OK; }
 
     // -- Frames
-    // Shows pixel (8-bit indices, pitch bytes a row) through the palette at
-    // the next retrace; returns at once.
+    // Shows pixel (8-bit indices, pitch bytes a row; null when the steps
+    // suffice) through the palette at the next retrace; returns at once.
     virtual void BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette) = 0;
     // True while an enqueued frame is not yet on screen; each call lets time
     // pass (and input be taken), so callers may poll it.
@@ -357,6 +357,9 @@ public:
     // Called just before BildEinreihen: the steps that drew the frame, valid
     // during that call only, or null when the frame's pixels are all there is.
     virtual void SchritteVormerken(const std::vector<CBildSchritt>*) {}
+    // True: a frame that comes with its steps is shown from them alone, so
+    // BildEinreihen gets no pixels for it (they are not drawn).
+    virtual bool SchritteGenuegen() { return false; }
     // The front buffer changed outside a flip (fill, lock, palette): show it soon.
     virtual void FrontGeaendert(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette) = 0;
 

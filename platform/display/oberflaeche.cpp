@@ -128,17 +128,23 @@ void CDDOberflaeche::Ueberschrieben()
     ++m_stand;
     if (IstKette()) {
         m_schritte.clear();
+        m_offen = 0;
         m_schritteGanz = false;
     }
 }
 
-void CDDOberflaeche::Gezeichnet(const RECT& ziel, CDDOberflaeche* quelle, const RECT* quellRechteck, bool mitSchluessel,
-                                BYTE farbe)
+bool CDDOberflaeche::Vermerkbar(const RECT& ziel, const CDDOberflaeche* quelle, const RECT* quellRechteck) const
 {
-    // Only unscaled copies from off-screen surfaces can be kept as steps.
-    if (quelle &&
-        (quelle->IstKette() || !quellRechteck || quellRechteck->right - quellRechteck->left != ziel.right - ziel.left ||
-         quellRechteck->bottom - quellRechteck->top != ziel.bottom - ziel.top)) {
+    // Fills and unscaled copies from off-screen surfaces of this display.
+    return !quelle || (!quelle->IstKette() && quelle->m_kern == m_kern && quellRechteck &&
+                       quellRechteck->right - quellRechteck->left == ziel.right - ziel.left &&
+                       quellRechteck->bottom - quellRechteck->top == ziel.bottom - ziel.top);
+}
+
+void CDDOberflaeche::Gezeichnet(const RECT& ziel, CDDOberflaeche* quelle, const RECT* quellRechteck, bool mitSchluessel,
+                                BYTE farbe, bool offen)
+{
+    if (!Vermerkbar(ziel, quelle, quellRechteck)) {
         Ueberschrieben();
         return;
     }
@@ -158,6 +164,7 @@ void CDDOberflaeche::Gezeichnet(const RECT& ziel, CDDOberflaeche* quelle, const 
         v.quelle = quelle->shared_from_this();
     }
     m_schritte.push_back(std::move(v));
+    m_offen += offen;
     if (mitSchluessel)
         return;
     // The latest steps that cover the whole surface hide all before them.
@@ -172,14 +179,63 @@ void CDDOberflaeche::Gezeichnet(const RECT& ziel, CDDOberflaeche* quelle, const 
         deckend.push_back(r);
         flaeche += int64_t(r.right - r.left) * (r.bottom - r.top);
         if (flaeche >= int64_t(m_breite) * m_hoehe && Decken(deckend, LONG(m_breite), LONG(m_hoehe))) {
+            // Undrawn steps before them need never be drawn.
             m_schritte.erase(m_schritte.begin(), m_schritte.begin() + ptrdiff_t(k));
+            m_offen = std::min(m_offen, m_schritte.size());
             m_schritteGanz = true;
             return;
         }
     }
     if (m_schritte.size() > MAX_SCHRITTE) {
+        Nachzeichnen();
         m_schritte.erase(m_schritte.begin(), m_schritte.begin() + ptrdiff_t(MAX_SCHRITTE / 2));
         m_schritteGanz = false;
+    }
+}
+
+void CDDOberflaeche::Nachzeichnen(const CDDOberflaeche* sterbend)
+{
+    const size_t ab = m_schritte.size() - m_offen;
+    m_offen = 0;
+    for (size_t i = ab; i < m_schritte.size(); ++i) {
+        const CBildSchritt& s = m_schritte[i].schritt;
+        const CPixelFeld zf{Zeile(s.ziel.top) + s.ziel.left, m_pitch, s.ziel.right - s.ziel.left,
+                            s.ziel.bottom - s.ziel.top};
+        if (s.art == CBildSchritt::EArt::Fuellen) {
+            Fuellen8(zf, s.farbe);
+            continue;
+        }
+        std::shared_ptr<CDDOberflaeche> gehalten;
+        const CDDOberflaeche* q = sterbend && sterbend->m_serie == s.serie
+                                      ? sterbend
+                                      : (gehalten = m_schritte[i].quelle.lock()).get();
+        if (!q)
+            continue; // not reached: a source draws its copies out before it goes
+        const CPixelFeld qf{const_cast<BYTE*>(q->m_pixel.data()) + ptrdiff_t(s.quelle.top) * q->m_pitch + s.quelle.left,
+                            q->m_pitch, zf.breite, zf.hoehe};
+        if (s.art == CBildSchritt::EArt::KopierenMitSchluessel)
+            KopierenMitSchluessel8(zf, qf, s.von, s.bis);
+        else
+            Kopieren8(zf, qf);
+    }
+}
+
+void CDDOberflaeche::VorAenderung(const CDDOberflaeche* sterbend)
+{
+    if (IstKette()) {
+        Nachzeichnen();
+        return;
+    }
+    CDDOberflaeche* primaer = m_kern->primaer;
+    for (CDDOberflaeche* kette : {primaer, primaer ? primaer->m_rueckpuffer.get() : nullptr}) {
+        if (!kette || !kette->m_offen)
+            continue;
+        for (size_t i = kette->m_schritte.size() - kette->m_offen; i < kette->m_schritte.size(); ++i)
+            if (kette->m_schritte[i].schritt.art != CBildSchritt::EArt::Fuellen &&
+                kette->m_schritte[i].schritt.serie == m_serie) {
+                kette->Nachzeichnen(sterbend);
+                break;
+            }
     }
 }
 
@@ -207,6 +263,7 @@ const std::vector<CBildSchritt>* CDDOberflaeche::SchritteAufloesen()
 
 CDDOberflaeche::~CDDOberflaeche()
 {
+    VorAenderung(this);
     if (m_kern->primaer == this)
         m_kern->primaer = nullptr;
 }
@@ -332,8 +389,10 @@ HRESULT CDDOberflaeche::Zugriff(EAufruf aufruf, bool warten)
 
 void CDDOberflaeche::FrontMelden()
 {
-    if (IstPrimaer())
-        m_kern->treiber->FrontGeaendert(m_pixel.data(), m_pitch, Bildschirmpalette(*m_kern));
+    if (!IstPrimaer())
+        return;
+    Nachzeichnen();
+    m_kern->treiber->FrontGeaendert(m_pixel.data(), m_pitch, Bildschirmpalette(*m_kern));
 }
 
 const PALETTEENTRY* CDDOberflaeche::Bildschirmpalette(const CAnzeigeKern& kern)
@@ -360,8 +419,14 @@ HRESULT CDDOberflaeche::Blt(RECT* ziel, IDirectDrawSurface* quelle, RECT* quellR
         if (!RechteckPruefen(ziel, m_breite, m_hoehe, zr))
             return DDERR_INVALIDRECT;
         if (!Leer(zr)) {
-            Fuellen8({Zeile(zr.top) + zr.left, m_pitch, zr.right - zr.left, zr.bottom - zr.top}, BYTE(fx->dwFillColor));
-            Gezeichnet(zr, nullptr, nullptr, false, BYTE(fx->dwFillColor));
+            // The chain's fills and copies are drawn when the pixels are read.
+            const bool offen = IstKette();
+            if (!offen) {
+                VorAenderung();
+                Fuellen8({Zeile(zr.top) + zr.left, m_pitch, zr.right - zr.left, zr.bottom - zr.top},
+                         BYTE(fx->dwFillColor));
+            }
+            Gezeichnet(zr, nullptr, nullptr, false, BYTE(fx->dwFillColor), offen);
         }
         FrontMelden();
         return DD_OK;
@@ -383,6 +448,15 @@ HRESULT CDDOberflaeche::Blt(RECT* ziel, IDirectDrawSurface* quelle, RECT* quellR
         return DDERR_INVALIDRECT;
     if (Leer(zr) || Leer(qr))
         return DD_OK;
+    const bool offen = IstKette() && q != this && Vermerkbar(zr, q, &qr);
+    if (offen) {
+        Gezeichnet(zr, q, &qr, mitSchluessel, 0, true);
+        FrontMelden();
+        return DD_OK;
+    }
+    VorAenderung();
+    if (q->IstKette())
+        q->Nachzeichnen();
     const BYTE von = BYTE(q->m_schluessel.dwColorSpaceLowValue), bis = BYTE(q->m_schluessel.dwColorSpaceHighValue);
     CPixelFeld zf{Zeile(zr.top) + zr.left, m_pitch, zr.right - zr.left, zr.bottom - zr.top};
     CPixelFeld qf{q->Zeile(qr.top) + qr.left, q->m_pitch, qr.right - qr.left, qr.bottom - qr.top};
@@ -430,6 +504,15 @@ HRESULT CDDOberflaeche::BltFast(DWORD x, DWORD y, IDirectDrawSurface* quelle, RE
         return DDERR_NOCOLORKEY;
     if (b == 0 || h == 0)
         return DD_OK;
+    const RECT zr{LONG(x), LONG(y), LONG(x) + b, LONG(y) + h};
+    if (IstKette() && q != this && Vermerkbar(zr, q, &qr)) {
+        Gezeichnet(zr, q, &qr, mitSchluessel, 0, true);
+        FrontMelden();
+        return DD_OK;
+    }
+    VorAenderung();
+    if (q->IstKette())
+        q->Nachzeichnen();
     CPixelFeld zf{Zeile(LONG(y)) + x, m_pitch, b, h};
     CPixelFeld qf{q->Zeile(qr.top) + qr.left, q->m_pitch, b, h};
     if (mitSchluessel)
@@ -440,7 +523,7 @@ HRESULT CDDOberflaeche::BltFast(DWORD x, DWORD y, IDirectDrawSurface* quelle, RE
     if (q == this)
         Ueberschrieben();
     else
-        Gezeichnet(RECT{LONG(x), LONG(y), LONG(x) + b, LONG(y) + h}, q, &qr, mitSchluessel, 0);
+        Gezeichnet(zr, q, &qr, mitSchluessel, 0);
     FrontMelden();
     return DD_OK;
 }
@@ -462,10 +545,16 @@ HRESULT CDDOberflaeche::Flip(IDirectDrawSurface* ziel, DWORD flags)
     std::swap(m_pixel, m_rueckpuffer->m_pixel);
     std::swap(m_schritte, m_rueckpuffer->m_schritte);
     std::swap(m_schritteGanz, m_rueckpuffer->m_schritteGanz);
+    std::swap(m_offen, m_rueckpuffer->m_offen);
     ++m_stand;
     ++m_rueckpuffer->m_stand;
-    m_kern->treiber->SchritteVormerken(SchritteAufloesen());
-    m_kern->treiber->BildEinreihen(m_pixel.data(), m_pitch, Bildschirmpalette(*m_kern));
+    // A back end that shows a frame from its steps needs no pixels for it:
+    // they are drawn only when something reads them.
+    const std::vector<CBildSchritt>* schritte = SchritteAufloesen();
+    if (!schritte || !m_kern->treiber->SchritteGenuegen())
+        Nachzeichnen();
+    m_kern->treiber->SchritteVormerken(schritte);
+    m_kern->treiber->BildEinreihen(m_offen ? nullptr : m_pixel.data(), m_pitch, Bildschirmpalette(*m_kern));
     return DD_OK;
 }
 
@@ -545,6 +634,8 @@ HRESULT CDDOberflaeche::Lock(RECT* rechteck, DDSURFACEDESC* d, DWORD flags, void
     RECT r;
     if (!RechteckPruefen(rechteck, m_breite, m_hoehe, r))
         return DDERR_INVALIDRECT;
+    if (IstKette() || !(flags & DDLOCK_READONLY))
+        VorAenderung();
     GetSurfaceDesc(d);
     d->dwFlags |= DDSD_LPSURFACE;
     d->lpSurface = Zeile(r.top) + r.left;

@@ -81,10 +81,17 @@ private:
     BYTE* Zeile(LONG y) { return m_pixel.data() + size_t(y) * size_t(m_pitch); }
     bool IstKette() const { return IstPrimaer() || IstRueckpuffer(); }
     // Bookkeeping of the pixels' changes: the stand counts them, and the
-    // flipping chain keeps the steps that drew its frames.
+    // flipping chain keeps the steps that drew its frames. A step of the
+    // chain may be left undrawn (offen) until something reads the pixels.
+    bool Vermerkbar(const RECT& ziel, const CDDOberflaeche* quelle, const RECT* quellRechteck) const;
     void Gezeichnet(const RECT& ziel, CDDOberflaeche* quelle, const RECT* quellRechteck, bool mitSchluessel,
-                    BYTE farbe);
+                    BYTE farbe, bool offen = false);
     void Ueberschrieben();
+    // Draws the steps left undrawn; sterbend: a source on its way out.
+    void Nachzeichnen(const CDDOberflaeche* sterbend = nullptr);
+    // Before this surface's pixels change: the chain's, drawn out; an
+    // off-screen one's, drawn into the chain's undrawn steps that copy it.
+    void VorAenderung(const CDDOberflaeche* sterbend = nullptr);
 
     struct CVermerk {
         CBildSchritt schritt;
@@ -107,6 +114,7 @@ private:
     uint64_t m_serie;
     uint64_t m_stand = 0;
     std::vector<CVermerk> m_schritte; // chain: since the last step that covered all
+    size_t m_offen = 0; // the last of m_schritte not yet in m_pixel
     bool m_schritteGanz = true; // the steps describe every pixel
     std::vector<CBildSchritt> m_aufgeloest;
     std::shared_ptr<CDDOberflaeche> m_rueckpuffer; // primary: its back buffer

@@ -1,5 +1,12 @@
 #include "platform/display/pixel8.h"
 
+#include "platform/display/ddraw.h"
+
+#include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include <cstring>
 #include <vector>
 
@@ -71,6 +78,20 @@ void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG 
         uint32_t* __restrict z = reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) +
                                                              ptrdiff_t(y) * zielPitchBytes);
         LONG x = 0;
+#ifdef __SSE2__
+        // Frames are written, never read back: stores that bypass the cache
+        // spare reading each target line first (the target is often shared
+        // memory that the X server has just read).
+        for (; x < breite && (reinterpret_cast<uintptr_t>(z + x) & 15) != 0; ++x)
+            z[x] = tabelle[q[x]];
+        for (; x + 4 <= breite; x += 4) {
+            uint32_t vier;
+            std::memcpy(&vier, q + x, 4);
+            _mm_stream_si128(reinterpret_cast<__m128i*>(z + x),
+                             _mm_setr_epi32(int(tabelle[vier & 0xFF]), int(tabelle[(vier >> 8) & 0xFF]),
+                                            int(tabelle[(vier >> 16) & 0xFF]), int(tabelle[vier >> 24])));
+        }
+#else
         // Four at a time: the table stays in L1, the loads pipeline.
         for (; x + 4 <= breite; x += 4) {
             uint32_t vier;
@@ -80,7 +101,46 @@ void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG 
             z[x + 2] = tabelle[(vier >> 16) & 0xFF];
             z[x + 3] = tabelle[vier >> 24];
         }
+#endif
         for (; x < breite; ++x)
             z[x] = tabelle[q[x]];
+    }
+#ifdef __SSE2__
+    _mm_sfence();
+#endif
+}
+
+void Zusammensetzen8Nach32(const std::vector<CBildSchritt>& schritte, uint32_t* ziel, LONG zielPitchBytes, LONG breite,
+                           LONG hoehe, const uint32_t tabelle[256])
+{
+    auto zeile = [&](LONG y) {
+        return reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) + ptrdiff_t(y) * zielPitchBytes);
+    };
+    for (const CBildSchritt& s : schritte) {
+        const LONG links = std::max<LONG>(s.ziel.left, 0), oben = std::max<LONG>(s.ziel.top, 0);
+        const LONG w = std::min<LONG>(s.ziel.right, breite) - links, h = std::min<LONG>(s.ziel.bottom, hoehe) - oben;
+        if (w <= 0 || h <= 0)
+            continue;
+        if (s.art == CBildSchritt::EArt::Fuellen) {
+            for (LONG y = oben; y < oben + h; ++y)
+                std::fill_n(zeile(y) + links, w, tabelle[s.farbe]);
+            continue;
+        }
+        const BYTE* q = s.pixel + ptrdiff_t(s.quelle.top + oben - s.ziel.top) * s.pitch + s.quelle.left + links -
+                        s.ziel.left;
+        if (s.art == CBildSchritt::EArt::Kopieren) {
+            Umwandeln8Nach32(q, s.pitch, zeile(oben) + links, zielPitchBytes, w, h, tabelle);
+            continue;
+        }
+        bool weg[256] = {};
+        for (int i = s.von; i <= s.bis; ++i)
+            weg[i] = true;
+        for (LONG y = 0; y < h; ++y) {
+            const BYTE* qz = q + ptrdiff_t(y) * s.pitch;
+            uint32_t* z = zeile(oben + y) + links;
+            for (LONG x = 0; x < w; ++x)
+                if (!weg[qz[x]])
+                    z[x] = tabelle[qz[x]];
+        }
     }
 }

@@ -6,6 +6,9 @@
 #include "platform/wintypes.h"
 
 #include <cstdint>
+#include <vector>
+
+struct CBildSchritt;
 
 struct CPixelFeld {
     BYTE* pixel; // top-left of the area
@@ -28,3 +31,7 @@ void Strecken8(CPixelFeld ziel, CPixelFeld quelle, bool mitSchluessel, BYTE von,
 void TabelleAusPalette(const PALETTEENTRY* palette, uint32_t tabelle[256]);
 void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG zielPitchBytes, LONG breite, LONG hoehe,
                       const uint32_t tabelle[256]);
+// A frame composed from its drawing steps in one pass into 32-bit pixels
+// of breite x hoehe through the table; parts outside are left out.
+void Zusammensetzen8Nach32(const std::vector<CBildSchritt>& schritte, uint32_t* ziel, LONG zielPitchBytes, LONG breite,
+                           LONG hoehe, const uint32_t tabelle[256]);

@@ -1,9 +1,15 @@
 #include "platform/display/ddraw.h"
+#include "platform/display/pixel8.h"
+#include "platform/display/sdl/bildtakt.h"
 #include "platform/display/sdl/sdl_anzeige.h"
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
+
+using namespace std::chrono_literals;
 
 HRESULT ErsterModus(DDSURFACEDESC* d, void* kontext)
 {
@@ -57,6 +63,186 @@ TEST(SdlAnzeige, ZeigtBilderImVollbild)
     EXPECT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_NORMAL), DD_OK);
     EXPECT_EQ(dd->Release(), 0u);
     AnzeigeTreiberWaehlen("");
+}
+
+// What the window shows, as 0xRRGGBB, against the primary's indices
+// through the palette (reading the primary draws it out, as a lock does).
+std::vector<uint32_t> Fensterbild(CSdlAnzeige& sdl)
+{
+    SDL_Surface* f = SDL_GetWindowSurface(sdl.Fenster());
+    const CAnzeigeModus m = sdl.ModusInKraft();
+    std::vector<uint32_t> rgb;
+    for (DWORD y = 0; y < m.hoehe; ++y)
+        for (DWORD x = 0; x < m.breite; ++x) {
+            Uint8 r, g, b;
+            SDL_GetRGB(static_cast<const uint32_t*>(f->pixels)[y * DWORD(f->pitch) / 4 + x], f->format, &r, &g, &b);
+            rgb.push_back(uint32_t(r) << 16 | uint32_t(g) << 8 | b);
+        }
+    return rgb;
+}
+
+std::vector<uint32_t> Erwartet(IDirectDrawSurface* primaer, const PALETTEENTRY* palette)
+{
+    DDSURFACEDESC d;
+    EXPECT_EQ(primaer->Lock(nullptr, &d, DDLOCK_READONLY, nullptr), DD_OK);
+    uint32_t tabelle[256];
+    TabelleAusPalette(palette, tabelle);
+    std::vector<uint32_t> rgb(size_t(d.dwWidth) * d.dwHeight);
+    Umwandeln8Nach32(static_cast<const BYTE*>(d.lpSurface), d.lPitch, rgb.data(), LONG(d.dwWidth) * 4,
+                     LONG(d.dwWidth), LONG(d.dwHeight), tabelle);
+    primaer->Unlock(nullptr);
+    for (uint32_t& p : rgb)
+        p &= 0xFFFFFF;
+    return rgb;
+}
+
+// Frames composed from their steps (scrolled background, keyed item, fill)
+// show on every composition path exactly the frame the in-memory pixels
+// hold: the key range's both ends left out, and after a palette change the
+// new colours also where the kept surfaces did not change.
+struct SdlZusammensetzen : ::testing::TestWithParam<const char*> {};
+
+TEST_P(SdlZusammensetzen, PixelgleichMitSchluesselUndNachPalettenwechsel)
+{
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, GetParam());
+    auto sdl = std::make_shared<CSdlAnzeige>();
+    AnzeigeTreiberAnmelden("sdl-test", [sdl] { return sdl; });
+    ASSERT_EQ(AnzeigeTreiberWaehlen("sdl-test"), 0);
+    IDirectDraw2* dd = nullptr;
+    ASSERT_EQ(DirectDrawErzeugen(&dd), S_OK);
+    ASSERT_EQ(dd->Initialize(nullptr), DD_OK);
+    ASSERT_EQ(dd->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
+    const CAnzeigeModus m = sdl->ModusInKraft();
+    ASSERT_EQ(dd->SetDisplayMode(m.breite, m.hoehe, 8, 0, 0), DD_OK);
+    EXPECT_EQ(sdl->EinDurchgang(), !*GetParam());
+    DDSURFACEDESC d;
+    d.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+    d.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+    d.dwBackBufferCount = 1;
+    IDirectDrawSurface *primaer = nullptr, *rueck = nullptr, *hg = nullptr, *vg = nullptr;
+    ASSERT_EQ(dd->CreateSurface(&d, &primaer, nullptr), DD_OK);
+    DDSCAPS caps{DDSCAPS_BACKBUFFER};
+    ASSERT_EQ(primaer->GetAttachedSurface(&caps, &rueck), DD_OK);
+    std::array<PALETTEENTRY, 256> farben;
+    for (int i = 0; i < 256; ++i)
+        farben[size_t(i)] = {BYTE(i), BYTE(255 - i), BYTE(i * 5), 0};
+    IDirectDrawPalette* palette = nullptr;
+    ASSERT_EQ(dd->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256, farben.data(), &palette, nullptr), DD_OK);
+    ASSERT_EQ(primaer->SetPalette(palette), DD_OK);
+
+    // The background every index in turn; the item's key range 10..20 with
+    // its neighbours 9 and 21 beside both ends.
+    const DWORD w = m.breite, h = m.hoehe;
+    for (auto [o, b, hoehe] : {std::tuple{&hg, w + 64, h}, std::tuple{&vg, DWORD(40), DWORD(30)}}) {
+        d = {};
+        d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+        d.dwWidth = b;
+        d.dwHeight = hoehe;
+        d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+        ASSERT_EQ(dd->CreateSurface(&d, o, nullptr), DD_OK);
+        ASSERT_EQ((*o)->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+        const BYTE vgWerte[] = {9, 10, 20, 21, 15, 200};
+        for (DWORD y = 0; y < hoehe; ++y)
+            for (DWORD x = 0; x < b; ++x)
+                static_cast<BYTE*>(d.lpSurface)[y * DWORD(d.lPitch) + x] =
+                    o == &hg ? BYTE(x + y * 3) : vgWerte[(x / 3 + y) % 6];
+        ASSERT_EQ((*o)->Unlock(nullptr), DD_OK);
+    }
+    DDCOLORKEY key{10, 20};
+    ASSERT_EQ(vg->SetColorKey(DDCKEY_SRCBLT, &key), DD_OK);
+
+    auto bild = [&](LONG versatz) {
+        while (rueck->GetBltStatus(DDGBS_CANBLT) == DDERR_WASSTILLDRAWING) {}
+        RECT links{versatz, 0, LONG(w), LONG(h)}, rechts{0, 0, versatz, LONG(h)}, feld{5, 7, 60, 9};
+        ASSERT_EQ(rueck->BltFast(0, 0, hg, &links, 0), DD_OK);
+        ASSERT_EQ(rueck->BltFast(w - DWORD(versatz), 0, hg, &rechts, 0), DD_OK);
+        ASSERT_EQ(rueck->BltFast(100, 50, vg, nullptr, DDBLTFAST_SRCCOLORKEY), DD_OK);
+        DDBLTFX fx;
+        fx.dwFillColor = 77;
+        ASSERT_EQ(rueck->Blt(&feld, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+        ASSERT_EQ(primaer->Flip(nullptr, DDFLIP_WAIT), DD_OK);
+        while (rueck->GetBltStatus(DDGBS_CANBLT) == DDERR_WASSTILLDRAWING) {}
+    };
+    bild(3);
+    EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data()));
+    for (PALETTEENTRY& e : farben)
+        std::swap(e.peRed, e.peBlue);
+    ASSERT_EQ(palette->SetEntries(0, 0, 256, farben.data()), DD_OK);
+    EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data())) << "palette change";
+    // The frames on screen were never drawn into the primary's pixels: they
+    // are drawn before a source of them changes or goes.
+    bild(5);
+    ASSERT_EQ(vg->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+    std::fill_n(static_cast<BYTE*>(d.lpSurface), d.lPitch * LONG(d.dwHeight), BYTE(33));
+    ASSERT_EQ(vg->Unlock(nullptr), DD_OK);
+    EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data())) << "after the palette change, source changed";
+    bild(7);
+    EXPECT_EQ(hg->Release(), 0u);
+    EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data())) << "source released";
+    EXPECT_EQ(sdl->Messung().zusammengesetzt, 3);
+
+    for (auto* o : {vg, primaer})
+        EXPECT_EQ(o->Release(), 0u);
+    palette->Release();
+    dd->Release();
+    AnzeigeTreiberWaehlen("");
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Pfade, SdlZusammensetzen, ::testing::Values("", "software"),
+                         [](const auto& info) { return std::string(*info.param ? "Texturen" : "EinDurchgang"); });
+
+// The pacing rule on a simulated screen: the loop flips 2 ms after each
+// present; a present draws for `kosten`, with vsync then waits for the next
+// retrace (at whole periods), without it ends at once. Per frame: the
+// retrace it was for and the end of its present.
+struct CTaktlauf {
+    std::vector<CBildtakt::Zeit> faellig, ende;
+};
+CTaktlauf Simulieren(bool vsync, CBildtakt::Dauer kosten, int bilder, int spaetesBild = -1)
+{
+    const CBildtakt::Dauer periode = 16'666'667ns;
+    CBildtakt takt;
+    takt.Beginnen(periode, vsync);
+    CTaktlauf lauf;
+    CBildtakt::Zeit jetzt{1s};
+    for (int i = 0; i < bilder; ++i) {
+        jetzt += i == spaetesBild ? 25ms : 2ms;
+        lauf.faellig.push_back(takt.Einreihen(jetzt));
+        const auto start = std::max(jetzt, takt.Beginn());
+        const auto gezeichnet = start + kosten;
+        auto ende = gezeichnet;
+        if (vsync)
+            ende = CBildtakt::Zeit{} + ((gezeichnet.time_since_epoch() + periode - 1ns) / periode) * periode;
+        takt.Gezeigt(start, gezeichnet, ende);
+        lauf.ende.push_back(ende);
+        jetzt = ende;
+    }
+    return lauf;
+}
+
+TEST(SdlBildtakt, MitVsyncErreichtJedesBildSeinenStrahlruecklauf)
+{
+    const CTaktlauf l = Simulieren(true, 3ms, 400);
+    // Once the lead has settled, every frame appears at the retrace it was
+    // for, and every retrace shows a new frame.
+    for (size_t i = 100; i < l.ende.size(); ++i) {
+        EXPECT_LT(std::chrono::abs(l.ende[i] - l.faellig[i]), 4ms) << i;
+        EXPECT_EQ(l.ende[i] - l.ende[i - 1], 16'666'667ns) << i;
+    }
+}
+
+TEST(SdlBildtakt, SpaetesBildBleibtAufDerPhase)
+{
+    const CTaktlauf l = Simulieren(false, 1ms, 200, 120);
+    const auto periode = 16'666'667ns;
+    for (size_t i = 1; i < l.faellig.size(); ++i) {
+        EXPECT_EQ((l.faellig[i] - l.faellig[0]) % periode, 0ns) << i;
+        // The late frame takes the first retrace it can still meet.
+        EXPECT_LE(l.faellig[i] - l.faellig[i - 1], i == 120 ? 2 * periode : periode) << i;
+    }
+    // Presents end the lead's margin before their retrace.
+    EXPECT_LT(l.ende[150], l.faellig[150]);
 }
 
 } // namespace

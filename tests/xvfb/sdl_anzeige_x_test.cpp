@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Renderer, SdlAnzeigeX, ::testing::Values("", "software"
                          [](const auto& info) { return std::string(*info.param ? info.param : "standard"); });
 
 // Six seconds of the run: presents at the nominal period, the speed as
-// set, keys polled while a flip waits, no core spent waiting.
+// set, each key taken once, no core spent waiting.
 using SdlAnzeigeXTakt = XTest;
 
 TEST_F(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
@@ -142,19 +142,16 @@ TEST_F(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
     // Left out: the ready screen and the first frames after it.
     const CPerioden p = PeriodenAuswerten(m.gezeigt, 5);
     ASSERT_GT(p.anzahl, 100u);
-    std::printf("Periode %.2f ms (sd %.2f, max %.2f; Uhr %.2f ms, Vorlauf %.2f ms, vsync %d), Luecke %.3f ms "
-                "(%lld von %lld > 1 ms), Geschwindigkeit %.4f (soll %.4f)\n",
+    std::printf("Periode %.2f ms (sd %.2f, max %.2f; Uhr %.2f ms, Vorlauf %.2f ms, vsync %d), Geschwindigkeit %.4f "
+                "(soll %.4f)\n",
                 p.mittel, p.sd, p.max, std::chrono::duration<double, std::milli>(sdl->Periode()).count(),
                 std::chrono::duration<double, std::milli>(sdl->Vorlauf()).count(), int(sdl->MitVsync()),
-                std::chrono::duration<double, std::milli>(m.groessteLuecke).count(), (long long)m.langeLuecken,
-                (long long)m.abfragen, lauf.bericht.m_dStandardGeschwindigkeit, lauf.Sollgeschwindigkeit());
+                lauf.bericht.m_dStandardGeschwindigkeit, lauf.Sollgeschwindigkeit());
     EXPECT_NEAR(p.mittel, 1000.0 / 60.0, 1000.0 / 60.0 * 0.1);
     EXPECT_LT(p.sd, 6.0);
     EXPECT_NEAR(lauf.bericht.m_dStandardGeschwindigkeit, lauf.Sollgeschwindigkeit(), lauf.Sollgeschwindigkeit() * 0.15);
-    // Keys polled within a millisecond while a flip waits; a loaded machine
-    // may overrun a sleep now and then, so only the share counts.
-    EXPECT_GT(m.abfragen, int64_t(p.anzahl) * 5);
-    EXPECT_LT(m.langeLuecken * 10, m.abfragen);
+    // Enter and Escape, each reported by a poll once.
+    EXPECT_EQ(m.gesehen.size(), 2u);
     // Waiting for the retrace, and for Enter, sleeps: far less than a core.
     const double wand = std::chrono::duration<double>(wand1 - wand0).count();
     EXPECT_LT((cpu1 - cpu0) / wand, 0.7) << cpu1 - cpu0 << " s CPU in " << wand << " s";

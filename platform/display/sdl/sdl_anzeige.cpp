@@ -15,9 +15,8 @@ using namespace std::chrono_literals;
 
 // Messages nobody takes are dropped beyond this many.
 constexpr size_t MAX_NACHRICHTEN = 512;
-// While a frame waits the thread sleeps this long at most between two looks
-// at the clock, so the keys are polled well within a millisecond.
-constexpr auto SCHEIBE = 500us;
+// A loop that only asks for messages waits this long at most for one.
+constexpr auto NACHRICHTENWARTEN = 1ms;
 // Events are fetched from the X server at most this often.
 constexpr auto PUMPABSTAND = 200us;
 // Kept surfaces that no frame used for this many frames are given up.
@@ -29,6 +28,19 @@ double ProzessCpu()
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// The framebuffer of a window drawn on the CPU: the window's own (shared
+// memory with the X server), not a texture of a GL renderer.
+template <class F>
+auto OhneBeschleunigung(F f)
+{
+    const char* vorher = SDL_GetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION);
+    const std::string alt = vorher ? vorher : "";
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    auto ergebnis = f();
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, vorher ? alt.c_str() : nullptr);
+    return ergebnis;
 }
 
 } // namespace
@@ -105,7 +117,8 @@ HRESULT CSdlAnzeige::ModusSetzen(const CAnzeigeModus& modus)
 HRESULT CSdlAnzeige::FensterOeffnen(const SDL_DisplayMode& modus)
 {
     FensterSchliessen();
-    m_nominal = std::chrono::nanoseconds(1'000'000'000 / (modus.refresh_rate > 0 ? modus.refresh_rate : 60));
+    const auto nominal = std::chrono::nanoseconds(1'000'000'000 / (modus.refresh_rate > 0 ? modus.refresh_rate : 60));
+    m_takt.Beginnen(nominal, false);
     m_breite = modus.w;
     m_hoehe = modus.h;
     m_fenster = SDL_CreateWindow("Lumetra", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, modus.w, modus.h,
@@ -118,42 +131,42 @@ HRESULT CSdlAnzeige::FensterOeffnen(const SDL_DisplayMode& modus)
     }
     SDL_RaiseWindow(m_fenster);
     const char* gewaehlt = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-    if (!VsyncPruefen() && !m_software && !(gewaehlt && *gewaehlt)) {
+    const bool vsync = VsyncPruefen();
+    if (!vsync && !(gewaehlt && *gewaehlt)) {
         // Without retraces at the mode's rate an accelerated renderer only
         // costs (a software rasteriser, as under Xvfb, spends a core on
-        // two full-screen copies); SDL's software renderer over the
-        // window's own framebuffer composes the same pixels for a fraction.
-        // A render driver chosen by name (SDL_RENDER_DRIVER) is kept.
+        // two full-screen copies), and so does any renderer's copy of kept
+        // textures: each frame is composed once into the window's own
+        // framebuffer. SDL's software renderer stands in where that surface
+        // is not 32-bit. A render driver chosen by name (SDL_RENDER_DRIVER)
+        // is kept.
         RendererAufgeben();
-        int software = -1;
-        for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
-            SDL_RendererInfo info{};
-            if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, "software") == 0)
-                software = i;
-        }
-        if ((software < 0 || !RendererErstellen(software, 0)) && !RendererErstellen(-1, 0)) {
+        if (!FlaecheNehmen() && !RendererErstellen(-1, 0)) {
             std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
             FensterSchliessen();
             return DDERR_UNSUPPORTEDMODE;
         }
     }
-    m_periode = m_nominal;
-    m_kosten = 2ms;
-    m_zuschlag = {};
-    m_dauerIndex = 0;
-    m_letzteFaellig = m_letzteRetrace = {};
+    m_takt.Beginnen(nominal, vsync);
     return DD_OK;
+}
+
+bool CSdlAnzeige::FlaecheNehmen()
+{
+    SDL_Surface* f = OhneBeschleunigung([&] { return SDL_GetWindowSurface(m_fenster); });
+    if (!f || f->format->BytesPerPixel != 4 || f->w < m_breite || f->h < m_hoehe)
+        return false;
+    m_flaeche = f;
+    m_format = f->format->format;
+    m_software = true;
+    m_paletteStand = 1;
+    m_palette.fill({1, 2, 3, 4}); // matches no palette: the first frame builds the table
+    return true;
 }
 
 bool CSdlAnzeige::RendererErstellen(int treiber, Uint32 flags)
 {
-    // The software renderer draws into the window's own framebuffer (shared
-    // memory with the X server), not into a texture of a GL renderer.
-    const char* vorher = SDL_GetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION);
-    const std::string alt = vorher ? vorher : "";
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    m_renderer = SDL_CreateRenderer(m_fenster, treiber, flags);
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, vorher ? alt.c_str() : nullptr);
+    m_renderer = OhneBeschleunigung([&] { return SDL_CreateRenderer(m_fenster, treiber, flags); });
     if (!m_renderer)
         return false;
     // Textures in the window's own format copy without conversion where the
@@ -201,11 +214,12 @@ bool CSdlAnzeige::VsyncPruefen()
     }
     std::sort(abstaende.begin(), abstaende.end());
     const auto mitte = abstaende[abstaende.size() / 2];
-    m_vsync = mitte > m_nominal * 49 / 50 && mitte < m_nominal * 51 / 50 && abstaende[1] > m_nominal * 9 / 10 &&
-              abstaende[abstaende.size() - 2] < m_nominal * 11 / 10;
-    if (!m_vsync && mitte > m_nominal / 2)
+    const auto nominal = m_takt.Nominal();
+    const bool vsync = mitte > nominal * 49 / 50 && mitte < nominal * 51 / 50 && abstaende[1] > nominal * 9 / 10 &&
+                       abstaende[abstaende.size() - 2] < nominal * 11 / 10;
+    if (!vsync && mitte > nominal / 2)
         SDL_RenderSetVSync(m_renderer, 0);
-    return m_vsync;
+    return vsync;
 }
 
 void CSdlAnzeige::RendererAufgeben()
@@ -219,6 +233,7 @@ void CSdlAnzeige::RendererAufgeben()
         SDL_DestroyRenderer(m_renderer);
     m_textur = nullptr;
     m_renderer = nullptr;
+    m_flaeche = nullptr; // SDL frees the window's surface with the window
 }
 
 void CSdlAnzeige::FensterSchliessen()
@@ -257,6 +272,7 @@ void CSdlAnzeige::PaletteUebernehmen(const PALETTEENTRY* palette)
         return;
     std::memcpy(m_palette.data(), palette, sizeof(m_palette));
     ++m_paletteStand;
+    // Opaque entries in the format drawn into: the textures' or the window's.
     SDL_PixelFormat* f = SDL_AllocFormat(m_format);
     for (int i = 0; i < 256; ++i) {
         const PALETTEENTRY& e = palette[i];
@@ -268,6 +284,11 @@ void CSdlAnzeige::PaletteUebernehmen(const PALETTEENTRY* palette)
 
 void CSdlAnzeige::Hochladen(const BYTE* pixel, LONG pitch)
 {
+    if (m_flaeche) {
+        Umwandeln8Nach32(pixel, pitch, static_cast<uint32_t*>(m_flaeche->pixels), m_flaeche->pitch, m_breite, m_hoehe,
+                         m_tabelle);
+        return;
+    }
     void* ziel = nullptr;
     int zielPitch = 0;
     if (!m_textur || SDL_LockTexture(m_textur, nullptr, &ziel, &zielPitch) != 0)
@@ -329,7 +350,7 @@ SDL_Texture* CSdlAnzeige::Textur(const CBildSchritt& s, SDL_Rect& quelle)
 
 bool CSdlAnzeige::Zusammensetzen()
 {
-    if (!m_schritte)
+    if (!m_schritte || !m_renderer)
         return false;
     m_quellen.clear();
     for (const CBildSchritt& s : *m_schritte) {
@@ -364,39 +385,27 @@ bool CSdlAnzeige::Zusammensetzen()
     return true;
 }
 
-CSdlAnzeige::Uhr::duration CSdlAnzeige::Vorlauf() const
-{
-    // With vsync the present must start early enough to make its retrace
-    // however long the drawing takes; without, it ends just before it.
-    const Uhr::duration v = m_kosten + m_zuschlag + (m_vsync ? 2ms : 1ms);
-    return std::clamp<Uhr::duration>(v, 1ms, m_periode * 3 / 4);
-}
-
 void CSdlAnzeige::BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette)
 {
-    if (!m_renderer)
+    if (!m_renderer && !m_flaeche)
         return;
     const double cpu = m_messung.an ? ProzessCpu() : 0.0;
     ++m_bildnummer;
     PaletteUebernehmen(palette);
-    if (!Zusammensetzen()) {
+    if (m_flaeche && m_schritte) {
+        // The frame as the window shows it, written once: the previous one
+        // is already on screen, the X server has read it.
+        Zusammensetzen8Nach32(*m_schritte, static_cast<uint32_t*>(m_flaeche->pixels), m_flaeche->pitch, m_breite,
+                              m_hoehe, m_tabelle);
+        ++m_messung.zusammengesetzt;
+    } else if (!Zusammensetzen() && pixel) {
         Hochladen(pixel, pitch);
         ++m_messung.umgewandelt;
     }
     m_schritte = nullptr;
     const auto jetzt = Uhr::now();
-    // The retrace after the last frame's on the fixed clock; retraces the
-    // present can no longer meet are passed over, the clock's phase kept.
-    const auto frueh = jetzt + m_kosten;
-    if (m_letzteFaellig == Uhr::time_point{}) {
-        m_faellig = frueh;
-    } else {
-        m_faellig = m_letzteFaellig + m_periode;
-        if (m_faellig < frueh)
-            m_faellig += ((frueh - m_faellig) / m_periode + 1) * m_periode;
-    }
+    m_takt.Einreihen(jetzt);
     m_ausstehend = true;
-    m_letzteAbfrage = jetzt;
     if (m_messung.an) {
         m_messung.eingereiht.push_back(jetzt);
         m_messung.cpuPfad += ProzessCpu() - cpu;
@@ -407,56 +416,41 @@ void CSdlAnzeige::Zeigen()
 {
     const double cpu = m_messung.an ? ProzessCpu() : 0.0;
     const auto start = Uhr::now();
-    SDL_RenderFlush(m_renderer);
+    if (m_renderer)
+        SDL_RenderFlush(m_renderer);
     const auto gezeichnet = Uhr::now();
-    SDL_RenderPresent(m_renderer); // with vsync blocks until the retrace
+    if (m_flaeche)
+        SDL_UpdateWindowSurface(m_fenster);
+    else
+        SDL_RenderPresent(m_renderer); // with vsync blocks until the retrace
     const auto ende = Uhr::now();
     m_ausstehend = false;
     if (m_messung.an) {
         m_messung.gezeigt.push_back(ende);
         m_messung.cpuPfad += ProzessCpu() - cpu;
     }
-
-    // The cost of presenting: nine in ten of the latest presents took no
-    // longer. A single slow one (the thread preempted) does not stretch the
-    // lead; a lasting rise does within a second.
-    m_dauern[m_dauerIndex++ % m_dauern.size()] = m_vsync ? gezeichnet - start : ende - start;
-    if (m_dauerIndex >= m_dauern.size()) {
-        auto sortiert = m_dauern;
-        auto p90 = sortiert.begin() + ptrdiff_t(sortiert.size() * 9 / 10);
-        std::nth_element(sortiert.begin(), p90, sortiert.end());
-        m_kosten = *p90;
-    }
-
-    if (m_vsync) {
-        const auto abweichung = ende - m_faellig;
-        if (abweichung > m_periode / 2) {
-            // The retrace was missed: start earlier from now on.
-            m_zuschlag = std::min<Uhr::duration>(m_zuschlag + 1ms, m_periode / 2);
-        } else if (ende - gezeichnet > 500us && abweichung > -m_periode / 4 && abweichung < m_periode / 4) {
-            // A present that waited ended at a retrace: the clock follows
-            // its phase, and the period the spacing of such retraces.
-            m_faellig += abweichung / 4;
-            if (m_letzteRetrace != Uhr::time_point{}) {
-                const auto abstand = ende - m_letzteRetrace;
-                const auto n = (abstand + m_periode / 2) / m_periode;
-                if (n >= 1 && n <= 4) {
-                    const auto gemessen = abstand / n;
-                    if (gemessen > m_nominal * 49 / 50 && gemessen < m_nominal * 51 / 50)
-                        m_periode = (m_periode * 15 + gemessen) / 16;
-                }
-            }
-            m_letzteRetrace = ende;
-        }
-    }
-    m_letzteFaellig = m_faellig;
+    m_takt.Gezeigt(start, gezeichnet, ende);
 }
 
-void CSdlAnzeige::Schlafen()
+void CSdlAnzeige::Warten(Uhr::time_point bis)
 {
-    const auto rest = m_faellig - Vorlauf() - Uhr::now();
-    if (rest > Uhr::duration::zero())
-        std::this_thread::sleep_for(std::min<Uhr::duration>(rest, SCHEIBE));
+    // Blocks on the X connection until the time or an input event, so a key
+    // is taken when it arrives and an idle wait costs nothing. SDL's wait
+    // counts whole milliseconds; the rest is slept.
+    const auto rest = bis - Uhr::now();
+    if (rest <= Uhr::duration::zero())
+        return;
+    if (rest >= 1ms) {
+        SDL_Event e;
+        if (SDL_WaitEventTimeout(&e, int(rest / 1ms)) == 1) {
+            Verarbeiten(e);
+            EreignissePumpen();
+            return;
+        }
+    }
+    const auto nochUebrig = bis - Uhr::now();
+    if (nochUebrig > Uhr::duration::zero() && nochUebrig < 1ms)
+        std::this_thread::sleep_for(nochUebrig);
 }
 
 void CSdlAnzeige::FaelligZeigen()
@@ -471,9 +465,11 @@ bool CSdlAnzeige::TauschAusstehend()
         return false;
     EreignissePumpen();
     if (!Faellig()) {
-        Schlafen();
-        if (!Faellig())
-            return true;
+        // Until the present is due or input comes; either way the loop
+        // hears "still drawing" once more and polls its keys before the
+        // next call presents.
+        Warten(m_takt.Beginn());
+        return true;
     }
     Zeigen();
     return false;
@@ -483,7 +479,7 @@ void CSdlAnzeige::TauschAbwarten()
 {
     while (m_ausstehend && !Faellig()) {
         EreignissePumpen();
-        Schlafen();
+        Warten(m_takt.Beginn());
     }
     if (m_ausstehend)
         Zeigen();
@@ -491,12 +487,15 @@ void CSdlAnzeige::TauschAbwarten()
 
 void CSdlAnzeige::FrontGeaendert(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette)
 {
-    if (!m_renderer)
+    if (!m_renderer && !m_flaeche)
         return;
     TauschAbwarten();
     PaletteUebernehmen(palette);
     Hochladen(pixel, pitch);
-    SDL_RenderPresent(m_renderer);
+    if (m_flaeche)
+        SDL_UpdateWindowSurface(m_fenster);
+    else
+        SDL_RenderPresent(m_renderer);
 }
 
 // ---- Input -----------------------------------------------------------------------
@@ -520,53 +519,51 @@ void CSdlAnzeige::EreignissePumpen()
         return;
     m_naechstesPumpen = Uhr::now() + PUMPABSTAND;
     SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-        switch (e.type) {
-        case SDL_KEYDOWN:
-        case SDL_KEYUP: {
-            const int vk = VirtuelleTasteAusSdl(e.key.keysym.sym);
-            if (!vk)
-                break;
-            const bool unten = e.type == SDL_KEYDOWN;
-            m_gedrueckt[size_t(vk)] = m_gedrueckt[size_t(vk)] || (unten && !m_unten[size_t(vk)]);
-            m_unten[size_t(vk)] = unten;
-            Einreihen(unten ? WM_KEYDOWN : WM_KEYUP, vk, e.key.timestamp);
+    while (SDL_PollEvent(&e))
+        Verarbeiten(e);
+}
+
+void CSdlAnzeige::Verarbeiten(const SDL_Event& e)
+{
+    switch (e.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        const int vk = VirtuelleTasteAusSdl(e.key.keysym.sym);
+        if (!vk)
             break;
-        }
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP: {
-            const bool links = e.button.button == SDL_BUTTON_LEFT;
-            if (!links && e.button.button != SDL_BUTTON_RIGHT)
-                break;
-            const int vk = links ? VK_LBUTTON : VK_RBUTTON;
-            const bool unten = e.type == SDL_MOUSEBUTTONDOWN;
-            m_gedrueckt[size_t(vk)] = m_gedrueckt[size_t(vk)] || unten;
-            m_unten[size_t(vk)] = unten;
-            Einreihen(links ? (unten ? WM_LBUTTONDOWN : WM_LBUTTONUP) : (unten ? WM_RBUTTONDOWN : WM_RBUTTONUP), vk,
-                      e.button.timestamp);
+        const bool unten = e.type == SDL_KEYDOWN;
+        m_gedrueckt[size_t(vk)] = m_gedrueckt[size_t(vk)] || (unten && !m_unten[size_t(vk)]);
+        m_unten[size_t(vk)] = unten;
+        Einreihen(unten ? WM_KEYDOWN : WM_KEYUP, vk, e.key.timestamp);
+        break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        const bool links = e.button.button == SDL_BUTTON_LEFT;
+        if (!links && e.button.button != SDL_BUTTON_RIGHT)
             break;
-        }
-        default: break;
-        }
+        const int vk = links ? VK_LBUTTON : VK_RBUTTON;
+        const bool unten = e.type == SDL_MOUSEBUTTONDOWN;
+        m_gedrueckt[size_t(vk)] = m_gedrueckt[size_t(vk)] || unten;
+        m_unten[size_t(vk)] = unten;
+        Einreihen(links ? (unten ? WM_LBUTTONDOWN : WM_LBUTTONUP) : (unten ? WM_RBUTTONDOWN : WM_RBUTTONUP), vk,
+                  e.button.timestamp);
+        break;
+    }
+    default: break;
     }
 }
 
 SHORT CSdlAnzeige::Taste(int vk)
 {
-    const auto jetzt = Uhr::now();
-    if (m_ausstehend)
-        m_messung.groessteLuecke = std::max(m_messung.groessteLuecke, jetzt - m_letzteAbfrage);
-    if (m_ausstehend) {
-        ++m_messung.abfragen;
-        m_messung.langeLuecken += jetzt - m_letzteAbfrage > 1ms;
-    }
-    m_letzteAbfrage = jetzt;
     // A due frame goes first, so the state returned is as fresh as the poll.
     FaelligZeigen();
     EreignissePumpen();
     vk &= 0xFF;
     const SHORT ergebnis = SHORT((m_unten[size_t(vk)] ? 0x8000 : 0) | (m_gedrueckt[size_t(vk)] ? 1 : 0));
     m_gedrueckt[size_t(vk)] = false;
+    if (m_messung.an && (ergebnis & 1))
+        m_messung.gesehen.push_back(Uhr::now());
     return ergebnis;
 }
 
@@ -575,7 +572,7 @@ bool CSdlAnzeige::Nachricht(MSG& nachricht, UINT von, UINT bis, bool entfernen)
     FaelligZeigen();
     EreignissePumpen();
     // A loop that only waits for a key (the ready screen) asks again and
-    // again: it sleeps a slice, which still polls within a millisecond.
+    // again: it waits for input a while, or until a queued frame is due.
     const auto jetzt = Uhr::now();
     const bool gedraengt = jetzt - m_letzteNachricht < 1ms;
     m_letzteNachricht = jetzt;
@@ -588,8 +585,8 @@ bool CSdlAnzeige::Nachricht(MSG& nachricht, UINT von, UINT bis, bool entfernen)
             m_nachrichten.erase(it);
         return true;
     }
-    if (gedraengt && !m_ausstehend)
-        std::this_thread::sleep_for(SCHEIBE);
+    if (gedraengt)
+        Warten(m_ausstehend ? std::min(m_takt.Beginn(), jetzt + NACHRICHTENWARTEN) : jetzt + NACHRICHTENWARTEN);
     return false;
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 
-// The display over SDL2: a full-screen window at the mode's size. Frames are
-// composed on the renderer from the surfaces they were drawn from, each
-// kept as a texture converted through the palette when it changes; a frame
-// drawn otherwise is converted whole. Presents are paced on a clock at the
-// mode's period, with vsync where the presents wait for retraces at that
-// rate; where they do not, SDL's software renderer draws (unless a render
-// driver is chosen by name). Must stay on the thread that created it.
+// The display over SDL2: a full-screen window at the mode's size. Where the
+// presents wait for retraces at the mode's rate (or a render driver is
+// chosen by name), frames are composed on the renderer from the surfaces
+// they were drawn from, each kept as a texture converted through the palette
+// when it changes. Elsewhere (no usable GPU, as under Xvfb) each frame is
+// composed once, straight into the window's own surface, from the 8-bit
+// surfaces through the palette. A frame drawn otherwise is converted whole.
+// Presents are paced on a clock at the mode's period (CBildtakt). Must stay
+// on the thread that created it.
 
 #include "platform/display/ddraw.h"
+#include "platform/display/sdl/bildtakt.h"
 
 #include <SDL.h>
 
@@ -40,6 +43,7 @@ public:
     HRESULT Exklusiv(bool exklusiv) override;
 
     void SchritteVormerken(const std::vector<CBildSchritt>* schritte) override { m_schritte = schritte; }
+    bool SchritteGenuegen() override { return m_flaeche != nullptr; }
     void BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette) override;
     bool TauschAusstehend() override;
     void TauschAbwarten() override;
@@ -56,48 +60,52 @@ public:
         bool an = false;
         std::vector<Uhr::time_point> eingereiht; // each flipped frame's flip
         std::vector<Uhr::time_point> gezeigt; // and the end of its present
-        Uhr::duration groessteLuecke{}; // between key polls while a flip waits
-        int64_t abfragen = 0, langeLuecken = 0; // such polls, and those after more than 1 ms
-        int64_t zusammengesetzt = 0; // frames composed from kept surfaces
+        std::vector<Uhr::time_point> gesehen; // each key press, when a poll first reported it
+        int64_t zusammengesetzt = 0; // frames composed from their steps
         int64_t umgewandelt = 0; // flipped frames converted whole
         double cpuPfad = 0; // process CPU seconds composing and presenting
     };
     CMessung& Messung() { return m_messung; }
-    Uhr::duration Periode() const { return m_periode; }
-    Uhr::duration Vorlauf() const;
-    bool MitVsync() const { return m_vsync; }
-    // SDL's software renderer draws the frames (chosen, or taken because
-    // the accelerated one showed no retraces at the mode's rate).
+    Uhr::duration Periode() const { return m_takt.Periode(); }
+    Uhr::duration Vorlauf() const { return m_takt.Vorlauf(); }
+    bool MitVsync() const { return m_takt.MitVsync(); }
+    // Drawn on the CPU: into the window's surface, or by SDL's software renderer.
     bool IstSoftware() const { return m_software; }
+    // Frames composed in one pass into the window's surface.
+    bool EinDurchgang() const { return m_flaeche != nullptr; }
+    SDL_Window* Fenster() const { return m_fenster; }
 
 private:
     HRESULT FensterOeffnen(const SDL_DisplayMode& modus);
     void FensterSchliessen();
     bool RendererErstellen(int treiber, Uint32 flags);
     void RendererAufgeben();
+    bool FlaecheNehmen();
     void PaletteUebernehmen(const PALETTEENTRY* palette);
     void Hochladen(const BYTE* pixel, LONG pitch);
     bool Zusammensetzen();
     SDL_Texture* Textur(const CBildSchritt& s, SDL_Rect& quelle);
     bool VsyncPruefen();
-    bool Faellig() const { return Uhr::now() >= m_faellig - Vorlauf(); }
+    bool Faellig() const { return m_takt.Faellig(Uhr::now()); }
     void FaelligZeigen();
     void Zeigen();
-    void Schlafen();
+    void Warten(Uhr::time_point bis);
     void EreignissePumpen();
+    void Verarbeiten(const SDL_Event& e);
     void Einreihen(UINT nachricht, int vk, Uint32 zeit);
 
     bool m_bereit = false; // SDL video started
     SDL_Window* m_fenster = nullptr;
     SDL_Renderer* m_renderer = nullptr;
+    SDL_Surface* m_flaeche = nullptr; // the window's own, when frames are composed into it
     int m_breite = 0, m_hoehe = 0;
     bool m_software = false;
     SDL_Texture* m_textur = nullptr; // the whole frame, when it cannot be composed
-    Uint32 m_format = SDL_PIXELFORMAT_ARGB8888;
+    Uint32 m_format = SDL_PIXELFORMAT_ARGB8888; // of the textures or the window's surface
     int m_maxTextur = 0;
     CAnzeigeModus m_modus;
 
-    // The palette as the textures were converted through it.
+    // The palette as the tables hold it and the textures were converted through it.
     std::array<PALETTEENTRY, 256> m_palette{};
     uint64_t m_paletteStand = 1;
     uint32_t m_tabelle[256] = {}; // opaque, in m_format
@@ -118,21 +126,8 @@ private:
     std::map<CTexturSchluessel, CTextur> m_texturen;
     int64_t m_bildnummer = 0;
 
-    // Frame timing: retraces on a fixed clock at the mode's period. The
-    // period and the clock's phase follow only presents that waited for a
-    // retrace; the present starts the lead before the frame's retrace.
     bool m_ausstehend = false;
-    bool m_vsync = false;
-    Uhr::duration m_nominal = std::chrono::microseconds(16667);
-    Uhr::duration m_periode = m_nominal;
-    Uhr::duration m_kosten = std::chrono::milliseconds(2); // of a present, without its wait
-    std::array<Uhr::duration, 64> m_dauern{}; // of the latest presents
-    Uhr::duration m_zuschlag{}; // added for each retrace missed
-    size_t m_dauerIndex = 0;
-    Uhr::time_point m_faellig{}; // the retrace the queued frame is for
-    Uhr::time_point m_letzteFaellig{}; // the retrace of the last frame
-    Uhr::time_point m_letzteRetrace{}; // end of the last present that waited
-    Uhr::time_point m_letzteAbfrage{};
+    CBildtakt m_takt;
     Uhr::time_point m_letzteNachricht{};
     Uhr::time_point m_naechstesPumpen{};
     CMessung m_messung;
