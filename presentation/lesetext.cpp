@@ -190,6 +190,13 @@ int CPraesentation::TextErstellen()
                                                        : ".\n";
         return gelesen;
     }
+    if (datei.empty()) {
+        // No line gives no page, and no page no foreground to show.
+        m_nFehler = FEHLER_VORDERGRUND;
+        m_strFehler = "Fehler beim Erstellen des Vordergrundbildes: Die Textdatei " + pfad::Anzeige(pfad) +
+                      " ist leer.\n";
+        return 4;
+    }
 
     int ergebnis = 0;
     std::vector<CTextzeile> zeilen;

@@ -45,13 +45,14 @@ TEST(Lesetext, Verweigerungen)
     while (riesig.size() <= size_t(TEXTDATEI_MAX_BYTES))
         riesig += std::string(2000, 'x') + " \r\n";
     const std::string fehlt = testanzeige::Ordner() + "/fehlt.txt", gross = Datei("riesig.txt", riesig);
+    const std::string leer = Datei("leer.txt", "");
     const struct {
         std::string pfad;
         int code;
         std::string text;
     } faelle[] = {
         {fehlt, 0x300, "Fehler beim Laden der Datei " + fehlt + ". Datei wurde nicht gefunden.\n"},
-        {Datei("leer.txt", ""), 11, "Fehler beim Erstellen des Vordergrundbildes.\n"},
+        {leer, 11, "Fehler beim Erstellen des Vordergrundbildes: Die Textdatei " + leer + " ist leer.\n"},
         {gross, 0x300, "Fehler beim Laden der Datei " + gross + ". Text ist größer als 1 MB (1048576 Bytes).\n"},
     };
     for (const auto& f : faelle) {
