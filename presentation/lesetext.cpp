@@ -158,6 +158,12 @@ int CPraesentation::TextErstellen()
     CLeseseiten::CLayout l;
     l.bw = block.right - block.left;
     l.bh = block.bottom - block.top;
+    if (l.bw < 1 || l.bh < 1) {
+        m_nFehler = FEHLER_VORDERGRUND;
+        m_strFehler = "Fehler beim Erstellen des Vordergrundbildes: Bildbreite und Bildhöhe des Textes müssen "
+                      "mindestens 1 Pixel betragen.\n";
+        return 4;
+    }
     l.vertikal = text.m_nVertikal;
     l.textausrichtung = text.m_nTextausrichtung;
     l.ueberschriftausrichtung = text.m_nUeberschriftausrichtung;
