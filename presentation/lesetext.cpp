@@ -158,6 +158,12 @@ int CPraesentation::TextErstellen()
     CLeseseiten::CLayout l;
     l.bw = block.right - block.left;
     l.bh = block.bottom - block.top;
+    if (l.bw < 1 || l.bh < 1) {
+        m_nFehler = FEHLER_VORDERGRUND;
+        m_strFehler = "Fehler beim Erstellen des Vordergrundbildes: Bildbreite und Bildhöhe des Textes müssen "
+                      "mindestens 1 Pixel betragen.\n";
+        return 4;
+    }
     l.vertikal = text.m_nVertikal;
     l.textausrichtung = text.m_nTextausrichtung;
     l.ueberschriftausrichtung = text.m_nUeberschriftausrichtung;
@@ -189,6 +195,13 @@ int CPraesentation::TextErstellen()
                        : gelesen == TEXTDATEI_ZU_GROSS ? ". Text ist größer als 1 MB (1048576 Bytes).\n"
                                                        : ".\n";
         return gelesen;
+    }
+    if (datei.empty()) {
+        // No line gives no page, and no page no foreground to show.
+        m_nFehler = FEHLER_VORDERGRUND;
+        m_strFehler = "Fehler beim Erstellen des Vordergrundbildes: Die Textdatei " + pfad::Anzeige(pfad) +
+                      " ist leer.\n";
+        return 4;
     }
 
     int ergebnis = 0;

@@ -7,7 +7,9 @@
 #include "model/training.h"
 #include "platform/crt.h"
 #include "presentation/lesetext.h"
+#include "presentation/sakkaden.h"
 #include "workplace/datum.h"
+#include "workplace/umgebung.h"
 
 CPraesentation::CPraesentation()
     : m_nFehler(FEHLER_DD_INITIALISIEREN), m_hrLetztes(0), m_nHinweis(0),
@@ -73,10 +75,29 @@ int CPraesentation::LaufVorbereiten()
 {
     if (!Gebunden())
         return FEHLER_ARGUMENT;
-    if (InitDirectDraw() != 0)
+    if (VorabPruefen() != 0 || InitDirectDraw() != 0)
         return m_nFehler;
     m_nFehler = m_pTest ? TestVorbereiten() : TrainingVorbereiten();
     return m_nFehler;
+}
+
+int CPraesentation::VorabPruefen()
+{
+    if (!m_pTraining || m_pTraining->GetAufgabenart() != AUFGABENART_SAKKADEN)
+        return 0;
+    // Judged at the mode asked for; should the display fall back to another
+    // mode, the renderer judges again at that size.
+    const CBildschirmModus modus = m_pUmgebung->GetBildschirmModus();
+    const CSakkaden sak = m_pTraining->GetSakkaden();
+    const int s = SakkadenFeld(sak, *m_pUmgebung, RECT{0, 0, LONG(modus.m_dwBreite), LONG(modus.m_dwHoehe)}).s;
+    if (s < 1)
+        return 0; // the renderer's own refusal of the settings
+    if (std::string grund = SakkadenAnzahlPruefen(sak.m_nDurchgaenge, s); !grund.empty()) {
+        m_nFehler = FEHLER_VORDERGRUND;
+        m_strFehler = std::move(grund);
+        return m_nFehler;
+    }
+    return 0;
 }
 
 int CPraesentation::Darbieten()
@@ -84,7 +105,7 @@ int CPraesentation::Darbieten()
     if (!Gebunden())
         return FEHLER_ARGUMENT;
     const bool test = m_pTest != nullptr;
-    if (InitDirectDraw() == 0)
+    if (VorabPruefen() == 0 && InitDirectDraw() == 0)
         try {
             // A test's renderers seed their own shuffles.
             if (!test) {

@@ -179,6 +179,10 @@ public:
     CTest* m_pTest;
 
 private:
+    // Settings that the run could never prepare at the display size the
+    // environment asks for, refused before the display is taken; 0, else
+    // the error code with its text.
+    int VorabPruefen();
     // The preparation steps that training and test share.
     int Vorbereiten(bool test);
     // Colour key on the foreground, or opaque with the hint.

@@ -13,6 +13,7 @@
 #include "presentation/flaechen.h"
 #include "presentation/hgbewegung.h"
 #include "presentation/oberflaeche_dc.h"
+#include "workplace/formatierung.h"
 #include "workplace/umgebung.h"
 #include "workplace/verteilung.h"
 
@@ -42,6 +43,34 @@ std::vector<std::optional<int>> ReizfolgeZiehen(int anzahl, int zellen, int erst
     return folge;
 }
 
+CSakkadenFeld SakkadenFeld(const CSakkaden& sak, const CUmgebung& umgebung, const RECT& bildschirm)
+{
+    const int w = bildschirm.right - bildschirm.left;
+    const int h = bildschirm.bottom - bildschirm.top;
+    const int aw = std::min(umgebung.AnteilInPixelX(sak.m_dBildbreite), w);
+    const int ah = std::min(umgebung.AnteilInPixelY(sak.m_dBildhoehe), h);
+    RECT feld;
+    feld.left = (w - aw) / 2 + bildschirm.left;
+    feld.right = feld.left + aw;
+    feld.top = (h - ah) / 2 + bildschirm.top;
+    feld.bottom = feld.top + ah;
+    const int zeilen = std::max(sak.m_nZeilen, 1), spalten = std::max(sak.m_nSpalten, 1);
+    return {feld, std::min({umgebung.AnteilInPixelY(sak.m_dZeichengroesse), ah / zeilen, aw / spalten})};
+}
+
+std::string SakkadenAnzahlPruefen(int anzahl, int s)
+{
+    const std::string kopf = "Fehler beim Erstellen des Vordergrundbildes: ";
+    if (anzahl < 1)
+        return kopf + "Die Anzahl der Durchgänge muss mindestens 1 sein.\n";
+    const uint64_t hoechstens = DD_MAX_PIXEL / (uint64_t(s) * uint64_t(s));
+    if (uint64_t(anzahl) <= hoechstens)
+        return {};
+    return kopf + "Für " + FormatInt(anzahl) + " Durchgänge ist das Vordergrundbild zu groß. Bei dieser " +
+           "Zeichengröße (" + FormatInt(s) + " Pixel) und Bildschirmauflösung sind höchstens " +
+           FormatInt(int(hoechstens)) + " Durchgänge möglich.\n";
+}
+
 int CPraesentation::SakkadenErstellen()
 {
     if (m_nFehler != 0)
@@ -55,27 +84,21 @@ int CPraesentation::SakkadenErstellen()
     if (zeilen < 1 || spalten < 1)
         return FEHLER_ANGABEN;
 
-    // Task field, centred on the screen.
-    const int w = m_rcBildschirm.right - m_rcBildschirm.left;
-    const int h = m_rcBildschirm.bottom - m_rcBildschirm.top;
-    const int aw = std::min(m_pUmgebung->AnteilInPixelX(sak.m_dBildbreite), w);
-    const int ah = std::min(m_pUmgebung->AnteilInPixelY(sak.m_dBildhoehe), h);
-    RECT feld;
-    feld.left = (w - aw) / 2 + m_rcBildschirm.left;
-    feld.right = feld.left + aw;
-    feld.top = (h - ah) / 2 + m_rcBildschirm.top;
-    feld.bottom = feld.top + ah;
-
-    // Square cells that fit the grid.
-    const int s = std::min({m_pUmgebung->AnteilInPixelY(sak.m_dZeichengroesse), ah / zeilen, aw / spalten});
+    const auto [feld, s] = SakkadenFeld(sak, *m_pUmgebung, m_rcBildschirm);
     if (s < 1) {
         m_nFehler = FEHLER_ANGABEN;
         return FEHLER_ANGABEN;
     }
+    const int n = sak.m_nDurchgaenge;
+    // Refused before any picture is drawn: the foreground could not be made.
+    if (std::string grund = SakkadenAnzahlPruefen(n, s); !grund.empty()) {
+        m_nFehler = FEHLER_VORDERGRUND;
+        m_strFehler = std::move(grund);
+        return 3;
+    }
     if (const int r = VordergrundbilderLaden(sak.m_nZielliste, -1, s, s); r != 0)
         return r;
 
-    const int n = sak.m_nDurchgaenge;
     const auto folge = ReizfolgeZiehen(n, m_Streifen1.GetAnzahl(), sak.m_nZielVon, sak.m_nZielBis);
 
     BereitSchreiben(*this, {"Bereit?"});

@@ -54,6 +54,10 @@ constexpr HRESULT DDERR_UNSUPPORTED = E_NOTIMPL;
 constexpr HRESULT DDERR_INVALIDPARAMS = E_INVALIDARG;
 constexpr HRESULT DDERR_OUTOFMEMORY = E_OUTOFMEMORY;
 
+// The most pixels one surface may hold (16384 x 16384): larger ones are
+// refused with DDERR_OUTOFMEMORY rather than allocated.
+constexpr uint64_t DD_MAX_PIXEL = uint64_t(1) << 28;
+
 constexpr bool FAILED(HRESULT hr) { return hr < 0; }
 constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
 

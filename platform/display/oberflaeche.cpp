@@ -75,8 +75,6 @@ HRESULT CDDPalette::SetEntries(DWORD, DWORD erster, DWORD anzahl, const PALETTEE
 // ---- Surfaces ----------------------------------------------------------------
 
 namespace {
-// Larger surfaces are refused rather than allocated (16384 x 16384).
-constexpr uint64_t MAX_PIXEL = uint64_t(1) << 28;
 // A chain surface forgets its steps beyond this many until one covers all.
 constexpr size_t MAX_SCHRITTE = 64;
 
@@ -295,7 +293,7 @@ HRESULT CDDOberflaeche::Erzeugen(std::shared_ptr<CAnzeigeKern> kern, const DDSUR
                 return DDERR_UNSUPPORTED;
         }
         const CAnzeigeModus modus = kern->treiber->ModusInKraft();
-        if (modus.breite == 0 || modus.hoehe == 0 || uint64_t(modus.breite) * modus.hoehe > MAX_PIXEL)
+        if (modus.breite == 0 || modus.hoehe == 0 || uint64_t(modus.breite) * modus.hoehe > DD_MAX_PIXEL)
             return DDERR_INVALIDMODE;
         const DWORD speicher = DDSCAPS_VIDEOMEMORY;
         auto primaer = neu((caps & ~DDSCAPS_BACKBUFFER) | DDSCAPS_FRONTBUFFER | speicher, modus.breite, modus.hoehe);
@@ -315,7 +313,7 @@ HRESULT CDDOberflaeche::Erzeugen(std::shared_ptr<CAnzeigeKern> kern, const DDSUR
     if ((d.dwFlags & DDSD_PIXELFORMAT) &&
         (!(d.ddpfPixelFormat.dwFlags & DDPF_PALETTEINDEXED8) || d.ddpfPixelFormat.dwRGBBitCount != 8))
         return DDERR_INVALIDPIXELFORMAT;
-    if (uint64_t(d.dwWidth) * d.dwHeight > MAX_PIXEL)
+    if (uint64_t(d.dwWidth) * d.dwHeight > DD_MAX_PIXEL)
         return DDERR_OUTOFMEMORY;
     if (caps & (DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_BACKBUFFER))
         return DDERR_INVALIDCAPS;

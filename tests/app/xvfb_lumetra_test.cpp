@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QRegularExpression>
 
 #include "befehl_umfeld.h"
@@ -81,6 +82,53 @@ TEST(XvfbPraesentation, SakkadenlaufLandetAufDerBerichtsseite)
     EXPECT_GT(b->m_dLaufzeit, 3.0);
     EXPECT_GT(b->GetAnzahlReize(), 0);
     EXPECT_FALSE(bericht.isNull());
+}
+
+// A saccade training of a million trials, "&Präsentation": the box names
+// what is too large before the screen is taken (copied from it with Ctrl+C).
+TEST(XvfbPraesentation, ZuVieleDurchgaengeNennenIhrenGrund)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const QString training = lumetra.Ordner() + "/LMTR-Trainings/Million.lmt";
+    CDokumentDatei<CTraining> t;
+    CSakkaden s = t.modell.GetSakkaden();
+    s.m_nDurchgaenge = 1'000'000;
+    t.modell.SetSakkaden(s);
+    ASSERT_TRUE(t.Schreibe(training));
+    ASSERT_TRUE(lumetra.Start({training})) << "kein Fenster \"Lumetra\"";
+    ASSERT_FALSE(FindeFenster("^Lumetra - Million.lmt$").isEmpty());
+
+    Vorne("alt+p", 2000);
+    Bild("zu_viele_durchgaenge.png");
+    // The box alone is titled "Lumetra"; no full-screen window came before it.
+    const QString box = FindeFenster("^Lumetra$", 3000);
+    ASSERT_FALSE(box.isEmpty());
+    const QImage gezeigt = QGuiApplication::primaryScreen()->grabWindow(box.toULongLong()).toImage();
+    // Read back as a box of the same kind draws a text, pixel for pixel above
+    // the button (whose focus frame may differ); one digit more or less shows.
+    const auto zeichnet = [&gezeigt](const char* hoechstens) {
+        QMessageBox b;
+        b.setWindowTitle("Lumetra");
+        b.setIcon(QMessageBox::Warning);
+        b.setText(QString("Fehler 11: Fehler beim Erstellen des Vordergrundbildes: Für 1000000 Durchgänge ist das "
+                          "Vordergrundbild zu groß. Bei dieser Zeichengröße (50 Pixel) und Bildschirmauflösung sind "
+                          "höchstens %1 Durchgänge möglich.\n")
+                      .arg(hoechstens));
+        b.addButton("OK", QMessageBox::AcceptRole);
+        b.show();
+        QCoreApplication::processEvents();
+        const QImage eigen = b.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect oben(0, 0, eigen.width(), eigen.height() - 45);
+        return eigen.size() == gezeigt.size() &&
+               eigen.copy(oben) == gezeigt.convertToFormat(QImage::Format_RGB32).copy(oben);
+    };
+    EXPECT_TRUE(zeichnet("107374"));
+    EXPECT_FALSE(zeichnet("107375"));
+    Vorne("Return", 800);
+    EXPECT_FALSE(FindeFenster("^Lumetra - Million.lmt$").isEmpty());
+    EXPECT_TRUE(lumetra.Laeuft());
 }
 
 // A new training switched to the collection text, the name field passed

@@ -106,6 +106,9 @@ int LaufOhneSpeicher()
 {
     CLaufUmfeld u;
     testanzeige::Sakkaden(u.training, 1'000'000, 1.0, 1.0);
+    CSakkaden sak = u.training.GetSakkaden();
+    sak.m_dZeichengroesse = 1.0 / 768.0; // 1-pixel cells: the foreground fits, the lists do not
+    u.training.SetSakkaden(sak);
     long seiten = 0;
     if (FILE* f = std::fopen("/proc/self/statm", "r")) {
         if (std::fscanf(f, "%ld", &seiten) != 1)

@@ -38,25 +38,35 @@ std::string Datei(const std::string& name, const std::string& inhalt)
     return testanzeige::Schreiben(name, std::vector<uint8_t>(inhalt.begin(), inhalt.end()));
 }
 
-// A missing file, an empty one, and one above the size bound, refused before it is read.
+// A missing file, an empty one, one above the size bound (refused before it is read), and a
+// text area without pixels.
 TEST(Lesetext, Verweigerungen)
 {
     std::string riesig;
     while (riesig.size() <= size_t(TEXTDATEI_MAX_BYTES))
         riesig += std::string(2000, 'x') + " \r\n";
     const std::string fehlt = testanzeige::Ordner() + "/fehlt.txt", gross = Datei("riesig.txt", riesig);
+    const std::string leer = Datei("leer.txt", "");
     const struct {
         std::string pfad;
         int code;
         std::string text;
+        double hoehe = 100.0 / 768.0;
     } faelle[] = {
         {fehlt, 0x300, "Fehler beim Laden der Datei " + fehlt + ". Datei wurde nicht gefunden.\n"},
-        {Datei("leer.txt", ""), 11, "Fehler beim Erstellen des Vordergrundbildes.\n"},
+        {leer, 11, "Fehler beim Erstellen des Vordergrundbildes: Die Textdatei " + leer + " ist leer.\n"},
         {gross, 0x300, "Fehler beim Laden der Datei " + gross + ". Text ist größer als 1 MB (1048576 Bytes).\n"},
+        {Datei("kurz.txt", "Titel\r\nText"), 11,
+         "Fehler beim Erstellen des Vordergrundbildes: Bildbreite und Bildhöhe des Textes müssen mindestens 1 Pixel "
+         "betragen.\n",
+         0.0},
     };
     for (const auto& f : faelle) {
         CLaufUmfeld u;
         Lesen(u, f.pfad);
+        CText t = u.training.GetText();
+        t.m_dBildhoehe = f.hoehe;
+        u.training.SetText(t);
         CPraesentation p;
         EXPECT_EQ(u.Darbieten(p), f.code) << f.pfad;
         EXPECT_EQ(p.m_strFehler, f.text);

@@ -1,5 +1,6 @@
 #include "support/laufumfeld.h"
 #include "testanzeige.h"
+#include "presentation/sakkaden.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,41 @@ TEST(Sakkaden, TrainingVonDerVorbereitungBisZumBericht)
     EXPECT_EQ(b.GetMarke(2), 0u);
     EXPECT_EQ(b.GetZeit(2), 1000u);
     EXPECT_NEAR(b.m_dLaufzeit, 4.35, 0.06); // tenths of a second
+}
+
+// Counts the foreground cannot hold (s x n*s pixels at most 2^28), refused with
+// their reason: before the display is taken at the mode asked for, by the
+// renderer at the mode the display fell back to.
+TEST(Sakkaden, ZuVieleDurchgaengeMitGrund)
+{
+    const std::string kopf = "Fehler beim Erstellen des Vordergrundbildes: ";
+    auto zuGross = [&](const char* n, const char* s, const char* hoechstens) {
+        return kopf + "Für " + n + " Durchgänge ist das Vordergrundbild zu groß. Bei dieser Zeichengröße (" + s +
+               " Pixel) und Bildschirmauflösung sind höchstens " + hoechstens + " Durchgänge möglich.\n";
+    };
+    const struct {
+        int n;
+        DWORD breite, hoehe; // asked for; the display has 1024 x 768 or only 800 x 600
+        bool genommen;
+        std::string text;
+    } faelle[] = {
+        {1'000'000, 1024, 768, false, zuGross("1000000", "50", "107374")},
+        {200'000, 1024, 768, false, zuGross("200000", "50", "107374")},
+        {0, 1024, 768, false, kopf + "Die Anzahl der Durchgänge muss mindestens 1 sein.\n"},
+        // 26-pixel cells would hold them at 640 x 400; set is 800 x 600.
+        {200'000, 640, 400, true, zuGross("200000", "39", "176486")},
+    };
+    for (const auto& f : faelle) {
+        CLaufUmfeld u(f.breite == 1024 ? CSpeicherKonfig{} : KonfigMitModus(800, 600, 75), f.breite, f.hoehe);
+        testanzeige::Sakkaden(u.training, f.n, 0.5, 1.0);
+        CPraesentation p;
+        EXPECT_EQ(u.Darbieten(p), 11) << f.n;
+        EXPECT_EQ(p.m_strFehler, f.text);
+        EXPECT_EQ(p.m_pDD != nullptr, f.genommen) << f.n;
+    }
+    EXPECT_EQ(SakkadenAnzahlPruefen(107'374, 50), "");
+    EXPECT_EQ(SakkadenAnzahlPruefen(107'375, 50), zuGross("107375", "50", "107374"));
+    EXPECT_EQ(SakkadenAnzahlPruefen(268'435'456, 1), "");
 }
 
 } // namespace
