@@ -6,7 +6,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
 
 #include "fuzz/leser.h"
@@ -72,4 +75,44 @@ TEST(LeserStichproben, UmgebungProfilUndText)
     ASSERT_EQ(lies(txt), 0);
     for (int code : Stichproben(txt, lies))
         EXPECT_TRUE(code == 0 || code >= 513) << code;
+}
+
+// What the fuzz targets kept (tests/fuzz/proben, one folder per target), each
+// through its reader again: refused with a reader's code or loaded, never a
+// fault (the asan presets replay them with the sanitizers).
+TEST(LeserStichproben, ProbenDerFuzzZiele)
+{
+    const std::string ordner = testanzeige::Ordner();
+    const auto datei = [](int (*f)(const uint8_t*, size_t, const std::string&), const std::string& o) -> Leser {
+        return [f, o](const std::vector<uint8_t>& v) { return f(v.data(), v.size(), o); };
+    };
+    const auto modell = [](int (*f)(const uint8_t*, size_t)) -> Leser {
+        return [f](const std::vector<uint8_t>& v) { return f(v.data(), v.size()); };
+    };
+    const auto dateikopf = [](int c) { return c >= 0 && c <= 5; };
+    const struct {
+        const char* ziel;
+        Leser lies;
+        std::function<bool(int)> erlaubt;
+    } ziele[] = {
+        {"training", modell(LiesTraining), dateikopf},
+        {"test", modell(LiesTest), dateikopf},
+        {"umgebung", modell(LiesUmgebung), dateikopf},
+        {"profil", modell(LiesProfil), dateikopf},
+        {"auswertung", modell(LiesUndWerteAus), dateikopf},
+        {"bitmap", datei(LiesBitmap, ordner), [](int c) { return c == 0 || c >= 0x201; }},
+        {"text", datei(LiesText, ordner), [](int c) { return c == 0 || c >= 513; }},
+    };
+    for (const auto& z : ziele) {
+        const std::filesystem::path proben = std::filesystem::path(LUMETRA_SOURCE_DIR) / "tests/fuzz/proben" / z.ziel;
+        int anzahl = 0;
+        for (const auto& e : std::filesystem::directory_iterator(proben)) {
+            SCOPED_TRACE(e.path().string());
+            std::ifstream ein(e.path(), std::ios::binary);
+            const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(ein), {}};
+            EXPECT_TRUE(z.erlaubt(z.lies(bytes)));
+            ++anzahl;
+        }
+        EXPECT_GT(anzahl, 0) << z.ziel;
+    }
 }
