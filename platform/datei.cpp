@@ -1,9 +1,12 @@
 #include "platform/datei.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,6 +35,43 @@ struct DateigroessenSignalAus {
     DateigroessenSignalAus() { std::signal(SIGXFSZ, SIG_IGN); }
 };
 
+// The temporary of "ziel.lmt" is ".ziel.lmt.lmtr-tmp-" and mkstemp's six
+// letters or digits: hidden, in the target's folder for an atomic rename, and
+// named so that no file of the user's is mistaken for one.
+constexpr char kTempMarke[] = ".lmtr-tmp-";
+constexpr size_t kZufallsZeichen = 6;
+
+bool IstZufallsteil(const char* s)
+{
+    for (size_t i = 0; i < kZufallsZeichen; ++i) {
+        const char c = s[i];
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return s[kZufallsZeichen] == '\0';
+}
+
+// A save killed mid-write (kill, power loss) leaves its temporary behind; the
+// next save of the same file removes it. Only regular files of exactly this
+// naming go, so a temporary of another file in the folder stays.
+void EntferneAlteTemporaere(const std::string& ordner, const std::string& name)
+{
+    DIR* d = ::opendir(ordner.c_str());
+    if (!d)
+        return;
+    const std::string praefix = "." + name + kTempMarke;
+    while (const dirent* e = ::readdir(d)) {
+        if (std::strncmp(e->d_name, praefix.c_str(), praefix.size()) != 0 ||
+            !IstZufallsteil(e->d_name + praefix.size()))
+            continue;
+        const std::string alt = ordner + "/" + e->d_name;
+        struct stat st {};
+        if (::lstat(alt.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            ::unlink(alt.c_str());
+    }
+    ::closedir(d);
+}
+
 } // namespace
 
 int SchreibeDateiSicher(const std::string& pfad, const std::vector<uint8_t>& bytes)
@@ -43,7 +83,11 @@ int SchreibeDateiSicher(const std::string& pfad, const std::vector<uint8_t>& byt
         ziel = echt;
         std::free(echt);
     }
-    std::string temp = ziel + ".XXXXXX";
+    const size_t trenner = ziel.find_last_of('/');
+    const std::string ordner = trenner == std::string::npos ? "." : ziel.substr(0, std::max<size_t>(trenner, 1));
+    const std::string name = ziel.substr(trenner + 1);
+    EntferneAlteTemporaere(ordner, name);
+    std::string temp = ordner + "/." + name + kTempMarke + std::string(kZufallsZeichen, 'X');
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return 1;

@@ -29,6 +29,8 @@ TEST_F(AppTest, TextbreiteDerAnsichten)
         auto* training = dynamic_cast<CLMTrainingDoc*>(m_app->GetVorlagen()[0]->OpenDocumentFile(""));
         auto* test = dynamic_cast<CLMTestDoc*>(m_app->GetVorlagen()[1]->OpenDocumentFile(""));
         ASSERT_TRUE(training && test);
+        // clang 14 cannot capture a structured binding in a lambda.
+        const std::string name = "Einheit " + std::to_string(einheit);
         const auto pruefe = [&](CLMDokument* doc, CModell& m, const std::string& wo) {
             // A background task that shows every background value.
             CHGAufgabe a = m.GetHGAufgabe();
@@ -36,7 +38,7 @@ TEST_F(AppTest, TextbreiteDerAnsichten)
             m.SetHGAufgabe(a);
             auto* ansicht = static_cast<CSeitenAnsicht*>(doc->GetFenster()->GetAnsicht());
             ansicht->ZeigeSeite();
-            textbreite::Pruefe(ansicht->GetFormular(), "Einheit " + std::to_string(einheit) + " " + wo);
+            textbreite::Pruefe(ansicht->GetFormular(), name + " " + wo);
         };
         for (int art : {10, 20, 50, 60}) {
             training->GetTraining().SetAufgabenart(art);

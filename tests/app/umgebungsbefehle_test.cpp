@@ -143,7 +143,7 @@ TEST_F(BefehlTest, AnzeigeUndDateiverwaltungSpeichernDasProfil)
     EXPECT_TRUE(std::filesystem::exists(Profil()));
 }
 
-// A failed save (full disk, no room for name + ".XXXXXX", a folder in the
+// A failed save (full disk, no room for the temporary's longer name, a folder in the
 // way) keeps the old file and no temporary one, leaves the change pending
 // and names the path.
 TEST_F(BefehlTest, MisslungenesSpeichernMeldetDenPfad)

@@ -1,6 +1,9 @@
 // The built program under Xvfb, driven with xdotool as a user drives it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -384,13 +387,21 @@ TEST_F(XvfbTestdokument, LoeschfrageAntwortetAufNUndJ)
         EXPECT_TRUE(FindeFenster("^Lumetra$", 300).isEmpty()) << antwort << " beantwortet die Frage nicht";
     }
 
-    // Saved: "Nein" kept the report, "Ja" deleted one.
+    // Saved: "Nein" kept the report, "Ja" deleted one. The temporary that a
+    // killed save left goes with this save; a file merely named alike stays.
+    const std::filesystem::path ordner = std::filesystem::path(m_datei.toStdString()).parent_path();
+    const std::filesystem::path liegengeblieben = ordner / ".Halbierung.lmd.lmtr-tmp-Ab12Cd";
+    const std::filesystem::path fremd = ordner / "Halbierung.lmd.Ab12Cd";
+    for (const auto& p : {liegengeblieben, fremd})
+        std::ofstream(p) << "halb";
     Vorne("ctrl+s", 1500);
     EXPECT_TRUE(lumetra.Laeuft());
     lumetra.Ende();
     CDokumentDatei<CTest> test;
     ASSERT_TRUE(test.Lies(m_datei));
     EXPECT_EQ(test.modell.GetBerichtAnzahl(), 2);
+    EXPECT_FALSE(std::filesystem::exists(liegengeblieben));
+    EXPECT_TRUE(std::filesystem::exists(fremd));
 }
 
 // A double click on the document window's title bar maximises it; the main

@@ -13,6 +13,10 @@ int LiesTraining(const uint8_t* daten, size_t n);
 int LiesTest(const uint8_t* daten, size_t n);
 int LiesUmgebung(const uint8_t* daten, size_t n);
 int LiesProfil(const uint8_t* daten, size_t n);
+// A training (.lmt) or, when that reader refuses the bytes, a test (.lmd);
+// what loads has every report evaluated and every chart it offers drawn, on
+// the recorder and on an 8-bit surface. The reader's code.
+int LiesUndWerteAus(const uint8_t* daten, size_t n);
 // Through a file in ordner: the bitmap reader and the text reader open paths.
 int LiesBitmap(const uint8_t* daten, size_t n, const std::string& ordner);
 int LiesText(const uint8_t* daten, size_t n, const std::string& ordner);

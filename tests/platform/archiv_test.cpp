@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <set>
 
 #include "platform/archiv.h"
+#include "platform/datei.h"
 #include "platform/win1252.h"
 
 namespace {
@@ -116,6 +119,32 @@ TEST(Archiv, DateiMitVollemPfad)
     EXPECT_THROW(CArchive(CArchive::load, (ordner / "fehlt.lmx").string()), CArchiveException);
     CArchive ungueltig(CArchive::store, "/proc/nicht/schreibbar.lmx");
     EXPECT_THROW(ungueltig.Close(), CArchiveException);
+    std::filesystem::remove_all(ordner);
+}
+
+// A save killed mid-write left its temporary: the next save of the same file
+// removes it, and only it.
+TEST(Archiv, NaechstesSpeichernEntferntLiegengebliebeneTemporaere)
+{
+    const auto ordner = std::filesystem::temp_directory_path() / "lumetra_temp_test";
+    std::filesystem::remove_all(ordner);
+    std::filesystem::create_directories(ordner / ".ziel.lmt.lmtr-tmp-Ordner");
+    const char* const alt[] = {".ziel.lmt.lmtr-tmp-Ab12Cd", ".ziel.lmt.lmtr-tmp-000000"};
+    const char* const fremd[] = {"ziel.lmt.Ab12Cd", ".ziel.lmt.lmtr-tmp-Ab12C", ".ziel.lmt.lmtr-tmp-Ab12Cd.bak",
+                                 ".ziel.lmt.lmtr-tmp-Ab_2Cd", ".anderes.lmt.lmtr-tmp-Ab12Cd",
+                                 "ziel.lmt.lmtr-tmp-Ab12Cd", ".ziel.lmtr-tmp-Ab12Cd"};
+    for (const char* name : alt)
+        std::ofstream(ordner / name) << "halb";
+    for (const char* name : fremd)
+        std::ofstream(ordner / name) << "fremd";
+    ASSERT_EQ(SchreibeDateiSicher((ordner / "ziel.lmt").string(), Bytes({1, 2})), 0);
+
+    std::set<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(ordner))
+        namen.insert(e.path().filename().string());
+    std::set<std::string> erwartet(std::begin(fremd), std::end(fremd));
+    erwartet.insert({"ziel.lmt", ".ziel.lmt.lmtr-tmp-Ordner"});
+    EXPECT_EQ(namen, erwartet);
     std::filesystem::remove_all(ordner);
 }
 

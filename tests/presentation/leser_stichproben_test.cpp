@@ -6,14 +6,18 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 
-#include "workplace/textdatei.h"
+#include "fuzz/leser.h"
 #include "platform/crt.h"
 #include "platform/meldung.h"
 #include "testanzeige.h"
 #include "workplace/benutzerprofil.h"
+#include "workplace/textdatei.h"
 #include "workplace/umgebung.h"
 
 namespace {
@@ -93,4 +97,47 @@ TEST(LeserStichproben, UmgebungProfilUndText)
         for (size_t i = 0; i + 1 < zeilen.size(); ++i)
             EXPECT_EQ(zeilen[i].substr(std::max<size_t>(zeilen[i].size(), 2) - 2), "\r\n") << i;
     });
+}
+
+// What the fuzz targets kept (tests/fuzz/proben, one folder per target), each
+// through its reader again: refused with a reader's code, or loaded so that
+// it stores what loads again to the same bytes, and a refusal leaves the
+// model as it was (the asan presets replay them with the sanitizers).
+TEST(LeserStichproben, ProbenDerFuzzZiele)
+{
+    const std::string ordner = testanzeige::Ordner();
+    using Codeleser = std::function<int(const std::vector<uint8_t>&)>;
+    const auto datei = [](int (*f)(const uint8_t*, size_t, const std::string&), const std::string& o) -> Codeleser {
+        return [f, o](const std::vector<uint8_t>& v) { return f(v.data(), v.size(), o); };
+    };
+    const auto modell = [](int (*f)(const uint8_t*, size_t)) -> Codeleser {
+        return [f](const std::vector<uint8_t>& v) { return f(v.data(), v.size()); };
+    };
+    const auto dateikopf = [](int c) { return c >= 0 && c <= 5; };
+    const struct {
+        const char* ziel;
+        Codeleser lies;
+        std::function<bool(int)> erlaubt;
+    } ziele[] = {
+        {"training", modell(LiesTraining), dateikopf},
+        {"test", modell(LiesTest), dateikopf},
+        {"umgebung", modell(LiesUmgebung), dateikopf},
+        {"profil", modell(LiesProfil), dateikopf},
+        {"auswertung", modell(LiesUndWerteAus), dateikopf},
+        {"bitmap", datei(LiesBitmap, ordner), [](int c) { return c == 0 || c >= 0x201; }},
+        {"text", datei(LiesText, ordner), [](int c) { return c == 0 || c >= 513; }},
+    };
+    for (const auto& z : ziele) {
+        const std::filesystem::path proben = std::filesystem::path(LUMETRA_SOURCE_DIR) / "tests/fuzz/proben" / z.ziel;
+        int anzahl = 0;
+        for (const auto& e : std::filesystem::directory_iterator(proben)) {
+            SCOPED_TRACE(e.path().string());
+            std::ifstream ein(e.path(), std::ios::binary);
+            const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(ein), {}};
+            const int code = z.lies(bytes);
+            EXPECT_TRUE(z.erlaubt(code)) << code;
+            ++anzahl;
+        }
+        EXPECT_GT(anzahl, 0) << z.ziel;
+    }
 }
