@@ -391,15 +391,10 @@ void Verwerfen(CTestBericht& b, int zustand)
 CAuswertungsGrundlage Grundlage(const CTest& test, uint32_t flags, const CUmgebung& u)
 {
     const CFaktoren f = Faktoren(test, flags);
-    CAuswertungsGrundlage g;
-    g.flags = flags;
+    CAuswertungsGrundlage g = Massstaebe(flags, u);
     std::copy(f.stufen, f.stufen + kFaktorSpalten, g.stufen);
     g.permutationen = f.permutationen;
     g.wiederholungen = f.wiederholungen;
-    g.einheitX = u.AnteilInEinheitX(1.0);
-    g.einheitY = u.AnteilInEinheitY(1.0);
-    g.pixelX = u.InAnteilX(1.0, kPixel);
-    g.pixelY = u.InAnteilY(1.0, kPixel);
     return g;
 }
 

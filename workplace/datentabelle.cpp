@@ -308,8 +308,17 @@ int CDatentabelle::SetSpalte(int spalte, const CDatenreihe* quelle)
     CDatenreihe& ziel = *m_spalten[spalte];
     ziel.m_faktor1 = quelle->m_faktor1;
     ziel.m_faktor2 = quelle->m_faktor2;
-    for (int i = 0; i < quelle->m_anzahl; ++i)
-        ziel.SetWert(i, quelle->m_werte[i], quelle->GetStatus(i));
+    const int n = quelle->m_anzahl;
+    if (&ziel != quelle && ziel.m_anzahl >= n) {
+        // Whole words of statuses at once: charts copy columns of a million values.
+        std::copy_n(quelle->m_werte.begin(), n, ziel.m_werte.begin());
+        std::copy_n(quelle->m_status.begin(), n / 16, ziel.m_status.begin());
+        for (int i = n / 16 * 16; i < n; ++i)
+            ziel.SetStatus(i, quelle->GetStatus(i));
+    } else {
+        for (int i = 0; i < n; ++i)
+            ziel.SetWert(i, quelle->m_werte[i], quelle->GetStatus(i));
+    }
     ziel.m_cache = 0;
     return 0;
 }
@@ -435,40 +444,93 @@ struct CSchluesselspalte {
     }
 };
 
-// The keys of every row packed into one integer that orders as the keys
-// do, when every key's numbers are whole and close together (factor levels,
-// repetitions): false when they do not fit 64 bits. Read a key at a time,
-// straight from its column: a table of a million rows needs no copy of its keys.
-// breiten receives each key's bits, most significant first.
+// A key's numbers in order when they are whole and close together (factor
+// levels, repetitions): their least and their span.
+bool GanzeZahlen(const CDatenreihe& spalte, int zeilen, double& min, uint64_t& spanne, bool& ohneNaN)
+{
+    constexpr double kSpanne = 1 << 20;
+    min = HUGE_VAL;
+    double max = -HUGE_VAL;
+    for (int z = 0; z < zeilen; ++z) {
+        double v;
+        if (!spalte.GetWert(z, &v))
+            continue;
+        if (std::isnan(v)) {
+            ohneNaN = false;
+            continue;
+        }
+        if (std::isinf(v) || v != std::floor(v))
+            return false;
+        min = std::min(min, v);
+        max = std::max(max, v);
+    }
+    if (min > max)
+        min = max = 0.0; // no number in this key
+    if (max - min >= kSpanne)
+        return false;
+    spanne = static_cast<uint64_t>(max - min);
+    return true;
+}
+
+// Otherwise a key with few distinct numbers (positions on a grid): them in
+// ascending order, +0.0 and -0.0 as one.
+bool WenigeZahlen(const CDatenreihe& spalte, int zeilen, std::vector<double>& stufen, bool& ohneNaN)
+{
+    constexpr size_t kStufen = 4096;
+    stufen.clear();
+    double vorige = NAN; // neighbouring rows often share a key
+    for (int z = 0; z < zeilen; ++z) {
+        double v;
+        if (!spalte.GetWert(z, &v) || v == vorige)
+            continue;
+        if (std::isnan(v)) {
+            ohneNaN = false;
+            continue;
+        }
+        vorige = v;
+        const auto stelle = std::lower_bound(stufen.begin(), stufen.end(), v);
+        if (stelle != stufen.end() && *stelle == v)
+            continue;
+        if (stufen.size() == kStufen)
+            return false;
+        stufen.insert(stelle, v);
+    }
+    return true;
+}
+
+// The keys of every row packed into one integer that orders as the keys do:
+// a number's place among the key's numbers, then one code for all that are
+// not numbers, then missing; false when a key has too many numbers or they
+// do not fit 64 bits. Read a key at a time, straight from its column: a
+// table of a million rows needs no copy of its keys. breiten receives each
+// key's bits, most significant first.
 bool Packen(const std::vector<const CDatenreihe*>& spalten, int zeilen, std::vector<uint64_t>& gepackt,
             std::vector<int>& breiten, bool& ohneNaN)
 {
     ohneNaN = true;
-    constexpr double kSpanne = 1 << 20;
     gepackt.assign(static_cast<size_t>(zeilen), 0);
     breiten.clear();
     int bits = 0;
-    for (const CDatenreihe* spalte : spalten) {
-        double min = HUGE_VAL, max = -HUGE_VAL;
-        for (int z = 0; z < zeilen; ++z) {
-            double v;
-            if (!spalte->GetWert(z, &v))
-                continue;
-            if (std::isnan(v)) {
-                ohneNaN = false;
-                continue;
-            }
-            if (std::isinf(v) || v != std::floor(v))
-                return false;
-            min = std::min(min, v);
-            max = std::max(max, v);
+    std::vector<double> stufen;
+    double vorige = NAN;
+    uint64_t vorigeStufe = 0;
+    auto stufe = [&](double v) {
+        if (v != vorige) {
+            vorige = v;
+            vorigeStufe = static_cast<uint64_t>(std::lower_bound(stufen.begin(), stufen.end(), v) - stufen.begin());
         }
-        if (min > max)
-            min = max = 0.0; // no number in this key
-        if (max - min >= kSpanne)
-            return false;
-        // Numbers from 0, then one code for all that are not, then missing.
-        const uint64_t spanne = static_cast<uint64_t>(max - min);
+        return vorigeStufe;
+    };
+    for (const CDatenreihe* spalte : spalten) {
+        double min = 0.0;
+        uint64_t spanne = 0;
+        const bool ganz = GanzeZahlen(*spalte, zeilen, min, spanne, ohneNaN);
+        if (!ganz) {
+            if (!WenigeZahlen(*spalte, zeilen, stufen, ohneNaN))
+                return false;
+            vorige = NAN;
+            spanne = stufen.empty() ? 0 : stufen.size() - 1;
+        }
         const int breite = static_cast<int>(std::bit_width(spanne + 2));
         bits += breite;
         if (bits > 64)
@@ -476,9 +538,9 @@ bool Packen(const std::vector<const CDatenreihe*>& spalten, int zeilen, std::vec
         breiten.push_back(breite);
         for (int z = 0; z < zeilen; ++z) {
             double v;
-            const int status = spalte->GetWert(z, &v);
-            const uint64_t code =
-                !status ? spanne + 2 : (std::isnan(v) ? spanne + 1 : static_cast<uint64_t>(v - min));
+            uint64_t code = spanne + 2;
+            if (spalte->GetWert(z, &v))
+                code = std::isnan(v) ? spanne + 1 : (ganz ? static_cast<uint64_t>(v - min) : stufe(v));
             gepackt[z] = (breite == 64 ? 0 : gepackt[z] << breite) | code;
         }
     }
