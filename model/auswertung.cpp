@@ -5,6 +5,19 @@
 #include "model/diagramm.h"
 #include "workplace/datentabelle.h"
 #include "workplace/formatierung.h"
+#include "workplace/umgebung.h"
+
+CAuswertungsGrundlage Massstaebe(uint32_t flags, const CUmgebung& u)
+{
+    constexpr uint32_t kPixel = 8; // unit code of pixels
+    CAuswertungsGrundlage g;
+    g.flags = flags;
+    g.einheitX = u.AnteilInEinheitX(1.0);
+    g.einheitY = u.AnteilInEinheitY(1.0);
+    g.pixelX = u.InAnteilX(1.0, kPixel);
+    g.pixelY = u.InAnteilY(1.0, kPixel);
+    return g;
+}
 
 std::string AchsenName(const std::string& name)
 {

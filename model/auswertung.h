@@ -3,8 +3,11 @@
 #include <initializer_list>
 #include <string>
 
+#include "model/auswertungsgrundlage.h"
+
 class CDatentabelle;
 class CDiagramm;
+class CUmgebung;
 
 // Small pieces that the training and the test evaluation share.
 
@@ -21,6 +24,9 @@ auto AusgewerteterBericht(Modell& modell, int bericht, int& r) -> decltype(model
         r = 1;
     return b;
 }
+
+// The flags and the environment's scales an evaluation is built from.
+CAuswertungsGrundlage Massstaebe(uint32_t flags, const CUmgebung& u);
 
 // The part of a chart name after its "/" and the blank behind it.
 std::string AchsenName(const std::string& name);

@@ -196,13 +196,14 @@ std::vector<std::string> Ergebnistexte(const CTestBericht& b)
             e[4] = StreuungText(b.m_Tabelle2, 1);
         }
     } else if (f & KONSTANT) {
-        t1.Gruppiere(t, {14}, {15, 13, 12, 11, 10, 9});
+        // From the means per combination of factor levels, as the charts.
+        b.m_Tabelle2.Gruppiere(t, {14}, {15, 13, 12, 11, 10, 9});
         e[0] = MittelText(t, 2, 3, " s");
         if (f & HORIZONTAL)
             ProbitTexte(t, 7, 0, e[1], e[2]);
         if (f & VERTIKAL) {
             CDatentabelle tv;
-            t1.Gruppiere(tv, {15}, {14, 13, 12, 11, 10, 9});
+            b.m_Tabelle2.Gruppiere(tv, {15}, {14, 13, 12, 11, 10, 9});
             ProbitTexte(tv, 8, 1, e[3], e[4]);
         }
     }
@@ -340,13 +341,15 @@ int KurveAnpassen(CTestBericht& b, const CAchsen& a, uint32_t f)
     if (!(f & (EINSTELLUNG | KONSTANT)))
         return 0;
     // Kept with the tables: choosing among the charts groups each table once.
+    // Every chart keys on all factor columns, so it is grouped from the
+    // means per combination, not from the trials.
     std::vector<int> name = gr.schluessel;
     name.push_back(-1);
     name.insert(name.end(), gr.zweite.begin(), gr.zweite.end());
     const auto [eintrag, neu] = b.m_Gruppen.try_emplace(name);
     const CDatentabelle& g = eintrag->second;
     if (neu)
-        ((f & EINSTELLUNG) ? b.m_Tabelle2 : b.m_Tabelle1).Gruppiere(eintrag->second, gr.schluessel, gr.zweite);
+        b.m_Tabelle2.Gruppiere(eintrag->second, gr.schluessel, gr.zweite);
     if (f & EINSTELLUNG)
         return Gerade(b, g.GetSpalte(a.xSpalte), g.GetSpalte(a.ySpalte));
     if (a.haeufigkeit)
@@ -388,15 +391,10 @@ void Verwerfen(CTestBericht& b, int zustand)
 CAuswertungsGrundlage Grundlage(const CTest& test, uint32_t flags, const CUmgebung& u)
 {
     const CFaktoren f = Faktoren(test, flags);
-    CAuswertungsGrundlage g;
-    g.flags = flags;
+    CAuswertungsGrundlage g = Massstaebe(flags, u);
     std::copy(f.stufen, f.stufen + kFaktorSpalten, g.stufen);
     g.permutationen = f.permutationen;
     g.wiederholungen = f.wiederholungen;
-    g.einheitX = u.AnteilInEinheitX(1.0);
-    g.einheitY = u.AnteilInEinheitY(1.0);
-    g.pixelX = u.InAnteilX(1.0, kPixel);
-    g.pixelY = u.InAnteilY(1.0, kPixel);
     return g;
 }
 
@@ -458,27 +456,30 @@ int CTest::BerichtAuswerten(int bericht)
             t.SetWert(s, 2, zeit);
             const RECT r1 = b->GetRechteck1(s), r2 = b->GetRechteck2(s);
             const RECT r3 = b->GetRechteck3(s), r4 = b->GetRechteck4(s);
+            // Each measure once: a report may hold a million trials.
+            const double w1 = m.w(r1), cy2 = m.cy(r2);
             if (linien) {
-                SetzeEndlich(t, s, 3, u.AnteilInEinheitX(m.cx(r1)));
-                SetzeEndlich(t, s, 5, u.AnteilInEinheitX(m.w(r1)));
-                SetzeEndlich(t, s, 7, (m.cx(r4) - m.cx(r1)) / m.w(r1) * 100.0);
-                SetzeEndlich(t, s, 0, (m.cx(r2) - m.cx(r1)) / m.w(r1) * 100.0);
-                SetzeEndlich(t, s, 4, u.AnteilInEinheitY(m.cy(r2)));
-                SetzeEndlich(t, s, 6, u.AnteilInEinheitY(m.h(r2)));
-                SetzeEndlich(t, s, 8, (m.cy(r3) - m.cy(r2)) / m.h(r2) * 100.0);
-                SetzeEndlich(t, s, 1, (m.cy(r1) - m.cy(r2)) / m.h(r2) * 100.0);
+                const double cx1 = m.cx(r1), h2 = m.h(r2);
+                SetzeEndlich(t, s, 3, u.AnteilInEinheitX(cx1));
+                SetzeEndlich(t, s, 5, u.AnteilInEinheitX(w1));
+                SetzeEndlich(t, s, 7, (m.cx(r4) - cx1) / w1 * 100.0);
+                SetzeEndlich(t, s, 0, (m.cx(r2) - cx1) / w1 * 100.0);
+                SetzeEndlich(t, s, 4, u.AnteilInEinheitY(cy2));
+                SetzeEndlich(t, s, 6, u.AnteilInEinheitY(h2));
+                SetzeEndlich(t, s, 8, (m.cy(r3) - cy2) / h2 * 100.0);
+                SetzeEndlich(t, s, 1, (m.cy(r1) - cy2) / h2 * 100.0);
             } else {
+                const double h1 = m.h(r1);
                 SetzeEndlich(t, s, 3, u.AnteilInEinheitX(m.cx(r2)));
-                SetzeEndlich(t, s, 5, u.AnteilInEinheitX(m.w(r1)));
-                SetzeEndlich(t, s, 7, 100.0 - m.w(r4) / m.w(r1) * 100.0);
-                SetzeEndlich(t, s, 0, 100.0 - m.w(r2) / m.w(r1) * 100.0);
-                SetzeEndlich(t, s, 4, u.AnteilInEinheitY(m.cy(r2)));
-                SetzeEndlich(t, s, 6, u.AnteilInEinheitY(m.h(r1)));
-                SetzeEndlich(t, s, 8, 100.0 - m.h(r4) / m.h(r1) * 100.0);
-                SetzeEndlich(t, s, 1, 100.0 - m.h(r2) / m.h(r1) * 100.0);
+                SetzeEndlich(t, s, 5, u.AnteilInEinheitX(w1));
+                SetzeEndlich(t, s, 7, 100.0 - m.w(r4) / w1 * 100.0);
+                SetzeEndlich(t, s, 0, 100.0 - m.w(r2) / w1 * 100.0);
+                SetzeEndlich(t, s, 4, u.AnteilInEinheitY(cy2));
+                SetzeEndlich(t, s, 6, u.AnteilInEinheitY(h1));
+                SetzeEndlich(t, s, 8, 100.0 - m.h(r4) / h1 * 100.0);
+                SetzeEndlich(t, s, 1, 100.0 - m.h(r2) / h1 * 100.0);
             }
         }
-        t.Gruppiere(b->m_Tabelle2, {9, 10, 11, 12, 13, 14, 15}, {});
     } else if (f & KONSTANT) {
         const int d = std::min(Faktoren(*this, f).permutationen, n);
         for (int j = 0; j < d; ++j) {
@@ -504,8 +505,10 @@ int CTest::BerichtAuswerten(int bericht)
                 t.SetWert(j, 1, c4 / vt);
             }
         }
-        b->m_Tabelle2.Loesche();
     }
+    // The means per combination of factor levels: what the adjustment
+    // method's charts show, and where every other grouping starts from.
+    t.Gruppiere(b->m_Tabelle2, {9, 10, 11, 12, 13, 14, 15}, {});
     b->m_Grundlage = grundlage;
     b->m_nAuswertung = kAusgewertet;
     return 0;

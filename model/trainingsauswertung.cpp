@@ -64,6 +64,8 @@ CXAchse XAchse(const CTrainingsBericht& b, CUmgebung& u, int p)
     return a;
 }
 
+constexpr int kAusgewertet = 1; // evaluation state of built tables
+
 // Nothing to evaluate: empty tables, a reset chart and the given state.
 void Verwerfen(CTrainingsBericht& b, int zustand)
 {
@@ -108,6 +110,13 @@ int CTraining::BerichtAuswerten(int bericht)
         Verwerfen(*b, 3);
         return 0;
     }
+    // The tables stand until the report, its flags or the environment's
+    // scales change: the page, its charts and the printout all ask for them.
+    const CAuswertungsGrundlage grundlage = Massstaebe(b->m_dwAufgabenFlags, *m_pUmgebung);
+    if (b->m_nAuswertung == kAusgewertet && b->m_Grundlage == grundlage)
+        return 0;
+    b->m_nAuswertung = 0;
+    b->m_nDiagramm = -1;
 
     int n = 0;
     for (int i = 0; i < b->GetAnzahlReize(); ++i)
@@ -134,6 +143,8 @@ int CTraining::BerichtAuswerten(int bericht)
         ++zeile;
     }
     t.Gruppiere(b->m_Gruppentabelle, {0, 1}, {});
+    b->m_Grundlage = grundlage;
+    b->m_nAuswertung = kAusgewertet;
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/auswertungsgrundlage.h"
 #include "model/berichtliste.h"
 #include "model/diagramm.h"
 #include "platform/draw/typen.h"
@@ -75,8 +76,10 @@ public:
     // Bytes of a stored report with n stimuli.
     static constexpr uint64_t GespeicherteGroesse(uint64_t n) { return 84 + 44 * n; }
 
-    // Evaluation (kept by the report, rebuilt after every change).
+    // Evaluation (kept by the report, rebuilt after every change). State 1:
+    // the tables are built from this report and m_Grundlage; 3: nothing to evaluate.
     int m_nAuswertung = 0;
+    CAuswertungsGrundlage m_Grundlage;
     int m_nDiagramm = -1;
     int m_nGeraden = 0; // bits 1, 2, 4: fitted lines 1 to 3 exist
     double m_dAchsenabschnitt[3] = {0.0, 0.0, 0.0};

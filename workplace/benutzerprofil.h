@@ -79,7 +79,7 @@ public:
     // start-up must not store the profile back over it.
     int Serialize(CArchive& ar);
 
-    CAnzeigeOptionen GetAnzeigeOptionen() const { return m_AnzeigeOptionen; }
+    const CAnzeigeOptionen& GetAnzeigeOptionen() const { return m_AnzeigeOptionen; }
     void SetAnzeigeoptionen(const CAnzeigeOptionen& optionen) { m_AnzeigeOptionen = optionen; }
     CVerzeichnisse GetVerzeichnisse() const { return m_Verzeichnisse; }
     // Takes only the texts the user may edit; the others keep what start found.

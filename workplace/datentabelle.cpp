@@ -22,13 +22,6 @@ void CDatenreihe::Leeren()
     m_cache = kMittelGueltig | kVarianzGueltig;
 }
 
-void CDatenreihe::SetStatus(int i, int status)
-{
-    uint32_t& wort = m_status[i / 16];
-    int bit = 2 * (i % 16);
-    wort = (wort & ~(3u << bit)) | (static_cast<uint32_t>(status & 3) << bit);
-}
-
 int CDatenreihe::SetAnzahl(int n)
 {
     int ergebnis = 0;
@@ -62,31 +55,13 @@ int CDatenreihe::SetAnzahl(int n)
     return ergebnis;
 }
 
-int CDatenreihe::GetWert(int i, double* v) const
-{
-    *v = 0.0;
-    if (i < 0 || i >= m_anzahl)
-        return 0;
-    int status = GetStatus(i);
-    switch (status) {
-    case 1: *v = m_werte[i]; break;
-    case 2: *v = m_werte[i] * m_faktor1; break;
-    case 3: *v = m_werte[i] * m_faktor2; break;
-    default: break;
-    }
-    return status;
-}
-
-int CDatenreihe::SetWert(int i, double v, int status)
+int CDatenreihe::SetWertAusserhalb(int i, double v, int status)
 {
     if (i < 0)
         return -1;
-    if (i >= m_anzahl && SetAnzahl(i + 1) != 0)
+    if (SetAnzahl(i + 1) != 0)
         return -2;
-    m_werte[i] = v;
-    SetStatus(i, status);
-    m_cache = 0;
-    return 0;
+    return SetWert(i, v, status);
 }
 
 int CDatenreihe::GetMittelwert(double* m)
@@ -285,7 +260,7 @@ int CDatentabelle::SetGroesse(int zeilen, int spalten)
     return code | SetAnzahlSpalten(spalten);
 }
 
-int CDatentabelle::SetWertStatus(int zeile, int spalte, double v, int status)
+int CDatentabelle::SetWertStatusAusserhalb(int zeile, int spalte, double v, int status)
 {
     int code = 0;
     if (spalte < 0) {
@@ -311,14 +286,6 @@ int CDatentabelle::SetWertStatus(int zeile, int spalte, double v, int status)
 
 bool CDatentabelle::Gueltig(int spalte) const { return spalte >= 0 && spalte < m_anzahlSpalten && m_spalten[spalte]; }
 
-int CDatentabelle::GetWert(int zeile, int spalte, double* v) const
-{
-    *v = 0.0;
-    if (zeile < 0 || zeile >= m_anzahlZeilen || !Gueltig(spalte))
-        return 0;
-    return m_spalten[spalte]->GetWert(zeile, v);
-}
-
 double CDatentabelle::GetWertDouble(int zeile, int spalte) const
 {
     double v;
@@ -341,8 +308,17 @@ int CDatentabelle::SetSpalte(int spalte, const CDatenreihe* quelle)
     CDatenreihe& ziel = *m_spalten[spalte];
     ziel.m_faktor1 = quelle->m_faktor1;
     ziel.m_faktor2 = quelle->m_faktor2;
-    for (int i = 0; i < quelle->m_anzahl; ++i)
-        ziel.SetWert(i, quelle->m_werte[i], quelle->GetStatus(i));
+    const int n = quelle->m_anzahl;
+    if (&ziel != quelle && ziel.m_anzahl >= n) {
+        // Whole words of statuses at once: charts copy columns of a million values.
+        std::copy_n(quelle->m_werte.begin(), n, ziel.m_werte.begin());
+        std::copy_n(quelle->m_status.begin(), n / 16, ziel.m_status.begin());
+        for (int i = n / 16 * 16; i < n; ++i)
+            ziel.SetStatus(i, quelle->GetStatus(i));
+    } else {
+        for (int i = 0; i < n; ++i)
+            ziel.SetWert(i, quelle->m_werte[i], quelle->GetStatus(i));
+    }
     ziel.m_cache = 0;
     return 0;
 }
@@ -468,75 +444,172 @@ struct CSchluesselspalte {
     }
 };
 
-// The keys of every row packed into one integer that orders as the keys
-// do, when every key's numbers are whole and close together (factor levels,
-// repetitions): false when they do not fit 64 bits.
-bool Packen(const std::vector<CSchluesselspalte>& schluessel, size_t zeilen, std::vector<uint64_t>& gepackt,
-            bool& ohneNaN)
+// A key's numbers in order when they are whole and close together (factor
+// levels, repetitions): their least and their span.
+bool GanzeZahlen(const CDatenreihe& spalte, int zeilen, double& min, uint64_t& spanne, bool& ohneNaN)
+{
+    constexpr double kSpanne = 1 << 20;
+    min = HUGE_VAL;
+    double max = -HUGE_VAL;
+    for (int z = 0; z < zeilen; ++z) {
+        double v;
+        if (!spalte.GetWert(z, &v))
+            continue;
+        if (std::isnan(v)) {
+            ohneNaN = false;
+            continue;
+        }
+        if (std::isinf(v) || v != std::floor(v))
+            return false;
+        min = std::min(min, v);
+        max = std::max(max, v);
+    }
+    if (min > max)
+        min = max = 0.0; // no number in this key
+    if (max - min >= kSpanne)
+        return false;
+    spanne = static_cast<uint64_t>(max - min);
+    return true;
+}
+
+// Otherwise a key with few distinct numbers (positions on a grid): them in
+// ascending order, +0.0 and -0.0 as one.
+bool WenigeZahlen(const CDatenreihe& spalte, int zeilen, std::vector<double>& stufen, bool& ohneNaN)
+{
+    constexpr size_t kStufen = 4096;
+    stufen.clear();
+    double vorige = NAN; // neighbouring rows often share a key
+    for (int z = 0; z < zeilen; ++z) {
+        double v;
+        if (!spalte.GetWert(z, &v) || v == vorige)
+            continue;
+        if (std::isnan(v)) {
+            ohneNaN = false;
+            continue;
+        }
+        vorige = v;
+        const auto stelle = std::lower_bound(stufen.begin(), stufen.end(), v);
+        if (stelle != stufen.end() && *stelle == v)
+            continue;
+        if (stufen.size() == kStufen)
+            return false;
+        stufen.insert(stelle, v);
+    }
+    return true;
+}
+
+// The keys of every row packed into one integer that orders as the keys do:
+// a number's place among the key's numbers, then one code for all that are
+// not numbers, then missing; false when a key has too many numbers or they
+// do not fit 64 bits. Read a key at a time, straight from its column: a
+// table of a million rows needs no copy of its keys. breiten receives each
+// key's bits, most significant first.
+bool Packen(const std::vector<const CDatenreihe*>& spalten, int zeilen, std::vector<uint64_t>& gepackt,
+            std::vector<int>& breiten, bool& ohneNaN)
 {
     ohneNaN = true;
-    constexpr double kSpanne = 1 << 20;
-    gepackt.assign(zeilen, 0);
+    gepackt.assign(static_cast<size_t>(zeilen), 0);
+    breiten.clear();
     int bits = 0;
-    for (const CSchluesselspalte& k : schluessel) {
-        double min = 0.0, max = 0.0;
-        bool erste = true;
-        for (size_t z = 0; z < zeilen; ++z) {
-            ohneNaN = ohneNaN && k.rang[z] != 1;
-            if (k.rang[z] != 0)
-                continue;
-            const double v = k.werte[z];
-            if (!std::isfinite(v) || v != std::floor(v))
-                return false;
-            min = erste ? v : std::min(min, v);
-            max = erste ? v : std::max(max, v);
-            erste = false;
+    std::vector<double> stufen;
+    double vorige = NAN;
+    uint64_t vorigeStufe = 0;
+    auto stufe = [&](double v) {
+        if (v != vorige) {
+            vorige = v;
+            vorigeStufe = static_cast<uint64_t>(std::lower_bound(stufen.begin(), stufen.end(), v) - stufen.begin());
         }
-        if (max - min >= kSpanne)
-            return false;
-        // Numbers from 0, then one code for all that are not, then missing.
-        const uint64_t spanne = static_cast<uint64_t>(max - min);
+        return vorigeStufe;
+    };
+    for (const CDatenreihe* spalte : spalten) {
+        double min = 0.0;
+        uint64_t spanne = 0;
+        const bool ganz = GanzeZahlen(*spalte, zeilen, min, spanne, ohneNaN);
+        if (!ganz) {
+            if (!WenigeZahlen(*spalte, zeilen, stufen, ohneNaN))
+                return false;
+            vorige = NAN;
+            spanne = stufen.empty() ? 0 : stufen.size() - 1;
+        }
         const int breite = static_cast<int>(std::bit_width(spanne + 2));
         bits += breite;
         if (bits > 64)
             return false;
-        for (size_t z = 0; z < zeilen; ++z) {
-            const uint64_t code = k.rang[z] == 0 ? static_cast<uint64_t>(k.werte[z] - min) : spanne + k.rang[z];
+        breiten.push_back(breite);
+        for (int z = 0; z < zeilen; ++z) {
+            double v;
+            uint64_t code = spanne + 2;
+            if (spalte->GetWert(z, &v))
+                code = std::isnan(v) ? spanne + 1 : (ganz ? static_cast<uint64_t>(v - min) : stufe(v));
             gepackt[z] = (breite == 64 ? 0 : gepackt[z] << breite) | code;
         }
     }
     return true;
 }
 
+// A stable radix sort of the row numbers by their codes of the given bits,
+// each code carried along so that every pass reads in order: the order
+// std::stable_sort gives, in linear time.
+void NachCodesOrdnen(std::vector<int>& reihenfolge, const std::vector<uint64_t>& codes, int bits)
+{
+    const int durchlaeufe = std::max((bits + 19) / 20, 1);
+    const int stelle = (bits + durchlaeufe - 1) / durchlaeufe;
+    const uint64_t maske = (uint64_t{1} << stelle) - 1;
+    std::vector<uint64_t> c(reihenfolge.size()), cHilfe(reihenfolge.size());
+    for (size_t i = 0; i < c.size(); ++i)
+        c[i] = codes[static_cast<size_t>(reihenfolge[i])];
+    std::vector<int> hilfe(reihenfolge.size());
+    std::vector<uint32_t> anfang(static_cast<size_t>(maske) + 2);
+    for (int verschiebung = 0; verschiebung < bits; verschiebung += stelle) {
+        std::fill(anfang.begin(), anfang.end(), 0u);
+        for (uint64_t code : c)
+            ++anfang[((code >> verschiebung) & maske) + 1];
+        std::partial_sum(anfang.begin(), anfang.end(), anfang.begin());
+        for (size_t i = 0; i < c.size(); ++i) {
+            const uint32_t ziel = anfang[(c[i] >> verschiebung) & maske]++;
+            hilfe[ziel] = reihenfolge[i];
+            cHilfe[ziel] = c[i];
+        }
+        reihenfolge.swap(hilfe);
+        c.swap(cHilfe);
+    }
+}
+
 } // namespace
 
 // A stable sort of the row numbers: rows equal in every key keep their order.
 std::vector<int> CDatentabelle::Reihenfolge(const std::vector<int>& wichtigsteZuerst,
-                                            std::vector<uint64_t>* gleichheit) const
+                                            std::vector<uint64_t>* gleichheit, std::vector<int>* breiten) const
 {
     if (gleichheit)
         gleichheit->clear();
     std::vector<int> reihenfolge(static_cast<size_t>(std::max(m_anzahlZeilen, 0)));
     std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
-    std::vector<CSchluesselspalte> schluessel;
+    std::vector<const CDatenreihe*> spalten;
     for (int s : wichtigsteZuerst)
         if (const CDatenreihe* spalte = m_spalten[s].get())
-            schluessel.emplace_back(*spalte, m_anzahlZeilen);
-    if (schluessel.empty() || m_anzahlZeilen < 2)
+            spalten.push_back(spalte);
+    if (spalten.empty() || m_anzahlZeilen < 2)
         return reihenfolge;
     std::vector<uint64_t> gepackt;
+    std::vector<int> bitsJeSchluessel;
     bool ohneNaN = false;
-    if (Packen(schluessel, reihenfolge.size(), gepackt, ohneNaN)) {
+    if (Packen(spalten, m_anzahlZeilen, gepackt, bitsJeSchluessel, ohneNaN)) {
         // A table that the evaluation built in factor order is often sorted already.
         if (!std::is_sorted(gepackt.begin(), gepackt.end()))
-            std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
-                             [&](int a, int b) { return gepackt[a] < gepackt[b]; });
+            NachCodesOrdnen(reihenfolge, gepackt, std::accumulate(bitsJeSchluessel.begin(), bitsJeSchluessel.end(), 0));
         // Rows are equal in the keys exactly when their codes are, unless a
         // key is not a number (such a row equals no other).
-        if (gleichheit && ohneNaN)
+        if (gleichheit && ohneNaN) {
             gleichheit->swap(gepackt);
+            if (breiten)
+                breiten->swap(bitsJeSchluessel);
+        }
         return reihenfolge;
     }
+    std::vector<CSchluesselspalte> schluessel;
+    for (const CDatenreihe* spalte : spalten)
+        schluessel.emplace_back(*spalte, m_anzahlZeilen);
     std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int a, int b) {
         for (const CSchluesselspalte& k : schluessel)
             if (const int v = k.Vergleiche(a, b))
@@ -707,9 +780,9 @@ void CDatentabelle::GruppiereEinfach(CDatentabelle& ziel, const std::vector<int>
             ist[static_cast<size_t>(k[i])] = true;
         return ist;
     };
-    // The first pass reads this table through the sorted row numbers.
     std::vector<uint64_t> codes;
-    const std::vector<int> reihenfolge = Reihenfolge(std::vector<int>(k.rbegin(), k.rend()), &codes);
+    std::vector<int> breiten;
+    const std::vector<int> reihenfolge = Reihenfolge(std::vector<int>(k.rbegin(), k.rend()), &codes, &breiten);
     // Only status 0 and 1 here: the low bit of a value's pair tells whether it is present.
     auto liesQuelle = [&](int s, int i, double& v) {
         const CDatenreihe& spalte = *m_spalten[static_cast<size_t>(s)];
@@ -717,32 +790,84 @@ void CDatentabelle::GruppiereEinfach(CDatentabelle& ziel, const std::vector<int>
         v = da ? spalte.m_werte[static_cast<size_t>(i)] : 0.0;
         return da;
     };
-    std::vector<int> anfaenge;
+    auto liesSortiert = [&](int s, int z, double& v) { return liesQuelle(s, reihenfolge[static_cast<size_t>(z)], v); };
+
+    // The passes work on the sorted rows of this table until one of them
+    // joins rows; from then on on the working table that pass wrote. The
+    // codes, when there are, follow the current rows: a pass's keys are the
+    // codes' high bits.
     if (!codes.empty()) {
-        for (int z = 0; z < m_anzahlZeilen; ++z)
-            if (z == 0 || codes[static_cast<size_t>(reihenfolge[z])] != codes[static_cast<size_t>(reihenfolge[z - 1])])
-                anfaenge.push_back(z);
-        anfaenge.push_back(m_anzahlZeilen);
-    } else {
-        anfaenge = Anfaenge(
-            m_anzahlZeilen,
-            [&](int s, int z, double& v) { return liesQuelle(s, reihenfolge[static_cast<size_t>(z)], v); }, k);
+        std::vector<uint64_t> sortiert(reihenfolge.size());
+        for (size_t z = 0; z < sortiert.size(); ++z)
+            sortiert[z] = codes[static_cast<size_t>(reihenfolge[z])];
+        codes.swap(sortiert);
     }
-    CArbeitstabelle t = Zusammenfassen(spalten, liesQuelle, reihenfolge, anfaenge, istSchluessel(0));
-    for (size_t pass = 1; pass <= durchlaeufe; ++pass) {
-        auto lies = [&t](int s, int i, double& v) {
-            v = t.werte[static_cast<size_t>(s)][static_cast<size_t>(i)];
-            return t.da[static_cast<size_t>(s)][static_cast<size_t>(i)] != 0;
-        };
+    CArbeitstabelle t(0, 0);
+    auto liesT = [&t](int s, int i, double& v) {
+        v = t.werte[static_cast<size_t>(s)][static_cast<size_t>(i)];
+        return t.da[static_cast<size_t>(s)][static_cast<size_t>(i)] != 0;
+    };
+    bool zusammengefasst = false;
+    // A pass in which every row stays alone changes no row but writes its
+    // means as 0.0 + v, a -0.0 as +0.0. Later sums, which start at +0.0,
+    // come out the same either way, so only the last pass's has to be made up.
+    bool einzeln = false;
+    int zeilen = m_anzahlZeilen, verschiebung = 0;
+    for (size_t pass = 0; pass <= durchlaeufe; ++pass) {
+        if (pass > 0 && !codes.empty())
+            verschiebung += breiten[breiten.size() - pass];
         const std::vector<int> gruppe(k.begin() + static_cast<long>(pass), k.end());
-        t = Zusammenfassen(spalten, lies, {}, Anfaenge(t.zeilen, lies, gruppe), istSchluessel(pass));
+        std::vector<int> anfaenge;
+        if (!codes.empty()) {
+            for (int z = 0; z < zeilen; ++z)
+                if (z == 0 || (codes[static_cast<size_t>(z)] >> verschiebung) !=
+                                  (codes[static_cast<size_t>(z) - 1] >> verschiebung))
+                    anfaenge.push_back(z);
+            anfaenge.push_back(zeilen);
+        } else {
+            anfaenge = zusammengefasst ? Anfaenge(zeilen, liesT, gruppe) : Anfaenge(zeilen, liesSortiert, gruppe);
+        }
+        einzeln = static_cast<int>(anfaenge.size()) - 1 == zeilen;
+        if (einzeln)
+            continue;
+        const std::vector<bool> ist = istSchluessel(pass);
+        // The first pass sums in stored order (its runs keep it); later ones in the current rows' order.
+        CArbeitstabelle neu = zusammengefasst ? Zusammenfassen(spalten, liesT, {}, anfaenge, ist)
+                              : pass == 0     ? Zusammenfassen(spalten, liesQuelle, reihenfolge, anfaenge, ist)
+                                              : Zusammenfassen(spalten, liesSortiert, {}, anfaenge, ist);
+        t = std::move(neu);
+        if (!codes.empty()) {
+            for (size_t g = 0; g + 1 < anfaenge.size(); ++g)
+                codes[g] = codes[static_cast<size_t>(anfaenge[g])];
+            codes.resize(anfaenge.size() - 1);
+        }
+        zusammengefasst = true;
+        zeilen = t.zeilen;
     }
-    // ziel may be this table itself: nothing of it is read from here on.
-    ziel.Loesche();
-    ziel.SetGroesse(t.zeilen, spalten);
-    for (int s = 0; s < spalten; ++s)
-        for (int z = 0; z < t.zeilen; ++z)
-            ziel.m_spalten[s]->SetWert(z, t.werte[s][z], t.da[s][z]);
+    // Built aside: ziel may be this table itself.
+    CDatentabelle aus;
+    aus.SetGroesse(zeilen, spalten);
+    const std::vector<bool> ist = istSchluessel(durchlaeufe);
+    for (int s = 0; s < spalten; ++s) {
+        CDatenreihe& spalte = *aus.m_spalten[static_cast<size_t>(s)];
+        const bool nachholen = einzeln && !ist[static_cast<size_t>(s)];
+        for (int z = 0; z < zeilen; ++z) {
+            double v = 0.0;
+            const bool da = zusammengefasst ? liesT(s, z, v) : liesSortiert(s, z, v);
+            spalte.m_werte[static_cast<size_t>(z)] = nachholen && da ? 0.0 + v : v;
+            spalte.SetStatus(z, da ? 1 : 0);
+        }
+        spalte.m_cache = 0;
+    }
+    ziel.Tauschen(aus);
+}
+
+void CDatentabelle::Tauschen(CDatentabelle& andere)
+{
+    m_spalten.swap(andere.m_spalten);
+    std::swap(m_anzahlSpalten, andere.m_anzahlSpalten);
+    std::swap(m_anzahlZeilen, andere.m_anzahlZeilen);
+    std::swap(m_kapazitaet, andere.m_kapazitaet);
 }
 
 int CDatentabelle::Gruppiere(CDatentabelle& ziel, const std::vector<int>& schluessel,

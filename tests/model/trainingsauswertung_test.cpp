@@ -75,6 +75,36 @@ TEST(Trainingsauswertung, SteigungMitPassendenDezimalen)
     EXPECT_NE(f.s.find(" ms/cm"), std::string::npos);
 }
 
+// The evaluation is kept with its report: a page, its charts and the printout
+// ask for it again and again. What they show follows the report, the unit
+// and the flags.
+TEST(Trainingsauswertung, AuswertungBleibtBisSichEtwasAendert)
+{
+    CTrainingsFall f({112, 312, 512, 712}, {100, 200, 300, 400});
+    ASSERT_EQ(f.Ergebnis(), 0);
+    EXPECT_EQ(f.text, "0,250 s");
+    f.Bericht().m_Tabelle.SetWert(0, 3, 7.0); // a mark on the kept table
+    ASSERT_EQ(f.Steigung(), 0);
+    ASSERT_EQ(f.Ergebnis(), 0);
+    EXPECT_EQ(f.Bericht().m_Tabelle.GetWertDouble(0, 3), 7.0);
+    EXPECT_EQ(f.s, "0,50 ms/pxl");
+
+    f.Bericht().SetZeit(3, 800);
+    ASSERT_EQ(f.Ergebnis(), 0);
+    EXPECT_EQ(f.text, "0,350 s");
+    EXPECT_EQ(f.Bericht().m_Tabelle.GetWertDouble(0, 3), 1.0);
+    ASSERT_EQ(f.Steigung(), 0);
+    EXPECT_EQ(f.s, "1,1 ms/pxl");
+
+    f.u.SetzeEinheit(0x0002 | 0x0200, 2);
+    ASSERT_EQ(f.Steigung(), 0);
+    EXPECT_NE(f.s.find(" ms/cm"), std::string::npos);
+
+    f.Bericht().m_dwAufgabenFlags = aufgabe::ZIELE | aufgabe::TRAINING;
+    ASSERT_EQ(f.Ergebnis(), 0);
+    EXPECT_EQ(f.text, "---");
+}
+
 // Without marked reactions, target trials or answer keys: nothing to evaluate, no NaN drawn.
 TEST(Trainingsauswertung, ReaktionenBrauchenZieleUndAntworttasten)
 {
