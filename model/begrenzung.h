@@ -37,6 +37,14 @@ constexpr int kTagessekundenMax = 86'399; // a time of day
 // of a second.
 constexpr double kGeschwindigkeitMax = 5.0;
 
+// A zero that a clamp gives or keeps is +0.0: -0.0 compares equal to it and
+// would be stored as other bytes, so a stored value loads to the same bytes.
+inline void OhneMinusNull(double& v)
+{
+    if (v == 0.0)
+        v = 0.0;
+}
+
 // v into min .. max; a value that is not a number becomes min.
 inline void BegrenzeWert(double& v, double min, double max)
 {
@@ -44,6 +52,7 @@ inline void BegrenzeWert(double& v, double min, double max)
         v = min;
     if (v > max)
         v = max;
+    OhneMinusNull(v);
 }
 
 // A range: the lower bound into min .. max, the upper into the lower .. max.

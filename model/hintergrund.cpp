@@ -90,7 +90,11 @@ double BegrenzeGeschwindigkeit(double v, double zyklusbreite)
     double betrag = std::fabs(v);
     if (betrag / 10.0 > zyklusbreite / 2.0)
         betrag = zyklusbreite / 2.0 * 10.0;
-    return v < 0.0 ? -betrag : betrag;
+    // A negative speed cut to a cycle of width 0 gives 0, which must not
+    // keep the sign: stored as -0.0 it would load as +0.0.
+    double ergebnis = v < 0.0 ? -betrag : betrag;
+    OhneMinusNull(ergebnis);
+    return ergebnis;
 }
 
 void BegrenzeHGBewegung(CHGBewegung& r, double zyklusbreite)

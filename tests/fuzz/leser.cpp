@@ -11,23 +11,29 @@
 #include "platform/display/memory/speicher_anzeige.h"
 #include "platform/meldung.h"
 #include "presentation/bmpdatei.h"
+#include "support/gespeichert.h"
 #include "workplace/benutzerprofil.h"
 #include "workplace/textdatei.h"
 #include "workplace/umgebung.h"
 
 namespace {
 
-// Loads, and stores again what loaded; message boxes are kept, not shown.
+// Loads as the program loads a file (message boxes kept, not shown). What
+// loads must store bytes that load again to the same bytes; what is refused
+// must leave the model as it was: either broken answers LESER_WIDERSPRUCH.
 template <class TModell>
-int Laden(TModell& m, const uint8_t* daten, size_t n)
+int Laden(TModell& m, const uint8_t* daten, size_t n, TModell&& zweites)
 {
     CMeldungsRecorder meldungen;
+    const std::vector<uint8_t> vorher = Gespeichert(m);
     CArchive ein(std::vector<uint8_t>(daten, daten + n), "/fuzz/datei");
     const int code = m.Serialize(ein);
-    if (code == 0) {
-        CArchive aus;
-        m.Serialize(aus);
-    }
+    if (code != 0)
+        return Gespeichert(m) == vorher ? code : LESER_WIDERSPRUCH;
+    const std::vector<uint8_t> gespeichert = Gespeichert(m);
+    CArchive wieder(gespeichert, "/fuzz/wieder");
+    if (zweites.Serialize(wieder) != 0 || Gespeichert(zweites) != gespeichert)
+        return LESER_WIDERSPRUCH;
     return code;
 }
 
@@ -80,30 +86,32 @@ std::string Datei(const std::string& ordner, const char* name, const uint8_t* da
 int LiesTraining(const uint8_t* daten, size_t n)
 {
     CUmgebung umgebung;
-    CTraining t;
+    CTraining t, zweites;
     t.SetUmgebung(&umgebung);
-    return Laden(t, daten, n);
+    zweites.SetUmgebung(&umgebung);
+    return Laden(t, daten, n, std::move(zweites));
 }
 
 int LiesTest(const uint8_t* daten, size_t n)
 {
     CUmgebung umgebung;
-    CTest t;
+    CTest t, zweites;
     t.SetUmgebung(&umgebung);
-    return Laden(t, daten, n);
+    zweites.SetUmgebung(&umgebung);
+    return Laden(t, daten, n, std::move(zweites));
 }
 
 int LiesUmgebung(const uint8_t* daten, size_t n)
 {
     CBenutzerprofil profil;
     CUmgebung u(&profil);
-    return Laden(u, daten, n);
+    return Laden(u, daten, n, CUmgebung(&profil));
 }
 
 int LiesProfil(const uint8_t* daten, size_t n)
 {
     CBenutzerprofil p;
-    return Laden(p, daten, n);
+    return Laden(p, daten, n, CBenutzerprofil());
 }
 
 int LiesUndWerteAus(const uint8_t* daten, size_t n)
@@ -112,16 +120,18 @@ int LiesUndWerteAus(const uint8_t* daten, size_t n)
     CUmgebung umgebung;
     umgebung.SetProfil(&profil);
     umgebung.Berechnen();
-    CTraining training;
+    CTraining training, zweitesTraining;
     training.SetUmgebung(&umgebung);
-    int code = Laden(training, daten, n);
-    if (code == 0) {
+    zweitesTraining.SetUmgebung(&umgebung);
+    int code = Laden(training, daten, n, std::move(zweitesTraining));
+    if (code == 0)
         AlleBerichte(training);
+    if (code == 0 || code == LESER_WIDERSPRUCH)
         return code;
-    }
-    CTest test;
+    CTest test, zweiterTest;
     test.SetUmgebung(&umgebung);
-    code = Laden(test, daten, n);
+    zweiterTest.SetUmgebung(&umgebung);
+    code = Laden(test, daten, n, std::move(zweiterTest));
     if (code == 0)
         AlleBerichte(test);
     return code;

@@ -3,11 +3,16 @@
 // Every reader of the program's files, called on bytes of any kind as the
 // program reads a file from disk. Shared by the fuzz targets (one per
 // reader, libFuzzer) and by the suite's seeded samples. Each answers the
-// reader's code; a model that loads must store again.
+// reader's code.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+// A model reader broke its promise: what loaded stores bytes that do not load
+// to the same bytes again, or a refusal changed the model. The fuzz targets
+// stop on it.
+constexpr int LESER_WIDERSPRUCH = -2;
 
 int LiesTraining(const uint8_t* daten, size_t n);
 int LiesTest(const uint8_t* daten, size_t n);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/training.h"
 #include "workplace/umgebung.h"
 
@@ -95,5 +97,33 @@ TEST(TrainingsaufgabenTest, HintergrundgeschwindigkeitBisFuenfZyklenProSekunde)
         a.m_dZielgeschwindigkeit = v;
         training.SetHGAufgabe(a);
         EXPECT_DOUBLE_EQ(training.GetHGAufgabe().m_dZielgeschwindigkeit, erwartet) << v;
+    }
+}
+
+// A cycle of width 0 stops every speed at +0.0: a stored -0.0 loads as +0.0,
+// so the saved document would open to other bytes.
+TEST(TrainingsaufgabenTest, ZyklusbreiteNullGibtPositiveNull)
+{
+    CUmgebung umgebung;
+    for (double zyklus : {0.0, -0.0}) {
+        for (double v : {-0.3, 0.3, -0.0}) {
+            SCOPED_TRACE(testing::Message() << zyklus << " " << v);
+            CTraining training;
+            training.SetUmgebung(&umgebung);
+            CHGBewegung b;
+            b.m_dGeschwindigkeit = v;
+            training.SetHGBewegung(b);
+            CHGAufgabe a;
+            a.m_dZielgeschwindigkeit = v;
+            training.SetHGAufgabe(a);
+            CHGMuster m;
+            m.m_dZyklusbreite = zyklus;
+            training.SetHGMuster(m);
+            for (double w : {training.GetHGMuster().m_dZyklusbreite, training.GetHGBewegung().m_dGeschwindigkeit,
+                             training.GetHGAufgabe().m_dZielgeschwindigkeit}) {
+                EXPECT_EQ(w, 0.0);
+                EXPECT_FALSE(std::signbit(w));
+            }
+        }
     }
 }
