@@ -233,6 +233,7 @@ void CDDOberflaeche::VorAenderung(const CDDOberflaeche* sterbend)
         for (size_t i = kette->m_schritte.size() - kette->m_offen; i < kette->m_schritte.size(); ++i)
             if (kette->m_schritte[i].schritt.art != CBildSchritt::EArt::Fuellen &&
                 kette->m_schritte[i].schritt.serie == m_serie) {
+                m_kern->treiber->QuelleAendertSich();
                 kette->Nachzeichnen(sterbend);
                 break;
             }
