@@ -226,6 +226,8 @@ void CDDOberflaeche::VorAenderung(const CDDOberflaeche* sterbend)
         Nachzeichnen();
         return;
     }
+    // The back end may still be reading this surface for the frame it shows.
+    m_kern->treiber->QuelleAendertSich();
     CDDOberflaeche* primaer = m_kern->primaer;
     for (CDDOberflaeche* kette : {primaer, primaer ? primaer->m_rueckpuffer.get() : nullptr}) {
         if (!kette || !kette->m_offen)
@@ -233,7 +235,6 @@ void CDDOberflaeche::VorAenderung(const CDDOberflaeche* sterbend)
         for (size_t i = kette->m_schritte.size() - kette->m_offen; i < kette->m_schritte.size(); ++i)
             if (kette->m_schritte[i].schritt.art != CBildSchritt::EArt::Fuellen &&
                 kette->m_schritte[i].schritt.serie == m_serie) {
-                m_kern->treiber->QuelleAendertSich();
                 kette->Nachzeichnen(sterbend);
                 break;
             }
