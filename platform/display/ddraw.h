@@ -364,6 +364,10 @@ public:
     // True: a frame that comes with its steps is shown from them alone, so
     // BildEinreihen gets no pixels for it (they are not drawn).
     virtual bool SchritteGenuegen() { return false; }
+    // An off-screen surface, maybe a source of the frame enqueued last, is
+    // about to change or go: whatever the back end still reads of its
+    // pixels must be read by now.
+    virtual void QuelleAendertSich() {}
     // The front buffer changed outside a flip (fill, lock, palette): show it soon.
     virtual void FrontGeaendert(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette) = 0;
 

@@ -224,6 +224,8 @@ void CDDOberflaeche::VorAenderung(const CDDOberflaeche* sterbend)
         Nachzeichnen();
         return;
     }
+    // The back end may still be reading this surface for the frame it shows.
+    m_kern->treiber->QuelleAendertSich();
     CDDOberflaeche* primaer = m_kern->primaer;
     for (CDDOberflaeche* kette : {primaer, primaer ? primaer->m_rueckpuffer.get() : nullptr}) {
         if (!kette || !kette->m_offen)

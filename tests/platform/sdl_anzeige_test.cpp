@@ -176,10 +176,20 @@ TEST_P(SdlZusammensetzen, PixelgleichMitSchluesselUndNachPalettenwechsel)
     std::fill_n(static_cast<BYTE*>(d.lpSurface), d.lPitch * LONG(d.dwHeight), BYTE(33));
     ASSERT_EQ(vg->Unlock(nullptr), DD_OK);
     EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data())) << "after the palette change, source changed";
+    // Changed at once after the flip, while the frame may still be composed.
+    RECT ganz{0, 0, LONG(w), LONG(h)};
+    ASSERT_EQ(rueck->BltFast(0, 0, hg, &ganz, 0), DD_OK);
+    ASSERT_EQ(rueck->BltFast(40, 60, vg, nullptr, DDBLTFAST_SRCCOLORKEY), DD_OK);
+    ASSERT_EQ(primaer->Flip(nullptr, DDFLIP_WAIT), DD_OK);
+    ASSERT_EQ(vg->Lock(nullptr, &d, DDLOCK_WAIT, nullptr), DD_OK);
+    std::fill_n(static_cast<BYTE*>(d.lpSurface), d.lPitch * LONG(d.dwHeight), BYTE(44));
+    ASSERT_EQ(vg->Unlock(nullptr), DD_OK);
+    while (rueck->GetBltStatus(DDGBS_CANBLT) == DDERR_WASSTILLDRAWING) {}
+    EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data())) << "source changed right after the flip";
     bild(7);
     EXPECT_EQ(hg->Release(), 0u);
     EXPECT_TRUE(Fensterbild(*sdl) == Erwartet(primaer, farben.data())) << "source released";
-    EXPECT_EQ(sdl->Messung().zusammengesetzt, 3);
+    EXPECT_EQ(sdl->Messung().zusammengesetzt, 4);
 
     for (auto* o : {vg, primaer})
         EXPECT_EQ(o->Release(), 0u);

@@ -6,9 +6,10 @@
 // they were drawn from, each kept as a texture converted through the palette
 // when it changes. Elsewhere (no usable GPU, as under Xvfb) each frame is
 // composed once, straight into the window's own surface, from the 8-bit
-// surfaces through the palette. A frame drawn otherwise is converted whole.
-// Presents are paced on a clock at the mode's period (CBildtakt). Must stay
-// on the thread that created it.
+// surfaces through the palette, on a thread of its own so that keys are taken
+// meanwhile. A frame drawn otherwise is converted whole. Presents are paced
+// on a clock at the mode's period (CBildtakt). Must stay on the thread that
+// created it.
 
 #include "platform/display/ddraw.h"
 #include "platform/display/sdl/bildtakt.h"
@@ -17,8 +18,11 @@
 
 #include <array>
 #include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <map>
+#include <mutex>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -44,6 +48,7 @@ public:
 
     void SchritteVormerken(const std::vector<CBildSchritt>* schritte) override { m_schritte = schritte; }
     bool SchritteGenuegen() override { return m_flaeche != nullptr; }
+    void QuelleAendertSich() override { SetzenAbwarten(); }
     void BildEinreihen(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette) override;
     bool TauschAusstehend() override;
     void TauschAbwarten() override;
@@ -93,6 +98,10 @@ private:
     void EreignissePumpen();
     void Verarbeiten(const SDL_Event& e);
     void Einreihen(UINT nachricht, int vk, Uint32 zeit);
+    void SetzenBeginnen();
+    void SetzenAbwarten();
+    void Setzer();
+    int XVerbindung();
 
     bool m_bereit = false; // SDL video started
     SDL_Window* m_fenster = nullptr;
@@ -131,6 +140,22 @@ private:
     Uhr::time_point m_letzteNachricht{};
     Uhr::time_point m_naechstesPumpen{};
     CMessung m_messung;
+
+    // The frame being composed into the window's surface by m_setzer.
+    struct CAuftrag {
+        std::vector<CBildSchritt> schritte;
+        uint32_t* ziel = nullptr;
+        LONG pitch = 0, breite = 0, hoehe = 0;
+        uint32_t tabelle[256] = {};
+        double cpu = 0; // thread CPU seconds it took
+    };
+    enum class ESetzen { Frei, Wartet, Laeuft, Ende };
+    CAuftrag m_auftrag;
+    ESetzen m_setzen = ESetzen::Frei;
+    std::mutex m_setzenSperre;
+    std::condition_variable m_setzenSignal;
+    std::thread m_setzer;
+    int m_xVerbindung = -2; // the X connection's socket (-1: none), -2 not yet asked
 
     std::array<bool, 256> m_unten{};
     std::array<bool, 256> m_gedrueckt{}; // pressed since the last poll
