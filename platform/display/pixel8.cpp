@@ -110,9 +110,66 @@ void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG 
 #endif
 }
 
-void Zusammensetzen8Nach32(const std::vector<CBildSchritt>& schritte, uint32_t* ziel, LONG zielPitchBytes, LONG breite,
-                           LONG hoehe, const uint32_t tabelle[256])
+void CPaarTabelle::Setzen(const uint32_t tabelle[256])
 {
+    if (!m_paare.empty() && std::memcmp(m_einzeln, tabelle, sizeof(m_einzeln)) == 0)
+        return;
+    std::memcpy(m_einzeln, tabelle, sizeof(m_einzeln));
+    m_paare.resize(size_t(1) << 16);
+    for (size_t zweiter = 0; zweiter < 256; ++zweiter) {
+        const uint64_t hoch = uint64_t(tabelle[zweiter]) << 32;
+        for (size_t erster = 0; erster < 256; ++erster)
+            m_paare[zweiter << 8 | erster] = hoch | tabelle[erster];
+    }
+}
+
+namespace {
+
+// As Umwandeln8Nach32, eight pixels from four pair lookups: the lookups,
+// not the memory, bound a frame's composing.
+void PaarweiseUmwandeln(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG zielPitchBytes, LONG breite,
+                        LONG hoehe, const CPaarTabelle& tabelle)
+{
+    const uint32_t* einzeln = tabelle.Einzeln();
+    const uint64_t* paare = tabelle.Paare();
+    for (LONG y = 0; y < hoehe; ++y) {
+        const BYTE* __restrict q = quelle + ptrdiff_t(y) * quellPitch;
+        uint32_t* __restrict z = reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) +
+                                                             ptrdiff_t(y) * zielPitchBytes);
+        LONG x = 0;
+#ifdef __SSE2__
+        for (; x < breite && (reinterpret_cast<uintptr_t>(z + x) & 15) != 0; ++x)
+            z[x] = einzeln[q[x]];
+        for (; x + 8 <= breite; x += 8) {
+            uint64_t acht;
+            std::memcpy(&acht, q + x, 8);
+            _mm_stream_si128(reinterpret_cast<__m128i*>(z + x),
+                             _mm_set_epi64x(int64_t(paare[(acht >> 16) & 0xFFFF]), int64_t(paare[acht & 0xFFFF])));
+            _mm_stream_si128(reinterpret_cast<__m128i*>(z + x + 4),
+                             _mm_set_epi64x(int64_t(paare[acht >> 48]), int64_t(paare[(acht >> 32) & 0xFFFF])));
+        }
+#else
+        for (; x + 8 <= breite; x += 8) {
+            uint64_t acht;
+            std::memcpy(&acht, q + x, 8);
+            for (int i = 0; i < 4; ++i)
+                std::memcpy(z + x + 2 * i, &paare[(acht >> (16 * i)) & 0xFFFF], 8);
+        }
+#endif
+        for (; x < breite; ++x)
+            z[x] = einzeln[q[x]];
+    }
+#ifdef __SSE2__
+    _mm_sfence();
+#endif
+}
+
+} // namespace
+
+void Zusammensetzen8Nach32(const std::vector<CBildSchritt>& schritte, uint32_t* ziel, LONG zielPitchBytes, LONG breite,
+                           LONG hoehe, const CPaarTabelle& paarTabelle)
+{
+    const uint32_t* tabelle = paarTabelle.Einzeln();
     auto zeile = [&](LONG y) {
         return reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) + ptrdiff_t(y) * zielPitchBytes);
     };
@@ -129,7 +186,7 @@ void Zusammensetzen8Nach32(const std::vector<CBildSchritt>& schritte, uint32_t* 
         const BYTE* q = s.pixel + ptrdiff_t(s.quelle.top + oben - s.ziel.top) * s.pitch + s.quelle.left + links -
                         s.ziel.left;
         if (s.art == CBildSchritt::EArt::Kopieren) {
-            Umwandeln8Nach32(q, s.pitch, zeile(oben) + links, zielPitchBytes, w, h, tabelle);
+            PaarweiseUmwandeln(q, s.pitch, zeile(oben) + links, zielPitchBytes, w, h, paarTabelle);
             continue;
         }
         bool weg[256] = {};

@@ -31,7 +31,22 @@ void Strecken8(CPixelFeld ziel, CPixelFeld quelle, bool mitSchluessel, BYTE von,
 void TabelleAusPalette(const PALETTEENTRY* palette, uint32_t tabelle[256]);
 void Umwandeln8Nach32(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG zielPitchBytes, LONG breite, LONG hoehe,
                       const uint32_t tabelle[256]);
+
+// The table also by pairs of indices (the first in the low byte), so one
+// lookup yields two pixels. Rebuilding costs 512 KB of writes: done only
+// when the table differs from the one it was built from.
+class CPaarTabelle {
+public:
+    void Setzen(const uint32_t tabelle[256]);
+    const uint32_t* Einzeln() const { return m_einzeln; }
+    const uint64_t* Paare() const { return m_paare.data(); }
+
+private:
+    uint32_t m_einzeln[256] = {};
+    std::vector<uint64_t> m_paare;
+};
+
 // A frame composed from its drawing steps in one pass into 32-bit pixels
 // of breite x hoehe through the table; parts outside are left out.
 void Zusammensetzen8Nach32(const std::vector<CBildSchritt>& schritte, uint32_t* ziel, LONG zielPitchBytes, LONG breite,
-                           LONG hoehe, const uint32_t tabelle[256]);
+                           LONG hoehe, const CPaarTabelle& tabelle);

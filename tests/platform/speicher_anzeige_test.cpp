@@ -334,3 +334,38 @@ TEST(Pixel8, UmwandlungUeberDiePaletteBeachtetPitch)
     EXPECT_EQ(ziel, (std::vector<uint32_t>{0xFFF0F0FF, 0xFFF0F0FF, 0xFF010203, 0xFF000000, 0xFF010203, 0, 0xFF010203,
                                            0xFF010203, 0xFF010203, 0xFF010203, 0xFFF0F0FF, 0}));
 }
+
+// Composing by pairs of indices gives the pixels one lookup each gives, at
+// every width and alignment of the target (the head and tail taken singly),
+// and takes a changed palette although the table object is kept.
+TEST(Pixel8, KopierenPaarweiseWieEinzeln)
+{
+    std::vector<BYTE> quelle(32 * 3);
+    for (size_t i = 0; i < quelle.size(); ++i)
+        quelle[i] = BYTE(i * 167 + 13);
+    PALETTEENTRY palette[256];
+    CPaarTabelle paare;
+    for (int wechsel = 0; wechsel < 2; ++wechsel) {
+        for (int i = 0; i < 256; ++i)
+            palette[i] = {BYTE(i), BYTE(i * 7 + wechsel), BYTE(255 - i), 0};
+        uint32_t tabelle[256];
+        TabelleAusPalette(palette, tabelle);
+        paare.Setzen(tabelle);
+        for (LONG links = 0; links < 4; ++links)
+            for (LONG breite = 1; breite <= 21; ++breite) {
+                CBildSchritt s;
+                s.art = CBildSchritt::EArt::Kopieren;
+                s.ziel = {links, 0, links + breite, 3};
+                s.pixel = quelle.data();
+                s.pitch = 32;
+                s.quelle = {5, 0, 5 + breite, 3};
+                std::vector<uint32_t> ziel(24 * 3 + 4), erwartet(ziel);
+                // 16-byte aligned, as a window surface's rows are.
+                uint32_t* anfang = reinterpret_cast<uint32_t*>((reinterpret_cast<uintptr_t>(ziel.data()) + 15) & ~15);
+                Zusammensetzen8Nach32({s}, anfang, 24 * 4, 24, 3, paare);
+                Umwandeln8Nach32(quelle.data() + 5, 32, erwartet.data() + (anfang - ziel.data()) + links, 24 * 4,
+                                 breite, 3, tabelle);
+                EXPECT_EQ(ziel, erwartet) << "links " << links << " breite " << breite << " wechsel " << wechsel;
+            }
+    }
+}

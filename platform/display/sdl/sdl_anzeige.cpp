@@ -480,8 +480,9 @@ void CSdlAnzeige::Setzer()
         l.unlock();
         timespec a{}, b{};
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &a);
+        m_auftrag.paare.Setzen(m_auftrag.tabelle);
         Zusammensetzen8Nach32(m_auftrag.schritte, m_auftrag.ziel, m_auftrag.pitch, m_auftrag.breite, m_auftrag.hoehe,
-                              m_auftrag.tabelle);
+                              m_auftrag.paare);
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &b);
         m_auftrag.cpu = double(b.tv_sec - a.tv_sec) + double(b.tv_nsec - a.tv_nsec) / 1e9;
         l.lock();

@@ -12,6 +12,7 @@
 // created it.
 
 #include "platform/display/ddraw.h"
+#include "platform/display/pixel8.h"
 #include "platform/display/sdl/bildtakt.h"
 
 #include <SDL.h>
@@ -147,6 +148,7 @@ private:
         uint32_t* ziel = nullptr;
         LONG pitch = 0, breite = 0, hoehe = 0;
         uint32_t tabelle[256] = {};
+        CPaarTabelle paare; // from tabelle, on the composing thread
         double cpu = 0; // thread CPU seconds it took
     };
     enum class ESetzen { Frei, Wartet, Laeuft, Ende };
