@@ -519,28 +519,30 @@ void CSdlAnzeige::Zeigen()
 void CSdlAnzeige::Warten(Uhr::time_point bis)
 {
     // Blocks on the X connection until the time or an input event, so a key
-    // is taken when it arrives and an idle wait costs nothing. SDL's wait
-    // counts whole milliseconds; the rest is waited on the connection's
-    // socket directly (or slept where there is none).
-    const auto rest = bis - Uhr::now();
-    if (rest <= Uhr::duration::zero())
+    // is taken when it arrives and an idle wait costs nothing. Events Xlib
+    // has already read (a present's reply brings them along) leave nothing
+    // on the socket: they are taken first, then the socket is waited on for
+    // the whole rest in one sleep. SDL's own wait would ask the server again
+    // on each of its wakes and counts only whole milliseconds.
+    if (bis <= Uhr::now())
         return;
-    if (rest >= 1ms) {
-        SDL_Event e;
-        if (SDL_WaitEventTimeout(&e, int(rest / 1ms)) == 1) {
-            Verarbeiten(e);
-            EreignissePumpen();
-            return;
+    const int x = XVerbindung();
+    if (x < 0) {
+        const auto rest = bis - Uhr::now();
+        if (rest >= 1ms) {
+            SDL_Event e;
+            if (SDL_WaitEventTimeout(&e, int(rest / 1ms)) == 1) {
+                Verarbeiten(e);
+                EreignissePumpen();
+                return;
+            }
         }
     }
-    // Events Xlib has already read (a present's reply brings them along)
-    // leave nothing on the socket: they are taken first.
     m_naechstesPumpen = {};
     EreignissePumpen();
     const auto nochUebrig = bis - Uhr::now();
     if (nochUebrig <= Uhr::duration::zero())
         return;
-    const int x = XVerbindung();
     if (x < 0) {
         std::this_thread::sleep_for(nochUebrig);
         return;
