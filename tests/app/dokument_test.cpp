@@ -2,6 +2,7 @@
 #include "app_umgebung.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
@@ -177,4 +178,39 @@ TEST_F(DokumentTest, AbgelehnteDateiVerlaesstDieZuletztGeoeffneten)
     EXPECT_EQ(Offen(), 1);
     EXPECT_EQ(texte(), std::vector<std::string>{"&1 " + gut});
     EXPECT_EQ(LiesDatei(abgelehnt), kurz);
+}
+
+// The menu bar is rebuilt for every window that comes to the front and for
+// every change of the recent files: the menus it replaced do not stay.
+TEST_F(DokumentTest, NeuAufgebautesMenueBehaeltKeineAltenMenues)
+{
+    SchreibeVorlagen();
+    Starte();
+    QMenuBar* leiste = m_app->GetMainWnd()->menuBar();
+    // Menus the bar holds, and those it shows.
+    auto menues = [leiste] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        int gezeigt = 0;
+        for (QAction* a : leiste->actions())
+            gezeigt += a->menu() != nullptr;
+        return std::pair{int(leiste->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size()), gezeigt};
+    };
+    const std::pair<const char*, std::function<void()>> schritte[] = {
+        {"Dateiliste",
+         [&] {
+             for (int i = 0; i < 5; ++i)
+                 m_app->AddToRecentFileList(Pfad("d" + std::to_string(i) + ".lmt"));
+         }},
+        {"neues Dokument", [&] { Neu(0); }},
+        {"geschlossen", [&] { Befehl(ID_FILE_CLOSE); }},
+    };
+    // Besides those shown, the bar keeps a menu of its own (for the items
+    // that do not fit).
+    const auto [anfangs, gezeigtAnfangs] = menues();
+    for (const auto& [schritt, tun] : schritte) {
+        tun();
+        const auto [gehalten, gezeigt] = menues();
+        EXPECT_GT(gezeigt, 3) << schritt;
+        EXPECT_EQ(gehalten - gezeigt, anfangs - gezeigtAnfangs) << schritt;
+    }
 }
