@@ -206,6 +206,13 @@ void CMainFrame::SetzeSymbolleisteZurueck()
 void CMainFrame::SetzeMenue(int ressource)
 {
     QMenuBar* leiste = menuBar();
+    // clear() takes the menus off the bar but leaves them its children: each
+    // window brought to the front and each change of the recent files would
+    // keep another set. Deleted later, as the rebuild may come from one of
+    // their own actions.
+    for (QAction* a : leiste->actions())
+        if (QMenu* alt = a->menu())
+            alt->deleteLater();
     leiste->clear();
     for (const CMenueEintrag& e : MenueRessource(ressource)) {
         if (e.m_unter.empty()) {

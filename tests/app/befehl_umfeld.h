@@ -36,12 +36,13 @@ inline CTrainingsBericht Reaktionsbericht(uint32_t flags = kReaktion,
 }
 
 // Reactions with the key, each target then answered by the training
-// leader: of ten targets five got a reaction, four were shown to their end
-// without one, the last was not reached; eight answered right, one wrong.
-inline CTrainingsBericht Antwortbericht()
+// leader: of nine targets shown five got a reaction, four were shown to their
+// end without one; eight answered right, the ninth wrong. With ten targets
+// the last was not reached; with nine the run ended on its last.
+inline CTrainingsBericht Antwortbericht(int ziele = 10)
 {
     CTrainingsBericht b = Reaktionsbericht(kReaktion | aufgabe::ZWEITE_ANTWORT);
-    b.SetAnzahlReize(10);
+    b.SetAnzahlReize(ziele);
     for (int i = 0; i < 9; ++i) {
         b.SetZeit(i, i < 5 ? 400 : 1500);
         if (i < 5)

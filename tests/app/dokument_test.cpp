@@ -1,8 +1,12 @@
 // Training and test documents: new, open, save, close.
 #include "app_umgebung.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "app/befehle.h"
 #include "app/lmtestdoc.h"
@@ -126,4 +130,87 @@ TEST_F(DokumentTest, OeffnenNachEndungUndAbgelehnteDateien)
     EXPECT_NE(dynamic_cast<CLMTestDoc*>(test), nullptr);
     EXPECT_EQ(m_app->OpenDocumentFile(Pfad("a.LMD")), test);
     EXPECT_EQ(Offen(), 2);
+}
+
+// A file of the recent-file list that no longer opens is refused with its
+// message and leaves the list, the File menu and the stored settings; the
+// entries behind it move up.
+TEST_F(DokumentTest, AbgelehnteDateiVerlaesstDieZuletztGeoeffneten)
+{
+    SchreibeVorlagen();
+    std::filesystem::copy_file(Pfad("LMTR-Trainings/Vorlage.lmt"), Pfad("gut.lmt"));
+    auto kurz = LiesDatei(Pfad("LMTR-Trainings/Vorlage.lmt"));
+    kurz.resize(kurz.size() / 2);
+    SchreibeDatei(Pfad("kurz.lmt"), kurz);
+    const std::string gut = Pfad("gut.lmt"), abgelehnt = Pfad("kurz.lmt"), fehlt = Pfad("fehlt.lmt");
+    int nr = 0;
+    for (const std::string& pfad : {gut, abgelehnt, fehlt})
+        Einstellungen().SchreibeText("Recent File List", "File" + std::to_string(++nr), pfad);
+    Starte();
+    // The recent files as the File menu shows them, and their actions.
+    auto eintraege = [this] {
+        std::vector<std::pair<std::string, QAction*>> e;
+        for (QAction* a : m_app->GetMainWnd()->menuBar()->actions()[0]->menu()->actions())
+            if (a->data().toInt() >= ID_FILE_MRU_FILE1 && a->data().toInt() < ID_FILE_MRU_FILE1 + 4 && a->isEnabled())
+                e.emplace_back(a->text().toStdString(), a);
+        return e;
+    };
+    auto texte = [&eintraege] {
+        std::vector<std::string> t;
+        for (const auto& [text, aktion] : eintraege())
+            t.push_back(text);
+        return t;
+    };
+    ASSERT_EQ(texte(), (std::vector<std::string>{"&1 " + gut, "&2 " + abgelehnt, "&3 " + fehlt}));
+
+    m_meldungen->m_meldungen.clear();
+    eintraege()[1].second->trigger();
+    ASSERT_EQ(m_meldungen->Texte().size(), 1u);
+    EXPECT_NE(m_meldungen->Texte()[0].find(abgelehnt), std::string::npos) << m_meldungen->Texte()[0];
+    EXPECT_EQ(Offen(), 0);
+    EXPECT_EQ(texte(), (std::vector<std::string>{"&1 " + gut, "&2 " + fehlt}));
+    EXPECT_EQ(Einstellungen().LeseText("Recent File List", "File2"), fehlt);
+    EXPECT_EQ(Einstellungen().LeseText("Recent File List", "File3"), "");
+
+    eintraege()[1].second->trigger(); // missing by now
+    EXPECT_EQ(texte(), std::vector<std::string>{"&1 " + gut});
+    eintraege()[0].second->trigger();
+    EXPECT_EQ(Offen(), 1);
+    EXPECT_EQ(texte(), std::vector<std::string>{"&1 " + gut});
+    EXPECT_EQ(LiesDatei(abgelehnt), kurz);
+}
+
+// The menu bar is rebuilt for every window that comes to the front and for
+// every change of the recent files: the menus it replaced do not stay.
+TEST_F(DokumentTest, NeuAufgebautesMenueBehaeltKeineAltenMenues)
+{
+    SchreibeVorlagen();
+    Starte();
+    QMenuBar* leiste = m_app->GetMainWnd()->menuBar();
+    // Menus the bar holds, and those it shows.
+    auto menues = [leiste] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        int gezeigt = 0;
+        for (QAction* a : leiste->actions())
+            gezeigt += a->menu() != nullptr;
+        return std::pair{int(leiste->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size()), gezeigt};
+    };
+    const std::pair<const char*, std::function<void()>> schritte[] = {
+        {"Dateiliste",
+         [&] {
+             for (int i = 0; i < 5; ++i)
+                 m_app->AddToRecentFileList(Pfad("d" + std::to_string(i) + ".lmt"));
+         }},
+        {"neues Dokument", [&] { Neu(0); }},
+        {"geschlossen", [&] { Befehl(ID_FILE_CLOSE); }},
+    };
+    // Besides those shown, the bar keeps a menu of its own (for the items
+    // that do not fit).
+    const auto [anfangs, gezeigtAnfangs] = menues();
+    for (const auto& [schritt, tun] : schritte) {
+        tun();
+        const auto [gehalten, gezeigt] = menues();
+        EXPECT_GT(gezeigt, 3) << schritt;
+        EXPECT_EQ(gehalten - gezeigt, anfangs - gezeigtAnfangs) << schritt;
+    }
 }

@@ -271,3 +271,17 @@ TEST_F(Druck, DruckdialogUndVorschau)
     EXPECT_EQ(druck.Seitenansicht(), 0);
     EXPECT_EQ(druck.GetModus(), CDruckrahmen::KeinDruck);
 }
+
+// A run that reached its last target prints the answers as shares of all
+// nine targets, the last one included.
+TEST_F(Druck, AntwortanteileBisZumLetztenZiel)
+{
+    CTrainingsBericht b = Antwortbericht(9);
+    m_training.SetBericht(0, &b);
+    CTrainingsDruck druck(&m_training, &m_umgebung);
+    ASSERT_EQ(druck.ZeichneSeite(&m_dc, 2), 0);
+    const int vg = NaechsterBlock(Zeile(NaechsterBlock(Zeile(kDritterBlock, 3)), 2));
+    EXPECT_EQ((std::vector<std::string>{TextBei(m_dc, x80, Zeile(vg, 2)), TextBei(m_dc, x120, Zeile(vg, 2)),
+                                        TextBei(m_dc, x80, Zeile(vg, 3)), TextBei(m_dc, x120, Zeile(vg, 3))}),
+              (std::vector<std::string>{"8", "88,9%", "1", "11,1%"}));
+}

@@ -303,3 +303,12 @@ TEST_F(TrainingsansichtTest, AngabenbefehleMitUndOhneBerichte)
     EXPECT_TRUE(m_doc->IsModified());
     EXPECT_TRUE(m_fragen.empty());
 }
+
+// A run that reached its last target: the answers are shares of all nine
+// targets, the last one included.
+TEST_F(TrainingsansichtTest, AntwortanteileBisZumLetztenZiel)
+{
+    Berichte(1, Antwortbericht(9));
+    m_ansicht->OnTrainingsberichte();
+    EXPECT_EQ(Texte({51, 54, 55, 57, 58}), (std::vector<std::string>{"5", "8", "88,9%", "1", "11,1%"}));
+}

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include "befehl_umfeld.h"
 #include "xvfb_umfeld.h"
@@ -417,6 +418,21 @@ TEST_F(XvfbTestdokument, MaximiertesFensterStehtEinmalImTitel)
     EXPECT_EQ(Xdotool({"getwindowname", haupt}), "Lumetra - [Halbierung.lmd]");
 }
 
+// The main window and every box are titled "Lumetra": boxes are closed
+// until the main window is alone, which then names no document. How many
+// there were; each shown in the picture `bild` before it is closed.
+static int BoxenSchliessen(const char* bild)
+{
+    int boxen = 0;
+    for (; boxen < 4; ++boxen) {
+        if (Xdotool({"search", "--onlyvisible", "--name", "^Lumetra"}).split('\n', Qt::SkipEmptyParts).size() < 2)
+            break;
+        Bild(bild);
+        Vorne("Return", 800);
+    }
+    return boxen;
+}
+
 // Files that are refused, named at start-up and opened with Ctrl+D: each
 // leaves its message and no document window.
 TEST(XvfbAbgelehnt, KeinFensterBleibtZurueck)
@@ -434,18 +450,7 @@ TEST(XvfbAbgelehnt, KeinFensterBleibtZurueck)
     kurz.resize(kurz.size() / 2);
     ASSERT_EQ(SchreibeDateiSicher(ordner + "/kurz.lmt", kurz), 0);
 
-    // The main window and every box are titled "Lumetra": boxes are closed
-    // until the main window is alone, which then names no document.
-    const auto boxenSchliessen = [] {
-        int boxen = 0;
-        for (; boxen < 4; ++boxen) {
-            if (Xdotool({"search", "--onlyvisible", "--name", "^Lumetra"}).split('\n', Qt::SkipEmptyParts).size() < 2)
-                break;
-            Bild("abgelehnt_meldung.png");
-            Vorne("Return", 800);
-        }
-        return boxen;
-    };
+    const auto boxenSchliessen = [] { return BoxenSchliessen("abgelehnt_meldung.png"); };
     ASSERT_TRUE(lumetra.Start({lumetra.Ordner() + "/bild.lmt"}, false)) << "kein Fenster \"Lumetra\"";
     Warte(500);
     // The start's hint on the display mode, then the refusal.
@@ -509,3 +514,46 @@ TEST(XvfbBerichtmenue, FolgtNachDemSchliessenDemTraining)
 }
 
 #endif
+
+// A recent file that no longer opens, chosen in the File menu: its message,
+// no window, and its entry gone from the list; the entry behind it moved up
+// and opens.
+TEST(XvfbAbgelehnt, ZuletztGeoeffneteVerliertDieDatei)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const QString vorlage = lumetra.Ordner() + "/LMTR-Trainings/Vorlage.lmt";
+    const QString kurz = lumetra.Ordner() + "/kurz.lmt";
+    QFile q(vorlage);
+    ASSERT_TRUE(q.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = q.readAll();
+    QFile z(kurz);
+    ASSERT_TRUE(z.open(QIODevice::WriteOnly));
+    z.write(inhalt.left(inhalt.size() / 2));
+    z.close();
+    const QString konfig = lumetra.Ordner() + "/../config/Vardenix/Lumetra.conf";
+    {
+        QSettings s(konfig, QSettings::IniFormat);
+        s.setValue("Recent File List/File1", kurz);
+        s.setValue("Recent File List/File2", vorlage);
+    }
+    ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
+    const QString haupt = FindeFenster("^Lumetra");
+    ASSERT_FALSE(haupt.isEmpty());
+
+    Vorne("alt+d", 600);
+    Bild("zuletzt_menue.png");
+    Taste("1", 1500);
+    EXPECT_EQ(BoxenSchliessen("zuletzt_abgelehnt.png"), 1);
+    EXPECT_EQ(Xdotool({"getwindowname", haupt}).toStdString(), "Lumetra");
+    QSettings danach(konfig, QSettings::IniFormat);
+    EXPECT_EQ(danach.value("Recent File List/File1").toString(), vorlage);
+    EXPECT_EQ(danach.value("Recent File List/File2").toString(), "");
+
+    Vorne("alt+d", 600);
+    Bild("zuletzt_danach.png");
+    Taste("1", 1500);
+    EXPECT_EQ(Xdotool({"getwindowname", haupt}).toStdString(), "Lumetra - Vorlage.lmt");
+    EXPECT_TRUE(lumetra.Laeuft());
+}

@@ -60,17 +60,18 @@ TEST(Testauswertung, DreiAntwortenJeRichtungTeilenDieZeit)
 }
 
 // Adjustment on lines of 400 and 200 pixels, the final mark 20 pixels right of
-// the centre of the first, the start mark at its centre, 2 s each.
-CTestBericht ZweiLinien()
+// the centre of the first, the start mark at its centre, 2 s each. A second
+// round of both lines has its marks 60 pixels right, 4 s each.
+CTestBericht ZweiLinien(int runden = 1)
 {
     CTestBericht b;
     b.m_dwTestFlags = LINIEN | EINSTELLUNG | HORIZONTAL;
-    b.SetAnzahlReize(2);
-    for (int s = 0; s < 2; ++s) {
-        b.SetRechteck1(s, s == 0 ? Linie() : RECT{412, 380, 612, 388});
-        b.SetRechteck2(s, Marke(20));
+    b.SetAnzahlReize(2 * runden);
+    for (int s = 0; s < 2 * runden; ++s) {
+        b.SetRechteck1(s, s % 2 == 0 ? Linie() : RECT{412, 380, 612, 388});
+        b.SetRechteck2(s, Marke(s < 2 ? 20 : 60));
         b.SetRechteck4(s, Marke(0));
-        b.SetZeit(s, 2000);
+        b.SetZeit(s, s < 2 ? 2000 : 4000);
     }
     return b;
 }
@@ -148,6 +149,68 @@ TEST(Testauswertung, AuswertungFolgtBerichtFaktorenUndEinheit)
         EXPECT_EQ((std::vector<std::string>{zeit, h1, t1, t2}), (std::vector<std::string>{s.zeit, s.h1, s.t1, s.t2}))
             << s.bericht;
     }
+}
+
+// The repetitions alone decide where the second round's trials (15 % and
+// 30 % off) go: with one they have no line length and make a point of their
+// own at the mean length; with two each joins its line.
+TEST(Testauswertung, NurWiederholungenGeaendertGruppiertNeu)
+{
+    CTestFall f(1, 2);
+    f.test.SetBericht(0, ZweiLinien(2));
+    auto texte = [&f](int wiederholungen) {
+        CLinien l = f.test.GetLinien();
+        l.m_nWiederholungen = wiederholungen;
+        f.test.SetLinien(l);
+        std::string zeit, h1, h2, v1, v2, t1, t2;
+        EXPECT_EQ(f.test.GetErgebnisText(zeit, h1, h2, v1, v2, 0), 0);
+        EXPECT_EQ(f.test.GetAchsentitel(0, t1, t2, 0), 0);
+        return std::vector<std::string>{zeit, h1, h2, t1, t2};
+    };
+    const std::vector<std::string> eineRunde = {"3,000 s", "15,0 %", "10,6 %", "20,0 %", "-0,025 %/pxl"};
+    EXPECT_EQ(texte(1), eineRunde);
+    EXPECT_EQ(texte(2), (std::vector<std::string>{"3,000 s", "15,0 %", "10,6 %", "30,0 %", "-0,050 %/pxl"}));
+    EXPECT_EQ(texte(1), eineRunde);
+}
+
+// A screen mode of the same width but more lines: vertical lines of 400 and
+// 200 pixels are 12.5 and 6.25 cm of 30 cm on 960 lines, 11.71875 and
+// 5.859375 cm on 1024; the mark 20 pixels above their centre.
+TEST(Testauswertung, NeuerBildschirmmodusGleicherBreite)
+{
+    CAuswertungsUmgebung u(0x0002 | 0x0200, 2); // cm
+    CBildschirmModus m = u.umgebung.GetBildschirmModus();
+    m.m_dwBreite = 1280;
+    m.m_dwHoehe = 960;
+    u.umgebung.SetBildschirmModus(m);
+    CTest test;
+    test.SetUmgebung(&u.umgebung);
+    CLinien l = test.GetLinien();
+    l.m_nHLaengeStufen = l.m_nHPositionStufen = l.m_nHTrennStufen = 1;
+    l.m_nVPositionStufen = l.m_nVTrennStufen = 1;
+    l.m_nVLaengeStufen = 2;
+    l.m_nWiederholungen = 1;
+    test.SetLinien(l);
+    CTestBericht b;
+    b.m_dwTestFlags = LINIEN | EINSTELLUNG | VERTIKAL;
+    b.SetAnzahlReize(2);
+    for (int s = 0; s < 2; ++s) {
+        const LONG halb = s == 0 ? 200 : 100;
+        b.SetRechteck2(s, RECT{636, 480 - halb, 644, 480 + halb});
+        b.SetRechteck1(s, RECT{626, 458, 654, 462});
+        b.SetRechteck3(s, RECT{626, 478, 654, 482});
+        b.SetZeit(s, 2000);
+    }
+    test.SetBericht(0, b);
+    auto texte = [&test] {
+        std::string t1, t2;
+        EXPECT_EQ(test.GetAchsentitel(0, t1, t2, 0), 0);
+        return std::vector<std::string>{t1, t2};
+    };
+    EXPECT_EQ(texte(), (std::vector<std::string>{"15,0 %", "-0,80 %/cm"}));
+    m.m_dwHoehe = 1024;
+    u.umgebung.SetBildschirmModus(m);
+    EXPECT_EQ(texte(), (std::vector<std::string>{"15,0 %", "-0,85 %/cm"}));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "model/aufgabenbits.h"
@@ -36,6 +37,17 @@ struct CTrainingsFall {
     CTrainingsBericht& Bericht() { return *training.GetBericht(0); }
     int Ergebnis() { return training.GetErgebnisText(text, 0); }
     int Steigung() { return training.GetSteigungText(0, a, s, 0); }
+    // Ordinate and slope of the horizontal chart, then of the vertical one.
+    std::vector<std::string> Geraden()
+    {
+        std::vector<std::string> t;
+        for (int diagramm : {0, 1}) {
+            EXPECT_EQ(training.GetSteigungText(diagramm, a, s, 0), 0);
+            t.push_back(a);
+            t.push_back(s);
+        }
+        return t;
+    }
 };
 
 // Grid columns come from the file: no more ticks than a chart can show.
@@ -132,6 +144,52 @@ TEST(Trainingsauswertung, ReaktionenBrauchenZieleUndAntworttasten)
         EXPECT_EQ(f.Ergebnis(), 2); // no environment: tables cleared
         EXPECT_EQ(f.Bericht().m_Tabelle.GetAnzahlSpalten(), 0);
     }
+}
+
+// After the unit changes, the tables hold the positions in the new unit and
+// the texts give the fitted lines per that unit: 200 pixels across and 100
+// down are 7.8125 and 3.90625 cm on a display 40 x 30 cm wide.
+TEST(Trainingsauswertung, NeueEinheitInTabellenUndTexten)
+{
+    CTrainingsFall f({112, 312, 512, 712}, {100, 200, 300, 400});
+    auto spalte = [&f](int k) {
+        std::vector<double> werte;
+        for (int z = 0; z < f.Bericht().m_Tabelle.GetAnzahlZeilen(); ++z)
+            werte.push_back(f.Bericht().m_Tabelle.GetWertDouble(z, k));
+        return werte;
+    };
+    EXPECT_EQ(f.Geraden()[1], "0,50 ms/pxl");
+    using ::testing::DoubleEq;
+    using ::testing::ElementsAre;
+    EXPECT_THAT(spalte(0), ElementsAre(DoubleEq(-400.0), DoubleEq(-200.0), DoubleEq(0.0), DoubleEq(200.0)));
+
+    f.u.SetzeEinheit(0x0002 | 0x0200, 2); // cm
+    EXPECT_EQ(f.Geraden(), (std::vector<std::string>{"0,300 s", "13 ms/cm", "0,400 s", "-26 ms/cm"}));
+    EXPECT_THAT(spalte(0), ElementsAre(DoubleEq(-15.625), DoubleEq(-7.8125), DoubleEq(0.0), DoubleEq(7.8125)));
+    EXPECT_THAT(spalte(1), ElementsAre(DoubleEq(7.8125), DoubleEq(3.90625), DoubleEq(7.8125), DoubleEq(3.90625)));
+    EXPECT_EQ(f.Bericht().m_Diagramm.GetXEinheit(), "[cm]");
+    EXPECT_DOUBLE_EQ(f.Bericht().m_Diagramm.GetXMax(), 7.8125); // the vertical chart, built last
+}
+
+// A screen mode of the same width but more lines: the vertical positions,
+// and only they, are taken anew (100 pixels are 3.125 cm of 30 cm on 960
+// lines, 2.9296875 cm on 1024).
+TEST(Trainingsauswertung, NeuerBildschirmmodusGleicherBreite)
+{
+    CTrainingsFall f({112, 312, 512, 712}, {100, 200, 300, 400});
+    f.u.SetzeEinheit(0x0002 | 0x0200, 2); // cm
+    CBildschirmModus m = f.u.umgebung.GetBildschirmModus();
+    m.m_dwBreite = 1280;
+    m.m_dwHoehe = 960;
+    f.u.umgebung.SetBildschirmModus(m);
+    EXPECT_EQ(f.Geraden(), (std::vector<std::string>{"0,364 s", "16 ms/cm", "0,496 s", "-32 ms/cm"}));
+    EXPECT_DOUBLE_EQ(f.Bericht().m_Tabelle.GetWertDouble(0, 1), 9.25);
+
+    m.m_dwHoehe = 1024;
+    f.u.umgebung.SetBildschirmModus(m);
+    EXPECT_EQ(f.Geraden(), (std::vector<std::string>{"0,364 s", "16 ms/cm", "0,528 s", "-34 ms/cm"}));
+    EXPECT_DOUBLE_EQ(f.Bericht().m_Tabelle.GetWertDouble(0, 1), 9.609375);
+    EXPECT_DOUBLE_EQ(f.Bericht().m_Diagramm.GetXMin(), -2.109375); // 72 lines below the centre
 }
 
 } // namespace

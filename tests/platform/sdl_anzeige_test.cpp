@@ -204,12 +204,15 @@ INSTANTIATE_TEST_SUITE_P(Pfade, SdlZusammensetzen, ::testing::Values("", "softwa
 
 // The pacing rule on a simulated screen: the loop flips 2 ms after each
 // present; a present draws for `kosten`, with vsync then waits for the next
-// retrace (at whole periods), without it ends at once. Per frame: the
-// retrace it was for and the end of its present.
+// retrace (at whole periods), without it ends at once. A present that
+// returns early (rueckkehr of 0 or more) ends that long after drawing
+// whatever vsync. Per frame: the retrace it was for and the end of its
+// present.
 struct CTaktlauf {
     std::vector<CBildtakt::Zeit> faellig, ende;
 };
-CTaktlauf Simulieren(bool vsync, CBildtakt::Dauer kosten, int bilder, int spaetesBild = -1)
+CTaktlauf Simulieren(bool vsync, CBildtakt::Dauer kosten, int bilder, int spaetesBild = -1,
+                     CBildtakt::Dauer rueckkehr = -1ns)
 {
     const CBildtakt::Dauer periode = 16'666'667ns;
     CBildtakt takt;
@@ -222,7 +225,9 @@ CTaktlauf Simulieren(bool vsync, CBildtakt::Dauer kosten, int bilder, int spaete
         const auto start = std::max(jetzt, takt.Beginn());
         const auto gezeichnet = start + kosten;
         auto ende = gezeichnet;
-        if (vsync)
+        if (rueckkehr >= 0ns)
+            ende = gezeichnet + rueckkehr;
+        else if (vsync)
             ende = CBildtakt::Zeit{} + ((gezeichnet.time_since_epoch() + periode - 1ns) / periode) * periode;
         takt.Gezeigt(start, gezeichnet, ende);
         lauf.ende.push_back(ende);
@@ -253,6 +258,26 @@ TEST(SdlBildtakt, SpaetesBildBleibtAufDerPhase)
     }
     // Presents end the lead's margin before their retrace.
     EXPECT_LT(l.ende[150], l.faellig[150]);
+}
+
+// Presents that return before the retrace, without vsync or with vsync that
+// does not wait, leave the frames on the nominal period: over five
+// simulated minutes their mean spacing is the period to a hundredth of a
+// per mille.
+TEST(SdlBildtakt, FrueheRueckkehrHaeltDieMittlerePeriode)
+{
+    const auto periode = 16'666'667ns;
+    const struct {
+        bool vsync;
+        CBildtakt::Dauer rueckkehr;
+    } faelle[] = {{false, -1ns}, {true, 0ns}, {true, 300us}};
+    for (const auto& f : faelle) {
+        const CTaktlauf l = Simulieren(f.vsync, 3ms, 18000, -1, f.rueckkehr);
+        const size_t von = 200, bis = l.ende.size() - 1;
+        const double mittel = std::chrono::duration<double, std::nano>(l.ende[bis] - l.ende[von]).count() /
+                              double(bis - von);
+        EXPECT_NEAR(mittel / periode.count(), 1.0, 1e-5) << f.vsync << " " << f.rueckkehr.count();
+    }
 }
 
 } // namespace

@@ -114,11 +114,19 @@ namespace {
 
 // Stripes with a speed change to 0.3 started by cursor right, lasting a second
 // (once: the next waits for the key again).
-// Where the first stripe's left edge stands in the last frame before Escape.
-int StreifenkanteBeiEscape(double escape)
+// Where the first stripe's left edge stands in the last frame before Escape,
+// and how many frames were flipped by then.
+struct CStreifenstand {
+    int kante = -1;
+    int bilder = 0;
+};
+CStreifenstand StreifenBeiEscape(double escape, int zyklus = 100)
 {
     CLaufUmfeld u;
     Streifen(u.training);
+    CHGMuster m = u.training.GetHGMuster();
+    m.m_dZyklusbreite = zyklus / 1024.0;
+    u.training.SetHGMuster(m);
     CHGAufgabe a = u.training.GetHGAufgabe();
     a.m_nArt = 20;
     a.m_dZielgeschwindigkeit = 0.3;
@@ -134,12 +142,16 @@ int StreifenkanteBeiEscape(double escape)
     CPraesentation p;
     EXPECT_EQ(u.Darbieten(p), 0) << p.m_strFehler;
     EXPECT_DOUBLE_EQ(p.m_TrainingsBericht.m_dZielGeschwindigkeit, 2 * p.m_TrainingsBericht.m_dStandardGeschwindigkeit);
+    CStreifenstand stand;
+    stand.bilder = u.anzeige->GetBilder();
     const std::vector<BYTE>& bild = u.anzeige->GetBildschirm();
-    for (int x = 1; x < 1024; ++x)
+    for (int x = 1; x < 1024 && stand.kante < 0; ++x)
         if (bild[size_t(x)] == 129 && bild[size_t(x) - 1] != 129)
-            return x;
-    return -1;
+            stand.kante = x;
+    return stand;
 }
+
+int StreifenkanteBeiEscape(double escape) { return StreifenBeiEscape(escape).kante; }
 
 } // namespace
 
@@ -155,4 +167,27 @@ TEST(Bildlauf, GeschwindigkeitswechselAufTasteFuerSeineDauer)
         const int weg = StreifenkanteBeiEscape(f.ab + 40.0) - StreifenkanteBeiEscape(f.ab);
         EXPECT_EQ((weg + 100) % 100, f.weg) << f.ab;
     }
+}
+
+// The changed speed lasts its second to within a frame: at 75 Hz 75 frames
+// (the one in flight when it ends may still show it) step 4 pixels, every
+// other one 2. Counted from the stripes' way against the frames shown, on a
+// 400-pixel cycle that a second's extra way stays within.
+TEST(Bildlauf, GeschwindigkeitswechselEndetNachSeinerDauer)
+{
+    constexpr int kZyklus = 400;
+    const CStreifenstand vorher = StreifenBeiEscape(900.0, kZyklus);
+    // Frames of changed speed shown up to Escape at `ab`.
+    auto geaendert = [&](double ab) {
+        const CStreifenstand s = StreifenBeiEscape(ab, kZyklus);
+        const int mehr = (s.kante - vorher.kante) - 2 * (s.bilder - vorher.bilder);
+        return ((mehr % kZyklus + kZyklus) % kZyklus) / 2;
+    };
+    const int gesamt = geaendert(3500.0);
+    EXPECT_GE(gesamt, 74);
+    EXPECT_LE(gesamt, 76);
+    // Started by the key at 1 s: changed up to a frame before its end,
+    // normal from a frame after it.
+    EXPECT_LT(geaendert(2000.0 - 14.0), gesamt);
+    EXPECT_EQ(geaendert(2000.0 + 14.0), gesamt);
 }
