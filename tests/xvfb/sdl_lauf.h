@@ -16,8 +16,9 @@
 
 #include <gtest/gtest.h>
 
-// The whole X screen as 0xRRGGBB (empty without an X server); kept apart,
-// since Xlib's macros clash with GoogleTest.
+// The screen's top-left breite x hoehe pixels as 0xRRGGBB, cut to the
+// screen (breite and hoehe become the size grabbed; empty without an X
+// server); kept apart, since Xlib's macros clash with GoogleTest.
 std::vector<uint32_t> Bildschirmfoto(int& breite, int& hoehe);
 
 struct XTest : ::testing::Test {
@@ -65,6 +66,8 @@ inline std::vector<uint32_t> Rgb(const BYTE* pixel, LONG pitch, const PALETTEENT
 
 inline void Speichern(const std::vector<uint32_t>& rgb, int breite, int hoehe, const std::string& name)
 {
+    if (rgb.size() != size_t(std::max(breite, 0)) * size_t(std::max(hoehe, 0)))
+        return;
     std::vector<uint8_t> b;
     b.reserve(rgb.size() * 3);
     for (uint32_t p : rgb)
