@@ -31,15 +31,22 @@ void Abfragen(CPraesentation& e, bool test, bool gesammelt = true)
     e.HGAufgabeAuswerten();
 }
 
-// Takes the main window's keyboard messages; true when one was Escape.
-bool NachrichtenLeeren(const CPraesentation& e)
+enum class ENachricht { Keine, Escape, Beenden };
+
+// Takes the main window's keyboard messages: was one Escape, or does the
+// system ask the program to end (a shutdown, which ends the run as Escape
+// does, so that its report is kept).
+ENachricht NachrichtenLeeren(const CPraesentation& e)
 {
-    bool escape = false;
+    ENachricht ergebnis = ENachricht::Keine;
     MSG m;
-    while (PeekMessageA(&m, e.m_hHauptfenster, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
+    while (PeekMessageA(&m, e.m_hHauptfenster, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+        if (m.message == WM_QUIT)
+            return ENachricht::Beenden;
         if (m.message == WM_KEYDOWN && m.wParam == WPARAM(VK_ESCAPE))
-            escape = true;
-    return escape;
+            ergebnis = ENachricht::Escape;
+    }
+    return ergebnis;
 }
 
 // Result of one copy call: 0 on, -1 try the whole copy again, or the code
@@ -101,8 +108,9 @@ void Wiederholen(CPraesentation& e, Schritt schritt)
 }
 
 // Shows the ready screen the renderers drew and waits for Enter; so does
-// Escape, and the trials then start all the same.
-void BereitPhase(CPraesentation& e)
+// Escape, and the trials then start all the same. True when the system asked
+// the program to end: then they do not.
+bool BereitPhase(CPraesentation& e)
 {
     HRESULT hr = e.m_pPrimaer ? e.m_pPrimaer->Flip(nullptr, DDFLIP_WAIT) : DDERR_INVALIDOBJECT;
     if (hr == DDERR_SURFACELOST && e.m_pPrimaer->Restore() == DD_OK)
@@ -112,16 +120,20 @@ void BereitPhase(CPraesentation& e)
 
     e.m_nZustand = 0;
     e.m_nTasten = 0;
+    bool beenden = false;
     while (!(e.m_nZustand & ENDE) && !(e.m_nTasten & 0x8000u) && e.m_nFehler == 0) {
         e.m_nTasten |= e.m_Tasten.Abfragen();
         if (e.m_nTasten & 0x80000000u)
             e.m_nZustand |= ENDE;
-        if (NachrichtenLeeren(e))
+        const ENachricht n = NachrichtenLeeren(e);
+        if (n != ENachricht::Keine)
             e.m_nZustand |= ENDE;
+        beenden = n == ENachricht::Beenden;
     }
     // The press that left the ready screen, seen as a message before the
     // poll found it, must not count again in the first frame.
     e.m_Tasten.Abfragen();
+    return beenden;
 }
 
 // The run state the first frame starts from, by the task's mode, and the
@@ -244,7 +256,7 @@ void BildZeigen(CPraesentation& e, bool test, int& auswahl, CBildRunden& runden)
     }
 
     Abfragen(e, test);
-    if (NachrichtenLeeren(e))
+    if (NachrichtenLeeren(e) != ENachricht::Keine)
         s |= ENDE;
 }
 
@@ -291,11 +303,13 @@ int Praesentieren(CPraesentation& e, bool test)
         while (ShowCursor(FALSE) >= 0) {}
     }
 
-    BereitPhase(e);
+    const bool beenden = BereitPhase(e);
 
     int auswahl = 2; // 1 target-colour background, 2 normal
     CBildRunden runden;
     LaufzustandEinrichten(e, test);
+    if (beenden)
+        e.m_nZustand |= ENDE;
 
     e.m_UhrGesamt.NeuStarten();
     e.m_UhrBild.NeuStarten();

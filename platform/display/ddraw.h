@@ -151,6 +151,9 @@ struct MSG {
     POINT pt;
 };
 
+// The system asks the program to end (SIGTERM or SIGINT while the display
+// is held): answered by PeekMessageA whatever its filter, once.
+constexpr UINT WM_QUIT = 0x12;
 constexpr UINT WM_KEYFIRST = 0x100, WM_KEYDOWN = 0x100, WM_KEYUP = 0x101, WM_CHAR = 0x102, WM_SYSKEYDOWN = 0x104,
                WM_SYSKEYUP = 0x105, WM_KEYLAST = 0x108;
 constexpr UINT WM_MOUSEFIRST = 0x200, WM_MOUSEMOVE = 0x200, WM_LBUTTONDOWN = 0x201, WM_LBUTTONUP = 0x202,
@@ -373,6 +376,7 @@ public:
 
     // -- Input
     virtual SHORT Taste(int virtuelleTaste) = 0;
+    // WM_QUIT passes any filter.
     virtual bool Nachricht(MSG& nachricht, UINT von, UINT bis, bool entfernen) = 0;
     virtual void MauszeigerSichtbar(bool) {}
 

@@ -1,6 +1,7 @@
 // The built program under Xvfb, driven with xdotool as a user drives it.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -133,6 +134,54 @@ TEST(XvfbPraesentation, ZuVieleDurchgaengeNennenIhrenGrund)
     Vorne("Return", 800);
     EXPECT_FALSE(FindeFenster("^Lumetra - Million.lmt$").isEmpty());
     EXPECT_TRUE(lumetra.Laeuft());
+}
+
+namespace {
+
+// SIGTERM to the program: before a run (0), at the ready screen of a new
+// saccade training's run (1) or during its trials (2). Each time the
+// program ends on the signal within a second, a run first giving the
+// screen back.
+void SigtermEndet(int fall, const char* name)
+{
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
+    if (fall > 0) {
+        Vorne("ctrl+n", 800);
+        Vorne("Return", 1000);
+        Vorne("alt+p", 2500);
+        if (fall == 2)
+            Taste("Return", 1500);
+    }
+    const QImage bild = Bild(name);
+    // The run covers the screen; beside the main window the screen is black.
+    ASSERT_FALSE(bild.isNull());
+    EXPECT_EQ(bild.pixel(0, 0) != qRgb(0, 0, 0), fall > 0);
+    const qint64 ms = lumetra.Signal(SIGTERM, 1000);
+    std::printf("%s: beendet nach %lld ms\n", name, static_cast<long long>(ms));
+    EXPECT_GE(ms, 0) << "läuft nach SIGTERM noch eine Sekunde";
+    EXPECT_TRUE(lumetra.DurchSignalBeendet());
+}
+
+} // namespace
+
+TEST(XvfbBeenden, SigtermOhneLauf)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    SigtermEndet(0, "sigterm_ohne_lauf.png");
+}
+
+TEST(XvfbBeenden, SigtermAmBereitschirm)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    SigtermEndet(1, "sigterm_bereit.png");
+}
+
+TEST(XvfbBeenden, SigtermImLauf)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    SigtermEndet(2, "sigterm_lauf.png");
 }
 
 // A new training switched to the collection text, the name field passed

@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include <csignal>
+
 #include "platform/archiv.h"
 #include "platform/datei.h"
 #include "support/qt_app.h"
@@ -138,6 +140,21 @@ public:
         m_prozess.waitForFinished(5000);
     }
     QString Fehlerausgabe() { return QString::fromLocal8Bit(m_prozess.readAllStandardError()); }
+    // Sends the program a signal; the milliseconds until it ended, or -1
+    // when it still runs after ms.
+    qint64 Signal(int signal, int ms)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        ::kill(pid_t(m_prozess.processId()), signal);
+        if (!m_prozess.waitForFinished(ms))
+            return -1;
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    }
+    // Ended by a signal rather than by its own exit.
+    bool DurchSignalBeendet() const
+    {
+        return m_prozess.state() == QProcess::NotRunning && m_prozess.exitStatus() == QProcess::CrashExit;
+    }
 
 private:
     QTemporaryDir m_temp;

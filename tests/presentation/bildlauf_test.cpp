@@ -191,3 +191,62 @@ TEST(Bildlauf, GeschwindigkeitswechselEndetNachSeinerDauer)
     EXPECT_LT(geaendert(2000.0 - 14.0), gesamt);
     EXPECT_EQ(geaendert(2000.0 + 14.0), gesamt);
 }
+
+namespace {
+
+// Saccades over stripes, Enter at 2 ms; beenden: the system asks the
+// program to end at ms, else Escape is pressed then. Escape at 3 s ends the
+// run at the latest.
+struct CEnde {
+    int ergebnis = -1, bilder = 0;
+    CTrainingsBericht bericht;
+};
+CEnde LaufBis(double ms, bool beenden, bool enter = true)
+{
+    CLaufUmfeld u;
+    testanzeige::Sakkaden(u.training, 3, 0.3, 0.5);
+    CHGMuster m = u.training.GetHGMuster();
+    m.m_nArt = 10;
+    u.training.SetHGMuster(m);
+    u.anzeige->Druecken(VK_RETURN, enter ? 2.0 : 2000.0, enter ? 4.0 : 2020.0);
+    if (beenden)
+        u.anzeige->Beenden(ms);
+    else
+        u.anzeige->Druecken(VK_ESCAPE, ms, ms + 20.0);
+    u.anzeige->Druecken(VK_ESCAPE, 3000.0, 3020.0);
+    CPraesentation p;
+    CEnde e;
+    e.ergebnis = u.Darbieten(p);
+    e.bilder = u.anzeige->GetBilder();
+    e.bericht = p.m_TrainingsBericht;
+    return e;
+}
+
+} // namespace
+
+// Asked to end (a shutdown), the run ends as Escape ends it: at once, its
+// report filled as far as it came.
+TEST(Bildlauf, BeendenImLaufEndetWieEscape)
+{
+    const CEnde escape = LaufBis(1000.0, false), beendet = LaufBis(1000.0, true);
+    ASSERT_EQ(beendet.ergebnis, 0);
+    ASSERT_EQ(escape.ergebnis, 0);
+    // In tenths of a second.
+    EXPECT_NEAR(beendet.bericht.m_dLaufzeit, 1.0, 0.15);
+    EXPECT_DOUBLE_EQ(beendet.bericht.m_dLaufzeit, escape.bericht.m_dLaufzeit);
+    EXPECT_NEAR(beendet.bilder, escape.bilder, 1);
+    ASSERT_EQ(beendet.bericht.GetAnzahlReize(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(beendet.bericht.GetZeit(i), escape.bericht.GetZeit(i)) << i;
+}
+
+// At the ready screen the trials do not start (as they do after Escape
+// there): the ready screen is the only frame, the report is the prepared one.
+TEST(Bildlauf, BeendenAmBereitschirmOhneDurchgaenge)
+{
+    const CEnde e = LaufBis(5.0, true, false);
+    ASSERT_EQ(e.ergebnis, 0);
+    EXPECT_EQ(e.bilder, 1);
+    EXPECT_LT(e.bericht.m_dLaufzeit, 0.01);
+    EXPECT_EQ(e.bericht.GetAnzahlReize(), 3);
+}

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -10,10 +11,12 @@ std::vector<uint32_t> Bildschirmfoto(int& breite, int& hoehe)
     Display* d = XOpenDisplay(nullptr);
     if (!d)
         return rgb;
-    breite = DisplayWidth(d, DefaultScreen(d));
-    hoehe = DisplayHeight(d, DefaultScreen(d));
-    if (XImage* bild = XGetImage(d, DefaultRootWindow(d), 0, 0, unsigned(breite), unsigned(hoehe), AllPlanes,
-                                 ZPixmap)) {
+    breite = std::clamp(breite, 0, DisplayWidth(d, DefaultScreen(d)));
+    hoehe = std::clamp(hoehe, 0, DisplayHeight(d, DefaultScreen(d)));
+    XImage* bild = breite > 0 && hoehe > 0
+                       ? XGetImage(d, DefaultRootWindow(d), 0, 0, unsigned(breite), unsigned(hoehe), AllPlanes, ZPixmap)
+                       : nullptr;
+    if (bild) {
         rgb.resize(size_t(breite) * size_t(hoehe));
         for (int y = 0; y < hoehe; ++y)
             for (int x = 0; x < breite; ++x)

@@ -19,6 +19,7 @@ public:
     struct CBild {
         std::vector<BYTE> pixel;
         LONG pitch = 0;
+        int breite = 0, hoehe = 0;
         std::array<PALETTEENTRY, 256> palette{};
     };
 
@@ -36,7 +37,9 @@ public:
         std::lock_guard<std::mutex> sperre(m_mutex);
         if (bilder.empty())
             ersteZeit = Uhr::now();
-        bilder.push_back({std::vector<BYTE>(pixel, pixel + size_t(pitch) * m_sdl->ModusInKraft().hoehe), pitch});
+        const CAnzeigeModus m = m_sdl->ModusInKraft();
+        bilder.push_back(
+            {std::vector<BYTE>(pixel, pixel + size_t(pitch) * m.hoehe), pitch, int(m.breite), int(m.hoehe)});
         std::copy(palette, palette + 256, bilder.back().palette.begin());
         if (bilder.size() > 8)
             bilder.erase(bilder.begin() + 1); // the first (the ready screen) stays
@@ -68,21 +71,26 @@ TEST_P(SdlAnzeigeX, BereitschirmUndBilderPixelgleich)
     CSdlTrainingslauf lauf(GetParam());
     auto sdl = std::make_shared<CSdlAnzeige>();
     auto beobachter = std::make_shared<CBeobachteteAnzeige>(sdl);
+    // The grabs: the frame's rectangle, as far as the screen has it.
     int breite = 0, hoehe = 0;
     std::vector<uint32_t> bereitFoto, bereitErwartet, laufFoto;
     bool laufGleich = false;
-    auto rgb = [&](const CBeobachteteAnzeige::CBild& b) {
-        return Rgb(b.pixel.data(), b.pitch, b.palette.data(), breite, hoehe);
+    auto rgb = [](const CBeobachteteAnzeige::CBild& b) {
+        return Rgb(b.pixel.data(), b.pitch, b.palette.data(), b.breite, b.hoehe);
     };
     const int ergebnis = lauf.Laufen(beobachter, [&](const std::atomic<bool>& fertig) {
         while (beobachter->anzahl == 0 && !fertig)
             std::this_thread::sleep_for(2ms);
+        if (beobachter->anzahl == 0)
+            return; // the run ended before its first frame
         std::this_thread::sleep_until(beobachter->ersteZeit + 300ms);
-        bereitFoto = Bildschirmfoto(breite, hoehe);
         {
             std::lock_guard<std::mutex> sperre(beobachter->m_mutex);
             bereitErwartet = rgb(beobachter->bilder.front());
+            breite = beobachter->bilder.front().breite;
+            hoehe = beobachter->bilder.front().hoehe;
         }
+        bereitFoto = Bildschirmfoto(breite, hoehe);
         SdlTasteDruecken(SDLK_RETURN);
         // Within the first target's display time; one of the latest frames must match a grab.
         std::this_thread::sleep_for(700ms);
@@ -129,17 +137,19 @@ TEST_F(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
     auto cpuSekunden = [] { return double(std::clock()) / CLOCKS_PER_SEC; };
     double cpu0 = 0, cpu1 = 0, bereit0 = 0, bereit1 = 0;
     Uhr::time_point wand0, wand1;
-    const int ergebnis = lauf.Laufen(sdl, [&](const std::atomic<bool>&) {
+    const int ergebnis = lauf.Laufen(sdl, [&](const std::atomic<bool>& fertig) {
+        // A run ended early (SIGTERM) is not waited for.
+        auto warten = [&](int ms) { Bis(fertig, Uhr::now(), ms); };
         // The ready screen waits for Enter from about 0.3 s on.
-        std::this_thread::sleep_for(500ms);
+        warten(500);
         bereit0 = cpuSekunden();
-        std::this_thread::sleep_for(500ms);
+        warten(500);
         bereit1 = cpuSekunden();
         SdlTasteDruecken(SDLK_RETURN);
-        std::this_thread::sleep_for(1000ms);
+        warten(1000);
         cpu0 = cpuSekunden();
         wand0 = Uhr::now();
-        std::this_thread::sleep_for(5000ms);
+        warten(5000);
         cpu1 = cpuSekunden();
         wand1 = Uhr::now();
         SdlTasteDruecken(SDLK_ESCAPE);

@@ -46,6 +46,9 @@ struct CSdlTrainingslauf : CLaufDaten {
     explicit CSdlTrainingslauf(const char* renderer = "")
     {
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, renderer);
+        // SIGTERM (a time limit's) is the display's while it lives, as in the
+        // program, and otherwise ends the test: SDL's handler would keep it.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_InitSubSystem(SDL_INIT_VIDEO);
         SDL_DisplayMode d{};
         SDL_GetDesktopDisplayMode(0, &d);

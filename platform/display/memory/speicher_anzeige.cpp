@@ -55,6 +55,17 @@ void CSpeicherAnzeige::Druecken(int vk, double vonMs, double bisMs)
     const UINT auf = maus ? (vk == VK_LBUTTON ? WM_LBUTTONUP : WM_RBUTTONUP) : WM_KEYUP;
     m_ereignisse.push_back({von, ab, vk});
     m_ereignisse.push_back({bis, auf, vk});
+    Einordnen();
+}
+
+void CSpeicherAnzeige::Beenden(double ms)
+{
+    m_ereignisse.push_back({std::llround(ms * 1e6), WM_QUIT, 0});
+    Einordnen();
+}
+
+void CSpeicherAnzeige::Einordnen()
+{
     std::stable_sort(m_ereignisse.begin(), m_ereignisse.end(),
                      [](const CEreignis& a, const CEreignis& b) { return a.zeit < b.zeit; });
 }
@@ -192,13 +203,13 @@ bool CSpeicherAnzeige::Nachricht(MSG& nachricht, UINT von, UINT bis, bool entfer
 {
     const bool alle = von == 0 && bis == 0;
     for (auto it = m_ereignisse.begin(); it != m_ereignisse.end() && it->zeit <= m_jetzt; ++it) {
-        if (!alle && (it->nachricht < von || it->nachricht > bis))
+        if (!alle && it->nachricht != WM_QUIT && (it->nachricht < von || it->nachricht > bis))
             continue;
         nachricht = MSG{};
         nachricht.message = it->nachricht;
         const bool maus = it->nachricht >= WM_MOUSEFIRST;
         nachricht.wParam = maus ? 0 : WPARAM(it->vk);
-        nachricht.lParam = maus ? 0 : LPARAM(1);
+        nachricht.lParam = maus || it->nachricht == WM_QUIT ? 0 : LPARAM(1);
         nachricht.time = DWORD(it->zeit / 1'000'000);
         if (entfernen)
             m_ereignisse.erase(it);

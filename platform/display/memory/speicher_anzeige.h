@@ -52,6 +52,9 @@ public:
     // Key or mouse button vk (VK_LBUTTON, VK_RBUTTON for the mouse) down from
     // vonMs to bisMs on the display's clock.
     void Druecken(int vk, double vonMs, double bisMs);
+    // The system asks the program to end at ms on the display's clock: the
+    // next look at messages from then on answers WM_QUIT.
+    void Beenden(double ms);
 
     // ---- Observation
     int64_t GetZeitNs() const { return m_jetzt; }
@@ -118,6 +121,7 @@ private:
         int vk;
     };
     int64_t Periode() const;
+    void Einordnen();
     void Abbilden(const BYTE* pixel, LONG pitch, const PALETTEENTRY* palette);
 
     CSpeicherKonfig m_konfig;

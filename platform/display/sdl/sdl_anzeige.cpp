@@ -72,6 +72,8 @@ void SdlAnzeigeAnmelden()
 CSdlAnzeige::CSdlAnzeige()
 {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // SIGTERM and SIGINT are m_signale's.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     m_bereit = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     if (!m_bereit) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
@@ -688,6 +690,11 @@ bool CSdlAnzeige::Nachricht(MSG& nachricht, UINT von, UINT bis, bool entfernen)
 {
     FaelligZeigen();
     EreignissePumpen();
+    if (m_signale.Gefangen(entfernen)) {
+        nachricht = MSG{};
+        nachricht.message = WM_QUIT;
+        return true;
+    }
     // A loop that only waits for a key (the ready screen) asks again and
     // again: it waits for input a while, or until a queued frame is due.
     const auto jetzt = Uhr::now();

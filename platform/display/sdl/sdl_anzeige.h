@@ -14,6 +14,7 @@
 #include "platform/display/ddraw.h"
 #include "platform/display/pixel8.h"
 #include "platform/display/sdl/bildtakt.h"
+#include "platform/display/sdl/signalaufschub.h"
 
 #include <SDL.h>
 
@@ -104,6 +105,7 @@ private:
     void Setzer();
     int XVerbindung();
 
+    CSignalAufschub m_signale; // first made, last gone: around the whole use of SDL
     bool m_bereit = false; // SDL video started
     SDL_Window* m_fenster = nullptr;
     SDL_Renderer* m_renderer = nullptr;
