@@ -97,4 +97,32 @@ TEST(XvfbSchreibschutz, GeschuetzteDateienBleibenUnveraendert)
     EXPECT_EQ(Inhalt(umgebung), umgebungVorher);
 }
 
+// A test whose name leaves no room for the temporary opens, and Ctrl+S
+// says why it cannot be saved in a box that fits on the screen.
+TEST(XvfbSchreibschutz, ZuLangerNamePasstInDieMeldung)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const QString test = lumetra.Ordner() + "/LMTR-Tests/Befund_" + QString(240, 'x') + ".lmd";
+    ASSERT_TRUE(std::filesystem::copy_file((lumetra.Ordner() + "/LMTR-Tests/Vorlage.lmd").toStdString(),
+                                           test.toStdString()));
+    const auto vorher = Inhalt(test);
+    ASSERT_TRUE(lumetra.Start({test})) << "kein Fenster \"Lumetra\"";
+    ASSERT_FALSE(FindeFenster("^Lumetra - Befund_x").isEmpty());
+
+    Vorne("ctrl+s", 1500);
+    const QString box = FindeFenster("^Lumetra$", 3000);
+    Bild("schreibschutz_6_langer_name.png");
+    ASSERT_FALSE(box.isEmpty()) << "Strg+S meldet nichts";
+    const QString geometrie = Xdotool({"getwindowgeometry", box}).section("Geometry: ", 1).section('\n', 0, 0);
+    EXPECT_LT(geometrie.section('x', 0, 0).toInt(), 1024) << geometrie.toStdString();
+    Xdotool({"windowfocus", "--sync", box});
+    Taste("Return", 800);
+    EXPECT_TRUE(FindeFenster("^Lumetra$", 300).isEmpty());
+    EXPECT_TRUE(lumetra.Laeuft());
+    lumetra.Ende();
+    EXPECT_EQ(Inhalt(test), vorher);
+}
+
 #endif
