@@ -135,21 +135,40 @@ CLMDokument::Oeffnen CLMDokument::OnOpenDocument(const std::string& pfad)
     return code == 0 ? Geoeffnet : Abgelehnt;
 }
 
+namespace {
+
+// A name that opens may still be too long to save: the temporary beside it
+// needs a longer one. The limit is in bytes, as the file system counts.
+std::string NameZuLangText(const std::string& pfad)
+{
+    return "Fehler: Die Datei konnte nicht gespeichert werden, weil ihr Name zu lang ist. Der Dateiname lautet " +
+           pfad::Anzeige(pfad) + "\n\nDer Name ist " + std::to_string(pfad::DateiName(pfad).size()) +
+           " Byte lang, gespeichert werden kann ein Name von höchstens " +
+           std::to_string(LaengsterSpeicherbarerName(pfad)) +
+           " Byte. Buchstaben ohne Akzent, Ziffern und Satzzeichen zählen je 1 Byte, Umlaute und ß je 2 Byte.";
+}
+
+} // namespace
+
 bool CLMDokument::OnSaveDocument(const std::string& pfad)
 {
     // The stream is built in memory and only then written, so nothing half
     // written ever replaces the previous file.
     int fehler = 0;
+    SpeicherFehler grund = SpeicherFehler::Keiner;
     try {
         CArchive ar(CArchive::store, pfad);
         fehler = Serialize(ar);
         if (!fehler)
-            fehler = SchreibeDateiSicher(ar.GetFilePath(), ar.GetBytes());
+            fehler = SchreibeDateiSicher(ar.GetFilePath(), ar.GetBytes(), &grund);
     } catch (const CArchiveException&) {
         fehler = 1;
     }
     if (fehler) {
-        AfxMessageBox("Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " + pfad::Anzeige(pfad),
+        AfxMessageBox(grund == SpeicherFehler::NameZuLang
+                          ? NameZuLangText(pfad)
+                          : "Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " +
+                                pfad::Anzeige(pfad),
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }

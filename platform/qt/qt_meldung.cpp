@@ -6,11 +6,35 @@
 
 #include "platform/qt/modal.h"
 
+namespace {
+
+// A file name longer than a line has no place to break, and the box would
+// grow past the screen and cut it off: a zero-width space every few dozen
+// characters of a run without blanks or "/" lets the box wrap it.
+QString Umbrechbar(const QString& text)
+{
+    constexpr int kLauf = 40;
+    QString aus;
+    int lauf = 0;
+    for (const QChar c : text) {
+        aus += c;
+        if (c.isSpace() || c == '/')
+            lauf = 0;
+        else if (++lauf >= kLauf && !c.isHighSurrogate()) {
+            aus += QChar(0x200B);
+            lauf = 0;
+        }
+    }
+    return aus;
+}
+
+} // namespace
+
 int CQtMeldungsDienst::Zeige(const std::string& text, unsigned typ)
 {
     QMessageBox box(m_eltern);
     box.setWindowTitle("Lumetra");
-    box.setText(QString::fromStdString(text));
+    box.setText(Umbrechbar(QString::fromStdString(text)));
     switch (typ & 0xF0) {
     case MB_ICONSTOP: box.setIcon(QMessageBox::Critical); break;
     case MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 #include "app/fragedlg.h"
@@ -70,4 +71,32 @@ TEST(QtMeldung, KnoepfeUndTastenAntworten)
     CQtMeldungsDienst dienst;
     for (auto [typ, antwort] : faelle)
         EXPECT_EQ(dienst.Zeige("Änderungen in LM-Test1 speichern?", typ), antwort) << typ;
+}
+
+// A name without blanks longer than a line wraps inside the box, which stays
+// on the screen; the text is whole.
+TEST(QtMeldung, LangerDateinameBrichtImBildschirmUm)
+{
+    SichereQtAnwendung();
+    CSkriptLaeufer laeufer;
+    const std::string text = "Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet /tmp/LMTR-Tests/" +
+                             std::string(240, 'x') + "ä.lmd";
+    int breite = 0, bildschirm = 0;
+    QString gezeigt;
+    laeufer.m_antworten = {[&](QDialog& d) {
+        d.show();
+        QApplication::processEvents();
+        breite = d.frameGeometry().width();
+        bildschirm = d.screen()->availableGeometry().width();
+        for (auto* label : d.findChildren<QLabel*>())
+            if (label->text().startsWith("Fehler"))
+                gezeigt = label->text();
+        d.accept();
+        return d.result();
+    }};
+    CQtMeldungsDienst dienst;
+    dienst.Zeige(text, MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_GT(breite, 0);
+    EXPECT_LE(breite, bildschirm);
+    EXPECT_EQ(gezeigt.remove(QChar(0x200B)).toStdString(), text);
 }

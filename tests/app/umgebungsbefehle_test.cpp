@@ -169,6 +169,13 @@ TEST_F(BefehlTest, MisslungenesSpeichernMeldetDenPfad)
         d->SetModifiedFlag();
     app.m_Umgebung.SetGeaendert();
     const std::string datei = "Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet ";
+    // A name that opens but leaves no room for the temporary's says so, with
+    // the longest that fits; the path closes the first sentence as usual.
+    const std::string zuLang =
+        "Fehler: Die Datei konnte nicht gespeichert werden, weil ihr Name zu lang ist. Der Dateiname lautet ";
+    const std::string zuLangGrund = "\n\nDer Name ist 250 Byte lang, gespeichert werden kann ein Name von "
+                                    "höchstens 238 Byte. Buchstaben ohne Akzent, Ziffern und Satzzeichen zählen je "
+                                    "1 Byte, Umlaute und ß je 2 Byte.";
     struct Fall {
         std::string pfad;
         std::function<bool()> speichern;
@@ -177,7 +184,7 @@ TEST_F(BefehlTest, MisslungenesSpeichernMeldetDenPfad)
     };
     const Fall faelle[] = {
         {training, [&] { return doc->DoFileSave(); }, datei, true},
-        {lang, [&] { return alt->DoFileSave(); }, datei, false},
+        {lang, [&] { return alt->DoFileSave(); }, zuLang, false},
         {ordner,
          [&] {
              m_laeufer->m_antworten.push_back(WaehleDatei(ordner));
@@ -209,7 +216,7 @@ TEST_F(BefehlTest, MisslungenesSpeichernMeldetDenPfad)
         EXPECT_EQ(inhalt(f.pfad), vorher);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), dateien);
         ASSERT_FALSE(m_meldungen->Texte().empty());
-        EXPECT_EQ(m_meldungen->Texte().back(), f.meldung + f.pfad);
+        EXPECT_EQ(m_meldungen->Texte().back(), f.meldung + f.pfad + (f.pfad == lang ? zuLangGrund : ""));
     }
     EXPECT_TRUE(doc->IsModified() && alt->IsModified() && neu->IsModified() && app.m_Umgebung.IstGeaendert());
     EXPECT_TRUE(neu->GetPathName().empty());
@@ -219,6 +226,61 @@ TEST_F(BefehlTest, MisslungenesSpeichernMeldetDenPfad)
     CArchive ar(CArchive::load, training);
     gelesen.Serialize(ar);
     EXPECT_EQ(gelesen.GetBerichtAnzahl(), 3);
+}
+
+// Files made read-only in a writable folder stay as they were, although
+// the folder would allow replacing them: the environment's plain save asks
+// for a new name without a message, a document or the profile names its
+// file, and the change stays pending.
+TEST_F(BefehlTest, SchreibgeschuetzteDateienBleibenGeschuetzt)
+{
+    CLumetraApp& app = StarteMitVorlagen();
+    const std::string training = Pfad("LMTR-Trainings/befund.lmt");
+    const std::string umgebung = Pfad("LMTR-Umgebungen/Vorlage.lmu");
+    std::filesystem::copy_file(Pfad("LMTR-Trainings/Vorlage.lmt"), training);
+    ASSERT_EQ(app.m_Umgebung.GetPfad(), umgebung);
+    CLMDokument* doc = app.OpenDocumentFile(training);
+    ASSERT_NE(doc, nullptr);
+    doc->SetModifiedFlag();
+    app.m_Umgebung.SetGeaendert();
+    const auto modus = [](const std::string& p) {
+        return std::filesystem::status(p).permissions() & std::filesystem::perms::mask;
+    };
+    const auto schuetze = [](const std::string& p) {
+        std::filesystem::permissions(p, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                            std::filesystem::perms::others_read);
+    };
+    for (const std::string& p : {training, umgebung, Profil()})
+        schuetze(p);
+    const auto vorher = [&] {
+        std::vector<std::vector<std::uint8_t>> v;
+        for (const std::string& p : {training, umgebung, Profil()})
+            v.push_back(LiesDatei(p));
+        return v;
+    }();
+
+    EXPECT_FALSE(doc->DoFileSave());
+    EXPECT_EQ(m_meldungen->Texte(),
+              Texte({"Fehler: Die Datei konnte nicht gespeichert werden. Der Dateiname lautet " + training}));
+    EXPECT_TRUE(doc->IsModified());
+
+    m_meldungen->m_meldungen.clear();
+    m_laeufer->m_antworten.push_back(WaehleDatei(""));
+    app.Befehl(ID_UMGEBUNG_SPEICHERN);
+    EXPECT_EQ(m_laeufer->m_dialoge, Texte({"dateiauswahl"}));
+    EXPECT_TRUE(m_meldungen->Texte().empty());
+    EXPECT_TRUE(app.m_Umgebung.IstGeaendert());
+    EXPECT_EQ(app.m_Umgebung.GetPfad(), umgebung);
+
+    app.Befehl(ID_ANZEIGE);
+    EXPECT_EQ(m_meldungen->Texte(), Texte({kProfilNichtGespeichert + Profil()}));
+
+    const std::string dateien[] = {training, umgebung, Profil()};
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(dateien[i]);
+        EXPECT_EQ(modus(dateien[i]), std::filesystem::perms(0444));
+        EXPECT_EQ(LiesDatei(dateien[i]), vorher[i]);
+    }
 }
 
 TEST_F(BefehlTest, ProfildateiUnterNeuemNamenUeberschreibtUndMerktSichDenPfad)
