@@ -325,6 +325,17 @@ TEST_F(TrainingsSeiten, TextSchriftdialogUnberuehrtLaesstDieSchrift)
     EXPECT_TRUE(An(seite, "ueFett"));
     EXPECT_FALSE(An(seite, "ueKursiv"));
 
+    // Cancelled after a change: nothing of it is stored.
+    Antwort([](QDialog& d) {
+        d.show();
+        KlickeEintrag(d, "DejaVu Sans");
+        QTest::keyClick(&d, Qt::Key_Escape);
+        return d.result();
+    });
+    Klicke(seite, "ueSuchen");
+    EXPECT_EQ(training.GetText().m_lfUeberschrift, vorher.m_lfUeberschrift);
+    EXPECT_EQ(training.GetText().m_dUeberschriftgroesse, vorher.m_dUeberschriftgroesse);
+
     // Another family, style, size and underline for the heading.
     CSchriftdialogZeigte zeigte;
     Antwort(Schriftdialog(zeigte, [](QDialog& d) {
