@@ -31,7 +31,8 @@ std::string OrdnerAnzeige(const std::string& ordner);
 // The native folder that a stored folder stands for.
 std::string OrdnerPfad(const std::string& basis, const std::string& ordner);
 
-// The font dialog through the modal runner on the given font, scalable
-// screen fonts only; IDOK with the chosen font, its height in pixels
-// (negative: character height).
+// The font dialog through the modal runner on the given font, its height's
+// absolute value taken as the size in pixels; scalable screen fonts only,
+// no choice of script. IDOK with the chosen font, its height negative in
+// pixels; what the user left unchanged keeps the given value.
 int SchriftWaehlen(QWidget* eltern, LOGFONT& lf);

@@ -259,10 +259,13 @@ void CTextDlg::SchriftSuchen(bool ueberschrift)
 {
     CText t = m_pTraining->GetText();
     LOGFONT& lf = ueberschrift ? t.m_lfUeberschrift : t.m_lfText;
-    if (SchriftWaehlen(this, lf) == IDOK && lf.lfHeight != 0 && m_pUmgebung) {
-        const double groesse = m_pUmgebung->InAnteilY(std::abs(lf.lfHeight), EINHEIT_PIXEL);
-        (ueberschrift ? t.m_dUeberschriftgroesse : t.m_dTextgroesse) = groesse;
-    }
+    double& groesse = ueberschrift ? t.m_dUeberschriftgroesse : t.m_dTextgroesse;
+    // The dialog works with the height the size gives, which is also how a
+    // chosen height comes back.
+    if (const int pixel = m_pUmgebung ? m_pUmgebung->AnteilInPixelY(groesse) : 0; pixel > 0)
+        lf.lfHeight = -pixel;
+    if (SchriftWaehlen(this, lf) == IDOK && lf.lfHeight != 0 && m_pUmgebung)
+        groesse = m_pUmgebung->InAnteilY(std::abs(lf.lfHeight), EINHEIT_PIXEL);
     m_pTraining->SetText(t);
     Zeigen();
 }

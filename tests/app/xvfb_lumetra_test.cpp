@@ -164,6 +164,56 @@ void SigtermEndet(int fall, const char* name)
     EXPECT_TRUE(lumetra.DurchSignalBeendet());
 }
 
+// The foreground-task sheet opened with "Trainings&auswahl",
+// "&Vordergrundaufgabe" and focused; empty when none came.
+QString VordergrundBlatt()
+{
+    Vorne("alt+a", 600);
+    Taste("v", 1500);
+    const QString blatt = FindeFenster("^Vordergrundaufgabe ändern$");
+    if (!blatt.isEmpty())
+        Xdotool({"windowfocus", "--sync", blatt});
+    return blatt;
+}
+
+void KlickeIn(const QString& fenster, int x, int y, int danachMs = 500)
+{
+    Xdotool({"mousemove", "--window", fenster, QString::number(x), QString::number(y), "click", "1"});
+    Warte(danachMs);
+}
+
+// A new training ("LM-Training" is the first kind offered), its sheet on
+// the tab "Text" with the option "Text" chosen; empty when no sheet came.
+QString NeuesTrainingTextseite()
+{
+    Vorne("ctrl+n", 800);
+    Vorne("Return", 1000);
+    const QString blatt = VordergrundBlatt();
+    if (!blatt.isEmpty()) {
+        KlickeIn(blatt, 167, 23);
+        KlickeIn(blatt, 40, 65);
+    }
+    return blatt;
+}
+
+// The reading text of the program folder's training template.
+CText VorlageText(const CXvfbLumetra& lumetra)
+{
+    CDokumentDatei<CTraining> vorlage;
+    EXPECT_TRUE(vorlage.Lies(lumetra.Ordner() + "/LMTR-Trainings/Vorlage.lmt"));
+    return vorlage.modell.GetText();
+}
+
+// The document saved under a name typed into the file dialog.
+void SpeichereUnter(const QString& datei)
+{
+    Vorne("ctrl+s", 1500);
+    Vorne("ctrl+a", 200);
+    Xdotool({"type", "--delay", "20", datei});
+    Warte(300);
+    Taste("Return", 1500);
+}
+
 } // namespace
 
 TEST(XvfbBeenden, SigtermOhneLauf)
@@ -192,30 +242,14 @@ TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
     XVFB_ODER_UEBERSPRINGEN();
     CXvfbLumetra lumetra;
     ASSERT_TRUE(lumetra.Bereit());
-    CDokumentDatei<CTraining> vorlage;
-    ASSERT_TRUE(vorlage.Lies(lumetra.Ordner() + "/LMTR-Trainings/Vorlage.lmt"));
-    const CText text = vorlage.modell.GetText();
+    const CText text = VorlageText(lumetra);
     ASSERT_FALSE(text.m_strSammlungsordner.empty());
     ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
 
-    // A new training: "LM-Training" is the first kind offered.
-    Vorne("ctrl+n", 800);
-    Vorne("Return", 1000);
-
-    // "Trainings&auswahl", "&Vordergrundaufgabe".
-    Vorne("alt+a", 600);
-    Taste("v", 1500);
-    const QString blatt = FindeFenster("^Vordergrundaufgabe ändern$");
+    const QString blatt = NeuesTrainingTextseite();
     ASSERT_FALSE(blatt.isEmpty()) << "kein Blatt \"Vordergrundaufgabe ändern\"";
-    Xdotool({"windowfocus", "--sync", blatt});
-    auto klicke = [&blatt](int x, int y) {
-        Xdotool({"mousemove", "--window", blatt, QString::number(x), QString::number(y), "click", "1"});
-        Warte(500);
-    };
-    // The tab "Text", the option "Text", the field "Textname", then Tab.
-    klicke(167, 23);
-    klicke(40, 65);
-    klicke(477, 65);
+    // The field "Textname", then Tab.
+    KlickeIn(blatt, 477, 65);
     Taste("Tab", 500);
     Bild("textseite_1_durchlaufen.png");
     Taste("Return", 1000);
@@ -228,13 +262,8 @@ TEST(XvfbTextseite, DurchlaufenerTextnameBehaeltDenOrdner)
     }
     Bild("textseite_2_training.png");
 
-    // Saved under a name typed into the file dialog.
     const QString datei = lumetra.Ordner() + "/Textlauf.lmt";
-    Vorne("ctrl+s", 1500);
-    Vorne("ctrl+a", 200);
-    Xdotool({"type", "--delay", "20", datei});
-    Warte(300);
-    Taste("Return", 1500);
+    SpeichereUnter(datei);
 
     // The tool bar's printer button, fourth from the left, opens the print
     // dialog; Escape closes it unprinted.
@@ -291,17 +320,12 @@ TEST(XvfbTextseite, UnberuehrterZeilenabstandBleibt)
     const auto geschrieben = std::filesystem::last_write_time(datei.toStdString());
     ASSERT_TRUE(lumetra.Start({datei})) << "kein Fenster \"Lumetra\"";
 
-    // "Trainings&auswahl", "&Vordergrundaufgabe": the sheet opens on "Text".
-    Vorne("alt+a", 600);
-    Taste("v", 1500);
-    const QString blatt = FindeFenster("^Vordergrundaufgabe ändern$");
+    // The sheet opens on "Text".
+    const QString blatt = VordergrundBlatt();
     ASSERT_FALSE(blatt.isEmpty()) << "kein Blatt \"Vordergrundaufgabe ändern\"";
-    Xdotool({"windowfocus", "--sync", blatt});
     // The tab "Text", then its option "Text"; Enter is OK.
-    for (auto [x, y] : {std::pair{167, 23}, std::pair{40, 65}}) {
-        Xdotool({"mousemove", "--window", blatt, QString::number(x), QString::number(y), "click", "1"});
-        Warte(500);
-    }
+    KlickeIn(blatt, 167, 23);
+    KlickeIn(blatt, 40, 65);
     Bild("zeilenabstand_1_textseite.png");
     Taste("Return", 1000);
     EXPECT_TRUE(FindeFenster("^Vordergrundaufgabe ändern$", 300).isEmpty()) << "Blatt nicht geschlossen";
@@ -314,6 +338,57 @@ TEST(XvfbTextseite, UnberuehrterZeilenabstandBleibt)
     ASSERT_TRUE(d.Lies(datei)) << lumetra.Fehlerausgabe().toStdString();
     EXPECT_EQ(d.modell.GetAufgabenart(), AUFGABENART_TEXT);
     EXPECT_EQ(d.modell.GetText().m_dZeilenabstand, 1.3);
+}
+
+// A new training's reading text: both font dialogs opened from the text
+// page and confirmed untouched, the heading's twice, leave face, style and
+// size of both fonts as the template has them in the file saved.
+TEST(XvfbTextseite, UnberuehrteSchriftdialogeLassenDieSchriften)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const CText text = VorlageText(lumetra);
+    ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
+
+    const QString blatt = NeuesTrainingTextseite();
+    ASSERT_FALSE(blatt.isEmpty()) << "kein Blatt \"Vordergrundaufgabe ändern\"";
+    // "Suchen" of the heading font, of the body font, of the heading font.
+    int nr = 0;
+    for (auto [x, y] : {std::pair{277, 199}, std::pair{277, 329}, std::pair{277, 199}}) {
+        KlickeIn(blatt, x, y, 700);
+        const QString dialog = FindeFenster("^(Select Font|Schriftart)", 3000);
+        EXPECT_FALSE(dialog.isEmpty()) << "kein Schriftdialog nach Knopf " << nr;
+        Bild(QString("schriftdialog_%1.png").arg(++nr).toUtf8().constData());
+        if (dialog.isEmpty())
+            continue;
+        Xdotool({"windowfocus", "--sync", dialog});
+        Taste("Return", 1000);
+        EXPECT_TRUE(FindeFenster("^(Select Font|Schriftart)", 300).isEmpty()) << "Schriftdialog offen";
+        Xdotool({"windowfocus", "--sync", blatt});
+    }
+    Bild("schriftdialog_textseite.png");
+    Taste("Return", 1000);
+    EXPECT_TRUE(FindeFenster("^Vordergrundaufgabe ändern$", 300).isEmpty()) << "Blatt nicht geschlossen";
+
+    const QString datei = lumetra.Ordner() + "/Schriften.lmt";
+    SpeichereUnter(datei);
+    EXPECT_TRUE(lumetra.Laeuft());
+    lumetra.Ende();
+
+    CDokumentDatei<CTraining> d;
+    ASSERT_TRUE(d.Lies(datei)) << lumetra.Fehlerausgabe().toStdString();
+    const CText t = d.modell.GetText();
+    EXPECT_EQ(d.modell.GetAufgabenart(), AUFGABENART_TEXT);
+    for (auto [gelesen, erwartet] :
+         {std::pair{&t.m_lfUeberschrift, &text.m_lfUeberschrift}, std::pair{&t.m_lfText, &text.m_lfText}}) {
+        EXPECT_EQ(gelesen->lfFaceName, erwartet->lfFaceName);
+        EXPECT_EQ(gelesen->lfWeight, erwartet->lfWeight);
+        EXPECT_EQ(gelesen->lfItalic, erwartet->lfItalic);
+        EXPECT_EQ(gelesen->lfUnderline, erwartet->lfUnderline);
+    }
+    EXPECT_EQ(t.m_dUeberschriftgroesse, text.m_dUeberschriftgroesse);
+    EXPECT_EQ(t.m_dTextgroesse, text.m_dTextgroesse);
 }
 
 // Lumetra started with a line-bisection test of three reports, "Halbierung.lmd".

@@ -2,7 +2,11 @@
 
 #include <fstream>
 
+#include <QCheckBox>
 #include <QFontDialog>
+#include <QLibraryInfo>
+#include <QListView>
+#include <QTranslator>
 
 #include "dialogs/dateiwahl.h"
 #include "dialogs/explorationdlg.h"
@@ -210,6 +214,152 @@ TEST_F(TrainingsSeiten, TextSammlungstextUndSchriften)
     EXPECT_EQ(t.m_lfText.lfWeight, 700);
     EXPECT_NEAR(t.m_dTextgroesse * 768, 40, 1.0);
     EXPECT_EQ(t.m_lfUeberschrift, vorher.m_lfUeberschrift);
+}
+
+// Qt's own dialogs in German, as the program shows them, while it lives.
+struct CDeutscheQtTexte {
+    CDeutscheQtTexte()
+    {
+        geladen = texte.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+                  QCoreApplication::installTranslator(&texte);
+    }
+    ~CDeutscheQtTexte() { QCoreApplication::removeTranslator(&texte); }
+    QTranslator texte;
+    bool geladen = false;
+};
+
+// What the font dialog showed: family, style and size as its fields read them,
+// and whether it offered a choice of script.
+struct CSchriftdialogZeigte {
+    std::string familie, stil, groesse;
+    bool schriftsystem = false;
+    int dpi = 0;
+};
+
+// A font dialog's list holding `eintrag`, or null.
+QListView* ListeMit(QDialog& d, const QString& eintrag)
+{
+    for (QListView* l : d.findChildren<QListView*>())
+        if (l->model() &&
+            !l->model()->match(l->model()->index(0, 0), Qt::DisplayRole, eintrag, 1, Qt::MatchExactly).isEmpty())
+            return l;
+    return nullptr;
+}
+
+// Clicks `eintrag` in the dialog's list that holds it.
+void KlickeEintrag(QDialog& d, const QString& eintrag)
+{
+    QListView* l = ListeMit(d, eintrag);
+    ASSERT_NE(l, nullptr) << eintrag.toStdString();
+    const QModelIndex i =
+        l->model()->match(l->model()->index(0, 0), Qt::DisplayRole, eintrag, 1, Qt::MatchExactly).first();
+    l->scrollTo(i);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualRect(i).center());
+}
+
+// Answers the next font dialog as the user does: it is shown, `aendern`
+// acts on it, Enter confirms it.
+std::function<int(QDialog&)> Schriftdialog(CSchriftdialogZeigte& zeigte, std::function<void(QDialog&)> aendern = {})
+{
+    return [&zeigte, aendern](QDialog& d) {
+        d.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        const auto felder = d.findChildren<QLineEdit*>();
+        EXPECT_GE(felder.size(), 3);
+        if (felder.size() >= 3) {
+            zeigte.familie = felder[0]->text().toStdString();
+            zeigte.stil = felder[1]->text().toStdString();
+            zeigte.groesse = felder[2]->text().toStdString();
+        }
+        zeigte.schriftsystem = false;
+        for (QComboBox* c : d.findChildren<QComboBox*>())
+            zeigte.schriftsystem = zeigte.schriftsystem || c->isVisible();
+        zeigte.dpi = d.logicalDpiY();
+        if (aendern)
+            aendern(d);
+        QTest::keyClick(&d, Qt::Key_Return);
+        return d.result();
+    };
+}
+
+// A new training's fonts (bold, not italic) through the font dialog confirmed
+// untouched, again and again: face, style and size stay as stored, also
+// for a face the system draws with another font or not at all. A changed
+// choice replaces face, style, underline and size of that font only.
+TEST_F(TrainingsSeiten, TextSchriftdialogUnberuehrtLaesstDieSchrift)
+{
+    CDeutscheQtTexte deutsch;
+    EXPECT_TRUE(deutsch.geladen);
+    CTextDlg seite;
+    Zeige(seite, 50);
+    CText t = training.GetText();
+    t.m_dUeberschriftgroesse = 2.2 / 35.0; // a size between whole pixels
+    t.m_lfText.lfFaceName = "Gibtsnicht";
+    training.SetText(t);
+    seite.Zeigen();
+    const CText vorher = training.GetText();
+    ASSERT_EQ(vorher.m_lfUeberschrift.lfFaceName, "Arial");
+    ASSERT_EQ(vorher.m_lfUeberschrift.lfWeight, 700);
+    ASSERT_EQ(vorher.m_lfUeberschrift.lfItalic, 0);
+
+    for (const char* knopf : {"ueSuchen", "txSuchen", "ueSuchen", "ueSuchen", "txSuchen"}) {
+        CSchriftdialogZeigte zeigte;
+        Antwort(Schriftdialog(zeigte));
+        Klicke(seite, knopf);
+        const CText t = training.GetText();
+        EXPECT_EQ(t.m_lfUeberschrift, vorher.m_lfUeberschrift) << knopf;
+        EXPECT_EQ(t.m_lfText, vorher.m_lfText) << knopf;
+        EXPECT_EQ(t.m_dUeberschriftgroesse, vorher.m_dUeberschriftgroesse) << knopf;
+        EXPECT_EQ(t.m_dTextgroesse, vorher.m_dTextgroesse) << knopf;
+        EXPECT_FALSE(zeigte.schriftsystem) << knopf;
+        if (std::string(knopf) == "ueSuchen") {
+            // Arial is drawn with the metric-compatible face; the size in
+            // points that the heading's pixels come to.
+            const int pixel = umgebung.AnteilInPixelY(vorher.m_dUeberschriftgroesse);
+            EXPECT_EQ(zeigte.familie, "Liberation Sans");
+            EXPECT_EQ(zeigte.stil, "Bold");
+            EXPECT_EQ(zeigte.groesse, std::to_string(std::lround(pixel * 72.0 / zeigte.dpi)));
+        }
+    }
+    EXPECT_EQ(Text(seite, "ueSchriftart"), "Arial");
+    EXPECT_TRUE(An(seite, "ueFett"));
+    EXPECT_FALSE(An(seite, "ueKursiv"));
+
+    // Cancelled after a change: nothing of it is stored.
+    Antwort([](QDialog& d) {
+        d.show();
+        KlickeEintrag(d, "DejaVu Sans");
+        QTest::keyClick(&d, Qt::Key_Escape);
+        return d.result();
+    });
+    Klicke(seite, "ueSuchen");
+    EXPECT_EQ(training.GetText().m_lfUeberschrift, vorher.m_lfUeberschrift);
+    EXPECT_EQ(training.GetText().m_dUeberschriftgroesse, vorher.m_dUeberschriftgroesse);
+
+    // Another family, style, size and underline for the heading.
+    CSchriftdialogZeigte zeigte;
+    Antwort(Schriftdialog(zeigte, [](QDialog& d) {
+        KlickeEintrag(d, "DejaVu Sans");
+        KlickeEintrag(d, "Oblique");
+        auto felder = d.findChildren<QLineEdit*>();
+        felder[2]->selectAll();
+        QTest::keyClicks(felder[2], "30");
+        for (QCheckBox* k : d.findChildren<QCheckBox*>())
+            if (k->text().remove('&') == "Unterstrichen")
+                QTest::mouseClick(k, Qt::LeftButton, {}, QPoint(8, k->height() / 2));
+    }));
+    Klicke(seite, "ueSuchen");
+    const CText neu = training.GetText();
+    EXPECT_EQ(neu.m_lfUeberschrift.lfFaceName, "DejaVu Sans");
+    EXPECT_EQ(neu.m_lfUeberschrift.lfWeight, 400);
+    EXPECT_EQ(neu.m_lfUeberschrift.lfItalic, 1);
+    EXPECT_EQ(neu.m_lfUeberschrift.lfUnderline, 1);
+    EXPECT_EQ(umgebung.AnteilInPixelY(neu.m_dUeberschriftgroesse), std::lround(30.0 * zeigte.dpi / 72.0));
+    EXPECT_EQ(neu.m_lfText, vorher.m_lfText);
+    EXPECT_EQ(neu.m_dTextgroesse, vorher.m_dTextgroesse);
+    EXPECT_TRUE(An(seite, "ueKursiv"));
+    EXPECT_FALSE(An(seite, "ueFett"));
+    EXPECT_TRUE(An(seite, "ueUnterstrichen"));
 }
 
 TEST_F(TrainingsSeiten, TextAndereAufgabeBisZumEigenenText)
