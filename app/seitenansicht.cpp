@@ -372,7 +372,7 @@ void CSeitenAnsicht::ZeigeHintergrundAngaben(int erstes, const CHGAufgabe& a, co
     SetzeNurLesen(erstes + kHGReaktion, !reaktion);
 }
 
-std::string CSeitenAnsicht::ProzentText(int zaehler, int nenner)
+std::string CSeitenAnsicht::ProzentText(double zaehler, double nenner)
 {
     if (nenner <= 0)
         return "n. a.";
@@ -402,7 +402,7 @@ void CSeitenAnsicht::ZeigeDarbietungsBericht(int erstes, const CDarbietungsWerte
     if (hg) {
         SetzeText(erstes + kFalsch, FormatInt(w->falscheAlarme));
         SetzeText(erstes + kKorrekt, FormatInt(w->korrekt));
-        SetzeText(erstes + kProzent, ProzentText(w->korrekt, w->korrekt + w->falscheAlarme));
+        SetzeText(erstes + kProzent, ProzentText(w->korrekt, static_cast<double>(w->korrekt) + w->falscheAlarme));
         SetzeText(erstes + kHGZeit, w->korrekt > 0 ? FormatDouble(w->dauerSekunden / w->korrekt, 3) + " s" : "n. a.");
     }
     for (int f : {kFalsch, kKorrekt, kProzent, kHGZeit}) {

@@ -171,8 +171,9 @@ protected:
 
     // A speed in parts of the display width per second, in the user's unit.
     std::string GeschwindigkeitText(double anteil) const;
-    // 100 x zaehler / nenner with 1 decimal and "%", "n. a." without a divisor.
-    static std::string ProzentText(int zaehler, int nenner);
+    // 100 x zaehler / nenner with 1 decimal and "%", "n. a." without a
+    // divisor. Counts come as doubles: a sum of two of them may pass int.
+    static std::string ProzentText(double zaehler, double nenner);
     // Key name of an index of the reaction-key table, or the fallback.
     std::string Tastenname(int index, const char* ersatz) const;
     // Fills the background box of the settings page, whose

@@ -294,7 +294,7 @@ void CLMTrainingView::ZeigeBericht()
         m_pModell->GetErgebnisText(mittel, k);
         SetzeText(kVGFalscheAlarme, FormatInt(a));
         SetzeText(kVGKorrekt, FormatInt(werte));
-        SetzeText(kVGKorrektProzent, ProzentText(werte, a + werte));
+        SetzeText(kVGKorrektProzent, ProzentText(werte, static_cast<double>(a) + werte));
         SetzeText(kMittlereZeit, mittel);
     } else {
         for (int f : {kVGFalscheAlarme, kVGKorrekt, kVGKorrektProzent, kMittlereZeit})

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "model/archivfeld.h"
+#include "model/aufgabenbits.h"
 #include "model/begrenzung.h"
+#include "model/berichtsgrenzen.h"
 #include "platform/archiv.h"
 
 CTestBericht::CTestBericht() { Zuruecksetzen(); }
@@ -173,6 +175,36 @@ namespace {
 
 void Rechteck(CArchive& ar, RECT& r) { Felder(ar, r.left, r.top, r.right, r.bottom); }
 
+// The four rectangles of a stimulus (the stimulus as the run ended and as it
+// began) as a run leaves them: clipped to the display, and laid out as the
+// renderers lay them out, so that the deviations measured between them stay
+// within what a display can show.
+void Reizlage(uint32_t flags, RECT r[4])
+{
+    for (int k = 0; k < 4; ++k)
+        BegrenzePixel(r[k]);
+    if (flags & aufgabe::LINIEN) {
+        // Rectangle 1 the horizontal line, 2 the vertical one standing on
+        // its mark, 3 and 4 the same at the start: each line reaches across
+        // the other, however the marks moved.
+        Beruehrend(r[1], r[0], kWaagrecht);
+        Beruehrend(r[3], r[0], kWaagrecht);
+        Beruehrend(r[0], r[1], kSenkrecht);
+        Beruehrend(r[2], r[1], kSenkrecht);
+    } else if (flags & aufgabe::LAENGEN) {
+        // Rectangle 1 the example, 2 the test bar (4 at the start): its
+        // width half to one and a half times the example's, its height at
+        // least half the example's (the example may have left the display
+        // at the top or bottom), give or take the rounding of both to pixels.
+        const LONG breite = r[0].right - r[0].left, hoehe = r[0].bottom - r[0].top;
+        for (RECT* balken : {&r[1], &r[3]}) {
+            Ausdehnung(*balken, kWaagrecht, std::max<LONG>((breite - 2) / 2, 0),
+                       std::min<LONG>((3 * breite + 5) / 2, kBildschirmseiteMax));
+            Ausdehnung(*balken, kSenkrecht, std::max<LONG>((hoehe - 2) / 2, 0), kBildschirmseiteMax);
+        }
+    }
+}
+
 } // namespace
 
 void CTestBericht::Serialize(CArchive& ar)
@@ -195,8 +227,7 @@ void CTestBericht::Serialize(CArchive& ar)
         m_nHGReaktionszeit =
             std::clamp(static_cast<int64_t>((static_cast<uint64_t>(hoch) << 32) | tief), int64_t{0}, kMillisekundenMax);
         BegrenzeLaufwerte(m_dLaufzeit, m_dHGGeschwindigkeit, m_dZielGeschwindigkeit, m_nUhrzeit);
-        m_nKorrekteReaktionen = std::max(m_nKorrekteReaktionen, 0);
-        m_nFalscheAlarme = std::max(m_nFalscheAlarme, 0);
+        BegrenzeHGZaehler(m_nKorrekteReaktionen, m_nFalscheAlarme);
         // Counts from a damaged file must not size arrays the file cannot fill.
         ar.PruefeRest(GespeicherteGroesse(n < 0 ? 0 : n, m < 0 ? 0 : m) - 80);
         SetAnzahlDurchgaenge(0);
@@ -216,10 +247,17 @@ void CTestBericht::Serialize(CArchive& ar)
         const size_t j = static_cast<size_t>(i);
         Felder(ar, m_Zaehler[0][j], m_Zaehler[1][j], m_Zaehler[2][j], m_Zaehler[3][j], m_Zeit[j]);
         if (ar.IsLoading()) {
+            Reizlage(m_dwTestFlags, r);
             for (int k = 0; k < 4; ++k)
                 m_Rechtecke[k].SetAt(i, r[k]);
             m_Zeit[j] = std::min<uint32_t>(m_Zeit[j], kMillisekundenMax);
         }
+    }
+    if (ar.IsLoading()) {
+        // Every trial answers each pair of keys at most once.
+        const uint64_t durchgaenge = static_cast<uint64_t>(GetAnzahlDurchgaenge());
+        BegrenzeSumme({&m_Zaehler[0], &m_Zaehler[1]}, durchgaenge);
+        BegrenzeSumme({&m_Zaehler[2], &m_Zaehler[3]}, durchgaenge);
     }
     for (int t = 0; t < GetAnzahlDurchgaenge(); ++t) {
         if (ar.IsStoring())

@@ -4,6 +4,7 @@
 
 #include "model/archivfeld.h"
 #include "model/begrenzung.h"
+#include "model/berichtsgrenzen.h"
 #include "model/reizfeld.h"
 
 CTrainingsBericht::CTrainingsBericht() { Zuruecksetzen(); }
@@ -143,10 +144,10 @@ double CTrainingsBericht::GetZeitSekunden(int i) const { return GetZeit(i) / 100
 
 int CTrainingsBericht::SummeZaehler1() const
 {
-    uint32_t summe = 0;
+    uint64_t summe = 0;
     for (uint32_t z : m_Zaehler1)
         summe += z;
-    return static_cast<int>(summe);
+    return static_cast<int>(std::min<uint64_t>(summe, INT32_MAX));
 }
 
 int CTrainingsBericht::AnzahlMitZaehler2() const
@@ -192,8 +193,12 @@ void CTrainingsBericht::Serialize(CArchive& ar)
     if (ar.IsLoading()) {
         m_nHGReaktionszeit = std::min<uint64_t>((static_cast<uint64_t>(oben) << 32) | unten, kMillisekundenMax);
         BegrenzeLaufwerte(m_dLaufzeit, m_dStandardGeschwindigkeit, m_dZielGeschwindigkeit, m_nUhrzeit);
-        m_nKorrekteReaktionen = std::max(m_nKorrekteReaktionen, 0);
-        m_nFalscheAlarme = std::max(m_nFalscheAlarme, 0);
+        BegrenzeHGZaehler(m_nKorrekteReaktionen, m_nFalscheAlarme);
+        m_nRasterSpalten = std::clamp(m_nRasterSpalten, 0, kRasterMax);
+        m_nRasterZeilen = std::clamp(m_nRasterZeilen, 0, kRasterMax);
+        // The centres of two grid places: on the display, in whatever order.
+        for (LONG* v : {&m_rcPositionen.left, &m_rcPositionen.top, &m_rcPositionen.right, &m_rcPositionen.bottom})
+            BegrenzePixel(*v);
         // The count is the file's word: check it against what follows
         // before sizing anything by it.
         if (n > 0)
@@ -207,10 +212,19 @@ void CTrainingsBericht::Serialize(CArchive& ar)
         Felder(ar, p.x, p.y, r.left, r.top, r.right, r.bottom, m_Zaehler1[k], m_Marke[k], m_Zaehler2[k], m_Zaehler3[k],
                m_Zeit[k]);
         if (ar.IsLoading()) {
+            BegrenzePixel(p);
+            BegrenzePixel(r);
             m_Punkte.SetAt(i, p);
             m_Rechtecke.SetAt(i, r);
+            m_Marke[k] = m_Marke[k] != 0 ? 1 : 0;
             m_Zeit[k] = std::min<uint32_t>(m_Zeit[k], kMillisekundenMax);
         }
+    }
+    if (ar.IsLoading()) {
+        // Counter 1 counts the presses of the reaction key, counters 2 and 3
+        // those of the training leader's two keys.
+        for (auto* zaehler : {&m_Zaehler1, &m_Zaehler2, &m_Zaehler3})
+            BegrenzeSumme({zaehler}, kTastendrueckeMax);
     }
     Veraendert();
 }

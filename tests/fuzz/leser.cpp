@@ -1,5 +1,7 @@
 #include "leser.h"
 
+#include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <vector>
 
@@ -40,23 +42,31 @@ int Laden(TModell& m, const uint8_t* daten, size_t n, TModell&& zweites)
 // What a report page and its printout ask of the model: the evaluation and
 // its texts, then each chart offered with its texts (and one past them, which
 // must be refused).
-void Texte(CTraining& t, int bericht, int diagramm)
+std::vector<std::string> Texte(CTraining& t, int bericht, int diagramm)
 {
     std::string text, a, s;
     t.GetErgebnisText(text, bericht);
     t.GetSteigungText(diagramm, a, s, bericht);
+    return {text, a, s};
 }
 
-void Texte(CTest& t, int bericht, int diagramm)
+std::vector<std::string> Texte(CTest& t, int bericht, int diagramm)
 {
     std::string zeit, h1, h2, v1, v2, a1, a2;
     t.GetErgebnisText(zeit, h1, h2, v1, v2, bericht);
     t.GetAchsentitel(diagramm, a1, a2, bericht);
+    return {zeit, h1, h2, v1, v2, a1, a2};
 }
 
+// 0, or LESER_UNSINN when a text or a chart's label shows an insane number.
 template <class TModell>
-void AlleBerichte(TModell& m)
+int AlleBerichte(TModell& m)
 {
+    int code = 0;
+    const auto pruefe = [&code](const std::string& text) {
+        if (!UnsinnigeZahl(text).empty())
+            code = LESER_UNSINN;
+    };
     std::vector<uint8_t> pixel(320 * 240);
     for (int k = 0; k < m.GetBerichtAnzahl(); ++k) {
         m.BerichtAuswerten(k);
@@ -64,13 +74,17 @@ void AlleBerichte(TModell& m)
         int n1 = 0, n2 = 0;
         m.GetDiagrammNamen(namen, n1, n2, k);
         for (int d = 0; d <= n1 + n2; ++d) {
-            Texte(m, k, d);
+            for (const std::string& text : Texte(m, k, d))
+                pruefe(text);
             CRecorderDC recorder;
             m.DiagrammZeichnen(d, &recorder, RECT{0, 0, 600, 400}, nullptr, k);
+            for (const std::string& text : recorder.Texte())
+                pruefe(text);
             CIndexDC raster(CIndexPuffer{pixel.data(), 320, 320, 240});
             m.DiagrammZeichnen(d, &raster, RECT{0, 0, 320, 240}, nullptr, k);
         }
     }
+    return code;
 }
 
 std::string Datei(const std::string& ordner, const char* name, const uint8_t* daten, size_t n)
@@ -82,6 +96,38 @@ std::string Datei(const std::string& ordner, const char* name, const uint8_t* da
 }
 
 } // namespace
+
+std::string UnsinnigeZahl(const std::string& text, bool anteil)
+{
+    if (text.find("Überlauffehler") != std::string::npos)
+        return text;
+    const auto ziffer = [&text](size_t i) {
+        return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+    };
+    // Numbers as the formatter writes them: digits, then a comma and digits.
+    for (size_t i = 0; i < text.size();) {
+        if (!ziffer(i)) {
+            ++i;
+            continue;
+        }
+        size_t ende = i;
+        while (ziffer(ende))
+            ++ende;
+        if (ende - i > 12)
+            return text;
+        std::string zahl = text.substr(i, ende - i);
+        if (text[ende] == ',' && ziffer(ende + 1)) {
+            zahl += '.';
+            for (++ende; ziffer(ende); ++ende)
+                zahl += text[ende];
+        }
+        const double wert = std::strtod(zahl.c_str(), nullptr) * (i > 0 && text[i - 1] == '-' ? -1.0 : 1.0);
+        if (anteil && (wert < 0.0 || wert > 100.0))
+            return text;
+        i = ende;
+    }
+    return {};
+}
 
 int LiesTraining(const uint8_t* daten, size_t n)
 {
@@ -114,7 +160,8 @@ int LiesProfil(const uint8_t* daten, size_t n)
     return Laden(p, daten, n, CBenutzerprofil());
 }
 
-int LiesUndWerteAus(const uint8_t* daten, size_t n)
+int LiesTrainingOderTest(const uint8_t* daten, size_t n, const Geladen<CTraining>& weiterTraining,
+                         const Geladen<CTest>& weiterTest)
 {
     CBenutzerprofil profil;
     CUmgebung umgebung;
@@ -125,16 +172,21 @@ int LiesUndWerteAus(const uint8_t* daten, size_t n)
     zweitesTraining.SetUmgebung(&umgebung);
     int code = Laden(training, daten, n, std::move(zweitesTraining));
     if (code == 0)
-        AlleBerichte(training);
-    if (code == 0 || code == LESER_WIDERSPRUCH)
+        return weiterTraining(training, profil, umgebung);
+    if (code == LESER_WIDERSPRUCH)
         return code;
     CTest test, zweiterTest;
     test.SetUmgebung(&umgebung);
     zweiterTest.SetUmgebung(&umgebung);
     code = Laden(test, daten, n, std::move(zweiterTest));
-    if (code == 0)
-        AlleBerichte(test);
-    return code;
+    return code == 0 ? weiterTest(test, profil, umgebung) : code;
+}
+
+int LiesUndWerteAus(const uint8_t* daten, size_t n)
+{
+    return LiesTrainingOderTest(
+        daten, n, [](CTraining& t, CBenutzerprofil&, CUmgebung&) { return AlleBerichte(t); },
+        [](CTest& t, CBenutzerprofil&, CUmgebung&) { return AlleBerichte(t); });
 }
 
 int LiesBitmap(const uint8_t* daten, size_t n, const std::string& ordner)

@@ -98,7 +98,7 @@ TEST(TrainingsBerichtTest, GespeicherterBericht)
     b.AddDauer(86'400'000 - 0x100000005ull);
     b.m_rcPositionen = RECT{1, 2, 3, 4};
     b.SetRechteck(35, 10, 20, 30, 40);
-    b.SetPunkt(35, -5, 6);
+    b.SetPunkt(35, 5, 6);
     b.SetMarke(1);
     EXPECT_EQ(b.SetZeit(0, 4295067296ull), 0); // kept in 32 bits
     b.AddZeit(0, 1000);
