@@ -119,10 +119,13 @@ int LineareRegression(CDatenreihe* x, CDatenreihe* y, double* a, double* b)
         return -1;
     int m = 0;
     double sx = 0.0, sxx = 0.0, sy = 0.0, sxy = 0.0;
+    double xMin = 0.0, xMax = 0.0;
     for (int i = 0; i < n; ++i) {
         double xi, yi;
         if (!x->GetWert(i, &xi) || !y->GetWert(i, &yi))
             continue;
+        xMin = m == 0 ? xi : std::min(xMin, xi);
+        xMax = m == 0 ? xi : std::max(xMax, xi);
         ++m;
         sx += xi;
         sxx += xi * xi;
@@ -134,7 +137,9 @@ int LineareRegression(CDatenreihe* x, CDatenreihe* y, double* a, double* b)
     const double mx = sx / m, my = sy / m;
     const double vx = sxx / m - mx * mx;
     const double cxy = sxy / m - mx * my;
-    *b = vx > 0.0 ? cxy / vx : 0.0;
+    // Equal x values are a flat line: their mean need not be exact in binary
+    // (0.1 three times), and the rounding left in vx would give a huge slope.
+    *b = vx > 0.0 && xMin < xMax ? cxy / vx : 0.0;
     *a = my - *b * mx;
     return 0;
 }

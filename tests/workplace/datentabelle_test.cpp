@@ -235,6 +235,13 @@ TEST(Statistik, LineareRegression)
     EXPECT_EQ(LineareRegression(&gleich, &y, &a, &b), 0);
     EXPECT_EQ(b, 0.0);
     EXPECT_DOUBLE_EQ(a, 4.0);
+    // Equal values without an exact binary form are as flat: seven times
+    // 1,116 once gave a slope of 2.
+    CDatenreihe gleichGebrochen = Reihe({1.116, 1.116, 1.116, 1.116, 1.116, 1.116, 1.116}),
+                streuung = Reihe({0, 12, 6, 13, 0, 16, 7});
+    EXPECT_EQ(LineareRegression(&gleichGebrochen, &streuung, &a, &b), 0);
+    EXPECT_EQ(b, 0.0);
+    EXPECT_DOUBLE_EQ(a, 54.0 / 7.0);
 
     CDatenreihe luecke1, luecke2;
     luecke1.SetWertStatus(0, 1.0);
