@@ -1,6 +1,5 @@
 #include "dialogs/anordnungdlg.h"
 
-#include <cmath>
 #include <utility>
 
 #include <QComboBox>
@@ -9,10 +8,6 @@
 #include "workplace/formatierung.h"
 
 namespace {
-
-// Sizes below a millimetre (or no number at all) would break every
-// conversion.
-double Groesse(double cm) { return std::isfinite(cm) && cm >= 0.1 ? cm : 0.1; }
 
 std::string ModusEintrag(const CModusListe& liste, int i)
 {
@@ -109,7 +104,7 @@ void CAnordnungDlg::LeseDaten()
     if (!m_pBreite)
         return;
     const auto cm = [](const CFeld* feld) {
-        return Groesse(LiesWert(feld, [](const std::string& text) { return ParseDouble(text, 1); }));
+        return CAnordnung::Begrenzt(LiesWert(feld, [](const std::string& text) { return ParseDouble(text, 1); }));
     };
     m_Anordnung.m_dBreite = cm(m_pBreite);
     m_Anordnung.m_dHoehe = cm(m_pHoehe);

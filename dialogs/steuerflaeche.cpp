@@ -1,6 +1,7 @@
 #include "dialogs/steuerflaeche.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include <QCheckBox>
@@ -380,7 +381,15 @@ void CSteuerflaeche::ZeigeWert(CFeld* feld, double wert, const std::string& text
 void CSteuerflaeche::ZeigeAnzahl(CFeld* feld, int wert) { ZeigeWert(feld, wert, FormatInt(wert)); }
 int CSteuerflaeche::LiesAnzahl(const CFeld* feld)
 {
-    return static_cast<int>(LiesWert(feld, [](const std::string& text) { return ParseInt(text); }));
+    return static_cast<int>(LiesWert(feld, [](const std::string& text) {
+        // An infinity spelled out counts beyond every count on its side, as
+        // the most digits typed do; "1e999" stays the 1 that its digits say.
+        const int n = ParseInt(text);
+        const double x = ParseDouble(text, 0);
+        if (n == 0 && std::isinf(x))
+            return x > 0 ? INT_MAX : INT_MIN;
+        return n;
+    }));
 }
 void CSteuerflaeche::ZeigeSekunden(CFeld* feld, double wert) { ZeigeWert(feld, wert, FormatDouble(wert, 3)); }
 double CSteuerflaeche::LiesSekunden(const CFeld* feld)

@@ -52,7 +52,17 @@ bool localtime(int64_t sekunden, std::tm& ergebnis)
 
 namespace {
 
-// Parses in the C locale by hand: digits, one point, an exponent.
+// Whether s starts with the word (lower case) in any case.
+bool Beginnt(const char* s, const char* wort)
+{
+    for (; *wort; ++s, ++wort)
+        if (*s != *wort && *s != *wort - 'a' + 'A')
+            return false;
+    return true;
+}
+
+// Parses in the C locale by hand: digits, one point, an exponent; or, as the
+// C library reads them, an infinity or not a number spelled out.
 double ParseZahl(const char* s)
 {
     while (*s == ' ' || (*s >= '\t' && *s <= '\r'))
@@ -60,6 +70,11 @@ double ParseZahl(const char* s)
     const char* anfang = s;
     if (*s == '+' || *s == '-')
         ++s;
+    const bool negativ = *anfang == '-';
+    if (Beginnt(s, "inf")) // also "infinity"
+        return negativ ? -HUGE_VAL : HUGE_VAL;
+    if (Beginnt(s, "nan"))
+        return negativ ? -std::nan("") : std::nan("");
     bool ziffern = false;
     while (*s >= '0' && *s <= '9') {
         ++s;

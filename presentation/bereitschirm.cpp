@@ -4,6 +4,7 @@
 #include "presentation/bmpdatei.h"
 #include "presentation/oberflaeche_dc.h"
 #include "presentation/praesentation.h"
+#include "workplace/formatierung.h"
 #include "workplace/umgebung.h"
 
 #include <algorithm>
@@ -80,6 +81,19 @@ std::string AufgabenPfad(const std::string& ordner, const std::string& unterordn
     if (unterordner[0] == '\\')
         return ordner + unterordner + "\\" + name;
     return unterordner + "\\" + name;
+}
+
+std::string MindestensEinPixel(const std::string& groesse, int pixel)
+{
+    return groesse + " ergibt bei dieser Bildschirmauflösung " + FormatInt(pixel) +
+           " Pixel; sie muss mindestens 1 Pixel betragen.";
+}
+
+std::string HoechstensTeile(int anzahl, const std::string& teile, const std::string& laenge, int pixel, int hoechstens)
+{
+    return "Für " + FormatInt(anzahl) + " " + teile + " ist die " + laenge + " zu klein. Bei einer " + laenge +
+           " von " + FormatInt(pixel) + " Pixel sind höchstens " + FormatInt(std::max(hoechstens, 0)) + " " + teile +
+           " möglich.";
 }
 
 RECT MittigesFeld(const CPraesentation& e, double breite, double hoehe)

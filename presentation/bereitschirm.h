@@ -44,6 +44,13 @@ void SchriftFehlt(CPraesentation& e, const LOGFONT& lf);
 // centred on it.
 RECT MittigesFeld(const CPraesentation& e, double breite, double hoehe);
 
+// Reasons of a refusal, each one sentence: a size (its name with the
+// article) that gives fewer than one pixel; a count of parts (rows, columns)
+// that a length (its name without article, feminine) of so many pixels
+// cannot hold, one pixel each at least.
+std::string MindestensEinPixel(const std::string& groesse, int pixel);
+std::string HoechstensTeile(int anzahl, const std::string& teile, const std::string& laenge, int pixel, int hoechstens);
+
 // A task's file: an empty subfolder puts the name into the folder, one
 // beginning with "\" is a folder below it, any other one (a Linux path
 // begins with "/") a path of its own.

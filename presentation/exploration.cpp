@@ -18,6 +18,7 @@
 #include "workplace/verteilung.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -249,6 +250,54 @@ int PlaetzeAnlegen(int st, const CExploration& ex, int verteilung, int flags, co
     }
     const int n = std::min(ex.m_nAnzahl, v.GetMaxAnzahl());
     return v.SetAnzahl(n, flags) != 0 ? 0 : n;
+}
+
+// Why the border and the cells find no room in the field F.
+std::string RasterGrund(bool zellen, const CExploration& ex, const RECT& F, int s)
+{
+    if (!zellen)
+        return "Bei dieser Bildgröße und Zeichengröße bleibt neben dem Rand für die Zeichen kein Platz.";
+    const POINT h = CRaster::HoechstensZellen(F, RECT{0, 0, s, s});
+    return "Für " + FormatInt(ex.m_nZellenZeilen) + " x " + FormatInt(ex.m_nZellenSpalten) +
+           " Zellen ist das Bild zu klein. Bei dieser Bildgröße und Zeichengröße sind höchstens " +
+           FormatInt(std::max<int>(h.y, 0)) + " x " + FormatInt(std::max<int>(h.x, 0)) + " Zellen möglich.";
+}
+
+// Why the stimulus side of the field came out below one pixel.
+std::string SeiteGrund(int st, const CExploration& ex, const RECT& F, const RECT& A, int groesse, int t)
+{
+    if (Breite(F) < 1)
+        return MindestensEinPixel("Die Bildbreite", Breite(F));
+    if (Hoehe(F) < 1)
+        return MindestensEinPixel("Die Bildhöhe", Hoehe(F));
+    if (groesse < 1)
+        return MindestensEinPixel("Die Zeichengröße", groesse);
+    if (st == ZEILEN || st == SPALTEN) {
+        // Each place one pixel and its frame, bars between the places.
+        const auto hoechstens = [t](LONG laenge) { return int((laenge + 6 * t) / (1 + 8 * t)); };
+        if (ex.m_nSpalten > hoechstens(Breite(A)))
+            return HoechstensTeile(ex.m_nSpalten, "Spalten", "Bildbreite", int(Breite(F)), hoechstens(Breite(A)));
+        return HoechstensTeile(ex.m_nZeilen, "Zeilen", "Bildhöhe", int(Hoehe(F)), hoechstens(Hoehe(A)));
+    }
+    return "Bei dieser Bildgröße und Zeichengröße bleibt für die Zeichen kein Platz.";
+}
+
+// Why the characters cannot be shared out over the cells: fewer than
+// cells, more than the cells hold, or the first two cells cannot hold the
+// same count.
+std::string ZellenGrund(const CRaster& raster, const CExploration& ex, int grenze)
+{
+    const int zellen = raster.GetZeilen() * raster.GetSpalten(), gesamt = std::max(ex.m_nAnzahl, 0);
+    const std::string cells = FormatInt(raster.GetZeilen()) + " x " + FormatInt(raster.GetSpalten()) + " Zellen";
+    if (gesamt < zellen)
+        return "Für " + cells + " sind " + FormatInt(gesamt) + " Zeichen zu wenige. Es müssen mindestens " +
+               FormatInt(zellen) + " Zeichen sein, eines je Zelle.";
+    if (int64_t(grenze) * zellen < gesamt)
+        return "Für " + FormatInt(gesamt) + " Zeichen sind " + cells + " zu klein. Bei dieser Zeichengröße haben " +
+               "höchstens " + FormatInt(int(std::min<int64_t>(int64_t(grenze) * zellen, INT32_MAX))) +
+               " Zeichen Platz.";
+    return "Die " + FormatInt(gesamt) + " Zeichen lassen sich nicht so auf " + cells +
+           " verteilen, dass die ersten beiden Zellen gleich viele haben.";
 }
 
 uint32_t ZufallsDistraktor(const std::vector<int>& distraktoren)
@@ -495,9 +544,23 @@ int CPraesentation::ExplorationErstellen()
     int ergebnis = 0;
     CRaster raster;
     const RECT A = Platzbereich(st, ex, F, s, t, raster, ergebnis);
+    if (s < 1 || aw < 1 || ah < 1) {
+        m_nFehler = FEHLER_ANGABEN;
+        m_strFehler = FehlerText(FEHLER_ANGABEN, false, SeiteGrund(st, ex, F, A, s, t));
+        return FEHLER_ANGABEN;
+    }
+    if (ergebnis != 0) {
+        // The grid's margins and gaps leave no room: its rectangles are not
+        // laid out.
+        m_nFehler = FEHLER_VORDERGRUND;
+        m_strFehler = FehlerText(FEHLER_VORDERGRUND, false, RasterGrund(zellen, ex, F, s));
+        return ergebnis;
+    }
+    const int groesse = s;
     s = Seite(st, ex, A, s, t);
     if (s < 1) {
         m_nFehler = FEHLER_ANGABEN;
+        m_strFehler = FehlerText(FEHLER_ANGABEN, false, SeiteGrund(st, ex, F, A, groesse, t));
         return FEHLER_ANGABEN;
     }
     m.s = s;
@@ -514,6 +577,12 @@ int CPraesentation::ExplorationErstellen()
     }
     std::vector<int> proZelle;
     const int n = PlaetzeAnlegen(st, ex, verteilung, m.flags, raster, v, proZelle, ergebnis);
+    if (zellen && proZelle.empty()) {
+        m_nFehler = FEHLER_VORDERGRUND;
+        const int grenze = verteilung == 1 ? v.GetMaxAnzahl() : ex.m_nAnzahl;
+        m_strFehler = FehlerText(FEHLER_VORDERGRUND, false, ZellenGrund(raster, ex, grenze));
+        return ergebnis;
+    }
 
     m_nAnzahl = 1;
     if (m_Rechtecke1.SetSize(1) != 0 || m_Rechtecke2.SetSize(1) != 0)

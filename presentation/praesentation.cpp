@@ -89,9 +89,16 @@ int CPraesentation::VorabPruefen()
     // mode, the renderer judges again at that size.
     const CBildschirmModus modus = m_pUmgebung->GetBildschirmModus();
     const CSakkaden sak = m_pTraining->GetSakkaden();
-    const int s = SakkadenFeld(sak, *m_pUmgebung, RECT{0, 0, LONG(modus.m_dwBreite), LONG(modus.m_dwHoehe)}).s;
-    if (s < 1)
-        return 0; // the renderer's own refusal of the settings
+    const RECT bildschirm{0, 0, LONG(modus.m_dwBreite), LONG(modus.m_dwHoehe)};
+    const int s = SakkadenFeld(sak, *m_pUmgebung, bildschirm).s;
+    if (s < 1) {
+        // Settings the renderer refuses before it measures are its own.
+        if (sak.m_nModus < 10 || sak.m_nModus > 20 || sak.m_nZeilen < 1 || sak.m_nSpalten < 1)
+            return 0;
+        m_nFehler = FEHLER_ANGABEN;
+        m_strFehler = FehlerText(FEHLER_ANGABEN, false, SakkadenFeldPruefen(sak, *m_pUmgebung, bildschirm));
+        return m_nFehler;
+    }
     if (std::string grund = SakkadenAnzahlPruefen(sak.m_nDurchgaenge, s); !grund.empty()) {
         m_nFehler = FEHLER_VORDERGRUND;
         m_strFehler = std::move(grund);
@@ -134,8 +141,12 @@ int CPraesentation::Darbieten()
             m_nFehler = FEHLER_SPEICHER;
         }
     switch (m_nFehler) {
-    case FEHLER_COM:
     case FEHLER_ANGABEN:
+        // A refusal that named its reason keeps it.
+        if (!m_strFehler.starts_with(FehlerText(m_nFehler, test, "")))
+            m_strFehler = FehlerText(m_nFehler, test);
+        break;
+    case FEHLER_COM:
     case FEHLER_BILDSPEICHER:
     case FEHLER_FLIP:
     case FEHLER_HG_KOPIE:
@@ -177,6 +188,14 @@ std::string CPraesentation::FehlerText(int code, bool test)
     case FEHLER_SPEICHER: return "Zuwenig Speicherplatz verfügbar.\n";
     default: return std::string();
     }
+}
+
+std::string CPraesentation::FehlerText(int code, bool test, const std::string& grund)
+{
+    std::string text = FehlerText(code, test);
+    if (text.ends_with(".\n"))
+        text.resize(text.size() - 2);
+    return text + ": " + grund + (grund.empty() ? "" : "\n");
 }
 
 std::string CPraesentation::ErgebnisText(HRESULT hr)

@@ -107,6 +107,9 @@ public:
 
     // Error text of a code of the table (empty for codes that set their own).
     static std::string FehlerText(int code, bool test);
+    // The code's text naming its reason (a sentence): the reason follows
+    // the text's own words after a colon.
+    static std::string FehlerText(int code, bool test, const std::string& grund);
     // Text of a DirectDraw result that replaces the error text; empty for others.
     static std::string ErgebnisText(HRESULT hr);
 

@@ -58,6 +58,23 @@ CSakkadenFeld SakkadenFeld(const CSakkaden& sak, const CUmgebung& umgebung, cons
     return {feld, std::min({umgebung.AnteilInPixelY(sak.m_dZeichengroesse), ah / zeilen, aw / spalten})};
 }
 
+std::string SakkadenFeldPruefen(const CSakkaden& sak, const CUmgebung& umgebung, const RECT& bildschirm)
+{
+    const CSakkadenFeld f = SakkadenFeld(sak, umgebung, bildschirm);
+    if (f.s >= 1)
+        return {};
+    const int aw = f.feld.right - f.feld.left, ah = f.feld.bottom - f.feld.top;
+    if (aw < 1)
+        return MindestensEinPixel("Die Bildbreite", aw);
+    if (ah < 1)
+        return MindestensEinPixel("Die Bildhöhe", ah);
+    if (const int groesse = umgebung.AnteilInPixelY(sak.m_dZeichengroesse); groesse < 1)
+        return MindestensEinPixel("Die Zeichengröße", groesse);
+    if (ah / std::max(sak.m_nZeilen, 1) < 1)
+        return HoechstensTeile(sak.m_nZeilen, "Zeilen", "Bildhöhe", ah, ah);
+    return HoechstensTeile(sak.m_nSpalten, "Spalten", "Bildbreite", aw, aw);
+}
+
 std::string SakkadenAnzahlPruefen(int anzahl, int s)
 {
     const std::string kopf = "Fehler beim Erstellen des Vordergrundbildes: ";
@@ -87,6 +104,7 @@ int CPraesentation::SakkadenErstellen()
     const auto [feld, s] = SakkadenFeld(sak, *m_pUmgebung, m_rcBildschirm);
     if (s < 1) {
         m_nFehler = FEHLER_ANGABEN;
+        m_strFehler = FehlerText(FEHLER_ANGABEN, false, SakkadenFeldPruefen(sak, *m_pUmgebung, m_rcBildschirm));
         return FEHLER_ANGABEN;
     }
     const int n = sak.m_nDurchgaenge;

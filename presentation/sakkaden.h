@@ -24,6 +24,10 @@ struct CSakkadenFeld {
 };
 CSakkadenFeld SakkadenFeld(const CSakkaden& sak, const CUmgebung& umgebung, const RECT& bildschirm);
 
+// Why the task field cannot hold square cells of at least one pixel: the
+// value that is wrong and its limit, as a sentence. Empty when it can.
+std::string SakkadenFeldPruefen(const CSakkaden& sak, const CUmgebung& umgebung, const RECT& bildschirm);
+
 // Why anzahl trials with cells of side s >= 1 cannot be prepared: the
 // foreground holds one cell per trial in a strip s wide and anzahl * s high
 // and no surface holds more than DD_MAX_PIXEL. Empty when they can.

@@ -10,18 +10,32 @@ bool Gueltig(int zeilen, int spalten, LONG w, LONG h, int flags)
 {
     return zeilen >= 1 && spalten >= 1 && w >= 1 && h >= 1 && (flags & (RAND_HAELFTE_A | RAND_HAELFTE_B));
 }
+// Margins beside and above the cells, and the gap between them.
+struct CRasterMasse {
+    int randH, randV, luecke;
+};
+CRasterMasse Masse(RECT symbol)
+{
+    const LONG sh = Hoehe(symbol), sw = Breite(symbol);
+    return {std::max(Gerundet(sh * 1.2), int(sh) + 2), std::max(Gerundet(sw * 1.2), int(sw) + 2),
+            std::max(Gerundet(sh * 0.05), 1)};
+}
 } // namespace
+
+POINT CRaster::HoechstensZellen(RECT rahmen, RECT symbol)
+{
+    // Margins on both sides and a gap before, between and after the cells.
+    const CRasterMasse m = Masse(symbol);
+    return {(Breite(rahmen) - 2 * m.randH) / m.luecke - 1, (Hoehe(rahmen) - 2 * m.randV) / m.luecke - 1};
+}
 
 int CRaster::Init(RECT rahmen, RECT symbol, int zeilen, int spalten)
 {
-    const LONG sh = Hoehe(symbol), sw = Breite(symbol);
-    const int randH = std::max(Gerundet(sh * 1.2), int(sh) + 2);
-    const int randV = std::max(Gerundet(sw * 1.2), int(sw) + 2);
-    const int luecke = std::max(Gerundet(sh * 0.05), 1);
+    const auto [randH, randV, luecke] = Masse(symbol);
     if (zeilen < 1 || spalten < 1)
         return 1;
-    if (Breite(rahmen) - 2 * randH - (spalten + 1) * luecke < 0 ||
-        Hoehe(rahmen) - 2 * randV - (zeilen + 1) * luecke < 0)
+    const POINT hoechstens = HoechstensZellen(rahmen, symbol);
+    if (spalten > hoechstens.x || zeilen > hoechstens.y)
         return 1;
     m_rahmen = rahmen;
     m_nZeilen = zeilen;

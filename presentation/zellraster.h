@@ -29,6 +29,9 @@ public:
     // 0 when laid out; 1 (nothing changed) when rows or columns are below 1
     // or the margins and gaps leave no room.
     int Init(RECT rahmen, RECT symbol, int zeilen, int spalten);
+    // The most columns (x) and rows (y) of cells that Init lays out in the
+    // frame for the symbol; below 1 when none.
+    static POINT HoechstensZellen(RECT rahmen, RECT symbol);
     // Everything again from rows, columns, margins, gap and frame; 0.
     int Berechnen();
 

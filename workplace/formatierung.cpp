@@ -164,6 +164,10 @@ double ParseDouble(const std::string& text, int n)
     std::string punkt = text;
     std::replace(punkt.begin(), punkt.end(), ',', '.');
     double x = crt::atof(punkt);
+    // From 2^52 on a double has no fraction left to round, and x * p could
+    // overflow to infinity; an infinity or no number stays what it is.
+    if (!(std::fabs(x) < 0x1p52))
+        return x;
     double p = Zehnerpotenz(BegrenzeStellen(n));
     return std::floor(x * p + 0.5) / p;
 }

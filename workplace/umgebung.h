@@ -21,6 +21,22 @@ public:
     double m_dAbstand = 50.0; // viewer's eyes to the display
     double m_dBreite = 40.0; // visible display area
     double m_dHoehe = 30.0;
+
+    // Below a millimetre every conversion breaks down (a size of 0 divides
+    // by zero); beyond ten metres no screen or viewer stands in a room, and
+    // angles and speeds would round to 0 on every page and report.
+    static constexpr double kMin = 0.1;
+    static constexpr double kMax = 1000.0;
+    // cm within kMin .. kMax: not a number is kMin, an infinity the bound
+    // on its side.
+    static double Begrenzt(double cm) { return cm >= kMin ? (cm <= kMax ? cm : kMax) : kMin; }
+    // All three values so.
+    void Begrenzen()
+    {
+        m_dAbstand = Begrenzt(m_dAbstand);
+        m_dBreite = Begrenzt(m_dBreite);
+        m_dHoehe = Begrenzt(m_dHoehe);
+    }
 };
 
 // The screen mode presentations use.

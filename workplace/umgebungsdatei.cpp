@@ -1,17 +1,7 @@
 // The environment file (.lmu): arrangement and screen mode of one workplace.
-#include <cmath>
-
 #include "platform/archiv.h"
 #include "workplace/dateikopf.h"
 #include "workplace/umgebung.h"
-
-namespace {
-
-// A size of 0 cm would make every conversion divide by zero; the
-// arrangement dialog keeps the same floor.
-double Groesse(double cm) { return (std::isfinite(cm) && cm >= 0.1) ? cm : 0.1; }
-
-} // namespace
 
 int CUmgebung::Serialize(CArchive& ar)
 {
@@ -50,9 +40,10 @@ int CUmgebung::Laden(CArchive& ar)
         return MeldeBeschaedigt(pfad);
     }
 
-    anordnung.m_dAbstand = Groesse(anordnung.m_dAbstand);
-    anordnung.m_dBreite = Groesse(anordnung.m_dBreite);
-    anordnung.m_dHoehe = Groesse(anordnung.m_dHoehe);
+    // Values beyond the bounds, as another program or a damaged file may
+    // hold them, are clamped rather than refused: the rest of the file is
+    // still good.
+    anordnung.Begrenzen();
     SetAnordnung(anordnung);
     // An unlisted mode is adapted with its message; the check's answer does
     // not decide the load.

@@ -12,6 +12,7 @@
 #include <QSettings>
 
 #include "befehl_umfeld.h"
+#include "model/begrenzung.h"
 #include "xvfb_umfeld.h"
 
 #if defined(LUMETRA_PROGRAMM) && defined(LUMETRA_BUILD_DIR)
@@ -635,6 +636,99 @@ TEST(XvfbBerichtmenue, FolgtNachDemSchliessenDemTraining)
     CDokumentDatei<CTraining> gespeichert;
     ASSERT_TRUE(gespeichert.Lies(training));
     EXPECT_EQ(gespeichert.modell.GetBerichtAnzahl(), 0);
+}
+
+// An environment file whose width is 1e300 cm, the arrangement dialog from
+// "&Umgebung" with a height of 1e10 and a distance of "inf" typed, "Umgebung
+// speichern": every value stands at ten metres, none at the least size.
+TEST(XvfbGrenzen, AnordnungEndetBeiZehnMetern)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const QString datei = lumetra.Ordner() + "/LMTR-Umgebungen/Vorlage.lmu";
+    {
+        CUmgebung u;
+        CArchive lesen(CArchive::load, datei.toStdString());
+        ASSERT_EQ(u.Serialize(lesen), 0);
+        CAnordnung a = u.GetAnordnung();
+        a.m_dBreite = 1e300;
+        u.SetAnordnung(a);
+        ASSERT_TRUE(Schreibe(u, datei));
+    }
+    ASSERT_TRUE(lumetra.Start()) << "kein Fenster \"Lumetra\"";
+
+    Vorne("alt+u", 600);
+    Taste("a", 1500);
+    const QString dlg = FindeFenster("^Anordnung und Bildschirmmodus ändern$");
+    ASSERT_FALSE(dlg.isEmpty()) << "kein Dialog \"Anordnung und Bildschirmmodus ändern\"";
+    Xdotool({"windowfocus", "--sync", dlg});
+    // The height's and the distance's field, each typed into and left with Tab.
+    for (auto [y, text] : {std::pair{51, "1e10"}, std::pair{72, "inf"}}) {
+        Xdotool({"mousemove", "--window", dlg, "275", QString::number(y), "click", "1"});
+        Warte(300);
+        Taste("ctrl+a", 200);
+        Xdotool({"type", "--delay", "20", text});
+        Taste("Tab", 400);
+    }
+    Bild("grenzen_1_anordnung.png");
+    Taste("Return", 1000);
+    EXPECT_TRUE(FindeFenster("^Anordnung und Bildschirmmodus ändern$", 300).isEmpty()) << "Dialog nicht geschlossen";
+
+    // "Umgebung speichern": the fifth entry of "&Datei", below a separator.
+    Vorne("alt+d", 600);
+    for (int i = 0; i < 3; ++i)
+        Taste("Down", 200);
+    Bild("grenzen_2_menue.png");
+    Taste("Return", 1500);
+    EXPECT_TRUE(lumetra.Laeuft());
+    lumetra.Ende();
+
+    CUmgebung u;
+    CArchive lesen(CArchive::load, datei.toStdString());
+    ASSERT_EQ(u.Serialize(lesen), 0);
+    const CAnordnung a = u.GetAnordnung();
+    EXPECT_EQ(a.m_dBreite, 1000.0);
+    EXPECT_EQ(a.m_dHoehe, 1000.0);
+    EXPECT_EQ(a.m_dAbstand, 1000.0);
+}
+
+// "inf" typed as the background's speed on the page "Bewegung" and
+// accepted: the training saved moves at the highest speed, not at 0.
+TEST(XvfbGrenzen, UnendlicheGeschwindigkeitIstDieHoechste)
+{
+    XVFB_ODER_UEBERSPRINGEN();
+    CXvfbLumetra lumetra;
+    ASSERT_TRUE(lumetra.Bereit());
+    const QString training = lumetra.Ordner() + "/LMTR-Trainings/Bewegung.lmt";
+    CDokumentDatei<CTraining> t;
+    ASSERT_TRUE(t.Schreibe(training));
+    ASSERT_TRUE(lumetra.Start({training})) << "kein Fenster \"Lumetra\"";
+    ASSERT_FALSE(FindeFenster("^Lumetra - Bewegung.lmt$").isEmpty());
+
+    // "Trainings&auswahl", "&Hintergrund", "&Bewegung".
+    Vorne("alt+a", 600);
+    Taste("h", 600);
+    Taste("b", 1500);
+    const QString blatt = FindeFenster("^Hintergrund ändern$");
+    ASSERT_FALSE(blatt.isEmpty()) << "kein Blatt \"Hintergrund ändern\"";
+    Xdotool({"windowfocus", "--sync", blatt});
+    // The speed's field below the tabs; Enter accepts with it focused.
+    Xdotool({"mousemove", "--window", blatt, "270", "110", "click", "1"});
+    Warte(300);
+    Taste("ctrl+a", 200);
+    Xdotool({"type", "--delay", "20", "inf"});
+    Taste("Tab", 500);
+    Bild("grenzen_3_bewegung.png");
+    Taste("Return", 1000);
+    EXPECT_TRUE(FindeFenster("^Hintergrund ändern$", 300).isEmpty()) << "Blatt nicht geschlossen";
+
+    Vorne("ctrl+s", 1500);
+    EXPECT_TRUE(lumetra.Laeuft());
+    lumetra.Ende();
+    CDokumentDatei<CTraining> d;
+    ASSERT_TRUE(d.Lies(training)) << lumetra.Fehlerausgabe().toStdString();
+    EXPECT_EQ(d.modell.GetHGBewegung().m_dGeschwindigkeit, kGeschwindigkeitMax);
 }
 
 #endif

@@ -172,6 +172,63 @@ TEST_F(Blaetter, DurchlaufeneFelderBehaltenDieWerte)
     durchlaufen(hgTest, test, "Hintergrund Test");
 }
 
+// In every number field of every page an infinity typed goes to the bound
+// on its side, as the largest number typed does; not a number goes to a
+// bound, or to 0 where the record takes no number as 0.
+TEST_F(Blaetter, UnendlichGehtAnDieGrenzeSeinerSeite)
+{
+    auto pruefen = [&](CBlatt& blatt, const std::string& wo) {
+        EXPECT_EQ(Ausfuehren(blatt,
+                             [&] {
+                                 for (int i = 0; i < blatt.GetSeitenAnzahl(); ++i) {
+                                     blatt.GetReiter()->setCurrentIndex(i);
+                                     QWidget& seite = *blatt.GetSeite(i);
+                                     for (CFeld* f : seite.findChildren<CFeld*>()) {
+                                         if (!f->isEnabled() || f->isReadOnly() || !(f->alignment() & Qt::AlignRight))
+                                             continue; // names
+                                         // Counts take the most digits, decimals the largest number.
+                                         const bool anzahl = !f->text().contains(',');
+                                         const QByteArray name = f->objectName().toUtf8();
+                                         const std::string wo2 = wo + " " + name.toStdString();
+                                         auto getippt = [&](const char* text) {
+                                             Tippe(seite, name.constData(), text);
+                                             return f->text().toStdString();
+                                         };
+                                         const std::string oben = getippt(anzahl ? "99999999999" : "1e300");
+                                         const std::string unten = getippt(anzahl ? "-99999999999" : "-1e300");
+                                         EXPECT_NE(oben, "Überlauffehler") << wo2;
+                                         EXPECT_EQ(getippt("inf"), oben) << wo2;
+                                         EXPECT_EQ(getippt("Infinity"), oben) << wo2;
+                                         EXPECT_EQ(getippt("-inf"), unten) << wo2;
+                                         const std::string null = getippt("0");
+                                         const std::string keine = getippt("nan");
+                                         EXPECT_TRUE(keine == unten || keine == null) << wo2 << ": " << keine;
+                                     }
+                                 }
+                                 Klicke(blatt, "abbrechen");
+                             }),
+                  IDCANCEL);
+    };
+    for (int art : {10, 20, 50}) {
+        training.SetAufgabenart(art);
+        CTrainingSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTraining(&profil, &umgebung, training);
+        pruefen(blatt, "Training " + std::to_string(art));
+    }
+    CHGSheet hgTraining("Hintergrund ändern");
+    hgTraining.SetTraining(&profil, &umgebung, &training, 0);
+    pruefen(hgTraining, "Hintergrund");
+    for (int art : {TESTART_LINIEN, TESTART_LAENGEN}) {
+        test.SetTestart(art);
+        CTestSheet blatt("Vordergrundaufgabe ändern");
+        blatt.SetTest(&profil, &umgebung, test);
+        pruefen(blatt, "Test " + std::to_string(art));
+    }
+    CHGSheet hgTest("Hintergrund ändern");
+    hgTest.SetTest(&profil, &umgebung, &test, 0);
+    pruefen(hgTest, "Hintergrund Test");
+}
+
 // Every text of the sheets' pages and of the colour dialog fits its
 // control in the profile's dialog font, whatever unit the sizes are in.
 TEST_F(Blaetter, TextePassenInIhreFelder)

@@ -58,7 +58,7 @@ TEST_F(Umgebungsdialoge, AnordnungModiUndFrequenz)
 
     Tippe(*dlg, "hoehe", "0");
     EXPECT_EQ(Text(*dlg, "hoehe"), "0,1");
-    Tippe(*dlg, "breite", "1e999");
+    Tippe(*dlg, "breite", "-1e999");
     EXPECT_EQ(Text(*dlg, "breite"), "0,1");
     Tippe(*dlg, "abstand", "57,26");
     EXPECT_EQ(Text(*dlg, "abstand"), "57,3");
@@ -88,6 +88,38 @@ TEST_F(Umgebungsdialoge, AnordnungModiUndFrequenz)
     modal.show();
     Tippe(modal, "frequenz", "-5");
     EXPECT_EQ(modal.GetBildschirmModus().m_dwLetzteFrequenz, 0u);
+}
+
+// Sizes and distance end at ten metres: a value typed above, however large
+// or infinite, goes to that bound, never to the least size.
+TEST_F(Umgebungsdialoge, AnordnungGroessenHabenEineObergrenze)
+{
+    CAnordnungDlg dlg;
+    dlg.SetUmgebung(&profil, &umgebung);
+    ASSERT_EQ(Ausfuehren(dlg,
+                         [&] {
+                             const std::pair<const char*, const char*> eingaben[] = {
+                                 {"breite", "99999999"}, {"hoehe", "1e10"}, {"abstand", "1e300"}};
+                             for (auto [feld, text] : eingaben) {
+                                 Tippe(dlg, feld, text);
+                                 EXPECT_EQ(Text(dlg, feld), "1000,0") << text;
+                             }
+                             for (const char* text : {"1e308", "1e999", "inf", "Infinity", "1000,04"}) {
+                                 Tippe(dlg, "abstand", "50");
+                                 Tippe(dlg, "abstand", text);
+                                 EXPECT_EQ(Text(dlg, "abstand"), "1000,0") << text;
+                             }
+                             for (const char* text : {"-inf", "nan", "-1e308"}) {
+                                 Tippe(dlg, "hoehe", text);
+                                 EXPECT_EQ(Text(dlg, "hoehe"), "0,1") << text;
+                             }
+                             Tippe(dlg, "hoehe", "999,94");
+                             Klicke(dlg, "ok");
+                         }),
+              IDOK);
+    dlg.Uebernehmen(&umgebung);
+    const CAnordnung a = umgebung.GetAnordnung();
+    EXPECT_EQ(std::vector({a.m_dBreite, a.m_dHoehe, a.m_dAbstand}), std::vector({1000.0, 999.9, 1000.0}));
 }
 
 // Sizes finer than the tenths shown stay as stored when the user passes

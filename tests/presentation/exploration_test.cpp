@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <tuple>
 
@@ -162,6 +163,64 @@ TEST(Exploration, VergleichZellen)
             gleich += zellen[a] == zellen[b];
     EXPECT_EQ(gleich, 1);
     f.u.Speichern(f.p.m_pVordergrund, "exploration_zellen");
+}
+
+// Settings whose field cannot be drawn are refused with the value that is
+// wrong and its limit; the codes stay: 14 for a side below a pixel, 11 for
+// the foreground. Cells read as two billion are clamped to 100 x 100.
+TEST(Exploration, UnbrauchbaresFeldNenntSeinenGrund)
+{
+    const std::string angaben = "Eine oder mehrere Trainingsangaben sind unzulässig: ";
+    const std::string vordergrund = "Fehler beim Erstellen des Vordergrundbildes: ";
+    const struct {
+        int strategie;
+        std::function<void(CExploration&)> setzen;
+        int code;
+        std::string text; // its beginning when it ends in "…"
+    } faelle[] = {
+        {50, [](CExploration& e) { e.m_nZellenZeilen = e.m_nZellenSpalten = 2'000'000'000; }, 11,
+         vordergrund + "Für 100 x 100 Zellen sind 40 Zeichen zu wenige. Es müssen mindestens 10000 Zeichen sein, "
+                       "eines je Zelle.\n"},
+        {50,
+         [](CExploration& e) {
+             e.m_nZellenZeilen = e.m_nZellenSpalten = 3;
+             e.m_nAnzahl = 100'000;
+         },
+         11, vordergrund + "Für 100000 Zeichen sind 3 x 3 Zellen zu klein. Bei dieser Zeichengröße haben höchstens …"},
+        {50,
+         [](CExploration& e) {
+             e.m_nZellenZeilen = e.m_nZellenSpalten = 100;
+             e.m_dZeichengroesse = 0.5;
+         },
+         11,
+         vordergrund + "Für 100 x 100 Zellen ist das Bild zu klein. Bei dieser Bildgröße und Zeichengröße sind "
+                       "höchstens 0 x 1 Zellen möglich.\n"},
+        {30, [](CExploration& e) { e.m_dZeichengroesse = 0.0; }, 14,
+         angaben + "Die Zeichengröße ergibt bei dieser Bildschirmauflösung 0 Pixel; sie muss mindestens 1 Pixel "
+                   "betragen.\n"},
+        {50, [](CExploration& e) { e.m_dBildhoehe = e.m_dZeichengroesse = 0.0; }, 14,
+         angaben + "Die Bildhöhe ergibt bei dieser Bildschirmauflösung 0 Pixel; sie muss mindestens 1 Pixel "
+                   "betragen.\n"},
+        // Each place a pixel in a frame of 3, bars of 18 between: 39 in 967.
+        {11, [](CExploration& e) { e.m_nSpalten = 10'000; }, 14,
+         angaben + "Für 10000 Spalten ist die Bildbreite zu klein. Bei einer Bildbreite von 973 Pixel sind "
+                   "höchstens 39 Spalten möglich.\n"},
+    };
+    for (const auto& f : faelle) {
+        CLaufUmfeld u;
+        u.training.SetAufgabenart(20);
+        CExploration e = u.training.GetExploration();
+        e.m_nStrategie = f.strategie;
+        f.setzen(e);
+        u.training.SetExploration(e);
+        CPraesentation p;
+        EXPECT_EQ(u.Darbieten(p), f.code) << f.text;
+        const size_t auslassung = f.text.rfind("…");
+        if (auslassung != std::string::npos)
+            EXPECT_EQ(p.m_strFehler.substr(0, auslassung), f.text.substr(0, auslassung));
+        else
+            EXPECT_EQ(p.m_strFehler, f.text);
+    }
 }
 
 } // namespace

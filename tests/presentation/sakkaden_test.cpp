@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+
 namespace {
 
 TEST(Sakkaden, SchrittweiseNachRechtsMitUmlauf)
@@ -93,6 +96,45 @@ TEST(Sakkaden, ZuVieleDurchgaengeMitGrund)
     EXPECT_EQ(SakkadenAnzahlPruefen(107'374, 50), "");
     EXPECT_EQ(SakkadenAnzahlPruefen(107'375, 50), zuGross("107375", "50", "107374"));
     EXPECT_EQ(SakkadenAnzahlPruefen(268'435'456, 1), "");
+}
+
+// A task field that cannot hold cells of a pixel is refused with the value
+// that is wrong and its limit, code 14 as before, before the display is
+// taken.
+TEST(Sakkaden, UnbrauchbaresFeldNenntSeinenGrund)
+{
+    const std::string kopf = "Eine oder mehrere Trainingsangaben sind unzulässig: ";
+    const std::string nullPixel = " ergibt bei dieser Bildschirmauflösung 0 Pixel; sie muss mindestens 1 Pixel "
+                                  "betragen.\n";
+    const struct {
+        std::function<void(CSakkaden&)> setzen;
+        bool kleiner; // the display has only 800 x 600
+        std::string text;
+    } faelle[] = {
+        {[](CSakkaden& s) { s.m_dZeichengroesse = 0.0; }, false, kopf + "Die Zeichengröße" + nullPixel},
+        {[](CSakkaden& s) { s.m_dZeichengroesse = std::nan(""); }, false, kopf + "Die Zeichengröße" + nullPixel},
+        {[](CSakkaden& s) { s.m_dZeichengroesse = 0.4 / 768; }, false, kopf + "Die Zeichengröße" + nullPixel},
+        {[](CSakkaden& s) { s.m_dBildbreite = 0.0; }, false, kopf + "Die Bildbreite" + nullPixel},
+        // A character size raises the picture height: both 0.
+        {[](CSakkaden& s) { s.m_dBildhoehe = s.m_dZeichengroesse = 0.0; }, false, kopf + "Die Bildhöhe" + nullPixel},
+        {[](CSakkaden& s) { s.m_nZeilen = 10'000; }, false,
+         kopf + "Für 10000 Zeilen ist die Bildhöhe zu klein. Bei einer Bildhöhe von 461 Pixel sind höchstens 461 "
+                "Zeilen möglich.\n"},
+        {[](CSakkaden& s) { s.m_nSpalten = 2'000; }, false,
+         kopf + "Für 2000 Spalten ist die Bildbreite zu klein. Bei einer Bildbreite von 1024 Pixel sind höchstens "
+                "1024 Spalten möglich.\n"},
+    };
+    for (const auto& f : faelle) {
+        CLaufUmfeld u(f.kleiner ? KonfigMitModus(800, 600, 75) : CSpeicherKonfig{});
+        testanzeige::Sakkaden(u.training, 36, 0.5, 1.0);
+        CSakkaden s = u.training.GetSakkaden();
+        f.setzen(s);
+        u.training.SetSakkaden(s);
+        CPraesentation p;
+        EXPECT_EQ(u.Darbieten(p), 14) << f.text;
+        EXPECT_EQ(p.m_strFehler, f.text);
+        EXPECT_EQ(p.m_pDD != nullptr, f.kleiner) << f.text;
+    }
 }
 
 } // namespace

@@ -79,6 +79,27 @@ TEST(Formatierung, GanzzahlenFarbenDatumDauerUndEinlesen)
     EXPECT_EQ(ParseInt("x"), 0);
 }
 
+// An infinity or no number spelled out reads as the C library reads it;
+// numbers beyond what a double rounds keep their value instead of
+// overflowing to infinity on the way.
+TEST(Formatierung, UnendlichUndRiesigeZahlenEinlesen)
+{
+    for (const char* text : {"inf", "INF", "Infinity", "+inf", " inf;", "1e999"})
+        EXPECT_EQ(ParseDouble(text, 1), HUGE_VAL) << text;
+    for (const char* text : {"-inf", "-Infinity", "-1e999"})
+        EXPECT_EQ(ParseDouble(text, 2), -HUGE_VAL) << text;
+    EXPECT_TRUE(std::isnan(ParseDouble("nan", 1)));
+    EXPECT_TRUE(std::isnan(ParseDouble("NaN", 3)));
+    EXPECT_EQ(ParseDouble("1e308", 1), 1e308);
+    EXPECT_EQ(ParseDouble("-1,7e308", 3), -1.7e308);
+    EXPECT_EQ(ParseDouble("4503599627370497", 1), 4503599627370497.0);
+    EXPECT_DOUBLE_EQ(ParseDouble("1e15", 1), 1e15);
+    EXPECT_DOUBLE_EQ(ParseDouble("0,05", 1), 0.1);
+    // A word that only begins like one stays no number at all.
+    EXPECT_EQ(ParseDouble("in", 1), 0.0);
+    EXPECT_EQ(ParseDouble("na", 1), 0.0);
+}
+
 // Known days, invalid dates (numbered 1), the clamped day of the year and today from the clock.
 TEST(Datum, TagnummerTagImJahrUndHeute)
 {

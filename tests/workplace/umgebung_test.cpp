@@ -215,15 +215,38 @@ TEST_F(Umgebung, DateiSpeichernUndLaden)
     EXPECT_EQ(Laden(u, Datei(199)), 0);
     EXPECT_TRUE(meldungen.Texte().empty());
 
-    // Sizes below the least or not finite are raised to the least size.
+    // Sizes below the least, or no number, are raised to the least size; an
+    // infinity goes to the bound on its side.
     EXPECT_EQ(Laden(u, Datei(110, 0.09, HUGE_VAL, NAN)), 0);
     const CAnordnung a = u.GetAnordnung();
-    EXPECT_EQ(std::vector({a.m_dBreite, a.m_dHoehe, a.m_dAbstand}), std::vector({0.1, 0.1, 0.1}));
+    EXPECT_EQ(std::vector({a.m_dBreite, a.m_dHoehe, a.m_dAbstand}), std::vector({0.1, 1000.0, 0.1}));
 
     // A mode the display lacks is adapted, with a message.
     EXPECT_EQ(Laden(u, Datei(110, 40, 30, 50, 1280, 1024, 60)), 0);
     EXPECT_EQ(u.GetBildschirmModus().m_dwBreite, 1024u);
     EXPECT_EQ(meldungen.Texte().size(), 1u);
+}
+
+// Sizes and distance above ten metres are clamped as the file is read, not
+// refused: the angles keep their digits, and the file stored again holds the
+// bound. A value at the bound or below stays as stored.
+TEST_F(Umgebung, GroessenUeberZehnMeternWerdenBegrenzt)
+{
+    EXPECT_EQ(Laden(u, Datei(110, 99999999, 1e10, 1e300)), 0);
+    CAnordnung a = u.GetAnordnung();
+    EXPECT_EQ(std::vector({a.m_dBreite, a.m_dHoehe, a.m_dAbstand}), std::vector({1000.0, 1000.0, 1000.0}));
+    EXPECT_EQ(Gespeichert(u), Datei(110, 1000, 1000, 1000));
+    SetEinheit(EINHEIT_WINKEL);
+    u.SetProfil(&profil);
+    // A width of ten metres seen from ten metres: 57,3 degrees.
+    EXPECT_NEAR(u.AnteilInEinheitX(1.0), 57.29578, 1e-5);
+    EXPECT_TRUE(meldungen.Texte().empty());
+
+    EXPECT_EQ(Laden(u, Datei(10, 1e308, -HUGE_VAL, 999.95)), 0);
+    a = u.GetAnordnung();
+    EXPECT_EQ(std::vector({a.m_dBreite, a.m_dHoehe, a.m_dAbstand}), std::vector({1000.0, 0.1, 999.95}));
+    EXPECT_EQ(CAnordnung::Begrenzt(1000.0), 1000.0);
+    EXPECT_EQ(CAnordnung::Begrenzt(std::nextafter(1000.0, 2000.0)), 1000.0);
 }
 
 TEST_F(Umgebung, AbgelehnteOderVerkuerzteDateienAendernNichts)
