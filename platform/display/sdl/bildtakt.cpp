@@ -19,6 +19,15 @@ CBildtakt::Dauer CBildtakt::Vorlauf() const
     return std::clamp<Dauer>(v, 1ms, m_periode * 3 / 4);
 }
 
+CBildtakt::Zeit CBildtakt::Beginn() const
+{
+    // The probe costs nothing where the present waits for the retrace and
+    // shows a frame a little early where it does not, so only where the
+    // drawing's own jitter says too little.
+    const bool probe = m_vsync && m_bild % PROBE_ABSTAND == PROBE_ABSTAND - 1 && m_summeGG < 4 * PROBE_QUADRAT;
+    return m_faellig - Vorlauf() - (probe ? PROBE : Dauer{});
+}
+
 CBildtakt::Zeit CBildtakt::Einreihen(Zeit jetzt)
 {
     const Zeit frueh = jetzt + m_kosten;
@@ -45,12 +54,42 @@ void CBildtakt::Gezeigt(Zeit start, Zeit gezeichnet, Zeit ende)
         m_kosten = *p90;
     }
 
+    ++m_bild;
+
     if (m_vsync) {
         const Dauer abweichung = ende - m_faellig;
+        const Dauer fertig = gezeichnet - m_faellig;
+        const bool nahe = abweichung > -m_periode / 4 && abweichung < m_periode / 4;
+        // No single end tells a retrace from a driver that returns a fixed
+        // time after drawing. Taken for a retrace, such an end, set by the
+        // clock's own start, would pull the phase, and the period after
+        // the spacing of such ends, steadily away from nominal. A
+        // retrace's end stays put when the drawing ends earlier or later,
+        // a fixed delay's moves with it: the slope of the one on the other
+        // between successive presents tells them apart (the drawing's own
+        // jitter and the probe's earlier start give it something to
+        // measure). Until it does, the clock keeps its phase and period.
+        if (nahe && m_vorigesGueltig) {
+            const double e = double((abweichung - m_vorigesEnde).count());
+            const double g = double((fertig - m_vorigesGezeichnet).count());
+            m_summeEG += e * g - m_summeEG / 64;
+            m_summeGG += g * g - m_summeGG / 64;
+            if (m_summeGG > PROBE_QUADRAT) {
+                const double steigung = m_summeEG / m_summeGG;
+                if (steigung < 1.0 / 3)
+                    m_wartet = true;
+                else if (steigung > 2.0 / 3)
+                    m_wartet = false;
+            }
+        }
+        m_vorigesGueltig = nahe;
+        m_vorigesEnde = abweichung;
+        m_vorigesGezeichnet = fertig;
+
         if (abweichung > m_periode / 2) {
             // The retrace was missed: start earlier from now on.
             m_zuschlag = std::min<Dauer>(m_zuschlag + 1ms, m_periode / 2);
-        } else if (ende - gezeichnet > 500us && abweichung > -m_periode / 4 && abweichung < m_periode / 4) {
+        } else if (m_wartet && nahe) {
             // A present that waited ended at a retrace: the clock follows
             // its phase, and the period the spacing of such retraces.
             m_faellig += abweichung / 4;
