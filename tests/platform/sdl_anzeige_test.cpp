@@ -262,4 +262,30 @@ TEST(SdlBildtakt, SpaetesBildBleibtAufDerPhase)
     EXPECT_LT(l.ende[150], l.faellig[150]);
 }
 
+// Without retraces, presents that take most of a period and vary (a
+// rasteriser on the CPU): the frames keep the clock's rate, those that run
+// late shown at once, none a whole period later.
+TEST(SdlBildtakt, OhneVsyncHaeltLangesZeigenDenTakt)
+{
+    const CBildtakt::Dauer periode = 16'666'667ns;
+    CBildtakt takt;
+    takt.Beginnen(periode, false);
+    CBildtakt::Zeit jetzt{1s}, erstes{};
+    for (int i = 0; i < 400; ++i) {
+        jetzt += 1ms;
+        takt.Einreihen(jetzt);
+        const auto start = std::max(jetzt, takt.Beginn());
+        const auto ende = start + (i % 3 == 0 ? 15ms : 11ms);
+        takt.Gezeigt(start, ende, ende);
+        if (i == 100)
+            erstes = ende;
+        if (i > 100) {
+            EXPECT_LT(ende - jetzt, periode + 5ms) << i;
+        }
+        jetzt = ende;
+    }
+    const double mittel = std::chrono::duration<double>(jetzt - erstes).count() / 299;
+    EXPECT_NEAR(mittel, 1.0 / 60, 1.0 / 60 * 0.02);
+}
+
 } // namespace
