@@ -125,43 +125,77 @@ void CPaarTabelle::Setzen(const uint32_t tabelle[256])
 
 namespace {
 
-// As Umwandeln8Nach32, eight pixels from four pair lookups: the lookups,
-// not the memory, bound a frame's composing.
-void PaarweiseUmwandeln(const BYTE* quelle, LONG quellPitch, uint32_t* ziel, LONG zielPitchBytes, LONG breite,
-                        LONG hoehe, const CPaarTabelle& tabelle)
+// Frames are written, never read back: every target pixel is stored so that
+// it bypasses the cache, which spares reading each target line from memory
+// first (the target is often shared memory that the X server has just
+// read). A pixel stored through the cache instead, as at a span's unaligned
+// ends, costs such a read, and where the rest of the row gives it nothing
+// to overlap with (a narrow span, a second pass over the same rows) one
+// read per row stalls the whole pass.
+inline void Schreiben(uint32_t* z, uint32_t pixel)
+{
+#ifdef __SSE2__
+    _mm_stream_si32(reinterpret_cast<int*>(z), int(pixel));
+#else
+    *z = pixel;
+#endif
+}
+
+// Pixels up to the next 16-byte boundary, at most n.
+inline LONG BisAusgerichtet(const uint32_t* z, LONG n)
+{
+    return std::min<LONG>(n, LONG((16 - (reinterpret_cast<uintptr_t>(z) & 15)) & 15) / 4);
+}
+
+void FuellenInZeile(uint32_t* z, LONG w, uint32_t pixel)
+{
+    LONG x = 0;
+#ifdef __SSE2__
+    for (const LONG kopf = BisAusgerichtet(z, w); x < kopf; ++x)
+        Schreiben(z + x, pixel);
+    const __m128i vier = _mm_set1_epi32(int(pixel));
+    for (; x + 4 <= w; x += 4)
+        _mm_stream_si128(reinterpret_cast<__m128i*>(z + x), vier);
+#endif
+    for (; x < w; ++x)
+        Schreiben(z + x, pixel);
+}
+
+// One row of a copy: eight pixels from four pair lookups, the source read
+// at any offset, the target in aligned stores.
+void PaarweiseInZeile(const BYTE* __restrict q, uint32_t* __restrict z, LONG w, const CPaarTabelle& tabelle)
 {
     const uint32_t* einzeln = tabelle.Einzeln();
     const uint64_t* paare = tabelle.Paare();
-    for (LONG y = 0; y < hoehe; ++y) {
-        const BYTE* __restrict q = quelle + ptrdiff_t(y) * quellPitch;
-        uint32_t* __restrict z = reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) +
-                                                             ptrdiff_t(y) * zielPitchBytes);
-        LONG x = 0;
+    LONG x = 0;
 #ifdef __SSE2__
-        for (; x < breite && (reinterpret_cast<uintptr_t>(z + x) & 15) != 0; ++x)
-            z[x] = einzeln[q[x]];
-        for (; x + 8 <= breite; x += 8) {
-            uint64_t acht;
-            std::memcpy(&acht, q + x, 8);
-            _mm_stream_si128(reinterpret_cast<__m128i*>(z + x),
-                             _mm_set_epi64x(int64_t(paare[(acht >> 16) & 0xFFFF]), int64_t(paare[acht & 0xFFFF])));
-            _mm_stream_si128(reinterpret_cast<__m128i*>(z + x + 4),
-                             _mm_set_epi64x(int64_t(paare[acht >> 48]), int64_t(paare[(acht >> 32) & 0xFFFF])));
-        }
-#else
-        for (; x + 8 <= breite; x += 8) {
-            uint64_t acht;
-            std::memcpy(&acht, q + x, 8);
-            for (int i = 0; i < 4; ++i)
-                std::memcpy(z + x + 2 * i, &paare[(acht >> (16 * i)) & 0xFFFF], 8);
-        }
-#endif
-        for (; x < breite; ++x)
-            z[x] = einzeln[q[x]];
+    for (const LONG kopf = BisAusgerichtet(z, w); x < kopf; ++x)
+        Schreiben(z + x, einzeln[q[x]]);
+    for (; x + 8 <= w; x += 8) {
+        uint64_t acht;
+        std::memcpy(&acht, q + x, 8);
+        _mm_stream_si128(reinterpret_cast<__m128i*>(z + x),
+                         _mm_set_epi64x(int64_t(paare[(acht >> 16) & 0xFFFF]), int64_t(paare[acht & 0xFFFF])));
+        _mm_stream_si128(reinterpret_cast<__m128i*>(z + x + 4),
+                         _mm_set_epi64x(int64_t(paare[acht >> 48]), int64_t(paare[(acht >> 32) & 0xFFFF])));
     }
-#ifdef __SSE2__
-    _mm_sfence();
+    if (x + 4 <= w) {
+        uint32_t vier;
+        std::memcpy(&vier, q + x, 4);
+        _mm_stream_si128(reinterpret_cast<__m128i*>(z + x),
+                         _mm_set_epi64x(int64_t(paare[vier >> 16]), int64_t(paare[vier & 0xFFFF])));
+        x += 4;
+    }
+#else
+    for (; x + 8 <= w; x += 8) {
+        uint64_t acht;
+        std::memcpy(&acht, q + x, 8);
+        for (int i = 0; i < 4; ++i)
+            std::memcpy(z + x + 2 * i, &paare[(acht >> (16 * i)) & 0xFFFF], 8);
+    }
 #endif
+    for (; x < w; ++x)
+        Schreiben(z + x, einzeln[q[x]]);
 }
 
 } // namespace
@@ -170,34 +204,47 @@ void Zusammensetzen8Nach32(const std::vector<CBildSchritt>& schritte, uint32_t* 
                            LONG hoehe, const CPaarTabelle& paarTabelle)
 {
     const uint32_t* tabelle = paarTabelle.Einzeln();
-    auto zeile = [&](LONG y) {
-        return reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) + ptrdiff_t(y) * zielPitchBytes);
+    // The steps clipped to the target.
+    struct CTeil {
+        const CBildSchritt* s;
+        LONG links, oben, breite, hoehe;
     };
+    std::vector<CTeil> teile;
+    teile.reserve(schritte.size());
     for (const CBildSchritt& s : schritte) {
         const LONG links = std::max<LONG>(s.ziel.left, 0), oben = std::max<LONG>(s.ziel.top, 0);
         const LONG w = std::min<LONG>(s.ziel.right, breite) - links, h = std::min<LONG>(s.ziel.bottom, hoehe) - oben;
-        if (w <= 0 || h <= 0)
-            continue;
-        if (s.art == CBildSchritt::EArt::Fuellen) {
-            for (LONG y = oben; y < oben + h; ++y)
-                std::fill_n(zeile(y) + links, w, tabelle[s.farbe]);
-            continue;
-        }
-        const BYTE* q = s.pixel + ptrdiff_t(s.quelle.top + oben - s.ziel.top) * s.pitch + s.quelle.left + links -
-                        s.ziel.left;
-        if (s.art == CBildSchritt::EArt::Kopieren) {
-            PaarweiseUmwandeln(q, s.pitch, zeile(oben) + links, zielPitchBytes, w, h, paarTabelle);
-            continue;
-        }
-        bool weg[256] = {};
-        for (int i = s.von; i <= s.bis; ++i)
-            weg[i] = true;
-        for (LONG y = 0; y < h; ++y) {
-            const BYTE* qz = q + ptrdiff_t(y) * s.pitch;
-            uint32_t* z = zeile(oben + y) + links;
-            for (LONG x = 0; x < w; ++x)
-                if (!weg[qz[x]])
-                    z[x] = tabelle[qz[x]];
+        if (w > 0 && h > 0)
+            teile.push_back({&s, links, oben, w, h});
+    }
+    // Row by row, each row's steps in their order: the parts of a target
+    // line that two steps write meet while the line is still being
+    // gathered, so it goes out whole, once.
+    for (LONG y = 0; y < hoehe; ++y) {
+        uint32_t* zeile = reinterpret_cast<uint32_t*>(reinterpret_cast<BYTE*>(ziel) + ptrdiff_t(y) * zielPitchBytes);
+        for (const CTeil& t : teile) {
+            if (y < t.oben || y >= t.oben + t.hoehe)
+                continue;
+            const CBildSchritt& s = *t.s;
+            uint32_t* z = zeile + t.links;
+            if (s.art == CBildSchritt::EArt::Fuellen) {
+                FuellenInZeile(z, t.breite, tabelle[s.farbe]);
+                continue;
+            }
+            const BYTE* q = s.pixel + ptrdiff_t(s.quelle.top + y - s.ziel.top) * s.pitch + s.quelle.left + t.links -
+                            s.ziel.left;
+            if (s.art == CBildSchritt::EArt::Kopieren || s.von > s.bis) {
+                PaarweiseInZeile(q, z, t.breite, paarTabelle);
+                continue;
+            }
+            // Indices in [von, bis] are left out.
+            const BYTE von = s.von, spanne = BYTE(s.bis - s.von);
+            for (LONG x = 0; x < t.breite; ++x)
+                if (BYTE(q[x] - von) > spanne)
+                    Schreiben(z + x, tabelle[q[x]]);
         }
     }
+#ifdef __SSE2__
+    _mm_sfence();
+#endif
 }

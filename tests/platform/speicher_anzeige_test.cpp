@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -367,5 +368,102 @@ TEST(Pixel8, KopierenPaarweiseWieEinzeln)
                                  breite, 3, tabelle);
                 EXPECT_EQ(ziel, erwartet) << "links " << links << " breite " << breite << " wechsel " << wechsel;
             }
+    }
+}
+
+// A scrolling frame composed at every offset of its background split and
+// odd and even positions of its keyed item, into targets of every alignment
+// and rows off the cache line: the pixels that drawing the same steps with
+// the 8-bit operations gives; where no step draws (a keyed pixel over
+// nothing, a row the background misses) the target keeps what it held.
+TEST(Pixel8, ZusammengesetztWieGezeichnetBeiJedemVersatz)
+{
+    PALETTEENTRY palette[256];
+    for (int i = 0; i < 256; ++i)
+        palette[i] = {BYTE(i), BYTE(i * 7), BYTE(255 - i), 0};
+    uint32_t tabelle[256];
+    TabelleAusPalette(palette, tabelle);
+    CPaarTabelle paare;
+    paare.Setzen(tabelle);
+    constexpr LONG H = 7, PERIODE = 16, TB = 11, TH = 4;
+    std::vector<BYTE> teil(size_t(TB) * TH);
+    const BYTE teilWerte[] = {9, 10, 20, 21, 15, 200}; // key 10..20: both ends and their neighbours
+    for (size_t i = 0; i < teil.size(); ++i)
+        teil[i] = teilWerte[i % 6];
+    for (const LONG B : {LONG(64), LONG(37)}) {
+        const LONG hgBreite = B + PERIODE, rest = B % PERIODE, zielPitch = B + 3;
+        std::vector<BYTE> hg(size_t(hgBreite) * H);
+        for (size_t i = 0; i < hg.size(); ++i)
+            hg[i] = BYTE(i * 13 + 1);
+        for (LONG versatz = 0; versatz < 16; ++versatz) {
+            auto kopie = [&](RECT ziel, RECT quelle, BYTE* pixel, LONG breite, LONG hoehe, bool schluessel) {
+                CBildSchritt s;
+                s.art = schluessel ? CBildSchritt::EArt::KopierenMitSchluessel : CBildSchritt::EArt::Kopieren;
+                s.ziel = ziel;
+                s.quelle = quelle;
+                s.pixel = pixel;
+                s.pitch = s.breite = breite;
+                s.hoehe = hoehe;
+                s.von = 10;
+                s.bis = 20;
+                return s;
+            };
+            std::vector<CBildSchritt> schritte;
+            // The background misses the last row.
+            schritte.push_back(kopie({0, 0, B - versatz, H - 1}, {versatz, 0, B, H - 1}, hg.data(), hgBreite, H, false));
+            if (versatz > 0)
+                schritte.push_back(
+                    kopie({B - versatz, 0, B, H - 1}, {rest, 0, rest + versatz, H - 1}, hg.data(), hgBreite, H, false));
+            CBildSchritt fuellen;
+            fuellen.ziel = {-5, 1, 4 + versatz, 3};
+            fuellen.farbe = 77;
+            schritte.push_back(fuellen);
+            // Over the background, over nothing, and beyond the bottom.
+            schritte.push_back(kopie({3 + versatz, H - 3, 3 + versatz + TB, H - 3 + TH}, {0, 0, TB, TH}, teil.data(),
+                                     TB, TH, true));
+            schritte.push_back(kopie({B - 3, 2, B + 5, 4}, {1, 1, 9, 3}, hg.data(), hgBreite, H, false));
+
+            // The same steps drawn on 8 bits; a mask of what they drew.
+            std::vector<BYTE> bild(size_t(B) * H), gezeichnet(size_t(B) * H);
+            for (const CBildSchritt& s : schritte) {
+                const LONG l = std::max<LONG>(s.ziel.left, 0), o = std::max<LONG>(s.ziel.top, 0);
+                const LONG w = std::min<LONG>(s.ziel.right, B) - l, h = std::min<LONG>(s.ziel.bottom, H) - o;
+                const CPixelFeld ziel{bild.data() + o * B + l, B, w, h};
+                if (s.art == CBildSchritt::EArt::Fuellen) {
+                    Fuellen8(ziel, s.farbe);
+                    Fuellen8({gezeichnet.data() + o * B + l, B, w, h}, 1);
+                    continue;
+                }
+                BYTE* q = const_cast<BYTE*>(s.pixel) + (s.quelle.top + o - s.ziel.top) * s.pitch + s.quelle.left + l -
+                          s.ziel.left;
+                if (s.art == CBildSchritt::EArt::Kopieren) {
+                    Kopieren8(ziel, {q, s.pitch, w, h});
+                    Fuellen8({gezeichnet.data() + o * B + l, B, w, h}, 1);
+                } else {
+                    KopierenMitSchluessel8(ziel, {q, s.pitch, w, h}, s.von, s.bis);
+                    for (LONG y = 0; y < h; ++y)
+                        for (LONG x = 0; x < w; ++x)
+                            gezeichnet[size_t((o + y) * B + l + x)] |= q[y * s.pitch + x] < 10 || q[y * s.pitch + x] > 20;
+                }
+            }
+            std::vector<uint32_t> rgb(size_t(B) * H);
+            Umwandeln8Nach32(bild.data(), B, rgb.data(), B * 4, B, H, tabelle);
+
+            for (LONG ausrichtung = 0; ausrichtung < 4; ++ausrichtung) {
+                std::vector<uint32_t> speicher(size_t(zielPitch) * H + 32);
+                for (size_t i = 0; i < speicher.size(); ++i)
+                    speicher[i] = 0x5A000000u + uint32_t(i);
+                const std::vector<uint32_t> vorher = speicher;
+                const size_t anfang =
+                    size_t((64 - (reinterpret_cast<uintptr_t>(speicher.data()) & 63)) & 63) / 4 + size_t(ausrichtung);
+                Zusammensetzen8Nach32(schritte, speicher.data() + anfang, zielPitch * 4, B, H, paare);
+                std::vector<uint32_t> erwartet = vorher;
+                for (LONG y = 0; y < H; ++y)
+                    for (LONG x = 0; x < B; ++x)
+                        if (gezeichnet[size_t(y * B + x)])
+                            erwartet[anfang + size_t(y * zielPitch + x)] = rgb[size_t(y * B + x)];
+                ASSERT_EQ(speicher, erwartet) << "Breite " << B << " Versatz " << versatz << " Ausrichtung " << ausrichtung;
+            }
+        }
     }
 }

@@ -35,8 +35,13 @@ CBildtakt::Zeit CBildtakt::Einreihen(Zeit jetzt)
         m_faellig = frueh;
     } else {
         m_faellig = m_letzteFaellig + m_periode;
-        if (m_faellig < frueh)
-            m_faellig += ((frueh - m_faellig) / m_periode + 1) * m_periode;
+        // Without retraces there is none to miss: a frame less than a
+        // period late is shown at once and the next is due on the clock
+        // again, so presents that take most of a period (a rasteriser on
+        // the CPU) do not drop every other frame.
+        const Dauer spaet = frueh - m_faellig;
+        if (spaet > Dauer::zero() && (m_vsync || spaet >= m_periode))
+            m_faellig += (spaet / m_periode + 1) * m_periode;
     }
     return m_faellig;
 }

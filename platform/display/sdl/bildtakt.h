@@ -21,8 +21,9 @@ public:
     // A new window: the nominal period, no frame shown yet.
     void Beginnen(Dauer nominal, bool vsync);
     // The retrace a frame flipped at jetzt is for: the one after the last
-    // frame's on the clock, or the first the present can still meet. A late
-    // frame skips to a later retrace on the same phase.
+    // frame's on the clock, or the first the present can still meet. With
+    // vsync a late frame skips to a later retrace on the same phase; without,
+    // only a frame a period late or more does.
     Zeit Einreihen(Zeit jetzt);
     // When the present of the queued frame starts; with vsync now and then
     // a little earlier, to see whether its end moves with it.
