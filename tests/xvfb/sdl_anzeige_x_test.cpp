@@ -1,6 +1,7 @@
 // The SDL display under a real X server: what the screen shows (grabbed
 // from the X server) and when, for a saccade run over a moving background.
 
+#include "support/sanitizer.h"
 #include "sdl_lauf.h"
 
 #include <ctime>
@@ -172,7 +173,15 @@ TEST_F(SdlAnzeigeXTakt, PeriodeGeschwindigkeitAbfragen)
     // Waiting for the retrace, and for Enter, sleeps: far less than a core.
     const double wand = std::chrono::duration<double>(wand1 - wand0).count();
     EXPECT_LT((cpu1 - cpu0) / wand, 0.7) << cpu1 - cpu0 << " s CPU in " << wand << " s";
-    EXPECT_LT(bereit1 - bereit0, 0.25) << "CPU seconds in half a second of the ready screen";
+    // The sanitizers' checks of every composed pixel cost the ready screen
+    // about a third of a core; a screen that spun would still take half.
+#ifdef LUMETRA_ASAN
+    constexpr double kBereitCpu = 0.45;
+#else
+    constexpr double kBereitCpu = 0.25;
+#endif
+    std::printf("Bereitschirm: %.3f s CPU in 0,5 s\n", bereit1 - bereit0);
+    EXPECT_LT(bereit1 - bereit0, kBereitCpu) << "CPU seconds in half a second of the ready screen";
 }
 
 } // namespace
